@@ -1,0 +1,11 @@
+#include "platform/sleep.h"
+
+#include <chrono>
+#include <thread>
+
+Sleeper RealSleeper() {
+    return [](int milliseconds) {
+        if (milliseconds > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    };
+}

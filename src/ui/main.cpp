@@ -1,0 +1,10 @@
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tessaro");
+    QMainWindow w;
+    w.show();
+    return app.exec();
+}
