@@ -1,0 +1,21 @@
+#include "image/hex_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(VerifyHEX, ReadsUpToSixDigitsOfEitherCase) {
+    EXPECT_EQ(VerifyHEX(""), 0);
+    EXPECT_EQ(VerifyHEX("3fFf"), 0x3FFF);
+    EXPECT_EQ(VerifyHEX("FFFFFF"), 0xFFFFFF);
+    EXPECT_EQ(VerifyHEX("1000000"), -1);
+    EXPECT_EQ(VerifyHEX("12G"), -1);
+    EXPECT_EQ(VerifyHEX(" 12"), -1);
+}
+
+TEST(MyIntToHex, GivesLowByteOrFourDigits) {
+    EXPECT_EQ(MyIntToHex(0x1AB, 2), "AB");
+    EXPECT_EQ(MyIntToHex(0x3FFF, 4), "3FFF");
+    EXPECT_EQ(MyIntToHex(0x10000, 4), "F000"); // (v DIV 256) DIV 16 = 16 gives "F"
+    EXPECT_EQ(MyIntToHex(0x12, 3), "12");
+    EXPECT_EQ(ToHex(16), 'F');
+    EXPECT_EQ(ToHex(-1), 'F');
+}
