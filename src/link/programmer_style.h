@@ -4,16 +4,16 @@
 
 // The five programmer board models. Any style number outside 0..3 behaves as Elm.
 struct ProgrammerStyleInfo {
-    int style;                 // 0 Alder, 1 Birch_A, 2 Birch_B, 3 Cedar, 4 Elm
-    const char* itemCaption;   // File > Programmer Style item
-    const char* itemName;      // objectName of that item
-    const char* messageName;   // name in messages
-    char greetingModel;        // second byte of the board's greeting
-    const char* caption;       // fly window caption and start of ModelCaption
-    int resetIdleLevel;        // DTR level while the board runs
-    bool icspAvailable;        // Options > ICSP Mode enabled
-    bool elmItems;             // the Elm-only items are visible
-    const char* upgradeFile;   // firmware upgrade image in the program folder
+    int style;               // 0 Alder, 1 Birch_A, 2 Birch_B, 3 Cedar, 4 Elm
+    const char* itemCaption; // File > Programmer Style item
+    const char* itemName;    // objectName of that item
+    const char* messageName; // name in messages
+    char greetingModel;      // second byte of the board's greeting
+    const char* caption;     // fly window caption and start of ModelCaption
+    int resetIdleLevel;      // DTR level while the board runs
+    bool icspAvailable;      // Options > ICSP Mode enabled
+    bool elmItems;           // the Elm-only items are visible
+    const char* upgradeFile; // firmware upgrade image in the program folder
 };
 
 inline constexpr int StyleCount = 5;

@@ -1,8 +1,12 @@
 #include "platform/scripted_dialogs.h"
 
-void ScriptedDialogs::Information(const std::string& text) { shown.push_back({"information", text}); }
+void ScriptedDialogs::Information(const std::string& text) {
+    shown.push_back({"information", text});
+}
 
-void ScriptedDialogs::Error(const std::string& text) { shown.push_back({"error", text}); }
+void ScriptedDialogs::Error(const std::string& text) {
+    shown.push_back({"error", text});
+}
 
 Dialogs::Answer ScriptedDialogs::NextAnswer(Answer fallback) {
     if (answers.empty()) {
@@ -51,7 +55,9 @@ std::string ScriptedDialogs::SaveFile(const std::string& title, const std::strin
     return f;
 }
 
-void ScriptedDialogs::Beep() { shown.push_back({"beep", ""}); }
+void ScriptedDialogs::Beep() {
+    shown.push_back({"beep", ""});
+}
 
 std::vector<std::string> ScriptedDialogs::Texts() const {
     std::vector<std::string> out;

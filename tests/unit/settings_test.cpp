@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const std::vector<std::string> kGood = {"3", "/home/u/blink.hex", "12", "4", "16F84A", "F", "T", "3"};
+const std::vector<std::string> kGood = {"3", "/home/u/blink.hex", "12", "4", "16F84A", "F", "T",
+                                        "3"};
 }
 
 TEST(Settings, EightLinesAreReadByTheirRules) {
@@ -55,7 +56,8 @@ TEST(TextFile, LineEndsOfEveryKindSplitAlike) {
     EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-    EXPECT_EQ(SplitLines(std::string("a\0b\n", 4)), std::vector<std::string>{std::string("a\0b", 3)});
+    EXPECT_EQ(SplitLines(std::string("a\0b\n", 4)),
+              std::vector<std::string>{std::string("a\0b", 3)});
 }
 
 TEST(ProgrammerStyle, EveryUnknownNumberBehavesAsElm) {

@@ -1,0 +1,86 @@
+// The main window's own commands: option toggles, the port commands, the fly
+// window and help.
+#include "app/messages.h"
+#include "app/proj_fm.h"
+#include "app/small_dialogs_fm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include <filesystem>
+#include <system_error>
+
+void TProjFm::RunWarningClick() {
+    RunWarning->setChecked(!RunWarning->isChecked());
+}
+
+void TProjFm::IgnoreBlankCheck1Click() {
+    IgnoreBlankCheck1->setChecked(!IgnoreBlankCheck1->isChecked());
+}
+
+void TProjFm::AdviseNewerFileLoad1Click() {
+    AdviseNewerFileLoad1->setChecked(!AdviseNewerFileLoad1->isChecked());
+}
+
+void TProjFm::ICSPMode1Click() {
+    if (!ChipSelected()) {
+        dialogs().Information(kPleaseSelectAChip);
+        return;
+    }
+    ICSPMode1->setChecked(!ICSPMode1->isChecked());
+    ICSPLabel->setText(ICSPMode1->isChecked() ? "ICSP" : "");
+    DrawTheSocket();
+}
+
+void TProjFm::DisableUserButtons() {
+    ButtonPanel->setEnabled(false);
+    ChipSelect->setEnabled(false);
+    for (QMenu* m : {File1, Programmer1, Options1, Help1})
+        m->menuAction()->setEnabled(false);
+}
+
+void TProjFm::Port1Click() {
+    PortFm->PortEdit->setText(SerialPort < 1 ? QString() : QString::number(SerialPort));
+    if (PortFm->exec() != QDialog::Accepted)
+        return;
+    bool ok = false;
+    int port = PortFm->PortEdit->text().toInt(&ok);
+    if (!ActivateSerialPort(ok ? port : -1))
+        return;
+    Env.sleep(500);
+    SetProgrammerReset(ResetIdleLevel);
+    Timer1->start();
+    DisableUserButtons();
+}
+
+void TProjFm::SerialOff1Click() {
+    if (SerialIsOpen()) {
+        CloseSerialPort();
+        SerialOff1->setText("Serial &On");
+        ComLabel->setEnabled(false);
+        return;
+    }
+    SerialOff1->setText("Serial &Off");
+    if (!ActivateSerialPort(SerialPort))
+        return;
+    Env.sleep(200);
+    SetProgrammerReset(ResetIdleLevel ? 0 : 1);
+    Env.sleep(200);
+    SetProgrammerReset(ResetIdleLevel);
+    Protocol.ProtocolState = 0;
+    Timer1->start();
+    DisableUserButtons();
+    ComLabel->setEnabled(true);
+}
+
+void TProjFm::Edit1Click() {}
+
+void TProjFm::FlyWindow1Click() {
+    hide();
+    FlyForm->show();
+}
+
+void TProjFm::Contents1Click() {}

@@ -1,0 +1,84 @@
+#include "app/proj_fm.h"
+
+#include "app/small_dialogs_fm.h"
+#include "chipdb/chip_editor_fm.h"
+#include "fuses/osccal_fm.h"
+#include "ui/image_canvas.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std::move(env)) {
+    setObjectName("ProjFm");
+    if (!Env.sleep)
+        Env.sleep = RealSleeper();
+    CreateControls();
+    WireHandlers();
+    FormCreate();
+    CreateWindows();
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+TProjFm::~TProjFm() {
+    // The windows without a parent are the program's; they go with the main window.
+    delete FlyForm;
+}
+
+void TProjFm::CreateWindows() {
+    PortFm = new TPortFm(dialogs(), this);
+    EraseFm = new TEraseFm(this);
+    FlyForm =
+        new TFlyForm([this] { ProgButtClick(); }, [this] { VerfButtClick(); }, [this] { show(); });
+    OscCalFm = new TOscCalFm(this);
+    EditFm = new TEditFm(this);
+}
+
+void TProjFm::FormCreate() {
+    setWindowIcon(QIcon(":/Proj"));
+    ProgramDir = Env.programDir;
+    Image.HexFileName = ProgramDir;
+    ChipData.clear();
+    Image.ROMData.clear();
+    Image.EEPROMData.clear();
+    CodeLines.clear();
+    Image.DataChanged = false;
+    Image.MergeLoad = false;
+    Image.HexFileDate = 0;
+    UpgradeLoaded = false;
+    ResetPending = false;
+    ResetIdleLevel = 1;
+    Protocol.ChipIDRequest = false;
+    Protocol.VerifyInProgram = false;
+    Protocol.BlankFlags = 0;
+    StartupPending = true;
+    // The listing is drawn into its own buffer, so it never flickers.
+    Timer1->start();
+}
+
+bool TProjFm::ChipSelected() const {
+    return ChipSelect->currentIndex() >= 0;
+}
+
+void TProjFm::SetStatus(const std::string& text) {
+    StatusLabel->setText(QString::fromStdString(text));
+    StatusLabel->repaint();
+}
+
+void TProjFm::SetCaption(const std::string& suffix) {
+    setWindowTitle(QString::fromStdString(ModelCaption + suffix));
+}
+
+void TProjFm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    if (FlyForm)
+        FlyForm->hide();
+    event->accept();
+}

@@ -1,0 +1,220 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "fuses/fuse_rows.h"
+#include "image/memory_image.h"
+#include "platform/dialogs.h"
+#include "platform/sleep.h"
+#include "protocol/protocol_state.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class TImageCanvas;
+class TPortFm;
+class TEraseFm;
+class TFlyForm;
+class TFuseEditFM;
+class TOscCalFm;
+class TEditFm;
+
+// What the main window is given from outside: the toolkit-free services and the
+// command line. Tests pass scripted dialogs, a virtual sleep and a temporary
+// program folder.
+struct TProjFmEnv {
+    Dialogs* dialogs = nullptr;
+    Sleeper sleep;
+    std::string programDir;        // ends with '/'
+    std::vector<std::string> args; // command-line arguments after the program name
+};
+
+// The main window. It holds the application state in plain fields and owns the
+// widgets; its handlers are spread over the subsystem folders, one file per
+// subsystem.
+class TProjFm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
+    ~TProjFm() override;
+
+    // ---- State ----
+    std::string ProgramDir;
+    int ProgrammerStyle = 1;
+    std::string ModelCaption;
+    bool StartupPending = true;
+    bool SoundAvailable = false;
+    std::vector<std::string> ChipData;
+    ChipRecord Chip;
+    FuseRows FuseEdits; // the fuse editor's rows: labels, options and selections
+    MemoryImage Image;
+    std::vector<std::string> CodeLines;
+    ProtocolStateRecord Protocol;
+    int ResetIdleLevel = 1;
+    bool ResetPending = false;
+    bool UpgradeLoaded = false;
+    int SerialPort = 1; // the serial component's port number (its default is 1)
+
+    // ---- Windows created at start ----
+    TPortFm* PortFm = nullptr;
+    TEraseFm* EraseFm = nullptr;
+    TFlyForm* FlyForm = nullptr;
+    TFuseEditFM* FuseEditFM = nullptr;
+    TOscCalFm* OscCalFm = nullptr;
+    TEditFm* EditFm = nullptr;
+
+    // ---- Controls ----
+    QMenu* File1 = nullptr;
+    QMenu* Programmer1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QMenu* ProgrammerStyle1 = nullptr;
+    QAction* Load1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Merge1 = nullptr;
+    QAction* AlderItem = nullptr;
+    QAction* BirchAItem = nullptr;
+    QAction* BirchBItem = nullptr;
+    QAction* CedarItem = nullptr;
+    QAction* ElmItem = nullptr;
+    QAction* Port1 = nullptr;
+    QAction* SerialOff1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Program1 = nullptr;
+    QAction* Read1 = nullptr;
+    QAction* Verify1 = nullptr;
+    QAction* Blank1 = nullptr;
+    QAction* OSCAL1 = nullptr;
+    QAction* Run1 = nullptr;
+    QAction* Cancel1 = nullptr;
+    QAction* UserSeparator = nullptr;
+    QAction* User1 = nullptr;
+    QAction* Edit1 = nullptr;
+    QAction* RunWarning = nullptr;
+    QAction* ReadChipID1 = nullptr;
+    QAction* Reset1 = nullptr;
+    QAction* IgnoreBlankCheck1 = nullptr;
+    QAction* FlyWindow1 = nullptr;
+    QAction* AdviseNewerFileLoad1 = nullptr;
+    QAction* Upgrade1 = nullptr;
+    QAction* ICSPMode1 = nullptr;
+    QAction* AutoProgram1 = nullptr;
+    QAction* Contents1 = nullptr;
+
+    QPushButton* LoadButt = nullptr;
+    QPushButton* SaveButt = nullptr;
+    QPushButton* ProgButt = nullptr;
+    QPushButton* ReadButt = nullptr;
+    QPushButton* VerfButt = nullptr;
+    QPushButton* BlankButt = nullptr;
+    QPushButton* OscalButt = nullptr;
+    QPushButton* FuseButt = nullptr;
+    QPushButton* RunButt = nullptr;
+    QPushButton* CanButt = nullptr;
+    QWidget* ButtonPanel = nullptr;
+
+    QLabel* ComLabel = nullptr;
+    QLabel* ICSPLabel = nullptr;
+    QLabel* AutoLabel = nullptr;
+    QLabel* StatusLabel = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    TImageCanvas* CodeImage = nullptr;
+    QScrollBar* CodeScroll = nullptr;
+    TImageCanvas* SocketImage = nullptr;
+    QLabel* PCBlabel = nullptr;
+    QLabel* ChipSelectLabel = nullptr;
+    QComboBox* ChipSelect = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // ---- Application core ----
+    void FormCreate();
+    void Timer1Timer();
+    void ExecuteStartupProcedures();
+    void SetCaption(const std::string& suffix);
+    bool FormCloseQuery();
+    void FormClose();
+    void SetStatus(const std::string& text);
+    void DisableUserButtons();
+
+    // ---- Commands, toggles and small dialogs ----
+    void Port1Click();
+    void SerialOff1Click();
+    void Edit1Click();
+    void RunWarningClick();
+    void IgnoreBlankCheck1Click();
+    void AdviseNewerFileLoad1Click();
+    void ICSPMode1Click();
+    void FlyWindow1Click();
+    void Contents1Click();
+
+    // ---- Board connection ----
+    bool ActivateSerialPort(int port);
+    void SetProgrammerReset(int level);
+    void ResetSerial(bool showReady);
+    void ResetProgrammer(bool pending);
+    void Reset1Click();
+    void SetProgramVersion(int style, bool userChange);
+    void StyleItemClick(int style);
+    void Upgrade1Click();
+    void AutoProgram1Click();
+    void BoardSilent();
+    bool OpenSerialPort(int port);
+    bool SerialIsOpen() const;
+    void CloseSerialPort();
+
+    // ---- Chip database ----
+    bool CheckAndLoadChipData();
+    void ChipSelectChange();
+    void PreSelectChip();
+    void SelectTheChip();
+    int FindChipCBText(const std::string& name) const;
+    void DrawTheSocket();
+    void DrawBlankSocket();
+    bool CheckSoundAvailable();
+    bool ChipSelected() const;
+
+    // ---- Memory image and HEX files ----
+    void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
+    bool FileSaveQuery(bool withCancel);
+    void LoadButtClick();
+    void Merge1Click();
+    void SaveButtClick();
+    bool OpenTheHexFile(const std::string& fileName);
+    void User1Click();
+    void SetUserMode();
+    void CodeScrollChange();
+
+    // ---- Protocol ----
+    void ProgButtClick();
+    void ReadButtClick();
+    void VerfButtClick();
+    void BlankButtClick();
+    void ReadChipID1Click();
+    void CanButtClick();
+
+    // ---- Fuses and calibration ----
+    void FuseButtClick();
+    void OscalButtClick();
+
+    Dialogs& dialogs() { return *Env.dialogs; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TProjFmEnv Env;
+    void CreateControls(); // layout of the window, src/ui/
+    void WireHandlers();   // menu and button signals to the handlers, src/ui/
+    void CreateWindows();  // the six other windows, src/ui/
+};

@@ -1,0 +1,157 @@
+#include "app/small_dialogs_fm.h"
+
+#include "platform/dialogs.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr const char* kInvalidPortValue = "Invalid port value";
+
+QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption, QRect where) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAccessibleName(QString(caption).remove('&'));
+    b->setGeometry(where);
+    return b;
+}
+} // namespace
+
+TPortEdit::TPortEdit(Dialogs& dialogs, QWidget* parent) : QLineEdit(parent), dialogs_(dialogs) {
+    setMaxLength(1);
+}
+
+void TPortEdit::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text().toUpper();
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') {
+        QKeyEvent upper(event->type(), key, event->modifiers(), text);
+        QLineEdit::keyPressEvent(&upper);
+        return;
+    }
+    // Navigation and other keys that carry no character are left to the field.
+    if (text.isEmpty() && key != Qt::Key_Space) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    dialogs_.Beep();
+}
+
+TPortFm::TPortFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+    setObjectName("PortFm");
+    setWindowTitle("Serial Port Change");
+    setFixedSize(200, 100);
+    auto* prompt = new QLabel("Enter Port Value", this);
+    prompt->setObjectName("PortLabel");
+    prompt->setGeometry(16, 16, 110, 22);
+    PortEdit = new TPortEdit(dialogs, this);
+    PortEdit->setObjectName("PortEdit");
+    PortEdit->setAccessibleName("Port value");
+    PortEdit->setGeometry(136, 14, 40, 24);
+    prompt->setBuddy(PortEdit);
+    BitBtn1 = DialogButton(this, "BitBtn1", "OK", QRect(16, 58, 80, 30));
+    BitBtn2 = DialogButton(this, "BitBtn2", "Cancel", QRect(104, 58, 80, 30));
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &TPortFm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPortFm::BitBtn1Click() {
+    if (PortEdit->text().isEmpty()) {
+        dialogs_.Error(kInvalidPortValue);
+        return;
+    }
+    accept();
+}
+
+void TPortFm::FormActivate() {
+    PortEdit->setFocus();
+}
+
+void TPortFm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+TEraseFm::TEraseFm(QWidget* parent) : QDialog(parent) {
+    setObjectName("EraseFm");
+    setWindowTitle("Erase");
+    setFixedSize(200, 120);
+    EraseCheck = new QRadioButton("Erase Check", this);
+    EraseCheck->setObjectName("EraseCheck");
+    EraseCheck->setGeometry(24, 12, 160, 22);
+    EraseCheck->setChecked(true);
+    EraseChip = new QRadioButton("Erase Chip", this);
+    EraseChip->setObjectName("EraseChip");
+    EraseChip->setGeometry(24, 40, 160, 22);
+    auto* ok = DialogButton(this, "OKButt", "OK", QRect(16, 78, 80, 30));
+    auto* cancel = DialogButton(this, "CancelButt", "Cancel", QRect(104, 78, 80, 30));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
+                   std::function<void()> closed)
+    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      program_(std::move(program)), verify_(std::move(verify)), closed_(std::move(closed)) {
+    setObjectName("FlyForm");
+    setFixedSize(160, 38);
+    ProgButt = DialogButton(this, "FlyProgButt", "&Program", QRect(2, 2, 76, 28));
+    ProgButt->setToolTip("Program chip");
+    VerfButt = DialogButton(this, "FlyVerfButt", "&Verify", QRect(82, 2, 76, 28));
+    VerfButt->setToolTip("Verify chip");
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName("FlyProgressBar");
+    ProgressBar->setAccessibleName("Progress");
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setGeometry(2, 32, 156, 5);
+    connect(ProgButt, &QPushButton::clicked, this, &TFlyForm::ProgButtClick);
+    connect(VerfButt, &QPushButton::clicked, this, &TFlyForm::VerfButtClick);
+    FormCreate();
+}
+
+void TFlyForm::ProgButtClick() {
+    program_();
+}
+void TFlyForm::VerfButtClick() {
+    verify_();
+}
+void TFlyForm::FormCreate() {
+    Activated = false;
+}
+
+void TFlyForm::FormActivate() {
+    if (Activated)
+        return;
+    Activated = true;
+    // Stay above other windows without moving, resizing or taking focus.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+}
+
+void TFlyForm::FormClose() {
+    Activated = false;
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    closed_();
+}
+
+void TFlyForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FormActivate();
+}
+
+void TFlyForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    FormClose();
+}

@@ -1,0 +1,121 @@
+// Start-up, the settings file and closing.
+#include "app/proj_fm.h"
+#include "app/settings.h"
+#include "platform/text_file.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QTimer>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+constexpr const char* kSettingsNotSaved = "The settings could not be saved to ";
+
+bool IsExistingFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string UpperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+bool EndsWithLowerHex(const std::string& s) {
+    return s.size() >= 4 && s.compare(s.size() - 4, 4, ".hex") == 0;
+}
+} // namespace
+
+void TProjFm::Timer1Timer() {
+    if (StartupPending) {
+        Timer1->stop();
+        ExecuteStartupProcedures();
+        StartupPending = false;
+        return;
+    }
+    // The reply watchdog: 1.5 s without a byte from the board.
+    if (++Protocol.IdleTicks == 15)
+        BoardSilent();
+}
+
+void TProjFm::ExecuteStartupProcedures() {
+    // 1-2: the settings of the last session, or the defaults.
+    Settings saved;
+    saved.hexFileName = Image.HexFileName;
+    if (std::optional<std::string> contents = ReadWholeFile(SettingsFileName))
+        saved = ParseSettings(SplitLines(*contents), ProgramDir);
+    ProgrammerStyle = saved.programmerStyle;
+    Image.HexFileName = saved.hexFileName;
+    if (saved.fromFile)
+        AdviseNewerFileLoad1->setChecked(saved.adviseNewerFileLoad);
+
+    // 3-5: the port, the programmer style and a board reset.
+    ActivateSerialPort(saved.port);
+    SetProgramVersion(ProgrammerStyle, false);
+    ResetProgrammer(true);
+
+    // 6-7: the (still empty) socket, and a last file that is gone.
+    DrawTheSocket();
+    if (!IsExistingFile(Image.HexFileName))
+        Image.HexFileName = ProgramDir;
+
+    // 8: the chip list; without one no chip is restored and no file opened.
+    if (CheckAndLoadChipData()) {
+        // 9: a HEX file and a chip name on the command line.
+        const auto& args = Env.args;
+        if (!args.empty() && EndsWithLowerHex(args[0]))
+            Image.HexFileName = args[0];
+        if (args.size() == 2) {
+            std::string name = UpperAscii(args[1]);
+            int found = FindChipCBText(name);
+            if (found >= 0) {
+                saved.chipIndex = found;
+                saved.chipName = name;
+            }
+        }
+        // 10: the last chip, only when the chip list has not changed since.
+        const int count = ChipSelect->count();
+        ChipSelect->setCurrentIndex(-1);
+        if (saved.chipCount != -1 && saved.chipCount == count && saved.chipIndex < count &&
+            saved.chipIndex >= 0 &&
+            ChipSelect->itemText(saved.chipIndex).toStdString() == saved.chipName) {
+            ChipSelect->setCurrentIndex(saved.chipIndex);
+            SelectTheChip();
+        }
+        // 11-12: user mode and the last file.
+        if (saved.restoreUserMode) {
+            User1Click();
+            OpenTheHexFile(Image.HexFileName);
+        } else if (ChipSelected()) {
+            OpenTheHexFile(Image.HexFileName);
+        }
+    }
+    // 13
+    SoundAvailable = CheckSoundAvailable();
+}
+
+bool TProjFm::FormCloseQuery() {
+    return FileSaveQuery(true);
+}
+
+void TProjFm::FormClose() {
+    std::error_code ec;
+    std::filesystem::current_path(ProgramDir, ec);
+    Settings s;
+    s.port = SerialPort;
+    s.hexFileName = UpgradeLoaded ? ProgramDir : Image.HexFileName;
+    s.chipCount = ChipSelect->count();
+    s.chipIndex = ChipSelect->currentIndex();
+    s.chipName = s.chipIndex >= 0 ? ChipSelect->currentText().toStdString() : std::string();
+    s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
+    s.restoreUserMode = User1->isChecked();
+    s.programmerStyle = ProgrammerStyle;
+    std::string reason =
+        WriteFileReplacing(ProgramDir + SettingsFileName, JoinLinesCRLF(FormatSettings(s)));
+    if (!reason.empty())
+        dialogs().Error(kSettingsNotSaved + ProgramDir + SettingsFileName + ":\r" + reason);
+}

@@ -1,0 +1,279 @@
+// The main window's controls: captions, hints, accelerators and places.
+#include "app/proj_fm.h"
+#include "ui/image_canvas.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 384;
+const char* const kPortHint = "Double click to change port";
+const char* const kCounterHint = "Serial counter disabled";
+
+// Runs an action when the watched widget is double-clicked.
+class TDoubleClickFilter : public QObject {
+public:
+    TDoubleClickFilter(std::function<void()> action, QObject* parent)
+        : QObject(parent), action_(std::move(action)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(name);
+    a->setCheckable(checkable);
+    return a;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const char* hint,
+                       const char* accessible, QRect where) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    if (hint)
+        b->setToolTip(hint);
+    b->setAccessibleName(accessible);
+    b->setGeometry(where);
+    return b;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* accessible,
+                 QRect where) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setAccessibleName(accessible);
+    l->setGeometry(where);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+} // namespace
+
+void TProjFm::CreateControls() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // Menus.
+    QMenuBar* bar = menuBar();
+    File1 = bar->addMenu("&File");
+    File1->setObjectName("File1");
+    Load1 = AddItem(File1, "Load1", "&Load");
+    Save1 = AddItem(File1, "Save1", "&Save");
+    Merge1 = AddItem(File1, "Merge1", "&Merge");
+    File1->addSeparator();
+    ProgrammerStyle1 = File1->addMenu("P&rogrammer Style");
+    ProgrammerStyle1->setObjectName("ProgrammerStyle1");
+    AlderItem = AddItem(ProgrammerStyle1, "AlderItem", "Alder", true);
+    BirchAItem = AddItem(ProgrammerStyle1, "BirchAItem", "Birch_A", true);
+    BirchBItem = AddItem(ProgrammerStyle1, "BirchBItem", "Birch_B", true);
+    CedarItem = AddItem(ProgrammerStyle1, "CedarItem", "Cedar", true);
+    ElmItem = AddItem(ProgrammerStyle1, "ElmItem", "Elm", true);
+    Port1 = AddItem(File1, "Port1", "&Port");
+    SerialOff1 = AddItem(File1, "SerialOff1", "Serial &Off");
+    File1->addSeparator();
+    Exit1 = AddItem(File1, "Exit1", "E&xit");
+
+    Programmer1 = bar->addMenu("&Programmer");
+    Programmer1->setObjectName("Programmer1");
+    Program1 = AddItem(Programmer1, "Program1", "&Program");
+    Read1 = AddItem(Programmer1, "Read1", "&Read");
+    Verify1 = AddItem(Programmer1, "Verify1", "&Verify");
+    Blank1 = AddItem(Programmer1, "Blank1", "&Blank");
+    OSCAL1 = AddItem(Programmer1, "OSCAL1", "&OSCAL");
+    Run1 = AddItem(Programmer1, "Run1", "Ru&n");
+    Cancel1 = AddItem(Programmer1, "Cancel1", "&Cancel");
+    UserSeparator = Programmer1->addSeparator();
+    UserSeparator->setObjectName("N5");
+    User1 = AddItem(Programmer1, "User1", "&User", true);
+
+    Options1 = bar->addMenu("&Options");
+    Options1->setObjectName("Options1");
+    Edit1 = AddItem(Options1, "Edit1", "&Edit Chip List");
+    RunWarning = AddItem(Options1, "RunWarning", "Run &Warning", true);
+    ReadChipID1 = AddItem(Options1, "ReadChipID1", "Read Chip &Info");
+    Reset1 = AddItem(Options1, "Reset1", "Rese&t Programmer");
+    IgnoreBlankCheck1 = AddItem(Options1, "IgnoreBlankCheck1", "Ignore &Blank Check", true);
+    FlyWindow1 = AddItem(Options1, "FlyWindow1", "Fl&y Window");
+    AdviseNewerFileLoad1 =
+        AddItem(Options1, "AdviseNewerFileLoad1", "&Advise Newer File Load", true);
+    AdviseNewerFileLoad1->setChecked(true);
+    Upgrade1 = AddItem(Options1, "Upgrade1", "&Upgrade");
+    ICSPMode1 = AddItem(Options1, "ICSPMode1", "I&CSP Mode", true);
+    AutoProgram1 = AddItem(Options1, "AutoProgram1", "Auto &Program", true);
+
+    Help1 = bar->addMenu("&Help");
+    Help1->setObjectName("Help1");
+    Contents1 = AddItem(Help1, "Contents1", "&Contents");
+
+    // Client area.
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    Panel2 = new QWidget(client);
+    Panel2->setObjectName("Panel2");
+    Panel2->setGeometry(8, 8, 460, 235);
+    CodeImage = new TImageCanvas(438, 231, Panel2);
+    CodeImage->setObjectName("CodeImage");
+    CodeImage->setAccessibleName("Code listing");
+    CodeImage->move(2, 2);
+    CodeScroll = new QScrollBar(Qt::Vertical, Panel2);
+    CodeScroll->setObjectName("CodeScroll");
+    CodeScroll->setAccessibleName("Code listing scroll bar");
+    CodeScroll->setGeometry(442, 2, 16, 231);
+    CodeScroll->setMaximum(0);
+
+    ComLabel = AddLabel(client, "ComLabel", "COM x", "Serial port", QRect(8, 248, 56, 20));
+    ComLabel->setToolTip(kPortHint);
+    ICSPLabel = AddLabel(client, "ICSPLabel", "", "ICSP mode", QRect(68, 248, 40, 20));
+    ICSPLabel->setToolTip(kCounterHint);
+    AutoLabel = AddLabel(client, "AutoLabel", "", "Automatic mode", QRect(112, 248, 40, 20));
+    AutoLabel->setToolTip(kCounterHint);
+    StatusLabel = AddLabel(client, "StatusLabel", "Ready", "Status", QRect(156, 248, 220, 20));
+    StatusLabel->setAlignment(Qt::AlignCenter);
+    ProgressBar1 = new QProgressBar(client);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setAccessibleName("Progress");
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(380, 248, 88, 20);
+
+    ButtonPanel = new QWidget(client);
+    ButtonPanel->setObjectName("ButtonPanel");
+    ButtonPanel->setAccessibleName("Commands");
+    ButtonPanel->setGeometry(8, 276, 460, 100);
+    const int w = 88, h = 44, gap = 5;
+    auto cell = [&](int col, int row) { return QRect(col * (w + gap), row * (h + 8), w, h); };
+    LoadButt = AddButton(ButtonPanel, "LoadButt", "&Load", "Load a file", "Load", cell(0, 0));
+    SaveButt = AddButton(ButtonPanel, "SaveButt", "&Save", "Save a file", "Save", cell(1, 0));
+    ProgButt =
+        AddButton(ButtonPanel, "ProgButt", "&Program", "Program chip", "Program", cell(2, 0));
+    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", "Read chip", "Read", cell(3, 0));
+    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", "Verify chip", "Verify", cell(4, 0));
+    BlankButt =
+        AddButton(ButtonPanel, "BlankButt", "&Blank", "Blank test chip", "Blank", cell(0, 1));
+    OscalButt =
+        AddButton(ButtonPanel, "OscalButt", "&CALIB", "Set/Read OSCAL", "Calibration", cell(1, 1));
+    FuseButt = AddButton(ButtonPanel, "FuseButt", "Fuses", nullptr, "Fuses", cell(2, 1));
+    RunButt = AddButton(ButtonPanel, "RunButt", "Ru&n", "Run user code", "Run", cell(3, 1));
+
+    SocketImage = new TImageCanvas(114, 266, client);
+    SocketImage->setObjectName("SocketImage");
+    SocketImage->setAccessibleName("Socket picture");
+    SocketImage->move(495, 8);
+    SocketImage->canvas.fill(Qt::black);
+    PCBlabel = new QLabel(SocketImage);
+    PCBlabel->setObjectName("PCBlabel");
+    PCBlabel->setAccessibleName("Board variant");
+    PCBlabel->setGeometry(4, 4, 16, 18);
+    PCBlabel->setStyleSheet("QLabel { background: white; color: black; font-weight: bold; }");
+    PCBlabel->setAlignment(Qt::AlignCenter);
+    PCBlabel->hide();
+
+    ChipSelectLabel = new QLabel("Chip Selector", client);
+    ChipSelectLabel->setObjectName("ChipSelectLabel");
+    ChipSelectLabel->setGeometry(480, 278, 144, 18);
+    ChipSelectLabel->setAlignment(Qt::AlignCenter);
+    ChipSelect = new QComboBox(client);
+    ChipSelect->setObjectName("ChipSelect");
+    ChipSelect->setAccessibleName("Chip Selector");
+    ChipSelect->setMaxVisibleItems(9);
+    ChipSelect->setGeometry(480, 298, 144, 26);
+    ChipSelectLabel->setBuddy(ChipSelect);
+    CanButt = AddButton(client, "CanButt", "&Cancel", nullptr, "Cancel", QRect(480, 332, 144, 44));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(100);
+}
+
+void TProjFm::WireHandlers() {
+    // Qt flips a checkable item's mark before the handler runs; the handlers
+    // own their marks, so the flip is undone first.
+    auto undoFlip = [](QAction* a) {
+        if (a->isCheckable())
+            a->setChecked(!a->isChecked());
+    };
+    auto on = [this, undoFlip](QAction* a, void (TProjFm::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, a, handler, undoFlip] {
+            undoFlip(a);
+            (this->*handler)();
+        });
+    };
+    auto click = [this](QPushButton* b, void (TProjFm::*handler)()) {
+        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    };
+    on(Load1, &TProjFm::LoadButtClick);
+    on(Save1, &TProjFm::SaveButtClick);
+    on(Merge1, &TProjFm::Merge1Click);
+    QAction* styles[] = {AlderItem, BirchAItem, BirchBItem, CedarItem, ElmItem};
+    for (int s = 0; s < 5; ++s)
+        connect(styles[s], &QAction::triggered, this, [this, s, a = styles[s], undoFlip] {
+            undoFlip(a);
+            StyleItemClick(s);
+        });
+    on(Port1, &TProjFm::Port1Click);
+    on(SerialOff1, &TProjFm::SerialOff1Click);
+    on(Program1, &TProjFm::ProgButtClick);
+    on(Read1, &TProjFm::ReadButtClick);
+    on(Verify1, &TProjFm::VerfButtClick);
+    on(Blank1, &TProjFm::BlankButtClick);
+    on(OSCAL1, &TProjFm::OscalButtClick);
+    on(Run1, &TProjFm::CanButtClick);
+    on(User1, &TProjFm::User1Click);
+    on(Edit1, &TProjFm::Edit1Click);
+    on(RunWarning, &TProjFm::RunWarningClick);
+    on(ReadChipID1, &TProjFm::ReadChipID1Click);
+    on(Reset1, &TProjFm::Reset1Click);
+    on(IgnoreBlankCheck1, &TProjFm::IgnoreBlankCheck1Click);
+    on(FlyWindow1, &TProjFm::FlyWindow1Click);
+    on(AdviseNewerFileLoad1, &TProjFm::AdviseNewerFileLoad1Click);
+    on(Upgrade1, &TProjFm::Upgrade1Click);
+    on(ICSPMode1, &TProjFm::ICSPMode1Click);
+    on(AutoProgram1, &TProjFm::AutoProgram1Click);
+    on(Contents1, &TProjFm::Contents1Click);
+    // File > Exit closes the window through the usual close query.
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    // Programmer > Cancel carries the same action as the Cancel button.
+    on(Cancel1, &TProjFm::CanButtClick);
+
+    click(LoadButt, &TProjFm::LoadButtClick);
+    click(SaveButt, &TProjFm::SaveButtClick);
+    click(ProgButt, &TProjFm::ProgButtClick);
+    click(ReadButt, &TProjFm::ReadButtClick);
+    click(VerfButt, &TProjFm::VerfButtClick);
+    click(BlankButt, &TProjFm::BlankButtClick);
+    click(OscalButt, &TProjFm::OscalButtClick);
+    click(FuseButt, &TProjFm::FuseButtClick);
+    click(CanButt, &TProjFm::CanButtClick);
+    connect(ChipSelect, qOverload<int>(&QComboBox::activated), this,
+            [this](int) { ChipSelectChange(); });
+    connect(CodeScroll, &QScrollBar::valueChanged, this, [this](int) { CodeScrollChange(); });
+    connect(Timer1, &QTimer::timeout, this, &TProjFm::Timer1Timer);
+    ComLabel->installEventFilter(new TDoubleClickFilter(
+        [this] {
+            if (ComLabel->isEnabled())
+                Port1Click();
+        },
+        ComLabel));
+}

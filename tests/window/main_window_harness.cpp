@@ -1,0 +1,59 @@
+#include "main_window_harness.h"
+
+#include <QCoreApplication>
+
+#include <sstream>
+
+MainWindowHarness::MainWindowHarness(const std::string& name) {
+    oldCwd_ = std::filesystem::current_path();
+    dir = std::filesystem::temp_directory_path() /
+          ("tessaro-" + name + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    programDir = dir.string() + "/";
+    std::filesystem::current_path(dir);
+}
+
+MainWindowHarness::~MainWindowHarness() {
+    window.reset();
+    std::filesystem::current_path(oldCwd_);
+    std::error_code ec;
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(dir, ec);
+}
+
+void MainWindowHarness::WriteFile(const std::string& name, const std::string& contents) const {
+    std::ofstream(dir / name, std::ios::binary) << contents;
+}
+
+std::string MainWindowHarness::ReadFile(const std::string& name) const {
+    std::ifstream in(dir / name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void MainWindowHarness::CopyShippedChipFile() const {
+    std::filesystem::copy_file(std::filesystem::path(TESSARO_SOURCE_DIR) / "data/chipinfo.cid",
+                               dir / "chipinfo.cid",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
+    TProjFmEnv env;
+    env.dialogs = &dialogs;
+    env.sleep = [this](int ms) { sleptMs += ms; };
+    env.programDir = programDir;
+    env.args = std::move(args);
+    window = std::make_unique<TProjFm>(std::move(env));
+    window->show();
+    window->Timer1Timer();
+    return *window;
+}
+
+bool MainWindowHarness::Close() {
+    bool closed = window->close();
+    QCoreApplication::processEvents();
+    return closed;
+}

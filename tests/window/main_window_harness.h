@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/proj_fm.h"
+#include "platform/scripted_dialogs.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A main window in a fresh program folder that is also the current directory,
+// with scripted dialogs and a sleep that only adds up the time asked for.
+class MainWindowHarness {
+public:
+    explicit MainWindowHarness(const std::string& name);
+    ~MainWindowHarness();
+
+    void WriteFile(const std::string& name, const std::string& contents) const;
+    std::string ReadFile(const std::string& name) const;
+    void CopyShippedChipFile() const;
+
+    // Creates the window and runs the first timer tick (the start-up sequence).
+    TProjFm& Start(std::vector<std::string> args = {});
+    // Closes the window as the user would; true when it closed.
+    bool Close();
+
+    std::filesystem::path dir;
+    std::string programDir; // dir with a trailing '/'
+    ScriptedDialogs dialogs;
+    int sleptMs = 0;
+    std::unique_ptr<TProjFm> window;
+
+private:
+    std::filesystem::path oldCwd_;
+};
