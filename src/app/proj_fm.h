@@ -182,6 +182,7 @@ public:
     void DrawTheSocket();
     void DrawBlankSocket();
     bool CheckSoundAvailable();
+    void PlayClick();
     bool ChipSelected() const;
 
     // ---- Memory image and HEX files ----
@@ -194,6 +195,8 @@ public:
     void User1Click();
     void SetUserMode();
     void CodeScrollChange();
+    void CreateCodeData();
+    void DisplayCodeLines();
 
     // ---- Protocol ----
     void ProgButtClick();

@@ -32,3 +32,5 @@ void TProjFm::DrawBlankSocket() {
 bool TProjFm::CheckSoundAvailable() {
     return false;
 }
+
+void TProjFm::PlayClick() {}

@@ -7,6 +7,3 @@ void TProjFm::SaveButtClick() {}
 bool TProjFm::OpenTheHexFile(const std::string&) {
     return false;
 }
-void TProjFm::User1Click() {}
-void TProjFm::SetUserMode() {}
-void TProjFm::CodeScrollChange() {}
