@@ -27,8 +27,8 @@ public:
 
     // Empties and hides every row and hides the ID.
     void ResetFuseEdits();
-    // Resets, then labels and fills the rows in use and shows them, selecting
-    // each row's given option.
+    // Resets (the ID row is hidden too), then labels and fills the rows in use
+    // and shows them, selecting each row's given option (-1: none).
     void LoadFuseRows(const FuseRows& rows);
     // Selects the first option of every row in use.
     void SelectFirstOptions();
