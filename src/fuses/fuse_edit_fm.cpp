@@ -1,5 +1,6 @@
 #include "fuses/fuse_edit_fm.h"
 
+#include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
 
 #include <QComboBox>
@@ -146,8 +147,9 @@ void TFuseEditFM::LoadFuseRows(const FuseRows& rows) {
         if (!row.InUse())
             continue;
         QComboBox* box = CB[Index(n)];
+        // The box shows option names; the full item text rides along as data.
         for (const auto& item : row.items)
-            box->addItem(FromText(item));
+            box->addItem(FromText(FuseItemName(item)), FromText(item));
         box->setCurrentIndex(row.selected < static_cast<int>(row.items.size()) ? row.selected : -1);
         if (!row.label.empty())
             box->setAccessibleName(FromText(row.label));
@@ -170,7 +172,7 @@ FuseRows TFuseEditFM::ReadFuseRows() const {
         FuseRow& row = rows[Index(n)];
         row.label = ToText(CBLabel[Index(n)]->text());
         for (int i = 0; i < box->count(); ++i)
-            row.items.push_back(ToText(box->itemText(i)));
+            row.items.push_back(ToText(box->itemData(i).toString()));
         row.selected = box->currentIndex();
     }
     return rows;

@@ -7,6 +7,7 @@ namespace {
 constexpr int Mask12 = 0xFFF;
 constexpr int Mask14 = 0x3FFF;
 constexpr int Mask16 = 0xFFFF;
+constexpr size_t ValueGap = 40; // blanks between an option's name and its value
 
 // The value of the row's selected option; a row with nothing (or nothing
 // valid) selected clears no bits.
@@ -39,6 +40,14 @@ void DecomposeRow(FuseRow& row, int wordMask, int word) {
 int FuseItemValue(const std::string& item) {
     const size_t start = item.size() > 4 ? item.size() - 4 : 0;
     return VerifyHEX(item.substr(start));
+}
+
+std::string FuseItemName(const std::string& item) {
+    const size_t gap = item.rfind(std::string(ValueGap, ' '));
+    if (gap == std::string::npos)
+        return item;
+    const size_t end = item.find_last_not_of(' ', gap);
+    return end == std::string::npos ? std::string() : item.substr(0, end + 1);
 }
 
 int FuseWordOfRow(const ChipRecord& chip, int row) {

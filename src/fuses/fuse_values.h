@@ -13,6 +13,10 @@ using FuseWords = std::array<int, 8>;
 // they are not hex (an option written with 3 digits leaves a blank in them).
 int FuseItemValue(const std::string& item);
 
+// The option's name as the user sees it: the item text before the 40 blanks
+// that push the value out of sight (the whole text when it has none).
+std::string FuseItemName(const std::string& item);
+
 // The configuration word (1..7) that fuse row n acts on on a 16-bit core.
 // Words 1..6 as listed; 7 and anything unusable fall to word 7.
 int FuseWordOfRow(const ChipRecord& chip, int row);

@@ -45,6 +45,13 @@ TEST(FuseItemValue, ReadsTheLastFourCharactersAsHex) {
     EXPECT_EQ(FuseItemValue(""), 0);
 }
 
+TEST(FuseItemName, TheTextBeforeTheValueGap) {
+    EXPECT_EQ(FuseItemName(FuseItem("Enabled", "3FFF")), "Enabled");
+    EXPECT_EQ(FuseItemName(FuseItem("0000 to 00FF Protected", "3DFF")), "0000 to 00FF Protected");
+    EXPECT_EQ(FuseItemName(FuseItem("", "3DFF")), "");
+    EXPECT_EQ(FuseItemName("No gap 3FFF"), "No gap 3FFF");
+}
+
 TEST(FuseCompose, WdtDisabledClearsItsBit) {
     FuseRows rows;
     rows[1] = Wdt(1);

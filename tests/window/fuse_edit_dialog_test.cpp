@@ -94,6 +94,7 @@ TEST(FuseEditDialog, LoadShowsRowsInUseAndReadsThemBack) {
     EXPECT_EQ(Label(fm, 2)->text(), "Watchdog Timer");
     EXPECT_EQ(Box(fm, 2)->accessibleName(), "Watchdog Timer");
     EXPECT_EQ(Box(fm, 2)->currentIndex(), 1);
+    EXPECT_EQ(Box(fm, 2)->currentText(), "Disabled"); // the value stays out of sight
     const FuseRows back = fm.ReadFuseRows();
     for (int n = 1; n <= 30; ++n) {
         EXPECT_EQ(back[n].label, rows[n].label) << n;
