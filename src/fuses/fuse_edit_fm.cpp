@@ -73,7 +73,6 @@ void TFuseEditFM::CreateRows() {
         const int top = FirstLineTop + LineStep * ((n - 1) / 2);
         auto* label = new QLabel(this);
         label->setObjectName(QString("CBLabel%1").arg(n));
-        label->setAccessibleName(QString("Fuse label %1").arg(n));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(left ? LeftLabelX : RightLabelX, top, LabelWidth, BoxHeight);
         label->setProperty("tag", n);

@@ -67,32 +67,6 @@ TEST_F(FuseButtTest, NoChipSelectedOnlyTellsTheUser) {
     EXPECT_EQ(editor.runs, 0);
 }
 
-TEST_F(FuseButtTest, OkComposesTheWordsAndKeepsTheNewID) {
-    editor.user = [](FakeFuseEditor& e) {
-        e.rows[1].selected = 0;
-        e.rows[2].selected = 1;
-        e.id = "ABCD";
-        return true;
-    };
-    FuseButtClick(dialogs, true, chip, words, editor);
-    EXPECT_EQ(editor.runs, 1);
-    EXPECT_EQ(words[1], 0x3FF7);
-    EXPECT_EQ(editor.id, "ABCD");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(FuseButtTest, CancelPutsBackWordsIDAndSelections) {
-    // Words that another command changed behind the rows' back: Cancel brings
-    // the rows in line with them, not with what the editor showed before.
-    words[1] = 0x3FF3;
-    editor.user = UserChangesEverythingThenCancels;
-    FuseButtClick(dialogs, true, chip, words, editor);
-    EXPECT_EQ(words[1], 0x3FF3);
-    EXPECT_EQ(editor.id, "12");
-    EXPECT_EQ(editor.rows[1].selected, 1);
-    EXPECT_EQ(editor.rows[2].selected, 1);
-}
-
 TEST_F(FuseButtTest, CancelOnSixteenBitCoreDecomposesEachRowsWord) {
     chip.WordMask = 0xFFFF;
     chip.FuseListWord[1] = 1;
