@@ -1,0 +1,95 @@
+#include "fuses/fuse_values.h"
+
+#include "image/hex_text.h"
+
+namespace {
+
+constexpr int Mask12 = 0xFFF;
+constexpr int Mask14 = 0x3FFF;
+constexpr int Mask16 = 0xFFFF;
+constexpr size_t ValueGap = 40; // blanks between an option's name and its value
+
+// The value of the row's selected option; a row with nothing (or nothing
+// valid) selected clears no bits.
+int SelectedValue(const FuseRow& row) {
+    if (row.selected < 0 || row.selected >= static_cast<int>(row.items.size()))
+        return -1;
+    return FuseItemValue(row.items[static_cast<size_t>(row.selected)]);
+}
+
+// Selects the first option whose bits, among those any option of the row
+// clears, equal the word's. No match leaves the selection as it was.
+void DecomposeRow(FuseRow& row, int wordMask, int word) {
+    if (!row.InUse())
+        return;
+    int common = wordMask;
+    for (const auto& item : row.items)
+        common &= FuseItemValue(item);
+    const int relevant = wordMask ^ common;
+    const int target = word & relevant;
+    for (size_t i = 0; i < row.items.size(); ++i) {
+        if ((FuseItemValue(row.items[i]) & relevant) == target) {
+            row.selected = static_cast<int>(i);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+int FuseItemValue(const std::string& item) {
+    const size_t start = item.size() > 4 ? item.size() - 4 : 0;
+    return VerifyHEX(item.substr(start));
+}
+
+std::string FuseItemName(const std::string& item) {
+    const size_t gap = item.rfind(std::string(ValueGap, ' '));
+    if (gap == std::string::npos)
+        return item;
+    const size_t end = item.find_last_not_of(' ', gap);
+    return end == std::string::npos ? std::string() : item.substr(0, end + 1);
+}
+
+int FuseWordOfRow(const ChipRecord& chip, int row) {
+    if (row < 0 || row >= static_cast<int>(chip.FuseListWord.size()))
+        return 7;
+    const int w = chip.FuseListWord[static_cast<size_t>(row)];
+    return (w >= 1 && w <= 6) ? w : 7;
+}
+
+FuseWords CreateFuseValueFromFuseEdits(const FuseRows& rows, const ChipRecord& chip) {
+    FuseWords words = chip.FuseBlank;
+    const bool sixteenBit = chip.WordMask == Mask16;
+    for (int n = 1; n < static_cast<int>(rows.size()); ++n) {
+        const FuseRow& row = rows[static_cast<size_t>(n)];
+        if (!row.InUse())
+            continue;
+        const int w = sixteenBit ? FuseWordOfRow(chip, n) : 1;
+        words[static_cast<size_t>(w)] &= SelectedValue(row);
+    }
+    return words;
+}
+
+void UpdateFuses1214(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue) {
+    for (int n = 1; n < static_cast<int>(rows.size()); ++n)
+        DecomposeRow(rows[static_cast<size_t>(n)], chip.WordMask, fuseValue[1]);
+}
+
+void UpdateFuses16(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue) {
+    for (int n = 1; n < static_cast<int>(rows.size()); ++n) {
+        const int w = FuseWordOfRow(chip, n);
+        DecomposeRow(rows[static_cast<size_t>(n)], chip.WordMask,
+                     fuseValue[static_cast<size_t>(w)]);
+    }
+}
+
+void UpdateFusesForCore(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue) {
+    if (chip.WordMask == Mask12 || chip.WordMask == Mask14)
+        UpdateFuses1214(rows, chip, fuseValue);
+    else if (chip.WordMask == Mask16)
+        UpdateFuses16(rows, chip, fuseValue);
+}
+
+char DecToASCII(int n) {
+    return ToHex(n);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The ID text: one hex digit per ID location, 4 digits (8 on 16-bit cores),
+// "F" being the blank digit.
+
+// Number of ID digits for a core class: 8 for word mask 0xFFFF, else 4.
+int IDLengthForMask(int wordMask);
+
+// The blank ID: "FFFF" for a maximum length of 4, otherwise "FFFFFFFF".
+std::string BlankIDText(int maxLength);
+
+// Pads the ID text on the left with "F" up to the maximum length, so a
+// shortened ID keeps its last digits in the last locations.
+std::string UpdateIDedit(const std::string& text, int maxLength);
+
+// Pads the ID text on the right with "F" up to the maximum length (the fuse
+// editor does this when it is shown, so the user sees every location).
+std::string PadIDRight(const std::string& text, int maxLength);
+
+// Key filter of the ID box: a typed character comes back upper-cased when it
+// may be entered (hex digits, backspace, Enter) and as '\0' when it is dropped.
+char IDeditKeyPress(char key);
