@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
+#include "fuses/fuse_messages.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,7 +28,7 @@ void TProjFm::AdviseNewerFileLoad1Click() {
 
 void TProjFm::ICSPMode1Click() {
     if (!ChipSelected()) {
-        dialogs().Information(kPleaseSelectAChip);
+        dialogs().Information(SelectChipText);
         return;
     }
     ICSPMode1->setChecked(!ICSPMode1->isChecked());

@@ -2,4 +2,3 @@
 
 // Texts shown by more than one subsystem of the main window.
 inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kPleaseSelectAChip = "Please select a chip";

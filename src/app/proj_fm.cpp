@@ -2,6 +2,7 @@
 
 #include "app/small_dialogs_fm.h"
 #include "chipdb/chip_editor_fm.h"
+#include "fuses/fuse_edit_fm.h"
 #include "fuses/osccal_fm.h"
 #include "ui/image_canvas.h"
 
@@ -33,6 +34,7 @@ void TProjFm::CreateWindows() {
     EraseFm = new TEraseFm(this);
     FlyForm =
         new TFlyForm([this] { ProgButtClick(); }, [this] { VerfButtClick(); }, [this] { show(); });
+    FuseEditFM = new TFuseEditFM(this);
     OscCalFm = new TOscCalFm(this);
     EditFm = new TEditFm(this);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
-#include "fuses/fuse_rows.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
 #include "platform/sleep.h"
@@ -56,7 +55,6 @@ public:
     bool SoundAvailable = false;
     std::vector<std::string> ChipData;
     ChipRecord Chip;
-    FuseRows FuseEdits; // the fuse editor's rows: labels, options and selections
     MemoryImage Image;
     std::vector<std::string> CodeLines;
     ProtocolStateRecord Protocol;

@@ -1,5 +1,7 @@
 // The memory image's commands on the main window: reset and the save question.
 #include "app/proj_fm.h"
+#include "fuses/fuse_edit_fm.h"
+#include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
 #include "ui/image_canvas.h"
 
@@ -8,7 +10,11 @@ constexpr const char* kDataChanged = "Data file has changed. Do you wish to save
 } // namespace
 
 void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) {
-    ResetImage(Image, FuseEdits, Chip, keepData, keepFileName, fillBlank, ProgramDir);
+    ResetImage(Image, Chip, keepData, keepFileName, fillBlank, ProgramDir);
+    FuseEditFM->SelectFirstOptions();
+    const int idLength = IDLengthForMask(Chip.WordMask);
+    FuseEditFM->SetIDMaxLength(idLength);
+    FuseEditFM->SetIDText(BlankIDText(idLength));
     CodeLines.clear();
     CodeImage->canvas.fill(Qt::white);
     CodeImage->update();

@@ -10,8 +10,6 @@ struct MemoryImage {
     std::vector<int> ROMData;       // entry i = program word address i
     std::vector<int> EEPROMData;    // entry i = EEPROM byte address i
     std::array<int, 8> FuseValue{}; // configuration words [1..7]; [0] unused
-    std::string IDText = "FFFF";    // ID locations, one hex digit each (shown in the fuse editor)
-    int IDMaxLength = 4;            // 4, or 8 for 16-bit cores
     std::string HexFileName;
     double HexFileDate = 0;
     bool DataChanged = false;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-void ResetImage(MemoryImage& image, FuseRows& rows, const ChipRecord& chip, bool keepData,
-                bool keepFileName, bool fillBlank, const std::string& programDir) {
+void ResetImage(MemoryImage& image, const ChipRecord& chip, bool keepData, bool keepFileName,
+                bool fillBlank, const std::string& programDir) {
     if (!keepData) {
         image.ROMData.clear();
         image.EEPROMData.clear();
@@ -12,10 +12,6 @@ void ResetImage(MemoryImage& image, FuseRows& rows, const ChipRecord& chip, bool
             image.EEPROMData.assign(static_cast<size_t>(std::max(chip.EEPROMSize, 0)) + 1, 255);
         }
     }
-    for (size_t n = 1; n < rows.size(); ++n)
-        rows[n].selected = rows[n].items.empty() ? -1 : 0;
-    image.IDText = chip.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF";
-    image.IDMaxLength = static_cast<int>(image.IDText.size());
     for (int i = 1; i <= 7; ++i)
         image.FuseValue[i] = chip.FuseBlank[i];
     if (!keepFileName)

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
-#include "fuses/fuse_rows.h"
 #include "image/memory_image.h"
 
 #include <string>
 
-// Empties or blank-fills the image for the chip and resets what goes with it:
-// the fuse editor's selections, the ID, the configuration words and the file
-// bookkeeping. The listing and caption are the window's part.
-void ResetImage(MemoryImage& image, FuseRows& rows, const ChipRecord& chip, bool keepData,
-                bool keepFileName, bool fillBlank, const std::string& programDir);
+// Empties or blank-fills the image for the chip and resets the configuration
+// words and the file bookkeeping. The fuse editor's selections and ID, the
+// listing and the caption are the window's part.
+void ResetImage(MemoryImage& image, const ChipRecord& chip, bool keepData, bool keepFileName,
+                bool fillBlank, const std::string& programDir);
