@@ -1,0 +1,52 @@
+// Writes the socket pictures, the icon and the click sound into a folder:
+//   tessaro_picgen RESOURCES_FOLDER
+// The output is committed in resources/; run this again after changing the picture table.
+
+#include "click_wav.h"
+#include "socket_painter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(const QImage& image, const QDir& dir, const QString& file) {
+    if (image.save(dir.filePath(file), "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(dir.filePath(file)));
+    return false;
+}
+
+bool WriteBytes(const std::string& bytes, const QDir& dir, const QString& file) {
+    QFile out(dir.filePath(file));
+    if (out.open(QIODevice::WriteOnly) &&
+        out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(dir.filePath(file)));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s RESOURCES_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (const ChipPicture& picture : kChipPictures)
+        ok = Save(ToSixteenColours(PaintChipPicture(picture)), dir,
+                  QString(picture.name) + ".png") &&
+             ok;
+    ok = Save(ToSixteenColours(PaintICSPPicture()), dir, "ICSP.png") && ok;
+    ok = Save(PaintProjIcon(64), dir, "proj.png") && ok;
+    ok = WriteBytes(MakeClickWav(), dir, "click.wav") && ok;
+    return ok ? 0 : 1;
+}
