@@ -2,6 +2,7 @@
 
 #include "app/small_dialogs_fm.h"
 #include "chipdb/chip_editor_fm.h"
+#include "chipdb/socket_picture_qt.h"
 #include "fuses/fuse_edit_fm.h"
 #include "fuses/osccal_fm.h"
 #include "ui/image_canvas.h"
@@ -16,6 +17,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     setObjectName("ProjFm");
     if (!Env.sleep)
         Env.sleep = RealSleeper();
+    if (!Env.sound)
+        Env.sound = MakeRealSound(Env.programDir + "click.wav");
     CreateControls();
     WireHandlers();
     FormCreate();
@@ -40,6 +43,7 @@ void TProjFm::CreateWindows() {
 }
 
 void TProjFm::FormCreate() {
+    EnsureProgramResources();
     setWindowIcon(QIcon(":/Proj"));
     ProgramDir = Env.programDir;
     Image.HexFileName = ProgramDir;

@@ -4,6 +4,7 @@
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
 #include "platform/sleep.h"
+#include "platform/sound.h"
 #include "protocol/protocol_state.h"
 
 #include <QMainWindow>
@@ -36,6 +37,7 @@ struct TProjFmEnv {
     Sleeper sleep;
     std::string programDir;        // ends with '/'
     std::vector<std::string> args; // command-line arguments after the program name
+    std::unique_ptr<Sound> sound;  // the click; made from the program folder when null
 };
 
 // The main window. It holds the application state in plain fields and owns the
@@ -179,6 +181,7 @@ public:
     int FindChipCBText(const std::string& name) const;
     void DrawTheSocket();
     void DrawBlankSocket();
+    void PasteThePicture(const std::string& name, int x, int y);
     bool CheckSoundAvailable();
     void PlayClick();
     bool ChipSelected() const;

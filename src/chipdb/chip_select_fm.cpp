@@ -1,6 +1,11 @@
 // Loading the chip list, choosing a chip and drawing its socket.
 #include "app/proj_fm.h"
+#include "chipdb/socket_picture.h"
+#include "chipdb/socket_picture_qt.h"
 #include "ui/image_canvas.h"
+
+#include <QAction>
+#include <QPainter>
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,16 +26,38 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 }
 
 void TProjFm::DrawTheSocket() {
-    DrawBlankSocket();
+    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, ProgrammerStyle,
+                                             ICSPMode1->isChecked());
+    if (!ChipSelected()) {
+        DrawBlankSocket();
+    } else {
+        SocketImage->canvas.fill(Qt::black);
+        if (view.PlayClick)
+            PlayClick();
+        if (!view.Picture.empty())
+            PasteThePicture(view.Picture, 0, 0);
+        SocketImage->update();
+    }
+    PCBlabel->setText(QString::fromStdString(view.PCBlabelText));
+    PCBlabel->setVisible(view.PCBlabelVisible);
 }
 
 void TProjFm::DrawBlankSocket() {
-    SocketImage->canvas.fill(Qt::black);
+    PasteThePicture(kBlankSocketPicture, 0, 0);
     SocketImage->update();
 }
 
-bool TProjFm::CheckSoundAvailable() {
-    return false;
+void TProjFm::PasteThePicture(const std::string& name, int x, int y) {
+    QPainter p(&SocketImage->canvas);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, y, LoadSocketPicture(name));
 }
 
-void TProjFm::PlayClick() {}
+bool TProjFm::CheckSoundAvailable() {
+    return Env.sound->Available();
+}
+
+void TProjFm::PlayClick() {
+    if (SoundAvailable)
+        Env.sound->PlayClick();
+}

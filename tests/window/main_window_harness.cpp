@@ -46,6 +46,9 @@ TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
     env.sleep = [this](int ms) { sleptMs += ms; };
     env.programDir = programDir;
     env.args = std::move(args);
+    auto sound = std::make_unique<ScriptedSound>();
+    this->sound = sound.get();
+    env.sound = std::move(sound);
     window = std::make_unique<TProjFm>(std::move(env));
     window->show();
     window->Timer1Timer();

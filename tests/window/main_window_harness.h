@@ -2,6 +2,7 @@
 
 #include "app/proj_fm.h"
 #include "platform/scripted_dialogs.h"
+#include "platform/sound_scripted.h"
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,7 @@ public:
     std::string programDir; // dir with a trailing '/'
     ScriptedDialogs dialogs;
     int sleptMs = 0;
+    ScriptedSound* sound = nullptr; // owned by the window
     std::unique_ptr<TProjFm> window;
 
 private:
