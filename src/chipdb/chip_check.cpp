@@ -1,7 +1,6 @@
 #include "chipdb/chip_check.h"
 
 #include "chipdb/chip_text.h"
-#include "image/hex_text.h"
 
 #include <optional>
 #include <string_view>
@@ -12,16 +11,6 @@ const char* const kChipKeys[kChipKeyCount] = {
     "FUSEBLANK=",    "CPWARN=",       "CALWORD=",     "BANDGAP=",   "CHIPID="};
 
 namespace {
-
-constexpr int kMaxLists = 30;
-constexpr int kWideFuseWords = 7;
-
-// Hex value rule; texts longer than 6 characters are invalid without copying.
-int HexValue(std::string_view text) {
-    if (text.size() > 6)
-        return -1;
-    return VerifyHEX(std::string(text));
-}
 
 bool IsYesNo(std::string_view v) {
     return v == "Y" || v == "N";
@@ -43,11 +32,11 @@ bool IsWideCore(int coreType) {
 
 bool FuseBlankValid(std::string_view v, int coreType) {
     if (!IsWideCore(coreType))
-        return HexValue(v) >= 0;
+        return ReadHexValue(v) >= 0;
     if (v.size() < 4 * kWideFuseWords)
         return false;
     for (int k = 0; k < kWideFuseWords; ++k)
-        if (HexValue(v.substr(4 * k, 4)) < 0)
+        if (ReadHexValue(v.substr(4 * k, 4)) < 0)
             return false;
     return true;
 }
@@ -64,32 +53,32 @@ bool PowerSequenceValid(std::string_view v) {
 
 bool ValueValid(int position, std::string_view v, int coreType) {
     switch (position) {
-    case 0:
+    case kChipNameLine:
         return true;
-    case 2:
+    case kSocketLine:
         return SocketValid(v);
-    case 3:
+    case kEraseLine:
         return IntInRange(v, 0, 5);
-    case 5:
+    case kPowerLine:
         return PowerSequenceValid(v);
-    case 6:
-    case 7:
-    case 8:
+    case kDelayLine:
+    case kTriesLine:
+    case kOverLine:
         return IntNotMinusOne(v);
-    case 9:
+    case kCoreLine:
         return IntInRange(v, 0, 10);
-    case 10: {
-        int size = HexValue(v);
+    case kRomLine: {
+        int size = ReadHexValue(v);
         return size >= 0 && size % 0x100 == 0 && size <= 0x8000;
     }
-    case 11: {
-        int size = HexValue(v);
+    case kEepromLine: {
+        int size = ReadHexValue(v);
         return size >= 0 && size <= 0x10000;
     }
-    case 12:
+    case kFuseBlankLine:
         return FuseBlankValid(v, coreType);
-    case 16:
-        return HexValue(v) >= 0;
+    case kChipIdLine:
+        return ReadHexValue(v) >= 0;
     default: // INCLUDE, FLASHCHIP, CPWARN, CALWORD, BANDGAP
         return IsYesNo(v);
     }
@@ -110,9 +99,9 @@ bool KeyLineValid(const std::string& line, CheckState& state) {
     std::string_view value = std::string_view(line).substr(key.size());
     if (value.empty() || !ValueValid(state.keyPosition, value, state.coreType))
         return false;
-    if (state.keyPosition == 9)
+    if (state.keyPosition == kCoreLine)
         state.coreType = *ReadInteger(value);
-    if (state.keyPosition == 12)
+    if (state.keyPosition == kFuseBlankLine)
         state.fuseWords = IsWideCore(state.coreType) ? kWideFuseWords : 1;
     return true;
 }
@@ -120,7 +109,7 @@ bool KeyLineValid(const std::string& line, CheckState& state) {
 // The configuration word number behind the first four characters of the
 // second word (FUSE). A number that does not read counts as 0 and fails.
 bool FuseWordValid(std::string_view word, int fuseWords) {
-    int m = ReadInteger(word.substr(word.size() < 4 ? word.size() : 4)).value_or(0);
+    int m = ReadNumberBehind(word, 4).value_or(0);
     return m >= 1 && m <= fuseWords;
 }
 
@@ -133,7 +122,7 @@ bool OptionsValid(std::string_view rest) {
             return false;
         rest.remove_prefix(1);
         std::string_view value = ExtractNextWord(rest);
-        if (value.empty() || HexValue(value) < 0)
+        if (value.empty() || ReadHexValue(value) < 0)
             return false;
     }
     return true;
@@ -142,8 +131,8 @@ bool OptionsValid(std::string_view rest) {
 bool ListLineValid(std::string_view line, const CheckState& state) {
     std::string_view rest = line;
     std::string_view first = ExtractNextWord(rest);
-    std::optional<int> n = ReadInteger(first.substr(4));
-    if (!n || *n < 1 || *n > kMaxLists || *n != state.expectedList)
+    std::optional<int> n = ReadNumberBehind(first, 4);
+    if (!n || *n < 1 || *n > kMaxFuseLists || *n != state.expectedList)
         return false;
     if (!FuseWordValid(ExtractNextWord(rest), state.fuseWords))
         return false;

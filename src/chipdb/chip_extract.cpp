@@ -3,22 +3,16 @@
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
-#include "image/hex_text.h"
 
 #include <optional>
 #include <string_view>
 
 namespace {
 
-constexpr int kMaxLists = 30;
-constexpr int kWideFuseWords = 7;
+// Option items are the name, 40 blanks and the value: the blanks push the
+// value out of sight in the option box, and the value is read back from the
+// item's last 4 characters.
 constexpr int kItemPadding = 40;
-
-int HexValue(std::string_view text) {
-    if (text.size() > 6)
-        return -1;
-    return VerifyHEX(std::string(text));
-}
 
 // Reads the key lines of one record; `bad` names the line that failed.
 class RecordReader {
@@ -48,7 +42,7 @@ public:
     int Hex(int offset) { return CheckHex(Value(offset), offset); }
 
     int CheckHex(std::string_view v, int offset) {
-        int n = HexValue(v);
+        int n = ReadHexValue(v);
         if (n < 0)
             Fail(start_ + static_cast<std::size_t>(offset));
         return n;
@@ -84,9 +78,9 @@ int PowerSequenceNumber(std::string_view v) {
 }
 
 void ReadFuseBlank(RecordReader& reader, ChipRecord& record) {
-    std::string_view v = reader.Value(12);
+    std::string_view v = reader.Value(kFuseBlankLine);
     if (record.CoreType != 1 && record.CoreType != 2) {
-        record.FuseBlank[1] = reader.CheckHex(v, 12);
+        record.FuseBlank[1] = reader.CheckHex(v, kFuseBlankLine);
         for (int k = 2; k <= kWideFuseWords; ++k)
             record.FuseBlank[k] = 0xFFFF;
         return;
@@ -94,37 +88,37 @@ void ReadFuseBlank(RecordReader& reader, ChipRecord& record) {
     for (int k = 1; k <= kWideFuseWords; ++k) {
         std::size_t at = 4 * static_cast<std::size_t>(k - 1);
         std::string_view piece = at + 4 <= v.size() ? v.substr(at, 4) : std::string_view("-");
-        record.FuseBlank[k] = reader.CheckHex(piece, 12);
+        record.FuseBlank[k] = reader.CheckHex(piece, kFuseBlankLine);
     }
 }
 
 void ReadKeyLines(RecordReader& reader, ChipRecord& record) {
-    record.SocketLayout = reader.Integer(2);
-    record.EraseMode = reader.Integer(3);
-    record.FlashChip = reader.Flag(4);
-    record.PowerSequence = PowerSequenceNumber(reader.Value(5));
-    record.ProgramDelay = reader.Integer(6);
-    record.ProgramTries = reader.Integer(7);
-    record.OverProgram = reader.Integer(8);
-    record.CoreType = reader.Integer(9);
-    record.ROMSize = reader.Hex(10);
-    record.EEPROMSize = reader.Hex(11);
+    record.SocketLayout = reader.Integer(kSocketLine);
+    record.EraseMode = reader.Integer(kEraseLine);
+    record.FlashChip = reader.Flag(kFlashLine);
+    record.PowerSequence = PowerSequenceNumber(reader.Value(kPowerLine));
+    record.ProgramDelay = reader.Integer(kDelayLine);
+    record.ProgramTries = reader.Integer(kTriesLine);
+    record.OverProgram = reader.Integer(kOverLine);
+    record.CoreType = reader.Integer(kCoreLine);
+    record.ROMSize = reader.Hex(kRomLine);
+    record.EEPROMSize = reader.Hex(kEepromLine);
     ReadFuseBlank(reader, record);
-    record.CPWarn = reader.Flag(13);
-    record.CalWord = reader.Flag(14);
-    record.BandGap = reader.Flag(15);
-    record.ChipID = reader.Hex(16);
+    record.CPWarn = reader.Flag(kCpWarnLine);
+    record.CalWord = reader.Flag(kCalWordLine);
+    record.BandGap = reader.Flag(kBandGapLine);
+    record.ChipID = reader.Hex(kChipIdLine);
 }
 
 // One LIST line into its fuse editor row; false when any part does not read.
 bool ReadFuseList(std::string_view line, ChipRecord& record, FuseRows& rows) {
     std::string_view rest = line;
     std::string_view first = ExtractNextWord(rest);
-    std::optional<int> n = ReadInteger(first.substr(first.size() < 4 ? first.size() : 4));
-    if (!n || *n < 1 || *n > kMaxLists)
+    std::optional<int> n = ReadNumberBehind(first, 4);
+    if (!n || *n < 1 || *n > kMaxFuseLists)
         return false;
     std::string_view second = ExtractNextWord(rest);
-    std::optional<int> word = ReadInteger(second.substr(second.size() < 4 ? second.size() : 4));
+    std::optional<int> word = ReadNumberBehind(second, 4);
     if (!word || *word < 1 || *word > kWideFuseWords)
         return false;
     std::string_view label = ExtractItemName(rest);

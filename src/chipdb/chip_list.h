@@ -19,7 +19,7 @@ inline constexpr std::string_view kChipFileNoChipsText =
 
 // The offending line is shown after kChipFileSyntaxText cut to this many
 // characters, so a damaged file with a huge line still gives a readable box.
-inline constexpr std::size_t kShownLineLimit = 256;
+inline constexpr std::size_t kShownLineLimit = 1000;
 
 // Programmer style index of the Alder board, which offers flash chips only.
 inline constexpr int kAlderStyle = 0;

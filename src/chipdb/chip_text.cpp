@@ -1,5 +1,7 @@
 #include "chipdb/chip_text.h"
 
+#include "image/hex_text.h"
+
 #include <cstdint>
 
 namespace {
@@ -135,4 +137,14 @@ bool IsListLine(std::string_view line) {
     std::string_view rest = line;
     std::string_view word = ExtractNextWord(rest);
     return UpperCaseAscii(word.substr(0, 4)) == "LIST";
+}
+
+int ReadHexValue(std::string_view text) {
+    if (text.size() > 6) // invalid anyway; spares copying a huge word
+        return -1;
+    return VerifyHEX(std::string(text));
+}
+
+std::optional<int> ReadNumberBehind(std::string_view word, std::size_t skip) {
+    return ReadInteger(word.substr(word.size() < skip ? word.size() : skip));
 }

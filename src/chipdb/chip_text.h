@@ -42,6 +42,13 @@ std::string_view ExtractItemName(std::string_view& rest);
 // do not fit a 32-bit signed integer do not read either.
 std::optional<int> ReadInteger(std::string_view text);
 
+// The hex value rule (VerifyHEX) on a view: -1 when invalid.
+int ReadHexValue(std::string_view text);
+
+// The integer behind the first `skip` characters of a word, such as the number
+// of LIST3 or FUSE1 (the whole word is skipped when it is shorter).
+std::optional<int> ReadNumberBehind(std::string_view word, std::size_t skip);
+
 // True when the line's first word (word rule), upper-cased, begins with LIST:
 // a fuse list line. Any other line ends a record.
 bool IsListLine(std::string_view line);

@@ -42,8 +42,8 @@ TEST(SyntaxCheck, RecordFramingErrorsNameTheLine) {
     EXPECT_EQ(Check(Join({KeyLines(), KeyLines("B")})), 18);        // no separator: INCLUDE fails
     EXPECT_EQ(Check(Join({Record(), Lines{""}, Record("B")})), 18); // second blank line
     Lines swapped = Record();
-    std::swap(swapped[kErase], swapped[kFlash]);
-    EXPECT_EQ(Check(swapped), kErase);
+    std::swap(swapped[kEraseLine], swapped[kFlashLine]);
+    EXPECT_EQ(Check(swapped), kEraseLine);
 }
 
 TEST(SyntaxCheck, RecordCutShortFailsAtTheLastLine) {
@@ -55,40 +55,40 @@ TEST(SyntaxCheck, RecordCutShortFailsAtTheLastLine) {
 }
 
 TEST(SyntaxCheck, KeyValueRules) {
-    EXPECT_EQ(CheckKey(kSocket, "0"), kSocket);
-    EXPECT_EQ(CheckKey(kSocket, "9"), -1);
-    EXPECT_EQ(CheckKey(kSocket, "10"), -1);      // compares as text, reads as 10
-    EXPECT_EQ(CheckKey(kSocket, "1A"), kSocket); // would not read as a socket number
-    EXPECT_EQ(CheckKey(kInclude, "YES"), kInclude);
-    EXPECT_EQ(CheckKey(kErase, "6"), kErase);
-    EXPECT_EQ(CheckKey(kPower, "VPP2VCC"), -1);
-    EXPECT_EQ(CheckKey(kPower, "VPP"), kPower);
-    EXPECT_EQ(CheckKey(kDelay, "-1"), kDelay);
-    EXPECT_EQ(CheckKey(kDelay, "$FF"), -1);
-    EXPECT_EQ(CheckKey(kTries, ""), kTries);
-    EXPECT_EQ(CheckKey(kCore, "5A"), kCore); // a core type must read as an integer
-    EXPECT_EQ(CheckKey(kCore, "11"), kCore);
-    EXPECT_EQ(CheckKey(kRom, "0401"), kRom);
-    EXPECT_EQ(CheckKey(kRom, "8000"), -1);
-    EXPECT_EQ(CheckKey(kRom, "8100"), kRom);
-    EXPECT_EQ(CheckKey(kRom, "0"), -1);
-    EXPECT_EQ(CheckKey(kEeprom, "10000"), -1);
-    EXPECT_EQ(CheckKey(kEeprom, "10001"), kEeprom);
-    EXPECT_EQ(CheckKey(kFuseBlank, "3FFFF"), -1);
-    EXPECT_EQ(CheckKey(kFuseBlank, "3FFG"), kFuseBlank);
-    EXPECT_EQ(CheckKey(kChipId, "1234567"), kChipId);
+    EXPECT_EQ(CheckKey(kSocketLine, "0"), kSocketLine);
+    EXPECT_EQ(CheckKey(kSocketLine, "9"), -1);
+    EXPECT_EQ(CheckKey(kSocketLine, "10"), -1);          // compares as text, reads as 10
+    EXPECT_EQ(CheckKey(kSocketLine, "1A"), kSocketLine); // would not read as a socket number
+    EXPECT_EQ(CheckKey(kIncludeLine, "YES"), kIncludeLine);
+    EXPECT_EQ(CheckKey(kEraseLine, "6"), kEraseLine);
+    EXPECT_EQ(CheckKey(kPowerLine, "VPP2VCC"), -1);
+    EXPECT_EQ(CheckKey(kPowerLine, "VPP"), kPowerLine);
+    EXPECT_EQ(CheckKey(kDelayLine, "-1"), kDelayLine);
+    EXPECT_EQ(CheckKey(kDelayLine, "$FF"), -1);
+    EXPECT_EQ(CheckKey(kTriesLine, ""), kTriesLine);
+    EXPECT_EQ(CheckKey(kCoreLine, "5A"), kCoreLine); // a core type must read as an integer
+    EXPECT_EQ(CheckKey(kCoreLine, "11"), kCoreLine);
+    EXPECT_EQ(CheckKey(kRomLine, "0401"), kRomLine);
+    EXPECT_EQ(CheckKey(kRomLine, "8000"), -1);
+    EXPECT_EQ(CheckKey(kRomLine, "8100"), kRomLine);
+    EXPECT_EQ(CheckKey(kRomLine, "0"), -1);
+    EXPECT_EQ(CheckKey(kEepromLine, "10000"), -1);
+    EXPECT_EQ(CheckKey(kEepromLine, "10001"), kEepromLine);
+    EXPECT_EQ(CheckKey(kFuseBlankLine, "3FFFF"), -1);
+    EXPECT_EQ(CheckKey(kFuseBlankLine, "3FFG"), kFuseBlankLine);
+    EXPECT_EQ(CheckKey(kChipIdLine, "1234567"), kChipIdLine);
 }
 
 TEST(SyntaxCheck, SevenFuseBlankWordsForSixteenBitCores) {
     Lines lines = Record();
-    lines[kCore] = "CORETYPE=1";
-    lines[kFuseBlank] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF FFFF";
+    lines[kCoreLine] = "CORETYPE=1";
+    lines[kFuseBlankLine] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF FFFF";
     EXPECT_EQ(Check(lines), -1);
-    lines[kFuseBlank] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF";
-    EXPECT_EQ(Check(lines), kFuseBlank);
-    lines[kFuseBlank] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF FFFG";
-    EXPECT_EQ(Check(lines), kFuseBlank);
-    lines[kFuseBlank] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF trailing";
+    lines[kFuseBlankLine] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF";
+    EXPECT_EQ(Check(lines), kFuseBlankLine);
+    lines[kFuseBlankLine] = "FUSEBLANK=FFFF FFFF FFFF FFFF FFFF FFFF FFFG";
+    EXPECT_EQ(Check(lines), kFuseBlankLine);
+    lines[kFuseBlankLine] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF trailing";
     EXPECT_EQ(Check(lines), -1);
 }
 
@@ -102,8 +102,8 @@ TEST(SyntaxCheck, ListNumberingAndFuseWords) {
     EXPECT_EQ(CheckLists({R"(LIST1 WORDS "WDT" "On"=3FFF)"}), 17); // no number behind it
 
     Lines wide = Record("18F452", {R"(LIST1 FUSE7 "EBTR" "Off"=FFFF "On"=FFF0)"});
-    wide[kCore] = "CORETYPE=2";
-    wide[kFuseBlank] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+    wide[kCoreLine] = "CORETYPE=2";
+    wide[kFuseBlankLine] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF";
     EXPECT_EQ(Check(wide), -1);
     wide[17] = R"(LIST1 FUSE8 "EBTR" "Off"=FFFF "On"=FFF0)";
     EXPECT_EQ(Check(wide), 17);
@@ -138,9 +138,9 @@ TEST(SyntaxCheck, TabInTheListWordMakesTheLineASeparator) {
 TEST(SyntaxCheck, BadBytesNameTheFirstBadLineOrPass) {
     Lines bom = Record();
     bom[0] = "\xEF\xBB\xBF" + bom[0];
-    bom[kRom] = std::string("ROMSIZE=04\0\x01"
-                            "00",
-                            14);
+    bom[kRomLine] = std::string("ROMSIZE=04\0\x01"
+                                "00",
+                                14);
     EXPECT_EQ(Check(bom), -1);
 
     std::string huge(10 * 1024 * 1024, 'A');

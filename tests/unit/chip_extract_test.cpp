@@ -24,9 +24,9 @@ std::string Item(const std::string& name, const std::string& value) {
 
 TEST(ExtractChipInfo, FindsTheRecordBySelectorPositionAfterFiltering) {
     Lines a = Record("A", {}, "N");
-    a[kRom] = "ROMSIZE=0100";
+    a[kRomLine] = "ROMSIZE=0100";
     Lines b = Record("BBBBBBBBBB");
-    b[kRom] = "ROMSIZE=0200";
+    b[kRomLine] = "ROMSIZE=0200";
     ChipInfoResult r = Select(Join({a, b, KeyLines("C")}));
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.record.ChipName, "BBBBBBBB");
@@ -40,17 +40,17 @@ TEST(ExtractChipInfo, FindsTheRecordBySelectorPositionAfterFiltering) {
 
 TEST(ExtractChipInfo, ReadsEveryKeyLine) {
     Lines r = Record();
-    r[kSocket] = "SOCKETIMAGE=5";
-    r[kErase] = "ERASEMODE=3";
-    r[kFlash] = "FLASHCHIP=Y";
-    r[kPower] = "POWERSEQUENCE=VPP2VCC";
-    r[kDelay] = "PROGRAMDELAY=$20";
-    r[kTries] = "PROGRAMTRIES=25";
-    r[kOver] = "OVERPROGRAM=-3";
-    r[kEeprom] = "EEPROMSIZE=10000";
-    r[kCpWarn] = "CPWARN=Y";
-    r[kCalWord] = "CALWORD=y";
-    r[kChipId] = "CHIPID=0fc0";
+    r[kSocketLine] = "SOCKETIMAGE=5";
+    r[kEraseLine] = "ERASEMODE=3";
+    r[kFlashLine] = "FLASHCHIP=Y";
+    r[kPowerLine] = "POWERSEQUENCE=VPP2VCC";
+    r[kDelayLine] = "PROGRAMDELAY=$20";
+    r[kTriesLine] = "PROGRAMTRIES=25";
+    r[kOverLine] = "OVERPROGRAM=-3";
+    r[kEepromLine] = "EEPROMSIZE=10000";
+    r[kCpWarnLine] = "CPWARN=Y";
+    r[kCalWordLine] = "CALWORD=y";
+    r[kChipIdLine] = "CHIPID=0fc0";
     ChipRecord c = Select(r).record;
     EXPECT_EQ(c.SocketLayout, 5);
     EXPECT_EQ(c.EraseMode, 3);
@@ -72,15 +72,15 @@ TEST(ExtractChipInfo, ReadsEveryKeyLine) {
     const std::pair<const char*, int> sequences[] = {
         {"VCC", 0}, {"VCCVPP1", 1}, {"VCCVPP2", 2}, {"VPP1VCC", 3}, {"VPP2VCC", 4}};
     for (auto [text, number] : sequences) {
-        r[kPower] = std::string("POWERSEQUENCE=") + text;
+        r[kPowerLine] = std::string("POWERSEQUENCE=") + text;
         EXPECT_EQ(Select(r).record.PowerSequence, number) << text;
     }
 }
 
 TEST(ExtractChipInfo, SevenFuseBlankWordsForSixteenBitCores) {
     Lines r = Record("18F452");
-    r[kCore] = "CORETYPE=2";
-    r[kFuseBlank] = "FUSEBLANK=2700 0F0F 0100 0085 C00F E00F 400F";
+    r[kCoreLine] = "CORETYPE=2";
+    r[kFuseBlankLine] = "FUSEBLANK=2700 0F0F 0100 0085 C00F E00F 400F";
     EXPECT_EQ(Select(r).record.FuseBlank,
               (std::array<int, 8>{0, 0x2700, 0x0F0F, 0x0100, 0x0085, 0xC00F, 0xE00F, 0x400F}));
 }
@@ -103,8 +103,8 @@ TEST(ExtractChipInfo, FillsTheFuseRowsFromTheListLines) {
     EXPECT_EQ(r.record.FuseListWord[31], -1);
 
     Lines wide = Record("18F452", {R"(LIST1 FUSE7 "Boot Read" "Off"=FFFF "On"=BFFF)"});
-    wide[kCore] = "CORETYPE=1";
-    wide[kFuseBlank] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+    wide[kCoreLine] = "CORETYPE=1";
+    wide[kFuseBlankLine] = "FUSEBLANK=FFFFFFFFFFFFFFFFFFFFFFFFFFFF";
     EXPECT_EQ(Select(wide).record.FuseListWord[1], 7);
 }
 
@@ -122,8 +122,8 @@ TEST(ExtractChipInfo, ValuesThatDoNotReadFailWithTheirLine) {
     // ChipData that never went through the check: nothing may turn silently
     // into a wrong value or read past the end.
     Lines r = Record();
-    r[kSocket] = "SOCKETIMAGE=1A";
-    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kSocket);
+    r[kSocketLine] = "SOCKETIMAGE=1A";
+    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kSocketLine);
     EXPECT_FALSE(ExtractChipInfo(r, 0).ok);
 
     r = Record("A", {R"(LIST1 FUSEX "WDT" "On"=3FFF)"});
@@ -134,15 +134,15 @@ TEST(ExtractChipInfo, ValuesThatDoNotReadFailWithTheirLine) {
     EXPECT_EQ(ExtractChipInfo(r, 0).badLine, 17);
 
     r = Record();
-    r[kRom] = "ROMSIZE=04G0";
-    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kRom);
-    r[kRom] = "EEPROMSIZE=0400";
-    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kRom);
+    r[kRomLine] = "ROMSIZE=04G0";
+    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kRomLine);
+    r[kRomLine] = "EEPROMSIZE=0400";
+    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kRomLine);
 
     r = Record();
-    r[kCore] = "CORETYPE=2";
-    r[kFuseBlank] = "FUSEBLANK=FFFFFFFF";
-    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kFuseBlank);
+    r[kCoreLine] = "CORETYPE=2";
+    r[kFuseBlankLine] = "FUSEBLANK=FFFFFFFF";
+    EXPECT_EQ(ExtractChipInfo(r, 0).badLine, kFuseBlankLine);
 
     r = KeyLines();
     r.resize(12);

@@ -12,7 +12,7 @@ const std::string kWdt = R"(LIST1 FUSE1 "WDT" "Enabled"=3FFF "Disabled"=3FFB)";
 
 Lines NonFlash(const std::string& name) {
     Lines r = Record(name, {kWdt});
-    r[kFlash] = "FLASHCHIP=N";
+    r[kFlashLine] = "FLASHCHIP=N";
     return r;
 }
 
@@ -24,10 +24,10 @@ TEST(LoadChipFile, ReportsEachFailureWithItsMessage) {
     EXPECT_EQ(missing.message, "Chip configuration file is missing or contains no data");
 
     Lines bad = Join({Record(), KeyLines("B")});
-    bad[17 + 1 + kRom] = "romsize = 0401";
+    bad[17 + 1 + kRomLine] = "romsize = 0401";
     ChipFileLoadResult syntax = LoadChipFile(bad, 1);
     EXPECT_EQ(syntax.status, ChipFileStatus::SyntaxError);
-    EXPECT_EQ(syntax.errorLine, 18 + kRom);
+    EXPECT_EQ(syntax.errorLine, 18 + kRomLine);
     EXPECT_EQ(syntax.message, "Chip configuration file contains syntax errors.\r\rROMSIZE=0401");
     EXPECT_EQ(syntax.ChipData[18], "CHIPNAME=B"); // normalised up to the failing line
     EXPECT_TRUE(syntax.ChipNames.empty());

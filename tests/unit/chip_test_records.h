@@ -32,24 +32,3 @@ inline std::vector<std::string> Join(std::initializer_list<std::vector<std::stri
         all.insert(all.end(), p.begin(), p.end());
     return all;
 }
-
-// Line indexes of the key lines within a record.
-enum KeyLine {
-    kName = 0,
-    kInclude,
-    kSocket,
-    kErase,
-    kFlash,
-    kPower,
-    kDelay,
-    kTries,
-    kOver,
-    kCore,
-    kRom,
-    kEeprom,
-    kFuseBlank,
-    kCpWarn,
-    kCalWord,
-    kBandGap,
-    kChipId
-};
