@@ -170,3 +170,23 @@ TEST(DeriveSelectionFields, CalFlagsAndWordMaskByCoreType) {
     DeriveSelectionFields(c);
     EXPECT_EQ(c.CalFlags, 2);
 }
+
+TEST(ExtractChipInfo, DamagedUncheckedLinesFailInsideTheList) {
+    // Each key line and a LIST line in turn replaced by noise, or the record cut
+    // at every length: extraction reports a line that exists or succeeds.
+    const std::string noise("\"=\x01 LIST\"\xFF\0FUSE99 \"\"=", 20);
+    const Lines good = Record("A", {R"(LIST1 FUSE1 "WDT" "On"=3FFF "Off"=3FFB)"});
+    for (std::size_t i = 0; i < good.size(); ++i) {
+        for (std::size_t cut = 1; cut <= noise.size(); cut += 3) {
+            Lines damaged = good;
+            damaged[i] = i == kIncludeLine ? damaged[i] : noise.substr(0, cut);
+            ChipInfoResult r = ExtractChipInfo(damaged, 0);
+            EXPECT_LT(r.badLine, static_cast<int>(damaged.size())) << i << " " << cut;
+            EXPECT_TRUE(r.ok || r.badLine >= 0 || i == kChipNameLine) << i << " " << cut;
+        }
+        Lines cut(good.begin(), good.begin() + static_cast<long>(i + 1));
+        ChipInfoResult r = ExtractChipInfo(cut, 0);
+        EXPECT_EQ(r.ok, i + 1 >= kChipKeyCount) << i;
+        EXPECT_LT(r.badLine, static_cast<int>(cut.size()));
+    }
+}
