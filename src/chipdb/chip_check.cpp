@@ -84,6 +84,18 @@ bool ValueValid(int position, std::string_view v, int coreType) {
     }
 }
 
+// Upper case and the TrimSpaces filter in one pass, in place.
+void NormaliseKeyLine(std::string& line) {
+    std::size_t n = 0;
+    for (char c : line) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < 33 || code > 127)
+            continue;
+        line[n++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    line.resize(n);
+}
+
 // The state of the check between lines.
 struct CheckState {
     int keyPosition = 0;
@@ -148,7 +160,7 @@ int SyntaxCheckChipList(std::vector<std::string>& chipData) {
     for (std::size_t i = 0; i < chipData.size(); ++i) {
         const int lineIndex = static_cast<int>(i);
         if (state.keyPosition < kChipKeyCount) {
-            chipData[i] = TrimSpaces(UpperCaseAscii(chipData[i]));
+            NormaliseKeyLine(chipData[i]);
             if (!KeyLineValid(chipData[i], state))
                 return lineIndex;
             ++state.keyPosition;
