@@ -84,18 +84,6 @@ bool ValueValid(int position, std::string_view v, int coreType) {
     }
 }
 
-// Upper case and the TrimSpaces filter in one pass, in place.
-void NormaliseKeyLine(std::string& line) {
-    std::size_t n = 0;
-    for (char c : line) {
-        unsigned char code = static_cast<unsigned char>(c);
-        if (code < 33 || code > 127)
-            continue;
-        line[n++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    line.resize(n);
-}
-
 // The state of the check between lines.
 struct CheckState {
     int keyPosition = 0;

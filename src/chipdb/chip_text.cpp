@@ -71,6 +71,17 @@ std::string TrimSpaces(std::string_view text) {
     return out;
 }
 
+void NormaliseKeyLine(std::string& line) {
+    std::size_t n = 0;
+    for (char c : line) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < 33 || code > 127)
+            continue;
+        line[n++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    line.resize(n);
+}
+
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }

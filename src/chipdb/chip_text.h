@@ -20,6 +20,10 @@ std::string UpperCaseAscii(std::string_view text);
 // other control characters and bytes 128..255 vanish wherever they stand.
 std::string TrimSpaces(std::string_view text);
 
+// A key line's normal form, made in place: the same as TrimSpaces of the
+// upper-cased line, without building copies.
+void NormaliseKeyLine(std::string& line);
+
 // True when text begins with prefix (exact bytes).
 bool StartsWith(std::string_view text, std::string_view prefix);
 
