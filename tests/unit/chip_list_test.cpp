@@ -92,14 +92,3 @@ TEST(FindChipRecords, FollowsTheRecordLayoutNotTheLineText) {
     ghost16c[17] = "CHIPNAME=16CGHOST";
     EXPECT_EQ(LoadChipFile(ghost16c, kAlderStyle).ChipNames, (Lines{"A", "B"}));
 }
-
-TEST(FindChipRecords, StaysInsideAListCutShort) {
-    Lines cut = KeyLines();
-    cut.resize(5);
-    EXPECT_EQ(FindChipRecords(cut), (std::vector<std::size_t>{0}));
-    EXPECT_EQ(FindListedChip(cut, 0), 0u);
-    DeleteUnwantedChipData(cut, kAlderStyle); // reads INCLUDE and FLASHCHIP only if present
-    EXPECT_EQ(cut.size(), 5u);
-    cut.resize(1);
-    EXPECT_TRUE(ExtractChipNames(cut).empty());
-}
