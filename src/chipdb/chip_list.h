@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Loading the chip configuration file: check, filter and the list of chips
+// offered in the chip selector. Pure: the window layer reads the file (see
+// SplitChipFileLines), shows the message and fills the selector.
+
+inline constexpr std::string_view kChipFileMissingText =
+    "Chip configuration file is missing or contains no data";
+inline constexpr std::string_view kChipFileSyntaxText =
+    "Chip configuration file contains syntax errors.\r\r";
+inline constexpr std::string_view kChipFileNoChipsText =
+    "Chip configuration file contains no chip information";
+
+// The offending line is shown after kChipFileSyntaxText cut to this many
+// characters, so a damaged file with a huge line still gives a readable box.
+inline constexpr std::size_t kShownLineLimit = 1000;
+
+// Programmer style index of the Alder board, which offers flash chips only.
+inline constexpr int kAlderStyle = 0;
+
+// Chip names are shown in the selector cut to this many characters.
+inline constexpr std::size_t kChipNameLength = 8;
+
+// Start indices of the records of a checked ChipData, in order: 17 key lines,
+// the fuse list lines, one separator line, then the next record.
+std::vector<std::size_t> FindChipRecords(const std::vector<std::string>& chipData);
+
+// Removes the records that must not be offered: INCLUDE=N, and for the Alder
+// style also non-flash chips and chips named 16C...
+void DeleteUnwantedChipData(std::vector<std::string>& chipData, int programmerStyle);
+
+// The names to offer, in ChipData order: every record whose INCLUDE line reads
+// INCLUDE=Y, its name cut to 8 characters.
+std::vector<std::string> ExtractChipNames(const std::vector<std::string>& chipData);
+
+// The index in ChipData of the CHIPNAME line of the chip at selector position
+// `position` (the same records ExtractChipNames lists); nullopt when there is none.
+std::optional<std::size_t> FindListedChip(const std::vector<std::string>& chipData, int position);
+
+enum class ChipFileStatus { Loaded, MissingOrEmpty, SyntaxError, NoChips };
+
+struct ChipFileLoadResult {
+    ChipFileStatus status = ChipFileStatus::MissingOrEmpty;
+    // The lines after loading: checked, normalised and filtered when Loaded;
+    // on a syntax error normalised up to the failing line.
+    std::vector<std::string> ChipData;
+    std::vector<std::string> ChipNames; // selector items when Loaded
+    int errorLine = -1;                 // ChipData index of the offending line
+    std::string message;                // error box text; empty when Loaded
+
+    bool Loaded() const { return status == ChipFileStatus::Loaded; }
+};
+
+// The pure part of CheckAndLoadChipData. `lines` are the file's lines (empty
+// when the file is missing). The caller shows `message` in an error box when
+// not Loaded, refills the selector from ChipNames only when Loaded, and in
+// every case empties the program memory buffer.
+ChipFileLoadResult LoadChipFile(std::vector<std::string> lines, int programmerStyle);
