@@ -1,3 +1,4 @@
+#include "platform/text_file.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
@@ -36,7 +37,7 @@ std::string GeneratedChipFile(int records) {
 }
 
 void BM_LoadChipFile(benchmark::State& state) {
-    const std::vector<std::string> lines = SplitChipFileLines(GeneratedChipFile(2000));
+    const std::vector<std::string> lines = SplitLines(GeneratedChipFile(2000));
     for (auto _ : state) {
         ChipFileLoadResult r = LoadChipFile(lines, 0);
         if (!r.Loaded())
@@ -50,7 +51,7 @@ BENCHMARK(BM_LoadChipFile)->Unit(benchmark::kMillisecond);
 void BM_SplitAndLoadChipFile(benchmark::State& state) {
     const std::string bytes = GeneratedChipFile(2000);
     for (auto _ : state) {
-        ChipFileLoadResult r = LoadChipFile(SplitChipFileLines(bytes), 0);
+        ChipFileLoadResult r = LoadChipFile(SplitLines(bytes), 0);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -61,7 +62,7 @@ std::vector<std::string> ShippedChipData() {
     std::ifstream in(path, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    return LoadChipFile(SplitChipFileLines(bytes.str()), 1).ChipData;
+    return LoadChipFile(SplitLines(bytes.str()), 1).ChipData;
 }
 
 // The shipped chip with the most fuse options.

@@ -8,7 +8,7 @@
 
 // Loading the chip configuration file: check, filter and the list of chips
 // offered in the chip selector. Pure: the window layer reads the file (see
-// SplitChipFileLines), shows the message and fills the selector.
+// SplitLines in platform/text_file.h), shows the message and fills the selector.
 
 inline constexpr std::string_view kChipFileMissingText =
     "Chip configuration file is missing or contains no data";

@@ -1,7 +1,12 @@
 // Loading the chip list, choosing a chip and drawing its socket.
+#include "app/messages.h"
 #include "app/proj_fm.h"
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
+#include "fuses/fuse_edit_fm.h"
+#include "platform/text_file.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -9,14 +14,103 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr const char* kChipFileName = "chipinfo.cid";
+} // namespace
 
 bool TProjFm::CheckAndLoadChipData() {
-    return false;
+    ChipData.clear();
+    std::vector<std::string> lines;
+    if (std::optional<std::string> bytes = ReadWholeFile(kChipFileName))
+        lines = SplitLines(*bytes);
+    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), ProgrammerStyle);
+    ChipData = std::move(loaded.ChipData);
+    if (loaded.Loaded()) {
+        ChipSelect->clear();
+        for (const std::string& name : loaded.ChipNames)
+            ChipSelect->addItem(
+                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        ChipSelect->setCurrentIndex(-1);
+    } else {
+        dialogs().Error(loaded.message);
+    }
+    Image.ROMData.clear();
+    return loaded.Loaded();
 }
 
-void TProjFm::ChipSelectChange() {}
-void TProjFm::PreSelectChip() {}
-void TProjFm::SelectTheChip() {}
+void TProjFm::ChipSelectChange() {
+    PreSelectChip();
+    SetStatus(kReady);
+}
+
+void TProjFm::PreSelectChip() {
+    FileSaveQuery(false);
+    SelectTheChip();
+    ResetCodeMemory(false, false, false);
+}
+
+void TProjFm::SelectTheChip() {
+    const int position = ChipSelect->currentIndex();
+    if (position < 0)
+        return;
+    FlyWindow1->setEnabled(true);
+    FuseButt->setEnabled(true);
+    Chip.FuseListWord.fill(-1);
+    FuseEditFM->ResetFuseEdits();
+    OscalButt->setEnabled(false);
+    Chip.CalFlags = 0;
+
+    ChipInfoResult info = ExtractChipInfo(ChipData, position);
+    if (!info.ok) {
+        // A value the record cannot hold (a socket or fuse number that is no
+        // integer) is reported, and no chip is left half applied.
+        const std::string line =
+            info.badLine >= 0 && static_cast<size_t>(info.badLine) < ChipData.size()
+                ? ChipData[static_cast<size_t>(info.badLine)]
+                : std::string();
+        dialogs().Error(std::string(kChipFileSyntaxText) + line.substr(0, kShownLineLimit));
+        ChipSelect->setCurrentIndex(-1);
+        DrawTheSocket();
+        return;
+    }
+    Chip = info.record;
+    Chip.ChipName = ChipSelect->itemText(position).toStdString();
+    FuseEditFM->LoadFuseRows(info.rows);
+    FuseEditFM->SetIDMaxLength(4);
+    FuseEditFM->SetIDVisible(true);
+    DeriveSelectionFields(Chip);
+    switch (Chip.CoreType) {
+    case 0:
+        FuseButt->setEnabled(false);
+        FuseEditFM->SetIDVisible(false);
+        break;
+    case 1:
+    case 2:
+        FuseEditFM->SetIDMaxLength(8);
+        break;
+    case 4:
+        OscalButt->setEnabled(Chip.CalWord);
+        FuseEditFM->SetIDVisible(false);
+        break;
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+        OscalButt->setEnabled(Chip.CalWord);
+        break;
+    default:
+        break;
+    }
+    OSCAL1->setEnabled(OscalButt->isEnabled());
+    for (QPushButton* b : {SaveButt, ReadButt, VerfButt})
+        b->setEnabled(true);
+    for (QAction* a : {Save1, Read1, Verify1})
+        a->setEnabled(true);
+    DrawTheSocket();
+}
 
 int TProjFm::FindChipCBText(const std::string& name) const {
     for (int i = 0; i < ChipSelect->count(); ++i)

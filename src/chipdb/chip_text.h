@@ -9,9 +9,6 @@
 // and the record extraction. Everything works on bytes; nothing here can read
 // outside the text it is given, whatever bytes the file holds.
 
-// Splits raw file bytes into lines. A line ends at CR LF, at a lone CR or at a
-// lone LF; a line break at the very end does not start another (empty) line.
-std::vector<std::string> SplitChipFileLines(std::string_view bytes);
 
 // ASCII-only upper-casing: a-z become A-Z, every other byte stays.
 std::string UpperCaseAscii(std::string_view text);

@@ -10,25 +10,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::vector<std::string> SplitLines(const std::string& contents) {
+std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::string current;
-    bool pending = false; // a line has started and not been closed
-    for (size_t i = 0; i < contents.size(); ++i) {
-        char c = contents[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            pending = false;
-            if (c == '\r' && i + 1 < contents.size() && contents[i + 1] == '\n')
-                ++i;
-        } else {
-            current += c;
-            pending = true;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        char c = bytes[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
         }
+        lines.emplace_back(bytes.substr(start, i - start));
+        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+        start = i;
     }
-    if (pending)
-        lines.push_back(current);
+    if (start < bytes.size())
+        lines.emplace_back(bytes.substr(start));
     return lines;
 }
 

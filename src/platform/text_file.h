@@ -2,11 +2,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Splits file contents into lines at CR LF, lone CR or lone LF. A final line
 // end does not start another line.
-std::vector<std::string> SplitLines(const std::string& contents);
+std::vector<std::string> SplitLines(std::string_view contents);
 
 // Reads a whole file; nothing when it cannot be opened or read (or is a folder).
 std::optional<std::string> ReadWholeFile(const std::string& path);

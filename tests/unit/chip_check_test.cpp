@@ -1,3 +1,4 @@
+#include "platform/text_file.h"
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_text.h"
 #include "unit/chip_test_records.h"
@@ -155,7 +156,7 @@ TEST(SyntaxCheck, BadBytesNameTheFirstBadLineOrPass) {
     std::string garbage;
     for (int i = 0; i < 1 << 16; ++i)
         garbage += static_cast<char>((i * 7919 + 13) & 0xFF);
-    Lines lines = SplitChipFileLines(garbage);
+    Lines lines = SplitLines(garbage);
     EXPECT_EQ(SyntaxCheckChipList(lines), 0);
     Lines nuls(3, std::string(100, '\0'));
     EXPECT_EQ(Check(nuls), 0);
@@ -167,6 +168,6 @@ TEST(SyntaxCheck, PassesWithEveryLineEnding) {
         std::string bytes;
         for (const auto& line : record)
             bytes += line + end;
-        EXPECT_EQ(Check(SplitChipFileLines(bytes)), -1) << int(end[0]);
+        EXPECT_EQ(Check(SplitLines(bytes)), -1) << int(end[0]);
     }
 }

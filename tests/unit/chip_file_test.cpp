@@ -1,3 +1,4 @@
+#include "platform/text_file.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
@@ -19,7 +20,7 @@ Lines ShippedLines() {
     std::ifstream in(std::string(TESSARO_SOURCE_DIR) + "/data/chipinfo.cid", std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    return SplitChipFileLines(bytes.str());
+    return SplitLines(bytes.str());
 }
 
 ChipFileLoadResult LoadShipped(int style) {

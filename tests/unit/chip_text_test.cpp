@@ -4,14 +4,6 @@
 
 using Lines = std::vector<std::string>;
 
-TEST(SplitChipFileLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
-    EXPECT_EQ(SplitChipFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitChipFileLines("a\r\n"), (Lines{"a"}));
-    EXPECT_EQ(SplitChipFileLines("a\n\nb\r\r"), (Lines{"a", "", "b", ""}));
-    EXPECT_EQ(SplitChipFileLines("a\n\r"), (Lines{"a", ""})); // LF then a lone CR
-    EXPECT_EQ(SplitChipFileLines(""), Lines{});
-    EXPECT_EQ(SplitChipFileLines(std::string("x\0y\n", 4)), (Lines{std::string("x\0y", 3)}));
-}
 
 TEST(TrimSpaces, KeepsOnlyCharacters33To127AfterUpperCasing) {
     EXPECT_EQ(TrimSpaces(UpperCaseAscii("chipname = 16f 84a\t")), "CHIPNAME=16F84A");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using Lines = std::vector<std::string>;
+
 namespace {
 const std::vector<std::string> kGood = {"3", "/home/u/blink.hex", "12", "4", "16F84A", "F", "T",
                                         "3"};
@@ -52,12 +54,13 @@ TEST(Settings, BadNumbersAndFlagsFallBack) {
     EXPECT_EQ(ParseSettingsNumber("99999999999", 7), 7);
 }
 
-TEST(TextFile, LineEndsOfEveryKindSplitAlike) {
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-    EXPECT_EQ(SplitLines(std::string("a\0b\n", 4)),
-              std::vector<std::string>{std::string("a\0b", 3)});
+TEST(TextFile, EndsLinesAtCrLfLoneCrAndLoneLf) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(SplitLines("a\n\nb\r\r"), (Lines{"a", "", "b", ""}));
+    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""})); // LF then a lone CR
+    EXPECT_EQ(SplitLines(""), Lines{});
+    EXPECT_EQ(SplitLines(std::string("x\0y\n", 4)), (Lines{std::string("x\0y", 3)}));
 }
 
 TEST(ProgrammerStyle, EveryUnknownNumberBehavesAsElm) {
