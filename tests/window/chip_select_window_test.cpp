@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -204,4 +205,28 @@ TEST(ChipSelect, AMissingChipFileIsReported) {
     EXPECT_EQ(h.dialogs.shown[1],
               (ScriptedDialogs::Shown{"error",
                                       "Chip configuration file is missing or contains no data"}));
+}
+
+// Pictures of what a user sees: a chip of each socket number and two fuse
+// editors. They go to the folder TESSARO_SCREENSHOTS names, else to the test's own.
+TEST(ChipSelect, ScreenshotsShowTheWholeWindow) {
+    MainWindowHarness h("shots");
+    h.CopyShippedChipFile();
+    const char* env = std::getenv("TESSARO_SCREENSHOTS");
+    const QString folder = env ? QString(env) : QString::fromStdString(h.dir.string());
+    TProjFm& w = h.Start();
+    for (const char* chip : {"12F675", "16F628A", "16F876A", "18F452", "16F676", "24C02"}) {
+        Choose(w, IndexOf(w, chip));
+        const QPixmap shot = w.grab();
+        EXPECT_EQ(shot.size(), w.size());
+        EXPECT_TRUE(shot.save(QString("%1/main_%2.png").arg(folder, chip)));
+    }
+    for (const char* chip : {"16F877A", "18F452"}) {
+        Choose(w, IndexOf(w, chip));
+        w.FuseEditFM->show();
+        const QPixmap shot = w.FuseEditFM->grab();
+        EXPECT_EQ(shot.size(), QSize(604, 384));
+        EXPECT_TRUE(shot.save(QString("%1/fuses_%2.png").arg(folder, chip)));
+        w.FuseEditFM->hide();
+    }
 }
