@@ -96,7 +96,9 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
             return false;
         const int key = KeyOf(running, line);
         running = key;
-        if (key < base)
+        // A 16-bit core's window at 0x2100 can lie inside its program memory;
+        // those keys are program words and never EEPROM bytes.
+        if (key < base || (chip.WordMask != 0xFF && key < chip.ROMSize))
             continue;
         if (key >= base + chip.EEPROMSize)
             return true;

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -62,7 +61,10 @@ bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lin
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return false;
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string contents(static_cast<std::size_t>(size), '\0');
+    in.read(contents.data(), static_cast<std::streamsize>(size));
+    // A file that shrank while being read is read as far as it goes.
+    contents.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return false;
     lines = SplitUntilLastExamined(contents);

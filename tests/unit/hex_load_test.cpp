@@ -152,6 +152,18 @@ TEST(LoadHexLines, ProgramMemoryEndsAtAKeyBeyondTheChipWithoutAnEndLine) {
         NewExtractFuseData({Segment(0x30), Record(0, "00", Words({1, 2})), kEnd}, Chip16(), image));
 }
 
+// A 16-bit core of type 1 with more than 0x2100 program words: the words at
+// keys 0x2100 and on stay program words and do not turn into EEPROM bytes.
+TEST(LoadHexLines, ProgramWordsInsideTheEEPROMWindowStayProgramWords) {
+    const ChipRecord chip = Chip16(1);
+    ASSERT_GT(chip.ROMSize, 0x2100);
+    Loaded l = Load(chip, {Segment(0), Record(0x4200, "00", Words({0x1234, 0x5678})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0x2100], 0x1234);
+    EXPECT_EQ(l.image.EEPROMData[0], 255);
+    EXPECT_EQ(l.image.EEPROMData[1], 255);
+}
+
 // A word region record with an odd byte count would leave half a word: the
 // load is refused with the region's error instead of guessing the high byte.
 TEST(LoadHexLines, RefusesHalfWordsInProgramAndConfigurationRecords) {
