@@ -17,6 +17,7 @@ bool ScanGoesOnAfter(const std::string& line) {
 
 std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {
     std::vector<std::string> lines;
+    lines.reserve(contents.size() / 44 + 1); // most lines are full records
     std::size_t pos = 0;
     while (pos < contents.size()) {
         const std::size_t end = contents.find_first_of("\r\n", pos);

@@ -21,6 +21,11 @@ std::string WordLowFirst(int v) {
     return Byte(v) + Byte(v >> 8);
 }
 
+void AppendByte(std::string& body, int v) {
+    body += ToHex((v >> 4) & 0xF);
+    body += ToHex(v & 0xF);
+}
+
 void AddRecord(Lines& lines, const std::string& body) {
     lines.push_back(":" + body + CheckSum(body));
 }
@@ -36,11 +41,13 @@ std::optional<std::string> IDDigits(const std::string& text) {
     return out;
 }
 
-// Records of 8 entries from `base`, 2 file bytes per entry. Past the end of the
-// list a record is filled with `filler`. An address the record cannot hold is
-// fine only for entries beyond the chip (`chipEntries`), which are left out.
+// Records of 8 entries from `base`, 2 file bytes per entry: a program word low
+// byte first, or an EEPROM byte and 0. Past the end of the list a record is
+// filled with `filler`. An address the record cannot hold is fine only for
+// entries beyond the chip (`chipEntries`), which are left out.
 bool AddWordRecords(Lines& lines, const std::vector<int>& list, int base, int chipEntries,
-                    const std::string& filler, std::string (*column)(int)) {
+                    int filler, bool bytesOnly) {
+    lines.reserve(lines.size() + list.size() / kWordsPerRecord + 8);
     for (std::size_t i = 0; i < list.size(); i += kWordsPerRecord) {
         const int address = base + 2 * static_cast<int>(i);
         if (address >= kAddressLimit) {
@@ -49,15 +56,15 @@ bool AddWordRecords(Lines& lines, const std::vector<int>& list, int base, int ch
             break;
         }
         std::string body = "10" + MyIntToHex(address, 4) + "00";
-        for (std::size_t k = i; k < i + kWordsPerRecord; ++k)
-            body += k < list.size() ? column(list[k]) : filler;
+        body.reserve(8 + 4 * kWordsPerRecord);
+        for (std::size_t k = i; k < i + kWordsPerRecord; ++k) {
+            const int v = k < list.size() ? list[k] : filler;
+            AppendByte(body, v);
+            AppendByte(body, bytesOnly && k < list.size() ? 0 : v >> 8);
+        }
         AddRecord(lines, body);
     }
     return true;
-}
-
-std::string EEPROMColumn(int v) {
-    return Byte(v) + "00";
 }
 
 } // namespace
@@ -73,8 +80,8 @@ std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& 
                                     const std::string& idText) {
     const int mask = chip.WordMask;
     Lines lines;
-    const std::string romFiller = mask == 0xFFF ? "FF0F" : "FF3F";
-    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, romFiller, WordLowFirst))
+    const int romFiller = mask == 0xFFF ? 0x0FFF : 0x3FFF;
+    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, romFiller, false))
         return std::nullopt;
     if (mask != 0xFFF && mask != 0xFF) {
         // The box keeps 4 digits; a shorter text reads as padded with "F" on the left.
@@ -88,7 +95,7 @@ std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& 
         AddRecord(lines, body);
     }
     if (mask != 0xFFF &&
-        !AddWordRecords(lines, image.EEPROMData, 0x4200, chip.EEPROMSize, "FF00", EEPROMColumn))
+        !AddWordRecords(lines, image.EEPROMData, 0x4200, chip.EEPROMSize, 0x00FF, true))
         return std::nullopt;
     if (mask != 0xFF)
         AddRecord(lines,
@@ -105,7 +112,7 @@ std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& 
     if (!id)
         return std::nullopt;
     Lines lines{":020000040000FA"};
-    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, "FFFF", WordLowFirst))
+    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, 0xFFFF, false))
         return std::nullopt;
     lines.push_back(":020000040020DA");
     std::string body = "08000000";

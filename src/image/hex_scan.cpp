@@ -1,6 +1,26 @@
 #include "image/hex_scan.h"
 
+#include <array>
+
 namespace {
+
+// Digit values of either case, -1 for every other byte: the scan looks at every
+// character of a file, so this is one table look-up per character.
+constexpr std::array<signed char, 256> kDigitValue = [] {
+    std::array<signed char, 256> table{};
+    table.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) {
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - 'A' + 10);
+        table[static_cast<std::size_t>(c - 'A' + 'a')] = static_cast<signed char>(c - 'A' + 10);
+    }
+    return table;
+}();
+
+int DigitValue(char c) {
+    return kDigitValue[static_cast<unsigned char>(c)];
+}
 
 constexpr std::size_t kEndLineLength = 11;
 constexpr std::size_t kLongestLine = 43; // 16 data bytes
@@ -44,7 +64,7 @@ int HexToDec(char c) {
 int HexFieldValue(std::string_view text) {
     int value = 0;
     for (char c : text) {
-        int digit = HexToDec(CheckASCII(c));
+        const int digit = DigitValue(c);
         if (digit < 0)
             return -1;
         value = value * 16 + digit;
@@ -75,7 +95,7 @@ int ScanHexFile(const std::vector<std::string>& lines) {
         if (line[0] != ':')
             return index;
         for (std::size_t i = 1; i < length; ++i)
-            if (CheckASCII(line[i]) == '-')
+            if (DigitValue(line[i]) < 0) // what CheckASCII marks "-"
                 return index;
         const int count = PairAt(line, 1);
         const int word = (PairAt(line, 3) * 256 + PairAt(line, 5)) / 2;
