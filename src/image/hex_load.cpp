@@ -104,6 +104,10 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     return HexLoadResult{true, {}};
 }
 
+std::string HexFileCaption(const std::string& fileName) {
+    return "  <" + std::filesystem::path(fileName).filename().string() + ">";
+}
+
 HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,
                              MemoryImage& image, std::string& idText,
                              const CoreTypeQuestion& askCoreType) {

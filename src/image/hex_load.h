@@ -12,6 +12,8 @@
 // The window layer shows the message of a failed load as an error box and asks
 // the core-type question through the callback.
 
+inline constexpr const char* kOpenHexTitle = "Open HEX File";
+inline constexpr const char* kOpenHexFilter = "Hex Files (*.hex);;All Files (*.*)";
 inline constexpr const char* kErrorLoadingFile = "Error loading file";
 inline constexpr const char* kErrorInHexFileLine = "Error in HEX file - line ";
 inline constexpr const char* kErrorInHexFile = "Error in HEX file - ";
@@ -48,6 +50,9 @@ void FillMissingEntries(const ChipRecord& chip, MemoryImage& image);
 HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipRecord& chip,
                            MemoryImage& image, std::string& idText,
                            const CoreTypeQuestion& askCoreType);
+
+// The window caption part for a loaded or saved file: "  <" + name without folder + ">".
+std::string HexFileCaption(const std::string& fileName);
 
 // ReadHexFileLines then LoadHexLines; a read failure gives kErrorLoadingFile.
 HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,

@@ -11,7 +11,13 @@
 // 0xFFFF), INHX8M for every other core class. Records are built as upper-case
 // text lines first and the file is written whole at the end.
 
+// Texts of the Save command (SaveButtClick).
 inline constexpr const char* kSaveProblem = "A problem occurred while trying to save the HEX file";
+inline constexpr const char* kNothingToSave = "Nothing to save";
+inline constexpr const char* kSavingStatus = "Saving...";
+inline constexpr const char* kProgramReadyStatus = "Program Ready";
+inline constexpr const char* kSaveHexTitle = "Save HEX File";
+inline constexpr const char* kSaveHexFilter = "HEX Files (*.hex);;All Files (*.*)";
 
 // Two upper-case hex digits: 256 minus the sum of the body's digit pairs, mod 256.
 std::string CheckSum(const std::string& body);

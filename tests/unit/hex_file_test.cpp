@@ -72,6 +72,11 @@ TEST(LoadTheHexFile, BadFilesGiveTheirMessageAndNeverCrash) {
     EXPECT_EQ(image.ROMData[0], 0x41);
 }
 
+TEST(HexFileCaption, ShowsTheNameWithoutItsFolder) {
+    EXPECT_EQ(HexFileCaption("/home/u/projects/blink.hex"), "  <blink.hex>");
+    EXPECT_EQ(HexFileCaption("blink.HEX"), "  <blink.HEX>");
+}
+
 TEST(FileDate, PacksLocalTimeAsADosDateTime) {
     std::tm t{};
     t.tm_year = 2026 - 1900;
