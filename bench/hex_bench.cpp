@@ -53,6 +53,7 @@ void BM_LoadINHX32File32KWords(benchmark::State& state) {
             state.SkipWithError(r.message.c_str());
         benchmark::DoNotOptimize(image.ROMData.data());
     }
+    std::filesystem::remove(BenchFile());
 }
 BENCHMARK(BM_LoadINHX32File32KWords)->Unit(benchmark::kMillisecond);
 
@@ -74,6 +75,7 @@ void BM_SaveINHX32File32KWords(benchmark::State& state) {
     for (auto _ : state)
         if (!SaveHexFile(BenchFile(), image, chip, id))
             state.SkipWithError("cannot write the file");
+    std::filesystem::remove(BenchFile());
 }
 BENCHMARK(BM_SaveINHX32File32KWords)->Unit(benchmark::kMillisecond);
 

@@ -2,7 +2,9 @@
 #include "image/hex_save.h"
 #include "platform/text_file.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace hextest;
 
@@ -22,6 +24,28 @@ std::string Repeat(const std::string& s, int n) {
 int AddressOf(const std::string& record) {
     return std::stoi(record.substr(3, 4), nullptr, 16);
 }
+
+// Makes every write past `bytes` fail (as on a full disk) while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_signal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*old_signal_)(int) = nullptr;
+};
 
 } // namespace
 
@@ -158,6 +182,14 @@ TEST(SaveHexFile, ReplacesTheWholeFileOrLeavesItAlone) {
 
     ASSERT_TRUE(SaveHexFile(path, image, chip, id));
     EXPECT_EQ(ReadWholeFile(path), JoinLinesCRLF(*SaveINHX8MFile(image, chip, id)));
+
+    // The disk fills up half way through: the old file stays whole.
+    ASSERT_TRUE(WriteFileReplacing(path, std::string(100000, 'x')).empty());
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_FALSE(SaveHexFile(path, image, chip, id));
+    }
+    EXPECT_EQ(ReadWholeFile(path), std::string(100000, 'x'));
 
     // A folder in the way: the rename fails and no temporary file is left.
     const std::string blocked = folder.File("blocked.hex");
