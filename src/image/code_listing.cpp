@@ -81,6 +81,7 @@ std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& code
         row.header = s[2] == 'M' || s[2] == 'P';
         if (row.header) {
             row.text = s;
+            row.textX = kCodeHeaderX;
         } else {
             row.gutter = " " + s.substr(0, 5);
             row.text = s.substr(5);

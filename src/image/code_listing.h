@@ -10,6 +10,12 @@
 // under "ROM DATA" and the data EEPROM under "EEPROM DATA", shown 16 lines a page.
 
 inline constexpr int kCodeRows = 16;
+// The page layout for a fixed-pitch font of about 7 pixels per character and
+// rows of 14 pixels: a silver address gutter 0..42 closed by a white line at
+// x = 42 and a grey one at x = 43.
+inline constexpr int kCodeGutterWidth = 42;
+inline constexpr int kCodeHeaderX = 56;
+inline constexpr int kCodeTextX = 48;
 inline constexpr std::size_t kCodeLineLength = 57;
 inline constexpr const char* kSortingData = "Sorting data...";
 
@@ -38,6 +44,7 @@ struct CodePageRow {
     bool header = false;
     std::string gutter; // a blank, then the address and its colon
     std::string text;
+    int textX = kCodeTextX; // kCodeHeaderX for a header
     int y = 0;
 };
 

@@ -45,6 +45,8 @@ TEST(CodePage, SplitsRowsIntoGutterAndTextAndBlanksThePageEnd) {
     const auto page = CodePage(lines, 0);
     EXPECT_TRUE(page[0].header);
     EXPECT_EQ(page[0].text, "ROM DATA" + std::string(49, ' '));
+    EXPECT_EQ(page[0].textX, 56);
+    EXPECT_EQ(page[1].textX, 48);
     EXPECT_FALSE(page[1].header);
     EXPECT_EQ(page[1].gutter, " 0000:");
     EXPECT_EQ(page[1].text, lines[1].substr(5));
