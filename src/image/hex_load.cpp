@@ -1,0 +1,118 @@
+#include "image/hex_load.h"
+
+#include "image/hex_extract.h"
+#include "image/hex_scan.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Lines of these lengths are records the scan reads on past; any other line
+// (the end line, or a faulty one) is the last the loader ever examines.
+bool ScanGoesOnAfter(const std::string& line) {
+    return line.size() > 11 && line.size() <= 43;
+}
+
+std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {
+    std::vector<std::string> lines;
+    lines.reserve(contents.size() / 44 + 1); // most lines are full records
+    std::size_t pos = 0;
+    while (pos < contents.size()) {
+        const std::size_t end = contents.find_first_of("\r\n", pos);
+        const std::size_t stop = end == std::string::npos ? contents.size() : end;
+        lines.emplace_back(contents, pos, stop - pos);
+        if (!ScanGoesOnAfter(lines.back()) || end == std::string::npos)
+            break;
+        pos = end + 1;
+        if (contents[end] == '\r' && pos < contents.size() && contents[pos] == '\n')
+            ++pos;
+    }
+    return lines;
+}
+
+HexLoadResult Failed(std::string message) {
+    return HexLoadResult{false, std::move(message)};
+}
+
+// The first failing extractor names the region in the message.
+const char* FirstFailingRegion(const std::vector<std::string>& lines, const ChipRecord& chip,
+                               MemoryImage& image, std::string& idText) {
+    if (!NewExtractROMData(lines, chip, image))
+        return "ROM";
+    if (!NewExtractEEPROMData(lines, chip, image))
+        return "EEPROM";
+    if (!NewExtractIDData(lines, chip, idText))
+        return "ID";
+    if (!NewExtractFuseData(lines, chip, image))
+        return "FUSE";
+    return nullptr;
+}
+
+} // namespace
+
+bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lines) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fileName, ec))
+        return false;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+    if (ec || size > kLargestHexFile)
+        return false;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        return false;
+    std::string contents(static_cast<std::size_t>(size), '\0');
+    in.read(contents.data(), static_cast<std::streamsize>(size));
+    // A file that shrank while being read is read as far as it goes.
+    contents.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return false;
+    lines = SplitUntilLastExamined(contents);
+    return true;
+}
+
+void FillMissingEntries(const ChipRecord& chip, MemoryImage& image) {
+    const std::size_t romEntries = static_cast<std::size_t>(std::max(chip.ROMSize, 0)) + 1;
+    const std::size_t eepromEntries = static_cast<std::size_t>(std::max(chip.EEPROMSize, 0)) + 1;
+    if (image.ROMData.size() < romEntries)
+        image.ROMData.resize(romEntries, chip.WordMask);
+    if (image.EEPROMData.size() < eepromEntries)
+        image.EEPROMData.resize(eepromEntries, 255);
+}
+
+HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipRecord& chip,
+                           MemoryImage& image, std::string& idText,
+                           const CoreTypeQuestion& askCoreType) {
+    const int scan = ScanHexFile(lines);
+    if (scan >= 0)
+        return Failed(kErrorInHexFileLine + std::to_string(scan));
+    if (scan == kScanINHX8M && chip.WordMask == 0xFFFF)
+        return Failed(kExpectingINHX32);
+    FillMissingEntries(chip, image);
+    if (const char* region = FirstFailingRegion(lines, chip, image, idText))
+        return Failed(kErrorInHexFile + std::string(region));
+    for (int word : image.ROMData) {
+        if (word > chip.WordMask) {
+            if (!askCoreType || !askCoreType(kCoreTypeQuestion))
+                return Failed({});
+            break;
+        }
+    }
+    for (int& word : image.ROMData)
+        word &= chip.WordMask;
+    return HexLoadResult{true, {}};
+}
+
+std::string HexFileCaption(const std::string& fileName) {
+    return "  <" + std::filesystem::path(fileName).filename().string() + ">";
+}
+
+HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,
+                             MemoryImage& image, std::string& idText,
+                             const CoreTypeQuestion& askCoreType) {
+    std::vector<std::string> lines;
+    if (!ReadHexFileLines(fileName, lines))
+        return Failed(kErrorLoadingFile);
+    return LoadHexLines(lines, chip, image, idText, askCoreType);
+}

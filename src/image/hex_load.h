@@ -1,0 +1,60 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "image/memory_image.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Loading a HEX file into the memory image: read, scan, extract, core check.
+// The window layer shows the message of a failed load as an error box and asks
+// the core-type question through the callback.
+
+inline constexpr const char* kOpenHexTitle = "Open HEX File";
+inline constexpr const char* kOpenHexFilter = "Hex Files (*.hex);;All Files (*.*)";
+inline constexpr const char* kErrorLoadingFile = "Error loading file";
+inline constexpr const char* kErrorInHexFileLine = "Error in HEX file - line ";
+inline constexpr const char* kErrorInHexFile = "Error in HEX file - ";
+inline constexpr const char* kExpectingINHX32 = "Expecting INHX32 file.";
+inline constexpr const char* kCoreTypeQuestion =
+    "This data appears to be for a different core type\rand may not function with the selected "
+    "device.\r\rData will be truncated. Continue loading?";
+
+// Larger files are refused unread: the HEX file of the largest supported chip
+// is well under a megabyte.
+inline constexpr std::uintmax_t kLargestHexFile = 16u << 20;
+
+// Asked with kCoreTypeQuestion; true for Yes.
+using CoreTypeQuestion = std::function<bool(const std::string& question)>;
+
+struct HexLoadResult {
+    bool loaded = false;
+    std::string message; // the error to show; empty when loaded or the user said No
+};
+
+// The file's text lines, split at CR LF, CR or LF. Reading stops after the first
+// line that is not a record-length line (the scan and the extractors never look
+// past it). False for a missing file, a folder, a file over kLargestHexFile or a
+// read error.
+bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lines);
+
+// Gives the lists room for every entry a load can write: missing entries up to
+// ROMSize + 1 and EEPROMSize + 1 are appended blank, as after a blank fill.
+// A merge into lists emptied by a chip change so keeps all of the file's data.
+void FillMissingEntries(const ChipRecord& chip, MemoryImage& image);
+
+// Scan, extract, core check and mask over lines already read. The extractors
+// that ran keep what they wrote when a later step fails.
+HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipRecord& chip,
+                           MemoryImage& image, std::string& idText,
+                           const CoreTypeQuestion& askCoreType);
+
+// The window caption part for a loaded or saved file: "  <" + name without folder + ">".
+std::string HexFileCaption(const std::string& fileName);
+
+// ReadHexFileLines then LoadHexLines; a read failure gives kErrorLoadingFile.
+HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,
+                             MemoryImage& image, std::string& idText,
+                             const CoreTypeQuestion& askCoreType);

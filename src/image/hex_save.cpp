@@ -1,0 +1,138 @@
+#include "image/hex_save.h"
+
+#include "image/hex_scan.h"
+#include "image/hex_text.h"
+#include "platform/text_file.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kAddressLimit = 0x10000; // a 4-digit record address holds less
+constexpr int kWordsPerRecord = 8;
+constexpr const char* kEndLine = ":00000001FF";
+
+using Lines = std::vector<std::string>;
+
+std::string Byte(int v) {
+    return MyIntToHex(v & 0xFF, 2);
+}
+std::string WordLowFirst(int v) {
+    return Byte(v) + Byte(v >> 8);
+}
+
+void AppendByte(std::string& body, int v) {
+    body += ToHex((v >> 4) & 0xF);
+    body += ToHex(v & 0xF);
+}
+
+void AddRecord(Lines& lines, const std::string& body) {
+    lines.push_back(":" + body + CheckSum(body));
+}
+
+// The ID digits upper-cased; nothing when one is not a hex digit.
+std::optional<std::string> IDDigits(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += CheckASCII(c);
+        if (out.back() == '-')
+            return std::nullopt;
+    }
+    return out;
+}
+
+// Records of 8 entries from `base`, 2 file bytes per entry: a program word low
+// byte first, or an EEPROM byte and 0. Past the end of the list a record is
+// filled with `filler`. An address the record cannot hold is fine only for
+// entries beyond the chip (`chipEntries`), which are left out.
+bool AddWordRecords(Lines& lines, const std::vector<int>& list, int base, int chipEntries,
+                    int filler, bool bytesOnly) {
+    lines.reserve(lines.size() + list.size() / kWordsPerRecord + 8);
+    for (std::size_t i = 0; i < list.size(); i += kWordsPerRecord) {
+        const int address = base + 2 * static_cast<int>(i);
+        if (address >= kAddressLimit) {
+            if (static_cast<int>(i) < chipEntries)
+                return false;
+            break;
+        }
+        std::string body = "10" + MyIntToHex(address, 4) + "00";
+        body.reserve(8 + 4 * kWordsPerRecord);
+        for (std::size_t k = i; k < i + kWordsPerRecord; ++k) {
+            const int v = k < list.size() ? list[k] : filler;
+            AppendByte(body, v);
+            AppendByte(body, bytesOnly && k < list.size() ? 0 : v >> 8);
+        }
+        AddRecord(lines, body);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string CheckSum(const std::string& body) {
+    int sum = 0;
+    for (std::size_t i = 0; i + 1 < body.size(); i += 2)
+        sum += HexToDec(body[i]) * 16 + HexToDec(body[i + 1]);
+    return MyIntToHex((256 - (sum % 256 + 256) % 256) % 256, 2);
+}
+
+std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& chip,
+                                    const std::string& idText) {
+    const int mask = chip.WordMask;
+    Lines lines;
+    const int romFiller = mask == 0xFFF ? 0x0FFF : 0x3FFF;
+    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, romFiller, false))
+        return std::nullopt;
+    if (mask != 0xFFF && mask != 0xFF) {
+        // The box keeps 4 digits; a shorter text reads as padded with "F" on the left.
+        const auto id = IDDigits(std::string(4 - std::min<std::size_t>(idText.size(), 4), 'F') +
+                                 idText.substr(0, 4));
+        if (!id)
+            return std::nullopt;
+        std::string body = "08400000";
+        for (char c : *id)
+            body += std::string("0") + c + "00";
+        AddRecord(lines, body);
+    }
+    if (mask != 0xFFF &&
+        !AddWordRecords(lines, image.EEPROMData, 0x4200, chip.EEPROMSize, 0x00FF, true))
+        return std::nullopt;
+    if (mask != 0xFF)
+        AddRecord(lines,
+                  (mask == 0xFFF ? "021FFE00" : "02400E00") + WordLowFirst(image.FuseValue[1]));
+    lines.push_back(kEndLine);
+    return lines;
+}
+
+std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& chip,
+                                    std::string& idText) {
+    if (idText.size() < 8)
+        idText = std::string(8 - idText.size(), 'F') + idText;
+    const auto id = IDDigits(idText.substr(0, 8));
+    if (!id)
+        return std::nullopt;
+    Lines lines{":020000040000FA"};
+    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, 0xFFFF, false))
+        return std::nullopt;
+    lines.push_back(":020000040020DA");
+    std::string body = "08000000";
+    for (char c : *id)
+        body += std::string("0") + c;
+    AddRecord(lines, body);
+    lines.push_back(":020000040030CA");
+    body = "08000000";
+    for (int i = 1; i <= 4; ++i)
+        body += WordLowFirst(image.FuseValue[i]);
+    AddRecord(lines, body);
+    lines.push_back(kEndLine);
+    return lines;
+}
+
+bool SaveHexFile(const std::string& fileName, const MemoryImage& image, const ChipRecord& chip,
+                 std::string& idText) {
+    const auto lines = chip.WordMask == 0xFFFF ? SaveINHX32File(image, chip, idText)
+                                               : SaveINHX8MFile(image, chip, idText);
+    if (!lines)
+        return false;
+    return WriteFileReplacing(fileName, JoinLinesCRLF(*lines)).empty();
+}

@@ -1,0 +1,144 @@
+#include "image/hex_scan.h"
+
+#include <array>
+
+namespace {
+
+// Digit values of either case, -1 for every other byte: the scan looks at every
+// character of a file, so this is one table look-up per character.
+constexpr std::array<signed char, 256> kDigitValue = [] {
+    std::array<signed char, 256> table{};
+    table.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) {
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - 'A' + 10);
+        table[static_cast<std::size_t>(c - 'A' + 'a')] = static_cast<signed char>(c - 'A' + 10);
+    }
+    return table;
+}();
+
+int DigitValue(char c) {
+    return kDigitValue[static_cast<unsigned char>(c)];
+}
+
+constexpr std::size_t kEndLineLength = 11;
+constexpr std::size_t kLongestLine = 43; // 16 data bytes
+
+int PairAt(const std::string& line, std::size_t pos) {
+    return HexFieldValue(std::string_view(line).substr(pos, 2));
+}
+
+// Records may go back to a lower address only when their type begins with "0"
+// (data written after the EEPROM, such as the configuration word) or ends in "4".
+bool MayGoBack(const std::string& line) {
+    return line[7] == '0' || line[8] == '4';
+}
+
+bool ChecksumMatches(const std::string& line) {
+    const std::size_t sumEnd = line.size() - 2;
+    int sum = 0;
+    for (std::size_t pos = 1; pos < sumEnd; pos += 2)
+        sum += PairAt(line, pos);
+    return PairAt(line, sumEnd) == (256 - sum % 256) % 256;
+}
+
+} // namespace
+
+char CheckASCII(char c) {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))
+        return c;
+    if (c >= 'a' && c <= 'f')
+        return static_cast<char>(c - 'a' + 'A');
+    return '-';
+}
+
+int HexToDec(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+int HexFieldValue(std::string_view text) {
+    int value = 0;
+    for (char c : text) {
+        const int digit = DigitValue(c);
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+int ScanHexFile(const std::vector<std::string>& lines) {
+    int kind = kScanINHX8M;
+    int expected = 0;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        const int index = static_cast<int>(n);
+        const std::size_t length = line.size();
+        if (length < kEndLineLength || length > kLongestLine)
+            return index;
+        if (length == kEndLineLength)
+            return kind;
+        if (n == 0) {
+            const std::string_view type = std::string_view(line).substr(7, 2);
+            if (type == "00")
+                kind = kScanINHX8M;
+            else if (type == "04")
+                kind = kScanINHX32;
+            else
+                return 0;
+        }
+        if (line[0] != ':')
+            return index;
+        for (std::size_t i = 1; i < length; ++i)
+            if (DigitValue(line[i]) < 0) // what CheckASCII marks "-"
+                return index;
+        const int count = PairAt(line, 1);
+        const int word = (PairAt(line, 3) * 256 + PairAt(line, 5)) / 2;
+        if (n == 0)
+            expected = word;
+        if (word < expected) {
+            if (!MayGoBack(line))
+                return index;
+            expected = word;
+        }
+        expected += count / 2;
+        if (length != kEndLineLength + 2 * static_cast<std::size_t>(count))
+            return index;
+        if (!ChecksumMatches(line))
+            return index;
+    }
+    return kScanINHX8M;
+}
+
+HexLine ClassifyHexLine(const std::string& line) {
+    HexLine out;
+    const std::size_t length = line.size();
+    if (length == kEndLineLength) {
+        out.kind = HexLineKind::End;
+        return out;
+    }
+    if (length < kEndLineLength)
+        return out;
+    const std::string_view view(line);
+    if (length == 15 && view.substr(7, 2) == "04") {
+        out.segment = HexFieldValue(view.substr(9, 4));
+        out.kind = out.segment < 0 ? HexLineKind::Bad : HexLineKind::Segment;
+        return out;
+    }
+    out.count = HexFieldValue(view.substr(1, 2));
+    out.address = HexFieldValue(view.substr(3, 4));
+    if (out.count < 0 || out.address < 0)
+        return out;
+    out.data = view.substr(9, length - kEndLineLength);
+    out.kind = HexLineKind::Data;
+    return out;
+}
+
+bool DataMatchesCount(const HexLine& line) {
+    return line.data.size() == 2 * static_cast<std::size_t>(line.count);
+}

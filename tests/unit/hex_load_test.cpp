@@ -1,0 +1,223 @@
+#include "hex_test_support.h"
+#include "image/hex_extract.h"
+#include "image/hex_load.h"
+
+#include <gtest/gtest.h>
+
+using namespace hextest;
+
+namespace {
+
+struct Loaded {
+    HexLoadResult result;
+    MemoryImage image;
+    std::string id;
+    std::vector<std::string> asked;
+};
+
+// A plain load into a blank image; the core-type question is answered `answer`.
+Loaded Load(const ChipRecord& chip, const std::vector<std::string>& lines, bool answer = true) {
+    Loaded out;
+    out.image = BlankImage(chip, out.id);
+    out.result = LoadHexLines(lines, chip, out.image, out.id, [&](const std::string& q) {
+        out.asked.push_back(q);
+        return answer;
+    });
+    return out;
+}
+
+std::string Words(std::initializer_list<int> words) {
+    std::string data;
+    for (int w : words)
+        data += Hex(w & 0xFF, 2) + Hex(w >> 8, 2);
+    return data;
+}
+
+} // namespace
+
+TEST(LoadHexLines, EndRecordAloneGivesABlankImageExceptFor16BitCores) {
+    for (const ChipRecord& chip : {Chip12(), Chip14(), ChipSerialEEPROM()}) {
+        std::string id;
+        const MemoryImage blank = BlankImage(chip, id);
+        Loaded l = Load(chip, {kEnd});
+        EXPECT_TRUE(l.result.loaded);
+        EXPECT_EQ(l.image.ROMData, blank.ROMData);
+        EXPECT_EQ(l.image.EEPROMData, blank.EEPROMData);
+        EXPECT_EQ(l.image.FuseValue, blank.FuseValue);
+        EXPECT_EQ(l.id, "FFFF");
+    }
+    Loaded l = Load(Chip16(), {kEnd});
+    EXPECT_FALSE(l.result.loaded);
+    EXPECT_EQ(l.result.message, "Expecting INHX32 file.");
+    // A segment line first makes INHX32 only when the end line follows.
+    EXPECT_EQ(Load(Chip16(), {Segment(0), Record(0, "00", "0102")}).result.message,
+              "Expecting INHX32 file.");
+    EXPECT_TRUE(Load(Chip16(), {Segment(0), Record(0, "00", "0102"), kEnd}).result.loaded);
+}
+
+TEST(LoadHexLines, ReportsTheFaultyLineByIndex) {
+    Loaded l = Load(Chip14(), {Record(0, "00", "0102"), Record(2, "00", "0304"), "", kEnd});
+    EXPECT_EQ(l.result.message, "Error in HEX file - line 2");
+}
+
+TEST(LoadHexLines, Reads14BitFileWithEveryRegion) {
+    const ChipRecord chip = Chip14();
+    Loaded l = Load(chip, {Record(0x0000, "00", Words({0x2805, 0x0041, 0x3FFF})),
+                           Record(0x0010, "00", Words({0x1234})), ":084000000100020003000400AE",
+                           Record(0x4200, "00", "11002200"), Record(0x4300, "00", "7F00"),
+                           Record(0x400E, "00", Words({0x3FF1})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0], 0x2805);
+    EXPECT_EQ(l.image.ROMData[1], 0x41);
+    EXPECT_EQ(l.image.ROMData[8], 0x1234);
+    EXPECT_EQ(l.image.ROMData[9], 0x3FFF);
+    EXPECT_EQ(l.image.EEPROMData[0], 0x11);
+    EXPECT_EQ(l.image.EEPROMData[1], 0x22);
+    EXPECT_EQ(l.image.EEPROMData[0x80], 255); // beyond the chip: 0x4300 is key 0x2180
+    EXPECT_EQ(l.image.EEPROMData[2], 255);
+    EXPECT_EQ(l.id, "1234");
+    EXPECT_EQ(l.image.FuseValue[1], 0x3FF1);
+    EXPECT_TRUE(l.asked.empty());
+}
+
+TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
+    const std::vector<std::string> file = {Record(0, "00", Words({0x0123, 0x3FFF, 0x0C00})),
+                                           Record(0x1FFE, "00", Words({0x0FEA})), kEnd};
+    Loaded yes = Load(Chip12(), file, true);
+    EXPECT_TRUE(yes.result.loaded);
+    ASSERT_EQ(yes.asked.size(), 1u);
+    EXPECT_EQ(yes.asked[0], "This data appears to be for a different core type\rand may not "
+                            "function with the selected device.\r\rData will be truncated. "
+                            "Continue loading?");
+    EXPECT_EQ(yes.image.ROMData[1], 0xFFF);
+    EXPECT_EQ(yes.image.ROMData[2], 0xC00);
+    EXPECT_EQ(yes.image.FuseValue[1], 0xFEA);
+    EXPECT_EQ(yes.id, "FFFF"); // 12-bit files carry no ID
+
+    Loaded no = Load(Chip12(), file, false);
+    EXPECT_FALSE(no.result.loaded);
+    EXPECT_TRUE(no.result.message.empty()); // the user's own answer needs no message
+    EXPECT_EQ(no.image.ROMData[1], 0x3FFF); // left as extracted
+}
+
+TEST(LoadHexLines, ByteWideEEPROMOfCoreType2FollowsTheByteAddress) {
+    const ChipRecord chip = Chip16(2);
+    std::string first, second;
+    for (int i = 0; i < 16; ++i) {
+        first += Hex(i, 2);
+        second += Hex(0x80 + i, 2);
+    }
+    Loaded l = Load(chip, {Segment(0), Record(0, "00", "0102"), Segment(0x00F0),
+                           Record(0x0000, "00", first), Record(0x0010, "00", second), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(l.image.EEPROMData[i], i);
+        EXPECT_EQ(l.image.EEPROMData[16 + i], 0x80 + i);
+    }
+    EXPECT_EQ(l.image.EEPROMData[32], 255);
+}
+
+TEST(LoadHexLines, Reads16BitIdAndSevenMaskedConfigurationWords) {
+    const ChipRecord chip = Chip16();
+    Loaded l =
+        Load(chip, {Segment(0), Record(0, "00", Words({0xABCD})), Segment(0x20),
+                    Record(0x0006, "00", "0102"), Segment(0x30),
+                    Record(0, "00", Words({0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0xFFFF, 1})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0], 0xABCD);
+    EXPECT_EQ(l.id, "FFFFFF12");
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(l.image.FuseValue[i], chip.FuseBlank[i]);
+    EXPECT_EQ(l.image.FuseValue[5], 0);
+    EXPECT_EQ(l.image.FuseValue[6], chip.FuseBlank[6]);
+    EXPECT_EQ(l.image.FuseValue[7], 1);
+}
+
+TEST(LoadHexLines, ProgramMemoryEndsAtAKeyBeyondTheChipWithoutAnEndLine) {
+    ChipRecord chip = Chip14();
+    chip.FlashChip = false;
+    Loaded l = Load(chip, {Record(0, "00", Words({1, 2})), Record(0x400E, "00", Words({0x3F00}))});
+    EXPECT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[1], 2);
+    EXPECT_EQ(l.image.FuseValue[1], 0x3F00);
+    // Lines that run out inside a region name it.
+    EXPECT_EQ(Load(chip, {Record(0, "00", Words({1, 2}))}).result.message,
+              "Error in HEX file - ROM");
+    // A 16-bit file without an end line is refused before extraction; the
+    // configuration extractor alone still needs seven words or the end.
+    MemoryImage image;
+    EXPECT_FALSE(
+        NewExtractFuseData({Segment(0x30), Record(0, "00", Words({1, 2}))}, Chip16(), image));
+    EXPECT_TRUE(
+        NewExtractFuseData({Segment(0x30), Record(0, "00", Words({1, 2})), kEnd}, Chip16(), image));
+}
+
+// A 16-bit core of type 1 with more than 0x2100 program words: the words at
+// keys 0x2100 and on stay program words and do not turn into EEPROM bytes.
+TEST(LoadHexLines, ProgramWordsInsideTheEEPROMWindowStayProgramWords) {
+    const ChipRecord chip = Chip16(1);
+    ASSERT_GT(chip.ROMSize, 0x2100);
+    Loaded l = Load(chip, {Segment(0), Record(0x4200, "00", Words({0x1234, 0x5678})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0x2100], 0x1234);
+    EXPECT_EQ(l.image.EEPROMData[0], 255);
+    EXPECT_EQ(l.image.EEPROMData[1], 255);
+}
+
+// A word region record with an odd byte count would leave half a word: the
+// load is refused with the region's error instead of guessing the high byte.
+TEST(LoadHexLines, RefusesHalfWordsInProgramAndConfigurationRecords) {
+    EXPECT_EQ(Load(Chip14(), {Record(0, "00", "010203"), kEnd}).result.message,
+              "Error in HEX file - ROM");
+    EXPECT_EQ(Load(Chip14(), {Record(0x400E, "00", "FF"), kEnd}).result.message,
+              "Error in HEX file - FUSE");
+    // Beyond the chip the half word is never taken.
+    Loaded l = Load(Chip14(), {Record(0x07FE, "00", "AA55BB"), kEnd});
+    EXPECT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0x3FF], 0x15AA);
+}
+
+// A merge right after a chip change finds empty lists: they are blank-filled
+// first, so every word of the file lands and nothing is written outside them.
+TEST(LoadHexLines, MergeIntoEmptyListsBlankFillsThemFirst) {
+    const ChipRecord chip = Chip14();
+    MemoryImage image;
+    std::string id = "FFFF";
+    HexLoadResult r =
+        LoadHexLines({Record(0x07F0, "00", Words({7})), Record(0x4200, "00", "5A00"), kEnd}, chip,
+                     image, id, nullptr);
+    ASSERT_TRUE(r.loaded) << r.message;
+    ASSERT_EQ(image.ROMData.size(), 0x401u);
+    ASSERT_EQ(image.EEPROMData.size(), 0x81u);
+    EXPECT_EQ(image.ROMData[0x3F8], 7);
+    EXPECT_EQ(image.ROMData[0], 0x3FFF);
+    EXPECT_EQ(image.EEPROMData[0], 0x5A);
+    EXPECT_EQ(image.EEPROMData[1], 255);
+}
+
+// Unscanned or hostile lines: far segments, counts the data does not hold,
+// addresses past every window, and lists shorter than the chip.
+TEST(Extractors, NeverReachOutsideTheLists) {
+    const std::vector<std::vector<std::string>> files = {
+        {Segment(0xFFFF), Record(0xFFFE, "00", Words({1, 2, 3, 4, 5, 6, 7, 8})), kEnd},
+        {Segment(0x00F0), Record(0xFFF0, "00", std::string(32, 'A')), kEnd},
+        {":FF000000", ":FFFFFF00AABB", ":10F000000102", kEnd},
+        {Segment(0x0020), Record(0xFFF8, "00", "0102030405060708"), Record(0, "00", "01"), kEnd},
+        {"::::::::::::::", ":020000040zz0FA", Record(0x4000, "00", "0G00"), kEnd},
+    };
+    for (ChipRecord chip : {Chip12(), Chip14(), Chip16(), Chip16(2), ChipSerialEEPROM()}) {
+        for (const auto& file : files) {
+            MemoryImage image;
+            image.ROMData.assign(3, 0);
+            image.EEPROMData.assign(3, 0);
+            std::string id = "0000";
+            NewExtractROMData(file, chip, image);
+            NewExtractEEPROMData(file, chip, image);
+            NewExtractIDData(file, chip, id);
+            NewExtractFuseData(file, chip, image);
+            EXPECT_EQ(image.ROMData.size(), 3u);
+            EXPECT_EQ(image.EEPROMData.size(), 3u);
+            EXPECT_LE(id.size(), 8u);
+        }
+    }
+}
