@@ -63,6 +63,7 @@ public:
     int ResetIdleLevel = 1;
     bool ResetPending = false;
     bool UpgradeLoaded = false;
+    std::string LastSaveName = "*.hex"; // the save dialog's file name box
     int SerialPort = 1; // the serial component's port number (its default is 1)
 
     // ---- Windows created at start ----
@@ -192,7 +193,9 @@ public:
     void LoadButtClick();
     void Merge1Click();
     void SaveButtClick();
-    bool OpenTheHexFile(const std::string& fileName);
+    bool DoLoadProcedure(bool showDialog, bool merge);
+    bool OpenTheHexFile(std::string fileName);
+    bool ReloadNewerHexFile(); // before programming: true when the program may go on
     void User1Click();
     void SetUserMode();
     void CodeScrollChange();

@@ -1,5 +1,7 @@
 // The code listing page and user mode.
+#include "app/messages.h"
 #include "app/proj_fm.h"
+#include "image/code_listing.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -10,29 +12,40 @@
 #include <QScrollBar>
 
 namespace {
-constexpr int kRows = 16;
-constexpr int kLineWidth = 57;
-constexpr int kGutter = 42;
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kGrey(0x80, 0x80, 0x80);
 
 QFont ListingFont() {
-    // A fixed-pitch face of about 7 pixels per character on 14-pixel rows.
+    // A fixed-pitch face of under 7 pixels per character, so " 0000:" stays inside the gutter, on
+    // 14-pixel rows.
     QFont f("DejaVu Sans Mono");
     f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(12);
+    f.setPixelSize(11);
     return f;
 }
 
-void DrawOpaque(QPainter& p, int x, int y, const QString& text, const QColor& ink,
+// Text is drawn opaque: the row's paper first, so nothing earlier shows through.
+void DrawOpaque(QPainter& p, int x, int y, const std::string& text, const QColor& ink,
                 const QColor& paper) {
-    const QFontMetrics fm(p.font());
-    const QRect box(x, y, fm.horizontalAdvance(text), 14);
+    const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QRect box(x, y, p.fontMetrics().horizontalAdvance(s), 14);
     p.fillRect(box, paper);
     p.setPen(ink);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, s);
 }
 } // namespace
+
+void TProjFm::CreateCodeData() {
+    CodeImage->canvas.fill(Qt::white);
+    CodeImage->update();
+    SetStatus(kSortingData);
+    CodeLines = ::CreateCodeData(Image, Chip.WordMask);
+    CodeScroll->blockSignals(true);
+    CodeScroll->setValue(0);
+    CodeScroll->setMaximum(CodeScrollMax(CodeLines));
+    CodeScroll->blockSignals(false);
+    SetStatus(kReady);
+}
 
 void TProjFm::DisplayCodeLines() {
     if (CodeLines.empty())
@@ -41,33 +54,26 @@ void TProjFm::DisplayCodeLines() {
     QPainter p(&canvas);
     p.setFont(ListingFont());
     const int height = canvas.height();
-    p.fillRect(0, 0, kGutter, height, kSilver);
     p.setPen(Qt::white);
-    p.drawLine(kGutter, 0, kGutter, height);
+    p.drawLine(kCodeGutterWidth, 0, kCodeGutterWidth, height);
     p.setPen(kGrey);
-    p.drawLine(kGutter + 1, 0, kGutter + 1, height);
-    // Rows are drawn over a cleared text area so no earlier page shows through.
-    p.fillRect(kGutter + 2, 0, canvas.width() - kGutter - 2, height, Qt::white);
-    const int top = CodeScroll->value();
-    for (int r = 0; r < kRows; ++r) {
-        const size_t i = static_cast<size_t>(top) + static_cast<size_t>(r);
-        std::string s = i < CodeLines.size() ? CodeLines[i] : std::string();
-        if (s.size() < kLineWidth)
-            s.append(kLineWidth - s.size(), ' ');
-        const int y = 14 * r + 5;
-        const QString line = QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-        if (s[2] == 'M' || s[2] == 'P') {
-            DrawOpaque(p, 56, y, line, Qt::red, Qt::white);
+    p.drawLine(kCodeGutterWidth + 1, 0, kCodeGutterWidth + 1, height);
+    p.fillRect(0, 0, kCodeGutterWidth, height, kSilver);
+    for (const CodePageRow& row : CodePage(CodeLines, CodeScroll->value())) {
+        if (row.header) {
+            DrawOpaque(p, row.textX, row.y, row.text, Qt::red, Qt::white);
         } else {
-            DrawOpaque(p, 0, y, " " + line.left(5), Qt::black, kSilver);
-            DrawOpaque(p, 48, y, line.mid(6), Qt::black, Qt::white);
+            DrawOpaque(p, 0, row.y, row.gutter, Qt::black, kSilver);
+            DrawOpaque(p, row.textX, row.y, row.text, Qt::black, Qt::white);
         }
     }
     p.end();
     CodeImage->update();
 }
 
-void TProjFm::CodeScrollChange() { DisplayCodeLines(); }
+void TProjFm::CodeScrollChange() {
+    DisplayCodeLines();
+}
 
 void TProjFm::User1Click() {
     User1->setChecked(!User1->isChecked());

@@ -1,9 +1,134 @@
-// Loading, merging and saving HEX files, the listing and user mode.
+// Loading, merging and saving HEX files from the main window.
+#include "app/messages.h"
 #include "app/proj_fm.h"
+#include "fuses/fuse_edit_fm.h"
+#include "fuses/fuse_messages.h"
+#include "fuses/fuse_values.h"
+#include "fuses/id_text.h"
+#include "image/file_date.h"
+#include "image/hex_load.h"
+#include "image/hex_save.h"
 
-void TProjFm::LoadButtClick() {}
-void TProjFm::Merge1Click() {}
-void TProjFm::SaveButtClick() {}
-bool TProjFm::OpenTheHexFile(const std::string&) {
-    return false;
+#include <QAction>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+std::string FolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
+
+void ChangeDirectory(const std::string& folder) {
+    std::error_code ec;
+    if (!folder.empty())
+        std::filesystem::current_path(folder, ec);
+}
+} // namespace
+
+void TProjFm::LoadButtClick() {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (FileSaveQuery(true))
+        DoLoadProcedure(true, false);
+}
+
+void TProjFm::Merge1Click() {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    DoLoadProcedure(true, true);
+}
+
+bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
+    if (!ChipSelected())
+        return false;
+    FuseEditFM->SetIDText(UpdateIDedit(FuseEditFM->IDText(), FuseEditFM->IDMaxLength()));
+    Image.MergeLoad = merge;
+    bool result = false;
+    if (showDialog) {
+        const std::string folder = FolderOf(Image.HexFileName);
+        ChangeDirectory(folder);
+        const std::string chosen = dialogs().OpenFile(kOpenHexTitle, folder, kOpenHexFilter);
+        if (!chosen.empty()) {
+            OpenTheHexFile(chosen);
+            result = true;
+        }
+    } else {
+        result = OpenTheHexFile(Image.HexFileName);
+    }
+    SetStatus(kReady);
+    ChangeDirectory(ProgramDir);
+    return result;
+}
+
+bool TProjFm::OpenTheHexFile(std::string fileName) {
+    // Taken by value: callers pass HexFileName itself, which the reset below clears.
+    const double date = HexFileDateOf(fileName);
+    if (date == kNoFileDate)
+        return false;
+    ResetCodeMemory(Image.MergeLoad, false, true);
+    std::string id = FuseEditFM->IDText();
+    const HexLoadResult loaded =
+        LoadTheHexFile(fileName, Chip, Image, id, [this](const std::string& question) {
+            return dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes;
+        });
+    FuseEditFM->SetIDText(id);
+    if (!loaded.loaded) {
+        if (!loaded.message.empty())
+            dialogs().Error(loaded.message);
+        return false;
+    }
+    FuseRows rows = FuseEditFM->ReadFuseRows();
+    UpdateFusesForCore(rows, Chip, Image.FuseValue);
+    FuseEditFM->ApplySelections(rows);
+    if (!UpgradeLoaded)
+        SetCaption(HexFileCaption(fileName));
+    Image.HexFileName = fileName;
+    Image.HexFileDate = date;
+    CreateCodeData();
+    DisplayCodeLines();
+    return true;
+}
+
+bool TProjFm::ReloadNewerHexFile() {
+    if (!IsNewerHexFile(AdviseNewerFileLoad1->isChecked(), Image.HexFileDate,
+                        HexFileDateOf(Image.HexFileName)))
+        return true;
+    return DoLoadProcedure(false, false);
+}
+
+void TProjFm::SaveButtClick() {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (Image.ROMData.empty() && Image.EEPROMData.empty()) {
+        dialogs().Information(kNothingToSave);
+        return;
+    }
+    const std::string folder = FolderOf(Image.HexFileName);
+    ChangeDirectory(folder);
+    SetStatus(kSavingStatus);
+    const std::string chosen =
+        dialogs().SaveFile(kSaveHexTitle, folder, LastSaveName, kSaveHexFilter);
+    if (!chosen.empty()) {
+        LastSaveName = std::filesystem::path(chosen).filename().string();
+        std::string id = FuseEditFM->IDText();
+        const bool saved = SaveHexFile(chosen, Image, Chip, id);
+        FuseEditFM->SetIDText(id);
+        if (saved) {
+            Image.HexFileName = chosen;
+            SetCaption(HexFileCaption(chosen));
+            Image.DataChanged = false;
+        } else {
+            dialogs().Beep();
+            dialogs().Error(kSaveProblem);
+        }
+    }
+    SetStatus(kProgramReadyStatus);
+    ChangeDirectory(ProgramDir);
 }
