@@ -153,7 +153,9 @@ void Board::Emit(std::string answer, std::int64_t delayUs) {
     if (answer.empty()) {
         return;
     }
-    Log("board: " + Printable(answer));
+    if (log_) {
+        Log("board: " + Printable(answer));
+    }
     // CommandStart's 'P' goes out in one piece with the answer of the command that
     // follows it in the same write ("PA", "PI").
     const bool open = openNext_;
@@ -245,13 +247,15 @@ bool Board::TakeReplacement(std::uint8_t code) {
 
 void Board::Execute() {
     phase_ = Phase::Command;
-    std::string line = "host: " + CommandName(command_);
-    for (std::uint8_t a : args_) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, " %02X", a);
-        line += hex;
+    if (log_) {
+        std::string line = "host: " + CommandName(command_);
+        for (std::uint8_t a : args_) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, " %02X", a);
+            line += hex;
+        }
+        Log(line);
     }
-    Log(line);
     if (TakeReplacement(command_)) {
         return;
     }
