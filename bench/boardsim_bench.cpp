@@ -35,7 +35,9 @@ public:
     ~Client() { ::close(fd_); }
     bool ok() const { return ok_; }
 
-    void Send(const std::string& bytes) { ok_ = ok_ && ::send(fd_, bytes.data(), bytes.size(), 0) > 0; }
+    void Send(const std::string& bytes) {
+        ok_ = ok_ && ::send(fd_, bytes.data(), bytes.size(), 0) > 0;
+    }
 
     // Reads until `count` data bytes have arrived; false on a closed connection.
     bool Read(std::size_t count) {

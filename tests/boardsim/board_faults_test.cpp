@@ -49,9 +49,9 @@ TEST(BoardFaults, RomWriteFailureAnswersNOneRequestLate) {
 }
 
 TEST(BoardFaults, IdFusesStatusFailsOnRequestOrWhenBitsCannotBeSet) {
-    const std::string idFuses = Bytes({0x09, 0x30, 0x30, 1, 2, 3, 4, 15, 15, 15, 15, 0xFF, 0x3F,
-                                       0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                       0xFF, 0xFF});
+    const std::string idFuses =
+        Bytes({0x09, 0x30, 0x30, 1,    2,    3,    4,    15,   15,   15,   15,   0xFF, 0x3F,
+               0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     Rig rig(Pic14());
     rig.board.faults().idFusesFail = true;
     EXPECT_EQ(rig.Ask(idFuses), Bytes({0x00}));

@@ -15,10 +15,10 @@ TEST(BoardSession, HandshakeAnswersByteForByte) {
     EXPECT_EQ(rig.Ask(Bytes({0x17})), "X");
     EXPECT_EQ(rig.Ask("P"), "P");
     EXPECT_EQ(rig.Ask(Bytes({0x04})), "V");
-    EXPECT_EQ(rig.Ask(Bytes({0x0D})),
-              Bytes({'C', 0x62, 0x05, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                     0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F,
-                     0xFF, 0x3F, 0xFF, 0x3F}));
+    EXPECT_EQ(
+        rig.Ask(Bytes({0x0D})),
+        Bytes({'C',  0x62, 0x05, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F, 0xFF,
+               0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0x3F}));
     EXPECT_EQ(rig.Ask(Bytes({0x05})), "v");
     EXPECT_EQ(rig.Ask(Bytes({0x02, 'v'})), "v");
     EXPECT_EQ(rig.Ask(Bytes({0x06})), "V");
@@ -200,8 +200,10 @@ TEST(BoardSession, ResetPulseByPolarityGreetsWithTheModelCode) {
         bool resetHigh;
         std::string greeting;
     } cases[] = {
-        {Model::Alder, true, Bytes({'B', 0})},   {Model::Birch_A, false, Bytes({'B', 1})},
-        {Model::Birch_B, false, Bytes({'B', 2})}, {Model::Cedar, true, Bytes({'B', 3})},
+        {Model::Alder, true, Bytes({'B', 0})},
+        {Model::Birch_A, false, Bytes({'B', 1})},
+        {Model::Birch_B, false, Bytes({'B', 2})},
+        {Model::Cedar, true, Bytes({'B', 3})},
         {Model::Elm, true, "BL"},
     };
     for (const auto& c : cases) {

@@ -92,7 +92,9 @@ public:
     }
     bool connected() const { return connected_; }
 
-    void Raw(const std::string& bytes) { ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size())); }
+    void Raw(const std::string& bytes) {
+        ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    }
     void Data(const std::string& bytes) {
         std::string escaped;
         for (char c : bytes) {

@@ -61,8 +61,8 @@ inline ChipConfig SerialEeprom() {
 
 // The InitVariables block of the host: P 0x03 and the 11 parameters.
 inline std::string InitBlock(int rom, int eeprom, int core, int calFlags = 0) {
-    return Bytes({'P', 0x03, rom >> 8, rom & 0xFF, eeprom >> 8, eeprom & 0xFF, core, calFlags,
-                  50, 1, 1, 1, 0});
+    return Bytes({'P', 0x03, rom >> 8, rom & 0xFF, eeprom >> 8, eeprom & 0xFF, core, calFlags, 50,
+                  1, 1, 1, 0});
 }
 
 // A board with its host attached in-process, pacing off.

@@ -21,9 +21,8 @@ std::string Printable(const std::string& bytes) {
     if (bytes.size() > shown) {
         text += " ...";
     }
-    if (bytes.size() <= 4 && std::all_of(bytes.begin(), bytes.end(), [](char c) {
-            return c >= 0x21 && c <= 0x7E;
-        })) {
+    if (bytes.size() <= 4 &&
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x21 && c <= 0x7E; })) {
         text += "  \"" + bytes + "\"";
     }
     return text;
@@ -53,7 +52,9 @@ void Board::ApplyOutputFaults() {
     tx_.SetJoin(faults_.joinAnswers);
 }
 
-void Board::SetTime(std::int64_t us) { now_ = std::max(now_, us); }
+void Board::SetTime(std::int64_t us) {
+    now_ = std::max(now_, us);
+}
 
 void Board::Log(const std::string& line) const {
     if (log_) {
@@ -98,7 +99,8 @@ void Board::SetDtr(bool high) {
     }
     if (inReset_) {
         inReset_ = false;
-        const int code = faults_.greetingCode >= 0 ? faults_.greetingCode : AnnouncementCode(model_);
+        const int code =
+            faults_.greetingCode >= 0 ? faults_.greetingCode : AnnouncementCode(model_);
         Emit(std::string(1, answer::Announce) + static_cast<char>(code));
     }
 }

@@ -109,7 +109,8 @@ void Board::OnEepromPair() {
     for (int i = 0; i < 2; ++i) {
         const int address = transferIndex_ + i;
         if (address < transferTotal_ && chipPresent_) {
-            const std::uint16_t value = faults_.stuckEeprom.Apply(address, args_[static_cast<std::size_t>(i)]);
+            const std::uint16_t value =
+                faults_.stuckEeprom.Apply(address, args_[static_cast<std::size_t>(i)]);
             chip_.WriteEeprom(address, static_cast<std::uint8_t>(value));
         }
     }

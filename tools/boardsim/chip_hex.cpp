@@ -76,7 +76,8 @@ std::vector<std::string> DumpChipHex(const Chip& chip) {
         }
     }
     for (int a = 0; a < config.eepromBytes; ++a) {
-        const std::uint32_t at = layout.eeprom + static_cast<std::uint32_t>(a * layout.eepromStride);
+        const std::uint32_t at =
+            layout.eeprom + static_cast<std::uint32_t>(a * layout.eepromStride);
         if (layout.eepromStride == 2) {
             PutWord(bytes, at, chip.Eeprom(a));
         } else {

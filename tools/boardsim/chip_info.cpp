@@ -57,8 +57,7 @@ bool ParseFuseBlank(const std::string& text, bool sevenWords, ChipConfig& config
         return false;
     }
     for (int k = 0; k < kConfigWords; ++k) {
-        if (!ParseHex(text.substr(static_cast<std::size_t>(k * kFuseDigits), kFuseDigits),
-                      value)) {
+        if (!ParseHex(text.substr(static_cast<std::size_t>(k * kFuseDigits), kFuseDigits), value)) {
             return false;
         }
         config.fuseBlank[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(value);
@@ -113,8 +112,8 @@ ChipInfoResult FromKeys(const std::map<std::string, std::string>& keys, const st
     }
     config.hasCalWord = value("CALWORD") == "Y";
     config.flash = value("FLASHCHIP") != "N";
-    config.idWord = chipId == kNoDeviceId ? WordMaskOf(config.core)
-                                          : static_cast<std::uint16_t>(chipId);
+    config.idWord =
+        chipId == kNoDeviceId ? WordMaskOf(config.core) : static_cast<std::uint16_t>(chipId);
     result.ok = true;
     return result;
 }

@@ -28,8 +28,8 @@ ConsoleReply Dump(const Board& board, const std::vector<std::string>& words,
         }
         return {false, text};
     }
-    return {false, WriteTextLines(path, lines) ? "written " + path + "\n"
-                                               : "cannot write " + path + "\n"};
+    return {false,
+            WriteTextLines(path, lines) ? "written " + path + "\n" : "cannot write " + path + "\n"};
 }
 
 ConsoleReply Load(Board& board, const std::vector<std::string>& words) {

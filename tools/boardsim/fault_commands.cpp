@@ -65,16 +65,18 @@ const std::map<std::string, Handler>& Handlers() {
         {"silent-after",
          [](Faults& f, const Words& w, std::string& e) {
              long n = 0;
-             return Number(w, 1, 0, 1 << 30, n, e) && (f.silentAfterBytes = static_cast<int>(n), true);
+             return Number(w, 1, 0, 1 << 30, n, e) &&
+                    (f.silentAfterBytes = static_cast<int>(n), true);
          }},
-        {"silent-at",
-         [](Faults& f, const Words& w, std::string& e) { return Command(w, 1, f.silentAtCommand, e); }},
+        {"silent-at", [](Faults& f, const Words& w,
+                         std::string& e) { return Command(w, 1, f.silentAtCommand, e); }},
         {"rom-fail",
          [](Faults& f, const Words& w, std::string& e) {
              long n = 0;
              return Number(w, 1, 0, 0xFFFF, n, e) && (f.romFailAtWord = static_cast<int>(n), true);
          }},
-        {"idfuses-fail", [](Faults& f, const Words&, std::string&) { return f.idFusesFail = true; }},
+        {"idfuses-fail",
+         [](Faults& f, const Words&, std::string&) { return f.idFusesFail = true; }},
         {"idfuses-busy",
          [](Faults& f, const Words& w, std::string& e) {
              long n = 0;
@@ -97,8 +99,8 @@ const std::map<std::string, Handler>& Handlers() {
              f.replacement = w.size() > 2 ? w[2] : std::string(1, answer::Refused);
              return true;
          }},
-        {"double",
-         [](Faults& f, const Words& w, std::string& e) { return Command(w, 1, f.doubleAtCommand, e); }},
+        {"double", [](Faults& f, const Words& w,
+                      std::string& e) { return Command(w, 1, f.doubleAtCommand, e); }},
         {"noise",
          [](Faults& f, const Words& w, std::string& e) {
              f.noise.clear();
@@ -111,9 +113,10 @@ const std::map<std::string, Handler>& Handlers() {
              }
              return true;
          }},
-        {"model", [](Faults& f, const Words& w, std::string& e) { return ByteOrChar(w, 1, f.modelCode, e); }},
-        {"greeting",
-         [](Faults& f, const Words& w, std::string& e) { return ByteOrChar(w, 1, f.greetingCode, e); }},
+        {"model", [](Faults& f, const Words& w,
+                     std::string& e) { return ByteOrChar(w, 1, f.modelCode, e); }},
+        {"greeting", [](Faults& f, const Words& w,
+                        std::string& e) { return ByteOrChar(w, 1, f.greetingCode, e); }},
         {"split",
          [](Faults& f, const Words& w, std::string& e) {
              f.splitSizes.clear();
@@ -132,8 +135,11 @@ const std::map<std::string, Handler>& Handlers() {
              return !f.splitSizes.empty() || (e = "expected sizes such as 5,20,7", false);
          }},
         {"join",
-         [](Faults& f, const Words& w, std::string&) { return (f.joinAnswers = w.size() < 2 || w[1] != "off", true); }},
-        {"stuck-rom", [](Faults& f, const Words& w, std::string& e) { return Stuck(f.stuckRom, w, e); }},
+         [](Faults& f, const Words& w, std::string&) {
+             return (f.joinAnswers = w.size() < 2 || w[1] != "off", true);
+         }},
+        {"stuck-rom",
+         [](Faults& f, const Words& w, std::string& e) { return Stuck(f.stuckRom, w, e); }},
         {"stuck-eeprom",
          [](Faults& f, const Words& w, std::string& e) { return Stuck(f.stuckEeprom, w, e); }},
     };

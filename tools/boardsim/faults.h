@@ -27,20 +27,20 @@ struct Faults {
     int silentAfterBytes = -1; // answer bytes still sent before the board falls silent
     int silentAtCommand = -1;  // falls silent when this command code arrives
     // Silence lasts until the next reset pulse.
-    int romFailAtWord = -1;  // writing this program word fails: 'N' in place of a request
-    bool idFusesFail = false; // ProgramIDFuses status 0x00
+    int romFailAtWord = -1;     // writing this program word fails: 'N' in place of a request
+    bool idFusesFail = false;   // ProgramIDFuses status 0x00
     char calibrationAnswer = 0; // 'C' or 'F' in place of WriteCalibration's 'Y'
     int replaceAtCommand = -1;  // this command is answered by `replacement` and not executed
-    std::string replacement;   // "?E?P", "?F?N", "X" ...
-    int doubleAtCommand = -1;  // the answer to this command goes out twice in one piece ("VV")
-    std::string noise;         // bytes sent just ahead of the next answer
+    std::string replacement;    // "?E?P", "?F?N", "X" ...
+    int doubleAtCommand = -1;   // the answer to this command goes out twice in one piece ("VV")
+    std::string noise;          // bytes sent just ahead of the next answer
 
     // -- persistent --
-    int idFusesBusy = 0;        // '?' answers before every ProgramIDFuses status
-    int modelCode = -1;         // ReadModel answers this byte ('X' included) instead
-    int greetingCode = -1;      // second announcement byte instead of the model's
+    int idFusesBusy = 0;         // '?' answers before every ProgramIDFuses status
+    int modelCode = -1;          // ReadModel answers this byte ('X' included) instead
+    int greetingCode = -1;       // second announcement byte instead of the model's
     std::vector<int> splitSizes; // output cut into deliveries of these sizes, cycling
-    bool joinAnswers = false;   // everything ready goes out as one delivery
+    bool joinAnswers = false;    // everything ready goes out as one delivery
     StuckBits stuckRom;
     StuckBits stuckEeprom;
 };

@@ -22,7 +22,9 @@ using namespace boardsim;
 
 volatile std::sig_atomic_t gStop = 0;
 
-void OnSignal(int) { gStop = 1; }
+void OnSignal(int) {
+    gStop = 1;
+}
 
 std::string ProgramFolder() {
     char path[4096];
@@ -136,7 +138,8 @@ void Console(Rfc2217Server& server, const std::string& dumpPath) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const SimOptionsResult parsed = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const SimOptionsResult parsed =
+        ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.ok || parsed.options.help) {
         std::fprintf(parsed.ok ? stdout : stderr, "%s%s%s", parsed.error.c_str(),
                      parsed.ok ? "" : "\n", SimUsage());
@@ -162,8 +165,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     std::printf("tessaro-boardsim: %s board, chip %s, listening on rfc2217://%s:%d\n",
-                ModelName(options.model), config.name.c_str(), options.host.c_str(),
-                server.Port());
+                ModelName(options.model), config.name.c_str(), options.host.c_str(), server.Port());
     std::fflush(stdout);
     Console(server, options.dumpPath);
     server.Stop();

@@ -25,11 +25,13 @@ void CloseFd(int& fd) {
 
 Rfc2217Server::Rfc2217Server(Board& board) : board_(board) {}
 
-Rfc2217Server::~Rfc2217Server() { Stop(); }
+Rfc2217Server::~Rfc2217Server() {
+    Stop();
+}
 
 std::int64_t Rfc2217Server::NowUs() const {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::steady_clock::now() - start_)
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 start_)
         .count();
 }
 

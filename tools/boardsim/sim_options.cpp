@@ -2,6 +2,7 @@
 
 #include "fault_commands.h"
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -40,9 +41,12 @@ bool Core(SimOptions& o, const std::string& v) {
 bool FuseBlank(SimOptions& o, const std::string& v) {
     std::stringstream list(v);
     std::size_t k = 0;
+    // Hex words as in the chip file: 27FF,0F0F,...
     for (std::string item; std::getline(list, item, ',');) {
-        int word = 0;
-        if (k >= o.chip.fuseBlank.size() || !Int(item, 0, 0xFFFF, word)) {
+        char* end = nullptr;
+        const long word = std::strtol(item.c_str(), &end, 16);
+        if (k >= o.chip.fuseBlank.size() || item.empty() || *end != '\0' || word < 0 ||
+            word > 0xFFFF) {
             return false;
         }
         o.chip.fuseBlank[k++] = static_cast<std::uint16_t>(word);
@@ -66,22 +70,27 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--chip", [](SimOptions& o, const std::string& v) { return o.chipName = v, !v.empty(); }},
         {"--cid", [](SimOptions& o, const std::string& v) { return o.cidPath = v, true; }},
         {"--core", Core},
-        {"--rom", [](SimOptions& o, const std::string& v) { return Int(v, 0, 0x8000, o.chip.romWords); }},
-        {"--eeprom",
-         [](SimOptions& o, const std::string& v) { return Int(v, 0, 0x10000, o.chip.eepromBytes); }},
+        {"--rom",
+         [](SimOptions& o, const std::string& v) { return Int(v, 0, 0x8000, o.chip.romWords); }},
+        {"--eeprom", [](SimOptions& o,
+                        const std::string& v) { return Int(v, 0, 0x10000, o.chip.eepromBytes); }},
         {"--id",
          [](SimOptions& o, const std::string& v) {
              int id = 0;
              return Int(v, 0, 0xFFFF, id) && (o.chip.idWord = static_cast<std::uint16_t>(id), true);
          }},
-        {"--revision", [](SimOptions& o, const std::string& v) { return Int(v, 0, 0x1F, o.revision); }},
+        {"--revision",
+         [](SimOptions& o, const std::string& v) { return Int(v, 0, 0x1F, o.revision); }},
         {"--fuseblank", FuseBlank},
         {"--listen", Listen},
         {"--load", [](SimOptions& o, const std::string& v) { return o.loadPath = v, !v.empty(); }},
         {"--dump", [](SimOptions& o, const std::string& v) { return o.dumpPath = v, !v.empty(); }},
-        {"--baud", [](SimOptions& o, const std::string& v) { return Int(v, 50, 4'000'000, o.pacing.baud); }},
+        {"--baud",
+         [](SimOptions& o, const std::string& v) { return Int(v, 50, 4'000'000, o.pacing.baud); }},
         {"--write-time",
-         [](SimOptions& o, const std::string& v) { return Int(v, 0, 1'000'000, o.pacing.wordWriteUs); }},
+         [](SimOptions& o, const std::string& v) {
+             return Int(v, 0, 1'000'000, o.pacing.wordWriteUs);
+         }},
         {"--fault",
          [](SimOptions& o, const std::string& v) {
              Faults probe;
@@ -134,7 +143,7 @@ const char* SimUsage() {
            "  --chip NAME          the chip's sizes, core and device ID from the chip file\n"
            "  --cid FILE           chip file (default: chipinfo.cid beside the program)\n"
            "  --core 0|12|14|16    or by hand: core class (0: serial EEPROM)\n"
-           "  --rom WORDS --eeprom BYTES --id WORD --revision N --fuseblank W,W,...\n"
+           "  --rom WORDS --eeprom BYTES --id WORD --revision N --fuseblank HEX,HEX,...\n"
            "  --calword --otp      a calibration word at the top; not electrically erasable\n"
            "  --listen HOST:PORT   RFC 2217 server address (default 127.0.0.1:0, a free port)\n"
            "  --load FILE.hex      chip contents at start\n"

@@ -150,7 +150,9 @@ void TelnetServerCodec::SubOption(std::vector<PortEvent>& events, std::string& r
     const std::string payload = sub_.substr(2);
     const auto first = payload.empty() ? std::uint8_t{0} : static_cast<std::uint8_t>(payload[0]);
     const std::uint8_t answerCode = static_cast<std::uint8_t>(code + SERVER_OFFSET);
-    auto one = [&](std::uint8_t value) { AppendSub(reply, answerCode, std::string(1, static_cast<char>(value))); };
+    auto one = [&](std::uint8_t value) {
+        AppendSub(reply, answerCode, std::string(1, static_cast<char>(value)));
+    };
     switch (code) {
     case SET_BAUDRATE: {
         if (payload.size() == 4) {

@@ -25,7 +25,9 @@ constexpr std::array<ModelRow, 5> kModels{{
     {Model::Elm, "Elm", 4, 'L', true},
 }};
 
-const ModelRow& Row(Model model) { return kModels[static_cast<std::size_t>(model)]; }
+const ModelRow& Row(Model model) {
+    return kModels[static_cast<std::size_t>(model)];
+}
 
 struct CommandRow {
     std::uint8_t code;
@@ -65,10 +67,18 @@ std::string Lower(std::string text) {
 
 } // namespace
 
-std::uint8_t ModelCode(Model model) { return Row(model).code; }
-std::uint8_t AnnouncementCode(Model model) { return Row(model).announce; }
-bool ResetLevel(Model model) { return Row(model).resetHigh; }
-const char* ModelName(Model model) { return Row(model).name; }
+std::uint8_t ModelCode(Model model) {
+    return Row(model).code;
+}
+std::uint8_t AnnouncementCode(Model model) {
+    return Row(model).announce;
+}
+bool ResetLevel(Model model) {
+    return Row(model).resetHigh;
+}
+const char* ModelName(Model model) {
+    return Row(model).name;
+}
 
 bool ParseModel(const std::string& text, Model& model) {
     for (const ModelRow& row : kModels) {
