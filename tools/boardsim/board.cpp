@@ -247,17 +247,22 @@ bool Board::TakeReplacement(std::uint8_t code) {
     return true;
 }
 
+void Board::LogCommand() const {
+    if (!log_) {
+        return;
+    }
+    std::string line = "host: " + CommandName(command_);
+    for (std::uint8_t a : args_) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, " %02X", a);
+        line += hex;
+    }
+    Log(line);
+}
+
 void Board::Execute() {
     phase_ = Phase::Command;
-    if (log_) {
-        std::string line = "host: " + CommandName(command_);
-        for (std::uint8_t a : args_) {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, " %02X", a);
-            line += hex;
-        }
-        Log(line);
-    }
+    LogCommand();
     if (TakeReplacement(command_)) {
         return;
     }

@@ -87,6 +87,7 @@ private:
     void Emit(std::string answer, std::int64_t delayUs = 0);
     void CloseOpenAnswer();
     void Log(const std::string& line) const;
+    void LogCommand() const;
     int ArgsNeeded(std::uint8_t code) const;
     bool Wide() const { return params_.coreType == 1 || params_.coreType == 2; }
 
@@ -110,6 +111,7 @@ private:
     std::uint8_t ReadEeprom(int address) const;
     void WriteRomWord(int address, std::uint16_t value);
     std::int64_t WriteTime(int count) const;
+    std::int64_t PageTime(int count) const;
 
     Model model_;
     Chip chip_;

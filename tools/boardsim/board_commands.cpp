@@ -43,6 +43,10 @@ std::int64_t Board::WriteTime(int count) const {
     return static_cast<std::int64_t>(pacing_.wordWriteUs) * count;
 }
 
+std::int64_t Board::PageTime(int count) const {
+    return static_cast<std::int64_t>(pacing_.pageUs) * count;
+}
+
 void Board::DoInitVariables() {
     const auto& a = args_;
     params_.romSize = Word(a[0], a[1]);
@@ -145,14 +149,15 @@ void Board::DoProgramIDFuses() {
         ok = ok && chip_.Config(0) == (fuses[0] & chip_.WordMask());
     }
     for (int i = 0; i < faults_.idFusesBusy; ++i) {
-        Emit(std::string(1, answer::Busy));
+        Emit(std::string(1, answer::Busy), PageTime(i));
     }
     if (faults_.idFusesFail) {
         faults_.idFusesFail = false;
         ok = false;
     }
     const std::uint8_t status = ok ? answer::StatusOk : answer::StatusFailed;
-    Emit(std::string(1, static_cast<char>(status)), WriteTime(kIdBytes + 1));
+    Emit(std::string(1, static_cast<char>(status)),
+         WriteTime(kIdBytes + 1) + PageTime(faults_.idFusesBusy));
 }
 
 void Board::DoProgramFuses() {
@@ -235,16 +240,16 @@ void Board::DoEraseChip() {
         // A serial EEPROM is cleared page by page.
         const int pages = (params_.eepromSize + kErasePageBytes - 1) / kErasePageBytes;
         for (int p = 0; p < pages; ++p) {
-            Emit(std::string(1, answer::Calibration), WriteTime(p + 1));
+            Emit(std::string(1, answer::Calibration), PageTime(p + 1));
         }
-        return Emit(std::string(1, answer::Yes), WriteTime(pages + 1));
+        return Emit(std::string(1, answer::Yes), PageTime(pages + 1));
     }
     Emit(std::string(1, answer::Yes), WriteTime(1));
 }
 
 void Board::DoBlankCheckROM() {
     const std::uint16_t blank = static_cast<std::uint16_t>(args_[0] << 8 | 0xFF);
-    int words = params_.romSize;
+    const int words = params_.romSize;
     // The calibration word at the top is the chip's own, not a programmed word.
     const int checked = (params_.calFlags & 1) != 0 && words > 0 ? words - 1 : words;
     const int pages = (words + kCheckPageWords - 1) / kCheckPageWords;
@@ -252,14 +257,14 @@ void Board::DoBlankCheckROM() {
         const int end = std::min(checked, (p + 1) * kCheckPageWords);
         for (int a = p * kCheckPageWords; a < end; ++a) {
             if (ReadRom(a) != blank) {
-                return Emit(std::string(1, answer::No));
+                return Emit(std::string(1, answer::No), PageTime(p + 1));
             }
         }
         if (p + 1 < pages) {
-            Emit(std::string(1, answer::Page));
+            Emit(std::string(1, answer::Page), PageTime(p + 1));
         }
     }
-    Emit(std::string(1, answer::Yes));
+    Emit(std::string(1, answer::Yes), PageTime(pages));
 }
 
 void Board::DoBlankCheckEEPROM() {

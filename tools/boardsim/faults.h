@@ -50,6 +50,9 @@ struct Pacing {
     bool enabled = false;
     int baud = 19200;
     int wordWriteUs = 0; // time to write one program word or EEPROM pair, even unpaced
+    // Time to check or erase one 256-word page, even unpaced: the 'B' and 'C' progress
+    // answers come this far apart, as from a real board, so a host never gets them in one read.
+    int pageUs = 2000;
 };
 
 } // namespace boardsim

@@ -91,6 +91,8 @@ const std::map<std::string, Setter>& ValueOptions() {
          [](SimOptions& o, const std::string& v) {
              return Int(v, 0, 1'000'000, o.pacing.wordWriteUs);
          }},
+        {"--page-time",
+         [](SimOptions& o, const std::string& v) { return Int(v, 0, 1'000'000, o.pacing.pageUs); }},
         {"--fault",
          [](SimOptions& o, const std::string& v) {
              Faults probe;
@@ -150,6 +152,7 @@ const char* SimUsage() {
            "  --dump FILE.hex      chip contents written on exit\n"
            "  --baud N --pace      wire-speed answers at N baud (default 19200, pacing off)\n"
            "  --write-time US      time the board takes per word written\n"
+           "  --page-time US       time per 256-word page checked or erased (default 2000)\n"
            "  --fault \"WORDS\"      a fault from the start (see 'fault' below)\n"
            "  --empty              start with an empty socket\n"
            "  --log                transcript of every byte in and out on standard error\n"

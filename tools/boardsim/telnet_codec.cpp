@@ -26,66 +26,75 @@ std::string TelnetServerCodec::Escape(std::string_view data) {
 
 std::vector<PortEvent> TelnetServerCodec::Feed(std::string_view in, std::string& reply) {
     std::vector<PortEvent> events;
-    auto data = [&](char c) {
-        if (events.empty() || events.back().kind != PortEvent::Kind::Data) {
-            events.push_back({});
-        }
-        events.back().data += c;
-    };
     for (char c : in) {
-        const auto b = static_cast<std::uint8_t>(c);
-        switch (state_) {
-        case State::Data:
-            if (b == IAC) {
-                state_ = State::Iac;
-            } else {
-                data(c);
-            }
-            break;
-        case State::Iac:
-            if (b == IAC) {
-                data(c);
-                state_ = State::Data;
-            } else if (b == SB) {
-                sub_.clear();
-                subOverflow_ = false;
-                state_ = State::Sub;
-            } else if (b >= WILL && b <= DONT) {
-                verb_ = b;
-                state_ = State::Verb;
-            } else {
-                state_ = State::Data; // NOP, GA and the like carry nothing for a port
-            }
-            break;
-        case State::Verb:
-            Negotiate(verb_, b, reply);
-            state_ = State::Data;
-            break;
-        case State::Sub:
-            if (b == IAC) {
-                state_ = State::SubIac;
-            } else if (sub_.size() < kMaxSub) {
-                sub_ += c;
-            } else {
-                subOverflow_ = true;
-            }
-            break;
-        case State::SubIac:
-            if (b == SE) {
-                if (!subOverflow_) {
-                    SubOption(events, reply);
-                }
-                state_ = State::Data;
-            } else {
-                if (sub_.size() < kMaxSub) {
-                    sub_ += c; // IAC IAC inside a sub-negotiation is one 0xFF
-                }
-                state_ = State::Sub;
-            }
-            break;
-        }
+        Step(static_cast<std::uint8_t>(c), events, reply);
     }
     return events;
+}
+
+void TelnetServerCodec::AppendData(std::vector<PortEvent>& events, std::uint8_t byte) {
+    if (events.empty() || events.back().kind != PortEvent::Kind::Data) {
+        events.push_back({});
+    }
+    events.back().data += static_cast<char>(byte);
+}
+
+void TelnetServerCodec::Step(std::uint8_t b, std::vector<PortEvent>& events, std::string& reply) {
+    switch (state_) {
+    case State::Data:
+        if (b == IAC) {
+            state_ = State::Iac;
+        } else {
+            AppendData(events, b);
+        }
+        return;
+    case State::Iac:
+        return AfterIac(b, events);
+    case State::Verb:
+        Negotiate(verb_, b, reply);
+        state_ = State::Data;
+        return;
+    case State::Sub:
+    case State::SubIac:
+        return InSub(b, events, reply);
+    }
+}
+
+void TelnetServerCodec::AfterIac(std::uint8_t b, std::vector<PortEvent>& events) {
+    if (b == IAC) {
+        AppendData(events, b);
+        state_ = State::Data;
+    } else if (b == SB) {
+        sub_.clear();
+        subOverflow_ = false;
+        state_ = State::Sub;
+    } else if (b >= WILL && b <= DONT) {
+        verb_ = b;
+        state_ = State::Verb;
+    } else {
+        state_ = State::Data; // NOP, GA and the like carry nothing for a port
+    }
+}
+
+void TelnetServerCodec::InSub(std::uint8_t b, std::vector<PortEvent>& events, std::string& reply) {
+    if (state_ == State::Sub && b == IAC) {
+        state_ = State::SubIac;
+        return;
+    }
+    if (state_ == State::SubIac && b == SE) {
+        if (!subOverflow_) {
+            SubOption(events, reply);
+        }
+        state_ = State::Data;
+        return;
+    }
+    // A byte of the sub-negotiation; IAC IAC inside it is one 0xFF.
+    if (sub_.size() < kMaxSub) {
+        sub_ += static_cast<char>(b);
+    } else {
+        subOverflow_ = true;
+    }
+    state_ = State::Sub;
 }
 
 void TelnetServerCodec::Negotiate(std::uint8_t verb, std::uint8_t option, std::string& reply) {
@@ -142,6 +151,25 @@ void TelnetServerCodec::Control(std::uint8_t value, std::vector<PortEvent>& even
     }
 }
 
+void TelnetServerCodec::Baud(const std::string& payload, std::vector<PortEvent>& events,
+                             std::string& reply) {
+    if (payload.size() == 4) {
+        std::uint32_t baud = 0;
+        for (char c : payload) {
+            baud = baud << 8 | static_cast<std::uint8_t>(c);
+        }
+        if (baud != 0 && baud <= 4'000'000) {
+            baud_ = static_cast<int>(baud);
+            events.push_back({PortEvent::Kind::Baud, {}, baud_});
+        }
+    }
+    std::string value(4, '\0');
+    for (int i = 0; i < 4; ++i) {
+        value[static_cast<std::size_t>(i)] = static_cast<char>((baud_ >> (24 - 8 * i)) & 0xFF);
+    }
+    AppendSub(reply, SET_BAUDRATE + SERVER_OFFSET, value);
+}
+
 void TelnetServerCodec::SubOption(std::vector<PortEvent>& events, std::string& reply) {
     if (sub_.size() < 2 || static_cast<std::uint8_t>(sub_[0]) != COM_PORT) {
         return;
@@ -154,24 +182,8 @@ void TelnetServerCodec::SubOption(std::vector<PortEvent>& events, std::string& r
         AppendSub(reply, answerCode, std::string(1, static_cast<char>(value)));
     };
     switch (code) {
-    case SET_BAUDRATE: {
-        if (payload.size() == 4) {
-            std::uint32_t baud = 0;
-            for (char c : payload) {
-                baud = baud << 8 | static_cast<std::uint8_t>(c);
-            }
-            if (baud != 0 && baud <= 4'000'000) {
-                baud_ = static_cast<int>(baud);
-                events.push_back({PortEvent::Kind::Baud, {}, baud_});
-            }
-        }
-        std::string value(4, '\0');
-        for (int i = 0; i < 4; ++i) {
-            value[static_cast<std::size_t>(i)] = static_cast<char>((baud_ >> (24 - 8 * i)) & 0xFF);
-        }
-        AppendSub(reply, answerCode, value);
-        return;
-    }
+    case SET_BAUDRATE:
+        return Baud(payload, events, reply);
     case SET_DATASIZE:
         dataSize_ = first ? first : dataSize_;
         return one(dataSize_);

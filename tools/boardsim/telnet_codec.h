@@ -64,6 +64,11 @@ public:
 private:
     enum class State { Data, Iac, Verb, Sub, SubIac };
 
+    void Step(std::uint8_t b, std::vector<PortEvent>& events, std::string& reply);
+    void AfterIac(std::uint8_t b, std::vector<PortEvent>& events);
+    void InSub(std::uint8_t b, std::vector<PortEvent>& events, std::string& reply);
+    static void AppendData(std::vector<PortEvent>& events, std::uint8_t byte);
+    void Baud(const std::string& payload, std::vector<PortEvent>& events, std::string& reply);
     void Negotiate(std::uint8_t verb, std::uint8_t option, std::string& reply);
     void SubOption(std::vector<PortEvent>& events, std::string& reply);
     void Control(std::uint8_t value, std::vector<PortEvent>& events);
