@@ -219,3 +219,36 @@ TEST(BoardPacing, ReadRomTakesItsWireTimeAndWritesTheirWordTime) {
 
 } // namespace
 } // namespace boardsim::test
+
+namespace boardsim::test {
+namespace {
+
+TEST(BoardRobustness, RandomBytesNeverBreakTheBoardAndAResetRecoversIt) {
+    for (const ChipConfig& chip : {Pic14(), Pic16(), SerialEeprom(), Pic14Cal()}) {
+        Rig rig(chip, Model::Cedar);
+        rig.board.faults().splitSizes = {3, 1};
+        rig.board.ApplyOutputFaults();
+        std::uint32_t seed = 12345;
+        for (int i = 0; i < 20000; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            const auto byte = static_cast<char>((seed >> 16) & 0xFF);
+            if (((seed >> 8) & 0x3FF) == 7) {
+                rig.link.SetDtr(!rig.board.Dtr());
+            }
+            rig.link.Write(std::string(1, byte));
+            rig.link.Advance(static_cast<std::int64_t>((seed >> 4) & 0x3FF));
+            rig.link.ReadAll();
+        }
+        rig.board.faults() = Faults{};
+        rig.board.ApplyOutputFaults();
+        rig.link.Drain();
+        rig.link.SetDtr(ResetLevel(Model::Cedar));
+        rig.link.Drain();
+        rig.link.SetDtr(!ResetLevel(Model::Cedar));
+        EXPECT_EQ(rig.link.Drain(), Bytes({'B', 3}));
+        EXPECT_EQ(rig.Ask(Bytes({0x04})), "V");
+    }
+}
+
+} // namespace
+} // namespace boardsim::test
