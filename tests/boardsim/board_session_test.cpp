@@ -270,5 +270,31 @@ TEST(BoardSession, EmptySocketReadsZeroAndKeepsNothing) {
     EXPECT_EQ(rig.Ask(Bytes({0x0D})), std::string(1, 'C') + std::string(26, '\0'));
 }
 
+// A whole Program operation of a 14-bit chip in the host's order of commands.
+TEST(BoardSession, WholeProgramOperationLeavesTheImageInTheChip) {
+    Rig rig(Pic14(), Model::Elm);
+    std::string script = rig.Ask(InitBlock(0x400, 0x40, 5)) + rig.Ask(Bytes({0x17})) +
+                         rig.Ask(Bytes({0x04})) + rig.Ask(Bytes({0x0D})).substr(0, 1) +
+                         rig.Ask(Bytes({0x05})) + rig.Ask(Bytes({0x04}));
+    script += rig.Ask(Bytes({0x10, 0x3F})) + rig.Ask(Bytes({0x06})) + rig.Ask(Bytes({0x11})) +
+              rig.Ask(Bytes({0x05})) + rig.Ask(Bytes({0x04}));
+    script += rig.Ask(Bytes({0x07, 0x00, 0x04}));
+    for (int w = 0; w < 5; ++w) {
+        script += rig.Ask(w < 4 ? Bytes({0x20, w}) : Bytes({0, 0}));
+    }
+    script += rig.Ask(Bytes({0x06})) + rig.Ask(Bytes({0x08, 0x00, 0x02, 0xAA, 0x55}));
+    script += rig.Ask(Bytes({0x06}));
+    const std::string eeprom = rig.Ask(Bytes({0x0C}));
+    script += rig.Ask(Bytes({0x06}));
+    script += rig.Ask(IdFuses({1, 2, 3, 4, 15, 15, 15, 15}, 0x3FF1));
+    script += rig.Ask(Bytes({0x05})) + rig.Ask(Bytes({0x01}));
+    EXPECT_EQ(script, Bytes({'P', 'I', 4, 'V', 'C', 'v', 'V'}) + "BBBYVYvV" + "YYYYYP" + "V" +
+                          "YP" + "V" + "V" + Bytes({0xFF}) + "vQ");
+    ASSERT_EQ(eeprom.size(), 0x40u);
+    EXPECT_EQ(eeprom.substr(0, 3), Bytes({0xAA, 0x55, 0xFF}));
+    EXPECT_EQ(rig.board.chip().Rom(3), 0x2003);
+    EXPECT_EQ(rig.board.chip().Config(0), 0x3FF1);
+}
+
 } // namespace
 } // namespace boardsim::test
