@@ -79,5 +79,18 @@ TEST(SimConsole, SocketFaultsAndDumps) {
     EXPECT_FALSE(RunConsoleLine(rig.board, "status", path).quit);
 }
 
+TEST(SimTranscript, NamesCommandsAndShowsEveryByte) {
+    Rig rig(Pic14(), Model::Elm);
+    std::vector<std::string> lines;
+    rig.board.SetLog([&](const std::string& line) { lines.push_back(line); });
+    rig.Ask(Bytes({0x07, 0x00, 0x01, 0x3F, 0xF2}));
+    rig.link.SetDtr(true);
+    rig.Ask(Bytes({0x04}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"host: ProgramROM 00 01", "board: 59  \"Y\"",
+                                               "host: word 0000: 3F F2", "board: 59  \"Y\"",
+                                               "host: DTR high", "board: held in reset",
+                                               "host: 04 ignored (held in reset)"}));
+}
+
 } // namespace
 } // namespace boardsim::test

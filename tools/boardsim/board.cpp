@@ -190,6 +190,12 @@ int Board::ArgsNeeded(std::uint8_t code) const {
 
 void Board::ReceiveByte(std::uint8_t byte) {
     if (inReset_ || silent_) {
+        if (log_) {
+            char line[48];
+            std::snprintf(line, sizeof line, "host: %02X ignored (%s)", byte,
+                          inReset_ ? "held in reset" : "silent");
+            Log(line);
+        }
         return;
     }
     switch (phase_) {

@@ -88,6 +88,7 @@ private:
     void CloseOpenAnswer();
     void Log(const std::string& line) const;
     void LogCommand() const;
+    void LogData(const char* what, int index) const;
     int ArgsNeeded(std::uint8_t code) const;
     bool Wide() const { return params_.coreType == 1 || params_.coreType == 2; }
 

@@ -3,6 +3,7 @@
 #include "board.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace boardsim {
 
@@ -39,6 +40,15 @@ void Board::WriteRomWord(int address, std::uint16_t value) {
     }
 }
 
+void Board::LogData(const char* what, int index) const {
+    if (log_) {
+        char line[64];
+        std::snprintf(line, sizeof line, "host: %s %04X: %02X %02X", what, index, args_[0],
+                      args_[1]);
+        Log(line);
+    }
+}
+
 std::int64_t Board::WriteTime(int count) const {
     return static_cast<std::int64_t>(pacing_.wordWriteUs) * count;
 }
@@ -72,6 +82,7 @@ void Board::DoProgramROM() {
 
 void Board::OnRomWord() {
     const std::uint16_t word = Word(args_[0], args_[1]);
+    LogData("word", transferIndex_);
     args_.clear();
     const int received = transferIndex_++;
     if (received >= transferTotal_ && word != 0) {
@@ -110,6 +121,7 @@ void Board::DoProgramEEPROM() {
 }
 
 void Board::OnEepromPair() {
+    LogData("EEPROM pair", transferIndex_);
     for (int i = 0; i < 2; ++i) {
         const int address = transferIndex_ + i;
         if (address < transferTotal_ && chipPresent_) {
