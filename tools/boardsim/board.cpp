@@ -92,6 +92,8 @@ void Board::SetDtr(bool high) {
     if (high == ResetLevel(model_)) {
         inReset_ = true;
         silent_ = false;
+        doubleNext_ = false;
+        wideFusesPending_ = false;
         phase_ = Phase::Command;
         tx_.DropUnsent(now_);
         Log("board: held in reset");
