@@ -1,0 +1,177 @@
+// tessaro-boardsim: a programmer board and its chip in software, served as a
+// network serial port so that the program can be tried without hardware.
+#include "chip_hex.h"
+#include "chip_info.h"
+#include "console.h"
+#include "fault_commands.h"
+#include "rfc2217_server.h"
+#include "sim_options.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <poll.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace boardsim;
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnSignal(int) {
+    gStop = 1;
+}
+
+std::string ProgramFolder() {
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return ".";
+    }
+    std::string text(path, static_cast<std::size_t>(n));
+    const std::size_t slash = text.rfind('/');
+    return slash == std::string::npos ? "." : text.substr(0, slash);
+}
+
+bool MakeChip(const SimOptions& options, ChipConfig& config, std::string& error) {
+    config = options.chip;
+    if (options.chipName.empty()) {
+        config.name = "custom";
+    } else {
+        std::vector<std::string> lines;
+        std::string path = options.cidPath;
+        if (path.empty()) {
+            path = ProgramFolder() + "/chipinfo.cid";
+            if (!ReadTextLines(path, lines)) {
+                path = "chipinfo.cid";
+            }
+        }
+        if (lines.empty() && !ReadTextLines(path, lines)) {
+            error = "cannot read the chip file " + path;
+            return false;
+        }
+        const ChipInfoResult found = FindChipInfo(lines, options.chipName);
+        if (!found.ok) {
+            error = found.error;
+            return false;
+        }
+        config = found.config;
+    }
+    if (options.revision != 0) {
+        config.idWord = static_cast<std::uint16_t>((config.idWord & ~0x1F) | options.revision);
+    }
+    return true;
+}
+
+bool Prepare(const SimOptions& options, Board& board, std::string& error) {
+    if (!options.loadPath.empty()) {
+        std::vector<std::string> lines;
+        if (!ReadTextLines(options.loadPath, lines)) {
+            error = "cannot read " + options.loadPath;
+            return false;
+        }
+        const ChipHexResult loaded = LoadChipHex(board.chip(), lines);
+        if (!loaded.ok) {
+            error = options.loadPath + " line " + std::to_string(loaded.errorLine + 1) + ": " +
+                    loaded.error;
+            return false;
+        }
+    }
+    for (const auto& words : options.faults) {
+        ApplyFaultCommand(board.faults(), words, error);
+    }
+    error.clear();
+    board.ApplyOutputFaults();
+    board.SetPacing(options.pacing);
+    if (options.emptySocket) {
+        board.RemoveChip();
+    }
+    if (options.log) {
+        const auto start = std::chrono::steady_clock::now();
+        board.SetLog([start](const std::string& line) {
+            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+            std::fprintf(stderr, "%8lld ms  %s\n", static_cast<long long>(ms), line.c_str());
+        });
+    }
+    return true;
+}
+
+// Reads standard input until "quit", a signal, or forever after its end.
+void Console(Rfc2217Server& server, const std::string& dumpPath) {
+    std::string pending;
+    bool inputOpen = true;
+    while (!gStop) {
+        pollfd p{STDIN_FILENO, POLLIN, 0};
+        if (!inputOpen || ::poll(&p, 1, 200) <= 0) {
+            if (!inputOpen) {
+                ::usleep(200'000);
+            }
+            continue;
+        }
+        char buffer[512];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            inputOpen = n < 0 && errno == EINTR;
+            continue;
+        }
+        pending.append(buffer, static_cast<std::size_t>(n));
+        for (std::size_t eol = pending.find('\n'); eol != std::string::npos;
+             eol = pending.find('\n')) {
+            const std::string line = pending.substr(0, eol);
+            pending.erase(0, eol + 1);
+            const ConsoleReply reply = server.WithBoard(
+                [&](Board& board) { return RunConsoleLine(board, line, dumpPath); });
+            std::cout << reply.text << std::flush;
+            if (reply.quit) {
+                return;
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const SimOptionsResult parsed =
+        ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.ok || parsed.options.help) {
+        std::fprintf(parsed.ok ? stdout : stderr, "%s%s%s", parsed.error.c_str(),
+                     parsed.ok ? "" : "\n", SimUsage());
+        return parsed.ok ? 0 : 2;
+    }
+    const SimOptions& options = parsed.options;
+    ChipConfig config;
+    std::string error;
+    if (!MakeChip(options, config, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 1;
+    }
+    Board board(options.model, Chip(config));
+    if (!Prepare(options, board, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 1;
+    }
+    Rfc2217Server server(board);
+    if (!server.Start(options.host, options.port, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 1;
+    }
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::printf("tessaro-boardsim: %s board, chip %s, listening on rfc2217://%s:%d\n",
+                ModelName(options.model), config.name.c_str(), options.host.c_str(), server.Port());
+    std::fflush(stdout);
+    Console(server, options.dumpPath);
+    server.Stop();
+    if (!options.dumpPath.empty() && !WriteTextLines(options.dumpPath, DumpChipHex(board.chip()))) {
+        std::fprintf(stderr, "tessaro-boardsim: cannot write %s\n", options.dumpPath.c_str());
+        return 1;
+    }
+    return 0;
+}
