@@ -116,8 +116,8 @@ int TtyPort::Write(const std::string& bytes, int timeoutMs) {
                              MonotonicMs() + timeoutMs, false);
 }
 
-// Moves what the driver holds into the queue. Returns EIO once the device
-// has gone (hang-up or read error).
+// Moves what the driver holds into the queue. A raw tty answers an empty
+// read with 0, not with EAGAIN; a device that has gone fails the read.
 int TtyPort::Pump() {
     std::lock_guard lock(pumpMutex_);
     if (shut_)
@@ -131,9 +131,9 @@ int TtyPort::Pump() {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+        if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK)
             return 0;
-        return n == 0 ? EIO : errno;
+        return errno;
     }
     return 0;
 }
@@ -218,7 +218,7 @@ int TtyPort::PollOnce(bool watchTxEmpty) {
     if (fds[1].revents & POLLNVAL)
         return EBADF;
     int error = Pump();
-    if (error == 0 && (fds[1].revents & (POLLHUP | POLLERR)) && !(fds[1].revents & POLLIN))
+    if (error == 0 && (fds[1].revents & (POLLHUP | POLLERR)))
         error = EIO;
     return error;
 }
