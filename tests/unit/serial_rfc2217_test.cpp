@@ -21,7 +21,7 @@ std::string AllByteValues() {
     return all;
 }
 
-struct NetworkFixture : ::testing::Test {
+struct SerialNetwork : ::testing::Test {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     LoopDispatcher loop;
@@ -48,7 +48,7 @@ struct NetworkFixture : ::testing::Test {
 };
 
 // ser2net, an independent server, bridging a pseudo-terminal.
-struct Ser2netFixture : NetworkFixture {
+struct SerialSer2net : SerialNetwork {
     PtyPair pty;
     int tcpPort = FreeTcpPort();
     std::unique_ptr<Ser2net> server;
@@ -61,7 +61,7 @@ struct Ser2netFixture : NetworkFixture {
     }
 };
 
-TEST_F(Ser2netFixture, NegotiatesAndAppliesTheRate) {
+TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
     OpenResult opened = OpenRfc2217Port("127.0.0.1", tcpPort);
     ASSERT_NE(opened.port, nullptr) << opened.error;
     PortSettings settings;
@@ -70,17 +70,19 @@ TEST_F(Ser2netFixture, NegotiatesAndAppliesTheRate) {
     ASSERT_EQ(opened.port->Apply(settings), 0);
     auto& port = static_cast<Rfc2217Port&>(*opened.port);
     PortEvents events;
-    for (int i = 0; i < 200 && port.LastAnswer(SetBaudrate).empty(); ++i)
+    for (int i = 0; i < 200 && port.LastAnswer(SetStopsize).empty(); ++i)
         opened.port->WaitEvents(events, false);
     EXPECT_EQ(port.LastAnswer(SetBaudrate), BigEndian32(9600));
     EXPECT_EQ(port.LastAnswer(SetDatasize), std::string(1, 8));
+    EXPECT_EQ(port.LastAnswer(SetParity), std::string(1, 1));
+    EXPECT_EQ(port.LastAnswer(SetStopsize), std::string(1, 1));
     termios t{};
     ASSERT_EQ(tcgetattr(pty.master, &t), 0);
     EXPECT_EQ(cfgetospeed(&t), B9600);
     opened.port->Shutdown();
 }
 
-TEST_F(Ser2netFixture, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineChanges) {
+TEST_F(SerialSer2net, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineChanges) {
     Make();
     serial->SetActive(true);
     ASSERT_TRUE(serial->Active());
@@ -101,7 +103,7 @@ TEST_F(Ser2netFixture, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineCha
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-struct PeerFixture : NetworkFixture {
+struct SerialPeer : SerialNetwork {
     Rfc2217Peer peer;
 
     void SetUp() override {
@@ -118,7 +120,7 @@ struct PeerFixture : NetworkFixture {
     }
 };
 
-TEST_F(PeerFixture, OpenSendsSettingsThenRaisesDtrThenRts) {
+TEST_F(SerialPeer, OpenSendsSettingsThenRaisesDtrThenRts) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     Connections c = peer.Connections();
@@ -127,7 +129,7 @@ TEST_F(PeerFixture, OpenSendsSettingsThenRaisesDtrThenRts) {
     EXPECT_EQ(serial->ErrorCode(), 0);
 }
 
-TEST_F(PeerFixture, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing) {
+TEST_F(SerialPeer, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     ASSERT_TRUE(serial->SetPort(2));
@@ -147,7 +149,7 @@ TEST_F(PeerFixture, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing
     EXPECT_EQ(peer.Connections().size(), 2u);
 }
 
-TEST_F(PeerFixture, WritingTrueToAnOpenPortDropsAndRaisesTheLines) {
+TEST_F(SerialPeer, WritingTrueToAnOpenPortDropsAndRaisesTheLines) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     serial->SetActive(true);
@@ -159,7 +161,7 @@ TEST_F(PeerFixture, WritingTrueToAnOpenPortDropsAndRaisesTheLines) {
     ASSERT_TRUE(WaitControls(2, {NoFlowControl, DtrOn, RtsOn}));
 }
 
-TEST_F(PeerFixture, EscapedIacAndResetSignalReachThePeer) {
+TEST_F(SerialPeer, EscapedIacAndResetSignalReachThePeer) {
     serial->SetActive(true);
     serial->WriteString(std::string("\xFF\x01\xFF", 3));
     serial->SetSignal(1, false);
@@ -173,7 +175,7 @@ TEST_F(PeerFixture, EscapedIacAndResetSignalReachThePeer) {
     EXPECT_EQ(received, std::string("\xFF\xFF\x00", 3));
 }
 
-TEST_F(PeerFixture, DroppedConnectionIsReportedOnceAndNeverHangs) {
+TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     peer.DropConnection();
@@ -187,7 +189,7 @@ TEST_F(PeerFixture, DroppedConnectionIsReportedOnceAndNeverHangs) {
     EXPECT_FALSE(serial->Active());
 }
 
-TEST_F(NetworkFixture, RefusedConnectionLeavesThePortClosed) {
+TEST_F(SerialNetwork, RefusedConnectionLeavesThePortClosed) {
     Make();
     PointAt(3, FreeTcpPort());
     ASSERT_TRUE(serial->SetPort(3));
