@@ -41,9 +41,7 @@ struct FarEnd {
     std::string pending;
     bool agreed = false;
 
-    void Send(uint8_t b) const {
-        [[maybe_unused]] ssize_t n = write(fd, &b, 1);
-    }
+    void Send(uint8_t b) const { [[maybe_unused]] ssize_t n = write(fd, &b, 1); }
     // Waits for count data bytes (and, on a network line, for the client to
     // offer COM-PORT-OPTION); false after a second without them.
     bool Receive(size_t count) {
@@ -203,10 +201,18 @@ void ThroughNetwork(benchmark::State& state, bool roundTrip) {
     close(server);
 }
 
-void BM_PtyByteToOnRxData(benchmark::State& state) { ThroughPty(state, false); }
-void BM_PtyRoundTrip(benchmark::State& state) { ThroughPty(state, true); }
-void BM_NetworkByteToOnRxData(benchmark::State& state) { ThroughNetwork(state, false); }
-void BM_NetworkRoundTrip(benchmark::State& state) { ThroughNetwork(state, true); }
+void BM_PtyByteToOnRxData(benchmark::State& state) {
+    ThroughPty(state, false);
+}
+void BM_PtyRoundTrip(benchmark::State& state) {
+    ThroughPty(state, true);
+}
+void BM_NetworkByteToOnRxData(benchmark::State& state) {
+    ThroughNetwork(state, false);
+}
+void BM_NetworkRoundTrip(benchmark::State& state) {
+    ThroughNetwork(state, true);
+}
 
 } // namespace
 

@@ -11,7 +11,9 @@ constexpr int IdleMs = 100;
 
 } // namespace
 
-TEventThread::~TEventThread() { Stop(); }
+TEventThread::~TEventThread() {
+    Stop();
+}
 
 void TEventThread::Resume() {
     std::lock_guard lock(mutex_);
@@ -103,52 +105,70 @@ bool TEventThread::ServeOnce() {
     if (!owner_.Active_ || port == nullptr)
         return false;
     SetWaiting(true);
-    TSerial::Handlers h = owner_.HandlersCopy();
     PortEvents e;
-    int failure = port->WaitEvents(e, static_cast<bool>(h.OnTxEmpty));
+    int failure = port->WaitEvents(e, static_cast<bool>(owner_.HandlersCopy().OnTxEmpty));
     if (owner_.Closing_ || !owner_.Serving(generation))
         return true;
-    TSerial& s = owner_;
     int error = failure != 0 ? failure : e.Error;
     if (error != 0)
-        Hand(generation, [&] { s.ErrorPath(error); });
-    if (failure != 0)
-        return true;
-    h = owner_.HandlersCopy();
-    const std::pair<bool, eModemInSignal> lines[] = {
-        {e.CtsChanged, CTS}, {e.DsrChanged, DSR}, {e.RlsdChanged, RLSD}};
+        Hand(generation, [&] { owner_.ErrorPath(error); });
+    if (failure == 0)
+        HandEvents(generation, *port, e);
+    return true;
+}
+
+// Hands what one wait found, in order: line changes, transmit queue empty,
+// break, ring, then the received bytes. Each handler is looked up when its
+// turn comes on the handler thread, so a handler removed meanwhile never runs.
+void TEventThread::HandEvents(unsigned generation, SerialPort& port, const PortEvents& e) {
+    TSerial& s = owner_;
+    const bool changed[] = {e.CtsChanged, e.DsrChanged, e.RlsdChanged};
     const bool states[] = {e.Cts, e.Dsr, e.Rlsd};
     std::atomic<bool>* stored[] = {&s.CtsState_, &s.DsrState_, &s.RlsdState_};
     for (int i = 0; i < 3; ++i) {
-        if (!lines[i].first)
+        if (!changed[i])
             continue;
         *stored[i] = states[i];
-        if (h.OnSignalChange)
-            Hand(generation, [&] { h.OnSignalChange(s, lines[i].second, states[i]); });
+        Hand(generation, [&] {
+            if (auto handler = s.HandlersCopy().OnSignalChange)
+                handler(s, static_cast<eModemInSignal>(i), states[i]);
+        });
     }
-    if (e.TxEmpty && h.OnTxEmpty)
-        Hand(generation, [&] { h.OnTxEmpty(s); });
-    if (e.Break && h.OnBreak)
-        Hand(generation, [&] { h.OnBreak(s); });
-    if (e.Ring && h.OnRing)
-        Hand(generation, [&] { h.OnRing(s); });
+    auto notify = [&](TNotifyEvent TSerial::Handlers::*member) {
+        if (s.HandlersCopy().*member)
+            Hand(generation, [&] {
+                if (auto handler = s.HandlersCopy().*member)
+                    handler(s);
+            });
+    };
+    if (e.TxEmpty)
+        notify(&TSerial::Handlers::OnTxEmpty);
+    if (e.Break)
+        notify(&TSerial::Handlers::OnBreak);
+    if (e.Ring)
+        notify(&TSerial::Handlers::OnRing);
     if (!e.RxChar)
-        return true;
-    if (s.RxEventMode_ == rxNormal) {
-        if (h.OnRxData)
-            Hand(generation, [&] { h.OnRxData(s); });
-        return true;
-    }
-    if (!h.OnMessage)
-        return true;
+        return;
+    if (s.RxEventMode_ == rxNormal)
+        notify(&TSerial::Handlers::OnRxData);
+    else if (s.HandlersCopy().OnMessage)
+        ReadMessages(generation, port);
+}
+
+// Framed mode: the thread reads the bytes itself and hands each complete
+// message.
+void TEventThread::ReadMessages(unsigned generation, SerialPort& port) {
+    TSerial& s = owner_;
     uint8_t b = 0;
     bool got = false;
-    while (s.Serving(generation) && port->ReadByte(b, got) == 0 && got) {
+    while (s.Serving(generation) && port.ReadByte(b, got) == 0 && got) {
         std::string message;
         bool done = false;
         s.FeedMessageByte(b, message, done);
         if (done)
-            Hand(generation, [&] { h.OnMessage(s, message); });
+            Hand(generation, [&] {
+                if (auto handler = s.HandlersCopy().OnMessage)
+                    handler(s, message);
+            });
     }
-    return true;
 }

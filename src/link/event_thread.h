@@ -5,7 +5,9 @@
 #include <mutex>
 #include <thread>
 
+class SerialPort;
 class TSerial;
+struct PortEvents;
 
 // Waits for the events of its owner's open port and hands each to the
 // handler thread, blocking until the handler has returned. While the port is
@@ -29,6 +31,8 @@ public:
 private:
     void Execute();
     bool ServeOnce();
+    void HandEvents(unsigned generation, SerialPort& port, const PortEvents& events);
+    void ReadMessages(unsigned generation, SerialPort& port);
     void Hand(unsigned generation, const std::function<void()>& handler);
     void SetWaiting(bool waiting);
 

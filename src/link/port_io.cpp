@@ -52,7 +52,9 @@ size_t RxQueue::Size() const {
     return bytes_.size();
 }
 
-bool RxQueue::Full() const { return Size() >= Capacity; }
+bool RxQueue::Full() const {
+    return Size() >= Capacity;
+}
 
 void RxQueue::Clear() {
     std::lock_guard lock(mutex_);

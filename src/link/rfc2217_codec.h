@@ -37,7 +37,7 @@ std::string BigEndian32(uint32_t value);
 struct Input {
     std::string data;
     std::vector<std::pair<uint8_t, uint8_t>> negotiations; // verb, option
-    std::vector<std::string> subnegotiations;               // option byte, then payload
+    std::vector<std::string> subnegotiations;              // option byte, then payload
 };
 
 // Splits the byte stream from the server into data, negotiations and

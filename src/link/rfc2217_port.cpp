@@ -18,7 +18,9 @@ constexpr int ComPortAgreementMs = 1000;
 constexpr int HangUpMs = 200;
 constexpr int ControlSendMs = 500;
 
-uint8_t ParityCode(eParity parity) { return static_cast<uint8_t>(parity + 1); }
+uint8_t ParityCode(eParity parity) {
+    return static_cast<uint8_t>(parity + 1);
+}
 
 uint8_t FlowCode(eFlowControl flow) {
     switch (flow) {
@@ -39,7 +41,9 @@ uint8_t FlowCode(eFlowControl flow) {
 Rfc2217Port::Rfc2217Port(int socketFd, int ackTimeoutMs)
     : fd_(socketFd), ackTimeoutMs_(ackTimeoutMs) {}
 
-Rfc2217Port::~Rfc2217Port() { close(fd_); }
+Rfc2217Port::~Rfc2217Port() {
+    close(fd_);
+}
 
 int Rfc2217Port::Start() {
     std::lock_guard lock(pumpMutex_);
@@ -216,15 +220,15 @@ void Rfc2217Port::HandleComPort(const std::string& sub) {
 }
 
 void Rfc2217Port::HandleModemState(uint8_t state) {
-    int changed = modemState_ < 0 ? 0xFF : (state ^ modemState_);
+    // Lines count as low until the server first tells their state.
+    int changed = state ^ modemState_;
     events_.CtsChanged = events_.CtsChanged || (changed & ModemCts);
     events_.DsrChanged = events_.DsrChanged || (changed & ModemDsr);
     events_.RlsdChanged = events_.RlsdChanged || (changed & ModemRlsd);
     events_.Cts = state & ModemCts;
     events_.Dsr = state & ModemDsr;
     events_.Rlsd = state & ModemRlsd;
-    if ((state & ModemRiTrailingEdge) ||
-        (modemState_ >= 0 && (modemState_ & ModemRi) && !(state & ModemRi)))
+    if ((state & ModemRiTrailingEdge) || ((modemState_ & ModemRi) && !(state & ModemRi)))
         events_.Ring = true;
     modemState_ = state;
 }

@@ -69,5 +69,5 @@ private:
     std::vector<Pending> pending_;
     std::map<uint8_t, std::string> answers_;
     PortEvents events_;
-    int modemState_ = -1;
+    int modemState_ = 0;
 };

@@ -96,8 +96,8 @@ void TSerial::SetTxQueueSize(uint16_t value) {
 }
 
 PortSettings TSerial::Settings() const {
-    return {Baudrate_, Parity_, DataBits_, StopBits_, FlowMode_, CheckParity_, RxQueueSize_,
-            TxQueueSize_};
+    return {Baudrate_, Parity_,      DataBits_,    StopBits_,
+            FlowMode_, CheckParity_, RxQueueSize_, TxQueueSize_};
 }
 
 std::shared_ptr<SerialPort> TSerial::CurrentPort(unsigned* generation) const {
@@ -213,8 +213,8 @@ void TSerial::SetSignal(int line, bool state) {
     if (line != 0 && line != 1)
         return;
     std::shared_ptr<SerialPort> port = CurrentPort();
-    int error = port == nullptr ? EBADF
-                                : port->SetLine(line == 0 ? ModemLine::Rts : ModemLine::Dtr, state);
+    int error =
+        port == nullptr ? EBADF : port->SetLine(line == 0 ? ModemLine::Rts : ModemLine::Dtr, state);
     if (error != 0)
         ErrorPath(error);
 }

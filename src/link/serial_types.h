@@ -25,8 +25,9 @@ using TSignalChangeEvent =
 using TWriteCompletedEvent = std::function<void()>;
 
 // The fifteen rates a port accepts.
-inline constexpr std::array<int32_t, 15> ValidBaudrates = {
-    110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000};
+inline constexpr std::array<int32_t, 15> ValidBaudrates = {110,   300,   600,    1200,   2400,
+                                                           4800,  9600,  14400,  19200,  38400,
+                                                           56000, 57600, 115200, 128000, 256000};
 
 // What a back-end needs to configure a port.
 struct PortSettings {

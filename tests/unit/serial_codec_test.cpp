@@ -33,13 +33,12 @@ TEST(SerialCodec, CommandsAreFramedAndTheirValuesEscaped) {
 }
 
 TEST(SerialCodec, ReaderSplitsDataNegotiationsAndAnswersAcrossAnySplit) {
-    std::string wire = Bytes({'A', IAC, IAC, IAC, DO, 44, 0, IAC, SB, 44, 101, 0, 0, IAC, IAC, 0x80,
-                              IAC, SE, IAC, 241 /* NOP */, 'B', IAC, WILL, 3});
+    std::string wire = Bytes({'A', IAC, IAC, IAC,  DO,  44, 0,   IAC,           SB,  44,  101,  0,
+                              0,   IAC, IAC, 0x80, IAC, SE, IAC, 241 /* NOP */, 'B', IAC, WILL, 3});
     for (size_t piece : {1u, 2u, 5u, 100u}) {
         Input in = FeedInPieces(wire, piece);
         EXPECT_EQ(in.data, Bytes({'A', IAC, 0, 'B'})) << piece;
-        EXPECT_EQ(in.negotiations,
-                  (std::vector<std::pair<uint8_t, uint8_t>>{{DO, 44}, {WILL, 3}}));
+        EXPECT_EQ(in.negotiations, (std::vector<std::pair<uint8_t, uint8_t>>{{DO, 44}, {WILL, 3}}));
         EXPECT_EQ(in.subnegotiations, std::vector<std::string>{Bytes({44, 101, 0, 0, IAC, 0x80})});
     }
 }

@@ -5,7 +5,9 @@
 
 namespace {
 
-PortTarget Device(const std::string& path) { return {PortTarget::Kind::Device, path, "", 0}; }
+PortTarget Device(const std::string& path) {
+    return {PortTarget::Kind::Device, path, "", 0};
+}
 PortTarget Network(const std::string& host, int port) {
     return {PortTarget::Kind::Network, "", host, port};
 }

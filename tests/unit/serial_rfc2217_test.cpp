@@ -136,8 +136,7 @@ TEST_F(SerialPeer, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing)
     EXPECT_TRUE(serial->Active());
     ASSERT_TRUE(WaitControls(1, {NoFlowControl, DtrOn, RtsOn}));
     Connections c = peer.Connections();
-    EXPECT_EQ(c[0].controls,
-              (std::vector<uint8_t>{NoFlowControl, DtrOn, RtsOn, DtrOff, RtsOff}));
+    EXPECT_EQ(c[0].controls, (std::vector<uint8_t>{NoFlowControl, DtrOn, RtsOn, DtrOff, RtsOff}));
     EXPECT_TRUE(c[0].closed);
 
     serial->SetActive(false);
@@ -173,6 +172,30 @@ TEST_F(SerialPeer, EscapedIacAndResetSignalReachThePeer) {
     peer.SendData(std::string("\xFF\xFF\x00", 3));
     ASSERT_TRUE(loop.RunUntil([&] { return received.size() >= 3; }, 2000));
     EXPECT_EQ(received, std::string("\xFF\xFF\x00", 3));
+}
+
+TEST_F(SerialPeer, ModemAndLineNotificationsBecomeEventsInOrder) {
+    std::vector<std::string> log;
+    auto note = [&](const std::string& what) {
+        return [&log, what](TSerial&) { log.push_back(what); };
+    };
+    serial->SetOnSignalChange([&](TSerial&, eModemInSignal line, bool state) {
+        log.push_back(std::string(line == CTS   ? "CTS"
+                                  : line == DSR ? "DSR"
+                                                : "RLSD") +
+                      (state ? "+" : "-"));
+    });
+    serial->SetOnBreak(note("break"));
+    serial->SetOnRing(note("ring"));
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x90')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 2; }, 2000));
+    peer.SendWire(ComPortCommand(NotifyLinestate + ServerOffset, std::string(1, '\x10')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 3; }, 2000));
+    peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x84')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 5; }, 2000));
+    EXPECT_EQ(log, (std::vector<std::string>{"CTS+", "RLSD+", "break", "CTS-", "ring"}));
 }
 
 TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {

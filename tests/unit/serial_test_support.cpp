@@ -77,7 +77,9 @@ PtyPair::~PtyPair() {
         close(master);
 }
 
-void PtyPair::WriteMaster(const std::string& bytes) const { WriteAll(master, bytes); }
+void PtyPair::WriteMaster(const std::string& bytes) const {
+    WriteAll(master, bytes);
+}
 
 std::string PtyPair::ReadMaster(size_t count, int timeoutMs) const {
     std::string out;
@@ -102,7 +104,9 @@ ProgramFolder::ProgramFolder() {
     std::filesystem::create_directory(dir + "ports");
 }
 
-ProgramFolder::~ProgramFolder() { std::filesystem::remove_all(dir); }
+ProgramFolder::~ProgramFolder() {
+    std::filesystem::remove_all(dir);
+}
 
 void ProgramFolder::LinkCom(int n, const std::string& target) const {
     std::string entry = dir + "ports/com" + std::to_string(n);
@@ -171,6 +175,12 @@ void Rfc2217Peer::SendData(const std::string& bytes) {
     std::lock_guard lock(mutex_);
     if (client_ >= 0)
         WriteAll(client_, EscapeIac(bytes));
+}
+
+void Rfc2217Peer::SendWire(const std::string& wire) {
+    std::lock_guard lock(mutex_);
+    if (client_ >= 0)
+        WriteAll(client_, wire);
 }
 
 void Rfc2217Peer::DropConnection() {

@@ -61,6 +61,8 @@ public:
                  int timeoutMs) const;
     // Sends data bytes (escaped) to the newest connection.
     void SendData(const std::string& bytes);
+    // Sends bytes as they are (Telnet commands) to the newest connection.
+    void SendWire(const std::string& wire);
     void DropConnection();
 
 private:

@@ -147,7 +147,8 @@ TEST_F(SerialTty, RefusedPortNumberAndBaudrateLeaveEverythingAsItWas) {
 
     serial->SetBaudrate(12345);
     EXPECT_EQ(serial->Baudrate(), 19200);
-    EXPECT_EQ(dialogs.shown, (std::vector<ScriptedDialogs::Shown>{{"error", "Baudrate is not valid"}}));
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<ScriptedDialogs::Shown>{{"error", "Baudrate is not valid"}}));
 }
 
 TEST_F(SerialTty, FramedModeDeliversStartToEndPlusAppendedBytes) {
