@@ -50,7 +50,10 @@ bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort
 
 PortTarget ResolvePortName(const std::string& ProgramDir, int port) {
     PortTarget target;
-    std::string entry = ProgramDir + "ports/com" + std::to_string(port);
+    std::string folder = ProgramDir;
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    std::string entry = folder + "ports/com" + std::to_string(port);
     struct stat info {};
     if (lstat(entry.c_str(), &info) != 0) {
         target.device = "/dev/ttyUSB" + std::to_string(port - 1);

@@ -43,7 +43,8 @@ void TEventThread::Stop() {
     std::unique_lock lock(mutex_);
     while (!finished_) {
         lock.unlock();
-        owner_.dispatcher_->CancelPending();
+        if (owner_.dispatcher_ != nullptr)
+            owner_.dispatcher_->CancelPending();
         lock.lock();
         changed_.wait_for(lock, std::chrono::milliseconds(1), [this] { return finished_; });
     }
@@ -89,10 +90,14 @@ void TEventThread::Hand(unsigned generation, const std::function<void()>& handle
         inHandOff_ = true;
         changed_.notify_all();
     }
-    owner_.dispatcher_->RunAndWait([&] {
+    auto call = [&] {
         if (owner_.Serving(generation))
             handler();
-    });
+    };
+    if (owner_.dispatcher_ != nullptr)
+        owner_.dispatcher_->RunAndWait(call);
+    else
+        call(); // without a dispatcher the handlers run on this thread
     std::lock_guard lock(mutex_);
     inHandOff_ = false;
 }

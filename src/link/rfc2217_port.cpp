@@ -64,6 +64,9 @@ int Rfc2217Port::Send(const std::string& wire, int timeoutMs) {
 }
 
 int Rfc2217Port::SendCommand(uint8_t command, const std::string& value, bool expectAnswer) {
+    // A server that did not take COM-PORT-OPTION gets no port commands.
+    if (comPort_ != 1)
+        return EPROTONOSUPPORT;
     if (expectAnswer) {
         std::lock_guard lock(pumpMutex_);
         pending_.push_back(

@@ -20,7 +20,8 @@ class Dialogs;
 class TSerial {
 public:
     // ProgramDir ends in '/'; dialogs shows the error boxes; dispatcher runs
-    // the handlers. Both must outlive the component.
+    // the handlers on the handler thread (without one they would run on the
+    // event thread). Both must outlive the component.
     TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher, std::string ProgramDir);
     ~TSerial();
     TSerial(const TSerial&) = delete;

@@ -209,6 +209,8 @@ int TtyPort::PollOnce(bool watchTxEmpty) {
         timeout = ModemPollMs;
     if (!dead_ && watchTxEmpty && txPending_)
         timeout = TxPollMs;
+    if (!dead_ && rx_.Full() && timeout < 0)
+        timeout = ModemPollMs; // the handler is behind: look again shortly
     if (poll(fds, count, timeout) < 0)
         return errno == EINTR ? 0 : errno;
     if (fds[0].revents)
