@@ -1,5 +1,7 @@
 #include "link/rfc2217_port.h"
 
+#include "link/wire_log.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <linux/sockios.h>
@@ -115,6 +117,7 @@ int Rfc2217Port::SetLine(ModemLine line, bool on) {
 
 int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
     txPending_ = true;
+    LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     return Send(EscapeIac(bytes), timeoutMs);
 }
 
@@ -167,7 +170,9 @@ int Rfc2217Port::Pump() {
 }
 
 void Rfc2217Port::HandleInput(Input& input) {
-    rx_.Append(reinterpret_cast<const uint8_t*>(input.data.data()), input.data.size());
+    auto data = reinterpret_cast<const uint8_t*>(input.data.data());
+    LogWire("rx", data, input.data.size());
+    rx_.Append(data, input.data.size());
     for (auto [verb, option] : input.negotiations)
         HandleNegotiation(verb, option);
     for (const std::string& sub : input.subnegotiations) {

@@ -1,6 +1,7 @@
 #include "link/port_io.h"
 #include "link/serial_port.h"
 #include "link/tty_baud.h"
+#include "link/wire_log.h"
 
 #include <atomic>
 #include <cerrno>
@@ -112,6 +113,7 @@ int TtyPort::Write(const std::string& bytes, int timeoutMs) {
     if (shut_)
         return EBADF;
     txPending_ = true;
+    LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
                              MonotonicMs() + timeoutMs, false);
 }
@@ -126,6 +128,7 @@ int TtyPort::Pump() {
     while (!rx_.Full()) {
         ssize_t n = read(fd_, buffer, sizeof buffer);
         if (n > 0) {
+            LogWire("rx", buffer, static_cast<size_t>(n));
             rx_.Append(buffer, static_cast<size_t>(n));
             continue;
         }
