@@ -69,12 +69,23 @@ int Rfc2217Port::SendCommand(uint8_t command, const std::string& value, bool exp
     // A server that did not take COM-PORT-OPTION gets no port commands.
     if (comPort_ != 1)
         return EPROTONOSUPPORT;
+    // Expect the answer before sending: it may be read by the other thread
+    // before Send returns.
+    auto answer = static_cast<uint8_t>(command + ServerOffset);
     if (expectAnswer) {
         std::lock_guard lock(pumpMutex_);
-        pending_.push_back(
-            {static_cast<uint8_t>(command + ServerOffset), value, MonotonicMs() + ackTimeoutMs_});
+        pending_.push_back({answer, value, MonotonicMs() + ackTimeoutMs_});
     }
-    return Send(ComPortCommand(command, value), ControlSendMs);
+    int error = Send(ComPortCommand(command, value), ControlSendMs);
+    if (error != 0 && expectAnswer) {
+        std::lock_guard lock(pumpMutex_);
+        auto sent = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& p) {
+            return p.answer == answer && p.value == value;
+        });
+        if (sent != pending_.rend())
+            pending_.erase(std::next(sent).base());
+    }
+    return error;
 }
 
 int Rfc2217Port::WaitForComPort() {

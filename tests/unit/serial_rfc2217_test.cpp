@@ -29,6 +29,9 @@ struct SerialNetwork : ::testing::Test {
     std::string received;
     int errors = 0;
 
+    // The component goes first: its close still calls the handlers above.
+    void TearDown() override { serial.reset(); }
+
     void Make() {
         serial = std::make_unique<TSerial>(&dialogs, &loop, folder.dir);
         serial->SetBaudrate(19200);
@@ -210,6 +213,19 @@ TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {
     EXPECT_NE(serial->ErrorCode(), 0);
     serial->SetActive(false);
     EXPECT_FALSE(serial->Active());
+}
+
+TEST_F(SerialNetwork, ServerWithoutComPortControlCarriesBytesAndGetsNoCommands) {
+    Rfc2217Peer plain(true, false);
+    PointAt(1, plain.Port());
+    Make();
+    serial->SetActive(true);
+    EXPECT_TRUE(serial->Active());
+    EXPECT_EQ(serial->ErrorCode(), EPROTONOSUPPORT);
+    EXPECT_EQ(errors, 3); // settings, DTR, RTS
+    serial->WriteString("hi");
+    ASSERT_TRUE(plain.WaitFor([](const Connections& c) { return c[0].data == "hi"; }, 2000));
+    EXPECT_TRUE(plain.Connections()[0].commands.empty());
 }
 
 TEST_F(SerialNetwork, RefusedConnectionLeavesThePortClosed) {

@@ -132,7 +132,8 @@ int FreeTcpPort() {
     return ntohs(a.sin_port);
 }
 
-Rfc2217Peer::Rfc2217Peer(bool answerControls) : answerControls_(answerControls) {
+Rfc2217Peer::Rfc2217Peer(bool answerControls, bool takeComPort)
+    : answerControls_(answerControls), takeComPort_(takeComPort) {
     listen_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     int one = 1;
     setsockopt(listen_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
@@ -239,7 +240,9 @@ void Rfc2217Peer::Serve(int fd, size_t) {
     c.data += in.data;
     std::string reply;
     for (auto [verb, option] : in.negotiations) {
-        if (verb == WILL && (option == OptComPort || option == OptBinary))
+        if (verb == WILL && option == OptComPort)
+            reply += Negotiation(takeComPort_ ? DO : DONT, option);
+        if (verb == WILL && option == OptBinary)
             reply += Negotiation(DO, option);
         if (verb == DO && option == OptBinary)
             reply += Negotiation(WILL, option);

@@ -52,7 +52,9 @@ public:
         bool closed = false;
     };
 
-    explicit Rfc2217Peer(bool answerControls = true);
+    // takeComPort false: the server refuses COM-PORT-OPTION (a plain Telnet
+    // server carrying bytes only).
+    explicit Rfc2217Peer(bool answerControls = true, bool takeComPort = true);
     ~Rfc2217Peer();
 
     int Port() const { return port_; }
@@ -70,6 +72,7 @@ private:
     void Serve(int fd, size_t index);
 
     const bool answerControls_;
+    const bool takeComPort_;
     int listen_ = -1;
     int port_ = 0;
     int client_ = -1;

@@ -46,6 +46,9 @@ struct SerialTty : ::testing::Test {
         });
     }
 
+    // The component goes first: its close still calls the handlers above.
+    void TearDown() override { serial.reset(); }
+
     bool ReceiveAtLeast(size_t count) {
         return loop.RunUntil([&] { return received.size() >= count; }, 2000);
     }
