@@ -110,8 +110,10 @@ bool TEventThread::ServeOnce() {
     if (!owner_.Active_ || port == nullptr)
         return false;
     SetWaiting(true);
+    TSerial::Handlers h = owner_.HandlersCopy();
+    PortWatch watch{static_cast<bool>(h.OnTxEmpty), h.OnSignalChange || h.OnBreak || h.OnRing};
     PortEvents e;
-    int failure = port->WaitEvents(e, static_cast<bool>(owner_.HandlersCopy().OnTxEmpty));
+    int failure = port->WaitEvents(e, watch);
     if (owner_.Closing_ || !owner_.Serving(generation))
         return true;
     int error = failure != 0 ? failure : e.Error;

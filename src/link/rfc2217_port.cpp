@@ -286,10 +286,10 @@ int Rfc2217Port::NextTimeoutMs() {
     return static_cast<int>(std::clamp<int64_t>(first - MonotonicMs(), 0, 60000));
 }
 
-int Rfc2217Port::WaitEvents(PortEvents& e, bool watchTxEmpty) {
+int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch) {
     if (shut_)
         return EBADF;
-    Collect(e, watchTxEmpty);
+    Collect(e, watch.TxEmpty);
     if (e.Any())
         return 0;
     pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, POLLIN, 0}};
@@ -310,7 +310,7 @@ int Rfc2217Port::WaitEvents(PortEvents& e, bool watchTxEmpty) {
         }
     }
     if (!dead_)
-        Collect(e, watchTxEmpty);
+        Collect(e, watch.TxEmpty);
     return 0;
 }
 

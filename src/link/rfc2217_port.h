@@ -25,7 +25,7 @@ public:
     int ReadByte(uint8_t& byte, bool& got) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, bool watchTxEmpty) override;
+    int WaitEvents(PortEvents& events, PortWatch watch) override;
     void Interrupt() override { wake_.Signal(); }
     void Shutdown() override;
 

@@ -22,10 +22,11 @@ public:
     // Drops what is queued both ways (used when the port closes).
     virtual int PurgeAll() = 0;
     virtual int QueueCounts(int& rx, int& tx) = 0;
-    // Blocks until something happens on the port or Interrupt is called. A
+    // Blocks until something happens on the port or Interrupt is called;
+    // watch says which events have listeners (the rest may go unseen). A
     // non-zero result means the port failed; later waits then block until
     // Interrupt, so a dead port is reported once.
-    virtual int WaitEvents(PortEvents& events, bool watchTxEmpty) = 0;
+    virtual int WaitEvents(PortEvents& events, PortWatch watch) = 0;
     virtual void Interrupt() = 0;
     // Lets go of the device at once (so it can be opened again) while the
     // object stays valid for a thread still holding it; every later call fails.

@@ -43,6 +43,12 @@ struct PortSettings {
 
 enum class ModemLine : uint8_t { Rts, Dtr };
 
+// What the event thread has handlers for: the rest need not be watched.
+struct PortWatch {
+    bool TxEmpty = false;
+    bool Lines = false; // modem lines, break and ring
+};
+
 // What one wait of the event thread found on the port.
 struct PortEvents {
     bool RxChar = false;

@@ -37,7 +37,7 @@ public:
     int ReadByte(uint8_t& byte, bool& got) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, bool watchTxEmpty) override;
+    int WaitEvents(PortEvents& events, PortWatch watch) override;
     void Interrupt() override { wake_.Signal(); }
     void Shutdown() override;
 
@@ -45,7 +45,7 @@ private:
     int Pump();
     void CheckModem(PortEvents& events);
     void CheckTxEmpty(PortEvents& events, bool watchTxEmpty);
-    int PollOnce(bool watchTxEmpty);
+    int PollOnce(PortWatch watch);
 
     const int fd_;
     WakeFd wake_;
@@ -202,15 +202,16 @@ void TtyPort::CheckTxEmpty(PortEvents& e, bool watchTxEmpty) {
 }
 
 // One poll of the device and the wake-up. Returns a device failure or 0.
-int TtyPort::PollOnce(bool watchTxEmpty) {
+int TtyPort::PollOnce(PortWatch watch) {
     pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, 0, 0}};
     int count = dead_ ? 1 : 2;
     if (!rx_.Full())
         fds[1].events = POLLIN;
     int timeout = -1;
-    if (!dead_ && hasModem_)
+    // Modem lines are sampled only while someone listens for them.
+    if (!dead_ && hasModem_ && watch.Lines)
         timeout = ModemPollMs;
-    if (!dead_ && watchTxEmpty && txPending_)
+    if (!dead_ && watch.TxEmpty && txPending_)
         timeout = TxPollMs;
     if (!dead_ && rx_.Full() && timeout < 0)
         timeout = ModemPollMs; // the handler is behind: look again shortly
@@ -228,17 +229,17 @@ int TtyPort::PollOnce(bool watchTxEmpty) {
     return error;
 }
 
-int TtyPort::WaitEvents(PortEvents& e, bool watchTxEmpty) {
+int TtyPort::WaitEvents(PortEvents& e, PortWatch watch) {
     if (shut_)
         return EBADF;
     if (!dead_) {
         CheckModem(e);
-        CheckTxEmpty(e, watchTxEmpty);
+        CheckTxEmpty(e, watch.TxEmpty);
     }
     e.RxChar = rx_.TakeNewData();
     if (e.Any())
         return 0;
-    int error = PollOnce(watchTxEmpty);
+    int error = PollOnce(watch);
     if (error != 0 && !dead_) {
         dead_ = true;
         return error;

@@ -74,7 +74,7 @@ TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
     auto& port = static_cast<Rfc2217Port&>(*opened.port);
     PortEvents events;
     for (int i = 0; i < 200 && port.LastAnswer(SetStopsize).empty(); ++i)
-        opened.port->WaitEvents(events, false);
+        opened.port->WaitEvents(events, PortWatch{});
     EXPECT_EQ(port.LastAnswer(SetBaudrate), BigEndian32(9600));
     EXPECT_EQ(port.LastAnswer(SetDatasize), std::string(1, 8));
     EXPECT_EQ(port.LastAnswer(SetParity), std::string(1, 1));
