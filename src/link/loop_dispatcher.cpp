@@ -60,3 +60,8 @@ bool LoopDispatcher::RunUntil(const std::function<bool()>& done, int timeoutMs) 
 void LoopDispatcher::RunFor(int milliseconds) {
     RunUntil([] { return false; }, milliseconds);
 }
+
+size_t LoopDispatcher::Pending() {
+    std::lock_guard lock(mutex_);
+    return queue_.size();
+}

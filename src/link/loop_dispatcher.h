@@ -23,6 +23,8 @@ public:
     bool RunUntil(const std::function<bool()>& done, int timeoutMs);
     // Serves callbacks for the given time.
     void RunFor(int milliseconds);
+    // Callbacks waiting to be served.
+    size_t Pending();
 
 private:
     struct Task {

@@ -220,6 +220,40 @@ TEST_F(SerialTty, HandlerMayCloseThePortWithoutDeadlock) {
     EXPECT_TRUE(serial->Active());
 }
 
+// The event thread blocks in a hand-off that this thread has not served yet.
+bool WaitForHandOff(LoopDispatcher& loop) {
+    for (int i = 0; i < 2000 && loop.Pending() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return loop.Pending() == 1;
+}
+
+TEST_F(SerialTty, CloseWhileAHandOffWaitsDropsItsHandler) {
+    int calls = 0;
+    serial->SetOnRxData([&](TSerial&) { ++calls; });
+    serial->SetActive(true);
+    pty.WriteMaster("a");
+    ASSERT_TRUE(WaitForHandOff(loop));
+    serial->SetActive(false);
+    loop.RunFor(20);
+    EXPECT_EQ(calls, 0);
+
+    serial->SetActive(true);
+    pty.WriteMaster("b");
+    ASSERT_TRUE(loop.RunUntil([&] { return calls == 1; }, 2000));
+}
+
+TEST_F(SerialTty, DestroyWhileAHandOffWaitsReleasesTheThread) {
+    int calls = 0;
+    serial->SetOnRxData([&](TSerial&) { ++calls; });
+    serial->SetActive(true);
+    pty.WriteMaster("a");
+    ASSERT_TRUE(WaitForHandOff(loop));
+    serial.reset();
+    EXPECT_EQ(loop.Pending(), 0u);
+    loop.RunFor(20);
+    EXPECT_EQ(calls, 0);
+}
+
 TEST_F(SerialTty, DestroyingWhileBytesStreamRunsNoHandlerAfterwards) {
     std::atomic<bool> stop = false;
     std::atomic<bool> destroyed = false;
