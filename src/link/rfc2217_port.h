@@ -33,6 +33,7 @@ public:
     std::string LastAnswer(uint8_t command) const;
     // Sends the opening negotiation.
     int Start();
+    bool Ready() const { return wake_.Valid(); }
 
 private:
     struct Pending {

@@ -30,6 +30,7 @@ public:
         lastCounts_ = counts;
     }
     ~TtyPort() override { close(fd_); }
+    bool Ready() const { return wake_.Valid(); }
 
     int Apply(const PortSettings& settings) override;
     int SetLine(ModemLine line, bool on) override;
@@ -273,5 +274,7 @@ OpenResult OpenTtyPort(const std::string& path) {
         return {nullptr, error};
     }
     auto port = std::make_shared<TtyPort>(fd);
+    if (!port->Ready())
+        return {nullptr, EMFILE};
     return {port, 0};
 }
