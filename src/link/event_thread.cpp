@@ -45,6 +45,8 @@ void TEventThread::Stop() {
         lock.unlock();
         if (owner_.dispatcher_ != nullptr)
             owner_.dispatcher_->CancelPending();
+        if (std::shared_ptr<SerialPort> port = owner_.CurrentPort())
+            port->Interrupt(); // in case the port was left open
         lock.lock();
         changed_.wait_for(lock, std::chrono::milliseconds(1), [this] { return finished_; });
     }
