@@ -218,11 +218,11 @@ void Rfc2217Peer::Loop() {
             continue;
         }
         if (client >= 0 && fds[1].revents)
-            Serve(client, 0);
+            Serve(client);
     }
 }
 
-void Rfc2217Peer::Serve(int fd, size_t) {
+void Rfc2217Peer::Serve(int fd) {
     uint8_t buffer[4096];
     ssize_t n = recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
     std::lock_guard lock(mutex_);

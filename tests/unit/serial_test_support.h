@@ -69,7 +69,7 @@ public:
 
 private:
     void Loop();
-    void Serve(int fd, size_t index);
+    void Serve(int fd);
 
     const bool answerControls_;
     const bool takeComPort_;
