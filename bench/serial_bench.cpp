@@ -1,0 +1,225 @@
+// Latency of the serial component: from a byte written by the far end to the
+// OnRxData handler running on the handler thread, and one round trip (the far
+// end sends 1 byte, the handler answers 2, the far end receives them), through
+// a pseudo-terminal and through a network serial server on loopback.
+
+#include "link/loop_dispatcher.h"
+#include "link/rfc2217_codec.h"
+#include "link/serial.h"
+#include "platform/scripted_dialogs.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace telnet;
+
+// The far end of the line: a pty master or a socket, with a Telnet reader
+// when it speaks for a network serial server.
+struct FarEnd {
+    int fd = -1;
+    bool telnet = false;
+    Reader reader;
+    std::string pending;
+    bool agreed = false;
+
+    void Send(uint8_t b) const { [[maybe_unused]] ssize_t n = write(fd, &b, 1); }
+    // Waits for count data bytes (and, on a network line, for the client to
+    // offer COM-PORT-OPTION); false after a second without them.
+    bool Receive(size_t count) {
+        while (pending.size() < count || (telnet && !agreed)) {
+            pollfd p{fd, POLLIN, 0};
+            if (poll(&p, 1, 1000) <= 0)
+                return false;
+            uint8_t buffer[4096];
+            ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n <= 0)
+                return false;
+            if (!telnet) {
+                pending.append(reinterpret_cast<char*>(buffer), static_cast<size_t>(n));
+                continue;
+            }
+            Input in;
+            reader.Feed(buffer, static_cast<size_t>(n), in);
+            pending += in.data;
+            for (auto [verb, option] : in.negotiations) {
+                if (verb == WILL && option == OptComPort) {
+                    agreed = true;
+                    std::string reply = Negotiation(DO, OptComPort);
+                    [[maybe_unused]] ssize_t w = write(fd, reply.data(), reply.size());
+                }
+            }
+        }
+        pending.erase(0, count);
+        return true;
+    }
+};
+
+// The component on its own handler thread, served by a loop.
+class Rig {
+public:
+    Rig(std::string programDir, bool answer) : dir_(std::move(programDir)) {
+        thread_ = std::thread([this, answer] { Run(answer); });
+    }
+    ~Rig() {
+        stop_ = true;
+        thread_.join();
+        std::filesystem::remove_all(dir_);
+    }
+    void WaitOpen() { opened_.get_future().wait(); }
+    std::atomic<int64_t> handled{0};
+
+private:
+    void Run(bool answer) {
+        ScriptedDialogs dialogs;
+        LoopDispatcher loop;
+        TSerial serial(&dialogs, &loop, dir_);
+        serial.SetBaudrate(19200);
+        serial.SetDataBits(d8bit);
+        serial.SetCheckParity(false);
+        serial.SetNotifyErrors(neNone);
+        serial.SetOnRxData([&](TSerial& s) {
+            uint8_t c = 0;
+            bool any = false;
+            while (s.ReadChar(c) == 1)
+                any = true;
+            if (!any)
+                return;
+            handled = Clock::now().time_since_epoch().count();
+            if (answer)
+                s.WriteString("ok");
+        });
+        serial.SetActive(true);
+        opened_.set_value();
+        loop.RunUntil([this] { return stop_.load(); }, 1 << 30);
+    }
+
+    std::string dir_;
+    std::atomic<bool> stop_ = false;
+    std::promise<void> opened_;
+    std::thread thread_;
+};
+
+std::string NewProgramDir() {
+    char pattern[] = "/tmp/tessaro-bench-XXXXXX";
+    std::string dir = std::string(mkdtemp(pattern)) + "/";
+    std::filesystem::create_directory(dir + "ports");
+    return dir;
+}
+
+void Report(benchmark::State& state, std::vector<double>& samples) {
+    std::sort(samples.begin(), samples.end());
+    if (samples.empty())
+        return;
+    state.counters["median_us"] = samples[samples.size() / 2];
+    state.counters["p99_us"] = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
+}
+
+void Measure(benchmark::State& state, FarEnd& far, Rig& rig, bool roundTrip) {
+    std::vector<double> samples;
+    for (auto _ : state) {
+        int64_t before = rig.handled;
+        auto start = Clock::now();
+        far.Send(0x55);
+        if (roundTrip) {
+            if (!far.Receive(2)) {
+                state.SkipWithError("no answer");
+                break;
+            }
+        } else {
+            while (rig.handled == before)
+                std::this_thread::yield();
+        }
+        auto end = roundTrip ? Clock::now() : Clock::time_point(Clock::duration(rig.handled));
+        double us = std::chrono::duration<double, std::micro>(end - start).count();
+        samples.push_back(us);
+        state.SetIterationTime(us / 1e6);
+    }
+    Report(state, samples);
+}
+
+void ThroughPty(benchmark::State& state, bool roundTrip) {
+    int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    grantpt(master);
+    unlockpt(master);
+    std::string slavePath = ptsname(master);
+    int slave = open(slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC); // keeps the line up
+    std::string dir = NewProgramDir();
+    std::filesystem::create_symlink(slavePath, dir + "ports/com1");
+    FarEnd far;
+    far.fd = master;
+    {
+        Rig rig(dir, roundTrip);
+        rig.WaitOpen();
+        Measure(state, far, rig, roundTrip);
+    }
+    close(slave);
+    close(master);
+}
+
+void ThroughNetwork(benchmark::State& state, bool roundTrip) {
+    int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(server, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(server, 1);
+    socklen_t size = sizeof a;
+    getsockname(server, reinterpret_cast<sockaddr*>(&a), &size);
+    std::string dir = NewProgramDir();
+    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << ntohs(a.sin_port) << "\n";
+    FarEnd far;
+    far.telnet = true;
+    {
+        Rig rig(dir, roundTrip);
+        far.fd = accept4(server, nullptr, nullptr, SOCK_CLOEXEC);
+        int one = 1;
+        setsockopt(far.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        far.Receive(0); // answers the opening negotiation
+        rig.WaitOpen();
+        Measure(state, far, rig, roundTrip);
+        close(far.fd);
+    }
+    close(server);
+}
+
+void BM_PtyByteToOnRxData(benchmark::State& state) {
+    ThroughPty(state, false);
+}
+void BM_PtyRoundTrip(benchmark::State& state) {
+    ThroughPty(state, true);
+}
+void BM_NetworkByteToOnRxData(benchmark::State& state) {
+    ThroughNetwork(state, false);
+}
+void BM_NetworkRoundTrip(benchmark::State& state) {
+    ThroughNetwork(state, true);
+}
+
+} // namespace
+
+BENCHMARK(BM_PtyByteToOnRxData)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PtyRoundTrip)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NetworkByteToOnRxData)
+    ->UseManualTime()
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NetworkRoundTrip)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);

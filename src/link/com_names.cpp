@@ -1,0 +1,74 @@
+#include "link/com_names.h"
+
+#include <charconv>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char* NetworkScheme = "rfc2217://";
+constexpr size_t MaxLine = 4096;
+
+std::string Trim(const std::string& text) {
+    const char* blanks = " \t\r\n";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::string FirstLine(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    char c = 0;
+    while (line.size() < MaxLine && in.get(c) && c != '\n')
+        line.push_back(c);
+    return Trim(line);
+}
+
+} // namespace
+
+bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort) {
+    std::string scheme = NetworkScheme;
+    if (line.compare(0, scheme.size(), scheme) != 0)
+        return false;
+    std::string rest = line.substr(scheme.size());
+    size_t colon = rest.rfind(':');
+    if (colon == std::string::npos || colon == 0)
+        return false;
+    host = rest.substr(0, colon);
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']')
+        host = host.substr(1, host.size() - 2);
+    std::string digits = rest.substr(colon + 1);
+    int value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size() || value <= 0 || value > 65535)
+        return false;
+    tcpPort = value;
+    return true;
+}
+
+PortTarget ResolvePortName(const std::string& ProgramDir, int port) {
+    PortTarget target;
+    std::string folder = ProgramDir;
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    std::string entry = folder + "ports/com" + std::to_string(port);
+    struct stat info {};
+    if (lstat(entry.c_str(), &info) != 0) {
+        target.device = "/dev/ttyUSB" + std::to_string(port - 1);
+        return target;
+    }
+    // A link is followed; a broken one is opened as it is and fails there.
+    if (stat(entry.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        target.device = entry;
+        return target;
+    }
+    std::string line = FirstLine(entry);
+    if (ParseNetworkTarget(line, target.host, target.tcpPort)) {
+        target.kind = PortTarget::Kind::Network;
+        return target;
+    }
+    target.device = line;
+    return target;
+}

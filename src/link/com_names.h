@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Where COMn leads: a device path, or a network serial server.
+struct PortTarget {
+    enum class Kind { Device, Network };
+    Kind kind = Kind::Device;
+    std::string device;
+    std::string host;
+    int tcpPort = 0;
+    bool operator==(const PortTarget&) const = default;
+};
+
+// Looks up ports/comN in the program folder (which ends in '/'): a link to a
+// device or the device itself is opened as it is; a text file names a device
+// path or rfc2217://HOST:PORT on its first line. Without an entry COMn is
+// /dev/ttyUSB(n-1).
+PortTarget ResolvePortName(const std::string& ProgramDir, int port);
+
+// Reads one line of a ports file; false when it is not rfc2217://HOST:PORT.
+bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort);

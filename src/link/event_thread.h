@@ -1,0 +1,48 @@
+#pragma once
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+class SerialPort;
+class TSerial;
+struct PortEvents;
+
+// Waits for the events of its owner's open port and hands each to the
+// handler thread, blocking until the handler has returned. While the port is
+// closed it idles.
+class TEventThread {
+public:
+    explicit TEventThread(TSerial& owner) : owner_(owner) {}
+    ~TEventThread();
+    TEventThread(const TEventThread&) = delete;
+    TEventThread& operator=(const TEventThread&) = delete;
+
+    // Starts the thread on the first call; later calls wake an idle thread.
+    void Resume();
+    // Waits until the thread has left its port or sits in a hand-off (where
+    // the port is no longer touched), at most timeoutMs.
+    void WaitForLeave(int timeoutMs);
+    // Stops the thread and waits for it, releasing any hand-off it is blocked
+    // in. Called on the handler thread.
+    void Stop();
+
+private:
+    void Execute();
+    bool ServeOnce();
+    void HandEvents(unsigned generation, SerialPort& port, const PortEvents& events);
+    void ReadMessages(unsigned generation, SerialPort& port);
+    void Hand(unsigned generation, const std::function<void()>& handler);
+    void SetWaiting(bool waiting);
+
+    TSerial& owner_;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool started_ = false;
+    bool terminated_ = false;
+    bool finished_ = false;
+    bool ThreadWaiting = false;
+    bool inHandOff_ = false;
+};

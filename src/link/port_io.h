@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+
+// Small POSIX pieces shared by the serial back-ends.
+
+int64_t MonotonicMs();
+
+// An eventfd that wakes a poll() from another thread.
+class WakeFd {
+public:
+    WakeFd();
+    ~WakeFd();
+    WakeFd(const WakeFd&) = delete;
+    WakeFd& operator=(const WakeFd&) = delete;
+
+    int Fd() const { return fd_; }
+    bool Valid() const { return fd_ >= 0; }
+    void Signal();
+    // Clears the pending wake-ups; returns whether there were any.
+    bool Drain();
+
+private:
+    int fd_ = -1;
+};
+
+// Received bytes waiting for ReadByte, with a flag telling the event thread
+// that bytes came in since it last looked.
+class RxQueue {
+public:
+    static constexpr size_t Capacity = 65536;
+
+    void Append(const uint8_t* data, size_t count);
+    bool Pop(uint8_t& byte);
+    size_t Size() const;
+    bool Full() const;
+    void Clear();
+    // Returns and clears the "bytes came in" flag.
+    bool TakeNewData();
+
+private:
+    mutable std::mutex mutex_;
+    std::deque<uint8_t> bytes_;
+    bool newData_ = false;
+};
+
+// Writes all of data to a non-blocking fd, waiting for room until the
+// deadline. Returns 0, ETIMEDOUT or the write error. Sockets are written
+// without SIGPIPE, so a dropped connection is an error code, not a signal.
+int WriteWithDeadline(int fd, const uint8_t* data, size_t size, int64_t deadlineMs, bool socket);
+
+// Swaps fd for /dev/null so the device or connection behind it is released
+// while the descriptor number stays valid for a thread still polling it.
+void DetachFd(int fd);

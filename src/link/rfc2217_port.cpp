@@ -1,0 +1,338 @@
+#include "link/rfc2217_port.h"
+
+#include "link/wire_log.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <linux/sockios.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace telnet;
+
+namespace {
+
+// How long the opening waits for the server to take COM-PORT-OPTION, and how
+// long a close waits for the server to hang up after our last bytes.
+constexpr int ComPortAgreementMs = 1000;
+constexpr int HangUpMs = 200;
+constexpr int ControlSendMs = 500;
+
+uint8_t ParityCode(eParity parity) {
+    return static_cast<uint8_t>(parity + 1);
+}
+
+uint8_t FlowCode(eFlowControl flow) {
+    switch (flow) {
+    case fcRTS_CTS:
+        return HardwareFlow;
+    case fcDTR_DSR:
+        return DsrFlow;
+    case fcXON_XOF:
+        return XonXoffFlow;
+    case fcNone:
+        break;
+    }
+    return NoFlowControl;
+}
+
+} // namespace
+
+Rfc2217Port::Rfc2217Port(int socketFd, int ackTimeoutMs)
+    : fd_(socketFd), ackTimeoutMs_(ackTimeoutMs) {}
+
+Rfc2217Port::~Rfc2217Port() {
+    close(fd_);
+}
+
+int Rfc2217Port::Start() {
+    std::lock_guard lock(pumpMutex_);
+    weWill_.set(OptBinary);
+    weDo_.set(OptBinary);
+    weWill_.set(OptComPort);
+    return Send(Negotiation(WILL, OptBinary) + Negotiation(DO, OptBinary) +
+                    Negotiation(WILL, OptComPort),
+                ControlSendMs);
+}
+
+int Rfc2217Port::Send(const std::string& wire, int timeoutMs) {
+    std::lock_guard lock(sendMutex_);
+    if (shut_)
+        return EBADF;
+    return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(wire.data()), wire.size(),
+                             MonotonicMs() + timeoutMs, true);
+}
+
+int Rfc2217Port::SendCommand(uint8_t command, const std::string& value, bool expectAnswer) {
+    // A server that did not take COM-PORT-OPTION gets no port commands.
+    if (comPort_ != 1)
+        return EPROTONOSUPPORT;
+    // Expect the answer before sending: it may be read by the other thread
+    // before Send returns.
+    auto answer = static_cast<uint8_t>(command + ServerOffset);
+    if (expectAnswer) {
+        std::lock_guard lock(pumpMutex_);
+        pending_.push_back({answer, value, MonotonicMs() + ackTimeoutMs_});
+    }
+    int error = Send(ComPortCommand(command, value), ControlSendMs);
+    if (error != 0 && expectAnswer) {
+        std::lock_guard lock(pumpMutex_);
+        auto sent = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& p) {
+            return p.answer == answer && p.value == value;
+        });
+        if (sent != pending_.rend())
+            pending_.erase(std::next(sent).base());
+    }
+    return error;
+}
+
+int Rfc2217Port::WaitForComPort() {
+    int64_t deadline = MonotonicMs() + ComPortAgreementMs;
+    while (comPort_ == 0 && !shut_) {
+        int64_t left = deadline - MonotonicMs();
+        if (left <= 0)
+            return ETIMEDOUT;
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(std::min<int64_t>(left, 10))) > 0) {
+            if (int error = Pump(); error != 0)
+                return error;
+        }
+    }
+    return comPort_ > 0 ? 0 : EPROTONOSUPPORT;
+}
+
+int Rfc2217Port::Apply(const PortSettings& s) {
+    if (int error = WaitForComPort(); error != 0)
+        return error;
+    int errors[] = {
+        SendCommand(SetBaudrate, BigEndian32(static_cast<uint32_t>(s.Baudrate)), true),
+        SendCommand(SetDatasize, std::string(1, s.DataBits == d7bit ? 7 : 8), true),
+        SendCommand(SetParity, std::string(1, static_cast<char>(ParityCode(s.Parity))), true),
+        SendCommand(SetStopsize, std::string(1, s.StopBits == st2bit ? 2 : 1), true),
+        SendCommand(SetControl, std::string(1, static_cast<char>(FlowCode(s.FlowMode))), false),
+        SendCommand(SetLinestateMask, std::string(1, static_cast<char>(LineBreak)), false),
+    };
+    for (int error : errors) {
+        if (error != 0)
+            return error;
+    }
+    return 0;
+}
+
+int Rfc2217Port::SetLine(ModemLine line, bool on) {
+    uint8_t value = line == ModemLine::Dtr ? (on ? DtrOn : DtrOff) : (on ? RtsOn : RtsOff);
+    return SendCommand(SetControl, std::string(1, static_cast<char>(value)), true);
+}
+
+int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
+    txPending_ = true;
+    LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    return Send(EscapeIac(bytes), timeoutMs);
+}
+
+int Rfc2217Port::ReadByte(uint8_t& byte, bool& got) {
+    got = rx_.Pop(byte);
+    if (got || shut_)
+        return shut_ ? EBADF : 0;
+    if (Pump() == 0 && rx_.Size() > 0) {
+        got = rx_.Pop(byte);
+        if (rx_.Size() > 0)
+            wake_.Signal(); // more came in: let the event thread announce it
+    }
+    return 0;
+}
+
+int Rfc2217Port::PurgeAll() {
+    rx_.Clear();
+    return SendCommand(PurgeData, std::string(1, 3), false);
+}
+
+int Rfc2217Port::QueueCounts(int& rx, int& tx) {
+    rx = static_cast<int>(rx_.Size());
+    tx = 0;
+    if (shut_)
+        return EBADF;
+    return ioctl(fd_, SIOCOUTQ, &tx) == 0 ? 0 : errno;
+}
+
+// Reads what the server sent. Returns ECONNRESET once the server hung up.
+int Rfc2217Port::Pump() {
+    std::lock_guard lock(pumpMutex_);
+    if (shut_)
+        return EBADF;
+    uint8_t buffer[4096];
+    while (!rx_.Full()) {
+        ssize_t n = recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (n > 0) {
+            Input input;
+            reader_.Feed(buffer, static_cast<size_t>(n), input);
+            HandleInput(input);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return 0;
+        return n == 0 ? ECONNRESET : errno;
+    }
+    return 0;
+}
+
+void Rfc2217Port::HandleInput(Input& input) {
+    auto data = reinterpret_cast<const uint8_t*>(input.data.data());
+    LogWire("rx", data, input.data.size());
+    rx_.Append(data, input.data.size());
+    for (auto [verb, option] : input.negotiations)
+        HandleNegotiation(verb, option);
+    for (const std::string& sub : input.subnegotiations) {
+        if (sub.size() >= 2 && static_cast<uint8_t>(sub[0]) == OptComPort)
+            HandleComPort(sub);
+    }
+}
+
+// Takes BINARY and COM-PORT-OPTION (and suppressed go-ahead) both ways and
+// refuses the rest; answers only when the state changes, so two sides never
+// loop.
+void Rfc2217Port::HandleNegotiation(uint8_t verb, uint8_t option) {
+    bool wanted = option == OptBinary || option == OptSuppressGoAhead ||
+                  (option == OptComPort && (verb == DO || verb == DONT));
+    std::string reply;
+    if (verb == DO || verb == DONT) {
+        if (option == OptComPort)
+            comPort_ = verb == DO ? 1 : -1;
+        bool on = verb == DO && wanted;
+        if (on != weWill_.test(option) || (verb == DO && !wanted)) {
+            weWill_.set(option, on);
+            reply = Negotiation(on ? WILL : WONT, option);
+        }
+    } else {
+        bool on = verb == WILL && wanted;
+        if (on != weDo_.test(option) || (verb == WILL && !wanted)) {
+            weDo_.set(option, on);
+            reply = Negotiation(on ? DO : DONT, option);
+        }
+    }
+    if (!reply.empty())
+        Send(reply, ControlSendMs);
+}
+
+void Rfc2217Port::HandleComPort(const std::string& sub) {
+    auto answer = static_cast<uint8_t>(sub[1]);
+    std::string value = sub.substr(2);
+    answers_[answer] = value;
+    if (answer == NotifyModemstate + ServerOffset && !value.empty())
+        HandleModemState(static_cast<uint8_t>(value[0]));
+    if (answer == NotifyLinestate + ServerOffset && !value.empty() &&
+        (static_cast<uint8_t>(value[0]) & LineBreak))
+        events_.Break = true;
+    auto match = std::find_if(pending_.begin(), pending_.end(), [&](const Pending& p) {
+        return p.answer == answer && (answer != SetControl + ServerOffset || p.value == value);
+    });
+    if (match == pending_.end())
+        return;
+    // A server that cannot run the rate tells the one it runs instead.
+    if (answer == SetBaudrate + ServerOffset && value != match->value)
+        events_.Error = EINVAL;
+    pending_.erase(match);
+}
+
+void Rfc2217Port::HandleModemState(uint8_t state) {
+    // Lines count as low until the server first tells their state.
+    int changed = state ^ modemState_;
+    events_.CtsChanged = events_.CtsChanged || (changed & ModemCts);
+    events_.DsrChanged = events_.DsrChanged || (changed & ModemDsr);
+    events_.RlsdChanged = events_.RlsdChanged || (changed & ModemRlsd);
+    events_.Cts = state & ModemCts;
+    events_.Dsr = state & ModemDsr;
+    events_.Rlsd = state & ModemRlsd;
+    if ((state & ModemRiTrailingEdge) || ((modemState_ & ModemRi) && !(state & ModemRi)))
+        events_.Ring = true;
+    modemState_ = state;
+}
+
+std::string Rfc2217Port::LastAnswer(uint8_t command) const {
+    std::lock_guard lock(pumpMutex_);
+    auto it = answers_.find(static_cast<uint8_t>(command + ServerOffset));
+    return it == answers_.end() ? std::string() : it->second;
+}
+
+void Rfc2217Port::Collect(PortEvents& e, bool watchTxEmpty) {
+    {
+        std::lock_guard lock(pumpMutex_);
+        e = events_;
+        events_ = PortEvents{};
+        int64_t now = MonotonicMs();
+        auto expired = std::remove_if(pending_.begin(), pending_.end(),
+                                      [now](const Pending& p) { return p.deadlineMs <= now; });
+        if (expired != pending_.end() && e.Error == 0)
+            e.Error = ETIMEDOUT;
+        pending_.erase(expired, pending_.end());
+    }
+    e.RxChar = rx_.TakeNewData();
+    // Bytes handed to the connection have left the port's hands.
+    if (watchTxEmpty && txPending_.exchange(false))
+        e.TxEmpty = true;
+}
+
+int Rfc2217Port::NextTimeoutMs() {
+    std::lock_guard lock(pumpMutex_);
+    if (pending_.empty())
+        return -1;
+    int64_t first = pending_.front().deadlineMs;
+    for (const Pending& p : pending_)
+        first = std::min(first, p.deadlineMs);
+    return static_cast<int>(std::clamp<int64_t>(first - MonotonicMs(), 0, 60000));
+}
+
+int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch) {
+    if (shut_)
+        return EBADF;
+    Collect(e, watch.TxEmpty);
+    if (e.Any())
+        return 0;
+    pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, POLLIN, 0}};
+    int count = dead_ || rx_.Full() ? 1 : 2;
+    int timeout = dead_ ? -1 : NextTimeoutMs();
+    if (rx_.Full() && timeout < 0)
+        timeout = 10; // the handler is behind: look again shortly
+    if (poll(fds, count, timeout) < 0 && errno != EINTR)
+        return dead_ ? 0 : (dead_ = true, errno);
+    if (fds[0].revents)
+        wake_.Drain();
+    if (count == 2 && fds[1].revents != 0 && !shut_) {
+        if (int error = Pump(); error != 0) {
+            dead_ = true;
+            std::lock_guard lock(pumpMutex_);
+            pending_.clear();
+            return error;
+        }
+    }
+    if (!dead_)
+        Collect(e, watch.TxEmpty);
+    return 0;
+}
+
+void Rfc2217Port::Shutdown() {
+    {
+        std::lock_guard send(sendMutex_);
+        if (shut_.exchange(true))
+            return;
+        shutdown(fd_, SHUT_WR);
+    }
+    // Let the server take our last bytes and hang up before the socket goes,
+    // so that nothing we sent is cut off by a reset.
+    std::lock_guard lock(pumpMutex_);
+    int64_t deadline = MonotonicMs() + HangUpMs;
+    uint8_t buffer[512];
+    for (int64_t left = HangUpMs; left > 0; left = deadline - MonotonicMs()) {
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(left)) <= 0)
+            break;
+        if (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) <= 0)
+            break;
+    }
+    DetachFd(fd_);
+    wake_.Signal();
+}

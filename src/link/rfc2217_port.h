@@ -1,0 +1,74 @@
+#pragma once
+
+#include "link/port_io.h"
+#include "link/rfc2217_codec.h"
+#include "link/serial_port.h"
+
+#include <atomic>
+#include <bitset>
+#include <map>
+#include <mutex>
+#include <vector>
+
+// A port behind a network serial server: Telnet with BINARY and
+// COM-PORT-OPTION. Settings and line changes are sent at once; an answer
+// that does not come within the acknowledgement time is reported as a port
+// error by the next wait of the event thread, and the port stays usable.
+class Rfc2217Port final : public SerialPort {
+public:
+    Rfc2217Port(int socketFd, int ackTimeoutMs);
+    ~Rfc2217Port() override;
+
+    int Apply(const PortSettings& settings) override;
+    int SetLine(ModemLine line, bool on) override;
+    int Write(const std::string& bytes, int timeoutMs) override;
+    int ReadByte(uint8_t& byte, bool& got) override;
+    int PurgeAll() override;
+    int QueueCounts(int& rx, int& tx) override;
+    int WaitEvents(PortEvents& events, PortWatch watch) override;
+    void Interrupt() override { wake_.Signal(); }
+    void Shutdown() override;
+
+    // The value of the server's last answer to a command ("" when none came).
+    std::string LastAnswer(uint8_t command) const;
+    // Sends the opening negotiation.
+    int Start();
+    bool Ready() const { return wake_.Valid(); }
+
+private:
+    struct Pending {
+        uint8_t answer;
+        std::string value;
+        int64_t deadlineMs;
+    };
+
+    int Send(const std::string& wire, int timeoutMs);
+    int SendCommand(uint8_t command, const std::string& value, bool expectAnswer);
+    int Pump();
+    void HandleInput(telnet::Input& input);
+    void HandleNegotiation(uint8_t verb, uint8_t option);
+    void HandleComPort(const std::string& sub);
+    void HandleModemState(uint8_t state);
+    int WaitForComPort();
+    void Collect(PortEvents& events, bool watchTxEmpty);
+    int NextTimeoutMs();
+
+    const int fd_;
+    const int ackTimeoutMs_;
+    WakeFd wake_;
+    RxQueue rx_;
+    std::atomic<bool> shut_ = false;
+    std::atomic<bool> txPending_ = false;
+    std::atomic<int> comPort_ = 0; // 0 not yet answered, 1 agreed, -1 refused
+    bool dead_ = false;            // event thread only
+
+    std::mutex sendMutex_;
+    // Guards everything below: the reader, the option states, the answers.
+    mutable std::mutex pumpMutex_;
+    telnet::Reader reader_;
+    std::bitset<256> weWill_, weDo_;
+    std::vector<Pending> pending_;
+    std::map<uint8_t, std::string> answers_;
+    PortEvents events_;
+    int modemState_ = 0;
+};

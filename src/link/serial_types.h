@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Value types of the serial component. Enumerations keep the order of their
+// values: the first has ordinal 0.
+
+class TSerial;
+
+enum eParity : uint8_t { paNone, PaOdd, paEven, paMark, paSpace };
+enum eDataBits : uint8_t { d7bit, d8bit };
+enum eStopBits : uint8_t { st1bit, st2bit };
+enum eFlowControl : uint8_t { fcNone, fcRTS_CTS, fcDTR_DSR, fcXON_XOF };
+enum eOpModes : uint8_t { rxNormal, rxMessage };
+enum eNotifyErr : uint8_t { neDialog, neEvent, neNone };
+enum eModemInSignal : uint8_t { CTS, DSR, RLSD };
+
+using TNotifyEvent = std::function<void(TSerial& Sender)>;
+using TRxMessageEvent = std::function<void(TSerial& Sender, const std::string& RxMessage)>;
+using TSignalChangeEvent =
+    std::function<void(TSerial& Sender, eModemInSignal Signal, bool SignalState)>;
+using TWriteCompletedEvent = std::function<void()>;
+
+// The fifteen rates a port accepts.
+inline constexpr std::array<int32_t, 15> ValidBaudrates = {110,   300,   600,    1200,   2400,
+                                                           4800,  9600,  14400,  19200,  38400,
+                                                           56000, 57600, 115200, 128000, 256000};
+
+// What a back-end needs to configure a port.
+struct PortSettings {
+    int32_t Baudrate = 9600;
+    eParity Parity = paNone;
+    eDataBits DataBits = d7bit;
+    eStopBits StopBits = st1bit;
+    eFlowControl FlowMode = fcNone;
+    bool CheckParity = true;
+    uint16_t RxQueueSize = 1024;
+    uint16_t TxQueueSize = 1024;
+};
+
+enum class ModemLine : uint8_t { Rts, Dtr };
+
+// What the event thread has handlers for: the rest need not be watched.
+struct PortWatch {
+    bool TxEmpty = false;
+    bool Lines = false; // modem lines, break and ring
+};
+
+// What one wait of the event thread found on the port.
+struct PortEvents {
+    bool RxChar = false;
+    bool TxEmpty = false;
+    bool CtsChanged = false;
+    bool DsrChanged = false;
+    bool RlsdChanged = false;
+    bool Break = false;
+    bool Ring = false;
+    bool Cts = false;
+    bool Dsr = false;
+    bool Rlsd = false;
+    // A port error noticed while waiting (an unanswered request, say); the
+    // port itself is still usable. 0 when none.
+    int Error = 0;
+
+    bool Any() const {
+        return RxChar || TxEmpty || CtsChanged || DsrChanged || RlsdChanged || Break || Ring ||
+               Error != 0;
+    }
+};

@@ -1,0 +1,280 @@
+#include "link/port_io.h"
+#include "link/serial_port.h"
+#include "link/tty_baud.h"
+#include "link/wire_log.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// How often modem lines are sampled while nothing else happens, and how
+// often the transmit queue is looked at while a write drains.
+constexpr int ModemPollMs = 20;
+constexpr int TxPollMs = 2;
+
+class TtyPort final : public SerialPort {
+public:
+    explicit TtyPort(int fd) : fd_(fd) {
+        int bits = 0;
+        hasModem_ = ioctl(fd_, TIOCMGET, &bits) == 0;
+        lastBits_ = bits;
+        serial_icounter_struct counts{};
+        hasCounters_ = ioctl(fd_, TIOCGICOUNT, &counts) == 0;
+        lastCounts_ = counts;
+    }
+    ~TtyPort() override { close(fd_); }
+    bool Ready() const { return wake_.Valid(); }
+
+    int Apply(const PortSettings& settings) override;
+    int SetLine(ModemLine line, bool on) override;
+    int Write(const std::string& bytes, int timeoutMs) override;
+    int ReadByte(uint8_t& byte, bool& got) override;
+    int PurgeAll() override;
+    int QueueCounts(int& rx, int& tx) override;
+    int WaitEvents(PortEvents& events, PortWatch watch) override;
+    void Interrupt() override { wake_.Signal(); }
+    void Shutdown() override;
+
+private:
+    int Pump();
+    void CheckModem(PortEvents& events);
+    void CheckTxEmpty(PortEvents& events, bool watchTxEmpty);
+    int PollOnce(PortWatch watch);
+
+    const int fd_;
+    WakeFd wake_;
+    RxQueue rx_;
+    std::mutex pumpMutex_;
+    std::atomic<bool> shut_ = false;
+    std::atomic<bool> txPending_ = false;
+    bool dead_ = false;
+    bool hasModem_ = false;
+    bool hasCounters_ = false;
+    int lastBits_ = 0;
+    serial_icounter_struct lastCounts_{};
+};
+
+int TtyPort::Apply(const PortSettings& s) {
+    if (shut_)
+        return EBADF;
+    termios t{};
+    if (tcgetattr(fd_, &t) != 0)
+        return errno;
+    cfmakeraw(&t);
+    t.c_cflag |= CLOCAL | CREAD;
+    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+    t.c_cflag |= s.DataBits == d7bit ? CS7 : CS8;
+    if (s.Parity != paNone)
+        t.c_cflag |= PARENB;
+    if (s.Parity == PaOdd || s.Parity == paMark)
+        t.c_cflag |= PARODD;
+    if (s.Parity == paMark || s.Parity == paSpace)
+        t.c_cflag |= CMSPAR;
+    if (s.StopBits == st2bit)
+        t.c_cflag |= CSTOPB;
+    t.c_iflag &= ~(INPCK | IXON | IXOFF | IXANY);
+    if (s.CheckParity)
+        t.c_iflag |= INPCK;
+    if (s.FlowMode == fcRTS_CTS)
+        t.c_cflag |= CRTSCTS;
+    if (s.FlowMode == fcXON_XOF)
+        t.c_iflag |= IXON | IXOFF;
+    t.c_cc[VSTART] = 0x11;
+    t.c_cc[VSTOP] = 0x13;
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    int error = 0;
+    if (!SetStandardBaud(t, s.Baudrate))
+        error = EINVAL;
+    if (tcsetattr(fd_, TCSANOW, &t) != 0)
+        return errno;
+    if (error != 0)
+        error = SetCustomBaud(fd_, s.Baudrate);
+    // The lines have no hardware handshake of DTR/DSR kind here.
+    if (error == 0 && s.FlowMode == fcDTR_DSR)
+        error = ENOTSUP;
+    return error;
+}
+
+int TtyPort::SetLine(ModemLine line, bool on) {
+    if (shut_)
+        return EBADF;
+    int bit = line == ModemLine::Dtr ? TIOCM_DTR : TIOCM_RTS;
+    return ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &bit) == 0 ? 0 : errno;
+}
+
+int TtyPort::Write(const std::string& bytes, int timeoutMs) {
+    if (shut_)
+        return EBADF;
+    txPending_ = true;
+    LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
+                             MonotonicMs() + timeoutMs, false);
+}
+
+// Moves what the driver holds into the queue. A raw tty answers an empty
+// read with 0, not with EAGAIN; a device that has gone fails the read.
+int TtyPort::Pump() {
+    std::lock_guard lock(pumpMutex_);
+    if (shut_)
+        return EBADF;
+    uint8_t buffer[4096];
+    while (!rx_.Full()) {
+        ssize_t n = read(fd_, buffer, sizeof buffer);
+        if (n > 0) {
+            LogWire("rx", buffer, static_cast<size_t>(n));
+            rx_.Append(buffer, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK)
+            return 0;
+        return errno;
+    }
+    return 0;
+}
+
+int TtyPort::ReadByte(uint8_t& byte, bool& got) {
+    got = rx_.Pop(byte);
+    if (got || shut_)
+        return shut_ ? EBADF : 0;
+    if (Pump() == 0 && rx_.Size() > 0) {
+        got = rx_.Pop(byte);
+        if (rx_.Size() > 0)
+            wake_.Signal(); // more came in: let the event thread announce it
+    }
+    return 0;
+}
+
+int TtyPort::PurgeAll() {
+    if (shut_)
+        return EBADF;
+    rx_.Clear();
+    return tcflush(fd_, TCIOFLUSH) == 0 ? 0 : errno;
+}
+
+int TtyPort::QueueCounts(int& rx, int& tx) {
+    rx = 0;
+    tx = 0;
+    if (shut_)
+        return EBADF;
+    int waiting = 0;
+    if (ioctl(fd_, FIONREAD, &waiting) != 0 || ioctl(fd_, TIOCOUTQ, &tx) != 0)
+        return errno;
+    rx = static_cast<int>(rx_.Size()) + waiting;
+    return 0;
+}
+
+void TtyPort::CheckModem(PortEvents& e) {
+    int bits = 0;
+    if (!hasModem_ || ioctl(fd_, TIOCMGET, &bits) != 0)
+        return;
+    int changed = bits ^ lastBits_;
+    e.CtsChanged = changed & TIOCM_CTS;
+    e.DsrChanged = changed & TIOCM_DSR;
+    e.RlsdChanged = changed & TIOCM_CD;
+    e.Cts = bits & TIOCM_CTS;
+    e.Dsr = bits & TIOCM_DSR;
+    e.Rlsd = bits & TIOCM_CD;
+    e.Ring = (changed & TIOCM_RI) && !(bits & TIOCM_RI); // trailing edge, as a ring ends
+    lastBits_ = bits;
+    serial_icounter_struct counts{};
+    if (hasCounters_ && ioctl(fd_, TIOCGICOUNT, &counts) == 0) {
+        e.Break = counts.brk != lastCounts_.brk;
+        e.Ring = e.Ring || counts.rng != lastCounts_.rng;
+        lastCounts_ = counts;
+    }
+}
+
+void TtyPort::CheckTxEmpty(PortEvents& e, bool watchTxEmpty) {
+    int queued = 0;
+    if (watchTxEmpty && txPending_ && ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued == 0) {
+        txPending_ = false;
+        e.TxEmpty = true;
+    }
+}
+
+// One poll of the device and the wake-up. Returns a device failure or 0.
+int TtyPort::PollOnce(PortWatch watch) {
+    pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, 0, 0}};
+    int count = dead_ ? 1 : 2;
+    if (!rx_.Full())
+        fds[1].events = POLLIN;
+    int timeout = -1;
+    // Modem lines are sampled only while someone listens for them.
+    if (!dead_ && hasModem_ && watch.Lines)
+        timeout = ModemPollMs;
+    if (!dead_ && watch.TxEmpty && txPending_)
+        timeout = TxPollMs;
+    if (!dead_ && rx_.Full() && timeout < 0)
+        timeout = ModemPollMs; // the handler is behind: look again shortly
+    if (poll(fds, count, timeout) < 0)
+        return errno == EINTR ? 0 : errno;
+    if (fds[0].revents)
+        wake_.Drain();
+    if (count < 2 || fds[1].revents == 0 || shut_)
+        return 0;
+    if (fds[1].revents & POLLNVAL)
+        return EBADF;
+    int error = Pump();
+    if (error == 0 && (fds[1].revents & (POLLHUP | POLLERR)))
+        error = EIO;
+    return error;
+}
+
+int TtyPort::WaitEvents(PortEvents& e, PortWatch watch) {
+    if (shut_)
+        return EBADF;
+    if (!dead_) {
+        CheckModem(e);
+        CheckTxEmpty(e, watch.TxEmpty);
+    }
+    e.RxChar = rx_.TakeNewData();
+    if (e.Any())
+        return 0;
+    int error = PollOnce(watch);
+    if (error != 0 && !dead_) {
+        dead_ = true;
+        return error;
+    }
+    e.RxChar = rx_.TakeNewData();
+    return 0;
+}
+
+void TtyPort::Shutdown() {
+    std::lock_guard lock(pumpMutex_);
+    if (shut_.exchange(true))
+        return;
+    DetachFd(fd_);
+    wake_.Signal();
+}
+
+} // namespace
+
+OpenResult OpenTtyPort(const std::string& path) {
+    int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {nullptr, errno};
+    if (!isatty(fd)) {
+        close(fd);
+        return {nullptr, ENOTTY};
+    }
+    // Nobody else may open the device while we hold it.
+    if (ioctl(fd, TIOCEXCL) != 0) {
+        int error = errno;
+        close(fd);
+        return {nullptr, error};
+    }
+    auto port = std::make_shared<TtyPort>(fd);
+    if (!port->Ready())
+        return {nullptr, EMFILE};
+    return {port, 0};
+}

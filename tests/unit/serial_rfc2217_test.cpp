@@ -1,0 +1,241 @@
+#include "link/loop_dispatcher.h"
+#include "link/rfc2217_port.h"
+#include "link/serial.h"
+#include "platform/scripted_dialogs.h"
+#include "serial_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <termios.h>
+
+namespace {
+
+using Connections = std::vector<Rfc2217Peer::Connection>;
+using namespace telnet;
+
+std::string AllByteValues() {
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all.push_back(static_cast<char>(i));
+    return all;
+}
+
+struct SerialNetwork : ::testing::Test {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    LoopDispatcher loop;
+    std::unique_ptr<TSerial> serial;
+    std::string received;
+    int errors = 0;
+
+    // The component goes first: its close still calls the handlers above.
+    void TearDown() override { serial.reset(); }
+
+    void Make() {
+        serial = std::make_unique<TSerial>(&dialogs, &loop, folder.dir);
+        serial->SetBaudrate(19200);
+        serial->SetDataBits(d8bit);
+        serial->SetCheckParity(false);
+        serial->SetNotifyErrors(neEvent);
+        serial->SetOnError([this](TSerial&) { ++errors; });
+        serial->SetOnRxData([this](TSerial& s) {
+            uint8_t c = 0;
+            while (s.ReadChar(c) == 1)
+                received.push_back(static_cast<char>(c));
+        });
+    }
+    void PointAt(int com, int tcpPort) {
+        folder.WriteCom(com, "rfc2217://127.0.0.1:" + std::to_string(tcpPort) + "\n");
+    }
+};
+
+// ser2net, an independent server, bridging a pseudo-terminal.
+struct SerialSer2net : SerialNetwork {
+    PtyPair pty;
+    int tcpPort = FreeTcpPort();
+    std::unique_ptr<Ser2net> server;
+
+    void SetUp() override {
+        ASSERT_GE(pty.master, 0);
+        server = std::make_unique<Ser2net>(pty.slavePath, tcpPort);
+        ASSERT_TRUE(server->Started()) << "ser2net is missing or did not start (scripts/deps)";
+        PointAt(1, tcpPort);
+    }
+};
+
+TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
+    OpenResult opened = OpenRfc2217Port("127.0.0.1", tcpPort);
+    ASSERT_NE(opened.port, nullptr) << opened.error;
+    PortSettings settings;
+    settings.Baudrate = 9600;
+    settings.DataBits = d8bit;
+    ASSERT_EQ(opened.port->Apply(settings), 0);
+    auto& port = static_cast<Rfc2217Port&>(*opened.port);
+    PortEvents events;
+    for (int i = 0; i < 200 && port.LastAnswer(SetStopsize).empty(); ++i)
+        opened.port->WaitEvents(events, PortWatch{});
+    EXPECT_EQ(port.LastAnswer(SetBaudrate), BigEndian32(9600));
+    EXPECT_EQ(port.LastAnswer(SetDatasize), std::string(1, 8));
+    EXPECT_EQ(port.LastAnswer(SetParity), std::string(1, 1));
+    EXPECT_EQ(port.LastAnswer(SetStopsize), std::string(1, 1));
+    termios t{};
+    ASSERT_EQ(tcgetattr(pty.master, &t), 0);
+    EXPECT_EQ(cfgetospeed(&t), B9600);
+    opened.port->Shutdown();
+}
+
+TEST_F(SerialSer2net, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineChanges) {
+    Make();
+    serial->SetActive(true);
+    ASSERT_TRUE(serial->Active());
+    std::string all = AllByteValues();
+    serial->WriteString(all);
+    EXPECT_EQ(pty.ReadMaster(256, 2000), all);
+    pty.WriteMaster(all);
+    ASSERT_TRUE(loop.RunUntil([&] { return received.size() >= 256; }, 2000));
+    EXPECT_EQ(received, all);
+
+    // ser2net never answers DTR or RTS for a pseudo-terminal: after a bounded
+    // wait that is a port error, and the port carries bytes as before.
+    ASSERT_TRUE(loop.RunUntil([&] { return serial->ErrorCode() != 0; }, 2000));
+    EXPECT_EQ(serial->ErrorCode(), ETIMEDOUT);
+    EXPECT_TRUE(serial->Active());
+    serial->WriteString("ok");
+    EXPECT_EQ(pty.ReadMaster(2, 2000), "ok");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+struct SerialPeer : SerialNetwork {
+    Rfc2217Peer peer;
+
+    void SetUp() override {
+        PointAt(1, peer.Port());
+        PointAt(2, peer.Port());
+        Make();
+    }
+    bool WaitControls(size_t connection, std::vector<uint8_t> controls) {
+        return peer.WaitFor(
+            [&](const Connections& c) {
+                return c.size() > connection && c[connection].controls == controls;
+            },
+            2000);
+    }
+};
+
+TEST_F(SerialPeer, OpenSendsSettingsThenRaisesDtrThenRts) {
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    Connections c = peer.Connections();
+    std::vector<uint8_t> settings(c[0].commands.begin(), c[0].commands.begin() + 4);
+    EXPECT_EQ(settings, (std::vector<uint8_t>{SetBaudrate, SetDatasize, SetParity, SetStopsize}));
+    EXPECT_EQ(serial->ErrorCode(), 0);
+}
+
+TEST_F(SerialPeer, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing) {
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    ASSERT_TRUE(serial->SetPort(2));
+    EXPECT_TRUE(serial->Active());
+    ASSERT_TRUE(WaitControls(1, {NoFlowControl, DtrOn, RtsOn}));
+    Connections c = peer.Connections();
+    EXPECT_EQ(c[0].controls, (std::vector<uint8_t>{NoFlowControl, DtrOn, RtsOn, DtrOff, RtsOff}));
+    EXPECT_TRUE(c[0].closed);
+
+    serial->SetActive(false);
+    ASSERT_TRUE(peer.WaitFor([](const Connections& c) { return c[1].closed; }, 2000));
+    ASSERT_TRUE(serial->SetPort(1));
+    serial->SetBaudrate(9600);
+    EXPECT_FALSE(serial->Active());
+    loop.RunFor(30);
+    EXPECT_EQ(peer.Connections().size(), 2u);
+}
+
+TEST_F(SerialPeer, WritingTrueToAnOpenPortDropsAndRaisesTheLines) {
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(1, {NoFlowControl, DtrOn, RtsOn}));
+    EXPECT_EQ(peer.Connections()[0].controls,
+              (std::vector<uint8_t>{NoFlowControl, DtrOn, RtsOn, DtrOff, RtsOff}));
+    // Setting the same port again re-applies Active as well.
+    ASSERT_TRUE(serial->SetPort(1));
+    ASSERT_TRUE(WaitControls(2, {NoFlowControl, DtrOn, RtsOn}));
+}
+
+TEST_F(SerialPeer, EscapedIacAndResetSignalReachThePeer) {
+    serial->SetActive(true);
+    serial->WriteString(std::string("\xFF\x01\xFF", 3));
+    serial->SetSignal(1, false);
+    ASSERT_TRUE(peer.WaitFor(
+        [](const Connections& c) {
+            return c[0].data == std::string("\xFF\x01\xFF", 3) && c[0].controls.back() == DtrOff;
+        },
+        2000));
+    peer.SendData(std::string("\xFF\xFF\x00", 3));
+    ASSERT_TRUE(loop.RunUntil([&] { return received.size() >= 3; }, 2000));
+    EXPECT_EQ(received, std::string("\xFF\xFF\x00", 3));
+}
+
+TEST_F(SerialPeer, ModemAndLineNotificationsBecomeEventsInOrder) {
+    std::vector<std::string> log;
+    auto note = [&](const std::string& what) {
+        return [&log, what](TSerial&) { log.push_back(what); };
+    };
+    serial->SetOnSignalChange([&](TSerial&, eModemInSignal line, bool state) {
+        log.push_back(std::string(line == CTS   ? "CTS"
+                                  : line == DSR ? "DSR"
+                                                : "RLSD") +
+                      (state ? "+" : "-"));
+    });
+    serial->SetOnBreak(note("break"));
+    serial->SetOnRing(note("ring"));
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x90')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 2; }, 2000));
+    peer.SendWire(ComPortCommand(NotifyLinestate + ServerOffset, std::string(1, '\x10')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 3; }, 2000));
+    peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x84')));
+    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 5; }, 2000));
+    EXPECT_EQ(log, (std::vector<std::string>{"CTS+", "RLSD+", "break", "CTS-", "ring"}));
+}
+
+TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    peer.DropConnection();
+    ASSERT_TRUE(loop.RunUntil([&] { return errors > 0; }, 2000));
+    loop.RunFor(30);
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(serial->ErrorCode(), ECONNRESET);
+    serial->WriteString("x");
+    EXPECT_NE(serial->ErrorCode(), 0);
+    serial->SetActive(false);
+    EXPECT_FALSE(serial->Active());
+}
+
+TEST_F(SerialNetwork, ServerWithoutComPortControlCarriesBytesAndGetsNoCommands) {
+    Rfc2217Peer plain(true, false);
+    PointAt(1, plain.Port());
+    Make();
+    serial->SetActive(true);
+    EXPECT_TRUE(serial->Active());
+    EXPECT_EQ(serial->ErrorCode(), EPROTONOSUPPORT);
+    EXPECT_EQ(errors, 3); // settings, DTR, RTS
+    serial->WriteString("hi");
+    ASSERT_TRUE(plain.WaitFor([](const Connections& c) { return c[0].data == "hi"; }, 2000));
+    EXPECT_TRUE(plain.Connections()[0].commands.empty());
+}
+
+TEST_F(SerialNetwork, RefusedConnectionLeavesThePortClosed) {
+    Make();
+    PointAt(3, FreeTcpPort());
+    ASSERT_TRUE(serial->SetPort(3));
+    serial->SetActive(true);
+    EXPECT_FALSE(serial->Active());
+    EXPECT_EQ(serial->ErrorCode(), ECONNREFUSED);
+    EXPECT_EQ(errors, 1);
+}
+
+} // namespace
