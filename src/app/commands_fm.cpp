@@ -4,6 +4,7 @@
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "fuses/fuse_messages.h"
+#include "link/serial.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,7 +45,8 @@ void TProjFm::DisableUserButtons() {
 }
 
 void TProjFm::Port1Click() {
-    PortFm->PortEdit->setText(SerialPort < 1 ? QString() : QString::number(SerialPort));
+    const int current = Serial1->Port();
+    PortFm->PortEdit->setText(current < 1 ? QString() : QString::number(current));
     if (PortFm->exec() != QDialog::Accepted)
         return;
     bool ok = false;
@@ -58,14 +60,14 @@ void TProjFm::Port1Click() {
 }
 
 void TProjFm::SerialOff1Click() {
-    if (SerialIsOpen()) {
-        CloseSerialPort();
+    if (Serial1->Active()) {
+        Serial1->SetActive(false);
         SerialOff1->setText("Serial &On");
         ComLabel->setEnabled(false);
         return;
     }
     SerialOff1->setText("Serial &Off");
-    if (!ActivateSerialPort(SerialPort))
+    if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);
     SetProgrammerReset(ResetIdleLevel ? 0 : 1);

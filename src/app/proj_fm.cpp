@@ -5,6 +5,8 @@
 #include "chipdb/socket_picture_qt.h"
 #include "fuses/fuse_edit_fm.h"
 #include "fuses/osccal_fm.h"
+#include "link/serial.h"
+#include "link/serial_dispatch_qt.h"
 #include "ui/image_canvas.h"
 
 #include <QCloseEvent>
@@ -20,6 +22,7 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     if (!Env.sound)
         Env.sound = MakeRealSound(Env.programDir + "click.wav");
     CreateControls();
+    CreateSerial();
     WireHandlers();
     FormCreate();
     CreateWindows();
@@ -27,7 +30,20 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     setFixedSize(sizeHint());
 }
 
+void TProjFm::CreateSerial() {
+    SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
+    Serial1 = std::make_unique<TSerial>(Env.dialogs, SerialDispatcher.get(), Env.programDir);
+    Serial1->SetBaudrate(19200);
+    Serial1->SetDataBits(d8bit);
+    Serial1->SetCheckParity(false);
+    Serial1->SetNotifyErrors(neEvent);
+    Serial1->SetOnRxData([this](TSerial&) { Serial1RxData(); });
+}
+
 TProjFm::~TProjFm() {
+    // The port closes (dropping DTR and RTS) and its thread stops before the
+    // handlers it calls go away.
+    Serial1.reset();
     // The windows without a parent are the program's; they go with the main window.
     delete FlyForm;
 }

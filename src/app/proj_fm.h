@@ -21,6 +21,8 @@ class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QtHandlerDispatcher;
+class TSerial;
 class TImageCanvas;
 class TPortFm;
 class TEraseFm;
@@ -64,7 +66,10 @@ public:
     bool ResetPending = false;
     bool UpgradeLoaded = false;
     std::string LastSaveName = "*.hex"; // the save dialog's file name box
-    int SerialPort = 1; // the serial component's port number (its default is 1)
+
+    // ---- The serial link to the board ----
+    std::unique_ptr<QtHandlerDispatcher> SerialDispatcher;
+    std::unique_ptr<TSerial> Serial1;
 
     // ---- Windows created at start ----
     TPortFm* PortFm = nullptr;
@@ -170,9 +175,8 @@ public:
     void Upgrade1Click();
     void AutoProgram1Click();
     void BoardSilent();
-    bool OpenSerialPort(int port);
-    bool SerialIsOpen() const;
-    void CloseSerialPort();
+    void Serial1RxData();
+    void HandleGreeting();
 
     // ---- Chip database ----
     bool CheckAndLoadChipData();
@@ -224,4 +228,5 @@ private:
     void CreateControls(); // layout of the window, src/ui/
     void WireHandlers();   // menu and button signals to the handlers, src/ui/
     void CreateWindows();  // the six other windows, src/ui/
+    void CreateSerial();
 };

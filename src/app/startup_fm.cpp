@@ -1,6 +1,7 @@
 // Start-up, the settings file and closing.
 #include "app/proj_fm.h"
 #include "app/settings.h"
+#include "link/serial.h"
 #include "platform/text_file.h"
 
 #include <QAction>
@@ -106,7 +107,7 @@ void TProjFm::FormClose() {
     std::error_code ec;
     std::filesystem::current_path(ProgramDir, ec);
     Settings s;
-    s.port = SerialPort;
+    s.port = Serial1->Port();
     s.hexFileName = UpgradeLoaded ? ProgramDir : Image.HexFileName;
     s.chipCount = ChipSelect->count();
     s.chipIndex = ChipSelect->currentIndex();

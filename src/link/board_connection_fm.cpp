@@ -4,6 +4,7 @@
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "link/programmer_style.h"
+#include "link/serial.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,14 +21,16 @@ constexpr const char* kResetError = "Reset error...";
 } // namespace
 
 bool TProjFm::ActivateSerialPort(int port) {
+    // A number outside 1..9 is refused before anything changes: an open port
+    // stays open on its old number.
     bool open = false;
-    if (port >= 1 && port <= 9) {
-        SerialPort = port;
-        open = OpenSerialPort(port);
+    if (Serial1->SetPort(port)) {
+        Serial1->SetActive(true);
+        open = Serial1->Active();
     }
     if (open) {
         ComLabel->setText(QString("COM %1").arg(port));
-        ComLabel->setToolTip("Double click to change port");
+        ComLabel->setToolTip(kPortHint);
     } else {
         dialogs().Error(kPortProblem);
         ComLabel->setText("COM x");
@@ -36,17 +39,10 @@ bool TProjFm::ActivateSerialPort(int port) {
     return open;
 }
 
-bool TProjFm::OpenSerialPort(int) {
-    return false;
+void TProjFm::SetProgrammerReset(int level) {
+    if (Serial1->Active())
+        Serial1->SetSignal(1, level != 0);
 }
-
-bool TProjFm::SerialIsOpen() const {
-    return false;
-}
-
-void TProjFm::CloseSerialPort() {}
-
-void TProjFm::SetProgrammerReset(int) {}
 
 void TProjFm::ResetProgrammer(bool pending) {
     ResetPending = pending;
@@ -72,6 +68,7 @@ void TProjFm::ResetSerial(bool showReady) {
     ProgButt->setEnabled(true);
     LoadButt->setEnabled(true);
     ProgressBar1->setValue(0);
+    FlyForm->ProgressBar->setValue(0);
     Protocol = ProtocolStateRecord{};
     AutoProgram1->setChecked(false);
     IgnoreBlankCheck1->setChecked(false);
@@ -83,6 +80,7 @@ void TProjFm::ResetSerial(bool showReady) {
     }
     if (showReady)
         SetStatus(kReady);
+    Serial1->PurgeRx();
 }
 
 void TProjFm::BoardSilent() {
@@ -91,7 +89,7 @@ void TProjFm::BoardSilent() {
         ResetSerial(false);
         SetStatus(kResetError);
         const std::string port =
-            SerialIsOpen() ? "COM " + std::to_string(SerialPort) : std::string("None");
+            Serial1->Active() ? "COM " + std::to_string(Serial1->Port()) : std::string("None");
         dialogs().Error(std::string("Reset failed. Please check...\r\r") +
                         "Communications port, currently [ " + port + " ]\r" +
                         "Board connections and power\r" + "Mode =  [ " +
@@ -100,7 +98,58 @@ void TProjFm::BoardSilent() {
         SetStatus(kReady);
         return;
     }
+    // Silence during an operation: say what the board last said, then reset it.
+    const std::string& rx = Protocol.RxText;
+    const char* status = "Comms Error...";
+    std::string text = "The board is not responding";
+    if (rx.find("?E?P") != std::string::npos) {
+        status = "I2C Error...";
+        text = "I2C EEPROM is not responding.";
+    } else if (rx.find("?F?N") != std::string::npos) {
+        status = "Function Error...";
+        text = "Function not supported by this programmer firmware.";
+    }
     ResetSerial(false);
+    SetStatus(status);
+    dialogs().Error(text + "\rAbout to apply reset...");
+    repaint();
+    ResetProgrammer(true);
+}
+
+void TProjFm::HandleGreeting() {
+    std::string& rx = Protocol.RxText;
+    if (rx.size() >= 3) {
+        rx.clear();
+        return;
+    }
+    if (rx.empty())
+        return;
+    if (rx[0] != 'B') {
+        ResetSerial(false);
+        return;
+    }
+    if (rx.size() == 1)
+        return; // the model byte follows
+    const int detected = StyleFromGreeting(rx[1]);
+    if (detected < 0) {
+        ResetSerial(false);
+        return;
+    }
+    ResetPending = false;
+    const char* expected = StyleInfo(ProgrammerStyle).messageName;
+    const char* connected = StyleInfo(detected).messageName;
+    if (StyleInfo(ProgrammerStyle).style == detected) {
+        SetStatus(std::string(connected) + " board connected");
+        repaint();
+        ResetSerial(false);
+        return;
+    }
+    ResetSerial(false);
+    SetStatus("System matching...");
+    dialogs().Information(std::string("Program mode = ") + expected + ", connected board = " +
+                          connected + ".\r\rWill attempt to match the board");
+    repaint();
+    StyleItemClick(detected);
 }
 
 void TProjFm::SetProgramVersion(int style, bool userChange) {

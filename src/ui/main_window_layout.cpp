@@ -1,4 +1,5 @@
 // The main window's controls: captions, hints, accelerators and places.
+#include "app/messages.h"
 #include "app/proj_fm.h"
 #include "ui/image_canvas.h"
 
@@ -17,7 +18,6 @@
 namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 384;
-const char* const kPortHint = "Double click to change port";
 const char* const kCounterHint = "Serial counter disabled";
 
 // Runs an action when the watched widget is double-clicked.
