@@ -202,6 +202,12 @@ void TProjFm::CreateControls() {
     ChipSelectLabel->setBuddy(ChipSelect);
     CanButt = AddButton(client, "CanButt", "&Cancel", nullptr, "Cancel", QRect(480, 332, 144, 44));
 
+    // Commands that need a chip wait for the first selection; Run waits for user mode.
+    for (QWidget* b : {SaveButt, ReadButt, VerfButt, OscalButt, FuseButt, RunButt})
+        b->setEnabled(false);
+    for (QAction* a : {Save1, Read1, Verify1, OSCAL1, FlyWindow1, Run1})
+        a->setEnabled(false);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(100);
