@@ -22,13 +22,7 @@ void DropUnprintable(std::string_view& rest) {
 }
 
 int DigitValue(char c, int base) {
-    int d = -1;
-    if (c >= '0' && c <= '9')
-        d = c - '0';
-    else if (c >= 'A' && c <= 'F')
-        d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-        d = c - 'a' + 10;
+    const int d = HexDigitValue(c);
     return d < base ? d : -1;
 }
 

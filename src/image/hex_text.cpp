@@ -1,18 +1,22 @@
 #include "image/hex_text.h"
 
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 int VerifyHEX(const std::string& text) {
     if (text.size() > 6)
         return -1;
     int value = 0;
     for (char c : text) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else
+        const int d = HexDigitValue(c);
+        if (d < 0)
             return -1;
         value = value * 16 + d;
     }

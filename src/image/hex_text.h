@@ -4,6 +4,9 @@
 
 // Hex text helpers shared by the chip file, the HEX files and the listing.
 
+// The value 0..15 of a hex digit of either case, -1 for any other character.
+int HexDigitValue(char c);
+
 // Hex text of at most 6 digits (either case; shorter text reads as if padded
 // with leading zeros, so empty text is 0) to its value; -1 when invalid.
 int VerifyHEX(const std::string& text);

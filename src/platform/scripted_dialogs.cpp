@@ -28,9 +28,9 @@ Dialogs::Answer ScriptedDialogs::QuestionYesNoCancel(const std::string& text) {
     return NextAnswer(Answer::Cancel);
 }
 
-std::string ScriptedDialogs::OpenFile(const std::string& title, const std::string& folder,
-                                      const std::string&) {
-    shown.push_back({"open", title});
+std::string ScriptedDialogs::NextFile(const char* kind, const std::string& title,
+                                      const std::string& folder) {
+    shown.push_back({kind, title});
     lastFolder = folder;
     if (files.empty()) {
         ++unexpected;
@@ -41,18 +41,15 @@ std::string ScriptedDialogs::OpenFile(const std::string& title, const std::strin
     return f;
 }
 
+std::string ScriptedDialogs::OpenFile(const std::string& title, const std::string& folder,
+                                      const std::string&) {
+    return NextFile("open", title, folder);
+}
+
 std::string ScriptedDialogs::SaveFile(const std::string& title, const std::string& folder,
                                       const std::string& fileName, const std::string&) {
-    shown.push_back({"save", title});
-    lastFolder = folder;
     lastFileName = fileName;
-    if (files.empty()) {
-        ++unexpected;
-        return {};
-    }
-    std::string f = files.front();
-    files.pop_front();
-    return f;
+    return NextFile("save", title, folder);
 }
 
 void ScriptedDialogs::Beep() {

@@ -40,4 +40,5 @@ public:
 
 private:
     Answer NextAnswer(Answer fallback);
+    std::string NextFile(const char* kind, const std::string& title, const std::string& folder);
 };
