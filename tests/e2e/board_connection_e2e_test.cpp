@@ -2,11 +2,15 @@
 // serial port on loopback: reset, greeting and style matching.
 #include "window/main_window_harness.h"
 
+#include "app/small_dialogs_fm.h"
 #include "boardsim.h"
+#include "link/serial.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 #include <chrono>
@@ -77,4 +81,49 @@ TEST(BoardConnection, ADifferentBoardSwitchesTheStyleAndIsResetAgain) {
     EXPECT_TRUE(w.AlderItem->isChecked());
     EXPECT_EQ(w.windowTitle(), "Kitwerk Alder v030403 ");
     EXPECT_FALSE(w.ICSPMode1->isEnabled());
+}
+
+// A Cedar board rests with DTR low, so the closed port holds it running and
+// Serial On's pulse gives exactly one greeting.
+TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
+    MainWindowHarness h("e2e-serialoff");
+    h.CopyShippedChipFile();
+    BoardOnCom1 sim(h, boardsim::Model::Cedar);
+    h.WriteFile("pro.dat", Settings(3));
+    TProjFm& w = h.Start();
+    ASSERT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Cedar board connected"; }));
+    w.SerialOff1->trigger();
+    EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
+    EXPECT_FALSE(w.ComLabel->isEnabled());
+    w.SetStatus("Ready");
+    w.SerialOff1->trigger();
+    EXPECT_EQ(w.SerialOff1->text(), "Serial &Off");
+    EXPECT_TRUE(w.ComLabel->isEnabled());
+    EXPECT_FALSE(w.ChipSelect->isEnabled()); // until the board has answered
+    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Cedar board connected"; }));
+    EXPECT_TRUE(w.ChipSelect->isEnabled());
+    for (const auto& shown : h.dialogs.shown)
+        ADD_FAILURE() << shown.kind << ": " << shown.text;
+}
+
+TEST(BoardConnection, PortZeroIsRefusedAndTheOpenPortStaysOpen) {
+    MainWindowHarness h("e2e-port0");
+    h.CopyShippedChipFile();
+    BoardOnCom1 sim(h, boardsim::Model::Birch_A);
+    h.WriteFile("pro.dat", Settings(1));
+    TProjFm& w = h.Start();
+    ASSERT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
+    QTimer::singleShot(0, w.PortFm, [&] {
+        EXPECT_EQ(w.PortFm->PortEdit->text(), "1"); // the current port is offered
+        w.PortFm->PortEdit->setText("0");
+        w.PortFm->BitBtn1->click();
+    });
+    w.Port1Click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(
+        h.dialogs.shown[0],
+        (ScriptedDialogs::Shown{"error", "There appears to be a problem accessing the COM Port"}));
+    EXPECT_EQ(w.ComLabel->text(), "COM x");
+    EXPECT_TRUE(w.Serial1->Active());
+    EXPECT_EQ(w.Serial1->Port(), 1);
 }
