@@ -1,4 +1,5 @@
 #include "image/hex_load.h"
+#include "image/reset_code_memory.h"
 
 #include "image/hex_extract.h"
 #include "image/hex_scan.h"
@@ -70,15 +71,6 @@ bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lin
         return false;
     lines = SplitUntilLastExamined(contents);
     return true;
-}
-
-void FillMissingEntries(const ChipRecord& chip, MemoryImage& image) {
-    const std::size_t romEntries = static_cast<std::size_t>(std::max(chip.ROMSize, 0)) + 1;
-    const std::size_t eepromEntries = static_cast<std::size_t>(std::max(chip.EEPROMSize, 0)) + 1;
-    if (image.ROMData.size() < romEntries)
-        image.ROMData.resize(romEntries, chip.WordMask);
-    if (image.EEPROMData.size() < eepromEntries)
-        image.EEPROMData.resize(eepromEntries, 255);
 }
 
 HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipRecord& chip,

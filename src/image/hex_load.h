@@ -40,11 +40,6 @@ struct HexLoadResult {
 // read error.
 bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lines);
 
-// Gives the lists room for every entry a load can write: missing entries up to
-// ROMSize + 1 and EEPROMSize + 1 are appended blank, as after a blank fill.
-// A merge into lists emptied by a chip change so keeps all of the file's data.
-void FillMissingEntries(const ChipRecord& chip, MemoryImage& image);
-
 // Scan, extract, core check and mask over lines already read. The extractors
 // that ran keep what they wrote when a later step fails.
 HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipRecord& chip,

@@ -10,3 +10,8 @@
 // listing and the caption are the window's part.
 void ResetImage(MemoryImage& image, const ChipRecord& chip, bool keepData, bool keepFileName,
                 bool fillBlank, const std::string& programDir);
+
+// Gives the lists room for every entry a load can write: missing entries up to
+// ROMSize + 1 and EEPROMSize + 1 are appended blank, as after a blank fill.
+// A merge into lists emptied by a chip change so keeps all of the file's data.
+void FillMissingEntries(const ChipRecord& chip, MemoryImage& image);

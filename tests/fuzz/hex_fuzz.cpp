@@ -3,6 +3,7 @@
 
 #include "image/hex_extract.h"
 #include "image/hex_load.h"
+#include "image/reset_code_memory.h"
 #include "image/hex_scan.h"
 
 #include <cstddef>

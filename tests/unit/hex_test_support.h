@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "image/hex_load.h"
+#include "image/reset_code_memory.h"
 #include "image/memory_image.h"
 
 #include <cstdio>
