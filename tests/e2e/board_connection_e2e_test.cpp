@@ -127,3 +127,33 @@ TEST(BoardConnection, PortZeroIsRefusedAndTheOpenPortStaysOpen) {
     EXPECT_TRUE(w.Serial1->Active());
     EXPECT_EQ(w.Serial1->Port(), 1);
 }
+
+// The README's first session with the simulator: no settings yet, so no port
+// is open and the style is Birch_A. The user picks Elm (that reset finds no
+// port and says so), then port 1, and the board answers. The next start finds
+// both in the settings.
+TEST(BoardConnection, FirstSessionPicksTheStyleThenThePort) {
+    MainWindowHarness h("e2e-first");
+    h.CopyShippedChipFile();
+    BoardOnCom1 sim(h, boardsim::Model::Elm);
+    TProjFm& w = h.Start();
+    w.ElmItem->trigger();
+    for (int i = 0; i < 15; ++i)
+        w.Timer1Timer();
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_NE(h.dialogs.shown[1].text.find("currently [ None ]"), std::string::npos);
+    QTimer::singleShot(0, w.PortFm, [&] {
+        w.PortFm->PortEdit->setText("1");
+        w.PortFm->BitBtn1->click();
+    });
+    w.Port1Click();
+    EXPECT_EQ(w.ComLabel->text(), "COM 1");
+    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Elm board connected"; }))
+        << w.StatusLabel->text().toStdString();
+    EXPECT_TRUE(w.ChipSelect->isEnabled());
+    EXPECT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(h.Close());
+    const std::string settings = h.ReadFile("pro.dat");
+    EXPECT_EQ(settings.substr(0, 3), "1\r\n");
+    EXPECT_EQ(settings.substr(settings.size() - 3), "4\r\n");
+}
