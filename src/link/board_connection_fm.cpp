@@ -33,7 +33,7 @@ bool TProjFm::ActivateSerialPort(int port) {
         ComLabel->setToolTip(kPortHint);
     } else {
         dialogs().Error(kPortProblem);
-        ComLabel->setText("COM x");
+        ComLabel->setText(kNoPort);
         ComLabel->setToolTip(QString());
     }
     return open;

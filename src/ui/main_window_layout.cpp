@@ -16,6 +16,7 @@
 #include <functional>
 
 namespace {
+const char* const kChipSelectorCaption = "Chip Selector";
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 384;
 const char* const kCounterHint = "Serial counter disabled";
@@ -142,13 +143,13 @@ void TProjFm::CreateControls() {
     CodeScroll->setGeometry(442, 2, 16, 231);
     CodeScroll->setMaximum(0);
 
-    ComLabel = AddLabel(client, "ComLabel", "COM x", "Serial port", QRect(8, 248, 56, 20));
+    ComLabel = AddLabel(client, "ComLabel", kNoPort, "Serial port", QRect(8, 248, 56, 20));
     ComLabel->setToolTip(kPortHint);
     ICSPLabel = AddLabel(client, "ICSPLabel", "", "ICSP mode", QRect(68, 248, 40, 20));
     ICSPLabel->setToolTip(kCounterHint);
     AutoLabel = AddLabel(client, "AutoLabel", "", "Automatic mode", QRect(112, 248, 40, 20));
     AutoLabel->setToolTip(kCounterHint);
-    StatusLabel = AddLabel(client, "StatusLabel", "Ready", "Status", QRect(156, 248, 220, 20));
+    StatusLabel = AddLabel(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");
@@ -190,13 +191,13 @@ void TProjFm::CreateControls() {
     PCBlabel->setAlignment(Qt::AlignCenter);
     PCBlabel->hide();
 
-    ChipSelectLabel = new QLabel("Chip Selector", client);
+    ChipSelectLabel = new QLabel(kChipSelectorCaption, client);
     ChipSelectLabel->setObjectName("ChipSelectLabel");
     ChipSelectLabel->setGeometry(480, 278, 144, 18);
     ChipSelectLabel->setAlignment(Qt::AlignCenter);
     ChipSelect = new QComboBox(client);
     ChipSelect->setObjectName("ChipSelect");
-    ChipSelect->setAccessibleName("Chip Selector");
+    ChipSelect->setAccessibleName(kChipSelectorCaption);
     ChipSelect->setMaxVisibleItems(9);
     ChipSelect->setGeometry(480, 298, 144, 26);
     ChipSelectLabel->setBuddy(ChipSelect);
