@@ -50,49 +50,35 @@ void TSerial::SetBaudrate(int32_t value) {
             dialogs_->Error(BaudrateNotValid);
         return;
     }
-    if (value != Baudrate_)
-        Baudrate_ = value;
-    ReApply();
+    StoreAndReApply(Baudrate_, value);
 }
 
 void TSerial::SetParity(eParity value) {
-    if (value != Parity_)
-        Parity_ = value;
-    ReApply();
+    StoreAndReApply(Parity_, value);
 }
 
 void TSerial::SetDataBits(eDataBits value) {
-    if (value != DataBits_)
-        DataBits_ = value;
-    ReApply();
+    StoreAndReApply(DataBits_, value);
 }
 
 void TSerial::SetStopBits(eStopBits value) {
-    if (value != StopBits_)
-        StopBits_ = value;
-    ReApply();
+    StoreAndReApply(StopBits_, value);
 }
 
 void TSerial::SetFlowMode(eFlowControl value) {
-    if (value != FlowMode_)
-        FlowMode_ = value;
-    ReApply();
+    StoreAndReApply(FlowMode_, value);
 }
 
 void TSerial::SetCheckParity(bool value) {
-    if (value != CheckParity_)
-        CheckParity_ = value;
-    ReApply();
+    StoreAndReApply(CheckParity_, value);
 }
 
 void TSerial::SetRxQueueSize(uint16_t value) {
-    RxQueueSize_ = value;
-    ReApply();
+    StoreAndReApply(RxQueueSize_, value);
 }
 
 void TSerial::SetTxQueueSize(uint16_t value) {
-    TxQueueSize_ = value;
-    ReApply();
+    StoreAndReApply(TxQueueSize_, value);
 }
 
 PortSettings TSerial::Settings() const {

@@ -98,6 +98,15 @@ private:
     void Open();
     void Close();
     void ReApply() { SetActive(Active_); }
+    // A port setting: stored, then the port reopened if it is open.
+    template <class T> void StoreAndReApply(T& field, T value) {
+        field = value;
+        ReApply();
+    }
+    template <class H> void SetHandler(H Handlers::*slot, H handler) {
+        std::lock_guard lock(mutex_);
+        handlers_.*slot = std::move(handler);
+    }
     void ErrorPath(int code);
     int WriteBounded(const std::string& bytes, int timeoutMs);
     std::shared_ptr<SerialPort> CurrentPort(unsigned* generation = nullptr) const;

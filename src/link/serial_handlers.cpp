@@ -13,43 +13,35 @@ bool TSerial::Serving(unsigned generation) const {
 }
 
 void TSerial::SetOnRxData(TNotifyEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnRxData = std::move(handler);
+    SetHandler(&Handlers::OnRxData, std::move(handler));
 }
 
 void TSerial::SetOnTxEmpty(TNotifyEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnTxEmpty = std::move(handler);
+    SetHandler(&Handlers::OnTxEmpty, std::move(handler));
 }
 
 void TSerial::SetOnMessage(TRxMessageEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnMessage = std::move(handler);
+    SetHandler(&Handlers::OnMessage, std::move(handler));
 }
 
 void TSerial::SetOnError(TNotifyEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnError = std::move(handler);
+    SetHandler(&Handlers::OnError, std::move(handler));
 }
 
 void TSerial::SetOnBreak(TNotifyEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnBreak = std::move(handler);
+    SetHandler(&Handlers::OnBreak, std::move(handler));
 }
 
 void TSerial::SetOnRing(TNotifyEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnRing = std::move(handler);
+    SetHandler(&Handlers::OnRing, std::move(handler));
 }
 
 void TSerial::SetOnSignalChange(TSignalChangeEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnSignalChange = std::move(handler);
+    SetHandler(&Handlers::OnSignalChange, std::move(handler));
 }
 
 void TSerial::SetOnWriteCompleted(TWriteCompletedEvent handler) {
-    std::lock_guard lock(mutex_);
-    handlers_.OnWriteCompleted = std::move(handler);
+    SetHandler(&Handlers::OnWriteCompleted, std::move(handler));
 }
 
 // One received byte into the message being assembled. A new start character
