@@ -37,12 +37,13 @@ void Drop(std::string_view& data, std::size_t n) {
     data.remove_prefix(n < data.size() ? n : data.size());
 }
 
-} // namespace
+enum class Step { Next, Done, Fail };
 
-bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                       MemoryImage& image) {
-    if (chip.WordMask == 0xFF)
-        return true;
+// Walks the data records of the ROM, EEPROM and configuration windows. Segment
+// records set the running value; each data record gets its key, and the running
+// value then holds that key (a visitor may move it on). The end line is success;
+// lines that run out first, or a malformed line, are failure.
+template <class Visit> bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit) {
     int running = 0;
     for (const std::string& text : lines) {
         const HexLine line = ClassifyHexLine(text);
@@ -54,25 +55,39 @@ bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& 
         }
         if (line.kind == HexLineKind::Bad)
             return false;
-        int key = KeyOf(running, line);
-        running = key;
+        running = KeyOf(running, line);
+        const Step step = visit(line, running);
+        if (step != Step::Next)
+            return step == Step::Done;
+    }
+    return false;
+}
+
+} // namespace
+
+bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
+                       MemoryImage& image) {
+    if (chip.WordMask == 0xFF)
+        return true;
+    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
+        int key = running;
         if (key > chip.ROMSize)
-            return true; // the program memory part of the file is over
+            return Step::Done; // the program memory part of the file is over
         if (!DataMatchesCount(line))
-            return false;
+            return Step::Fail;
         std::string_view data = line.data;
         while (!data.empty()) {
             if (key >= chip.ROMSize)
-                return true;
+                return Step::Done;
             const int word = WordAt(data);
             if (word < 0)
-                return false;
+                return Step::Fail;
             Put(image.ROMData, key, word);
             running = ++key;
             Drop(data, kWordDigits);
         }
-    }
-    return false;
+        return Step::Next;
+    });
 }
 
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
@@ -83,40 +98,29 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
     const int base = byteWide ? 0xF0000 : 0x2100;
     // One EEPROM byte per file byte, or per file word whose high byte is skipped.
     const std::size_t step = byteWide ? 2 : kWordDigits;
-    int running = 0;
-    for (const std::string& text : lines) {
-        const HexLine line = ClassifyHexLine(text);
-        if (line.kind == HexLineKind::End)
-            return true;
-        if (line.kind == HexLineKind::Segment) {
-            running = line.segment * kSegmentScale;
-            continue;
-        }
-        if (line.kind == HexLineKind::Bad)
-            return false;
-        const int key = KeyOf(running, line);
-        running = key;
+    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
+        const int key = running;
         // A 16-bit core's window at 0x2100 can lie inside its program memory;
         // those keys are program words and never EEPROM bytes.
         if (key < base || (chip.WordMask != 0xFF && key < chip.ROMSize))
-            continue;
+            return Step::Next;
         if (key >= base + chip.EEPROMSize)
-            return true;
+            return Step::Done;
         if (!DataMatchesCount(line))
-            return false;
+            return Step::Fail;
         int index = byteWide ? line.address : key - base;
         std::string_view data = line.data;
         while (!data.empty()) {
             if (index >= chip.EEPROMSize)
-                return true;
+                return Step::Done;
             const int value = HexFieldValue(data.substr(0, 2));
             if (value < 0)
-                return false;
+                return Step::Fail;
             Put(image.EEPROMData, index++, value);
             Drop(data, step);
         }
-    }
-    return false;
+        return Step::Next;
+    });
 }
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
@@ -168,33 +172,22 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
     const bool wide = chip.WordMask == 0xFFFF;
     const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
     const int words = wide ? 7 : 1;
-    int running = 0;
-    for (const std::string& text : lines) {
-        const HexLine line = ClassifyHexLine(text);
-        if (line.kind == HexLineKind::End)
-            return true;
-        if (line.kind == HexLineKind::Segment) {
-            running = line.segment * kSegmentScale;
-            continue;
-        }
-        if (line.kind == HexLineKind::Bad)
-            return false;
-        const int key = KeyOf(running, line);
-        running = key;
+    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
+        const int key = running;
         if (key < start || key >= start + words)
-            continue;
+            return Step::Next;
         if (!DataMatchesCount(line))
-            return false;
+            return Step::Fail;
         int i = key - start;
         for (std::string_view data = line.data; !data.empty(); Drop(data, kWordDigits), ++i) {
             const int word = WordAt(data);
             if (word < 0)
-                return false;
+                return Step::Fail;
             image.FuseValue[i + 1] = word & chip.FuseBlank[i + 1];
             // Only the first word of a record counts below 16-bit cores.
             if (!wide || i == 6)
-                return true;
+                return Step::Done;
         }
-    }
-    return false;
+        return Step::Next;
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cerrno>
+
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -46,6 +48,23 @@ private:
     std::deque<uint8_t> bytes_;
     bool newData_ = false;
 };
+
+// The owner's read of one byte from a back-end: a queued byte, else whatever
+// `pump` (the back-end's read of its descriptor, 0 on success) brings in. When
+// bytes stay queued the event thread is woken to announce them. Returns EBADF
+// once the port is shut.
+template <class Pump>
+int ReadQueuedByte(RxQueue& rx, WakeFd& wake, bool shut, Pump pump, uint8_t& byte, bool& got) {
+    got = rx.Pop(byte);
+    if (got || shut)
+        return shut ? EBADF : 0;
+    if (pump() == 0 && rx.Size() > 0) {
+        got = rx.Pop(byte);
+        if (rx.Size() > 0)
+            wake.Signal();
+    }
+    return 0;
+}
 
 // Writes all of data to a non-blocking fd, waiting for room until the
 // deadline. Returns 0, ETIMEDOUT or the write error. Sockets are written

@@ -133,15 +133,8 @@ int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
 }
 
 int Rfc2217Port::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte);
-    if (got || shut_)
-        return shut_ ? EBADF : 0;
-    if (Pump() == 0 && rx_.Size() > 0) {
-        got = rx_.Pop(byte);
-        if (rx_.Size() > 0)
-            wake_.Signal(); // more came in: let the event thread announce it
-    }
-    return 0;
+    return ReadQueuedByte(
+        rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
 }
 
 int Rfc2217Port::PurgeAll() {

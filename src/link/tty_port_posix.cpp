@@ -143,15 +143,8 @@ int TtyPort::Pump() {
 }
 
 int TtyPort::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte);
-    if (got || shut_)
-        return shut_ ? EBADF : 0;
-    if (Pump() == 0 && rx_.Size() > 0) {
-        got = rx_.Pop(byte);
-        if (rx_.Size() > 0)
-            wake_.Signal(); // more came in: let the event thread announce it
-    }
-    return 0;
+    return ReadQueuedByte(
+        rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
 }
 
 int TtyPort::PurgeAll() {
