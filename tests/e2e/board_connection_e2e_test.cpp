@@ -46,6 +46,25 @@ public:
     boardsim::Rfc2217Server server;
 };
 
+bool WaitForStatus(TProjFm& w, const std::string& status) {
+    const bool seen = WaitFor([&] { return w.StatusLabel->text().toStdString() == status; });
+    if (!seen)
+        ADD_FAILURE() << "status line: " << w.StatusLabel->text().toStdString();
+    return seen;
+}
+
+// File > Port with `value` typed into the port dialog and OK pressed; `check`
+// looks at the dialog first.
+void ChoosePort(TProjFm& w, const QString& value, const std::function<void()>& check = {}) {
+    QTimer::singleShot(0, w.PortFm, [&w, value, check] {
+        if (check)
+            check();
+        w.PortFm->PortEdit->setText(value);
+        w.PortFm->BitBtn1->click();
+    });
+    w.Port1Click();
+}
+
 std::string Settings(int style) {
     return "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n" + std::to_string(style) + "\r\n";
 }
@@ -58,8 +77,7 @@ TEST(BoardConnection, AMatchingBoardGreetsAndIsReportedConnected) {
     h.WriteFile("pro.dat", Settings(3));
     TProjFm& w = h.Start();
     EXPECT_EQ(w.ComLabel->text(), "COM 1");
-    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Cedar board connected"; }))
-        << w.StatusLabel->text().toStdString();
+    EXPECT_TRUE(WaitForStatus(w, "Cedar board connected"));
     EXPECT_FALSE(w.ResetPending);
     EXPECT_FALSE(w.Timer1->isActive());
     EXPECT_TRUE(h.dialogs.shown.empty());
@@ -71,8 +89,7 @@ TEST(BoardConnection, ADifferentBoardSwitchesTheStyleAndIsResetAgain) {
     BoardOnCom1 sim(h, boardsim::Model::Alder);
     h.WriteFile("pro.dat", Settings(3));
     TProjFm& w = h.Start();
-    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Alder board connected"; }))
-        << w.StatusLabel->text().toStdString();
+    EXPECT_TRUE(WaitForStatus(w, "Alder board connected"));
     ASSERT_FALSE(h.dialogs.shown.empty());
     EXPECT_EQ(h.dialogs.shown[0],
               (ScriptedDialogs::Shown{"information", "Program mode = Cedar, connected board = "
@@ -91,7 +108,7 @@ TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
     BoardOnCom1 sim(h, boardsim::Model::Cedar);
     h.WriteFile("pro.dat", Settings(3));
     TProjFm& w = h.Start();
-    ASSERT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Cedar board connected"; }));
+    ASSERT_TRUE(WaitForStatus(w, "Cedar board connected"));
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
     EXPECT_FALSE(w.ComLabel->isEnabled());
@@ -100,7 +117,7 @@ TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
     EXPECT_EQ(w.SerialOff1->text(), "Serial &Off");
     EXPECT_TRUE(w.ComLabel->isEnabled());
     EXPECT_FALSE(w.ChipSelect->isEnabled()); // until the board has answered
-    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Cedar board connected"; }));
+    EXPECT_TRUE(WaitForStatus(w, "Cedar board connected"));
     EXPECT_TRUE(w.ChipSelect->isEnabled());
     for (const auto& shown : h.dialogs.shown)
         ADD_FAILURE() << shown.kind << ": " << shown.text;
@@ -112,13 +129,9 @@ TEST(BoardConnection, PortZeroIsRefusedAndTheOpenPortStaysOpen) {
     BoardOnCom1 sim(h, boardsim::Model::Birch_A);
     h.WriteFile("pro.dat", Settings(1));
     TProjFm& w = h.Start();
-    ASSERT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
-    QTimer::singleShot(0, w.PortFm, [&] {
-        EXPECT_EQ(w.PortFm->PortEdit->text(), "1"); // the current port is offered
-        w.PortFm->PortEdit->setText("0");
-        w.PortFm->BitBtn1->click();
-    });
-    w.Port1Click();
+    ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
+    // The dialog offers the current port.
+    ChoosePort(w, "0", [&] { EXPECT_EQ(w.PortFm->PortEdit->text(), "1"); });
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(
         h.dialogs.shown[0],
@@ -142,14 +155,9 @@ TEST(BoardConnection, FirstSessionPicksTheStyleThenThePort) {
         w.Timer1Timer();
     ASSERT_EQ(h.dialogs.shown.size(), 2u);
     EXPECT_NE(h.dialogs.shown[1].text.find("currently [ None ]"), std::string::npos);
-    QTimer::singleShot(0, w.PortFm, [&] {
-        w.PortFm->PortEdit->setText("1");
-        w.PortFm->BitBtn1->click();
-    });
-    w.Port1Click();
+    ChoosePort(w, "1");
     EXPECT_EQ(w.ComLabel->text(), "COM 1");
-    EXPECT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Elm board connected"; }))
-        << w.StatusLabel->text().toStdString();
+    EXPECT_TRUE(WaitForStatus(w, "Elm board connected"));
     EXPECT_TRUE(w.ChipSelect->isEnabled());
     EXPECT_EQ(h.dialogs.shown.size(), 2u);
     EXPECT_TRUE(h.Close());
