@@ -1,15 +1,12 @@
+#include "hex_test_support.h"
 #include "image/reset_code_memory.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 ChipRecord FourteenBit() {
-    ChipRecord c;
-    c.CoreType = 5;
-    c.WordMask = 0x3FFF;
-    c.ROMSize = 0x400;
-    c.EEPROMSize = 0x80;
-    c.FuseBlank = {0, 0x3FFF, 1, 2, 3, 4, 5, 6};
+    ChipRecord c = hextest::Chip14();
+    c.FuseBlank = {0, 0x3FFF, 1, 2, 3, 4, 5, 6}; // each word its own blank, to see them placed
     return c;
 }
 } // namespace
