@@ -37,13 +37,6 @@ void TProjFm::ICSPMode1Click() {
     DrawTheSocket();
 }
 
-void TProjFm::DisableUserButtons() {
-    ButtonPanel->setEnabled(false);
-    ChipSelect->setEnabled(false);
-    for (QMenu* m : {File1, Programmer1, Options1, Help1})
-        m->menuAction()->setEnabled(false);
-}
-
 void TProjFm::Port1Click() {
     const int current = Serial1->Port();
     PortFm->PortEdit->setText(current < 1 ? QString() : QString::number(current));
@@ -54,7 +47,7 @@ void TProjFm::Port1Click() {
     if (!ActivateSerialPort(ok ? port : -1))
         return;
     Env.sleep(500);
-    SetProgrammerReset(ResetIdleLevel);
+    SetProgrammerReset(Engine->ResetIdleLevel);
     Timer1->start();
     DisableUserButtons();
 }
@@ -70,10 +63,11 @@ void TProjFm::SerialOff1Click() {
     if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);
-    SetProgrammerReset(ResetIdleLevel ? 0 : 1);
+    const int idle = Engine->ResetIdleLevel;
+    SetProgrammerReset(idle ? 0 : 1);
     Env.sleep(200);
-    SetProgrammerReset(ResetIdleLevel);
-    Protocol.ProtocolState = 0;
+    SetProgrammerReset(idle);
+    Engine->Protocol.ProtocolState = 0;
     Timer1->start();
     DisableUserButtons();
     ComLabel->setEnabled(true);

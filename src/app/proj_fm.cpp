@@ -21,6 +21,7 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
         Env.sleep = RealSleeper();
     if (!Env.sound)
         Env.sound = MakeRealSound(Env.programDir + "click.wav");
+    Engine = std::make_unique<ProgrammerEngine>(*this, Chip, Image);
     CreateControls();
     CreateSerial();
     WireHandlers();
@@ -70,24 +71,15 @@ void TProjFm::FormCreate() {
     Image.DataChanged = false;
     Image.MergeLoad = false;
     Image.HexFileDate = 0;
-    UpgradeLoaded = false;
-    ResetPending = false;
-    ResetIdleLevel = 1;
-    Protocol.ChipIDRequest = false;
-    Protocol.VerifyInProgram = false;
-    Protocol.BlankFlags = 0;
+    Engine->UpgradeLoaded = false;
+    Engine->ResetPending = false;
+    Engine->ResetIdleLevel = 1;
+    Engine->Protocol.ChipIDRequest = false;
+    Engine->Protocol.VerifyInProgram = false;
+    Engine->Protocol.BlankFlags = 0;
     StartupPending = true;
     // The listing is drawn into its own buffer, so it never flickers.
     Timer1->start();
-}
-
-bool TProjFm::ChipSelected() const {
-    return ChipSelect->currentIndex() >= 0;
-}
-
-void TProjFm::SetStatus(const std::string& text) {
-    StatusLabel->setText(QString::fromStdString(text));
-    StatusLabel->repaint();
 }
 
 void TProjFm::SetCaption(const std::string& suffix) {

@@ -5,7 +5,8 @@
 #include "platform/dialogs.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
-#include "protocol/protocol_state.h"
+#include "protocol/engine.h"
+#include "protocol/programmer_host.h"
 
 #include <QMainWindow>
 
@@ -44,8 +45,9 @@ struct TProjFmEnv {
 
 // The main window. It holds the application state in plain fields and owns the
 // widgets; its handlers are spread over the subsystem folders, one file per
-// subsystem.
-class TProjFm : public QMainWindow {
+// subsystem. It is the host of the programmer engine, which holds the board
+// connection and the operations.
+class TProjFm : public QMainWindow, public ProgrammerHost {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
@@ -53,7 +55,6 @@ public:
 
     // ---- State ----
     std::string ProgramDir;
-    int ProgrammerStyle = 1;
     std::string ModelCaption;
     bool StartupPending = true;
     bool SoundAvailable = false;
@@ -61,15 +62,14 @@ public:
     ChipRecord Chip;
     MemoryImage Image;
     std::vector<std::string> CodeLines;
-    ProtocolStateRecord Protocol;
-    int ResetIdleLevel = 1;
-    bool ResetPending = false;
-    bool UpgradeLoaded = false;
     std::string LastSaveName = "*.hex"; // the save dialog's file name box
 
     // ---- The serial link to the board ----
     std::unique_ptr<QtHandlerDispatcher> SerialDispatcher;
     std::unique_ptr<TSerial> Serial1;
+
+    // ---- The programmer: board connection and operations ----
+    std::unique_ptr<ProgrammerEngine> Engine;
 
     // ---- Windows created at start ----
     TPortFm* PortFm = nullptr;
@@ -150,8 +150,6 @@ public:
     void SetCaption(const std::string& suffix);
     bool FormCloseQuery();
     void FormClose();
-    void SetStatus(const std::string& text);
-    void DisableUserButtons();
 
     // ---- Commands, toggles and small dialogs ----
     void Port1Click();
@@ -166,7 +164,6 @@ public:
 
     // ---- Board connection ----
     bool ActivateSerialPort(int port);
-    void SetProgrammerReset(int level);
     void ResetSerial(bool showReady);
     void ResetProgrammer(bool pending);
     void Reset1Click();
@@ -174,9 +171,7 @@ public:
     void StyleItemClick(int style);
     void Upgrade1Click();
     void AutoProgram1Click();
-    void BoardSilent();
     void Serial1RxData();
-    void HandleGreeting();
 
     // ---- Chip database ----
     bool CheckAndLoadChipData();
@@ -189,7 +184,6 @@ public:
     void PasteThePicture(const std::string& name, int x, int y);
     bool CheckSoundAvailable();
     void PlayClick();
-    bool ChipSelected() const;
 
     // ---- Memory image and HEX files ----
     void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
@@ -199,7 +193,6 @@ public:
     void SaveButtClick();
     bool DoLoadProcedure(bool showDialog, bool merge);
     bool OpenTheHexFile(std::string fileName);
-    bool ReloadNewerHexFile(); // before programming: true when the program may go on
     void User1Click();
     void SetUserMode();
     void CodeScrollChange();
@@ -213,12 +206,42 @@ public:
     void BlankButtClick();
     void ReadChipID1Click();
     void CanButtClick();
+    void ReadCalibrationAndBG();
 
     // ---- Fuses and calibration ----
     void FuseButtClick();
     void OscalButtClick();
 
-    Dialogs& dialogs() { return *Env.dialogs; }
+    // ---- The programmer's host (src/protocol/engine_host_fm.cpp) ----
+    void Send(const std::string& bytes) override;
+    void SetProgrammerReset(int level) override;
+    void PurgeRx() override;
+    bool PortOpen() const override;
+    int PortNumber() const override;
+    void SetTimer(bool on) override;
+    void Pause(int milliseconds) override;
+    void SetStatus(const std::string& text) override;
+    void SetProgress(int value, int maximum) override;
+    void RepaintWindow() override;
+    Dialogs& dialogs() override { return *Env.dialogs; }
+    EraseChoice AskEraseChoice() override;
+    void DisableUserButtons() override;
+    void RestoreUserControls() override;
+    void EnterAutoMode() override;
+    bool IcspMode() const override;
+    bool AutoProgramOn() const override;
+    bool IgnoreBlankCheckOn() const override;
+    void SelectStyle(int style) override;
+    bool ChipSelected() const override;
+    std::string IDText() const override;
+    void SetIDText(const std::string& text) override;
+    void ClearImage() override;
+    void SaveImage() override;
+    bool ReloadNewerFile() override;
+    void ShowListing() override;
+    void ShowFuses() override;
+    void RefreshCalibrationDialog() override;
+    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

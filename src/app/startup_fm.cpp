@@ -33,14 +33,14 @@ bool EndsWithLowerHex(const std::string& s) {
 
 void TProjFm::Timer1Timer() {
     if (StartupPending) {
+        // The sequence runs once: its board reset starts the timer again, and
+        // a tick while one of its message boxes is open must not start it anew.
+        StartupPending = false;
         Timer1->stop();
         ExecuteStartupProcedures();
-        StartupPending = false;
         return;
     }
-    // The reply watchdog: 1.5 s without a byte from the board.
-    if (++Protocol.IdleTicks == 15)
-        BoardSilent();
+    Engine->OnTick();
 }
 
 void TProjFm::ExecuteStartupProcedures() {
@@ -49,15 +49,15 @@ void TProjFm::ExecuteStartupProcedures() {
     saved.hexFileName = Image.HexFileName;
     if (std::optional<std::string> contents = ReadWholeFile(SettingsFileName))
         saved = ParseSettings(SplitLines(*contents), ProgramDir);
-    ProgrammerStyle = saved.programmerStyle;
+    Engine->SetStyle(saved.programmerStyle);
     Image.HexFileName = saved.hexFileName;
     if (saved.fromFile)
         AdviseNewerFileLoad1->setChecked(saved.adviseNewerFileLoad);
 
     // 3-5: the port, the programmer style and a board reset.
     ActivateSerialPort(saved.port);
-    SetProgramVersion(ProgrammerStyle, false);
-    ResetProgrammer(true);
+    SetProgramVersion(Engine->ProgrammerStyle, false);
+    Engine->ResetProgrammer(true);
 
     // 6-7: the (still empty) socket, and a last file that is gone.
     DrawTheSocket();
@@ -108,13 +108,13 @@ void TProjFm::FormClose() {
     std::filesystem::current_path(ProgramDir, ec);
     Settings s;
     s.port = Serial1->Port();
-    s.hexFileName = UpgradeLoaded ? ProgramDir : Image.HexFileName;
+    s.hexFileName = Engine->UpgradeLoaded ? ProgramDir : Image.HexFileName;
     s.chipCount = ChipSelect->count();
     s.chipIndex = ChipSelect->currentIndex();
     s.chipName = s.chipIndex >= 0 ? ChipSelect->currentText().toStdString() : std::string();
     s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
     s.restoreUserMode = User1->isChecked();
-    s.programmerStyle = ProgrammerStyle;
+    s.programmerStyle = Engine->ProgrammerStyle;
     std::string reason =
         WriteFileReplacing(ProgramDir + SettingsFileName, JoinLinesCRLF(FormatSettings(s)));
     if (!reason.empty())

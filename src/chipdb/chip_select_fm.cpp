@@ -25,7 +25,7 @@ bool TProjFm::CheckAndLoadChipData() {
     std::vector<std::string> lines;
     if (std::optional<std::string> bytes = ReadWholeFile(kChipFileName))
         lines = SplitLines(*bytes);
-    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), ProgrammerStyle);
+    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->ProgrammerStyle);
     ChipData = std::move(loaded.ChipData);
     if (loaded.Loaded()) {
         ChipSelect->clear();
@@ -120,7 +120,7 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 }
 
 void TProjFm::DrawTheSocket() {
-    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, ProgrammerStyle,
+    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, Engine->ProgrammerStyle,
                                              ICSPMode1->isChecked());
     if (!ChipSelected()) {
         DrawBlankSocket();

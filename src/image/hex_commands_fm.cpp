@@ -85,7 +85,7 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     FuseRows rows = FuseEditFM->ReadFuseRows();
     UpdateFusesForCore(rows, Chip, Image.FuseValue);
     FuseEditFM->ApplySelections(rows);
-    if (!UpgradeLoaded)
+    if (!Engine->UpgradeLoaded)
         SetCaption(HexFileCaption(fileName));
     Image.HexFileName = fileName;
     Image.HexFileDate = date;
@@ -94,7 +94,7 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     return true;
 }
 
-bool TProjFm::ReloadNewerHexFile() {
+bool TProjFm::ReloadNewerFile() {
     if (!IsNewerHexFile(AdviseNewerFileLoad1->isChecked(), Image.HexFileDate,
                         HexFileDateOf(Image.HexFileName)))
         return true;

@@ -1,23 +1,29 @@
-// The board connection: port opening, the reset pulse on DTR, the watchdog,
-// the end of every operation and the programmer styles.
+// The board connection on the main window: port opening, the programmer
+// styles and the firmware upgrade. The reset, the greeting and the watchdog are
+// the programmer engine's; the window passes its events on.
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
+#include "fuses/fuse_edit_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
+#include "protocol/upgrade.h"
+#include "ui/image_canvas.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 constexpr const char* kPortProblem = "There appears to be a problem accessing the COM Port";
-constexpr const char* kResetting = "Resetting Tessaro...";
-constexpr const char* kResetError = "Reset error...";
+constexpr const char* kUpgradeChip = "16F628";
 } // namespace
 
 bool TProjFm::ActivateSerialPort(int port) {
@@ -39,127 +45,33 @@ bool TProjFm::ActivateSerialPort(int port) {
     return open;
 }
 
-void TProjFm::SetProgrammerReset(int level) {
-    if (Serial1->Active())
-        Serial1->SetSignal(1, level != 0);
+void TProjFm::Serial1RxData() {
+    std::string bytes;
+    uint8_t byte = 0;
+    while (Serial1->ReadChar(byte) == 1)
+        bytes += static_cast<char>(byte);
+    Engine->OnBytes(bytes);
 }
 
 void TProjFm::ResetProgrammer(bool pending) {
-    ResetPending = pending;
-    ResetSerial(false);
-    SetProgrammerReset(ResetIdleLevel ? 0 : 1);
-    SetStatus(kResetting);
-    Env.sleep(1000);
-    SetProgrammerReset(ResetIdleLevel);
-    Protocol.IdleTicks = 0;
-    Timer1->start();
+    Engine->ResetProgrammer(pending);
 }
 
 void TProjFm::Reset1Click() {
-    ResetProgrammer(true);
+    Engine->ResetProgrammer(true);
 }
 
 void TProjFm::ResetSerial(bool showReady) {
-    Timer1->stop();
-    ChipSelect->setEnabled(true);
-    ButtonPanel->setEnabled(true);
-    for (QMenu* m : {File1, Programmer1, Options1, Help1})
-        m->menuAction()->setEnabled(true);
-    ProgButt->setEnabled(true);
-    LoadButt->setEnabled(true);
-    ProgressBar1->setValue(0);
-    FlyForm->ProgressBar->setValue(0);
-    Protocol = ProtocolStateRecord{};
-    AutoProgram1->setChecked(false);
-    IgnoreBlankCheck1->setChecked(false);
-    ICSPMode1->setEnabled(StyleInfo(ProgrammerStyle).icspAvailable);
-    AutoLabel->clear();
-    if (UpgradeLoaded) {
-        UpgradeLoaded = false;
-        ResetCodeMemory(false, false, false);
-    }
-    if (showReady)
-        SetStatus(kReady);
-    Serial1->PurgeRx();
-}
-
-void TProjFm::BoardSilent() {
-    if (ResetPending) {
-        ResetPending = false;
-        ResetSerial(false);
-        SetStatus(kResetError);
-        const std::string port =
-            Serial1->Active() ? "COM " + std::to_string(Serial1->Port()) : std::string("None");
-        dialogs().Error(std::string("Reset failed. Please check...\r\r") +
-                        "Communications port, currently [ " + port + " ]\r" +
-                        "Board connections and power\r" + "Mode =  [ " +
-                        StyleInfo(ProgrammerStyle).messageName +
-                        " ], does your programmer board match this setting?");
-        SetStatus(kReady);
-        return;
-    }
-    // Silence during an operation: say what the board last said, then reset it.
-    const std::string& rx = Protocol.RxText;
-    const char* status = "Comms Error...";
-    std::string text = "The board is not responding";
-    if (rx.find("?E?P") != std::string::npos) {
-        status = "I2C Error...";
-        text = "I2C EEPROM is not responding.";
-    } else if (rx.find("?F?N") != std::string::npos) {
-        status = "Function Error...";
-        text = "Function not supported by this programmer firmware.";
-    }
-    ResetSerial(false);
-    SetStatus(status);
-    dialogs().Error(text + "\rAbout to apply reset...");
-    repaint();
-    ResetProgrammer(true);
-}
-
-void TProjFm::HandleGreeting() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() >= 3) {
-        rx.clear();
-        return;
-    }
-    if (rx.empty())
-        return;
-    if (rx[0] != 'B') {
-        ResetSerial(false);
-        return;
-    }
-    if (rx.size() == 1)
-        return; // the model byte follows
-    const int detected = StyleFromGreeting(rx[1]);
-    if (detected < 0) {
-        ResetSerial(false);
-        return;
-    }
-    ResetPending = false;
-    const char* expected = StyleInfo(ProgrammerStyle).messageName;
-    const char* connected = StyleInfo(detected).messageName;
-    if (StyleInfo(ProgrammerStyle).style == detected) {
-        SetStatus(std::string(connected) + " board connected");
-        repaint();
-        ResetSerial(false);
-        return;
-    }
-    ResetSerial(false);
-    SetStatus("System matching...");
-    dialogs().Information(std::string("Program mode = ") + expected + ", connected board = " +
-                          connected + ".\r\rWill attempt to match the board");
-    repaint();
-    StyleItemClick(detected);
+    Engine->ResetSerial(showReady);
 }
 
 void TProjFm::SetProgramVersion(int style, bool userChange) {
-    ProgrammerStyle = style;
+    Engine->SetStyle(style);
     const ProgrammerStyleInfo& info = StyleInfo(style);
     QAction* items[] = {AlderItem, BirchAItem, BirchBItem, CedarItem, ElmItem};
     for (int s = 0; s < StyleCount; ++s)
         items[s]->setChecked(s == info.style);
     ICSPMode1->setEnabled(info.icspAvailable);
-    ResetIdleLevel = info.resetIdleLevel;
     FlyForm->setWindowTitle(info.caption);
     for (QAction* a : {Run1, User1, RunWarning, UserSeparator})
         a->setVisible(info.elmItems);
@@ -176,19 +88,56 @@ void TProjFm::SetProgramVersion(int style, bool userChange) {
         ResetCodeMemory(false, false, false);
         SetUserMode();
         DrawTheSocket();
-        ResetProgrammer(true);
+        Engine->ResetProgrammer(true);
     }
 }
 
 void TProjFm::StyleItemClick(int style) {
     QAction* items[] = {AlderItem, BirchAItem, BirchBItem, CedarItem, ElmItem};
-    if (!items[style]->isChecked())
+    if (!items[StyleInfo(style).style]->isChecked())
         SetProgramVersion(style, true);
 }
 
-void TProjFm::Upgrade1Click() {}
 void TProjFm::AutoProgram1Click() {
-    // Starting automatic programming belongs to the operation engine; until it
-    // exists the item only keeps its mark off.
-    AutoProgram1->setChecked(false);
+    Engine->AutoProgram1Click();
+}
+
+// The board's own firmware goes into a 16F628 in the socket, programmed like
+// any chip from the style's upgrade image.
+void TProjFm::Upgrade1Click() {
+    std::error_code ec;
+    std::filesystem::current_path(ProgramDir, ec);
+    const int position = FindChipCBText(kUpgradeChip);
+    if (position < 0) {
+        SetStatus("Chip error...");
+        dialogs().Error("Error: Upgrade chip missing from Chip Selector.\r\rPlease use OPTIONS "
+                        "-> Edit Chip List to include 16F628.");
+        SetStatus(kReady);
+        return;
+    }
+    ChipSelect->setCurrentIndex(position);
+    PreSelectChip();
+    Image.MergeLoad = false;
+    const std::string file = StyleInfo(Engine->ProgrammerStyle).upgradeFile;
+    if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
+        SetStatus("File error...");
+        dialogs().Error("Error: Corrupt or missing upgrade file");
+        SetStatus(kReady);
+        return;
+    }
+    Engine->UpgradeLoaded = true;
+    SetCaption("");
+    // The upgrade image is not for the user to see.
+    CodeImage->canvas.fill(Qt::white);
+    CodeImage->update();
+    CodeScroll->setMaximum(0);
+    std::string id = FuseEditFM->IDText();
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->ProgrammerStyle).style == 4);
+    FuseEditFM->SetIDText(id);
+    if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
+                                "continue?") == Dialogs::Answer::Yes)
+        ProgButtClick();
+    else
+        ResetCodeMemory(false, false, false);
+    SetStatus(kReady);
 }

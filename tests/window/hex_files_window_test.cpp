@@ -169,12 +169,12 @@ TEST_F(HexWindow, ANewerFileIsReloadedSilently) {
     h.WriteFile("blink.hex", kSmallHex);
     ASSERT_TRUE(w->OpenTheHexFile(Path("blink.hex")));
     w->Image.ROMData[0] = 0x1234;
-    EXPECT_TRUE(w->ReloadNewerHexFile()); // same date: nothing to do
+    EXPECT_TRUE(w->ReloadNewerFile()); // same date: nothing to do
     EXPECT_EQ(w->Image.ROMData[0], 0x1234);
     std::filesystem::last_write_time(h.dir / "blink.hex",
                                      std::filesystem::last_write_time(h.dir / "blink.hex") +
                                          std::chrono::hours(1));
-    EXPECT_TRUE(w->ReloadNewerHexFile());
+    EXPECT_TRUE(w->ReloadNewerFile());
     EXPECT_EQ(w->Image.ROMData[0], 0x41);
     EXPECT_TRUE(h.dialogs.shown.empty());
 }

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "image/memory_image.h"
+#include "protocol/programmer_host.h"
+#include "protocol/protocol_state.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How the last operation ended, for front ends that report it other than in
+// message boxes (exit codes, logs).
+enum class Outcome {
+    None,       // nothing finished yet
+    Done,       // completed as asked
+    Difference, // verify found a difference, or the chip is not blank
+    Failed,     // the board reported a failure (write, ID/fuses, calibration)
+    Declined,   // a question was answered No, or Ignore Blank Check stopped it
+    Cancelled,  // the user cancelled
+    NoAnswer,   // the board fell silent
+    BadAnswer,  // an answer did not fit
+};
+
+// The programmer: the board connection and every chip operation, as one state
+// machine on the state number. It is advanced by two calls, OnBytes (what the
+// board sent) and OnTick (one 100 ms tick of the watchdog), and by the commands
+// that start work; it reaches the rest of the program only through its host.
+class ProgrammerEngine {
+public:
+    ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip, MemoryImage& image);
+    ProgrammerEngine(const ProgrammerEngine&) = delete;
+    ProgrammerEngine& operator=(const ProgrammerEngine&) = delete;
+
+    ProtocolStateRecord Protocol;
+    int ProgrammerStyle = 1;
+    int ResetIdleLevel = 1; // DTR level while the board runs; the reset level is its opposite
+    bool ResetPending = false;
+    bool UpgradeLoaded = false;
+    Outcome LastOutcome = Outcome::None;
+
+    // ---- Inputs ----
+    // Bytes the board sent, in one receive event (may be empty).
+    void OnBytes(std::string_view bytes);
+    // One tick of the 100 ms timer: the reply watchdog.
+    void OnTick();
+
+    // ---- Board connection ----
+    // The style number and its reset polarity.
+    void SetStyle(int style);
+    // Ends whatever was under way and returns to idle.
+    void ResetSerial(bool showReady);
+    // Pulses the board's reset line and waits for its greeting.
+    void ResetProgrammer(bool pending);
+    void AutoProgram1Click();
+    void CanButtClick();
+
+    // ---- Operations ----
+    void InitialiseProgrammerVariables(int startState);
+    void ProgButtClick();
+    void ReadButtClick();
+    void VerfButtClick();
+    void BlankButtClick();
+    void ReadChipID1Click();
+    void ReadCalibrationAndBG();
+    void SetProgrammingDataSize();
+
+    // The states that have a handler; bytes received in any other state only
+    // accumulate.
+    static std::vector<int> HandledStates();
+
+private:
+    using Handler = void (ProgrammerEngine::*)();
+    struct StateEntry {
+        int state;
+        Handler handler;
+    };
+    static const StateEntry kStates[];
+    static Handler FindHandler(int state);
+
+    void Dispatch();
+    void ReceivedDataError();
+    bool CancelHere();
+    // Sending, with the 16-bit substitutions.
+    void Send(const std::string& bytes);
+    void SendOn();    // VoltagesOn, or Echo 'V' on 16-bit cores
+    void SendCycle(); // CycleVoltages, or Echo 'V'
+    void SendOff();   // VoltagesOff, or Echo 'v'
+    void EndCommand(int state = 501); // CommandEnd and the state that waits for 'Q'
+    void Progress(int value);
+    void ProgressMax(int maximum);
+    void Timer(bool on);
+    void Fail() { Protocol.ReceiveError = true; }
+    void Finish(Outcome outcome) { LastOutcome = outcome; }
+    bool Wide() const;
+    bool ImageIncomplete() const;
+    int RomWord(int index) const;   // an entry, or the blank word past the list
+    int EepromByte(int index) const; // an entry, or 255 past the list
+    void Accept() { Protocol.RxText.clear(); }
+
+    // Board connection (board_link.cpp).
+    void Greeting();
+    void BoardSilent();
+    void State500();
+    void State501();
+    void State502();
+    void State503();
+    void State600();
+    void State601();
+
+    // Hand-shake (handshake.cpp).
+    void State10();
+    void State11();
+    void ModelMismatch(int model);
+    void State12();
+    void State13();
+    void State14();
+    void State15();
+    void ChipCheck();
+    void ReportChipInfo();
+
+    // Read and verify (read_verify.cpp).
+    void State50();
+    void State51();
+    void State52();
+    void State53();
+    void State60();
+    void State100();
+    void State101();
+    void State102();
+    void State103();
+    void State110();
+    bool IdMatches();
+    bool ConfigMatches();
+
+    // Blank check and erase (blank_erase.cpp).
+    void State200();
+    void State201();
+    void State202();
+    void State203();
+    void State204();
+    void State205();
+    void State206();
+    void State250();
+    void State251();
+    void State252();
+    void State253();
+    void State255();
+    std::string BlankReport();
+    void BlankInsideProgram(const std::string& report);
+    bool CalibrationAccepted();
+
+    // Program (program.cpp).
+    void State400();
+    void State401();
+    void State402();
+    void State403();
+    void State404();
+    void State405();
+    void State406();
+    void State407();
+    void State450();
+    void State451();
+    void State452();
+    void State453();
+    void State454();
+    void WriteFailure();
+
+    ProgrammerHost& host_;
+    const ChipRecord& chip_;
+    MemoryImage& image_;
+    int progressMax_ = 100;
+    int depth_ = 0;            // handlers of ours under way (a message box may be open)
+    bool heldBytes_ = false;   // bytes arrived while a handler of ours was under way
+    bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
+};

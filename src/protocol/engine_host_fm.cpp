@@ -1,0 +1,161 @@
+// The main window as the programmer engine's host: its port, its timer, its
+// widgets and the memory image.
+#include "app/proj_fm.h"
+#include "app/small_dialogs_fm.h"
+#include "fuses/fuse_edit_fm.h"
+#include "fuses/fuse_values.h"
+#include "fuses/osccal_fm.h"
+#include "link/programmer_style.h"
+#include "link/serial.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+
+void TProjFm::Send(const std::string& bytes) {
+    Serial1->WriteString(bytes);
+}
+
+void TProjFm::SetProgrammerReset(int level) {
+    if (Serial1->Active())
+        Serial1->SetSignal(1, level != 0);
+}
+
+void TProjFm::PurgeRx() {
+    Serial1->PurgeRx();
+}
+
+bool TProjFm::PortOpen() const {
+    return Serial1->Active();
+}
+
+int TProjFm::PortNumber() const {
+    return Serial1->Port();
+}
+
+void TProjFm::SetTimer(bool on) {
+    if (on)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TProjFm::Pause(int milliseconds) {
+    Env.sleep(milliseconds);
+}
+
+void TProjFm::SetStatus(const std::string& text) {
+    StatusLabel->setText(QString::fromStdString(text));
+    StatusLabel->repaint();
+}
+
+void TProjFm::SetProgress(int value, int maximum) {
+    // A range of 0..0 would turn the bar into a busy indicator.
+    const int top = std::max(maximum, 1);
+    ProgressBar1->setMaximum(top);
+    ProgressBar1->setValue(std::clamp(value, 0, top));
+    const long long percent = static_cast<long long>(std::clamp(value, 0, top)) * 100 / top;
+    FlyForm->ProgressBar->setValue(static_cast<int>(percent));
+}
+
+void TProjFm::RepaintWindow() {
+    repaint();
+}
+
+EraseChoice TProjFm::AskEraseChoice() {
+    EraseFm->EraseCheck->setChecked(true);
+    if (EraseFm->exec() != QDialog::Accepted)
+        return EraseChoice::Cancel;
+    return EraseFm->EraseChip->isChecked() ? EraseChoice::Erase : EraseChoice::Check;
+}
+
+void TProjFm::DisableUserButtons() {
+    ButtonPanel->setEnabled(false);
+    ChipSelect->setEnabled(false);
+    for (QMenu* m : {File1, Programmer1, Options1, Help1})
+        m->menuAction()->setEnabled(false);
+}
+
+void TProjFm::RestoreUserControls() {
+    ChipSelect->setEnabled(true);
+    ButtonPanel->setEnabled(true);
+    for (QMenu* m : {File1, Programmer1, Options1, Help1})
+        m->menuAction()->setEnabled(true);
+    ProgButt->setEnabled(true);
+    LoadButt->setEnabled(true);
+    OscCalFm->Panel1->setEnabled(true);
+    AutoProgram1->setChecked(false);
+    IgnoreBlankCheck1->setChecked(false);
+    ICSPMode1->setEnabled(StyleInfo(Engine->ProgrammerStyle).icspAvailable);
+    AutoLabel->clear();
+}
+
+void TProjFm::EnterAutoMode() {
+    AutoProgram1->setChecked(true);
+    AutoLabel->setText("Auto");
+    ICSPMode1->setEnabled(false);
+}
+
+bool TProjFm::IcspMode() const {
+    return ICSPMode1->isChecked();
+}
+
+bool TProjFm::AutoProgramOn() const {
+    return AutoProgram1->isChecked();
+}
+
+bool TProjFm::IgnoreBlankCheckOn() const {
+    return IgnoreBlankCheck1->isChecked();
+}
+
+void TProjFm::SelectStyle(int style) {
+    StyleItemClick(style);
+}
+
+bool TProjFm::ChipSelected() const {
+    return ChipSelect->currentIndex() >= 0;
+}
+
+std::string TProjFm::IDText() const {
+    return FuseEditFM->IDText();
+}
+
+void TProjFm::SetIDText(const std::string& text) {
+    FuseEditFM->SetIDText(text);
+}
+
+void TProjFm::ClearImage() {
+    ResetCodeMemory(false, false, false);
+}
+
+void TProjFm::SaveImage() {
+    SaveButtClick();
+}
+
+void TProjFm::ShowListing() {
+    CreateCodeData();
+    DisplayCodeLines();
+}
+
+void TProjFm::ShowFuses() {
+    FuseRows rows = FuseEditFM->ReadFuseRows();
+    UpdateFusesForCore(rows, Chip, Image.FuseValue);
+    FuseEditFM->ApplySelections(rows);
+}
+
+void TProjFm::ShowCalibration(const std::string& oscal, const std::string& bandGap) {
+    OscCalFm->OscEdit->setText(QString::fromStdString(oscal));
+    OscCalFm->BGedit->setText(QString::fromStdString(bandGap));
+}
+
+void TProjFm::RefreshCalibrationDialog() {
+    // The calibration dialog takes its values from the image each time it opens.
+}

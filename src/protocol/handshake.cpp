@@ -1,0 +1,140 @@
+// The opening of every operation: parameters, model, configuration read, and
+// the check that the chip in the socket is the chip selected.
+#include "image/hex_text.h"
+#include "link/programmer_style.h"
+#include "platform/dialogs.h"
+#include "protocol/command_set.h"
+#include "protocol/engine.h"
+#include "protocol/engine_messages.h"
+
+namespace {
+constexpr int kNoDeviceId = 0xFFFF;
+constexpr int kModelCount = 5;
+} // namespace
+
+void ProgrammerEngine::State10() {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != 2)
+        return; // "P" and "I" may come apart
+    if (!IsExactly(rx, "PI"))
+        return Fail();
+    Accept();
+    Send(Command(cmd::ReadModel));
+    Protocol.ProtocolState = 11;
+}
+
+void ProgrammerEngine::State11() {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != 1)
+        return;
+    if (IsExactly(rx, "X")) {
+        // Firmware without ReadModel: a bare CommandStart gets us back in step.
+        Accept();
+        Send(Command(cmd::CommandStart));
+        Protocol.ProtocolState = 12;
+        return;
+    }
+    const int model = static_cast<unsigned char>(rx[0]);
+    if (model >= kModelCount)
+        return Fail();
+    if (model != StyleInfo(ProgrammerStyle).style)
+        return ModelMismatch(model);
+    Accept();
+    Send(Command(cmd::VoltagesOn));
+    Protocol.ProtocolState = 13;
+}
+
+void ProgrammerEngine::ModelMismatch(int model) {
+    Accept();
+    host_.SetStatus(kErrorStatus);
+    Timer(false);
+    Finish(Outcome::Failed);
+    host_.dialogs().Error(std::string("You are trying to connect to [ ") +
+                          StyleInfo(ProgrammerStyle).messageName + " ]\r\rPlease select [ " +
+                          StyleInfo(model).messageName + " ] to match your programmer board.");
+    EndCommand();
+    Timer(true);
+}
+
+void ProgrammerEngine::State12() {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != 1)
+        return;
+    if (!IsExactly(rx, "P"))
+        return Fail();
+    Accept();
+    Send(Command(cmd::VoltagesOn));
+    Protocol.ProtocolState = 13;
+}
+
+void ProgrammerEngine::State13() {
+    if (!IsExactly(Protocol.RxText, "V"))
+        return Fail();
+    Accept();
+    Send(Command(cmd::ReadConfig));
+    Protocol.ProtocolState = 14;
+}
+
+void ProgrammerEngine::State14() {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != kConfigAnswerBytes)
+        return;
+    if (rx[0] != 'C')
+        return Fail();
+    Protocol.ConfigBytes = rx.substr(1);
+    Accept();
+    SendOff();
+    Protocol.ProtocolState = 15;
+}
+
+void ProgrammerEngine::State15() {
+    if (!IsExactly(Protocol.RxText, "v"))
+        return Fail();
+    ChipCheck();
+}
+
+void ProgrammerEngine::ChipCheck() {
+    Accept();
+    const int deviceId = ChipIdWord(Protocol.ConfigBytes) & 0x3FE0;
+    if (chip_.ChipID != kNoDeviceId && chip_.ChipID != deviceId) {
+        Timer(false);
+        host_.SetStatus("Confirming...");
+        if (host_.dialogs().QuestionYesNo("The programmer does not recognise the [" +
+                                          chip_.ChipName + "]\r\rContinue anyway?") !=
+            Dialogs::Answer::Yes) {
+            Finish(Outcome::Declined);
+            EndCommand();
+            Timer(true);
+            return;
+        }
+    }
+    Timer(true);
+    if (Protocol.StartState != -1) {
+        Protocol.ProtocolState = Protocol.StartState;
+        SendOn();
+        return;
+    }
+    Timer(false);
+    ReportChipInfo();
+    Timer(true);
+    EndCommand();
+}
+
+// Read Chip Info shows what the chip says of itself; the calibration read fills
+// the calibration dialog.
+void ProgrammerEngine::ReportChipInfo() {
+    const std::string& config = Protocol.ConfigBytes;
+    const int word = ChipIdWord(config);
+    Finish(Outcome::Done);
+    if (Protocol.ChipIDRequest) {
+        host_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
+                                    std::to_string(word & 0x1F) + "\r\rChip ID = " +
+                                    MyIntToHex(word & 0x3FE0, 4));
+        return;
+    }
+    const int word1 = ChipConfigWord(config, 1);
+    std::string bandGap;
+    bandGap += (word1 & 0x2000) ? '1' : '0';
+    bandGap += (word1 & 0x1000) ? '1' : '0';
+    host_.ShowCalibration(MyIntToHex(ConfigByte(config, 25), 2), bandGap);
+}

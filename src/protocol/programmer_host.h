@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+
+class Dialogs;
+
+// Which choice the erase dialog ended with.
+enum class EraseChoice { Cancel, Check, Erase };
+
+// Everything the engine needs from the program around it. The main window
+// implements it with its port, widgets and timer; the command-line program with
+// standard error; tests with the board simulator on a virtual clock.
+class ProgrammerHost {
+public:
+    virtual ~ProgrammerHost() = default;
+
+    // ---- The line to the board ----
+    virtual void Send(const std::string& bytes) = 0;
+    // DTR to `level`; nothing happens while the port is closed.
+    virtual void SetProgrammerReset(int level) = 0;
+    // Drops what the driver still holds for reading.
+    virtual void PurgeRx() = 0;
+    virtual bool PortOpen() const = 0;
+    virtual int PortNumber() const = 0;
+
+    // ---- Time ----
+    // The 100 ms tick that drives the engine's watchdog, on or off.
+    virtual void SetTimer(bool on) = 0;
+    // A short fixed pause (the reset pulse, the automatic loop's settling).
+    virtual void Pause(int milliseconds) = 0;
+
+    // ---- What the user sees and answers ----
+    // The status line, shown at once.
+    virtual void SetStatus(const std::string& text) = 0;
+    // Every progress bar of the program (main window and fly window).
+    virtual void SetProgress(int value, int maximum) = 0;
+    virtual void RepaintWindow() = 0;
+    virtual Dialogs& dialogs() = 0;
+    virtual EraseChoice AskEraseChoice() = 0;
+
+    // ---- Controls and options ----
+    virtual void DisableUserButtons() = 0;
+    // The controls of an idle program: commands enabled, Auto Program and Ignore
+    // Blank Check unchecked, ICSP Mode enabled where the style has it.
+    virtual void RestoreUserControls() = 0;
+    // Auto Program checked, its label shown, ICSP Mode locked.
+    virtual void EnterAutoMode() = 0;
+    virtual bool IcspMode() const = 0;
+    virtual bool AutoProgramOn() const = 0;
+    virtual bool IgnoreBlankCheckOn() const = 0;
+    // A board of another model greeted: switch to its style as the user would.
+    virtual void SelectStyle(int style) = 0;
+
+    // ---- Chip and memory image ----
+    virtual bool ChipSelected() const = 0;
+    // The ID digits, held by the fuse editor.
+    virtual std::string IDText() const = 0;
+    virtual void SetIDText(const std::string& text) = 0;
+    // Empties the image with its companions (fuse selections, ID, listing, caption).
+    virtual void ClearImage() = 0;
+    // The Save command, offered before a Read replaces changed data.
+    virtual void SaveImage() = 0;
+    // Loads the HEX file again when it changed on disk; false stops the Program.
+    virtual bool ReloadNewerFile() = 0;
+    // The image changed: rebuild and show the listing.
+    virtual void ShowListing() = 0;
+    // The configuration words changed: bring the fuse editor's options in line.
+    virtual void ShowFuses() = 0;
+    // The calibration dialog's fields from the image.
+    virtual void RefreshCalibrationDialog() = 0;
+    // The calibration dialog's fields from a chip just read.
+    virtual void ShowCalibration(const std::string& oscal, const std::string& bandGap) = 0;
+};

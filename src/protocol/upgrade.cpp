@@ -1,0 +1,24 @@
+#include "protocol/upgrade.h"
+
+#include "image/hex_text.h"
+
+namespace {
+constexpr int kBlankWord = 0x3FFF;
+constexpr std::size_t kMovedWord = 15;
+constexpr int kElmConfig = 0xF0A;
+constexpr int kOtherConfig = 0x32A;
+} // namespace
+
+void UnscrambleUpgradeImage(MemoryImage& image, std::string& idText, bool elm) {
+    std::vector<int>& rom = image.ROMData;
+    for (int& word : rom)
+        if (word != kBlankWord)
+            word ^= kUpgradeMask;
+    // A file too short to hold the sixteenth word keeps its words where they are.
+    if (rom.size() > kMovedWord) {
+        rom.erase(rom.begin() + static_cast<std::ptrdiff_t>(kMovedWord));
+        rom.push_back(VerifyHEX(idText));
+    }
+    image.FuseValue[1] = elm ? kElmConfig : kOtherConfig;
+    idText = "FFFF";
+}
