@@ -120,10 +120,26 @@ std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& 
         body += std::string("0") + c;
     AddRecord(lines, body);
     lines.push_back(":020000040030CA");
-    body = "08000000";
-    for (int i = 1; i <= 4; ++i)
+    // All seven configuration words: a file that kept four would lose the
+    // protection words 5 to 7 of a chip read back and saved.
+    body = "0E000000";
+    for (int i = 1; i <= 7; ++i)
         body += WordLowFirst(image.FuseValue[i]);
     AddRecord(lines, body);
+    // The data EEPROM where the loader finds it for these chips, a byte per
+    // file byte, so that a chip read and saved keeps its EEPROM too.
+    if (chip.CoreType == 2 && chip.EEPROMSize > 0 && !image.EEPROMData.empty()) {
+        lines.push_back(":0200000400F00A");
+        const std::size_t count =
+            std::min(image.EEPROMData.size(), static_cast<std::size_t>(chip.EEPROMSize));
+        for (std::size_t i = 0; i < count; i += 16) {
+            const std::size_t n = std::min<std::size_t>(16, count - i);
+            body = MyIntToHex(static_cast<int>(n), 2) + MyIntToHex(static_cast<int>(i), 4) + "00";
+            for (std::size_t k = i; k < i + n; ++k)
+                AppendByte(body, image.EEPROMData[k]);
+            AddRecord(lines, body);
+        }
+    }
     lines.push_back(kEndLine);
     return lines;
 }

@@ -46,8 +46,8 @@ void ProgrammerEngine::BlankButtClick() {
 // ---- Blank check ----
 
 void ProgrammerEngine::State200() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 201;
     Protocol.DataIndex = 0;
@@ -78,8 +78,8 @@ void ProgrammerEngine::State201() {
 }
 
 void ProgrammerEngine::State202() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 203;
     Send(Command(cmd::BlankCheckEEPROM));
@@ -97,8 +97,8 @@ void ProgrammerEngine::State203() {
 }
 
 void ProgrammerEngine::State204() {
-    if (!IsExactly(Protocol.RxText, "v"))
-        return Fail();
+    if (!Answered("v"))
+        return;
     const std::string& config = Protocol.ConfigBytes;
     if (chip_.WordMask != 0xFF) {
         for (int p = 3; p <= 10; ++p)
@@ -193,8 +193,8 @@ bool ProgrammerEngine::CalibrationAccepted() {
 }
 
 void ProgrammerEngine::State205() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
@@ -202,8 +202,8 @@ void ProgrammerEngine::State205() {
 }
 
 void ProgrammerEngine::State206() {
-    if (!IsExactly(Protocol.RxText, "Y"))
-        return Fail();
+    if (!Answered("Y"))
+        return;
     Accept();
     SendCycle();
     Protocol.ProtocolState = Protocol.AfterBlankState;
@@ -212,8 +212,8 @@ void ProgrammerEngine::State206() {
 // ---- Erase ----
 
 void ProgrammerEngine::State250() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
@@ -226,8 +226,8 @@ void ProgrammerEngine::State250() {
 }
 
 void ProgrammerEngine::State251() {
-    if (!IsExactly(Protocol.RxText, "Y"))
-        return Fail();
+    if (!Answered("Y"))
+        return;
     Accept();
     Send(Command(cmd::CycleVoltages));
     Protocol.ProtocolState = 252;
@@ -235,8 +235,8 @@ void ProgrammerEngine::State251() {
 
 // The chip's own calibration word, read before the erase, goes back in.
 void ProgrammerEngine::State252() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Send(WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]));
     Protocol.ProtocolState = 253;

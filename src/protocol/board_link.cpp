@@ -33,6 +33,7 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
     Protocol.ChipIDRequest = false;
     Protocol.VerifyInProgram = false;
     Protocol.BlankFlags = 0;
+    streamSkip_ = 0;
     if (readUnderway_) {
         // A Read that did not finish leaves no half image behind to be saved,
         // verified or programmed as if it were the chip.
@@ -169,8 +170,8 @@ void ProgrammerEngine::State501() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!IsExactly(rx, "Q"))
-        return Fail();
+    if (!Answered("Q"))
+        return;
     if (host_.AutoProgramOn()) {
         Accept();
         Send(StartedCommand(cmd::WaitChipRemoval));
@@ -181,10 +182,8 @@ void ProgrammerEngine::State501() {
 }
 
 void ProgrammerEngine::State502() {
-    if (IsStartOf(Protocol.RxText, "PA"))
+    if (!Answered("PA"))
         return;
-    if (!IsExactly(Protocol.RxText, "PA"))
-        return Fail();
     Accept();
     Protocol.ProtocolState = 503;
     // The user takes the chip out: no answer is due, so no watchdog.
@@ -193,8 +192,8 @@ void ProgrammerEngine::State502() {
 }
 
 void ProgrammerEngine::State503() {
-    if (!IsExactly(Protocol.RxText, "Y"))
-        return Fail();
+    if (!Answered("Y"))
+        return;
     Timer(false);
     Accept();
     host_.Pause(kSocketSettleMs);
@@ -204,10 +203,8 @@ void ProgrammerEngine::State503() {
 }
 
 void ProgrammerEngine::State600() {
-    if (IsStartOf(Protocol.RxText, "PA"))
+    if (!Answered("PA"))
         return;
-    if (!IsExactly(Protocol.RxText, "PA"))
-        return Fail();
     Accept();
     Protocol.ProtocolState = 601;
     Timer(false);
@@ -215,8 +212,8 @@ void ProgrammerEngine::State600() {
 }
 
 void ProgrammerEngine::State601() {
-    if (!IsExactly(Protocol.RxText, "Y"))
-        return Fail();
+    if (!Answered("Y"))
+        return;
     Accept();
     Timer(false);
     host_.Pause(kSocketSettleMs);

@@ -120,6 +120,13 @@ bool IsStartOf(const std::string& rx, std::string_view text) {
     return rx.size() < text.size() && text.substr(0, rx.size()) == rx;
 }
 
+bool BoardErrorPending(const std::string& rx) {
+    for (std::string_view error : {std::string_view("?E?P"), std::string_view("?F?N")})
+        if (rx.find(error) != std::string::npos || IsStartOf(rx, error))
+            return true;
+    return false;
+}
+
 std::size_t AfterBusyMarks(const std::string& rx) {
     std::size_t i = 0;
     while (i < rx.size() && rx[i] == '?') {

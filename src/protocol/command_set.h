@@ -88,12 +88,12 @@ int ChipIdWord(const std::string& configBytes);
 int ChipConfigWord(const std::string& configBytes, int k);
 
 // Answer rules. A state applies one of them to the whole received text.
-// Exact text: nothing but `text` has arrived.
-inline bool IsExactly(const std::string& rx, std::string_view text) {
-    return rx == text;
-}
 // A proper beginning of a multi-byte answer: the rest is still on its way.
 bool IsStartOf(const std::string& rx, std::string_view text);
+// The board's error strings ("?E?P": the serial EEPROM does not answer; "?F?N":
+// the firmware lacks the command) are no answers: text that holds one, or has
+// begun one, waits for the silence watch, which names it.
+bool BoardErrorPending(const std::string& rx);
 // Busy marks: the board answers '?' while it is still writing. A '?' that opens
 // one of its error strings ("?E?P", "?F?N") is no busy mark; such text waits for
 // the silence watch, which names the error. Returns the position of the first

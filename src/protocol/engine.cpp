@@ -16,30 +16,54 @@ constexpr int kOnlyInfo = -1; // StartState of Read Chip Info and the calibratio
 // Every state that does something with an answer. A state missing here only
 // collects bytes until the watchdog ends the wait.
 const ProgrammerEngine::StateEntry ProgrammerEngine::kStates[] = {
-    {0, &ProgrammerEngine::Greeting},    {10, &ProgrammerEngine::State10},
-    {11, &ProgrammerEngine::State11},    {12, &ProgrammerEngine::State12},
-    {13, &ProgrammerEngine::State13},    {14, &ProgrammerEngine::State14},
-    {15, &ProgrammerEngine::State15},    {50, &ProgrammerEngine::State50},
-    {51, &ProgrammerEngine::State51},    {52, &ProgrammerEngine::State52},
-    {53, &ProgrammerEngine::State53},    {60, &ProgrammerEngine::State60},
-    {100, &ProgrammerEngine::State100},  {101, &ProgrammerEngine::State101},
-    {102, &ProgrammerEngine::State102},  {103, &ProgrammerEngine::State103},
-    {110, &ProgrammerEngine::State110},  {200, &ProgrammerEngine::State200},
-    {201, &ProgrammerEngine::State201},  {202, &ProgrammerEngine::State202},
-    {203, &ProgrammerEngine::State203},  {204, &ProgrammerEngine::State204},
-    {205, &ProgrammerEngine::State205},  {206, &ProgrammerEngine::State206},
-    {250, &ProgrammerEngine::State250},  {251, &ProgrammerEngine::State251},
-    {252, &ProgrammerEngine::State252},  {253, &ProgrammerEngine::State253},
-    {255, &ProgrammerEngine::State255},  {400, &ProgrammerEngine::State400},
-    {401, &ProgrammerEngine::State401},  {402, &ProgrammerEngine::State402},
-    {403, &ProgrammerEngine::State403},  {404, &ProgrammerEngine::State404},
-    {405, &ProgrammerEngine::State405},  {406, &ProgrammerEngine::State406},
-    {407, &ProgrammerEngine::State407},  {450, &ProgrammerEngine::State450},
-    {451, &ProgrammerEngine::State451},  {452, &ProgrammerEngine::State452},
-    {453, &ProgrammerEngine::State453},  {454, &ProgrammerEngine::State454},
-    {500, &ProgrammerEngine::State500},  {501, &ProgrammerEngine::State501},
-    {502, &ProgrammerEngine::State502},  {503, &ProgrammerEngine::State503},
-    {600, &ProgrammerEngine::State600},  {601, &ProgrammerEngine::State601},
+    {0, &ProgrammerEngine::Greeting, Answers::Binary},
+    {10, &ProgrammerEngine::State10},
+    {11, &ProgrammerEngine::State11},
+    {12, &ProgrammerEngine::State12},
+    {13, &ProgrammerEngine::State13},
+    {14, &ProgrammerEngine::State14, Answers::Binary},
+    {15, &ProgrammerEngine::State15},
+    {50, &ProgrammerEngine::State50},
+    {51, &ProgrammerEngine::State51, Answers::Binary},
+    {52, &ProgrammerEngine::State52},
+    {53, &ProgrammerEngine::State53, Answers::Binary},
+    {60, &ProgrammerEngine::State60},
+    {100, &ProgrammerEngine::State100},
+    {101, &ProgrammerEngine::State101, Answers::Binary},
+    {102, &ProgrammerEngine::State102},
+    {103, &ProgrammerEngine::State103, Answers::Binary},
+    {110, &ProgrammerEngine::State110},
+    {200, &ProgrammerEngine::State200},
+    {201, &ProgrammerEngine::State201},
+    {202, &ProgrammerEngine::State202},
+    {203, &ProgrammerEngine::State203},
+    {204, &ProgrammerEngine::State204},
+    {205, &ProgrammerEngine::State205},
+    {206, &ProgrammerEngine::State206},
+    {250, &ProgrammerEngine::State250},
+    {251, &ProgrammerEngine::State251},
+    {252, &ProgrammerEngine::State252},
+    {253, &ProgrammerEngine::State253},
+    {255, &ProgrammerEngine::State255},
+    {400, &ProgrammerEngine::State400},
+    {401, &ProgrammerEngine::State401},
+    {402, &ProgrammerEngine::State402},
+    {403, &ProgrammerEngine::State403},
+    {404, &ProgrammerEngine::State404},
+    {405, &ProgrammerEngine::State405, Answers::Binary},
+    {406, &ProgrammerEngine::State406},
+    {407, &ProgrammerEngine::State407, Answers::Binary},
+    {450, &ProgrammerEngine::State450, Answers::Binary},
+    {451, &ProgrammerEngine::State451},
+    {452, &ProgrammerEngine::State452},
+    {453, &ProgrammerEngine::State453},
+    {454, &ProgrammerEngine::State454, Answers::Binary},
+    {500, &ProgrammerEngine::State500},
+    {501, &ProgrammerEngine::State501},
+    {502, &ProgrammerEngine::State502},
+    {503, &ProgrammerEngine::State503},
+    {600, &ProgrammerEngine::State600},
+    {601, &ProgrammerEngine::State601},
 };
 
 ProgrammerEngine::ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip,
@@ -53,10 +77,10 @@ std::vector<int> ProgrammerEngine::HandledStates() {
     return states;
 }
 
-ProgrammerEngine::Handler ProgrammerEngine::FindHandler(int state) {
+const ProgrammerEngine::StateEntry* ProgrammerEngine::FindState(int state) {
     for (const StateEntry& e : kStates)
         if (e.state == state)
-            return e.handler;
+            return &e;
     return nullptr;
 }
 
@@ -76,16 +100,33 @@ void ProgrammerEngine::Dispatch() {
     ++depth_;
     do {
         heldBytes_ = false;
+        if (streamSkip_ > 0) {
+            const std::size_t drop =
+                std::min(Protocol.RxText.size(), static_cast<std::size_t>(streamSkip_));
+            Protocol.RxText.erase(0, drop);
+            streamSkip_ -= static_cast<int>(drop);
+        }
         if (Protocol.RxText.empty())
             break;
-        const Handler handler = FindHandler(Protocol.ProtocolState);
-        if (handler == nullptr)
+        const StateEntry* entry = FindState(Protocol.ProtocolState);
+        if (entry == nullptr)
             break;
-        (this->*handler)();
+        if (entry->answers == Answers::Text && BoardErrorPending(Protocol.RxText))
+            break;
+        (this->*entry->handler)();
         if (Protocol.ReceiveError)
             ReceivedDataError();
     } while (heldBytes_);
     --depth_;
+}
+
+bool ProgrammerEngine::Answered(std::string_view text) {
+    const std::string& rx = Protocol.RxText;
+    if (rx == text)
+        return true;
+    if (!IsStartOf(rx, text))
+        Fail();
+    return false;
 }
 
 void ProgrammerEngine::OnTick() {
@@ -217,6 +258,18 @@ int ProgrammerEngine::EepromByte(int index) const {
     if (index >= 0 && static_cast<std::size_t>(index) < image_.EEPROMData.size())
         return image_.EEPROMData[static_cast<std::size_t>(index)];
     return 255;
+}
+
+void ProgrammerEngine::StartStream(char command, int bytes) {
+    const int blocks = (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) /
+                       static_cast<int>(kBlockBytes);
+    streamTotal_ = blocks * static_cast<int>(kBlockBytes);
+    Send(Command(command));
+}
+
+void ProgrammerEngine::SkipRestOfStream(std::size_t at, int taken) {
+    const int received = static_cast<int>(Protocol.RxText.size() - at);
+    streamSkip_ = std::max(streamTotal_ - taken - received, 0);
 }
 
 bool ProgrammerEngine::ImageIncomplete() const {

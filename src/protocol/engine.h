@@ -71,14 +71,22 @@ public:
 
 private:
     using Handler = void (ProgrammerEngine::*)();
+    // Binary states take data or status bytes; the others take characters,
+    // among which the board's error strings are no answers.
+    enum class Answers { Text, Binary };
     struct StateEntry {
         int state;
         Handler handler;
+        Answers answers = Answers::Text;
     };
     static const StateEntry kStates[];
-    static Handler FindHandler(int state);
+    static const StateEntry* FindState(int state);
 
     void Dispatch();
+    // Exact text: true when the received text is `text`. Otherwise the state
+    // waits (the rest of the answer, or an error string, is on its way) or the
+    // answer is wrong.
+    bool Answered(std::string_view text);
     void ReceivedDataError();
     bool CancelHere();
     // Sending, with the 16-bit substitutions.
@@ -97,6 +105,12 @@ private:
     int RomWord(int index) const;   // an entry, or the blank word past the list
     int EepromByte(int index) const; // an entry, or 255 past the list
     void Accept() { Protocol.RxText.clear(); }
+    // Sends ReadROM or ReadEEPROM and notes how many bytes the stream brings.
+    void StartStream(char command, int bytes);
+    // A comparison ended in the block at `at` of the received text, after
+    // `taken` bytes of the stream before that block: the rest of the stream is
+    // dropped as it comes.
+    void SkipRestOfStream(std::size_t at, int taken);
 
     // Board connection (board_link.cpp).
     void Greeting();
@@ -173,4 +187,8 @@ private:
     int depth_ = 0;            // handlers of ours under way (a message box may be open)
     bool heldBytes_ = false;   // bytes arrived while a handler of ours was under way
     bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
+    // A block stream runs to its end once started: its length, and the bytes
+    // to drop because a difference ended the comparison early.
+    int streamTotal_ = 0;
+    int streamSkip_ = 0;
 };

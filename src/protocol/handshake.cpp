@@ -16,8 +16,8 @@ void ProgrammerEngine::State10() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 2)
         return; // "P" and "I" may come apart
-    if (!IsExactly(rx, "PI"))
-        return Fail();
+    if (!Answered("PI"))
+        return;
     Accept();
     Send(Command(cmd::ReadModel));
     Protocol.ProtocolState = 11;
@@ -27,7 +27,7 @@ void ProgrammerEngine::State11() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (IsExactly(rx, "X")) {
+    if (rx == "X") {
         // Firmware without ReadModel: a bare CommandStart gets us back in step.
         Accept();
         Send(Command(cmd::CommandStart));
@@ -60,16 +60,16 @@ void ProgrammerEngine::State12() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!IsExactly(rx, "P"))
-        return Fail();
+    if (!Answered("P"))
+        return;
     Accept();
     Send(Command(cmd::VoltagesOn));
     Protocol.ProtocolState = 13;
 }
 
 void ProgrammerEngine::State13() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Send(Command(cmd::ReadConfig));
     Protocol.ProtocolState = 14;
@@ -88,8 +88,8 @@ void ProgrammerEngine::State14() {
 }
 
 void ProgrammerEngine::State15() {
-    if (!IsExactly(Protocol.RxText, "v"))
-        return Fail();
+    if (!Answered("v"))
+        return;
     ChipCheck();
 }
 

@@ -72,8 +72,8 @@ void ProgrammerEngine::State400() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!IsExactly(rx, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     const int length = Protocol.ROMProgLength;
     Send(ProgramROMBytes(length));
@@ -134,8 +134,8 @@ void ProgrammerEngine::State402() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!IsExactly(rx, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
     if (!UpgradeLoaded)
@@ -179,13 +179,13 @@ void ProgrammerEngine::State403() {
 }
 
 void ProgrammerEngine::State404() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 405;
     if (!UpgradeLoaded)
         host_.SetStatus("Verifying EEPROM...");
-    Send(Command(cmd::ReadEEPROM));
+    StartStream(cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.
@@ -201,6 +201,7 @@ void ProgrammerEngine::State405() {
             const int chipByte = static_cast<unsigned char>(rx[at + b]);
             const int good = EepromByte(Protocol.DataIndex);
             if (chipByte != good) {
+                SkipRestOfStream(at, Protocol.DataIndex - static_cast<int>(b));
                 EndCommand();
                 host_.SetStatus(kVerifyResult);
                 Timer(false);
@@ -234,8 +235,8 @@ void ProgrammerEngine::State405() {
 // ---- ID and configuration ----
 
 void ProgrammerEngine::State406() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Send(ProgramIDFusesBytes(host_.IDText(), image_.FuseValue));
     Accept();
     if (Wide()) {
@@ -288,24 +289,24 @@ void ProgrammerEngine::State450() {
 }
 
 void ProgrammerEngine::State451() {
-    if (!IsExactly(Protocol.RxText, "Y"))
-        return Fail();
+    if (!Answered("Y"))
+        return;
     Send(Command(cmd::VoltagesOff));
     Protocol.ProtocolState = 452;
     Accept();
 }
 
 void ProgrammerEngine::State452() {
-    if (!IsExactly(Protocol.RxText, "v"))
-        return Fail();
+    if (!Answered("v"))
+        return;
     Send(Command(cmd::VoltagesOn));
     Protocol.ProtocolState = 453;
     Accept();
 }
 
 void ProgrammerEngine::State453() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Send(Command(cmd::ReadConfig));
     Protocol.ProtocolState = 454;
     Accept();

@@ -63,8 +63,8 @@ void ProgrammerEngine::VerfButtClick() {
 // ---- Read ----
 
 void ProgrammerEngine::State50() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 51;
     host_.SetStatus("Reading ROM...");
@@ -102,8 +102,8 @@ void ProgrammerEngine::State51() {
 }
 
 void ProgrammerEngine::State52() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 53;
     host_.SetStatus("Reading EEPROM...");
@@ -169,12 +169,12 @@ void ProgrammerEngine::State60() {
 // ---- Verify ----
 
 void ProgrammerEngine::State100() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 101;
     host_.SetStatus("Verifying ROM...");
-    Send(Command(cmd::ReadROM));
+    StartStream(cmd::ReadROM, 2 * chip_.ROMSize);
 }
 
 void ProgrammerEngine::State101() {
@@ -189,6 +189,7 @@ void ProgrammerEngine::State101() {
             const int chipWord = WordAt(rx, at + 2 * w);
             const int good = RomWord(Protocol.DataIndex);
             if (chipWord != good) {
+                SkipRestOfStream(at, 2 * (Protocol.DataIndex - static_cast<int>(w)));
                 Send(Command(cmd::VoltagesOff));
                 host_.SetStatus(kVerifyResult);
                 Timer(false);
@@ -222,12 +223,12 @@ void ProgrammerEngine::State101() {
 }
 
 void ProgrammerEngine::State102() {
-    if (!IsExactly(Protocol.RxText, "V"))
-        return Fail();
+    if (!Answered("V"))
+        return;
     Accept();
     Protocol.ProtocolState = 103;
     host_.SetStatus("Verifying EEPROM...");
-    Send(Command(cmd::ReadEEPROM));
+    StartStream(cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 void ProgrammerEngine::State103() {
@@ -242,6 +243,7 @@ void ProgrammerEngine::State103() {
             const int chipByte = static_cast<unsigned char>(rx[at + b]);
             const int good = EepromByte(Protocol.DataIndex);
             if (chipByte != good) {
+                SkipRestOfStream(at, Protocol.DataIndex - static_cast<int>(b));
                 Send(Command(cmd::VoltagesOff));
                 host_.SetStatus(kVerifyResult);
                 Timer(false);
@@ -267,8 +269,8 @@ void ProgrammerEngine::State103() {
 }
 
 void ProgrammerEngine::State110() {
-    if (!IsExactly(Protocol.RxText, "v"))
-        return Fail();
+    if (!Answered("v"))
+        return;
     Accept();
     if (!Protocol.VerifyInProgram) {
         EndCommand();

@@ -45,11 +45,11 @@ Saved Expected(const ChipRecord& chip, const Saved& saved) {
     const int mask = chip.WordMask;
     if (mask != 0xFF)
         std::copy_n(saved.image.ROMData.begin(), chip.ROMSize, e.image.ROMData.begin());
-    if (chip.FlashChip && (mask == 0x3FFF || mask == 0xFF))
+    if (chip.FlashChip && (mask == 0x3FFF || mask == 0xFF || chip.CoreType == 2))
         std::copy_n(saved.image.EEPROMData.begin(), chip.EEPROMSize, e.image.EEPROMData.begin());
     if (mask == 0x3FFF || mask == 0xFFFF)
         e.id = saved.id;
-    const int fuses = mask == 0xFF ? 0 : (mask == 0xFFFF ? 4 : 1);
+    const int fuses = mask == 0xFF ? 0 : (mask == 0xFFFF ? 7 : 1);
     for (int i = 1; i <= fuses; ++i)
         e.image.FuseValue[i] = saved.image.FuseValue[i];
     return e;
@@ -63,7 +63,7 @@ std::vector<ChipRecord> EveryCoreClass() {
     big16.ROMSize = 0x8000;
     ChipRecord nonFlash14 = Chip14();
     nonFlash14.FlashChip = false;
-    return {Chip12(), Chip14(), big14, nonFlash14, Chip16(), big16, ChipSerialEEPROM()};
+    return {Chip12(), Chip14(), big14, nonFlash14, Chip16(), Chip16(2), big16, ChipSerialEEPROM()};
 }
 
 // Runs `command` and returns its standard output; nothing when it fails.
@@ -138,7 +138,7 @@ TEST(HexRoundTrip, AnIndependentReaderSeesTheSameImage) {
         GTEST_FAIL() << "python3-intelhex is missing (scripts/deps installs it)";
     TempFolder folder;
     std::mt19937 rng(4);
-    for (const ChipRecord& chip : {Chip12(), Chip14(), Chip16(), ChipSerialEEPROM()}) {
+    for (const ChipRecord& chip : {Chip12(), Chip14(), Chip16(2), ChipSerialEEPROM()}) {
         SCOPED_TRACE("mask " + std::to_string(chip.WordMask));
         Saved saved = RandomImage(chip, rng, false);
         const std::string path = folder.File("x.hex");
@@ -157,8 +157,10 @@ TEST(HexRoundTrip, AnIndependentReaderSeesTheSameImage) {
         const bool keepsEEPROM = mask == 0x3FFF || mask == 0xFF;
         for (int i = 0; keepsEEPROM && i < chip.EEPROMSize; ++i)
             ASSERT_EQ(WordAt(bytes, 0x4200 + 2L * i), saved.image.EEPROMData[i]);
+        for (int i = 0; mask == 0xFFFF && i < chip.EEPROMSize; ++i)
+            ASSERT_EQ(bytes.at(0xF00000 + i), saved.image.EEPROMData[i]);
         const long fuseBase = mask == 0xFFFF ? 0x300000 : (mask == 0xFFF ? 0x1FFE : 0x400E);
-        for (int i = 1; mask != 0xFF && i <= (mask == 0xFFFF ? 4 : 1); ++i)
+        for (int i = 1; mask != 0xFF && i <= (mask == 0xFFFF ? 7 : 1); ++i)
             EXPECT_EQ(WordAt(bytes, fuseBase + 2L * (i - 1)), saved.image.FuseValue[i]);
     }
 }

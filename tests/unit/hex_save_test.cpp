@@ -149,7 +149,7 @@ TEST(SaveINHX32File, PadsTheIdAndStartsWithASegmentLine) {
     EXPECT_EQ((*lines)[n - 5], ":020000040020DA");
     EXPECT_EQ((*lines)[n - 4], Record(0, "00", "0F0F0F0F0F0F0102"));
     EXPECT_EQ((*lines)[n - 3], ":020000040030CA");
-    EXPECT_EQ((*lines)[n - 2], Record(0, "00", "1122334455667788"));
+    EXPECT_EQ((*lines)[n - 2], Record(0, "00", "1122334455667788010002000300"));
     EXPECT_EQ(BodyOf((*lines)[1]), "10000000" + std::string(32, 'F'));
     // Only the 16-bit file starts with a segment line.
     std::string id14;

@@ -61,8 +61,10 @@ std::uint8_t Chip::Id(int index) const {
 }
 
 std::uint16_t Chip::Config(int index) const {
-    return InRange(index, config_words_.size()) ? config_words_[static_cast<std::size_t>(index)]
-                                                : 0xFFFF;
+    // Only 16-bit cores have more than one configuration word; the board reads
+    // the words a chip does not have as 0xFFFF.
+    const int words = config_.core == CoreClass::Core16 ? kConfigWords : 1;
+    return index >= 0 && index < words ? config_words_[static_cast<std::size_t>(index)] : 0xFFFF;
 }
 
 std::uint16_t Chip::CalibrationWord() const {

@@ -1,0 +1,267 @@
+// The board connection and the opening hand-shake, against the simulated board
+// or against answers typed in by hand.
+#include "engine/engine_rig.h"
+
+#include "protocol/command_set.h"
+#include "protocol/upgrade.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using boardsim::Model;
+using Texts = std::vector<std::string>;
+
+const std::string kNotResponding = "The board is not responding\rAbout to apply reset...";
+const std::string kReceivedError = "Received data error.\r\rAbout to apply reset...";
+
+void Tick(EngineRig& rig, int ticks) {
+    for (int i = 0; i < ticks; ++i)
+        rig.engine.OnTick();
+}
+
+TEST(BoardLink, TheGreetingOfTheSelectedModelConnects) {
+    EngineRig rig("16F628A", Model::Cedar);
+    rig.Connect();
+    EXPECT_EQ(rig.statuses.back(), "Cedar board connected");
+    EXPECT_FALSE(rig.engine.ResetPending);
+    EXPECT_TRUE(rig.Idle());
+    EXPECT_TRUE(rig.TakeTexts().empty());
+}
+
+TEST(BoardLink, AnotherModelIsMatchedAfterABox) {
+    EngineRig rig("16F628A", Model::Alder);
+    rig.engine.SetStyle(3);
+    rig.Connect();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Program mode = Cedar, connected board = Alder.\r\rWill "
+                                     "attempt to match the board"});
+    EXPECT_EQ(rig.stylesSelected, 1);
+    EXPECT_EQ(rig.statuses.back(), "Alder board connected");
+}
+
+TEST(BoardLink, GreetingsThatArriveTogetherCountAsTheLastOne) {
+    EngineRig rig("16F628A");
+    rig.portOpen = false; // the test types the answers itself
+    rig.engine.ResetProgrammer(true);
+    rig.engine.OnBytes("B\x01" "B");
+    rig.engine.OnBytes("\x01");
+    EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
+    rig.engine.OnBytes(std::string("B\x01" "B\x01", 4));
+    EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
+    EXPECT_TRUE(rig.Idle());
+    rig.engine.OnBytes("B\x09"); // an unknown model: quietly idle
+    EXPECT_TRUE(rig.TakeTexts().empty());
+}
+
+TEST(BoardLink, SilenceAfterAResetIsAResetFailureWithoutANewReset) {
+    EngineRig rig("16F628A");
+    rig.board.faults().greetingCode = -1;
+    rig.portOpen = false; // the board never hears the pulse
+    rig.engine.ResetProgrammer(true);
+    Tick(rig, 14);
+    EXPECT_TRUE(rig.TakeTexts().empty());
+    Tick(rig, 1);
+    EXPECT_EQ(rig.TakeTexts(),
+              Texts{"Reset failed. Please check...\r\rCommunications port, currently [ None ]\r"
+                    "Board connections and power\rMode =  [ Birch_A ], does your programmer "
+                    "board match this setting?"});
+    EXPECT_EQ(rig.statuses.back(), "Ready");
+    EXPECT_FALSE(rig.timer);
+}
+
+TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
+    struct Case {
+        std::string rx, status, text;
+    };
+    for (const Case& c :
+         {Case{"", "Comms Error...", kNotResponding},
+          Case{"?E?P", "I2C Error...", "I2C EEPROM is not responding.\rAbout to apply reset..."},
+          Case{"x?F?N", "Function Error...",
+               "Function not supported by this programmer firmware.\rAbout to apply reset..."}}) {
+        EngineRig rig("16F628A");
+    rig.portOpen = false; // the test types the answers itself
+        rig.engine.InitialiseProgrammerVariables(200);
+        rig.engine.Protocol.ProtocolState = 254; // a state without a handler only collects
+        rig.engine.OnBytes(c.rx);
+        Tick(rig, 15);
+        ASSERT_EQ(rig.TakeTexts(), Texts{c.text}) << c.rx;
+        EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), c.status),
+                  rig.statuses.end());
+        EXPECT_TRUE(rig.engine.ResetPending); // a new reset is under way
+        EXPECT_EQ(rig.statuses.back(), "Resetting Tessaro...");
+    }
+}
+
+TEST(Handshake, PAndIMayComeApartButNotWithMore) {
+    EngineRig rig("16F628A");
+    rig.portOpen = false; // the test types the answers itself
+    rig.engine.InitialiseProgrammerVariables(200);
+    rig.engine.OnBytes("P");
+    rig.engine.OnBytes("I");
+    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 11);
+    EXPECT_EQ(rig.sent.back(), cmd::ReadModel);
+
+    EngineRig early("16F628A");
+    early.portOpen = false; // the test types the answers itself
+    early.engine.InitialiseProgrammerVariables(200);
+    early.engine.OnBytes("PI\x01");
+    Tick(early, 14);
+    EXPECT_EQ(early.engine.Protocol.ProtocolState, 10); // three bytes: still waiting
+    Tick(early, 1);
+    EXPECT_EQ(early.TakeTexts(), Texts{kNotResponding});
+}
+
+TEST(Handshake, TwoAnswersInOneEventAreAReceivedDataError) {
+    EngineRig rig("16F628A");
+    rig.Connect();
+    rig.board.faults().doubleAtCommand = cmd::VoltagesOn;
+    rig.engine.ReadChipID1Click();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{kReceivedError});
+    EXPECT_EQ(rig.engine.LastOutcome, Outcome::BadAnswer);
+    EXPECT_EQ(rig.statuses.back(), "Birch_A board connected"); // reset again and greeted
+}
+
+TEST(Handshake, ABoardOfAnotherModelIsNamedAndTheOperationEnds) {
+    EngineRig rig("16F628A", Model::Elm);
+    rig.engine.SetStyle(4);
+    rig.Connect();
+    rig.board.faults().modelCode = 2;
+    rig.engine.ReadChipID1Click();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"You are trying to connect to [ Elm ]\r\rPlease select [ "
+                                     "Birch_B ] to match your programmer board."});
+    EXPECT_TRUE(rig.Idle());
+    EXPECT_EQ(rig.statuses.back(), "Ready");
+}
+
+TEST(Handshake, FirmwareWithoutReadModelGetsABareCommandStart) {
+    EngineRig rig("16F628A", Model::Birch_A, [](boardsim::ChipConfig& c) { c.idWord = 0x1068; });
+    rig.Connect();
+    rig.board.faults().modelCode = 'X';
+    rig.engine.ReadChipID1Click();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"[16F628A]   Version 8\r\rChip ID = 1060"});
+    EXPECT_NE(rig.sent.find(std::string(1, cmd::ReadModel) + "P"), std::string::npos);
+    EXPECT_TRUE(rig.Idle());
+}
+
+TEST(Handshake, AnotherChipInTheSocketIsQuestionedAndNoEndsIt) {
+    EngineRig rig("16F628A", Model::Birch_A, [](boardsim::ChipConfig& c) { c.idWord = 0x07A2; });
+    rig.Connect();
+    rig.BlankImage();
+    rig.engine.ProgButtClick();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"The programmer does not recognise the [16F628A]\r\rContinue "
+                                     "anyway?"});
+    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Declined);
+    EXPECT_TRUE(rig.Idle());
+    EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF); // nothing written
+}
+
+TEST(Handshake, AChipWithoutDeviceIdIsNeverQuestioned) {
+    EngineRig rig("24C16");
+    rig.Connect();
+    rig.BlankImage();
+    rig.engine.VerfButtClick();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+}
+
+TEST(Handshake, ReadChipInfoOnlyWhereTheChipHasAnId) {
+    EngineRig rig("12F508");
+    rig.portOpen = false; // the test types the answers itself
+    rig.engine.ReadChipID1Click();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Chip ID is not supported for this device."});
+    EXPECT_TRUE(rig.sent.empty());
+}
+
+TEST(Handshake, TheCalibrationReadFillsTheDialogFields) {
+    EngineRig rig("12F675", Model::Birch_A, [](boardsim::ChipConfig& c) {
+        c.fuseBlank[0] = 0x2FFF; // bandgap bits 1 0 as the chip holds them
+    });
+    rig.board.chip().SetRom(0x3FF, 0x3480);
+    rig.Connect();
+    rig.engine.ReadCalibrationAndBG();
+    rig.Run();
+    EXPECT_EQ(rig.oscal, "80");
+    EXPECT_EQ(rig.bandGap, "10");
+    EXPECT_TRUE(rig.TakeTexts().empty());
+    EXPECT_TRUE(rig.Idle());
+}
+
+TEST(Handshake, EveryFaultAtEveryStepEndsIdleWithAMessage) {
+    const char steps[] = {cmd::ReadModel, cmd::VoltagesOn, cmd::ReadConfig, cmd::VoltagesOff};
+    for (char step : steps) {
+        for (int fault = 0; fault < 3; ++fault) {
+            EngineRig rig("16F628A");
+            rig.Connect();
+            auto& f = rig.board.faults();
+            if (fault == 0)
+                f.silentAtCommand = static_cast<unsigned char>(step);
+            else if (fault == 1)
+                f.replaceAtCommand = static_cast<unsigned char>(step), f.replacement = "Z";
+            else
+                f.replaceAtCommand = static_cast<unsigned char>(step), f.replacement = "?F?N";
+            rig.engine.ReadChipID1Click();
+            rig.Run();
+            const Texts texts = rig.TakeTexts();
+            ASSERT_EQ(texts.size(), 1u) << int(step) << " fault " << fault;
+            SCOPED_TRACE(std::to_string(step) + " fault " + std::to_string(fault));
+            // ReadConfig's answer has a fixed length: a short wrong one is waited out.
+            const bool waits = fault == 0 || (fault == 1 && step == cmd::ReadConfig);
+            EXPECT_EQ(texts[0], waits        ? kNotResponding
+                                : fault == 1 ? kReceivedError
+                                             : "Function not supported by this programmer "
+                                               "firmware.\rAbout to apply reset...");
+            EXPECT_TRUE(rig.Idle());
+            EXPECT_TRUE(rig.controlsEnabled);
+            EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
+        }
+    }
+}
+
+// Bytes that arrive while the watchdog's box is open wait until it is closed,
+// and a tick inside it does nothing: no handler runs inside another.
+TEST(Handshake, NoHandlerRunsInsideTheWatchdogsBox) {
+    EngineRig rig("16F628A");
+    rig.portOpen = false; // the test types the answers itself
+    struct BoardSpeaksMeanwhile : ScriptedDialogs {
+        EngineRig* rig = nullptr;
+        bool ranInside = false;
+        void Error(const std::string& text) override {
+            ScriptedDialogs::Error(text);
+            const std::size_t before = rig->statuses.size();
+            rig->engine.OnBytes("B\x01");
+            rig->engine.OnTick();
+            ranInside = rig->statuses.size() != before;
+        }
+    } boxes;
+    boxes.rig = &rig;
+    rig.boxesOverride = &boxes;
+    rig.engine.InitialiseProgrammerVariables(200);
+    Tick(rig, 15);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_FALSE(boxes.ranInside);
+    EXPECT_EQ(rig.statuses.back(), "Resetting Tessaro..."); // the stale greeting was dropped
+}
+
+TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
+    MemoryImage image;
+    for (int i = 0; i < 20; ++i)
+        image.ROMData.push_back(i == 3 ? 0x3FFF : i);
+    std::string id = "1234";
+    UnscrambleUpgradeImage(image, id, false);
+    ASSERT_EQ(image.ROMData.size(), 20u);
+    EXPECT_EQ(image.ROMData[0], kUpgradeMask);     // 0 XOR the mask
+    EXPECT_EQ(image.ROMData[3], 0x3FFF);           // blank stays blank
+    EXPECT_EQ(image.ROMData[15], 16 ^ kUpgradeMask); // word 15 left
+    EXPECT_EQ(image.ROMData[19], 0x1234);          // the ID took the last place
+    EXPECT_EQ(image.FuseValue[1], 0x32A);
+    EXPECT_EQ(id, "FFFF");
+    std::string bad = "XYZ";
+    UnscrambleUpgradeImage(image, bad, true);
+    EXPECT_EQ(image.ROMData.back(), -1);
+    EXPECT_EQ(image.FuseValue[1], 0xF0A);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "boardsim.h"
+#include "platform/scripted_dialogs.h"
+#include "protocol/engine.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The engine on a host of its own, wired to a simulated board in the same
+// process on a virtual clock: no window, no thread, no real time.
+class EngineRig : public ProgrammerHost {
+public:
+    // The chip comes from the shipped chip file, for the program and the socket alike.
+    // `adjust` may change the socket's chip first (another revision, say).
+    explicit EngineRig(const std::string& chipName,
+                       boardsim::Model model = boardsim::Model::Birch_A,
+                       const std::function<void(boardsim::ChipConfig&)>& adjust = {});
+
+    // Serves the board's answers and the 100 ms ticks until nothing more can
+    // happen (timer off, nothing on the line) or `limitMs` of virtual time passed.
+    void Run(int limitMs = 120000);
+    // Resets the board and serves its greeting, as at start-up.
+    void Connect();
+    // The image as a HEX load leaves it: every entry blank, configuration words erased.
+    void BlankImage();
+    // Texts of every box shown since the last call, in order.
+    std::vector<std::string> TakeTexts();
+    bool Idle() const { return engine.Protocol.ProtocolState == 0 && !timer; }
+    std::int64_t NowMs() const { return link.Now() / 1000; }
+
+    // ---- ProgrammerHost ----
+    void Send(const std::string& bytes) override;
+    void SetProgrammerReset(int level) override;
+    void PurgeRx() override {}
+    bool PortOpen() const override { return portOpen; }
+    int PortNumber() const override { return 1; }
+    void SetTimer(bool on) override;
+    void Pause(int milliseconds) override;
+    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void SetProgress(int value, int maximum) override;
+    void RepaintWindow() override {}
+    Dialogs& dialogs() override { return boxesOverride ? *boxesOverride : boxes; }
+    EraseChoice AskEraseChoice() override { return eraseChoice; }
+    void DisableUserButtons() override { controlsEnabled = false; }
+    void RestoreUserControls() override;
+    void EnterAutoMode() override { autoProgram = true; }
+    bool IcspMode() const override { return icsp; }
+    bool AutoProgramOn() const override { return autoProgram; }
+    bool IgnoreBlankCheckOn() const override { return ignoreBlankCheck; }
+    void SelectStyle(int style) override;
+    bool ChipSelected() const override { return chipSelected; }
+    std::string IDText() const override { return id; }
+    void SetIDText(const std::string& text) override { id = text; }
+    void ClearImage() override;
+    void SaveImage() override { ++saves; }
+    bool ReloadNewerFile() override { return true; }
+    void ShowListing() override { ++listings; }
+    void ShowFuses() override { ++fuseShows; }
+    void RefreshCalibrationDialog() override {}
+    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
+
+    ChipRecord chip;
+    MemoryImage image;
+    std::string id;
+    boardsim::Board board;
+    boardsim::InProcessLink link;
+    ProgrammerEngine engine;
+    ScriptedDialogs boxes;
+    Dialogs* boxesOverride = nullptr; // boxes that do something while they are open
+
+    bool portOpen = true;
+    bool chipSelected = true;
+    bool timer = false;
+    bool controlsEnabled = true;
+    bool icsp = false;
+    bool autoProgram = false;
+    bool ignoreBlankCheck = false;
+    EraseChoice eraseChoice = EraseChoice::Check;
+    std::vector<std::string> statuses;
+    std::string sent; // every byte sent to the board
+    int progress = 0;
+    int progressMax = 0;
+    int progressPeak = 0;
+    int saves = 0;
+    int listings = 0;
+    int fuseShows = 0;
+    int stylesSelected = 0;
+    std::string oscal, bandGap;
+
+private:
+    std::int64_t nextTickUs_ = 0;
+    std::size_t textsTaken_ = 0;
+};
+
+// The chip record of a chip in the shipped chip file, as the selection makes it.
+ChipRecord ShippedChip(const std::string& name, int style = 1);

@@ -1,0 +1,111 @@
+// A board that misbehaves in the middle of an operation: each ends with its
+// message, an idle program and an image that says nothing false.
+#include "engine/engine_rig.h"
+
+#include "protocol/command_set.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Texts = std::vector<std::string>;
+
+const std::string kNotResponding = "The board is not responding\rAbout to apply reset...";
+const std::string kReceivedError = "Received data error.\r\rAbout to apply reset...";
+
+void FillImage(EngineRig& rig) {
+    rig.BlankImage();
+    for (int i = 0; i < 0x80; ++i)
+        rig.image.ROMData[static_cast<std::size_t>(i)] = 0x2800 + i;
+    rig.image.EEPROMData[3] = 0x42;
+}
+
+TEST(OperationFaults, AReadCutOffLeavesNoHalfImage) {
+    EngineRig rig("16F628A");
+    rig.Connect();
+    rig.board.faults().silentAfterBytes = 600; // part of the program memory stream
+    rig.engine.ReadButtClick();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{kNotResponding});
+    EXPECT_TRUE(rig.image.ROMData.empty());
+    EXPECT_FALSE(rig.image.DataChanged);
+    EXPECT_TRUE(rig.Idle());
+
+    rig.engine.ReadButtClick(); // the board is back after its reset
+    rig.engine.CanButtClick();
+    rig.Run();
+    EXPECT_TRUE(rig.TakeTexts().empty()); // Cancel says nothing, and keeps nothing
+    EXPECT_TRUE(rig.image.ROMData.empty());
+    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Cancelled);
+    EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
+}
+
+TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
+    struct Case {
+        const char* what;
+        std::function<void(boardsim::Faults&)> inject;
+        std::string text;
+    } cases[] = {
+        {"silence", [](auto& f) { f.silentAtCommand = cmd::ProgramEEPROM; }, kNotResponding},
+        {"noise", [](auto& f) { f.replaceAtCommand = cmd::ProgramIDFuses, f.replacement = "Z"; },
+         kReceivedError},
+        {"I2C", [](auto& f) { f.replaceAtCommand = cmd::ProgramEEPROM, f.replacement = "?E?P"; },
+         "I2C EEPROM is not responding.\rAbout to apply reset..."},
+        {"ID", [](auto& f) { f.idFusesFail = true; }, "ID FUSE programming error."},
+        {"EEPROM", [](auto& f) { f.stuckEeprom = {3, 0x02, 0}; },
+         "EEPROM error at 0x0003\r\rGood 0x42\rBad 0x40"},
+    };
+    for (const Case& c : cases) {
+        EngineRig rig("16F628A");
+        rig.Connect();
+        FillImage(rig);
+        const MemoryImage before = rig.image;
+        c.inject(rig.board.faults());
+        rig.engine.ProgButtClick();
+        rig.Run();
+        EXPECT_EQ(rig.TakeTexts(), Texts{c.text}) << c.what;
+        EXPECT_TRUE(rig.Idle()) << c.what;
+        EXPECT_TRUE(rig.controlsEnabled) << c.what;
+        EXPECT_EQ(rig.image.ROMData, before.ROMData) << c.what;
+        EXPECT_EQ(rig.image.EEPROMData, before.EEPROMData) << c.what;
+        EXPECT_EQ(rig.board.HostErrors(), 0) << c.what;
+    }
+}
+
+TEST(OperationFaults, BusyMarksBeforeTheStatusAreWaitedOut) {
+    EngineRig rig("16F628A");
+    rig.Connect();
+    FillImage(rig);
+    rig.board.faults().idFusesBusy = 3;
+    rig.engine.ProgButtClick();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
+    // The board asked for one word more than the count and got 0x0000.
+    EXPECT_EQ(rig.board.HostErrors(), 0);
+}
+
+TEST(OperationFaults, AnUnpluggedBoardIsAResetFailureAfterTheSilence) {
+    EngineRig rig("16F628A");
+    rig.Connect();
+    FillImage(rig);
+    rig.engine.VerfButtClick();
+    rig.portOpen = false; // the adapter is pulled: nothing reaches the board
+    rig.Run();
+    const Texts texts = rig.TakeTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], kNotResponding);
+    EXPECT_NE(texts[1].find("currently [ None ]"), std::string::npos);
+    EXPECT_TRUE(rig.Idle());
+}
+
+TEST(OperationFaults, AShortImageIsRefusedNotSentAsWhole) {
+    EngineRig rig("16F628A");
+    rig.image.ROMData.assign(0x100, 0); // fewer words than the chip has
+    rig.engine.ProgButtClick();
+    rig.engine.VerfButtClick();
+    const std::string refusal =
+        "The memory image does not hold the whole chip.\r\rLoad a file or read the chip again.";
+    EXPECT_EQ(rig.TakeTexts(), (Texts{refusal, refusal}));
+    EXPECT_TRUE(rig.sent.empty());
+}
+
+} // namespace
