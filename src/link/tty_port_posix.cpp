@@ -252,6 +252,20 @@ void TtyPort::Shutdown() {
 
 } // namespace
 
+// Every program word is one round trip with the board, so a USB adapter that
+// holds received bytes back for its latency timer (16 ms on common chips) would
+// make a large chip take minutes. Ask the driver to pass bytes on at once;
+// drivers without the setting (pseudo-terminals) just keep their pace.
+static void RequestLowLatency(int fd) {
+    serial_struct info{};
+    if (ioctl(fd, TIOCGSERIAL, &info) != 0)
+        return;
+    if ((info.flags & ASYNC_LOW_LATENCY) != 0)
+        return;
+    info.flags |= ASYNC_LOW_LATENCY;
+    ioctl(fd, TIOCSSERIAL, &info);
+}
+
 OpenResult OpenTtyPort(const std::string& path) {
     int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -266,6 +280,7 @@ OpenResult OpenTtyPort(const std::string& path) {
         close(fd);
         return {nullptr, error};
     }
+    RequestLowLatency(fd);
     auto port = std::make_shared<TtyPort>(fd);
     if (!port->Ready())
         return {nullptr, EMFILE};

@@ -42,7 +42,7 @@ void MainWindowHarness::CopyShippedChipFile() const {
 
 TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
     TProjFmEnv env;
-    env.dialogs = &dialogs;
+    env.dialogs = boxes != nullptr ? boxes : &dialogs;
     env.sleep = [this](int ms) { sleptMs += ms; };
     env.programDir = programDir;
     env.args = std::move(args);

@@ -29,6 +29,7 @@ public:
     std::filesystem::path dir;
     std::string programDir; // dir with a trailing '/'
     ScriptedDialogs dialogs;
+    Dialogs* boxes = nullptr; // dialogs to use instead of `dialogs` (set before Start)
     int sleptMs = 0;
     ScriptedSound* sound = nullptr; // owned by the window
     std::unique_ptr<TProjFm> window;

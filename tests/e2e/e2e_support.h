@@ -1,0 +1,72 @@
+#pragma once
+
+// The main window against the board simulator served as a network serial port
+// on loopback (COM1 names it through the program folder's ports/com1).
+#include "window/main_window_harness.h"
+
+#include "boardsim.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+
+// Serves the window's events until `done` or `seconds` pass.
+inline bool WaitFor(const std::function<bool()>& done, int seconds = 3) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < until) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (done())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return done();
+}
+
+inline bool WaitForStatus(TProjFm& w, const std::string& status, int seconds = 3) {
+    const bool seen =
+        WaitFor([&] { return w.StatusLabel->text().toStdString() == status; }, seconds);
+    if (!seen)
+        ADD_FAILURE() << "status line: " << w.StatusLabel->text().toStdString();
+    return seen;
+}
+
+// The chip of the shipped chip file in the socket, or the simulator's default chip.
+inline boardsim::Chip SocketChip(const std::string& name) {
+    if (name.empty())
+        return boardsim::Chip();
+    std::vector<std::string> lines;
+    boardsim::ReadTextLines(TESSARO_SOURCE_DIR "/data/chipinfo.cid", lines);
+    const boardsim::ChipInfoResult info = boardsim::FindChipInfo(lines, name);
+    EXPECT_TRUE(info.ok) << info.error;
+    return boardsim::Chip(info.config);
+}
+
+// A board of `model` with `chip` in its socket, on COM1 of the harness's folder.
+class BoardOnCom1 {
+public:
+    BoardOnCom1(MainWindowHarness& h, boardsim::Model model, const std::string& chip = {})
+        : board(model, SocketChip(chip)), server(board) {
+        std::string error;
+        EXPECT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
+        std::filesystem::create_directories(h.dir / "ports");
+        h.WriteFile("ports/com1", "rfc2217://127.0.0.1:" + std::to_string(server.Port()) + "\n");
+    }
+    ~BoardOnCom1() { server.Stop(); }
+    boardsim::Board board;
+    boardsim::Rfc2217Server server;
+};
+
+// pro.dat for port 1 and a style, no chip.
+inline std::string Settings(int style) {
+    return "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n" + std::to_string(style) + "\r\n";
+}
+
+} // namespace e2e

@@ -1,0 +1,68 @@
+// The program's window driving a simulated board over a network serial port:
+// the whole path of a user's click, from the button through the serial
+// component's thread and the engine to the board and back.
+#include "e2e_support.h"
+
+#include "fuses/fuse_edit_fm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+using namespace e2e;
+
+struct Session {
+    explicit Session(const char* name, const std::string& chip)
+        : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
+        h.WriteFile("pro.dat", Settings(1));
+        w = &h.Start();
+        EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
+        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelectChange();
+    }
+    // Runs a command and waits until it has shown a box and the program is idle.
+    std::string Run(const std::function<void()>& command) {
+        const std::size_t before = h.dialogs.shown.size();
+        command();
+        WaitFor([&] { return h.dialogs.shown.size() > before && !w->Timer1->isActive(); }, 10);
+        return h.dialogs.shown.size() > before ? h.dialogs.shown.back().text : std::string();
+    }
+    MainWindowHarness h;
+    BoardOnCom1 sim;
+    TProjFm* w = nullptr;
+};
+
+TEST(Operations, ReadChipInfoShowsTheChipInTheSocket) {
+    Session s("e2e-chipinfo", "16F628A");
+    EXPECT_EQ(s.Run([&] { s.w->ReadChipID1->trigger(); }),
+              "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_TRUE(s.w->ChipSelect->isEnabled());
+}
+
+TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
+    Session s("e2e-program", "16F628A");
+    TProjFm& w = *s.w;
+    w.ResetCodeMemory(false, false, true); // a blank image, as a HEX load starts
+    for (int i = 0; i < 40; ++i)
+        w.Image.ROMData[static_cast<std::size_t>(i)] = 0x3000 + i;
+    w.Image.EEPROMData[5] = 0x99;
+    w.Image.FuseValue[1] = 0x3F10;
+    w.FuseEditFM->SetIDText("C0DE");
+    EXPECT_EQ(s.Run([&] { w.ProgButt->click(); }), "Programming complete.");
+    s.sim.server.WithBoard([](boardsim::Board& b) {
+        EXPECT_EQ(b.chip().Rom(39), 0x3000 + 39);
+        EXPECT_EQ(b.chip().Eeprom(5), 0x99);
+        EXPECT_EQ(b.chip().Config(0), 0x3F10);
+    });
+    EXPECT_EQ(s.Run([&] { w.VerfButt->click(); }), "Data verified");
+    w.ReadButt->click();
+    EXPECT_TRUE(WaitFor([&] { return w.Image.DataChanged && !w.Timer1->isActive(); }, 10));
+    EXPECT_EQ(w.Image.ROMData.size(), 0x800u);
+    EXPECT_EQ(w.Image.ROMData[39], 0x3000 + 39);
+    EXPECT_EQ(w.FuseEditFM->IDText(), "C0DE");
+    EXPECT_FALSE(w.CodeLines.empty());
+    EXPECT_EQ(w.StatusLabel->text(), "Ready");
+}
+} // namespace

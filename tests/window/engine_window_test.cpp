@@ -1,0 +1,73 @@
+// The main window as the engine's host: the start-up that must not run again
+// inside its own boxes, and the controls at the end of every operation.
+#include "main_window_harness.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Message boxes that stay open for a while, as a user reads them: the window's
+// timer keeps firing inside them.
+struct ReadingDialogs : ScriptedDialogs {
+    void Information(const std::string& text) override {
+        ScriptedDialogs::Information(text);
+        Read();
+    }
+    void Error(const std::string& text) override {
+        ScriptedDialogs::Error(text);
+        Read();
+    }
+    void Read() {
+        if (shown.size() > 6)
+            return; // boxes without end: stop nesting so the test can fail
+        QEventLoop loop;
+        QTimer::singleShot(350, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+};
+
+void ServeEventsUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+TEST(EngineWindow, TheStartUpRunsOnceEvenWhileItsBoxesAreOpen) {
+    MainWindowHarness h("startup-once");
+    ReadingDialogs boxes;
+    h.boxes = &boxes;
+    h.WriteFile("chipinfo.cid", "CHIPNAME=X\r\nINCLUDE=maybe\r\n"); // a broken chip file
+    TProjFm& w = h.Start();                                         // and no port at all
+    ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 4000);
+    ServeEventsUntil([] { return false; }, 400); // nothing more comes
+    std::vector<std::string> kinds;
+    for (const auto& b : boxes.shown)
+        kinds.push_back(b.text.substr(0, 20));
+    EXPECT_EQ(kinds, (std::vector<std::string>{"There appears to be ", "Chip configuration f",
+                                               "Reset failed. Please"}));
+    EXPECT_FALSE(w.Timer1->isActive());
+}
+
+TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
+    MainWindowHarness h("icsp-end");
+    h.CopyShippedChipFile();
+    TProjFm& w = h.Start();
+    for (int style = 0; style <= 4; ++style) {
+        w.SetProgramVersion(style, false);
+        w.EnterAutoMode();
+        EXPECT_FALSE(w.ICSPMode1->isEnabled());
+        EXPECT_EQ(w.AutoLabel->text(), "Auto");
+        w.ResetSerial(false);
+        EXPECT_EQ(w.ICSPMode1->isEnabled(), style >= 1 && style <= 3) << style;
+        EXPECT_FALSE(w.AutoProgram1->isChecked());
+        EXPECT_TRUE(w.AutoLabel->text().isEmpty());
+    }
+}
+} // namespace
