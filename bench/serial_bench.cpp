@@ -3,6 +3,7 @@
 // end sends 1 byte, the handler answers 2, the far end receives them), through
 // a pseudo-terminal and through a network serial server on loopback.
 
+#include "bench_support.h"
 #include "link/loop_dispatcher.h"
 #include "link/rfc2217_codec.h"
 #include "link/serial.h"
@@ -28,50 +29,9 @@
 #include <vector>
 
 namespace {
+using namespace bench;
 
 using Clock = std::chrono::steady_clock;
-using namespace telnet;
-
-// The far end of the line: a pty master or a socket, with a Telnet reader
-// when it speaks for a network serial server.
-struct FarEnd {
-    int fd = -1;
-    bool telnet = false;
-    Reader reader;
-    std::string pending;
-    bool agreed = false;
-
-    void Send(uint8_t b) const { [[maybe_unused]] ssize_t n = write(fd, &b, 1); }
-    // Waits for count data bytes (and, on a network line, for the client to
-    // offer COM-PORT-OPTION); false after a second without them.
-    bool Receive(size_t count) {
-        while (pending.size() < count || (telnet && !agreed)) {
-            pollfd p{fd, POLLIN, 0};
-            if (poll(&p, 1, 1000) <= 0)
-                return false;
-            uint8_t buffer[4096];
-            ssize_t n = read(fd, buffer, sizeof buffer);
-            if (n <= 0)
-                return false;
-            if (!telnet) {
-                pending.append(reinterpret_cast<char*>(buffer), static_cast<size_t>(n));
-                continue;
-            }
-            Input in;
-            reader.Feed(buffer, static_cast<size_t>(n), in);
-            pending += in.data;
-            for (auto [verb, option] : in.negotiations) {
-                if (verb == WILL && option == OptComPort) {
-                    agreed = true;
-                    std::string reply = Negotiation(DO, OptComPort);
-                    [[maybe_unused]] ssize_t w = write(fd, reply.data(), reply.size());
-                }
-            }
-        }
-        pending.erase(0, count);
-        return true;
-    }
-};
 
 // The component on its own handler thread, served by a loop.
 class Rig {
@@ -117,21 +77,6 @@ private:
     std::promise<void> opened_;
     std::thread thread_;
 };
-
-std::string NewProgramDir() {
-    char pattern[] = "/tmp/tessaro-bench-XXXXXX";
-    std::string dir = std::string(mkdtemp(pattern)) + "/";
-    std::filesystem::create_directory(dir + "ports");
-    return dir;
-}
-
-void Report(benchmark::State& state, std::vector<double>& samples) {
-    std::sort(samples.begin(), samples.end());
-    if (samples.empty())
-        return;
-    state.counters["median_us"] = samples[samples.size() / 2];
-    state.counters["p99_us"] = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
-}
 
 void Measure(benchmark::State& state, FarEnd& far, Rig& rig, bool roundTrip) {
     std::vector<double> samples;

@@ -1,5 +1,6 @@
 #include "rfc2217_server.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -87,21 +89,24 @@ void Rfc2217Server::Wake() {
     }
 }
 
-int Rfc2217Server::TimeoutMs() {
+std::int64_t Rfc2217Server::TimeoutUs() {
     std::lock_guard<std::mutex> lock(mutex_);
     const std::int64_t next = board_.NextReadyTime();
     if (next < 0) {
         return -1;
     }
-    const std::int64_t wait = next - NowUs();
-    return wait <= 0 ? 0 : static_cast<int>((wait + 999) / 1000);
+    return std::max<std::int64_t>(next - NowUs(), 0);
 }
 
 void Rfc2217Server::Run() {
+    // Paced answers are due a fraction of a millisecond apart: wake on time.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     while (!stop_) {
         pollfd fds[3] = {{wakeRead_, POLLIN, 0}, {listenFd_, POLLIN, 0}, {clientFd_, POLLIN, 0}};
         const nfds_t count = clientFd_ >= 0 ? 3 : 2;
-        if (::poll(fds, count, TimeoutMs()) < 0 && errno != EINTR) {
+        const std::int64_t waitUs = TimeoutUs();
+        timespec wait{waitUs / 1'000'000, (waitUs % 1'000'000) * 1000};
+        if (::ppoll(fds, count, waitUs < 0 ? nullptr : &wait, nullptr) < 0 && errno != EINTR) {
             break;
         }
         if (fds[0].revents & POLLIN) {

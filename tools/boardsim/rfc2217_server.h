@@ -48,7 +48,7 @@ private:
     void SendAll(const std::string& bytes);
     void DropClient();
     void Wake();
-    int TimeoutMs();
+    std::int64_t TimeoutUs(); // until the next answer is due; -1 when none is queued
     std::int64_t NowUs() const;
 
     Board& board_;

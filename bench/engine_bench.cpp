@@ -1,0 +1,247 @@
+// The engine on the wire.
+// - Turnaround of one paced exchange: the board's 'Y' in, the next program word
+//   out, through the whole host path (event thread, hand-off, engine, write)
+//   over a network serial port on loopback.
+// - Program and verify of whole chips against the simulated board paced at
+//   19200 baud with no write time, as the ratio of the time taken to the wire
+//   time of every byte exchanged (1.00 is a host that never makes the line wait).
+
+#include "bench_support.h"
+
+#include "boardsim.h"
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
+#include "image/reset_code_memory.h"
+#include "link/loop_dispatcher.h"
+#include "link/serial.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
+#include "protocol/engine.h"
+
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <thread>
+
+namespace {
+using namespace bench;
+using Clock = std::chrono::steady_clock;
+
+// A host that only talks to the line: no window, no boxes to read.
+class LineHost : public ProgrammerHost {
+public:
+    explicit LineHost(TSerial& serial) : serial_(serial) {}
+    void Send(const std::string& bytes) override {
+        sent += static_cast<long>(bytes.size());
+        serial_.WriteString(bytes);
+    }
+    void SetProgrammerReset(int level) override { serial_.SetSignal(1, level != 0); }
+    void PurgeRx() override {}
+    bool PortOpen() const override { return serial_.Active(); }
+    int PortNumber() const override { return serial_.Port(); }
+    void SetTimer(bool) override {}
+    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void SetStatus(const std::string&) override {}
+    void SetProgress(int, int) override {}
+    void RepaintWindow() override {}
+    Dialogs& dialogs() override { return boxes; }
+    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
+    void DisableUserButtons() override {}
+    void RestoreUserControls() override {}
+    void EnterAutoMode() override {}
+    bool IcspMode() const override { return false; }
+    bool AutoProgramOn() const override { return false; }
+    bool IgnoreBlankCheckOn() const override { return false; }
+    void SelectStyle(int) override {}
+    bool ChipSelected() const override { return true; }
+    std::string IDText() const override { return id; }
+    void SetIDText(const std::string& text) override { id = text; }
+    void ClearImage() override {}
+    void SaveImage() override {}
+    bool ReloadNewerFile() override { return true; }
+    void ShowListing() override {}
+    void ShowFuses() override {}
+    void RefreshCalibrationDialog() override {}
+    void ShowCalibration(const std::string&, const std::string&) override {}
+
+    ScriptedDialogs boxes;
+    std::string id = "FFFF";
+    long sent = 0;
+    long received = 0;
+
+private:
+    TSerial& serial_;
+};
+
+// The serial component set up as the program sets it up, on COM1 of `dir`.
+void Configure(TSerial& serial, ProgrammerEngine& engine, LineHost& host) {
+    serial.SetBaudrate(19200);
+    serial.SetDataBits(d8bit);
+    serial.SetCheckParity(false);
+    serial.SetNotifyErrors(neNone);
+    serial.SetOnRxData([&](TSerial& s) {
+        std::string bytes;
+        uint8_t c = 0;
+        while (s.ReadChar(c) == 1)
+            bytes += static_cast<char>(c);
+        host.received += static_cast<long>(bytes.size());
+        engine.OnBytes(bytes);
+    });
+    serial.SetActive(true);
+}
+
+// ---- Turnaround of a paced exchange ----
+
+void BM_PacedWordTurnaround(benchmark::State& state) {
+    int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(server, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(server, 1);
+    socklen_t size = sizeof a;
+    getsockname(server, reinterpret_cast<sockaddr*>(&a), &size);
+    const std::string dir = NewProgramDir();
+    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << ntohs(a.sin_port) << "\n";
+
+    std::atomic<bool> stop = false;
+    std::promise<void> ready;
+    std::thread host([&] {
+        ChipRecord chip;
+        chip.ROMSize = 0x2000;
+        chip.WordMask = 0x3FFF;
+        MemoryImage image;
+        image.ROMData.assign(0x2001, 0x2A55);
+        ScriptedDialogs dialogs;
+        LoopDispatcher loop;
+        TSerial serial(&dialogs, &loop, dir);
+        LineHost lineHost(serial);
+        ProgrammerEngine engine(lineHost, chip, image);
+        Configure(serial, engine, lineHost);
+        // In the middle of a long program memory write: every 'Y' asks for a word.
+        engine.Protocol.ProtocolState = 401;
+        engine.Protocol.ROMProgLength = 0x2000;
+        ready.set_value();
+        loop.RunUntil([&] { return stop.load(); }, 1 << 30);
+    });
+    FarEnd far;
+    far.telnet = true;
+    far.fd = accept4(server, nullptr, nullptr, SOCK_CLOEXEC);
+    int one = 1;
+    setsockopt(far.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    far.Receive(0);
+    ready.get_future().wait();
+    std::vector<double> samples;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        far.Send('Y');
+        if (!far.Receive(2)) {
+            state.SkipWithError("no word came back");
+            break;
+        }
+        const double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+        samples.push_back(us);
+        state.SetIterationTime(us / 1e6);
+    }
+    Report(state, samples);
+    stop = true;
+    close(far.fd);
+    host.join();
+    close(server);
+    std::filesystem::remove_all(dir);
+}
+
+// ---- Whole chips at wire speed ----
+
+ChipRecord ShippedChip(const std::string& name) {
+    std::vector<std::string> lines =
+        SplitLines(ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid").value_or(""));
+    ChipFileLoadResult loaded = LoadChipFile(lines, 1);
+    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
+    ChipInfoResult info =
+        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
+    info.record.ChipName = name;
+    DeriveSelectionFields(info.record);
+    return info.record;
+}
+
+boardsim::Chip SocketChip(const std::string& name) {
+    std::vector<std::string> lines;
+    boardsim::ReadTextLines(TESSARO_SOURCE_DIR "/data/chipinfo.cid", lines);
+    return boardsim::Chip(boardsim::FindChipInfo(lines, name).config);
+}
+
+// Runs one operation to its end on this thread; its time in seconds, or -1.
+double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine, void (ProgrammerEngine::*op)()) {
+    const auto start = Clock::now();
+    (engine.*op)();
+    if (!loop.RunUntil([&] { return engine.Protocol.ProtocolState == 0; }, 600000) ||
+        engine.LastOutcome != Outcome::Done)
+        return -1;
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& name) {
+    constexpr int kBaud = 19200;
+    boardsim::Board board(boardsim::Model::Birch_A, SocketChip(name));
+    board.SetPacing({true, kBaud, 0, 0});
+    boardsim::Rfc2217Server server(board);
+    std::string error;
+    server.Start("127.0.0.1", 0, error);
+    const std::string dir = NewProgramDir();
+    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << server.Port() << "\n";
+
+    ChipRecord chip = ShippedChip(name);
+    MemoryImage image;
+    ResetImage(image, chip, false, false, true, dir);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(chip.ROMSize); ++i)
+        image.ROMData[i] = static_cast<int>(i * 7 + 1) & chip.WordMask & 0x7FFE;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(chip.EEPROMSize); ++i)
+        image.EEPROMData[i] = static_cast<int>(i & 0x7F);
+    ScriptedDialogs dialogs;
+    LoopDispatcher loop;
+    TSerial serial(&dialogs, &loop, dir);
+    LineHost host(serial);
+    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
+    ProgrammerEngine engine(host, chip, image);
+    Configure(serial, engine, host);
+    loop.RunFor(50); // the line settles
+
+    double seconds = 0, wire = 0;
+    for (auto _ : state) {
+        board.chip().Blank();
+        host.sent = host.received = 0;
+        const double program = RunOperation(loop, engine, &ProgrammerEngine::ProgButtClick);
+        const double verify = RunOperation(loop, engine, &ProgrammerEngine::VerfButtClick);
+        if (program < 0 || verify < 0) {
+            state.SkipWithError("the operation did not complete");
+            break;
+        }
+        seconds = program + verify;
+        wire = static_cast<double>(host.sent + host.received) * 10.0 / kBaud;
+        state.SetIterationTime(seconds);
+        state.counters["program_s"] = program;
+        // Automatic mode adds its two 200 ms socket pauses to each chip.
+        state.counters["chips_per_hour"] = 3600.0 / (program + 0.4);
+    }
+    state.counters["wire_s"] = wire;
+    state.counters["ratio"] = wire > 0 ? seconds / wire : 0;
+    serial.SetActive(false);
+    server.Stop();
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+
+BENCHMARK(BM_PacedWordTurnaround)->UseManualTime()->Iterations(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ProgramAndVerifyAtWireSpeed, 16F877A, std::string("16F877A"))
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_ProgramAndVerifyAtWireSpeed, 18F452, std::string("18F452"))
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
