@@ -292,7 +292,7 @@ ERASED_MEANING = {
     # 11xx: external RC, CLKO on RA6
     "OSC": "RC (erased)",
     # 111x: HS oscillator with the PLL
-    "FOSC": "HSPLL HS (erased)",
+    "FOSC": "HSPLL (erased)",
     # Fields whose all-ones meaning we do not state: named by their bits.
     "BBSIZ": "11 (erased)",
     "BORV": "11 (erased)",
