@@ -142,13 +142,8 @@ void Chip::Blank() {
 }
 
 void Chip::RestoreFactoryCalibration() {
-    constexpr std::uint16_t kBandGapBits = 0x3000;
     if (config_.hasCalWord && config_.factoryCalibration >= 0 && !rom_.empty()) {
         rom_.back() = static_cast<std::uint16_t>(config_.factoryCalibration) & WordMask();
-    }
-    if (config_.factoryBandGap >= 0) {
-        const auto bits = static_cast<std::uint16_t>(config_.factoryBandGap << 12) & kBandGapBits;
-        config_words_[0] = static_cast<std::uint16_t>((config_words_[0] & ~kBandGapBits) | bits);
     }
 }
 

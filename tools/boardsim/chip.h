@@ -31,8 +31,6 @@ struct ChipConfig {
     // What the factory put there (MOVLW or RETLW of the calibration value);
     // -1: the chip comes erased, as a hand-built test chip does.
     int factoryCalibration = -1;
-    // Factory bandgap calibration in configuration word 1 bits 13..12; -1: none.
-    int factoryBandGap = -1;
     // Electrically erasable; a chip that is not can only clear bits when written.
     bool flash = true;
 };
@@ -70,7 +68,8 @@ public:
     void Erase();
     // Every memory to its erased state, whatever the chip's technology.
     void Blank();
-    // The factory calibration word and bandgap bits, as a new chip holds them.
+    // The factory calibration word, as a new chip holds it. (Factory bandgap
+    // bits are part of the blank configuration word.)
     void RestoreFactoryCalibration();
 
 private:
