@@ -57,13 +57,47 @@ void BM_SplitAndLoadChipFile(benchmark::State& state) {
 }
 BENCHMARK(BM_SplitAndLoadChipFile)->Unit(benchmark::kMillisecond);
 
-std::vector<std::string> ShippedChipData() {
+std::string ShippedChipFile() {
     auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "data/chipinfo.cid";
     std::ifstream in(path, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    return LoadChipFile(SplitLines(bytes.str()), 1).ChipData;
+    return bytes.str();
 }
+
+std::vector<std::string> ShippedChipData() {
+    return LoadChipFile(SplitLines(ShippedChipFile()), 1).ChipData;
+}
+
+// Start-up with the shipped file: its bytes split into lines, checked,
+// filtered for the style (0 Alder drops the one-time parts) and listed.
+void BM_StartUpShippedChipFile(benchmark::State& state) {
+    const std::string bytes = ShippedChipFile();
+    std::size_t chips = 0;
+    for (auto _ : state) {
+        ChipFileLoadResult r = LoadChipFile(SplitLines(bytes), static_cast<int>(state.range(0)));
+        if (!r.Loaded())
+            state.SkipWithError(r.message.c_str());
+        chips = r.ChipNames.size();
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["chips"] = static_cast<double>(chips);
+}
+BENCHMARK(BM_StartUpShippedChipFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A chip switch reads the record found by walking ChipData from the top: the
+// last chip of the file is the longest walk.
+void BM_SelectLastShippedChip(benchmark::State& state) {
+    const std::vector<std::string> chipData = ShippedChipData();
+    const int last = static_cast<int>(ExtractChipNames(chipData).size()) - 1;
+    for (auto _ : state) {
+        ChipInfoResult r = ExtractChipInfo(chipData, last);
+        DeriveSelectionFields(r.record);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetLabel(ExtractChipNames(chipData).back());
+}
+BENCHMARK(BM_SelectLastShippedChip)->Unit(benchmark::kMicrosecond);
 
 // The shipped chip with the most fuse options.
 int LargestChip(const std::vector<std::string>& chipData) {

@@ -221,7 +221,7 @@ TEST(ChipSelect, ScreenshotsShowTheWholeWindow) {
         EXPECT_EQ(shot.size(), w.size());
         EXPECT_TRUE(shot.save(QString("%1/main_%2.png").arg(folder, chip)));
     }
-    for (const char* chip : {"16F877A", "18F452"}) {
+    for (const char* chip : {"16F877A", "18F452", "18F4550"}) {
         Choose(w, IndexOf(w, chip));
         w.FuseEditFM->show();
         const QPixmap shot = w.FuseEditFM->grab();

@@ -14,6 +14,8 @@ namespace {
 constexpr int kWriteLookahead = 1;
 // A socket that already is as the host wants answers after this settling time.
 constexpr std::int64_t kSocketSettleUs = 20'000;
+// The largest serial EEPROM, 24C512, in bytes.
+constexpr int kLargestSerialEeprom = 0x10000;
 
 std::uint16_t Word(std::uint8_t high, std::uint8_t low) {
     return static_cast<std::uint16_t>(high << 8 | low);
@@ -61,6 +63,11 @@ void Board::DoInitVariables() {
     const auto& a = args_;
     params_.romSize = Word(a[0], a[1]);
     params_.eepromSize = Word(a[2], a[3]);
+    if (params_.eepromSize == 0 && params_.romSize == 0) {
+        // 64 Kbytes do not fit the 16-bit size: a serial EEPROM, which always
+        // has data memory, sends 0 for them.
+        params_.eepromSize = kLargestSerialEeprom;
+    }
     params_.coreType = a[4];
     params_.calFlags = a[5];
     params_.programDelay = a[6];

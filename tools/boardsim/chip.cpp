@@ -45,6 +45,7 @@ Chip::Chip(ChipConfig config) : config_(std::move(config)) {
     rom_.resize(static_cast<std::size_t>(std::max(0, romWords)));
     eeprom_.resize(static_cast<std::size_t>(std::max(0, config_.eepromBytes)));
     Blank();
+    RestoreFactoryCalibration();
 }
 
 std::uint16_t Chip::Rom(int address) const {
@@ -137,6 +138,12 @@ void Chip::Blank() {
     id_.fill(kBlankByte);
     for (std::size_t k = 0; k < config_words_.size(); ++k) {
         config_words_[k] = config_.fuseBlank[k] & WordMask();
+    }
+}
+
+void Chip::RestoreFactoryCalibration() {
+    if (config_.hasCalWord && config_.factoryCalibration >= 0 && !rom_.empty()) {
+        rom_.back() = static_cast<std::uint16_t>(config_.factoryCalibration) & WordMask();
     }
 }
 

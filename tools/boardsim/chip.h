@@ -28,6 +28,9 @@ struct ChipConfig {
                                                       0xFFFF, 0xFFFF, 0xFFFF};
     // The last program word holds the oscillator calibration instruction.
     bool hasCalWord = false;
+    // What the factory put there (MOVLW or RETLW of the calibration value);
+    // -1: the chip comes erased, as a hand-built test chip does.
+    int factoryCalibration = -1;
     // Electrically erasable; a chip that is not can only clear bits when written.
     bool flash = true;
 };
@@ -65,6 +68,9 @@ public:
     void Erase();
     // Every memory to its erased state, whatever the chip's technology.
     void Blank();
+    // The factory calibration word, as a new chip holds it. (Factory bandgap
+    // bits are part of the blank configuration word.)
+    void RestoreFactoryCalibration();
 
 private:
     std::uint16_t Merge(std::uint16_t old, std::uint16_t value, std::uint16_t mask) const;

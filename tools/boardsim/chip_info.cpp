@@ -12,6 +12,11 @@ constexpr int kFuseDigits = 4;
 constexpr std::uint16_t kNoDeviceId = 0xFFFF;
 constexpr long kMaxRomWords = 0x8000;
 constexpr long kMaxEepromBytes = 0x10000;
+// A new chip's oscillator calibration value (the middle of its range) sits in
+// a MOVLW (12-bit) or RETLW (14-bit) instruction in the last program word.
+constexpr int kFactoryOscal = 0x80;
+constexpr int kMovlw = 0x0C00;
+constexpr int kRetlw = 0x3400;
 
 // Upper case, and only the printable characters 33..127 kept.
 std::string Normalise(const std::string& line) {
@@ -111,6 +116,10 @@ ChipInfoResult FromKeys(const std::map<std::string, std::string>& keys, const st
         return result;
     }
     config.hasCalWord = value("CALWORD") == "Y";
+    if (config.hasCalWord) {
+        config.factoryCalibration =
+            (config.core == CoreClass::Core12 ? kMovlw : kRetlw) | kFactoryOscal;
+    }
     config.flash = value("FLASHCHIP") != "N";
     config.idWord =
         chipId == kNoDeviceId ? WordMaskOf(config.core) : static_cast<std::uint16_t>(chipId);
