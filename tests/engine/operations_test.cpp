@@ -324,3 +324,36 @@ TEST(Operations, AutoModeRefusals) {
 }
 
 } // namespace
+
+namespace {
+bool Saw(const EngineRig& rig, const std::string& status) {
+    return std::find(rig.statuses.begin(), rig.statuses.end(), status) != rig.statuses.end();
+}
+
+TEST(Operations, AStepPastTheEndNeverRunsTheBarOver) {
+    EngineRig rig("16F84A");
+    rig.portOpen = false; // the test answers for the board
+    rig.engine.BlankButtClick();
+    rig.engine.Protocol.ProtocolState = 201;
+    for (const char* answer : {"B", "B", "B", "B", "BY"})
+        rig.engine.OnBytes(answer);
+    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 202);
+    EXPECT_EQ(rig.progressPeak, 0x400);
+    EXPECT_EQ(rig.progressMax, 0x400);
+}
+
+TEST(Operations, TheUpgradeImageIsProgrammedUnderItsOwnStatusAndThenDropped) {
+    EngineRig rig("16F628");
+    rig.Connect();
+    FillImage(rig, 0x10, 0);
+    rig.engine.UpgradeLoaded = true;
+    rig.engine.ProgButtClick();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
+    EXPECT_TRUE(Saw(rig, "Upgrading..."));
+    EXPECT_FALSE(Saw(rig, "Programming ROM..."));
+    EXPECT_FALSE(rig.engine.UpgradeLoaded);
+    EXPECT_TRUE(rig.image.ROMData.empty());
+    EXPECT_EQ(rig.board.chip().Rom(5), (5 * 0x135 + 7) & 0x3FFF);
+}
+} // namespace
