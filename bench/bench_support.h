@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <poll.h>
 #include <string>
 #include <unistd.h>
@@ -63,6 +66,22 @@ inline std::string NewProgramDir() {
     char pattern[] = "/tmp/tessaro-bench-XXXXXX";
     std::string dir = std::string(mkdtemp(pattern)) + "/";
     std::filesystem::create_directory(dir + "ports");
+    return dir;
+}
+
+// A program folder whose COM1 is a network serial port on a loopback socket
+// that listens in `server` (the far end accepts on it).
+inline std::string NetworkProgramDir(int& server) {
+    server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(server, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(server, 1);
+    socklen_t size = sizeof a;
+    getsockname(server, reinterpret_cast<sockaddr*>(&a), &size);
+    const std::string dir = NewProgramDir();
+    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << ntohs(a.sin_port) << "\n";
     return dir;
 }
 

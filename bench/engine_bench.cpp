@@ -96,16 +96,8 @@ void Configure(TSerial& serial, ProgrammerEngine& engine, LineHost& host) {
 // ---- Turnaround of a paced exchange ----
 
 void BM_PacedWordTurnaround(benchmark::State& state) {
-    int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(server, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    listen(server, 1);
-    socklen_t size = sizeof a;
-    getsockname(server, reinterpret_cast<sockaddr*>(&a), &size);
-    const std::string dir = NewProgramDir();
-    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << ntohs(a.sin_port) << "\n";
+    int server = -1;
+    const std::string dir = NetworkProgramDir(server);
 
     std::atomic<bool> stop = false;
     std::promise<void> ready;

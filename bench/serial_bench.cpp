@@ -121,16 +121,8 @@ void ThroughPty(benchmark::State& state, bool roundTrip) {
 }
 
 void ThroughNetwork(benchmark::State& state, bool roundTrip) {
-    int server = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(server, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    listen(server, 1);
-    socklen_t size = sizeof a;
-    getsockname(server, reinterpret_cast<sockaddr*>(&a), &size);
-    std::string dir = NewProgramDir();
-    std::ofstream(dir + "ports/com1") << "rfc2217://127.0.0.1:" << ntohs(a.sin_port) << "\n";
+    int server = -1;
+    const std::string dir = NetworkProgramDir(server);
     FarEnd far;
     far.telnet = true;
     {

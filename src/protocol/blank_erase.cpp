@@ -46,9 +46,8 @@ void ProgrammerEngine::BlankButtClick() {
 // ---- Blank check ----
 
 void ProgrammerEngine::State200() {
-    if (!Answered("V"))
+    if (!Step("V"))
         return;
-    Accept();
     Protocol.ProtocolState = 201;
     Protocol.DataIndex = 0;
     host_.SetStatus("Erase Check...");
@@ -78,11 +77,7 @@ void ProgrammerEngine::State201() {
 }
 
 void ProgrammerEngine::State202() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 203;
-    Send(Command(cmd::BlankCheckEEPROM));
+    Reply("V", Command(cmd::BlankCheckEEPROM), 203);
 }
 
 void ProgrammerEngine::State203() {
@@ -193,28 +188,22 @@ bool ProgrammerEngine::CalibrationAccepted() {
 }
 
 void ProgrammerEngine::State205() {
-    if (!Answered("V"))
+    if (!Step("V"))
         return;
-    Accept();
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
     Protocol.ProtocolState = 206;
 }
 
 void ProgrammerEngine::State206() {
-    if (!Answered("Y"))
-        return;
-    Accept();
-    SendCycle();
-    Protocol.ProtocolState = Protocol.AfterBlankState;
+    Reply("Y", CycleVoltagesFor(chip_.CoreType), Protocol.AfterBlankState);
 }
 
 // ---- Erase ----
 
 void ProgrammerEngine::State250() {
-    if (!Answered("V"))
+    if (!Step("V"))
         return;
-    Accept();
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
@@ -226,20 +215,12 @@ void ProgrammerEngine::State250() {
 }
 
 void ProgrammerEngine::State251() {
-    if (!Answered("Y"))
-        return;
-    Accept();
-    Send(Command(cmd::CycleVoltages));
-    Protocol.ProtocolState = 252;
+    Reply("Y", Command(cmd::CycleVoltages), 252);
 }
 
 // The chip's own calibration word, read before the erase, goes back in.
 void ProgrammerEngine::State252() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Send(WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]));
-    Protocol.ProtocolState = 253;
+    Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]), 253);
 }
 
 void ProgrammerEngine::State253() {

@@ -182,9 +182,8 @@ void ProgrammerEngine::State501() {
 }
 
 void ProgrammerEngine::State502() {
-    if (!Answered("PA"))
+    if (!Step("PA"))
         return;
-    Accept();
     Protocol.ProtocolState = 503;
     // The user takes the chip out: no answer is due, so no watchdog.
     Timer(false);
@@ -192,10 +191,9 @@ void ProgrammerEngine::State502() {
 }
 
 void ProgrammerEngine::State503() {
-    if (!Answered("Y"))
+    if (!Step("Y"))
         return;
     Timer(false);
-    Accept();
     host_.Pause(kSocketSettleMs);
     Send(StartedCommand(cmd::WaitChipInsertion));
     Timer(true);
@@ -203,18 +201,16 @@ void ProgrammerEngine::State503() {
 }
 
 void ProgrammerEngine::State600() {
-    if (!Answered("PA"))
+    if (!Step("PA"))
         return;
-    Accept();
     Protocol.ProtocolState = 601;
     Timer(false);
     host_.SetStatus("Waiting for chip insertion...");
 }
 
 void ProgrammerEngine::State601() {
-    if (!Answered("Y"))
+    if (!Step("Y"))
         return;
-    Accept();
     Timer(false);
     host_.Pause(kSocketSettleMs);
     ProgButtClick();

@@ -260,18 +260,6 @@ int ProgrammerEngine::EepromByte(int index) const {
     return 255;
 }
 
-void ProgrammerEngine::StartStream(char command, int bytes) {
-    const int blocks = (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) /
-                       static_cast<int>(kBlockBytes);
-    streamTotal_ = blocks * static_cast<int>(kBlockBytes);
-    Send(Command(command));
-}
-
-void ProgrammerEngine::SkipRestOfStream(std::size_t at, int taken) {
-    const int received = static_cast<int>(Protocol.RxText.size() - at);
-    streamSkip_ = std::max(streamTotal_ - taken - received, 0);
-}
-
 bool ProgrammerEngine::ImageIncomplete() const {
     const auto rom = static_cast<std::size_t>(std::max(chip_.ROMSize, 0));
     const auto eeprom = static_cast<std::size_t>(std::max(chip_.EEPROMSize, 0));

@@ -105,12 +105,33 @@ private:
     int RomWord(int index) const;   // an entry, or the blank word past the list
     int EepromByte(int index) const; // an entry, or 255 past the list
     void Accept() { Protocol.RxText.clear(); }
-    // Sends ReadROM or ReadEEPROM and notes how many bytes the stream brings.
-    void StartStream(char command, int bytes);
-    // A comparison ended in the block at `at` of the received text, after
-    // `taken` bytes of the stream before that block: the rest of the stream is
-    // dropped as it comes.
-    void SkipRestOfStream(std::size_t at, int taken);
+    // Exact text, accepted: the received text is cleared for the next answer.
+    bool Step(std::string_view answer) {
+        if (!Answered(answer))
+            return false;
+        Accept();
+        return true;
+    }
+    // The common state: on `answer`, send `command` and wait in `next`.
+    void Reply(std::string_view answer, const std::string& command, int next) {
+        if (!Step(answer))
+            return;
+        Send(command);
+        Protocol.ProtocolState = next;
+    }
+
+    // Block streams (blocks.cpp).
+    // Goes to `next` (showing `status` unless null) and asks for a stream of
+    // `bytes` (ReadROM or ReadEEPROM).
+    void OpenStream(int next, const char* status, char command, int bytes);
+    // Whole blocks are waiting and the user has not cancelled.
+    bool BlocksArrived();
+    // Appends the whole blocks to the program memory or EEPROM list.
+    void ReadBlocks(bool words);
+    // Compares the whole blocks with the image; at a difference the board is
+    // sent `stop`, the engine goes to `after`, the difference is shown: false.
+    bool CompareBlocks(bool words, const std::string& stop, int after);
+    void ReportDifference(bool words, int good, int bad, const std::string& stop, int after);
 
     // Board connection (board_link.cpp).
     void Greeting();
@@ -145,7 +166,7 @@ private:
     void State103();
     void State110();
     bool IdMatches();
-    bool ConfigMatches();
+    bool ConfigMatches(const std::string& config);
 
     // Blank check and erase (blank_erase.cpp).
     void State200();

@@ -8,8 +8,6 @@ inline constexpr const char* kVerifyResult = "Verify result...";
 inline constexpr const char* kNothingToProgram = "Nothing to program";
 inline constexpr const char* kGood = "\r\rGood 0x";
 inline constexpr const char* kBad = "\rBad 0x";
-inline constexpr const char* kFuseError = "Fuse error 0x";
-inline constexpr const char* kEepromErrorAt = "EEPROM error at 0x";
 inline constexpr const char* kAboutToReset = "\rAbout to apply reset...";
 // Program and Verify refuse an image shorter than the chip (a Read that was cut
 // off leaves none, but a short image must never be sent or compared as whole).

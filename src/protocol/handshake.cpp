@@ -16,11 +16,7 @@ void ProgrammerEngine::State10() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 2)
         return; // "P" and "I" may come apart
-    if (!Answered("PI"))
-        return;
-    Accept();
-    Send(Command(cmd::ReadModel));
-    Protocol.ProtocolState = 11;
+    Reply("PI", Command(cmd::ReadModel), 11);
 }
 
 void ProgrammerEngine::State11() {
@@ -60,19 +56,11 @@ void ProgrammerEngine::State12() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!Answered("P"))
-        return;
-    Accept();
-    Send(Command(cmd::VoltagesOn));
-    Protocol.ProtocolState = 13;
+    Reply("P", Command(cmd::VoltagesOn), 13);
 }
 
 void ProgrammerEngine::State13() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Send(Command(cmd::ReadConfig));
-    Protocol.ProtocolState = 14;
+    Reply("V", Command(cmd::ReadConfig), 14);
 }
 
 void ProgrammerEngine::State14() {

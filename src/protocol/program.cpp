@@ -10,11 +10,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr const char* kFuseAddress[] = {"300000", "300002", "300004", "300006",
-                                        "300008", "30000A", "30000C"};
-} // namespace
-
 void ProgrammerEngine::SetProgrammingDataSize() {
     Protocol.ROMProgLength = 0;
     if (chip_.ROMSize != 0) {
@@ -72,9 +67,8 @@ void ProgrammerEngine::State400() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!Answered("V"))
+    if (!Step("V"))
         return;
-    Accept();
     const int length = Protocol.ROMProgLength;
     Send(ProgramROMBytes(length));
     Progress(0);
@@ -134,9 +128,8 @@ void ProgrammerEngine::State402() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    if (!Answered("V"))
+    if (!Step("V"))
         return;
-    Accept();
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
     if (!UpgradeLoaded)
         host_.SetStatus("Programming EEPROM...");
@@ -179,45 +172,15 @@ void ProgrammerEngine::State403() {
 }
 
 void ProgrammerEngine::State404() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 405;
-    if (!UpgradeLoaded)
-        host_.SetStatus("Verifying EEPROM...");
-    StartStream(cmd::ReadEEPROM, chip_.EEPROMSize);
+    if (Step("V"))
+        OpenStream(405, UpgradeLoaded ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
+                   chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.
 void ProgrammerEngine::State405() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() < kBlockBytes)
+    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::CommandEnd), 501))
         return;
-    if (CancelHere())
-        return;
-    std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
-        for (std::size_t b = 0; b < kBlockBytes && Protocol.DataIndex < chip_.EEPROMSize; ++b) {
-            const int chipByte = static_cast<unsigned char>(rx[at + b]);
-            const int good = EepromByte(Protocol.DataIndex);
-            if (chipByte != good) {
-                SkipRestOfStream(at, Protocol.DataIndex - static_cast<int>(b));
-                EndCommand();
-                host_.SetStatus(kVerifyResult);
-                Timer(false);
-                Progress(0);
-                Finish(Outcome::Difference);
-                Accept();
-                host_.dialogs().Error(kEepromErrorAt + MyIntToHex(Protocol.DataIndex, 4) + kGood +
-                                      MyIntToHex(good, 2) + kBad + MyIntToHex(chipByte, 2));
-                Timer(true);
-                return;
-            }
-            ++Protocol.DataIndex;
-        }
-    }
-    rx.erase(0, at);
-    Progress(Protocol.DataIndex);
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
     Accept();
@@ -288,28 +251,17 @@ void ProgrammerEngine::State450() {
     Protocol.ProtocolState = 100;
 }
 
+// ProgramFuses is done; the supply is cycled for the read-back.
 void ProgrammerEngine::State451() {
-    if (!Answered("Y"))
-        return;
-    Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = 452;
-    Accept();
+    Reply("Y", Command(cmd::VoltagesOff), 452);
 }
 
 void ProgrammerEngine::State452() {
-    if (!Answered("v"))
-        return;
-    Send(Command(cmd::VoltagesOn));
-    Protocol.ProtocolState = 453;
-    Accept();
+    Reply("v", Command(cmd::VoltagesOn), 453);
 }
 
 void ProgrammerEngine::State453() {
-    if (!Answered("V"))
-        return;
-    Send(Command(cmd::ReadConfig));
-    Protocol.ProtocolState = 454;
-    Accept();
+    Reply("V", Command(cmd::ReadConfig), 454);
 }
 
 // The configuration words read back after ProgramFuses.
@@ -325,16 +277,9 @@ void ProgrammerEngine::State454() {
     Protocol.ProtocolState = 500;
     Progress(0);
     // The answer stays in the received text; state 500 takes whatever follows.
-    for (int k = 1; k <= 7; ++k) {
-        const int good = image_.FuseValue[static_cast<std::size_t>(k)];
-        const int bad = ChipConfigWord(config, k);
-        if (good != bad) {
-            Finish(Outcome::Difference);
-            host_.dialogs().Error(kFuseError + std::string(kFuseAddress[k - 1]) + kGood +
-                                  MyIntToHex(good, 4) + kBad + MyIntToHex(bad, 4));
-            Timer(true);
-            return;
-        }
+    if (!ConfigMatches(config)) {
+        Timer(true);
+        return;
     }
     Finish(Outcome::Done);
     if (!host_.AutoProgramOn())

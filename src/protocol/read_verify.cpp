@@ -8,14 +8,9 @@
 #include "protocol/engine_messages.h"
 
 namespace {
-constexpr std::size_t kWordsPerBlock = kBlockBytes / 2;
 constexpr const char* kConfigAddress1214[] = {"FFF", "2007"};
 constexpr const char* kConfigAddress16[] = {"300000", "300002", "300004", "300006",
                                             "300008", "30000A", "30000C"};
-
-int WordAt(const std::string& rx, std::size_t at) {
-    return static_cast<unsigned char>(rx[at]) * 256 + static_cast<unsigned char>(rx[at + 1]);
-}
 
 std::string Difference(const std::string& what, int good, int bad, int digits) {
     return what + kGood + MyIntToHex(good, digits) + kBad + MyIntToHex(bad, digits);
@@ -63,29 +58,14 @@ void ProgrammerEngine::VerfButtClick() {
 // ---- Read ----
 
 void ProgrammerEngine::State50() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 51;
-    host_.SetStatus("Reading ROM...");
-    Send(Command(cmd::ReadROM));
+    if (Step("V"))
+        OpenStream(51, "Reading ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
 }
 
 void ProgrammerEngine::State51() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() < kBlockBytes)
+    if (!BlocksArrived())
         return;
-    if (CancelHere())
-        return;
-    // Every whole block is taken before the count is looked at.
-    std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
-        for (std::size_t w = 0; w < kWordsPerBlock; ++w)
-            image_.ROMData.push_back(WordAt(rx, at + 2 * w));
-        Protocol.DataIndex += static_cast<int>(kWordsPerBlock);
-    }
-    rx.erase(0, at);
-    Progress(Protocol.DataIndex);
+    ReadBlocks(true);
     if (Protocol.DataIndex < chip_.ROMSize)
         return;
     Accept();
@@ -102,28 +82,14 @@ void ProgrammerEngine::State51() {
 }
 
 void ProgrammerEngine::State52() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 53;
-    host_.SetStatus("Reading EEPROM...");
-    Send(Command(cmd::ReadEEPROM));
+    if (Step("V"))
+        OpenStream(53, "Reading EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 void ProgrammerEngine::State53() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() < kBlockBytes)
+    if (!BlocksArrived())
         return;
-    if (CancelHere())
-        return;
-    std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
-        for (std::size_t b = 0; b < kBlockBytes; ++b)
-            image_.EEPROMData.push_back(static_cast<unsigned char>(rx[at + b]));
-        Protocol.DataIndex += static_cast<int>(kBlockBytes);
-    }
-    rx.erase(0, at);
-    Progress(Protocol.DataIndex);
+    ReadBlocks(false);
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
     Accept();
@@ -169,44 +135,13 @@ void ProgrammerEngine::State60() {
 // ---- Verify ----
 
 void ProgrammerEngine::State100() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 101;
-    host_.SetStatus("Verifying ROM...");
-    StartStream(cmd::ReadROM, 2 * chip_.ROMSize);
+    if (Step("V"))
+        OpenStream(101, "Verifying ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
 }
 
 void ProgrammerEngine::State101() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() < kBlockBytes)
+    if (!BlocksArrived() || !CompareBlocks(true, Command(cmd::VoltagesOff), 500))
         return;
-    if (CancelHere())
-        return;
-    std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
-        for (std::size_t w = 0; w < kWordsPerBlock && Protocol.DataIndex < chip_.ROMSize; ++w) {
-            const int chipWord = WordAt(rx, at + 2 * w);
-            const int good = RomWord(Protocol.DataIndex);
-            if (chipWord != good) {
-                SkipRestOfStream(at, 2 * (Protocol.DataIndex - static_cast<int>(w)));
-                Send(Command(cmd::VoltagesOff));
-                host_.SetStatus(kVerifyResult);
-                Timer(false);
-                Progress(0);
-                Finish(Outcome::Difference);
-                Accept();
-                host_.dialogs().Error(Difference(
-                    "ROM error at 0x" + MyIntToHex(Protocol.DataIndex, 4), good, chipWord, 4));
-                Timer(true);
-                Protocol.ProtocolState = 500;
-                return;
-            }
-            ++Protocol.DataIndex;
-        }
-    }
-    rx.erase(0, at);
-    Progress(Protocol.DataIndex);
     if (Protocol.DataIndex < chip_.ROMSize)
         return;
     Progress(0);
@@ -223,44 +158,13 @@ void ProgrammerEngine::State101() {
 }
 
 void ProgrammerEngine::State102() {
-    if (!Answered("V"))
-        return;
-    Accept();
-    Protocol.ProtocolState = 103;
-    host_.SetStatus("Verifying EEPROM...");
-    StartStream(cmd::ReadEEPROM, chip_.EEPROMSize);
+    if (Step("V"))
+        OpenStream(103, "Verifying EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 void ProgrammerEngine::State103() {
-    std::string& rx = Protocol.RxText;
-    if (rx.size() < kBlockBytes)
+    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::VoltagesOff), 500))
         return;
-    if (CancelHere())
-        return;
-    std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
-        for (std::size_t b = 0; b < kBlockBytes && Protocol.DataIndex < chip_.EEPROMSize; ++b) {
-            const int chipByte = static_cast<unsigned char>(rx[at + b]);
-            const int good = EepromByte(Protocol.DataIndex);
-            if (chipByte != good) {
-                SkipRestOfStream(at, Protocol.DataIndex - static_cast<int>(b));
-                Send(Command(cmd::VoltagesOff));
-                host_.SetStatus(kVerifyResult);
-                Timer(false);
-                Progress(0);
-                Finish(Outcome::Difference);
-                Accept();
-                host_.dialogs().Error(Difference(
-                    kEepromErrorAt + MyIntToHex(Protocol.DataIndex, 4), good, chipByte, 2));
-                Timer(true);
-                Protocol.ProtocolState = 500;
-                return;
-            }
-            ++Protocol.DataIndex;
-        }
-    }
-    rx.erase(0, at);
-    Progress(Protocol.DataIndex);
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
     Accept();
@@ -269,9 +173,8 @@ void ProgrammerEngine::State103() {
 }
 
 void ProgrammerEngine::State110() {
-    if (!Answered("v"))
+    if (!Step("v"))
         return;
-    Accept();
     if (!Protocol.VerifyInProgram) {
         EndCommand();
         host_.SetStatus(kVerifyResult);
@@ -289,7 +192,7 @@ void ProgrammerEngine::State110() {
         host_.SetStatus("Programming Fuse...");
         return;
     }
-    if (ConfigMatches()) {
+    if (ConfigMatches(Protocol.ConfigBytes)) {
         Finish(Outcome::Done);
         host_.dialogs().Information("Data verified");
     }
@@ -314,8 +217,8 @@ bool ProgrammerEngine::IdMatches() {
     return true;
 }
 
-// The configuration words read at the start against the image.
-bool ProgrammerEngine::ConfigMatches() {
+// Configuration words read from the chip against the image.
+bool ProgrammerEngine::ConfigMatches(const std::string& config) {
     int words = 0;
     const char* const* addresses = nullptr;
     if (chip_.WordMask == 0x0FFF || chip_.WordMask == 0x3FFF) {
@@ -327,11 +230,11 @@ bool ProgrammerEngine::ConfigMatches() {
     }
     for (int k = 1; k <= words; ++k) {
         const int good = image_.FuseValue[static_cast<std::size_t>(k)];
-        const int bad = ChipConfigWord(Protocol.ConfigBytes, k);
+        const int bad = ChipConfigWord(config, k);
         if (good != bad) {
             Finish(Outcome::Difference);
             host_.dialogs().Error(
-                Difference(kFuseError + std::string(addresses[k - 1]), good, bad, 4));
+                Difference("Fuse error 0x" + std::string(addresses[k - 1]), good, bad, 4));
             return false;
         }
     }

@@ -1,0 +1,87 @@
+// The 16-byte blocks the board streams after ReadROM and ReadEEPROM: taken into
+// the image by a Read, compared with it by a Verify and by the EEPROM check of
+// a Program. Only whole blocks are taken; a shorter tail waits for the rest.
+#include "image/hex_text.h"
+#include "platform/dialogs.h"
+#include "protocol/command_set.h"
+#include "protocol/engine.h"
+#include "protocol/engine_messages.h"
+
+#include <algorithm>
+
+namespace {
+int WordAt(const std::string& rx, std::size_t at) {
+    return static_cast<unsigned char>(rx[at]) * 256 + static_cast<unsigned char>(rx[at + 1]);
+}
+} // namespace
+
+void ProgrammerEngine::OpenStream(int next, const char* status, char command, int bytes) {
+    Protocol.ProtocolState = next;
+    if (status != nullptr)
+        host_.SetStatus(status);
+    const int blocks = (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) /
+                       static_cast<int>(kBlockBytes);
+    streamTotal_ = blocks * static_cast<int>(kBlockBytes);
+    Send(Command(command));
+}
+
+bool ProgrammerEngine::BlocksArrived() {
+    return Protocol.RxText.size() >= kBlockBytes && !CancelHere();
+}
+
+void ProgrammerEngine::ReadBlocks(bool words) {
+    std::string& rx = Protocol.RxText;
+    std::vector<int>& list = words ? image_.ROMData : image_.EEPROMData;
+    const std::size_t step = words ? 2 : 1;
+    // Every whole block is taken before the count is looked at.
+    std::size_t at = 0;
+    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
+        for (std::size_t i = 0; i < kBlockBytes; i += step)
+            list.push_back(words ? WordAt(rx, at + i) : static_cast<unsigned char>(rx[at + i]));
+        Protocol.DataIndex += static_cast<int>(kBlockBytes / step);
+    }
+    rx.erase(0, at);
+    Progress(Protocol.DataIndex);
+}
+
+bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int after) {
+    std::string& rx = Protocol.RxText;
+    const int size = words ? chip_.ROMSize : chip_.EEPROMSize;
+    const std::size_t step = words ? 2 : 1;
+    std::size_t at = 0;
+    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
+        for (std::size_t i = 0; i < kBlockBytes && Protocol.DataIndex < size; i += step) {
+            const int chipValue = words ? WordAt(rx, at + i) : static_cast<unsigned char>(rx[at + i]);
+            const int good = words ? RomWord(Protocol.DataIndex) : EepromByte(Protocol.DataIndex);
+            if (chipValue != good) {
+                // The board streams to the end whatever we send: drop the rest as it comes.
+                const int taken = (Protocol.DataIndex - static_cast<int>(i / step)) *
+                                  static_cast<int>(step);
+                streamSkip_ =
+                    std::max(streamTotal_ - taken - static_cast<int>(rx.size() - at), 0);
+                ReportDifference(words, good, chipValue, stop, after);
+                return false;
+            }
+            ++Protocol.DataIndex;
+        }
+    }
+    rx.erase(0, at);
+    Progress(Protocol.DataIndex);
+    return true;
+}
+
+void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std::string& stop,
+                                        int after) {
+    Send(stop);
+    Protocol.ProtocolState = after;
+    host_.SetStatus(kVerifyResult);
+    Timer(false);
+    Progress(0);
+    Finish(Outcome::Difference);
+    Accept();
+    const int digits = words ? 4 : 2;
+    host_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +
+                          MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
+                          kBad + MyIntToHex(bad, digits));
+    Timer(true);
+}
