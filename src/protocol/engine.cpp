@@ -9,7 +9,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kNoDeviceId = 0xFFFF;
 constexpr int kOnlyInfo = -1; // StartState of Read Chip Info and the calibration read
 } // namespace
 

@@ -8,7 +8,6 @@
 #include "protocol/engine_messages.h"
 
 namespace {
-constexpr int kNoDeviceId = 0xFFFF;
 constexpr int kModelCount = 5;
 } // namespace
 
