@@ -51,7 +51,7 @@ private:
     void Run(bool answer) {
         ScriptedDialogs dialogs;
         LoopDispatcher loop;
-        TSerial serial(&dialogs, &loop, dir_);
+        TSerial serial(&dialogs, &loop, std::vector<std::string>{dir_});
         serial.SetBaudrate(19200);
         serial.SetDataBits(d8bit);
         serial.SetCheckParity(false);

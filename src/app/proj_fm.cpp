@@ -17,6 +17,7 @@
 
 TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std::move(env)) {
     setObjectName("ProjFm");
+    Places = FilePlacesOf(Env.programDir);
     if (!Env.sleep)
         Env.sleep = RealSleeper();
     if (!Env.sound)
@@ -33,7 +34,7 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 
 void TProjFm::CreateSerial() {
     SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
-    Serial1 = std::make_unique<TSerial>(Env.dialogs, SerialDispatcher.get(), Env.programDir);
+    Serial1 = std::make_unique<TSerial>(Env.dialogs, SerialDispatcher.get(), PortFolders(Places));
     Serial1->SetBaudrate(19200);
     Serial1->SetDataBits(d8bit);
     Serial1->SetCheckParity(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/file_places.h"
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
@@ -55,6 +56,7 @@ public:
 
     // ---- State ----
     std::string ProgramDir;
+    FilePlaces Places; // where pro.dat, chipinfo.cid and ports/ are read and written
     std::string ModelCaption;
     bool StartupPending = true;
     bool SoundAvailable = false;

@@ -47,7 +47,7 @@ void TProjFm::ExecuteStartupProcedures() {
     // 1-2: the settings of the last session, or the defaults.
     Settings saved;
     saved.hexFileName = Image.HexFileName;
-    if (std::optional<std::string> contents = ReadWholeFile(SettingsFileName))
+    if (std::optional<std::string> contents = ReadWholeFile(SettingsReadPath(Places)))
         saved = ParseSettings(SplitLines(*contents), ProgramDir);
     Engine->SetStyle(saved.programmerStyle);
     Image.HexFileName = saved.hexFileName;
@@ -115,8 +115,8 @@ void TProjFm::FormClose() {
     s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
     s.restoreUserMode = User1->isChecked();
     s.programmerStyle = Engine->ProgrammerStyle;
-    std::string reason =
-        WriteFileReplacing(ProgramDir + SettingsFileName, JoinLinesCRLF(FormatSettings(s)));
+    const std::string path = SettingsWritePath(Places);
+    std::string reason = WriteUserFile(path, JoinLinesCRLF(FormatSettings(s)));
     if (!reason.empty())
-        dialogs().Error(kSettingsNotSaved + ProgramDir + SettingsFileName + ":\r" + reason);
+        dialogs().Error(kSettingsNotSaved + path + ":\r" + reason);
 }

@@ -16,14 +16,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-constexpr const char* kChipFileName = "chipinfo.cid";
-} // namespace
-
 bool TProjFm::CheckAndLoadChipData() {
     ChipData.clear();
     std::vector<std::string> lines;
-    if (std::optional<std::string> bytes = ReadWholeFile(kChipFileName))
+    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places)))
         lines = SplitLines(*bytes);
     ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->ProgrammerStyle);
     ChipData = std::move(loaded.ChipData);

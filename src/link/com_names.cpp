@@ -48,27 +48,28 @@ bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort
     return true;
 }
 
-PortTarget ResolvePortName(const std::string& ProgramDir, int port) {
+PortTarget ResolvePortName(const std::vector<std::string>& folders, int port) {
     PortTarget target;
-    std::string folder = ProgramDir;
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    std::string entry = folder + "ports/com" + std::to_string(port);
-    struct stat info {};
-    if (lstat(entry.c_str(), &info) != 0) {
-        target.device = "/dev/ttyUSB" + std::to_string(port - 1);
+    for (std::string folder : folders) {
+        if (!folder.empty() && folder.back() != '/')
+            folder.push_back('/');
+        std::string entry = folder + "ports/com" + std::to_string(port);
+        struct stat info {};
+        if (lstat(entry.c_str(), &info) != 0)
+            continue;
+        // A link is followed; a broken one is opened as it is and fails there.
+        if (stat(entry.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            target.device = entry;
+            return target;
+        }
+        std::string line = FirstLine(entry);
+        if (ParseNetworkTarget(line, target.host, target.tcpPort)) {
+            target.kind = PortTarget::Kind::Network;
+            return target;
+        }
+        target.device = line;
         return target;
     }
-    // A link is followed; a broken one is opened as it is and fails there.
-    if (stat(entry.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        target.device = entry;
-        return target;
-    }
-    std::string line = FirstLine(entry);
-    if (ParseNetworkTarget(line, target.host, target.tcpPort)) {
-        target.kind = PortTarget::Kind::Network;
-        return target;
-    }
-    target.device = line;
+    target.device = "/dev/ttyUSB" + std::to_string(port - 1);
     return target;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Where COMn leads: a device path, or a network serial server.
 struct PortTarget {
@@ -12,11 +13,11 @@ struct PortTarget {
     bool operator==(const PortTarget&) const = default;
 };
 
-// Looks up ports/comN in the program folder (which ends in '/'): a link to a
-// device or the device itself is opened as it is; a text file names a device
-// path or rfc2217://HOST:PORT on its first line. Without an entry COMn is
-// /dev/ttyUSB(n-1).
-PortTarget ResolvePortName(const std::string& ProgramDir, int port);
+// Looks up ports/comN in each folder in turn; the first folder that has the
+// entry decides. A link to a device or the device itself is opened as it is; a
+// text file names a device path or rfc2217://HOST:PORT on its first line.
+// Without an entry in any folder COMn is /dev/ttyUSB(n-1).
+PortTarget ResolvePortName(const std::vector<std::string>& folders, int port);
 
 // Reads one line of a ports file; false when it is not rfc2217://HOST:PORT.
 bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort);

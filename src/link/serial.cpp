@@ -27,8 +27,9 @@ std::string SystemErrorText(int code) {
 
 } // namespace
 
-TSerial::TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher, std::string ProgramDir)
-    : dialogs_(dialogs), dispatcher_(dispatcher), ProgramDir_(std::move(ProgramDir)) {}
+TSerial::TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher,
+                 std::vector<std::string> portFolders)
+    : dialogs_(dialogs), dispatcher_(dispatcher), PortFolders_(std::move(portFolders)) {}
 
 TSerial::~TSerial() {
     SetActive(false);
@@ -101,7 +102,7 @@ void TSerial::SetActive(bool value) {
 }
 
 void TSerial::Open() {
-    PortTarget target = ResolvePortName(ProgramDir_, Port_);
+    PortTarget target = ResolvePortName(PortFolders_, Port_);
     OpenResult opened = target.kind == PortTarget::Kind::Network
                             ? OpenRfc2217Port(target.host, target.tcpPort)
                             : OpenTtyPort(target.device);

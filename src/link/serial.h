@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class Dialogs;
 
@@ -19,10 +20,11 @@ class Dialogs;
 // through its TEventThread. Every member is used from the handler thread.
 class TSerial {
 public:
-    // ProgramDir ends in '/'; dialogs shows the error boxes; dispatcher runs
-    // the handlers on the handler thread (without one they would run on the
-    // event thread). Both must outlive the component.
-    TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher, std::string ProgramDir);
+    // portFolders hold the ports/ folders that name COMn, looked at in order;
+    // dialogs shows the error boxes; dispatcher runs the handlers on the
+    // handler thread (without one they would run on the event thread). Both
+    // must outlive the component.
+    TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher, std::vector<std::string> portFolders);
     ~TSerial();
     TSerial(const TSerial&) = delete;
     TSerial& operator=(const TSerial&) = delete;
@@ -119,7 +121,7 @@ private:
 
     Dialogs* const dialogs_;
     HandlerDispatcher* const dispatcher_;
-    const std::string ProgramDir_;
+    const std::vector<std::string> PortFolders_;
 
     uint8_t Port_ = 1;
     int32_t Baudrate_ = 9600;

@@ -1,15 +1,11 @@
 #include "link/wire_log.h"
+#include "platform/debug_log.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 bool WireLogEnabled() {
-    static const bool enabled = [] {
-        const char* value = std::getenv("TESSARO_DEBUG");
-        return value != nullptr && std::strstr(value, "link") != nullptr;
-    }();
+    static const bool enabled = DebugCategoryOn("link");
     return enabled;
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Hex dumps of the bytes sent to and received from the board, for finding
-// faults on the line. Off unless the environment variable TESSARO_DEBUG names
-// "link" (for example TESSARO_DEBUG=link); the dumps go to standard error.
+// faults on the line. Off unless TESSARO_DEBUG names "link" (see
+// platform/debug_log.h); the dumps go to standard error.
 bool WireLogEnabled();
 void LogWire(const char* direction, const uint8_t* bytes, size_t count);

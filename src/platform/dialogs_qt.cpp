@@ -1,4 +1,5 @@
 #include "platform/dialogs_qt.h"
+#include "platform/debug_log.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -19,20 +20,24 @@ const QString kTitle = QStringLiteral("Tessaro");
 } // namespace
 
 void QtDialogs::Information(const std::string& text) {
+    LogUi("information", text);
     QMessageBox::information(Owner(), kTitle, Text(text));
 }
 
 void QtDialogs::Error(const std::string& text) {
+    LogUi("error", text);
     QMessageBox::critical(Owner(), kTitle, Text(text));
 }
 
 Dialogs::Answer QtDialogs::QuestionYesNo(const std::string& text) {
+    LogUi("question", text);
     auto b = QMessageBox::question(Owner(), kTitle, Text(text), QMessageBox::Yes | QMessageBox::No,
                                    QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Dialogs::Answer QtDialogs::QuestionYesNoCancel(const std::string& text) {
+    LogUi("question", text);
     auto b = QMessageBox::question(Owner(), kTitle, Text(text),
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                    QMessageBox::Yes);

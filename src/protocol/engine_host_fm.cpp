@@ -7,6 +7,7 @@
 #include "fuses/osccal_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
+#include "platform/debug_log.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,6 +54,7 @@ void TProjFm::Pause(int milliseconds) {
 }
 
 void TProjFm::SetStatus(const std::string& text) {
+    LogUi("status", text);
     StatusLabel->setText(QString::fromStdString(text));
     StatusLabel->repaint();
 }

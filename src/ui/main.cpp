@@ -1,5 +1,6 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "ui/close_on_signal.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -8,8 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-
-#include <filesystem>
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
@@ -28,6 +27,7 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
+    CloseOnSignals(&window);
     // TESSARO_STARTUP_REPORT=1: print how long the start-up sequence took to finish
     // (from the start of main) and quit, for measuring start-up.
     if (std::getenv("TESSARO_STARTUP_REPORT")) {

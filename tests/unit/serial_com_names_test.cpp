@@ -14,16 +14,16 @@ PortTarget Network(const std::string& host, int port) {
 
 TEST(SerialComNames, WithoutAnEntryComNIsTtyUsbNMinusOne) {
     ProgramFolder folder;
-    EXPECT_EQ(ResolvePortName(folder.dir, 1), Device("/dev/ttyUSB0"));
-    EXPECT_EQ(ResolvePortName(folder.dir, 9), Device("/dev/ttyUSB8"));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 1), Device("/dev/ttyUSB0"));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 9), Device("/dev/ttyUSB8"));
 }
 
 TEST(SerialComNames, LinksAreOpenedAsTheyAreEvenWhenBroken) {
     ProgramFolder folder;
     folder.LinkCom(1, "/dev/null");
     folder.LinkCom(2, "/dev/tessaro-missing");
-    EXPECT_EQ(ResolvePortName(folder.dir, 1), Device(folder.dir + "ports/com1"));
-    EXPECT_EQ(ResolvePortName(folder.dir, 2), Device(folder.dir + "ports/com2"));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 1), Device(folder.dir + "ports/com1"));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 2), Device(folder.dir + "ports/com2"));
 }
 
 TEST(SerialComNames, TextFileNamesADeviceOrANetworkServerOnItsFirstLine) {
@@ -31,9 +31,9 @@ TEST(SerialComNames, TextFileNamesADeviceOrANetworkServerOnItsFirstLine) {
     folder.WriteCom(1, "  /dev/ttyACM0 \r\nignored\n");
     folder.WriteCom(2, "rfc2217://192.168.1.20:4001\n");
     folder.WriteCom(3, "rfc2217://[::1]:7000");
-    EXPECT_EQ(ResolvePortName(folder.dir, 1), Device("/dev/ttyACM0"));
-    EXPECT_EQ(ResolvePortName(folder.dir, 2), Network("192.168.1.20", 4001));
-    EXPECT_EQ(ResolvePortName(folder.dir, 3), Network("::1", 7000));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 1), Device("/dev/ttyACM0"));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 2), Network("192.168.1.20", 4001));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 3), Network("::1", 7000));
 }
 
 TEST(SerialComNames, MalformedServerAddressesAreNotTakenAsServers) {

@@ -33,7 +33,7 @@ struct SerialNetwork : ::testing::Test {
     void TearDown() override { serial.reset(); }
 
     void Make() {
-        serial = std::make_unique<TSerial>(&dialogs, &loop, folder.dir);
+        serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
         serial->SetDataBits(d8bit);
         serial->SetCheckParity(false);

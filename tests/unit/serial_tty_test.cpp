@@ -33,7 +33,7 @@ struct SerialTty : ::testing::Test {
     void SetUp() override {
         ASSERT_GE(pty.master, 0);
         folder.LinkCom(1, pty.slavePath);
-        serial = std::make_unique<TSerial>(&dialogs, &loop, folder.dir);
+        serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
         serial->SetDataBits(d8bit);
         serial->SetCheckParity(false);

@@ -16,6 +16,8 @@ MainWindowHarness::MainWindowHarness(const std::string& name) {
 
 MainWindowHarness::~MainWindowHarness() {
     window.reset();
+    if (setConfigHome_)
+        ::unsetenv("XDG_CONFIG_HOME");
     std::filesystem::current_path(oldCwd_);
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
@@ -40,7 +42,16 @@ void MainWindowHarness::CopyShippedChipFile() const {
                                std::filesystem::copy_options::overwrite_existing);
 }
 
+std::string MainWindowHarness::InstalledCopy() {
+    WriteFile(kInstallMarkName, "installed\n");
+    const std::string home = dir.string() + "/config-home";
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    setConfigHome_ = true;
+    return home + "/tessaro/";
+}
+
 TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
+    window.reset();
     TProjFmEnv env;
     env.dialogs = boxes != nullptr ? boxes : &dialogs;
     env.sleep = [this](int ms) { sleptMs += ms; };

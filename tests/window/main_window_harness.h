@@ -20,8 +20,12 @@ public:
     void WriteFile(const std::string& name, const std::string& contents) const;
     std::string ReadFile(const std::string& name) const;
     void CopyShippedChipFile() const;
+    // Makes the folder an installed copy (the install mark) whose user's
+    // configuration folder lies inside it; returns that folder, ending in '/'.
+    std::string InstalledCopy();
 
-    // Creates the window and runs the first timer tick (the start-up sequence).
+    // Creates the window (closing one started before without asking) and runs
+    // the first timer tick (the start-up sequence).
     TProjFm& Start(std::vector<std::string> args = {});
     // Closes the window as the user would; true when it closed.
     bool Close();
@@ -36,4 +40,5 @@ public:
 
 private:
     std::filesystem::path oldCwd_;
+    bool setConfigHome_ = false;
 };
