@@ -1,4 +1,5 @@
-// Writes the socket pictures, the icon and the click sound into a folder:
+// Writes the socket pictures, the icon (for the window, and in the sizes a
+// desktop menu asks for under icons/) and the click sound into a folder:
 //   tessaro_picgen RESOURCES_FOLDER
 // The output is committed in resources/; run this again after changing the picture table.
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
              ok;
     ok = Save(ToSixteenColours(PaintICSPPicture()), dir, "ICSP.png") && ok;
     ok = Save(PaintProjIcon(64), dir, "proj.png") && ok;
+    if (!dir.mkpath("icons"))
+        ok = false;
+    for (int size : {32, 48, 128, 256})
+        ok = Save(PaintProjIcon(size), dir, QString("icons/tessaro-%1.png").arg(size)) && ok;
     ok = WriteBytes(MakeClickWav(), dir, "click.wav") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: its file list, its desktop entry and
+# metainfo, and the installed program run from a read-only program folder with
+# a home of its own. It starts against the installed simulator, closes without
+# a settings error, restores the chip of the last session, prefers an edited
+# chip list in the configuration folder, and writes nothing beside itself.
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+sim=""
+cleanup() {
+    if [ -n "$sim" ]; then
+        kill "$sim" 2>/dev/null || true
+        wait "$sim" 2>/dev/null || true
+    fi
+    chmod -R u+w "$work"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "package_test: $*" >&2
+    exit 1
+}
+
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb="$(ls "$work"/out/tessaro_*.deb)"
+files="$(dpkg-deb -c "$deb")"
+for f in usr/bin/tessaro usr/bin/tessaro-boardsim usr/lib/tessaro/chipinfo.cid \
+    usr/share/applications/org.tessaro.Tessaro.desktop \
+    usr/share/metainfo/org.tessaro.Tessaro.metainfo.xml \
+    usr/share/icons/hicolor/64x64/apps/tessaro.png usr/share/doc/tessaro/copyright; do
+    grep -q " ./$f" <<<"$files" || fail "$f is not in the package"
+done
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$root"/usr/share/applications/*.desktop
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >/dev/null ||
+        fail "the metainfo does not validate"
+fi
+
+programdir="$root/usr/lib/tessaro"
+chmod -R a-w "$programdir"
+before="$(ls -lR "$programdir")"
+export HOME="$work/home"
+unset XDG_CONFIG_HOME
+config="$HOME/.config/tessaro"
+mkdir -p "$config/ports"
+
+# A Cedar board rests with DTR low, so the port closed between two sessions
+# leaves it running, and each start's reset gives one greeting.
+"$root/usr/bin/tessaro-boardsim" --model Cedar --chip 16F628A </dev/null >"$work/sim.log" 2>&1 &
+sim=$!
+for _ in $(seq 50); do
+    grep -q "listening on" "$work/sim.log" && break
+    sleep 0.1
+done
+sed -n 's/.*listening on \(rfc2217:[^ ]*\).*/\1/p' "$work/sim.log" >"$config/ports/com1"
+[ -s "$config/ports/com1" ] || fail "the installed simulator did not start"
+printf '1\r\n\r\n-1\r\n-1\r\n\r\nT\r\nF\r\n3\r\n' >"$config/pro.dat"
+
+# One session: started from another folder, closed once the board is connected.
+session() {
+    local log="$work/session.log"
+    (cd / && TESSARO_DEBUG=ui QT_QPA_PLATFORM=offscreen exec "$root/usr/bin/tessaro" "$@") \
+        >"$log" 2>&1 &
+    local program=$!
+    for _ in $(seq 100); do
+        grep -qx "ui: status: Cedar board connected" "$log" && break
+        kill -0 "$program" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -TERM "$program" 2>/dev/null || true
+    local status=0
+    wait "$program" || status=$?
+    grep -qx "ui: status: Cedar board connected" "$log" || fail "no board: $(cat "$log")"
+    ! grep -E "^ui: (error|information|question):" "$log" || fail "a message box was shown"
+    [ "$status" = 0 ] || fail "the program ended with $status"
+}
+line() { sed -n "$1p" "$config/pro.dat" | tr -d '\r'; }
+
+session
+count="$(line 3)"
+session x.hex 16f628a
+[ "$(line 5)" = 16F628A ] || fail "the chip named on the command line was not selected"
+session
+[ "$(line 5)" = 16F628A ] || fail "the chip of the last session was not restored"
+
+sed '0,/INCLUDE=Y/s//INCLUDE=N/' "$programdir/chipinfo.cid" >"$config/chipinfo.cid"
+session
+[ "$(line 3)" = "$((count - 1))" ] || fail "the edited chip list was not used"
+[ "$(ls -lR "$programdir")" = "$before" ] || fail "the program folder was written"
+echo "package_test: package checked, installed program keeps its settings in $config"

@@ -1,0 +1,177 @@
+// tessaro-screenshots: the README's pictures, taken from the program as it is
+// now. The main window opens against a simulated Birch_A board with a 16F628A
+// and a small program loaded; then the fuse editor, then a programming run.
+// Each picture is the window as the display server shows it (run it under
+// Xvfb: scripts/screenshots).
+//   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include "app/proj_fm.h"
+#include "boardsim.h"
+#include "demo_folder.h"
+#include "fuses/fuse_edit_fm.h"
+#include "platform/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+namespace {
+namespace fs = std::filesystem;
+
+constexpr const char* kChip = "16F628A";
+
+// A blink loop on port B with its configuration word and a greeting in the
+// data EEPROM, in INHX8M: byte addresses, low byte first, 16 bytes a line.
+std::string Records(int address, const std::vector<int>& bytes) {
+    std::string lines;
+    char text[16];
+    for (std::size_t at = 0; at < bytes.size(); at += 16) {
+        const std::size_t count = std::min<std::size_t>(16, bytes.size() - at);
+        const int start = address + static_cast<int>(at);
+        int sum = static_cast<int>(count) + (start >> 8) + (start & 0xFF);
+        std::snprintf(text, sizeof text, ":%02X%04X00", static_cast<int>(count), start);
+        lines += text;
+        for (std::size_t i = at; i < at + count; ++i) {
+            std::snprintf(text, sizeof text, "%02X", bytes[i]);
+            lines += text;
+            sum += bytes[i];
+        }
+        std::snprintf(text, sizeof text, "%02X\n", (-sum) & 0xFF);
+        lines += text;
+    }
+    return lines;
+}
+
+std::string BlinkHex() {
+    std::vector<int> code;
+    for (int word : {0x1683, 0x0186, 0x1283, 0x0986, 0x2006, 0x2803, 0x0BA0, 0x2806, 0x0008}) {
+        code.push_back(word & 0xFF);
+        code.push_back(word >> 8);
+    }
+    std::vector<int> greeting;
+    for (char c : std::string("Tessaro!"))
+        greeting.push_back(static_cast<unsigned char>(c));
+    return Records(0x0000, code) + Records(0x400E, {0x70, 0x3F}) + Records(0x4200, greeting) +
+           ":00000001FF\n";
+}
+
+// Serves the window's events until `done`, at most `ms` milliseconds.
+bool WaitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void Settle() {
+    WaitFor([] { return false; }, 300);
+}
+
+bool Save(QWidget* window, const fs::path& file) {
+    const QPixmap picture = window->screen()->grabWindow(window->winId());
+    if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", file.c_str());
+        return false;
+    }
+    std::printf("%s\n", file.c_str());
+    return true;
+}
+
+bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
+    bool saved = false;
+    QTimer::singleShot(500, w.FuseEditFM, [&] {
+        saved = Save(w.FuseEditFM, out / "fuse-editor.png");
+        w.FuseEditFM->reject();
+    });
+    w.FuseButt->click();
+    return saved;
+}
+
+// Taken when the progress bar is under way. A program without the operation
+// engine does nothing on Program: then there is no picture to take.
+bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
+    w.ProgButt->click();
+    if (!WaitFor([&] { return w.Timer1->isActive(); }, 3000)) {
+        std::printf("programming run: Program started nothing, no picture\n");
+        return true;
+    }
+    if (!WaitFor([&] { return w.ProgressBar1->value() >= 40; }, 30000)) {
+        std::fprintf(stderr, "screenshots: the programming run did not get under way\n");
+        return false;
+    }
+    const bool saved = Save(&w, out / "programming.png");
+    WaitFor([&] { return w.StatusLabel->text().startsWith("Programming complete"); }, 60000);
+    return saved;
+}
+
+int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
+    std::vector<std::string> cid;
+    boardsim::ReadTextLines((programDir / "chipinfo.cid").string(), cid);
+    const boardsim::ChipInfoResult chip = boardsim::FindChipInfo(cid, kChip);
+    if (!chip.ok) {
+        std::fprintf(stderr, "screenshots: %s\n", chip.error.c_str());
+        return 1;
+    }
+    boardsim::Board board(boardsim::Model::Birch_A, boardsim::Chip(chip.config));
+    board.SetPacing({true, 19200, 200, 2000});
+    boardsim::Rfc2217Server server(board);
+    std::string error;
+    if (!server.Start("127.0.0.1", 0, error)) {
+        std::fprintf(stderr, "screenshots: %s\n", error.c_str());
+        return 1;
+    }
+    const fs::path folder = work / "program";
+    error = PrepareDemoFolder({programDir.string(), folder.string(), kChip, "Birch_A",
+                               "rfc2217://127.0.0.1:" + std::to_string(server.Port())});
+    if (!error.empty()) {
+        std::fprintf(stderr, "screenshots: %s\n", error.c_str());
+        return 1;
+    }
+    std::ofstream(folder / "blink.hex") << BlinkHex();
+    fs::current_path(folder);
+
+    ScriptedDialogs dialogs;
+    TProjFmEnv env;
+    env.dialogs = &dialogs;
+    env.programDir = folder.string() + "/";
+    env.args = {(folder / "blink.hex").string()};
+    TProjFm w(std::move(env));
+    w.show();
+    bool ok = WaitFor([&] { return w.StatusLabel->text().endsWith("board connected"); }, 10000);
+    Settle();
+    ok = ok && Save(&w, out / "main-window.png");
+    ok = ok && FuseEditorPicture(w, out);
+    ok = ok && ProgrammingPicture(w, out);
+    for (const auto& shown : dialogs.shown)
+        std::printf("%s: %s\n", shown.kind.c_str(), shown.text.c_str());
+    server.Stop();
+    return ok ? 0 : 1;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const fs::path out = fs::absolute(argv[2]);
+    fs::create_directories(out);
+    char pattern[] = "/tmp/tessaro-screenshots-XXXXXX";
+    const fs::path work = ::mkdtemp(pattern);
+    const int status = Run(fs::absolute(argv[1]), out, work);
+    fs::current_path("/");
+    fs::remove_all(work);
+    return status;
+}
