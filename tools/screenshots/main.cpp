@@ -98,15 +98,19 @@ bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
     return saved;
 }
 
-// Taken when the progress bar is under way. A program without the operation
-// engine does nothing on Program: then there is no picture to take.
+// Taken half way through writing the program memory. A program without the
+// operation engine does nothing on Program: then there is no picture to take.
 bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
     w.ProgButt->click();
     if (!WaitFor([&] { return w.Timer1->isActive(); }, 3000)) {
         std::printf("programming run: Program started nothing, no picture\n");
         return true;
     }
-    if (!WaitFor([&] { return w.ProgressBar1->value() >= 40; }, 30000)) {
+    const auto halfWritten = [&] {
+        const QProgressBar* bar = w.ProgressBar1;
+        return w.StatusLabel->text() == "Programming ROM..." && bar->value() * 2 >= bar->maximum();
+    };
+    if (!WaitFor(halfWritten, 30000)) {
         std::fprintf(stderr, "screenshots: the programming run did not get under way\n");
         return false;
     }
