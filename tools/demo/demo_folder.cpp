@@ -1,7 +1,9 @@
 #include "demo_folder.h"
 
 #include "app/settings.h"
+#include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
+#include "image/hex_save.h"
 #include "link/programmer_style.h"
 #include "platform/text_file.h"
 
@@ -15,14 +17,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kDemoProgram = "demo.hex";
+
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
     return text;
 }
 
-// The pro.dat of a first start with this chip and style on COM1.
-std::optional<Settings> DemoSettings(const DemoRequest& r, int style, std::string& error) {
+struct DemoChip {
+    Settings settings; // the pro.dat of a first start with the chip on COM1
+    ChipRecord record;
+};
+
+std::optional<DemoChip> FindDemoChip(const DemoRequest& r, int style, std::string& error) {
     const std::string dir = fs::path(r.programDir).string() + "/";
     std::vector<std::string> lines;
     if (std::optional<std::string> bytes = ReadWholeFile(dir + "chipinfo.cid"))
@@ -34,19 +42,40 @@ std::optional<Settings> DemoSettings(const DemoRequest& r, int style, std::strin
     }
     const auto& names = loaded.ChipNames;
     const auto found = std::find(names.begin(), names.end(), Upper(r.chip));
-    if (found == names.end()) {
+    const int position = static_cast<int>(found - names.begin());
+    const ChipInfoResult info = ExtractChipInfo(loaded.ChipData, position);
+    if (found == names.end() || !info.ok) {
         error = "the chip " + r.chip + " is not offered for the " + StyleInfo(style).messageName +
                 " style";
         return std::nullopt;
     }
-    Settings s;
+    DemoChip chip{{}, info.record};
+    DeriveSelectionFields(chip.record);
+    Settings& s = chip.settings;
     s.port = 1;
-    s.hexFileName = fs::path(r.folder).string() + "/";
+    s.hexFileName = (fs::path(r.folder) / kDemoProgram).string();
     s.chipCount = static_cast<int>(names.size());
-    s.chipIndex = static_cast<int>(found - names.begin());
+    s.chipIndex = position;
     s.chipName = *found;
     s.programmerStyle = style;
-    return s;
+    return chip;
+}
+
+// Sixteen counting words at the start of the program memory and a greeting in
+// the data EEPROM, so the listing shows something and a read-back can be
+// checked; the configuration words as erased.
+bool WriteDemoProgram(const std::string& path, const ChipRecord& chip) {
+    MemoryImage image;
+    image.ROMData.assign(static_cast<std::size_t>(chip.ROMSize), chip.WordMask);
+    for (int i = 0; i < 16 && i < chip.ROMSize; ++i)
+        image.ROMData[static_cast<std::size_t>(i)] = i & chip.WordMask;
+    image.EEPROMData.assign(static_cast<std::size_t>(chip.EEPROMSize), 0xFF);
+    const std::string greeting = "Tessaro demo";
+    for (std::size_t i = 0; i < greeting.size() && i < image.EEPROMData.size(); ++i)
+        image.EEPROMData[i] = static_cast<unsigned char>(greeting[i]);
+    image.FuseValue = chip.FuseBlank;
+    std::string id;
+    return SaveHexFile(path, image, chip, id);
 }
 
 // Everything of the program folder but the settings of its own sessions.
@@ -82,17 +111,19 @@ std::string PrepareDemoFolder(const DemoRequest& r) {
     if (style < 0)
         return "unknown programmer style " + r.style + " (Alder, Birch_A, Birch_B, Cedar or Elm)";
     std::string error;
-    const std::optional<Settings> settings = DemoSettings(r, style, error);
-    if (!settings)
+    const std::optional<DemoChip> chip = FindDemoChip(r, style, error);
+    if (!chip)
         return error;
     if (error = CopyProgramFolder(r.programDir, r.folder); !error.empty())
         return error;
     const fs::path folder(r.folder);
+    if (!WriteDemoProgram(chip->settings.hexFileName, chip->record))
+        return "cannot write " + chip->settings.hexFileName;
     std::error_code ec;
     fs::create_directory(folder / "ports", ec);
     for (const auto& [path, text] :
          {std::pair{folder / "ports" / "com1", r.com1 + "\n"},
-          std::pair{folder / SettingsFileName, JoinLinesCRLF(FormatSettings(*settings))}})
+          std::pair{folder / SettingsFileName, JoinLinesCRLF(FormatSettings(chip->settings))}})
         if (std::string reason = WriteFileReplacing(path.string(), text); !reason.empty())
             return "cannot write " + path.string() + ": " + reason;
     return {};

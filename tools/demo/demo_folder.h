@@ -5,7 +5,8 @@
 // A program folder for trying the program without a board: a copy of the
 // program folder whose COM1 leads to the board simulator and whose pro.dat
 // selects the chip and the programmer style, so that the first start greets
-// the simulated board at once with the chip already chosen.
+// the simulated board at once with the chip chosen and a small program for it
+// (demo.hex) loaded, ready to be programmed.
 struct DemoRequest {
     std::string programDir; // the program folder to copy
     std::string folder;     // the copy; made here, and must not hold files yet
