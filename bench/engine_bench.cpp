@@ -109,7 +109,7 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         image.ROMData.assign(0x2001, 0x2A55);
         ScriptedDialogs dialogs;
         LoopDispatcher loop;
-        TSerial serial(&dialogs, &loop, dir);
+        TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
         LineHost lineHost(serial);
         ProgrammerEngine engine(lineHost, chip, image);
         Configure(serial, engine, lineHost);
@@ -195,7 +195,7 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
         image.EEPROMData[i] = static_cast<int>(i & 0x7F);
     ScriptedDialogs dialogs;
     LoopDispatcher loop;
-    TSerial serial(&dialogs, &loop, dir);
+    TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
     LineHost host(serial);
     host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
     ProgrammerEngine engine(host, chip, image);
