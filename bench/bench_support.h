@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <netinet/in.h>
-#include <sys/socket.h>
 #include <poll.h>
 #include <string>
+#include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "platform/text_file.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
+#include "platform/text_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -167,7 +167,8 @@ boardsim::Chip SocketChip(const std::string& name) {
 }
 
 // Runs one operation to its end on this thread; its time in seconds, or -1.
-double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine, void (ProgrammerEngine::*op)()) {
+double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
+                    void (ProgrammerEngine::*op)()) {
     const auto start = Clock::now();
     (engine.*op)();
     if (!loop.RunUntil([&] { return engine.Protocol.ProtocolState == 0; }, 600000) ||

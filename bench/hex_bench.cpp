@@ -2,8 +2,8 @@
 
 #include "image/code_listing.h"
 #include "image/hex_load.h"
-#include "image/reset_code_memory.h"
 #include "image/hex_save.h"
+#include "image/reset_code_memory.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

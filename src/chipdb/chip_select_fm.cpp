@@ -116,8 +116,8 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 }
 
 void TProjFm::DrawTheSocket() {
-    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, Engine->ProgrammerStyle,
-                                             ICSPMode1->isChecked());
+    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout,
+                                             Engine->ProgrammerStyle, ICSPMode1->isChecked());
     if (!ChipSelected()) {
         DrawBlankSocket();
     } else {

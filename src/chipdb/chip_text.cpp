@@ -28,7 +28,6 @@ int DigitValue(char c, int base) {
 
 } // namespace
 
-
 std::string UpperCaseAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out)

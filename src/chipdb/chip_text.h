@@ -9,7 +9,6 @@
 // and the record extraction. Everything works on bytes; nothing here can read
 // outside the text it is given, whatever bytes the file holds.
 
-
 // ASCII-only upper-casing: a-z become A-Z, every other byte stays.
 std::string UpperCaseAscii(std::string_view text);
 

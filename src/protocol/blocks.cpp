@@ -19,8 +19,8 @@ void ProgrammerEngine::OpenStream(int next, const char* status, char command, in
     Protocol.ProtocolState = next;
     if (status != nullptr)
         host_.SetStatus(status);
-    const int blocks = (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) /
-                       static_cast<int>(kBlockBytes);
+    const int blocks =
+        (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) / static_cast<int>(kBlockBytes);
     streamTotal_ = blocks * static_cast<int>(kBlockBytes);
     Send(Command(command));
 }
@@ -51,14 +51,14 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int af
     std::size_t at = 0;
     for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
         for (std::size_t i = 0; i < kBlockBytes && Protocol.DataIndex < size; i += step) {
-            const int chipValue = words ? WordAt(rx, at + i) : static_cast<unsigned char>(rx[at + i]);
+            const int chipValue =
+                words ? WordAt(rx, at + i) : static_cast<unsigned char>(rx[at + i]);
             const int good = words ? RomWord(Protocol.DataIndex) : EepromByte(Protocol.DataIndex);
             if (chipValue != good) {
                 // The board streams to the end whatever we send: drop the rest as it comes.
-                const int taken = (Protocol.DataIndex - static_cast<int>(i / step)) *
-                                  static_cast<int>(step);
-                streamSkip_ =
-                    std::max(streamTotal_ - taken - static_cast<int>(rx.size() - at), 0);
+                const int taken =
+                    (Protocol.DataIndex - static_cast<int>(i / step)) * static_cast<int>(step);
+                streamSkip_ = std::max(streamTotal_ - taken - static_cast<int>(rx.size() - at), 0);
                 ReportDifference(words, good, chipValue, stop, after);
                 return false;
             }

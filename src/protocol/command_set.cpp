@@ -33,13 +33,11 @@ std::string StartedCommand(char code) {
 }
 
 std::vector<std::string> InitVariablesWrites(const ChipRecord& chip, bool icsp) {
-    std::string parameters = {Byte(chip.CoreType),
-                              Byte(chip.CalFlags),
-                              Byte(chip.ProgramDelay),
-                              Byte(PowerSequenceFor(chip.PowerSequence, icsp)),
-                              Byte(chip.EraseMode),
-                              Byte(chip.ProgramTries),
-                              Byte(chip.OverProgram)};
+    std::string parameters = {
+        Byte(chip.CoreType),     Byte(chip.CalFlags),
+        Byte(chip.ProgramDelay), Byte(PowerSequenceFor(chip.PowerSequence, icsp)),
+        Byte(chip.EraseMode),    Byte(chip.ProgramTries),
+        Byte(chip.OverProgram)};
     return {StartedCommand(cmd::InitVariables), HighLow(chip.ROMSize), HighLow(chip.EEPROMSize),
             parameters};
 }

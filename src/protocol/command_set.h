@@ -35,11 +35,11 @@ inline constexpr char WaitChipRemoval = 0x16;
 inline constexpr char ReadModel = 0x17;
 } // namespace cmd
 
-inline constexpr int kNoDeviceId = 0xFFFF;           // CHIPID of a chip without one
-inline constexpr std::size_t kBlockBytes = 16;       // one ReadROM / ReadEEPROM block
+inline constexpr int kNoDeviceId = 0xFFFF;            // CHIPID of a chip without one
+inline constexpr std::size_t kBlockBytes = 16;        // one ReadROM / ReadEEPROM block
 inline constexpr std::size_t kConfigAnswerBytes = 27; // 'C' and 26 bytes
-inline constexpr int kBlankCheckStep = 256;          // words per 'B' of a blank check
-inline constexpr int kEraseStep = 256;               // bytes per 'C' of a serial EEPROM erase
+inline constexpr int kBlankCheckStep = 256;           // words per 'B' of a blank check
+inline constexpr int kEraseStep = 256;                // bytes per 'C' of a serial EEPROM erase
 
 // One command byte.
 std::string Command(char code);

@@ -65,8 +65,7 @@ const ProgrammerEngine::StateEntry ProgrammerEngine::kStates[] = {
     {601, &ProgrammerEngine::State601},
 };
 
-ProgrammerEngine::ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip,
-                                   MemoryImage& image)
+ProgrammerEngine::ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip, MemoryImage& image)
     : host_(host), chip_(chip), image_(image) {}
 
 std::vector<int> ProgrammerEngine::HandledStates() {

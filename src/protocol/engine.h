@@ -91,9 +91,9 @@ private:
     bool CancelHere();
     // Sending, with the 16-bit substitutions.
     void Send(const std::string& bytes);
-    void SendOn();    // VoltagesOn, or Echo 'V' on 16-bit cores
-    void SendCycle(); // CycleVoltages, or Echo 'V'
-    void SendOff();   // VoltagesOff, or Echo 'v'
+    void SendOn();                    // VoltagesOn, or Echo 'V' on 16-bit cores
+    void SendCycle();                 // CycleVoltages, or Echo 'V'
+    void SendOff();                   // VoltagesOff, or Echo 'v'
     void EndCommand(int state = 501); // CommandEnd and the state that waits for 'Q'
     void Progress(int value);
     void ProgressMax(int maximum);
@@ -102,7 +102,7 @@ private:
     void Finish(Outcome outcome) { LastOutcome = outcome; }
     bool Wide() const;
     bool ImageIncomplete() const;
-    int RomWord(int index) const;   // an entry, or the blank word past the list
+    int RomWord(int index) const;    // an entry, or the blank word past the list
     int EepromByte(int index) const; // an entry, or 255 past the list
     void Accept() { Protocol.RxText.clear(); }
     // Exact text, accepted: the received text is cleared for the next answer.
@@ -205,8 +205,8 @@ private:
     const ChipRecord& chip_;
     MemoryImage& image_;
     int progressMax_ = 100;
-    int depth_ = 0;            // handlers of ours under way (a message box may be open)
-    bool heldBytes_ = false;   // bytes arrived while a handler of ours was under way
+    int depth_ = 0;             // handlers of ours under way (a message box may be open)
+    bool heldBytes_ = false;    // bytes arrived while a handler of ours was under way
     bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
     // A block stream runs to its end once started: its length, and the bytes
     // to drop because a difference ended the comparison early.

@@ -115,8 +115,8 @@ void ProgrammerEngine::ReportChipInfo() {
     Finish(Outcome::Done);
     if (Protocol.ChipIDRequest) {
         host_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
-                                    std::to_string(word & 0x1F) + "\r\rChip ID = " +
-                                    MyIntToHex(word & 0x3FE0, 4));
+                                    std::to_string(word & 0x1F) +
+                                    "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
         return;
     }
     const int word1 = ChipConfigWord(config, 1);

@@ -44,10 +44,9 @@ void ProgrammerEngine::ProgButtClick() {
         host_.dialogs().Information(kImageIncomplete);
         return;
     }
-    if (chip_.CPWarn &&
-        host_.dialogs().QuestionYesNo("WARNING!\r\rThis device has code protection that cannot "
-                                      "be erased.\rDo you wish to continue?") !=
-            Dialogs::Answer::Yes)
+    if (chip_.CPWarn && host_.dialogs().QuestionYesNo(
+                            "WARNING!\r\rThis device has code protection that cannot "
+                            "be erased.\rDo you wish to continue?") != Dialogs::Answer::Yes)
         return;
     SetProgrammingDataSize();
     ProgressMax(chip_.ROMSize);

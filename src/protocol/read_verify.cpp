@@ -23,8 +23,8 @@ void ProgrammerEngine::ReadButtClick() {
         return;
     }
     if (image_.DataChanged) {
-        const Dialogs::Answer a =
-            host_.dialogs().QuestionYesNoCancel("Data file has changed.\r\rDo you wish to save it?");
+        const Dialogs::Answer a = host_.dialogs().QuestionYesNoCancel(
+            "Data file has changed.\r\rDo you wish to save it?");
         if (a == Dialogs::Answer::Cancel)
             return;
         if (a == Dialogs::Answer::Yes)

@@ -69,7 +69,8 @@ TEST(ShippedChips, EveryChipAnswersAsItsRecordSays) {
         const std::string config = rig.Ask(Bytes({0x0D}));
         ASSERT_EQ(config.size(), 27u);
         const int id = Hex(keys.at("CHIPID"));
-        EXPECT_EQ(id == 0xFFFF ? Word(config, 1) : Word(config, 1) & 0x3FE0, id == 0xFFFF ? mask : id);
+        EXPECT_EQ(id == 0xFFFF ? Word(config, 1) : Word(config, 1) & 0x3FE0,
+                  id == 0xFFFF ? mask : id);
         const std::string blank = keys.at("FUSEBLANK");
         for (int k = 0; k < (mask == 0xFFFF ? 7 : 1); ++k) {
             const int compared = bandGap ? 0x0FFF : 0xFFFF; // the bandgap bits are the chip's own

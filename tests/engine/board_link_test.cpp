@@ -42,10 +42,13 @@ TEST(BoardLink, GreetingsThatArriveTogetherCountAsTheLastOne) {
     EngineRig rig("16F628A");
     rig.portOpen = false; // the test types the answers itself
     rig.engine.ResetProgrammer(true);
-    rig.engine.OnBytes("B\x01" "B");
+    rig.engine.OnBytes("B\x01"
+                       "B");
     rig.engine.OnBytes("\x01");
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
-    rig.engine.OnBytes(std::string("B\x01" "B\x01", 4));
+    rig.engine.OnBytes(std::string("B\x01"
+                                   "B\x01",
+                                   4));
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
     EXPECT_TRUE(rig.Idle());
     rig.engine.OnBytes("B\x09"); // an unknown model: quietly idle
@@ -78,7 +81,7 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
           Case{"x?F?N", "Function Error...",
                "Function not supported by this programmer firmware.\rAbout to apply reset..."}}) {
         EngineRig rig("16F628A");
-    rig.portOpen = false; // the test types the answers itself
+        rig.portOpen = false; // the test types the answers itself
         rig.engine.InitialiseProgrammerVariables(200);
         rig.engine.Protocol.ProtocolState = 254; // a state without a handler only collects
         rig.engine.OnBytes(c.rx);
@@ -252,10 +255,10 @@ TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
     std::string id = "1234";
     UnscrambleUpgradeImage(image, id, false);
     ASSERT_EQ(image.ROMData.size(), 20u);
-    EXPECT_EQ(image.ROMData[0], kUpgradeMask);     // 0 XOR the mask
-    EXPECT_EQ(image.ROMData[3], 0x3FFF);           // blank stays blank
+    EXPECT_EQ(image.ROMData[0], kUpgradeMask);       // 0 XOR the mask
+    EXPECT_EQ(image.ROMData[3], 0x3FFF);             // blank stays blank
     EXPECT_EQ(image.ROMData[15], 16 ^ kUpgradeMask); // word 15 left
-    EXPECT_EQ(image.ROMData[19], 0x1234);          // the ID took the last place
+    EXPECT_EQ(image.ROMData[19], 0x1234);            // the ID took the last place
     EXPECT_EQ(image.FuseValue[1], 0x32A);
     EXPECT_EQ(id, "FFFF");
     std::string bad = "XYZ";

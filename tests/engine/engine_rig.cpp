@@ -48,8 +48,7 @@ ChipRecord ShippedChip(const std::string& name, int style) {
 EngineRig::EngineRig(const std::string& chipName, boardsim::Model model,
                      const std::function<void(boardsim::ChipConfig&)>& adjust)
     : chip(ShippedChip(chipName, static_cast<int>(model))),
-      board(model, SocketChip(chipName, adjust)),
-      link(board), engine(*this, chip, image) {
+      board(model, SocketChip(chipName, adjust)), link(board), engine(*this, chip, image) {
     engine.SetStyle(static_cast<int>(model));
     id = BlankIDText(IDLengthForMask(chip.WordMask));
     // The port is open: DTR stands at the board's idle level.

@@ -51,7 +51,10 @@ TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
         {"I2C", [](auto& f) { f.replaceAtCommand = cmd::ProgramEEPROM, f.replacement = "?E?P"; },
          "I2C EEPROM is not responding.\rAbout to apply reset..."},
         {"ID", [](auto& f) { f.idFusesFail = true; }, "ID FUSE programming error."},
-        {"EEPROM", [](auto& f) { f.stuckEeprom = {3, 0x02, 0}; },
+        {"EEPROM",
+         [](auto& f) {
+             f.stuckEeprom = {3, 0x02, 0};
+         },
          "EEPROM error at 0x0003\r\rGood 0x42\rBad 0x40"},
     };
     for (const Case& c : cases) {

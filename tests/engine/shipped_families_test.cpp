@@ -13,9 +13,9 @@ using Texts = std::vector<std::string>;
 // One member of each family of the generator, the largest where sizes differ
 // (of the serial EEPROMs the largest a 16-bit transfer count can carry).
 const char* const kFamilySamples[] = {
-    "24C256", "12F510",  "16F54",   "12C509A", "16F84A",  "16F627",  "16F648A",
-    "16F630", "16F688",  "16F819",  "16F87",   "16F877",  "16F874A", "16F886",
-    "16F77",  "16F917",  "18F458",  "18F4320", "18F4321", "18F2520", "18F4620",
+    "24C256",  "12F510",  "16F54",   "12C509A", "16F84A",  "16F627",  "16F648A",
+    "16F630",  "16F688",  "16F819",  "16F87",   "16F877",  "16F874A", "16F886",
+    "16F77",   "16F917",  "18F458",  "18F4320", "18F4321", "18F2520", "18F4620",
     "18F4450", "18F4550", "18F4553", "18F4580", "18F4680",
 };
 
@@ -29,8 +29,8 @@ void FillImage(EngineRig& rig) {
     if (rig.chip.CalWord)
         rig.image.ROMData[std::size_t(rig.chip.ROMSize - 1)] = rig.board.chip().CalibrationWord();
     if (rig.chip.BandGap)
-        rig.image.FuseValue[1] = (rig.image.FuseValue[1] & 0x0FFF) |
-                                 (rig.board.chip().Config(0) & 0x3000);
+        rig.image.FuseValue[1] =
+            (rig.image.FuseValue[1] & 0x0FFF) | (rig.board.chip().Config(0) & 0x3000);
 }
 
 TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
@@ -43,7 +43,8 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         rig.Connect();
         rig.engine.ProgButtClick();
         rig.Run();
-        EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
+        EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done)
+            << ::testing::PrintToString(rig.TakeTexts());
         rig.TakeTexts();
         if (rig.chip.ROMSize > 0) { // a serial EEPROM is checked by the program's read-back
             rig.engine.VerfButtClick();

@@ -3,8 +3,8 @@
 
 #include "image/hex_extract.h"
 #include "image/hex_load.h"
-#include "image/reset_code_memory.h"
 #include "image/hex_scan.h"
+#include "image/reset_code_memory.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "platform/text_file.h"
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_text.h"
+#include "platform/text_file.h"
 #include "unit/chip_test_records.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "platform/text_file.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
 #include "image/hex_text.h"
+#include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 
 using Lines = std::vector<std::string>;
 
-
 TEST(TrimSpaces, KeepsOnlyCharacters33To127AfterUpperCasing) {
     EXPECT_EQ(TrimSpaces(UpperCaseAscii("chipname = 16f 84a\t")), "CHIPNAME=16F84A");
     EXPECT_EQ(TrimSpaces(std::string("\xEF\xBB\xBFI\0D=\x7F\x80\xFF", 9)), "ID=\x7F");

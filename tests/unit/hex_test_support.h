@@ -2,8 +2,8 @@
 
 #include "chipdb/chip_record.h"
 #include "image/hex_load.h"
-#include "image/reset_code_memory.h"
 #include "image/memory_image.h"
+#include "image/reset_code_memory.h"
 
 #include <cstdio>
 #include <string>

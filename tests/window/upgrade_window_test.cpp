@@ -52,7 +52,8 @@ TEST_F(Upgrade, AMissingImageIsReported) {
     h.CopyShippedChipFile();
     TProjFm& w = Start();
     w.Upgrade1Click();
-    EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Error: Corrupt or missing upgrade file"});
+    EXPECT_EQ(h.dialogs.Texts(),
+              std::vector<std::string>{"Error: Corrupt or missing upgrade file"});
     EXPECT_EQ(w.ChipSelect->currentText(), "16F628");
     EXPECT_FALSE(w.Engine->UpgradeLoaded);
 }
