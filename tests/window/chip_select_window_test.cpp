@@ -41,6 +41,9 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
     MainWindowHarness h("select-all");
     h.CopyShippedChipFile();
     TProjFm& w = h.Start();
+    // The start-up reset waits for a greeting that no board sends; its watchdog
+    // would report it while a fuse editor below is open.
+    w.Timer1->stop();
     ASSERT_GE(w.ChipSelect->count(), 20);
     EXPECT_TRUE(ShowsPicture(w, "SOCKETS"));
     double slowestMs = 0;
