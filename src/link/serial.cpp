@@ -102,7 +102,7 @@ void TSerial::SetActive(bool value) {
 }
 
 void TSerial::Open() {
-    PortTarget target = ResolvePortName(PortFolders_, Port_);
+    PortTarget target = Target_ ? *Target_ : ResolvePortName(PortFolders_, Port_);
     OpenResult opened = target.kind == PortTarget::Kind::Network
                             ? OpenRfc2217Port(target.host, target.tcpPort)
                             : OpenTtyPort(target.device);

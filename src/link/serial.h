@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/com_names.h"
 #include "link/event_thread.h"
 #include "link/handler_dispatcher.h"
 #include "link/serial_port.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,11 @@ public:
 
     int32_t RxWaiting();
     int32_t TxWaiting();
+
+    // A device or network server named directly, opened in place of the one
+    // COMn leads to (the command-line program takes either); nothing goes back
+    // to COMn. Takes effect at the next open.
+    void SetTarget(std::optional<PortTarget> target) { Target_ = std::move(target); }
 
     bool Active() const { return Active_; }
     // Closes an open port first; then opens it when value is true.
@@ -124,6 +131,7 @@ private:
     const std::vector<std::string> PortFolders_;
 
     uint8_t Port_ = 1;
+    std::optional<PortTarget> Target_;
     int32_t Baudrate_ = 9600;
     eParity Parity_ = paNone;
     eDataBits DataBits_ = d7bit;

@@ -111,6 +111,7 @@ void ProgrammerEngine::State204() {
                 Protocol.BlankFlags |= kFuseNotErased;
         }
     }
+    LastDetails.blankFlags = Protocol.BlankFlags;
     const std::string report = BlankReport();
     host_.SetStatus("Blank results...");
     Timer(false);

@@ -77,7 +77,7 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
     host_.SetStatus(kVerifyResult);
     Timer(false);
     Progress(0);
-    Finish(Outcome::Difference);
+    FinishDifference(words ? "ROM" : "EEPROM", Protocol.DataIndex, good, bad);
     Accept();
     const int digits = words ? 4 : 2;
     host_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +

@@ -85,6 +85,7 @@ void ProgrammerEngine::Greeting() {
         return;
     }
     ResetPending = false;
+    LastGreeting = detected;
     const char* expected = StyleInfo(ProgrammerStyle).messageName;
     const char* connected = StyleInfo(detected).messageName;
     if (StyleInfo(ProgrammerStyle).style == detected) {
@@ -107,8 +108,7 @@ void ProgrammerEngine::BoardSilent() {
         ResetPending = false;
         ResetSerial(false);
         host_.SetStatus("Reset error...");
-        const std::string port =
-            host_.PortOpen() ? "COM " + std::to_string(host_.PortNumber()) : std::string("None");
+        const std::string port = host_.PortOpen() ? host_.PortName() : std::string("None");
         host_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
                               "Communications port, currently [ " + port + " ]\r" +
                               "Board connections and power\r" + "Mode =  [ " +

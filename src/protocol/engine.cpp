@@ -158,6 +158,14 @@ void ProgrammerEngine::ReceivedDataError() {
     ResetProgrammer(true);
 }
 
+void ProgrammerEngine::FinishDifference(const char* region, int address, int good, int bad) {
+    Finish(Outcome::Difference);
+    LastDetails.region = region;
+    LastDetails.address = address;
+    LastDetails.good = good;
+    LastDetails.bad = bad;
+}
+
 bool ProgrammerEngine::CancelHere() {
     if (!Protocol.CancelRequested)
         return false;
@@ -176,6 +184,7 @@ void ProgrammerEngine::InitialiseProgrammerVariables(int startState) {
     Protocol.CancelRequested = false;
     Protocol.StartState = startState;
     LastOutcome = Outcome::None;
+    LastDetails = {};
     Timer(true);
     host_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string("Initializing...")
                                                 : "Checking for " + chip_.ChipName + "...");

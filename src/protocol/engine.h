@@ -20,6 +20,20 @@ enum class Outcome {
     Cancelled,  // the user cancelled
     NoAnswer,   // the board fell silent
     BadAnswer,  // an answer did not fit
+    WrongBoard, // the board answered ReadModel with another model than the style's
+};
+
+// What the last operation found beyond its outcome, for front ends that report
+// more than a message box (the command-line program's results and log).
+struct ResultDetails {
+    // The first difference a verify or read-back found: "ROM", "EEPROM", "ID"
+    // or "FUSE", the address its message names, the image's and the chip's value.
+    std::string region;
+    int address = -1;
+    int good = -1;
+    int bad = -1;
+    int blankFlags = 0;   // what the blank check found not erased (BlankFlags bits)
+    int modelAnswer = -1; // the board's answer to ReadModel: its model code, or 'X'
 };
 
 // The programmer: the board connection and every chip operation, as one state
@@ -38,6 +52,8 @@ public:
     bool ResetPending = false;
     bool UpgradeLoaded = false;
     Outcome LastOutcome = Outcome::None;
+    ResultDetails LastDetails;
+    int LastGreeting = -1; // the style the board's last greeting named
 
     // ---- Inputs ----
     // Bytes the board sent, in one receive event (may be empty).
@@ -100,6 +116,8 @@ private:
     void Timer(bool on);
     void Fail() { Protocol.ReceiveError = true; }
     void Finish(Outcome outcome) { LastOutcome = outcome; }
+    // A difference: the outcome and what differs where.
+    void FinishDifference(const char* region, int address, int good, int bad);
     bool Wide() const;
     bool ImageIncomplete() const;
     int RomWord(int index) const;    // an entry, or the blank word past the list

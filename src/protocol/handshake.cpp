@@ -22,6 +22,7 @@ void ProgrammerEngine::State11() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
+    LastDetails.modelAnswer = static_cast<unsigned char>(rx[0]);
     if (rx == "X") {
         // Firmware without ReadModel: a bare CommandStart gets us back in step.
         Accept();
@@ -43,7 +44,7 @@ void ProgrammerEngine::ModelMismatch(int model) {
     Accept();
     host_.SetStatus(kErrorStatus);
     Timer(false);
-    Finish(Outcome::Failed);
+    Finish(Outcome::WrongBoard);
     host_.dialogs().Error(std::string("You are trying to connect to [ ") +
                           StyleInfo(ProgrammerStyle).messageName + " ]\r\rPlease select [ " +
                           StyleInfo(model).messageName + " ] to match your programmer board.");

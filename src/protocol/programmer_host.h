@@ -22,6 +22,9 @@ public:
     virtual void PurgeRx() = 0;
     virtual bool PortOpen() const = 0;
     virtual int PortNumber() const = 0;
+    // The port as messages name it: COM and its number, unless the front end
+    // opened a device or a network server by name.
+    virtual std::string PortName() const { return "COM " + std::to_string(PortNumber()); }
 
     // ---- Time ----
     // The 100 ms tick that drives the engine's watchdog, on or off.

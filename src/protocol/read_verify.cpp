@@ -208,7 +208,7 @@ bool ProgrammerEngine::IdMatches() {
         const int good = HexDigitValue(id[i]);
         const int bad = ConfigByte(Protocol.ConfigBytes, 3 + static_cast<int>(i)) & 0x0F;
         if (good != bad) {
-            Finish(Outcome::Difference);
+            FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
             host_.dialogs().Error(
                 Difference("ID error 0x20" + MyIntToHex(static_cast<int>(i), 2), good, bad, 4));
             return false;
@@ -232,7 +232,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         const int good = image_.FuseValue[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
-            Finish(Outcome::Difference);
+            FinishDifference("FUSE", VerifyHEX(addresses[k - 1]), good, bad);
             host_.dialogs().Error(
                 Difference("Fuse error 0x" + std::string(addresses[k - 1]), good, bad, 4));
             return false;

@@ -1,0 +1,250 @@
+// tessaro-cli: the commands. Each is one operation of the engine (or, for
+// auto, a loop of them) followed to its end, reported, and turned into an
+// exit code.
+#include "chipdb/chip_record.h"
+#include "cli/cli_session.h"
+#include "image/hex_save.h"
+#include "link/programmer_style.h"
+#include "protocol/command_set.h"
+
+#include <chrono>
+#include <ostream>
+
+namespace {
+constexpr const char* kMe = "tessaro-cli: ";
+constexpr int kNoDeviceId = 0xFFFF;
+constexpr int kIdle = 0;
+// The automatic loop waits for the chip's removal here, the chip's operation over.
+constexpr int kWaitForRemoval = 502;
+
+std::string Hex4(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
+    return text;
+}
+
+std::string ModelAnswerName(int answer) {
+    if (answer == 'X')
+        return "X";
+    if (answer >= 0 && answer < StyleCount)
+        return StyleInfo(answer).messageName;
+    return {};
+}
+} // namespace
+
+std::string CliSession::Checksum() const {
+    return ImageChecksum(host_.image, host_.chip, host_.id);
+}
+
+OperationResult CliSession::RunOperation(const char* operation,
+                                         const std::function<void()>& start) {
+    OperationResult r;
+    r.operation = operation;
+    ProgrammerEngine& engine = host_.engine;
+    const int starts = host_.starts;
+    const int declined = boxes_.Declined();
+    engine.LastOutcome = Outcome::None;
+    start();
+    r.started = host_.starts != starts;
+    if (!r.started) {
+        r.declined = boxes_.Declined() != declined;
+        r.message = boxes_.LastText();
+        return r;
+    }
+    FollowOperation(r, [&] { return engine.Protocol.ProtocolState == kIdle; });
+    Collect(r);
+    // After a failure on the line the board is reset: its greeting is awaited.
+    FollowOperation(r, [this] { return host_.Idle(); });
+    return r;
+}
+
+// Serves the operation until `over`. Ctrl-C cancels it as the Cancel button
+// does; a second Ctrl-C resets the board at once and waits no more.
+void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>& over) {
+    ProgrammerEngine& engine = host_.engine;
+    while (host_.Serve(over) == ConsoleHost::Served::Interrupted) {
+        if (!r.interrupted) {
+            r.interrupted = true;
+            out_.Say(kMe + std::string("interrupted: cancelling"), true);
+            engine.CanButtClick();
+            continue;
+        }
+        engine.ResetProgrammer(true);
+        engine.ResetSerial(false);
+    }
+}
+
+void CliSession::Collect(OperationResult& r) {
+    const ProgrammerEngine& engine = host_.engine;
+    r.outcome = engine.LastOutcome;
+    r.details = engine.LastDetails;
+    r.configBytes = engine.Protocol.ConfigBytes;
+    r.message = boxes_.LastText();
+    r.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - host_.started).count();
+}
+
+void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
+    const auto fields = [&](JsonLine& line) {
+        AddResultFields(line, r, host_.chip.ChipName);
+        if (!o_.file.empty())
+            line.Str("file", o_.file);
+        if (extra)
+            extra(line);
+    };
+    if (o_.json) {
+        JsonLine line;
+        fields(line);
+        *env_.out << line.Text() << '\n' << std::flush;
+    }
+    if (o_.log.empty())
+        return;
+    JsonLine line;
+    line.Str("time", UtcTime(std::chrono::system_clock::now()));
+    fields(line);
+    if (!AppendLogLine(o_.log, line.Text()))
+        out_.Say(kMe + std::string("cannot write the log ") + o_.log, true);
+}
+
+int CliSession::RunSimple(const char* operation, const std::function<void()>& start) {
+    OperationResult r = RunOperation(operation, start);
+    if (!o_.file.empty())
+        r.checksum = Checksum();
+    Report(r);
+    return ExitCodeFor(r);
+}
+
+int CliSession::RunRead() {
+    OperationResult r = RunOperation("read", [this] { host_.engine.ReadButtClick(); });
+    bool saved = false;
+    if (r.started && r.outcome == Outcome::Done && !r.interrupted) {
+        r.checksum = Checksum();
+        saved = SaveHexFile(o_.file, host_.image, host_.chip, host_.id);
+        if (!saved) {
+            boxes_.Error(kSaveProblem);
+            r.message = boxes_.LastText();
+        }
+    }
+    Report(r, [&](JsonLine& line) { line.Bool("saved", saved); });
+    const int code = ExitCodeFor(r);
+    return code == kExitOk && !saved ? kExitInput : code;
+}
+
+int CliSession::RunInfo() {
+    ProgrammerEngine& engine = host_.engine;
+    const char* board = StyleInfo(engine.ProgrammerStyle).messageName;
+    if (!host_.chipSelected) {
+        if (o_.json)
+            *env_.out << JsonLine().Str("operation", "info").Str("board", board).Text() << '\n';
+        else
+            *env_.out << "board: " << board << '\n';
+        return kExitOk;
+    }
+    const OperationResult r = RunOperation("info", [&] { engine.ReadChipID1Click(); });
+    ReportInfo(r);
+    const bool read = r.configBytes.size() >= 2;
+    const int deviceId = read ? ChipIdWord(r.configBytes) & 0x3FE0 : -1;
+    const int code = ExitCodeFor(r);
+    // The chip in the socket is not the chip named: that is the answer asked for.
+    if (code == kExitOk && read && host_.chip.ChipID != kNoDeviceId &&
+        host_.chip.ChipID != deviceId)
+        return kExitChip;
+    return code;
+}
+
+void CliSession::ReportInfo(const OperationResult& r) {
+    const ChipRecord& chip = host_.chip;
+    const char* board = StyleInfo(host_.engine.ProgrammerStyle).messageName;
+    const std::string model = ModelAnswerName(r.details.modelAnswer);
+    const bool read = r.configBytes.size() >= 2;
+    const int word = read ? ChipIdWord(r.configBytes) : 0;
+    const bool match = chip.ChipID == kNoDeviceId || chip.ChipID == (word & 0x3FE0);
+    Report(r, [&](JsonLine& line) {
+        line.Str("board", board);
+        if (model.empty())
+            line.Null("model_answer");
+        else
+            line.Str("model_answer", model);
+        if (read)
+            line.Str("chip_id_word", Hex4(word)).Bool("match", match);
+    });
+    if (o_.json)
+        return;
+    std::ostream& out = *env_.out;
+    out << "board: " << board << '\n';
+    if (!model.empty())
+        out << "model answer: " << model << '\n';
+    if (!read)
+        return;
+    out << "chip ID word: " << Hex4(word) << " (device ID " << Hex4(word & 0x3FE0) << ", revision "
+        << (word & 0x1F) << ")\n";
+    out << "chip: " << chip.ChipName
+        << (match ? " matches" : " does not match (its ID is " + Hex4(chip.ChipID) + ")") << '\n';
+}
+
+int CliSession::RunAuto() {
+    ProgrammerEngine& engine = host_.engine;
+    host_.autoCount = o_.count;
+    host_.starts = 0;
+    engine.AutoProgram1Click();
+    if (!host_.AutoProgramOn())
+        return kExitInput; // the program said why
+    const std::string checksum = Checksum();
+    int passed = 0;
+    int failed = 0;
+    int code = kExitOk;
+    OperationResult tail; // the wait for the board after the loop
+    for (int number = 1;; ++number) {
+        const int declined = boxes_.Declined();
+        const auto next = [&] {
+            return host_.starts >= number || host_.ProgramRefused() ||
+                   (host_.Idle() && !host_.AutoProgramOn());
+        };
+        if (host_.Serve(next) == ConsoleHost::Served::Interrupted) {
+            // Between chips the loop ends as Cancel ends it: by a board reset.
+            tail.interrupted = true;
+            out_.Say(kMe + std::string("interrupted: ending"), true);
+            engine.CanButtClick();
+            break;
+        }
+        OperationResult r;
+        r.operation = "program";
+        r.number = number;
+        r.checksum = checksum;
+        if (host_.ProgramRefused()) {
+            // The chip went in, but Program did not start (a question answered No).
+            r.declined = boxes_.Declined() != declined;
+            r.message = boxes_.LastText();
+            engine.ResetSerial(false);
+        } else if (host_.starts < number) {
+            // The loop is over: after the last chip counted, or because the
+            // board stopped it (an answer that did not fit, silence).
+            if (o_.count == 0 || number <= o_.count)
+                code = WorseExit(code, kExitBoard);
+            break;
+        } else {
+            r.started = true;
+            FollowOperation(r, [&] {
+                const int state = engine.Protocol.ProtocolState;
+                return state == kIdle || state == kWaitForRemoval;
+            });
+            Collect(r);
+        }
+        Report(r);
+        ++(r.started && r.outcome == Outcome::Done ? passed : failed);
+        out_.Say(kMe + std::string("chip ") + std::to_string(number) + ": " +
+                     (r.started    ? OutcomeName(r.outcome)
+                      : r.declined ? "declined"
+                                   : "refused") +
+                     "; " + std::to_string(passed) + " passed, " + std::to_string(failed) +
+                     " failed",
+                 true);
+        code = WorseExit(code, ExitCodeFor(r));
+        if (r.interrupted || !r.started) {
+            tail.interrupted = r.interrupted;
+            break;
+        }
+    }
+    FollowOperation(tail, [this] { return host_.Idle(); });
+    return tail.interrupted ? kExitInterrupted : code;
+}

@@ -1,0 +1,199 @@
+#include "cli/cli_options.h"
+
+#include "chipdb/chip_text.h"
+#include "image/hex_text.h"
+#include "link/programmer_style.h"
+
+#include <charconv>
+
+namespace {
+
+struct CommandName {
+    const char* name;
+    CliCommand command;
+    bool takesFile;
+};
+
+constexpr CommandName kCommands[] = {
+    {"info", CliCommand::Info, false},      {"chips", CliCommand::Chips, false},
+    {"blank", CliCommand::Blank, false},    {"erase", CliCommand::Erase, false},
+    {"read", CliCommand::Read, true},       {"verify", CliCommand::Verify, true},
+    {"program", CliCommand::Program, true}, {"auto", CliCommand::Auto, true},
+};
+
+constexpr std::size_t kLongestId = 8;
+
+const CommandName* FindCommand(const std::string& word) {
+    for (const CommandName& c : kCommands)
+        if (word == c.name)
+            return &c;
+    return nullptr;
+}
+
+int StyleByName(const std::string& name) {
+    for (int style = 0; style < StyleCount; ++style)
+        if (UpperCaseAscii(name) == UpperCaseAscii(StyleInfo(style).messageName))
+            return style;
+    return -1;
+}
+
+bool IsHexId(const std::string& text) {
+    if (text.empty() || text.size() > kLongestId)
+        return false;
+    for (const char c : text)
+        if (HexDigitValue(c) < 0)
+            return false;
+    return true;
+}
+
+// One option that takes a value. False with a reason when the value is wrong.
+bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
+               std::string& error) {
+    if (name == "--port") {
+        o.port = value;
+    } else if (name == "--style") {
+        o.style = StyleByName(value);
+        if (o.style < 0)
+            error = "unknown style " + value + " (Alder, Birch_A, Birch_B, Cedar or Elm)";
+    } else if (name == "--chip") {
+        o.chip = value;
+    } else if (name == "--cid") {
+        o.cid = value;
+    } else if (name == "--id") {
+        o.idGiven = true;
+        o.id = UpperCaseAscii(value);
+        if (!IsHexId(value))
+            error = "--id takes 1 to 8 hex digits, not " + value;
+    } else if (name == "--fuse") {
+        const std::size_t eq = value.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == value.size())
+            error = "--fuse takes LABEL=OPTION, not " + value;
+        else
+            o.fuses.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (name == "--log") {
+        o.log = value;
+    } else if (name == "--count") {
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), o.count);
+        if (ec != std::errc() || end != value.data() + value.size() || o.count < 1)
+            error = "--count takes a number of chips, not " + value;
+    } else {
+        error = "unknown option " + name;
+    }
+    return error.empty();
+}
+
+bool TakeFlag(CliOptions& o, const std::string& name) {
+    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json, &o.help, &o.help};
+    const char* names[] = {"--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json", "--help",
+                           "-h"};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        if (name == names[i]) {
+            *flags[i] = true;
+            return true;
+        }
+    return false;
+}
+
+// The command and its file, and the options that only some commands take.
+std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& words) {
+    if (words.empty())
+        return "no command given";
+    const CommandName* c = FindCommand(words[0]);
+    if (c == nullptr)
+        return "unknown command " + words[0];
+    if (c->takesFile && words.size() != 2)
+        return words[0] + " takes one HEX file";
+    if (!c->takesFile && words.size() != 1)
+        return words[0] + " takes no file";
+    const bool imageIn = c->command == CliCommand::Verify || c->command == CliCommand::Program ||
+                         c->command == CliCommand::Auto;
+    if (!imageIn && (o.idGiven || !o.fuses.empty()))
+        return "--id and --fuse change the image of verify, program and auto only";
+    if (o.count != 0 && c->command != CliCommand::Auto)
+        return "--count belongs to auto";
+    return {};
+}
+
+} // namespace
+
+CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
+    CliParseResult result;
+    CliOptions& o = result.options;
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            words.push_back(arg);
+            continue;
+        }
+        if (TakeFlag(o, arg))
+            continue;
+        const std::size_t eq = arg.find('=');
+        std::string name = arg.substr(0, eq);
+        std::string value;
+        if (eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            result.error = arg + " needs a value";
+            return result;
+        }
+        if (!TakeValue(o, name, value, result.error))
+            return result;
+    }
+    if (o.help) {
+        result.ok = true;
+        return result;
+    }
+    result.error = CheckCommand(o, words);
+    if (!result.error.empty())
+        return result;
+    const CommandName* c = FindCommand(words[0]);
+    o.command = c->command;
+    o.commandName = c->name;
+    if (c->takesFile)
+        o.file = words[1];
+    result.ok = true;
+    return result;
+}
+
+const char* CliUsage() {
+    return R"(usage: tessaro-cli [options] COMMAND [FILE]
+
+Commands:
+  info            board model, and with --chip the chip's ID word and revision
+  chips           the chips the chip file offers for the style, one a line
+  blank           blank-check the chip
+  erase           erase the chip (asks first: add --yes)
+  read FILE       read the chip into a HEX file
+  verify FILE     compare the chip with a HEX file
+  program FILE    program a HEX file into the chip, checked as it is written
+  auto FILE       program chip after chip as they are inserted
+
+Options:
+  --port PORT     COM1..COM9 (through the program folder's ports/), a device
+                  such as /dev/ttyUSB0, or rfc2217://HOST:PORT (default COM1)
+  --style NAME    Alder, Birch_A, Birch_B, Cedar or Elm
+                  (default: the style the board announces)
+  --chip NAME     the chip type, as `chips` lists it
+  --cid FILE      the chip file (default: chipinfo.cid in the program folder)
+  --icsp          program in circuit (Birch_A, Birch_B and Cedar boards)
+  --ignore-blank-check  leave a chip that is not blank alone, without asking
+  --id HEX        the ID digits to program or verify
+  --fuse LABEL=OPTION   a fuse option as the fuse editor names it (repeatable)
+  --yes           answer the program's questions Yes (without it: No)
+  --quiet         only errors, questions and results on standard error
+  --json          one JSON object per result on standard output
+  --log FILE      append one JSON line per chip to a production log
+  --count N       auto: stop after N chips
+
+Exit codes:
+  0  success
+  1  the chip failed or was left alone: verify difference, not blank, a write
+     error reported by the board, or a question answered No
+  2  the board does not answer, answers wrongly, or the port cannot be used
+  3  bad input: option, chip name, HEX file, chip file
+  4  interrupted (Ctrl-C)
+)";
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// What the command line of tessaro-cli asks for.
+enum class CliCommand { None, Info, Chips, Blank, Erase, Read, Verify, Program, Auto };
+
+struct CliOptions {
+    CliCommand command = CliCommand::None;
+    std::string commandName;
+    std::string file;          // read, verify, program, auto
+    std::string port = "COM1"; // COMn, a device path or rfc2217://HOST:PORT
+    int style = -1;            // -1: the style the board announces
+    std::string chip;          // as typed
+    std::string cid;           // empty: the program folder's chipinfo.cid
+    bool icsp = false;
+    bool ignoreBlankCheck = false;
+    bool idGiven = false;
+    std::string id;                                         // hex digits of the ID locations
+    std::vector<std::pair<std::string, std::string>> fuses; // label, option
+    bool yes = false;
+    bool quiet = false;
+    bool json = false;
+    std::string log; // empty: no production log
+    int count = 0;   // auto: chips to program; 0 until interrupted
+    bool help = false;
+};
+
+struct CliParseResult {
+    bool ok = false;
+    std::string error; // why the command line was refused
+    CliOptions options;
+};
+
+CliParseResult ParseCliOptions(const std::vector<std::string>& args);
+
+// The --help text.
+const char* CliUsage();

@@ -1,0 +1,174 @@
+#include "cli/cli_report.h"
+
+#include "cli/console_output.h"
+#include "protocol/command_set.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
+namespace {
+
+std::string Hex(long value, int digits) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
+    return text;
+}
+
+class Crc32 {
+public:
+    void Byte(int value) {
+        crc_ ^= static_cast<std::uint8_t>(value);
+        for (int bit = 0; bit < 8; ++bit)
+            crc_ = (crc_ >> 1) ^ ((crc_ & 1u) != 0 ? 0xEDB88320u : 0u);
+    }
+    void Word(int value) {
+        Byte(value & 0xFF);
+        Byte((value >> 8) & 0xFF);
+    }
+    std::uint32_t Value() const { return ~crc_; }
+
+private:
+    std::uint32_t crc_ = 0xFFFFFFFFu;
+};
+
+int Rank(int code) {
+    constexpr std::array<int, 5> kRanks = {0, 2, 3, 1, 4}; // ok, chip, board, input, interrupted
+    return code >= 0 && code < 5 ? kRanks[static_cast<std::size_t>(code)] : 0;
+}
+
+void AddDifference(JsonLine& line, const ResultDetails& d) {
+    // Program words, ID digits and configuration words are 4 digits; EEPROM bytes 2.
+    const int digits = d.region == "EEPROM" ? 2 : 4;
+    line.Str("region", d.region)
+        .Str("address", Hex(d.address, d.address > 0xFFFF ? 6 : 4))
+        .Str("expected", Hex(d.good, digits))
+        .Str("found", Hex(d.bad, digits));
+}
+
+std::string NotErased(int flags) {
+    const char* names[] = {"ROM", "EEPROM", "ID", "Fuse"};
+    std::string list;
+    for (int bit = 0; bit < 4; ++bit)
+        if ((flags & (1 << bit)) != 0)
+            list += (list.empty() ? "" : ",") + JsonString(names[bit]);
+    return "[" + list + "]";
+}
+
+} // namespace
+
+const char* OutcomeName(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Done:
+        return "done";
+    case Outcome::Difference:
+        return "difference";
+    case Outcome::Failed:
+        return "failed";
+    case Outcome::Declined:
+        return "declined";
+    case Outcome::Cancelled:
+        return "cancelled";
+    case Outcome::NoAnswer:
+        return "no answer";
+    case Outcome::BadAnswer:
+        return "bad answer";
+    case Outcome::WrongBoard:
+        return "wrong board";
+    case Outcome::None:
+        break;
+    }
+    return "none";
+}
+
+int ExitCodeFor(const OperationResult& r) {
+    if (r.interrupted)
+        return kExitInterrupted;
+    if (!r.started)
+        return r.declined ? kExitChip : kExitInput;
+    switch (r.outcome) {
+    case Outcome::Done:
+        return kExitOk;
+    case Outcome::Difference:
+    case Outcome::Failed:
+    case Outcome::Declined:
+        return kExitChip;
+    case Outcome::Cancelled:
+        return kExitInterrupted;
+    case Outcome::NoAnswer:
+    case Outcome::BadAnswer:
+    case Outcome::WrongBoard:
+    case Outcome::None: // ended without a result: the line failed somewhere
+        break;
+    }
+    return kExitBoard;
+}
+
+int WorseExit(int a, int b) {
+    return Rank(b) > Rank(a) ? b : a;
+}
+
+std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id) {
+    Crc32 crc;
+    for (int i = 0; i < chip.ROMSize; ++i)
+        crc.Word(static_cast<std::size_t>(i) < image.ROMData.size()
+                     ? image.ROMData[static_cast<std::size_t>(i)]
+                     : chip.WordMask);
+    for (int i = 0; i < chip.EEPROMSize; ++i)
+        crc.Byte(static_cast<std::size_t>(i) < image.EEPROMData.size()
+                     ? image.EEPROMData[static_cast<std::size_t>(i)]
+                     : 0xFF);
+    for (const char c : id)
+        crc.Byte(c);
+    for (int k = 1; k <= 7; ++k)
+        crc.Word(image.FuseValue[static_cast<std::size_t>(k)]);
+    return Hex(static_cast<long>(crc.Value()), 8);
+}
+
+void AddResultFields(JsonLine& line, const OperationResult& r, const std::string& chip) {
+    line.Str("operation", r.operation);
+    if (r.number > 0)
+        line.Int("number", r.number);
+    line.Str("chip", chip);
+    const char* result = r.started ? OutcomeName(r.outcome) : r.declined ? "declined" : "refused";
+    if (r.interrupted && r.outcome == Outcome::None)
+        result = OutcomeName(Outcome::Cancelled);
+    line.Str("result", result);
+    if (!r.details.region.empty())
+        AddDifference(line, r.details);
+    if (r.operation == "blank" || r.details.blankFlags != 0)
+        line.Raw("not_erased", NotErased(r.details.blankFlags));
+    if (r.configBytes.size() >= 2) {
+        const int word = ChipIdWord(r.configBytes);
+        line.Str("device_id", Hex(word & 0x3FE0, 4)).Int("revision", word & 0x1F);
+    } else {
+        line.Null("device_id");
+    }
+    if (!r.checksum.empty())
+        line.Str("image_crc32", r.checksum);
+    line.Num("elapsed_s", r.seconds, 2);
+    if (!r.message.empty())
+        line.Str("message", OneLine(r.message));
+}
+
+std::string UtcTime(std::chrono::system_clock::time_point when) {
+    const std::time_t t = std::chrono::system_clock::to_time_t(when);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+bool CanAppend(const std::string& path) {
+    return std::ofstream(path, std::ios::app | std::ios::binary).is_open();
+}
+
+bool AppendLogLine(const std::string& path, const std::string& line) {
+    std::ofstream log(path, std::ios::app | std::ios::binary);
+    log << line << '\n';
+    log.flush();
+    return static_cast<bool>(log);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "cli/json_line.h"
+#include "image/memory_image.h"
+#include "protocol/engine.h"
+
+#include <chrono>
+#include <string>
+
+// Exit codes of tessaro-cli, as the README and --help list them.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitChip = 1;        // verify difference, not blank, write error, declined
+inline constexpr int kExitBoard = 2;       // no answer, wrong answer, port unusable
+inline constexpr int kExitInput = 3;       // option, chip name, HEX file, chip file
+inline constexpr int kExitInterrupted = 4; // Ctrl-C
+
+// How one operation on one chip went.
+struct OperationResult {
+    std::string operation;
+    int number = 0;        // the chip's number in an automatic run, else 0
+    bool started = false;  // false: the program refused (its message says why)
+    bool declined = false; // not started because a question was answered No
+    bool interrupted = false;
+    Outcome outcome = Outcome::None;
+    double seconds = 0;
+    ResultDetails details;
+    std::string configBytes; // the chip's configuration answer, when it was read
+    std::string message;     // the last message shown
+    std::string checksum;    // of the image written, compared or read; empty for none
+};
+
+const char* OutcomeName(Outcome outcome);
+int ExitCodeFor(const OperationResult& result);
+// The more serious of two exit codes: interrupted, then board, chip, input.
+int WorseExit(int a, int b);
+
+// CRC-32 of the image as the chip holds it: every program word (low byte
+// first), every EEPROM byte, the ID digits and configuration words 1..7, the
+// places past the image's lists counted blank. "0x" and 8 hex digits.
+std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id);
+
+// The result's fields, in the order results and log lines show them.
+void AddResultFields(JsonLine& line, const OperationResult& result, const std::string& chip);
+
+// ISO 8601 UTC time, to the second: 2024-05-01T12:34:56Z.
+std::string UtcTime(std::chrono::system_clock::time_point when);
+
+// Whether the production log can be opened for appending (nothing is written).
+bool CanAppend(const std::string& path);
+
+// Appends one line to the production log and flushes it; false when the file
+// cannot be written.
+bool AppendLogLine(const std::string& path, const std::string& line);

@@ -1,0 +1,316 @@
+// tessaro-cli: setting up a run. Everything that can be checked without the
+// board (options, chip, HEX file, fuses, ID) is checked before the port opens.
+#include "cli/cli_session.h"
+
+#include "app/file_places.h"
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
+#include "chipdb/chip_text.h"
+#include "cli/interrupts.h"
+#include "fuses/fuse_values.h"
+#include "fuses/id_text.h"
+#include "image/hex_load.h"
+#include "image/reset_code_memory.h"
+#include "link/programmer_style.h"
+#include "platform/text_file.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+constexpr const char* kMe = "tessaro-cli: ";
+// The style whose reset starts a connection when none is given: the program's
+// own first style. A board of another model answers it all the same (its
+// greeting comes as the line is released) and its style is then taken.
+constexpr int kFirstStyle = 1;
+
+bool SameText(const std::string& a, const std::string& b) {
+    return UpperCaseAscii(a) == UpperCaseAscii(b);
+}
+
+std::string CoreName(int wordMask) {
+    switch (wordMask) {
+    case 0xFF:
+        return "serial EEPROM";
+    case 0xFFF:
+        return "12-bit";
+    case 0x3FFF:
+        return "14-bit";
+    case 0xFFFF:
+        return "16-bit";
+    default:
+        return "other";
+    }
+}
+} // namespace
+
+CliSession::CliSession(const CliOptions& options, const CliEnvironment& env)
+    : o_(options), env_(env), out_(*env.err, env.errIsTerminal, options.quiet),
+      boxes_(out_, options.yes), places_(FilePlacesOf(env.programDir)),
+      host_(out_, boxes_, PortFolders(places_), env.sleep) {
+    host_.icsp = options.icsp;
+    host_.ignoreBlankCheck = options.ignoreBlankCheck;
+}
+
+int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
+    const InterruptGuard interrupts;
+    const CliParseResult parsed = ParseCliOptions(args);
+    if (!parsed.ok) {
+        *env.err << kMe << parsed.error << "\n" << kMe << "--help lists the commands and options\n";
+        return kExitInput;
+    }
+    if (parsed.options.help) {
+        *env.out << CliUsage();
+        return kExitOk;
+    }
+    CliSession session(parsed.options, env);
+    return session.Run();
+}
+
+int CliSession::Run() {
+    if (o_.command == CliCommand::Chips)
+        return ListChips();
+    if (!o_.log.empty() && !CanAppend(o_.log)) {
+        out_.Say(kMe + std::string("cannot write the log ") + o_.log, true);
+        return kExitInput;
+    }
+    if (o_.chip.empty() && o_.command != CliCommand::Info) {
+        out_.Say(kMe + o_.commandName + " needs --chip", true);
+        return kExitInput;
+    }
+    if (!o_.chip.empty() && !SelectChip())
+        return kExitInput;
+    const bool fileIn = o_.command == CliCommand::Verify || o_.command == CliCommand::Program ||
+                        o_.command == CliCommand::Auto;
+    if (fileIn && !PrepareImage())
+        return kExitInput;
+    if (!host_.ChoosePort(o_.port)) {
+        out_.Say(kMe + std::string("no port ") + o_.port, true);
+        return kExitInput;
+    }
+    if (const int code = Connect(); code != kExitOk)
+        return code;
+    if (!ChipSuitsBoard())
+        return kExitInput;
+    switch (o_.command) {
+    case CliCommand::Info:
+        return RunInfo();
+    case CliCommand::Blank:
+        host_.eraseChoice = EraseChoice::Check;
+        return RunSimple("blank", [this] { host_.engine.BlankButtClick(); });
+    case CliCommand::Erase:
+        if (!host_.chip.FlashChip) {
+            out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);
+            return kExitInput;
+        }
+        host_.eraseChoice = EraseChoice::Erase;
+        return RunSimple("erase", [this] { host_.engine.BlankButtClick(); });
+    case CliCommand::Read:
+        return RunRead();
+    case CliCommand::Verify:
+        return RunSimple("verify", [this] { host_.engine.VerfButtClick(); });
+    case CliCommand::Program:
+        return RunSimple("program", [this] { host_.engine.ProgButtClick(); });
+    case CliCommand::Auto:
+        return RunAuto();
+    default:
+        return kExitInput;
+    }
+}
+
+bool CliSession::LoadChipFile(int style, std::vector<std::string>& names) {
+    // The window's chip file: an installed copy prefers the user's edited one;
+    // otherwise the one in the program folder (the window reads it there too).
+    const std::string path = !o_.cid.empty()                ? o_.cid
+                             : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
+                                                            : places_.ProgramDir + "chipinfo.cid";
+    std::vector<std::string> lines;
+    if (std::optional<std::string> bytes = ReadWholeFile(path))
+        lines = SplitLines(*bytes);
+    ChipFileLoadResult loaded = ::LoadChipFile(std::move(lines), style);
+    if (!loaded.Loaded()) {
+        boxes_.Error(loaded.message);
+        return false;
+    }
+    chipData_ = std::move(loaded.ChipData);
+    names = std::move(loaded.ChipNames);
+    return true;
+}
+
+int CliSession::ListChips() {
+    std::vector<std::string> names;
+    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle, names))
+        return kExitInput;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!o_.json) {
+            *env_.out << names[i] << '\n';
+            continue;
+        }
+        ChipInfoResult info = ExtractChipInfo(chipData_, static_cast<int>(i));
+        DeriveSelectionFields(info.record);
+        JsonLine line;
+        line.Str("chip", names[i]);
+        if (info.ok)
+            line.Str("core", CoreName(info.record.WordMask))
+                .Int("core_type", info.record.CoreType)
+                .Int("rom_words", info.record.ROMSize)
+                .Int("eeprom_bytes", info.record.EEPROMSize)
+                .Bool("flash", info.record.FlashChip);
+        *env_.out << line.Text() << '\n';
+    }
+    env_.out->flush();
+    return kExitOk;
+}
+
+bool CliSession::SelectChip() {
+    std::vector<std::string> names;
+    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle, names))
+        return false;
+    const auto found = std::find(names.begin(), names.end(), UpperCaseAscii(o_.chip));
+    if (found == names.end()) {
+        out_.Say(kMe + std::string("no chip ") + o_.chip + " in the chip file (`chips` lists them)",
+                 true);
+        return false;
+    }
+    const int position = static_cast<int>(found - names.begin());
+    ChipInfoResult info = ExtractChipInfo(chipData_, position);
+    if (!info.ok) {
+        const auto bad = static_cast<std::size_t>(info.badLine);
+        const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
+        boxes_.Error(std::string(kChipFileSyntaxText) + line.substr(0, kShownLineLimit));
+        return false;
+    }
+    host_.chip = info.record;
+    host_.chip.ChipName = *found;
+    DeriveSelectionFields(host_.chip);
+    rows_ = info.rows;
+    host_.chipSelected = true;
+    host_.ClearImage();
+    return true;
+}
+
+bool CliSession::PrepareImage() {
+    ChipRecord& chip = host_.chip;
+    ResetImage(host_.image, chip, false, false, true, "");
+    host_.id = BlankIDText(IDLengthForMask(chip.WordMask));
+    const HexLoadResult loaded =
+        LoadTheHexFile(o_.file, chip, host_.image, host_.id, [this](const std::string& question) {
+            return boxes_.QuestionYesNo(question) == Dialogs::Answer::Yes;
+        });
+    if (!loaded.loaded) {
+        if (!loaded.message.empty())
+            boxes_.Error(loaded.message);
+        return false;
+    }
+    host_.image.HexFileName = o_.file;
+    UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
+    return ApplyFuses() && ApplyId();
+}
+
+// --fuse LABEL=OPTION as the fuse editor would set it: the option is selected
+// in its row and the configuration words are composed from every row.
+bool CliSession::ApplyFuses() {
+    for (const auto& [label, option] : o_.fuses) {
+        const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const FuseRow& r) {
+            return r.InUse() && SameText(r.label, label);
+        });
+        if (row == rows_.end()) {
+            std::string labels;
+            for (const FuseRow& r : rows_)
+                if (r.InUse())
+                    labels += (labels.empty() ? "" : ", ") + r.label;
+            out_.Say(kMe + std::string("no fuse ") + label + " on the " + host_.chip.ChipName +
+                         " (" + (labels.empty() ? "it has none" : labels) + ")",
+                     true);
+            return false;
+        }
+        const auto item =
+            std::find_if(row->items.begin(), row->items.end(),
+                         [&](const std::string& i) { return SameText(FuseItemName(i), option); });
+        if (item == row->items.end()) {
+            std::string options;
+            for (const std::string& i : row->items)
+                options += (options.empty() ? "" : ", ") + FuseItemName(i);
+            out_.Say(kMe + std::string("no option ") + option + " for " + row->label + " (" +
+                         options + ")",
+                     true);
+            return false;
+        }
+        row->selected = static_cast<int>(item - row->items.begin());
+    }
+    if (!o_.fuses.empty())
+        host_.image.FuseValue = CreateFuseValueFromFuseEdits(rows_, host_.chip);
+    return true;
+}
+
+bool CliSession::ApplyId() {
+    if (!o_.idGiven)
+        return true;
+    const ChipRecord& chip = host_.chip;
+    // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
+    if (chip.CoreType == 0 || chip.CoreType == 4) {
+        out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
+        return false;
+    }
+    const int length = IDLengthForMask(chip.WordMask);
+    if (static_cast<int>(o_.id.size()) > length) {
+        out_.Say(kMe + std::string("the ") + chip.ChipName + " takes an ID of " +
+                     std::to_string(length) + " digits",
+                 true);
+        return false;
+    }
+    host_.id = UpdateIDedit(o_.id, length);
+    return true;
+}
+
+int CliSession::Connect() {
+    std::string reason;
+    if (!host_.OpenPort(reason)) {
+        out_.Say(kMe + std::string("cannot open ") + o_.port + ": " + reason, true);
+        return kExitBoard;
+    }
+    ProgrammerEngine& engine = host_.engine;
+    host_.adoptStyle = o_.style < 0;
+    engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
+    engine.LastGreeting = -1;
+    engine.ResetProgrammer(true);
+    if (host_.Serve([this] { return host_.Idle(); }) == ConsoleHost::Served::Interrupted) {
+        engine.ResetSerial(false);
+        return kExitInterrupted;
+    }
+    if (host_.otherBoard >= 0) {
+        out_.Say(kMe + std::string("the board is ") + StyleInfo(host_.otherBoard).messageName +
+                     ", not " + StyleInfo(engine.ProgrammerStyle).messageName,
+                 true);
+        return kExitBoard;
+    }
+    if (engine.LastGreeting != StyleInfo(engine.ProgrammerStyle).style) {
+        // A reset failure has been reported; a board that answered with
+        // something other than a greeting has not.
+        if (engine.ResetPending)
+            out_.Say(kMe + std::string("no greeting from the board on ") + o_.port, true);
+        return kExitBoard;
+    }
+    host_.ServeFor(env_.settleMs);
+    return kExitOk;
+}
+
+bool CliSession::ChipSuitsBoard() {
+    const int style = host_.engine.ProgrammerStyle;
+    const char* board = StyleInfo(style).messageName;
+    if (o_.icsp && !StyleInfo(style).icspAvailable) {
+        out_.Say(kMe + std::string(board) + " boards have no ICSP mode", true);
+        return false;
+    }
+    if (!host_.chipSelected || StyleInfo(style).style != kAlderStyle)
+        return true;
+    // An Alder board takes fewer chips: the chip file offers it only those.
+    std::vector<std::string> names;
+    const std::vector<std::string> keep = chipData_;
+    const bool offered = LoadChipFile(style, names) &&
+                         std::count(names.begin(), names.end(), host_.chip.ChipName) > 0;
+    chipData_ = keep;
+    if (!offered)
+        out_.Say(kMe + std::string(board) + " boards do not take the " + host_.chip.ChipName, true);
+    return offered;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/file_places.h"
+#include "cli/cli.h"
+#include "cli/cli_options.h"
+#include "cli/cli_report.h"
+#include "cli/console_dialogs.h"
+#include "cli/console_host.h"
+#include "cli/console_output.h"
+#include "fuses/fuse_rows.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One run of tessaro-cli: the chip and the image from the command line, the
+// board connection, then the command, its results and its exit code.
+class CliSession {
+public:
+    CliSession(const CliOptions& options, const CliEnvironment& env);
+    int Run();
+
+private:
+    // Setting up (cli_session.cpp).
+    bool LoadChipFile(int style, std::vector<std::string>& names);
+    bool SelectChip();
+    bool PrepareImage();
+    bool ApplyFuses();
+    bool ApplyId();
+    int Connect();
+    bool ChipSuitsBoard();
+    int ListChips();
+
+    // Commands (cli_commands.cpp).
+    int RunInfo();
+    int RunSimple(const char* operation, const std::function<void()>& start);
+    int RunRead();
+    int RunAuto();
+    OperationResult RunOperation(const char* operation, const std::function<void()>& start);
+    void FollowOperation(OperationResult& r, const std::function<bool()>& over);
+    void Collect(OperationResult& r);
+    void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});
+    void ReportInfo(const OperationResult& r);
+    std::string Checksum() const;
+
+    const CliOptions& o_;
+    const CliEnvironment& env_;
+    ConsoleOutput out_;
+    ConsoleDialogs boxes_;
+    FilePlaces places_;
+    ConsoleHost host_;
+    std::vector<std::string> chipData_;
+    FuseRows rows_;
+};

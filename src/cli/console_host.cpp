@@ -1,0 +1,173 @@
+#include "cli/console_host.h"
+
+#include "cli/interrupts.h"
+#include "fuses/id_text.h"
+#include "image/reset_code_memory.h"
+#include "link/com_names.h"
+
+#include <system_error>
+
+namespace {
+constexpr auto kTick = std::chrono::milliseconds(100);
+// The automatic loop's settle pause stands right before it presses Program.
+constexpr int kWaitForInsertion = 601;
+
+// COMn in either case: n, or -1 for a COM name without a usable number, or 0
+// for text that is no COM name at all (a device path, say).
+int ComNumber(const std::string& text) {
+    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' ||
+        (text[2] | 0x20) != 'm')
+        return 0;
+    if (text.size() != 4 || text[3] < '1' || text[3] > '9')
+        return text.find_first_not_of("0123456789", 3) == std::string::npos ? -1 : 0;
+    return text[3] - '0';
+}
+} // namespace
+
+ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
+                         std::vector<std::string> portFolders, Sleeper sleep)
+    : out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
+    serial_ = std::make_unique<TSerial>(nullptr, &dispatcher_, std::move(portFolders));
+    serial_->SetBaudrate(19200);
+    serial_->SetDataBits(d8bit);
+    serial_->SetCheckParity(false);
+    serial_->SetNotifyErrors(neEvent);
+    serial_->SetOnRxData([this](TSerial&) { SerialRxData(); });
+}
+
+ConsoleHost::~ConsoleHost() {
+    // Closing drops DTR and RTS and stops the event thread before the engine goes.
+    serial_.reset();
+}
+
+bool ConsoleHost::ChoosePort(const std::string& text) {
+    const int n = ComNumber(text);
+    if (n < 0)
+        return false;
+    if (n > 0) {
+        portName_ = "COM " + std::to_string(n);
+        return serial_->SetPort(n);
+    }
+    PortTarget target;
+    if (ParseNetworkTarget(text, target.host, target.tcpPort)) {
+        target.kind = PortTarget::Kind::Network;
+    } else if (text.rfind("rfc2217:", 0) == 0 || text.empty()) {
+        return false;
+    } else {
+        target.device = text;
+    }
+    portName_ = text;
+    serial_->SetTarget(target);
+    return true;
+}
+
+bool ConsoleHost::OpenPort(std::string& reason) {
+    serial_->SetActive(true);
+    if (serial_->Active())
+        return true;
+    reason = std::generic_category().message(serial_->ErrorCode());
+    return false;
+}
+
+void ConsoleHost::SerialRxData() {
+    std::string bytes;
+    uint8_t byte = 0;
+    while (serial_->ReadChar(byte) == 1)
+        bytes += static_cast<char>(byte);
+    engine.OnBytes(bytes);
+}
+
+bool ConsoleHost::TickDue() const {
+    return timer_ && std::chrono::steady_clock::now() >= nextTick_;
+}
+
+ConsoleHost::Served ConsoleHost::Serve(const std::function<bool()>& done) {
+    for (;;) {
+        if (done())
+            return Served::Done;
+        if (InterruptCount() != interruptsSeen_) {
+            interruptsSeen_ = InterruptCount();
+            return Served::Interrupted;
+        }
+        if (TickDue()) {
+            // A tick that comes late (after a pause) is one tick, as with a window timer.
+            nextTick_ = std::chrono::steady_clock::now() + kTick;
+            engine.OnTick();
+            continue;
+        }
+        dispatcher_.RunUntil(
+            [&] { return done() || TickDue() || InterruptCount() != interruptsSeen_; },
+            static_cast<int>(kTick.count()));
+    }
+}
+
+void ConsoleHost::ServeFor(int milliseconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    const int seen = interruptsSeen_;
+    Serve([&] {
+        interruptsSeen_ = InterruptCount(); // interrupts here are looked at afterwards
+        return std::chrono::steady_clock::now() >= until;
+    });
+    interruptsSeen_ = seen;
+}
+
+void ConsoleHost::Send(const std::string& bytes) {
+    serial_->WriteString(bytes);
+}
+
+void ConsoleHost::SetProgrammerReset(int level) {
+    if (serial_->Active())
+        serial_->SetSignal(1, level != 0);
+}
+
+void ConsoleHost::PurgeRx() {
+    serial_->PurgeRx();
+}
+
+bool ConsoleHost::PortOpen() const {
+    return serial_->Active();
+}
+
+int ConsoleHost::PortNumber() const {
+    return serial_->Port();
+}
+
+void ConsoleHost::SetTimer(bool on) {
+    // Starting the timer starts its interval anew, as a window timer does.
+    timer_ = on;
+    if (on)
+        nextTick_ = std::chrono::steady_clock::now() + kTick;
+}
+
+void ConsoleHost::Pause(int milliseconds) {
+    if (engine.Protocol.ProtocolState == kWaitForInsertion)
+        pressPending_ = true;
+    sleep_(milliseconds);
+}
+
+void ConsoleHost::DisableUserButtons() {
+    // A new operation: what the last one read of its chip and said is over.
+    engine.Protocol.ConfigBytes.clear();
+    boxes_.ForgetLast();
+    pressPending_ = false;
+    ++starts;
+    started = std::chrono::steady_clock::now();
+    // The last chip of a counted run ends the loop: the program then finishes
+    // as a single Program does, with its message and no wait for removal.
+    if (autoProgram_ && autoCount > 0 && starts >= autoCount)
+        autoProgram_ = false;
+}
+
+void ConsoleHost::SelectStyle(int style) {
+    if (!adoptStyle) {
+        otherBoard = style;
+        return;
+    }
+    engine.SetStyle(style);
+    engine.ResetProgrammer(true);
+}
+
+void ConsoleHost::ClearImage() {
+    ResetImage(image, chip, false, false, false, "");
+    id = BlankIDText(IDLengthForMask(chip.WordMask));
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "cli/console_dialogs.h"
+#include "cli/console_output.h"
+#include "image/memory_image.h"
+#include "link/loop_dispatcher.h"
+#include "link/serial.h"
+#include "platform/sleep.h"
+#include "protocol/engine.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The programmer engine's host in a console: the port through the serial
+// component, whose hand-offs and the 100 ms ticks are served by a plain loop on
+// this thread; the status line and the message boxes on standard error. The
+// chip, the image and the options come from the command line.
+class ConsoleHost : public ProgrammerHost {
+public:
+    // portFolders: the folders whose ports/comN name COMn, as the window has them.
+    ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes, std::vector<std::string> portFolders,
+                Sleeper sleep);
+    ~ConsoleHost() override;
+    ConsoleHost(const ConsoleHost&) = delete;
+    ConsoleHost& operator=(const ConsoleHost&) = delete;
+
+    // COMn (through the program folder's ports/, as the window names it), a
+    // device path or rfc2217://HOST:PORT. False when the text names no port.
+    bool ChoosePort(const std::string& text);
+    // Opens the chosen port; false with the system's reason.
+    bool OpenPort(std::string& reason);
+
+    enum class Served { Done, Interrupted };
+    // Serves the port's events and, while the engine's timer is on, its ticks,
+    // until done() holds or an interrupt (Ctrl-C) arrives.
+    Served Serve(const std::function<bool()>& done);
+    // Serves for a fixed time, ignoring interrupts (the line settling).
+    void ServeFor(int milliseconds);
+    // Nothing under way and nothing awaited: state 0, timer off.
+    bool Idle() const { return engine.Protocol.ProtocolState == 0 && !timer_; }
+    // The automatic loop pressed Program for the next chip and it did not start.
+    bool ProgramRefused() const { return pressPending_; }
+
+    ChipRecord chip;
+    MemoryImage image;
+    std::string id;
+    ProgrammerEngine engine{*this, chip, image};
+
+    bool chipSelected = false;
+    bool icsp = false;
+    bool ignoreBlankCheck = false;
+    // A board that greets as another model: its style is taken (the default),
+    // or it is noted in otherBoard and the connection fails.
+    bool adoptStyle = true;
+    int otherBoard = -1;
+    EraseChoice eraseChoice = EraseChoice::Check;
+    // Automatic mode: chips to start before the loop ends after the last one
+    // (0: until interrupted), and operations started so far.
+    int autoCount = 0;
+    int starts = 0;
+    std::chrono::steady_clock::time_point started;
+
+    // ---- ProgrammerHost ----
+    void Send(const std::string& bytes) override;
+    void SetProgrammerReset(int level) override;
+    void PurgeRx() override;
+    bool PortOpen() const override;
+    int PortNumber() const override;
+    std::string PortName() const override { return portName_; }
+    void SetTimer(bool on) override;
+    void Pause(int milliseconds) override;
+    void SetStatus(const std::string& text) override { out_.Status(text); }
+    void SetProgress(int value, int maximum) override { out_.Progress(value, maximum); }
+    void RepaintWindow() override {}
+    Dialogs& dialogs() override { return boxes_; }
+    EraseChoice AskEraseChoice() override { return eraseChoice; }
+    void DisableUserButtons() override;
+    void RestoreUserControls() override { autoProgram_ = false; }
+    void EnterAutoMode() override { autoProgram_ = true; }
+    bool IcspMode() const override { return icsp; }
+    bool AutoProgramOn() const override { return autoProgram_; }
+    bool IgnoreBlankCheckOn() const override { return ignoreBlankCheck; }
+    void SelectStyle(int style) override;
+    bool ChipSelected() const override { return chipSelected; }
+    std::string IDText() const override { return id; }
+    void SetIDText(const std::string& text) override { id = text; }
+    void ClearImage() override;
+    // The image is the command line's file; a read starts from nothing to save.
+    void SaveImage() override {}
+    // The file given on the command line is loaded once: every chip of a run
+    // gets the same image, the one the log's checksum names.
+    bool ReloadNewerFile() override { return true; }
+    void ShowListing() override {}
+    void ShowFuses() override {}
+    void RefreshCalibrationDialog() override {}
+    void ShowCalibration(const std::string&, const std::string&) override {}
+
+private:
+    void SerialRxData();
+    bool TickDue() const;
+
+    ConsoleOutput& out_;
+    ConsoleDialogs& boxes_;
+    Sleeper sleep_;
+    std::string portName_;
+    bool timer_ = false;
+    bool autoProgram_ = false;
+    bool pressPending_ = false;
+    int interruptsSeen_ = 0;
+    std::chrono::steady_clock::time_point nextTick_;
+    LoopDispatcher dispatcher_;
+    // Last: the port closes (its thread stops) before the engine it feeds goes.
+    std::unique_ptr<TSerial> serial_;
+};

@@ -1,0 +1,86 @@
+#include "cli/console_output.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kBarWidth = 30;
+} // namespace
+
+std::string OneLine(const std::string& text) {
+    std::string line;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string piece = text.substr(start, end - start);
+        while (!piece.empty() && piece.back() == ' ')
+            piece.pop_back();
+        if (!piece.empty())
+            line += (line.empty() ? "" : " / ") + piece;
+        start = end + 1;
+    }
+    return line;
+}
+
+void ConsoleOutput::Line(const std::string& text) {
+    ClearBar();
+    err_ << text << '\n' << std::flush;
+}
+
+void ConsoleOutput::ClearBar() {
+    if (!barShown_)
+        return;
+    err_ << '\r' << std::string(kBarWidth + 50, ' ') << '\r';
+    barShown_ = false;
+    percent_ = -1;
+}
+
+void ConsoleOutput::Information(const std::string& text) {
+    if (!quiet_)
+        Line(OneLine(text));
+}
+
+void ConsoleOutput::Error(const std::string& text) {
+    Line("error: " + OneLine(text));
+}
+
+void ConsoleOutput::Question(const std::string& text, bool yes) {
+    Line("question: " + OneLine(text) + (yes ? " -> Yes" : " -> No"));
+}
+
+void ConsoleOutput::Status(const std::string& text) {
+    if (text == status_)
+        return;
+    status_ = text;
+    if (!quiet_)
+        Line(text);
+}
+
+// Only a terminal gets the bar; a log file or a pipe would fill with it.
+void ConsoleOutput::Progress(int value, int maximum) {
+    if (!terminal_ || quiet_)
+        return;
+    if (value <= 0 || maximum <= 0) {
+        ClearBar();
+        return;
+    }
+    const int percent =
+        static_cast<int>(std::min<long long>(100, static_cast<long long>(value) * 100 / maximum));
+    if (percent == percent_)
+        return;
+    percent_ = percent;
+    const int filled = percent * kBarWidth / 100;
+    err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] "
+         << (percent < 10    ? "  "
+             : percent < 100 ? " "
+                             : "")
+         << percent << "% " << status_.substr(0, 40) << std::flush;
+    barShown_ = true;
+}
+
+void ConsoleOutput::Say(const std::string& text, bool always) {
+    if (always || !quiet_)
+        Line(text);
+}
