@@ -93,8 +93,9 @@ void BM_CliProgramVerify16F877A(benchmark::State& state) {
     const std::string hex = (folder / "full.hex").string();
     WriteFullImage(hex);
     const std::vector<std::string> common = {
-        hex, "--chip", "16F877A", "--style", "Elm", "--json", "--quiet",
-        "--port", "rfc2217://127.0.0.1:" + std::to_string(server.Port())};
+        hex,       "--chip", "16F877A",
+        "--style", "Elm",    "--json",
+        "--quiet", "--port", "rfc2217://127.0.0.1:" + std::to_string(server.Port())};
     double program = 0;
     double verify = 0;
     for (auto _ : state) {

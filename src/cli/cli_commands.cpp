@@ -135,7 +135,12 @@ int CliSession::RunInfo() {
     const char* board = StyleInfo(engine.ProgrammerStyle).messageName;
     if (!host_.chipSelected) {
         if (o_.json)
-            *env_.out << JsonLine().Str("operation", "info").Str("board", board).Text() << '\n';
+            *env_.out << JsonLine()
+                             .Str("operation", "info")
+                             .Str("result", "done")
+                             .Str("board", board)
+                             .Text()
+                      << '\n';
         else
             *env_.out << "board: " << board << '\n';
         return kExitOk;
@@ -189,10 +194,7 @@ int CliSession::RunAuto() {
     engine.AutoProgram1Click();
     if (!host_.AutoProgramOn())
         return kExitInput; // the program said why
-    const std::string checksum = Checksum();
-    int passed = 0;
-    int failed = 0;
-    int code = kExitOk;
+    AutoTally tally;
     OperationResult tail; // the wait for the board after the loop
     for (int number = 1;; ++number) {
         const int declined = boxes_.Declined();
@@ -207,44 +209,54 @@ int CliSession::RunAuto() {
             engine.CanButtClick();
             break;
         }
-        OperationResult r;
-        r.operation = "program";
-        r.number = number;
-        r.checksum = checksum;
-        if (host_.ProgramRefused()) {
-            // The chip went in, but Program did not start (a question answered No).
-            r.declined = boxes_.Declined() != declined;
-            r.message = boxes_.LastText();
-            engine.ResetSerial(false);
-        } else if (host_.starts < number) {
+        if (!host_.ProgramRefused() && host_.starts < number) {
             // The loop is over: after the last chip counted, or because the
             // board stopped it (an answer that did not fit, silence).
             if (o_.count == 0 || number <= o_.count)
-                code = WorseExit(code, kExitBoard);
+                tally.code = WorseExit(tally.code, kExitBoard);
             break;
-        } else {
-            r.started = true;
-            FollowOperation(r, [&] {
-                const int state = engine.Protocol.ProtocolState;
-                return state == kIdle || state == kWaitForRemoval;
-            });
-            Collect(r);
         }
-        Report(r);
-        ++(r.started && r.outcome == Outcome::Done ? passed : failed);
-        out_.Say(kMe + std::string("chip ") + std::to_string(number) + ": " +
-                     (r.started    ? OutcomeName(r.outcome)
-                      : r.declined ? "declined"
-                                   : "refused") +
-                     "; " + std::to_string(passed) + " passed, " + std::to_string(failed) +
-                     " failed",
-                 true);
-        code = WorseExit(code, ExitCodeFor(r));
+        const OperationResult r = AutoChip(number, declined);
+        CountChip(r, tally);
         if (r.interrupted || !r.started) {
             tail.interrupted = r.interrupted;
             break;
         }
     }
     FollowOperation(tail, [this] { return host_.Idle(); });
-    return tail.interrupted ? kExitInterrupted : code;
+    return tail.interrupted ? kExitInterrupted : tally.code;
+}
+
+// The chip the loop has just taken: followed until its operation is over, or,
+// when Program did not start for it (a question answered No), noted as such.
+OperationResult CliSession::AutoChip(int number, int declined) {
+    ProgrammerEngine& engine = host_.engine;
+    OperationResult r;
+    r.operation = "program";
+    r.number = number;
+    r.checksum = Checksum();
+    if (host_.ProgramRefused()) {
+        r.declined = boxes_.Declined() != declined;
+        r.message = boxes_.LastText();
+        engine.ResetSerial(false);
+        return r;
+    }
+    r.started = true;
+    FollowOperation(r, [&] {
+        const int state = engine.Protocol.ProtocolState;
+        return state == kIdle || state == kWaitForRemoval;
+    });
+    Collect(r);
+    return r;
+}
+
+void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {
+    Report(r);
+    ++(r.started && r.outcome == Outcome::Done ? tally.passed : tally.failed);
+    const char* result = r.started ? OutcomeName(r.outcome) : r.declined ? "declined" : "refused";
+    out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + result + "; " +
+                 std::to_string(tally.passed) + " passed, " + std::to_string(tally.failed) +
+                 " failed",
+             true);
+    tally.code = WorseExit(tally.code, ExitCodeFor(r));
 }

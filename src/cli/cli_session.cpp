@@ -92,6 +92,10 @@ int CliSession::Run() {
         return code;
     if (!ChipSuitsBoard())
         return kExitInput;
+    return RunCommand();
+}
+
+int CliSession::RunCommand() {
     switch (o_.command) {
     case CliCommand::Info:
         return RunInfo();
@@ -288,7 +292,7 @@ int CliSession::Connect() {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
         if (engine.ResetPending)
-            out_.Say(kMe + std::string("no greeting from the board on ") + o_.port, true);
+            out_.Say(kMe + std::string("no programmer board greeting on ") + o_.port, true);
         return kExitBoard;
     }
     host_.ServeFor(env_.settleMs);

@@ -36,6 +36,14 @@ private:
     int RunSimple(const char* operation, const std::function<void()>& start);
     int RunRead();
     int RunAuto();
+    struct AutoTally {
+        int passed = 0;
+        int failed = 0;
+        int code = kExitOk;
+    };
+    OperationResult AutoChip(int number, int declined);
+    void CountChip(const OperationResult& r, AutoTally& tally);
+    int RunCommand();
     OperationResult RunOperation(const char* operation, const std::function<void()>& start);
     void FollowOperation(OperationResult& r, const std::function<bool()>& over);
     void Collect(OperationResult& r);

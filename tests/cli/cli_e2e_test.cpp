@@ -23,7 +23,8 @@ ChipRecord Record(const std::string& name) {
     const auto bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
     const ChipFileLoadResult loaded = LoadChipFile(SplitLines(bytes.value_or("")), 1);
     const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
-    ChipInfoResult info = ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
+    ChipInfoResult info =
+        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
     EXPECT_TRUE(info.ok);
     DeriveSelectionFields(info.record);
     return info.record;
@@ -73,7 +74,8 @@ void ProgramVerifyRead(SimBoard& sim, const ProgramFolder& f, const std::string&
     EXPECT_NE(verify.err.find("Data verified"), std::string::npos) << verify.err;
 
     const std::vector<std::string> readArgs = {"--chip", chipName, "--quiet"};
-    CliRun read = RunTool(f, With({"read", f.Path("out.hex")}, With(readArgs, {options[0], options[1]})));
+    CliRun read =
+        RunTool(f, With({"read", f.Path("out.hex")}, With(readArgs, {options[0], options[1]})));
     EXPECT_EQ(read.code, 0) << read.err;
     std::string id = expectedId;
     const std::string want = WriteHex(f, "want.hex", expected, chip, id);
@@ -96,8 +98,8 @@ TEST(Cli, ProgramVerifyAndReadBackA16BitChipOnTheBoardNamed) {
     SimBoard sim(Model::Birch_B, "18F252");
     ProgramFolder f;
     const ChipRecord chip = Record("18F252");
-    ProgramVerifyRead(sim, f, "18F252", {"--port", sim.Url(), "--style", "birch_b"},
-                      Pattern(chip), "FFFFFFFF");
+    ProgramVerifyRead(sim, f, "18F252", {"--port", sim.Url(), "--style", "birch_b"}, Pattern(chip),
+                      "FFFFFFFF");
 }
 
 TEST(Cli, AChangedWordFailsVerifyWithItsAddressAndAChipThatIsNotBlankFailsBlank) {
@@ -161,7 +163,8 @@ TEST(Cli, FailuresOfBoardAndInputHaveTheirExitCodes) {
     EXPECT_EQ(badFile.code, 3);
     EXPECT_NE(badFile.err.find("error: Error in HEX file - line 1"), std::string::npos);
     EXPECT_EQ(RunTool(f, {"program", good, "--chip", "16Z999"}).code, 3);
-    EXPECT_EQ(RunTool(f, {"program", good, "--chip", "16F628A", "--fuse", "Watchdog=Sometimes"}).code, 3);
+    EXPECT_EQ(
+        RunTool(f, {"program", good, "--chip", "16F628A", "--fuse", "Watchdog=Sometimes"}).code, 3);
     EXPECT_EQ(RunTool(f, {"verify", good, "--chip", "16F628A", "--count", "2"}).code, 3);
 
     sim.server.WithBoard([](boardsim::Board& b) { b.faults().silentAtCommand = 0x03; });
@@ -209,8 +212,8 @@ TEST(Cli, AutoProgramsEachChipInsertedAndLogsIt) {
             sim.server.WithBoard([](boardsim::Board& b) { b.RemoveChip(); });
         }
     });
-    CliRun run = RunTool(f, {"auto", file, "--chip", "16F628A", "--count", "2", "--log",
-                             f.Path("bench.log")});
+    CliRun run = RunTool(
+        f, {"auto", file, "--chip", "16F628A", "--count", "2", "--log", f.Path("bench.log")});
     operator_.join();
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_NE(run.err.find("chip 2: done; 2 passed, 0 failed"), std::string::npos) << run.err;
