@@ -173,6 +173,25 @@ TEST(Cli, FailuresOfBoardAndInputHaveTheirExitCodes) {
     EXPECT_NE(silent.err.find("error: The board is not responding"), std::string::npos)
         << silent.err;
 
+    // The board named is the board there, in its greeting and in its answers.
+    EXPECT_EQ(RunTool(f, {"info", "--style", "Cedar"}).code, 2);
+    sim.server.WithBoard([](boardsim::Board& b) { b.faults().modelCode = 1; });
+    CliRun wrong = RunTool(f, {"info", "--chip", "16F628A", "--style", "Elm", "--json"});
+    EXPECT_EQ(wrong.code, 2);
+    ASSERT_EQ(wrong.Results().size(), 1u) << wrong.out;
+    EXPECT_EQ(wrong.Results()[0]["result"], "wrong board");
+    sim.server.WithBoard([](boardsim::Board& b) {
+        b.faults().modelCode = -1;
+        b.faults().silentAfterBytes = 0; // not even a greeting
+    });
+    CliRun mute = RunTool(f, {"info", "--style", "Elm", "--port", sim.Url()});
+    EXPECT_EQ(mute.code, 2);
+    EXPECT_NE(mute.err.find("error: Reset failed. Please check... / Communications port, "
+                            "currently [ " +
+                            sim.Url() + " ]"),
+              std::string::npos)
+        << mute.err;
+
     // The board fails between two chips of a counted run: the run is not a success.
     sim.server.WithBoard([](boardsim::Board& b) {
         b.faults().replaceAtCommand = 0x16; // WaitChipRemoval
