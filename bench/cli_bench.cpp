@@ -75,6 +75,16 @@ double RunSeconds(const std::vector<std::string>& args, const std::string& folde
     return RunCli(args, env) == 0 ? Elapsed(out.str()) : -1;
 }
 
+// A program folder with the chip file in it.
+std::filesystem::path ProgramFolder() {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("tessaro-cli-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder / "chipinfo.cid",
+                               std::filesystem::copy_options::overwrite_existing);
+    return folder;
+}
+
 void BM_CliProgramVerify16F877A(benchmark::State& state) {
     std::vector<std::string> chipFile;
     boardsim::ReadTextLines(TESSARO_SOURCE_DIR "/data/chipinfo.cid", chipFile);
@@ -87,11 +97,7 @@ void BM_CliProgramVerify16F877A(benchmark::State& state) {
         state.SkipWithError(error.c_str());
         return;
     }
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("tessaro-cli-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder / "chipinfo.cid",
-                               std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path folder = ProgramFolder();
     const std::string hex = (folder / "full.hex").string();
     WriteFullImage(hex);
     const std::vector<std::string> common = {

@@ -11,7 +11,6 @@
 #include <ostream>
 
 namespace {
-constexpr const char* kMe = "tessaro-cli: ";
 constexpr int kNoDeviceId = 0xFFFF;
 constexpr int kIdle = 0;
 // The automatic loop waits for the chip's removal here, the chip's operation over.
@@ -103,7 +102,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     line.Str("time", UtcTime(std::chrono::system_clock::now()));
     fields(line);
     if (!AppendLogLine(o_.log, line.Text()))
-        out_.Say(kMe + std::string("cannot write the log ") + o_.log, true);
+        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
 }
 
 int CliSession::RunSimple(const char* operation, const std::function<void()>& start) {
@@ -253,8 +252,7 @@ OperationResult CliSession::AutoChip(int number, int declined) {
 void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {
     Report(r);
     ++(r.started && r.outcome == Outcome::Done ? tally.passed : tally.failed);
-    const char* result = r.started ? OutcomeName(r.outcome) : r.declined ? "declined" : "refused";
-    out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + result + "; " +
+    out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + ResultName(r) + "; " +
                  std::to_string(tally.passed) + " passed, " + std::to_string(tally.failed) +
                  " failed",
              true);

@@ -83,6 +83,15 @@ const char* OutcomeName(Outcome outcome) {
     return "none";
 }
 
+const char* ResultName(const OperationResult& r) {
+    if (!r.started)
+        return r.declined ? OutcomeName(Outcome::Declined) : "refused";
+    // A chip the automatic loop was stopped on by a reset has no outcome of its own.
+    if (r.interrupted && r.outcome == Outcome::None)
+        return OutcomeName(Outcome::Cancelled);
+    return OutcomeName(r.outcome);
+}
+
 int ExitCodeFor(const OperationResult& r) {
     if (r.interrupted)
         return kExitInterrupted;
@@ -132,10 +141,7 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     if (r.number > 0)
         line.Int("number", r.number);
     line.Str("chip", chip);
-    const char* result = r.started ? OutcomeName(r.outcome) : r.declined ? "declined" : "refused";
-    if (r.interrupted && r.outcome == Outcome::None)
-        result = OutcomeName(Outcome::Cancelled);
-    line.Str("result", result);
+    line.Str("result", ResultName(r));
     if (!r.details.region.empty())
         AddDifference(line, r.details);
     if (r.operation == "blank" || r.details.blankFlags != 0)

@@ -31,6 +31,8 @@ struct OperationResult {
 };
 
 const char* OutcomeName(Outcome outcome);
+// The result as reported: the outcome, or why the operation never started.
+const char* ResultName(const OperationResult& result);
 int ExitCodeFor(const OperationResult& result);
 // The more serious of two exit codes: interrupted, then board, chip, input.
 int WorseExit(int a, int b);

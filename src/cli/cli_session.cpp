@@ -18,7 +18,6 @@
 #include <iostream>
 
 namespace {
-constexpr const char* kMe = "tessaro-cli: ";
 // The style whose reset starts a connection when none is given: the program's
 // own first style. A board of another model answers it all the same (its
 // greeting comes as the line is released) and its style is then taken.
@@ -71,7 +70,7 @@ int CliSession::Run() {
     if (o_.command == CliCommand::Chips)
         return ListChips();
     if (!o_.log.empty() && !CanAppend(o_.log)) {
-        out_.Say(kMe + std::string("cannot write the log ") + o_.log, true);
+        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
         return kExitInput;
     }
     if (o_.chip.empty() && o_.command != CliCommand::Info) {

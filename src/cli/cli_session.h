@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+// The start of the command-line program's own lines on standard error.
+inline constexpr const char* kMe = "tessaro-cli: ";
+inline constexpr const char* kCannotWriteLog = "cannot write the log ";
+
 // One run of tessaro-cli: the chip and the image from the command line, the
 // board connection, then the command, its results and its exit code.
 class CliSession {

@@ -152,9 +152,9 @@ TEST(Cli, InfoSaysWhetherTheChipInTheSocketIsTheChipNamed) {
         << other.err;
 }
 
-TEST(Cli, FailuresOfBoardAndInputHaveTheirExitCodes) {
-    SimBoard sim(Model::Elm, "16F628A");
-    ProgramFolder f(sim.Url());
+// Input is checked before the port opens: no board is needed to refuse it.
+TEST(Cli, BadInputExits3) {
+    ProgramFolder f;
     const ChipRecord chip = Record("16F628A");
     const std::string good = WriteHex(f, "in.hex", Pattern(chip), chip, "");
     std::ofstream(f.Path("bad.hex")) << ":020000040000FA\n:0400000001020304F0\n:00000001FF\n";
@@ -166,7 +166,13 @@ TEST(Cli, FailuresOfBoardAndInputHaveTheirExitCodes) {
     EXPECT_EQ(
         RunTool(f, {"program", good, "--chip", "16F628A", "--fuse", "Watchdog=Sometimes"}).code, 3);
     EXPECT_EQ(RunTool(f, {"verify", good, "--chip", "16F628A", "--count", "2"}).code, 3);
+}
 
+TEST(Cli, ABoardThatFailsExits2) {
+    SimBoard sim(Model::Elm, "16F628A");
+    ProgramFolder f(sim.Url());
+    const ChipRecord chip = Record("16F628A");
+    const std::string good = WriteHex(f, "in.hex", Pattern(chip), chip, "");
     sim.server.WithBoard([](boardsim::Board& b) { b.faults().silentAtCommand = 0x03; });
     CliRun silent = RunTool(f, {"program", good, "--chip", "16F628A"});
     EXPECT_EQ(silent.code, 2);
