@@ -26,7 +26,7 @@ fail() {
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb="$(ls "$work"/out/tessaro_*.deb)"
 files="$(dpkg-deb -c "$deb")"
-for f in usr/bin/tessaro usr/bin/tessaro-boardsim usr/lib/tessaro/chipinfo.cid \
+for f in usr/bin/tessaro usr/bin/tessaro-cli usr/bin/tessaro-boardsim usr/lib/tessaro/chipinfo.cid \
     usr/share/applications/org.tessaro.Tessaro.desktop \
     usr/share/metainfo/org.tessaro.Tessaro.metainfo.xml \
     usr/share/icons/hicolor/64x64/apps/tessaro.png usr/share/doc/tessaro/copyright; do
@@ -84,6 +84,11 @@ line() { sed -n "$1p" "$config/pro.dat" | tr -d '\r'; }
 
 session
 count="$(line 3)"
+# The command line from anywhere: COM1 from the configuration folder, the chip
+# file from the read-only program folder.
+(cd / && "$root/usr/bin/tessaro-cli" --style Cedar --chip 16F628A info) >"$work/cli.log" 2>&1 ||
+    fail "tessaro-cli: $(cat "$work/cli.log")"
+grep -qx "chip: 16F628A matches" "$work/cli.log" || fail "tessaro-cli: $(cat "$work/cli.log")"
 session x.hex 16f628a
 [ "$(line 5)" = 16F628A ] || fail "the chip named on the command line was not selected"
 session
