@@ -11,7 +11,6 @@
 #include <ostream>
 
 namespace {
-constexpr int kNoDeviceId = 0xFFFF;
 constexpr int kIdle = 0;
 // The automatic loop waits for the chip's removal here, the chip's operation over.
 constexpr int kWaitForRemoval = 502;
