@@ -182,7 +182,7 @@ void ProgrammerEngine::State501() {
 }
 
 void ProgrammerEngine::State502() {
-    if (!Step("PA"))
+    if (!StepFirst("PA"))
         return;
     Protocol.ProtocolState = 503;
     // The user takes the chip out: no answer is due, so no watchdog.
@@ -201,7 +201,7 @@ void ProgrammerEngine::State503() {
 }
 
 void ProgrammerEngine::State600() {
-    if (!Step("PA"))
+    if (!StepFirst("PA"))
         return;
     Protocol.ProtocolState = 601;
     Timer(false);

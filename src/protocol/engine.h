@@ -130,6 +130,16 @@ private:
         Accept();
         return true;
     }
+    // An answer the board may follow at once with the next ("PA", then "Y"
+    // when the socket already is as asked): what follows waits for the next state.
+    bool StepFirst(std::string_view answer) {
+        std::string& rx = Protocol.RxText;
+        if (rx.size() <= answer.size() || rx.compare(0, answer.size(), answer) != 0)
+            return Step(answer);
+        rx.erase(0, answer.size());
+        heldBytes_ = true;
+        return true;
+    }
     // The common state: on `answer`, send `command` and wait in `next`.
     void Reply(std::string_view answer, const std::string& command, int next) {
         if (!Step(answer))
@@ -224,7 +234,8 @@ private:
     MemoryImage& image_;
     int progressMax_ = 100;
     int depth_ = 0;             // handlers of ours under way (a message box may be open)
-    bool heldBytes_ = false;    // bytes arrived while a handler of ours was under way
+    bool heldBytes_ = false; // bytes wait for the state after this one (arrived meanwhile, or
+                             // the next answer came along with this one)
     bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
     // A block stream runs to its end once started: its length, and the bytes
     // to drop because a difference ended the comparison early.

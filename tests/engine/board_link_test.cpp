@@ -268,3 +268,17 @@ TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
 }
 
 } // namespace
+
+namespace {
+// A socket that is already as asked answers "PA" and "Y" in one piece.
+TEST(AutoLoop, AnAnswerFollowedByTheNextIsTakenInTurn) {
+    EngineRig rig("16F628A");
+    rig.portOpen = false; // the test answers for the board
+    rig.autoProgram = true;
+    rig.engine.Protocol.ProtocolState = 502;
+    rig.engine.OnBytes("PAY");
+    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 600);
+    EXPECT_EQ(rig.sent.substr(rig.sent.size() - 2), "P\x15");
+    EXPECT_TRUE(rig.TakeTexts().empty());
+}
+} // namespace
