@@ -1,10 +1,14 @@
 // The main window's own commands: option toggles, the port commands, the fly
 // window and help.
+#include "app/file_places.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
+#include "chipdb/chip_editor_fm.h"
 #include "fuses/fuse_messages.h"
 #include "link/serial.h"
+#include "platform/current_dir.h"
+#include "platform/text_file.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,8 +16,11 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <filesystem>
-#include <system_error>
+namespace {
+constexpr const char* kChipFileMissing = "chipinfo.cid file is missing";
+constexpr const char* kChipListNotSaved = "The chip list could not be saved to ";
+constexpr const char* kHelpFileName = "tessaro.html";
+} // namespace
 
 void TProjFm::RunWarningClick() {
     RunWarning->setChecked(!RunWarning->isChecked());
@@ -73,11 +80,50 @@ void TProjFm::SerialOff1Click() {
     ComLabel->setEnabled(true);
 }
 
-void TProjFm::Edit1Click() {}
+void TProjFm::Edit1Click() {
+    ChangeDirectory(ProgramDir);
+    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places))) {
+        EditFm->Changed = false;
+        EditFm->ChipFileLines = SplitLinesKeepingEnds(*bytes);
+        EditFm->exec();
+        if (EditFm->Changed)
+            SaveEditedChipList();
+    } else {
+        dialogs().Error(kChipFileMissing);
+    }
+    ChangeDirectory(FolderOf(Image.HexFileName));
+    SetStatus(kReady);
+}
+
+void TProjFm::SaveEditedChipList() {
+    // Through a temporary file and a rename: a failed write leaves the old file whole.
+    const std::string path = EditedChipFilePath(Places);
+    const std::string reason = WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
+    if (!reason.empty()) {
+        // The old file is still whole, so the chip list stays as it is.
+        dialogs().Error(kChipListNotSaved + path + ":\r" + reason);
+        return;
+    }
+    // The chosen chip goes away with the old list, and so does its image: offer
+    // to save it first, as choosing another chip does.
+    FileSaveQuery(false);
+    ChipSelect->clear();
+    DrawBlankSocket();
+    CheckAndLoadChipData();
+    ResetCodeMemory(false, false, false);
+    DisableChipCommands();
+}
 
 void TProjFm::FlyWindow1Click() {
     hide();
     FlyForm->show();
 }
 
-void TProjFm::Contents1Click() {}
+void TProjFm::Contents1Click() {
+    // The timer runs while the board is waited for; help waits until it is done.
+    if (Timer1->isActive())
+        return;
+    ChangeDirectory(ProgramDir);
+    Env.help->ShowContents(ProgramDir + kHelpFileName);
+    ChangeDirectory(FolderOf(Image.HexFileName));
+}

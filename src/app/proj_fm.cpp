@@ -7,11 +7,13 @@
 #include "fuses/osccal_fm.h"
 #include "link/serial.h"
 #include "link/serial_dispatch_qt.h"
+#include "platform/help_viewer_qt.h"
 #include "ui/image_canvas.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -23,6 +25,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     if (!Env.sound)
         Env.sound = MakeRealSound(Env.programDir + "click.wav");
     Engine = std::make_unique<ProgrammerEngine>(*this, Chip, Image);
+    if (!Env.help)
+        Env.help = MakeQtHelpViewer();
     CreateControls();
     CreateSerial();
     WireHandlers();
@@ -55,9 +59,14 @@ void TProjFm::CreateWindows() {
     EraseFm = new TEraseFm(this);
     FlyForm =
         new TFlyForm([this] { ProgButtClick(); }, [this] { VerfButtClick(); }, [this] { show(); });
+    // The fly window's buttons are the main window's: they are enabled exactly
+    // when those are, so an operation under way cannot be started again.
+    FlyForm->FollowEnabled(ProgButt, VerfButt);
     FuseEditFM = new TFuseEditFM(this);
-    OscCalFm = new TOscCalFm(this);
-    EditFm = new TEditFm(this);
+    // The dialog's Read asks the engine for the calibration read; the end of
+    // the operation enables the dialog's panel again.
+    OscCalFm = new TOscCalFm(dialogs(), [this] { ReadCalibrationAndBG(); }, this);
+    EditFm = new TEditFm(dialogs(), this);
 }
 
 void TProjFm::FormCreate() {

@@ -4,6 +4,7 @@
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
+#include "platform/help_viewer.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
 #include "protocol/engine.h"
@@ -39,9 +40,10 @@ class TEditFm;
 struct TProjFmEnv {
     Dialogs* dialogs = nullptr;
     Sleeper sleep;
-    std::string programDir;        // ends with '/'
-    std::vector<std::string> args; // command-line arguments after the program name
-    std::unique_ptr<Sound> sound;  // the click; made from the program folder when null
+    std::string programDir;           // ends with '/'
+    std::vector<std::string> args;    // command-line arguments after the program name
+    std::unique_ptr<Sound> sound;     // the click; made from the program folder when null
+    std::unique_ptr<HelpViewer> help; // the help window; the toolkit's when null
 };
 
 // The main window. It holds the application state in plain fields and owns the
@@ -157,6 +159,7 @@ public:
     void Port1Click();
     void SerialOff1Click();
     void Edit1Click();
+    void SaveEditedChipList();
     void RunWarningClick();
     void IgnoreBlankCheck1Click();
     void AdviseNewerFileLoad1Click();
@@ -186,6 +189,8 @@ public:
     void PasteThePicture(const std::string& name, int x, int y);
     bool CheckSoundAvailable();
     void PlayClick();
+    // The commands that need a chip, off until one is chosen.
+    void DisableChipCommands();
 
     // ---- Memory image and HEX files ----
     void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
@@ -200,6 +205,7 @@ public:
     void CodeScrollChange();
     void CreateCodeData();
     void DisplayCodeLines();
+    void ListingPageForReaders();
 
     // ---- Protocol ----
     void ProgButtClick();
@@ -213,6 +219,8 @@ public:
     // ---- Fuses and calibration ----
     void FuseButtClick();
     void OscalButtClick();
+    void SetOscalFmValues();
+    bool SetCalibrationValues();
 
     // ---- The programmer's host (src/protocol/engine_host_fm.cpp) ----
     void Send(const std::string& bytes) override;

@@ -54,7 +54,7 @@ TPortFm::TPortFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     prompt->setGeometry(16, 16, 110, 22);
     PortEdit = new TPortEdit(dialogs, this);
     PortEdit->setObjectName("PortEdit");
-    PortEdit->setAccessibleName("Port value");
+    PortEdit->setAccessibleDescription("COM port number, 1 to 9");
     PortEdit->setGeometry(136, 14, 40, 24);
     prompt->setBuddy(PortEdit);
     BitBtn1 = DialogButton(this, "BitBtn1", "OK", QRect(16, 58, 80, 30));
@@ -118,6 +118,27 @@ TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
     connect(ProgButt, &QPushButton::clicked, this, &TFlyForm::ProgButtClick);
     connect(VerfButt, &QPushButton::clicked, this, &TFlyForm::VerfButtClick);
     FormCreate();
+}
+
+void TFlyForm::FollowEnabled(QWidget* program, QWidget* verify) {
+    mainProgram_ = program;
+    mainVerify_ = verify;
+    program->installEventFilter(this);
+    verify->installEventFilter(this);
+    SyncEnabled();
+}
+
+void TFlyForm::SyncEnabled() {
+    ProgButt->setEnabled(mainProgram_->isEnabled());
+    VerfButt->setEnabled(mainVerify_->isEnabled());
+}
+
+// A button's enabled state also changes with its panel's; both arrive here.
+bool TFlyForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange &&
+        (watched == mainProgram_ || watched == mainVerify_))
+        SyncEnabled();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFlyForm::ProgButtClick() {

@@ -62,6 +62,10 @@ public:
     QProgressBar* ProgressBar = nullptr;
     bool Activated = false; // made top-most since it was last shown
 
+    // Keeps the Program and Verify buttons enabled exactly when the main
+    // window's `program` and `verify` buttons are.
+    void FollowEnabled(QWidget* program, QWidget* verify);
+
     void ProgButtClick();
     void VerfButtClick();
     void FormCreate();
@@ -71,7 +75,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SyncEnabled();
     std::function<void()> program_, verify_, closed_;
+    QWidget* mainProgram_ = nullptr;
+    QWidget* mainVerify_ = nullptr;
 };

@@ -119,4 +119,5 @@ void TProjFm::FormClose() {
     std::string reason = WriteUserFile(path, JoinLinesCRLF(FormatSettings(s)));
     if (!reason.empty())
         dialogs().Error(kSettingsNotSaved + path + ":\r" + reason);
+    Env.help->Quit();
 }

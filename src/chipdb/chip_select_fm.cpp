@@ -108,6 +108,13 @@ void TProjFm::SelectTheChip() {
     DrawTheSocket();
 }
 
+void TProjFm::DisableChipCommands() {
+    for (QPushButton* b : {SaveButt, ReadButt, VerfButt, OscalButt, FuseButt})
+        b->setEnabled(false);
+    for (QAction* a : {Save1, Read1, Verify1, OSCAL1, FlyWindow1})
+        a->setEnabled(false);
+}
+
 int TProjFm::FindChipCBText(const std::string& name) const {
     for (int i = 0; i < ChipSelect->count(); ++i)
         if (ChipSelect->itemText(i).toStdString() == name)

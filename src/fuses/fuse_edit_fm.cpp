@@ -1,5 +1,6 @@
 #include "fuses/fuse_edit_fm.h"
 
+#include "fuses/digit_validator_qt.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
 
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 namespace {
 
@@ -29,20 +29,6 @@ constexpr int ButtonTop = 354;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 6;
-
-// Guards what reaches the ID box other than by typing (pasting, dropping):
-// hex digits only, upper-cased.
-class IDValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        for (QChar c : input)
-            if (!c.isDigit() && (c < QChar('A') || c > QChar('F')))
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 QString FromText(const std::string& text) {
     return QString::fromLatin1(text);
@@ -95,9 +81,8 @@ void TFuseEditFM::CreateIDAndButtons() {
     IDLabel->setGeometry(LeftLabelX, IDTop, LabelWidth, BoxHeight);
     IDedit = new QLineEdit(this);
     IDedit->setObjectName("IDedit");
-    IDedit->setAccessibleName("ID");
     IDedit->setGeometry(LeftBoxX, IDTop, IDEditWidth, BoxHeight);
-    IDedit->setValidator(new IDValidator(IDedit));
+    IDedit->setValidator(new TDigitValidator(kHexDigits, IDedit));
     IDedit->setMaxLength(4);
     IDedit->installEventFilter(this);
     IDLabel->setBuddy(IDedit);
@@ -131,7 +116,6 @@ void TFuseEditFM::ResetFuseEdits() {
     for (int n = 1; n <= RowCount; ++n) {
         CB[Index(n)]->clear();
         CB[Index(n)]->hide();
-        CB[Index(n)]->setAccessibleName(QString("Fuse row %1").arg(n));
         CBLabel[Index(n)]->clear();
         CBLabel[Index(n)]->hide();
     }
@@ -150,8 +134,6 @@ void TFuseEditFM::LoadFuseRows(const FuseRows& rows) {
         for (const auto& item : row.items)
             box->addItem(FromText(FuseItemName(item)), FromText(item));
         box->setCurrentIndex(row.selected < static_cast<int>(row.items.size()) ? row.selected : -1);
-        if (!row.label.empty())
-            box->setAccessibleName(FromText(row.label));
         CBLabel[Index(n)]->setText(FromText(row.label));
         CBLabel[Index(n)]->show();
         box->show();

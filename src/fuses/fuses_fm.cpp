@@ -1,10 +1,57 @@
 // The fuse editor and calibration commands of the main window.
 #include "app/proj_fm.h"
+#include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
 #include "fuses/fuse_edit_fm.h"
+#include "fuses/fuse_messages.h"
+#include "fuses/osccal_fm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr const char* kNoOscalValue = "No OSCAL value in memory";
+} // namespace
 
 void TProjFm::FuseButtClick() {
     ::FuseButtClick(dialogs(), ChipSelected(), Chip, Image.FuseValue, *FuseEditFM);
 }
 
-void TProjFm::OscalButtClick() {}
+void TProjFm::OscalButtClick() {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (Image.ROMData.empty()) {
+        dialogs().Information(kNoOscalValue);
+        return;
+    }
+    SetOscalFmValues();
+    // A write that finds nothing to write leaves the changed mark as it was:
+    // clearing it would let changed data go without the save question.
+    if (OscCalFm->exec() == QDialog::Accepted && SetCalibrationValues())
+        Image.DataChanged = true;
+}
+
+void TProjFm::SetOscalFmValues() {
+    const OscalFmValues v = CalibrationValuesFromImage(Chip, Image);
+    OscCalFm->OscEdit->setText(QString::fromStdString(v.OscText));
+    OscCalFm->BGedit->setText(QString::fromStdString(v.BGText));
+    if (!v.RetlwText.empty())
+        OscCalFm->RetlwLab->setText(QString::fromStdString(v.RetlwText));
+    OscCalFm->BandGapLabel->setVisible(v.BandGapVisible);
+    OscCalFm->BGedit->setVisible(v.BandGapVisible);
+}
+
+bool TProjFm::SetCalibrationValues() {
+    if (!WriteCalibrationValues(Chip, Image, OscCalFm->OscText(), OscCalFm->BGText()))
+        return false;
+    CreateCodeData();
+    DisplayCodeLines();
+    if (Chip.BandGap) {
+        FuseRows rows = FuseEditFM->ReadFuseRows();
+        UpdateFuses1214(rows, Chip, Image.FuseValue);
+        FuseEditFM->ApplySelections(rows);
+    }
+    return true;
+}

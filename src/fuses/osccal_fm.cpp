@@ -1,45 +1,166 @@
 #include "fuses/osccal_fm.h"
 
+#include "fuses/calibration.h"
+#include "fuses/digit_validator_qt.h"
+#include "fuses/id_text.h"
+#include "platform/dialogs.h"
+
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TOscCalFm::TOscCalFm(QWidget* parent) : QDialog(parent) {
+namespace {
+constexpr const char* kInsertQuestion =
+    "You are about to insert the calibration data into the HEX file.\r\rContinue?";
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect where) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    return label;
+}
+
+QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const QString& allowed,
+                   QRect where) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(2);
+    edit->setValidator(new TDigitValidator(allowed, edit));
+    edit->setGeometry(where);
+    return edit;
+}
+
+// Applies a key filter to a typed character: dropped, passed, or replaced by
+// its upper-case form. Keys without a printable character (Backspace, Enter,
+// Delete, Tab, shortcuts) go their usual way.
+bool FilterKey(QLineEdit* edit, QKeyEvent* event, char (*filter)(char)) {
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false;
+    const char16_t code = text.at(0).unicode();
+    if (code < 0x20 || code == 0x7F)
+        return false;
+    const char typed = code < 0x80 ? static_cast<char>(code) : '\0';
+    const char passed = typed == '\0' ? '\0' : filter(typed);
+    if (passed == '\0')
+        return true;
+    if (passed != typed) {
+        edit->insert(QString(QChar(passed)));
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+TOscCalFm::TOscCalFm(Dialogs& dialogs, std::function<void()> readCalibration, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), readCalibration_(std::move(readCalibration)) {
     setObjectName("OscCalFm");
     setWindowTitle("OSCAL");
     setFixedSize(276, 149);
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, 0, 276, 149);
-    auto* caption = new QLabel("OSCAL Value", Panel1);
-    caption->setGeometry(16, 16, 90, 22);
-    RetlwLab = new QLabel("0C", Panel1);
-    RetlwLab->setObjectName("RetlwLab");
-    RetlwLab->setGeometry(116, 16, 24, 22);
+    OscalLabel = AddLabel(Panel1, "OscalLabel", "OSCAL Value", QRect(20, 20, 100, 24));
+    RetlwLab = AddLabel(Panel1, "RetlwLab", "0C", QRect(132, 20, 24, 24));
     RetlwLab->setStyleSheet("QLabel { color: red; font-weight: bold; }");
-    OscEdit = new QLineEdit("FF", Panel1);
-    OscEdit->setObjectName("OscEdit");
-    OscEdit->setAccessibleName("OSCAL value");
-    OscEdit->setMaxLength(2);
-    OscEdit->setGeometry(144, 14, 40, 24);
-    BandGapLabel = new QLabel("Bandgap", Panel1);
-    BandGapLabel->setObjectName("BandGapLabel");
-    BandGapLabel->setGeometry(16, 50, 90, 22);
-    BGedit = new QLineEdit("11", Panel1);
-    BGedit->setObjectName("BGedit");
-    BGedit->setAccessibleName("Bandgap value");
-    BGedit->setMaxLength(2);
-    BGedit->setGeometry(144, 48, 40, 24);
-    auto* ok = new QPushButton("OK", Panel1);
-    ok->setObjectName("OKButt");
-    ok->setGeometry(8, 100, 80, 32);
-    auto* cancel = new QPushButton("Cancel", Panel1);
-    cancel->setObjectName("CancelButt");
-    cancel->setGeometry(96, 100, 80, 32);
+    RetlwLab->setAccessibleDescription("Calibration instruction");
+    OscEdit = AddEdit(Panel1, "OscEdit", "FF", kHexDigits, QRect(160, 20, 40, 24));
+    OscEdit->setAccessibleDescription("Two hex digits");
+    OscalLabel->setBuddy(OscEdit);
+    BandGapLabel = AddLabel(Panel1, "BandGapLabel", "Bandgap", QRect(20, 56, 100, 24));
+    BGedit = AddEdit(Panel1, "BGedit", "11", "01", QRect(160, 56, 40, 24));
+    BGedit->setAccessibleDescription("Bits 13 and 12, 1 or 0 each");
+    BandGapLabel->setBuddy(BGedit);
+    OscEdit->installEventFilter(this);
+    BGedit->installEventFilter(this);
+    CreateButtons();
+}
+
+void TOscCalFm::CreateButtons() {
+    OKbutt = new QPushButton("OK", Panel1);
+    OKbutt->setObjectName("OKbutt");
+    OKbutt->setDefault(true);
+    OKbutt->setGeometry(12, 104, 80, 30);
+    CancelButt = new QPushButton("Cancel", Panel1);
+    CancelButt->setObjectName("CancelButt");
+    CancelButt->setAutoDefault(false);
+    CancelButt->setGeometry(98, 104, 80, 30);
     ReadButt = new QPushButton("&Read", Panel1);
     ReadButt->setObjectName("ReadButt");
     ReadButt->setToolTip("Read chip");
-    ReadButt->setGeometry(184, 100, 80, 32);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ReadButt->setAutoDefault(false);
+    ReadButt->setGeometry(184, 104, 80, 30);
+    ReadButt->setEnabled(static_cast<bool>(readCalibration_));
+    setTabOrder(OscEdit, BGedit);
+    setTabOrder(BGedit, OKbutt);
+    setTabOrder(OKbutt, CancelButt);
+    setTabOrder(CancelButt, ReadButt);
+    connect(OKbutt, &QPushButton::clicked, this, &TOscCalFm::OKbuttClick);
+    connect(CancelButt, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ReadButt, &QPushButton::clicked, this, &TOscCalFm::ReadButtClick);
+}
+
+std::string TOscCalFm::OscText() const {
+    return OscEdit->text().toStdString();
+}
+
+std::string TOscCalFm::BGText() const {
+    return BGedit->text().toStdString();
+}
+
+void TOscCalFm::FormActivate() {
+    oscAtActivation_ = OscEdit->text();
+    bgAtActivation_ = BGedit->text();
+}
+
+void TOscCalFm::OKbuttClick() {
+    const OscalOkCheck check = CheckOscalOk(OscText(), BGText(), oscAtActivation_.toStdString(),
+                                            bgAtActivation_.toStdString());
+    if (check.error) {
+        dialogs_.Error(check.error);
+        return;
+    }
+    if (check.ask && dialogs_.QuestionYesNo(kInsertQuestion) == Dialogs::Answer::No) {
+        reject();
+        return;
+    }
+    accept();
+}
+
+void TOscCalFm::ReadButtClick() {
+    if (!readCalibration_)
+        return;
+    // Nothing in the dialog may change while the board is read; the end of the
+    // read enables the panel again.
+    Panel1->setEnabled(false);
+    readCalibration_();
+}
+
+bool TOscCalFm::OscEditKeyPress(QKeyEvent* event) {
+    return FilterKey(OscEdit, event, IDeditKeyPress);
+}
+
+bool TOscCalFm::BGeditKeyPress(QKeyEvent* event) {
+    return FilterKey(BGedit, event, ::BGeditKeyPress);
+}
+
+void TOscCalFm::showEvent(QShowEvent* event) {
+    // A dialog shown afresh never starts with the panel a past read left disabled.
+    Panel1->setEnabled(true);
+    FormActivate();
+    OscEdit->setFocus();
+    OscEdit->selectAll();
+    QDialog::showEvent(event);
+}
+
+bool TOscCalFm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == OscEdit)
+            return OscEditKeyPress(key);
+        if (watched == BGedit)
+            return BGeditKeyPress(key);
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -38,6 +38,7 @@ void DrawOpaque(QPainter& p, int x, int y, const std::string& text, const QColor
 void TProjFm::CreateCodeData() {
     CodeImage->canvas.fill(Qt::white);
     CodeImage->update();
+    CodeImage->setAccessibleName(QString());
     SetStatus(kSortingData);
     CodeLines = ::CreateCodeData(Image, Chip.WordMask);
     CodeScroll->blockSignals(true);
@@ -69,6 +70,17 @@ void TProjFm::DisplayCodeLines() {
     }
     p.end();
     CodeImage->update();
+    ListingPageForReaders();
+}
+
+// The page is drawn, so a screen reader cannot read it off the screen: the
+// canvas carries the page's lines as its text.
+void TProjFm::ListingPageForReaders() {
+    QStringList page;
+    const int first = CodeScroll->value();
+    for (int i = first; i < first + kCodeRows && i < static_cast<int>(CodeLines.size()); ++i)
+        page << QString::fromLatin1(CodeLines[static_cast<std::size_t>(i)]).trimmed();
+    CodeImage->setAccessibleName(page.join('\n'));
 }
 
 void TProjFm::CodeScrollChange() {
@@ -98,7 +110,11 @@ void TProjFm::SetUserMode() {
         Chip.ROMSize = 1024;
         Chip.WordMask = 0x3FFF;
         RunButt->setText("Run");
-    } else {
+    } else if (ChipSelected()) {
         SelectTheChip();
+    } else {
+        // Leaving user mode with no chip chosen: the commands that need one
+        // stay off, as at start.
+        DisableChipCommands();
     }
 }

@@ -8,23 +8,11 @@
 #include "image/file_date.h"
 #include "image/hex_load.h"
 #include "image/hex_save.h"
+#include "platform/current_dir.h"
 
 #include <QAction>
 
 #include <filesystem>
-#include <system_error>
-
-namespace {
-std::string FolderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
-}
-
-void ChangeDirectory(const std::string& folder) {
-    std::error_code ec;
-    if (!folder.empty())
-        std::filesystem::current_path(folder, ec);
-}
-} // namespace
 
 void TProjFm::LoadButtClick() {
     if (!ChipSelected()) {

@@ -18,6 +18,7 @@ void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) 
     CodeLines.clear();
     CodeImage->canvas.fill(Qt::white);
     CodeImage->update();
+    CodeImage->setAccessibleName(QString());
     SetCaption("");
 }
 

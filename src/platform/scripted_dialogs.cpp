@@ -1,11 +1,19 @@
 #include "platform/scripted_dialogs.h"
 
+void ScriptedDialogs::Record(std::string kind, const std::string& text) {
+    shown.push_back({std::move(kind), text});
+    if (whileOpen) {
+        const Shown box = shown.back();
+        whileOpen(box);
+    }
+}
+
 void ScriptedDialogs::Information(const std::string& text) {
-    shown.push_back({"information", text});
+    Record("information", text);
 }
 
 void ScriptedDialogs::Error(const std::string& text) {
-    shown.push_back({"error", text});
+    Record("error", text);
 }
 
 Dialogs::Answer ScriptedDialogs::NextAnswer(Answer fallback) {
@@ -19,12 +27,12 @@ Dialogs::Answer ScriptedDialogs::NextAnswer(Answer fallback) {
 }
 
 Dialogs::Answer ScriptedDialogs::QuestionYesNo(const std::string& text) {
-    shown.push_back({"question", text});
+    Record("question", text);
     return NextAnswer(Answer::No);
 }
 
 Dialogs::Answer ScriptedDialogs::QuestionYesNoCancel(const std::string& text) {
-    shown.push_back({"question3", text});
+    Record("question3", text);
     return NextAnswer(Answer::Cancel);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ public:
     std::deque<Answer> answers;
     std::deque<std::string> files;
     int unexpected = 0;
+    // Runs while each box is open, after it is recorded: what the program might
+    // do meanwhile (a timer tick, another click) can be tried there.
+    std::function<void(const Shown&)> whileOpen;
 
     void Information(const std::string& text) override;
     void Error(const std::string& text) override;
@@ -39,6 +43,7 @@ public:
     std::string lastFileName;
 
 private:
+    void Record(std::string kind, const std::string& text);
     Answer NextAnswer(Answer fallback);
     std::string NextFile(const char* kind, const std::string& title, const std::string& folder);
 };

@@ -29,6 +29,35 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
     return lines;
 }
 
+TextLines SplitLinesKeepingEnds(std::string_view bytes) {
+    TextLines text;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            text.lines.emplace_back(bytes.substr(start));
+            text.ends.emplace_back();
+            break;
+        }
+        const std::size_t next =
+            bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? end + 2
+                                                                                   : end + 1;
+        text.lines.emplace_back(bytes.substr(start, end - start));
+        text.ends.emplace_back(bytes.substr(end, next - end));
+        start = next;
+    }
+    return text;
+}
+
+std::string JoinLinesKeepingEnds(const TextLines& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        out += text.lines[i];
+        out += i < text.ends.size() ? text.ends[i] : std::string("\r\n");
+    }
+    return out;
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))

@@ -9,6 +9,16 @@
 // end does not start another line.
 std::vector<std::string> SplitLines(std::string_view contents);
 
+// Lines together with the line end each had in the file ("\r\n", "\r", "\n",
+// or empty for a last line without one), so that a file can be written back
+// with every line it did not mean to change byte for byte as it was.
+struct TextLines {
+    std::vector<std::string> lines;
+    std::vector<std::string> ends; // one per line
+};
+TextLines SplitLinesKeepingEnds(std::string_view contents);
+std::string JoinLinesKeepingEnds(const TextLines& text);
+
 // Reads a whole file; nothing when it cannot be opened or read (or is a folder).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 

@@ -56,11 +56,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
     return b;
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* accessible,
+// A label that shows information: a screen reader reads its text, and the
+// description says what the text is about.
+QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
                  QRect where) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    l->setAccessibleName(accessible);
+    l->setAccessibleDescription(role);
     l->setGeometry(where);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
@@ -135,11 +137,13 @@ void TProjFm::CreateControls() {
     Panel2->setGeometry(8, 8, 460, 235);
     CodeImage = new TImageCanvas(438, 231, Panel2);
     CodeImage->setObjectName("CodeImage");
-    CodeImage->setAccessibleName("Code listing");
+    CodeImage->setAccessibleDescription("Code listing");
     CodeImage->move(2, 2);
     CodeScroll = new QScrollBar(Qt::Vertical, Panel2);
     CodeScroll->setObjectName("CodeScroll");
     CodeScroll->setAccessibleName("Code listing scroll bar");
+    // Keyboard users scroll the listing with the arrow and page keys.
+    CodeScroll->setFocusPolicy(Qt::StrongFocus);
     CodeScroll->setGeometry(442, 2, 16, 231);
     CodeScroll->setMaximum(0);
 
@@ -185,7 +189,7 @@ void TProjFm::CreateControls() {
     SocketImage->canvas.fill(Qt::black);
     PCBlabel = new QLabel(SocketImage);
     PCBlabel->setObjectName("PCBlabel");
-    PCBlabel->setAccessibleName("Board variant");
+    PCBlabel->setAccessibleDescription("Board variant");
     PCBlabel->setGeometry(4, 4, 16, 18);
     PCBlabel->setStyleSheet("QLabel { background: white; color: black; font-weight: bold; }");
     PCBlabel->setAlignment(Qt::AlignCenter);
@@ -197,17 +201,23 @@ void TProjFm::CreateControls() {
     ChipSelectLabel->setAlignment(Qt::AlignCenter);
     ChipSelect = new QComboBox(client);
     ChipSelect->setObjectName("ChipSelect");
-    ChipSelect->setAccessibleName(kChipSelectorCaption);
+    ChipSelect->setAccessibleDescription("Chip type");
     ChipSelect->setMaxVisibleItems(9);
     ChipSelect->setGeometry(480, 298, 144, 26);
     ChipSelectLabel->setBuddy(ChipSelect);
     CanButt = AddButton(client, "CanButt", "&Cancel", nullptr, "Cancel", QRect(480, 332, 144, 44));
 
     // Commands that need a chip wait for the first selection; Run waits for user mode.
-    for (QWidget* b : {SaveButt, ReadButt, VerfButt, OscalButt, FuseButt, RunButt})
-        b->setEnabled(false);
-    for (QAction* a : {Save1, Read1, Verify1, OSCAL1, FlyWindow1, Run1})
-        a->setEnabled(false);
+    DisableChipCommands();
+    RunButt->setEnabled(false);
+    Run1->setEnabled(false);
+
+    // Tab order: the chip first, then the commands in reading order, the
+    // listing last.
+    QWidget* order[] = {ChipSelect, LoadButt,  SaveButt, ProgButt, ReadButt, VerfButt,
+                        BlankButt,  OscalButt, FuseButt, RunButt,  CanButt,  CodeScroll};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

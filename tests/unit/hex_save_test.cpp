@@ -1,10 +1,9 @@
+#include "file_size_limit.h"
 #include "hex_test_support.h"
 #include "image/hex_save.h"
 #include "platform/text_file.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace hextest;
 
@@ -24,28 +23,6 @@ std::string Repeat(const std::string& s, int n) {
 int AddressOf(const std::string& record) {
     return std::stoi(record.substr(3, 4), nullptr, 16);
 }
-
-// Makes every write past `bytes` fail (as on a full disk) while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_signal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*old_signal_)(int) = nullptr;
-};
 
 } // namespace
 

@@ -60,6 +60,9 @@ TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
     auto sound = std::make_unique<ScriptedSound>();
     this->sound = sound.get();
     env.sound = std::move(sound);
+    auto help = std::make_unique<ScriptedHelpViewer>();
+    this->help = help.get();
+    env.help = std::move(help);
     window = std::make_unique<TProjFm>(std::move(env));
     window->show();
     window->Timer1Timer();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/proj_fm.h"
+#include "platform/help_viewer_scripted.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/sound_scripted.h"
 
@@ -35,7 +36,8 @@ public:
     ScriptedDialogs dialogs;
     Dialogs* boxes = nullptr; // dialogs to use instead of `dialogs` (set before Start)
     int sleptMs = 0;
-    ScriptedSound* sound = nullptr; // owned by the window
+    ScriptedSound* sound = nullptr;     // owned by the window
+    ScriptedHelpViewer* help = nullptr; // owned by the window
     std::unique_ptr<TProjFm> window;
 
 private:

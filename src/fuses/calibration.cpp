@@ -1,0 +1,70 @@
+#include "fuses/calibration.h"
+
+#include "image/hex_text.h"
+
+namespace {
+constexpr const char* kInvalidOscal = "Invalid OSCAL value";
+constexpr const char* kInvalidBandGap = "Invalid BandGap value";
+constexpr int kBandGapHigh = 0x2000; // bit 13
+constexpr int kBandGapLow = 0x1000;  // bit 12
+
+// The calibration instruction's high byte: 12-bit cores have their own opcode.
+int RetlwOpcode(bool twelveBit) {
+    return twelveBit ? 0x0C00 : 0x3400;
+}
+} // namespace
+
+std::optional<std::size_t> CalibrationWordIndex(const ChipRecord& chip, const MemoryImage& image) {
+    if (chip.ROMSize < 1 || static_cast<std::size_t>(chip.ROMSize) > image.ROMData.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(chip.ROMSize - 1);
+}
+
+OscalFmValues CalibrationValuesFromImage(const ChipRecord& chip, const MemoryImage& image) {
+    OscalFmValues v;
+    if (chip.CalWord) {
+        if (auto at = CalibrationWordIndex(chip, image))
+            v.OscText = MyIntToHex(image.ROMData[*at], 2);
+        v.RetlwText = chip.WordMask == 0xFFF ? "0C" : "34";
+    }
+    if (chip.BandGap) {
+        const int word = image.FuseValue[1];
+        v.BGText =
+            std::string(1, word & kBandGapHigh ? '1' : '0') + (word & kBandGapLow ? '1' : '0');
+    }
+    v.BandGapVisible = chip.BandGap;
+    return v;
+}
+
+bool WriteCalibrationValues(const ChipRecord& chip, MemoryImage& image, const std::string& osc,
+                            const std::string& bg) {
+    const int value = osc.size() == 2 ? VerifyHEX(osc) : -1;
+    const auto at = CalibrationWordIndex(chip, image);
+    if (value < 0 || !at)
+        return false;
+    image.ROMData[*at] = RetlwOpcode(chip.CoreType == 4) + value;
+    if (chip.BandGap) {
+        int word = image.FuseValue[1] & 0x0FFF;
+        if (bg.size() > 0 && bg[0] == '1')
+            word |= kBandGapHigh;
+        if (bg.size() > 1 && bg[1] == '1')
+            word |= kBandGapLow;
+        image.FuseValue[1] = word;
+    }
+    return true;
+}
+
+OscalOkCheck CheckOscalOk(const std::string& osc, const std::string& bg,
+                          const std::string& oscAtActivation, const std::string& bgAtActivation) {
+    if (osc.size() != 2)
+        return {kInvalidOscal, false};
+    if (bg.size() != 2)
+        return {kInvalidBandGap, false};
+    return {nullptr, osc != oscAtActivation || bg != bgAtActivation};
+}
+
+char BGeditKeyPress(char key) {
+    if (key == '\b' || key == '\r' || key == '0' || key == '1')
+        return key;
+    return '\0';
+}
