@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,17 @@
 
 namespace {
 constexpr const char* kInvalidPortValue = "Invalid port value";
+
+// Screen readers take the fly window for a window of its own, not a panel.
+QAccessibleInterface* FlyFormAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("TFlyForm"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// A fixed dialog: a title and a close box, nothing to resize or maximize.
+constexpr Qt::WindowFlags kFixedDialog =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption, QRect where) {
     auto* b = new QPushButton(caption, parent);
@@ -45,7 +57,8 @@ void TPortEdit::keyPressEvent(QKeyEvent* event) {
     dialogs_.Beep();
 }
 
-TPortFm::TPortFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+TPortFm::TPortFm(Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent, kFixedDialog), dialogs_(dialogs) {
     setObjectName("PortFm");
     setWindowTitle("Serial Port Change");
     setFixedSize(200, 100);
@@ -81,7 +94,7 @@ void TPortFm::showEvent(QShowEvent* event) {
     FormActivate();
 }
 
-TEraseFm::TEraseFm(QWidget* parent) : QDialog(parent) {
+TEraseFm::TEraseFm(QWidget* parent) : QDialog(parent, kFixedDialog) {
     setObjectName("EraseFm");
     setWindowTitle("Erase");
     setFixedSize(200, 120);
@@ -101,9 +114,12 @@ TEraseFm::TEraseFm(QWidget* parent) : QDialog(parent) {
 
 TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
                    std::function<void()> closed)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       program_(std::move(program)), verify_(std::move(verify)), closed_(std::move(closed)) {
     setObjectName("FlyForm");
+    static const bool accessibleAsWindow = (QAccessible::installFactory(FlyFormAccessible), true);
+    (void)accessibleAsWindow;
     setFixedSize(160, 38);
     ProgButt = DialogButton(this, "FlyProgButt", "&Program", QRect(2, 2, 76, 28));
     ProgButt->setToolTip("Program chip");

@@ -25,8 +25,9 @@ QTableWidgetItem* Cell(const QString& text, Qt::ItemFlags flags) {
 TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName("EditFm");
     setWindowTitle("Chip Editor");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     resize(309, 252);
     setMinimumSize(300, 200);
     auto* layout = new QVBoxLayout(this);

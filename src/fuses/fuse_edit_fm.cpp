@@ -44,7 +44,9 @@ size_t Index(int n) {
 
 } // namespace
 
-TFuseEditFM::TFuseEditFM(QWidget* parent) : QDialog(parent) {
+TFuseEditFM::TFuseEditFM(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName("FuseEditFM");
     setWindowTitle("FUSE Edit");
     setFixedSize(ClientWidth, ClientHeight);

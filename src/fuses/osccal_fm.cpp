@@ -54,7 +54,9 @@ bool FilterKey(QLineEdit* edit, QKeyEvent* event, char (*filter)(char)) {
 } // namespace
 
 TOscCalFm::TOscCalFm(Dialogs& dialogs, std::function<void()> readCalibration, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), readCalibration_(std::move(readCalibration)) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      dialogs_(dialogs), readCalibration_(std::move(readCalibration)) {
     setObjectName("OscCalFm");
     setWindowTitle("OSCAL");
     setFixedSize(276, 149);

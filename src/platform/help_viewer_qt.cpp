@@ -1,5 +1,6 @@
 #include "platform/help_viewer_qt.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +13,13 @@ namespace {
 // The copy of the help document built into the program.
 const char* const kBuiltInHelp = "qrc:/help/tessaro.html";
 
+// Screen readers take the help viewer for a window of its own, not a panel.
+QAccessibleInterface* HelpFmAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("THelpFm"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -23,6 +31,8 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
     setObjectName("HelpFm");
+    static const bool accessibleAsWindow = (QAccessible::installFactory(HelpFmAccessible), true);
+    (void)accessibleAsWindow;
     setWindowTitle("Tessaro Help");
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);

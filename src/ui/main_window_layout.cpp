@@ -71,8 +71,9 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char
 } // namespace
 
 void TProjFm::CreateControls() {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     // Menus.
     QMenuBar* bar = menuBar();
@@ -218,6 +219,7 @@ void TProjFm::CreateControls() {
                         BlankButt,  OscalButt, FuseButt, RunButt,  CanButt,  CodeScroll};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    ChipSelect->setFocus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

@@ -95,6 +95,9 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
                           w.FuseEditFM, w.OscCalFm, w.EditFm,  help.Window()};
     for (QWidget* window : windows)
         ExpectAllNamed(window);
+    // The small windows are windows to a screen reader, not panels.
+    for (QWidget* window : {static_cast<QWidget*>(w.FlyForm), static_cast<QWidget*>(help.Window())})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
 }
 
 TEST(Accessibility, TabGoesThroughTheMainWindowInReadingOrder) {
