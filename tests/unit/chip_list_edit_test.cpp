@@ -4,38 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-std::vector<char> Flags(const std::vector<ChipListRow>& rows) {
-    std::vector<char> flags;
-    for (const auto& r : rows)
-        flags.push_back(r.Included);
-    return flags;
-}
-} // namespace
-
-TEST(ChipListEdit, ListsEveryChipAndRewritesOnlyTheToggledFlag) {
-    std::vector<std::string> lines =
-        Join({Record("16F84A"), Record("PIC16F877A-LONG"), Record("12F675", {}, "N")});
-    lines[19] = "include=y"; // as a user might have typed it
-    const std::vector<std::string> before = lines;
-    std::vector<ChipListRow> rows = FillChipGrid(lines);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].Name, "16F84A");
-    EXPECT_EQ(rows[1].Name, "PIC16F87"); // cut to 8 as listed
-    EXPECT_EQ(Flags(rows), (std::vector<char>{'Y', 'Y', 'N'}));
-
-    rows[2].Included = 'Y';
-    ModifyChipList(lines, rows);
-    std::vector<std::string> expected = before;
-    expected[37] = "INCLUDE=Y";
-    EXPECT_EQ(lines, expected); // "include=y" and the long name stay as they were
-
-    rows[1].Included = 'N';
-    ModifyChipList(lines, rows);
-    EXPECT_EQ(lines[19], "INCLUDE=N");
-    EXPECT_EQ(lines[18], "CHIPNAME=PIC16F877A-LONG");
-}
-
 TEST(ChipListEdit, KeyLinesReadAsTheLoaderReadsThem) {
     std::vector<std::string> lines = Join({Record("16F84A"), Record("16F628")});
     lines[0] = " chipname = 16f 84a";
