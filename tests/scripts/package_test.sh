@@ -27,6 +27,7 @@ fail() {
 deb="$(ls "$work"/out/tessaro_*.deb)"
 files="$(dpkg-deb -c "$deb")"
 for f in usr/bin/tessaro usr/bin/tessaro-cli usr/bin/tessaro-boardsim usr/lib/tessaro/chipinfo.cid \
+    usr/lib/tessaro/tessaro.html \
     usr/share/applications/org.tessaro.Tessaro.desktop \
     usr/share/metainfo/org.tessaro.Tessaro.metainfo.xml \
     usr/share/icons/hicolor/64x64/apps/tessaro.png usr/share/doc/tessaro/copyright; do

@@ -2,6 +2,7 @@
 #include "main_window_harness.h"
 
 #include "chipdb/chip_editor_fm.h"
+#include "platform/text_file.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -191,6 +192,22 @@ TEST_F(ChipEditorWindow, MissingFileAndFileWithoutChips) {
     EXPECT_EQ(rows, 0);
     EXPECT_TRUE(headerShown);
     EXPECT_EQ(h.dialogs.shown.size(), 1u);
+}
+
+TEST_F(ChipEditorWindow, AnInstalledCopyKeepsTheEditedListInTheUsersFolder) {
+    const std::string config = h.InstalledCopy();
+    Start(kThreeChips);
+    h.dialogs.answers = {Dialogs::Answer::Yes};
+    EditChipList([](TEditFm& fm) { DoubleClick(fm, 2); });
+    EXPECT_EQ(h.ReadFile("chipinfo.cid"), kThreeChips);
+    std::string expected = kThreeChips;
+    expected.replace(expected.rfind("INCLUDE=N"), 9, "INCLUDE=Y");
+    EXPECT_EQ(ReadWholeFile(config + "chipinfo.cid"), expected);
+    EXPECT_EQ(w->ChipSelect->count(), 3);
+    // The next edit starts from the user's list.
+    QString flag;
+    EditChipList([&flag](TEditFm& fm) { flag = fm.ChipGrid->item(2, 1)->text(); });
+    EXPECT_EQ(flag, "Y");
 }
 
 TEST_F(ChipEditorWindow, ASecondCloseWhileTheQuestionIsOpenAsksNothingMore) {
