@@ -65,7 +65,8 @@ void TProjFm::CreateWindows() {
     FuseEditFM = new TFuseEditFM(this);
     // The dialog's Read asks the engine for the calibration read; the end of
     // the operation enables the dialog's panel again.
-    OscCalFm = new TOscCalFm(dialogs(), [this] { ReadCalibrationAndBG(); }, this);
+    OscCalFm = new TOscCalFm(
+        dialogs(), [this] { ReadCalibrationAndBG(); }, this);
     EditFm = new TEditFm(dialogs(), this);
 }
 
