@@ -87,7 +87,8 @@ void TProjFm::DisableUserButtons() {
 }
 
 void TProjFm::RestoreUserControls() {
-    ChipSelect->setEnabled(true);
+    // User mode keeps the chip selector locked through every operation.
+    ChipSelect->setEnabled(!User1->isChecked());
     ButtonPanel->setEnabled(true);
     for (QMenu* m : {File1, Programmer1, Options1, Help1})
         m->menuAction()->setEnabled(true);
@@ -159,5 +160,5 @@ void TProjFm::ShowCalibration(const std::string& oscal, const std::string& bandG
 }
 
 void TProjFm::RefreshCalibrationDialog() {
-    // The calibration dialog takes its values from the image each time it opens.
+    SetOscalFmValues();
 }

@@ -71,3 +71,21 @@ TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
     }
 }
 } // namespace
+
+namespace {
+TEST(EngineWindow, UserModeKeepsTheChipSelectorLockedAfterAnOperation) {
+    MainWindowHarness h("user-mode-end");
+    h.CopyShippedChipFile();
+    h.WriteFile("pro.dat", "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n4\r\n"); // Elm
+    TProjFm& w = h.Start();
+    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
+    w.ChipSelectChange();
+    w.User1Click();
+    ASSERT_FALSE(w.ChipSelect->isEnabled());
+    w.ResetSerial(true);
+    EXPECT_FALSE(w.ChipSelect->isEnabled());
+    w.User1Click();
+    w.ResetSerial(true);
+    EXPECT_TRUE(w.ChipSelect->isEnabled());
+}
+} // namespace
