@@ -3,6 +3,7 @@
 #include "main_window_harness.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
