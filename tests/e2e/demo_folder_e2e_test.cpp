@@ -20,7 +20,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-bool WaitFor(const std::function<bool()>& done, int seconds) {
+bool WaitForDemo(const std::function<bool()>& done, int seconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (!done() && std::chrono::steady_clock::now() < until) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -48,10 +48,10 @@ TEST(DemoFolder, OpensConnectedWithTheChipChosenAndProgramsAtOnce) {
     ASSERT_EQ(PrepareDemoFolder(request), "");
 
     TProjFm& w = h.Start();
-    ASSERT_TRUE(WaitFor([&] { return w.StatusLabel->text() == "Birch_A board connected"; }, 5));
+    ASSERT_TRUE(WaitForDemo([&] { return w.StatusLabel->text() == "Birch_A board connected"; }, 5));
     EXPECT_EQ(w.ChipSelect->currentText(), "16F628A");
     w.ProgButt->click();
-    ASSERT_TRUE(WaitFor([&] { return !h.dialogs.shown.empty(); }, 30));
+    ASSERT_TRUE(WaitForDemo([&] { return !h.dialogs.shown.empty(); }, 30));
     EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Programming complete."});
     server.WithBoard([](boardsim::Board& b) {
         EXPECT_EQ(b.chip().Rom(15), 15);

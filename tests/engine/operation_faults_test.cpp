@@ -9,10 +9,10 @@
 namespace {
 using Texts = std::vector<std::string>;
 
-const std::string kNotResponding = "The board is not responding\rAbout to apply reset...";
-const std::string kReceivedError = "Received data error.\r\rAbout to apply reset...";
+const std::string kFaultNotResponding = "The board is not responding\rAbout to apply reset...";
+const std::string kFaultReceivedError = "Received data error.\r\rAbout to apply reset...";
 
-void FillImage(EngineRig& rig) {
+void FillFaultImage(EngineRig& rig) {
     rig.BlankImage();
     for (int i = 0; i < 0x80; ++i)
         rig.image.ROMData[static_cast<std::size_t>(i)] = 0x2800 + i;
@@ -25,7 +25,7 @@ TEST(OperationFaults, AReadCutOffLeavesNoHalfImage) {
     rig.board.faults().silentAfterBytes = 600; // part of the program memory stream
     rig.engine.ReadButtClick();
     rig.Run();
-    EXPECT_EQ(rig.TakeTexts(), Texts{kNotResponding});
+    EXPECT_EQ(rig.TakeTexts(), Texts{kFaultNotResponding});
     EXPECT_TRUE(rig.image.ROMData.empty());
     EXPECT_FALSE(rig.image.DataChanged);
     EXPECT_TRUE(rig.Idle());
@@ -45,9 +45,9 @@ TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
         std::function<void(boardsim::Faults&)> inject;
         std::string text;
     } cases[] = {
-        {"silence", [](auto& f) { f.silentAtCommand = cmd::ProgramEEPROM; }, kNotResponding},
+        {"silence", [](auto& f) { f.silentAtCommand = cmd::ProgramEEPROM; }, kFaultNotResponding},
         {"noise", [](auto& f) { f.replaceAtCommand = cmd::ProgramIDFuses, f.replacement = "Z"; },
-         kReceivedError},
+         kFaultReceivedError},
         {"I2C", [](auto& f) { f.replaceAtCommand = cmd::ProgramEEPROM, f.replacement = "?E?P"; },
          "I2C EEPROM is not responding.\rAbout to apply reset..."},
         {"ID", [](auto& f) { f.idFusesFail = true; }, "ID FUSE programming error."},
@@ -60,7 +60,7 @@ TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
     for (const Case& c : cases) {
         EngineRig rig("16F628A");
         rig.Connect();
-        FillImage(rig);
+        FillFaultImage(rig);
         const MemoryImage before = rig.image;
         c.inject(rig.board.faults());
         rig.engine.ProgButtClick();
@@ -77,7 +77,7 @@ TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
 TEST(OperationFaults, BusyMarksBeforeTheStatusAreWaitedOut) {
     EngineRig rig("16F628A");
     rig.Connect();
-    FillImage(rig);
+    FillFaultImage(rig);
     rig.board.faults().idFusesBusy = 3;
     rig.engine.ProgButtClick();
     rig.Run();
@@ -89,13 +89,13 @@ TEST(OperationFaults, BusyMarksBeforeTheStatusAreWaitedOut) {
 TEST(OperationFaults, AnUnpluggedBoardIsAResetFailureAfterTheSilence) {
     EngineRig rig("16F628A");
     rig.Connect();
-    FillImage(rig);
+    FillFaultImage(rig);
     rig.engine.VerfButtClick();
     rig.portOpen = false; // the adapter is pulled: nothing reaches the board
     rig.Run();
     const Texts texts = rig.TakeTexts();
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0], kNotResponding);
+    EXPECT_EQ(texts[0], kFaultNotResponding);
     EXPECT_NE(texts[1].find("currently [ None ]"), std::string::npos);
     EXPECT_TRUE(rig.Idle());
 }

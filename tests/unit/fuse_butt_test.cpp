@@ -30,7 +30,7 @@ public:
     }
 };
 
-ChipRecord Chip14() {
+ChipRecord ButtChip14() {
     ChipRecord chip;
     chip.WordMask = 0x3FFF;
     chip.FuseBlank = {0, 0x3FFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
@@ -40,7 +40,7 @@ ChipRecord Chip14() {
 struct FuseButtTest : ::testing::Test {
     ScriptedDialogs dialogs;
     FakeFuseEditor editor;
-    ChipRecord chip = Chip14();
+    ChipRecord chip = ButtChip14();
     FuseWords words{0, 0x3FFB, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
 
     void SetUp() override {

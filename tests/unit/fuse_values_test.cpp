@@ -5,14 +5,14 @@
 
 namespace {
 
-ChipRecord Chip14() {
+ChipRecord FuseChip14() {
     ChipRecord chip;
     chip.WordMask = 0x3FFF;
     chip.FuseBlank = {0, 0x3FFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
     return chip;
 }
 
-ChipRecord Chip16() {
+ChipRecord FuseChip16() {
     ChipRecord chip;
     chip.WordMask = 0xFFFF;
     chip.FuseBlank = {0, 0x27FF, 0x0F0F, 0xFFFF, 0x0185, 0xFFFF, 0xC00F, 0x400F};
@@ -55,13 +55,13 @@ TEST(FuseItemName, TheTextBeforeTheValueGap) {
 TEST(FuseCompose, WdtDisabledClearsItsBit) {
     FuseRows rows;
     rows[1] = Wdt(1);
-    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, Chip14())[1], 0x3FFB);
+    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, FuseChip14())[1], 0x3FFB);
     rows[1].selected = 0;
-    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, Chip14())[1], 0x3FFF);
+    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, FuseChip14())[1], 0x3FFF);
 }
 
 TEST(FuseCompose, EveryRowInUseActsOnWordOneOfASmallCore) {
-    ChipRecord chip = Chip14();
+    ChipRecord chip = FuseChip14();
     chip.FuseListWord[3] = 2; // ignored below 16 bits
     FuseRows rows;
     rows[1] = Wdt(1);
@@ -78,11 +78,11 @@ TEST(FuseCompose, OptionThatReadsInvalidOrNothingSelectedClearsNothing) {
     rows[1] = MakeFuseRow("WDT", {{"Enabled", "3FFF"}, {"Disabled", "FFB"}}, 1);
     rows[2] = Wdt(-1);
     rows[3] = Wdt(7); // out of range
-    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, Chip14())[1], 0x3FFF);
+    EXPECT_EQ(CreateFuseValueFromFuseEdits(rows, FuseChip14())[1], 0x3FFF);
 }
 
 TEST(FuseCompose, SixteenBitRowsActOnTheirOwnWordAndSevenTakesTheRest) {
-    ChipRecord chip = Chip16();
+    ChipRecord chip = FuseChip16();
     chip.FuseListWord[1] = 1;
     chip.FuseListWord[2] = 4;
     chip.FuseListWord[3] = 7;
@@ -99,9 +99,9 @@ TEST(FuseCompose, SixteenBitRowsActOnTheirOwnWordAndSevenTakesTheRest) {
 TEST(FuseDecompose, WdtFollowsTheWord) {
     FuseRows rows;
     rows[1] = Wdt(0);
-    UpdateFuses1214(rows, Chip14(), Words1(0x3FFB));
+    UpdateFuses1214(rows, FuseChip14(), Words1(0x3FFB));
     EXPECT_EQ(rows[1].selected, 1);
-    UpdateFuses1214(rows, Chip14(), Words1(0x3FFF));
+    UpdateFuses1214(rows, FuseChip14(), Words1(0x3FFF));
     EXPECT_EQ(rows[1].selected, 0);
 }
 
@@ -109,12 +109,12 @@ TEST(FuseDecompose, WordMatchingNoOptionKeepsTheSelection) {
     for (int before : {0, 1}) {
         FuseRows rows;
         rows[1] = CodeProtect(before);
-        UpdateFuses1214(rows, Chip14(), Words1(0x3FCF)); // only bits 4 and 5 cleared
+        UpdateFuses1214(rows, FuseChip14(), Words1(0x3FCF)); // only bits 4 and 5 cleared
         EXPECT_EQ(rows[1].selected, before);
     }
     FuseRows rows;
     rows[1] = CodeProtect(0);
-    UpdateFuses1214(rows, Chip14(), Words1(0x000F));
+    UpdateFuses1214(rows, FuseChip14(), Words1(0x000F));
     EXPECT_EQ(rows[1].selected, 1);
 }
 
@@ -123,7 +123,7 @@ TEST(FuseDecompose, OnlyTheBitsTheRowsOptionsTouchCount) {
     rows[1] = MakeFuseRow("Osc", {{"LP", "3FFC"}, {"XT", "3FFD"}, {"HS", "3FFE"}, {"RC", "3FFF"}});
     rows[2] = Wdt(1);
     // HS oscillator, watchdog on, code protection on: other rows' bits do not disturb.
-    UpdateFuses1214(rows, Chip14(), Words1(0x000E));
+    UpdateFuses1214(rows, FuseChip14(), Words1(0x000E));
     EXPECT_EQ(rows[1].selected, 2);
     EXPECT_EQ(rows[2].selected, 0);
 }
@@ -131,12 +131,12 @@ TEST(FuseDecompose, OnlyTheBitsTheRowsOptionsTouchCount) {
 TEST(FuseDecompose, InvalidOptionValueCountsAsAllBitsSet) {
     FuseRows rows;
     rows[1] = MakeFuseRow("WDT", {{"Broken", "FFB"}, {"Disabled", "3FFB"}}, 1);
-    UpdateFuses1214(rows, Chip14(), Words1(0x3FFF));
+    UpdateFuses1214(rows, FuseChip14(), Words1(0x3FFF));
     EXPECT_EQ(rows[1].selected, 0);
 }
 
 TEST(FuseDecompose, SixteenBitRowsReadTheirOwnWord) {
-    ChipRecord chip = Chip16();
+    ChipRecord chip = FuseChip16();
     chip.FuseListWord[1] = 2;
     chip.FuseListWord[2] = 7;
     chip.FuseListWord[3] = -1;
@@ -155,7 +155,7 @@ TEST(FuseDecompose, SixteenBitRowsReadTheirOwnWord) {
 }
 
 TEST(FuseDecompose, CoreClassChoosesTheUpdate) {
-    ChipRecord chip = Chip16();
+    ChipRecord chip = FuseChip16();
     chip.FuseListWord[1] = 3;
     FuseRows rows;
     rows[1] = MakeFuseRow("X", {{"On", "FFFF"}, {"Off", "FFFE"}});
