@@ -224,22 +224,6 @@ bool TFuseEditFM::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// Typed characters only: keys without text, control characters (Backspace,
-// Enter, Tab, Escape, shortcuts) go their usual way.
 bool TFuseEditFM::IDeditKeyPress(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.size() != 1)
-        return false;
-    const char16_t code = text.at(0).unicode();
-    if (code < 0x20 || code == 0x7F)
-        return false;
-    const char typed = code < 0x80 ? static_cast<char>(code) : '\0';
-    const char passed = ::IDeditKeyPress(typed);
-    if (passed == '\0')
-        return true;
-    if (passed != typed) {
-        IDedit->insert(QString(QChar(passed)));
-        return true;
-    }
-    return false;
+    return FilterKey(IDedit, event, ::IDeditKeyPress);
 }

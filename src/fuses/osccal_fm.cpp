@@ -31,26 +31,6 @@ QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const QS
     return edit;
 }
 
-// Applies a key filter to a typed character: dropped, passed, or replaced by
-// its upper-case form. Keys without a printable character (Backspace, Enter,
-// Delete, Tab, shortcuts) go their usual way.
-bool FilterKey(QLineEdit* edit, QKeyEvent* event, char (*filter)(char)) {
-    const QString text = event->text();
-    if (text.size() != 1)
-        return false;
-    const char16_t code = text.at(0).unicode();
-    if (code < 0x20 || code == 0x7F)
-        return false;
-    const char typed = code < 0x80 ? static_cast<char>(code) : '\0';
-    const char passed = typed == '\0' ? '\0' : filter(typed);
-    if (passed == '\0')
-        return true;
-    if (passed != typed) {
-        edit->insert(QString(QChar(passed)));
-        return true;
-    }
-    return false;
-}
 } // namespace
 
 TOscCalFm::TOscCalFm(Dialogs& dialogs, std::function<void()> readCalibration, QWidget* parent)

@@ -234,8 +234,8 @@ private:
     MemoryImage& image_;
     int progressMax_ = 100;
     int depth_ = 0;             // handlers of ours under way (a message box may be open)
-    bool heldBytes_ = false; // bytes wait for the state after this one (arrived meanwhile, or
-                             // the next answer came along with this one)
+    bool heldBytes_ = false;    // bytes wait for the state after this one (arrived meanwhile, or
+                                // the next answer came along with this one)
     bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
     // A block stream runs to its end once started: its length, and the bytes
     // to drop because a difference ended the comparison early.

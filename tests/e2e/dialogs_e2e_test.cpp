@@ -13,23 +13,9 @@
 namespace {
 using namespace e2e;
 
-struct Connected {
-    Connected(const char* name, const std::string& chip)
-        : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
-        h.WriteFile("pro.dat", Settings(1));
-        w = &h.Start();
-        EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
-        w->ChipSelectChange();
-        w->ResetCodeMemory(false, false, true);
-    }
-    MainWindowHarness h;
-    BoardOnCom1 sim;
-    TProjFm* w = nullptr;
-};
-
 TEST(DialogsE2E, TheCalibrationDialogReadsTheChipsValues) {
     Connected s("e2e-oscal", "12F675");
+    s.w->ResetCodeMemory(false, false, true);
     TProjFm& w = *s.w;
     s.sim.server.WithBoard([](boardsim::Board& b) {
         b.chip().SetRom(0x3FF, 0x3454);
@@ -57,6 +43,7 @@ TEST(DialogsE2E, TheCalibrationDialogReadsTheChipsValues) {
 
 TEST(DialogsE2E, TheFlyWindowProgramsAndItsCloseBringsTheMainWindowBack) {
     Connected s("e2e-fly", "16F628A");
+    s.w->ResetCodeMemory(false, false, true);
     TProjFm& w = *s.w;
     w.Image.ROMData[3] = 0x2805;
     w.FlyWindow1->trigger();

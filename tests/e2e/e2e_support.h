@@ -6,6 +6,7 @@
 
 #include "boardsim.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 
@@ -68,5 +69,20 @@ public:
 inline std::string Settings(int style) {
     return "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n" + std::to_string(style) + "\r\n";
 }
+
+// The window connected to a Birch_A board with `chip` in its socket, that chip chosen.
+struct Connected {
+    Connected(const char* name, const std::string& chip)
+        : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
+        h.WriteFile("pro.dat", Settings(1));
+        w = &h.Start();
+        EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
+        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelectChange();
+    }
+    MainWindowHarness h;
+    BoardOnCom1 sim;
+    TProjFm* w = nullptr;
+};
 
 } // namespace e2e

@@ -13,15 +13,8 @@
 namespace {
 using namespace e2e;
 
-struct Session {
-    explicit Session(const char* name, const std::string& chip)
-        : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
-        h.WriteFile("pro.dat", Settings(1));
-        w = &h.Start();
-        EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
-        w->ChipSelectChange();
-    }
+struct Session : Connected {
+    using Connected::Connected;
     // Runs a command and waits until it has shown a box and the program is idle.
     std::string Run(const std::function<void()>& command) {
         const std::size_t before = h.dialogs.shown.size();
@@ -29,9 +22,6 @@ struct Session {
         WaitFor([&] { return h.dialogs.shown.size() > before && !w->Timer1->isActive(); }, 10);
         return h.dialogs.shown.size() > before ? h.dialogs.shown.back().text : std::string();
     }
-    MainWindowHarness h;
-    BoardOnCom1 sim;
-    TProjFm* w = nullptr;
 };
 
 TEST(Operations, ReadChipInfoShowsTheChipInTheSocket) {
