@@ -177,6 +177,11 @@ double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// Every byte exchanged so far, one after the other on the line: 10 bits each.
+double WireSeconds(const LineHost& host, int baud) {
+    return static_cast<double>(host.sent + host.received) * 10.0 / baud;
+}
+
 void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& name) {
     constexpr int kBaud = 19200;
     boardsim::Board board(boardsim::Model::Birch_A, SocketChip(name));
@@ -208,13 +213,19 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
         board.chip().Blank();
         host.sent = host.received = 0;
         const double program = RunOperation(loop, engine, &ProgrammerEngine::ProgButtClick);
+        const double programWire = WireSeconds(host, kBaud);
         const double verify = RunOperation(loop, engine, &ProgrammerEngine::VerfButtClick);
+        const double verifyWire = WireSeconds(host, kBaud) - programWire;
+        // Program is one round trip a word, verify one long stream: their
+        // ratios tell the host's turnaround from its reading speed.
+        state.counters["program_ratio"] = program / programWire;
+        state.counters["verify_ratio"] = verify / verifyWire;
         if (program < 0 || verify < 0) {
             state.SkipWithError("the operation did not complete");
             break;
         }
         seconds = program + verify;
-        wire = static_cast<double>(host.sent + host.received) * 10.0 / kBaud;
+        wire = WireSeconds(host, kBaud);
         state.SetIterationTime(seconds);
         state.counters["program_s"] = program;
         // Automatic mode adds its two 200 ms socket pauses to each chip.
