@@ -56,3 +56,27 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
     EXPECT_EQ(w.StatusLabel->text(), "Ready");
 }
 } // namespace
+
+// The network serial server goes away in the middle of a session: the silence
+// is reported, the reset after it fails, and once the server is back Serial Off
+// and Serial On connect again.
+TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
+    Session s("e2e-gone", "16F628A");
+    TProjFm& w = *s.w;
+    const int port = s.sim.server.Port();
+    s.sim.server.Stop();
+    w.ReadChipID1->trigger();
+    ASSERT_TRUE(
+        WaitFor([&] { return s.h.dialogs.shown.size() == 2 && !w.Timer1->isActive(); }, 10));
+    EXPECT_EQ(s.h.dialogs.shown[0].text, "The board is not responding\rAbout to apply reset...");
+    EXPECT_EQ(s.h.dialogs.shown[1].text.rfind("Reset failed. Please check...", 0), 0u);
+    EXPECT_TRUE(w.ChipSelect->isEnabled());
+
+    std::string error;
+    ASSERT_TRUE(s.sim.server.Start("127.0.0.1", port, error)) << error;
+    w.SerialOff1->trigger();
+    w.SerialOff1->trigger();
+    EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
+    EXPECT_EQ(s.Run([&] { w.ReadChipID1->trigger(); }), "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_EQ(s.h.dialogs.shown.size(), 3u);
+}
