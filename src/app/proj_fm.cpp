@@ -73,6 +73,8 @@ void TProjFm::CreateWindows() {
 void TProjFm::FormCreate() {
     EnsureProgramResources();
     setWindowIcon(QIcon(":/Proj"));
+    // An empty socket, not a black square, behind the start-up's first boxes.
+    DrawBlankSocket();
     ProgramDir = Env.programDir;
     Image.HexFileName = ProgramDir;
     ChipData.clear();
