@@ -58,9 +58,9 @@ void ProgrammerEngine::State200() {
 // together are taken one by one.
 void ProgrammerEngine::State201() {
     const std::string rx = Protocol.RxText;
+    Accept(); // taken, whatever it is: a wrong answer is a received-data error
     if (rx.find_first_not_of("BYN") != std::string::npos)
         return Fail();
-    Accept();
     for (char answer : rx) {
         if (answer != 'N') {
             Protocol.DataIndex += kBlankCheckStep;
@@ -82,9 +82,9 @@ void ProgrammerEngine::State202() {
 
 void ProgrammerEngine::State203() {
     const char answer = Protocol.RxText[0];
+    Accept();
     if (answer != 'Y' && answer != 'N')
         return Fail();
-    Accept();
     SendOff();
     Protocol.ProtocolState = 204;
     if (answer == 'N')
@@ -226,11 +226,13 @@ void ProgrammerEngine::State252() {
 
 void ProgrammerEngine::State253() {
     const std::string rx = Protocol.RxText;
-    if (rx.size() != 1 || (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F'))
+    if (rx.size() != 1)
         return Fail();
     Timer(false);
     host_.SetStatus("Erase result...");
     Accept();
+    if (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F')
+        return Fail();
     Send(Command(cmd::VoltagesOff));
     Protocol.ProtocolState = 500;
     if (rx[0] == 'Y') {

@@ -215,10 +215,10 @@ void ProgrammerEngine::State407() {
     if (at == std::string::npos)
         return; // busy
     const auto status = static_cast<unsigned char>(Protocol.RxText[at]);
-    if (status != 0x00 && status != 0xFF)
-        return Fail();
     Send(Command(cmd::VoltagesOff));
     Accept();
+    if (status != 0x00 && status != 0xFF)
+        return Fail();
     Timer(false);
     Protocol.ProtocolState = 500;
     if (status == 0x00) {

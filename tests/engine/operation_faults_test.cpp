@@ -14,8 +14,8 @@ const std::string kFaultReceivedError = "Received data error.\r\rAbout to apply 
 
 void FillFaultImage(EngineRig& rig) {
     rig.BlankImage();
-    for (int i = 0; i < 0x80; ++i)
-        rig.image.ROMData[static_cast<std::size_t>(i)] = 0x2800 + i;
+    for (std::size_t i = 0; i < std::min<std::size_t>(0x80, rig.image.ROMData.size()); ++i)
+        rig.image.ROMData[i] = 0x2800 + static_cast<int>(i);
     rig.image.EEPROMData[3] = 0x42;
 }
 
@@ -111,4 +111,40 @@ TEST(OperationFaults, AShortImageIsRefusedNotSentAsWhole) {
     EXPECT_TRUE(rig.sent.empty());
 }
 
+} // namespace
+
+namespace {
+// The board answers X when a serial EEPROM does not acknowledge. Where the
+// answer is left for the error check the user hears of the EEPROM; where the
+// state has already taken the answer (the blank check's result byte) it is a
+// received-data error and a reset.
+TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
+    struct Case {
+        const char* chip;
+        char command;
+        const char* answer;
+        void (ProgrammerEngine::*op)();
+        std::string text;
+        std::string status;
+    } cases[] = {
+        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::ProgButtClick,
+         "EEPROM not responding.", "Ready"},
+        {"16F628A", cmd::ProgramEEPROM, "X", &ProgrammerEngine::ProgButtClick, kFaultReceivedError,
+         "Birch_A board connected"},
+        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankButtClick,
+         kFaultReceivedError, "Birch_A board connected"},
+    };
+    for (const Case& c : cases) {
+        EngineRig rig(c.chip);
+        rig.Connect();
+        FillFaultImage(rig);
+        rig.board.faults().replaceAtCommand = c.command;
+        rig.board.faults().replacement = c.answer;
+        (rig.engine.*c.op)();
+        rig.Run();
+        EXPECT_EQ(rig.TakeTexts(), Texts{c.text}) << c.chip << " " << c.answer;
+        EXPECT_EQ(rig.statuses.back(), c.status) << c.chip << " " << c.answer;
+        EXPECT_TRUE(rig.Idle()) << c.chip;
+    }
+}
 } // namespace
