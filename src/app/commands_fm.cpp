@@ -64,6 +64,7 @@ void TProjFm::SerialOff1Click() {
         Serial1->SetActive(false);
         SerialOff1->setText("Serial &On");
         ComLabel->setEnabled(false);
+        ComLabel->setToolTip(QString()); // and its hint: a disabled label takes no double click
         return;
     }
     SerialOff1->setText("Serial &Off");

@@ -69,10 +69,12 @@ TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
     EXPECT_FALSE(w.ComLabel->isEnabled());
+    EXPECT_TRUE(w.ComLabel->toolTip().isEmpty());
     w.SetStatus("Ready");
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &Off");
     EXPECT_TRUE(w.ComLabel->isEnabled());
+    EXPECT_FALSE(w.ComLabel->toolTip().isEmpty());
     EXPECT_FALSE(w.ChipSelect->isEnabled()); // until the board has answered
     EXPECT_TRUE(WaitForStatus(w, "Cedar board connected"));
     EXPECT_TRUE(w.ChipSelect->isEnabled());
