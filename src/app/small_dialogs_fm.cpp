@@ -49,8 +49,10 @@ void TPortEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(&upper);
         return;
     }
-    // Navigation and other keys that carry no character are left to the field.
-    if (text.isEmpty() && key != Qt::Key_Space) {
+    // Navigation, Delete and Escape carry no printable character: they are left
+    // to the field (Escape then reaches the dialog, which closes as Cancel).
+    const bool printable = !text.isEmpty() && text[0] >= ' ' && text[0] != QChar(0x7F);
+    if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;
     }

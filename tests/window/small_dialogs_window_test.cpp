@@ -23,10 +23,20 @@ TEST(PortDialog, OnlyDigitsPassAndAnEmptyFieldIsRefused) {
     EXPECT_EQ(dialog.PortEdit->text(), "3");
     QTest::keyClick(dialog.PortEdit, Qt::Key_Backspace);
     EXPECT_EQ(dialog.PortEdit->text(), "");
+    QTest::keyClick(dialog.PortEdit, Qt::Key_Space);
+    EXPECT_EQ(dialogs.shown.size(), 2u); // a second beep
+    QTest::keyClick(dialog.PortEdit, Qt::Key_5);
+    QTest::keyClick(dialog.PortEdit, Qt::Key_Home);
+    QTest::keyClick(dialog.PortEdit, Qt::Key_Delete);
+    EXPECT_EQ(dialog.PortEdit->text(), "");
+    EXPECT_EQ(dialogs.shown.size(), 2u); // moving and deleting are no wrong keys
     dialog.BitBtn1->click();
     EXPECT_EQ(dialogs.shown.back(), (ScriptedDialogs::Shown{"error", "Invalid port value"}));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.windowTitle(), "Serial Port Change");
+    QTest::keyClick(dialog.PortEdit, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 TEST(FlyWindow, TakesThePlaceOfTheMainWindowUntilClosed) {
