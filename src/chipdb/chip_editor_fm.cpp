@@ -28,8 +28,6 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    resize(309, 252);
-    setMinimumSize(300, 200);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QMenuBar(this);
@@ -39,6 +37,10 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     Help1 = bar->addAction("&Help");
     Help1->setObjectName("Help1");
     layout->setMenuBar(bar);
+    // The sizes are the grid's, below the menu bar.
+    const int barHeight = bar->sizeHint().height();
+    resize(309, 252 + barHeight);
+    setMinimumSize(300, 200 + barHeight);
 
     ChipGrid = new QTableWidget(0, 2, this);
     ChipGrid->setObjectName("ChipGrid");

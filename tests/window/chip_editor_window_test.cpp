@@ -83,6 +83,7 @@ TEST_F(ChipEditorWindow, ShowsEveryChipAndSavesOnlyTheToggledFlag) {
     ASSERT_EQ(w->ChipSelect->count(), 2);
     QStringList names, flags, headers;
     int rowHeight = 0;
+    QSize gridSize;
     EditChipList([&](TEditFm& fm) {
         for (int r = 0; r < fm.ChipGrid->rowCount(); ++r) {
             names << fm.ChipGrid->item(r, 0)->text();
@@ -91,12 +92,14 @@ TEST_F(ChipEditorWindow, ShowsEveryChipAndSavesOnlyTheToggledFlag) {
         headers << fm.ChipGrid->horizontalHeaderItem(0)->text()
                 << fm.ChipGrid->horizontalHeaderItem(1)->text();
         rowHeight = fm.ChipGrid->rowHeight(0);
+        gridSize = fm.ChipGrid->size();
         DoubleClick(fm, 2);
     });
     EXPECT_EQ(names, (QStringList{"16F84A", "PIC16F87", "16F628"}));
     EXPECT_EQ(flags, (QStringList{"Y", "Y", "N"}));
     EXPECT_EQ(headers, (QStringList{"Chip", "Included"}));
     EXPECT_EQ(rowHeight, 24);
+    EXPECT_EQ(gridSize, QSize(309, 252)); // the whole client area below the menu bar
     EXPECT_EQ(h.dialogs.shown, (std::vector{kSaveQuestion})); // answered No by default
 
     h.dialogs.shown.clear();
