@@ -77,7 +77,7 @@ void TProjFm::SetProgramVersion(int style, bool userChange) {
         a->setVisible(info.elmItems);
     RunButt->setVisible(info.elmItems);
     ICSPMode1->setChecked(false);
-    ICSPLabel->clear();
+    ICSPLabel->clear(); // with the mark: the label never claims a mode that is off
     ChipSelect->setCurrentIndex(-1);
     User1->setChecked(false);
     ModelCaption = ModelCaptionFor(style);

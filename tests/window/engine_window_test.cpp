@@ -61,7 +61,11 @@ TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
     h.CopyShippedChipFile();
     TProjFm& w = h.Start();
     for (int style = 0; style <= 4; ++style) {
+        w.ICSPLabel->setText("ICSP");
         w.SetProgramVersion(style, false);
+        // A style change switches ICSP mode off, label and all.
+        EXPECT_TRUE(w.ICSPLabel->text().isEmpty());
+        EXPECT_FALSE(w.ICSPMode1->isChecked());
         w.EnterAutoMode();
         EXPECT_FALSE(w.ICSPMode1->isEnabled());
         EXPECT_EQ(w.AutoLabel->text(), "Auto");
