@@ -98,13 +98,27 @@ std::int64_t Rfc2217Server::TimeoutUs() {
     return std::max<std::int64_t>(next - NowUs(), 0);
 }
 
+namespace {
+// A sleep wakes some tens of microseconds late: a paced answer is waited for
+// asleep until this close to its time, and awake from there.
+constexpr std::int64_t kAwakeUs = 200;
+} // namespace
+
 void Rfc2217Server::Run() {
     // Paced answers are due a fraction of a millisecond apart: wake on time.
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     while (!stop_) {
         pollfd fds[3] = {{wakeRead_, POLLIN, 0}, {listenFd_, POLLIN, 0}, {clientFd_, POLLIN, 0}};
         const nfds_t count = clientFd_ >= 0 ? 3 : 2;
-        const std::int64_t waitUs = TimeoutUs();
+        std::int64_t waitUs = TimeoutUs();
+        if (waitUs > kAwakeUs) {
+            waitUs -= kAwakeUs;
+        } else if (waitUs > 0) {
+            const std::int64_t due = NowUs() + waitUs;
+            while (NowUs() < due) {
+            }
+            waitUs = 0;
+        }
         timespec wait{waitUs / 1'000'000, (waitUs % 1'000'000) * 1000};
         if (::ppoll(fds, count, waitUs < 0 ? nullptr : &wait, nullptr) < 0 && errno != EINTR) {
             break;
