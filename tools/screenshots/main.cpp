@@ -1,16 +1,23 @@
-// tessaro-screenshots: the README's pictures, taken from the program as it is
-// now. The main window opens against a simulated Birch_A board with a 16F628A
-// and a small program loaded; then the fuse editor, then a programming run.
+// tessaro-screenshots: pictures of every window, taken from the program as it
+// is now. The main window opens against a simulated Birch_A board with a
+// 16F628A and a small program loaded; then the fuse editor and a programming
+// run (the README's three), then the port dialog, the chip editor, the fly
+// window and help, and with a 12F675 chosen the calibration and erase dialogs.
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
 //   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
 #include "app/proj_fm.h"
+#include "app/small_dialogs_fm.h"
 #include "boardsim.h"
+#include "chipdb/chip_editor_fm.h"
 #include "demo_folder.h"
 #include "fuses/fuse_edit_fm.h"
+#include "fuses/osccal_fm.h"
 #include "platform/scripted_dialogs.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -79,7 +86,9 @@ void Settle() {
 }
 
 bool Save(QWidget* window, const fs::path& file) {
-    const QPixmap picture = window->screen()->grabWindow(window->winId());
+    QPixmap picture = window->screen()->grabWindow(window->winId());
+    if (picture.isNull())
+        picture = window->grab(); // drawn by the program itself, without the frame
     if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", file.c_str());
         return false;
@@ -88,14 +97,58 @@ bool Save(QWidget* window, const fs::path& file) {
     return true;
 }
 
-bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
+// A modal dialog that `open` shows: its picture, then `close` ends it.
+bool DialogPicture(QWidget* dialog, const fs::path& file, const std::function<void()>& open,
+                   const std::function<void()>& close) {
     bool saved = false;
-    QTimer::singleShot(500, w.FuseEditFM, [&] {
-        saved = Save(w.FuseEditFM, out / "fuse-editor.png");
-        w.FuseEditFM->reject();
+    QTimer::singleShot(500, dialog, [&] {
+        saved = Save(dialog, file);
+        close();
     });
-    w.FuseButt->click();
+    open();
     return saved;
+}
+
+bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
+    return DialogPicture(
+        w.FuseEditFM, out / "fuse-editor.png", [&] { w.FuseButt->click(); },
+        [&] { w.FuseEditFM->reject(); });
+}
+
+// The windows that are not in the README, with the board idle.
+bool OtherWindowPictures(TProjFm& w, const fs::path& out) {
+    bool ok = DialogPicture(
+        w.PortFm, out / "port-dialog.png", [&] { w.Port1->trigger(); },
+        [&] { w.PortFm->reject(); });
+    ok = ok && DialogPicture(
+                   w.EditFm, out / "chip-editor.png", [&] { w.Edit1Click(); },
+                   [&] { w.EditFm->File1->trigger(); });
+    w.FlyWindow1Click();
+    Settle();
+    ok = ok && Save(w.FlyForm, out / "fly-window.png");
+    w.FlyForm->close();
+    w.Contents1Click();
+    Settle();
+    QWidget* help = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->objectName() == "HelpFm")
+            help = top;
+    ok = ok && help != nullptr && Save(help, out / "help.png");
+    if (help)
+        help->close();
+    // A chip with a calibration word and a bandgap, and a flash chip for the erase dialog.
+    w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
+    w.ChipSelectChange();
+    w.ResetCodeMemory(false, false, true); // a blank image with its calibration word
+    w.Image.ROMData[static_cast<std::size_t>(w.Chip.ROMSize - 1)] = 0x3480;
+    Settle();
+    ok = ok && DialogPicture(
+                   w.OscCalFm, out / "oscal.png", [&] { w.OscalButtClick(); },
+                   [&] { w.OscCalFm->reject(); });
+    ok = ok && DialogPicture(
+                   w.EraseFm, out / "erase-dialog.png", [&] { w.BlankButtClick(); },
+                   [&] { w.EraseFm->reject(); });
+    return ok;
 }
 
 // Taken half way through writing the program memory. A program without the
@@ -157,6 +210,8 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
     ok = ok && Save(&w, out / "main-window.png");
     ok = ok && FuseEditorPicture(w, out);
     ok = ok && ProgrammingPicture(w, out);
+    ok = ok && WaitFor([&] { return !w.Timer1->isActive(); }, 10000);
+    ok = ok && OtherWindowPictures(w, out);
     for (const auto& shown : dialogs.shown)
         std::printf("%s: %s\n", shown.kind.c_str(), shown.text.c_str());
     server.Stop();
