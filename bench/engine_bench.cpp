@@ -46,7 +46,6 @@ public:
     void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     void SetStatus(const std::string&) override {}
     void SetProgress(int, int) override {}
-    void RepaintWindow() override {}
     Dialogs& dialogs() override { return boxes; }
     EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
     void DisableUserButtons() override {}
@@ -62,10 +61,6 @@ public:
     void ClearImage() override {}
     void SaveImage() override {}
     bool ReloadNewerFile() override { return true; }
-    void ShowListing() override {}
-    void ShowFuses() override {}
-    void RefreshCalibrationDialog() override {}
-    void ShowCalibration(const std::string&, const std::string&) override {}
 
     ScriptedDialogs boxes;
     std::string id = "FFFF";

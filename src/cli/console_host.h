@@ -75,7 +75,6 @@ public:
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override { out_.Status(text); }
     void SetProgress(int value, int maximum) override { out_.Progress(value, maximum); }
-    void RepaintWindow() override {}
     Dialogs& dialogs() override { return boxes_; }
     EraseChoice AskEraseChoice() override { return eraseChoice; }
     void DisableUserButtons() override;
@@ -94,10 +93,6 @@ public:
     // The file given on the command line is loaded once: every chip of a run
     // gets the same image, the one the log's checksum names.
     bool ReloadNewerFile() override { return true; }
-    void ShowListing() override {}
-    void ShowFuses() override {}
-    void RefreshCalibrationDialog() override {}
-    void ShowCalibration(const std::string&, const std::string&) override {}
 
 private:
     void SerialRxData();

@@ -37,7 +37,8 @@ public:
     virtual void SetStatus(const std::string& text) = 0;
     // Every progress bar of the program (main window and fly window).
     virtual void SetProgress(int value, int maximum) = 0;
-    virtual void RepaintWindow() = 0;
+    // Draws the window before a box or a pause; a host without one ignores it.
+    virtual void RepaintWindow() {}
     virtual Dialogs& dialogs() = 0;
     virtual EraseChoice AskEraseChoice() = 0;
 
@@ -65,12 +66,14 @@ public:
     virtual void SaveImage() = 0;
     // Loads the HEX file again when it changed on disk; false stops the Program.
     virtual bool ReloadNewerFile() = 0;
+
+    // ---- Views of the image (a host without a window has none to refresh) ----
     // The image changed: rebuild and show the listing.
-    virtual void ShowListing() = 0;
+    virtual void ShowListing() {}
     // The configuration words changed: bring the fuse editor's options in line.
-    virtual void ShowFuses() = 0;
+    virtual void ShowFuses() {}
     // The calibration dialog's fields from the image.
-    virtual void RefreshCalibrationDialog() = 0;
+    virtual void RefreshCalibrationDialog() {}
     // The calibration dialog's fields from a chip just read.
-    virtual void ShowCalibration(const std::string& oscal, const std::string& bandGap) = 0;
+    virtual void ShowCalibration(const std::string& /*oscal*/, const std::string& /*bandGap*/) {}
 };

@@ -41,7 +41,6 @@ public:
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void SetProgress(int value, int maximum) override;
-    void RepaintWindow() override {}
     Dialogs& dialogs() override { return boxesOverride ? *boxesOverride : boxes; }
     EraseChoice AskEraseChoice() override { return eraseChoice; }
     void DisableUserButtons() override { controlsEnabled = false; }
