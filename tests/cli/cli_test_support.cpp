@@ -114,7 +114,10 @@ CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args
     env.sleep = [](int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 10)));
     };
-    env.settleMs = 20;
+    // A Birch board greets again when the opened port releases it; with the
+    // pauses cut short that second greeting may come late on a busy machine,
+    // and it must not land in the operation.
+    env.settleMs = 100;
     CliRun run;
     run.code = RunCli(args, env);
     run.out = out.str();
