@@ -1,10 +1,10 @@
 // The main window's own commands: option toggles, the port commands, the fly
 // window and help.
-#include "app/file_places.h"
+#include "platform/file_places.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "chipdb/chip_editor_fm.h"
+#include "app/chip_editor_fm.h"
 #include "fuses/fuse_messages.h"
 #include "link/serial.h"
 #include "platform/current_dir.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_places.h"
+#include "platform/file_places.h"
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
@@ -222,7 +222,7 @@ public:
     void SetOscalFmValues();
     bool SetCalibrationValues();
 
-    // ---- The programmer's host (src/protocol/engine_host_fm.cpp) ----
+    // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
     void Send(const std::string& bytes) override;
     void SetProgrammerReset(int level) override;
     void PurgeRx() override;

@@ -1,6 +1,6 @@
 // Start-up, the settings file and closing.
 #include "app/proj_fm.h"
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "link/serial.h"
 #include "platform/text_file.h"
 

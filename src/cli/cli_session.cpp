@@ -2,7 +2,7 @@
 // board (options, chip, HEX file, fuses, ID) is checked before the port opens.
 #include "cli/cli_session.h"
 
-#include "app/file_places.h"
+#include "platform/file_places.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"

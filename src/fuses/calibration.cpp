@@ -1,6 +1,6 @@
 #include "fuses/calibration.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 constexpr const char* kInvalidOscal = "Invalid OSCAL value";

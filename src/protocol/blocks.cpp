@@ -1,7 +1,7 @@
 // The 16-byte blocks the board streams after ReadROM and ReadEEPROM: taken into
 // the image by a Read, compared with it by a Verify and by the EEPROM check of
 // a Program. Only whole blocks are taken; a shorter tail waits for the rest.
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"

@@ -1,6 +1,6 @@
 #include "protocol/command_set.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 constexpr int kIdDigits = 8;

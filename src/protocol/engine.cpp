@@ -1,7 +1,7 @@
 #include "protocol/engine.h"
 
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine_messages.h"

@@ -1,6 +1,6 @@
 // The opening of every operation: parameters, model, configuration read, and
 // the check that the chip in the socket is the chip selected.
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"

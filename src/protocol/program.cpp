@@ -2,7 +2,7 @@
 // EEPROM pair by pair with a read-back, then ID and configuration. 16-bit cores
 // get a full verify pass between their ID and their configuration words.
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"

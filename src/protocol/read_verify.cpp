@@ -1,7 +1,7 @@
 // Read copies the chip into the memory image; Verify compares the chip with it
 // and reports the first difference. Both take the blocks the board streams.
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"

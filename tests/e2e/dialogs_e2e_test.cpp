@@ -3,7 +3,7 @@
 #include "e2e_support.h"
 
 #include "app/small_dialogs_fm.h"
-#include "fuses/osccal_fm.h"
+#include "app/osccal_fm.h"
 
 #include <QComboBox>
 #include <QLineEdit>

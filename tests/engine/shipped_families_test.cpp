@@ -2,7 +2,7 @@
 // simulated board: program, verify, and Read Chip Info naming the record's ID.
 #include "engine/engine_rig.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "link/programmer_style.h"
 #include "platform/text_file.h"
 

@@ -2,7 +2,7 @@
 
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>

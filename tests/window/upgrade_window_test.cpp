@@ -2,7 +2,7 @@
 // style's upgrade image.
 #include "main_window_harness.h"
 
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "demo_folder.h"
 
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "image/hex_save.h"

@@ -4,7 +4,7 @@
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "protocol/upgrade.h"

@@ -5,7 +5,7 @@
 #include "chipdb/chip_list.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 #include "platform/text_file.h"
 #include "ui/image_canvas.h"
 

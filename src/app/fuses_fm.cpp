@@ -2,9 +2,9 @@
 #include "app/proj_fm.h"
 #include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 #include "fuses/fuse_messages.h"
-#include "fuses/osccal_fm.h"
+#include "app/osccal_fm.h"
 
 #include <QLabel>
 #include <QLineEdit>

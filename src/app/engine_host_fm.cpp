@@ -2,9 +2,9 @@
 // widgets and the memory image.
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 #include "fuses/fuse_values.h"
-#include "fuses/osccal_fm.h"
+#include "app/osccal_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "platform/debug_log.h"
