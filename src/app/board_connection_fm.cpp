@@ -99,7 +99,7 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->AutoProgram1Click();
+    Engine->StartAutoProgram();
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like
@@ -118,21 +118,21 @@ void TProjFm::Upgrade1Click() {
     ChipSelect->setCurrentIndex(position);
     PreSelectChip();
     Image.MergeLoad = false;
-    const std::string file = StyleInfo(Engine->ProgrammerStyle).upgradeFile;
+    const std::string file = StyleInfo(Engine->Style()).upgradeFile;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
         SetStatus("File error...");
         dialogs().Error("Error: Corrupt or missing upgrade file");
         SetStatus(kReady);
         return;
     }
-    Engine->UpgradeLoaded = true;
+    Engine->Upgrade();
     SetCaption("");
     // The upgrade image is not for the user to see.
     CodeImage->canvas.fill(Qt::white);
     CodeImage->update();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
-    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->ProgrammerStyle).style == 4);
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);
     FuseEditFM->SetIDText(id);
     if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                 "continue?") == Dialogs::Answer::Yes)

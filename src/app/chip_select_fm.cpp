@@ -21,7 +21,7 @@ bool TProjFm::CheckAndLoadChipData() {
     std::vector<std::string> lines;
     if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places)))
         lines = SplitLines(*bytes);
-    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->ProgrammerStyle);
+    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->Style());
     ChipData = std::move(loaded.ChipData);
     if (loaded.Loaded()) {
         ChipSelect->clear();
@@ -124,7 +124,7 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 
 void TProjFm::DrawTheSocket() {
     const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout,
-                                             Engine->ProgrammerStyle, ICSPMode1->isChecked());
+                                             Engine->Style(), ICSPMode1->isChecked());
     if (!ChipSelected()) {
         DrawBlankSocket();
     } else {

@@ -97,7 +97,7 @@ void TProjFm::RestoreUserControls() {
     OscCalFm->Panel1->setEnabled(true);
     AutoProgram1->setChecked(false);
     IgnoreBlankCheck1->setChecked(false);
-    ICSPMode1->setEnabled(StyleInfo(Engine->ProgrammerStyle).icspAvailable);
+    ICSPMode1->setEnabled(StyleInfo(Engine->Style()).icspAvailable);
     AutoLabel->clear();
 }
 

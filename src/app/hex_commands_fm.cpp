@@ -73,7 +73,7 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     FuseRows rows = FuseEditFM->ReadFuseRows();
     UpdateFusesForCore(rows, Chip, Image.FuseValue);
     FuseEditFM->ApplySelections(rows);
-    if (!Engine->UpgradeLoaded)
+    if (!Engine->UpgradeLoaded())
         SetCaption(HexFileCaption(fileName));
     Image.HexFileName = fileName;
     Image.HexFileDate = date;

@@ -84,12 +84,6 @@ void TProjFm::FormCreate() {
     Image.DataChanged = false;
     Image.MergeLoad = false;
     Image.HexFileDate = 0;
-    Engine->UpgradeLoaded = false;
-    Engine->ResetPending = false;
-    Engine->ResetIdleLevel = 1;
-    Engine->Protocol.ChipIDRequest = false;
-    Engine->Protocol.VerifyInProgram = false;
-    Engine->Protocol.BlankFlags = 0;
     StartupPending = true;
     // The listing is drawn into its own buffer, so it never flickers.
     Timer1->start();

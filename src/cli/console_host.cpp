@@ -9,8 +9,6 @@
 
 namespace {
 constexpr auto kTick = std::chrono::milliseconds(100);
-// The automatic loop's settle pause stands right before it presses Program.
-constexpr int kWaitForInsertion = 601;
 
 // COMn in either case: n, or -1 for a COM name without a usable number, or 0
 // for text that is no COM name at all (a device path, say).
@@ -140,14 +138,14 @@ void ConsoleHost::SetTimer(bool on) {
 }
 
 void ConsoleHost::Pause(int milliseconds) {
-    if (engine.Protocol.ProtocolState == kWaitForInsertion)
+    if (engine.WaitingForChip())
         pressPending_ = true;
     sleep_(milliseconds);
 }
 
 void ConsoleHost::DisableUserButtons() {
     // A new operation: what the last one read of its chip and said is over.
-    engine.Protocol.ConfigBytes.clear();
+    engine.ForgetConfigBytes();
     boxes_.ForgetLast();
     pressPending_ = false;
     ++starts;

@@ -41,7 +41,7 @@ public:
     // Serves for a fixed time, ignoring interrupts (the line settling).
     void ServeFor(int milliseconds);
     // Nothing under way and nothing awaited: state 0, timer off.
-    bool Idle() const { return engine.Protocol.ProtocolState == 0 && !timer_; }
+    bool Idle() const { return engine.Idle() && !timer_; }
     // The automatic loop pressed Program for the next chip and it did not start.
     bool ProgramRefused() const { return pressPending_; }
 

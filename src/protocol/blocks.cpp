@@ -15,7 +15,7 @@ int WordAt(const std::string& rx, std::size_t at) {
 }
 } // namespace
 
-void ProgrammerEngine::OpenStream(int next, const char* status, char command, int bytes) {
+void ProgrammerEngine::OpenStream(EngineState next, const char* status, char command, int bytes) {
     Protocol.ProtocolState = next;
     if (status != nullptr)
         host_.SetStatus(status);
@@ -44,7 +44,7 @@ void ProgrammerEngine::ReadBlocks(bool words) {
     Progress(Protocol.DataIndex);
 }
 
-bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int after) {
+bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, EngineState after) {
     std::string& rx = Protocol.RxText;
     const int size = words ? chip_.ROMSize : chip_.EEPROMSize;
     const std::size_t step = words ? 2 : 1;
@@ -71,7 +71,7 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int af
 }
 
 void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std::string& stop,
-                                        int after) {
+                                        EngineState after) {
     Send(stop);
     Protocol.ProtocolState = after;
     host_.SetStatus(kVerifyResult);

@@ -41,13 +41,13 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         if (rig.chip.CPWarn) // one-time parts ask before their protection is burnt in
             rig.boxes.answers = {Dialogs::Answer::Yes};
         rig.Connect();
-        rig.engine.ProgButtClick();
+        rig.engine.Program();
         rig.Run();
-        EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done)
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done)
             << ::testing::PrintToString(rig.TakeTexts());
         rig.TakeTexts();
         if (rig.chip.ROMSize > 0) { // a serial EEPROM is checked by the program's read-back
-            rig.engine.VerfButtClick();
+            rig.engine.Verify();
             rig.Run();
             EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
             EXPECT_EQ(rig.board.chip().Rom(0x3F), rig.image.ROMData[0x3F]);
@@ -58,7 +58,7 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         }
         if (rig.chip.ChipID == 0xFFFF)
             continue; // no device ID to report
-        rig.engine.ReadChipID1Click();
+        rig.engine.ReadChipInfo();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{"[" + std::string(name) + "]   Version 0\r\rChip ID = " +
                                          MyIntToHex(rig.chip.ChipID, 4)});

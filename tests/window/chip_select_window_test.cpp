@@ -73,7 +73,7 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
         EXPECT_EQ(w.FuseEditFM->IDText(), c.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF");
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(w.Image.FuseValue[k], c.FuseBlank[k]);
-        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->ProgrammerStyle)));
+        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->Style())));
         EXPECT_EQ(h.sound->clicks, clicksBefore + 1);
         EXPECT_EQ(w.PCBlabel->text(), "A"); // Birch_A
         EXPECT_EQ(w.StatusLabel->text(), "Ready");
