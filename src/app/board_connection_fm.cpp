@@ -46,11 +46,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    std::string bytes;
-    uint8_t byte = 0;
-    while (Serial1->ReadChar(byte) == 1)
-        bytes += static_cast<char>(byte);
-    Engine->OnBytes(bytes);
+    Engine->OnBytes(TakeReceived());
 }
 
 void TProjFm::ResetProgrammer(bool pending) {

@@ -21,27 +21,6 @@
 
 #include <algorithm>
 
-void TProjFm::Send(const std::string& bytes) {
-    Serial1->WriteString(bytes);
-}
-
-void TProjFm::SetProgrammerReset(int level) {
-    if (Serial1->Active())
-        Serial1->SetSignal(1, level != 0);
-}
-
-void TProjFm::PurgeRx() {
-    Serial1->PurgeRx();
-}
-
-bool TProjFm::PortOpen() const {
-    return Serial1->Active();
-}
-
-int TProjFm::PortNumber() const {
-    return Serial1->Port();
-}
-
 void TProjFm::SetTimer(bool on) {
     if (on)
         Timer1->start();

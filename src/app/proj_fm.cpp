@@ -38,12 +38,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 
 void TProjFm::CreateSerial() {
     SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
-    Serial1 = std::make_unique<TSerial>(Env.dialogs, SerialDispatcher.get(), PortFolders(Places));
-    Serial1->SetBaudrate(19200);
-    Serial1->SetDataBits(d8bit);
-    Serial1->SetCheckParity(false);
-    Serial1->SetNotifyErrors(neEvent);
-    Serial1->SetOnRxData([this](TSerial&) { Serial1RxData(); });
+    Serial1 = MakeBoardPort(Env.dialogs, SerialDispatcher.get(), PortFolders(Places),
+                            [this](TSerial&) { Serial1RxData(); });
 }
 
 TProjFm::~TProjFm() {
