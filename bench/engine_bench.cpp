@@ -79,9 +79,9 @@ private:
 // The serial component set up as the program sets it up, on COM1 of `dir`.
 void Configure(TSerial& serial, ProgrammerEngine& engine, LineHost& host) {
     serial.SetBaudrate(19200);
-    serial.SetDataBits(d8bit);
+    serial.SetDataBits(eDataBits::Bits8);
     serial.SetCheckParity(false);
-    serial.SetNotifyErrors(neNone);
+    serial.SetNotifyErrors(eNotifyErr::None);
     serial.SetOnRxData([&](TSerial& s) {
         std::string bytes;
         uint8_t c = 0;

@@ -77,27 +77,23 @@ void TProjFm::SelectTheChip() {
     FuseEditFM->SetIDMaxLength(4);
     FuseEditFM->SetIDVisible(true);
     DeriveSelectionFields(Chip);
-    switch (Chip.CoreType) {
-    case 0:
+    switch (Chip.Family()) {
+    case Core::SerialEeprom:
         FuseButt->setEnabled(false);
         FuseEditFM->SetIDVisible(false);
         break;
-    case 1:
-    case 2:
+    case Core::Wide:
+    case Core::WideByteHex:
         FuseEditFM->SetIDMaxLength(8);
         break;
-    case 4:
+    case Core::Baseline:
         OscalButt->setEnabled(Chip.CalWord);
         FuseEditFM->SetIDVisible(false);
         break;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case Core::Midrange:
         OscalButt->setEnabled(Chip.CalWord);
         break;
-    default:
+    case Core::Other:
         break;
     }
     OSCAL1->setEnabled(OscalButt->isEnabled());

@@ -250,7 +250,7 @@ bool CliSession::ApplyId() {
         return true;
     const ChipRecord& chip = host_.chip;
     // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
-    if (chip.CoreType == 0 || chip.CoreType == 4) {
+    if (chip.Family() == Core::SerialEeprom || chip.Family() == Core::Baseline) {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
         return false;
     }

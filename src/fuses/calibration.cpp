@@ -42,7 +42,7 @@ bool WriteCalibrationValues(const ChipRecord& chip, MemoryImage& image, const st
     const auto at = CalibrationWordIndex(chip, image);
     if (value < 0 || !at)
         return false;
-    image.ROMData[*at] = RetlwOpcode(chip.CoreType == 4) + value;
+    image.ROMData[*at] = RetlwOpcode(chip.Family() == Core::Baseline) + value;
     if (chip.BandGap) {
         int word = image.FuseValue[1] & 0x0FFF;
         if (bg.size() > 0 && bg[0] == '1')

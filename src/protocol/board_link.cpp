@@ -141,7 +141,7 @@ void ProgrammerEngine::StartAutoProgram() {
         ResetSerial(false);
         return;
     }
-    if (chip_.CoreType == 0) {
+    if (chip_.Family() == Core::SerialEeprom) {
         host_.dialogs().Error("Cannot use Auto Program Mode with serial EEPROMs");
         return;
     }

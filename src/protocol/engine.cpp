@@ -196,7 +196,8 @@ void ProgrammerEngine::ReadChipInfo() {
         host_.dialogs().Information(SelectChipText);
         return;
     }
-    if (chip_.ChipID == kNoDeviceId || chip_.CoreType == 0 || chip_.CoreType == 4) {
+    if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
+        chip_.Family() == Core::Baseline) {
         host_.dialogs().Information("Chip ID is not supported for this device.");
         return;
     }
@@ -219,7 +220,7 @@ void ProgrammerEngine::Send(const std::string& bytes) {
 }
 
 bool ProgrammerEngine::Wide() const {
-    return WideCore(chip_.CoreType);
+    return IsWideCore(chip_.Family());
 }
 
 void ProgrammerEngine::SendOn() {

@@ -50,7 +50,7 @@ void ProgrammerEngine::Program() {
         return;
     SetProgrammingDataSize();
     ProgressMax(chip_.ROMSize);
-    if (chip_.CoreType == 0) {
+    if (chip_.Family() == Core::SerialEeprom) {
         // A serial EEPROM is written whole, without a blank check.
         Protocol.EEPROMProgLength = chip_.EEPROMSize;
         InitialiseProgrammerVariables(EngineState::ProgramEepromVoltages);

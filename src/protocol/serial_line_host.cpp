@@ -6,9 +6,9 @@ std::unique_ptr<TSerial> SerialLineHost::MakeBoardPort(Dialogs* dialogs,
                                                        TNotifyEvent onRx) {
     auto serial = std::make_unique<TSerial>(dialogs, dispatcher, std::move(portFolders));
     serial->SetBaudrate(19200);
-    serial->SetDataBits(d8bit);
+    serial->SetDataBits(eDataBits::Bits8);
     serial->SetCheckParity(false);
-    serial->SetNotifyErrors(neEvent);
+    serial->SetNotifyErrors(eNotifyErr::Event);
     serial->SetOnRxData(std::move(onRx));
     line_ = serial.get();
     return serial;
