@@ -241,6 +241,33 @@ FAMILIES = [
         **FLASH,
     ),
     Family(
+        "16F716",
+        ["16F716"],
+        # The 16F7x command set: Begin Programming ended by End Programming
+        # after the board's delay, and a plain bulk erase of program memory.
+        CORETYPE=9,
+        ERASEMODE=1,
+        POWERSEQUENCE="VCCVPP1",  # no internal oscillator, MCLR always MCLR
+        **FLASH14,
+        FUSEBLANK=BLANK_14BIT,  # unimplemented bits read as 1
+        **FLASH,
+    ),
+    Family(
+        "16F7x7",
+        ["16F737", "16F747", "16F767", "16F777"],
+        # The nanoWatt generation of the 16F87/88 (internal oscillator block,
+        # fail-safe clock monitor, two configuration words) and their
+        # programming model: Begin/End Programming and a Chip Erase command.
+        CORETYPE=9,
+        ERASEMODE=5,
+        POWERSEQUENCE="VPP1VCC",  # internal oscillator and MCLR as input (RE3)
+        **FLASH14,
+        # Word 1 only, as for the 16F87/88; word 2 (fail-safe clock monitor,
+        # switchover, BORSEN) stays erased.
+        FUSEBLANK=BLANK_14BIT,
+        **FLASH,
+    ),
+    Family(
         "16F91x",
         ["16F913", "16F914", "16F916", "16F917"],
         CORETYPE=7,  # the 12F683 programming model
@@ -272,6 +299,8 @@ for key, members in [
     ("18FXX2/XX8", ["18F242", "18F248", "18F252", "18F258",
                     "18F442", "18F448", "18F452", "18F458"]),
     ("18FXX20", ["18F1220", "18F1320", "18F2220", "18F2320", "18F4220", "18F4320"]),
+    ("18F1230/1330", ["18F1230", "18F1330"]),
+    ("18FXX31 motor control", ["18F2331", "18F2431", "18F4331", "18F4431"]),
     ("18F2X21/4X21", ["18F2221", "18F2321", "18F4221", "18F4321"]),
     ("18F2X10/2X20/4X10/4X20", ["18F2410", "18F2420", "18F2510", "18F2520",
                                 "18F4410", "18F4420", "18F4510", "18F4520"]),

@@ -28,6 +28,11 @@ LABELS = {
     "VREGEN": "USB Regulator", "ICPRT": "ICPORT", "BBSIZ": "Boot Block Size",
     "IOSCFS": "INTOSC 8 MHz", "CPB": "Boot Protect", "WRTC": "Config Write",
     "WRTB": "Boot Write", "WRTD": "Data Write", "EBTRB": "Boot Table Read",
+    "BODENV": "Brown-out Voltage", "WDTEN": "Watchdog", "WDPS": "WDT Postscale",
+    "PWRTEN": "Power-up Timer", "WINEN": "WDT Window", "PWMPIN": "PWM at Reset",
+    "LPOL": "Low-Side Polarity", "HPOL": "High-Side Polarity", "T1OSCMX": "Timer1 Osc",
+    "FLTAMX": "FLTA Pin", "SSPMX": "SSP Pins", "PWM4MX": "PWM4 Pin",
+    "EXCLKMX": "TMR0/T5CKI Pin",
 }
 BLOCK_LABELS = {"CP": "Code Protect", "WRT": "Write Protect", "EBTR": "Table Read"}
 # Settings whose ON protects something: On/Off rather than Enabled/Disabled.
@@ -44,7 +49,14 @@ FIXED_NAMES = {
     "BOREN": {"SBODEN": "Software", "SBORENCTRL": "Software", "NSLEEP": "Not in Sleep",
               "NOSLP": "Not in Sleep", "BOACTIVE": "Not in Sleep", "BOHW": "Hardware",
               "SBORDIS": "Hardware"},
-    "BOR": {"SOFT": "Software", "ON ACTIVE": "Not in Sleep", "NOSLP": "Not in Sleep"},
+    "BOR": {"SOFT": "Software", "ON ACTIVE": "Not in Sleep", "NOSLP": "Not in Sleep",
+            "SBORENCTRL": "Software", "BOACTIVE": "Not in Sleep", "BOHW": "Hardware"},
+    "PWMPIN": {"ON": "Active", "OFF": "Off"},
+    "LPOL": {"LOW": "Active Low", "HIGH": "Active High"},
+    "HPOL": {"LOW": "Active Low", "HIGH": "Active High"},
+    # 18F1230/1330: where T1OSO/T1CKI sit; 18FXX31: the low-power Timer1 oscillator.
+    "T1OSCMX": {"LOW": "RB2", "HIGH": "RA6", "ON": "Low Power", "OFF": "Legacy"},
+    "SSPMX": {"RD1": "PORTD", "RC7": "PORTC"},
 }
 # 14-bit code protection ranges end at the top of memory; write protection
 # ranges start at address 0.
@@ -69,9 +81,9 @@ def option_name(token, name, core_words):
         return "Enabled" if name == "ON" else "Disabled"
     if token == "PLLDIV":
         return "/" + name
-    if token == "WDTPS":
+    if token in ("WDTPS", "WDPS"):
         return "1:" + name
-    if token == "BORV" and re.fullmatch(r"\d\d", name):
+    if token in ("BORV", "BODENV") and re.fullmatch(r"\d\d", name):
         return "%s.%sV" % (name[0], name[1])
     if token == "BORV":
         return "Level " + name
