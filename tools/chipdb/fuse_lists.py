@@ -164,9 +164,12 @@ def _merge_blocks(lists, wide):
     return lists
 
 
-def build_lists(facts, wide, blank_words, erased_meaning, self_write=False):
+def build_lists(facts, wide, blank_words, erased_meaning, self_write=False, renamed=None):
     """The record's fuse lists. `blank_words` are the FUSEBLANK words (1-based);
-    `self_write`: the chip's 14-bit WRT bit enables self-writes, not protection."""
+    `self_write`: the chip's 14-bit WRT bit enables self-writes, not protection;
+    `renamed`: {setting: {header value name: shown name}} where a family's
+    data sheet names a value otherwise than its header symbol."""
+    renamed = renamed or {}
     core_words = 7 if wide else 1
     registers = facts.registers if wide else facts.registers[:1]
     entries = []
@@ -179,7 +182,8 @@ def build_lists(facts, wide, blank_words, erased_meaning, self_write=False):
                          for _, v in setting.options]
                 label = "Flash Self-Write"
             else:
-                named = [(option_name(setting.token, n, core_words), v)
+                own = renamed.get(setting.token, {})
+                named = [(own.get(n) or option_name(setting.token, n, core_words), v)
                          for n, v in setting.options]
                 label = label_of(setting.token, core_words)
             if not any(v == register.width_mask for _, v in named):
