@@ -171,8 +171,7 @@ double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
                     void (ProgrammerEngine::*op)()) {
     const auto start = Clock::now();
     (engine.*op)();
-    if (!loop.RunUntil([&] { return engine.Idle(); }, 600000) ||
-        engine.Outcome() != Outcome::Done)
+    if (!loop.RunUntil([&] { return engine.Idle(); }, 600000) || engine.Outcome() != Outcome::Done)
         return -1;
     return std::chrono::duration<double>(Clock::now() - start).count();
 }

@@ -1,10 +1,10 @@
 // The board connection on the main window: port opening, the programmer
 // styles and the firmware upgrade. The reset, the greeting and the watchdog are
 // the programmer engine's; the window passes its events on.
+#include "app/fuse_edit_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "app/fuse_edit_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "protocol/upgrade.h"

@@ -1,11 +1,11 @@
 // Loading the chip list, choosing a chip and drawing its socket.
+#include "app/fuse_edit_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "app/fuse_edit_fm.h"
 #include "platform/text_file.h"
 #include "ui/image_canvas.h"
 
@@ -119,8 +119,8 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 }
 
 void TProjFm::DrawTheSocket() {
-    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout,
-                                             Engine->Style(), ICSPMode1->isChecked());
+    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, Engine->Style(),
+                                             ICSPMode1->isChecked());
     if (!ChipSelected()) {
         DrawBlankSocket();
     } else {

@@ -1,13 +1,13 @@
 // The main window's own commands: option toggles, the port commands, the fly
 // window and help.
-#include "platform/file_places.h"
+#include "app/chip_editor_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "app/chip_editor_fm.h"
 #include "fuses/fuse_messages.h"
 #include "link/serial.h"
 #include "platform/current_dir.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // The main window as the programmer engine's host: its port, its timer, its
 // widgets and the memory image.
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "app/fuse_edit_fm.h"
 #include "fuses/fuse_values.h"
-#include "app/osccal_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "platform/debug_log.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fuses/fuse_editor.h"
 #include "chipdb/fuse_rows.h"
+#include "fuses/fuse_editor.h"
 
 #include <QDialog>
 

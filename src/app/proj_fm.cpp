@@ -1,10 +1,10 @@
 #include "app/proj_fm.h"
 
-#include "app/small_dialogs_fm.h"
 #include "app/chip_editor_fm.h"
-#include "chipdb/socket_picture_qt.h"
 #include "app/fuse_edit_fm.h"
 #include "app/osccal_fm.h"
+#include "app/small_dialogs_fm.h"
+#include "chipdb/socket_picture_qt.h"
 #include "link/serial.h"
 #include "link/serial_dispatch_qt.h"
 #include "platform/help_viewer_qt.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/file_places.h"
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
+#include "platform/file_places.h"
 #include "platform/help_viewer.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"

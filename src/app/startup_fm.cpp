@@ -1,7 +1,7 @@
 // Start-up, the settings file and closing.
 #include "app/proj_fm.h"
-#include "platform/settings.h"
 #include "link/serial.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <QAction>

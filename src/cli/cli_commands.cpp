@@ -236,9 +236,7 @@ OperationResult CliSession::AutoChip(int number, int declined) {
         return r;
     }
     r.started = true;
-    FollowOperation(r, [&] {
-        return engine.Idle() || engine.WaitingForChipRemoval();
-    });
+    FollowOperation(r, [&] { return engine.Idle() || engine.WaitingForChipRemoval(); });
     Collect(r);
     return r;
 }

@@ -2,7 +2,6 @@
 // board (options, chip, HEX file, fuses, ID) is checked before the port opens.
 #include "cli/cli_session.h"
 
-#include "platform/file_places.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
@@ -12,6 +11,7 @@
 #include "image/hex_load.h"
 #include "image/reset_code_memory.h"
 #include "link/programmer_style.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 
 #include <algorithm>

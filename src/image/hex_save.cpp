@@ -1,7 +1,7 @@
 #include "image/hex_save.h"
 
-#include "image/hex_scan.h"
 #include "chipdb/hex_text.h"
+#include "image/hex_scan.h"
 #include "platform/text_file.h"
 
 #include <algorithm>

@@ -32,7 +32,8 @@ void ProgrammerEngine::BlankCheck() {
     case EraseChoice::Cancel:
         return;
     case EraseChoice::Check:
-        InitialiseProgrammerVariables(chip_.ROMSize == 0 ? EngineState::BlankEepromVoltages : EngineState::BlankRomVoltages);
+        InitialiseProgrammerVariables(chip_.ROMSize == 0 ? EngineState::BlankEepromVoltages
+                                                         : EngineState::BlankRomVoltages);
         return;
     case EraseChoice::Erase:
         ConfirmErase();
@@ -180,7 +181,8 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
             report + (chip_.FlashChip ? "\r\rContinue to erase and program this chip?"
                                       : "\r\rContinue to program this chip?");
         if (host_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
-            Protocol.ProtocolState = chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState;
+            Protocol.ProtocolState =
+                chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState;
             SendOn();
             return;
         }
@@ -234,7 +236,8 @@ void ProgrammerEngine::OnEraseVoltages() {
         Protocol.ProtocolState = EngineState::EraseEepromPages;
         ProgressMax(chip_.EEPROMSize);
     } else {
-        Protocol.ProtocolState = chip_.CalWord ? EngineState::EraseDone : EngineState::EraseCalibrationWritten;
+        Protocol.ProtocolState =
+            chip_.CalWord ? EngineState::EraseDone : EngineState::EraseCalibrationWritten;
     }
 }
 
@@ -246,7 +249,8 @@ void ProgrammerEngine::OnEraseDone() {
 // The chip's own calibration word, read before the erase, goes back in.
 // Waits for "V": the supply is on again for the calibration word.
 void ProgrammerEngine::OnEraseCalibrationVoltages() {
-    Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]), EngineState::EraseCalibrationWritten);
+    Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]),
+          EngineState::EraseCalibrationWritten);
 }
 
 // Waits for the answer to writing the calibration word back.

@@ -1,7 +1,7 @@
 #include "protocol/engine.h"
 
-#include "fuses/fuse_messages.h"
 #include "chipdb/hex_text.h"
+#include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine_messages.h"
@@ -9,7 +9,8 @@
 #include <algorithm>
 
 namespace {
-constexpr EngineState kOnlyInfo = EngineState::NoState; // StartState of Read Chip Info and the calibration read
+constexpr EngineState kOnlyInfo =
+    EngineState::NoState; // StartState of Read Chip Info and the calibration read
 } // namespace
 
 // Every state that does something with an answer. A state missing here only
@@ -49,7 +50,8 @@ const ProgrammerEngine::StateEntry ProgrammerEngine::kStates[] = {
     {EngineState::ProgramEepromVoltages, &ProgrammerEngine::OnProgramEepromVoltages},
     {EngineState::ProgramEepromBytes, &ProgrammerEngine::OnProgramEepromBytes},
     {EngineState::ProgramEepromVerifyVoltages, &ProgrammerEngine::OnProgramEepromVerifyVoltages},
-    {EngineState::ProgramEepromVerifyBlocks, &ProgrammerEngine::OnProgramEepromVerifyBlocks, Answers::Binary},
+    {EngineState::ProgramEepromVerifyBlocks, &ProgrammerEngine::OnProgramEepromVerifyBlocks,
+     Answers::Binary},
     {EngineState::ProgramIdFusesVoltages, &ProgrammerEngine::OnProgramIdFusesVoltages},
     {EngineState::ProgramIdFusesStatus, &ProgrammerEngine::OnProgramIdFusesStatus, Answers::Binary},
     {EngineState::ProgramIdWritten, &ProgrammerEngine::OnProgramIdWritten, Answers::Binary},

@@ -137,10 +137,11 @@ private:
     bool CancelHere();
     // Sending, with the 16-bit substitutions.
     void Send(const std::string& bytes);
-    void SendOn();                    // VoltagesOn, or Echo 'V' on 16-bit cores
-    void SendCycle();                 // CycleVoltages, or Echo 'V'
-    void SendOff();                   // VoltagesOff, or Echo 'v'
-    void EndCommand(EngineState state = EngineState::CommandEnded); // CommandEnd and the state that waits for 'Q'
+    void SendOn();    // VoltagesOn, or Echo 'V' on 16-bit cores
+    void SendCycle(); // CycleVoltages, or Echo 'V'
+    void SendOff();   // VoltagesOff, or Echo 'v'
+    void EndCommand(EngineState state =
+                        EngineState::CommandEnded); // CommandEnd and the state that waits for 'Q'
     void Progress(int value);
     void ProgressMax(int maximum);
     void Timer(bool on);
@@ -189,7 +190,8 @@ private:
     // Compares the whole blocks with the image; at a difference the board is
     // sent `stop`, the engine goes to `after`, the difference is shown: false.
     bool CompareBlocks(bool words, const std::string& stop, EngineState after);
-    void ReportDifference(bool words, int good, int bad, const std::string& stop, EngineState after);
+    void ReportDifference(bool words, int good, int bad, const std::string& stop,
+                          EngineState after);
 
     // Board connection (board_link.cpp).
     void Greeting();

@@ -1,8 +1,8 @@
 // Program: the blank check first, then program memory word by word, the data
 // EEPROM pair by pair with a read-back, then ID and configuration. 16-bit cores
 // get a full verify pass between their ID and their configuration words.
-#include "fuses/fuse_messages.h"
 #include "chipdb/hex_text.h"
+#include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
@@ -57,7 +57,8 @@ void ProgrammerEngine::Program() {
         return;
     }
     InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
-    Protocol.AfterBlankState = chip_.ROMSize != 0 ? EngineState::ProgramRomVoltages : EngineState::ProgramEepromVoltages;
+    Protocol.AfterBlankState =
+        chip_.ROMSize != 0 ? EngineState::ProgramRomVoltages : EngineState::ProgramEepromVoltages;
 }
 
 // ---- Program memory and data EEPROM ----
@@ -104,7 +105,8 @@ void ProgrammerEngine::OnProgramRomWords() {
         Progress(0);
         Accept();
         SendCycle();
-        Protocol.ProtocolState = chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages : EngineState::ProgramEepromVoltages;
+        Protocol.ProtocolState = chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
+                                                       : EngineState::ProgramEepromVoltages;
     } else {
         Fail();
     }
@@ -177,14 +179,16 @@ void ProgrammerEngine::OnProgramEepromBytes() {
 // Waits for "V": the supply is on for reading the EEPROM back.
 void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ProgramEepromVerifyBlocks, upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::ProgramEepromVerifyBlocks,
+                   upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.
 // Waits for blocks of data EEPROM read back after writing.
 void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
-    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::CommandEnd), EngineState::CommandEnded))
+    if (!BlocksArrived() ||
+        !CompareBlocks(false, Command(cmd::CommandEnd), EngineState::CommandEnded))
         return;
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;

@@ -1,7 +1,7 @@
 // Read copies the chip into the memory image; Verify compares the chip with it
 // and reports the first difference. Both take the blocks the board streams.
-#include "fuses/fuse_messages.h"
 #include "chipdb/hex_text.h"
+#include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
@@ -34,7 +34,8 @@ void ProgrammerEngine::Read() {
     readUnderway_ = true;
     const bool romless = chip_.WordMask == 0xFF;
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
-    InitialiseProgrammerVariables(romless ? EngineState::ReadEepromVoltages : EngineState::ReadRomVoltages);
+    InitialiseProgrammerVariables(romless ? EngineState::ReadEepromVoltages
+                                          : EngineState::ReadRomVoltages);
 }
 
 void ProgrammerEngine::Verify() {
@@ -52,7 +53,8 @@ void ProgrammerEngine::Verify() {
     }
     const bool romless = chip_.WordMask == 0xFF;
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
-    InitialiseProgrammerVariables(romless ? EngineState::VerifyEepromVoltages : EngineState::VerifyRomVoltages);
+    InitialiseProgrammerVariables(romless ? EngineState::VerifyEepromVoltages
+                                          : EngineState::VerifyRomVoltages);
 }
 
 // ---- Read ----
@@ -86,7 +88,8 @@ void ProgrammerEngine::OnReadRomBlocks() {
 // Waits for "V": the supply is on for reading data EEPROM.
 void ProgrammerEngine::OnReadEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ReadEepromBlocks, "Reading EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
+        OpenStream(EngineState::ReadEepromBlocks, "Reading EEPROM...", cmd::ReadEEPROM,
+                   chip_.EEPROMSize);
 }
 
 // Waits for blocks of data EEPROM.
@@ -142,7 +145,8 @@ void ProgrammerEngine::OnReadDone() {
 // Waits for "V": the supply is on for verifying program memory.
 void ProgrammerEngine::OnVerifyRomVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyRomBlocks, "Verifying ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
+        OpenStream(EngineState::VerifyRomBlocks, "Verifying ROM...", cmd::ReadROM,
+                   2 * chip_.ROMSize);
 }
 
 // Waits for blocks of program memory to compare.
@@ -167,7 +171,8 @@ void ProgrammerEngine::OnVerifyRomBlocks() {
 // Waits for "V": the supply is on for verifying data EEPROM.
 void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
+        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM,
+                   chip_.EEPROMSize);
 }
 
 // Waits for blocks of data EEPROM to compare.

@@ -26,8 +26,7 @@ protected:
     // events, `onRx` for each receive event. The host owns it and closes it
     // before the engine it feeds goes.
     std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, HandlerDispatcher* dispatcher,
-                                           std::vector<std::string> portFolders,
-                                           TNotifyEvent onRx);
+                                           std::vector<std::string> portFolders, TNotifyEvent onRx);
     // Every byte waiting, for one call of the engine's OnBytes.
     std::string TakeReceived();
 

@@ -84,7 +84,8 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
         EngineRig rig("16F628A");
         rig.portOpen = false; // the test types the answers itself
         rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
-        EngineProbe::Record(rig.engine).ProtocolState = static_cast<EngineState>(254); // a state without a handler only collects
+        EngineProbe::Record(rig.engine).ProtocolState =
+            static_cast<EngineState>(254); // a state without a handler only collects
         rig.engine.OnBytes(c.rx);
         Tick(rig, 15);
         ASSERT_EQ(rig.TakeTexts(), Texts{c.text}) << c.rx;
@@ -109,7 +110,8 @@ TEST(Handshake, PAndIMayComeApartButNotWithMore) {
     early.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
     early.engine.OnBytes("PI\x01");
     Tick(early, 14);
-    EXPECT_EQ(EngineProbe::Record(early.engine).ProtocolState, EngineState::AwaitStart); // three bytes: still waiting
+    EXPECT_EQ(EngineProbe::Record(early.engine).ProtocolState,
+              EngineState::AwaitStart); // three bytes: still waiting
     Tick(early, 1);
     EXPECT_EQ(early.TakeTexts(), Texts{kNotResponding});
 }

@@ -127,12 +127,12 @@ TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
         std::string text;
         std::string status;
     } cases[] = {
-        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::Program,
-         "EEPROM not responding.", "Ready"},
+        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::Program, "EEPROM not responding.",
+         "Ready"},
         {"16F628A", cmd::ProgramEEPROM, "X", &ProgrammerEngine::Program, kFaultReceivedError,
          "Birch_A board connected"},
-        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankCheck,
-         kFaultReceivedError, "Birch_A board connected"},
+        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankCheck, kFaultReceivedError,
+         "Birch_A board connected"},
     };
     for (const Case& c : cases) {
         EngineRig rig(c.chip);

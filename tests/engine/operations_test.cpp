@@ -177,7 +177,7 @@ TEST(Operations, BlankReportsLeaveOutWhatTheChipDoesNotHave) {
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Blank Results: \r\rROM = Not Erased\rFuse = Erased"});
     EXPECT_EQ(EngineProbe::Record(rig.engine).BlankFlags, 0); // cleared with the operation's end
-    EXPECT_EQ(rig.progressPeak, 0x300);           // two 'B's and the 'N' stop there
+    EXPECT_EQ(rig.progressPeak, 0x300);                       // two 'B's and the 'N' stop there
 }
 
 TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {

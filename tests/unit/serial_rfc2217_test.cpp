@@ -185,7 +185,7 @@ TEST_F(SerialPeer, ModemAndLineNotificationsBecomeEventsInOrder) {
     serial->SetOnSignalChange([&](TSerial&, eModemInSignal line, bool state) {
         log.push_back(std::string(line == eModemInSignal::Cts   ? "CTS"
                                   : line == eModemInSignal::Dsr ? "DSR"
-                                                : "RLSD") +
+                                                                : "RLSD") +
                       (state ? "+" : "-"));
     });
     serial->SetOnBreak(note("break"));

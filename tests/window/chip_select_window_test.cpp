@@ -1,8 +1,8 @@
 #include "main_window_harness.h"
 
+#include "app/fuse_edit_fm.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "app/fuse_edit_fm.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>

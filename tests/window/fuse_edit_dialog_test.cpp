@@ -1,5 +1,5 @@
-#include "fuse_edit_window_rows.h"
 #include "app/fuse_edit_fm.h"
+#include "fuse_edit_window_rows.h"
 
 #include <QAccessible>
 #include <QApplication>

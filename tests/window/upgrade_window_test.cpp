@@ -75,7 +75,8 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     EXPECT_EQ(w.FuseEditFM->IDText(), "FFFF");
     EXPECT_EQ(w.CodeScroll->maximum(), 0);
     EXPECT_EQ(w.windowTitle().toStdString(), "Kitwerk Birch-A v030403 ");
-    EXPECT_EQ(EngineProbe::Record(*w.Engine).ProtocolState, EngineState::AwaitStart); // the Program has started
+    EXPECT_EQ(EngineProbe::Record(*w.Engine).ProtocolState,
+              EngineState::AwaitStart); // the Program has started
     // However the operation ends, the upgrade image goes with it.
     w.ResetSerial(true);
     EXPECT_FALSE(w.Engine->UpgradeLoaded());
