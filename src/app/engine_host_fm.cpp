@@ -39,11 +39,28 @@ void TProjFm::SetStatus(const std::string& text) {
 }
 
 void TProjFm::SetProgress(int value, int maximum) {
+    constexpr auto kProgressEvery = std::chrono::milliseconds(30);
+    ProgressValue = value;
+    ProgressMaximum = maximum;
+    // Empty and full bars are shown at once; steps between wait their turn.
+    const auto since = std::chrono::steady_clock::now() - ProgressShownAt;
+    if (value <= 0 || value >= maximum || since >= kProgressEvery) {
+        ShowProgress();
+    } else if (!ProgressTimer->isActive()) {
+        ProgressTimer->start(
+            std::chrono::ceil<std::chrono::milliseconds>(kProgressEvery - since).count());
+    }
+}
+
+void TProjFm::ShowProgress() {
+    ProgressTimer->stop();
+    ProgressShownAt = std::chrono::steady_clock::now();
     // A range of 0..0 would turn the bar into a busy indicator.
-    const int top = std::max(maximum, 1);
+    const int top = std::max(ProgressMaximum, 1);
+    const int value = std::clamp(ProgressValue, 0, top);
     ProgressBar1->setMaximum(top);
-    ProgressBar1->setValue(std::clamp(value, 0, top));
-    const long long percent = static_cast<long long>(std::clamp(value, 0, top)) * 100 / top;
+    ProgressBar1->setValue(value);
+    const long long percent = static_cast<long long>(value) * 100 / top;
     FlyForm->ProgressBar->setValue(static_cast<int>(percent));
 }
 

@@ -224,6 +224,9 @@ void TProjFm::CreateControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(100);
+    ProgressTimer = new QTimer(this);
+    ProgressTimer->setSingleShot(true);
+    connect(ProgressTimer, &QTimer::timeout, this, [this] { ShowProgress(); });
 }
 
 void TProjFm::WireHandlers() {

@@ -37,14 +37,15 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 }
 
 void TProjFm::CreateSerial() {
-    SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
-    Serial1 = MakeBoardPort(Env.dialogs, SerialDispatcher.get(), PortFolders(Places),
+    Serial1 = MakeBoardPort(Env.dialogs, nullptr, PortFolders(Places),
                             [this](TSerial&) { Serial1RxData(); });
+    Serial1->ServeOnOwnerThread();
+    SerialServer = std::make_unique<QtSerialServer>(*Serial1);
 }
 
 TProjFm::~TProjFm() {
-    // The port closes (dropping DTR and RTS) and its thread stops before the
-    // handlers it calls go away.
+    // The port closes (dropping DTR and RTS) before the handlers it calls go away.
+    SerialServer.reset();
     Serial1.reset();
     // The windows without a parent are the program's; they go with the main window.
     delete FlyForm;

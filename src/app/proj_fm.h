@@ -12,6 +12,7 @@
 
 #include <QMainWindow>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class QtHandlerDispatcher;
+class QtSerialServer;
 class TSerial;
 class TImageCanvas;
 class TPortFm;
@@ -69,8 +70,10 @@ public:
     std::string LastSaveName = "*.hex"; // the save dialog's file name box
 
     // ---- The serial link to the board ----
-    std::unique_ptr<QtHandlerDispatcher> SerialDispatcher;
     std::unique_ptr<TSerial> Serial1;
+    // Waits on Serial1 in this window's event loop: the board's bytes are
+    // handled by the thread they wake.
+    std::unique_ptr<QtSerialServer> SerialServer;
 
     // ---- The programmer: board connection and operations ----
     std::unique_ptr<ProgrammerEngine> Engine;
@@ -258,4 +261,12 @@ private:
     void WireHandlers();   // menu and button signals to the handlers, src/ui/
     void CreateWindows();  // the six other windows, src/ui/
     void CreateSerial();
+    void ShowProgress();
+
+    // The bars follow the words at most every 30 ms: a repaint per word would
+    // stand between the board's 'Y' and the next word.
+    QTimer* ProgressTimer = nullptr;
+    std::chrono::steady_clock::time_point ProgressShownAt;
+    int ProgressValue = 0;
+    int ProgressMaximum = 0;
 };

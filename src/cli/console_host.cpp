@@ -5,10 +5,15 @@
 #include "image/reset_code_memory.h"
 #include "link/com_names.h"
 
+#include <sys/prctl.h>
 #include <system_error>
+#include <thread>
 
 namespace {
 constexpr auto kTick = std::chrono::milliseconds(100);
+// The longest wait on the port before the loop looks at its end condition
+// and at interrupts again.
+constexpr auto kLookAgain = std::chrono::milliseconds(10);
 
 // COMn in either case: n, or -1 for a COM name without a usable number, or 0
 // for text that is no COM name at all (a device path, say).
@@ -25,8 +30,11 @@ int ComNumber(const std::string& text) {
 ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
                          std::vector<std::string> portFolders, Sleeper sleep)
     : out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
-    serial_ = MakeBoardPort(nullptr, &dispatcher_, std::move(portFolders),
+    serial_ = MakeBoardPort(nullptr, nullptr, std::move(portFolders),
                             [this](TSerial&) { engine.OnBytes(TakeReceived()); });
+    serial_->ServeOnOwnerThread();
+    // This thread waits for the board's answers: its waits end when they come.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 }
 
 ConsoleHost::~ConsoleHost() {
@@ -81,9 +89,14 @@ ConsoleHost::Served ConsoleHost::Serve(const std::function<bool()>& done) {
             engine.OnTick();
             continue;
         }
-        dispatcher_.RunUntil(
-            [&] { return done() || TickDue() || InterruptCount() != interruptsSeen_; },
-            static_cast<int>(kTick.count()));
+        auto wait = kLookAgain;
+        if (timer_)
+            wait = std::min(wait, std::chrono::ceil<std::chrono::milliseconds>(
+                                      nextTick_ - std::chrono::steady_clock::now()));
+        const int waitMs = std::max(0, static_cast<int>(wait.count()));
+        // An interrupt ends the wait early (the signal breaks it off).
+        if (!serial_->ServeEvents(waitMs))
+            std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
     }
 }
 

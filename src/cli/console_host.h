@@ -4,7 +4,6 @@
 #include "cli/console_dialogs.h"
 #include "cli/console_output.h"
 #include "image/memory_image.h"
-#include "link/loop_dispatcher.h"
 #include "link/serial.h"
 #include "platform/sleep.h"
 #include "protocol/engine.h"
@@ -17,9 +16,10 @@
 #include <vector>
 
 // The programmer engine's host in a console: the port through the serial
-// component, whose hand-offs and the 100 ms ticks are served by a plain loop on
-// this thread; the status line and the message boxes on standard error. The
-// chip, the image and the options come from the command line.
+// component, waited on by this thread itself, which runs the engine on what
+// arrives and its 100 ms ticks (one thread: a board's 'Y' is answered by the
+// thread it wakes); the status line and the message boxes on standard error.
+// The chip, the image and the options come from the command line.
 class ConsoleHost : public SerialLineHost {
 public:
     // portFolders: the folders whose ports/comN name COMn, as the window has them.
@@ -102,7 +102,6 @@ private:
     bool pressPending_ = false;
     int interruptsSeen_ = 0;
     std::chrono::steady_clock::time_point nextTick_;
-    LoopDispatcher dispatcher_;
     // Last: the port closes (its thread stops) before the engine it feeds goes.
     std::unique_ptr<TSerial> serial_;
 };

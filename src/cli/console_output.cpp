@@ -67,9 +67,13 @@ void ConsoleOutput::Progress(int value, int maximum) {
     }
     const int percent =
         static_cast<int>(std::min<long long>(100, static_cast<long long>(value) * 100 / maximum));
-    if (percent == percent_)
+    // At most every 30 ms (a full bar at once): a draw stands between a word
+    // and the board's next request.
+    const auto now = std::chrono::steady_clock::now();
+    if (percent == percent_ || (percent < 100 && now - barAt_ < std::chrono::milliseconds(30)))
         return;
     percent_ = percent;
+    barAt_ = now;
     const int filled = percent * kBarWidth / 100;
     err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
          << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] "

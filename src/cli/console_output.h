@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <ostream>
 #include <string>
 
@@ -29,6 +30,7 @@ private:
     const bool quiet_;
     std::string status_;
     int percent_ = -1;
+    std::chrono::steady_clock::time_point barAt_; // when the bar was last drawn
     bool barShown_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "link/serial.h"
 
 #include <chrono>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -16,6 +17,8 @@ TEventThread::~TEventThread() {
 }
 
 void TEventThread::Resume() {
+    if (onOwner_)
+        return;
     std::lock_guard lock(mutex_);
     if (!started_ && !terminated_) {
         started_ = true;
@@ -61,7 +64,13 @@ void TEventThread::SetWaiting(bool waiting) {
     changed_.notify_all();
 }
 
+bool TEventThread::ServeHere(int timeoutMs) {
+    return ServeOnce(timeoutMs);
+}
+
 void TEventThread::Execute() {
+    // The board's answers are a byte time apart: a wait must end when they come.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     for (;;) {
         {
             std::lock_guard lock(mutex_);
@@ -85,6 +94,11 @@ void TEventThread::Execute() {
 // Runs the handler on the handler thread if the port it belongs to is still
 // the one being served when its turn comes.
 void TEventThread::Hand(unsigned generation, const std::function<void()>& handler) {
+    if (onOwner_) {
+        if (owner_.Serving(generation))
+            handler();
+        return;
+    }
     {
         std::lock_guard lock(mutex_);
         if (terminated_)
@@ -106,16 +120,21 @@ void TEventThread::Hand(unsigned generation, const std::function<void()>& handle
 
 // One wait on the open port and the hand-offs for what it reported; false
 // when the port is not open.
-bool TEventThread::ServeOnce() {
+bool TEventThread::ServeOnce(int timeoutMs) {
     unsigned generation = 0;
     std::shared_ptr<SerialPort> port = owner_.CurrentPort(&generation);
     if (!owner_.Active_ || port == nullptr)
         return false;
-    SetWaiting(true);
-    TSerial::Handlers h = owner_.HandlersCopy();
-    PortWatch watch{static_cast<bool>(h.OnTxEmpty), h.OnSignalChange || h.OnBreak || h.OnRing};
+    if (!onOwner_)
+        SetWaiting(true);
+    PortWatch watch;
+    {
+        std::lock_guard lock(owner_.mutex_);
+        const TSerial::Handlers& h = owner_.handlers_;
+        watch = {static_cast<bool>(h.OnTxEmpty), h.OnSignalChange || h.OnBreak || h.OnRing};
+    }
     PortEvents e;
-    int failure = port->WaitEvents(e, watch);
+    int failure = port->WaitEvents(e, watch, timeoutMs);
     if (owner_.Closing_ || !owner_.Serving(generation))
         return true;
     int error = failure != 0 ? failure : e.Error;
@@ -144,9 +163,12 @@ void TEventThread::HandEvents(unsigned generation, SerialPort& port, const PortE
         });
     }
     auto notify = [&](TNotifyEvent TSerial::Handlers::*member) {
-        if (s.HandlersCopy().*member)
+        if (TNotifyEvent handler = s.HandlerCopy(member))
             Hand(generation, [&] {
-                if (auto handler = s.HandlersCopy().*member)
+                // Looked up again on the handler thread after a hand-off.
+                if (!onOwner_)
+                    handler = s.HandlerCopy(member);
+                if (handler)
                     handler(s);
             });
     };

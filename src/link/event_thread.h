@@ -11,7 +11,8 @@ struct PortEvents;
 
 // Waits for the events of its owner's open port and hands each to the
 // handler thread, blocking until the handler has returned. While the port is
-// closed it idles.
+// closed it idles. An owner that waits on its port itself (ServeOnOwner) never
+// starts the thread: its own thread waits and runs the handlers in one go.
 class TEventThread {
 public:
     explicit TEventThread(TSerial& owner) : owner_(owner) {}
@@ -20,7 +21,14 @@ public:
     TEventThread& operator=(const TEventThread&) = delete;
 
     // Starts the thread on the first call; later calls wake an idle thread.
+    // Nothing for an owner that serves its port itself.
     void Resume();
+    // From now on the owner's thread waits on the port (before the first Resume).
+    void ServeOnOwner() { onOwner_ = true; }
+    bool OnOwner() const { return onOwner_; }
+    // On the owner's thread: one wait of at most timeoutMs and the handlers
+    // for what it brought, run here. False when the port is not open.
+    bool ServeHere(int timeoutMs);
     // Waits until the thread has left its port or sits in a hand-off (where
     // the port is no longer touched), at most timeoutMs.
     void WaitForLeave(int timeoutMs);
@@ -30,7 +38,7 @@ public:
 
 private:
     void Execute();
-    bool ServeOnce();
+    bool ServeOnce(int timeoutMs = -1);
     void HandEvents(unsigned generation, SerialPort& port, const PortEvents& events);
     void ReadMessages(unsigned generation, SerialPort& port);
     void Hand(unsigned generation, const std::function<void()>& handler);
@@ -45,4 +53,5 @@ private:
     bool finished_ = false;
     bool ThreadWaiting = false;
     bool inHandOff_ = false;
+    bool onOwner_ = false;
 };

@@ -47,6 +47,12 @@ bool RxQueue::Pop(uint8_t& byte) {
     return true;
 }
 
+void RxQueue::TakeAll(std::string& out) {
+    std::lock_guard lock(mutex_);
+    out.append(bytes_.begin(), bytes_.end());
+    bytes_.clear();
+}
+
 size_t RxQueue::Size() const {
     std::lock_guard lock(mutex_);
     return bytes_.size();

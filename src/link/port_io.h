@@ -11,6 +11,11 @@
 
 int64_t MonotonicMs();
 
+// The shorter of two poll timeouts, -1 meaning none.
+inline int ShorterTimeout(int a, int b) {
+    return a < 0 ? b : (b < 0 ? a : (a < b ? a : b));
+}
+
 // An eventfd that wakes a poll() from another thread.
 class WakeFd {
 public:
@@ -37,6 +42,8 @@ public:
 
     void Append(const uint8_t* data, size_t count);
     bool Pop(uint8_t& byte);
+    // Appends every queued byte to `out`.
+    void TakeAll(std::string& out);
     size_t Size() const;
     bool Full() const;
     void Clear();

@@ -137,6 +137,13 @@ int Rfc2217Port::ReadByte(uint8_t& byte, bool& got) {
         rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
 }
 
+int Rfc2217Port::TakeQueued(std::string& bytes) {
+    if (shut_)
+        return EBADF;
+    rx_.TakeAll(bytes);
+    return 0;
+}
+
 int Rfc2217Port::PurgeAll() {
     rx_.Clear();
     return SendCommand(PurgeData, std::string(1, 3), false);
@@ -150,7 +157,8 @@ int Rfc2217Port::QueueCounts(int& rx, int& tx) {
     return ioctl(fd_, SIOCOUTQ, &tx) == 0 ? 0 : errno;
 }
 
-// Reads what the server sent. Returns ECONNRESET once the server hung up.
+// Reads what the server sent. Returns ECONNRESET once the server hung up. A
+// short read has taken everything there was.
 int Rfc2217Port::Pump() {
     std::lock_guard lock(pumpMutex_);
     if (shut_)
@@ -162,6 +170,8 @@ int Rfc2217Port::Pump() {
             Input input;
             reader_.Feed(buffer, static_cast<size_t>(n), input);
             HandleInput(input);
+            if (static_cast<size_t>(n) < sizeof buffer)
+                return 0;
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -279,7 +289,7 @@ int Rfc2217Port::NextTimeoutMs() {
     return static_cast<int>(std::clamp<int64_t>(first - MonotonicMs(), 0, 60000));
 }
 
-int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch) {
+int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     if (shut_)
         return EBADF;
     Collect(e, watch.TxEmpty);
@@ -290,6 +300,7 @@ int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch) {
     int timeout = dead_ ? -1 : NextTimeoutMs();
     if (rx_.Full() && timeout < 0)
         timeout = 10; // the handler is behind: look again shortly
+    timeout = ShorterTimeout(timeout, timeoutMs);
     if (poll(fds, count, timeout) < 0 && errno != EINTR)
         return dead_ ? 0 : (dead_ = true, errno);
     if (fds[0].revents)

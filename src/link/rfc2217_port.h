@@ -23,10 +23,12 @@ public:
     int SetLine(ModemLine line, bool on) override;
     int Write(const std::string& bytes, int timeoutMs) override;
     int ReadByte(uint8_t& byte, bool& got) override;
+    int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, PortWatch watch) override;
+    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs = -1) override;
     void Interrupt() override { wake_.Signal(); }
+    std::vector<int> WaitFds() const override { return {wake_.Fd(), fd_}; }
     void Shutdown() override;
 
     // The value of the server's last answer to a command ("" when none came).

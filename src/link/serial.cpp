@@ -189,6 +189,23 @@ int TSerial::ReadChar(uint8_t& c) {
     return got ? 1 : 0;
 }
 
+std::vector<int> TSerial::WaitFds() const {
+    std::shared_ptr<SerialPort> port = CurrentPort();
+    return port == nullptr ? std::vector<int>() : port->WaitFds();
+}
+
+unsigned TSerial::PortGeneration() const {
+    unsigned generation = 0;
+    CurrentPort(&generation);
+    return generation;
+}
+
+void TSerial::ReadReceived(std::string& bytes) {
+    std::shared_ptr<SerialPort> port = CurrentPort();
+    if (int error = port == nullptr ? EBADF : port->TakeQueued(bytes); error != 0)
+        ErrorPath(error);
+}
+
 void TSerial::PurgeRx() {
     // Reads here never stay outstanding, so there is nothing to abort on an
     // open port; queued bytes are kept.

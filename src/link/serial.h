@@ -63,6 +63,22 @@ public:
     void SetNotifyErrors(eNotifyErr value) { NotifyErrors_ = value; }
     int32_t ErrorCode() const { return ErrorCode_; }
 
+    // The board's port waited on by the thread that owns this component
+    // instead of an event thread: ServeEvents then waits and runs the
+    // handlers on that thread, with no hand-off between threads. Set before
+    // the port first opens.
+    void ServeOnOwnerThread() { EventThread_.ServeOnOwner(); }
+    // One wait of at most timeoutMs for the port's events and their handlers,
+    // on this thread. False at once when the port is not open.
+    bool ServeEvents(int timeoutMs) { return EventThread_.ServeHere(timeoutMs); }
+    // The descriptors to watch for ServeEvents, none while the port is closed,
+    // and a number that changes whenever the port opens or closes.
+    std::vector<int> WaitFds() const;
+    unsigned PortGeneration() const;
+    // Appends every byte already received; reads nothing from the device. In
+    // a receive handler: the bytes of that event.
+    void ReadReceived(std::string& bytes);
+
     int32_t RxWaiting();
     int32_t TxWaiting();
 
@@ -120,6 +136,11 @@ private:
 
     // Used by the event thread.
     Handlers HandlersCopy() const;
+    // One handler, copied (a receive event needs no copy of all the others).
+    template <class H> H HandlerCopy(H Handlers::*slot) const {
+        std::lock_guard lock(mutex_);
+        return handlers_.*slot;
+    }
     bool Serving(unsigned generation) const;
     void FeedMessageByte(uint8_t b, std::string& complete, bool& done);
 

@@ -1,17 +1,34 @@
 #pragma once
 
-#include "link/handler_dispatcher.h"
-
 #include <QObject>
+#include <QTimer>
 
-// The program's hand-off: the callback is queued to the thread this object
-// lives in (the user-interface thread, where it must be created) and the
-// calling thread blocks until it has run.
-class QtHandlerDispatcher : public QObject, public HandlerDispatcher {
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
+class TSerial;
+
+// Serves a serial component on the user-interface thread: the toolkit's event
+// loop watches the open port, and what arrives is handled at once on this
+// thread, the one that runs every handler, with no thread in between. Must
+// be created on that thread, after ServeOnOwnerThread, and go before the
+// component.
+class QtSerialServer : public QObject {
     Q_OBJECT
 public:
-    explicit QtHandlerDispatcher(QObject* parent = nullptr);
+    explicit QtSerialServer(TSerial& serial, QObject* parent = nullptr);
+    ~QtSerialServer() override;
 
-    void RunAndWait(const std::function<void()>& callback) override;
-    void CancelPending() override;
+private:
+    void Serve();
+    void Watch();
+
+    TSerial& serial_;
+    unsigned generation_ = 0;
+    bool watching_ = false;
+    std::vector<QSocketNotifier*> notifiers_;
+    // Looks at the port now and then for what no descriptor announces (a
+    // server's unanswered setting, a port opened or closed).
+    QTimer timer_;
 };

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // One open port of some kind (a tty device, a network serial server). Every
 // call returns 0 or an errno-style error code. Write, ReadByte and the line
@@ -19,15 +20,22 @@ public:
     virtual int Write(const std::string& bytes, int timeoutMs) = 0;
     // Takes the next received byte if one is queued; never waits.
     virtual int ReadByte(uint8_t& byte, bool& got) = 0;
+    // Appends every byte the last waits brought in; never reads the device, so
+    // a receive event's bytes cost no further system call.
+    virtual int TakeQueued(std::string& bytes) = 0;
     // Drops what is queued both ways (used when the port closes).
     virtual int PurgeAll() = 0;
     virtual int QueueCounts(int& rx, int& tx) = 0;
-    // Blocks until something happens on the port or Interrupt is called;
-    // watch says which events have listeners (the rest may go unseen). A
-    // non-zero result means the port failed; later waits then block until
-    // Interrupt, so a dead port is reported once.
-    virtual int WaitEvents(PortEvents& events, PortWatch watch) = 0;
+    // Blocks until something happens on the port, Interrupt is called or
+    // timeoutMs pass (-1: no limit); watch says which events have listeners
+    // (the rest may go unseen). A non-zero result means the port failed; later
+    // waits then block until Interrupt or their time, so a dead port is
+    // reported once.
+    virtual int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs = -1) = 0;
     virtual void Interrupt() = 0;
+    // The descriptors a wait polls (the wake-up and the device or connection),
+    // for an owner whose event loop watches them.
+    virtual std::vector<int> WaitFds() const = 0;
     // Lets go of the device at once (so it can be opened again) while the
     // object stays valid for a thread still holding it; every later call fails.
     virtual void Shutdown() = 0;

@@ -36,17 +36,19 @@ public:
     int SetLine(ModemLine line, bool on) override;
     int Write(const std::string& bytes, int timeoutMs) override;
     int ReadByte(uint8_t& byte, bool& got) override;
+    int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, PortWatch watch) override;
+    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs = -1) override;
     void Interrupt() override { wake_.Signal(); }
+    std::vector<int> WaitFds() const override { return {wake_.Fd(), fd_}; }
     void Shutdown() override;
 
 private:
     int Pump();
     void CheckModem(PortEvents& events);
     void CheckTxEmpty(PortEvents& events, bool watchTxEmpty);
-    int PollOnce(PortWatch watch);
+    int PollOnce(PortWatch watch, int timeoutMs);
 
     const int fd_;
     WakeFd wake_;
@@ -120,7 +122,9 @@ int TtyPort::Write(const std::string& bytes, int timeoutMs) {
 }
 
 // Moves what the driver holds into the queue. A raw tty answers an empty
-// read with 0, not with EAGAIN; a device that has gone fails the read.
+// read with 0, not with EAGAIN; a device that has gone fails the read. A read
+// that does not fill the buffer has taken everything there was: no second
+// read to hear that nothing is left.
 int TtyPort::Pump() {
     std::lock_guard lock(pumpMutex_);
     if (shut_)
@@ -131,6 +135,8 @@ int TtyPort::Pump() {
         if (n > 0) {
             LogWire("rx", buffer, static_cast<size_t>(n));
             rx_.Append(buffer, static_cast<size_t>(n));
+            if (static_cast<size_t>(n) < sizeof buffer)
+                return 0;
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -145,6 +151,13 @@ int TtyPort::Pump() {
 int TtyPort::ReadByte(uint8_t& byte, bool& got) {
     return ReadQueuedByte(
         rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
+}
+
+int TtyPort::TakeQueued(std::string& bytes) {
+    if (shut_)
+        return EBADF;
+    rx_.TakeAll(bytes);
+    return 0;
 }
 
 int TtyPort::PurgeAll() {
@@ -196,7 +209,7 @@ void TtyPort::CheckTxEmpty(PortEvents& e, bool watchTxEmpty) {
 }
 
 // One poll of the device and the wake-up. Returns a device failure or 0.
-int TtyPort::PollOnce(PortWatch watch) {
+int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
     pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, 0, 0}};
     int count = dead_ ? 1 : 2;
     if (!rx_.Full())
@@ -209,6 +222,7 @@ int TtyPort::PollOnce(PortWatch watch) {
         timeout = TxPollMs;
     if (!dead_ && rx_.Full() && timeout < 0)
         timeout = ModemPollMs; // the handler is behind: look again shortly
+    timeout = ShorterTimeout(timeout, timeoutMs);
     if (poll(fds, count, timeout) < 0)
         return errno == EINTR ? 0 : errno;
     if (fds[0].revents)
@@ -223,7 +237,7 @@ int TtyPort::PollOnce(PortWatch watch) {
     return error;
 }
 
-int TtyPort::WaitEvents(PortEvents& e, PortWatch watch) {
+int TtyPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     if (shut_)
         return EBADF;
     if (!dead_) {
@@ -233,7 +247,7 @@ int TtyPort::WaitEvents(PortEvents& e, PortWatch watch) {
     e.RxChar = rx_.TakeNewData();
     if (e.Any())
         return 0;
-    int error = PollOnce(watch);
+    int error = PollOnce(watch, timeoutMs);
     if (error != 0 && !dead_) {
         dead_ = true;
         return error;

@@ -16,9 +16,7 @@ std::unique_ptr<TSerial> SerialLineHost::MakeBoardPort(Dialogs* dialogs,
 
 std::string SerialLineHost::TakeReceived() {
     std::string bytes;
-    uint8_t byte = 0;
-    while (line_->ReadChar(byte) == 1)
-        bytes += static_cast<char>(byte);
+    line_->ReadReceived(bytes);
     return bytes;
 }
 

@@ -80,3 +80,29 @@ TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     EXPECT_EQ(s.Run([&] { w.ReadChipID1->trigger(); }), "[16F628A]   Version 0\r\rChip ID = 1060");
     EXPECT_EQ(s.h.dialogs.shown.size(), 3u);
 }
+
+// A Cancel in the middle of a program paced at 19200 baud: the window's event
+// loop serves the board's words and the user alike, so the Cancel is taken
+// between two words and honoured at the board's next 'Y': at most the word
+// already on its way reaches the board after it.
+TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
+    Session s("e2e-cancel", "16F877A");
+    TProjFm& w = *s.w;
+    s.sim.server.WithBoard([](boardsim::Board& b) { b.SetPacing({true, 19200, 0, 0}); });
+    w.ResetCodeMemory(false, false, true);
+    for (std::size_t i = 0; i < w.Image.ROMData.size(); ++i)
+        w.Image.ROMData[i] = static_cast<int>(i & 0x3FFF);
+    std::size_t words = 0;
+    auto wordsArrived = [&] {
+        s.sim.server.WithBoard([&](boardsim::Board& b) { words += b.TakeTurnarounds().size(); });
+        return words;
+    };
+    w.ProgButt->click();
+    ASSERT_TRUE(WaitFor([&] { return wordsArrived() >= 40; }, 10));
+    const std::size_t atCancel = wordsArrived();
+    w.Cancel1->trigger();
+    EXPECT_TRUE(WaitFor([&] { return w.Engine->Outcome() == Outcome::Cancelled; }, 2));
+    EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }, 5));
+    EXPECT_LE(wordsArrived(), atCancel + 1);
+    EXPECT_TRUE(w.ProgButt->isEnabled());
+}

@@ -76,6 +76,17 @@ void Board::Receive(std::string_view bytes) {
     CloseOpenAnswer();
 }
 
+void Board::SentDelivery(std::string_view piece, std::int64_t atUs) {
+    const bool asking = phase_ == Phase::RomWord || phase_ == Phase::EepromPair;
+    askedAt_ = asking && !piece.empty() && piece.back() == answer::Yes ? atUs : -1;
+}
+
+std::vector<std::int64_t> Board::TakeTurnarounds() {
+    std::vector<std::int64_t> taken;
+    taken.swap(turnarounds_);
+    return taken;
+}
+
 void Board::CloseOpenAnswer() {
     if (answerOpen_) {
         answerOpen_ = false;
@@ -215,6 +226,10 @@ void Board::ReceiveByte(std::uint8_t byte) {
     }
     if (static_cast<int>(args_.size()) < argsNeeded_) {
         return;
+    }
+    if (phase_ != Phase::Args && askedAt_ >= 0) {
+        turnarounds_.push_back(now_ - askedAt_);
+        askedAt_ = -1;
     }
     if (phase_ == Phase::Args) {
         Execute();

@@ -77,6 +77,14 @@ public:
     // Words the host sent after a ProgramROM count that were not 0x0000.
     int HostErrors() const { return hostErrors_; }
 
+    // The host's turnaround while it writes program words or EEPROM pairs: the
+    // time from a 'Y' having left (`SentDelivery`, told by whoever puts the
+    // board's output on a real line) to the next word having arrived (the
+    // clock at the Receive that completes it), one sample per word.
+    void SentDelivery(std::string_view piece, std::int64_t atUs);
+    // Takes the samples gathered so far, in microseconds.
+    std::vector<std::int64_t> TakeTurnarounds();
+
 private:
     enum class Phase { Command, Args, RomWord, EepromPair, Waiting };
 
@@ -133,6 +141,8 @@ private:
     bool waitForInsertion_ = false;
 
     Phase phase_ = Phase::Command;
+    std::int64_t askedAt_ = -1; // a 'Y' asking for a word left then; -1: none pending
+    std::vector<std::int64_t> turnarounds_;
     std::uint8_t command_ = 0;
     std::vector<std::uint8_t> args_;
     int argsNeeded_ = 0;

@@ -3,6 +3,10 @@
 #include "chip_hex.h"
 #include "fault_commands.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+
 namespace boardsim {
 
 namespace {
@@ -42,6 +46,31 @@ ConsoleReply Load(Board& board, const std::vector<std::string>& words) {
         return {false, "line " + std::to_string(result.errorLine + 1) + ": " + result.error + "\n"};
     }
     return {false, "loaded " + words[1] + "\n"};
+}
+
+// The host's turnarounds since the last look: how long after each 'Y' asking
+// for a word the word arrived, and what they add to the wire time of those
+// exchanges (the 'Y' and the word, 10 bits a byte).
+std::string Turnaround(Board& board) {
+    std::vector<std::int64_t> us = board.TakeTurnarounds();
+    if (us.empty()) {
+        return "turnaround words=0\n";
+    }
+    std::sort(us.begin(), us.end());
+    const auto at = [&](double q) {
+        return us[std::min(us.size() - 1,
+                           static_cast<std::size_t>(q * static_cast<double>(us.size())))];
+    };
+    const double wireUs =
+        static_cast<double>(us.size()) * 3 * 10 * 1e6 / std::max(1, board.pacing().baud);
+    const double total =
+        static_cast<double>(std::accumulate(us.begin(), us.end(), std::int64_t{0}));
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "turnaround words=%zu median_us=%lld p99_us=%lld max_us=%lld ratio=%.4f\n",
+                  us.size(), static_cast<long long>(at(0.5)), static_cast<long long>(at(0.99)),
+                  static_cast<long long>(us.back()), (wireUs + total) / wireUs);
+    return line;
 }
 
 } // namespace
@@ -96,8 +125,15 @@ ConsoleReply RunConsoleLine(Board& board, const std::string& line, const std::st
     if (verb == "status") {
         return {false, Status(board)};
     }
+    if (verb == "erase") {
+        board.chip().Blank();
+        return {};
+    }
+    if (verb == "turnaround") {
+        return {false, Turnaround(board)};
+    }
     return {false, "commands: insert, remove, fault WORDS, noise B1 B2 ..., pace on|off, "
-                   "dump [FILE], load FILE, status, quit\nfaults:\n" +
+                   "dump [FILE], load FILE, erase, status, turnaround, quit\nfaults:\n" +
                        std::string(FaultCommandHelp())};
 }
 

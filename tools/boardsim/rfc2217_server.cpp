@@ -168,6 +168,7 @@ void Rfc2217Server::DropClient() {
 void Rfc2217Server::ReadClient() {
     char buffer[kReadChunk];
     const ssize_t got = ::recv(clientFd_, buffer, sizeof buffer, 0);
+    const std::int64_t arrived = NowUs();
     if (got <= 0) {
         if (got == 0 || (errno != EINTR && errno != EAGAIN)) {
             DropClient();
@@ -180,7 +181,7 @@ void Rfc2217Server::ReadClient() {
         SendAll(reply);
     }
     std::lock_guard<std::mutex> lock(mutex_);
-    board_.SetTime(NowUs());
+    board_.SetTime(arrived);
     for (const PortEvent& event : events) {
         switch (event.kind) {
         case PortEvent::Kind::Data:
@@ -214,6 +215,7 @@ void Rfc2217Server::FlushBoard() {
              piece = board_.TakeDelivery()) {
             if (clientFd_ >= 0 && !broken_) {
                 SendAll(TelnetServerCodec::Escape(piece));
+                board_.SentDelivery(piece, NowUs());
             }
         }
     }

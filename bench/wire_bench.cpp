@@ -1,0 +1,461 @@
+// Word turnaround on the wire, measured by the board. A simulated board runs in
+// its own process (tessaro-boardsim, paced at 19200 baud, served as a network
+// serial port on loopback) and time stamps when its 'Y' asking for a program
+// word has left and when the word has arrived. Against it, in one run, program
+// a whole chip:
+// - a bare reference host: one thread that waits on the socket, hands the
+//   bytes to the engine and writes its answer at once (the engine's own work
+//   per word is in its figure, the hosting is not);
+// - tessaro-cli (in this process, as it runs from the command line);
+// - the window (offscreen), when built with this benchmark.
+// Each host's median and 99th percentile turnaround, its ratio to the
+// reference's median, and (wire + turnarounds) / wire of the word exchanges.
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
+#include "cli/cli.h"
+#include "image/reset_code_memory.h"
+#include "link/rfc2217_codec.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
+#include "protocol/engine.h"
+
+#include <benchmark/benchmark.h>
+
+#ifdef TESSARO_WIRE_WINDOW
+#include "app/proj_fm.h"
+#include "platform/help_viewer_scripted.h"
+#include "platform/sound_scripted.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#endif
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sstream>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace wirebench {
+
+// What the board measured for one host.
+struct Turnarounds {
+    int words = 0;
+    double medianUs = -1, p99Us = -1, maxUs = -1, ratio = -1;
+};
+
+// tessaro-boardsim as a child process, talked to through its console.
+class BoardProcess {
+public:
+    explicit BoardProcess(const std::string& chip);
+    ~BoardProcess();
+    BoardProcess(const BoardProcess&) = delete;
+    BoardProcess& operator=(const BoardProcess&) = delete;
+
+    // A console command; the reply line of "turnaround", nothing for the others.
+    std::string Ask(const std::string& command);
+    Turnarounds TakeTurnarounds();
+
+    int port = -1;
+
+private:
+    std::string ReadLine();
+    pid_t pid_ = -1;
+    int toBoard_ = -1;
+    int fromBoard_ = -1;
+};
+
+ChipRecord ShippedChip(const std::string& name);
+void FillImage(const ChipRecord& chip, MemoryImage& image);
+
+#ifdef TESSARO_WIRE_WINDOW
+bool WindowHostAvailable() {
+    return true;
+}
+
+// Runs the window's event loop until done() or the time is up.
+bool RunLoopUntil(const std::function<bool()>& done, int seconds) {
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    look.start(10);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
+bool RunWindowHost(int port, const std::string& chipName, const std::string& folder) {
+    static int argc = 1;
+    static char name[] = "wire_bench";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QApplication(argc, argv);
+    }
+    std::filesystem::create_directories(folder + "ports");
+    std::ofstream(folder + "ports/com1") << "rfc2217://127.0.0.1:" << port << "\n";
+    std::ofstream(folder + "pro.dat", std::ios::binary)
+        << "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n1\r\n"; // COM1, Birch_A
+    ScriptedDialogs boxes;
+    TProjFmEnv env;
+    env.dialogs = &boxes;
+    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    env.programDir = folder;
+    env.sound = std::make_unique<ScriptedSound>();
+    env.help = std::make_unique<ScriptedHelpViewer>();
+    auto w = std::make_unique<TProjFm>(std::move(env));
+    w->show();
+    w->Timer1Timer();
+    if (!RunLoopUntil([&] { return w->StatusLabel->text() == "Birch_A board connected"; }, 10))
+        return false;
+    w->ChipSelect->setCurrentIndex(w->FindChipCBText(chipName));
+    w->ChipSelectChange();
+    w->ResetCodeMemory(false, false, true);
+    MemoryImage image;
+    FillImage(w->Chip, image);
+    w->Image.ROMData = image.ROMData;
+    const std::size_t before = boxes.shown.size();
+    w->ProgButt->click();
+    RunLoopUntil([&] { return boxes.shown.size() > before && !w->Timer1->isActive(); }, 300);
+    const bool done =
+        boxes.shown.size() > before && boxes.shown.back().text == "Programming complete.";
+    if (!done)
+        std::fprintf(stderr, "window: %s\n",
+                     boxes.shown.size() > before ? boxes.shown.back().text.c_str() : "no answer");
+    return done;
+}
+#else
+bool WindowHostAvailable() {
+    return false;
+}
+bool RunWindowHost(int, const std::string&, const std::string&) {
+    return false;
+}
+#endif
+
+// ---- The board in its own process ----
+
+BoardProcess::BoardProcess(const std::string& chip) {
+    int in[2], out[2];
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0)
+        return;
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        execl(TESSARO_BOARDSIM, TESSARO_BOARDSIM, "--model", "Birch_A", "--chip", chip.c_str(),
+              "--cid", TESSARO_SOURCE_DIR "/data/chipinfo.cid", "--pace", "--baud", "19200",
+              "--listen", "127.0.0.1:0", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    toBoard_ = in[1];
+    fromBoard_ = out[0];
+    const std::string greeting = ReadLine();
+    const std::size_t at = greeting.rfind(':');
+    if (at != std::string::npos && greeting.find("listening") != std::string::npos)
+        port = std::atoi(greeting.c_str() + at + 1);
+}
+
+BoardProcess::~BoardProcess() {
+    if (pid_ > 0) {
+        Ask("quit");
+        close(toBoard_);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+    if (fromBoard_ >= 0)
+        close(fromBoard_);
+}
+
+std::string BoardProcess::ReadLine() {
+    std::string line;
+    char c = 0;
+    while (read(fromBoard_, &c, 1) == 1 && c != '\n')
+        line += c;
+    return line;
+}
+
+std::string BoardProcess::Ask(const std::string& command) {
+    const std::string line = command + "\n";
+    [[maybe_unused]] ssize_t n = write(toBoard_, line.data(), line.size());
+    return command == "turnaround" ? ReadLine() : std::string();
+}
+
+Turnarounds BoardProcess::TakeTurnarounds() {
+    const std::string line = Ask("turnaround");
+    Turnarounds t;
+    auto field = [&](const char* name) {
+        const std::size_t at = line.find(name);
+        return at == std::string::npos ? -1.0 : std::atof(line.c_str() + at + std::strlen(name));
+    };
+    t.words = static_cast<int>(field("words="));
+    t.medianUs = field("median_us=");
+    t.p99Us = field("p99_us=");
+    t.maxUs = field("max_us=");
+    t.ratio = field("ratio=");
+    return t;
+}
+
+// ---- The image ----
+
+ChipRecord ShippedChip(const std::string& name) {
+    std::vector<std::string> lines =
+        SplitLines(ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid").value_or(""));
+    ChipFileLoadResult loaded = LoadChipFile(lines, 1);
+    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
+    ChipInfoResult info =
+        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
+    info.record.ChipName = name;
+    DeriveSelectionFields(info.record);
+    return info.record;
+}
+
+// Every program word in use, so nothing is trimmed; EEPROM stays blank (the
+// turnaround is measured on program words).
+void FillImage(const ChipRecord& chip, MemoryImage& image) {
+    ResetImage(image, chip, false, false, true, "");
+    for (std::size_t i = 0; i < static_cast<std::size_t>(chip.ROMSize); ++i)
+        image.ROMData[i] = static_cast<int>(i * 7 + 1) & chip.WordMask & 0x7FFE;
+}
+
+namespace {
+using namespace telnet;
+
+// ---- The bare reference host ----
+
+class BareHost : public ProgrammerHost {
+public:
+    explicit BareHost(int fd) : fd_(fd) {}
+    void Send(const std::string& bytes) override { Write(EscapeIac(bytes)); }
+    void SetProgrammerReset(int level) override {
+        Write(
+            ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
+    }
+    void PurgeRx() override {}
+    bool PortOpen() const override { return true; }
+    int PortNumber() const override { return 1; }
+    void SetTimer(bool) override {}
+    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void SetStatus(const std::string&) override {}
+    void SetProgress(int, int) override {}
+    Dialogs& dialogs() override { return boxes; }
+    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
+    void DisableUserButtons() override {}
+    void RestoreUserControls() override {}
+    void EnterAutoMode() override {}
+    bool IcspMode() const override { return false; }
+    bool AutoProgramOn() const override { return false; }
+    bool IgnoreBlankCheckOn() const override { return false; }
+    void SelectStyle(int) override {}
+    bool ChipSelected() const override { return true; }
+    std::string IDText() const override { return id; }
+    void SetIDText(const std::string& text) override { id = text; }
+    void ClearImage() override {}
+    void SaveImage() override {}
+    bool ReloadNewerFile() override { return true; }
+
+    ScriptedDialogs boxes;
+    std::string id;
+
+private:
+    void Write(const std::string& wire) const {
+        [[maybe_unused]] ssize_t n = write(fd_, wire.data(), wire.size());
+    }
+    int fd_;
+};
+
+int Connect(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    const int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    return fd;
+}
+
+bool RunReference(int port, const std::string& chipName) {
+    const int fd = Connect(port);
+    if (fd < 0)
+        return false;
+    ChipRecord chip = ShippedChip(chipName);
+    MemoryImage image;
+    FillImage(chip, image);
+    BareHost host(fd);
+    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
+    ProgrammerEngine engine(host, chip, image);
+    engine.SetStyle(1); // Birch_A, the board the simulator plays
+    Reader reader;
+    // One wait on the socket, one read, the engine, its answer: nothing else.
+    auto serve = [&](const std::function<bool()>& done) {
+        auto tick = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+        while (!done()) {
+            pollfd p{fd, POLLIN, 0};
+            if (poll(&p, 1, 100) > 0) {
+                uint8_t buffer[4096];
+                const ssize_t n = read(fd, buffer, sizeof buffer);
+                if (n <= 0)
+                    return false;
+                Input in;
+                reader.Feed(buffer, static_cast<size_t>(n), in);
+                engine.OnBytes(in.data);
+            }
+            if (std::chrono::steady_clock::now() >= tick) {
+                tick += std::chrono::milliseconds(100);
+                engine.OnTick();
+            }
+        }
+        return true;
+    };
+    engine.ResetProgrammer(true);
+    bool ok = serve([&] { return engine.Idle() && !engine.ResetPending(); });
+    engine.Program();
+    ok = ok && serve([&] { return engine.Idle(); }) && engine.Outcome() == Outcome::Done;
+    close(fd);
+    return ok;
+}
+
+// ---- tessaro-cli ----
+
+void WriteHexFile(const std::string& path, const std::string& chipName) {
+    ChipRecord chip = ShippedChip(chipName);
+    MemoryImage image;
+    FillImage(chip, image);
+    std::ofstream out(path);
+    // Program memory only: what the turnaround is measured on.
+    const int bytesPerWord = 2;
+    for (int w = 0; w < chip.ROMSize; w += 8) {
+        std::string line = ":10";
+        char hex[8];
+        const int address = w * bytesPerWord;
+        std::snprintf(hex, sizeof hex, "%04X00", address & 0xFFFF);
+        line += hex;
+        int sum = 0x10 + (address >> 8 & 0xFF) + (address & 0xFF);
+        for (int i = w; i < w + 8; ++i) {
+            const int word = image.ROMData[static_cast<std::size_t>(i)];
+            std::snprintf(hex, sizeof hex, "%02X%02X", word & 0xFF, word >> 8);
+            line += hex;
+            sum += (word & 0xFF) + (word >> 8);
+        }
+        std::snprintf(hex, sizeof hex, "%02X", (256 - sum % 256) % 256);
+        out << line << hex << '\n';
+    }
+    out << ":00000001FF\n";
+}
+
+bool RunCliHost(int port, const std::string& chipName, const std::filesystem::path& folder) {
+    const std::string hex = (folder / (chipName + ".hex")).string();
+    WriteHexFile(hex, chipName);
+    std::ostringstream out, err;
+    CliEnvironment env;
+    env.programDir = folder.string() + "/";
+    env.out = &out;
+    env.err = &err;
+    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    const int code = RunCli({"program", hex, "--chip", chipName, "--style", "Birch_A", "--quiet",
+                             "--port", "rfc2217://127.0.0.1:" + std::to_string(port)},
+                            env);
+    if (code != 0)
+        std::fprintf(stderr, "tessaro-cli: %s\n", err.str().c_str());
+    return code == 0;
+}
+
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("tessaro-wire-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder / "chipinfo.cid",
+                               std::filesystem::copy_options::overwrite_existing);
+    BoardProcess board(chipName);
+    if (board.port <= 0) {
+        state.SkipWithError("the board simulator did not start");
+        return;
+    }
+    struct Host {
+        const char* name;
+        std::function<bool()> run;
+        Turnarounds t;
+    };
+    std::vector<Host> hosts = {
+        {"reference", [&] { return RunReference(board.port, chipName); }, {}},
+        {"cli", [&] { return RunCliHost(board.port, chipName, folder); }, {}},
+    };
+    if (WindowHostAvailable())
+        hosts.push_back({"window",
+                         [&] { return RunWindowHost(board.port, chipName, folder.string() + "/"); },
+                         {}});
+    const std::string loadBefore = LoadAverage();
+    for (auto _ : state) {
+        for (Host& host : hosts) {
+            board.Ask("erase");
+            board.TakeTurnarounds(); // anything from before
+            if (!host.run()) {
+                state.SkipWithError((std::string(host.name) + " did not program the chip").c_str());
+                break;
+            }
+            host.t = board.TakeTurnarounds();
+        }
+    }
+    std::filesystem::remove_all(folder);
+    const double reference = hosts[0].t.medianUs;
+    std::printf("\n%s, load average %s (before) %s (after)\n", chipName.c_str(), loadBefore.c_str(),
+                LoadAverage().c_str());
+    std::printf("%-10s %7s %11s %8s %8s %13s %12s\n", "host", "words", "median_us", "p99_us",
+                "max_us", "vs_reference", "wire_ratio");
+    for (const Host& host : hosts) {
+        const double vs = reference > 0 ? host.t.medianUs / reference : 0;
+        std::printf("%-10s %7d %11.0f %8.0f %8.0f %13.2f %12.4f\n", host.name, host.t.words,
+                    host.t.medianUs, host.t.p99Us, host.t.maxUs, vs, host.t.ratio);
+        const std::string n = host.name;
+        state.counters[n + "_median_us"] = host.t.medianUs;
+        state.counters[n + "_p99_us"] = host.t.p99Us;
+        state.counters[n + "_wire_ratio"] = host.t.ratio;
+        if (host.name != std::string("reference"))
+            state.counters[n + "_vs_reference"] = vs;
+    }
+    std::fflush(stdout);
+}
+
+} // namespace
+} // namespace wirebench
+
+using wirebench::BM_WordTurnaround;
+
+BENCHMARK_CAPTURE(BM_WordTurnaround, 16F877A, std::string("16F877A"))
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_WordTurnaround, 18F452, std::string("18F452"))
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
