@@ -114,6 +114,12 @@ bool RunWindowHost(int port, const std::string& chipName, const std::string& fol
     std::ofstream(folder + "ports/com1") << "rfc2217://127.0.0.1:" << port << "\n";
     std::ofstream(folder + "pro.dat", std::ios::binary)
         << "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n1\r\n"; // COM1, Birch_A
+    // The window finds its files in the current folder, as when started there.
+    struct Cwd {
+        std::filesystem::path old = std::filesystem::current_path();
+        ~Cwd() { std::filesystem::current_path(old); }
+    } cwd;
+    std::filesystem::current_path(folder);
     ScriptedDialogs boxes;
     TProjFmEnv env;
     env.dialogs = &boxes;
@@ -124,8 +130,12 @@ bool RunWindowHost(int port, const std::string& chipName, const std::string& fol
     auto w = std::make_unique<TProjFm>(std::move(env));
     w->show();
     w->Timer1Timer();
-    if (!RunLoopUntil([&] { return w->StatusLabel->text() == "Birch_A board connected"; }, 10))
+    if (!RunLoopUntil([&] { return w->StatusLabel->text() == "Birch_A board connected"; }, 10)) {
+        std::fprintf(stderr, "window: %s\n", w->StatusLabel->text().toStdString().c_str());
+        for (const auto& b : boxes.shown)
+            std::fprintf(stderr, "box: %s\n", b.text.c_str());
         return false;
+    }
     w->ChipSelect->setCurrentIndex(w->FindChipCBText(chipName));
     w->ChipSelectChange();
     w->ResetCodeMemory(false, false, true);
@@ -416,6 +426,18 @@ void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
         hosts.push_back({"window",
                          [&] { return RunWindowHost(board.port, chipName, folder.string() + "/"); },
                          {}});
+    // WIRE_HOSTS=window,cli picks and orders the hosts (the reference always runs first).
+    if (const char* pick = std::getenv("WIRE_HOSTS")) {
+        std::vector<Host> picked = {hosts[0]};
+        for (std::string rest = pick; !rest.empty();) {
+            const std::string name = rest.substr(0, rest.find(','));
+            rest.erase(0, std::min(rest.size(), name.size() + 1));
+            for (const Host& h : hosts)
+                if (name == h.name && name != "reference")
+                    picked.push_back(h);
+        }
+        hosts = picked;
+    }
     const std::string loadBefore = LoadAverage();
     for (auto _ : state) {
         for (Host& host : hosts) {

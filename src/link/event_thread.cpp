@@ -64,8 +64,8 @@ void TEventThread::SetWaiting(bool waiting) {
     changed_.notify_all();
 }
 
-bool TEventThread::ServeHere(int timeoutMs) {
-    return ServeOnce(timeoutMs);
+bool TEventThread::ServeHere(int timeoutMs, bool* received) {
+    return ServeOnce(timeoutMs, received);
 }
 
 void TEventThread::Execute() {
@@ -120,7 +120,7 @@ void TEventThread::Hand(unsigned generation, const std::function<void()>& handle
 
 // One wait on the open port and the hand-offs for what it reported; false
 // when the port is not open.
-bool TEventThread::ServeOnce(int timeoutMs) {
+bool TEventThread::ServeOnce(int timeoutMs, bool* received) {
     unsigned generation = 0;
     std::shared_ptr<SerialPort> port = owner_.CurrentPort(&generation);
     if (!owner_.Active_ || port == nullptr)
@@ -135,6 +135,8 @@ bool TEventThread::ServeOnce(int timeoutMs) {
     }
     PortEvents e;
     int failure = port->WaitEvents(e, watch, timeoutMs);
+    if (received != nullptr)
+        *received = failure == 0 && e.RxChar;
     if (owner_.Closing_ || !owner_.Serving(generation))
         return true;
     int error = failure != 0 ? failure : e.Error;

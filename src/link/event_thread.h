@@ -27,8 +27,9 @@ public:
     void ServeOnOwner() { onOwner_ = true; }
     bool OnOwner() const { return onOwner_; }
     // On the owner's thread: one wait of at most timeoutMs and the handlers
-    // for what it brought, run here. False when the port is not open.
-    bool ServeHere(int timeoutMs);
+    // for what it brought, run here. False when the port is not open;
+    // `received` tells whether bytes came.
+    bool ServeHere(int timeoutMs, bool* received);
     // Waits until the thread has left its port or sits in a hand-off (where
     // the port is no longer touched), at most timeoutMs.
     void WaitForLeave(int timeoutMs);
@@ -38,7 +39,7 @@ public:
 
 private:
     void Execute();
-    bool ServeOnce(int timeoutMs = -1);
+    bool ServeOnce(int timeoutMs = -1, bool* received = nullptr);
     void HandEvents(unsigned generation, SerialPort& port, const PortEvents& events);
     void ReadMessages(unsigned generation, SerialPort& port);
     void Hand(unsigned generation, const std::function<void()>& handler);

@@ -69,8 +69,11 @@ public:
     // the port first opens.
     void ServeOnOwnerThread() { EventThread_.ServeOnOwner(); }
     // One wait of at most timeoutMs for the port's events and their handlers,
-    // on this thread. False at once when the port is not open.
-    bool ServeEvents(int timeoutMs) { return EventThread_.ServeHere(timeoutMs); }
+    // on this thread. False at once when the port is not open; `received`
+    // tells whether bytes came.
+    bool ServeEvents(int timeoutMs, bool* received = nullptr) {
+        return EventThread_.ServeHere(timeoutMs, received);
+    }
     // The descriptors to watch for ServeEvents, none while the port is closed,
     // and a number that changes whenever the port opens or closes.
     std::vector<int> WaitFds() const;

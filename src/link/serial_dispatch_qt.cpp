@@ -4,6 +4,8 @@
 
 #include <QSocketNotifier>
 
+#include <chrono>
+
 #include <sys/prctl.h>
 
 namespace {
@@ -23,8 +25,23 @@ QtSerialServer::~QtSerialServer() {
         delete n;
 }
 
+// While the board's bytes keep coming (a word asked for every 1.6 ms while
+// programming), the next ones are waited for here, on the port alone, for a
+// slice of 20 ms before the event loop has its turn again: a 'Y' is then
+// answered by the wait it ends, not after a pass through the whole loop (which
+// costs about as long again as the answer itself). The window still handles its
+// own events (repaints, a Cancel) at least every slice.
 void QtSerialServer::Serve() {
-    serial_.ServeEvents(0);
+    constexpr auto kSlice = std::chrono::milliseconds(20);
+    const auto until = std::chrono::steady_clock::now() + kSlice;
+    bool received = false;
+    serial_.ServeEvents(0, &received);
+    while (received) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !serial_.ServeEvents(static_cast<int>(left.count()), &received))
+            break;
+    }
     Watch();
 }
 
