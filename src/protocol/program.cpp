@@ -94,7 +94,10 @@ void ProgrammerEngine::State401() {
     if (answer == 'Y') {
         Accept();
         const int index = Protocol.DataIndex;
-        Send(WordBytes(index < Protocol.ROMProgLength ? RomWord(index) : 0));
+        const int word = index < Protocol.ROMProgLength ? RomWord(index) : 0;
+        if (index == chip_.ROMSize - 1 && chip_.CalWord)
+            LastDetails.calibrationWritten = word;
+        Send(WordBytes(word));
         Progress(++Protocol.DataIndex);
     } else if (answer == 'N') {
         WriteFailure();
@@ -199,7 +202,7 @@ void ProgrammerEngine::State405() {
 void ProgrammerEngine::State406() {
     if (!Answered("V"))
         return;
-    Send(ProgramIDFusesBytes(host_.IDText(), image_.FuseValue));
+    Send(ProgramIDFusesBytes(host_.IDText(), FuseWords()));
     Accept();
     if (Wide()) {
         Protocol.ProtocolState = 450;
