@@ -21,11 +21,7 @@ void PutByte(int& word, int address, int value) {
     word = (address & 1) != 0 ? (word & 0x00FF) | (value << 8) : (word & ~0xFF) | value;
 }
 
-void Put(std::vector<int>& list, int index, int value) {
-    if (index >= 0 && static_cast<std::size_t>(index) < list.size())
-        list[static_cast<std::size_t>(index)] = value;
-}
-
+// The list's entry, or null outside it.
 int* EntryAt(std::vector<int>& list, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= list.size())
         return nullptr;
@@ -131,9 +127,11 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
             const int value = ByteAt(line.data, n);
             if (value < 0)
                 return Step::Fail;
-            Put(image.EEPROMData, index, value);
-            if (taken)
-                ++*taken;
+            if (int* entry = EntryAt(image.EEPROMData, index)) {
+                *entry = value;
+                if (taken)
+                    ++*taken;
+            }
         }
         return Step::Next;
     });
