@@ -99,9 +99,9 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
                           MemoryImage& image, int* taken) {
     if (!chip.FlashChip)
         return true;
-    // CoreType 2 keeps one EEPROM byte at each byte address; the others one in
-    // the low byte of each word, whose high byte has no place on the chip.
-    const bool byteWide = chip.CoreType == 2;
+    // The byte-wide layout keeps one EEPROM byte at each byte address; the
+    // others one in the low byte of each word, whose high byte has no place.
+    const bool byteWide = chip.Family() == Core::WideByteHex;
     const int base = byteWide ? 0xF0000 : 0x2100;
     const int start = 2 * base;
     const bool hasRom = chip.WordMask != 0xFF;

@@ -23,8 +23,9 @@ bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& 
                        MemoryImage& image, int* taken = nullptr);
 
 // Data EEPROM bytes (flash chips only): keys from 0x2100, or from 0xF0000 for
-// CoreType 2. Keys inside the chip's program memory are never taken as EEPROM.
-// Below CoreType 2 a byte is the low byte of its word; high bytes are dropped.
+// 16-bit cores of the byte-wide HEX layout (Core::WideByteHex). Keys inside the chip's program
+// memory are never taken as EEPROM. Other cores keep a byte in the low byte of
+// its word; high bytes are dropped.
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                           MemoryImage& image, int* taken = nullptr);
 

@@ -4,8 +4,8 @@
 #include "corpus/corpus.h"
 #include "engine/engine_rig.h"
 
+#include "chipdb/hex_text.h"
 #include "image/hex_load.h"
-#include "image/hex_text.h"
 
 #include <gtest/gtest.h>
 
@@ -107,9 +107,9 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
         const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
         ASSERT_TRUE(loaded.loaded) << loaded.message;
         rig.Connect();
-        rig.engine.ProgButtClick();
+        rig.engine.Program();
         rig.Run();
-        EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done)
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done)
             << ::testing::PrintToString(rig.TakeTexts());
         if (rig.chip.CalWord) {
             const std::string keeping = "Keeping the chip's calibration 0x" +
@@ -118,12 +118,12 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
                       rig.statuses.end());
         }
         rig.TakeTexts();
-        rig.engine.VerfButtClick();
+        rig.engine.Verify();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
-        rig.engine.ReadButtClick();
+        rig.engine.Read();
         rig.Run();
-        ASSERT_EQ(rig.engine.LastOutcome, Outcome::Done);
+        ASSERT_EQ(rig.engine.Outcome(), Outcome::Done);
         ExpectFileOnChip(rig, bytes);
     }
 }
