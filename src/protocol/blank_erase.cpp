@@ -202,8 +202,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
     lastDetails_.calibrationRead = ChipCalibrationWord();
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
-        host_.SetStatus("Keeping the chip's calibration 0x" +
-                        MyIntToHex(ChipCalibrationWord(), 4));
+        host_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;

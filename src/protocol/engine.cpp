@@ -287,8 +287,8 @@ bool ProgrammerEngine::KeepsChipBandGap() const {
 std::array<int, 8> ProgrammerEngine::FuseWords() const {
     std::array<int, 8> words = image_.FuseValue;
     if (KeepsChipBandGap())
-        words[1] = (words[1] & ~kBandGapBits) |
-                   (ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits);
+        words[1] =
+            (words[1] & ~kBandGapBits) | (ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits);
     return words;
 }
 

@@ -25,14 +25,16 @@ inline void PrintTo(const Program& p, std::ostream* out) {
     *out << p.source;
 }
 
+// clang-format off
 inline const Program kPrograms[] = {
-    {"osccal_12f508.asm", "12F508", false},
-    {"eeprom_id_16f628a.asm", "16F628A", false},
-    {"bandgap_12f675.asm", "12F675", false},
-    {"far_code_16f877a.asm", "16F877A", false},
-    {"odd_config_18f452.asm", "18F452", false},
-    {"packed_18f4550.asm", "18F4550", true},
+    {"osccal_12f508.asm",     "12F508",  false}, // 12-bit, OSCCAL in the last word
+    {"eeprom_id_16f628a.asm", "16F628A", false}, // EEPROM, ID, configuration
+    {"bandgap_12f675.asm",    "12F675",  false}, // OSCCAL and bandgap bits
+    {"far_code_16f877a.asm",  "16F877A", false}, // code above 0x800
+    {"odd_config_18f452.asm", "18F452",  false}, // configuration from odd addresses
+    {"packed_18f4550.asm",    "18F4550", true},  // mixed configuration records, packed string
 };
+// clang-format on
 
 // The formats a program is assembled in: INHX8M only below the 16-bit cores,
 // whose addresses do not fit its 16 bits.
@@ -47,8 +49,8 @@ inline std::vector<const char*> FormatsFor(const Program& p) {
 inline std::string Assemble(const Program& p, const std::string& format,
                             const std::filesystem::path& folder) {
     const std::string source = std::string(TESSARO_SOURCE_DIR) + "/tests/corpus/" + p.source;
-    const std::string stem = (folder / std::filesystem::path(p.source).stem()).string() + "-" +
-                             format;
+    const std::string stem =
+        (folder / std::filesystem::path(p.source).stem()).string() + "-" + format;
     const std::string hex = stem + ".hex";
     const std::string log = " >>'" + stem + ".log' 2>&1";
     std::string command;
@@ -97,8 +99,8 @@ inline std::map<int, int> ProgramWords(const std::map<long, int>& bytes, int rom
             break;
         const int w = static_cast<int>(address / 2);
         const int held = words.count(w) ? words[w] : wordMask;
-        words[w] = ((address & 1) ? (held & 0x00FF) | (value << 8) : (held & 0xFF00) | value) &
-                   wordMask;
+        words[w] =
+            ((address & 1) ? (held & 0x00FF) | (value << 8) : (held & 0xFF00) | value) & wordMask;
     }
     return words;
 }

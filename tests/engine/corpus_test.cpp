@@ -23,8 +23,8 @@ constexpr int kFactoryBandGap = 0x2000;
 
 void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
     if (c.hasCalWord)
-        c.factoryCalibration = (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) |
-                               kFactoryOscal;
+        c.factoryCalibration =
+            (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) | kFactoryOscal;
     if (bandGap)
         c.fuseBlank[0] = static_cast<std::uint16_t>((c.fuseBlank[0] & ~0x3000) | kFactoryBandGap);
 }
@@ -109,8 +109,7 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
         rig.Connect();
         rig.engine.Program();
         rig.Run();
-        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done)
-            << ::testing::PrintToString(rig.TakeTexts());
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
         if (rig.chip.CalWord) {
             const std::string keeping = "Keeping the chip's calibration 0x" +
                                         MyIntToHex(rig.board.chip().config().factoryCalibration, 4);

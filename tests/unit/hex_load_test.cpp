@@ -184,6 +184,7 @@ TEST(LoadHexLines, PlacesEveryByteAtItsOwnAddressInEveryRegion) {
     const ChipRecord c14 = Chip14(), c16 = Chip16(2);
     const std::string s0 = Segment(0), s20 = Segment(0x20), s30 = Segment(0x30),
                       sF0 = Segment(0xF0);
+    // clang-format off
     const Case cases[] = {
         {"ROM odd start", c14, {Record(0x0001, "00", "12")}, rom(0), 0x12FF},
         {"ROM odd count", c14, {Record(0x0010, "00", "341256")}, rom(9), 0x3F56},
@@ -215,6 +216,7 @@ TEST(LoadHexLines, PlacesEveryByteAtItsOwnAddressInEveryRegion) {
         {"16-bit ID overwritten", c16, {s20, Record(0, "00", "0102"), Record(1, "00", "05")}, id,
          0x15FFFFFF},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::vector<std::string> lines = c.records;
         lines.push_back(kEnd);
