@@ -1,5 +1,7 @@
 #include "app/proj_fm.h"
 
+#include "app/assign_ports_fm.h"
+#include "app/port_return_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "chipdb/chip_editor_fm.h"
 #include "chipdb/socket_picture_qt.h"
@@ -44,6 +46,8 @@ void TProjFm::CreateSerial() {
     Serial1->SetCheckParity(false);
     Serial1->SetNotifyErrors(neEvent);
     Serial1->SetOnRxData([this](TSerial&) { Serial1RxData(); });
+    PortReturn = std::make_unique<TPortReturn>(*this);
+    Serial1->SetOnError([this](TSerial& serial) { PortReturn->PortFailed(serial.ErrorCode()); });
 }
 
 TProjFm::~TProjFm() {
@@ -56,6 +60,7 @@ TProjFm::~TProjFm() {
 
 void TProjFm::CreateWindows() {
     PortFm = new TPortFm(dialogs(), this);
+    AssignPortsFm = new TAssignPortsFm(this);
     EraseFm = new TEraseFm(this);
     FlyForm =
         new TFlyForm([this] { ProgButtClick(); }, [this] { VerfButtClick(); }, [this] { show(); });

@@ -2,6 +2,7 @@
 // styles and the firmware upgrade. The reset, the greeting and the watchdog are
 // the programmer engine's; the window passes its events on.
 #include "app/messages.h"
+#include "app/port_return_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "fuses/fuse_edit_fm.h"
@@ -35,9 +36,11 @@ bool TProjFm::ActivateSerialPort(int port) {
         open = Serial1->Active();
     }
     if (open) {
+        PortReturn->Opened();
         ComLabel->setText(QString("COM %1").arg(port));
         ComLabel->setToolTip(kPortHint);
     } else {
+        PortReturn->Forget();
         dialogs().Error(kPortProblem);
         ComLabel->setText(kNoPort);
         ComLabel->setToolTip(QString());
