@@ -30,24 +30,32 @@ std::string ReadInfo(MainWindowHarness& h, TProjFm& w) {
     return h.dialogs.shown.size() > before ? h.dialogs.shown.back().text : std::string();
 }
 
-void Restart(boardsim::Rfc2217Server& server, int port) {
-    std::string error;
-    ASSERT_TRUE(server.Start("127.0.0.1", port, error)) << error;
-}
+// Connected to a Birch_A board whose server is stopped and started again
+// at will; the port is tried again every 20 ms.
+struct ServerSession : Connected {
+    explicit ServerSession(const char* name) : Connected(name, "16F628A") {
+        w->PortReturn->RetryMs = 20;
+        h.dialogs.shown.clear();
+    }
+    void Restart() {
+        std::string error;
+        ASSERT_TRUE(sim.server.Start("127.0.0.1", port, error)) << error;
+    }
+    bool Greeted() {
+        return Until(*w, [&] { return w->StatusLabel->text() == "Birch_A board connected"; });
+    }
+    const int port = sim.server.Port();
+};
 
 TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
-    Connected c("e2e-return-server", "16F628A");
+    ServerSession c("e2e-return-server");
     TProjFm& w = *c.w;
-    w.PortReturn->RetryMs = 20;
-    const int port = c.sim.server.Port();
-    c.h.dialogs.shown.clear();
-
     c.sim.server.Stop();
     ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
     EXPECT_FALSE(w.Serial1->Active());
     EXPECT_FALSE(w.ComLabel->isEnabled());
-    Restart(c.sim.server, port);
-    ASSERT_TRUE(Until(w, [&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
+    c.Restart();
+    ASSERT_TRUE(c.Greeted());
     EXPECT_TRUE(w.Serial1->Active());
     EXPECT_EQ(w.PortReturn->Returns, 1);
     EXPECT_TRUE(c.h.dialogs.shown.empty());
@@ -58,19 +66,15 @@ TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
 // Cut off in the middle of an operation: its one "not responding" box, and
 // no failed reset after it while the board is away.
 TEST(PortReturn, AnOperationCutOffShowsOneBox) {
-    Connected c("e2e-return-cut", "16F628A");
+    ServerSession c("e2e-return-cut");
     TProjFm& w = *c.w;
-    w.PortReturn->RetryMs = 20;
-    const int port = c.sim.server.Port();
-    c.h.dialogs.shown.clear();
-
     c.sim.server.Stop();
     w.ReadChipID1->trigger();
     ASSERT_TRUE(Until(w, [&] { return !c.h.dialogs.shown.empty(); }));
     Until(w, [&] { return !w.Timer1->isActive(); });
     EXPECT_EQ(w.StatusLabel->text(), "Board unplugged");
-    Restart(c.sim.server, port);
-    ASSERT_TRUE(Until(w, [&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
+    c.Restart();
+    ASSERT_TRUE(c.Greeted());
     ASSERT_EQ(c.h.dialogs.shown.size(), 1u);
     EXPECT_EQ(c.h.dialogs.shown[0].text.rfind("The board is not responding", 0), 0u);
     EXPECT_EQ(w.PortReturn->Returns, 1);
