@@ -80,15 +80,18 @@ int CliSession::ListPorts() {
 int CliSession::ChooseAutoPort() {
     std::vector<std::string> candidates;
     std::vector<std::string> shown;
+    std::vector<std::string> advice;
     for (const SerialDevice& d : DiscoverSerialDevices(env_.systemRoot, CurrentPortUser()))
         if (d.usb) {
             candidates.push_back(env_.systemRoot + StableName(d));
             shown.push_back(d.path);
+            advice.push_back(AccessAdvice(d));
         }
     for (const PortMapping& m : MappedPorts(PortFolders(places_)))
         if (m.target.kind == PortTarget::Kind::Network) {
             candidates.push_back("COM" + std::to_string(m.com));
             shown.push_back(candidates.back() + " (" + m.names + ")");
+            advice.emplace_back();
         }
     const std::string me = kMe + std::string("--port auto: ");
     if (candidates.empty()) {
@@ -109,6 +112,8 @@ int CliSession::ChooseAutoPort() {
     const std::size_t chosen = candidates.size() == 1 ? 0 : greeting[0];
     port_ = candidates[chosen];
     out_.Say(me + shown[chosen]);
+    if (!advice[chosen].empty())
+        out_.Say(kMe + OneLine(advice[chosen]), true);
     return kExitOk;
 }
 

@@ -3,10 +3,14 @@
 #include "e2e_support.h"
 #include "fake_machine.h"
 
+#include "app/assign_ports_fm.h"
 #include "app/port_return_fm.h"
 #include "link/serial.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -109,6 +113,37 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
     EXPECT_EQ(w.PortReturn->Returns, 1);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(ReadInfo(h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
+}
+
+// Another server assigned to the port in use: the port is opened on it at
+// once and its board greets; the first server may then go.
+TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
+    ServerSession c("e2e-assign-current");
+    TProjFm& w = *c.w;
+    boardsim::Board other(boardsim::Model::Birch_A, SocketChip("16F628A"));
+    boardsim::Rfc2217Server otherServer(other);
+    std::string error;
+    ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
+    const std::string url = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
+    c.h.WriteFile("ports/com3", url + "\n");
+    w.SetStatus("Ready");
+
+    QTimer::singleShot(0, w.AssignPortsFm, [&] {
+        const auto rows = w.AssignPortsFm->DeviceList->findItems(QString::fromStdString(url + " "),
+                                                                 Qt::MatchStartsWith);
+        ASSERT_EQ(rows.size(), 1);
+        w.AssignPortsFm->DeviceList->setCurrentItem(rows[0]);
+        w.AssignPortsFm->ComSelect->setCurrentIndex(0);
+        w.AssignPortsFm->AssignButt->click();
+    });
+    w.AssignPorts1->trigger();
+    EXPECT_EQ(c.h.ReadFile("ports/com1"), url + "\n");
+    ASSERT_TRUE(c.Greeted());
+    c.sim.server.Stop();
+    EXPECT_EQ(ReadInfo(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_EQ(w.StatusLabel->text(), "Ready");
+    EXPECT_EQ(c.h.dialogs.shown.size(), 1u);
+    otherServer.Stop();
 }
 
 } // namespace
