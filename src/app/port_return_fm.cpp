@@ -86,10 +86,10 @@ void TPortReturn::Unplug() {
 }
 
 bool TPortReturn::HoldsTick() {
-    if (!unplugged_ || w_.Engine->Protocol.ProtocolState != 0)
+    if (!unplugged_ || !w_.Engine->Idle())
         return false;
-    // An operation cut off has had its say; a reset now would only fail.
-    w_.Engine->ResetPending = false;
+    // An operation cut off has had its say; a reset now would only fail. The
+    // reset that follows the board's return is the one awaited.
     w_.Timer1->stop();
     w_.SetStatus(kBoardUnplugged);
     return true;
@@ -97,7 +97,7 @@ bool TPortReturn::HoldsTick() {
 
 void TPortReturn::TryReturn() {
     // An operation cut off ends first, with its one box.
-    if (!unplugged_ || w_.Engine->Protocol.ProtocolState != 0)
+    if (!unplugged_ || !w_.Engine->Idle())
         return;
     if (!name_.empty() && !NamePresent(name_))
         return;

@@ -128,8 +128,8 @@ bool CliSession::BoardGreets(const std::string& port) {
     if (!probe.ChoosePort(port) || !probe.OpenPort(reason))
         return false;
     probe.engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    probe.engine.LastGreeting = -1;
+    probe.engine.ForgetGreeting();
     probe.engine.ResetProgrammer(true);
     probe.Serve([&probe] { return probe.Idle(); });
-    return probe.engine.LastGreeting == StyleInfo(probe.engine.ProgrammerStyle).style;
+    return probe.engine.LastGreeting() == StyleInfo(probe.engine.Style()).style;
 }

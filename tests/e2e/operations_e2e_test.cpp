@@ -3,10 +3,9 @@
 // component's thread and the engine to the board and back.
 #include "e2e_support.h"
 
+#include "app/fuse_edit_fm.h"
 #include "app/port_return_fm.h"
 #include "link/serial.h"
-
-#include "fuses/fuse_edit_fm.h"
 
 #include <QAction>
 #include <QComboBox>
