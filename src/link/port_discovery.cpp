@@ -240,6 +240,7 @@ std::string AccessAdvice(const SerialDevice& d) {
 std::string LatencyAdvice(const SerialDevice& d) {
     if (d.latencyMs <= kLatencyWanted)
         return {};
-    return "Latency timer " + std::to_string(d.latencyMs) + " ms slows the board down; lower it " +
-           "with: echo " + std::to_string(kLatencyWanted) + " | sudo tee " + d.latencyFile;
+    return "Latency timer " + std::to_string(d.latencyMs) +
+           " ms slows the board down. Lower it with:\recho " + std::to_string(kLatencyWanted) +
+           " | sudo tee " + d.latencyFile;
 }

@@ -95,8 +95,9 @@ TEST(PortDiscovery, LatencyTimerIsLoweredOrTheCommandIsGiven) {
     FakeMachine machine;
     machine.AddUsb(kFtdi);
     SerialDevice d = DiscoverSerialDevices(machine.root, Outsider()).at(0);
-    EXPECT_EQ(LatencyAdvice(d), "Latency timer 16 ms slows the board down; lower it with: echo 1 | "
-                                "sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer");
+    EXPECT_EQ(LatencyAdvice(d),
+              "Latency timer 16 ms slows the board down. Lower it with:\recho 1 | "
+              "sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer");
     // The kernel's file sits under the port's device; the fake one under the
     // usb-serial bus is missing, so the write fails as it would without rights.
     EXPECT_FALSE(LowerLatencyTimer(machine.root, d));

@@ -57,9 +57,9 @@ TEST(AssignPorts, LinksTheChosenDeviceByItsStableNameBesideTheProgram) {
                           "/dev/ttyUSB0  FTDI FT232R USB UART (0403:6001, serial A10K1ABC)",
                           "/dev/ttyS0  built-in port (serial8250)",
                           "rfc2217://127.0.0.1:7000  network serial server"}));
-    const std::string latency = "Latency timer 16 ms slows the board down; lower it with: echo 1 "
+    const std::string latency = "Latency timer 16 ms slows the board down. Lower it with:\recho 1 "
                                 "| sudo tee /sys/bus/usb-serial/devices/ttyUSB0/latency_timer";
-    EXPECT_EQ(advice, latency);
+    EXPECT_EQ(QString::fromStdString(latency).replace('\r', '\n').toStdString(), advice);
     EXPECT_EQ(LinkOf(h.programDir + "ports/com2"),
               machine.root + "/dev/serial/by-id/" + kWindowFtdi.byId);
     // COM1 stays the current port: nothing is opened, the advice is given once.
