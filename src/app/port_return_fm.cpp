@@ -39,7 +39,9 @@ TPortReturn::TPortReturn(TProjFm& owner) : w_(owner) {
     connect(retry_, &QTimer::timeout, this, &TPortReturn::TryReturn);
 }
 
-TPortReturn::~TPortReturn() = default;
+TPortReturn::~TPortReturn() {
+    delete notifier_; // before the watch closes the descriptor it listens to
+}
 
 void TPortReturn::Opened() {
     Forget();
