@@ -104,7 +104,8 @@ std::vector<std::map<std::string, std::string>> CliRun::Results() const {
     return results;
 }
 
-CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args) {
+CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args,
+               const std::string& systemRoot) {
     std::ostringstream out;
     std::ostringstream err;
     CliEnvironment env;
@@ -118,6 +119,7 @@ CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args
     // pauses cut short that second greeting may come late on a busy machine,
     // and it must not land in the operation.
     env.settleMs = 100;
+    env.systemRoot = systemRoot;
     CliRun run;
     run.code = RunCli(args, env);
     run.out = out.str();
@@ -139,11 +141,13 @@ std::map<std::string, std::string> ParseFlatJson(const std::string& text) {
             if (!ReadString(text, at, value))
                 return {};
         } else {
-            const bool array = text[at] == '[';
-            std::size_t end = text.find_first_of(array ? "]" : ",}", at);
+            // An array, or an object of flat values, is kept as written.
+            const char open = text[at];
+            const bool nested = open == '[' || open == '{';
+            std::size_t end = text.find_first_of(!nested ? ",}" : open == '[' ? "]" : "}", at);
             if (end == std::string::npos)
                 return {};
-            end += array ? 1 : 0;
+            end += nested ? 1 : 0;
             value = text.substr(at, end - at);
             at = end;
         }
