@@ -124,6 +124,8 @@ void TSerial::Open() {
     if (int error = opened.port->SetLine(ModemLine::Rts, true); error != 0)
         ErrorPath(error);
     EventThread_.Resume();
+    if (OnPortChange_)
+        OnPortChange_();
 }
 
 void TSerial::Close() {
@@ -140,9 +142,13 @@ void TSerial::Close() {
     EventThread_.WaitForLeave(ThreadLeaveMs);
     Closing_ = false;
     port->Shutdown();
-    std::lock_guard lock(mutex_);
-    port_.reset();
-    ++generation_;
+    {
+        std::lock_guard lock(mutex_);
+        port_.reset();
+        ++generation_;
+    }
+    if (OnPortChange_)
+        OnPortChange_(); // `port` still holds the descriptors open
 }
 
 void TSerial::ErrorPath(int code) {

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -74,6 +75,9 @@ public:
     bool ServeEvents(int timeoutMs, bool* received = nullptr) {
         return EventThread_.ServeHere(timeoutMs, received);
     }
+    // Called on this thread right after the port opened and right after it
+    // closed (its descriptors still open then), for an owner that watches them.
+    void SetOnPortChange(std::function<void()> handler) { OnPortChange_ = std::move(handler); }
     // The descriptors to watch for ServeEvents, none while the port is closed,
     // and a number that changes whenever the port opens or closes.
     std::vector<int> WaitFds() const;
@@ -182,6 +186,8 @@ private:
     std::shared_ptr<SerialPort> port_;
     unsigned generation_ = 0;
     Handlers handlers_;
+
+    std::function<void()> OnPortChange_;
 
     TEventThread EventThread_{*this};
 };

@@ -18,9 +18,12 @@ QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     connect(&timer_, &QTimer::timeout, this, [this] { Serve(); });
     timer_.start(kLookMs);
+    serial_.SetOnPortChange([this] { Watch(); });
+    Watch();
 }
 
 QtSerialServer::~QtSerialServer() {
+    serial_.SetOnPortChange(nullptr);
     for (QSocketNotifier* n : notifiers_)
         delete n;
 }

@@ -29,6 +29,6 @@ private:
     bool watching_ = false;
     std::vector<QSocketNotifier*> notifiers_;
     // Looks at the port now and then for what no descriptor announces (a
-    // server's unanswered setting, a port opened or closed).
+    // server's unanswered setting).
     QTimer timer_;
 };
