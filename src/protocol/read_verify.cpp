@@ -68,7 +68,10 @@ void ProgrammerEngine::State51() {
     ReadBlocks(true);
     if (Protocol.DataIndex < chip_.ROMSize)
         return;
-    Accept();
+    // The stream has its length: a byte more (noise on the line) has shifted
+    // what was read, so none of it can be trusted.
+    if (!Protocol.RxText.empty())
+        return Fail();
     if (chip_.EEPROMSize == 0) {
         Send(Command(cmd::VoltagesOff));
         Protocol.ProtocolState = 60;
@@ -92,7 +95,8 @@ void ProgrammerEngine::State53() {
     ReadBlocks(false);
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
-    Accept();
+    if (!Protocol.RxText.empty())
+        return Fail();
     Send(Command(cmd::VoltagesOff));
     if (chip_.ROMSize != 0) {
         Protocol.ProtocolState = 60;
@@ -100,7 +104,6 @@ void ProgrammerEngine::State53() {
     }
     // A chip without program memory has no configuration to keep.
     Protocol.ProtocolState = 500;
-    readUnderway_ = false;
     image_.DataChanged = true;
     Finish(Outcome::Done);
     host_.ShowListing();
@@ -110,7 +113,6 @@ void ProgrammerEngine::State53() {
 // and ID read at the start.
 void ProgrammerEngine::State60() {
     const std::string& config = Protocol.ConfigBytes;
-    readUnderway_ = false;
     image_.DataChanged = true;
     host_.ShowListing();
     const int digits = chip_.WordMask == 0xFFFF ? 8 : chip_.WordMask == 0x3FFF ? 4 : 0;
