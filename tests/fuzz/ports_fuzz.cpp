@@ -1,12 +1,12 @@
 // Feeds arbitrary bytes to the port lookup as the text file ports/com1: a
-// network target has a host and a port in 1..65535, a device is the file's
-// first line.
+// network target has a host and a port in 1..65535, a device is (a part of)
+// the file's first line.
 #include "link/com_names.h"
-#include "platform/text_file.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <stdlib.h>
 #include <string>
 
@@ -36,14 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ParseNetworkTarget(text, host, tcpPort))
         Require(!host.empty() && tcpPort >= 1 && tcpPort <= 65535);
 
-    if (!WriteFileReplacing(PortsFolder() + "/ports/com1", text).empty())
-        return 0;
+    {
+        std::ofstream file(PortsFolder() + "/ports/com1", std::ios::binary | std::ios::trunc);
+        file << text;
+        if (!file)
+            return 0;
+    }
     const PortTarget target = ResolvePortName({PortsFolder()}, 1);
     if (target.kind == PortTarget::Kind::Network) {
         Require(!target.host.empty() && target.tcpPort >= 1 && target.tcpPort <= 65535);
     } else {
         Require(target.device.find_first_of("\r\n") == std::string::npos);
-        Require(text.compare(0, target.device.size(), target.device) == 0);
+        Require(text.find(target.device) != std::string::npos);
     }
     return 0;
 }
