@@ -1,18 +1,12 @@
 // Feeds arbitrary command lines (arguments split at NUL bytes) to the
 // command-line program's option parser.
+#include "fuzz_require.h"
 #include "cli/cli_options.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-namespace {
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> args(1);

@@ -3,6 +3,7 @@
 // one of its states), then delivers bytes in pieces with watchdog ticks
 // between. Whatever arrives, the engine must neither crash nor lose its image
 // to half a read, and a reset must bring it back to idle.
+#include "fuzz_require.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "fuses/id_text.h"
@@ -17,10 +18,6 @@
 #include <vector>
 
 namespace {
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 // A host without a window or a board: what the engine sends goes nowhere.
 class FuzzHost : public ProgrammerHost {

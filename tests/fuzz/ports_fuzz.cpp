@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the port lookup as the text file ports/com1: a
 // network target has a host and a port in 1..65535, a device is (a part of)
 // the file's first line.
+#include "fuzz_require.h"
 #include "link/com_names.h"
 
 #include <cstddef>
@@ -11,10 +12,6 @@
 #include <string>
 
 namespace {
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 const std::string& PortsFolder() {
     static const std::string folder = [] {

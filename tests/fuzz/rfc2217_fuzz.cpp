@@ -1,17 +1,11 @@
 // Feeds arbitrary bytes from a network serial server to the Telnet reader, in
 // pieces the first byte chooses: the data, negotiations and sub-negotiations
 // must be the same whatever the split, and sub-negotiations stay bounded.
+#include "fuzz_require.h"
 #include "link/rfc2217_codec.h"
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1)

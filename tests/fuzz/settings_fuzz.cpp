@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the settings reader as pro.dat: what it reads must
 // be written back and read again as the same settings.
+#include "fuzz_require.h"
 #include "app/settings.h"
 #include "platform/text_file.h"
 
@@ -8,10 +9,6 @@
 #include <string_view>
 
 namespace {
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 bool SameSettings(const Settings& a, const Settings& b) {
     return a.port == b.port && a.hexFileName == b.hexFileName && a.chipCount == b.chipCount &&
