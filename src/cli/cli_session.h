@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/file_places.h"
+#include "chipdb/fuse_rows.h"
 #include "cli/cli.h"
 #include "cli/cli_options.h"
 #include "cli/cli_report.h"
 #include "cli/console_dialogs.h"
 #include "cli/console_host.h"
 #include "cli/console_output.h"
-#include "fuses/fuse_rows.h"
+#include "platform/file_places.h"
 
 #include <functional>
 #include <string>

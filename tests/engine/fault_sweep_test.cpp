@@ -5,6 +5,7 @@
 // engine, the image as it was (a Read: empty, or the chip when the fault was
 // harmless; an upgrade: let go) and a next run of the operation that works.
 // A table of the cases is printed.
+#include "engine/engine_probe.h"
 #include "engine/engine_rig.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ void SweepFillImage(EngineRig& rig) {
 // The chip in the socket holds the image (as after a Program).
 void SweepProgramTheSocket(EngineRig& rig) {
     SweepFillImage(rig);
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     rig.TakeTexts();
 }
@@ -80,41 +81,37 @@ std::vector<SweepOperation> SweepOperations() {
     const auto none = [](EngineRig&, int) { return false; };
     return {
         {"Program", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.ProgButtClick(); }, none},
+         [](EngineRig& r) { r.engine.Program(); }, none},
         {"Program+erase", "16F84A", Model::Birch_A,
          [](EngineRig& r) {
              SweepFillImage(r);
              r.board.chip().SetRom(0x20, 0x1234); // not blank: erased after a Yes
          },
-         [](EngineRig& r) { r.engine.ProgButtClick(); }, none},
+         [](EngineRig& r) { r.engine.Program(); }, none},
         {"Verify", "16F84A", Model::Birch_A, SweepProgramTheSocket,
-         [](EngineRig& r) { r.engine.VerfButtClick(); }, none},
+         [](EngineRig& r) { r.engine.Verify(); }, none},
         {"Read", "16F84A", Model::Birch_A, SweepProgramTheSocket,
-         [](EngineRig& r) { r.engine.ReadButtClick(); }, none, true},
+         [](EngineRig& r) { r.engine.Read(); }, none, true},
         {"Blank", "16F84A", Model::Birch_A, SweepFillImage,
          [](EngineRig& r) {
              r.eraseChoice = EraseChoice::Check;
-             r.engine.BlankButtClick();
+             r.engine.BlankCheck();
          },
          none},
         {"Erase", "12F675", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) {
-             r.eraseChoice = EraseChoice::Erase;
-             r.engine.BlankButtClick();
-         },
-         none},
+         [](EngineRig& r) { r.engine.Erase(); }, none},
         {"Chip info", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.ReadChipID1Click(); }, none},
+         [](EngineRig& r) { r.engine.ReadChipInfo(); }, none},
         {"Calibration", "12F675", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.ReadCalibrationAndBG(); }, none},
+         [](EngineRig& r) { r.engine.ReadCalibration(); }, none},
         {"Upgrade", "16F628", Model::Birch_A,
          [](EngineRig& r) {
              SweepFillImage(r);
-             r.engine.UpgradeLoaded = true;
+             r.engine.Upgrade();
          },
-         [](EngineRig& r) { r.engine.ProgButtClick(); }, none, false, true},
+         [](EngineRig& r) { r.engine.Program(); }, none, false, true},
         {"Auto", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.AutoProgram1Click(); },
+         [](EngineRig& r) { r.engine.StartAutoProgram(); },
          // Take the programmed chip out, put a blank one in, take it out, Cancel.
          [](EngineRig& r, int step) {
              if (!r.autoProgram)
@@ -129,7 +126,7 @@ std::vector<SweepOperation> SweepOperations() {
                  r.board.InsertChip();
                  return true;
              case 3:
-                 r.engine.CanButtClick();
+                 r.engine.Cancel();
                  return true;
              default:
                  return false;
@@ -171,7 +168,7 @@ bool SweepRun(EngineRig& rig, const SweepOperation& op, int at, SweepFault fault
             if (!rig.portOpen)
                 continue; // nothing reaches a closed port
             if (states != nullptr)
-                states->push_back(rig.engine.Protocol.ProtocolState);
+                states->push_back(static_cast<int>(EngineProbe::Record(rig.engine).ProtocolState));
             if (delivery++ != at) {
                 rig.engine.OnBytes(bytes);
                 continue;
@@ -225,7 +222,7 @@ SweepStart SweepPrepare(const SweepOperation& op) {
     rig->Connect();
     op.prepare(*rig);
     rig->TakeTexts();
-    SweepStart s{nullptr, rig->image, rig->id, rig->board.chip(), rig->engine.UpgradeLoaded};
+    SweepStart s{nullptr, rig->image, rig->id, rig->board.chip(), rig->engine.UpgradeLoaded()};
     s.rig = std::move(rig);
     return s;
 }
@@ -319,7 +316,8 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 rig.board.chip() = s.socket;
                 rig.image = s.image;
                 rig.id = s.id;
-                rig.engine.UpgradeLoaded = s.upgrade;
+                if (s.upgrade)
+                    rig.engine.Upgrade();
                 SweepAnswerYes(rig);
                 op.start(rig);
                 SweepRun(rig, op, -1, SweepFault::Silence, nullptr);

@@ -10,7 +10,10 @@
 #include "image/reset_code_memory.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
+#include "engine/engine_probe.h"
 #include "protocol/engine.h"
+
+#include <iterator>
 
 #include <cstddef>
 #include <cstdint>
@@ -59,6 +62,29 @@ public:
     int styleAsked = -1;
 };
 
+// Every state of the engine, to start in.
+constexpr EngineState kFuzzStates[] = {
+    EngineState::AwaitStart, EngineState::AwaitModel, EngineState::AwaitProgramMode,
+    EngineState::AwaitConfigVoltages, EngineState::AwaitConfig,
+    EngineState::AwaitConfigVoltagesOff, EngineState::ReadRomVoltages,
+    EngineState::ReadRomBlocks, EngineState::ReadEepromVoltages, EngineState::ReadEepromBlocks,
+    EngineState::ReadDone, EngineState::VerifyRomVoltages, EngineState::VerifyRomBlocks,
+    EngineState::VerifyEepromVoltages, EngineState::VerifyEepromBlocks,
+    EngineState::VerifyVoltagesOff, EngineState::BlankRomVoltages, EngineState::BlankRomAnswers,
+    EngineState::BlankEepromVoltages, EngineState::BlankEepromAnswer,
+    EngineState::BlankVoltagesOff, EngineState::EraseFirstVoltages, EngineState::EraseFirstDone,
+    EngineState::EraseVoltages, EngineState::EraseDone, EngineState::EraseCalibrationVoltages,
+    EngineState::EraseCalibrationWritten, EngineState::EraseEepromPages,
+    EngineState::ProgramRomVoltages, EngineState::ProgramRomWords,
+    EngineState::ProgramEepromVoltages, EngineState::ProgramEepromBytes,
+    EngineState::ProgramEepromVerifyVoltages, EngineState::ProgramEepromVerifyBlocks,
+    EngineState::ProgramIdFusesVoltages, EngineState::ProgramIdFusesStatus,
+    EngineState::ProgramIdWritten, EngineState::ProgramFusesDone,
+    EngineState::ReadBackVoltagesOff, EngineState::ReadBackVoltagesOn,
+    EngineState::ReadBackConfig, EngineState::Closing, EngineState::CommandEnded,
+    EngineState::AskedForRemoval, EngineState::WaitingForRemoval,
+    EngineState::AskedForInsertion, EngineState::WaitingForInsertion};
+
 std::vector<ChipRecord> FuzzChips() {
     std::vector<ChipRecord> chips;
     const std::optional<std::string> bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
@@ -84,7 +110,6 @@ std::vector<ChipRecord> FuzzChips() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<ChipRecord> chips = FuzzChips();
-    static const std::vector<int> states = ProgrammerEngine::HandledStates();
     if (size < 3)
         return 0;
     const ChipRecord& chip = chips[data[0] % chips.size()];
@@ -107,20 +132,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProgrammerEngine engine(host, chip, image);
     engine.SetStyle(style);
     switch (start % 12) {
-    case 0: engine.ProgButtClick(); break;
-    case 1: engine.ReadButtClick(); break;
-    case 2: engine.VerfButtClick(); break;
-    case 3: host.erase = EraseChoice::Check, engine.BlankButtClick(); break;
-    case 4: host.erase = EraseChoice::Erase, engine.BlankButtClick(); break;
-    case 5: engine.ReadChipID1Click(); break;
-    case 6: engine.ReadCalibrationAndBG(); break;
-    case 7: engine.AutoProgram1Click(); break;
-    case 8: engine.UpgradeLoaded = true, engine.ProgButtClick(); break;
+    case 0: engine.Program(); break;
+    case 1: engine.Read(); break;
+    case 2: engine.Verify(); break;
+    case 3: host.erase = EraseChoice::Check, engine.BlankCheck(); break;
+    case 4: engine.Erase(); break;
+    case 5: engine.ReadChipInfo(); break;
+    case 6: engine.ReadCalibration(); break;
+    case 7: engine.StartAutoProgram(); break;
+    case 8: engine.Upgrade(), engine.Program(); break;
     case 9: engine.ResetProgrammer(true); break;
     default:
         // Straight into a state, as if the operation had come so far.
-        engine.InitialiseProgrammerVariables(10);
-        engine.Protocol.ProtocolState = states[static_cast<std::size_t>(start) % states.size()];
+        engine.InitialiseProgrammerVariables(EngineState::AwaitStart);
+        EngineProbe::Record(engine).ProtocolState =
+            kFuzzStates[static_cast<std::size_t>(start) % std::size(kFuzzStates)];
         break;
     }
     // Pieces: a length byte, then that many bytes; a length of 0 is a tick.
@@ -145,6 +171,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int word : image.ROMData)
         Require(word >= 0 && word <= chip.WordMask);
     engine.ResetSerial(false);
-    Require(engine.Protocol.ProtocolState == 0);
+    Require(engine.Idle());
     return 0;
 }

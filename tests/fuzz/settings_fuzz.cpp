@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings reader as pro.dat: what it reads must
 // be written back and read again as the same settings.
 #include "fuzz_require.h"
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <cstddef>

@@ -73,8 +73,8 @@ TEST(WriteFileReplacing, WritesThroughSymbolicLinksToTheirTarget) {
     EXPECT_EQ(ReadWholeFile(folder.File("later.hex")), "made");
 }
 
-#include "app/file_places.h"
-#include "app/settings.h"
+#include "platform/file_places.h"
+#include "platform/settings.h"
 #include "image/hex_save.h"
 
 #include <chrono>
