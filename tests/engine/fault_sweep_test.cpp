@@ -88,9 +88,15 @@ std::vector<SweepOperation> SweepOperations() {
              r.board.chip().SetRom(0x20, 0x1234); // not blank: erased after a Yes
          },
          [](EngineRig& r) { r.engine.Program(); }, none},
+        {"Program 18F", "18F252", Model::Birch_A, SweepFillImage,
+         [](EngineRig& r) { r.engine.Program(); }, none},
+        {"Program 24C", "24C16", Model::Birch_A, SweepFillImage,
+         [](EngineRig& r) { r.engine.Program(); }, none},
         {"Verify", "16F84A", Model::Birch_A, SweepProgramTheSocket,
          [](EngineRig& r) { r.engine.Verify(); }, none},
         {"Read", "16F84A", Model::Birch_A, SweepProgramTheSocket,
+         [](EngineRig& r) { r.engine.Read(); }, none, true},
+        {"Read 24C", "24C16", Model::Birch_A, SweepProgramTheSocket,
          [](EngineRig& r) { r.engine.Read(); }, none, true},
         {"Blank", "16F84A", Model::Birch_A, SweepFillImage,
          [](EngineRig& r) {
