@@ -15,10 +15,11 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"info", CliCommand::Info, false},      {"chips", CliCommand::Chips, false},
-    {"blank", CliCommand::Blank, false},    {"erase", CliCommand::Erase, false},
-    {"read", CliCommand::Read, true},       {"verify", CliCommand::Verify, true},
-    {"program", CliCommand::Program, true}, {"auto", CliCommand::Auto, true},
+    {"info", CliCommand::Info, false},    {"chips", CliCommand::Chips, false},
+    {"ports", CliCommand::Ports, false},  {"blank", CliCommand::Blank, false},
+    {"erase", CliCommand::Erase, false},  {"read", CliCommand::Read, true},
+    {"verify", CliCommand::Verify, true}, {"program", CliCommand::Program, true},
+    {"auto", CliCommand::Auto, true},
 };
 
 constexpr std::size_t kLongestId = 8;
@@ -165,6 +166,8 @@ const char* CliUsage() {
 Commands:
   info            board model, and with --chip the chip's ID word and revision
   chips           the chips the chip file offers for the style, one a line
+  ports           the serial devices of this machine, and the COMn that
+                  ports/ names with where each leads
   blank           blank-check the chip
   erase           erase the chip (asks first: add --yes)
   read FILE       read the chip into a HEX file
@@ -174,7 +177,9 @@ Commands:
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
-                  such as /dev/ttyUSB0, or rfc2217://HOST:PORT (default COM1)
+                  such as /dev/ttyUSB0, rfc2217://HOST:PORT (default COM1),
+                  or auto: the one USB serial device, or of several the one
+                  whose board greets after a reset
   --style NAME    Alder, Birch_A, Birch_B, Cedar or Elm
                   (default: the style the board announces)
   --chip NAME     the chip type, as `chips` lists it

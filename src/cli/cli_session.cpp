@@ -18,11 +18,6 @@
 #include <iostream>
 
 namespace {
-// The style whose reset starts a connection when none is given: the program's
-// own first style. A board of another model answers it all the same (its
-// greeting comes as the line is released) and its style is then taken.
-constexpr int kFirstStyle = 1;
-
 bool SameText(const std::string& a, const std::string& b) {
     return UpperCaseAscii(a) == UpperCaseAscii(b);
 }
@@ -73,6 +68,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
 int CliSession::Run() {
     if (o_.command == CliCommand::Chips)
         return ListChips();
+    if (o_.command == CliCommand::Ports)
+        return ListPorts();
     if (!o_.log.empty() && !CanAppend(o_.log)) {
         out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
         return kExitInput;
@@ -87,8 +84,12 @@ int CliSession::Run() {
                         o_.command == CliCommand::Auto;
     if (fileIn && !PrepareImage())
         return kExitInput;
-    if (!host_.ChoosePort(o_.port)) {
-        out_.Say(kMe + std::string("no port ") + o_.port, true);
+    port_ = o_.port;
+    if (port_ == kAutoPort)
+        if (const int code = ChooseAutoPort(); code != kExitOk)
+            return code;
+    if (!host_.ChoosePort(port_)) {
+        out_.Say(kMe + std::string("no port ") + port_, true);
         return kExitInput;
     }
     if (const int code = Connect(); code != kExitOk)
@@ -272,7 +273,7 @@ bool CliSession::ApplyId() {
 int CliSession::Connect() {
     std::string reason;
     if (!host_.OpenPort(reason)) {
-        out_.Say(kMe + std::string("cannot open ") + o_.port + ": " + reason, true);
+        out_.Say(kMe + std::string("cannot open ") + port_ + ": " + reason, true);
         return kExitBoard;
     }
     ProgrammerEngine& engine = host_.engine;
@@ -294,7 +295,7 @@ int CliSession::Connect() {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
         if (engine.ResetPending())
-            out_.Say(kMe + std::string("no programmer board greeting on ") + o_.port, true);
+            out_.Say(kMe + std::string("no programmer board greeting on ") + port_, true);
         return kExitBoard;
     }
     host_.ServeFor(env_.settleMs);

@@ -16,6 +16,11 @@
 // The start of the command-line program's own lines on standard error.
 inline constexpr const char* kMe = "tessaro-cli: ";
 inline constexpr const char* kCannotWriteLog = "cannot write the log ";
+inline constexpr const char* kAutoPort = "auto";
+// The style whose reset starts a connection when none is given: the program's
+// own first style. A board of another model answers it all the same (its
+// greeting comes as the line is released) and its style is then taken.
+inline constexpr int kFirstStyle = 1;
 
 // One run of tessaro-cli: the chip and the image from the command line, the
 // board connection, then the command, its results and its exit code.
@@ -34,6 +39,11 @@ private:
     int Connect();
     bool ChipSuitsBoard();
     int ListChips();
+
+    // Ports (cli_ports.cpp).
+    int ListPorts();
+    int ChooseAutoPort();
+    bool BoardGreets(const std::string& port);
 
     // Commands (cli_commands.cpp).
     int RunInfo();
@@ -63,4 +73,5 @@ private:
     ConsoleHost host_;
     std::vector<std::string> chipData_;
     FuseRows rows_;
+    std::string port_; // the port the run uses: --port, or the one auto found
 };
