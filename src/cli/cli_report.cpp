@@ -159,6 +159,15 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     } else {
         line.Null("device_id");
     }
+    if (r.details.calibrationRead >= 0) {
+        JsonLine calibration;
+        calibration.Str("read", Hex(r.details.calibrationRead, 4));
+        if (r.details.calibrationWritten >= 0)
+            calibration.Str("written", Hex(r.details.calibrationWritten, 4));
+        else
+            calibration.Null("written");
+        line.Raw("calibration", calibration.Text());
+    }
     if (!r.checksum.empty())
         line.Str("image_crc32", r.checksum);
     line.Num("elapsed_s", r.seconds, 2);

@@ -1,5 +1,6 @@
 // The blank check, on its own or opening a Program, and the erase that writes
 // the chip's own calibration word and bandgap bits back.
+#include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
@@ -192,17 +193,23 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
     EndCommand();
 }
 
-// Programming over a chip's factory calibration loses it: ask when the image
-// would write other values than the chip holds.
+// Programming over a chip's factory calibration loses it. Blank values in the
+// image keep the chip's own without a word; a real value that differs from the
+// chip's is asked about.
 bool ProgrammerEngine::CalibrationAccepted() {
-    if (!chip_.CalWord || !chip_.FlashChip)
+    if (!chip_.CalWord || !ChipCalibrationRead())
+        return true;
+    lastDetails_.calibrationRead = ChipCalibrationWord();
+    const bool keepWord = KeepsChipCalibration();
+    if (keepWord)
+        host_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));
+    if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
-    const int chipValue = ConfigByte(config, 25);
-    const int newValue = RomWord(chip_.ROMSize - 1) & 0xFF;
-    bool differs = chipValue != newValue;
-    if (chip_.BandGap)
-        differs = differs || (image_.FuseValue[1] & 0x3000) != (ChipConfigWord(config, 1) & 0x3000);
+    bool differs = !keepWord && ConfigByte(config, 25) != (RomWord(chip_.ROMSize - 1) & 0xFF);
+    if (chip_.BandGap && !KeepsChipBandGap())
+        differs = differs || (image_.FuseValue[1] & kBandGapBits) !=
+                                 (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
     return host_.dialogs().QuestionYesNo("Calibration data from chip does not match new "

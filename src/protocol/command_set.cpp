@@ -70,7 +70,7 @@ std::string ProgramIDFusesBytes(const std::string& idText, const std::array<int,
 }
 
 std::string WriteCalibrationBytes(const std::string& configBytes, int fuseBlank1) {
-    const int word = (fuseBlank1 & 0x0FFF) | (ChipConfigWord(configBytes, 1) & 0x3000);
+    const int word = (fuseBlank1 & 0x0FFF) | (ChipConfigWord(configBytes, 1) & kBandGapBits);
     return {cmd::WriteCalibration, Byte(ConfigByte(configBytes, 26)),
             Byte(ConfigByte(configBytes, 25)), Byte(word >> 8), Byte(word)};
 }
