@@ -22,11 +22,12 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
             return true;
         }
         if (arg == "--help" || arg == "-h") {
-            std::printf("usage: tessaro [FILE.hex [CHIP]]\n"
-                        "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
-                        "  CHIP       the chip to select, when the chip list is the last session's\n"
-                        "  --help     this text\n"
-                        "  --version  the program's version\n");
+            std::printf(
+                "usage: tessaro [FILE.hex [CHIP]]\n"
+                "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
+                "  CHIP       the chip to select, when the chip list is the last session's\n"
+                "  --help     this text\n"
+                "  --version  the program's version\n");
             return true;
         }
     }

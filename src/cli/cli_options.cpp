@@ -84,13 +84,15 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 }
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
-    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json,
-                     &o.help, &o.help, &o.version};
-    const char* names[] = {"--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json",
-                           "--help", "-h",    "--version"};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        if (name == names[i]) {
-            *flags[i] = true;
+    const std::pair<const char*, bool*> flags[] = {
+        {"--icsp", &o.icsp}, {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},   {"--quiet", &o.quiet},
+        {"--json", &o.json}, {"--help", &o.help},
+        {"-h", &o.help},     {"--version", &o.version},
+    };
+    for (const auto& [flag, value] : flags)
+        if (name == flag) {
+            *value = true;
             return true;
         }
     return false;

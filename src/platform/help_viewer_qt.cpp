@@ -1,13 +1,13 @@
 #include "platform/help_viewer_qt.h"
 
 #include <QAccessibleWidget>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -76,8 +76,8 @@ public:
     QRect characterRect(int offset) const override {
         const QRect r = browser_->cursorRect(CursorAt(offset));
         const QPoint origin = browser_->viewport()->mapToGlobal(QPoint(0, 0));
-        return QRect(r.topLeft() + origin, QSize(browser_->fontMetrics().averageCharWidth(),
-                                                 r.height()));
+        return QRect(r.topLeft() + origin,
+                     QSize(browser_->fontMetrics().averageCharWidth(), r.height()));
     }
     int offsetAtPoint(const QPoint& point) const override {
         return browser_->cursorForPosition(browser_->viewport()->mapFromGlobal(point)).position();
@@ -125,9 +125,9 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
     setObjectName("HelpFm");
-    static const bool accessibleFactories = (QAccessible::installFactory(HelpFmAccessible),
-                                             QAccessible::installFactory(HelpTextAccessibleFor),
-                                             true);
+    static const bool accessibleFactories =
+        (QAccessible::installFactory(HelpFmAccessible),
+         QAccessible::installFactory(HelpTextAccessibleFor), true);
     (void)accessibleFactories;
     setWindowTitle("Tessaro Help");
     resize(640, 560);

@@ -8,7 +8,8 @@
 TEST(CliText, JsonStringsPassUtf8ThroughAndEscapeOnlyWhatJsonRequires) {
     EXPECT_EQ(JsonString("zo\xC3\xAB.hex"), "\"zo\xC3\xAB.hex\"");
     // Three- and four-byte sequences, and DEL, which JSON leaves alone.
-    EXPECT_EQ(JsonString("\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F"), "\"\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F\"");
+    EXPECT_EQ(JsonString("\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F"),
+              "\"\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F\"");
     EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
     // Bytes that are not UTF-8 (Latin-1, a cut sequence, an overlong one, a
     // surrogate) become U+FFFD, so that the line stays valid JSON.

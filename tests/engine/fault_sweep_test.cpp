@@ -21,23 +21,34 @@ using SweepTexts = std::vector<std::string>;
 
 enum class SweepFault { Silence, Noise, Split, Join, EP, FN, X, N, WrongModel, Zero, Dropped };
 constexpr SweepFault kSweepFaults[] = {
-    SweepFault::Silence, SweepFault::Noise,      SweepFault::Split, SweepFault::Join,
-    SweepFault::EP,      SweepFault::FN,         SweepFault::X,     SweepFault::N,
-    SweepFault::WrongModel, SweepFault::Zero,    SweepFault::Dropped};
+    SweepFault::Silence,    SweepFault::Noise, SweepFault::Split,  SweepFault::Join,
+    SweepFault::EP,         SweepFault::FN,    SweepFault::X,      SweepFault::N,
+    SweepFault::WrongModel, SweepFault::Zero,  SweepFault::Dropped};
 
 const char* SweepFaultName(SweepFault f) {
     switch (f) {
-    case SweepFault::Silence: return "silence";
-    case SweepFault::Noise: return "noise";
-    case SweepFault::Split: return "split";
-    case SweepFault::Join: return "joined";
-    case SweepFault::EP: return "?E?P";
-    case SweepFault::FN: return "?F?N";
-    case SweepFault::X: return "X";
-    case SweepFault::N: return "N";
-    case SweepFault::WrongModel: return "model";
-    case SweepFault::Zero: return "0x00";
-    case SweepFault::Dropped: return "dropped";
+    case SweepFault::Silence:
+        return "silence";
+    case SweepFault::Noise:
+        return "noise";
+    case SweepFault::Split:
+        return "split";
+    case SweepFault::Join:
+        return "joined";
+    case SweepFault::EP:
+        return "?E?P";
+    case SweepFault::FN:
+        return "?F?N";
+    case SweepFault::X:
+        return "X";
+    case SweepFault::N:
+        return "N";
+    case SweepFault::WrongModel:
+        return "model";
+    case SweepFault::Zero:
+        return "0x00";
+    case SweepFault::Dropped:
+        return "dropped";
     }
     return "?";
 }
@@ -104,8 +115,8 @@ std::vector<SweepOperation> SweepOperations() {
              r.engine.BlankCheck();
          },
          none},
-        {"Erase", "12F675", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.Erase(); }, none},
+        {"Erase", "12F675", Model::Birch_A, SweepFillImage, [](EngineRig& r) { r.engine.Erase(); },
+         none},
         {"Chip info", "16F84A", Model::Birch_A, SweepFillImage,
          [](EngineRig& r) { r.engine.ReadChipInfo(); }, none},
         {"Calibration", "12F675", Model::Birch_A, SweepFillImage,
@@ -200,12 +211,24 @@ bool SweepRun(EngineRig& rig, const SweepOperation& op, int at, SweepFault fault
                 bytes += rig.link.Drain();
                 rig.engine.OnBytes(bytes);
                 break;
-            case SweepFault::EP: rig.engine.OnBytes("?E?P"); break;
-            case SweepFault::FN: rig.engine.OnBytes("?F?N"); break;
-            case SweepFault::X: rig.engine.OnBytes("X"); break;
-            case SweepFault::N: rig.engine.OnBytes("N"); break;
-            case SweepFault::WrongModel: rig.engine.OnBytes(std::string(1, model)); break;
-            case SweepFault::Zero: rig.engine.OnBytes(std::string(1, '\0')); break;
+            case SweepFault::EP:
+                rig.engine.OnBytes("?E?P");
+                break;
+            case SweepFault::FN:
+                rig.engine.OnBytes("?F?N");
+                break;
+            case SweepFault::X:
+                rig.engine.OnBytes("X");
+                break;
+            case SweepFault::N:
+                rig.engine.OnBytes("N");
+                break;
+            case SweepFault::WrongModel:
+                rig.engine.OnBytes(std::string(1, model));
+                break;
+            case SweepFault::Zero:
+                rig.engine.OnBytes(std::string(1, '\0'));
+                break;
             }
         } else if (rig.timer && nextTick <= rig.link.Now()) {
             nextTick = rig.link.Now() + kTickUs;
@@ -296,9 +319,8 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 // that ends with the clean run's last message (an answer the
                 // operation knows, a blank check's N, say) must have its result.
                 const bool asClean = texts == cleanTexts;
-                const bool claimsSuccess =
-                    asClean || (!texts.empty() && !cleanTexts.empty() &&
-                                texts.back() == cleanTexts.back());
+                const bool claimsSuccess = asClean || (!texts.empty() && !cleanTexts.empty() &&
+                                                       texts.back() == cleanTexts.back());
                 bool intact = SweepSameImage(rig, s.image, s.id);
                 bool resultRight = true;
                 if (op.read)
@@ -339,11 +361,11 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                         std::string said;
                         for (const std::string& t : texts)
                             said += "[" + t + "] ";
-                        ADD_FAILURE() << op.name << ": " << SweepFaultName(fault) << " at delivery "
-                                      << at << " (state " << states[static_cast<std::size_t>(at)]
-                                      << "): idle " << idle << ", next works " << nextWorks
-                                      << ", result right " << resultRight << ", image intact "
-                                      << intact << "; said " << said;
+                        ADD_FAILURE()
+                            << op.name << ": " << SweepFaultName(fault) << " at delivery " << at
+                            << " (state " << states[static_cast<std::size_t>(at)] << "): idle "
+                            << idle << ", next works " << nextWorks << ", result right "
+                            << resultRight << ", image intact " << intact << "; said " << said;
                     }
                 }
             }

@@ -1,7 +1,7 @@
 // Feeds arbitrary command lines (arguments split at NUL bytes) to the
 // command-line program's option parser.
-#include "fuzz_require.h"
 #include "cli/cli_options.h"
+#include "fuzz_require.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,14 +3,14 @@
 // one of its states), then delivers bytes in pieces with watchdog ticks
 // between. Whatever arrives, the engine must neither crash nor lose its image
 // to half a read, and a reset must bring it back to idle.
-#include "fuzz_require.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
+#include "engine/engine_probe.h"
 #include "fuses/id_text.h"
+#include "fuzz_require.h"
 #include "image/reset_code_memory.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
-#include "engine/engine_probe.h"
 #include "protocol/engine.h"
 
 #include <iterator>
@@ -63,27 +63,53 @@ public:
 };
 
 // Every state of the engine, to start in.
-constexpr EngineState kFuzzStates[] = {
-    EngineState::AwaitStart, EngineState::AwaitModel, EngineState::AwaitProgramMode,
-    EngineState::AwaitConfigVoltages, EngineState::AwaitConfig,
-    EngineState::AwaitConfigVoltagesOff, EngineState::ReadRomVoltages,
-    EngineState::ReadRomBlocks, EngineState::ReadEepromVoltages, EngineState::ReadEepromBlocks,
-    EngineState::ReadDone, EngineState::VerifyRomVoltages, EngineState::VerifyRomBlocks,
-    EngineState::VerifyEepromVoltages, EngineState::VerifyEepromBlocks,
-    EngineState::VerifyVoltagesOff, EngineState::BlankRomVoltages, EngineState::BlankRomAnswers,
-    EngineState::BlankEepromVoltages, EngineState::BlankEepromAnswer,
-    EngineState::BlankVoltagesOff, EngineState::EraseFirstVoltages, EngineState::EraseFirstDone,
-    EngineState::EraseVoltages, EngineState::EraseDone, EngineState::EraseCalibrationVoltages,
-    EngineState::EraseCalibrationWritten, EngineState::EraseEepromPages,
-    EngineState::ProgramRomVoltages, EngineState::ProgramRomWords,
-    EngineState::ProgramEepromVoltages, EngineState::ProgramEepromBytes,
-    EngineState::ProgramEepromVerifyVoltages, EngineState::ProgramEepromVerifyBlocks,
-    EngineState::ProgramIdFusesVoltages, EngineState::ProgramIdFusesStatus,
-    EngineState::ProgramIdWritten, EngineState::ProgramFusesDone,
-    EngineState::ReadBackVoltagesOff, EngineState::ReadBackVoltagesOn,
-    EngineState::ReadBackConfig, EngineState::Closing, EngineState::CommandEnded,
-    EngineState::AskedForRemoval, EngineState::WaitingForRemoval,
-    EngineState::AskedForInsertion, EngineState::WaitingForInsertion};
+constexpr EngineState kFuzzStates[] = {EngineState::AwaitStart,
+                                       EngineState::AwaitModel,
+                                       EngineState::AwaitProgramMode,
+                                       EngineState::AwaitConfigVoltages,
+                                       EngineState::AwaitConfig,
+                                       EngineState::AwaitConfigVoltagesOff,
+                                       EngineState::ReadRomVoltages,
+                                       EngineState::ReadRomBlocks,
+                                       EngineState::ReadEepromVoltages,
+                                       EngineState::ReadEepromBlocks,
+                                       EngineState::ReadDone,
+                                       EngineState::VerifyRomVoltages,
+                                       EngineState::VerifyRomBlocks,
+                                       EngineState::VerifyEepromVoltages,
+                                       EngineState::VerifyEepromBlocks,
+                                       EngineState::VerifyVoltagesOff,
+                                       EngineState::BlankRomVoltages,
+                                       EngineState::BlankRomAnswers,
+                                       EngineState::BlankEepromVoltages,
+                                       EngineState::BlankEepromAnswer,
+                                       EngineState::BlankVoltagesOff,
+                                       EngineState::EraseFirstVoltages,
+                                       EngineState::EraseFirstDone,
+                                       EngineState::EraseVoltages,
+                                       EngineState::EraseDone,
+                                       EngineState::EraseCalibrationVoltages,
+                                       EngineState::EraseCalibrationWritten,
+                                       EngineState::EraseEepromPages,
+                                       EngineState::ProgramRomVoltages,
+                                       EngineState::ProgramRomWords,
+                                       EngineState::ProgramEepromVoltages,
+                                       EngineState::ProgramEepromBytes,
+                                       EngineState::ProgramEepromVerifyVoltages,
+                                       EngineState::ProgramEepromVerifyBlocks,
+                                       EngineState::ProgramIdFusesVoltages,
+                                       EngineState::ProgramIdFusesStatus,
+                                       EngineState::ProgramIdWritten,
+                                       EngineState::ProgramFusesDone,
+                                       EngineState::ReadBackVoltagesOff,
+                                       EngineState::ReadBackVoltagesOn,
+                                       EngineState::ReadBackConfig,
+                                       EngineState::Closing,
+                                       EngineState::CommandEnded,
+                                       EngineState::AskedForRemoval,
+                                       EngineState::WaitingForRemoval,
+                                       EngineState::AskedForInsertion,
+                                       EngineState::WaitingForInsertion};
 
 std::vector<ChipRecord> FuzzChips() {
     std::vector<ChipRecord> chips;
@@ -132,16 +158,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProgrammerEngine engine(host, chip, image);
     engine.SetStyle(style);
     switch (start % 12) {
-    case 0: engine.Program(); break;
-    case 1: engine.Read(); break;
-    case 2: engine.Verify(); break;
-    case 3: host.erase = EraseChoice::Check, engine.BlankCheck(); break;
-    case 4: engine.Erase(); break;
-    case 5: engine.ReadChipInfo(); break;
-    case 6: engine.ReadCalibration(); break;
-    case 7: engine.StartAutoProgram(); break;
-    case 8: engine.Upgrade(), engine.Program(); break;
-    case 9: engine.ResetProgrammer(true); break;
+    case 0:
+        engine.Program();
+        break;
+    case 1:
+        engine.Read();
+        break;
+    case 2:
+        engine.Verify();
+        break;
+    case 3:
+        host.erase = EraseChoice::Check, engine.BlankCheck();
+        break;
+    case 4:
+        engine.Erase();
+        break;
+    case 5:
+        engine.ReadChipInfo();
+        break;
+    case 6:
+        engine.ReadCalibration();
+        break;
+    case 7:
+        engine.StartAutoProgram();
+        break;
+    case 8:
+        engine.Upgrade(), engine.Program();
+        break;
+    case 9:
+        engine.ResetProgrammer(true);
+        break;
     default:
         // Straight into a state, as if the operation had come so far.
         engine.InitialiseProgrammerVariables(EngineState::AwaitStart);

@@ -41,7 +41,6 @@ std::vector<std::string> LinesOf(const std::uint8_t* data, std::size_t size) {
     return lines;
 }
 
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -73,9 +73,9 @@ TEST(WriteFileReplacing, WritesThroughSymbolicLinksToTheirTarget) {
     EXPECT_EQ(ReadWholeFile(folder.File("later.hex")), "made");
 }
 
+#include "image/hex_save.h"
 #include "platform/file_places.h"
 #include "platform/settings.h"
-#include "image/hex_save.h"
 
 #include <chrono>
 #include <csignal>
