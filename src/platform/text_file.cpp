@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -114,6 +115,24 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// Temporary files of writers killed half way are removed with the next save
+// of the same file; only those older than a minute, which no live writer is.
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+    const std::string prefix = file.filename().string() + ".tmp-";
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::error_code old;
+        const auto written = entry.last_write_time(old);
+        if (!old && now - written > std::chrono::minutes(1))
+            std::filesystem::remove(entry.path(), old);
+    }
+}
+
 } // namespace
 
 std::string WriteFileReplacing(const std::string& path, const std::string& contents) {
@@ -162,6 +181,7 @@ std::string WriteFileReplacing(const std::string& path, const std::string& conte
         return reason;
     }
     SyncFolder(file.parent_path());
+    RemoveStaleTemporaries(file);
     return {};
 }
 

@@ -176,4 +176,16 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
         EXPECT_EQ(c.mixed, 0) << kind.name;
         EXPECT_EQ(c.first + c.second, 30) << kind.name;
     }
+
+    // What a killed writer left is cleared by the next save once it is old;
+    // a temporary file of a writer that may still be at work stays.
+    const std::string stale = hex + ".tmp-AbC123";
+    const std::string fresh = hex + ".tmp-XyZ789";
+    ASSERT_TRUE(WriteFileReplacing(stale, "cut sh").empty());
+    ASSERT_TRUE(WriteFileReplacing(fresh, "in fli").empty());
+    std::filesystem::last_write_time(
+        stale, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5));
+    saveHex(true);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(fresh));
 }
