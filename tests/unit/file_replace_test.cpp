@@ -183,8 +183,8 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
     const std::string fresh = hex + ".tmp-XyZ789";
     ASSERT_TRUE(WriteFileReplacing(stale, "cut sh").empty());
     ASSERT_TRUE(WriteFileReplacing(fresh, "in fli").empty());
-    std::filesystem::last_write_time(
-        stale, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5));
+    std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() -
+                                                std::chrono::minutes(5));
     saveHex(true);
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(fresh));
