@@ -84,12 +84,15 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 }
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
-    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json, &o.help, &o.help};
-    const char* names[] = {"--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json", "--help",
-                           "-h"};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        if (name == names[i]) {
-            *flags[i] = true;
+    const std::pair<const char*, bool*> flags[] = {
+        {"--icsp", &o.icsp}, {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},   {"--quiet", &o.quiet},
+        {"--json", &o.json}, {"--help", &o.help},
+        {"-h", &o.help},     {"--version", &o.version},
+    };
+    for (const auto& [flag, value] : flags)
+        if (name == flag) {
+            *value = true;
             return true;
         }
     return false;
@@ -143,7 +146,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         if (!TakeValue(o, name, value, result.error))
             return result;
     }
-    if (o.help) {
+    if (o.help || o.version) {
         result.ok = true;
         return result;
     }
@@ -192,6 +195,8 @@ Options:
   --json          one JSON object per result on standard output
   --log FILE      append one JSON line per chip to a production log
   --count N       auto: stop after N chips
+  --help          this text
+  --version       the program's version
 
 Exit codes:
   0  success

@@ -26,6 +26,7 @@ struct CliOptions {
     std::string log; // empty: no production log
     int count = 0;   // auto: chips to program; 0 until interrupted
     bool help = false;
+    bool version = false;
 };
 
 struct CliParseResult {
