@@ -6,6 +6,7 @@
 //   19200 baud with no write time, as the ratio of the time taken to the wire
 //   time of every byte exchanged (1.00 is a host that never makes the line wait).
 
+#include "bench_hosts.h"
 #include "bench_support.h"
 
 #include "boardsim.h"
@@ -36,7 +37,7 @@ using namespace bench;
 using Clock = std::chrono::steady_clock;
 
 // A host that only talks to the line: no window, no boxes to read.
-class LineHost : public ProgrammerHost {
+class LineHost : public QuietHost {
 public:
     explicit LineHost(TSerial& serial) : serial_(serial) {}
     void Send(const std::string& bytes) override {
@@ -44,31 +45,9 @@ public:
         serial_.WriteString(bytes);
     }
     void SetProgrammerReset(int level) override { serial_.SetSignal(1, level != 0); }
-    void PurgeRx() override {}
     bool PortOpen() const override { return serial_.Active(); }
     int PortNumber() const override { return serial_.Port(); }
-    void SetTimer(bool) override {}
-    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    void SetStatus(const std::string&) override {}
-    void SetProgress(int, int) override {}
-    Dialogs& dialogs() override { return boxes; }
-    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
-    void DisableUserButtons() override {}
-    void RestoreUserControls() override {}
-    void EnterAutoMode() override {}
-    bool IcspMode() const override { return false; }
-    bool AutoProgramOn() const override { return false; }
-    bool IgnoreBlankCheckOn() const override { return false; }
-    void SelectStyle(int) override {}
-    bool ChipSelected() const override { return true; }
-    std::string IDText() const override { return id; }
-    void SetIDText(const std::string& text) override { id = text; }
-    void ClearImage() override {}
-    void SaveImage() override {}
-    bool ReloadNewerFile() override { return true; }
 
-    ScriptedDialogs boxes;
-    std::string id = "FFFF";
     long sent = 0;
     long received = 0;
 
@@ -147,18 +126,6 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
 }
 
 // ---- Whole chips at wire speed ----
-
-ChipRecord ShippedChip(const std::string& name) {
-    std::vector<std::string> lines =
-        SplitLines(ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid").value_or(""));
-    ChipFileLoadResult loaded = LoadChipFile(lines, 1);
-    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
-    ChipInfoResult info =
-        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
-    info.record.ChipName = name;
-    DeriveSelectionFields(info.record);
-    return info.record;
-}
 
 boardsim::Chip SocketChip(const std::string& name) {
     std::vector<std::string> lines;

@@ -12,8 +12,7 @@
 // Each host's median and 99th percentile turnaround, its ratio to the median of
 // the reference run just before it, and (wire + turnarounds) / wire of the
 // word exchanges. Build with the default preset and run build/bench/wire_bench.
-#include "chipdb/chip_extract.h"
-#include "chipdb/chip_list.h"
+#include "bench_hosts.h"
 #include "cli/cli.h"
 #include "image/reset_code_memory.h"
 #include "link/rfc2217_codec.h"
@@ -81,7 +80,7 @@ private:
     int fromBoard_ = -1;
 };
 
-ChipRecord ShippedChip(const std::string& name);
+using bench::ShippedChip;
 void FillImage(const ChipRecord& chip, MemoryImage& image);
 
 #ifdef TESSARO_WIRE_WINDOW
@@ -230,18 +229,6 @@ Turnarounds BoardProcess::TakeTurnarounds() {
 
 // ---- The image ----
 
-ChipRecord ShippedChip(const std::string& name) {
-    std::vector<std::string> lines =
-        SplitLines(ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid").value_or(""));
-    ChipFileLoadResult loaded = LoadChipFile(lines, 1);
-    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
-    ChipInfoResult info =
-        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
-    info.record.ChipName = name;
-    DeriveSelectionFields(info.record);
-    return info.record;
-}
-
 // Every program word in use, so nothing is trimmed; EEPROM stays blank (the
 // turnaround is measured on program words).
 void FillImage(const ChipRecord& chip, MemoryImage& image) {
@@ -255,7 +242,7 @@ using namespace telnet;
 
 // ---- The bare reference host ----
 
-class BareHost : public ProgrammerHost {
+class BareHost : public bench::QuietHost {
 public:
     explicit BareHost(int fd) : fd_(fd) {}
     void Send(const std::string& bytes) override { Write(EscapeIac(bytes)); }
@@ -263,31 +250,8 @@ public:
         Write(
             ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
     }
-    void PurgeRx() override {}
     bool PortOpen() const override { return true; }
     int PortNumber() const override { return 1; }
-    void SetTimer(bool) override {}
-    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    void SetStatus(const std::string&) override {}
-    void SetProgress(int, int) override {}
-    Dialogs& dialogs() override { return boxes; }
-    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
-    void DisableUserButtons() override {}
-    void RestoreUserControls() override {}
-    void EnterAutoMode() override {}
-    bool IcspMode() const override { return false; }
-    bool AutoProgramOn() const override { return false; }
-    bool IgnoreBlankCheckOn() const override { return false; }
-    void SelectStyle(int) override {}
-    bool ChipSelected() const override { return true; }
-    std::string IDText() const override { return id; }
-    void SetIDText(const std::string& text) override { id = text; }
-    void ClearImage() override {}
-    void SaveImage() override {}
-    bool ReloadNewerFile() override { return true; }
-
-    ScriptedDialogs boxes;
-    std::string id;
 
 private:
     void Write(const std::string& wire) const {

@@ -1,0 +1,60 @@
+#pragma once
+
+// Pieces shared by the benchmarks that run the programmer engine themselves.
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
+#include "protocol/programmer_host.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace bench {
+
+// A host with no window and no one at it: nothing to show, boxes scripted,
+// every option off. Its line (send, reset, port) is the subclass's.
+class QuietHost : public ProgrammerHost {
+public:
+    void PurgeRx() override {}
+    void SetTimer(bool) override {}
+    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void SetStatus(const std::string&) override {}
+    void SetProgress(int, int) override {}
+    Dialogs& dialogs() override { return boxes; }
+    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
+    void DisableUserButtons() override {}
+    void RestoreUserControls() override {}
+    void EnterAutoMode() override {}
+    bool IcspMode() const override { return false; }
+    bool AutoProgramOn() const override { return false; }
+    bool IgnoreBlankCheckOn() const override { return false; }
+    void SelectStyle(int) override {}
+    bool ChipSelected() const override { return true; }
+    std::string IDText() const override { return id; }
+    void SetIDText(const std::string& text) override { id = text; }
+    void ClearImage() override {}
+    void SaveImage() override {}
+    bool ReloadNewerFile() override { return true; }
+
+    ScriptedDialogs boxes;
+    std::string id = "FFFF";
+};
+
+// A chip of the shipped chip file, as the program selects it.
+inline ChipRecord ShippedChip(const std::string& name) {
+    std::vector<std::string> lines =
+        SplitLines(ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid").value_or(""));
+    ChipFileLoadResult loaded = LoadChipFile(lines, 1);
+    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
+    ChipInfoResult info =
+        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
+    info.record.ChipName = name;
+    DeriveSelectionFields(info.record);
+    return info.record;
+}
+
+} // namespace bench
