@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <ostream>
+#include <utility>
 
 namespace {
 constexpr int kIdle = 0;
@@ -83,8 +84,13 @@ void CliSession::Collect(OperationResult& r) {
 }
 
 void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
+    OperationResult shown = r;
+    shown.board = o_.port;
+    // A number once given to a chip is logged with the chip, whatever became of it.
+    if (r.operation == "program")
+        shown.serial = std::exchange(serial_, {});
     const auto fields = [&](JsonLine& line) {
-        AddResultFields(line, r, host_.chip.ChipName);
+        AddResultFields(line, shown, host_.chip.ChipName);
         if (!o_.file.empty())
             line.Str("file", o_.file);
         if (extra)
@@ -93,6 +99,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     if (o_.json) {
         JsonLine line;
         fields(line);
+        const std::lock_guard lock(OutputLock());
         *env_.out << line.Text() << '\n' << std::flush;
     }
     if (o_.log.empty())

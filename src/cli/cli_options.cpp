@@ -49,8 +49,11 @@ bool IsHexId(const std::string& text) {
 // One option that takes a value. False with a reason when the value is wrong.
 bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
                std::string& error) {
+    if (TakeSerialOption(o.serial, name, value, error))
+        return error.empty();
     if (name == "--port") {
         o.port = value;
+        o.ports.push_back(value);
     } else if (name == "--style") {
         o.style = StyleByName(value);
         if (o.style < 0)
@@ -111,7 +114,11 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return "--id and --fuse change the image of verify, program and auto only";
     if (o.count != 0 && c->command != CliCommand::Auto)
         return "--count belongs to auto";
-    return {};
+    if (o.serial.On() && c->command != CliCommand::Program && c->command != CliCommand::Auto)
+        return "serial numbers belong to program and auto";
+    if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
+        return words[0] + " takes one --port";
+    return CheckSerialOptions(o.serial);
 }
 
 } // namespace
@@ -146,6 +153,8 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         result.ok = true;
         return result;
     }
+    if (o.serial.On() && o.serial.state.empty() && !o.log.empty())
+        o.serial.state = o.log + ".serial";
     result.error = CheckCommand(o, words);
     if (!result.error.empty())
         return result;
@@ -173,7 +182,9 @@ Commands:
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
-                  such as /dev/ttyUSB0, or rfc2217://HOST:PORT (default COM1)
+                  such as /dev/ttyUSB0, or rfc2217://HOST:PORT (default COM1);
+                  repeat it for several boards (auto, program, verify, blank,
+                  erase): one runs on each, all at once
   --style NAME    Alder, Birch_A, Birch_B, Cedar or Elm
                   (default: the style the board announces)
   --chip NAME     the chip type, as `chips` lists it
@@ -186,7 +197,17 @@ Options:
   --quiet         only errors, questions and results on standard error
   --json          one JSON object per result on standard output
   --log FILE      append one JSON line per chip to a production log
-  --count N       auto: stop after N chips
+  --count N       auto: stop after N chips (on each board)
+
+Serial numbers (program, auto):
+  --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)
+  --serial-list FILE      the numbers to give out, one a line
+  --serial-at rom:ADDR|eeprom:ADDR   where they go (ROM of 12/14-bit cores:
+                          one RETLW per byte)
+  --serial-bytes N        bytes of each number, 1 to 8 (default 4)
+  --serial-order big|little   byte order (default big: most significant first)
+  --serial-state FILE     where the counter stands (default: the log's name
+                          with .serial added); each number is given out once
 
 Exit codes:
   0  success

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/serial_numbers.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,11 +12,12 @@ enum class CliCommand { None, Info, Chips, Blank, Erase, Read, Verify, Program, 
 struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string commandName;
-    std::string file;          // read, verify, program, auto
-    std::string port = "COM1"; // COMn, a device path or rfc2217://HOST:PORT
-    int style = -1;            // -1: the style the board announces
-    std::string chip;          // as typed
-    std::string cid;           // empty: the program folder's chipinfo.cid
+    std::string file;               // read, verify, program, auto
+    std::string port = "COM1";      // COMn, a device path or rfc2217://HOST:PORT
+    std::vector<std::string> ports; // every --port given, in order (several: one engine each)
+    int style = -1;                 // -1: the style the board announces
+    std::string chip;               // as typed
+    std::string cid;                // empty: the program folder's chipinfo.cid
     bool icsp = false;
     bool ignoreBlankCheck = false;
     bool idGiven = false;
@@ -26,6 +29,7 @@ struct CliOptions {
     std::string log; // empty: no production log
     int count = 0;   // auto: chips to program; 0 until interrupted
     bool help = false;
+    SerialOptions serial;
 };
 
 struct CliParseResult {

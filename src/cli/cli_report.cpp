@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <mutex>
 
 namespace {
 
@@ -138,6 +139,9 @@ std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, cons
 
 void AddResultFields(JsonLine& line, const OperationResult& r, const std::string& chip) {
     line.Str("operation", r.operation);
+    // info names the board by its model; every other result by its port.
+    if (!r.board.empty() && r.operation != "info")
+        line.Str("board", r.board);
     if (r.number > 0)
         line.Int("number", r.number);
     line.Str("chip", chip);
@@ -152,11 +156,18 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     } else {
         line.Null("device_id");
     }
+    if (!r.serial.empty())
+        line.Raw("serial", r.serial);
     if (!r.checksum.empty())
         line.Str("image_crc32", r.checksum);
     line.Num("elapsed_s", r.seconds, 2);
     if (!r.message.empty())
         line.Str("message", OneLine(r.message));
+}
+
+std::mutex& OutputLock() {
+    static std::mutex lock;
+    return lock;
 }
 
 std::string UtcTime(std::chrono::system_clock::time_point when) {
@@ -173,6 +184,8 @@ bool CanAppend(const std::string& path) {
 }
 
 bool AppendLogLine(const std::string& path, const std::string& line) {
+    // Several boards of one run share the log: one line at a time.
+    const std::lock_guard lock(OutputLock());
     std::ofstream log(path, std::ios::app | std::ios::binary);
     log << line << '\n';
     log.flush();

@@ -83,6 +83,8 @@ int CliSession::Run() {
                         o_.command == CliCommand::Auto;
     if (fileIn && !PrepareImage())
         return kExitInput;
+    if (o_.serial.On() && !PrepareSerial())
+        return kExitInput;
     if (!host_.ChoosePort(o_.port)) {
         out_.Say(kMe + std::string("no port ") + o_.port, true);
         return kExitInput;

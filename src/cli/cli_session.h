@@ -7,9 +7,12 @@
 #include "cli/console_dialogs.h"
 #include "cli/console_host.h"
 #include "cli/console_output.h"
+#include "cli/serial_numbers.h"
 #include "fuses/fuse_rows.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +58,10 @@ private:
     void ReportInfo(const OperationResult& r);
     std::string Checksum() const;
 
+    // Serial numbers (cli_serial.cpp).
+    bool PrepareSerial();
+    bool TakeSerial();
+
     const CliOptions& o_;
     const CliEnvironment& env_;
     ConsoleOutput out_;
@@ -63,4 +70,7 @@ private:
     ConsoleHost host_;
     std::vector<std::string> chipData_;
     FuseRows rows_;
+    std::optional<SerialSource> serials_;
+    MemoryImage plainImage_; // the file's image, without a serial number
+    std::string serial_;     // the number given to the chip under way (decimal)
 };

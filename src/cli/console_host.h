@@ -92,7 +92,10 @@ public:
     void SaveImage() override {}
     // The file given on the command line is loaded once: every chip of a run
     // gets the same image, the one the log's checksum names.
-    bool ReloadNewerFile() override { return true; }
+    // Before each chip is programmed: a serial number goes into the image. False
+    // stops the operation before the chip is touched.
+    bool ReloadNewerFile() override { return !beforeProgram || beforeProgram(); }
+    std::function<bool()> beforeProgram;
 
 private:
     void SerialRxData();
