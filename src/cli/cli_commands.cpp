@@ -258,6 +258,7 @@ OperationResult CliSession::AutoChip(int number, int declined) {
 void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {
     Report(r);
     ++(r.started && r.outcome == Outcome::Done ? tally.passed : tally.failed);
+    out_.Tally(tally.passed, tally.failed);
     out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + ResultName(r) + "; " +
                  std::to_string(tally.passed) + " passed, " + std::to_string(tally.failed) +
                  " failed",

@@ -3,6 +3,8 @@
 // has its line at once: a run cut short still shows which chip had it.
 #include "cli/cli_session.h"
 
+#include <algorithm>
+
 bool CliSession::PrepareSerial() {
     const std::string place = CheckSerialPlace(o_.serial, host_.chip, host_.image);
     std::string error;

@@ -6,6 +6,7 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
+#include "cli/gang.h"
 #include "cli/interrupts.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
@@ -43,10 +44,13 @@ std::string CoreName(int wordMask) {
 }
 } // namespace
 
-CliSession::CliSession(const CliOptions& options, const CliEnvironment& env)
-    : o_(options), env_(env), out_(*env.err, env.errIsTerminal, options.quiet),
-      boxes_(out_, options.yes), places_(FilePlacesOf(env.programDir)),
-      host_(out_, boxes_, PortFolders(places_), env.sleep) {
+CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, ConsoleOutput* output)
+    : o_(options), env_(env),
+      ownOut_(output != nullptr
+                  ? nullptr
+                  : std::make_unique<ConsoleOutput>(*env.err, env.errIsTerminal, options.quiet)),
+      out_(output != nullptr ? *output : *ownOut_), boxes_(out_, options.yes),
+      places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
     host_.icsp = options.icsp;
     host_.ignoreBlankCheck = options.ignoreBlankCheck;
 }
@@ -62,6 +66,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
         *env.out << CliUsage();
         return kExitOk;
     }
+    if (parsed.options.ports.size() > 1)
+        return RunBoards(parsed.options, env);
     CliSession session(parsed.options, env);
     return session.Run();
 }
@@ -69,6 +75,12 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
 int CliSession::Run() {
     if (o_.command == CliCommand::Chips)
         return ListChips();
+    if (const int code = Prepare(); code != kExitOk)
+        return code;
+    return RunOnBoard();
+}
+
+int CliSession::Prepare() {
     if (!o_.log.empty() && !CanAppend(o_.log)) {
         out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
         return kExitInput;
@@ -85,6 +97,10 @@ int CliSession::Run() {
         return kExitInput;
     if (o_.serial.On() && !PrepareSerial())
         return kExitInput;
+    return kExitOk;
+}
+
+int CliSession::RunOnBoard() {
     if (!host_.ChoosePort(o_.port)) {
         out_.Say(kMe + std::string("no port ") + o_.port, true);
         return kExitInput;

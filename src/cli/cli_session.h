@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,13 @@ inline constexpr const char* kCannotWriteLog = "cannot write the log ";
 // board connection, then the command, its results and its exit code.
 class CliSession {
 public:
-    CliSession(const CliOptions& options, const CliEnvironment& env);
+    // output: where messages and status go; null for standard error.
+    CliSession(const CliOptions& options, const CliEnvironment& env,
+               ConsoleOutput* output = nullptr);
+    // Everything that can be checked before the port opens: kExitOk, or the code.
+    int Prepare();
+    // Run after Prepare: the board's connection, then the command.
+    int RunOnBoard();
     int Run();
 
 private:
@@ -64,7 +71,8 @@ private:
 
     const CliOptions& o_;
     const CliEnvironment& env_;
-    ConsoleOutput out_;
+    std::unique_ptr<ConsoleOutput> ownOut_;
+    ConsoleOutput& out_;
     ConsoleDialogs boxes_;
     FilePlaces places_;
     ConsoleHost host_;
