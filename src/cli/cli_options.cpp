@@ -15,10 +15,15 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"info", CliCommand::Info, false},      {"chips", CliCommand::Chips, false},
-    {"blank", CliCommand::Blank, false},    {"erase", CliCommand::Erase, false},
-    {"read", CliCommand::Read, true},       {"verify", CliCommand::Verify, true},
-    {"program", CliCommand::Program, true}, {"auto", CliCommand::Auto, true},
+    {"info", CliCommand::Info, false},
+    {"chips", CliCommand::Chips, false},
+    {"blank", CliCommand::Blank, false},
+    {"erase", CliCommand::Erase, false},
+    {"read", CliCommand::Read, true},
+    {"verify", CliCommand::Verify, true},
+    {"program", CliCommand::Program, true},
+    {"auto", CliCommand::Auto, true},
+    {"calibration", CliCommand::Calibration, false},
 };
 
 constexpr std::size_t kLongestId = 8;
@@ -73,6 +78,13 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
             error = "--fuse takes LABEL=OPTION, not " + value;
         else
             o.fuses.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (name == "--calibration") {
+        // The low byte, or the whole RETLW/MOVLW word as the log shows it.
+        std::uint64_t v = 0;
+        const bool word = ParseSerialValue(value, v) && (v >> 8 == 0x34 || v >> 8 == 0x0C);
+        o.calibration = word ? static_cast<int>(v & 0xFF) : static_cast<int>(v);
+        if (!ParseSerialValue(value, v) || (v > 0xFF && !word))
+            error = "--calibration takes a byte or a calibration word, not " + value;
     } else if (name == "--log") {
         o.log = value;
     } else if (name == "--count") {
@@ -114,8 +126,11 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return "--id and --fuse change the image of verify, program and auto only";
     if (o.count != 0 && c->command != CliCommand::Auto)
         return "--count belongs to auto";
-    if (o.serial.On() && c->command != CliCommand::Program && c->command != CliCommand::Auto)
+    const bool writes = c->command == CliCommand::Program || c->command == CliCommand::Auto;
+    if (o.serial.On() && !writes)
         return "serial numbers belong to program and auto";
+    if (o.calibration >= 0 && !writes)
+        return "--calibration belongs to program and auto";
     if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
         return words[0] + " takes one --port";
     return CheckSerialOptions(o.serial);
@@ -179,6 +194,7 @@ Commands:
   verify FILE     compare the chip with a HEX file
   program FILE    program a HEX file into the chip, checked as it is written
   auto FILE       program chip after chip as they are inserted
+  calibration     the chip's factory calibration word (and bandgap bits)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
@@ -197,6 +213,9 @@ Options:
   --quiet         only errors, questions and results on standard error
   --json          one JSON object per result on standard output
   --log FILE      append one JSON line per chip to a production log
+  --calibration VALUE   program, auto: the calibration for a chip whose own
+                  reads blank (a byte or the word, as the log shows it);
+                  without it such a chip is left alone
   --count N       auto: stop after N chips (on each board)
 
 Serial numbers (program, auto):

@@ -7,7 +7,7 @@
 #include <vector>
 
 // What the command line of tessaro-cli asks for.
-enum class CliCommand { None, Info, Chips, Blank, Erase, Read, Verify, Program, Auto };
+enum class CliCommand { None, Info, Chips, Blank, Erase, Read, Verify, Program, Auto, Calibration };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
@@ -30,6 +30,7 @@ struct CliOptions {
     int count = 0;   // auto: chips to program; 0 until interrupted
     bool help = false;
     SerialOptions serial;
+    int calibration = -1; // --calibration: the value for a chip whose own reads blank
 };
 
 struct CliParseResult {

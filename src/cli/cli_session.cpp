@@ -95,6 +95,8 @@ int CliSession::Prepare() {
                         o_.command == CliCommand::Auto;
     if (fileIn && !PrepareImage())
         return kExitInput;
+    if (fileIn && !PrepareCalibration())
+        return kExitInput;
     if (o_.serial.On() && !PrepareSerial())
         return kExitInput;
     return kExitOk;
@@ -134,6 +136,8 @@ int CliSession::RunCommand() {
         return RunSimple("program", [this] { host_.engine.ProgButtClick(); });
     case CliCommand::Auto:
         return RunAuto();
+    case CliCommand::Calibration:
+        return RunCalibration();
     default:
         return kExitInput;
     }

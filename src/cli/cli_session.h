@@ -20,6 +20,9 @@
 // The start of the command-line program's own lines on standard error.
 inline constexpr const char* kMe = "tessaro-cli: ";
 inline constexpr const char* kCannotWriteLog = "cannot write the log ";
+inline constexpr const char* kBlankCalibrationText =
+    "The chip's calibration word reads blank\rGive its value with --calibration "
+    "(from the log or the chip's label); the chip is left alone";
 
 // One run of tessaro-cli: the chip and the image from the command line, the
 // board connection, then the command, its results and its exit code.
@@ -64,6 +67,12 @@ private:
     void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});
     void ReportInfo(const OperationResult& r);
     std::string Checksum() const;
+
+    // Calibration (cli_calibration.cpp).
+    int CalibrationWord(int value) const;
+    bool PrepareCalibration();
+    void AddCalibration(JsonLine& line, const OperationResult& r) const;
+    int RunCalibration();
 
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();

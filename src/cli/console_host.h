@@ -96,6 +96,10 @@ public:
     // stops the operation before the chip is touched.
     bool ReloadNewerFile() override { return !beforeProgram || beforeProgram(); }
     std::function<bool()> beforeProgram;
+    CalibrationVerdict CalibrationFound(const std::string& configBytes) override {
+        return onCalibration ? onCalibration(configBytes) : CalibrationVerdict::Check;
+    }
+    std::function<CalibrationVerdict(const std::string&)> onCalibration;
 
 private:
     void SerialRxData();

@@ -145,7 +145,10 @@ std::string ProgrammerEngine::BlankReport() {
 
 // The blank check that opens a Program decides: program, erase first, or stop.
 void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
-    if (!CalibrationAccepted()) {
+    const CalibrationVerdict calibration =
+        chip_.CalWord ? host_.CalibrationFound(Protocol.ConfigBytes) : CalibrationVerdict::Check;
+    if (calibration == CalibrationVerdict::Refuse ||
+        (calibration == CalibrationVerdict::Check && !CalibrationAccepted())) {
         Finish(Outcome::Declined);
         EndCommand();
         return;
