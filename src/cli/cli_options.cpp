@@ -98,9 +98,10 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 }
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
-    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json, &o.help, &o.help};
-    const char* names[] = {"--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json", "--help",
-                           "-h"};
+    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json, &o.help, &o.help,
+                     &o.watch};
+    const char* names[] = {
+        "--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json", "--help", "-h", "--watch"};
     for (std::size_t i = 0; i < std::size(names); ++i)
         if (name == names[i]) {
             *flags[i] = true;
@@ -129,6 +130,8 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
     const bool writes = c->command == CliCommand::Program || c->command == CliCommand::Auto;
     if (o.serial.On() && !writes)
         return "serial numbers belong to program and auto";
+    if (o.watch && (c->command != CliCommand::Program || o.ports.size() > 1))
+        return "--watch belongs to program on one board";
     if (o.calibration >= 0 && !writes)
         return "--calibration belongs to program and auto";
     if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
@@ -217,6 +220,8 @@ Options:
                   reads blank (a byte or the word, as the log shows it);
                   without it such a chip is left alone
   --count N       auto: stop after N chips (on each board)
+  --watch         program: then wait for FILE to be rewritten (saved in place
+                  or renamed onto) and program it again; Ctrl-C ends
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)

@@ -133,6 +133,8 @@ int CliSession::RunCommand() {
     case CliCommand::Verify:
         return RunSimple("verify", [this] { host_.engine.VerfButtClick(); });
     case CliCommand::Program:
+        if (o_.watch)
+            return RunWatch();
         return RunSimple("program", [this] { host_.engine.ProgButtClick(); });
     case CliCommand::Auto:
         return RunAuto();

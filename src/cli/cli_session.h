@@ -68,6 +68,9 @@ private:
     void ReportInfo(const OperationResult& r);
     std::string Checksum() const;
 
+    // Watch mode (cli_watch.cpp).
+    int RunWatch();
+
     // Calibration (cli_calibration.cpp).
     int CalibrationWord(int value) const;
     bool PrepareCalibration();
