@@ -29,12 +29,17 @@ int CliSession::CalibrationWord(int value) const {
     return (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | (value & 0xFF);
 }
 
+bool CliSession::NoCalibrationWord() {
+    if (host_.chip.CalWord)
+        return false;
+    out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " has no calibration word", true);
+    return true;
+}
+
 bool CliSession::PrepareCalibration() {
     const ChipRecord& chip = host_.chip;
-    if (o_.calibration >= 0 && !chip.CalWord) {
-        out_.Say(kMe + std::string("the ") + chip.ChipName + " has no calibration word", true);
+    if (o_.calibration >= 0 && NoCalibrationWord())
         return false;
-    }
     if (!chip.CalWord || host_.image.ROMData.empty())
         return true;
     std::vector<int>& rom = host_.image.ROMData;
@@ -76,10 +81,8 @@ void CliSession::AddCalibration(JsonLine& line, const OperationResult& r) const 
 
 int CliSession::RunCalibration() {
     const ChipRecord& chip = host_.chip;
-    if (!chip.CalWord) {
-        out_.Say(kMe + std::string("the ") + chip.ChipName + " has no calibration word", true);
+    if (NoCalibrationWord())
         return kExitInput;
-    }
     OperationResult r =
         RunOperation("calibration", [this] { host_.engine.ReadCalibrationAndBG(); });
     const bool read = r.configBytes.size() >= kCalibrationByte;

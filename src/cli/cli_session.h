@@ -73,6 +73,7 @@ private:
 
     // Calibration (cli_calibration.cpp).
     int CalibrationWord(int value) const;
+    bool NoCalibrationWord(); // says so when the chip has none
     bool PrepareCalibration();
     void AddCalibration(JsonLine& line, const OperationResult& r) const;
     int RunCalibration();

@@ -27,6 +27,11 @@ bool ParseNumber(const std::string& text, long& value) {
     return true;
 }
 
+std::string DoesNotFit(std::uint64_t value, int bytes) {
+    return "serial " + std::to_string(value) + " does not fit in " + std::to_string(bytes) +
+           " bytes";
+}
+
 // Words of the image the serial would cover: word address and byte lane.
 struct Spot {
     std::size_t word;
@@ -141,8 +146,7 @@ std::string CheckSerialOptions(const SerialOptions& o) {
         return "serial numbers need --serial-state FILE or --log FILE (the state goes beside it)";
     std::vector<int> bytes;
     if (o.counter && !SerialBytes(o.start, o.bytes, o.bigEndian, bytes))
-        return "serial " + std::to_string(o.start) + " does not fit in " + std::to_string(o.bytes) +
-               " bytes";
+        return DoesNotFit(o.start, o.bytes);
     return {};
 }
 
@@ -181,8 +185,7 @@ std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const Serial
                         std::uint64_t value) {
     std::vector<int> bytes;
     if (!SerialBytes(value, o.bytes, o.bigEndian, bytes))
-        return "serial " + std::to_string(value) + " does not fit in " + std::to_string(o.bytes) +
-               " bytes";
+        return DoesNotFit(value, o.bytes);
     std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     const std::vector<Spot> spots = Spots(o, chip);
@@ -243,25 +246,15 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
 }
 
 bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::string& error) const {
-    if (o_.counter) {
-        value = position;
-        std::vector<int> bytes;
-        if (SerialBytes(value, o_.bytes, o_.bigEndian, bytes))
-            return true;
-        error = "serial " + std::to_string(value) + " does not fit in " + std::to_string(o_.bytes) +
-                " bytes";
-        return false;
-    }
-    if (position >= values_.size()) {
+    if (!o_.counter && position >= values_.size()) {
         error = "the serial list " + o_.list + " has no number left";
         return false;
     }
-    value = values_[static_cast<std::size_t>(position)];
+    value = o_.counter ? position : values_[static_cast<std::size_t>(position)];
     std::vector<int> bytes;
     if (SerialBytes(value, o_.bytes, o_.bigEndian, bytes))
         return true;
-    error = "serial " + std::to_string(value) + " of " + o_.list + " does not fit in " +
-            std::to_string(o_.bytes) + " bytes";
+    error = DoesNotFit(value, o_.bytes);
     return false;
 }
 
