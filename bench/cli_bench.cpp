@@ -3,7 +3,7 @@
 // time its bytes take on the wire.
 #include "boardsim.h"
 #include "cli/cli.h"
-#include "full_image.h"
+#include "cli_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,14 +30,8 @@ double Elapsed(const std::string& json) {
 }
 
 double RunSeconds(const std::vector<std::string>& args, const std::string& folder) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliEnvironment env;
-    env.programDir = folder;
-    env.out = &out;
-    env.err = &err;
-    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    return RunCli(args, env) == 0 ? Elapsed(out.str()) : -1;
+    std::string out;
+    return bench::RunCliIn(args, folder, out) == 0 ? Elapsed(out) : -1;
 }
 
 // A program folder with the chip file in it.

@@ -4,7 +4,7 @@
 // means they do not wait for each other.
 #include "boardsim.h"
 #include "cli/cli.h"
-#include "full_image.h"
+#include "cli_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,15 +48,9 @@ double ProgramSeconds(Boards& sims, int count, const std::string& folder) {
             {"--port", "rfc2217://127.0.0.1:" +
                            std::to_string(sims.servers[static_cast<std::size_t>(i)]->Port())});
     }
-    std::ostringstream out;
-    std::ostringstream err;
-    CliEnvironment env;
-    env.programDir = folder;
-    env.out = &out;
-    env.err = &err;
-    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    std::string out;
     const auto start = std::chrono::steady_clock::now();
-    const int code = RunCli(args, env);
+    const int code = bench::RunCliIn(args, folder, out);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return code == 0 ? took.count() : -1;
 }

@@ -6,17 +6,13 @@
 
 #include "protocol/command_set.h"
 
-#include <cstdio>
-
 namespace {
 constexpr int kBlankCalibration = 0xFF;
 // The calibration byte within the chip's configuration answer.
 constexpr int kCalibrationByte = 25;
 
 std::string HexWord(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
+    return Hex(value & 0xFFFF, 4);
 }
 
 std::string BandGapText(int word1) {

@@ -17,9 +17,7 @@ constexpr int kIdle = 0;
 constexpr int kWaitForRemoval = 502;
 
 std::string Hex4(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
+    return Hex(value & 0xFFFF, 4);
 }
 
 std::string ModelAnswerName(int answer) {

@@ -12,12 +12,6 @@
 
 namespace {
 
-std::string Hex(long value, int digits) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
-    return text;
-}
-
 class Crc32 {
 public:
     void Byte(int value) {
@@ -163,6 +157,12 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     line.Num("elapsed_s", r.seconds, 2);
     if (!r.message.empty())
         line.Str("message", OneLine(r.message));
+}
+
+std::string Hex(long value, int digits) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
+    return text;
 }
 
 std::mutex& OutputLock() {

@@ -51,6 +51,9 @@ void AddResultFields(JsonLine& line, const OperationResult& result, const std::s
 // ISO 8601 UTC time, to the second: 2024-05-01T12:34:56Z.
 std::string UtcTime(std::chrono::system_clock::time_point when);
 
+// "0x" and the value in upper-case hex, at least `digits` digits.
+std::string Hex(long value, int digits);
+
 // Held while a line goes to the production log or to standard output: the
 // boards of a run write from threads of their own.
 std::mutex& OutputLock();

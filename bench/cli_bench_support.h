@@ -1,10 +1,16 @@
 #pragma once
 
-// A whole 16F877A image (8K words, 256 EEPROM bytes, every one in use) as a
-// HEX file: what the tessaro-cli benchmarks program.
+// What the tessaro-cli benchmarks share: a whole 16F877A image (8K words, 256
+// EEPROM bytes, every one in use) as a HEX file, and a run of tessaro-cli in
+// process with real pauses.
+#include "cli/cli.h"
+
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bench {
@@ -47,6 +53,21 @@ inline void WriteFullImage(const std::string& path) {
         out << Record(0x4200 + 2 * e, bytes) << '\n';
     }
     out << Record(0x400E, {0xFF, 0x3F}) << "\n:00000001FF\n";
+}
+
+// Runs tessaro-cli with `folder` as its program folder; its standard output in `out`.
+inline int RunCliIn(const std::vector<std::string>& args, const std::string& folder,
+                    std::string& out) {
+    std::ostringstream results;
+    std::ostringstream messages;
+    CliEnvironment env;
+    env.programDir = folder;
+    env.out = &results;
+    env.err = &messages;
+    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    const int code = RunCli(args, env);
+    out = results.str();
+    return code;
 }
 
 } // namespace bench
