@@ -26,9 +26,13 @@ SPEC_16F88X = "PIC16F88X programming specification"
 SPEC_16F72 = "PIC16F72 programming specification"
 SPEC_16F7X = "PIC16F7X programming specification"
 SPEC_16F91X = "PIC16F91X/946 programming specification"
+SPEC_16F716 = "PIC16F716 programming specification (DS40245)"
+SPEC_16F7X7 = "PIC16F7X7 programming specification (DS30492)"
 SPEC_18FXX2 = "PIC18FXX2/XX8 programming specification"
 SPEC_18FXX20 = "PIC18FXX20 programming specification"
 SPEC_18F2XXX = "PIC18F2XXX/4XXX programming specification"
+SPEC_18F1230 = "PIC18F1230/1330 programming specification (DS39752)"
+SPEC_18FXX31 = "PIC18FXX31 programming specification (DS30500)"
 
 # name: (device ID or None, pins, document)
 CHIPS = {
@@ -90,6 +94,11 @@ CHIPS = {
     "16F74": (0x0620, 40, SPEC_16F7X),
     "16F76": (0x0640, 28, SPEC_16F7X),
     "16F77": (0x0660, 40, SPEC_16F7X),
+    "16F716": (0x1140, 18, SPEC_16F716),
+    "16F737": (0x0BA0, 28, SPEC_16F7X7),
+    "16F747": (0x0BE0, 40, SPEC_16F7X7),
+    "16F767": (0x0EA0, 28, SPEC_16F7X7),
+    "16F777": (0x0DE0, 40, SPEC_16F7X7),
     "16F913": (0x13E0, 28, SPEC_16F91X),
     "16F914": (0x13C0, 40, SPEC_16F91X),
     "16F916": (0x13A0, 28, SPEC_16F91X),
@@ -108,6 +117,12 @@ CHIPS = {
     "18F2320": (0x0500, 28, SPEC_18FXX20),
     "18F4220": (0x05A0, 40, SPEC_18FXX20),
     "18F4320": (0x0520, 40, SPEC_18FXX20),
+    "18F1230": (0x1E00, 18, SPEC_18F1230),
+    "18F1330": (0x1E20, 18, SPEC_18F1230),
+    "18F2331": (0x08E0, 28, SPEC_18FXX31),
+    "18F2431": (0x08C0, 28, SPEC_18FXX31),
+    "18F4331": (0x08A0, 40, SPEC_18FXX31),
+    "18F4431": (0x0880, 40, SPEC_18FXX31),
     "18F2221": (0x2160, 28, SPEC_18F2XXX),
     "18F2321": (0x2120, 28, SPEC_18F2XXX),
     "18F4221": (0x2140, 40, SPEC_18F2XXX),

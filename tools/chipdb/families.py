@@ -241,6 +241,33 @@ FAMILIES = [
         **FLASH,
     ),
     Family(
+        "16F716",
+        ["16F716"],
+        # The 16F7x command set: Begin Programming ended by End Programming
+        # after the board's delay, and a plain bulk erase of program memory.
+        CORETYPE=9,
+        ERASEMODE=1,
+        POWERSEQUENCE="VCCVPP1",  # no internal oscillator, MCLR always MCLR
+        **FLASH14,
+        FUSEBLANK=BLANK_14BIT,  # unimplemented bits read as 1
+        **FLASH,
+    ),
+    Family(
+        "16F7x7",
+        ["16F737", "16F747", "16F767", "16F777"],
+        # The nanoWatt generation of the 16F87/88 (internal oscillator block,
+        # fail-safe clock monitor, two configuration words) and their
+        # programming model: Begin/End Programming and a Chip Erase command.
+        CORETYPE=9,
+        ERASEMODE=5,
+        POWERSEQUENCE="VPP1VCC",  # internal oscillator and MCLR as input (RE3)
+        **FLASH14,
+        # Word 1 only, as for the 16F87/88; word 2 (fail-safe clock monitor,
+        # switchover, BORSEN) stays erased.
+        FUSEBLANK=BLANK_14BIT,
+        **FLASH,
+    ),
+    Family(
         "16F91x",
         ["16F913", "16F914", "16F916", "16F917"],
         CORETYPE=7,  # the 12F683 programming model
@@ -268,10 +295,16 @@ _RULES18 = dict(
     **FLASH,
 )
 
-for key, members in [
+for key, members, *own_rules in [
     ("18FXX2/XX8", ["18F242", "18F248", "18F252", "18F258",
                     "18F442", "18F448", "18F452", "18F458"]),
     ("18FXX20", ["18F1220", "18F1320", "18F2220", "18F2320", "18F4220", "18F4320"]),
+    ("18F1230/1330", ["18F1230", "18F1330"]),
+    # The 28-pin 18F2331/2431 put AVDD/AVSS on pins 7/8 (see the README).
+    # BORV 11, the erased value, is reserved on these chips (their brown-out
+    # levels are 2.7, 4.2 and 4.5 V); the header's symbol for it says 2.0 V.
+    ("18FXX31 motor control", ["18F2331", "18F2431", "18F4331", "18F4431"],
+     dict(RENAMED={"BORV": {"20": "Reserved"}})),
     ("18F2X21/4X21", ["18F2221", "18F2321", "18F4221", "18F4321"]),
     ("18F2X10/2X20/4X10/4X20", ["18F2410", "18F2420", "18F2510", "18F2520",
                                 "18F4410", "18F4420", "18F4510", "18F4520"]),
@@ -283,7 +316,7 @@ for key, members in [
     ("18F2X80/4X80 CAN", ["18F2480", "18F2580", "18F4480", "18F4580"]),
     ("18F2585/2680/4585/4680 CAN", ["18F2585", "18F2680", "18F4585", "18F4680"]),
 ]:
-    FAMILIES.append(Family(key, members, **_RULES18))
+    FAMILIES.append(Family(key, members, **_RULES18, **(own_rules[0] if own_rules else {})))
 
 # An erased field whose all-ones pattern no header option names still selects
 # something: the data sheets' don't-care rows say what. The editor shows it

@@ -28,6 +28,11 @@ LABELS = {
     "VREGEN": "USB Regulator", "ICPRT": "ICPORT", "BBSIZ": "Boot Block Size",
     "IOSCFS": "INTOSC 8 MHz", "CPB": "Boot Protect", "WRTC": "Config Write",
     "WRTB": "Boot Write", "WRTD": "Data Write", "EBTRB": "Boot Table Read",
+    "BODENV": "Brown-out Voltage", "WDTEN": "Watchdog", "WDPS": "WDT Postscale",
+    "PWRTEN": "Power-up Timer", "WINEN": "WDT Window", "PWMPIN": "PWM at Reset",
+    "LPOL": "Low-Side Polarity", "HPOL": "High-Side Polarity", "T1OSCMX": "Timer1 Osc",
+    "FLTAMX": "FLTA Pin", "SSPMX": "SSP Pins", "PWM4MX": "PWM4 Pin",
+    "EXCLKMX": "TMR0/T5CKI Pin",
 }
 BLOCK_LABELS = {"CP": "Code Protect", "WRT": "Write Protect", "EBTR": "Table Read"}
 # Settings whose ON protects something: On/Off rather than Enabled/Disabled.
@@ -44,7 +49,14 @@ FIXED_NAMES = {
     "BOREN": {"SBODEN": "Software", "SBORENCTRL": "Software", "NSLEEP": "Not in Sleep",
               "NOSLP": "Not in Sleep", "BOACTIVE": "Not in Sleep", "BOHW": "Hardware",
               "SBORDIS": "Hardware"},
-    "BOR": {"SOFT": "Software", "ON ACTIVE": "Not in Sleep", "NOSLP": "Not in Sleep"},
+    "BOR": {"SOFT": "Software", "ON ACTIVE": "Not in Sleep", "NOSLP": "Not in Sleep",
+            "SBORENCTRL": "Software", "BOACTIVE": "Not in Sleep", "BOHW": "Hardware"},
+    "PWMPIN": {"ON": "Active", "OFF": "Off"},
+    "LPOL": {"LOW": "Active Low", "HIGH": "Active High"},
+    "HPOL": {"LOW": "Active Low", "HIGH": "Active High"},
+    # 18F1230/1330: where T1OSO/T1CKI sit; 18FXX31: the low-power Timer1 oscillator.
+    "T1OSCMX": {"LOW": "RB2", "HIGH": "RA6", "ON": "Low Power", "OFF": "Legacy"},
+    "SSPMX": {"RD1": "PORTD", "RC7": "PORTC"},
 }
 # 14-bit code protection ranges end at the top of memory; write protection
 # ranges start at address 0.
@@ -69,9 +81,9 @@ def option_name(token, name, core_words):
         return "Enabled" if name == "ON" else "Disabled"
     if token == "PLLDIV":
         return "/" + name
-    if token == "WDTPS":
+    if token in ("WDTPS", "WDPS"):
         return "1:" + name
-    if token == "BORV" and re.fullmatch(r"\d\d", name):
+    if token in ("BORV", "BODENV") and re.fullmatch(r"\d\d", name):
         return "%s.%sV" % (name[0], name[1])
     if token == "BORV":
         return "Level " + name
@@ -152,9 +164,12 @@ def _merge_blocks(lists, wide):
     return lists
 
 
-def build_lists(facts, wide, blank_words, erased_meaning, self_write=False):
+def build_lists(facts, wide, blank_words, erased_meaning, self_write=False, renamed=None):
     """The record's fuse lists. `blank_words` are the FUSEBLANK words (1-based);
-    `self_write`: the chip's 14-bit WRT bit enables self-writes, not protection."""
+    `self_write`: the chip's 14-bit WRT bit enables self-writes, not protection;
+    `renamed`: {setting: {header value name: shown name}} where a family's
+    data sheet names a value otherwise than its header symbol."""
+    renamed = renamed or {}
     core_words = 7 if wide else 1
     registers = facts.registers if wide else facts.registers[:1]
     entries = []
@@ -167,7 +182,8 @@ def build_lists(facts, wide, blank_words, erased_meaning, self_write=False):
                          for _, v in setting.options]
                 label = "Flash Self-Write"
             else:
-                named = [(option_name(setting.token, n, core_words), v)
+                own = renamed.get(setting.token, {})
+                named = [(own.get(n) or option_name(setting.token, n, core_words), v)
                          for n, v in setting.options]
                 label = label_of(setting.token, core_words)
             if not any(v == register.width_mask for _, v in named):

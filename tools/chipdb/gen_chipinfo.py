@@ -73,7 +73,7 @@ def record_lines(family, name):
             words = [0, rules["FUSEBLANK"]]
             blank_text = "%04X" % rules["FUSEBLANK"]
         lists = build_lists(facts, wide, words, ERASED_MEANING,
-                            rules.get("SELF_WRITE_BIT", False))
+                            rules.get("SELF_WRITE_BIT", False), rules.get("RENAMED"))
         what = "%d words %s, %d bytes EEPROM" % (
             rom, "flash" if rules["FLASHCHIP"] else "EPROM", eeprom)
     if rom % 0x100 or rom > MAX_ROM_WORDS or eeprom > MAX_EEPROM_BYTES:
