@@ -54,6 +54,10 @@ TEST(Serial, NumbersLandInEepromAndRomInTheirByteOrderAndAreLogged) {
     EXPECT_EQ(lines[0].at("image_crc32"), lines[1].at("image_crc32"));
     EXPECT_NE(lines[1].at("image_crc32"), lines[3].at("image_crc32"));
     EXPECT_EQ(ReadFile(log + ".serial"), "next 1002\n");
+    // Read back, the chip is the image the log names.
+    CliRun read = RunTool(f, {"read", f.Path("back.hex"), "--chip", "16F628A", "--json"});
+    ASSERT_EQ(read.Results().size(), 1u) << read.err;
+    EXPECT_EQ(read.Results()[0]["image_crc32"], lines[3].at("image_crc32"));
 }
 
 TEST(Serial, SixteenBitProgramMemoryTakesTheBytesAsTheyAre) {
