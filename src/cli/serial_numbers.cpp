@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -162,13 +163,14 @@ bool SerialBytes(std::uint64_t value, int count, bool bigEndian, std::vector<int
 
 std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const MemoryImage& image) {
-    const std::string where = (o.inRom ? "rom:" : "eeprom:") + std::to_string(o.address);
+    char where[32];
+    std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
     const bool wide = chip.WordMask == 0xFFFF;
     const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
     const long first = o.inRom && wide ? o.address * 2 : o.address;
     if (first < 0 || first + o.bytes > size)
-        return "the serial at " + where + " does not fit in the " + chip.ChipName + "'s " +
-               (o.inRom ? "program memory" : "EEPROM");
+        return "the serial at " + std::string(where) + " does not fit in the " + chip.ChipName +
+               "'s " + (o.inRom ? "program memory" : "EEPROM");
     const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     for (const Spot& s : Spots(o, chip)) {
@@ -176,7 +178,8 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
         const int mask = o.inRom && wide ? 0xFF << s.shift : blank;
         if ((word & mask) != (blank & mask) ||
             (o.inRom && chip.CalWord && static_cast<long>(s.word) == chip.ROMSize - 1))
-            return "the serial at " + where + " would write over the program's own data";
+            return "the serial at " + std::string(where) +
+                   " would write over the program's own data";
     }
     return {};
 }

@@ -79,19 +79,23 @@ TEST(Serial, BadSerialInputExits3BeforeTheBoardIsTouched) {
     const std::string file = WritePatternHex(f, "16F628A");
     std::ofstream(f.Path("one.txt")) << "0x10\n\n";
     const std::vector<std::string> base = {"--chip", "16F628A", "--serial-state", f.Path("s")};
-    const std::vector<std::vector<std::string>> bad = {
-        {"program", file, "--serial", "70000", "--serial-bytes", "2", "--serial-at", "eeprom:0"},
-        {"program", file, "--serial", "1", "--serial-at", "rom:0x20"},   // the program's words
-        {"program", file, "--serial", "1", "--serial-at", "eeprom:126"}, // past the EEPROM
-        {"program", file, "--serial", "1", "--serial-at", "flash:0"},
-        {"program", file, "--serial", "1"}, // no place
-        {"auto", file, "--serial-list", f.Path("one.txt"), "--serial-at", "eeprom:0", "--count",
-         "2"}, // runs out
-        {"verify", file, "--serial", "1", "--serial-at", "eeprom:0"},
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"program", file, "--serial", "70000", "--serial-bytes", "2", "--serial-at",
+          "eeprom:0x20"},
+         "serial 70000 does not fit in 2 bytes"},
+        {{"program", file, "--serial", "1", "--serial-at", "rom:0x20"}, "the program's own data"},
+        {{"program", file, "--serial", "1", "--serial-at", "eeprom:126"}, "does not fit in the"},
+        {{"program", file, "--serial", "1", "--serial-at", "flash:0"}, "--serial-at takes"},
+        {{"program", file, "--serial", "1"}, "need --serial-at"},
+        {{"auto", file, "--serial-list", f.Path("one.txt"), "--serial-at", "eeprom:0x20", "--count",
+          "2"},
+         "has 1 numbers left, not 2"},
+        {{"verify", file, "--serial", "1", "--serial-at", "eeprom:0x20"}, "belong to program"},
     };
-    for (const auto& args : bad) {
+    for (const auto& [args, reason] : bad) {
         CliRun run = RunTool(f, With(args, base));
-        EXPECT_EQ(run.code, 3) << args[2] << " " << args[3] << ": " << run.err;
+        EXPECT_EQ(run.code, 3) << reason;
+        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
     }
     EXPECT_FALSE(sim.WaitForCommand("", 100));
     EXPECT_EQ(ReadFile(f.Path("s")), "");
