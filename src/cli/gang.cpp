@@ -5,9 +5,19 @@
 
 #include <algorithm>
 #include <memory>
+#include <sys/ioctl.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
+// A status line longer than the terminal would wrap and throw the redraw off.
+std::size_t TerminalWidth() {
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1)
+        return size.ws_col - 1;
+    return 79;
+}
+
 const char* Ending(int code) {
     switch (code) {
     case kExitOk:
@@ -26,21 +36,24 @@ const char* Ending(int code) {
 }
 } // namespace
 
-BoardsView::BoardsView(std::ostream& err, bool terminal, std::vector<std::string> boards)
-    : err_(err), terminal_(terminal) {
+BoardsView::BoardsView(std::ostream& err, bool terminal, bool automatic,
+                       std::vector<std::string> boards)
+    : err_(err), terminal_(terminal), automatic_(automatic) {
     for (std::string& name : boards)
         boards_.emplace_back().name = std::move(name);
 }
 
 std::string BoardsView::StatusLine(const Board& b) const {
-    std::string line = b.name + "  chips " + std::to_string(b.passed + b.failed) + "  passed " +
-                       std::to_string(b.passed) + "  failed " + std::to_string(b.failed) + "  ";
+    std::string line = b.name + "  ";
+    if (automatic_)
+        line += "chips " + std::to_string(b.passed + b.failed) + "  passed " +
+                std::to_string(b.passed) + "  failed " + std::to_string(b.failed) + "  ";
     if (b.code >= 0)
-        return line + Ending(b.code);
+        return (line + Ending(b.code)).substr(0, TerminalWidth());
     line += b.status;
     if (b.percent >= 0)
         line += " " + std::to_string(b.percent) + "%";
-    return line.substr(0, 120);
+    return line.substr(0, TerminalWidth());
 }
 
 // The cursor stands below the block; moving up over it redraws it in place.
@@ -102,13 +115,13 @@ void BoardsView::Finish(std::size_t board, int code) {
         Redraw();
 }
 
-void BoardsView::Summary(bool automatic) {
+void BoardsView::Summary() {
     const std::lock_guard lock(mutex_);
     if (terminal_)
         ClearBlock();
     for (const Board& b : boards_) {
         err_ << kMe << b.name << ": ";
-        if (automatic)
+        if (automatic_)
             err_ << b.passed << " passed, " << b.failed << " failed; ";
         err_ << Ending(b.code) << " (exit code " << b.code << ")\n";
     }
@@ -158,7 +171,8 @@ int RunBoards(const CliOptions& options, const CliEnvironment& env) {
             return code;
     }
     const std::size_t count = options.ports.size();
-    BoardsView view(*env.err, env.errIsTerminal, options.ports);
+    BoardsView view(*env.err, env.errIsTerminal, options.command == CliCommand::Auto,
+                    options.ports);
     std::vector<CliOptions> each(count, options);
     std::vector<int> codes(count, kExitOk);
     std::vector<std::thread> threads;
@@ -177,7 +191,7 @@ int RunBoards(const CliOptions& options, const CliEnvironment& env) {
     }
     for (std::thread& t : threads)
         t.join();
-    view.Summary(options.command == CliCommand::Auto);
+    view.Summary();
     int worst = kExitOk;
     for (const int code : codes)
         worst = WorseExit(worst, code);

@@ -17,7 +17,8 @@
 // otherwise one line per event, each starting with its board.
 class BoardsView {
 public:
-    BoardsView(std::ostream& err, bool terminal, std::vector<std::string> boards);
+    // automatic: the boards count chips (auto), shown in their lines.
+    BoardsView(std::ostream& err, bool terminal, bool automatic, std::vector<std::string> boards);
 
     void Message(std::size_t board, const std::string& text);
     void Status(std::size_t board, const std::string& text);
@@ -26,7 +27,7 @@ public:
     // The board's run is over with this exit code.
     void Finish(std::size_t board, int code);
     // One line per board: its chips and how its run ended.
-    void Summary(bool automatic);
+    void Summary();
 
 private:
     struct Board {
@@ -44,6 +45,7 @@ private:
     std::mutex mutex_;
     std::ostream& err_;
     const bool terminal_;
+    const bool automatic_;
     std::vector<Board> boards_;
     bool drawn_ = false;
 };
