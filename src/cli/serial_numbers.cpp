@@ -58,8 +58,11 @@ public:
     explicit StateLock(const std::string& state)
         : fd_(::open((state + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
         if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            errno_ = errno;
             ::close(fd_);
             fd_ = -1;
+        } else if (fd_ < 0) {
+            errno_ = errno;
         }
     }
     ~StateLock() {
@@ -68,10 +71,16 @@ public:
     }
     StateLock(const StateLock&) = delete;
     StateLock& operator=(const StateLock&) = delete;
-    bool Held() const { return fd_ >= 0; }
+    // False with the reason when the lock could not be had.
+    bool Held(const std::string& state, std::string& error) const {
+        if (fd_ < 0)
+            error = "cannot lock the serial state " + state + ".lock: " + std::strerror(errno_);
+        return fd_ >= 0;
+    }
 
 private:
     int fd_;
+    int errno_ = 0;
 };
 
 // The rename reaches the disk only with its folder.
@@ -234,9 +243,12 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
     const bool counter = o_.counter;
     position = counter ? o_.start : 0;
     const std::optional<std::string> text = ReadWholeFile(o_.state);
+    if (!text && ::access(o_.state.c_str(), F_OK) == 0) {
+        error = "cannot read the serial state " + o_.state;
+        return false;
+    }
     if (!text)
-        return ::access(o_.state.c_str(), F_OK) != 0 ||
-               (error = "cannot read the serial state " + o_.state, false);
+        return true;
     const std::string key = counter ? "next " : "taken ";
     const std::vector<std::string> lines = SplitLines(*text);
     if (lines.size() != 1 || lines[0].rfind(key, 0) != 0 ||
@@ -264,13 +276,14 @@ bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::str
 bool SerialSource::Peek(std::uint64_t& value, std::string& error) {
     std::uint64_t position = 0;
     const StateLock lock(o_.state);
-    return LoadList(error) && ReadState(position, error) && NextAt(position, value, error);
+    return lock.Held(o_.state, error) && LoadList(error) && ReadState(position, error) &&
+           NextAt(position, value, error);
 }
 
 bool SerialSource::Left(std::size_t& count, std::string& error) {
     std::uint64_t position = 0;
     const StateLock lock(o_.state);
-    if (!LoadList(error) || !ReadState(position, error))
+    if (!lock.Held(o_.state, error) || !LoadList(error) || !ReadState(position, error))
         return false;
     count =
         o_.counter ? SIZE_MAX : values_.size() - std::min<std::size_t>(position, values_.size());
@@ -279,12 +292,9 @@ bool SerialSource::Left(std::size_t& count, std::string& error) {
 
 bool SerialSource::Take(std::uint64_t& value, std::string& error) {
     const StateLock lock(o_.state);
-    if (!lock.Held()) {
-        error = "cannot lock the serial state " + o_.state + ".lock: " + std::strerror(errno);
-        return false;
-    }
     std::uint64_t position = 0;
-    if (!LoadList(error) || !ReadState(position, error) || !NextAt(position, value, error))
+    if (!lock.Held(o_.state, error) || !LoadList(error) || !ReadState(position, error) ||
+        !NextAt(position, value, error))
         return false;
     const std::uint64_t next = o_.counter ? position + o_.step : position + 1;
     if (o_.counter && next < position) {
