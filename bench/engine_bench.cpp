@@ -26,6 +26,11 @@
 #include <sys/socket.h>
 #include <thread>
 
+// The engine's record, for putting it straight into the program memory stream.
+struct EngineProbe {
+    static ProtocolStateRecord& Record(ProgrammerEngine& engine) { return engine.Protocol; }
+};
+
 namespace {
 using namespace bench;
 using Clock = std::chrono::steady_clock;
@@ -74,9 +79,9 @@ private:
 // The serial component set up as the program sets it up, on COM1 of `dir`.
 void Configure(TSerial& serial, ProgrammerEngine& engine, LineHost& host) {
     serial.SetBaudrate(19200);
-    serial.SetDataBits(d8bit);
+    serial.SetDataBits(eDataBits::Bits8);
     serial.SetCheckParity(false);
-    serial.SetNotifyErrors(neNone);
+    serial.SetNotifyErrors(eNotifyErr::None);
     serial.SetOnRxData([&](TSerial& s) {
         std::string bytes;
         uint8_t c = 0;
@@ -109,8 +114,8 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         ProgrammerEngine engine(lineHost, chip, image);
         Configure(serial, engine, lineHost);
         // In the middle of a long program memory write: every 'Y' asks for a word.
-        engine.Protocol.ProtocolState = 401;
-        engine.Protocol.ROMProgLength = 0x2000;
+        EngineProbe::Record(engine).ProtocolState = EngineState::ProgramRomWords;
+        EngineProbe::Record(engine).ROMProgLength = 0x2000;
         ready.set_value();
         loop.RunUntil([&] { return stop.load(); }, 1 << 30);
     });
@@ -166,8 +171,7 @@ double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
                     void (ProgrammerEngine::*op)()) {
     const auto start = Clock::now();
     (engine.*op)();
-    if (!loop.RunUntil([&] { return engine.Protocol.ProtocolState == 0; }, 600000) ||
-        engine.LastOutcome != Outcome::Done)
+    if (!loop.RunUntil([&] { return engine.Idle(); }, 600000) || engine.Outcome() != Outcome::Done)
         return -1;
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
@@ -207,9 +211,9 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
     for (auto _ : state) {
         board.chip().Blank();
         host.sent = host.received = 0;
-        const double program = RunOperation(loop, engine, &ProgrammerEngine::ProgButtClick);
+        const double program = RunOperation(loop, engine, &ProgrammerEngine::Program);
         const double programWire = WireSeconds(host, kBaud);
-        const double verify = RunOperation(loop, engine, &ProgrammerEngine::VerfButtClick);
+        const double verify = RunOperation(loop, engine, &ProgrammerEngine::Verify);
         const double verifyWire = WireSeconds(host, kBaud) - programWire;
         // Program is one round trip a word, verify one long stream: their
         // ratios tell the host's turnaround from its reading speed.

@@ -53,9 +53,9 @@ private:
         LoopDispatcher loop;
         TSerial serial(&dialogs, &loop, std::vector<std::string>{dir_});
         serial.SetBaudrate(19200);
-        serial.SetDataBits(d8bit);
+        serial.SetDataBits(eDataBits::Bits8);
         serial.SetCheckParity(false);
-        serial.SetNotifyErrors(neNone);
+        serial.SetNotifyErrors(eNotifyErr::None);
         serial.SetOnRxData([&](TSerial& s) {
             uint8_t c = 0;
             bool any = false;

@@ -1,13 +1,13 @@
 // The main window's own commands: option toggles, the port commands, the fly
 // window and help.
-#include "app/file_places.h"
+#include "app/chip_editor_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "chipdb/chip_editor_fm.h"
 #include "fuses/fuse_messages.h"
 #include "link/serial.h"
 #include "platform/current_dir.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 
 #include <QAction>
@@ -54,7 +54,7 @@ void TProjFm::Port1Click() {
     if (!ActivateSerialPort(ok ? port : -1))
         return;
     Env.sleep(500);
-    SetProgrammerReset(Engine->ResetIdleLevel);
+    SetProgrammerReset(Engine->ResetIdleLevel());
     Timer1->start();
     DisableUserButtons();
 }
@@ -71,11 +71,11 @@ void TProjFm::SerialOff1Click() {
     if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);
-    const int idle = Engine->ResetIdleLevel;
+    const int idle = Engine->ResetIdleLevel();
     SetProgrammerReset(idle ? 0 : 1);
     Env.sleep(200);
     SetProgrammerReset(idle);
-    Engine->Protocol.ProtocolState = 0;
+    Engine->WaitForGreeting();
     Timer1->start();
     DisableUserButtons();
     ComLabel->setEnabled(true);

@@ -1,10 +1,10 @@
 #include "app/proj_fm.h"
 
+#include "app/chip_editor_fm.h"
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "chipdb/chip_editor_fm.h"
 #include "chipdb/socket_picture_qt.h"
-#include "fuses/fuse_edit_fm.h"
-#include "fuses/osccal_fm.h"
 #include "link/serial.h"
 #include "link/serial_dispatch_qt.h"
 #include "platform/help_viewer_qt.h"
@@ -38,12 +38,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 
 void TProjFm::CreateSerial() {
     SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
-    Serial1 = std::make_unique<TSerial>(Env.dialogs, SerialDispatcher.get(), PortFolders(Places));
-    Serial1->SetBaudrate(19200);
-    Serial1->SetDataBits(d8bit);
-    Serial1->SetCheckParity(false);
-    Serial1->SetNotifyErrors(neEvent);
-    Serial1->SetOnRxData([this](TSerial&) { Serial1RxData(); });
+    Serial1 = MakeBoardPort(Env.dialogs, SerialDispatcher.get(), PortFolders(Places),
+                            [this](TSerial&) { Serial1RxData(); });
 }
 
 TProjFm::~TProjFm() {
@@ -84,12 +80,6 @@ void TProjFm::FormCreate() {
     Image.DataChanged = false;
     Image.MergeLoad = false;
     Image.HexFileDate = 0;
-    Engine->UpgradeLoaded = false;
-    Engine->ResetPending = false;
-    Engine->ResetIdleLevel = 1;
-    Engine->Protocol.ChipIDRequest = false;
-    Engine->Protocol.VerifyInProgram = false;
-    Engine->Protocol.BlankFlags = 0;
     StartupPending = true;
     // The listing is drawn into its own buffer, so it never flickers.
     Timer1->start();

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/file_places.h"
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
 #include "platform/dialogs.h"
+#include "platform/file_places.h"
 #include "platform/help_viewer.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
 #include "protocol/engine.h"
-#include "protocol/programmer_host.h"
+#include "protocol/serial_line_host.h"
 
 #include <QMainWindow>
 
@@ -50,7 +50,7 @@ struct TProjFmEnv {
 // widgets; its handlers are spread over the subsystem folders, one file per
 // subsystem. It is the host of the programmer engine, which holds the board
 // connection and the operations.
-class TProjFm : public QMainWindow, public ProgrammerHost {
+class TProjFm : public QMainWindow, public SerialLineHost {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
@@ -222,12 +222,8 @@ public:
     void SetOscalFmValues();
     bool SetCalibrationValues();
 
-    // ---- The programmer's host (src/protocol/engine_host_fm.cpp) ----
-    void Send(const std::string& bytes) override;
-    void SetProgrammerReset(int level) override;
-    void PurgeRx() override;
-    bool PortOpen() const override;
-    int PortNumber() const override;
+    // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
+    // The line calls (send, DTR, purge) are SerialLineHost's, on Serial1.
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override;

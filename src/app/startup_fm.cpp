@@ -1,7 +1,7 @@
 // Start-up, the settings file and closing.
 #include "app/proj_fm.h"
-#include "app/settings.h"
 #include "link/serial.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <QAction>
@@ -56,7 +56,7 @@ void TProjFm::ExecuteStartupProcedures() {
 
     // 3-5: the port, the programmer style and a board reset.
     ActivateSerialPort(saved.port);
-    SetProgramVersion(Engine->ProgrammerStyle, false);
+    SetProgramVersion(Engine->Style(), false);
     Engine->ResetProgrammer(true);
 
     // 6-7: the (still empty) socket, and a last file that is gone.
@@ -108,13 +108,13 @@ void TProjFm::FormClose() {
     std::filesystem::current_path(ProgramDir, ec);
     Settings s;
     s.port = Serial1->Port();
-    s.hexFileName = Engine->UpgradeLoaded ? ProgramDir : Image.HexFileName;
+    s.hexFileName = Engine->UpgradeLoaded() ? ProgramDir : Image.HexFileName;
     s.chipCount = ChipSelect->count();
     s.chipIndex = ChipSelect->currentIndex();
     s.chipName = s.chipIndex >= 0 ? ChipSelect->currentText().toStdString() : std::string();
     s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
     s.restoreUserMode = User1->isChecked();
-    s.programmerStyle = Engine->ProgrammerStyle;
+    s.programmerStyle = Engine->Style();
     const std::string path = SettingsWritePath(Places);
     std::string reason = WriteUserFile(path, JoinLinesCRLF(FormatSettings(s)));
     if (!reason.empty())

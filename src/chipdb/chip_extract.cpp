@@ -79,7 +79,7 @@ int PowerSequenceNumber(std::string_view v) {
 
 void ReadFuseBlank(RecordReader& reader, ChipRecord& record) {
     std::string_view v = reader.Value(kFuseBlankLine);
-    if (record.CoreType != 1 && record.CoreType != 2) {
+    if (!IsWideCore(record.Family())) {
         record.FuseBlank[1] = reader.CheckHex(v, kFuseBlankLine);
         for (int k = 2; k <= kWideFuseWords; ++k)
             record.FuseBlank[k] = 0xFFFF;
@@ -173,17 +173,19 @@ ChipInfoResult ExtractChipInfo(const std::vector<std::string>& chipData, int pos
 }
 
 int WordMaskForCoreType(int coreType) {
-    switch (coreType) {
-    case 0:
+    switch (CoreOf(coreType)) {
+    case Core::SerialEeprom:
         return 0xFF;
-    case 1:
-    case 2:
+    case Core::Wide:
+    case Core::WideByteHex:
         return 0xFFFF;
-    case 4:
+    case Core::Baseline:
         return 0xFFF;
-    default: // 14-bit cores 5..9, and 3 and 10 (one configuration word, 4 ID digits)
-        return 0x3FFF;
+    case Core::Midrange:
+    case Core::Other: // one configuration word, 4 ID digits
+        break;
     }
+    return 0x3FFF;
 }
 
 void DeriveSelectionFields(ChipRecord& record) {

@@ -3,6 +3,42 @@
 #include <array>
 #include <string>
 
+// Core families, by the chip file's CORETYPE number (0..10).
+enum class Core {
+    SerialEeprom, // 0: a 24Cxx, bytes only, no fuses or ID
+    Wide,         // 1: 16-bit core, seven configuration words, 8 ID digits
+    WideByteHex,  // 2: 16-bit core whose HEX file holds the EEPROM a byte per byte at 0xF00000
+    Baseline,     // 4: 12-bit core; no ID shown, OSCAL as a RETLW 0x0C00 + value
+    Midrange,     // 5..9: 14-bit cores, OSCAL as a RETLW 0x3400 + value
+    Other,        // 3, 10 and anything else: accepted, treated as a 14-bit core
+};
+
+inline Core CoreOf(int coreType) {
+    switch (coreType) {
+    case 0:
+        return Core::SerialEeprom;
+    case 1:
+        return Core::Wide;
+    case 2:
+        return Core::WideByteHex;
+    case 4:
+        return Core::Baseline;
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+        return Core::Midrange;
+    default:
+        return Core::Other;
+    }
+}
+
+// 16-bit cores: seven configuration words, Echo commands for the supply.
+inline bool IsWideCore(Core core) {
+    return core == Core::Wide || core == Core::WideByteHex;
+}
+
 // The parameters of the selected chip type. Rewritten at every chip selection
 // and read by every other subsystem.
 struct ChipRecord {
@@ -14,7 +50,7 @@ struct ChipRecord {
     int ProgramDelay = 0;
     int ProgramTries = 0;
     int OverProgram = 0;
-    int CoreType = 0;
+    int CoreType = 0; // as in the chip file; Family() names it
     int ROMSize = 0;
     int EEPROMSize = 0;
     std::array<int, 8> FuseBlank{}; // [1..7] used, [0] unused
@@ -31,4 +67,6 @@ struct ChipRecord {
         a.fill(-1);
         return a;
     }();
+
+    Core Family() const { return CoreOf(CoreType); }
 };

@@ -1,6 +1,6 @@
 #include "chipdb/chip_text.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 #include <cstdint>
 

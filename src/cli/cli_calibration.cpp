@@ -79,8 +79,7 @@ int CliSession::RunCalibration() {
     const ChipRecord& chip = host_.chip;
     if (NoCalibrationWord())
         return kExitInput;
-    OperationResult r =
-        RunOperation("calibration", [this] { host_.engine.ReadCalibrationAndBG(); });
+    OperationResult r = RunOperation("calibration", [this] { host_.engine.ReadCalibration(); });
     const bool read = r.configBytes.size() >= kCalibrationByte;
     const int word = read ? CalibrationWord(ConfigByte(r.configBytes, kCalibrationByte)) : -1;
     const std::string bandGap = read ? BandGapText(ChipConfigWord(r.configBytes, 1)) : "";

@@ -12,10 +12,6 @@
 #include <utility>
 
 namespace {
-constexpr int kIdle = 0;
-// The automatic loop waits for the chip's removal here, the chip's operation over.
-constexpr int kWaitForRemoval = 502;
-
 std::string Hex4(int value) {
     return Hex(value & 0xFFFF, 4);
 }
@@ -40,7 +36,7 @@ OperationResult CliSession::RunOperation(const char* operation,
     ProgrammerEngine& engine = host_.engine;
     const int starts = host_.starts;
     const int declined = boxes_.Declined();
-    engine.LastOutcome = Outcome::None;
+    engine.ForgetOutcome();
     start();
     r.started = host_.starts != starts;
     if (!r.started) {
@@ -48,7 +44,7 @@ OperationResult CliSession::RunOperation(const char* operation,
         r.message = boxes_.LastText();
         return r;
     }
-    FollowOperation(r, [&] { return engine.Protocol.ProtocolState == kIdle; });
+    FollowOperation(r, [&] { return engine.Idle(); });
     Collect(r);
     // After a failure on the line the board is reset: its greeting is awaited.
     FollowOperation(r, [this] { return host_.Idle(); });
@@ -63,7 +59,7 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
         if (!r.interrupted) {
             r.interrupted = true;
             out_.Say(kMe + std::string("interrupted: cancelling"), true);
-            engine.CanButtClick();
+            engine.Cancel();
             continue;
         }
         engine.ResetProgrammer(true);
@@ -73,9 +69,9 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
 
 void CliSession::Collect(OperationResult& r) {
     const ProgrammerEngine& engine = host_.engine;
-    r.outcome = engine.LastOutcome;
-    r.details = engine.LastDetails;
-    r.configBytes = engine.Protocol.ConfigBytes;
+    r.outcome = engine.Outcome();
+    r.details = engine.Details();
+    r.configBytes = engine.ConfigBytes();
     r.message = boxes_.LastText();
     r.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - host_.started).count();
@@ -119,7 +115,7 @@ int CliSession::RunSimple(const char* operation, const std::function<void()>& st
 }
 
 int CliSession::RunRead() {
-    OperationResult r = RunOperation("read", [this] { host_.engine.ReadButtClick(); });
+    OperationResult r = RunOperation("read", [this] { host_.engine.Read(); });
     bool saved = false;
     if (r.started && r.outcome == Outcome::Done && !r.interrupted) {
         r.checksum = Checksum();
@@ -136,7 +132,7 @@ int CliSession::RunRead() {
 
 int CliSession::RunInfo() {
     ProgrammerEngine& engine = host_.engine;
-    const char* board = StyleInfo(engine.ProgrammerStyle).messageName;
+    const char* board = StyleInfo(engine.Style()).messageName;
     if (!host_.chipSelected) {
         if (o_.json)
             *env_.out << JsonLine()
@@ -149,7 +145,7 @@ int CliSession::RunInfo() {
             *env_.out << "board: " << board << '\n';
         return kExitOk;
     }
-    const OperationResult r = RunOperation("info", [&] { engine.ReadChipID1Click(); });
+    const OperationResult r = RunOperation("info", [&] { engine.ReadChipInfo(); });
     ReportInfo(r);
     const bool read = r.configBytes.size() >= 2;
     const int deviceId = read ? ChipIdWord(r.configBytes) & 0x3FE0 : -1;
@@ -163,7 +159,7 @@ int CliSession::RunInfo() {
 
 void CliSession::ReportInfo(const OperationResult& r) {
     const ChipRecord& chip = host_.chip;
-    const char* board = StyleInfo(host_.engine.ProgrammerStyle).messageName;
+    const char* board = StyleInfo(host_.engine.Style()).messageName;
     const std::string model = ModelAnswerName(r.details.modelAnswer);
     const bool read = r.configBytes.size() >= 2;
     const int word = read ? ChipIdWord(r.configBytes) : 0;
@@ -195,7 +191,7 @@ int CliSession::RunAuto() {
     ProgrammerEngine& engine = host_.engine;
     host_.autoCount = o_.count;
     host_.starts = 0;
-    engine.AutoProgram1Click();
+    engine.StartAutoProgram();
     if (!host_.AutoProgramOn())
         return kExitInput; // the program said why
     AutoTally tally;
@@ -210,7 +206,7 @@ int CliSession::RunAuto() {
             // Between chips the loop ends as Cancel ends it: by a board reset.
             tail.interrupted = true;
             out_.Say(kMe + std::string("interrupted: ending"), true);
-            engine.CanButtClick();
+            engine.Cancel();
             break;
         }
         if (!host_.ProgramRefused() && host_.starts < number) {
@@ -246,10 +242,7 @@ OperationResult CliSession::AutoChip(int number, int declined) {
         return r;
     }
     r.started = true;
-    FollowOperation(r, [&] {
-        const int state = engine.Protocol.ProtocolState;
-        return state == kIdle || state == kWaitForRemoval;
-    });
+    FollowOperation(r, [&] { return engine.Idle() || engine.WaitingForChipRemoval(); });
     Collect(r);
     return r;
 }

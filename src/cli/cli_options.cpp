@@ -1,7 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "chipdb/chip_text.h"
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 
 #include <charconv>

@@ -2,7 +2,6 @@
 // board (options, chip, HEX file, fuses, ID) is checked before the port opens.
 #include "cli/cli_session.h"
 
-#include "app/file_places.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
@@ -13,6 +12,7 @@
 #include "image/hex_load.h"
 #include "image/reset_code_memory.h"
 #include "link/programmer_style.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -120,22 +120,21 @@ int CliSession::RunCommand() {
         return RunInfo();
     case CliCommand::Blank:
         host_.eraseChoice = EraseChoice::Check;
-        return RunSimple("blank", [this] { host_.engine.BlankButtClick(); });
+        return RunSimple("blank", [this] { host_.engine.BlankCheck(); });
     case CliCommand::Erase:
         if (!host_.chip.FlashChip) {
             out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);
             return kExitInput;
         }
-        host_.eraseChoice = EraseChoice::Erase;
-        return RunSimple("erase", [this] { host_.engine.BlankButtClick(); });
+        return RunSimple("erase", [this] { host_.engine.Erase(); });
     case CliCommand::Read:
         return RunRead();
     case CliCommand::Verify:
-        return RunSimple("verify", [this] { host_.engine.VerfButtClick(); });
+        return RunSimple("verify", [this] { host_.engine.Verify(); });
     case CliCommand::Program:
         if (o_.watch)
             return RunWatch();
-        return RunSimple("program", [this] { host_.engine.ProgButtClick(); });
+        return RunSimple("program", [this] { host_.engine.Program(); });
     case CliCommand::Auto:
         return RunAuto();
     case CliCommand::Calibration:
@@ -275,7 +274,7 @@ bool CliSession::ApplyId() {
         return true;
     const ChipRecord& chip = host_.chip;
     // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
-    if (chip.CoreType == 0 || chip.CoreType == 4) {
+    if (chip.Family() == Core::SerialEeprom || chip.Family() == Core::Baseline) {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
         return false;
     }
@@ -299,7 +298,7 @@ int CliSession::Connect() {
     ProgrammerEngine& engine = host_.engine;
     host_.adoptStyle = o_.style < 0;
     engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    engine.LastGreeting = -1;
+    engine.ForgetGreeting();
     engine.ResetProgrammer(true);
     if (host_.Serve([this] { return host_.Idle(); }) == ConsoleHost::Served::Interrupted) {
         engine.ResetSerial(false);
@@ -307,14 +306,14 @@ int CliSession::Connect() {
     }
     if (host_.otherBoard >= 0) {
         out_.Say(kMe + std::string("the board is ") + StyleInfo(host_.otherBoard).messageName +
-                     ", not " + StyleInfo(engine.ProgrammerStyle).messageName,
+                     ", not " + StyleInfo(engine.Style()).messageName,
                  true);
         return kExitBoard;
     }
-    if (engine.LastGreeting != StyleInfo(engine.ProgrammerStyle).style) {
+    if (engine.LastGreeting() != StyleInfo(engine.Style()).style) {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
-        if (engine.ResetPending)
+        if (engine.ResetPending())
             out_.Say(kMe + std::string("no programmer board greeting on ") + o_.port, true);
         return kExitBoard;
     }
@@ -323,7 +322,7 @@ int CliSession::Connect() {
 }
 
 bool CliSession::ChipSuitsBoard() {
-    const int style = host_.engine.ProgrammerStyle;
+    const int style = host_.engine.Style();
     const char* board = StyleInfo(style).messageName;
     if (o_.icsp && !StyleInfo(style).icspAvailable) {
         out_.Say(kMe + std::string(board) + " boards have no ICSP mode", true);

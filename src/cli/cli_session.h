@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_places.h"
+#include "chipdb/fuse_rows.h"
 #include "cli/cli.h"
 #include "cli/cli_options.h"
 #include "cli/cli_report.h"
@@ -8,7 +8,7 @@
 #include "cli/console_host.h"
 #include "cli/console_output.h"
 #include "cli/serial_numbers.h"
-#include "fuses/fuse_rows.h"
+#include "platform/file_places.h"
 
 #include <cstdint>
 #include <functional>

@@ -13,7 +13,7 @@ int CliSession::RunWatch() {
     bool loaded = true;
     for (;;) {
         if (loaded) {
-            const int code = RunSimple("program", [this] { host_.engine.ProgButtClick(); });
+            const int code = RunSimple("program", [this] { host_.engine.Program(); });
             if (code == kExitInterrupted)
                 return code;
         }

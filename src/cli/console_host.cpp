@@ -9,8 +9,6 @@
 
 namespace {
 constexpr auto kTick = std::chrono::milliseconds(100);
-// The automatic loop's settle pause stands right before it presses Program.
-constexpr int kWaitForInsertion = 601;
 
 // COMn in either case: n, or -1 for a COM name without a usable number, or 0
 // for text that is no COM name at all (a device path, say).
@@ -27,12 +25,8 @@ int ComNumber(const std::string& text) {
 ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
                          std::vector<std::string> portFolders, Sleeper sleep)
     : out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
-    serial_ = std::make_unique<TSerial>(nullptr, &dispatcher_, std::move(portFolders));
-    serial_->SetBaudrate(19200);
-    serial_->SetDataBits(d8bit);
-    serial_->SetCheckParity(false);
-    serial_->SetNotifyErrors(neEvent);
-    serial_->SetOnRxData([this](TSerial&) { SerialRxData(); });
+    serial_ = MakeBoardPort(nullptr, &dispatcher_, std::move(portFolders),
+                            [this](TSerial&) { engine.OnBytes(TakeReceived()); });
 }
 
 ConsoleHost::~ConsoleHost() {
@@ -69,14 +63,6 @@ bool ConsoleHost::OpenPort(std::string& reason) {
     return false;
 }
 
-void ConsoleHost::SerialRxData() {
-    std::string bytes;
-    uint8_t byte = 0;
-    while (serial_->ReadChar(byte) == 1)
-        bytes += static_cast<char>(byte);
-    engine.OnBytes(bytes);
-}
-
 bool ConsoleHost::TickDue() const {
     return timer_ && std::chrono::steady_clock::now() >= nextTick_;
 }
@@ -111,27 +97,6 @@ void ConsoleHost::ServeFor(int milliseconds) {
     interruptsSeen_ = seen;
 }
 
-void ConsoleHost::Send(const std::string& bytes) {
-    serial_->WriteString(bytes);
-}
-
-void ConsoleHost::SetProgrammerReset(int level) {
-    if (serial_->Active())
-        serial_->SetSignal(1, level != 0);
-}
-
-void ConsoleHost::PurgeRx() {
-    serial_->PurgeRx();
-}
-
-bool ConsoleHost::PortOpen() const {
-    return serial_->Active();
-}
-
-int ConsoleHost::PortNumber() const {
-    return serial_->Port();
-}
-
 void ConsoleHost::SetTimer(bool on) {
     // Starting the timer starts its interval anew, as a window timer does.
     timer_ = on;
@@ -140,14 +105,14 @@ void ConsoleHost::SetTimer(bool on) {
 }
 
 void ConsoleHost::Pause(int milliseconds) {
-    if (engine.Protocol.ProtocolState == kWaitForInsertion)
+    if (engine.WaitingForChip())
         pressPending_ = true;
     sleep_(milliseconds);
 }
 
 void ConsoleHost::DisableUserButtons() {
     // A new operation: what the last one read of its chip and said is over.
-    engine.Protocol.ConfigBytes.clear();
+    engine.ForgetConfigBytes();
     boxes_.ForgetLast();
     pressPending_ = false;
     ++starts;

@@ -8,6 +8,7 @@
 #include "link/serial.h"
 #include "platform/sleep.h"
 #include "protocol/engine.h"
+#include "protocol/serial_line_host.h"
 
 #include <chrono>
 #include <functional>
@@ -19,7 +20,7 @@
 // component, whose hand-offs and the 100 ms ticks are served by a plain loop on
 // this thread; the status line and the message boxes on standard error. The
 // chip, the image and the options come from the command line.
-class ConsoleHost : public ProgrammerHost {
+class ConsoleHost : public SerialLineHost {
 public:
     // portFolders: the folders whose ports/comN name COMn, as the window has them.
     ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes, std::vector<std::string> portFolders,
@@ -41,7 +42,7 @@ public:
     // Serves for a fixed time, ignoring interrupts (the line settling).
     void ServeFor(int milliseconds);
     // Nothing under way and nothing awaited: state 0, timer off.
-    bool Idle() const { return engine.Protocol.ProtocolState == 0 && !timer_; }
+    bool Idle() const { return engine.Idle() && !timer_; }
     // The automatic loop pressed Program for the next chip and it did not start.
     bool ProgramRefused() const { return pressPending_; }
 
@@ -65,11 +66,6 @@ public:
     std::chrono::steady_clock::time_point started;
 
     // ---- ProgrammerHost ----
-    void Send(const std::string& bytes) override;
-    void SetProgrammerReset(int level) override;
-    void PurgeRx() override;
-    bool PortOpen() const override;
-    int PortNumber() const override;
     std::string PortName() const override { return portName_; }
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
@@ -102,7 +98,6 @@ public:
     std::function<CalibrationVerdict(const std::string&)> onCalibration;
 
 private:
-    void SerialRxData();
     bool TickDue() const;
 
     ConsoleOutput& out_;

@@ -1,6 +1,6 @@
 #include "fuses/calibration.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 constexpr const char* kInvalidOscal = "Invalid OSCAL value";
@@ -42,7 +42,7 @@ bool WriteCalibrationValues(const ChipRecord& chip, MemoryImage& image, const st
     const auto at = CalibrationWordIndex(chip, image);
     if (value < 0 || !at)
         return false;
-    image.ROMData[*at] = RetlwOpcode(chip.CoreType == 4) + value;
+    image.ROMData[*at] = RetlwOpcode(chip.Family() == Core::Baseline) + value;
     if (chip.BandGap) {
         int word = image.FuseValue[1] & 0x0FFF;
         if (bg.size() > 0 && bg[0] == '1')

@@ -1,6 +1,6 @@
 #include "fuses/fuse_values.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
-#include "fuses/fuse_rows.h"
+#include "chipdb/fuse_rows.h"
 
 #include <array>
 #include <string>

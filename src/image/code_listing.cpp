@@ -1,6 +1,6 @@
 #include "image/code_listing.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 

@@ -94,7 +94,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
                           MemoryImage& image) {
     if (!chip.FlashChip)
         return true;
-    const bool byteWide = chip.CoreType == 2;
+    const bool byteWide = chip.Family() == Core::WideByteHex;
     const int base = byteWide ? 0xF0000 : 0x2100;
     // One EEPROM byte per file byte, or per file word whose high byte is skipped.
     const std::size_t step = byteWide ? 2 : kWordDigits;

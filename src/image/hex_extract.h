@@ -19,7 +19,8 @@ bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& 
                        MemoryImage& image);
 
 // Data EEPROM bytes (flash chips only): keys from 0x2100, or from 0xF0000 for
-// CoreType 2. Keys inside the chip's program memory are never taken as EEPROM.
+// 16-bit cores of the byte-wide HEX layout (Core::WideByteHex). Keys inside the chip's program
+// memory are never taken as EEPROM.
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                           MemoryImage& image);
 

@@ -1,7 +1,7 @@
 #include "image/hex_save.h"
 
+#include "chipdb/hex_text.h"
 #include "image/hex_scan.h"
-#include "image/hex_text.h"
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -128,7 +128,7 @@ std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& 
     AddRecord(lines, body);
     // The data EEPROM where the loader finds it for these chips, a byte per
     // file byte, so that a chip read and saved keeps its EEPROM too.
-    if (chip.CoreType == 2 && chip.EEPROMSize > 0 && !image.EEPROMData.empty()) {
+    if (chip.Family() == Core::WideByteHex && chip.EEPROMSize > 0 && !image.EEPROMData.empty()) {
         lines.push_back(":0200000400F00A");
         const std::size_t count =
             std::min(image.EEPROMData.size(), static_cast<std::size_t>(chip.EEPROMSize));

@@ -158,7 +158,7 @@ void TEventThread::HandEvents(unsigned generation, SerialPort& port, const PortE
         notify(&TSerial::Handlers::OnRing);
     if (!e.RxChar)
         return;
-    if (s.RxEventMode_ == rxNormal)
+    if (s.RxEventMode_ == eOpModes::Normal)
         notify(&TSerial::Handlers::OnRxData);
     else if (s.HandlersCopy().OnMessage)
         ReadMessages(generation, port);

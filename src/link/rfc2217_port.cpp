@@ -21,18 +21,18 @@ constexpr int HangUpMs = 200;
 constexpr int ControlSendMs = 500;
 
 uint8_t ParityCode(eParity parity) {
-    return static_cast<uint8_t>(parity + 1);
+    return static_cast<uint8_t>(static_cast<uint8_t>(parity) + 1);
 }
 
 uint8_t FlowCode(eFlowControl flow) {
     switch (flow) {
-    case fcRTS_CTS:
+    case eFlowControl::RtsCts:
         return HardwareFlow;
-    case fcDTR_DSR:
+    case eFlowControl::DtrDsr:
         return DsrFlow;
-    case fcXON_XOF:
+    case eFlowControl::XonXoff:
         return XonXoffFlow;
-    case fcNone:
+    case eFlowControl::None:
         break;
     }
     return NoFlowControl;
@@ -108,9 +108,9 @@ int Rfc2217Port::Apply(const PortSettings& s) {
         return error;
     int errors[] = {
         SendCommand(SetBaudrate, BigEndian32(static_cast<uint32_t>(s.Baudrate)), true),
-        SendCommand(SetDatasize, std::string(1, s.DataBits == d7bit ? 7 : 8), true),
+        SendCommand(SetDatasize, std::string(1, s.DataBits == eDataBits::Bits7 ? 7 : 8), true),
         SendCommand(SetParity, std::string(1, static_cast<char>(ParityCode(s.Parity))), true),
-        SendCommand(SetStopsize, std::string(1, s.StopBits == st2bit ? 2 : 1), true),
+        SendCommand(SetStopsize, std::string(1, s.StopBits == eStopBits::Bits2 ? 2 : 1), true),
         SendCommand(SetControl, std::string(1, static_cast<char>(FlowCode(s.FlowMode))), false),
         SendCommand(SetLinestateMask, std::string(1, static_cast<char>(LineBreak)), false),
     };

@@ -147,10 +147,10 @@ void TSerial::Close() {
 
 void TSerial::ErrorPath(int code) {
     ErrorCode_ = code;
-    if (NotifyErrors_ == neDialog) {
+    if (NotifyErrors_ == eNotifyErr::Dialog) {
         if (dialogs_ != nullptr)
             dialogs_->Error(SystemErrorText(code));
-    } else if (NotifyErrors_ == neEvent) {
+    } else if (NotifyErrors_ == eNotifyErr::Event) {
         TNotifyEvent handler = HandlersCopy().OnError;
         if (handler)
             handler(*this);

@@ -91,8 +91,6 @@ public:
     void SetOnBreak(TNotifyEvent handler);
     void SetOnRing(TNotifyEvent handler);
     void SetOnSignalChange(TSignalChangeEvent handler);
-    // Declared for completeness; the component never raises it.
-    void SetOnWriteCompleted(TWriteCompletedEvent handler);
 
 private:
     friend class TEventThread;
@@ -101,7 +99,6 @@ private:
         TNotifyEvent OnRxData, OnTxEmpty, OnError, OnBreak, OnRing;
         TRxMessageEvent OnMessage;
         TSignalChangeEvent OnSignalChange;
-        TWriteCompletedEvent OnWriteCompleted;
     };
 
     void Open();
@@ -133,19 +130,19 @@ private:
     uint8_t Port_ = 1;
     std::optional<PortTarget> Target_;
     int32_t Baudrate_ = 9600;
-    eParity Parity_ = paNone;
-    eDataBits DataBits_ = d7bit;
-    eStopBits StopBits_ = st1bit;
+    eParity Parity_ = eParity::None;
+    eDataBits DataBits_ = eDataBits::Bits7;
+    eStopBits StopBits_ = eStopBits::Bits1;
     std::atomic<bool> Active_ = false;
     uint16_t RxQueueSize_ = 1024;
     uint16_t TxQueueSize_ = 1024;
-    eFlowControl FlowMode_ = fcNone;
+    eFlowControl FlowMode_ = eFlowControl::None;
     bool CheckParity_ = true;
-    std::atomic<eOpModes> RxEventMode_ = rxNormal;
+    std::atomic<eOpModes> RxEventMode_ = eOpModes::Normal;
     std::atomic<char> MessageStartChar_ = 2;
     std::atomic<char> MessageEndChar_ = 3;
     std::atomic<uint16_t> MessageAppendCount_ = 0;
-    eNotifyErr NotifyErrors_ = neDialog;
+    eNotifyErr NotifyErrors_ = eNotifyErr::Dialog;
     int32_t ErrorCode_ = 0;
 
     // The framed-message assembler, run by the event thread: 0 idle,

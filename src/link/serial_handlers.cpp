@@ -40,10 +40,6 @@ void TSerial::SetOnSignalChange(TSignalChangeEvent handler) {
     SetHandler(&Handlers::OnSignalChange, std::move(handler));
 }
 
-void TSerial::SetOnWriteCompleted(TWriteCompletedEvent handler) {
-    SetHandler(&Handlers::OnWriteCompleted, std::move(handler));
-}
-
 // One received byte into the message being assembled. A new start character
 // drops a partial message; the end character and the bytes appended after it
 // belong to the message. done is set when a message is complete.

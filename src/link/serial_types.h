@@ -10,19 +10,18 @@
 
 class TSerial;
 
-enum eParity : uint8_t { paNone, PaOdd, paEven, paMark, paSpace };
-enum eDataBits : uint8_t { d7bit, d8bit };
-enum eStopBits : uint8_t { st1bit, st2bit };
-enum eFlowControl : uint8_t { fcNone, fcRTS_CTS, fcDTR_DSR, fcXON_XOF };
-enum eOpModes : uint8_t { rxNormal, rxMessage };
-enum eNotifyErr : uint8_t { neDialog, neEvent, neNone };
-enum eModemInSignal : uint8_t { CTS, DSR, RLSD };
+enum class eParity : uint8_t { None, Odd, Even, Mark, Space };
+enum class eDataBits : uint8_t { Bits7, Bits8 };
+enum class eStopBits : uint8_t { Bits1, Bits2 };
+enum class eFlowControl : uint8_t { None, RtsCts, DtrDsr, XonXoff };
+enum class eOpModes : uint8_t { Normal, Message };
+enum class eNotifyErr : uint8_t { Dialog, Event, None };
+enum class eModemInSignal : uint8_t { Cts, Dsr, Rlsd };
 
 using TNotifyEvent = std::function<void(TSerial& Sender)>;
 using TRxMessageEvent = std::function<void(TSerial& Sender, const std::string& RxMessage)>;
 using TSignalChangeEvent =
     std::function<void(TSerial& Sender, eModemInSignal Signal, bool SignalState)>;
-using TWriteCompletedEvent = std::function<void()>;
 
 // The fifteen rates a port accepts.
 inline constexpr std::array<int32_t, 15> ValidBaudrates = {110,   300,   600,    1200,   2400,
@@ -32,10 +31,10 @@ inline constexpr std::array<int32_t, 15> ValidBaudrates = {110,   300,   600,   
 // What a back-end needs to configure a port.
 struct PortSettings {
     int32_t Baudrate = 9600;
-    eParity Parity = paNone;
-    eDataBits DataBits = d7bit;
-    eStopBits StopBits = st1bit;
-    eFlowControl FlowMode = fcNone;
+    eParity Parity = eParity::None;
+    eDataBits DataBits = eDataBits::Bits7;
+    eStopBits StopBits = eStopBits::Bits1;
+    eFlowControl FlowMode = eFlowControl::None;
     bool CheckParity = true;
     uint16_t RxQueueSize = 1024;
     uint16_t TxQueueSize = 1024;

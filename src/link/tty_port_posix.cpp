@@ -70,21 +70,21 @@ int TtyPort::Apply(const PortSettings& s) {
     cfmakeraw(&t);
     t.c_cflag |= CLOCAL | CREAD;
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    t.c_cflag |= s.DataBits == d7bit ? CS7 : CS8;
-    if (s.Parity != paNone)
+    t.c_cflag |= s.DataBits == eDataBits::Bits7 ? CS7 : CS8;
+    if (s.Parity != eParity::None)
         t.c_cflag |= PARENB;
-    if (s.Parity == PaOdd || s.Parity == paMark)
+    if (s.Parity == eParity::Odd || s.Parity == eParity::Mark)
         t.c_cflag |= PARODD;
-    if (s.Parity == paMark || s.Parity == paSpace)
+    if (s.Parity == eParity::Mark || s.Parity == eParity::Space)
         t.c_cflag |= CMSPAR;
-    if (s.StopBits == st2bit)
+    if (s.StopBits == eStopBits::Bits2)
         t.c_cflag |= CSTOPB;
     t.c_iflag &= ~(INPCK | IXON | IXOFF | IXANY);
     if (s.CheckParity)
         t.c_iflag |= INPCK;
-    if (s.FlowMode == fcRTS_CTS)
+    if (s.FlowMode == eFlowControl::RtsCts)
         t.c_cflag |= CRTSCTS;
-    if (s.FlowMode == fcXON_XOF)
+    if (s.FlowMode == eFlowControl::XonXoff)
         t.c_iflag |= IXON | IXOFF;
     t.c_cc[VSTART] = 0x11;
     t.c_cc[VSTOP] = 0x13;
@@ -98,7 +98,7 @@ int TtyPort::Apply(const PortSettings& s) {
     if (error != 0)
         error = SetCustomBaud(fd_, s.Baudrate);
     // The lines have no hardware handshake of DTR/DSR kind here.
-    if (error == 0 && s.FlowMode == fcDTR_DSR)
+    if (error == 0 && s.FlowMode == eFlowControl::DtrDsr)
         error = ENOTSUP;
     return error;
 }

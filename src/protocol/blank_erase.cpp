@@ -17,38 +17,55 @@ std::string Line(const char* what, bool notErased) {
 }
 } // namespace
 
-void ProgrammerEngine::BlankButtClick() {
+void ProgrammerEngine::BlankCheck() {
     if (!host_.ChipSelected()) {
         host_.dialogs().Information(SelectChipText);
         return;
     }
-    Protocol.AfterBlankState = -1;
+    Protocol.AfterBlankState = EngineState::NoState;
     ProgressMax(chip_.ROMSize);
     if (!chip_.FlashChip) {
-        InitialiseProgrammerVariables(200);
+        InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
         return;
     }
     switch (host_.AskEraseChoice()) {
     case EraseChoice::Cancel:
         return;
     case EraseChoice::Check:
-        InitialiseProgrammerVariables(chip_.ROMSize == 0 ? 202 : 200);
+        InitialiseProgrammerVariables(chip_.ROMSize == 0 ? EngineState::BlankEepromVoltages
+                                                         : EngineState::BlankRomVoltages);
         return;
     case EraseChoice::Erase:
-        if (host_.dialogs().QuestionYesNo(
-                "This will totally erase the chip.\r\rDo you wish to continue?") !=
-            Dialogs::Answer::No)
-            InitialiseProgrammerVariables(250);
+        ConfirmErase();
         return;
     }
 }
 
+void ProgrammerEngine::Erase() {
+    if (!host_.ChipSelected()) {
+        host_.dialogs().Information(SelectChipText);
+        return;
+    }
+    if (!chip_.FlashChip)
+        return;
+    Protocol.AfterBlankState = EngineState::NoState;
+    ProgressMax(chip_.ROMSize);
+    ConfirmErase();
+}
+
+void ProgrammerEngine::ConfirmErase() {
+    if (host_.dialogs().QuestionYesNo(
+            "This will totally erase the chip.\r\rDo you wish to continue?") != Dialogs::Answer::No)
+        InitialiseProgrammerVariables(EngineState::EraseVoltages);
+}
+
 // ---- Blank check ----
 
-void ProgrammerEngine::State200() {
+// Waits for "V": the supply is on for the program memory blank check.
+void ProgrammerEngine::OnBlankRomVoltages() {
     if (!Step("V"))
         return;
-    Protocol.ProtocolState = 201;
+    Protocol.ProtocolState = EngineState::BlankRomAnswers;
     Protocol.DataIndex = 0;
     host_.SetStatus("Erase Check...");
     Send(BlankCheckROMBytes(chip_.WordMask));
@@ -56,7 +73,8 @@ void ProgrammerEngine::State200() {
 
 // A 'B' for every 256 words checked, then 'Y' or 'N'. Answers that arrive
 // together are taken one by one.
-void ProgrammerEngine::State201() {
+// Waits for "B" marks, then "Y" or "N" for program memory.
+void ProgrammerEngine::OnBlankRomAnswers() {
     const std::string rx = Protocol.RxText;
     Accept(); // taken, whatever it is: a wrong answer is a received-data error
     if (rx.find_first_not_of("BYN") != std::string::npos)
@@ -71,27 +89,30 @@ void ProgrammerEngine::State201() {
         if (answer == 'N')
             Protocol.BlankFlags = kRomNotErased;
         SendCycle();
-        Protocol.ProtocolState = 202;
+        Protocol.ProtocolState = EngineState::BlankEepromVoltages;
         return;
     }
 }
 
-void ProgrammerEngine::State202() {
-    Reply("V", Command(cmd::BlankCheckEEPROM), 203);
+// Waits for "V": the supply is on for the data EEPROM blank check.
+void ProgrammerEngine::OnBlankEepromVoltages() {
+    Reply("V", Command(cmd::BlankCheckEEPROM), EngineState::BlankEepromAnswer);
 }
 
-void ProgrammerEngine::State203() {
+// Waits for "Y" or "N" for data EEPROM.
+void ProgrammerEngine::OnBlankEepromAnswer() {
     const char answer = Protocol.RxText[0];
     Accept();
     if (answer != 'Y' && answer != 'N')
         return Fail();
     SendOff();
-    Protocol.ProtocolState = 204;
+    Protocol.ProtocolState = EngineState::BlankVoltagesOff;
     if (answer == 'N')
         Protocol.BlankFlags |= kEepromNotErased;
 }
 
-void ProgrammerEngine::State204() {
+// Waits for "v": the supply is off after the blank check.
+void ProgrammerEngine::OnBlankVoltagesOff() {
     if (!Answered("v"))
         return;
     const std::string& config = Protocol.ConfigBytes;
@@ -111,13 +132,13 @@ void ProgrammerEngine::State204() {
                 Protocol.BlankFlags |= kFuseNotErased;
         }
     }
-    LastDetails.blankFlags = Protocol.BlankFlags;
+    lastDetails_.blankFlags = Protocol.BlankFlags;
     const std::string report = BlankReport();
     host_.SetStatus("Blank results...");
     Timer(false);
     Progress(0);
     Accept();
-    if (Protocol.AfterBlankState == -1) {
+    if (Protocol.AfterBlankState == EngineState::NoState) {
         Finish(Protocol.BlankFlags == 0 ? Outcome::Done : Outcome::Difference);
         host_.dialogs().Information(report);
         EndCommand();
@@ -163,7 +184,8 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
             report + (chip_.FlashChip ? "\r\rContinue to erase and program this chip?"
                                       : "\r\rContinue to program this chip?");
         if (host_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
-            Protocol.ProtocolState = chip_.FlashChip ? 205 : Protocol.AfterBlankState;
+            Protocol.ProtocolState =
+                chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState;
             SendOn();
             return;
         }
@@ -191,43 +213,51 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                          "data?") == Dialogs::Answer::Yes;
 }
 
-void ProgrammerEngine::State205() {
+// Waits for "V": the supply is on for the erase before programming.
+void ProgrammerEngine::OnEraseFirstVoltages() {
     if (!Step("V"))
         return;
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
-    Protocol.ProtocolState = 206;
+    Protocol.ProtocolState = EngineState::EraseFirstDone;
 }
 
-void ProgrammerEngine::State206() {
+// Waits for "Y": the erase before programming is done.
+void ProgrammerEngine::OnEraseFirstDone() {
     Reply("Y", CycleVoltagesFor(chip_.CoreType), Protocol.AfterBlankState);
 }
 
 // ---- Erase ----
 
-void ProgrammerEngine::State250() {
+// Waits for "V": the supply is on for the erase.
+void ProgrammerEngine::OnEraseVoltages() {
     if (!Step("V"))
         return;
     host_.SetStatus("Erasing...");
     Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
-        Protocol.ProtocolState = 255;
+        Protocol.ProtocolState = EngineState::EraseEepromPages;
         ProgressMax(chip_.EEPROMSize);
     } else {
-        Protocol.ProtocolState = chip_.CalWord ? 251 : 253;
+        Protocol.ProtocolState =
+            chip_.CalWord ? EngineState::EraseDone : EngineState::EraseCalibrationWritten;
     }
 }
 
-void ProgrammerEngine::State251() {
-    Reply("Y", Command(cmd::CycleVoltages), 252);
+// Waits for "Y": the erase is done.
+void ProgrammerEngine::OnEraseDone() {
+    Reply("Y", Command(cmd::CycleVoltages), EngineState::EraseCalibrationVoltages);
 }
 
 // The chip's own calibration word, read before the erase, goes back in.
-void ProgrammerEngine::State252() {
-    Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]), 253);
+// Waits for "V": the supply is on again for the calibration word.
+void ProgrammerEngine::OnEraseCalibrationVoltages() {
+    Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]),
+          EngineState::EraseCalibrationWritten);
 }
 
-void ProgrammerEngine::State253() {
+// Waits for the answer to writing the calibration word back.
+void ProgrammerEngine::OnEraseCalibrationWritten() {
     const std::string rx = Protocol.RxText;
     if (rx.size() != 1)
         return Fail();
@@ -237,7 +267,7 @@ void ProgrammerEngine::State253() {
     if (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F')
         return Fail();
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = 500;
+    Protocol.ProtocolState = EngineState::Closing;
     if (rx[0] == 'Y') {
         Finish(Outcome::Done);
         host_.dialogs().Information("Chip has been erased");
@@ -253,7 +283,8 @@ void ProgrammerEngine::State253() {
 }
 
 // A serial EEPROM is erased page by page: a 'C' for every 256 bytes, then 'Y'.
-void ProgrammerEngine::State255() {
+// Waits for "C" for every page of a serial EEPROM erased, then "Y".
+void ProgrammerEngine::OnEraseEepromPages() {
     const std::string rx = Protocol.RxText;
     if (rx.find_first_not_of("CY") != std::string::npos) {
         if (rx.find('?') != std::string::npos)
@@ -269,7 +300,7 @@ void ProgrammerEngine::State255() {
         }
         Send(EchoBytes('Y'));
         Progress(0);
-        Protocol.ProtocolState = 253;
+        Protocol.ProtocolState = EngineState::EraseCalibrationWritten;
         return;
     }
 }

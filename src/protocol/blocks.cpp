@@ -1,7 +1,7 @@
 // The 16-byte blocks the board streams after ReadROM and ReadEEPROM: taken into
 // the image by a Read, compared with it by a Verify and by the EEPROM check of
 // a Program. Only whole blocks are taken; a shorter tail waits for the rest.
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
@@ -15,7 +15,7 @@ int WordAt(const std::string& rx, std::size_t at) {
 }
 } // namespace
 
-void ProgrammerEngine::OpenStream(int next, const char* status, char command, int bytes) {
+void ProgrammerEngine::OpenStream(EngineState next, const char* status, char command, int bytes) {
     Protocol.ProtocolState = next;
     if (status != nullptr)
         host_.SetStatus(status);
@@ -44,7 +44,7 @@ void ProgrammerEngine::ReadBlocks(bool words) {
     Progress(Protocol.DataIndex);
 }
 
-bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int after) {
+bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, EngineState after) {
     std::string& rx = Protocol.RxText;
     const int size = words ? chip_.ROMSize : chip_.EEPROMSize;
     const std::size_t step = words ? 2 : 1;
@@ -71,7 +71,7 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, int af
 }
 
 void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std::string& stop,
-                                        int after) {
+                                        EngineState after) {
     Send(stop);
     Protocol.ProtocolState = after;
     host_.SetStatus(kVerifyResult);

@@ -17,15 +17,15 @@ bool IsGreeting(const std::string& rx, std::size_t at) {
 } // namespace
 
 void ProgrammerEngine::SetStyle(int style) {
-    ProgrammerStyle = style;
-    ResetIdleLevel = StyleInfo(style).resetIdleLevel;
+    programmerStyle_ = style;
+    resetIdleLevel_ = StyleInfo(style).resetIdleLevel;
 }
 
 void ProgrammerEngine::ResetSerial(bool showReady) {
     Timer(false);
     host_.RestoreUserControls();
     Progress(0);
-    Protocol.ProtocolState = 0;
+    Protocol.ProtocolState = EngineState::Idle;
     Protocol.RxText.clear();
     Protocol.IdleTicks = 0;
     Protocol.CancelRequested = false;
@@ -40,8 +40,8 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
         readUnderway_ = false;
         host_.ClearImage();
     }
-    if (UpgradeLoaded) {
-        UpgradeLoaded = false;
+    if (upgradeLoaded_) {
+        upgradeLoaded_ = false;
         host_.ClearImage();
     }
     if (showReady)
@@ -50,12 +50,12 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
 }
 
 void ProgrammerEngine::ResetProgrammer(bool pending) {
-    ResetPending = pending;
+    resetPending_ = pending;
     ResetSerial(false);
-    host_.SetProgrammerReset(ResetIdleLevel ? 0 : 1);
+    host_.SetProgrammerReset(resetIdleLevel_ ? 0 : 1);
     host_.SetStatus("Resetting Tessaro...");
     host_.Pause(kResetPulseMs);
-    host_.SetProgrammerReset(ResetIdleLevel);
+    host_.SetProgrammerReset(resetIdleLevel_);
     Protocol.IdleTicks = 0;
     Timer(true);
 }
@@ -84,11 +84,11 @@ void ProgrammerEngine::Greeting() {
         ResetSerial(false);
         return;
     }
-    ResetPending = false;
-    LastGreeting = detected;
-    const char* expected = StyleInfo(ProgrammerStyle).messageName;
+    resetPending_ = false;
+    lastGreeting_ = detected;
+    const char* expected = StyleInfo(programmerStyle_).messageName;
     const char* connected = StyleInfo(detected).messageName;
-    if (StyleInfo(ProgrammerStyle).style == detected) {
+    if (StyleInfo(programmerStyle_).style == detected) {
         host_.SetStatus(std::string(connected) + " board connected");
         host_.RepaintWindow();
         ResetSerial(false);
@@ -104,15 +104,15 @@ void ProgrammerEngine::Greeting() {
 
 // The watchdog: 1.5 s without a byte from the board.
 void ProgrammerEngine::BoardSilent() {
-    if (ResetPending) {
-        ResetPending = false;
+    if (resetPending_) {
+        resetPending_ = false;
         ResetSerial(false);
         host_.SetStatus("Reset error...");
         const std::string port = host_.PortOpen() ? host_.PortName() : std::string("None");
         host_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
                               "Communications port, currently [ " + port + " ]\r" +
                               "Board connections and power\r" + "Mode =  [ " +
-                              StyleInfo(ProgrammerStyle).messageName +
+                              StyleInfo(programmerStyle_).messageName +
                               " ], does your programmer board match this setting?");
         host_.SetStatus(kReady);
         return;
@@ -136,12 +136,12 @@ void ProgrammerEngine::BoardSilent() {
     ResetProgrammer(true);
 }
 
-void ProgrammerEngine::AutoProgram1Click() {
+void ProgrammerEngine::StartAutoProgram() {
     if (host_.AutoProgramOn()) {
         ResetSerial(false);
         return;
     }
-    if (chip_.CoreType == 0) {
+    if (chip_.Family() == Core::SerialEeprom) {
         host_.dialogs().Error("Cannot use Auto Program Mode with serial EEPROMs");
         return;
     }
@@ -155,18 +155,20 @@ void ProgrammerEngine::AutoProgram1Click() {
     }
     host_.EnterAutoMode();
     Send(StartedCommand(cmd::WaitChipInsertion));
-    Protocol.ProtocolState = 600;
+    Protocol.ProtocolState = EngineState::AskedForInsertion;
     Timer(true);
 }
 
 // ---- Closing and the automatic loop ----
 
-void ProgrammerEngine::State500() {
+// Waits for whatever answers the last VoltagesOff.
+void ProgrammerEngine::OnClosing() {
     Accept(); // whatever answered the last VoltagesOff
     EndCommand();
 }
 
-void ProgrammerEngine::State501() {
+// Waits for "Q": the board left the operation.
+void ProgrammerEngine::OnCommandEnded() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
@@ -175,43 +177,47 @@ void ProgrammerEngine::State501() {
     if (host_.AutoProgramOn()) {
         Accept();
         Send(StartedCommand(cmd::WaitChipRemoval));
-        Protocol.ProtocolState = 502;
+        Protocol.ProtocolState = EngineState::AskedForRemoval;
         return;
     }
     ResetSerial(true);
 }
 
-void ProgrammerEngine::State502() {
+// Waits for "PA": the board took the wait for the chip to go.
+void ProgrammerEngine::OnAskedForRemoval() {
     if (!StepFirst("PA"))
         return;
-    Protocol.ProtocolState = 503;
+    Protocol.ProtocolState = EngineState::WaitingForRemoval;
     // The user takes the chip out: no answer is due, so no watchdog.
     Timer(false);
     host_.SetStatus("Waiting for chip removal...");
 }
 
-void ProgrammerEngine::State503() {
+// Waits for "Y": the chip has been taken out.
+void ProgrammerEngine::OnWaitingForRemoval() {
     if (!Step("Y"))
         return;
     Timer(false);
     host_.Pause(kSocketSettleMs);
     Send(StartedCommand(cmd::WaitChipInsertion));
     Timer(true);
-    Protocol.ProtocolState = 600;
+    Protocol.ProtocolState = EngineState::AskedForInsertion;
 }
 
-void ProgrammerEngine::State600() {
+// Waits for "PA": the board took the wait for a chip.
+void ProgrammerEngine::OnAskedForInsertion() {
     if (!StepFirst("PA"))
         return;
-    Protocol.ProtocolState = 601;
+    Protocol.ProtocolState = EngineState::WaitingForInsertion;
     Timer(false);
     host_.SetStatus("Waiting for chip insertion...");
 }
 
-void ProgrammerEngine::State601() {
+// Waits for "Y": a chip is in the socket.
+void ProgrammerEngine::OnWaitingForInsertion() {
     if (!Step("Y"))
         return;
     Timer(false);
     host_.Pause(kSocketSettleMs);
-    ProgButtClick();
+    Program();
 }

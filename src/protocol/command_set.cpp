@@ -1,6 +1,6 @@
 #include "protocol/command_set.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 constexpr int kIdDigits = 8;
@@ -83,20 +83,16 @@ std::string EchoBytes(char c) {
     return {cmd::Echo, c};
 }
 
-bool WideCore(int coreType) {
-    return coreType == 1 || coreType == 2;
-}
-
 std::string VoltagesOnFor(int coreType) {
-    return WideCore(coreType) ? EchoBytes('V') : Command(cmd::VoltagesOn);
+    return IsWideCore(CoreOf(coreType)) ? EchoBytes('V') : Command(cmd::VoltagesOn);
 }
 
 std::string CycleVoltagesFor(int coreType) {
-    return WideCore(coreType) ? EchoBytes('V') : Command(cmd::CycleVoltages);
+    return IsWideCore(CoreOf(coreType)) ? EchoBytes('V') : Command(cmd::CycleVoltages);
 }
 
 std::string VoltagesOffFor(int coreType) {
-    return WideCore(coreType) ? EchoBytes('v') : Command(cmd::VoltagesOff);
+    return IsWideCore(CoreOf(coreType)) ? EchoBytes('v') : Command(cmd::VoltagesOff);
 }
 
 int ConfigByte(const std::string& configBytes, int position) {

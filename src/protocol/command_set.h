@@ -76,7 +76,6 @@ std::string EchoBytes(char c);
 // The 16-bit cores keep their supply on between the steps of an operation: they
 // get an Echo where the others switch it. These three are the only places
 // that choose.
-bool WideCore(int coreType);
 std::string VoltagesOnFor(int coreType);
 std::string CycleVoltagesFor(int coreType);
 std::string VoltagesOffFor(int coreType);

@@ -1,7 +1,7 @@
 #include "protocol/engine.h"
 
+#include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine_messages.h"
@@ -9,73 +9,68 @@
 #include <algorithm>
 
 namespace {
-constexpr int kOnlyInfo = -1; // StartState of Read Chip Info and the calibration read
+constexpr EngineState kOnlyInfo =
+    EngineState::NoState; // StartState of Read Chip Info and the calibration read
 } // namespace
 
 // Every state that does something with an answer. A state missing here only
 // collects bytes until the watchdog ends the wait.
 const ProgrammerEngine::StateEntry ProgrammerEngine::kStates[] = {
-    {0, &ProgrammerEngine::Greeting, Answers::Binary},
-    {10, &ProgrammerEngine::State10},
-    {11, &ProgrammerEngine::State11},
-    {12, &ProgrammerEngine::State12},
-    {13, &ProgrammerEngine::State13},
-    {14, &ProgrammerEngine::State14, Answers::Binary},
-    {15, &ProgrammerEngine::State15},
-    {50, &ProgrammerEngine::State50},
-    {51, &ProgrammerEngine::State51, Answers::Binary},
-    {52, &ProgrammerEngine::State52},
-    {53, &ProgrammerEngine::State53, Answers::Binary},
-    {60, &ProgrammerEngine::State60},
-    {100, &ProgrammerEngine::State100},
-    {101, &ProgrammerEngine::State101, Answers::Binary},
-    {102, &ProgrammerEngine::State102},
-    {103, &ProgrammerEngine::State103, Answers::Binary},
-    {110, &ProgrammerEngine::State110},
-    {200, &ProgrammerEngine::State200},
-    {201, &ProgrammerEngine::State201},
-    {202, &ProgrammerEngine::State202},
-    {203, &ProgrammerEngine::State203},
-    {204, &ProgrammerEngine::State204},
-    {205, &ProgrammerEngine::State205},
-    {206, &ProgrammerEngine::State206},
-    {250, &ProgrammerEngine::State250},
-    {251, &ProgrammerEngine::State251},
-    {252, &ProgrammerEngine::State252},
-    {253, &ProgrammerEngine::State253},
-    {255, &ProgrammerEngine::State255},
-    {400, &ProgrammerEngine::State400},
-    {401, &ProgrammerEngine::State401},
-    {402, &ProgrammerEngine::State402},
-    {403, &ProgrammerEngine::State403},
-    {404, &ProgrammerEngine::State404},
-    {405, &ProgrammerEngine::State405, Answers::Binary},
-    {406, &ProgrammerEngine::State406},
-    {407, &ProgrammerEngine::State407, Answers::Binary},
-    {450, &ProgrammerEngine::State450, Answers::Binary},
-    {451, &ProgrammerEngine::State451},
-    {452, &ProgrammerEngine::State452},
-    {453, &ProgrammerEngine::State453},
-    {454, &ProgrammerEngine::State454, Answers::Binary},
-    {500, &ProgrammerEngine::State500},
-    {501, &ProgrammerEngine::State501},
-    {502, &ProgrammerEngine::State502},
-    {503, &ProgrammerEngine::State503},
-    {600, &ProgrammerEngine::State600},
-    {601, &ProgrammerEngine::State601},
+    {EngineState::Idle, &ProgrammerEngine::Greeting, Answers::Binary},
+    {EngineState::AwaitStart, &ProgrammerEngine::OnAwaitStart},
+    {EngineState::AwaitModel, &ProgrammerEngine::OnAwaitModel},
+    {EngineState::AwaitProgramMode, &ProgrammerEngine::OnAwaitProgramMode},
+    {EngineState::AwaitConfigVoltages, &ProgrammerEngine::OnAwaitConfigVoltages},
+    {EngineState::AwaitConfig, &ProgrammerEngine::OnAwaitConfig, Answers::Binary},
+    {EngineState::AwaitConfigVoltagesOff, &ProgrammerEngine::OnAwaitConfigVoltagesOff},
+    {EngineState::ReadRomVoltages, &ProgrammerEngine::OnReadRomVoltages},
+    {EngineState::ReadRomBlocks, &ProgrammerEngine::OnReadRomBlocks, Answers::Binary},
+    {EngineState::ReadEepromVoltages, &ProgrammerEngine::OnReadEepromVoltages},
+    {EngineState::ReadEepromBlocks, &ProgrammerEngine::OnReadEepromBlocks, Answers::Binary},
+    {EngineState::ReadDone, &ProgrammerEngine::OnReadDone},
+    {EngineState::VerifyRomVoltages, &ProgrammerEngine::OnVerifyRomVoltages},
+    {EngineState::VerifyRomBlocks, &ProgrammerEngine::OnVerifyRomBlocks, Answers::Binary},
+    {EngineState::VerifyEepromVoltages, &ProgrammerEngine::OnVerifyEepromVoltages},
+    {EngineState::VerifyEepromBlocks, &ProgrammerEngine::OnVerifyEepromBlocks, Answers::Binary},
+    {EngineState::VerifyVoltagesOff, &ProgrammerEngine::OnVerifyVoltagesOff},
+    {EngineState::BlankRomVoltages, &ProgrammerEngine::OnBlankRomVoltages},
+    {EngineState::BlankRomAnswers, &ProgrammerEngine::OnBlankRomAnswers},
+    {EngineState::BlankEepromVoltages, &ProgrammerEngine::OnBlankEepromVoltages},
+    {EngineState::BlankEepromAnswer, &ProgrammerEngine::OnBlankEepromAnswer},
+    {EngineState::BlankVoltagesOff, &ProgrammerEngine::OnBlankVoltagesOff},
+    {EngineState::EraseFirstVoltages, &ProgrammerEngine::OnEraseFirstVoltages},
+    {EngineState::EraseFirstDone, &ProgrammerEngine::OnEraseFirstDone},
+    {EngineState::EraseVoltages, &ProgrammerEngine::OnEraseVoltages},
+    {EngineState::EraseDone, &ProgrammerEngine::OnEraseDone},
+    {EngineState::EraseCalibrationVoltages, &ProgrammerEngine::OnEraseCalibrationVoltages},
+    {EngineState::EraseCalibrationWritten, &ProgrammerEngine::OnEraseCalibrationWritten},
+    {EngineState::EraseEepromPages, &ProgrammerEngine::OnEraseEepromPages},
+    {EngineState::ProgramRomVoltages, &ProgrammerEngine::OnProgramRomVoltages},
+    {EngineState::ProgramRomWords, &ProgrammerEngine::OnProgramRomWords},
+    {EngineState::ProgramEepromVoltages, &ProgrammerEngine::OnProgramEepromVoltages},
+    {EngineState::ProgramEepromBytes, &ProgrammerEngine::OnProgramEepromBytes},
+    {EngineState::ProgramEepromVerifyVoltages, &ProgrammerEngine::OnProgramEepromVerifyVoltages},
+    {EngineState::ProgramEepromVerifyBlocks, &ProgrammerEngine::OnProgramEepromVerifyBlocks,
+     Answers::Binary},
+    {EngineState::ProgramIdFusesVoltages, &ProgrammerEngine::OnProgramIdFusesVoltages},
+    {EngineState::ProgramIdFusesStatus, &ProgrammerEngine::OnProgramIdFusesStatus, Answers::Binary},
+    {EngineState::ProgramIdWritten, &ProgrammerEngine::OnProgramIdWritten, Answers::Binary},
+    {EngineState::ProgramFusesDone, &ProgrammerEngine::OnProgramFusesDone},
+    {EngineState::ReadBackVoltagesOff, &ProgrammerEngine::OnReadBackVoltagesOff},
+    {EngineState::ReadBackVoltagesOn, &ProgrammerEngine::OnReadBackVoltagesOn},
+    {EngineState::ReadBackConfig, &ProgrammerEngine::OnReadBackConfig, Answers::Binary},
+    {EngineState::Closing, &ProgrammerEngine::OnClosing},
+    {EngineState::CommandEnded, &ProgrammerEngine::OnCommandEnded},
+    {EngineState::AskedForRemoval, &ProgrammerEngine::OnAskedForRemoval},
+    {EngineState::WaitingForRemoval, &ProgrammerEngine::OnWaitingForRemoval},
+    {EngineState::AskedForInsertion, &ProgrammerEngine::OnAskedForInsertion},
+    {EngineState::WaitingForInsertion, &ProgrammerEngine::OnWaitingForInsertion},
 };
 
 ProgrammerEngine::ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip, MemoryImage& image)
     : host_(host), chip_(chip), image_(image) {}
 
-std::vector<int> ProgrammerEngine::HandledStates() {
-    std::vector<int> states;
-    for (const StateEntry& e : kStates)
-        states.push_back(e.state);
-    return states;
-}
-
-const ProgrammerEngine::StateEntry* ProgrammerEngine::FindState(int state) {
+const ProgrammerEngine::StateEntry* ProgrammerEngine::FindState(EngineState state) {
     for (const StateEntry& e : kStates)
         if (e.state == state)
             return &e;
@@ -160,10 +155,10 @@ void ProgrammerEngine::ReceivedDataError() {
 
 void ProgrammerEngine::FinishDifference(const char* region, int address, int good, int bad) {
     Finish(Outcome::Difference);
-    LastDetails.region = region;
-    LastDetails.address = address;
-    LastDetails.good = good;
-    LastDetails.bad = bad;
+    lastDetails_.region = region;
+    lastDetails_.address = address;
+    lastDetails_.good = good;
+    lastDetails_.bad = bad;
 }
 
 bool ProgrammerEngine::CancelHere() {
@@ -175,22 +170,22 @@ bool ProgrammerEngine::CancelHere() {
     return true;
 }
 
-void ProgrammerEngine::InitialiseProgrammerVariables(int startState) {
+void ProgrammerEngine::InitialiseProgrammerVariables(EngineState startState) {
     host_.DisableUserButtons();
     for (const std::string& write : InitVariablesWrites(chip_, host_.IcspMode()))
         Send(write);
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = 10;
+    Protocol.ProtocolState = EngineState::AwaitStart;
     Protocol.CancelRequested = false;
     Protocol.StartState = startState;
-    LastOutcome = Outcome::None;
-    LastDetails = {};
+    lastOutcome_ = Outcome::None;
+    lastDetails_ = {};
     Timer(true);
     host_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string("Initializing...")
                                                 : "Checking for " + chip_.ChipName + "...");
 }
 
-void ProgrammerEngine::CanButtClick() {
+void ProgrammerEngine::Cancel() {
     // The automatic loop waits with the timer off; only a board reset stops it.
     if (host_.AutoProgramOn())
         ResetProgrammer(true);
@@ -198,12 +193,13 @@ void ProgrammerEngine::CanButtClick() {
         Protocol.CancelRequested = true;
 }
 
-void ProgrammerEngine::ReadChipID1Click() {
+void ProgrammerEngine::ReadChipInfo() {
     if (!host_.ChipSelected()) {
         host_.dialogs().Information(SelectChipText);
         return;
     }
-    if (chip_.ChipID == kNoDeviceId || chip_.CoreType == 0 || chip_.CoreType == 4) {
+    if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
+        chip_.Family() == Core::Baseline) {
         host_.dialogs().Information("Chip ID is not supported for this device.");
         return;
     }
@@ -211,7 +207,11 @@ void ProgrammerEngine::ReadChipID1Click() {
     InitialiseProgrammerVariables(kOnlyInfo);
 }
 
-void ProgrammerEngine::ReadCalibrationAndBG() {
+void ProgrammerEngine::Upgrade() {
+    upgradeLoaded_ = true;
+}
+
+void ProgrammerEngine::ReadCalibration() {
     InitialiseProgrammerVariables(kOnlyInfo);
 }
 
@@ -222,7 +222,7 @@ void ProgrammerEngine::Send(const std::string& bytes) {
 }
 
 bool ProgrammerEngine::Wide() const {
-    return WideCore(chip_.CoreType);
+    return IsWideCore(chip_.Family());
 }
 
 void ProgrammerEngine::SendOn() {
@@ -237,7 +237,7 @@ void ProgrammerEngine::SendOff() {
     Send(VoltagesOffFor(chip_.CoreType));
 }
 
-void ProgrammerEngine::EndCommand(int state) {
+void ProgrammerEngine::EndCommand(EngineState state) {
     Send(Command(cmd::CommandEnd));
     Protocol.ProtocolState = state;
 }

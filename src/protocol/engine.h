@@ -46,20 +46,35 @@ public:
     ProgrammerEngine(const ProgrammerEngine&) = delete;
     ProgrammerEngine& operator=(const ProgrammerEngine&) = delete;
 
-    ProtocolStateRecord Protocol;
-    int ProgrammerStyle = 1;
-    int ResetIdleLevel = 1; // DTR level while the board runs; the reset level is its opposite
-    bool ResetPending = false;
-    bool UpgradeLoaded = false;
-    Outcome LastOutcome = Outcome::None;
-    ResultDetails LastDetails;
-    int LastGreeting = -1; // the style the board's last greeting named
-
     // ---- Inputs ----
     // Bytes the board sent, in one receive event (may be empty).
     void OnBytes(std::string_view bytes);
     // One tick of the 100 ms timer: the reply watchdog.
     void OnTick();
+
+    // ---- Operations: each checks its preconditions, then starts ----
+    void Program();
+    void Verify();
+    void Read();
+    // The blank check; on a flash chip the host chooses between check and erase.
+    void BlankCheck();
+    // The erase of a flash chip, after the user's confirmation.
+    void Erase();
+    // The chip's ID and revision (ReadChipInfo) or its calibration word alone.
+    void ReadChipInfo();
+    void ReadCalibration();
+    // Stops the operation at its next step; stops the automatic loop with a reset.
+    void Cancel();
+    // Programs every chip put in the socket until cancelled (or counted out).
+    void StartAutoProgram();
+    // The image in memory is the board's own firmware: the next Program writes
+    // it without the chip's listing and checks; any end of an operation forgets it.
+    void Upgrade();
+    // Starts the hand-shake that opens every operation; `startState` follows it
+    // (NoState: the hand-shake's chip information is all that is wanted).
+    void InitialiseProgrammerVariables(EngineState startState);
+    // Sizes of program memory and EEPROM to write: the image without its blank tail.
+    void SetProgrammingDataSize();
 
     // ---- Board connection ----
     // The style number and its reset polarity.
@@ -68,22 +83,37 @@ public:
     void ResetSerial(bool showReady);
     // Pulses the board's reset line and waits for its greeting.
     void ResetProgrammer(bool pending);
-    void AutoProgram1Click();
-    void CanButtClick();
+    // The host pulsed the reset line itself: only the board's greeting is expected.
+    void WaitForGreeting() { Protocol.ProtocolState = EngineState::Idle; }
 
-    // ---- Operations ----
-    void InitialiseProgrammerVariables(int startState);
-    void ProgButtClick();
-    void ReadButtClick();
-    void VerfButtClick();
-    void BlankButtClick();
-    void ReadChipID1Click();
-    void ReadCalibrationAndBG();
-    void SetProgrammingDataSize();
-
-    // The states that have a handler; bytes received in any other state only
-    // accumulate.
-    static std::vector<int> HandledStates();
+    // ---- What the hosts ask ----
+    bool Idle() const { return Protocol.ProtocolState == EngineState::Idle; }
+    // The automatic loop has finished a chip and waits for it to be taken out.
+    bool WaitingForChipRemoval() const {
+        return Protocol.ProtocolState == EngineState::AskedForRemoval ||
+               Protocol.ProtocolState == EngineState::WaitingForRemoval;
+    }
+    // The automatic loop waits for the next chip in the socket.
+    bool WaitingForChip() const {
+        return Protocol.ProtocolState == EngineState::AskedForInsertion ||
+               Protocol.ProtocolState == EngineState::WaitingForInsertion;
+    }
+    ::Outcome Outcome() const { return lastOutcome_; }
+    const ResultDetails& Details() const { return lastDetails_; }
+    // Forgets the last operation's outcome, for a host that starts another.
+    void ForgetOutcome() { lastOutcome_ = Outcome::None; }
+    // The configuration bytes the last hand-shake read; a host clears them
+    // when a new operation starts, so that none are reported for a chip that
+    // did not answer.
+    const std::string& ConfigBytes() const { return Protocol.ConfigBytes; }
+    void ForgetConfigBytes() { Protocol.ConfigBytes.clear(); }
+    int Style() const { return programmerStyle_; }
+    int ResetIdleLevel() const { return resetIdleLevel_; } // DTR level while the board runs
+    bool ResetPending() const { return resetPending_; }    // a reset waits for its greeting
+    bool UpgradeLoaded() const { return upgradeLoaded_; }
+    // The style the board's last greeting named, -1 when none came since forgotten.
+    int LastGreeting() const { return lastGreeting_; }
+    void ForgetGreeting() { lastGreeting_ = -1; }
 
 private:
     using Handler = void (ProgrammerEngine::*)();
@@ -91,12 +121,12 @@ private:
     // among which the board's error strings are no answers.
     enum class Answers { Text, Binary };
     struct StateEntry {
-        int state;
+        EngineState state;
         Handler handler;
         Answers answers = Answers::Text;
     };
     static const StateEntry kStates[];
-    static const StateEntry* FindState(int state);
+    static const StateEntry* FindState(EngineState state);
 
     void Dispatch();
     // Exact text: true when the received text is `text`. Otherwise the state
@@ -107,15 +137,16 @@ private:
     bool CancelHere();
     // Sending, with the 16-bit substitutions.
     void Send(const std::string& bytes);
-    void SendOn();                    // VoltagesOn, or Echo 'V' on 16-bit cores
-    void SendCycle();                 // CycleVoltages, or Echo 'V'
-    void SendOff();                   // VoltagesOff, or Echo 'v'
-    void EndCommand(int state = 501); // CommandEnd and the state that waits for 'Q'
+    void SendOn();    // VoltagesOn, or Echo 'V' on 16-bit cores
+    void SendCycle(); // CycleVoltages, or Echo 'V'
+    void SendOff();   // VoltagesOff, or Echo 'v'
+    void EndCommand(EngineState state =
+                        EngineState::CommandEnded); // CommandEnd and the state that waits for 'Q'
     void Progress(int value);
     void ProgressMax(int maximum);
     void Timer(bool on);
     void Fail() { Protocol.ReceiveError = true; }
-    void Finish(Outcome outcome) { LastOutcome = outcome; }
+    void Finish(::Outcome outcome) { lastOutcome_ = outcome; }
     // A difference: the outcome and what differs where.
     void FinishDifference(const char* region, int address, int good, int bad);
     bool Wide() const;
@@ -141,7 +172,7 @@ private:
         return true;
     }
     // The common state: on `answer`, send `command` and wait in `next`.
-    void Reply(std::string_view answer, const std::string& command, int next) {
+    void Reply(std::string_view answer, const std::string& command, EngineState next) {
         if (!Step(answer))
             return;
         Send(command);
@@ -151,83 +182,99 @@ private:
     // Block streams (blocks.cpp).
     // Goes to `next` (showing `status` unless null) and asks for a stream of
     // `bytes` (ReadROM or ReadEEPROM).
-    void OpenStream(int next, const char* status, char command, int bytes);
+    void OpenStream(EngineState next, const char* status, char command, int bytes);
     // Whole blocks are waiting and the user has not cancelled.
     bool BlocksArrived();
     // Appends the whole blocks to the program memory or EEPROM list.
     void ReadBlocks(bool words);
     // Compares the whole blocks with the image; at a difference the board is
     // sent `stop`, the engine goes to `after`, the difference is shown: false.
-    bool CompareBlocks(bool words, const std::string& stop, int after);
-    void ReportDifference(bool words, int good, int bad, const std::string& stop, int after);
+    bool CompareBlocks(bool words, const std::string& stop, EngineState after);
+    void ReportDifference(bool words, int good, int bad, const std::string& stop,
+                          EngineState after);
 
     // Board connection (board_link.cpp).
     void Greeting();
     void BoardSilent();
-    void State500();
-    void State501();
-    void State502();
-    void State503();
-    void State600();
-    void State601();
+    void OnClosing();
+    void OnCommandEnded();
+    void OnAskedForRemoval();
+    void OnWaitingForRemoval();
+    void OnAskedForInsertion();
+    void OnWaitingForInsertion();
 
     // Hand-shake (handshake.cpp).
-    void State10();
-    void State11();
+    void OnAwaitStart();
+    void OnAwaitModel();
     void ModelMismatch(int model);
-    void State12();
-    void State13();
-    void State14();
-    void State15();
+    void OnAwaitProgramMode();
+    void OnAwaitConfigVoltages();
+    void OnAwaitConfig();
+    void OnAwaitConfigVoltagesOff();
     void ChipCheck();
     void ReportChipInfo();
 
     // Read and verify (read_verify.cpp).
-    void State50();
-    void State51();
-    void State52();
-    void State53();
-    void State60();
-    void State100();
-    void State101();
-    void State102();
-    void State103();
-    void State110();
+    void OnReadRomVoltages();
+    void OnReadRomBlocks();
+    void OnReadEepromVoltages();
+    void OnReadEepromBlocks();
+    void OnReadDone();
+    void OnVerifyRomVoltages();
+    void OnVerifyRomBlocks();
+    void OnVerifyEepromVoltages();
+    void OnVerifyEepromBlocks();
+    void OnVerifyVoltagesOff();
     bool IdMatches();
     bool ConfigMatches(const std::string& config);
 
     // Blank check and erase (blank_erase.cpp).
-    void State200();
-    void State201();
-    void State202();
-    void State203();
-    void State204();
-    void State205();
-    void State206();
-    void State250();
-    void State251();
-    void State252();
-    void State253();
-    void State255();
+    void OnBlankRomVoltages();
+    void OnBlankRomAnswers();
+    void OnBlankEepromVoltages();
+    void OnBlankEepromAnswer();
+    void OnBlankVoltagesOff();
+    void OnEraseFirstVoltages();
+    void OnEraseFirstDone();
+    void OnEraseVoltages();
+    void OnEraseDone();
+    void OnEraseCalibrationVoltages();
+    void OnEraseCalibrationWritten();
+    void OnEraseEepromPages();
     std::string BlankReport();
     void BlankInsideProgram(const std::string& report);
     bool CalibrationAccepted();
 
     // Program (program.cpp).
-    void State400();
-    void State401();
-    void State402();
-    void State403();
-    void State404();
-    void State405();
-    void State406();
-    void State407();
-    void State450();
-    void State451();
-    void State452();
-    void State453();
-    void State454();
+    void OnProgramRomVoltages();
+    void OnProgramRomWords();
+    void OnProgramEepromVoltages();
+    void OnProgramEepromBytes();
+    void OnProgramEepromVerifyVoltages();
+    void OnProgramEepromVerifyBlocks();
+    void OnProgramIdFusesVoltages();
+    void OnProgramIdFusesStatus();
+    void OnProgramIdWritten();
+    void OnProgramFusesDone();
+    void OnReadBackVoltagesOff();
+    void OnReadBackVoltagesOn();
+    void OnReadBackConfig();
     void WriteFailure();
+
+    // The confirmed erase of a flash chip (Erase, and the blank check's choice).
+    void ConfirmErase();
+
+    // Tests and benchmarks look inside.
+    friend struct EngineProbe;
+
+    ProtocolStateRecord Protocol;
+    int programmerStyle_ = 1;
+    int resetIdleLevel_ = 1; // DTR level while the board runs; the reset level is its opposite
+    bool resetPending_ = false;
+    bool upgradeLoaded_ = false;
+    ::Outcome lastOutcome_ = Outcome::None;
+    ResultDetails lastDetails_;
+    int lastGreeting_ = -1; // the style the board's last greeting named
 
     ProgrammerHost& host_;
     const ChipRecord& chip_;

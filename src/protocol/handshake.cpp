@@ -1,6 +1,6 @@
 // The opening of every operation: parameters, model, configuration read, and
 // the check that the chip in the socket is the chip selected.
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
@@ -11,33 +11,35 @@ namespace {
 constexpr int kModelCount = 5;
 } // namespace
 
-void ProgrammerEngine::State10() {
+// Waits for "PI": the board took the start of an operation.
+void ProgrammerEngine::OnAwaitStart() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 2)
         return; // "P" and "I" may come apart
-    Reply("PI", Command(cmd::ReadModel), 11);
+    Reply("PI", Command(cmd::ReadModel), EngineState::AwaitModel);
 }
 
-void ProgrammerEngine::State11() {
+// Waits for the board's model code.
+void ProgrammerEngine::OnAwaitModel() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    LastDetails.modelAnswer = static_cast<unsigned char>(rx[0]);
+    lastDetails_.modelAnswer = static_cast<unsigned char>(rx[0]);
     if (rx == "X") {
         // Firmware without ReadModel: a bare CommandStart gets us back in step.
         Accept();
         Send(Command(cmd::CommandStart));
-        Protocol.ProtocolState = 12;
+        Protocol.ProtocolState = EngineState::AwaitProgramMode;
         return;
     }
     const int model = static_cast<unsigned char>(rx[0]);
     if (model >= kModelCount)
         return Fail();
-    if (model != StyleInfo(ProgrammerStyle).style)
+    if (model != StyleInfo(programmerStyle_).style)
         return ModelMismatch(model);
     Accept();
     Send(Command(cmd::VoltagesOn));
-    Protocol.ProtocolState = 13;
+    Protocol.ProtocolState = EngineState::AwaitConfigVoltages;
 }
 
 void ProgrammerEngine::ModelMismatch(int model) {
@@ -46,24 +48,27 @@ void ProgrammerEngine::ModelMismatch(int model) {
     Timer(false);
     Finish(Outcome::WrongBoard);
     host_.dialogs().Error(std::string("You are trying to connect to [ ") +
-                          StyleInfo(ProgrammerStyle).messageName + " ]\r\rPlease select [ " +
+                          StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
                           StyleInfo(model).messageName + " ] to match your programmer board.");
     EndCommand();
     Timer(true);
 }
 
-void ProgrammerEngine::State12() {
+// Waits for "P": the board is ready for the chip.
+void ProgrammerEngine::OnAwaitProgramMode() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    Reply("P", Command(cmd::VoltagesOn), 13);
+    Reply("P", Command(cmd::VoltagesOn), EngineState::AwaitConfigVoltages);
 }
 
-void ProgrammerEngine::State13() {
-    Reply("V", Command(cmd::ReadConfig), 14);
+// Waits for "V": the supply is on for reading the configuration.
+void ProgrammerEngine::OnAwaitConfigVoltages() {
+    Reply("V", Command(cmd::ReadConfig), EngineState::AwaitConfig);
 }
 
-void ProgrammerEngine::State14() {
+// Waits for the configuration answer ("C" and its bytes).
+void ProgrammerEngine::OnAwaitConfig() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != kConfigAnswerBytes)
         return;
@@ -72,10 +77,11 @@ void ProgrammerEngine::State14() {
     Protocol.ConfigBytes = rx.substr(1);
     Accept();
     SendOff();
-    Protocol.ProtocolState = 15;
+    Protocol.ProtocolState = EngineState::AwaitConfigVoltagesOff;
 }
 
-void ProgrammerEngine::State15() {
+// Waits for "v": the supply is off after the configuration.
+void ProgrammerEngine::OnAwaitConfigVoltagesOff() {
     if (!Answered("v"))
         return;
     ChipCheck();
@@ -97,7 +103,7 @@ void ProgrammerEngine::ChipCheck() {
         }
     }
     Timer(true);
-    if (Protocol.StartState != -1) {
+    if (Protocol.StartState != EngineState::NoState) {
         Protocol.ProtocolState = Protocol.StartState;
         SendOn();
         return;

@@ -1,8 +1,8 @@
 // Program: the blank check first, then program memory word by word, the data
 // EEPROM pair by pair with a read-back, then ID and configuration. 16-bit cores
 // get a full verify pass between their ID and their configuration words.
+#include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
@@ -29,7 +29,7 @@ void ProgrammerEngine::SetProgrammingDataSize() {
     }
 }
 
-void ProgrammerEngine::ProgButtClick() {
+void ProgrammerEngine::Program() {
     if (!host_.ChipSelected()) {
         host_.dialogs().Information(SelectChipText);
         return;
@@ -50,19 +50,21 @@ void ProgrammerEngine::ProgButtClick() {
         return;
     SetProgrammingDataSize();
     ProgressMax(chip_.ROMSize);
-    if (chip_.CoreType == 0) {
+    if (chip_.Family() == Core::SerialEeprom) {
         // A serial EEPROM is written whole, without a blank check.
         Protocol.EEPROMProgLength = chip_.EEPROMSize;
-        InitialiseProgrammerVariables(402);
+        InitialiseProgrammerVariables(EngineState::ProgramEepromVoltages);
         return;
     }
-    InitialiseProgrammerVariables(200);
-    Protocol.AfterBlankState = chip_.ROMSize != 0 ? 400 : 402;
+    InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+    Protocol.AfterBlankState =
+        chip_.ROMSize != 0 ? EngineState::ProgramRomVoltages : EngineState::ProgramEepromVoltages;
 }
 
 // ---- Program memory and data EEPROM ----
 
-void ProgrammerEngine::State400() {
+// Waits for "V": the supply is on for writing program memory.
+void ProgrammerEngine::OnProgramRomVoltages() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
@@ -71,7 +73,7 @@ void ProgrammerEngine::State400() {
     const int length = Protocol.ROMProgLength;
     Send(ProgramROMBytes(length));
     Progress(0);
-    if (UpgradeLoaded) {
+    if (upgradeLoaded_) {
         host_.SetStatus("Upgrading...");
         ProgressMax(4 * length);
     } else {
@@ -79,12 +81,13 @@ void ProgrammerEngine::State400() {
         ProgressMax(length);
     }
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = 401;
+    Protocol.ProtocolState = EngineState::ProgramRomWords;
 }
 
 // The board asks for each word with 'Y'. It may ask once more than the count
 // while it writes the last word: that request gets 0x0000.
-void ProgrammerEngine::State401() {
+// Waits for "Y": the board asks for the next program word.
+void ProgrammerEngine::OnProgramRomWords() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
@@ -102,7 +105,8 @@ void ProgrammerEngine::State401() {
         Progress(0);
         Accept();
         SendCycle();
-        Protocol.ProtocolState = chip_.EEPROMSize == 0 ? 406 : 402;
+        Protocol.ProtocolState = chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
+                                                       : EngineState::ProgramEepromVoltages;
     } else {
         Fail();
     }
@@ -120,25 +124,27 @@ void ProgrammerEngine::WriteFailure() {
     host_.dialogs().Error("ROM programming error at address 0x" +
                           MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4));
     Timer(true);
-    Protocol.ProtocolState = 500;
+    Protocol.ProtocolState = EngineState::Closing;
 }
 
-void ProgrammerEngine::State402() {
+// Waits for "V": the supply is on for writing data EEPROM.
+void ProgrammerEngine::OnProgramEepromVoltages() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
     if (!Step("V"))
         return;
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
-    if (!UpgradeLoaded)
+    if (!upgradeLoaded_)
         host_.SetStatus("Programming EEPROM...");
     Progress(0);
     ProgressMax(Protocol.EEPROMProgLength);
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = 403;
+    Protocol.ProtocolState = EngineState::ProgramEepromBytes;
 }
 
-void ProgrammerEngine::State403() {
+// Waits for "Y": the board asks for the next EEPROM byte.
+void ProgrammerEngine::OnProgramEepromBytes() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
@@ -160,25 +166,29 @@ void ProgrammerEngine::State403() {
         if (Wide()) {
             // 16-bit cores check their EEPROM in the verify pass.
             Send(EchoBytes('V'));
-            Protocol.ProtocolState = 406;
+            Protocol.ProtocolState = EngineState::ProgramIdFusesVoltages;
         } else {
             Send(Command(cmd::CycleVoltages));
-            Protocol.ProtocolState = 404;
+            Protocol.ProtocolState = EngineState::ProgramEepromVerifyVoltages;
         }
     } else {
         Fail();
     }
 }
 
-void ProgrammerEngine::State404() {
+// Waits for "V": the supply is on for reading the EEPROM back.
+void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
-        OpenStream(405, UpgradeLoaded ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::ProgramEepromVerifyBlocks,
+                   upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.
-void ProgrammerEngine::State405() {
-    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::CommandEnd), 501))
+// Waits for blocks of data EEPROM read back after writing.
+void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
+    if (!BlocksArrived() ||
+        !CompareBlocks(false, Command(cmd::CommandEnd), EngineState::CommandEnded))
         return;
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
@@ -187,30 +197,32 @@ void ProgrammerEngine::State405() {
         // A serial EEPROM is finished once its data read back right.
         Finish(Outcome::Done);
         Send(Command(cmd::VoltagesOff));
-        Protocol.ProtocolState = 500;
+        Protocol.ProtocolState = EngineState::Closing;
         return;
     }
     Send(Command(cmd::CycleVoltages));
-    Protocol.ProtocolState = 406;
+    Protocol.ProtocolState = EngineState::ProgramIdFusesVoltages;
 }
 
 // ---- ID and configuration ----
 
-void ProgrammerEngine::State406() {
+// Waits for "V": the supply is on for writing ID and fuses.
+void ProgrammerEngine::OnProgramIdFusesVoltages() {
     if (!Answered("V"))
         return;
     Send(ProgramIDFusesBytes(host_.IDText(), image_.FuseValue));
     Accept();
     if (Wide()) {
-        Protocol.ProtocolState = 450;
+        Protocol.ProtocolState = EngineState::ProgramIdWritten;
         host_.SetStatus("Programming ID...");
     } else {
-        Protocol.ProtocolState = 407;
+        Protocol.ProtocolState = EngineState::ProgramIdFusesStatus;
         host_.SetStatus("Programming config...");
     }
 }
 
-void ProgrammerEngine::State407() {
+// Waits for the status of writing ID and fuses, after busy marks.
+void ProgrammerEngine::OnProgramIdFusesStatus() {
     const std::size_t at = AfterBusyMarks(Protocol.RxText);
     if (at == std::string::npos)
         return; // busy
@@ -220,7 +232,7 @@ void ProgrammerEngine::State407() {
     if (status != 0x00 && status != 0xFF)
         return Fail();
     Timer(false);
-    Protocol.ProtocolState = 500;
+    Protocol.ProtocolState = EngineState::Closing;
     if (status == 0x00) {
         host_.SetStatus(kErrorStatus);
         Finish(Outcome::Failed);
@@ -238,7 +250,8 @@ void ProgrammerEngine::State407() {
 
 // 16-bit cores: the ID is written; the verify pass follows before the
 // configuration words are written.
-void ProgrammerEngine::State450() {
+// Waits for the end of writing the ID on a 16-bit core.
+void ProgrammerEngine::OnProgramIdWritten() {
     if (AfterBusyMarks(Protocol.RxText) == std::string::npos)
         return;
     Send(EchoBytes('V'));
@@ -247,24 +260,28 @@ void ProgrammerEngine::State450() {
     Protocol.DataIndex = 0;
     Progress(0);
     ProgressMax(chip_.ROMSize);
-    Protocol.ProtocolState = 100;
+    Protocol.ProtocolState = EngineState::VerifyRomVoltages;
 }
 
 // ProgramFuses is done; the supply is cycled for the read-back.
-void ProgrammerEngine::State451() {
-    Reply("Y", Command(cmd::VoltagesOff), 452);
+// Waits for "Y": the fuses are written.
+void ProgrammerEngine::OnProgramFusesDone() {
+    Reply("Y", Command(cmd::VoltagesOff), EngineState::ReadBackVoltagesOff);
 }
 
-void ProgrammerEngine::State452() {
-    Reply("v", Command(cmd::VoltagesOn), 453);
+// Waits for "v": the supply is off before the read-back.
+void ProgrammerEngine::OnReadBackVoltagesOff() {
+    Reply("v", Command(cmd::VoltagesOn), EngineState::ReadBackVoltagesOn);
 }
 
-void ProgrammerEngine::State453() {
-    Reply("V", Command(cmd::ReadConfig), 454);
+// Waits for "V": the supply is on for reading the fuses back.
+void ProgrammerEngine::OnReadBackVoltagesOn() {
+    Reply("V", Command(cmd::ReadConfig), EngineState::ReadBackConfig);
 }
 
 // The configuration words read back after ProgramFuses.
-void ProgrammerEngine::State454() {
+// Waits for the configuration read back after writing the fuses.
+void ProgrammerEngine::OnReadBackConfig() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != kConfigAnswerBytes)
         return;
@@ -273,7 +290,7 @@ void ProgrammerEngine::State454() {
     const std::string config = rx.substr(1);
     Timer(false);
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = 500;
+    Protocol.ProtocolState = EngineState::Closing;
     Progress(0);
     // The answer stays in the received text; state 500 takes whatever follows.
     if (!ConfigMatches(config)) {

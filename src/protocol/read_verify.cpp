@@ -1,7 +1,7 @@
 // Read copies the chip into the memory image; Verify compares the chip with it
 // and reports the first difference. Both take the blocks the board streams.
+#include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
-#include "image/hex_text.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
@@ -17,7 +17,7 @@ std::string Difference(const std::string& what, int good, int bad, int digits) {
 }
 } // namespace
 
-void ProgrammerEngine::ReadButtClick() {
+void ProgrammerEngine::Read() {
     if (!host_.ChipSelected()) {
         host_.dialogs().Information(SelectChipText);
         return;
@@ -34,10 +34,11 @@ void ProgrammerEngine::ReadButtClick() {
     readUnderway_ = true;
     const bool romless = chip_.WordMask == 0xFF;
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
-    InitialiseProgrammerVariables(romless ? 52 : 50);
+    InitialiseProgrammerVariables(romless ? EngineState::ReadEepromVoltages
+                                          : EngineState::ReadRomVoltages);
 }
 
-void ProgrammerEngine::VerfButtClick() {
+void ProgrammerEngine::Verify() {
     if (!host_.ChipSelected()) {
         host_.dialogs().Information(SelectChipText);
         return;
@@ -52,17 +53,20 @@ void ProgrammerEngine::VerfButtClick() {
     }
     const bool romless = chip_.WordMask == 0xFF;
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
-    InitialiseProgrammerVariables(romless ? 102 : 100);
+    InitialiseProgrammerVariables(romless ? EngineState::VerifyEepromVoltages
+                                          : EngineState::VerifyRomVoltages);
 }
 
 // ---- Read ----
 
-void ProgrammerEngine::State50() {
+// Waits for "V": the supply is on for reading program memory.
+void ProgrammerEngine::OnReadRomVoltages() {
     if (Step("V"))
-        OpenStream(51, "Reading ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
+        OpenStream(EngineState::ReadRomBlocks, "Reading ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
 }
 
-void ProgrammerEngine::State51() {
+// Waits for blocks of program memory.
+void ProgrammerEngine::OnReadRomBlocks() {
     if (!BlocksArrived())
         return;
     ReadBlocks(true);
@@ -71,22 +75,25 @@ void ProgrammerEngine::State51() {
     Accept();
     if (chip_.EEPROMSize == 0) {
         Send(Command(cmd::VoltagesOff));
-        Protocol.ProtocolState = 60;
+        Protocol.ProtocolState = EngineState::ReadDone;
         return;
     }
     SendCycle();
-    Protocol.ProtocolState = 52;
+    Protocol.ProtocolState = EngineState::ReadEepromVoltages;
     Progress(0);
     Protocol.DataIndex = 0;
     ProgressMax(chip_.EEPROMSize);
 }
 
-void ProgrammerEngine::State52() {
+// Waits for "V": the supply is on for reading data EEPROM.
+void ProgrammerEngine::OnReadEepromVoltages() {
     if (Step("V"))
-        OpenStream(53, "Reading EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
+        OpenStream(EngineState::ReadEepromBlocks, "Reading EEPROM...", cmd::ReadEEPROM,
+                   chip_.EEPROMSize);
 }
 
-void ProgrammerEngine::State53() {
+// Waits for blocks of data EEPROM.
+void ProgrammerEngine::OnReadEepromBlocks() {
     if (!BlocksArrived())
         return;
     ReadBlocks(false);
@@ -95,11 +102,11 @@ void ProgrammerEngine::State53() {
     Accept();
     Send(Command(cmd::VoltagesOff));
     if (chip_.ROMSize != 0) {
-        Protocol.ProtocolState = 60;
+        Protocol.ProtocolState = EngineState::ReadDone;
         return;
     }
     // A chip without program memory has no configuration to keep.
-    Protocol.ProtocolState = 500;
+    Protocol.ProtocolState = EngineState::Closing;
     readUnderway_ = false;
     image_.DataChanged = true;
     Finish(Outcome::Done);
@@ -108,7 +115,8 @@ void ProgrammerEngine::State53() {
 
 // Whatever answered VoltagesOff: the read is complete; keep the configuration
 // and ID read at the start.
-void ProgrammerEngine::State60() {
+// Waits for whatever answers VoltagesOff after a read.
+void ProgrammerEngine::OnReadDone() {
     const std::string& config = Protocol.ConfigBytes;
     readUnderway_ = false;
     image_.DataChanged = true;
@@ -134,13 +142,16 @@ void ProgrammerEngine::State60() {
 
 // ---- Verify ----
 
-void ProgrammerEngine::State100() {
+// Waits for "V": the supply is on for verifying program memory.
+void ProgrammerEngine::OnVerifyRomVoltages() {
     if (Step("V"))
-        OpenStream(101, "Verifying ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
+        OpenStream(EngineState::VerifyRomBlocks, "Verifying ROM...", cmd::ReadROM,
+                   2 * chip_.ROMSize);
 }
 
-void ProgrammerEngine::State101() {
-    if (!BlocksArrived() || !CompareBlocks(true, Command(cmd::VoltagesOff), 500))
+// Waits for blocks of program memory to compare.
+void ProgrammerEngine::OnVerifyRomBlocks() {
+    if (!BlocksArrived() || !CompareBlocks(true, Command(cmd::VoltagesOff), EngineState::Closing))
         return;
     if (Protocol.DataIndex < chip_.ROMSize)
         return;
@@ -148,31 +159,35 @@ void ProgrammerEngine::State101() {
     Accept();
     if (chip_.EEPROMSize != 0) {
         SendCycle();
-        Protocol.ProtocolState = 102;
+        Protocol.ProtocolState = EngineState::VerifyEepromVoltages;
         Protocol.DataIndex = 0;
         ProgressMax(chip_.EEPROMSize);
         return;
     }
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = 110;
+    Protocol.ProtocolState = EngineState::VerifyVoltagesOff;
 }
 
-void ProgrammerEngine::State102() {
+// Waits for "V": the supply is on for verifying data EEPROM.
+void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(103, "Verifying EEPROM...", cmd::ReadEEPROM, chip_.EEPROMSize);
+        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM,
+                   chip_.EEPROMSize);
 }
 
-void ProgrammerEngine::State103() {
-    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::VoltagesOff), 500))
+// Waits for blocks of data EEPROM to compare.
+void ProgrammerEngine::OnVerifyEepromBlocks() {
+    if (!BlocksArrived() || !CompareBlocks(false, Command(cmd::VoltagesOff), EngineState::Closing))
         return;
     if (Protocol.DataIndex < chip_.EEPROMSize)
         return;
     Accept();
     Send(Protocol.VerifyInProgram ? EchoBytes('v') : Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = 110;
+    Protocol.ProtocolState = EngineState::VerifyVoltagesOff;
 }
 
-void ProgrammerEngine::State110() {
+// Waits for "v": the supply is off after a verify.
+void ProgrammerEngine::OnVerifyVoltagesOff() {
     if (!Step("v"))
         return;
     if (!Protocol.VerifyInProgram) {
@@ -188,7 +203,7 @@ void ProgrammerEngine::State110() {
     if (Protocol.VerifyInProgram) {
         Send(Command(cmd::ProgramFuses));
         Timer(true);
-        Protocol.ProtocolState = 451;
+        Protocol.ProtocolState = EngineState::ProgramFusesDone;
         host_.SetStatus("Programming Fuse...");
         return;
     }

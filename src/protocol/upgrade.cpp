@@ -1,6 +1,6 @@
 #include "protocol/upgrade.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 namespace {
 constexpr int kBlankWord = 0x3FFF;

@@ -35,7 +35,7 @@ TEST(BoardConnection, AMatchingBoardGreetsAndIsReportedConnected) {
     TProjFm& w = h.Start();
     EXPECT_EQ(w.ComLabel->text(), "COM 1");
     EXPECT_TRUE(WaitForStatus(w, "Cedar board connected"));
-    EXPECT_FALSE(w.Engine->ResetPending);
+    EXPECT_FALSE(w.Engine->ResetPending());
     EXPECT_FALSE(w.Timer1->isActive());
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -51,7 +51,7 @@ TEST(BoardConnection, ADifferentBoardSwitchesTheStyleAndIsResetAgain) {
     EXPECT_EQ(h.dialogs.shown[0],
               (ScriptedDialogs::Shown{"information", "Program mode = Cedar, connected board = "
                                                      "Alder.\r\rWill attempt to match the board"}));
-    EXPECT_EQ(w.Engine->ProgrammerStyle, 0);
+    EXPECT_EQ(w.Engine->Style(), 0);
     EXPECT_TRUE(w.AlderItem->isChecked());
     EXPECT_EQ(w.windowTitle(), "Kitwerk Alder v030403 ");
     EXPECT_FALSE(w.ICSPMode1->isEnabled());

@@ -2,8 +2,8 @@
 // simulated board on COM1.
 #include "e2e_support.h"
 
+#include "app/osccal_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "fuses/osccal_fm.h"
 
 #include <QComboBox>
 #include <QLineEdit>

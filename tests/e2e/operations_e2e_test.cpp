@@ -3,7 +3,7 @@
 // component's thread and the engine to the board and back.
 #include "e2e_support.h"
 
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 // The board connection and the opening hand-shake, against the simulated board
 // or against answers typed in by hand.
+#include "engine/engine_probe.h"
 #include "engine/engine_rig.h"
 
 #include "protocol/command_set.h"
@@ -23,7 +24,7 @@ TEST(BoardLink, TheGreetingOfTheSelectedModelConnects) {
     EngineRig rig("16F628A", Model::Cedar);
     rig.Connect();
     EXPECT_EQ(rig.statuses.back(), "Cedar board connected");
-    EXPECT_FALSE(rig.engine.ResetPending);
+    EXPECT_FALSE(rig.engine.ResetPending());
     EXPECT_TRUE(rig.Idle());
     EXPECT_TRUE(rig.TakeTexts().empty());
 }
@@ -82,14 +83,15 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
                "Function not supported by this programmer firmware.\rAbout to apply reset..."}}) {
         EngineRig rig("16F628A");
         rig.portOpen = false; // the test types the answers itself
-        rig.engine.InitialiseProgrammerVariables(200);
-        rig.engine.Protocol.ProtocolState = 254; // a state without a handler only collects
+        rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+        EngineProbe::Record(rig.engine).ProtocolState =
+            static_cast<EngineState>(254); // a state without a handler only collects
         rig.engine.OnBytes(c.rx);
         Tick(rig, 15);
         ASSERT_EQ(rig.TakeTexts(), Texts{c.text}) << c.rx;
         EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), c.status),
                   rig.statuses.end());
-        EXPECT_TRUE(rig.engine.ResetPending); // a new reset is under way
+        EXPECT_TRUE(rig.engine.ResetPending()); // a new reset is under way
         EXPECT_EQ(rig.statuses.back(), "Resetting Tessaro...");
     }
 }
@@ -97,18 +99,19 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
 TEST(Handshake, PAndIMayComeApartButNotWithMore) {
     EngineRig rig("16F628A");
     rig.portOpen = false; // the test types the answers itself
-    rig.engine.InitialiseProgrammerVariables(200);
+    rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
     rig.engine.OnBytes("P");
     rig.engine.OnBytes("I");
-    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 11);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).ProtocolState, EngineState::AwaitModel);
     EXPECT_EQ(rig.sent.back(), cmd::ReadModel);
 
     EngineRig early("16F628A");
     early.portOpen = false; // the test types the answers itself
-    early.engine.InitialiseProgrammerVariables(200);
+    early.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
     early.engine.OnBytes("PI\x01");
     Tick(early, 14);
-    EXPECT_EQ(early.engine.Protocol.ProtocolState, 10); // three bytes: still waiting
+    EXPECT_EQ(EngineProbe::Record(early.engine).ProtocolState,
+              EngineState::AwaitStart); // three bytes: still waiting
     Tick(early, 1);
     EXPECT_EQ(early.TakeTexts(), Texts{kNotResponding});
 }
@@ -117,10 +120,10 @@ TEST(Handshake, TwoAnswersInOneEventAreAReceivedDataError) {
     EngineRig rig("16F628A");
     rig.Connect();
     rig.board.faults().doubleAtCommand = cmd::VoltagesOn;
-    rig.engine.ReadChipID1Click();
+    rig.engine.ReadChipInfo();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{kReceivedError});
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::BadAnswer);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::BadAnswer);
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected"); // reset again and greeted
 }
 
@@ -129,7 +132,7 @@ TEST(Handshake, ABoardOfAnotherModelIsNamedAndTheOperationEnds) {
     rig.engine.SetStyle(4);
     rig.Connect();
     rig.board.faults().modelCode = 2;
-    rig.engine.ReadChipID1Click();
+    rig.engine.ReadChipInfo();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"You are trying to connect to [ Elm ]\r\rPlease select [ "
                                      "Birch_B ] to match your programmer board."});
@@ -141,7 +144,7 @@ TEST(Handshake, FirmwareWithoutReadModelGetsABareCommandStart) {
     EngineRig rig("16F628A", Model::Birch_A, [](boardsim::ChipConfig& c) { c.idWord = 0x1068; });
     rig.Connect();
     rig.board.faults().modelCode = 'X';
-    rig.engine.ReadChipID1Click();
+    rig.engine.ReadChipInfo();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"[16F628A]   Version 8\r\rChip ID = 1060"});
     EXPECT_NE(rig.sent.find(std::string(1, cmd::ReadModel) + "P"), std::string::npos);
@@ -152,11 +155,11 @@ TEST(Handshake, AnotherChipInTheSocketIsQuestionedAndNoEndsIt) {
     EngineRig rig("16F628A", Model::Birch_A, [](boardsim::ChipConfig& c) { c.idWord = 0x07A2; });
     rig.Connect();
     rig.BlankImage();
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"The programmer does not recognise the [16F628A]\r\rContinue "
                                      "anyway?"});
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Declined);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Declined);
     EXPECT_TRUE(rig.Idle());
     EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF); // nothing written
 }
@@ -165,7 +168,7 @@ TEST(Handshake, AChipWithoutDeviceIdIsNeverQuestioned) {
     EngineRig rig("24C16");
     rig.Connect();
     rig.BlankImage();
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
 }
@@ -173,7 +176,7 @@ TEST(Handshake, AChipWithoutDeviceIdIsNeverQuestioned) {
 TEST(Handshake, ReadChipInfoOnlyWhereTheChipHasAnId) {
     EngineRig rig("12F508");
     rig.portOpen = false; // the test types the answers itself
-    rig.engine.ReadChipID1Click();
+    rig.engine.ReadChipInfo();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Chip ID is not supported for this device."});
     EXPECT_TRUE(rig.sent.empty());
 }
@@ -184,7 +187,7 @@ TEST(Handshake, TheCalibrationReadFillsTheDialogFields) {
     });
     rig.board.chip().SetRom(0x3FF, 0x3480);
     rig.Connect();
-    rig.engine.ReadCalibrationAndBG();
+    rig.engine.ReadCalibration();
     rig.Run();
     EXPECT_EQ(rig.oscal, "80");
     EXPECT_EQ(rig.bandGap, "10");
@@ -205,7 +208,7 @@ TEST(Handshake, EveryFaultAtEveryStepEndsIdleWithAMessage) {
                 f.replaceAtCommand = static_cast<unsigned char>(step), f.replacement = "Z";
             else
                 f.replaceAtCommand = static_cast<unsigned char>(step), f.replacement = "?F?N";
-            rig.engine.ReadChipID1Click();
+            rig.engine.ReadChipInfo();
             rig.Run();
             const Texts texts = rig.TakeTexts();
             ASSERT_EQ(texts.size(), 1u) << int(step) << " fault " << fault;
@@ -241,7 +244,7 @@ TEST(Handshake, NoHandlerRunsInsideTheWatchdogsBox) {
     } boxes;
     boxes.rig = &rig;
     rig.boxesOverride = &boxes;
-    rig.engine.InitialiseProgrammerVariables(200);
+    rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
     Tick(rig, 15);
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_FALSE(boxes.ranInside);
@@ -275,9 +278,9 @@ TEST(AutoLoop, AnAnswerFollowedByTheNextIsTakenInTurn) {
     EngineRig rig("16F628A");
     rig.portOpen = false; // the test answers for the board
     rig.autoProgram = true;
-    rig.engine.Protocol.ProtocolState = 502;
+    EngineProbe::Record(rig.engine).ProtocolState = EngineState::AskedForRemoval;
     rig.engine.OnBytes("PAY");
-    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 600);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).ProtocolState, EngineState::AskedForInsertion);
     EXPECT_EQ(rig.sent.substr(rig.sent.size() - 2), "P\x15");
     EXPECT_TRUE(rig.TakeTexts().empty());
 }

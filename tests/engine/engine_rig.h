@@ -28,7 +28,7 @@ public:
     void BlankImage();
     // Texts of every box shown since the last call, in order.
     std::vector<std::string> TakeTexts();
-    bool Idle() const { return engine.Protocol.ProtocolState == 0 && !timer; }
+    bool Idle() const { return engine.Idle() && !timer; }
     std::int64_t NowMs() const { return link.Now() / 1000; }
 
     // ---- ProgrammerHost ----

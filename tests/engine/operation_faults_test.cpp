@@ -23,19 +23,19 @@ TEST(OperationFaults, AReadCutOffLeavesNoHalfImage) {
     EngineRig rig("16F628A");
     rig.Connect();
     rig.board.faults().silentAfterBytes = 600; // part of the program memory stream
-    rig.engine.ReadButtClick();
+    rig.engine.Read();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{kFaultNotResponding});
     EXPECT_TRUE(rig.image.ROMData.empty());
     EXPECT_FALSE(rig.image.DataChanged);
     EXPECT_TRUE(rig.Idle());
 
-    rig.engine.ReadButtClick(); // the board is back after its reset
-    rig.engine.CanButtClick();
+    rig.engine.Read(); // the board is back after its reset
+    rig.engine.Cancel();
     rig.Run();
     EXPECT_TRUE(rig.TakeTexts().empty()); // Cancel says nothing, and keeps nothing
     EXPECT_TRUE(rig.image.ROMData.empty());
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Cancelled);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Cancelled);
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
 }
 
@@ -63,7 +63,7 @@ TEST(OperationFaults, EveryFaultDuringProgramEndsIdleAndKeepsTheImage) {
         FillFaultImage(rig);
         const MemoryImage before = rig.image;
         c.inject(rig.board.faults());
-        rig.engine.ProgButtClick();
+        rig.engine.Program();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{c.text}) << c.what;
         EXPECT_TRUE(rig.Idle()) << c.what;
@@ -79,7 +79,7 @@ TEST(OperationFaults, BusyMarksBeforeTheStatusAreWaitedOut) {
     rig.Connect();
     FillFaultImage(rig);
     rig.board.faults().idFusesBusy = 3;
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
     // The board asked for one word more than the count and got 0x0000.
@@ -90,7 +90,7 @@ TEST(OperationFaults, AnUnpluggedBoardIsAResetFailureAfterTheSilence) {
     EngineRig rig("16F628A");
     rig.Connect();
     FillFaultImage(rig);
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.portOpen = false; // the adapter is pulled: nothing reaches the board
     rig.Run();
     const Texts texts = rig.TakeTexts();
@@ -103,8 +103,8 @@ TEST(OperationFaults, AnUnpluggedBoardIsAResetFailureAfterTheSilence) {
 TEST(OperationFaults, AShortImageIsRefusedNotSentAsWhole) {
     EngineRig rig("16F628A");
     rig.image.ROMData.assign(0x100, 0); // fewer words than the chip has
-    rig.engine.ProgButtClick();
-    rig.engine.VerfButtClick();
+    rig.engine.Program();
+    rig.engine.Verify();
     const std::string refusal =
         "The memory image does not hold the whole chip.\r\rLoad a file or read the chip again.";
     EXPECT_EQ(rig.TakeTexts(), (Texts{refusal, refusal}));
@@ -127,12 +127,12 @@ TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
         std::string text;
         std::string status;
     } cases[] = {
-        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::ProgButtClick,
-         "EEPROM not responding.", "Ready"},
-        {"16F628A", cmd::ProgramEEPROM, "X", &ProgrammerEngine::ProgButtClick, kFaultReceivedError,
+        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::Program, "EEPROM not responding.",
+         "Ready"},
+        {"16F628A", cmd::ProgramEEPROM, "X", &ProgrammerEngine::Program, kFaultReceivedError,
          "Birch_A board connected"},
-        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankButtClick,
-         kFaultReceivedError, "Birch_A board connected"},
+        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankCheck, kFaultReceivedError,
+         "Birch_A board connected"},
     };
     for (const Case& c : cases) {
         EngineRig rig(c.chip);

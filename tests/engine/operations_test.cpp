@@ -1,4 +1,5 @@
 // Program, verify, read, blank check and erase against the simulated board.
+#include "engine/engine_probe.h"
 #include "engine/engine_rig.h"
 
 #include "image/hex_save.h"
@@ -41,16 +42,16 @@ void ExpectSameChip(const boardsim::Chip& a, const boardsim::Chip& b, bool confi
 // Program, verify, then read back into an empty image and save it.
 void RoundTrip(EngineRig& rig, const std::string& programmed) {
     rig.Connect();
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     ASSERT_EQ(rig.TakeTexts(), Texts{programmed});
     ASSERT_TRUE(rig.Idle());
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     ASSERT_EQ(rig.TakeTexts(), Texts{"Data verified"});
     const MemoryImage before = rig.image;
     const std::string idBefore = rig.id;
-    rig.engine.ReadButtClick();
+    rig.engine.Read();
     rig.Run();
     EXPECT_TRUE(rig.TakeTexts().empty());
     EXPECT_TRUE(rig.image.DataChanged);
@@ -101,12 +102,12 @@ TEST(Operations, ASerialEepromIsWrittenWholeAndReadBack) {
     EngineRig rig("24C16");
     FillImage(rig, 0, 0x800);
     rig.Connect();
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_TRUE(rig.TakeTexts().empty()); // finished by the read-back, without a box
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Done);
     EXPECT_EQ(rig.board.chip().Eeprom(0x7FF), rig.image.EEPROMData[0x7FF]);
-    rig.engine.ReadButtClick();
+    rig.engine.Read();
     rig.Run();
     ASSERT_EQ(rig.image.EEPROMData.size(), 0x800u);
     ExpectSameChip(rig.board.chip(), ChipFromSavedImage(rig, rig.board.chip().config()), false);
@@ -117,14 +118,14 @@ TEST(Operations, VerifyReportsTheFirstDifferenceExactly) {
     rig.Connect();
     rig.BlankImage();
     rig.board.chip().SetRom(0x1F3, 0x2A5C);
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"ROM error at 0x01F3\r\rGood 0x3FFF\rBad 0x2A5C"});
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Difference);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Difference);
 
     rig.board.chip().SetRom(0x1F3, 0x3FFF);
     rig.board.chip().SetEeprom(0x21, 0x5A);
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"EEPROM error at 0x0021\r\rGood 0xFF\rBad 0x5A"});
 
@@ -134,7 +135,7 @@ TEST(Operations, VerifyReportsTheFirstDifferenceExactly) {
     rig.board.chip().SetId(0, 1);
     rig.board.chip().SetId(1, 2);
     rig.board.chip().SetId(3, 4);
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"ID error 0x2002\r\rGood 0x000F\rBad 0x000E"});
     EXPECT_TRUE(rig.Idle());
@@ -145,7 +146,7 @@ TEST(Operations, A16BitFuseDifferenceNamesItsAddress) {
     rig.Connect();
     rig.BlankImage();
     rig.board.chip().SetConfig(2, 0x0000);
-    rig.engine.VerfButtClick();
+    rig.engine.Verify();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Fuse error 0x300004\r\rGood 0x0100\rBad 0x0000"});
 }
@@ -162,7 +163,7 @@ TEST(Operations, BlankReportsLeaveOutWhatTheChipDoesNotHave) {
     for (const Case& c : cases) {
         EngineRig rig(c.chip);
         rig.Connect();
-        rig.engine.BlankButtClick();
+        rig.engine.BlankCheck();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{c.report}) << c.chip;
         EXPECT_TRUE(rig.Idle());
@@ -172,11 +173,11 @@ TEST(Operations, BlankReportsLeaveOutWhatTheChipDoesNotHave) {
     rig.board.chip().SetId(0, 3);
     rig.board.chip().SetRom(0x300, 0);
     rig.Connect();
-    rig.engine.BlankButtClick();
+    rig.engine.BlankCheck();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Blank Results: \r\rROM = Not Erased\rFuse = Erased"});
-    EXPECT_EQ(rig.engine.Protocol.BlankFlags, 0); // cleared with the operation's end
-    EXPECT_EQ(rig.progressPeak, 0x300);           // two 'B's and the 'N' stop there
+    EXPECT_EQ(EngineProbe::Record(rig.engine).BlankFlags, 0); // cleared with the operation's end
+    EXPECT_EQ(rig.progressPeak, 0x300);                       // two 'B's and the 'N' stop there
 }
 
 TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
@@ -187,7 +188,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
     rig.eraseChoice = EraseChoice::Erase;
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
-    rig.engine.BlankButtClick();
+    rig.engine.BlankCheck();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), (Texts{"This will totally erase the chip.\r\rDo you wish to "
                                       "continue?",
@@ -198,7 +199,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
 
     rig.board.faults().calibrationAnswer = 'C';
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
-    rig.engine.BlankButtClick();
+    rig.engine.BlankCheck();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts().back(), "Error writing new Calibration and BandGap");
     EXPECT_TRUE(rig.Idle());
@@ -210,7 +211,7 @@ TEST(Operations, ASerialEepromIsErasedPageByPage) {
     rig.eraseChoice = EraseChoice::Erase;
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
-    rig.engine.BlankButtClick();
+    rig.engine.BlankCheck();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts().back(), "Chip has been erased");
     EXPECT_EQ(rig.board.chip().Eeprom(0x700), 0xFF);
@@ -222,18 +223,18 @@ TEST(Operations, ProgrammingStopsAfterTheLastUsedWord) {
     rig.BlankImage();
     rig.image.ROMData[0x3EF] = 0;
     rig.engine.SetProgrammingDataSize();
-    EXPECT_EQ(rig.engine.Protocol.ROMProgLength, 0x3F0);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).ROMProgLength, 0x3F0);
     rig.image.ROMData[0x3F1] = 0;
     rig.engine.SetProgrammingDataSize();
-    EXPECT_EQ(rig.engine.Protocol.ROMProgLength, 0x3F4);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).ROMProgLength, 0x3F4);
     rig.image.EEPROMData[4] = 7;
     rig.engine.SetProgrammingDataSize();
-    EXPECT_EQ(rig.engine.Protocol.EEPROMProgLength, 6);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).EEPROMProgLength, 6);
 
     EngineRig cal("12F629"); // its last word is the calibration instruction
     cal.BlankImage();
     cal.engine.SetProgrammingDataSize();
-    EXPECT_EQ(cal.engine.Protocol.ROMProgLength, 0x400);
+    EXPECT_EQ(EngineProbe::Record(cal.engine).ROMProgLength, 0x400);
 }
 
 TEST(Operations, AFailedWordIsReportedTwoRequestsBehind) {
@@ -241,10 +242,10 @@ TEST(Operations, AFailedWordIsReportedTwoRequestsBehind) {
     rig.Connect();
     FillImage(rig, 0x20, 0);
     rig.board.faults().romFailAtWord = 8;
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"ROM programming error at address 0x0008"});
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Failed);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Failed);
     EXPECT_TRUE(rig.Idle());
 }
 
@@ -254,14 +255,14 @@ TEST(Operations, AChipThatIsNotBlankIsAskedAboutOrLeftAlone) {
     rig.Connect();
     FillImage(rig, 4, 0);
     rig.ignoreBlankCheck = true;
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_TRUE(rig.TakeTexts().empty()); // no question, no programming
     EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF);
-    EXPECT_EQ(rig.engine.LastOutcome, Outcome::Difference);
+    EXPECT_EQ(rig.engine.Outcome(), Outcome::Difference);
 
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(),
               (Texts{"Blank Results: \r\rROM = Not Erased\rEEPROM = Erased\rID = Erased\rFuse = "
@@ -276,7 +277,7 @@ TEST(Operations, ADifferentCalibrationIsQuestioned) {
     rig.board.chip().SetRom(0x3FF, 0x3480);
     rig.Connect();
     FillImage(rig, 4, 0);
-    rig.engine.ProgButtClick();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Calibration data from chip does not match new programming "
                                      "data\r\rContinue programming with new data?"});
@@ -287,7 +288,7 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
     EngineRig rig("16F628A");
     rig.Connect();
     FillImage(rig, 0x10, 8);
-    rig.engine.AutoProgram1Click();
+    rig.engine.StartAutoProgram();
     EXPECT_TRUE(rig.autoProgram);
     rig.Run(); // the chip in the socket is programmed at once
     for (int chip = 0; chip < 3; ++chip) {
@@ -301,7 +302,7 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
         rig.Run();
     }
     EXPECT_TRUE(rig.TakeTexts().empty());
-    rig.engine.CanButtClick();
+    rig.engine.Cancel();
     rig.Run();
     EXPECT_FALSE(rig.autoProgram);
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
@@ -311,12 +312,12 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
 TEST(Operations, AutoModeRefusals) {
     EngineRig eeprom("24C16");
     eeprom.BlankImage();
-    eeprom.engine.AutoProgram1Click();
+    eeprom.engine.StartAutoProgram();
     EngineRig icsp("16F628A");
     icsp.icsp = true;
-    icsp.engine.AutoProgram1Click();
+    icsp.engine.StartAutoProgram();
     EngineRig empty("16F628A");
-    empty.engine.AutoProgram1Click();
+    empty.engine.StartAutoProgram();
     EXPECT_EQ(eeprom.TakeTexts(), Texts{"Cannot use Auto Program Mode with serial EEPROMs"});
     EXPECT_EQ(icsp.TakeTexts(), Texts{"Cannot use Auto Program Mode when ICSP is enabled"});
     EXPECT_EQ(empty.TakeTexts(), Texts{"Nothing to program"});
@@ -333,11 +334,11 @@ bool Saw(const EngineRig& rig, const std::string& status) {
 TEST(Operations, AStepPastTheEndNeverRunsTheBarOver) {
     EngineRig rig("16F84A");
     rig.portOpen = false; // the test answers for the board
-    rig.engine.BlankButtClick();
-    rig.engine.Protocol.ProtocolState = 201;
+    rig.engine.BlankCheck();
+    EngineProbe::Record(rig.engine).ProtocolState = EngineState::BlankRomAnswers;
     for (const char* answer : {"B", "B", "B", "B", "BY"})
         rig.engine.OnBytes(answer);
-    EXPECT_EQ(rig.engine.Protocol.ProtocolState, 202);
+    EXPECT_EQ(EngineProbe::Record(rig.engine).ProtocolState, EngineState::BlankEepromVoltages);
     EXPECT_EQ(rig.progressPeak, 0x400);
     EXPECT_EQ(rig.progressMax, 0x400);
 }
@@ -346,13 +347,13 @@ TEST(Operations, TheUpgradeImageIsProgrammedUnderItsOwnStatusAndThenDropped) {
     EngineRig rig("16F628");
     rig.Connect();
     FillImage(rig, 0x10, 0);
-    rig.engine.UpgradeLoaded = true;
-    rig.engine.ProgButtClick();
+    rig.engine.Upgrade();
+    rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
     EXPECT_TRUE(Saw(rig, "Upgrading..."));
     EXPECT_FALSE(Saw(rig, "Programming ROM..."));
-    EXPECT_FALSE(rig.engine.UpgradeLoaded);
+    EXPECT_FALSE(rig.engine.UpgradeLoaded());
     EXPECT_TRUE(rig.image.ROMData.empty());
     EXPECT_EQ(rig.board.chip().Rom(5), (5 * 0x135 + 7) & 0x3FFF);
 }

@@ -2,7 +2,7 @@
 // simulated board: program, verify, and Read Chip Info naming the record's ID.
 #include "engine/engine_rig.h"
 
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,10 @@ using Texts = std::vector<std::string>;
 // One member of each family of the generator, the largest where sizes differ
 // (of the serial EEPROMs the largest a 16-bit transfer count can carry).
 const char* const kFamilySamples[] = {
-    "24C256",  "12F510",  "16F54",   "12C509A", "16F84A",  "16F627",  "16F648A",
-    "16F630",  "16F688",  "16F819",  "16F87",   "16F877",  "16F874A", "16F886",
-    "16F77",   "16F716",  "16F777",  "16F917",  "18F458",  "18F4320", "18F1330",
-    "18F4431", "18F4321", "18F2520", "18F4620", "18F4450", "18F4550", "18F4553",
-    "18F4580", "18F4680",
+    "24C256",  "12F510",  "16F54",   "12C509A", "16F84A",  "16F627",  "16F648A", "16F630",
+    "16F688",  "16F819",  "16F87",   "16F877",  "16F874A", "16F886",  "16F77",   "16F716",
+    "16F777",  "16F917",  "18F458",  "18F4320", "18F1330", "18F4431", "18F4321", "18F2520",
+    "18F4620", "18F4450", "18F4550", "18F4553", "18F4580", "18F4680",
 };
 
 // A little of every memory the chip has, and the chip's own calibration kept.
@@ -42,13 +41,12 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         if (rig.chip.CPWarn) // one-time parts ask before their protection is burnt in
             rig.boxes.answers = {Dialogs::Answer::Yes};
         rig.Connect();
-        rig.engine.ProgButtClick();
+        rig.engine.Program();
         rig.Run();
-        EXPECT_EQ(rig.engine.LastOutcome, Outcome::Done)
-            << ::testing::PrintToString(rig.TakeTexts());
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
         rig.TakeTexts();
         if (rig.chip.ROMSize > 0) { // a serial EEPROM is checked by the program's read-back
-            rig.engine.VerfButtClick();
+            rig.engine.Verify();
             rig.Run();
             EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
             EXPECT_EQ(rig.board.chip().Rom(0x3F), rig.image.ROMData[0x3F]);
@@ -59,7 +57,7 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         }
         if (rig.chip.ChipID == 0xFFFF)
             continue; // no device ID to report
-        rig.engine.ReadChipID1Click();
+        rig.engine.ReadChipInfo();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{"[" + std::string(name) + "]   Version 0\r\rChip ID = " +
                                          MyIntToHex(rig.chip.ChipID, 4)});

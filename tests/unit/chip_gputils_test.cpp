@@ -1,7 +1,7 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>

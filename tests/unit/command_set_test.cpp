@@ -76,12 +76,4 @@ TEST(CommandSet, BusyMarksAndErrorStrings) {
     for (const char* answer : {"V", "?X", "PI", "E?P"})
         EXPECT_FALSE(BoardErrorPending(answer)) << answer;
 }
-
-TEST(CommandSet, EveryStateOfTheOperationsHasAHandler) {
-    const std::vector<int> expected = {0,   10,  11,  12,  13,  14,  15,  50,  51,  52,  53,  60,
-                                       100, 101, 102, 103, 110, 200, 201, 202, 203, 204, 205, 206,
-                                       250, 251, 252, 253, 255, 400, 401, 402, 403, 404, 405, 406,
-                                       407, 450, 451, 452, 453, 454, 500, 501, 502, 503, 600, 601};
-    EXPECT_EQ(ProgrammerEngine::HandledStates(), expected);
-}
 } // namespace

@@ -1,5 +1,5 @@
-#include "app/file_places.h"
 #include "link/com_names.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 #include "serial_test_support.h"
 

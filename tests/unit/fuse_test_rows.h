@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fuses/fuse_rows.h"
+#include "chipdb/fuse_rows.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 #include <gtest/gtest.h>
 

@@ -35,9 +35,9 @@ struct SerialNetwork : ::testing::Test {
     void Make() {
         serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
-        serial->SetDataBits(d8bit);
+        serial->SetDataBits(eDataBits::Bits8);
         serial->SetCheckParity(false);
-        serial->SetNotifyErrors(neEvent);
+        serial->SetNotifyErrors(eNotifyErr::Event);
         serial->SetOnError([this](TSerial&) { ++errors; });
         serial->SetOnRxData([this](TSerial& s) {
             uint8_t c = 0;
@@ -69,7 +69,7 @@ TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
     ASSERT_NE(opened.port, nullptr) << opened.error;
     PortSettings settings;
     settings.Baudrate = 9600;
-    settings.DataBits = d8bit;
+    settings.DataBits = eDataBits::Bits8;
     ASSERT_EQ(opened.port->Apply(settings), 0);
     auto& port = static_cast<Rfc2217Port&>(*opened.port);
     PortEvents events;
@@ -183,9 +183,9 @@ TEST_F(SerialPeer, ModemAndLineNotificationsBecomeEventsInOrder) {
         return [&log, what](TSerial&) { log.push_back(what); };
     };
     serial->SetOnSignalChange([&](TSerial&, eModemInSignal line, bool state) {
-        log.push_back(std::string(line == CTS   ? "CTS"
-                                  : line == DSR ? "DSR"
-                                                : "RLSD") +
+        log.push_back(std::string(line == eModemInSignal::Cts   ? "CTS"
+                                  : line == eModemInSignal::Dsr ? "DSR"
+                                                                : "RLSD") +
                       (state ? "+" : "-"));
     });
     serial->SetOnBreak(note("break"));

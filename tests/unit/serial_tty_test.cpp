@@ -35,9 +35,9 @@ struct SerialTty : ::testing::Test {
         folder.LinkCom(1, pty.slavePath);
         serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
-        serial->SetDataBits(d8bit);
+        serial->SetDataBits(eDataBits::Bits8);
         serial->SetCheckParity(false);
-        serial->SetNotifyErrors(neEvent);
+        serial->SetNotifyErrors(eNotifyErr::Event);
         serial->SetOnError([this](TSerial&) { ++errors; });
         serial->SetOnRxData([this](TSerial& s) {
             uint8_t c = 0;
@@ -121,7 +121,7 @@ TEST_F(SerialTty, LineChangeOnPseudoTerminalTakesTheErrorPathOnly) {
     EXPECT_TRUE(serial->Active());
 
     // With the default notification the system's text is shown instead.
-    serial->SetNotifyErrors(neDialog);
+    serial->SetNotifyErrors(eNotifyErr::Dialog);
     serial->SetSignal(0, true);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Inappropriate ioctl for device"});
@@ -158,7 +158,7 @@ TEST_F(SerialTty, FramedModeDeliversStartToEndPlusAppendedBytes) {
     std::vector<std::string> messages;
     serial->SetOnRxData([](TSerial&) { ADD_FAILURE() << "OnRxData in framed mode"; });
     serial->SetOnMessage([&](TSerial&, const std::string& m) { messages.push_back(m); });
-    serial->SetRxEventMode(rxMessage);
+    serial->SetRxEventMode(eOpModes::Message);
     serial->SetMessageStartChar(2);
     serial->SetMessageEndChar(3);
     serial->SetMessageAppendCount(2);

@@ -1,5 +1,5 @@
-#include "app/settings.h"
 #include "link/programmer_style.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>

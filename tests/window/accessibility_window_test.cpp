@@ -1,9 +1,9 @@
 #include "main_window_harness.h"
 
+#include "app/chip_editor_fm.h"
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "chipdb/chip_editor_fm.h"
-#include "fuses/fuse_edit_fm.h"
-#include "fuses/osccal_fm.h"
 #include "platform/help_viewer_qt.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 #include "main_window_harness.h"
 
-#include "fuses/fuse_edit_fm.h"
-#include "fuses/osccal_fm.h"
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "file_size_limit.h"
 #include "main_window_harness.h"
 
-#include "chipdb/chip_editor_fm.h"
+#include "app/chip_editor_fm.h"
 #include "platform/text_file.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "main_window_harness.h"
 
+#include "app/fuse_edit_fm.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "fuses/fuse_edit_fm.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -73,7 +73,7 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
         EXPECT_EQ(w.FuseEditFM->IDText(), c.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF");
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(w.Image.FuseValue[k], c.FuseBlank[k]);
-        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->ProgrammerStyle)));
+        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->Style())));
         EXPECT_EQ(h.sound->clicks, clicksBefore + 1);
         EXPECT_EQ(w.PCBlabel->text(), "A"); // Birch_A
         EXPECT_EQ(w.StatusLabel->text(), "Ready");

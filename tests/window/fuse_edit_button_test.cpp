@@ -1,6 +1,6 @@
+#include "app/fuse_edit_fm.h"
 #include "fuse_edit_window_rows.h"
 #include "fuses/fuse_butt.h"
-#include "fuses/fuse_edit_fm.h"
 #include "fuses/fuse_messages.h"
 #include "platform/scripted_dialogs.h"
 

@@ -1,5 +1,5 @@
+#include "app/fuse_edit_fm.h"
 #include "fuse_edit_window_rows.h"
-#include "fuses/fuse_edit_fm.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "main_window_harness.h"
 
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 
 #include <QComboBox>
 

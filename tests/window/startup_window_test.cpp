@@ -20,7 +20,7 @@ TEST(Startup, FirstRunInAnEmptyFolderReportsThePortAndWritesEightLines) {
     ASSERT_FALSE(h.dialogs.shown.empty());
     EXPECT_EQ(h.dialogs.shown[0], (ScriptedDialogs::Shown{"error", kPortProblem}));
     EXPECT_EQ(w.ComLabel->text(), "COM x");
-    EXPECT_EQ(w.Engine->ProgrammerStyle, 1);
+    EXPECT_EQ(w.Engine->Style(), 1);
     EXPECT_TRUE(w.BirchAItem->isChecked());
     EXPECT_EQ(w.windowTitle(), "Kitwerk Birch-A v030403 ");
     EXPECT_EQ(w.ChipSelect->currentIndex(), -1);
@@ -49,11 +49,11 @@ TEST(Startup, SettingsOfTheLastSessionAreApplied) {
     MainWindowHarness h("settings");
     h.WriteFile("pro.dat", "7\r\n/nowhere/x.hex\r\n0\r\n-1\r\n\r\nF\r\nF\r\n3\r\n");
     TProjFm& w = h.Start();
-    EXPECT_EQ(w.Engine->ProgrammerStyle, 3);
+    EXPECT_EQ(w.Engine->Style(), 3);
     EXPECT_TRUE(w.CedarItem->isChecked());
     EXPECT_FALSE(w.BirchAItem->isChecked());
     EXPECT_FALSE(w.AdviseNewerFileLoad1->isChecked());
-    EXPECT_EQ(w.Engine->ResetIdleLevel, 0);
+    EXPECT_EQ(w.Engine->ResetIdleLevel(), 0);
     EXPECT_EQ(w.windowTitle(), "Kitwerk Cedar v030403 ");
     EXPECT_TRUE(w.ICSPMode1->isEnabled());
     EXPECT_FALSE(w.User1->isVisible());

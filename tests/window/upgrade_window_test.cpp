@@ -1,8 +1,9 @@
 // Options > Upgrade: the board's own firmware chip is programmed from the
 // style's upgrade image.
+#include "engine/engine_probe.h"
 #include "main_window_harness.h"
 
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -55,7 +56,7 @@ TEST_F(Upgrade, AMissingImageIsReported) {
     EXPECT_EQ(h.dialogs.Texts(),
               std::vector<std::string>{"Error: Corrupt or missing upgrade file"});
     EXPECT_EQ(w.ChipSelect->currentText(), "16F628");
-    EXPECT_FALSE(w.Engine->UpgradeLoaded);
+    EXPECT_FALSE(w.Engine->UpgradeLoaded());
 }
 
 TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
@@ -66,7 +67,7 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     w.Upgrade1Click();
     EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Please insert 16F628 as per screen "
                                                           "graphic.\r\rDo you wish to continue?"});
-    EXPECT_TRUE(w.Engine->UpgradeLoaded);
+    EXPECT_TRUE(w.Engine->UpgradeLoaded());
     EXPECT_EQ(w.Image.ROMData[1], 1 ^ 0x5C);
     EXPECT_EQ(w.Image.ROMData[15], 0x3FFF); // word 16 moved up; word 15 left
     EXPECT_EQ(w.Image.ROMData.back(), 0x1234);
@@ -74,16 +75,17 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     EXPECT_EQ(w.FuseEditFM->IDText(), "FFFF");
     EXPECT_EQ(w.CodeScroll->maximum(), 0);
     EXPECT_EQ(w.windowTitle().toStdString(), "Kitwerk Birch-A v030403 ");
-    EXPECT_EQ(w.Engine->Protocol.ProtocolState, 10); // the Program has started
+    EXPECT_EQ(EngineProbe::Record(*w.Engine).ProtocolState,
+              EngineState::AwaitStart); // the Program has started
     // However the operation ends, the upgrade image goes with it.
     w.ResetSerial(true);
-    EXPECT_FALSE(w.Engine->UpgradeLoaded);
+    EXPECT_FALSE(w.Engine->UpgradeLoaded());
     EXPECT_TRUE(w.Image.ROMData.empty());
 
     h.dialogs.answers.push_back(Dialogs::Answer::No);
     w.Upgrade1Click();
     EXPECT_TRUE(w.Image.ROMData.empty());
-    EXPECT_TRUE(w.Engine->UpgradeLoaded); // until the next end of an operation
+    EXPECT_TRUE(w.Engine->UpgradeLoaded()); // until the next end of an operation
     EXPECT_TRUE(h.Close());
     EXPECT_NE(h.ReadFile("pro.dat").find("\r\n" + h.programDir + "\r\n"), std::string::npos);
 }

@@ -1,10 +1,10 @@
 #include "demo_folder.h"
 
-#include "app/settings.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "image/hex_save.h"
 #include "link/programmer_style.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <algorithm>

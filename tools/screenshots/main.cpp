@@ -6,13 +6,13 @@
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
 //   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include "app/chip_editor_fm.h"
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "boardsim.h"
-#include "chipdb/chip_editor_fm.h"
 #include "demo_folder.h"
-#include "fuses/fuse_edit_fm.h"
-#include "fuses/osccal_fm.h"
 #include "platform/scripted_dialogs.h"
 
 #include <QAction>

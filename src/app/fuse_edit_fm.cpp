@@ -1,6 +1,6 @@
-#include "fuses/fuse_edit_fm.h"
+#include "app/fuse_edit_fm.h"
 
-#include "fuses/digit_validator_qt.h"
+#include "app/digit_validator_qt.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
 

@@ -3,29 +3,29 @@
 #include "app/proj_fm.h"
 
 void TProjFm::ProgButtClick() {
-    Engine->ProgButtClick();
+    Engine->Program();
 }
 
 void TProjFm::ReadButtClick() {
-    Engine->ReadButtClick();
+    Engine->Read();
 }
 
 void TProjFm::VerfButtClick() {
-    Engine->VerfButtClick();
+    Engine->Verify();
 }
 
 void TProjFm::BlankButtClick() {
-    Engine->BlankButtClick();
+    Engine->BlankCheck();
 }
 
 void TProjFm::ReadChipID1Click() {
-    Engine->ReadChipID1Click();
+    Engine->ReadChipInfo();
 }
 
 void TProjFm::CanButtClick() {
-    Engine->CanButtClick();
+    Engine->Cancel();
 }
 
 void TProjFm::ReadCalibrationAndBG() {
-    Engine->ReadCalibrationAndBG();
+    Engine->ReadCalibration();
 }

@@ -1,11 +1,11 @@
 // Loading the chip list, choosing a chip and drawing its socket.
+#include "app/fuse_edit_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "fuses/fuse_edit_fm.h"
 #include "platform/text_file.h"
 #include "ui/image_canvas.h"
 
@@ -21,7 +21,7 @@ bool TProjFm::CheckAndLoadChipData() {
     std::vector<std::string> lines;
     if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places)))
         lines = SplitLines(*bytes);
-    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->ProgrammerStyle);
+    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->Style());
     ChipData = std::move(loaded.ChipData);
     if (loaded.Loaded()) {
         ChipSelect->clear();
@@ -77,27 +77,23 @@ void TProjFm::SelectTheChip() {
     FuseEditFM->SetIDMaxLength(4);
     FuseEditFM->SetIDVisible(true);
     DeriveSelectionFields(Chip);
-    switch (Chip.CoreType) {
-    case 0:
+    switch (Chip.Family()) {
+    case Core::SerialEeprom:
         FuseButt->setEnabled(false);
         FuseEditFM->SetIDVisible(false);
         break;
-    case 1:
-    case 2:
+    case Core::Wide:
+    case Core::WideByteHex:
         FuseEditFM->SetIDMaxLength(8);
         break;
-    case 4:
+    case Core::Baseline:
         OscalButt->setEnabled(Chip.CalWord);
         FuseEditFM->SetIDVisible(false);
         break;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case Core::Midrange:
         OscalButt->setEnabled(Chip.CalWord);
         break;
-    default:
+    case Core::Other:
         break;
     }
     OSCAL1->setEnabled(OscalButt->isEnabled());
@@ -123,8 +119,8 @@ int TProjFm::FindChipCBText(const std::string& name) const {
 }
 
 void TProjFm::DrawTheSocket() {
-    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout,
-                                             Engine->ProgrammerStyle, ICSPMode1->isChecked());
+    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, Engine->Style(),
+                                             ICSPMode1->isChecked());
     if (!ChipSelected()) {
         DrawBlankSocket();
     } else {

@@ -1,4 +1,4 @@
-#include "image/hex_text.h"
+#include "chipdb/hex_text.h"
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')

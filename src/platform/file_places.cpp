@@ -1,6 +1,6 @@
-#include "app/file_places.h"
+#include "platform/file_places.h"
 
-#include "app/settings.h"
+#include "platform/settings.h"
 #include "platform/text_file.h"
 
 #include <cstdlib>

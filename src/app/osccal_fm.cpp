@@ -1,7 +1,7 @@
-#include "fuses/osccal_fm.h"
+#include "app/osccal_fm.h"
 
+#include "app/digit_validator_qt.h"
 #include "fuses/calibration.h"
-#include "fuses/digit_validator_qt.h"
 #include "fuses/id_text.h"
 #include "platform/dialogs.h"
 

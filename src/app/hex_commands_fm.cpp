@@ -1,7 +1,7 @@
 // Loading, merging and saving HEX files from the main window.
+#include "app/fuse_edit_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
-#include "fuses/fuse_edit_fm.h"
 #include "fuses/fuse_messages.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
@@ -73,7 +73,7 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     FuseRows rows = FuseEditFM->ReadFuseRows();
     UpdateFusesForCore(rows, Chip, Image.FuseValue);
     FuseEditFM->ApplySelections(rows);
-    if (!Engine->UpgradeLoaded)
+    if (!Engine->UpgradeLoaded())
         SetCaption(HexFileCaption(fileName));
     Image.HexFileName = fileName;
     Image.HexFileDate = date;

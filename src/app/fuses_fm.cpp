@@ -1,10 +1,10 @@
 // The fuse editor and calibration commands of the main window.
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
-#include "fuses/fuse_edit_fm.h"
 #include "fuses/fuse_messages.h"
-#include "fuses/osccal_fm.h"
 
 #include <QLabel>
 #include <QLineEdit>

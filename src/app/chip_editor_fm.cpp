@@ -1,4 +1,4 @@
-#include "chipdb/chip_editor_fm.h"
+#include "app/chip_editor_fm.h"
 
 #include "platform/dialogs.h"
 

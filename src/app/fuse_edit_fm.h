@@ -1,7 +1,7 @@
 #pragma once
 
+#include "chipdb/fuse_rows.h"
 #include "fuses/fuse_editor.h"
-#include "fuses/fuse_rows.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 // The main window as the programmer engine's host: its port, its timer, its
 // widgets and the memory image.
+#include "app/fuse_edit_fm.h"
+#include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "fuses/fuse_edit_fm.h"
 #include "fuses/fuse_values.h"
-#include "fuses/osccal_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "platform/debug_log.h"
@@ -20,27 +20,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
-void TProjFm::Send(const std::string& bytes) {
-    Serial1->WriteString(bytes);
-}
-
-void TProjFm::SetProgrammerReset(int level) {
-    if (Serial1->Active())
-        Serial1->SetSignal(1, level != 0);
-}
-
-void TProjFm::PurgeRx() {
-    Serial1->PurgeRx();
-}
-
-bool TProjFm::PortOpen() const {
-    return Serial1->Active();
-}
-
-int TProjFm::PortNumber() const {
-    return Serial1->Port();
-}
 
 void TProjFm::SetTimer(bool on) {
     if (on)
@@ -97,7 +76,7 @@ void TProjFm::RestoreUserControls() {
     OscCalFm->Panel1->setEnabled(true);
     AutoProgram1->setChecked(false);
     IgnoreBlankCheck1->setChecked(false);
-    ICSPMode1->setEnabled(StyleInfo(Engine->ProgrammerStyle).icspAvailable);
+    ICSPMode1->setEnabled(StyleInfo(Engine->Style()).icspAvailable);
     AutoLabel->clear();
 }
 

@@ -1,6 +1,6 @@
 // The memory image's commands on the main window: reset and the save question.
+#include "app/fuse_edit_fm.h"
 #include "app/proj_fm.h"
-#include "fuses/fuse_edit_fm.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
 #include "ui/image_canvas.h"

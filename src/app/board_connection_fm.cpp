@@ -1,10 +1,10 @@
 // The board connection on the main window: port opening, the programmer
 // styles and the firmware upgrade. The reset, the greeting and the watchdog are
 // the programmer engine's; the window passes its events on.
+#include "app/fuse_edit_fm.h"
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "fuses/fuse_edit_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "protocol/upgrade.h"
@@ -46,11 +46,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    std::string bytes;
-    uint8_t byte = 0;
-    while (Serial1->ReadChar(byte) == 1)
-        bytes += static_cast<char>(byte);
-    Engine->OnBytes(bytes);
+    Engine->OnBytes(TakeReceived());
 }
 
 void TProjFm::ResetProgrammer(bool pending) {
@@ -99,7 +95,7 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->AutoProgram1Click();
+    Engine->StartAutoProgram();
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like
@@ -118,21 +114,21 @@ void TProjFm::Upgrade1Click() {
     ChipSelect->setCurrentIndex(position);
     PreSelectChip();
     Image.MergeLoad = false;
-    const std::string file = StyleInfo(Engine->ProgrammerStyle).upgradeFile;
+    const std::string file = StyleInfo(Engine->Style()).upgradeFile;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
         SetStatus("File error...");
         dialogs().Error("Error: Corrupt or missing upgrade file");
         SetStatus(kReady);
         return;
     }
-    Engine->UpgradeLoaded = true;
+    Engine->Upgrade();
     SetCaption("");
     // The upgrade image is not for the user to see.
     CodeImage->canvas.fill(Qt::white);
     CodeImage->update();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
-    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->ProgrammerStyle).style == 4);
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);
     FuseEditFM->SetIDText(id);
     if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                 "continue?") == Dialogs::Answer::Yes)
