@@ -183,7 +183,7 @@ MemoryImage Pattern(const ChipRecord& chip) {
     for (int i = 0; i < 64; ++i)
         image.ROMData[static_cast<std::size_t>(i)] = (0x1200 + 7 * i) & chip.WordMask;
     image.EEPROMData.assign(static_cast<std::size_t>(chip.EEPROMSize), 0xFF);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < std::min(8, chip.EEPROMSize); ++i)
         image.EEPROMData[static_cast<std::size_t>(i)] = 0x40 + i;
     image.FuseValue = chip.FuseBlank;
     return image;

@@ -73,6 +73,23 @@ TEST(Serial, SixteenBitProgramMemoryTakesTheBytesAsTheyAre) {
     });
 }
 
+// 12-bit cores read a table of RETLW 0x8nn; the calibration word at the top is never a place.
+TEST(Serial, TwelveBitProgramMemoryTakesOneRetlwPerByte) {
+    const ChipRecord chip = Record("12F508");
+    MemoryImage image = Pattern(chip);
+    SerialOptions o;
+    o.inRom = true;
+    o.address = 0x1FE;
+    o.bytes = 2;
+    EXPECT_NE(CheckSerialPlace(o, chip, image).find("program's own data"), std::string::npos);
+    o.address = 0x100;
+    ASSERT_EQ(CheckSerialPlace(o, chip, image), "");
+    ASSERT_EQ(PlaceSerial(image, chip, o, 0xABCD), "");
+    EXPECT_EQ(image.ROMData[0x100], 0x8AB);
+    EXPECT_EQ(image.ROMData[0x101], 0x8CD);
+    EXPECT_NE(PlaceSerial(image, chip, o, 0x10000), "");
+}
+
 TEST(Serial, BadSerialInputExits3BeforeTheBoardIsTouched) {
     SimBoard sim(Model::Elm, "16F628A");
     ProgramFolder f(sim.Url());
