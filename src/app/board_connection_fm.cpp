@@ -3,6 +3,7 @@
 // the programmer engine's; the window passes its events on.
 #include "app/fuse_edit_fm.h"
 #include "app/messages.h"
+#include "app/port_return_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "link/programmer_style.h"
@@ -35,9 +36,11 @@ bool TProjFm::ActivateSerialPort(int port) {
         open = Serial1->Active();
     }
     if (open) {
+        PortReturn->Opened();
         ComLabel->setText(QString("COM %1").arg(port));
         ComLabel->setToolTip(kPortHint);
     } else {
+        PortReturn->Forget();
         dialogs().Error(kPortProblem);
         ComLabel->setText(kNoPort);
         ComLabel->setToolTip(QString());

@@ -2,6 +2,7 @@
 // window and help.
 #include "app/chip_editor_fm.h"
 #include "app/messages.h"
+#include "app/port_return_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "fuses/fuse_messages.h"
@@ -60,7 +61,9 @@ void TProjFm::Port1Click() {
 }
 
 void TProjFm::SerialOff1Click() {
-    if (Serial1->Active()) {
+    // An unplugged board's port is closed already: Serial Off stops waiting for it.
+    if (Serial1->Active() || PortReturn->Unplugged()) {
+        PortReturn->Forget();
         Serial1->SetActive(false);
         SerialOff1->setText("Serial &On");
         ComLabel->setEnabled(false);

@@ -91,6 +91,7 @@ void TProjFm::CreateControls() {
     CedarItem = AddItem(ProgrammerStyle1, "CedarItem", "Cedar", true);
     ElmItem = AddItem(ProgrammerStyle1, "ElmItem", "Elm", true);
     Port1 = AddItem(File1, "Port1", "&Port");
+    AssignPorts1 = AddItem(File1, "AssignPorts1", "&Assign Ports...");
     SerialOff1 = AddItem(File1, "SerialOff1", "Serial &Off");
     File1->addSeparator();
     Exit1 = AddItem(File1, "Exit1", "E&xit");
@@ -252,6 +253,7 @@ void TProjFm::WireHandlers() {
             StyleItemClick(s);
         });
     on(Port1, &TProjFm::Port1Click);
+    on(AssignPorts1, &TProjFm::AssignPorts1Click);
     on(SerialOff1, &TProjFm::SerialOff1Click);
     on(Program1, &TProjFm::ProgButtClick);
     on(Read1, &TProjFm::ReadButtClick);

@@ -1,8 +1,10 @@
 #include "app/proj_fm.h"
 
+#include "app/assign_ports_fm.h"
 #include "app/chip_editor_fm.h"
 #include "app/fuse_edit_fm.h"
 #include "app/osccal_fm.h"
+#include "app/port_return_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "chipdb/socket_picture_qt.h"
 #include "link/serial.h"
@@ -40,6 +42,8 @@ void TProjFm::CreateSerial() {
     SerialDispatcher = std::make_unique<QtHandlerDispatcher>();
     Serial1 = MakeBoardPort(Env.dialogs, SerialDispatcher.get(), PortFolders(Places),
                             [this](TSerial&) { Serial1RxData(); });
+    PortReturn = std::make_unique<TPortReturn>(*this);
+    Serial1->SetOnError([this](TSerial& serial) { PortReturn->PortFailed(serial.ErrorCode()); });
 }
 
 TProjFm::~TProjFm() {
@@ -52,6 +56,7 @@ TProjFm::~TProjFm() {
 
 void TProjFm::CreateWindows() {
     PortFm = new TPortFm(dialogs(), this);
+    AssignPortsFm = new TAssignPortsFm(this);
     EraseFm = new TEraseFm(this);
     FlyForm =
         new TFlyForm([this] { ProgButtClick(); }, [this] { VerfButtClick(); }, [this] { show(); });

@@ -28,6 +28,8 @@ class QtHandlerDispatcher;
 class TSerial;
 class TImageCanvas;
 class TPortFm;
+class TAssignPortsFm;
+class TPortReturn;
 class TEraseFm;
 class TFlyForm;
 class TFuseEditFM;
@@ -44,6 +46,7 @@ struct TProjFmEnv {
     std::vector<std::string> args;    // command-line arguments after the program name
     std::unique_ptr<Sound> sound;     // the click; made from the program folder when null
     std::unique_ptr<HelpViewer> help; // the help window; the toolkit's when null
+    std::string systemRoot;           // where sys/ and dev/ are; empty: the machine's own
 };
 
 // The main window. It holds the application state in plain fields and owns the
@@ -71,12 +74,15 @@ public:
     // ---- The serial link to the board ----
     std::unique_ptr<QtHandlerDispatcher> SerialDispatcher;
     std::unique_ptr<TSerial> Serial1;
+    // Closes the port when its board is unplugged and opens it when it is back.
+    std::unique_ptr<TPortReturn> PortReturn;
 
     // ---- The programmer: board connection and operations ----
     std::unique_ptr<ProgrammerEngine> Engine;
 
     // ---- Windows created at start ----
     TPortFm* PortFm = nullptr;
+    TAssignPortsFm* AssignPortsFm = nullptr;
     TEraseFm* EraseFm = nullptr;
     TFlyForm* FlyForm = nullptr;
     TFuseEditFM* FuseEditFM = nullptr;
@@ -98,6 +104,7 @@ public:
     QAction* CedarItem = nullptr;
     QAction* ElmItem = nullptr;
     QAction* Port1 = nullptr;
+    QAction* AssignPorts1 = nullptr;
     QAction* SerialOff1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Program1 = nullptr;
@@ -157,6 +164,7 @@ public:
 
     // ---- Commands, toggles and small dialogs ----
     void Port1Click();
+    void AssignPorts1Click(); // port_return_fm.cpp
     void SerialOff1Click();
     void Edit1Click();
     void SaveEditedChipList();

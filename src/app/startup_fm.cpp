@@ -1,4 +1,5 @@
 // Start-up, the settings file and closing.
+#include "app/port_return_fm.h"
 #include "app/proj_fm.h"
 #include "link/serial.h"
 #include "platform/settings.h"
@@ -40,6 +41,8 @@ void TProjFm::Timer1Timer() {
         ExecuteStartupProcedures();
         return;
     }
+    if (PortReturn->HoldsTick())
+        return;
     Engine->OnTick();
 }
 

@@ -16,6 +16,9 @@ struct CliEnvironment {
     // After the board has greeted, the line is left to settle this long: a
     // board released by the port's opening may greet a second time.
     int settleMs = 250;
+    // Where the machine's sys/ and dev/ are looked at for serial devices;
+    // empty: the machine itself.
+    std::string systemRoot;
 };
 
 // Runs tessaro-cli with its arguments (without the program name); returns the

@@ -79,7 +79,7 @@ void CliSession::Collect(OperationResult& r) {
 
 void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
     OperationResult shown = r;
-    shown.board = o_.port;
+    shown.board = port_;
     // A number once given to a chip is logged with the chip, whatever became of it.
     if (r.operation == "program")
         shown.serial = std::exchange(serial_, {});

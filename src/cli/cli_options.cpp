@@ -4,6 +4,7 @@
 #include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -15,15 +16,11 @@ struct CommandName {
 };
 
 constexpr CommandName kCommands[] = {
-    {"info", CliCommand::Info, false},
-    {"chips", CliCommand::Chips, false},
-    {"blank", CliCommand::Blank, false},
-    {"erase", CliCommand::Erase, false},
-    {"read", CliCommand::Read, true},
-    {"verify", CliCommand::Verify, true},
-    {"program", CliCommand::Program, true},
-    {"auto", CliCommand::Auto, true},
-    {"calibration", CliCommand::Calibration, false},
+    {"info", CliCommand::Info, false},    {"chips", CliCommand::Chips, false},
+    {"ports", CliCommand::Ports, false},  {"blank", CliCommand::Blank, false},
+    {"erase", CliCommand::Erase, false},  {"read", CliCommand::Read, true},
+    {"verify", CliCommand::Verify, true}, {"program", CliCommand::Program, true},
+    {"auto", CliCommand::Auto, true},     {"calibration", CliCommand::Calibration, false},
 };
 
 constexpr std::size_t kLongestId = 8;
@@ -134,6 +131,8 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return "--watch belongs to program on one board";
     if (o.calibration >= 0 && !writes)
         return "--calibration belongs to program and auto";
+    if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
+        return "--port auto finds one board: name each of several";
     if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
         return words[0] + " takes one --port";
     return CheckSerialOptions(o.serial);
@@ -191,6 +190,8 @@ const char* CliUsage() {
 Commands:
   info            board model, and with --chip the chip's ID word and revision
   chips           the chips the chip file offers for the style, one a line
+  ports           the serial devices of this machine, and the COMn that
+                  ports/ names with where each leads
   blank           blank-check the chip
   erase           erase the chip (asks first: add --yes)
   read FILE       read the chip into a HEX file
@@ -201,9 +202,11 @@ Commands:
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
-                  such as /dev/ttyUSB0, or rfc2217://HOST:PORT (default COM1);
-                  repeat it for several boards (auto, program, verify, blank,
-                  erase): one runs on each, all at once
+                  such as /dev/ttyUSB0, rfc2217://HOST:PORT (default COM1),
+                  or auto: the one USB serial device, or of several the one
+                  whose board greets after a reset; repeat it for several
+                  boards (auto, program, verify, blank, erase): one runs on
+                  each, all at once
   --style NAME    Alder, Birch_A, Birch_B, Cedar or Elm
                   (default: the style the board announces)
   --chip NAME     the chip type, as `chips` lists it

@@ -7,13 +7,25 @@
 #include <vector>
 
 // What the command line of tessaro-cli asks for.
-enum class CliCommand { None, Info, Chips, Blank, Erase, Read, Verify, Program, Auto, Calibration };
+enum class CliCommand {
+    None,
+    Info,
+    Chips,
+    Ports,
+    Blank,
+    Erase,
+    Read,
+    Verify,
+    Program,
+    Auto,
+    Calibration
+};
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string commandName;
     std::string file;               // read, verify, program, auto
-    std::string port = "COM1";      // COMn, a device path or rfc2217://HOST:PORT
+    std::string port = "COM1";      // COMn, a device path, rfc2217://HOST:PORT or auto
     std::vector<std::string> ports; // every --port given, in order (several: one engine each)
     int style = -1;                 // -1: the style the board announces
     std::string chip;               // as typed

@@ -43,7 +43,7 @@ bool CliSession::TakeSerial() {
     JsonLine line;
     line.Str("time", UtcTime(std::chrono::system_clock::now()))
         .Str("operation", "program")
-        .Str("board", o_.port)
+        .Str("board", port_)
         .Str("chip", host_.chip.ChipName)
         .Str("result", "started")
         .Raw("serial", serial_)

@@ -19,11 +19,6 @@
 #include <iostream>
 
 namespace {
-// The style whose reset starts a connection when none is given: the program's
-// own first style. A board of another model answers it all the same (its
-// greeting comes as the line is released) and its style is then taken.
-constexpr int kFirstStyle = 1;
-
 bool SameText(const std::string& a, const std::string& b) {
     return UpperCaseAscii(a) == UpperCaseAscii(b);
 }
@@ -75,6 +70,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
 int CliSession::Run() {
     if (o_.command == CliCommand::Chips)
         return ListChips();
+    if (o_.command == CliCommand::Ports)
+        return ListPorts();
     if (const int code = Prepare(); code != kExitOk)
         return code;
     return RunOnBoard();
@@ -103,8 +100,12 @@ int CliSession::Prepare() {
 }
 
 int CliSession::RunOnBoard() {
-    if (!host_.ChoosePort(o_.port)) {
-        out_.Say(kMe + std::string("no port ") + o_.port, true);
+    port_ = o_.port;
+    if (port_ == kAutoPort)
+        if (const int code = ChooseAutoPort(); code != kExitOk)
+            return code;
+    if (!host_.ChoosePort(port_)) {
+        out_.Say(kMe + std::string("no port ") + port_, true);
         return kExitInput;
     }
     if (const int code = Connect(); code != kExitOk)
@@ -292,7 +293,7 @@ bool CliSession::ApplyId() {
 int CliSession::Connect() {
     std::string reason;
     if (!host_.OpenPort(reason)) {
-        out_.Say(kMe + std::string("cannot open ") + o_.port + ": " + reason, true);
+        out_.Say(kMe + std::string("cannot open ") + port_ + ": " + reason, true);
         return kExitBoard;
     }
     ProgrammerEngine& engine = host_.engine;
@@ -314,7 +315,7 @@ int CliSession::Connect() {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
         if (engine.ResetPending())
-            out_.Say(kMe + std::string("no programmer board greeting on ") + o_.port, true);
+            out_.Say(kMe + std::string("no programmer board greeting on ") + port_, true);
         return kExitBoard;
     }
     host_.ServeFor(env_.settleMs);

@@ -23,6 +23,11 @@ inline constexpr const char* kCannotWriteLog = "cannot write the log ";
 inline constexpr const char* kBlankCalibrationText =
     "The chip's calibration word reads blank\rGive its value with --calibration "
     "(from the log or the chip's label); the chip is left alone";
+inline constexpr const char* kAutoPort = "auto";
+// The style whose reset starts a connection when none is given: the program's
+// own first style. A board of another model answers it all the same (its
+// greeting comes as the line is released) and its style is then taken.
+inline constexpr int kFirstStyle = 1;
 
 // One run of tessaro-cli: the chip and the image from the command line, the
 // board connection, then the command, its results and its exit code.
@@ -47,6 +52,11 @@ private:
     int Connect();
     bool ChipSuitsBoard();
     int ListChips();
+
+    // Ports (cli_ports.cpp).
+    int ListPorts();
+    int ChooseAutoPort();
+    bool BoardGreets(const std::string& port);
 
     // Commands (cli_commands.cpp).
     int RunInfo();
@@ -94,4 +104,5 @@ private:
     std::optional<SerialSource> serials_;
     MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)
+    std::string port_;       // the port the run uses: --port, or the one auto found
 };

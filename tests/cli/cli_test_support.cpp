@@ -109,7 +109,8 @@ std::vector<std::map<std::string, std::string>> CliRun::Results() const {
     return results;
 }
 
-CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args) {
+CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args,
+               const std::string& systemRoot) {
     std::ostringstream out;
     std::ostringstream err;
     CliEnvironment env;
@@ -123,6 +124,7 @@ CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args
     // pauses cut short that second greeting may come late on a busy machine,
     // and it must not land in the operation.
     env.settleMs = 100;
+    env.systemRoot = systemRoot;
     CliRun run;
     run.code = RunCli(args, env);
     run.out = out.str();

@@ -59,7 +59,9 @@ struct CliRun {
 
 // Runs tessaro-cli with the folder as its program folder; pauses are cut to a
 // few milliseconds (the simulator needs no 1 s reset pulse).
-CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args);
+// systemRoot: the sys/ and dev/ that serial devices are looked for in.
+CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args,
+               const std::string& systemRoot = {});
 
 // One JSON object of flat values: strings unquoted and unescaped, other
 // values as written. Empty when the text is not such an object.

@@ -4,6 +4,8 @@
 #include "e2e_support.h"
 
 #include "app/fuse_edit_fm.h"
+#include "app/port_return_fm.h"
+#include "link/serial.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -58,25 +60,32 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 } // namespace
 
 // The network serial server goes away in the middle of a session: the silence
-// is reported, the reset after it fails, and once the server is back Serial Off
-// and Serial On connect again.
+// is reported once, and no reset is tried while it is away. Serial Off stops
+// waiting for it; Serial On connects again.
 TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     Session s("e2e-gone", "16F628A");
     TProjFm& w = *s.w;
+    w.PortReturn->RetryMs = 20;
     const int port = s.sim.server.Port();
     s.sim.server.Stop();
     w.ReadChipID1->trigger();
     ASSERT_TRUE(
-        WaitFor([&] { return s.h.dialogs.shown.size() == 2 && !w.Timer1->isActive(); }, 10));
+        WaitFor([&] { return s.h.dialogs.shown.size() == 1 && !w.Timer1->isActive(); }, 10));
     EXPECT_EQ(s.h.dialogs.shown[0].text, "The board is not responding\rAbout to apply reset...");
-    EXPECT_EQ(s.h.dialogs.shown[1].text.rfind("Reset failed. Please check...", 0), 0u);
+    EXPECT_EQ(w.StatusLabel->text(), "Board unplugged");
     EXPECT_TRUE(w.ChipSelect->isEnabled());
 
+    w.SerialOff1->trigger();
+    EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
     std::string error;
     ASSERT_TRUE(s.sim.server.Start("127.0.0.1", port, error)) << error;
-    w.SerialOff1->trigger();
+    // Retries would come every 20 ms.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(45);
+    WaitFor([&] { return std::chrono::steady_clock::now() >= until; });
+    EXPECT_FALSE(w.Serial1->Active());
     w.SerialOff1->trigger();
     EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     EXPECT_EQ(s.Run([&] { w.ReadChipID1->trigger(); }), "[16F628A]   Version 0\r\rChip ID = 1060");
-    EXPECT_EQ(s.h.dialogs.shown.size(), 3u);
+    EXPECT_EQ(s.h.dialogs.shown.size(), 2u);
+    EXPECT_EQ(w.PortReturn->Returns, 0);
 }

@@ -56,6 +56,7 @@ TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
     env.dialogs = boxes != nullptr ? boxes : &dialogs;
     env.sleep = [this](int ms) { sleptMs += ms; };
     env.programDir = programDir;
+    env.systemRoot = systemRoot;
     env.args = std::move(args);
     auto sound = std::make_unique<ScriptedSound>();
     this->sound = sound.get();

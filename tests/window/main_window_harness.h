@@ -35,6 +35,7 @@ public:
     std::string programDir; // dir with a trailing '/'
     ScriptedDialogs dialogs;
     Dialogs* boxes = nullptr; // dialogs to use instead of `dialogs` (set before Start)
+    std::string systemRoot;   // the machine's sys/ and dev/ for the window (set before Start)
     int sleptMs = 0;
     ScriptedSound* sound = nullptr;     // owned by the window
     ScriptedHelpViewer* help = nullptr; // owned by the window

@@ -1,11 +1,12 @@
 // tessaro-screenshots: pictures of every window, taken from the program as it
 // is now. The main window opens against a simulated Birch_A board with a
 // 16F628A and a small program loaded; then the fuse editor and a programming
-// run (the README's three), then the port dialog, the chip editor, the fly
+// run (the README's three), then the port dialogs, the chip editor, the fly
 // window and help, and with a 12F675 chosen the calibration and erase dialogs.
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
 //   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include "app/assign_ports_fm.h"
 #include "app/chip_editor_fm.h"
 #include "app/fuse_edit_fm.h"
 #include "app/osccal_fm.h"
@@ -120,6 +121,9 @@ bool OtherWindowPictures(TProjFm& w, const fs::path& out) {
     bool ok = DialogPicture(
         w.PortFm, out / "port-dialog.png", [&] { w.Port1->trigger(); },
         [&] { w.PortFm->reject(); });
+    ok = ok && DialogPicture(
+                   w.AssignPortsFm, out / "assign-ports.png", [&] { w.AssignPorts1->trigger(); },
+                   [&] { w.AssignPortsFm->reject(); });
     ok = ok && DialogPicture(
                    w.EditFm, out / "chip-editor.png", [&] { w.Edit1Click(); },
                    [&] { w.EditFm->File1->trigger(); });

@@ -1,0 +1,125 @@
+// File > Assign Ports: the dialog, and the main window's handler that fills
+// it and carries out the choice.
+#include "app/assign_ports_fm.h"
+
+#include "app/proj_fm.h"
+#include "link/serial.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+constexpr const char* kNoDevices = "No serial device found. Plug in the programmer board and "
+                                   "open this window again.";
+} // namespace
+
+TAssignPortsFm::TAssignPortsFm(QWidget* parent) : QDialog(parent) {
+    setObjectName("AssignPortsFm");
+    setWindowTitle("Assign Ports");
+    auto* grid = new QGridLayout(this);
+    auto* listLabel = new QLabel("&Devices and network servers:", this);
+    listLabel->setObjectName("DeviceListLabel");
+    DeviceList = new QListWidget(this);
+    DeviceList->setObjectName("DeviceList");
+    DeviceList->setAccessibleName("Devices and network servers");
+    DeviceList->setMinimumSize(560, 140);
+    listLabel->setBuddy(DeviceList);
+    AdviceLabel = new QLabel(this);
+    AdviceLabel->setObjectName("AdviceLabel");
+    AdviceLabel->setAccessibleName("About the chosen device");
+    AdviceLabel->setWordWrap(true);
+    AdviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    AdviceLabel->setMinimumHeight(60);
+    auto* comLabel = new QLabel("&Use it as:", this);
+    comLabel->setObjectName("ComSelectLabel");
+    ComSelect = new QComboBox(this);
+    ComSelect->setObjectName("ComSelect");
+    ComSelect->setAccessibleName("COM number");
+    comLabel->setBuddy(ComSelect);
+    AssignButt = new QPushButton("&Assign", this);
+    AssignButt->setObjectName("AssignButt");
+    AssignButt->setAccessibleName("Assign");
+    AssignButt->setDefault(true);
+    CloseButt = new QPushButton("Close", this);
+    CloseButt->setObjectName("CloseButt");
+    CloseButt->setAccessibleName("Close");
+    grid->addWidget(listLabel, 0, 0, 1, 4);
+    grid->addWidget(DeviceList, 1, 0, 1, 4);
+    grid->addWidget(AdviceLabel, 2, 0, 1, 4);
+    grid->addWidget(comLabel, 3, 0);
+    grid->addWidget(ComSelect, 3, 1);
+    grid->addWidget(AssignButt, 3, 2);
+    grid->addWidget(CloseButt, 3, 3);
+    grid->setColumnStretch(1, 1);
+    connect(DeviceList, &QListWidget::currentRowChanged, this, [this] { ShowAdvice(); });
+    connect(AssignButt, &QPushButton::clicked, this, [this] {
+        if (Chosen() != nullptr)
+            accept();
+    });
+    connect(CloseButt, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TAssignPortsFm::Fill(std::vector<PortChoice> choices,
+                          const std::vector<std::string>& comTargets, int currentCom) {
+    choices_ = std::move(choices);
+    DeviceList->clear();
+    for (const PortChoice& c : choices_)
+        DeviceList->addItem(QString::fromStdString(c.label));
+    ComSelect->clear();
+    for (int com = 1; com <= 9; ++com) {
+        const std::string& now = comTargets.at(static_cast<size_t>(com - 1));
+        ComSelect->addItem(
+            QString("COM%1").arg(com) +
+            (now.empty() ? QString() : "  (now " + QString::fromStdString(now) + ")"));
+    }
+    ComSelect->setCurrentIndex(currentCom >= 1 && currentCom <= 9 ? currentCom - 1 : 0);
+    DeviceList->setCurrentRow(choices_.empty() ? -1 : 0);
+    AssignButt->setEnabled(!choices_.empty());
+    ShowAdvice();
+}
+
+const PortChoice* TAssignPortsFm::Chosen() const {
+    const int row = DeviceList->currentRow();
+    return row >= 0 && row < static_cast<int>(choices_.size()) ? &choices_[static_cast<size_t>(row)]
+                                                               : nullptr;
+}
+
+int TAssignPortsFm::ChosenCom() const {
+    return ComSelect->currentIndex() + 1;
+}
+
+void TAssignPortsFm::ShowAdvice() {
+    const PortChoice* c = Chosen();
+    if (choices_.empty())
+        AdviceLabel->setText(kNoDevices);
+    else
+        AdviceLabel->setText(c == nullptr ? QString()
+                                          : QString::fromStdString(c->advice).replace('\r', '\n'));
+}
+
+void TProjFm::AssignPorts1Click() {
+    std::vector<SerialDevice> devices = DiscoverSerialDevices(Env.systemRoot, CurrentPortUser());
+    for (SerialDevice& d : devices)
+        LowerLatencyTimer(Env.systemRoot, d);
+    const std::vector<std::string> folders = PortFolders(Places);
+    const std::vector<PortMapping> mapped = MappedPorts(folders);
+    std::vector<std::string> now(9);
+    for (const PortMapping& m : mapped)
+        now[static_cast<size_t>(m.com - 1)] = m.names;
+    AssignPortsFm->Fill(PortChoices(devices, mapped, Env.systemRoot), now, Serial1->Port());
+    if (AssignPortsFm->exec() != QDialog::Accepted || AssignPortsFm->Chosen() == nullptr)
+        return;
+    const PortChoice choice = *AssignPortsFm->Chosen();
+    const int com = AssignPortsFm->ChosenCom();
+    if (const std::string error = AssignPort(folders.front(), com, choice.target); !error.empty()) {
+        dialogs().Error("Cannot write ports/com" + std::to_string(com) + ": " + error);
+        return;
+    }
+    if (com == Serial1->Port() && ActivateSerialPort(com))
+        Engine->ResetProgrammer(true);
+    if (!choice.advice.empty())
+        dialogs().Information(choice.advice);
+}

@@ -1,0 +1,135 @@
+// tessaro-cli: the serial devices of the machine, the COM numbers ports/
+// names, and --port auto.
+#include "cli/cli_session.h"
+#include "link/port_discovery.h"
+#include "link/port_map.h"
+#include "link/programmer_style.h"
+
+#include <sstream>
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names)
+        text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+
+JsonLine DeviceJson(const SerialDevice& d) {
+    JsonLine line;
+    line.Str("device", d.path);
+    d.byId.empty() ? line.Null("by_id") : line.Str("by_id", d.byId);
+    line.Str("driver", d.driver).Bool("usb", d.usb);
+    if (d.usb)
+        line.Str("vendor_id", d.vendorId)
+            .Str("product_id", d.productId)
+            .Str("manufacturer", d.manufacturer)
+            .Str("product", d.product)
+            .Str("serial", d.serialNumber);
+    d.latencyMs >= 0 ? line.Int("latency_ms", d.latencyMs) : line.Null("latency_ms");
+    return line.Bool("can_open", d.canOpen).Str("group", d.group);
+}
+
+JsonLine MappingJson(const PortMapping& m) {
+    JsonLine line;
+    line.Str("com", "COM" + std::to_string(m.com)).Str("entry", m.entry).Str("names", m.names);
+    m.device.empty() ? line.Null("device") : line.Str("device", m.device);
+    return line;
+}
+
+} // namespace
+
+int CliSession::ListPorts() {
+    std::vector<SerialDevice> devices = DiscoverSerialDevices(env_.systemRoot, CurrentPortUser());
+    std::ostream& out = *env_.out;
+    for (SerialDevice& d : devices) {
+        LowerLatencyTimer(env_.systemRoot, d);
+        if (o_.json) {
+            out << DeviceJson(d).Text() << '\n';
+            continue;
+        }
+        out << d.path << "  " << DeviceDescription(d) << '\n';
+        if (!d.byId.empty())
+            out << "    " << d.byId << '\n';
+        for (const std::string& advice : {LatencyAdvice(d), AccessAdvice(d)})
+            if (!advice.empty())
+                out << "    " << OneLine(advice) << '\n';
+    }
+    if (devices.empty() && !o_.json)
+        out << "no serial devices\n";
+    for (const PortMapping& m : MappedPorts(PortFolders(places_))) {
+        if (o_.json) {
+            out << MappingJson(m).Text() << '\n';
+            continue;
+        }
+        out << "COM" << m.com << " -> " << m.names;
+        if (m.target.kind == PortTarget::Kind::Device)
+            out << (m.device.empty()      ? "  (not there)"
+                    : m.device == m.names ? ""
+                                          : "  (" + m.device + ")");
+        out << '\n';
+    }
+    out.flush();
+    return kExitOk;
+}
+
+// The USB serial devices of the machine and the network servers ports/
+// names are the places a board may be. One of them is taken as it is; of
+// several, the one whose board greets after a reset.
+int CliSession::ChooseAutoPort() {
+    std::vector<std::string> candidates;
+    std::vector<std::string> shown;
+    std::vector<std::string> advice;
+    for (const SerialDevice& d : DiscoverSerialDevices(env_.systemRoot, CurrentPortUser()))
+        if (d.usb) {
+            candidates.push_back(env_.systemRoot + StableName(d));
+            shown.push_back(d.path);
+            advice.push_back(AccessAdvice(d));
+        }
+    for (const PortMapping& m : MappedPorts(PortFolders(places_)))
+        if (m.target.kind == PortTarget::Kind::Network) {
+            candidates.push_back("COM" + std::to_string(m.com));
+            shown.push_back(candidates.back() + " (" + m.names + ")");
+            advice.emplace_back();
+        }
+    const std::string me = kMe + std::string("--port auto: ");
+    if (candidates.empty()) {
+        out_.Say(me + "no USB serial device and no network server in ports/", true);
+        return kExitBoard;
+    }
+    std::vector<std::size_t> greeting;
+    for (std::size_t i = 0; i < candidates.size() && candidates.size() > 1; ++i)
+        if (BoardGreets(candidates[i]))
+            greeting.push_back(i);
+    if (candidates.size() > 1 && greeting.size() != 1) {
+        out_.Say(
+            me + (greeting.empty() ? "no board greets on " : "boards greet on more than one of ") +
+                Joined(shown) + "; choose one with --port",
+            true);
+        return kExitBoard;
+    }
+    const std::size_t chosen = candidates.size() == 1 ? 0 : greeting[0];
+    port_ = candidates[chosen];
+    out_.Say(me + shown[chosen]);
+    if (!advice[chosen].empty())
+        out_.Say(kMe + OneLine(advice[chosen]), true);
+    return kExitOk;
+}
+
+// Opens the port on a host of its own, resets the board and waits for its
+// greeting; nothing of it is shown.
+bool CliSession::BoardGreets(const std::string& port) {
+    std::ostringstream sink;
+    ConsoleOutput silent(sink, false, true);
+    ConsoleDialogs boxes(silent, false);
+    ConsoleHost probe(silent, boxes, PortFolders(places_), env_.sleep);
+    std::string reason;
+    if (!probe.ChoosePort(port) || !probe.OpenPort(reason))
+        return false;
+    probe.engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
+    probe.engine.ForgetGreeting();
+    probe.engine.ResetProgrammer(true);
+    probe.Serve([&probe] { return probe.Idle(); });
+    return probe.engine.LastGreeting() == StyleInfo(probe.engine.Style()).style;
+}

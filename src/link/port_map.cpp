@@ -1,0 +1,109 @@
+#include "link/port_map.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string EntryOf(std::string folder, int com) {
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    return folder + "ports/com" + std::to_string(com);
+}
+
+std::string NetworkText(const PortTarget& t) {
+    const bool v6 = t.host.find(':') != std::string::npos;
+    return std::string("rfc2217://") + (v6 ? "[" + t.host + "]" : t.host) + ":" +
+           std::to_string(t.tcpPort);
+}
+
+} // namespace
+
+std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
+    std::vector<PortMapping> mapped;
+    for (int com = 1; com <= 9; ++com) {
+        for (const std::string& folder : folders) {
+            const std::string entry = EntryOf(folder, com);
+            std::error_code ec;
+            const fs::file_status status = fs::symlink_status(entry, ec);
+            if (ec || !fs::exists(status))
+                continue;
+            PortMapping m;
+            m.com = com;
+            m.entry = entry;
+            m.target = ResolvePortName({folder}, com);
+            if (fs::is_symlink(status))
+                m.names = fs::read_symlink(entry, ec).string();
+            else if (m.target.kind == PortTarget::Kind::Network)
+                m.names = NetworkText(m.target);
+            else
+                m.names = m.target.device;
+            if (m.target.kind == PortTarget::Kind::Device) {
+                const fs::path device = fs::canonical(m.target.device, ec);
+                m.device = ec ? "" : device.string();
+            }
+            mapped.push_back(std::move(m));
+            break;
+        }
+    }
+    return mapped;
+}
+
+std::string AssignPort(const std::string& folder, int com, const std::string& target) {
+    const std::string entry = EntryOf(folder, com);
+    std::error_code ec;
+    fs::create_directories(fs::path(entry).parent_path(), ec);
+    if (ec)
+        return ec.message();
+    // Written beside the entry, then renamed over it: the old entry stays
+    // whole until the new one is there.
+    const std::string fresh = entry + ".new";
+    fs::remove(fresh, ec);
+    std::string host;
+    int tcpPort = 0;
+    if (ParseNetworkTarget(target, host, tcpPort)) {
+        std::ofstream out(fresh);
+        out << target << '\n';
+        out.close();
+        if (!out)
+            return "cannot write " + fresh;
+    } else {
+        fs::create_symlink(target, fresh, ec);
+        if (ec)
+            return ec.message();
+    }
+    fs::rename(fresh, entry, ec);
+    if (ec) {
+        fs::remove(fresh, ec);
+        return "cannot replace " + entry;
+    }
+    return {};
+}
+
+std::vector<PortChoice> PortChoices(const std::vector<SerialDevice>& devices,
+                                    const std::vector<PortMapping>& mapped,
+                                    const std::string& root) {
+    std::vector<PortChoice> choices;
+    for (const SerialDevice& d : devices) {
+        PortChoice c;
+        c.label = d.path + "  " + DeviceDescription(d) + (d.canOpen ? "" : "  (no access)");
+        c.target = root + StableName(d);
+        for (const std::string& advice : {AccessAdvice(d), LatencyAdvice(d)})
+            if (!advice.empty())
+                c.advice += (c.advice.empty() ? "" : "\r\r") + advice;
+        choices.push_back(std::move(c));
+    }
+    for (const PortMapping& m : mapped) {
+        if (m.target.kind != PortTarget::Kind::Network)
+            continue;
+        bool seen = false;
+        for (const PortChoice& c : choices)
+            seen = seen || c.target == m.names;
+        if (!seen)
+            choices.push_back({m.names + "  network serial server", m.names, {}});
+    }
+    return choices;
+}
