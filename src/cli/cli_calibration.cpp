@@ -1,29 +1,16 @@
-// tessaro-cli: the chip's factory calibration. Every Program of a chip with a
-// calibration word logs the value the chip held before it was erased and the
-// value written; a chip whose own value reads blank gets only the value the
-// user gives, never the image's.
+// tessaro-cli: the chip's factory calibration. The engine records, for every
+// Program of a chip with a calibration word, the value the chip held before it
+// was erased and the value written (the results' `calibration` and `bandgap`);
+// here a chip whose own value reads blank gets only the value the user gives.
 #include "cli/cli_session.h"
 
 #include "protocol/command_set.h"
 
 namespace {
-constexpr int kBlankCalibration = 0xFF;
 // The calibration byte within the chip's configuration answer.
 constexpr int kCalibrationByte = 25;
-
-std::string HexWord(int value) {
-    return Hex(value & 0xFFFF, 4);
-}
-
-std::string BandGapText(int word1) {
-    return std::string(1, (word1 & 0x2000) != 0 ? '1' : '0') + ((word1 & 0x1000) != 0 ? '1' : '0');
-}
+constexpr int kBlankCalibration = 0xFF;
 } // namespace
-
-// The instruction that holds the value: MOVLW on 12-bit cores, RETLW on the others.
-int CliSession::CalibrationWord(int value) const {
-    return (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | (value & 0xFF);
-}
 
 bool CliSession::NoCalibrationWord() {
     if (host_.chip.CalWord)
@@ -52,27 +39,11 @@ bool CliSession::PrepareCalibration() {
             boxes_.Error(kBlankCalibrationText);
             return CalibrationVerdict::Refuse;
         }
-        rom[last] = CalibrationWord(o_.calibration);
+        // MOVLW on 12-bit cores, RETLW on the others.
+        rom[last] = (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | o_.calibration;
         return CalibrationVerdict::Keep;
     };
     return true;
-}
-
-void CliSession::AddCalibration(JsonLine& line, const OperationResult& r) const {
-    const ChipRecord& chip = host_.chip;
-    if (!chip.CalWord || r.operation != "program" || r.configBytes.size() < kCalibrationByte)
-        return;
-    line.Str("calibration_read",
-             HexWord(CalibrationWord(ConfigByte(r.configBytes, kCalibrationByte))));
-    if (chip.BandGap)
-        line.Str("bandgap_read", BandGapText(ChipConfigWord(r.configBytes, 1)));
-    if (r.outcome != Outcome::Done)
-        return;
-    const auto last = static_cast<std::size_t>(chip.ROMSize - 1);
-    const std::vector<int>& rom = host_.image.ROMData;
-    line.Str("calibration_written", HexWord(last < rom.size() ? rom[last] : chip.WordMask));
-    if (chip.BandGap)
-        line.Str("bandgap_written", BandGapText(host_.image.FuseValue[1]));
 }
 
 int CliSession::RunCalibration() {
@@ -80,19 +51,19 @@ int CliSession::RunCalibration() {
     if (NoCalibrationWord())
         return kExitInput;
     OperationResult r = RunOperation("calibration", [this] { host_.engine.ReadCalibration(); });
-    const bool read = r.configBytes.size() >= kCalibrationByte;
-    const int word = read ? CalibrationWord(ConfigByte(r.configBytes, kCalibrationByte)) : -1;
-    const std::string bandGap = read ? BandGapText(ChipConfigWord(r.configBytes, 1)) : "";
+    const bool read = r.configBytes.size() >= kCalibrationByte + 1;
+    const int word = read ? CalibrationWordRead(r.configBytes) : -1;
+    const bool blank = (word & 0xFF) == kBlankCalibration;
+    const std::string bandGap = read ? BandGapBits(ChipConfigWord(r.configBytes, 1)) : "";
     Report(r, [&](JsonLine& line) {
         if (!read)
             return;
-        line.Str("calibration_word", HexWord(word)).Bool("blank", (word & 0xFF) == 0xFF);
+        line.Str("calibration_word", Hex(word, 4)).Bool("blank", blank);
         if (chip.BandGap)
             line.Str("bandgap", bandGap);
     });
     if (read && !o_.json) {
-        *env_.out << "calibration word: " << HexWord(word)
-                  << ((word & 0xFF) == 0xFF ? " (blank)" : "") << '\n';
+        *env_.out << "calibration word: " << Hex(word, 4) << (blank ? " (blank)" : "") << '\n';
         if (chip.BandGap)
             *env_.out << "bandgap: " << bandGap << '\n';
     }

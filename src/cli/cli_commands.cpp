@@ -87,7 +87,6 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         AddResultFields(line, shown, host_.chip.ChipName);
         if (!o_.file.empty())
             line.Str("file", o_.file);
-        AddCalibration(line, r);
         if (extra)
             extra(line);
     };

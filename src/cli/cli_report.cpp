@@ -150,6 +150,21 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     } else {
         line.Null("device_id");
     }
+    const auto readWritten = [&](const char* key, int read, int written, auto text) {
+        if (read < 0)
+            return;
+        JsonLine pair;
+        pair.Str("read", text(read));
+        if (written >= 0)
+            pair.Str("written", text(written));
+        else
+            pair.Null("written");
+        line.Raw(key, pair.Text());
+    };
+    const ResultDetails& d = r.details;
+    readWritten("calibration", d.calibrationRead, d.calibrationWritten,
+                [](int word) { return Hex(word, 4); });
+    readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapBits);
     if (!r.serial.empty())
         line.Raw("serial", r.serial);
     if (!r.checksum.empty())
@@ -163,6 +178,10 @@ std::string Hex(long value, int digits) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
     return text;
+}
+
+std::string BandGapBits(int word1) {
+    return std::string(1, (word1 & 0x2000) != 0 ? '1' : '0') + ((word1 & 0x1000) != 0 ? '1' : '0');
 }
 
 std::mutex& OutputLock() {

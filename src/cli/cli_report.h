@@ -54,6 +54,9 @@ std::string UtcTime(std::chrono::system_clock::time_point when);
 // "0x" and the value in upper-case hex, at least `digits` digits.
 std::string Hex(long value, int digits);
 
+// Bits 13 and 12 of configuration word 1 (the bandgap bits) as "1"/"0", bit 13 first.
+std::string BandGapBits(int word1);
+
 // Held while a line goes to the production log or to standard output: the
 // boards of a run write from threads of their own.
 std::mutex& OutputLock();

@@ -229,6 +229,12 @@ bool CliSession::PrepareImage() {
             boxes_.Error(loaded.message);
         return false;
     }
+    // A blank image from a file meant to hold a program would be a failure
+    // reported as success.
+    if (loaded.bytesTaken == 0) {
+        out_.Say(kMe + o_.file + " holds no data", true);
+        return false;
+    }
     host_.image.HexFileName = o_.file;
     UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
     return ApplyFuses() && ApplyId();

@@ -82,10 +82,8 @@ private:
     int RunWatch();
 
     // Calibration (cli_calibration.cpp).
-    int CalibrationWord(int value) const;
     bool NoCalibrationWord(); // says so when the chip has none
     bool PrepareCalibration();
-    void AddCalibration(JsonLine& line, const OperationResult& r) const;
     int RunCalibration();
 
     // Serial numbers (cli_serial.cpp).

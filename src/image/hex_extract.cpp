@@ -8,129 +8,144 @@ namespace {
 
 constexpr int kSegmentFold = 0xFF0000;
 constexpr int kSegmentScale = 4096;
-constexpr std::size_t kWordDigits = 4;
 
-// A word is held low byte first: data characters 3, 4, 1, 2. -1 when fewer
-// than four digits remain or they are not hex.
-int WordAt(std::string_view data) {
-    if (data.size() < kWordDigits)
-        return -1;
-    const int low = HexFieldValue(data.substr(0, 2));
-    const int high = HexFieldValue(data.substr(2, 2));
-    if (low < 0 || high < 0)
-        return -1;
-    return high * 256 + low;
+// The value of data byte n (characters 2n+1 and 2n+2 of the data field), -1
+// when they are not hex.
+int ByteAt(std::string_view data, int n) {
+    return HexFieldValue(data.substr(2 * static_cast<std::size_t>(n), 2));
 }
 
-void Put(std::vector<int>& list, int index, int value) {
-    if (index >= 0 && static_cast<std::size_t>(index) < list.size())
-        list[static_cast<std::size_t>(index)] = value;
+// One byte of a word entry: the low byte at an even address, the high byte at
+// an odd one; the other half keeps what it held.
+void PutByte(int& word, int address, int value) {
+    word = (address & 1) != 0 ? (word & 0x00FF) | (value << 8) : (word & ~0xFF) | value;
 }
 
-// Keys of the ROM, EEPROM and configuration windows: the running value keeps
-// only its segment part and adds the record's word address.
-int KeyOf(int running, const HexLine& line) {
-    return (running & kSegmentFold) + line.address / 2;
-}
-
-void Drop(std::string_view& data, std::size_t n) {
-    data.remove_prefix(n < data.size() ? n : data.size());
+// The list's entry, or null outside it.
+int* EntryAt(std::vector<int>& list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size())
+        return nullptr;
+    return &list[static_cast<std::size_t>(index)];
 }
 
 enum class Step { Next, Done, Fail };
 
-// Walks the data records of the ROM, EEPROM and configuration windows. Segment
-// records set the running value; each data record gets its key, and the running
-// value then holds that key (a visitor may move it on). The end line is success;
-// lines that run out first, or a malformed line, are failure.
-template <class Visit> bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit) {
-    int running = 0;
+// Walks the data records of the ROM, EEPROM and configuration windows. Every
+// file byte has a byte address in the same map as the words' keys: a segment
+// record folds into the key's top (S × 4096 AND 0xFF0000, a word key), so the
+// record's first byte lies at twice that plus its address A, and byte address
+// DIV 2 is the key of the word that byte belongs to. The end line is success;
+// a malformed line is failure, and so are lines that run out first unless
+// `ranOutOk` says the window is complete.
+template <class Visit, class RanOutOk>
+bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk) {
+    int fold = 0;
     for (const std::string& text : lines) {
         const HexLine line = ClassifyHexLine(text);
         if (line.kind == HexLineKind::End)
             return true;
         if (line.kind == HexLineKind::Segment) {
-            running = line.segment * kSegmentScale;
+            fold = (line.segment * kSegmentScale) & kSegmentFold;
             continue;
         }
         if (line.kind == HexLineKind::Bad)
             return false;
-        running = KeyOf(running, line);
-        const Step step = visit(line, running);
+        const Step step = visit(line, 2 * fold + line.address);
         if (step != Step::Next)
             return step == Step::Done;
     }
-    return false;
+    return ranOutOk();
+}
+
+template <class Visit> bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit) {
+    return WalkDataRecords(lines, visit, [] { return false; });
+}
+
+// The byte address of a record's last byte.
+int LastByte(const HexLine& line, int first) {
+    return first + line.count - 1;
 }
 
 } // namespace
 
 bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                       MemoryImage& image) {
+                       MemoryImage& image, int* taken) {
     if (chip.WordMask == 0xFF)
         return true;
-    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
-        int key = running;
-        if (key > chip.ROMSize)
+    const int end = 2 * chip.ROMSize; // the first byte past program memory
+    return WalkDataRecords(lines, [&](const HexLine& line, int first) {
+        if (first / 2 > chip.ROMSize)
             return Step::Done; // the program memory part of the file is over
         if (!DataMatchesCount(line))
             return Step::Fail;
-        std::string_view data = line.data;
-        while (!data.empty()) {
-            if (key >= chip.ROMSize)
+        for (int n = 0; n < line.count; ++n) {
+            const int at = first + n;
+            if (at >= end)
                 return Step::Done;
-            const int word = WordAt(data);
-            if (word < 0)
+            const int value = ByteAt(line.data, n);
+            if (value < 0)
                 return Step::Fail;
-            Put(image.ROMData, key, word);
-            running = ++key;
-            Drop(data, kWordDigits);
+            if (int* word = EntryAt(image.ROMData, at / 2)) {
+                PutByte(*word, at, value);
+                if (taken)
+                    ++*taken;
+            }
         }
         return Step::Next;
     });
 }
 
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                          MemoryImage& image) {
+                          MemoryImage& image, int* taken) {
     if (!chip.FlashChip)
         return true;
+    // The byte-wide layout keeps one EEPROM byte at each byte address; the
+    // others one in the low byte of each word, whose high byte has no place.
     const bool byteWide = chip.Family() == Core::WideByteHex;
     const int base = byteWide ? 0xF0000 : 0x2100;
-    // One EEPROM byte per file byte, or per file word whose high byte is skipped.
-    const std::size_t step = byteWide ? 2 : kWordDigits;
-    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
-        const int key = running;
-        // A 16-bit core's window at 0x2100 can lie inside its program memory;
-        // those keys are program words and never EEPROM bytes.
-        if (key < base || (chip.WordMask != 0xFF && key < chip.ROMSize))
+    const int start = 2 * base;
+    const bool hasRom = chip.WordMask != 0xFF;
+    // A 16-bit core's window at 0x2100 can lie inside its program memory;
+    // those bytes belong to program words and never to EEPROM.
+    const auto outside = [&](int at) { return at < start || (hasRom && at / 2 < chip.ROMSize); };
+    return WalkDataRecords(lines, [&](const HexLine& line, int first) {
+        if (outside(LastByte(line, first)))
             return Step::Next;
-        if (key >= base + chip.EEPROMSize)
+        if (first / 2 >= base + chip.EEPROMSize)
             return Step::Done;
         if (!DataMatchesCount(line))
             return Step::Fail;
-        int index = byteWide ? line.address : key - base;
-        std::string_view data = line.data;
-        while (!data.empty()) {
+        for (int n = 0; n < line.count; ++n) {
+            const int at = first + n;
+            if (outside(at))
+                continue;
+            const int index = byteWide ? at - start : (at - start) / 2;
             if (index >= chip.EEPROMSize)
                 return Step::Done;
-            const int value = HexFieldValue(data.substr(0, 2));
+            if (!byteWide && (at & 1) != 0)
+                continue;
+            const int value = ByteAt(line.data, n);
             if (value < 0)
                 return Step::Fail;
-            Put(image.EEPROMData, index++, value);
-            Drop(data, step);
+            if (int* entry = EntryAt(image.EEPROMData, index)) {
+                *entry = value;
+                if (taken)
+                    ++*taken;
+            }
         }
         return Step::Next;
     });
 }
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                      std::string& idText) {
+                      std::string& idText, int* taken) {
     if (chip.WordMask == 0xFFF)
         return true;
+    // A 16-bit core's digits are the bytes at 0x200000 (keyed by byte), a
+    // 14-bit core's the low bytes of the words at 0x2000 (bytes 0x4000..0x4007).
     const bool wide = chip.WordMask == 0xFFFF;
-    const int start = wide ? 0x20000 : 0x2000;
-    const int lastOffset = wide ? 7 : 0;
-    const std::size_t step = wide ? 2 : kWordDigits;
+    const int start = wide ? 0x20000 : 0x4000;
+    const int last = start + 7;
     std::string work = "FFFFFFFF";
     int segmentBase = 0;
     for (const std::string& text : lines) {
@@ -143,22 +158,24 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
         }
         if (line.kind == HexLineKind::Bad)
             return false;
-        const int key = segmentBase + (chip.WordMask == 0x3FFF ? line.address / 2 : line.address);
-        if (key < start)
+        const int first = (wide ? segmentBase : 2 * segmentBase) + line.address;
+        if (LastByte(line, first) < start)
             continue;
-        if (key > start + lastOffset)
+        if (first > last)
             break;
         if (!DataMatchesCount(line))
             return false;
-        std::size_t position = static_cast<std::size_t>(key - start);
-        for (std::string_view data = line.data; !data.empty(); Drop(data, step), ++position) {
-            if (position >= work.size())
+        for (int n = 0; n < line.count; ++n) {
+            const int at = first + n;
+            if (at < start || at > last || (!wide && (at & 1) != 0))
                 continue;
             // The digit is the low nibble of the location's low byte.
-            const char digit = data.size() >= 2 ? CheckASCII(data[1]) : '-';
+            const char digit = CheckASCII(line.data[2 * static_cast<std::size_t>(n) + 1]);
             if (digit == '-')
                 return false;
-            work[position] = digit;
+            work[static_cast<std::size_t>(wide ? at - start : (at - start) / 2)] = digit;
+            if (taken)
+                ++*taken;
         }
     }
     idText = wide ? work : work.substr(0, 4);
@@ -166,28 +183,41 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
 }
 
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                        MemoryImage& image) {
+                        MemoryImage& image, int* taken) {
     if (chip.WordMask == 0xFF)
         return true;
     const bool wide = chip.WordMask == 0xFFFF;
     const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
     const int words = wide ? 7 : 1;
-    return WalkDataRecords(lines, [&](const HexLine& line, int& running) {
-        const int key = running;
-        if (key < start || key >= start + words)
-            return Step::Next;
-        if (!DataMatchesCount(line))
-            return Step::Fail;
-        int i = key - start;
-        for (std::string_view data = line.data; !data.empty(); Drop(data, kWordDigits), ++i) {
-            const int word = WordAt(data);
-            if (word < 0)
+    const int from = 2 * start;
+    const int to = 2 * (start + words); // the first byte past the window
+    // A later record may still overwrite a byte, so the walk goes on to the
+    // end line; lines that run out after the window's last byte are no fault.
+    bool complete = false;
+    return WalkDataRecords(
+        lines,
+        [&](const HexLine& line, int first) {
+            if (LastByte(line, first) < from || first >= to)
+                return Step::Next;
+            if (!DataMatchesCount(line))
                 return Step::Fail;
-            image.FuseValue[i + 1] = word & chip.FuseBlank[i + 1];
-            // Only the first word of a record counts below 16-bit cores.
-            if (!wide || i == 6)
-                return Step::Done;
-        }
-        return Step::Next;
-    });
+            for (int n = 0; n < line.count; ++n) {
+                const int at = first + n;
+                if (at < from)
+                    continue;
+                if (at >= to)
+                    break;
+                const int value = ByteAt(line.data, n);
+                if (value < 0)
+                    return Step::Fail;
+                const auto k = static_cast<std::size_t>((at - from) / 2 + 1);
+                PutByte(image.FuseValue[k], at, value);
+                image.FuseValue[k] &= chip.FuseBlank[k];
+                complete = complete || at == to - 1;
+                if (taken)
+                    ++*taken;
+            }
+            return Step::Next;
+        },
+        [&] { return complete; });
 }

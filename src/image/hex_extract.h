@@ -12,23 +12,29 @@
 // the list already has it (the loader fills the lists before extracting).
 // Each returns false when a record of its window is malformed or the lines end
 // before the window's end is reached.
+//
+// Records may start at any byte address and hold any number of bytes: each
+// byte goes to its own address, word = byte address DIV 2, the low byte at the
+// even address and the high byte at the odd one; the other half of the word
+// keeps what it held. Each adds the bytes it placed to `taken` when given.
 
-// Program words, keys 0 .. ROMSize - 1. A record with an odd byte count that
-// would leave half a word in the window is refused.
+// Program words, keys 0 .. ROMSize - 1.
 bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                       MemoryImage& image);
+                       MemoryImage& image, int* taken = nullptr);
 
 // Data EEPROM bytes (flash chips only): keys from 0x2100, or from 0xF0000 for
 // 16-bit cores of the byte-wide HEX layout (Core::WideByteHex). Keys inside the chip's program
-// memory are never taken as EEPROM.
+// memory are never taken as EEPROM. Other cores keep a byte in the low byte of
+// its word; high bytes are dropped.
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                          MemoryImage& image);
+                          MemoryImage& image, int* taken = nullptr);
 
 // The ID digits into `idText`: 4 digits, or 8 for a 16-bit core; all "F" where
 // the file has none. Left alone for a 12-bit core, which keeps no ID in files.
+// A digit is the low nibble of its byte (on a 14-bit core, of its word's low byte).
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                      std::string& idText);
+                      std::string& idText, int* taken = nullptr);
 
-// Configuration words, each ANDed with its blank value. A half word is refused.
+// Configuration words, each ANDed with its blank value after every byte.
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
-                        MemoryImage& image);
+                        MemoryImage& image, int* taken = nullptr);

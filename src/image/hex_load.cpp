@@ -34,19 +34,19 @@ std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {
 }
 
 HexLoadResult Failed(std::string message) {
-    return HexLoadResult{false, std::move(message)};
+    return HexLoadResult{false, std::move(message), 0};
 }
 
 // The first failing extractor names the region in the message.
 const char* FirstFailingRegion(const std::vector<std::string>& lines, const ChipRecord& chip,
-                               MemoryImage& image, std::string& idText) {
-    if (!NewExtractROMData(lines, chip, image))
+                               MemoryImage& image, std::string& idText, int& taken) {
+    if (!NewExtractROMData(lines, chip, image, &taken))
         return "ROM";
-    if (!NewExtractEEPROMData(lines, chip, image))
+    if (!NewExtractEEPROMData(lines, chip, image, &taken))
         return "EEPROM";
-    if (!NewExtractIDData(lines, chip, idText))
+    if (!NewExtractIDData(lines, chip, idText, &taken))
         return "ID";
-    if (!NewExtractFuseData(lines, chip, image))
+    if (!NewExtractFuseData(lines, chip, image, &taken))
         return "FUSE";
     return nullptr;
 }
@@ -82,7 +82,8 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     if (scan == kScanINHX8M && chip.WordMask == 0xFFFF)
         return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
-    if (const char* region = FirstFailingRegion(lines, chip, image, idText))
+    int taken = 0;
+    if (const char* region = FirstFailingRegion(lines, chip, image, idText, taken))
         return Failed(kErrorInHexFile + std::string(region));
     for (int word : image.ROMData) {
         if (word > chip.WordMask) {
@@ -93,7 +94,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     }
     for (int& word : image.ROMData)
         word &= chip.WordMask;
-    return HexLoadResult{true, {}};
+    return HexLoadResult{true, {}, taken};
 }
 
 std::string HexFileCaption(const std::string& fileName) {

@@ -32,6 +32,7 @@ using CoreTypeQuestion = std::function<bool(const std::string& question)>;
 struct HexLoadResult {
     bool loaded = false;
     std::string message; // the error to show; empty when loaded or the user said No
+    int bytesTaken = 0;  // data bytes of the file that found a place in the chip
 };
 
 // The file's text lines, split at CR LF, CR or LF. Reading stops after the first

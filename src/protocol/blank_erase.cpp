@@ -1,5 +1,6 @@
 // The blank check, on its own or opening a Program, and the erase that writes
 // the chip's own calibration word and bandgap bits back.
+#include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
@@ -166,10 +167,7 @@ std::string ProgrammerEngine::BlankReport() {
 
 // The blank check that opens a Program decides: program, erase first, or stop.
 void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
-    const CalibrationVerdict calibration =
-        chip_.CalWord ? host_.CalibrationFound(Protocol.ConfigBytes) : CalibrationVerdict::Check;
-    if (calibration == CalibrationVerdict::Refuse ||
-        (calibration == CalibrationVerdict::Check && !CalibrationAccepted())) {
+    if (!CalibrationAccepted()) {
         Finish(Outcome::Declined);
         EndCommand();
         return;
@@ -195,17 +193,30 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
     EndCommand();
 }
 
-// Programming over a chip's factory calibration loses it: ask when the image
-// would write other values than the chip holds.
+// Programming over a chip's factory calibration loses it. Blank values in the
+// image keep the chip's own without a word; a real value that differs from the
+// chip's is asked about.
 bool ProgrammerEngine::CalibrationAccepted() {
-    if (!chip_.CalWord || !chip_.FlashChip)
+    if (!chip_.CalWord || !ChipCalibrationRead())
+        return true;
+    lastDetails_.calibrationRead = ChipCalibrationWord();
+    if (chip_.BandGap)
+        lastDetails_.bandGapRead = ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits;
+    // The host may decide first: write the value it put in the image, or
+    // leave the chip alone (it says why).
+    if (const CalibrationVerdict verdict = host_.CalibrationFound(Protocol.ConfigBytes);
+        verdict != CalibrationVerdict::Check)
+        return verdict == CalibrationVerdict::Keep;
+    const bool keepWord = KeepsChipCalibration();
+    if (keepWord)
+        host_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));
+    if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
-    const int chipValue = ConfigByte(config, 25);
-    const int newValue = RomWord(chip_.ROMSize - 1) & 0xFF;
-    bool differs = chipValue != newValue;
-    if (chip_.BandGap)
-        differs = differs || (image_.FuseValue[1] & 0x3000) != (ChipConfigWord(config, 1) & 0x3000);
+    bool differs = !keepWord && ConfigByte(config, 25) != (RomWord(chip_.ROMSize - 1) & 0xFF);
+    if (chip_.BandGap && !KeepsChipBandGap())
+        differs = differs || (image_.FuseValue[1] & kBandGapBits) !=
+                                 (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
     return host_.dialogs().QuestionYesNo("Calibration data from chip does not match new "

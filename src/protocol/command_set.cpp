@@ -70,7 +70,7 @@ std::string ProgramIDFusesBytes(const std::string& idText, const std::array<int,
 }
 
 std::string WriteCalibrationBytes(const std::string& configBytes, int fuseBlank1) {
-    const int word = (fuseBlank1 & 0x0FFF) | (ChipConfigWord(configBytes, 1) & 0x3000);
+    const int word = (fuseBlank1 & 0x0FFF) | (ChipConfigWord(configBytes, 1) & kBandGapBits);
     return {cmd::WriteCalibration, Byte(ConfigByte(configBytes, 26)),
             Byte(ConfigByte(configBytes, 25)), Byte(word >> 8), Byte(word)};
 }
@@ -104,6 +104,10 @@ int ConfigByte(const std::string& configBytes, int position) {
 
 int ChipIdWord(const std::string& configBytes) {
     return ConfigByte(configBytes, 2) * 256 + ConfigByte(configBytes, 1);
+}
+
+int CalibrationWordRead(const std::string& configBytes) {
+    return ConfigByte(configBytes, 26) * 256 + ConfigByte(configBytes, 25);
 }
 
 int ChipConfigWord(const std::string& configBytes, int k) {

@@ -256,9 +256,40 @@ void ProgrammerEngine::Timer(bool on) {
 }
 
 int ProgrammerEngine::RomWord(int index) const {
+    if (index == chip_.ROMSize - 1 && KeepsChipCalibration())
+        return ChipCalibrationWord();
     if (index >= 0 && static_cast<std::size_t>(index) < image_.ROMData.size())
         return image_.ROMData[static_cast<std::size_t>(index)];
     return chip_.WordMask;
+}
+
+bool ProgrammerEngine::ChipCalibrationRead() const {
+    return Protocol.ConfigBytes.size() >= kConfigAnswerBytes - 1; // the answer less its 'C'
+}
+
+int ProgrammerEngine::ChipCalibrationWord() const {
+    return CalibrationWordRead(Protocol.ConfigBytes);
+}
+
+// The image's calibration word is RETLW 0xFF (MOVLW 0xFF on 12-bit cores)
+// only when its file left it out: nobody programs that value on purpose.
+bool ProgrammerEngine::KeepsChipCalibration() const {
+    const std::size_t last = static_cast<std::size_t>(std::max(chip_.ROMSize, 1) - 1);
+    return chip_.CalWord && ChipCalibrationRead() &&
+           (last >= image_.ROMData.size() || image_.ROMData[last] == chip_.WordMask);
+}
+
+bool ProgrammerEngine::KeepsChipBandGap() const {
+    return chip_.BandGap && ChipCalibrationRead() &&
+           (image_.FuseValue[1] & kBandGapBits) == kBandGapBits;
+}
+
+std::array<int, 8> ProgrammerEngine::FuseWords() const {
+    std::array<int, 8> words = image_.FuseValue;
+    if (KeepsChipBandGap())
+        words[1] =
+            (words[1] & ~kBandGapBits) | (ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits);
+    return words;
 }
 
 int ProgrammerEngine::EepromByte(int index) const {

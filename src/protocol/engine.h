@@ -5,6 +5,7 @@
 #include "protocol/programmer_host.h"
 #include "protocol/protocol_state.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,13 @@ struct ResultDetails {
     int bad = -1;
     int blankFlags = 0;   // what the blank check found not erased (BlankFlags bits)
     int modelAnswer = -1; // the board's answer to ReadModel: its model code, or 'X'
+    // A Program of a chip with a calibration word: the word the chip held, and
+    // the word written in its place (-1 while none was written).
+    int calibrationRead = -1;
+    int calibrationWritten = -1;
+    // Its bandgap bits (bits 13 and 12 of configuration word 1), likewise.
+    int bandGapRead = -1;
+    int bandGapWritten = -1;
 };
 
 // The programmer: the board connection and every chip operation, as one state
@@ -151,8 +159,19 @@ private:
     void FinishDifference(const char* region, int address, int good, int bad);
     bool Wide() const;
     bool ImageIncomplete() const;
-    int RomWord(int index) const;    // an entry, or the blank word past the list
+    // An entry, or the blank word past the list; the calibration word is the
+    // chip's own while the image's is blank.
+    int RomWord(int index) const;
     int EepromByte(int index) const; // an entry, or 255 past the list
+    // A blank calibration word or blank bandgap bits in the image stand for the
+    // chip's own (read at the start of the operation): a file made without
+    // them never overwrites the factory values.
+    bool ChipCalibrationRead() const;
+    int ChipCalibrationWord() const;
+    bool KeepsChipCalibration() const;
+    bool KeepsChipBandGap() const;
+    // The configuration words as they go to the chip and are compared with it.
+    std::array<int, 8> FuseWords() const;
     void Accept() { Protocol.RxText.clear(); }
     // Exact text, accepted: the received text is cleared for the next answer.
     bool Step(std::string_view answer) {

@@ -97,7 +97,10 @@ void ProgrammerEngine::OnProgramRomWords() {
     if (answer == 'Y') {
         Accept();
         const int index = Protocol.DataIndex;
-        Send(WordBytes(index < Protocol.ROMProgLength ? RomWord(index) : 0));
+        const int word = index < Protocol.ROMProgLength ? RomWord(index) : 0;
+        if (index == chip_.ROMSize - 1 && chip_.CalWord)
+            lastDetails_.calibrationWritten = word;
+        Send(WordBytes(word));
         Progress(++Protocol.DataIndex);
     } else if (answer == 'N') {
         WriteFailure();
@@ -210,7 +213,10 @@ void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
 void ProgrammerEngine::OnProgramIdFusesVoltages() {
     if (!Answered("V"))
         return;
-    Send(ProgramIDFusesBytes(host_.IDText(), image_.FuseValue));
+    const std::array<int, 8> fuses = FuseWords();
+    if (chip_.BandGap && lastDetails_.bandGapRead >= 0)
+        lastDetails_.bandGapWritten = fuses[1] & kBandGapBits;
+    Send(ProgramIDFusesBytes(host_.IDText(), fuses));
     Accept();
     if (Wide()) {
         Protocol.ProtocolState = EngineState::ProgramIdWritten;

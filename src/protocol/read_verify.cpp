@@ -243,8 +243,9 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         words = 7;
         addresses = kConfigAddress16;
     }
+    const std::array<int, 8> fuses = FuseWords();
     for (int k = 1; k <= words; ++k) {
-        const int good = image_.FuseValue[static_cast<std::size_t>(k)];
+        const int good = fuses[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
             FinishDifference("FUSE", VerifyHEX(addresses[k - 1]), good, bad);

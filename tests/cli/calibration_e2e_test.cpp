@@ -43,14 +43,11 @@ TEST(Calibration, ReadLoggedAndABlankOneTakesOnlyTheValueGiven) {
 
     const auto lines = LogLines(log);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].at("calibration_read"), "0x3456");
-    EXPECT_EQ(lines[0].at("calibration_written"), "0x3456");
+    EXPECT_EQ(lines[0].at("calibration"), R"({"read":"0x3456","written":"0x3456"})");
     EXPECT_EQ(lines[1].at("result"), "declined");
-    EXPECT_EQ(lines[1].at("calibration_read"), "0x34FF");
-    EXPECT_EQ(lines[1].count("calibration_written"), 0u);
-    EXPECT_EQ(lines[2].at("calibration_read"), "0x34FF");
-    EXPECT_EQ(lines[2].at("calibration_written"), "0x3470");
-    EXPECT_EQ(lines[2].at("bandgap_read"), lines[2].at("bandgap_written"));
+    EXPECT_EQ(lines[1].at("calibration"), R"({"read":"0x3FFF","written":null})");
+    EXPECT_EQ(lines[2].at("calibration"), R"({"read":"0x3FFF","written":"0x3470"})");
+    EXPECT_EQ(lines[2].at("bandgap"), R"({"read":"11","written":"11"})");
 }
 
 } // namespace

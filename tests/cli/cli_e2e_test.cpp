@@ -131,6 +131,30 @@ TEST(Cli, BadInputExits3) {
     EXPECT_EQ(
         RunTool(f, {"program", good, "--chip", "16F628A", "--fuse", "Watchdog=Sometimes"}).code, 3);
     EXPECT_EQ(RunTool(f, {"verify", good, "--chip", "16F628A", "--count", "2"}).code, 3);
+
+    // A file with nothing for the chip would program a blank image.
+    std::ofstream(f.Path("empty.hex")) << ":00000001FF\n:0400000001020304F2\n";
+    for (const char* command : {"program", "verify"}) {
+        CliRun empty = RunTool(f, {command, f.Path("empty.hex"), "--chip", "16F628A"});
+        EXPECT_EQ(empty.code, 3);
+        EXPECT_NE(empty.err.find(f.Path("empty.hex") + " holds no data"), std::string::npos)
+            << empty.err;
+    }
+}
+
+// A file without a calibration word keeps the chip's, and the log says which.
+TEST(Cli, ProgramKeepsTheChipsCalibrationAndLogsIt) {
+    SimBoard sim(Model::Elm, "12F675");
+    ProgramFolder f(sim.Url());
+    const ChipRecord chip = Record("12F675");
+    const std::string file = WriteHex(f, "in.hex", Pattern(chip), chip, "");
+    CliRun run = RunTool(f, {"program", file, "--chip", "12F675", "--log", f.Path("bench.log")});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("Keeping the chip's calibration 0x3480"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("question:"), std::string::npos) << run.err;
+    EXPECT_EQ(ParseFlatJson(ReadFile(f.Path("bench.log")))["calibration"],
+              R"({"read":"0x3480","written":"0x3480"})");
+    sim.server.WithBoard([](boardsim::Board& b) { EXPECT_EQ(b.chip().Rom(0x3FF), 0x3480); });
 }
 
 TEST(Cli, ABoardThatFailsExits2) {

@@ -146,11 +146,13 @@ std::map<std::string, std::string> ParseFlatJson(const std::string& text) {
             if (!ReadString(text, at, value))
                 return {};
         } else {
-            const bool array = text[at] == '[';
-            std::size_t end = text.find_first_of(array ? "]" : ",}", at);
+            // An array, or an object of flat values, is kept as written.
+            const char open = text[at];
+            const bool nested = open == '[' || open == '{';
+            std::size_t end = text.find_first_of(!nested ? ",}" : open == '[' ? "]" : "}", at);
             if (end == std::string::npos)
                 return {};
-            end += array ? 1 : 0;
+            end += nested ? 1 : 0;
             value = text.substr(at, end - at);
             at = end;
         }

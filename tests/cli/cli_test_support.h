@@ -64,7 +64,8 @@ CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args
                const std::string& systemRoot = {});
 
 // One JSON object of flat values: strings unquoted and unescaped, other
-// values as written. Empty when the text is not such an object.
+// values (arrays and objects of flat values too) as written. Empty when the
+// text is not such an object.
 std::map<std::string, std::string> ParseFlatJson(const std::string& text);
 
 std::string ReadFile(const std::string& path);

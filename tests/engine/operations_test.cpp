@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 using boardsim::Model;
 using Texts = std::vector<std::string>;
@@ -272,16 +274,37 @@ TEST(Operations, AChipThatIsNotBlankIsAskedAboutOrLeftAlone) {
     EXPECT_EQ(rig.board.chip().Rom(1), rig.image.ROMData[1]);
 }
 
-TEST(Operations, ADifferentCalibrationIsQuestioned) {
+TEST(Operations, ADifferentCalibrationIsQuestionedABlankOneKeepsTheChips) {
     EngineRig rig("12F675");
     rig.board.chip().SetRom(0x3FF, 0x3480);
+    rig.board.chip().SetConfig(0, 0x21FF); // bandgap bits 10
     rig.Connect();
     FillImage(rig, 4, 0);
+    rig.image.ROMData[0x3FF] = 0x3470;
     rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Calibration data from chip does not match new programming "
                                      "data\r\rContinue programming with new data?"});
     EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF);
+    EXPECT_EQ(rig.engine.Details().calibrationWritten, -1);
+
+    // Blank calibration word and bandgap bits, as a file without them leaves them.
+    rig.image.ROMData[0x3FF] = 0x3FFF;
+    rig.image.FuseValue[1] = 0x31C4;
+    rig.engine.Program();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
+    EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(),
+                        "Keeping the chip's calibration 0x3480"),
+              rig.statuses.end());
+    EXPECT_EQ(rig.board.chip().Rom(0x3FF), 0x3480);
+    EXPECT_EQ(rig.board.chip().Config(0), 0x21C4);
+    EXPECT_EQ(rig.engine.Details().calibrationRead, 0x3480);
+    EXPECT_EQ(rig.engine.Details().calibrationWritten, 0x3480);
+    rig.engine.Verify();
+    rig.Run();
+    EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+    EXPECT_EQ(rig.image.ROMData[0x3FF], 0x3FFF); // the image still leaves it to each chip
 }
 
 TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {

@@ -164,17 +164,76 @@ TEST(LoadHexLines, ProgramWordsInsideTheEEPROMWindowStayProgramWords) {
     EXPECT_EQ(l.image.EEPROMData[1], 255);
 }
 
-// A word region record with an odd byte count would leave half a word: the
-// load is refused with the region's error instead of guessing the high byte.
-TEST(LoadHexLines, RefusesHalfWordsInProgramAndConfigurationRecords) {
-    EXPECT_EQ(Load(Chip14(), {Record(0, "00", "010203"), kEnd}).result.message,
-              "Error in HEX file - ROM");
-    EXPECT_EQ(Load(Chip14(), {Record(0x400E, "00", "FF"), kEnd}).result.message,
-              "Error in HEX file - FUSE");
-    // Beyond the chip the half word is never taken.
+// Records at any byte address and of any length, as assemblers write them for
+// configuration bytes and packed strings: every byte lands at its own address,
+// the other half of its word keeps what it held.
+TEST(LoadHexLines, PlacesEveryByteAtItsOwnAddressInEveryRegion) {
+    struct Case {
+        const char* what;
+        ChipRecord chip;
+        std::vector<std::string> records;
+        std::function<int(const Loaded&)> got;
+        int want;
+    };
+    const auto rom = [](int i) { return [i](const Loaded& l) { return l.image.ROMData[i]; }; };
+    const auto eeprom = [](int i) {
+        return [i](const Loaded& l) { return l.image.EEPROMData[i]; };
+    };
+    const auto fuse = [](int k) { return [k](const Loaded& l) { return l.image.FuseValue[k]; }; };
+    const auto id = [](const Loaded& l) { return static_cast<int>(std::stoll(l.id, nullptr, 16)); };
+    const ChipRecord c14 = Chip14(), c16 = Chip16(2);
+    const std::string s0 = Segment(0), s20 = Segment(0x20), s30 = Segment(0x30),
+                      sF0 = Segment(0xF0);
+    // clang-format off
+    const Case cases[] = {
+        {"ROM odd start", c14, {Record(0x0001, "00", "12")}, rom(0), 0x12FF},
+        {"ROM odd count", c14, {Record(0x0010, "00", "341256")}, rom(9), 0x3F56},
+        {"ROM crossing", c14, {Record(0x0003, "00", "2143")}, rom(2), 0x3F43},
+        {"ROM overwritten", c14, {Record(0x20, "00", "3412"), Record(0x21, "00", "05")}, rom(16),
+         0x0534},
+        {"EEPROM odd start", c14, {Record(0x4201, "00", "00AA")}, eeprom(1), 0xAA},
+        {"EEPROM odd count", c14, {Record(0x4200, "00", "110022")}, eeprom(1), 0x22},
+        {"EEPROM crossing", c14, {Record(0x4203, "00", "0033")}, eeprom(2), 0x33},
+        {"EEPROM overwritten", c14, {Record(0x4200, "00", "1100"), Record(0x4200, "00", "22")},
+         eeprom(0), 0x22},
+        {"ID odd start", c14, {Record(0x4001, "00", "0005")}, id, 0xF5FF},
+        {"ID odd count", c14, {Record(0x4000, "00", "010002")}, id, 0x12FF},
+        {"ID crossing", c14, {Record(0x4003, "00", "0007")}, id, 0xFF7F},
+        {"ID overwritten", c14, {Record(0x4000, "00", "01000200"), Record(0x4002, "00", "09")},
+         id, 0x19FF},
+        {"FUSE odd start, crossing", c14, {Record(0x400D, "00", "00F1")}, fuse(1), 0x3FF1},
+        {"FUSE odd count", c14, {Record(0x400E, "00", "F2")}, fuse(1), 0x3FF2},
+        {"FUSE high byte alone", c14, {Record(0x400F, "00", "2A")}, fuse(1), 0x2AFF},
+        {"FUSE overwritten", c14, {Record(0x400E, "00", "F13F"), Record(0x400E, "00", "F4")},
+         fuse(1), 0x3FF4},
+        // INHX32 for a 16-bit core: configuration bytes from 0x300001 and
+        // 0x300005 (CONFIG3H and CONFIG4L), a packed string, EEPROM and ID bytes.
+        {"16-bit FUSE odd start", c16, {s30, Record(0x0001, "00", "220C0E")}, fuse(2), 0x0E0C},
+        {"16-bit FUSE crossing", c16, {s30, Record(0x0005, "00", "0181")}, fuse(4), 0x0081},
+        {"16-bit ROM odd count", c16, {s0, Record(0x0200, "00", "48656C6C6F")}, rom(0x102),
+         0xFF6F},
+        {"16-bit EEPROM odd start", c16, {sF0, Record(0x0001, "00", "0102")}, eeprom(2), 0x02},
+        {"16-bit ID overwritten", c16, {s20, Record(0, "00", "0102"), Record(1, "00", "05")}, id,
+         0x15FFFFFF},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = c.records;
+        lines.push_back(kEnd);
+        const Loaded l = Load(c.chip, lines);
+        EXPECT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
+        EXPECT_EQ(c.got(l), c.want) << c.what;
+        EXPECT_TRUE(l.asked.empty()) << c.what;
+    }
+}
+
+// Word-aligned records beyond the chip, and files without any byte inside it.
+TEST(LoadHexLines, CountsTheBytesThatFoundAPlace) {
+    EXPECT_EQ(Load(Chip14(), {Record(0x07FE, "00", "AA55BB"), kEnd}).result.bytesTaken, 2);
     Loaded l = Load(Chip14(), {Record(0x07FE, "00", "AA55BB"), kEnd});
-    EXPECT_TRUE(l.result.loaded) << l.result.message;
     EXPECT_EQ(l.image.ROMData[0x3FF], 0x15AA);
+    EXPECT_EQ(Load(Chip14(), {Record(0x4400, "00", "0102"), kEnd}).result.bytesTaken, 0);
+    EXPECT_EQ(Load(Chip14(), {kEnd, Record(0, "00", "0102")}).result.bytesTaken, 0);
 }
 
 // A merge right after a chip change finds empty lists: they are blank-filled

@@ -1,0 +1,133 @@
+// Programs assembled by gputils, programmed through the engine into the
+// simulated board, verified and read back: every byte of the assembler's file
+// must be on the chip, and a chip's factory calibration must stay its own.
+#include "corpus/corpus.h"
+#include "engine/engine_rig.h"
+
+#include "chipdb/hex_text.h"
+#include "image/hex_load.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Factory values no file holds: RETLW (MOVLW on 12-bit cores) 0x5C, and
+// bandgap bits 10.
+constexpr int kFactoryOscal = 0x5C;
+constexpr int kFactoryBandGap = 0x2000;
+
+void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
+    if (c.hasCalWord)
+        c.factoryCalibration =
+            (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) | kFactoryOscal;
+    if (bandGap)
+        c.fuseBlank[0] = static_cast<std::uint16_t>((c.fuseBlank[0] & ~0x3000) | kFactoryBandGap);
+}
+
+// One byte of the file outside program memory, against the image read back.
+void ExpectByteOnChip(const EngineRig& rig, long address, int value) {
+    const ChipRecord& chip = rig.chip;
+    const bool wide = chip.WordMask == 0xFFFF;
+    const long id = wide ? 0x200000 : 0x4000;
+    const long config = wide ? 0x300000 : chip.WordMask == 0xFFF ? 0x1FFE : 0x400E;
+    const long eeprom = wide ? 0xF00000 : 0x4200;
+    const int step = wide ? 1 : 2; // below 16-bit cores a byte sits in its word's low byte
+    if (address >= id && address < id + 8 && chip.WordMask != 0xFFF) {
+        if ((address - id) % step == 0) {
+            EXPECT_EQ(HexDigitValue(rig.id[std::size_t((address - id) / step)]), value & 0xF)
+                << "ID byte at 0x" << std::hex << address;
+        }
+    } else if (address >= config && address < config + (wide ? 14 : 2)) {
+        const auto k = std::size_t((address - config) / 2 + 1);
+        const int shift = (address & 1) * 8;
+        int expected = value & (chip.FuseBlank[k] >> shift);
+        // Bandgap bits the file leaves blank are the chip's own.
+        if (chip.BandGap && k == 1 && shift == 8 && (value & 0x30) == 0x30)
+            expected = (expected & ~0x30) | (kFactoryBandGap >> 8);
+        EXPECT_EQ((rig.image.FuseValue[k] >> shift) & 0xFF, expected)
+            << "configuration byte at 0x" << std::hex << address;
+    } else if (address >= eeprom && address < eeprom + step * chip.EEPROMSize) {
+        if ((address - eeprom) % step == 0) {
+            EXPECT_EQ(rig.image.EEPROMData[std::size_t((address - eeprom) / step)], value)
+                << "EEPROM byte at 0x" << std::hex << address;
+        }
+    } else {
+        ADD_FAILURE() << "byte outside the chip at 0x" << std::hex << address;
+    }
+}
+
+void ExpectFileOnChip(const EngineRig& rig, const std::map<long, int>& bytes) {
+    const ChipRecord& chip = rig.chip;
+    for (const auto& [word, value] : corpus::ProgramWords(bytes, chip.ROMSize, chip.WordMask)) {
+        EXPECT_EQ(rig.image.ROMData[std::size_t(word)], value) << "program word " << word;
+    }
+    for (const auto& [address, value] : bytes) {
+        if (address >= 2L * chip.ROMSize)
+            ExpectByteOnChip(rig, address, value);
+    }
+    if (chip.CalWord) {
+        EXPECT_EQ(rig.image.ROMData[std::size_t(chip.ROMSize - 1)],
+                  rig.board.chip().config().factoryCalibration);
+    }
+}
+
+class GpasmCorpus : public ::testing::TestWithParam<corpus::Program> {
+protected:
+    GpasmCorpus()
+        : folder(std::filesystem::temp_directory_path() /
+                 ("tessaro-corpus-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(folder);
+    }
+    ~GpasmCorpus() override {
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    }
+    std::filesystem::path folder;
+};
+
+} // namespace
+
+TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
+    const corpus::Program& p = GetParam();
+    for (const char* format : corpus::FormatsFor(p)) {
+        SCOPED_TRACE(format);
+        const std::string hex = corpus::Assemble(p, format, folder);
+        ASSERT_FALSE(hex.empty()) << "gputils failed or is missing (scripts/deps installs it)";
+        const std::map<long, int> bytes = corpus::DataBytes(hex);
+        ASSERT_FALSE(bytes.empty());
+        const bool bandGap = ShippedChip(p.chip).BandGap;
+        EngineRig rig(p.chip, boardsim::Model::Birch_A,
+                      [&](boardsim::ChipConfig& c) { FactoryValues(c, bandGap); });
+        rig.BlankImage();
+        const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
+        ASSERT_TRUE(loaded.loaded) << loaded.message;
+        rig.Connect();
+        rig.engine.Program();
+        rig.Run();
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
+        if (rig.chip.CalWord) {
+            const std::string keeping = "Keeping the chip's calibration 0x" +
+                                        MyIntToHex(rig.board.chip().config().factoryCalibration, 4);
+            EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), keeping),
+                      rig.statuses.end());
+        }
+        rig.TakeTexts();
+        rig.engine.Verify();
+        rig.Run();
+        EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+        rig.engine.Read();
+        rig.Run();
+        ASSERT_EQ(rig.engine.Outcome(), Outcome::Done);
+        ExpectFileOnChip(rig, bytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, GpasmCorpus, ::testing::ValuesIn(corpus::kPrograms),
+                         [](const ::testing::TestParamInfo<corpus::Program>& info) {
+                             return std::filesystem::path(info.param.source).stem().string();
+                         });
