@@ -1,5 +1,6 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "ui/app_identity.h"
 #include "ui/close_on_signal.h"
 
 #include <QApplication>
@@ -9,11 +10,38 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+
+namespace {
+// --help and --version are answered on standard output before any window opens.
+bool AnsweredFromTheCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version") {
+            std::printf("tessaro %s\n", TESSARO_VERSION);
+            return true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf(
+                "usage: tessaro [FILE.hex [CHIP]]\n"
+                "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
+                "  CHIP       the chip to select, when the chip list is the last session's\n"
+                "  --help     this text\n"
+                "  --version  the program's version\n");
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
+    if (AnsweredFromTheCommandLine(argc, argv))
+        return 0;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tessaro");
+    IdentifyApplication();
+    QApplication::setApplicationVersion(TESSARO_VERSION);
 
     QtDialogs dialogs;
     TProjFmEnv env;

@@ -95,13 +95,16 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 }
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
-    bool* flags[] = {&o.icsp, &o.ignoreBlankCheck, &o.yes, &o.quiet, &o.json, &o.help, &o.help,
-                     &o.watch};
-    const char* names[] = {
-        "--icsp", "--ignore-blank-check", "--yes", "--quiet", "--json", "--help", "-h", "--watch"};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        if (name == names[i]) {
-            *flags[i] = true;
+    const std::pair<const char*, bool*> flags[] = {
+        {"--icsp", &o.icsp},   {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},     {"--quiet", &o.quiet},
+        {"--json", &o.json},   {"--help", &o.help},
+        {"-h", &o.help},       {"--version", &o.version},
+        {"--watch", &o.watch},
+    };
+    for (const auto& [flag, value] : flags)
+        if (name == flag) {
+            *value = true;
             return true;
         }
     return false;
@@ -166,7 +169,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         if (!TakeValue(o, name, value, result.error))
             return result;
     }
-    if (o.help) {
+    if (o.help || o.version) {
         result.ok = true;
         return result;
     }
@@ -223,6 +226,8 @@ Options:
                   reads blank (a byte or the word, as the log shows it);
                   without it such a chip is left alone
   --count N       auto: stop after N chips (on each board)
+  --help          this text
+  --version       the program's version
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
 

@@ -41,6 +41,7 @@ struct CliOptions {
     std::string log; // empty: no production log
     int count = 0;   // auto: chips to program; 0 until interrupted
     bool help = false;
+    bool version = false;
     SerialOptions serial;
     bool watch = false;   // program: again each time the file is rewritten
     int calibration = -1; // --calibration: the value for a chip whose own reads blank

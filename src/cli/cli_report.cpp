@@ -114,6 +114,13 @@ int WorseExit(int a, int b) {
     return Rank(b) > Rank(a) ? b : a;
 }
 
+std::uint32_t Crc32Of(const std::string& bytes) {
+    Crc32 crc;
+    for (const char c : bytes)
+        crc.Byte(c);
+    return crc.Value();
+}
+
 std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id) {
     Crc32 crc;
     for (int i = 0; i < chip.ROMSize; ++i)

@@ -6,6 +6,7 @@
 #include "protocol/engine.h"
 
 #include <chrono>
+#include <cstdint>
 #include <mutex>
 #include <string>
 
@@ -44,6 +45,8 @@ int WorseExit(int a, int b);
 // first), every EEPROM byte, the ID digits and configuration words 1..7, the
 // places past the image's lists counted blank. "0x" and 8 hex digits.
 std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id);
+// The same CRC-32 (the common reflected one, polynomial 0x04C11DB7) of bytes.
+std::uint32_t Crc32Of(const std::string& bytes);
 
 // The result's fields, in the order results and log lines show them.
 void AddResultFields(JsonLine& line, const OperationResult& result, const std::string& chip);

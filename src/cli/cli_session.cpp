@@ -57,6 +57,10 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
         *env.err << kMe << parsed.error << "\n" << kMe << "--help lists the commands and options\n";
         return kExitInput;
     }
+    if (parsed.options.version) {
+        *env.out << "tessaro-cli " << TESSARO_VERSION << "\n";
+        return kExitOk;
+    }
     if (parsed.options.help) {
         *env.out << CliUsage();
         return kExitOk;

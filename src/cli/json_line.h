@@ -21,5 +21,6 @@ private:
     std::string body_;
 };
 
-// A JSON string literal: quotes, backslashes and control characters escaped.
+// A JSON string literal: quotes, backslashes and control characters escaped,
+// UTF-8 passed through (a byte that is not UTF-8 becomes U+FFFD).
 std::string JsonString(const std::string& text);

@@ -21,7 +21,7 @@ std::string FirstLine(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string line;
     char c = 0;
-    while (line.size() < MaxLine && in.get(c) && c != '\n')
+    while (line.size() < MaxLine && in.get(c) && c != '\n' && c != '\r')
         line.push_back(c);
     return Trim(line);
 }

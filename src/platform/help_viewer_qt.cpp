@@ -5,9 +5,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // The copy of the help document built into the program.
@@ -17,6 +21,96 @@ const char* const kBuiltInHelp = "qrc:/help/tessaro.html";
 QAccessibleInterface* HelpFmAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("THelpFm"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// The help document, to screen readers a read-only document whose text they
+// can browse by character, word and line (the toolkit's own view of a text
+// browser is a label).
+class HelpTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit HelpTextAccessible(QTextBrowser* browser)
+        : QAccessibleWidget(browser, QAccessible::Document), browser_(browser) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        s.focusable = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? browser_->toPlainText() : QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        const QTextCursor c = browser_->textCursor();
+        *start = index == 0 && c.hasSelection() ? c.selectionStart() : 0;
+        *end = index == 0 && c.hasSelection() ? c.selectionEnd() : 0;
+    }
+    int selectionCount() const override { return browser_->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override {
+        QTextCursor c = browser_->textCursor();
+        c.clearSelection();
+        browser_->setTextCursor(c);
+    }
+    void setSelection(int, int start, int end) override {
+        QTextCursor c = CursorAt(start);
+        c.setPosition(Clamped(end), QTextCursor::KeepAnchor);
+        browser_->setTextCursor(c);
+    }
+    int cursorPosition() const override { return browser_->textCursor().position(); }
+    void setCursorPosition(int position) override { browser_->setTextCursor(CursorAt(position)); }
+    QString text(int start, int end) const override {
+        QTextCursor c = CursorAt(start);
+        c.setPosition(Clamped(end), QTextCursor::KeepAnchor);
+        return c.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    }
+    int characterCount() const override { return browser_->document()->characterCount() - 1; }
+    QRect characterRect(int offset) const override {
+        const QRect r = browser_->cursorRect(CursorAt(offset));
+        const QPoint origin = browser_->viewport()->mapToGlobal(QPoint(0, 0));
+        return QRect(r.topLeft() + origin,
+                     QSize(browser_->fontMetrics().averageCharWidth(), r.height()));
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return browser_->cursorForPosition(browser_->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int start, int) override {
+        const QTextCursor keep = browser_->textCursor();
+        browser_->setTextCursor(CursorAt(start));
+        browser_->ensureCursorVisible();
+        const int top = browser_->verticalScrollBar()->value();
+        browser_->setTextCursor(keep);
+        browser_->verticalScrollBar()->setValue(top);
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = offset;
+        *end = offset;
+        return {};
+    }
+
+private:
+    int Clamped(int offset) const { return std::clamp(offset, 0, characterCount()); }
+    QTextCursor CursorAt(int offset) const {
+        QTextCursor c(browser_->document());
+        c.setPosition(Clamped(offset));
+        return c;
+    }
+    QTextBrowser* browser_;
+};
+
+QAccessibleInterface* HelpTextAccessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("QTextBrowser") &&
+        object->objectName() == QLatin1String("HelpText") &&
+        qobject_cast<THelpFm*>(object->parent()) != nullptr)
+        return new HelpTextAccessible(static_cast<QTextBrowser*>(object));
     return nullptr;
 }
 
@@ -31,8 +125,10 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
     setObjectName("HelpFm");
-    static const bool accessibleAsWindow = (QAccessible::installFactory(HelpFmAccessible), true);
-    (void)accessibleAsWindow;
+    static const bool accessibleFactories =
+        (QAccessible::installFactory(HelpFmAccessible),
+         QAccessible::installFactory(HelpTextAccessibleFor), true);
+    (void)accessibleFactories;
     setWindowTitle("Tessaro Help");
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);

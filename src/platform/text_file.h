@@ -23,7 +23,11 @@ std::string JoinLinesKeepingEnds(const TextLines& text);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces `path` with `contents` through a temporary file in the same folder
-// and a rename, so a failure never leaves a cut or emptied file behind.
+// and a rename, so a failure never leaves a cut or emptied file behind. The
+// new file keeps the old one's permissions (a new file gets those the umask
+// allows), a symbolic link is written through to the file it leads to, and
+// the folder is synced after the rename. Temporary files that writers killed
+// half way left beside the file (older than a minute) go with the next save.
 // Returns an empty string on success, otherwise the system's reason.
 std::string WriteFileReplacing(const std::string& path, const std::string& contents);
 

@@ -33,9 +33,11 @@ void ProgrammerEngine::ReadBlocks(bool words) {
     std::string& rx = Protocol.RxText;
     std::vector<int>& list = words ? image_.ROMData : image_.EEPROMData;
     const std::size_t step = words ? 2 : 1;
-    // Every whole block is taken before the count is looked at.
+    const int size = words ? chip_.ROMSize : chip_.EEPROMSize;
+    // Every whole block is taken before the count is looked at; nothing past
+    // the chip's size is (bytes beyond the stream are no data of the chip).
     std::size_t at = 0;
-    for (; rx.size() - at >= kBlockBytes; at += kBlockBytes) {
+    for (; rx.size() - at >= kBlockBytes && Protocol.DataIndex < size; at += kBlockBytes) {
         for (std::size_t i = 0; i < kBlockBytes; i += step)
             list.push_back(words ? WordAt(rx, at + i) : static_cast<unsigned char>(rx[at + i]));
         Protocol.DataIndex += static_cast<int>(kBlockBytes / step);

@@ -174,6 +174,8 @@ void ProgrammerEngine::OnCommandEnded() {
         return;
     if (!Answered("Q"))
         return;
+    // The board has closed the command: a Read is whole now.
+    readUnderway_ = false;
     if (host_.AutoProgramOn()) {
         Accept();
         Send(StartedCommand(cmd::WaitChipRemoval));

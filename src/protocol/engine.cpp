@@ -104,8 +104,14 @@ void ProgrammerEngine::Dispatch() {
         const StateEntry* entry = FindState(Protocol.ProtocolState);
         if (entry == nullptr)
             break;
-        if (entry->answers == Answers::Text && BoardErrorPending(Protocol.RxText))
+        if (entry->answers == Answers::Text && BoardErrorPending(Protocol.RxText)) {
+            // The board's error is told once it has nothing more to say, by
+            // the watchdog; a state that waits for the user (a chip put in or
+            // taken out) runs without one, so it is started for the error.
+            if (!timerOn_)
+                Timer(true);
             break;
+        }
         (this->*entry->handler)();
         if (Protocol.ReceiveError)
             ReceivedDataError();
@@ -252,6 +258,7 @@ void ProgrammerEngine::ProgressMax(int maximum) {
 }
 
 void ProgrammerEngine::Timer(bool on) {
+    timerOn_ = on;
     host_.SetTimer(on);
 }
 

@@ -302,7 +302,8 @@ private:
     int depth_ = 0;             // handlers of ours under way (a message box may be open)
     bool heldBytes_ = false;    // bytes wait for the state after this one (arrived meanwhile, or
                                 // the next answer came along with this one)
-    bool readUnderway_ = false; // a Read has emptied the image and not yet filled it
+    bool readUnderway_ = false; // a Read has emptied the image and the board not yet closed it
+    bool timerOn_ = false;      // the watchdog runs
     // A block stream runs to its end once started: its length, and the bytes
     // to drop because a difference ended the comparison early.
     int streamTotal_ = 0;

@@ -8,21 +8,30 @@
 #include "platform/text_file.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
 namespace {
 constexpr std::int64_t kTickUs = 100'000;
 
-std::vector<std::string> ShippedLines() {
-    std::optional<std::string> bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
-    if (!bytes)
-        throw std::runtime_error("no shipped chip file");
-    return SplitLines(*bytes);
+// The shipped chip file, read once: rigs are made by the thousand (the fault sweep).
+const std::vector<std::string>& ShippedLines() {
+    static const std::vector<std::string> lines = [] {
+        std::optional<std::string> bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
+        if (!bytes)
+            throw std::runtime_error("no shipped chip file");
+        return SplitLines(*bytes);
+    }();
+    return lines;
 }
 
 boardsim::Chip SocketChip(const std::string& name,
                           const std::function<void(boardsim::ChipConfig&)>& adjust) {
-    boardsim::ChipInfoResult info = boardsim::FindChipInfo(ShippedLines(), name);
+    static std::map<std::string, boardsim::ChipInfoResult> found;
+    auto at = found.find(name);
+    if (at == found.end())
+        at = found.emplace(name, boardsim::FindChipInfo(ShippedLines(), name)).first;
+    boardsim::ChipInfoResult info = at->second;
     if (!info.ok)
         throw std::runtime_error("simulator cannot make " + name + ": " + info.error);
     if (adjust)
@@ -32,6 +41,9 @@ boardsim::Chip SocketChip(const std::string& name,
 } // namespace
 
 ChipRecord ShippedChip(const std::string& name, int style) {
+    static std::map<std::pair<std::string, int>, ChipRecord> made;
+    if (const auto at = made.find({name, style}); at != made.end())
+        return at->second;
     ChipFileLoadResult loaded = LoadChipFile(ShippedLines(), style);
     const auto found = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
     if (!loaded.Loaded() || found == loaded.ChipNames.end())
@@ -42,6 +54,7 @@ ChipRecord ShippedChip(const std::string& name, int style) {
         throw std::runtime_error("bad record " + name);
     info.record.ChipName = name;
     DeriveSelectionFields(info.record);
+    made.emplace(std::make_pair(name, style), info.record);
     return info.record;
 }
 

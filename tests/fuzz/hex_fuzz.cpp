@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the HEX scanner, the region extractors and the
 // loader. The first four bytes choose the chip; the rest is the file's text.
 
+#include "fuzz_require.h"
 #include "image/hex_extract.h"
 #include "image/hex_load.h"
 #include "image/hex_scan.h"
@@ -38,11 +39,6 @@ std::vector<std::string> LinesOf(const std::uint8_t* data, std::size_t size) {
             lines.back() += static_cast<char>(data[i]);
     }
     return lines;
-}
-
-void Require(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 } // namespace

@@ -31,9 +31,12 @@ TEST(SerialComNames, TextFileNamesADeviceOrANetworkServerOnItsFirstLine) {
     folder.WriteCom(1, "  /dev/ttyACM0 \r\nignored\n");
     folder.WriteCom(2, "rfc2217://192.168.1.20:4001\n");
     folder.WriteCom(3, "rfc2217://[::1]:7000");
+    // Lines ended by a lone CR, as some editors write them.
+    folder.WriteCom(4, "rfc2217://127.0.0.1:5000\r/dev/ttyS0\r");
     EXPECT_EQ(ResolvePortName({folder.dir}, 1), Device("/dev/ttyACM0"));
     EXPECT_EQ(ResolvePortName({folder.dir}, 2), Network("192.168.1.20", 4001));
     EXPECT_EQ(ResolvePortName({folder.dir}, 3), Network("::1", 7000));
+    EXPECT_EQ(ResolvePortName({folder.dir}, 4), Network("127.0.0.1", 5000));
 }
 
 TEST(SerialComNames, MalformedServerAddressesAreNotTakenAsServers) {

@@ -2,10 +2,13 @@
 
 #include "app/small_dialogs_fm.h"
 #include "platform/help_viewer_qt.h"
+#include "ui/app_identity.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -42,6 +45,14 @@ TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
                               "Reading a chip", "Blank check and erase", "Fuses and ID",
                               "Calibration", "Automatic mode", "tessaro-boardsim"})
         EXPECT_TRUE(text.contains(topic)) << topic;
+    // Screen readers are offered a read-only document whose text they can browse.
+    QAccessibleInterface* document = QAccessible::queryAccessibleInterface(fm->HelpText);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->role(), QAccessible::Document);
+    EXPECT_TRUE(document->state().readOnly);
+    ASSERT_NE(document->textInterface(), nullptr);
+    EXPECT_EQ(document->textInterface()->text(0, document->textInterface()->characterCount()),
+              text);
     EXPECT_TRUE(fm->isVisible());
     QTest::keyClick(fm, Qt::Key_Escape);
     EXPECT_FALSE(fm->isVisible());
@@ -53,6 +64,13 @@ TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
     EXPECT_EQ(fm->HelpText->toPlainText(), "Local help");
     viewer.Quit();
     EXPECT_FALSE(fm->isVisible());
+}
+
+TEST(Desktop, TheProgramNamesTheDesktopFileItIsInstalledWith) {
+    IdentifyApplication();
+    const QString name = QGuiApplication::desktopFileName();
+    EXPECT_EQ(name, "org.tessaro.Tessaro");
+    EXPECT_TRUE(QFile::exists(QString(TESSARO_SOURCE_DIR) + "/packaging/" + name + ".desktop"));
 }
 
 TEST(FlyWindow, ItsButtonsAreEnabledExactlyWhenTheMainOnesAre) {

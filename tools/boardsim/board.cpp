@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace boardsim {
 
@@ -128,6 +129,14 @@ void Board::RemoveChip() {
 void Board::InjectNoise(const std::string& bytes) {
     Log("noise: " + Printable(bytes));
     tx_.Send(bytes, now_);
+}
+
+void Board::FallSilent() {
+    Log("board: falls silent");
+    silent_ = true;
+    openNext_ = false;
+    while (!tx_.Empty())
+        tx_.TakeDelivery(std::numeric_limits<std::int64_t>::max());
 }
 
 void Board::Emit(std::string answer, std::int64_t delayUs) {

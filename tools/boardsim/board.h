@@ -73,6 +73,9 @@ public:
     bool ChipPresent() const { return chipPresent_; }
     // Bytes on the line right now, as if from a disturbance.
     void InjectNoise(const std::string& bytes);
+    // The board hangs at once: what it has not yet delivered is lost, and it
+    // hears nothing until its next reset.
+    void FallSilent();
 
     // Words the host sent after a ProgramROM count that were not 0x0000.
     int HostErrors() const { return hostErrors_; }

@@ -140,6 +140,10 @@ void Console(Rfc2217Server& server, const std::string& dumpPath) {
 int main(int argc, char** argv) {
     const SimOptionsResult parsed =
         ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.ok && parsed.options.version) {
+        std::printf("tessaro-boardsim %s\n", TESSARO_VERSION);
+        return 0;
+    }
     if (!parsed.ok || parsed.options.help) {
         std::fprintf(parsed.ok ? stdout : stderr, "%s%s%s", parsed.error.c_str(),
                      parsed.ok ? "" : "\n", SimUsage());

@@ -114,6 +114,8 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--log") {
             o.log = true;
         } else if (arg == "--pace") {
@@ -156,6 +158,7 @@ const char* SimUsage() {
            "  --fault \"WORDS\"      a fault from the start (see 'fault' below)\n"
            "  --empty              start with an empty socket\n"
            "  --log                transcript of every byte in and out on standard error\n"
+           "  --help --version     this text; the program's version\n"
            "standard input: insert, remove, fault WORDS, noise B1 B2 ..., pace on|off,\n"
            "  dump [FILE], load FILE, status, help, quit\n";
 }

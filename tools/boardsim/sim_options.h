@@ -25,6 +25,7 @@ struct SimOptions {
     bool emptySocket = false;
     std::vector<std::vector<std::string>> faults;
     bool help = false;
+    bool version = false;
 };
 
 struct SimOptionsResult {

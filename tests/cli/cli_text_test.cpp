@@ -1,0 +1,26 @@
+// The command-line program's text output: JSON strings and the log's CRC-32.
+
+#include "cli/cli_report.h"
+#include "cli/json_line.h"
+
+#include <gtest/gtest.h>
+
+TEST(CliText, JsonStringsPassUtf8ThroughAndEscapeOnlyWhatJsonRequires) {
+    EXPECT_EQ(JsonString("zo\xC3\xAB.hex"), "\"zo\xC3\xAB.hex\"");
+    // Three- and four-byte sequences, and DEL, which JSON leaves alone.
+    EXPECT_EQ(JsonString("\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F"),
+              "\"\xE2\x82\xAC \xF0\x9F\x94\x8C \x7F\"");
+    EXPECT_EQ(JsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
+    // Bytes that are not UTF-8 (Latin-1, a cut sequence, an overlong one, a
+    // surrogate) become U+FFFD, so that the line stays valid JSON.
+    EXPECT_EQ(JsonString("zo\xEB"), "\"zo\\uFFFD\"");
+    EXPECT_EQ(JsonString("\xE2\x82"), "\"\\uFFFD\\uFFFD\"");
+    EXPECT_EQ(JsonString("\xC0\xAF"), "\"\\uFFFD\\uFFFD\"");
+    EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\\uFFFD\\uFFFD\\uFFFD\"");
+    EXPECT_EQ(JsonString("\xF4\x90\x80\x80"), "\"\\uFFFD\\uFFFD\\uFFFD\\uFFFD\"");
+}
+
+TEST(CliText, TheLogsCrc32IsTheCommonOne) {
+    EXPECT_EQ(Crc32Of("123456789"), 0xCBF43926u);
+    EXPECT_EQ(Crc32Of(""), 0u);
+}
