@@ -3,6 +3,7 @@
 // time its bytes take on the wire.
 #include "boardsim.h"
 #include "cli/cli.h"
+#include "cli_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,48 +16,12 @@
 #include <unistd.h>
 
 namespace {
+using bench::kEepromBytes;
+using bench::kWords;
+using bench::WriteFullImage;
 
-constexpr int kWords = 0x2000;
-constexpr int kEepromBytes = 0x100;
 constexpr double kBitsPerByte = 10; // 8N1
 constexpr double kBaud = 19200;
-
-std::string Record(int address, const std::vector<int>& bytes) {
-    std::vector<int> all = {static_cast<int>(bytes.size()), address >> 8, address & 0xFF, 0};
-    all.insert(all.end(), bytes.begin(), bytes.end());
-    std::string line = ":";
-    int sum = 0;
-    char hex[4];
-    for (int b : all) {
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        line += hex;
-        sum += b;
-    }
-    std::snprintf(hex, sizeof hex, "%02X", (256 - sum % 256) % 256);
-    return line + hex;
-}
-
-// Every word and EEPROM byte in use, so that nothing is trimmed: the image
-// of the engine's own benchmark, for results side by side.
-void WriteFullImage(const std::string& path) {
-    std::ofstream out(path);
-    for (int w = 0; w < kWords; w += 8) {
-        std::vector<int> bytes;
-        for (int i = w; i < w + 8; ++i) {
-            const int word = (i * 7 + 1) & 0x3FFF & 0x7FFE;
-            bytes.insert(bytes.end(), {word & 0xFF, word >> 8});
-        }
-        out << Record(2 * w, bytes) << '\n';
-    }
-    out << Record(0x4000, {1, 0, 2, 0, 3, 0, 4, 0}) << '\n';
-    for (int e = 0; e < kEepromBytes; e += 8) {
-        std::vector<int> bytes;
-        for (int i = e; i < e + 8; ++i)
-            bytes.insert(bytes.end(), {i & 0x7F, 0});
-        out << Record(0x4200 + 2 * e, bytes) << '\n';
-    }
-    out << Record(0x400E, {0xFF, 0x3F}) << "\n:00000001FF\n";
-}
 
 // The operation's own time, as its JSON result gives it.
 double Elapsed(const std::string& json) {
@@ -65,14 +30,8 @@ double Elapsed(const std::string& json) {
 }
 
 double RunSeconds(const std::vector<std::string>& args, const std::string& folder) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliEnvironment env;
-    env.programDir = folder;
-    env.out = &out;
-    env.err = &err;
-    env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    return RunCli(args, env) == 0 ? Elapsed(out.str()) : -1;
+    std::string out;
+    return bench::RunCliIn(args, folder, out) == 0 ? Elapsed(out) : -1;
 }
 
 // A program folder with the chip file in it.

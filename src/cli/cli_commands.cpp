@@ -9,12 +9,11 @@
 
 #include <chrono>
 #include <ostream>
+#include <utility>
 
 namespace {
 std::string Hex4(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
+    return Hex(value & 0xFFFF, 4);
 }
 
 std::string ModelAnswerName(int answer) {
@@ -79,8 +78,13 @@ void CliSession::Collect(OperationResult& r) {
 }
 
 void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
+    OperationResult shown = r;
+    shown.board = port_;
+    // A number once given to a chip is logged with the chip, whatever became of it.
+    if (r.operation == "program")
+        shown.serial = std::exchange(serial_, {});
     const auto fields = [&](JsonLine& line) {
-        AddResultFields(line, r, host_.chip.ChipName);
+        AddResultFields(line, shown, host_.chip.ChipName);
         if (!o_.file.empty())
             line.Str("file", o_.file);
         if (extra)
@@ -89,6 +93,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     if (o_.json) {
         JsonLine line;
         fields(line);
+        const std::lock_guard lock(OutputLock());
         *env_.out << line.Text() << '\n' << std::flush;
     }
     if (o_.log.empty())
@@ -244,6 +249,7 @@ OperationResult CliSession::AutoChip(int number, int declined) {
 void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {
     Report(r);
     ++(r.started && r.outcome == Outcome::Done ? tally.passed : tally.failed);
+    out_.Tally(tally.passed, tally.failed);
     out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + ResultName(r) + "; " +
                  std::to_string(tally.passed) + " passed, " + std::to_string(tally.failed) +
                  " failed",

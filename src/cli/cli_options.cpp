@@ -4,6 +4,7 @@
 #include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -19,7 +20,7 @@ constexpr CommandName kCommands[] = {
     {"ports", CliCommand::Ports, false},  {"blank", CliCommand::Blank, false},
     {"erase", CliCommand::Erase, false},  {"read", CliCommand::Read, true},
     {"verify", CliCommand::Verify, true}, {"program", CliCommand::Program, true},
-    {"auto", CliCommand::Auto, true},
+    {"auto", CliCommand::Auto, true},     {"calibration", CliCommand::Calibration, false},
 };
 
 constexpr std::size_t kLongestId = 8;
@@ -50,8 +51,11 @@ bool IsHexId(const std::string& text) {
 // One option that takes a value. False with a reason when the value is wrong.
 bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
                std::string& error) {
+    if (TakeSerialOption(o.serial, name, value, error))
+        return error.empty();
     if (name == "--port") {
         o.port = value;
+        o.ports.push_back(value);
     } else if (name == "--style") {
         o.style = StyleByName(value);
         if (o.style < 0)
@@ -71,6 +75,13 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
             error = "--fuse takes LABEL=OPTION, not " + value;
         else
             o.fuses.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (name == "--calibration") {
+        // The low byte, or the whole RETLW/MOVLW word as the log shows it.
+        std::uint64_t v = 0;
+        const bool word = ParseSerialValue(value, v) && (v >> 8 == 0x34 || v >> 8 == 0x0C);
+        o.calibration = word ? static_cast<int>(v & 0xFF) : static_cast<int>(v);
+        if (!ParseSerialValue(value, v) || (v > 0xFF && !word))
+            error = "--calibration takes a byte or a calibration word, not " + value;
     } else if (name == "--log") {
         o.log = value;
     } else if (name == "--count") {
@@ -85,10 +96,11 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
     const std::pair<const char*, bool*> flags[] = {
-        {"--icsp", &o.icsp}, {"--ignore-blank-check", &o.ignoreBlankCheck},
-        {"--yes", &o.yes},   {"--quiet", &o.quiet},
-        {"--json", &o.json}, {"--help", &o.help},
-        {"-h", &o.help},     {"--version", &o.version},
+        {"--icsp", &o.icsp},   {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},     {"--quiet", &o.quiet},
+        {"--json", &o.json},   {"--help", &o.help},
+        {"-h", &o.help},       {"--version", &o.version},
+        {"--watch", &o.watch},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -115,7 +127,18 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return "--id and --fuse change the image of verify, program and auto only";
     if (o.count != 0 && c->command != CliCommand::Auto)
         return "--count belongs to auto";
-    return {};
+    const bool writes = c->command == CliCommand::Program || c->command == CliCommand::Auto;
+    if (o.serial.On() && !writes)
+        return "serial numbers belong to program and auto";
+    if (o.watch && (c->command != CliCommand::Program || o.ports.size() > 1))
+        return "--watch belongs to program on one board";
+    if (o.calibration >= 0 && !writes)
+        return "--calibration belongs to program and auto";
+    if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
+        return "--port auto finds one board: name each of several";
+    if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
+        return words[0] + " takes one --port";
+    return CheckSerialOptions(o.serial);
 }
 
 } // namespace
@@ -150,6 +173,8 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         result.ok = true;
         return result;
     }
+    if (o.serial.On() && o.serial.state.empty() && !o.log.empty())
+        o.serial.state = o.log + ".serial";
     result.error = CheckCommand(o, words);
     if (!result.error.empty())
         return result;
@@ -176,12 +201,15 @@ Commands:
   verify FILE     compare the chip with a HEX file
   program FILE    program a HEX file into the chip, checked as it is written
   auto FILE       program chip after chip as they are inserted
+  calibration     the chip's factory calibration word (and bandgap bits)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
                   such as /dev/ttyUSB0, rfc2217://HOST:PORT (default COM1),
                   or auto: the one USB serial device, or of several the one
-                  whose board greets after a reset
+                  whose board greets after a reset; repeat it for several
+                  boards (auto, program, verify, blank, erase): one runs on
+                  each, all at once
   --style NAME    Alder, Birch_A, Birch_B, Cedar or Elm
                   (default: the style the board announces)
   --chip NAME     the chip type, as `chips` lists it
@@ -194,9 +222,24 @@ Options:
   --quiet         only errors, questions and results on standard error
   --json          one JSON object per result on standard output
   --log FILE      append one JSON line per chip to a production log
-  --count N       auto: stop after N chips
+  --calibration VALUE   program, auto: the calibration for a chip whose own
+                  reads blank (a byte or the word, as the log shows it);
+                  without it such a chip is left alone
+  --count N       auto: stop after N chips (on each board)
   --help          this text
   --version       the program's version
+  --watch         program: then wait for FILE to be rewritten (saved in place
+                  or renamed onto) and program it again; Ctrl-C ends
+
+Serial numbers (program, auto):
+  --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)
+  --serial-list FILE      the numbers to give out, one a line
+  --serial-at rom:ADDR|eeprom:ADDR   where they go (ROM of 12/14-bit cores:
+                          one RETLW per byte)
+  --serial-bytes N        bytes of each number, 1 to 8 (default 4)
+  --serial-order big|little   byte order (default big: most significant first)
+  --serial-state FILE     where the counter stands (default: the log's name
+                          with .serial added); each number is given out once
 
 Exit codes:
   0  success

@@ -1,20 +1,35 @@
 #pragma once
 
+#include "cli/serial_numbers.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
 // What the command line of tessaro-cli asks for.
-enum class CliCommand { None, Info, Chips, Ports, Blank, Erase, Read, Verify, Program, Auto };
+enum class CliCommand {
+    None,
+    Info,
+    Chips,
+    Ports,
+    Blank,
+    Erase,
+    Read,
+    Verify,
+    Program,
+    Auto,
+    Calibration
+};
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string commandName;
-    std::string file;          // read, verify, program, auto
-    std::string port = "COM1"; // COMn, a device path, rfc2217://HOST:PORT or auto
-    int style = -1;            // -1: the style the board announces
-    std::string chip;          // as typed
-    std::string cid;           // empty: the program folder's chipinfo.cid
+    std::string file;               // read, verify, program, auto
+    std::string port = "COM1";      // COMn, a device path, rfc2217://HOST:PORT or auto
+    std::vector<std::string> ports; // every --port given, in order (several: one engine each)
+    int style = -1;                 // -1: the style the board announces
+    std::string chip;               // as typed
+    std::string cid;                // empty: the program folder's chipinfo.cid
     bool icsp = false;
     bool ignoreBlankCheck = false;
     bool idGiven = false;
@@ -27,6 +42,9 @@ struct CliOptions {
     int count = 0;   // auto: chips to program; 0 until interrupted
     bool help = false;
     bool version = false;
+    SerialOptions serial;
+    bool watch = false;   // program: again each time the file is rewritten
+    int calibration = -1; // --calibration: the value for a chip whose own reads blank
 };
 
 struct CliParseResult {

@@ -8,14 +8,9 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <mutex>
 
 namespace {
-
-std::string Hex(long value, int digits) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
-    return text;
-}
 
 class Crc32 {
 public:
@@ -145,6 +140,9 @@ std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, cons
 
 void AddResultFields(JsonLine& line, const OperationResult& r, const std::string& chip) {
     line.Str("operation", r.operation);
+    // info names the board by its model; every other result by its port.
+    if (!r.board.empty() && r.operation != "info")
+        line.Str("board", r.board);
     if (r.number > 0)
         line.Int("number", r.number);
     line.Str("chip", chip);
@@ -159,20 +157,43 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     } else {
         line.Null("device_id");
     }
-    if (r.details.calibrationRead >= 0) {
-        JsonLine calibration;
-        calibration.Str("read", Hex(r.details.calibrationRead, 4));
-        if (r.details.calibrationWritten >= 0)
-            calibration.Str("written", Hex(r.details.calibrationWritten, 4));
+    const auto readWritten = [&](const char* key, int read, int written, auto text) {
+        if (read < 0)
+            return;
+        JsonLine pair;
+        pair.Str("read", text(read));
+        if (written >= 0)
+            pair.Str("written", text(written));
         else
-            calibration.Null("written");
-        line.Raw("calibration", calibration.Text());
-    }
+            pair.Null("written");
+        line.Raw(key, pair.Text());
+    };
+    const ResultDetails& d = r.details;
+    readWritten("calibration", d.calibrationRead, d.calibrationWritten,
+                [](int word) { return Hex(word, 4); });
+    readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapBits);
+    if (!r.serial.empty())
+        line.Raw("serial", r.serial);
     if (!r.checksum.empty())
         line.Str("image_crc32", r.checksum);
     line.Num("elapsed_s", r.seconds, 2);
     if (!r.message.empty())
         line.Str("message", OneLine(r.message));
+}
+
+std::string Hex(long value, int digits) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
+    return text;
+}
+
+std::string BandGapBits(int word1) {
+    return std::string(1, (word1 & 0x2000) != 0 ? '1' : '0') + ((word1 & 0x1000) != 0 ? '1' : '0');
+}
+
+std::mutex& OutputLock() {
+    static std::mutex lock;
+    return lock;
 }
 
 std::string UtcTime(std::chrono::system_clock::time_point when) {
@@ -189,6 +210,8 @@ bool CanAppend(const std::string& path) {
 }
 
 bool AppendLogLine(const std::string& path, const std::string& line) {
+    // Several boards of one run share the log: one line at a time.
+    const std::lock_guard lock(OutputLock());
     std::ofstream log(path, std::ios::app | std::ios::binary);
     log << line << '\n';
     log.flush();

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 // Exit codes of tessaro-cli, as the README and --help list them.
@@ -29,6 +30,8 @@ struct OperationResult {
     std::string configBytes; // the chip's configuration answer, when it was read
     std::string message;     // the last message shown
     std::string checksum;    // of the image written, compared or read; empty for none
+    std::string board;       // the port of the board it ran on
+    std::string serial;      // the serial number written (decimal); empty for none
 };
 
 const char* OutcomeName(Outcome outcome);
@@ -50,6 +53,16 @@ void AddResultFields(JsonLine& line, const OperationResult& result, const std::s
 
 // ISO 8601 UTC time, to the second: 2024-05-01T12:34:56Z.
 std::string UtcTime(std::chrono::system_clock::time_point when);
+
+// "0x" and the value in upper-case hex, at least `digits` digits.
+std::string Hex(long value, int digits);
+
+// Bits 13 and 12 of configuration word 1 (the bandgap bits) as "1"/"0", bit 13 first.
+std::string BandGapBits(int word1);
+
+// Held while a line goes to the production log or to standard output: the
+// boards of a run write from threads of their own.
+std::mutex& OutputLock();
 
 // Whether the production log can be opened for appending (nothing is written).
 bool CanAppend(const std::string& path);

@@ -5,6 +5,7 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
+#include "cli/gang.h"
 #include "cli/interrupts.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
@@ -38,10 +39,13 @@ std::string CoreName(int wordMask) {
 }
 } // namespace
 
-CliSession::CliSession(const CliOptions& options, const CliEnvironment& env)
-    : o_(options), env_(env), out_(*env.err, env.errIsTerminal, options.quiet),
-      boxes_(out_, options.yes), places_(FilePlacesOf(env.programDir)),
-      host_(out_, boxes_, PortFolders(places_), env.sleep) {
+CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, ConsoleOutput* output)
+    : o_(options), env_(env),
+      ownOut_(output != nullptr
+                  ? nullptr
+                  : std::make_unique<ConsoleOutput>(*env.err, env.errIsTerminal, options.quiet)),
+      out_(output != nullptr ? *output : *ownOut_), boxes_(out_, options.yes),
+      places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
     host_.icsp = options.icsp;
     host_.ignoreBlankCheck = options.ignoreBlankCheck;
 }
@@ -61,6 +65,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
         *env.out << CliUsage();
         return kExitOk;
     }
+    if (parsed.options.ports.size() > 1)
+        return RunBoards(parsed.options, env);
     CliSession session(parsed.options, env);
     return session.Run();
 }
@@ -70,6 +76,12 @@ int CliSession::Run() {
         return ListChips();
     if (o_.command == CliCommand::Ports)
         return ListPorts();
+    if (const int code = Prepare(); code != kExitOk)
+        return code;
+    return RunOnBoard();
+}
+
+int CliSession::Prepare() {
     if (!o_.log.empty() && !CanAppend(o_.log)) {
         out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
         return kExitInput;
@@ -84,6 +96,14 @@ int CliSession::Run() {
                         o_.command == CliCommand::Auto;
     if (fileIn && !PrepareImage())
         return kExitInput;
+    if (fileIn && !PrepareCalibration())
+        return kExitInput;
+    if (o_.serial.On() && !PrepareSerial())
+        return kExitInput;
+    return kExitOk;
+}
+
+int CliSession::RunOnBoard() {
     port_ = o_.port;
     if (port_ == kAutoPort)
         if (const int code = ChooseAutoPort(); code != kExitOk)
@@ -117,9 +137,13 @@ int CliSession::RunCommand() {
     case CliCommand::Verify:
         return RunSimple("verify", [this] { host_.engine.Verify(); });
     case CliCommand::Program:
+        if (o_.watch)
+            return RunWatch();
         return RunSimple("program", [this] { host_.engine.Program(); });
     case CliCommand::Auto:
         return RunAuto();
+    case CliCommand::Calibration:
+        return RunCalibration();
     default:
         return kExitInput;
     }

@@ -7,15 +7,22 @@
 #include "cli/console_dialogs.h"
 #include "cli/console_host.h"
 #include "cli/console_output.h"
+#include "cli/serial_numbers.h"
 #include "platform/file_places.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 // The start of the command-line program's own lines on standard error.
 inline constexpr const char* kMe = "tessaro-cli: ";
 inline constexpr const char* kCannotWriteLog = "cannot write the log ";
+inline constexpr const char* kBlankCalibrationText =
+    "The chip's calibration word reads blank\rGive its value with --calibration "
+    "(from the log or the chip's label); the chip is left alone";
 inline constexpr const char* kAutoPort = "auto";
 // The style whose reset starts a connection when none is given: the program's
 // own first style. A board of another model answers it all the same (its
@@ -26,7 +33,13 @@ inline constexpr int kFirstStyle = 1;
 // board connection, then the command, its results and its exit code.
 class CliSession {
 public:
-    CliSession(const CliOptions& options, const CliEnvironment& env);
+    // output: where messages and status go; null for standard error.
+    CliSession(const CliOptions& options, const CliEnvironment& env,
+               ConsoleOutput* output = nullptr);
+    // Everything that can be checked before the port opens: kExitOk, or the code.
+    int Prepare();
+    // Run after Prepare: the board's connection, then the command.
+    int RunOnBoard();
     int Run();
 
 private:
@@ -65,13 +78,29 @@ private:
     void ReportInfo(const OperationResult& r);
     std::string Checksum() const;
 
+    // Watch mode (cli_watch.cpp).
+    int RunWatch();
+
+    // Calibration (cli_calibration.cpp).
+    bool NoCalibrationWord(); // says so when the chip has none
+    bool PrepareCalibration();
+    int RunCalibration();
+
+    // Serial numbers (cli_serial.cpp).
+    bool PrepareSerial();
+    bool TakeSerial();
+
     const CliOptions& o_;
     const CliEnvironment& env_;
-    ConsoleOutput out_;
+    std::unique_ptr<ConsoleOutput> ownOut_;
+    ConsoleOutput& out_;
     ConsoleDialogs boxes_;
     FilePlaces places_;
     ConsoleHost host_;
     std::vector<std::string> chipData_;
     FuseRows rows_;
-    std::string port_; // the port the run uses: --port, or the one auto found
+    std::optional<SerialSource> serials_;
+    MemoryImage plainImage_; // the file's image, without a serial number
+    std::string serial_;     // the number given to the chip under way (decimal)
+    std::string port_;       // the port the run uses: --port, or the one auto found
 };

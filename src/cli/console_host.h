@@ -86,9 +86,17 @@ public:
     void ClearImage() override;
     // The image is the command line's file; a read starts from nothing to save.
     void SaveImage() override {}
-    // The file given on the command line is loaded once: every chip of a run
-    // gets the same image, the one the log's checksum names.
-    bool ReloadNewerFile() override { return true; }
+    // The file given on the command line is loaded once (watch mode loads it
+    // again between Programs). Before each chip is programmed the run may put
+    // its serial number into the image (beforeProgram); false stops the
+    // operation before the chip is touched.
+    bool ReloadNewerFile() override { return !beforeProgram || beforeProgram(); }
+    std::function<bool()> beforeProgram;
+    CalibrationVerdict CalibrationFound(const std::string& configBytes) override {
+        return onCalibration ? onCalibration(configBytes) : CalibrationVerdict::Check;
+    }
+    // What a Program does with the chip's calibration; unset: as the window does.
+    std::function<CalibrationVerdict(const std::string&)> onCalibration;
 
 private:
     bool TickDue() const;

@@ -6,20 +6,26 @@
 
 // Standard error of the command-line program: the program's messages one per
 // line, the status line as it changes, and on a terminal a progress bar that
-// is redrawn in place. Nothing here goes to standard output.
+// is redrawn in place. Nothing here goes to standard output. A run on several
+// boards gives each board an output of its own that feeds a shared view.
 class ConsoleOutput {
 public:
     ConsoleOutput(std::ostream& err, bool terminal, bool quiet)
         : err_(err), terminal_(terminal), quiet_(quiet) {}
+    virtual ~ConsoleOutput() = default;
+    ConsoleOutput(const ConsoleOutput&) = delete;
+    ConsoleOutput& operator=(const ConsoleOutput&) = delete;
 
     // A message box of the program. Information is left out when quiet.
-    void Information(const std::string& text);
-    void Error(const std::string& text);
-    void Question(const std::string& text, bool yes);
-    void Status(const std::string& text);
-    void Progress(int value, int maximum);
+    virtual void Information(const std::string& text);
+    virtual void Error(const std::string& text);
+    virtual void Question(const std::string& text, bool yes);
+    virtual void Status(const std::string& text);
+    virtual void Progress(int value, int maximum);
     // A line of the command-line program's own; `always` shows it when quiet too.
-    void Say(const std::string& text, bool always = false);
+    virtual void Say(const std::string& text, bool always = false);
+    // The automatic loop's count so far.
+    virtual void Tally(int /*passed*/, int /*failed*/) {}
 
 private:
     void Line(const std::string& text);

@@ -200,6 +200,13 @@ bool ProgrammerEngine::CalibrationAccepted() {
     if (!chip_.CalWord || !ChipCalibrationRead())
         return true;
     lastDetails_.calibrationRead = ChipCalibrationWord();
+    if (chip_.BandGap)
+        lastDetails_.bandGapRead = ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits;
+    // The host may decide first: write the value it put in the image, or
+    // leave the chip alone (it says why).
+    if (const CalibrationVerdict verdict = host_.CalibrationFound(Protocol.ConfigBytes);
+        verdict != CalibrationVerdict::Check)
+        return verdict == CalibrationVerdict::Keep;
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
         host_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));

@@ -106,6 +106,10 @@ int ChipIdWord(const std::string& configBytes) {
     return ConfigByte(configBytes, 2) * 256 + ConfigByte(configBytes, 1);
 }
 
+int CalibrationWordRead(const std::string& configBytes) {
+    return ConfigByte(configBytes, 26) * 256 + ConfigByte(configBytes, 25);
+}
+
 int ChipConfigWord(const std::string& configBytes, int k) {
     return ConfigByte(configBytes, 10 + 2 * k) * 256 + ConfigByte(configBytes, 9 + 2 * k);
 }

@@ -84,6 +84,8 @@ std::string VoltagesOffFor(int coreType);
 int ConfigByte(const std::string& configBytes, int position);
 // Chip identification word: revision in the low 5 bits, device ID above.
 int ChipIdWord(const std::string& configBytes);
+// The chip's calibration word (its last program word) as ReadConfig reports it.
+int CalibrationWordRead(const std::string& configBytes);
 // Configuration word k (1..7) as the chip holds it.
 int ChipConfigWord(const std::string& configBytes, int k);
 // The bandgap calibration bits of configuration word 1, on chips that have them.

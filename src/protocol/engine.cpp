@@ -275,7 +275,7 @@ bool ProgrammerEngine::ChipCalibrationRead() const {
 }
 
 int ProgrammerEngine::ChipCalibrationWord() const {
-    return ConfigByte(Protocol.ConfigBytes, 26) * 256 + ConfigByte(Protocol.ConfigBytes, 25);
+    return CalibrationWordRead(Protocol.ConfigBytes);
 }
 
 // The image's calibration word is RETLW 0xFF (MOVLW 0xFF on 12-bit cores)

@@ -39,6 +39,9 @@ struct ResultDetails {
     // the word written in its place (-1 while none was written).
     int calibrationRead = -1;
     int calibrationWritten = -1;
+    // Its bandgap bits (bits 13 and 12 of configuration word 1), likewise.
+    int bandGapRead = -1;
+    int bandGapWritten = -1;
 };
 
 // The programmer: the board connection and every chip operation, as one state

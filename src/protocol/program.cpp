@@ -213,7 +213,10 @@ void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
 void ProgrammerEngine::OnProgramIdFusesVoltages() {
     if (!Answered("V"))
         return;
-    Send(ProgramIDFusesBytes(host_.IDText(), FuseWords()));
+    const std::array<int, 8> fuses = FuseWords();
+    if (chip_.BandGap && lastDetails_.bandGapRead >= 0)
+        lastDetails_.bandGapWritten = fuses[1] & kBandGapBits;
+    Send(ProgramIDFusesBytes(host_.IDText(), fuses));
     Accept();
     if (Wide()) {
         Protocol.ProtocolState = EngineState::ProgramIdWritten;

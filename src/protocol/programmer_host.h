@@ -6,6 +6,11 @@ class Dialogs;
 
 // Which choice the erase dialog ended with.
 enum class EraseChoice { Cancel, Check, Erase };
+// What a Program does with the chip's calibration word, read before anything is
+// erased or written: Check asks when the image would write another value; Keep
+// writes the image's value without asking (the host has put the value to keep
+// in the image); Refuse leaves the chip alone.
+enum class CalibrationVerdict { Check, Keep, Refuse };
 
 // Everything the engine needs from the program around it. The main window
 // implements it with its port, widgets and timer; the command-line program with
@@ -76,4 +81,8 @@ public:
     virtual void RefreshCalibrationDialog() {}
     // The calibration dialog's fields from a chip just read.
     virtual void ShowCalibration(const std::string& /*oscal*/, const std::string& /*bandGap*/) {}
+    // A Program has read the chip's configuration (with its calibration word).
+    virtual CalibrationVerdict CalibrationFound(const std::string& /*configBytes*/) {
+        return CalibrationVerdict::Check;
+    }
 };

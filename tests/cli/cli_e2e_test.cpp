@@ -19,41 +19,6 @@ namespace {
 using namespace clitest;
 using boardsim::Model;
 
-ChipRecord Record(const std::string& name) {
-    const auto bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
-    const ChipFileLoadResult loaded = LoadChipFile(SplitLines(bytes.value_or("")), 1);
-    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
-    ChipInfoResult info =
-        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
-    EXPECT_TRUE(info.ok);
-    DeriveSelectionFields(info.record);
-    return info.record;
-}
-
-// A chip's worth of image: some words and EEPROM bytes, the rest blank.
-MemoryImage Pattern(const ChipRecord& chip) {
-    MemoryImage image;
-    image.ROMData.assign(static_cast<std::size_t>(chip.ROMSize), chip.WordMask);
-    for (int i = 0; i < 64; ++i)
-        image.ROMData[static_cast<std::size_t>(i)] = (0x1200 + 7 * i) & chip.WordMask;
-    image.EEPROMData.assign(static_cast<std::size_t>(chip.EEPROMSize), 0xFF);
-    for (int i = 0; i < 8; ++i)
-        image.EEPROMData[static_cast<std::size_t>(i)] = 0x40 + i;
-    image.FuseValue = chip.FuseBlank;
-    return image;
-}
-
-std::string WriteHex(const ProgramFolder& f, const std::string& name, const MemoryImage& image,
-                     const ChipRecord& chip, std::string id) {
-    EXPECT_TRUE(SaveHexFile(f.Path(name), image, chip, id));
-    return f.Path(name);
-}
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 // Programs a file, verifies it and reads the chip back: the file read is the
 // file that went in, with the fuse and ID options applied.
 void ProgramVerifyRead(SimBoard& sim, const ProgramFolder& f, const std::string& chipName,

@@ -1,5 +1,10 @@
 #include "cli/cli_test_support.h"
 
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_list.h"
+#include "image/hex_save.h"
+#include "platform/text_file.h"
+
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -163,6 +168,53 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+ChipRecord Record(const std::string& name) {
+    const auto bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
+    const ChipFileLoadResult loaded = LoadChipFile(SplitLines(bytes.value_or("")), 1);
+    const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
+    ChipInfoResult info =
+        ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
+    EXPECT_TRUE(info.ok);
+    DeriveSelectionFields(info.record);
+    return info.record;
+}
+
+MemoryImage Pattern(const ChipRecord& chip) {
+    MemoryImage image;
+    image.ROMData.assign(static_cast<std::size_t>(chip.ROMSize), chip.WordMask);
+    for (int i = 0; i < 64; ++i)
+        image.ROMData[static_cast<std::size_t>(i)] = (0x1200 + 7 * i) & chip.WordMask;
+    image.EEPROMData.assign(static_cast<std::size_t>(chip.EEPROMSize), 0xFF);
+    for (int i = 0; i < std::min(8, chip.EEPROMSize); ++i)
+        image.EEPROMData[static_cast<std::size_t>(i)] = 0x40 + i;
+    image.FuseValue = chip.FuseBlank;
+    return image;
+}
+
+std::string WriteHex(const ProgramFolder& f, const std::string& name, const MemoryImage& image,
+                     const ChipRecord& chip, std::string id) {
+    EXPECT_TRUE(SaveHexFile(f.Path(name), image, chip, id));
+    return f.Path(name);
+}
+
+std::string WritePatternHex(const ProgramFolder& f, const std::string& chipName) {
+    const ChipRecord chip = Record(chipName);
+    return WriteHex(f, "in.hex", Pattern(chip), chip, "");
+}
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+std::vector<std::map<std::string, std::string>> LogLines(const std::string& path) {
+    std::vector<std::map<std::string, std::string>> lines;
+    std::istringstream log(ReadFile(path));
+    for (std::string line; std::getline(log, line);)
+        lines.push_back(ParseFlatJson(line));
+    return lines;
 }
 
 } // namespace clitest

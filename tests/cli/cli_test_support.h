@@ -3,7 +3,9 @@
 // tessaro-cli run in process against the board simulator served as a network
 // serial port on loopback, in a program folder of its own.
 #include "boardsim.h"
+#include "chipdb/chip_record.h"
 #include "cli/cli.h"
+#include "image/memory_image.h"
 
 #include <condition_variable>
 #include <deque>
@@ -67,5 +69,17 @@ CliRun RunTool(const ProgramFolder& folder, const std::vector<std::string>& args
 std::map<std::string, std::string> ParseFlatJson(const std::string& text);
 
 std::string ReadFile(const std::string& path);
+
+// The shipped chip file's record of a chip.
+ChipRecord Record(const std::string& name);
+// A chip's worth of image: words 0..63 and EEPROM bytes 0..7 used, the rest blank.
+MemoryImage Pattern(const ChipRecord& chip);
+std::string WriteHex(const ProgramFolder& f, const std::string& name, const MemoryImage& image,
+                     const ChipRecord& chip, std::string id);
+// The chip's Pattern as in.hex in the folder; its path.
+std::string WritePatternHex(const ProgramFolder& f, const std::string& chip);
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more);
+// The production log's lines.
+std::vector<std::map<std::string, std::string>> LogLines(const std::string& path);
 
 } // namespace clitest

@@ -1,0 +1,71 @@
+// tessaro-cli: the chip's factory calibration. The engine records, for every
+// Program of a chip with a calibration word, the value the chip held before it
+// was erased and the value written (the results' `calibration` and `bandgap`);
+// here a chip whose own value reads blank gets only the value the user gives.
+#include "cli/cli_session.h"
+
+#include "protocol/command_set.h"
+
+namespace {
+// The calibration byte within the chip's configuration answer.
+constexpr int kCalibrationByte = 25;
+constexpr int kBlankCalibration = 0xFF;
+} // namespace
+
+bool CliSession::NoCalibrationWord() {
+    if (host_.chip.CalWord)
+        return false;
+    out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " has no calibration word", true);
+    return true;
+}
+
+bool CliSession::PrepareCalibration() {
+    const ChipRecord& chip = host_.chip;
+    if (o_.calibration >= 0 && NoCalibrationWord())
+        return false;
+    if (!chip.CalWord || host_.image.ROMData.empty())
+        return true;
+    std::vector<int>& rom = host_.image.ROMData;
+    const auto last = static_cast<std::size_t>(chip.ROMSize - 1);
+    if (rom.size() <= last)
+        rom.resize(last + 1, chip.WordMask);
+    // A value given for one chip is not the next chip's: each starts from the file's.
+    host_.onCalibration = [this, last, fileWord = rom[last]](const std::string& config) {
+        std::vector<int>& rom = host_.image.ROMData;
+        rom[last] = fileWord;
+        if (ConfigByte(config, kCalibrationByte) != kBlankCalibration)
+            return CalibrationVerdict::Check;
+        if (o_.calibration < 0) {
+            boxes_.Error(kBlankCalibrationText);
+            return CalibrationVerdict::Refuse;
+        }
+        // MOVLW on 12-bit cores, RETLW on the others.
+        rom[last] = (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | o_.calibration;
+        return CalibrationVerdict::Keep;
+    };
+    return true;
+}
+
+int CliSession::RunCalibration() {
+    const ChipRecord& chip = host_.chip;
+    if (NoCalibrationWord())
+        return kExitInput;
+    OperationResult r = RunOperation("calibration", [this] { host_.engine.ReadCalibration(); });
+    const bool read = r.configBytes.size() >= kCalibrationByte + 1;
+    const int word = read ? CalibrationWordRead(r.configBytes) : -1;
+    const bool blank = (word & 0xFF) == kBlankCalibration;
+    const std::string bandGap = read ? BandGapBits(ChipConfigWord(r.configBytes, 1)) : "";
+    Report(r, [&](JsonLine& line) {
+        if (!read)
+            return;
+        line.Str("calibration_word", Hex(word, 4)).Bool("blank", blank);
+        if (chip.BandGap)
+            line.Str("bandgap", bandGap);
+    });
+    if (read && !o_.json) {
+        *env_.out << "calibration word: " << Hex(word, 4) << (blank ? " (blank)" : "") << '\n';
+        if (chip.BandGap)
+            *env_.out << "bandgap: " << bandGap << '\n';
+    }
+    return ExitCodeFor(r);
+}

@@ -1,0 +1,56 @@
+// tessaro-cli: a serial number in every chip. The number is given out (and
+// the state file has moved past it) before the chip is touched, and the log
+// has its line at once: a run cut short still shows which chip had it.
+#include "cli/cli_session.h"
+
+#include <algorithm>
+
+bool CliSession::PrepareSerial() {
+    const std::string place = CheckSerialPlace(o_.serial, host_.chip, host_.image);
+    std::string error;
+    std::uint64_t first = 0;
+    serials_.emplace(o_.serial);
+    std::size_t left = 0;
+    const std::size_t wanted =
+        o_.command == CliCommand::Auto && o_.count > 0 ? static_cast<std::size_t>(o_.count) : 1;
+    if (!place.empty())
+        error = place;
+    else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
+        error = "the serial list " + o_.serial.list + " has " + std::to_string(left) +
+                " numbers left, not " + std::to_string(wanted);
+    if (!error.empty()) {
+        out_.Say(kMe + error, true);
+        return false;
+    }
+    plainImage_ = host_.image;
+    host_.beforeProgram = [this] { return TakeSerial(); };
+    return true;
+}
+
+bool CliSession::TakeSerial() {
+    std::uint64_t value = 0;
+    std::string error;
+    host_.image = plainImage_;
+    if (!serials_->Take(value, error) ||
+        !(error = PlaceSerial(host_.image, host_.chip, o_.serial, value)).empty()) {
+        out_.Say(kMe + error, true);
+        return false;
+    }
+    serial_ = std::to_string(value);
+    out_.Say(kMe + std::string("serial ") + serial_);
+    if (o_.log.empty())
+        return true;
+    JsonLine line;
+    line.Str("time", UtcTime(std::chrono::system_clock::now()))
+        .Str("operation", "program")
+        .Str("board", port_)
+        .Str("chip", host_.chip.ChipName)
+        .Str("result", "started")
+        .Raw("serial", serial_)
+        .Str("image_crc32", Checksum());
+    if (!AppendLogLine(o_.log, line.Text())) {
+        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,311 @@
+#include "cli/serial_numbers.h"
+
+#include "platform/text_file.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kMostBytes = 8;
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool ParseNumber(const std::string& text, long& value) {
+    std::uint64_t v = 0;
+    if (!ParseSerialValue(text, v) || v > 0x7FFFFFFF)
+        return false;
+    value = static_cast<long>(v);
+    return true;
+}
+
+std::string DoesNotFit(std::uint64_t value, int bytes) {
+    return "serial " + std::to_string(value) + " does not fit in " + std::to_string(bytes) +
+           " bytes";
+}
+
+// Words of the image the serial would cover: word address and byte lane.
+struct Spot {
+    std::size_t word;
+    int shift; // 0: the low byte (or the whole RETLW), 8: the high byte
+};
+
+std::vector<Spot> Spots(const SerialOptions& o, const ChipRecord& chip) {
+    std::vector<Spot> spots;
+    for (int i = 0; i < o.bytes; ++i) {
+        const long at = o.address + i;
+        if (!o.inRom || chip.WordMask != 0xFFFF)
+            spots.push_back({static_cast<std::size_t>(at), 0});
+        else
+            spots.push_back({static_cast<std::size_t>(o.address * 2 + i) / 2, (i % 2) * 8});
+    }
+    return spots;
+}
+
+// The lock is held while this object lives: other processes (and other
+// boards of this one) wait for it.
+class StateLock {
+public:
+    explicit StateLock(const std::string& state)
+        : fd_(::open((state + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            errno_ = errno;
+            ::close(fd_);
+            fd_ = -1;
+        } else if (fd_ < 0) {
+            errno_ = errno;
+        }
+    }
+    ~StateLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // closing releases the lock
+    }
+    StateLock(const StateLock&) = delete;
+    StateLock& operator=(const StateLock&) = delete;
+    // False with the reason when the lock could not be had.
+    bool Held(const std::string& state, std::string& error) const {
+        if (fd_ < 0)
+            error = "cannot lock the serial state " + state + ".lock: " + std::strerror(errno_);
+        return fd_ >= 0;
+    }
+
+private:
+    int fd_;
+    int errno_ = 0;
+};
+
+// The rename reaches the disk only with its folder.
+void SyncFolder(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+} // namespace
+
+bool ParseSerialValue(const std::string& typed, std::uint64_t& value) {
+    const std::string text = Trimmed(typed);
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == 'x';
+    const char* first = text.data() + (hex ? 2 : 0);
+    const char* last = text.data() + text.size();
+    if (first == last)
+        return false;
+    const auto [end, ec] = std::from_chars(first, last, value, hex ? 16 : 10);
+    return ec == std::errc() && end == last;
+}
+
+bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::string& value,
+                      std::string& error) {
+    if (name == "--serial") {
+        const std::size_t colon = value.find(':');
+        o.counter = true;
+        if (!ParseSerialValue(value.substr(0, colon), o.start) ||
+            (colon != std::string::npos &&
+             (!ParseSerialValue(value.substr(colon + 1), o.step) || o.step == 0)))
+            error = "--serial takes START or START:STEP, not " + value;
+    } else if (name == "--serial-list") {
+        o.list = value;
+        if (value.empty())
+            error = "--serial-list takes a file";
+    } else if (name == "--serial-at") {
+        o.placeGiven = true;
+        const std::size_t colon = value.find(':');
+        const std::string memory = value.substr(0, colon);
+        o.inRom = memory == "rom";
+        if ((memory != "rom" && memory != "eeprom") || colon == std::string::npos ||
+            !ParseNumber(value.substr(colon + 1), o.address))
+            error = "--serial-at takes rom:ADDR or eeprom:ADDR, not " + value;
+    } else if (name == "--serial-bytes") {
+        long bytes = 0;
+        if (!ParseNumber(value, bytes) || bytes < 1 || bytes > kMostBytes)
+            error = "--serial-bytes takes 1 to 8, not " + value;
+        o.bytes = static_cast<int>(bytes);
+    } else if (name == "--serial-order") {
+        o.bigEndian = value == "big";
+        if (value != "big" && value != "little")
+            error = "--serial-order takes big or little, not " + value;
+    } else if (name == "--serial-state") {
+        o.state = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string CheckSerialOptions(const SerialOptions& o) {
+    const bool any = o.placeGiven || !o.state.empty();
+    if (!o.On())
+        return any ? "--serial-at and --serial-state need --serial or --serial-list" : "";
+    if (o.counter && !o.list.empty())
+        return "--serial and --serial-list exclude each other";
+    if (!o.placeGiven)
+        return "serial numbers need --serial-at rom:ADDR or eeprom:ADDR";
+    if (o.state.empty())
+        return "serial numbers need --serial-state FILE or --log FILE (the state goes beside it)";
+    std::vector<int> bytes;
+    if (o.counter && !SerialBytes(o.start, o.bytes, o.bigEndian, bytes))
+        return DoesNotFit(o.start, o.bytes);
+    return {};
+}
+
+bool SerialBytes(std::uint64_t value, int count, bool bigEndian, std::vector<int>& bytes) {
+    bytes.assign(static_cast<std::size_t>(count), 0);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(bigEndian ? count - 1 - i : i);
+        bytes[at] = static_cast<int>(value & 0xFF);
+        value >>= 8;
+    }
+    return value == 0;
+}
+
+std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
+                             const MemoryImage& image) {
+    char where[32];
+    std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
+    const bool wide = chip.WordMask == 0xFFFF;
+    const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
+    const long first = o.inRom && wide ? o.address * 2 : o.address;
+    if (first < 0 || first + o.bytes > size)
+        return "the serial at " + std::string(where) + " does not fit in the " + chip.ChipName +
+               "'s " + (o.inRom ? "program memory" : "EEPROM");
+    const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
+    const int blank = o.inRom ? chip.WordMask : 0xFF;
+    for (const Spot& s : Spots(o, chip)) {
+        const int word = s.word < list.size() ? list[s.word] : blank;
+        const int mask = o.inRom && wide ? 0xFF << s.shift : blank;
+        if ((word & mask) != (blank & mask) ||
+            (o.inRom && chip.CalWord && static_cast<long>(s.word) == chip.ROMSize - 1))
+            return "the serial at " + std::string(where) +
+                   " would write over the program's own data";
+    }
+    return {};
+}
+
+std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const SerialOptions& o,
+                        std::uint64_t value) {
+    std::vector<int> bytes;
+    if (!SerialBytes(value, o.bytes, o.bigEndian, bytes))
+        return DoesNotFit(value, o.bytes);
+    std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
+    const int blank = o.inRom ? chip.WordMask : 0xFF;
+    const std::vector<Spot> spots = Spots(o, chip);
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const Spot& s = spots[i];
+        if (list.size() <= s.word)
+            list.resize(s.word + 1, blank);
+        int& word = list[s.word];
+        if (!o.inRom || chip.WordMask == 0xFFFF)
+            word = (word & ~(0xFF << s.shift)) | (bytes[i] << s.shift);
+        else
+            word = (chip.WordMask == 0xFFF ? 0x800 : 0x3400) | bytes[i]; // RETLW k
+    }
+    return {};
+}
+
+bool SerialSource::LoadList(std::string& error) {
+    if (o_.list.empty() || listLoaded_)
+        return true;
+    const std::optional<std::string> text = ReadWholeFile(o_.list);
+    if (!text) {
+        error = "cannot read the serial list " + o_.list;
+        return false;
+    }
+    int number = 0;
+    for (const std::string& line : SplitLines(*text)) {
+        ++number;
+        std::uint64_t value = 0;
+        if (Trimmed(line).empty())
+            continue;
+        if (!ParseSerialValue(line, value)) {
+            error = o_.list + " line " + std::to_string(number) + ": not a serial number";
+            return false;
+        }
+        values_.push_back(value);
+    }
+    listLoaded_ = true;
+    return true;
+}
+
+// A missing state file is a new one: the counter's START, or the list's top.
+bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
+    const bool counter = o_.counter;
+    position = counter ? o_.start : 0;
+    const std::optional<std::string> text = ReadWholeFile(o_.state);
+    if (!text && ::access(o_.state.c_str(), F_OK) == 0) {
+        error = "cannot read the serial state " + o_.state;
+        return false;
+    }
+    if (!text)
+        return true;
+    const std::string key = counter ? "next " : "taken ";
+    const std::vector<std::string> lines = SplitLines(*text);
+    if (lines.size() != 1 || lines[0].rfind(key, 0) != 0 ||
+        !ParseSerialValue(lines[0].substr(key.size()), position)) {
+        error = "the serial state " + o_.state + " is not a " +
+                (counter ? "counter's (next N)" : "list's (taken N)");
+        return false;
+    }
+    return true;
+}
+
+bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::string& error) const {
+    if (!o_.counter && position >= values_.size()) {
+        error = "the serial list " + o_.list + " has no number left";
+        return false;
+    }
+    value = o_.counter ? position : values_[static_cast<std::size_t>(position)];
+    std::vector<int> bytes;
+    if (SerialBytes(value, o_.bytes, o_.bigEndian, bytes))
+        return true;
+    error = DoesNotFit(value, o_.bytes);
+    return false;
+}
+
+bool SerialSource::Peek(std::uint64_t& value, std::string& error) {
+    std::uint64_t position = 0;
+    const StateLock lock(o_.state);
+    return lock.Held(o_.state, error) && LoadList(error) && ReadState(position, error) &&
+           NextAt(position, value, error);
+}
+
+bool SerialSource::Left(std::size_t& count, std::string& error) {
+    std::uint64_t position = 0;
+    const StateLock lock(o_.state);
+    if (!lock.Held(o_.state, error) || !LoadList(error) || !ReadState(position, error))
+        return false;
+    count =
+        o_.counter ? SIZE_MAX : values_.size() - std::min<std::size_t>(position, values_.size());
+    return true;
+}
+
+bool SerialSource::Take(std::uint64_t& value, std::string& error) {
+    const StateLock lock(o_.state);
+    std::uint64_t position = 0;
+    if (!lock.Held(o_.state, error) || !LoadList(error) || !ReadState(position, error) ||
+        !NextAt(position, value, error))
+        return false;
+    const std::uint64_t next = o_.counter ? position + o_.step : position + 1;
+    if (o_.counter && next < position) {
+        error = "the serial counter has run out";
+        return false;
+    }
+    const std::string state = (o_.counter ? "next " : "taken ") + std::to_string(next) + "\n";
+    if (const std::string reason = WriteFileReplacing(o_.state, state); !reason.empty()) {
+        error = "cannot write the serial state " + o_.state + ": " + reason;
+        return false;
+    }
+    SyncFolder(o_.state);
+    return true;
+}
