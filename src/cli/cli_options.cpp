@@ -78,9 +78,10 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
     } else if (name == "--calibration") {
         // The low byte, or the whole RETLW/MOVLW word as the log shows it.
         std::uint64_t v = 0;
-        const bool word = ParseSerialValue(value, v) && (v >> 8 == 0x34 || v >> 8 == 0x0C);
+        const bool parsed = ParseSerialValue(value, v);
+        const bool word = parsed && (v >> 8 == 0x34 || v >> 8 == 0x0C);
         o.calibration = word ? static_cast<int>(v & 0xFF) : static_cast<int>(v);
-        if (!ParseSerialValue(value, v) || (v > 0xFF && !word))
+        if (!parsed || (v > 0xFF && !word))
             error = "--calibration takes a byte or a calibration word, not " + value;
     } else if (name == "--log") {
         o.log = value;

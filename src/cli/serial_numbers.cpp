@@ -83,16 +83,6 @@ private:
     int errno_ = 0;
 };
 
-// The rename reaches the disk only with its folder.
-void SyncFolder(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
 } // namespace
 
 bool ParseSerialValue(const std::string& typed, std::uint64_t& value) {
@@ -306,6 +296,5 @@ bool SerialSource::Take(std::uint64_t& value, std::string& error) {
         error = "cannot write the serial state " + o_.state + ": " + reason;
         return false;
     }
-    SyncFolder(o_.state);
     return true;
 }

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 #include <unistd.h>
 
@@ -174,6 +175,8 @@ ChipRecord Record(const std::string& name) {
     const auto bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
     const ChipFileLoadResult loaded = LoadChipFile(SplitLines(bytes.value_or("")), 1);
     const auto at = std::find(loaded.ChipNames.begin(), loaded.ChipNames.end(), name);
+    if (at == loaded.ChipNames.end())
+        throw std::runtime_error("no chip " + name + " in the shipped chip file");
     ChipInfoResult info =
         ExtractChipInfo(loaded.ChipData, static_cast<int>(at - loaded.ChipNames.begin()));
     EXPECT_TRUE(info.ok);

@@ -305,6 +305,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
             if (lastIndex != static_cast<int>(i))
                 points.push_back(lastIndex);
         }
+        ASSERT_FALSE(points.empty()) << op.name << ": the clean run passed through no state";
 
         for (const int at : points) {
             for (const SweepFault fault : kSweepFaults) {
@@ -387,6 +388,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
         std::printf("\n");
     }
     std::printf("%d cases, %d failed\n", total, failures);
+    EXPECT_GT(total, 0);
     EXPECT_EQ(failures, 0);
 }
 } // namespace
