@@ -5,7 +5,6 @@
 #include "image/reset_code_memory.h"
 #include "link/com_names.h"
 
-#include <sys/prctl.h>
 #include <system_error>
 #include <thread>
 
@@ -33,8 +32,6 @@ ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
     serial_ = MakeBoardPort(nullptr, nullptr, std::move(portFolders),
                             [this](TSerial&) { engine.OnBytes(TakeReceived()); });
     serial_->ServeOnOwnerThread();
-    // This thread waits for the board's answers: its waits end when they come.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 }
 
 ConsoleHost::~ConsoleHost() {

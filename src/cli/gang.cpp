@@ -43,17 +43,17 @@ BoardsView::BoardsView(std::ostream& err, bool terminal, bool automatic,
         boards_.emplace_back().name = std::move(name);
 }
 
-std::string BoardsView::StatusLine(const Board& b) const {
+std::string BoardsView::StatusLine(const Board& b, std::size_t width) const {
     std::string line = b.name + "  ";
     if (automatic_)
         line += "chips " + std::to_string(b.passed + b.failed) + "  passed " +
                 std::to_string(b.passed) + "  failed " + std::to_string(b.failed) + "  ";
     if (b.code >= 0)
-        return (line + Ending(b.code)).substr(0, TerminalWidth());
+        return (line + Ending(b.code)).substr(0, width);
     line += b.status;
     if (b.percent >= 0)
         line += " " + std::to_string(b.percent) + "%";
-    return line.substr(0, TerminalWidth());
+    return line.substr(0, width);
 }
 
 // The cursor stands below the block; moving up over it redraws it in place.
@@ -65,8 +65,9 @@ void BoardsView::ClearBlock() {
 
 void BoardsView::Redraw() {
     ClearBlock();
+    const std::size_t width = TerminalWidth();
     for (const Board& b : boards_)
-        err_ << "\x1b[2K" << StatusLine(b) << '\n';
+        err_ << "\x1b[2K" << StatusLine(b, width) << '\n';
     err_ << std::flush;
     drawn_ = true;
 }

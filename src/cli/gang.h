@@ -38,7 +38,7 @@ private:
         int failed = 0;
         int code = -1; // running
     };
-    std::string StatusLine(const Board& b) const;
+    std::string StatusLine(const Board& b, std::size_t width) const;
     void Redraw();
     void ClearBlock();
 

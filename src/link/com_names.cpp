@@ -48,12 +48,16 @@ bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort
     return true;
 }
 
+std::string PortEntryPath(std::string folder, int com) {
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    return folder + "ports/com" + std::to_string(com);
+}
+
 PortTarget ResolvePortName(const std::vector<std::string>& folders, int port) {
     PortTarget target;
-    for (std::string folder : folders) {
-        if (!folder.empty() && folder.back() != '/')
-            folder.push_back('/');
-        std::string entry = folder + "ports/com" + std::to_string(port);
+    for (const std::string& folder : folders) {
+        std::string entry = PortEntryPath(folder, port);
         struct stat info {};
         if (lstat(entry.c_str(), &info) != 0)
             continue;

@@ -19,5 +19,8 @@ struct PortTarget {
 // Without an entry in any folder COMn is /dev/ttyUSB(n-1).
 PortTarget ResolvePortName(const std::vector<std::string>& folders, int port);
 
+// The entry that names COMn in a folder: FOLDER/ports/comN.
+std::string PortEntryPath(std::string folder, int com);
+
 // Reads one line of a ports file; false when it is not rfc2217://HOST:PORT.
 bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort);

@@ -16,10 +16,8 @@ constexpr uint32_t kEvents =
 
 std::string WatchedName(const std::vector<std::string>& portFolders, int com) {
     std::error_code ec;
-    for (std::string folder : portFolders) {
-        if (!folder.empty() && folder.back() != '/')
-            folder.push_back('/');
-        const fs::path entry = folder + "ports/com" + std::to_string(com);
+    for (const std::string& folder : portFolders) {
+        const fs::path entry = PortEntryPath(folder, com);
         if (!fs::is_symlink(entry, ec))
             continue;
         // One step along the link: the name the user chose (a by-id name),

@@ -68,9 +68,15 @@ bool TEventThread::ServeHere(int timeoutMs, bool* received) {
     return ServeOnce(timeoutMs, received);
 }
 
+void WaitPromptlyOnThisThread() { prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL); }
+
+void TEventThread::ServeOnOwner() {
+    onOwner_ = true;
+    WaitPromptlyOnThisThread();
+}
+
 void TEventThread::Execute() {
-    // The board's answers are a byte time apart: a wait must end when they come.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    WaitPromptlyOnThisThread();
     for (;;) {
         {
             std::lock_guard lock(mutex_);

@@ -5,6 +5,10 @@
 #include <mutex>
 #include <thread>
 
+// The board's answers are a byte time apart: the calling thread's waits end
+// when they come, not a timer's slack later.
+void WaitPromptlyOnThisThread();
+
 class SerialPort;
 class TSerial;
 struct PortEvents;
@@ -24,7 +28,8 @@ public:
     // Nothing for an owner that serves its port itself.
     void Resume();
     // From now on the owner's thread waits on the port (before the first Resume).
-    void ServeOnOwner() { onOwner_ = true; }
+    // Called on the owner's thread, which then waits on the port itself.
+    void ServeOnOwner();
     bool OnOwner() const { return onOwner_; }
     // On the owner's thread: one wait of at most timeoutMs and the handlers
     // for what it brought, run here. False when the port is not open;

@@ -8,12 +8,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string EntryOf(std::string folder, int com) {
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    return folder + "ports/com" + std::to_string(com);
-}
-
 std::string NetworkText(const PortTarget& t) {
     const bool v6 = t.host.find(':') != std::string::npos;
     return std::string("rfc2217://") + (v6 ? "[" + t.host + "]" : t.host) + ":" +
@@ -26,7 +20,7 @@ std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
     std::vector<PortMapping> mapped;
     for (int com = 1; com <= 9; ++com) {
         for (const std::string& folder : folders) {
-            const std::string entry = EntryOf(folder, com);
+            const std::string entry = PortEntryPath(folder, com);
             std::error_code ec;
             const fs::file_status status = fs::symlink_status(entry, ec);
             if (ec || !fs::exists(status))
@@ -53,7 +47,7 @@ std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
 }
 
 std::string AssignPort(const std::string& folder, int com, const std::string& target) {
-    const std::string entry = EntryOf(folder, com);
+    const std::string entry = PortEntryPath(folder, com);
     std::error_code ec;
     fs::create_directories(fs::path(entry).parent_path(), ec);
     if (ec)

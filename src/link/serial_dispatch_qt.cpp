@@ -6,7 +6,6 @@
 
 #include <chrono>
 
-#include <sys/prctl.h>
 
 namespace {
 constexpr int kLookMs = 20;
@@ -14,8 +13,6 @@ constexpr int kLookMs = 20;
 
 QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
     : QObject(parent), serial_(serial) {
-    // This thread waits for the board's answers: its waits end when they come.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     connect(&timer_, &QTimer::timeout, this, [this] { Serve(); });
     timer_.start(kLookMs);
     serial_.SetOnPortChange([this] { Watch(); });
