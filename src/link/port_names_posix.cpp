@@ -1,0 +1,13 @@
+#include "link/com_names.h"
+
+#include <filesystem>
+
+std::string DefaultComDevice(int com) {
+    return "/dev/ttyUSB" + std::to_string(com - 1);
+}
+
+std::string PresentDevice(const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path device = std::filesystem::canonical(name, ec);
+    return ec ? std::string() : device.string();
+}
