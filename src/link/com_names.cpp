@@ -51,7 +51,8 @@ bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort
 }
 
 std::string PortEntryPath(std::string folder, int com) {
-    return Utf8Of(PathOf(folder) / "ports" / ("com" + std::to_string(com)));
+    std::filesystem::path entry = PathOf(folder) / "ports" / ComEntryName(com);
+    return Utf8Of(entry.make_preferred());
 }
 
 PortTarget ResolvePortName(const std::vector<std::string>& folders, int port) {

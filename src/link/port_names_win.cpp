@@ -15,6 +15,14 @@ std::string DefaultComDevice(int com) {
     return kDevicePrefix + std::string("COM") + std::to_string(com);
 }
 
+int HighestComNumber() {
+    return 256;
+}
+
+std::string ComEntryName(int com) {
+    return "port" + std::to_string(com) + ".txt";
+}
+
 // A COM port is there when the system has a device of its name (a USB adapter
 // plugged in, a built-in port); any other name is a file that exists or not.
 std::string PresentDevice(const std::string& name) {

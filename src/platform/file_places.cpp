@@ -12,10 +12,12 @@ namespace {
 constexpr const char* kChipFileName = "chipinfo.cid";
 constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
-// A folder ends in the system's separator, or in '/', which Windows takes too.
+// A folder ends in a separator: '/', or on Windows the '\\' its path is
+// written with.
 std::string WithSlash(std::string dir) {
+    const bool backslashes = kSeparator == '\\' && dir.find('\\') != std::string::npos;
     if (!dir.empty() && dir.back() != '/' && dir.back() != kSeparator)
-        dir.push_back(kSeparator);
+        dir.push_back(backslashes ? '\\' : '/');
     return dir;
 }
 

@@ -1,6 +1,7 @@
 // tessaro-cli against the board simulator over RFC 2217 on loopback: the
 // results a script or a production bench relies on.
 #include "cli/cli_test_support.h"
+#include "test_platform.h"
 
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
@@ -8,7 +9,6 @@
 #include "platform/text_file.h"
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -142,6 +142,23 @@ TEST(Cli, BadInputExits3) {
     }
 }
 
+// COM10 and above are Windows's own ports, opened as they are; elsewhere, as
+// COM0 everywhere, they name no port.
+TEST(Cli, ComNumbersAboveNineAreWindowsPorts) {
+    ProgramFolder f;
+    CliRun none = RunTool(f, {"info", "--chip", "16F628A", "--port", "COM0"});
+    EXPECT_EQ(none.code, 3);
+    EXPECT_NE(none.err.find("no port COM0"), std::string::npos) << none.err;
+    CliRun twelve = RunTool(f, {"info", "--chip", "16F628A", "--port", "com12"});
+    if (testplatform::kWindows) {
+        EXPECT_EQ(twelve.code, 2) << twelve.err; // there is no COM12 to open here
+        EXPECT_EQ(twelve.err.find("no port"), std::string::npos) << twelve.err;
+    } else {
+        EXPECT_EQ(twelve.code, 3);
+        EXPECT_NE(twelve.err.find("no port com12"), std::string::npos) << twelve.err;
+    }
+}
+
 // A file without a calibration word keeps the chip's, and the log says which.
 TEST(Cli, ProgramKeepsTheChipsCalibrationAndLogsIt) {
     SimBoard sim(Model::Elm, "12F675");
@@ -255,7 +272,7 @@ TEST(Cli, CtrlCDuringProgramCancelsItAndLeavesThePortFree) {
     const std::string file = WriteHex(f, "in.hex", full, chip, "");
     std::thread user([&] {
         if (sim.WaitForCommand("ProgramROM"))
-            ::kill(::getpid(), SIGINT);
+            testplatform::InterruptThisProgram();
     });
     CliRun run = RunTool(f, {"program", file, "--chip", "16F628A", "--json"});
     user.join();

@@ -1,12 +1,11 @@
 // program --watch: the board stays connected and each save of the file is
 // programmed, whether the file is replaced by a rename or rewritten in place.
 #include "cli/cli_test_support.h"
+#include "test_platform.h"
 
 #include <chrono>
-#include <csignal>
 #include <fstream>
 #include <thread>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +47,7 @@ TEST(Watch, EachSaveOfTheFileIsProgrammedUntilCtrlC) {
     std::ofstream(file, std::ios::trunc | std::ios::binary) << third;
     EXPECT_TRUE(ChipGets(sim, 0x0303));
 
-    ::kill(::getpid(), SIGINT);
+    testplatform::InterruptThisProgram();
     tool.join();
     EXPECT_EQ(run.code, 4) << run.err;
 }

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace {
 
@@ -76,19 +75,7 @@ void ExpectFileOnChip(const EngineRig& rig, const std::map<long, int>& bytes) {
     }
 }
 
-class GpasmCorpus : public ::testing::TestWithParam<corpus::Program> {
-protected:
-    GpasmCorpus()
-        : folder(std::filesystem::temp_directory_path() /
-                 ("tessaro-corpus-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(folder);
-    }
-    ~GpasmCorpus() override {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
-    }
-    std::filesystem::path folder;
-};
+class GpasmCorpus : public ::testing::TestWithParam<corpus::Program> {};
 
 } // namespace
 
@@ -96,7 +83,7 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
     const corpus::Program& p = GetParam();
     for (const char* format : corpus::FormatsFor(p)) {
         SCOPED_TRACE(format);
-        const std::string hex = corpus::Assemble(p, format, folder);
+        const std::string hex = corpus::HexFile(p, format);
         ASSERT_FALSE(hex.empty()) << "gputils failed or is missing (scripts/deps installs it)";
         const std::map<long, int> bytes = corpus::DataBytes(hex);
         ASSERT_FALSE(bytes.empty());

@@ -2,6 +2,7 @@
 #include "hex_test_support.h"
 #include "image/hex_save.h"
 #include "platform/text_file.h"
+#include "test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -160,14 +161,6 @@ TEST(SaveHexFile, ReplacesTheWholeFileOrLeavesItAlone) {
     ASSERT_TRUE(SaveHexFile(path, image, chip, id));
     EXPECT_EQ(ReadWholeFile(path), JoinLinesCRLF(*SaveINHX8MFile(image, chip, id)));
 
-    // The disk fills up half way through: the old file stays whole.
-    ASSERT_TRUE(WriteFileReplacing(path, std::string(100000, 'x')).empty());
-    {
-        FileSizeLimit limit(1000);
-        EXPECT_FALSE(SaveHexFile(path, image, chip, id));
-    }
-    EXPECT_EQ(ReadWholeFile(path), std::string(100000, 'x'));
-
     // A folder in the way: the rename fails and no temporary file is left.
     const std::string blocked = folder.File("blocked.hex");
     std::filesystem::create_directories(std::filesystem::path(blocked) / "inside");
@@ -178,4 +171,19 @@ TEST(SaveHexFile, ReplacesTheWholeFileOrLeavesItAlone) {
         ++entries;
     EXPECT_EQ(entries, 2);
     EXPECT_FALSE(SaveHexFile(folder.File("missing/x.hex"), image, chip, id));
+}
+
+TEST(SaveHexFile, AFullDiskLeavesTheOldFileWhole) {
+    SKIP_ON_WINDOWS("no per-process file size limit to fill the disk with");
+    TempFolder folder;
+    const std::string path = folder.File("out.hex");
+    ASSERT_TRUE(WriteFileReplacing(path, std::string(100000, 'x')).empty());
+    const ChipRecord chip = Chip14();
+    std::string id;
+    const MemoryImage image = BlankImage(chip, id);
+    {
+        FileSizeLimit limit(1000); // the disk fills up half way through
+        EXPECT_FALSE(SaveHexFile(path, image, chip, id));
+    }
+    EXPECT_EQ(ReadWholeFile(path), std::string(100000, 'x'));
 }

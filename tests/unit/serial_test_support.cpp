@@ -98,40 +98,6 @@ std::string PtyPair::ReadMaster(size_t count, int timeoutMs) const {
     return out;
 }
 
-ProgramFolder::ProgramFolder() {
-    char pattern[] = "/tmp/tessaro-serial-XXXXXX";
-    dir = std::string(mkdtemp(pattern)) + "/";
-    std::filesystem::create_directory(dir + "ports");
-}
-
-ProgramFolder::~ProgramFolder() {
-    std::filesystem::remove_all(dir);
-}
-
-void ProgramFolder::LinkCom(int n, const std::string& target) const {
-    std::string entry = dir + "ports/com" + std::to_string(n);
-    std::filesystem::remove(entry);
-    std::filesystem::create_symlink(target, entry);
-}
-
-void ProgramFolder::WriteCom(int n, const std::string& text) const {
-    std::string entry = dir + "ports/com" + std::to_string(n);
-    std::filesystem::remove(entry);
-    std::ofstream(entry) << text;
-}
-
-int FreeTcpPort() {
-    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t size = sizeof a;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size);
-    close(fd);
-    return ntohs(a.sin_port);
-}
-
 Rfc2217Peer::Rfc2217Peer(bool answerControls, bool takeComPort)
     : answerControls_(answerControls), takeComPort_(takeComPort) {
     listen_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);

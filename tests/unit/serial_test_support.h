@@ -1,9 +1,12 @@
 #pragma once
 
 // Pieces the serial tests share: pseudo-terminals, a program folder with a
-// ports/ folder, a network serial server of our own, and Debian's ser2net.
+// ports/ folder (support/ports_folder.h), a network serial server of our own,
+// and Debian's ser2net.
 
 #include "link/rfc2217_codec.h"
+#include "ports_folder.h"
+#include "test_socket.h"
 
 #include <atomic>
 #include <functional>
@@ -27,18 +30,6 @@ struct PtyPair {
     // Reads up to count bytes from the master, waiting at most timeoutMs in all.
     std::string ReadMaster(size_t count, int timeoutMs) const;
 };
-
-// A temporary program folder with ports/ in it.
-struct ProgramFolder {
-    ProgramFolder();
-    ~ProgramFolder();
-    std::string dir; // ends in '/'
-
-    void LinkCom(int n, const std::string& target) const;
-    void WriteCom(int n, const std::string& text) const;
-};
-
-int FreeTcpPort();
 
 // A network serial server written here: takes COM-PORT-OPTION, answers every
 // command with its value (line changes only when answerControls is set),

@@ -27,7 +27,7 @@ TEST(CorpusWindow, LoadListsEveryWordAndByteOfTheFile) {
     for (const corpus::Program& p : corpus::kPrograms) {
         for (const char* format : corpus::FormatsFor(p)) {
             SCOPED_TRACE(std::string(p.source) + " as " + format);
-            const std::string hex = corpus::Assemble(p, format, h.dir);
+            const std::string hex = corpus::HexFile(p, format);
             if (hex.empty()) {
                 ADD_FAILURE() << "gputils failed or is missing (scripts/deps installs it)";
                 continue;
