@@ -144,5 +144,5 @@ void ConsoleHost::SelectStyle(int style) {
 
 void ConsoleHost::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }

@@ -43,7 +43,7 @@ std::vector<Spot> Spots(const SerialOptions& o, const ChipRecord& chip) {
     std::vector<Spot> spots;
     for (int i = 0; i < o.bytes; ++i) {
         const long at = o.address + i;
-        if (!o.inRom || chip.WordMask != 0xFFFF)
+        if (!o.inRom || !chip.IsWide())
             spots.push_back({static_cast<std::size_t>(at), 0});
         else
             spots.push_back({static_cast<std::size_t>(o.address * 2 + i) / 2, (i % 2) * 8});
@@ -164,7 +164,7 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const MemoryImage& image) {
     char where[32];
     std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
     const long first = o.inRom && wide ? o.address * 2 : o.address;
     if (first < 0 || first + o.bytes > size)
@@ -196,10 +196,10 @@ std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const Serial
         if (list.size() <= s.word)
             list.resize(s.word + 1, blank);
         int& word = list[s.word];
-        if (!o.inRom || chip.WordMask == 0xFFFF)
+        if (!o.inRom || chip.IsWide())
             word = (word & ~(0xFF << s.shift)) | (bytes[i] << s.shift);
         else
-            word = (chip.WordMask == 0xFFF ? 0x800 : 0x3400) | bytes[i]; // RETLW k
+            word = chip.RetlwOpcode() | bytes[i];
     }
     return {};
 }

@@ -147,7 +147,7 @@ void ProgrammerEngine::ReceivedDataError() {
     ResetSerial(false);
     host_.SetStatus(kErrorStatus);
     // A serial EEPROM that does not acknowledge makes the board answer X.
-    if (chip_.WordMask == 0xFF && rx == "X") {
+    if (!chip_.HasProgramMemory() && rx == "X") {
         Finish(Outcome::NoAnswer);
         host_.dialogs().Error("EEPROM not responding.");
         host_.SetStatus(kReady);
@@ -283,7 +283,7 @@ int ProgrammerEngine::ChipCalibrationWord() const {
 bool ProgrammerEngine::KeepsChipCalibration() const {
     const std::size_t last = static_cast<std::size_t>(std::max(chip_.ROMSize, 1) - 1);
     return chip_.CalWord && ChipCalibrationRead() &&
-           (last >= image_.ROMData.size() || image_.ROMData[last] == chip_.WordMask);
+           (last >= image_.ROMData.size() || chip_.IsErasedWord(image_.ROMData[last]));
 }
 
 bool ProgrammerEngine::KeepsChipBandGap() const {

@@ -17,7 +17,7 @@ void ProgrammerEngine::SetProgrammingDataSize() {
         // A chip with a calibration word gets its last word (the calibration
         // instruction) written every time; others stop after the last used word.
         if (!chip_.CalWord)
-            while (length >= 1 && RomWord(length - 1) == chip_.WordMask)
+            while (length >= 1 && chip_.IsErasedWord(RomWord(length - 1)))
                 --length;
         Protocol.ROMProgLength = (length + 3) / 4 * 4;
     }
