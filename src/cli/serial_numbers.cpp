@@ -1,5 +1,7 @@
 #include "cli/serial_numbers.h"
 
+#include "cli/cli_messages.h"
+
 #include "platform/text_file.h"
 
 #include <cerrno>
@@ -164,12 +166,13 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const MemoryImage& image) {
     char where[32];
     std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
+    const std::string serialAt = "the serial at " + std::string(where);
     const bool wide = chip.IsWide();
     const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
     const long first = o.inRom && wide ? o.address * 2 : o.address;
     if (first < 0 || first + o.bytes > size)
-        return "the serial at " + std::string(where) + " does not fit in the " + chip.ChipName +
-               "'s " + (o.inRom ? "program memory" : "EEPROM");
+        return serialAt + " does not fit in the " + chip.ChipName + "'s " +
+               (o.inRom ? "program memory" : "EEPROM");
     const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     for (const Spot& s : Spots(o, chip)) {
@@ -177,8 +180,7 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
         const int mask = o.inRom && wide ? 0xFF << s.shift : blank;
         if ((word & mask) != (blank & mask) ||
             (o.inRom && chip.CalWord && static_cast<long>(s.word) == chip.ROMSize - 1))
-            return "the serial at " + std::string(where) +
-                   " would write over the program's own data";
+            return serialAt + " would write over the program's own data";
     }
     return {};
 }
@@ -252,7 +254,7 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
 
 bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::string& error) const {
     if (!o_.counter && position >= values_.size()) {
-        error = "the serial list " + o_.list + " has no number left";
+        error = kSerialList + o_.list + " has no number left";
         return false;
     }
     value = o_.counter ? position : values_[static_cast<std::size_t>(position)];

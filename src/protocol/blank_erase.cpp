@@ -228,7 +228,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
 void ProgrammerEngine::OnEraseFirstVoltages() {
     if (!Step("V"))
         return;
-    host_.SetStatus("Erasing...");
+    host_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
     Protocol.ProtocolState = EngineState::EraseFirstDone;
 }
@@ -244,7 +244,7 @@ void ProgrammerEngine::OnEraseFirstDone() {
 void ProgrammerEngine::OnEraseVoltages() {
     if (!Step("V"))
         return;
-    host_.SetStatus("Erasing...");
+    host_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
         Protocol.ProtocolState = EngineState::EraseEepromPages;

@@ -183,8 +183,7 @@ void ProgrammerEngine::OnProgramEepromBytes() {
 void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
         OpenStream(EngineState::ProgramEepromVerifyBlocks,
-                   upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
-                   chip_.EEPROMSize);
+                   upgradeLoaded_ ? nullptr : kVerifyingEeprom, cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.

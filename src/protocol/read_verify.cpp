@@ -173,7 +173,7 @@ void ProgrammerEngine::OnVerifyRomBlocks() {
 // Waits for "V": the supply is on for verifying data EEPROM.
 void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::VerifyEepromBlocks, kVerifyingEeprom, cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
