@@ -49,7 +49,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    Engine->OnBytes(TakeReceived());
+    Engine->OnBytes(Line->TakeReceived());
 }
 
 void TProjFm::ResetProgrammer(bool pending) {
@@ -98,7 +98,10 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->StartAutoProgram();
+    if (Engine->AutoProgramOn())
+        Engine->EndAutoProgram();
+    else
+        Engine->StartAutoProgram(Options());
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like

@@ -110,10 +110,7 @@ std::vector<SweepOperation> SweepOperations() {
         {"Read 24C", "24C16", Model::Birch_A, SweepProgramTheSocket,
          [](EngineRig& r) { r.engine.Read(); }, none, true},
         {"Blank", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) {
-             r.eraseChoice = EraseChoice::Check;
-             r.engine.BlankCheck();
-         },
+         [](EngineRig& r) { r.engine.BlankCheck(EraseChoice::Check); },
          none},
         {"Erase", "12F675", Model::Birch_A, SweepFillImage, [](EngineRig& r) { r.engine.Erase(); },
          none},
@@ -128,10 +125,10 @@ std::vector<SweepOperation> SweepOperations() {
          },
          [](EngineRig& r) { r.engine.Program(); }, none, false, true},
         {"Auto", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.StartAutoProgram(); },
+         [](EngineRig& r) { r.engine.StartAutoProgram({}); },
          // Take the programmed chip out, put a blank one in, take it out, Cancel.
          [](EngineRig& r, int step) {
-             if (!r.autoProgram)
+             if (!r.AutoProgram())
                  return false;
              switch (step) {
              case 0:
@@ -315,7 +312,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 op.start(rig);
                 const bool unwatched = SweepRun(rig, op, at, fault, nullptr);
                 const SweepTexts texts = rig.TakeTexts();
-                const bool idle = rig.Idle() && !rig.autoProgram && rig.controlsEnabled;
+                const bool idle = rig.Idle() && !rig.AutoProgram() && rig.controlsEnabled;
                 // A fault that did no harm ends as the clean run did, and one
                 // that ends with the clean run's last message (an answer the
                 // operation knows, a blank check's N, say) must have its result.
