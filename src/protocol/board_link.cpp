@@ -28,19 +28,15 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
     Timer(false);
     panel_.BackToIdle();
     Progress(0);
+    const bool readCut = run_.readUnderway;
+    EndRun(true);
     Enter(EngineState::Idle);
-    Protocol.RxText.clear();
-    Protocol.IdleTicks = 0;
-    Protocol.CancelRequested = false;
-    Protocol.ReceiveError = false;
-    Protocol.ChipIDRequest = false;
-    Protocol.VerifyInProgram = false;
-    Protocol.BlankFlags = 0;
-    run_.streamSkip = 0;
-    if (run_.readUnderway) {
+    // Nothing of an operation survives its end but what it wrote into the
+    // image and the chip.
+    Protocol = {};
+    if (readCut) {
         // A Read that did not finish leaves no half image behind to be saved,
         // verified or programmed as if it were the chip.
-        run_.readUnderway = false;
         keeper_.ClearImage();
     }
     if (upgradeLoaded_) {
@@ -50,7 +46,6 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
     if (showReady)
         panel_.SetStatus(kReady);
     line_.PurgeRx();
-    EndRun(true);
 }
 
 void ProgrammerEngine::ResetProgrammer(bool pending) {
