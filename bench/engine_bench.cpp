@@ -169,7 +169,7 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
     LoopDispatcher loop;
     TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
     LineHost host(serial);
-    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
+    host.id = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     Configure(serial, engine, host);
     loop.RunFor(50); // the line settles

@@ -283,7 +283,7 @@ bool RunReference(int port, const std::string& chipName) {
     MemoryImage image;
     FillImage(chip, image);
     BareHost host(fd);
-    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
+    host.id = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(1); // Birch_A, the board the simulator plays
     Reader reader;
@@ -325,7 +325,7 @@ void WriteHexFile(const std::string& path, const std::string& chipName) {
     std::ofstream out(path);
     // Program memory only: what the turnaround is measured on. 16-bit cores
     // take INHX32 files.
-    if (chip.WordMask == 0xFFFF)
+    if (chip.IsWide())
         out << ":020000040000FA\n";
     const int bytesPerWord = 2;
     for (int w = 0; w < chip.ROMSize; w += 8) {

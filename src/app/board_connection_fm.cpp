@@ -134,7 +134,7 @@ void TProjFm::Upgrade1Click() {
     CodeImage->update();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
-    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == kElmStyle);
     FuseEditFM->SetIDText(id);
     if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                 "continue?") == Dialogs::Answer::Yes)

@@ -70,7 +70,7 @@ void TProjFm::SerialOff1Click() {
         ComLabel->setToolTip(QString()); // and its hint: a disabled label takes no double click
         return;
     }
-    SerialOff1->setText("Serial &Off");
+    SerialOff1->setText(kSerialOffCaption);
     if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);

@@ -39,8 +39,7 @@ bool CliSession::PrepareCalibration() {
             boxes_.Error(kBlankCalibrationText);
             return CalibrationVerdict::Refuse;
         }
-        // MOVLW on 12-bit cores, RETLW on the others.
-        rom[last] = (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | o_.calibration;
+        rom[last] = host_.chip.CalibrationOpcode() | o_.calibration;
         return CalibrationVerdict::Keep;
     };
     return true;

@@ -23,19 +23,14 @@ bool SameText(const std::string& a, const std::string& b) {
     return UpperCaseAscii(a) == UpperCaseAscii(b);
 }
 
-std::string CoreName(int wordMask) {
-    switch (wordMask) {
-    case 0xFF:
+std::string CoreName(const ChipRecord& chip) {
+    if (!chip.HasProgramMemory())
         return "serial EEPROM";
-    case 0xFFF:
+    if (chip.IsBaseline())
         return "12-bit";
-    case 0x3FFF:
+    if (chip.IsMidrange())
         return "14-bit";
-    case 0xFFFF:
-        return "16-bit";
-    default:
-        return "other";
-    }
+    return chip.IsWide() ? "16-bit" : "other";
 }
 } // namespace
 
@@ -185,7 +180,7 @@ int CliSession::ListChips() {
         JsonLine line;
         line.Str("chip", names[i]);
         if (info.ok)
-            line.Str("core", CoreName(info.record.WordMask))
+            line.Str("core", CoreName(info.record))
                 .Int("core_type", info.record.CoreType)
                 .Int("rom_words", info.record.ROMSize)
                 .Int("eeprom_bytes", info.record.EEPROMSize)
@@ -226,7 +221,7 @@ bool CliSession::SelectChip() {
 bool CliSession::PrepareImage() {
     ChipRecord& chip = host_.chip;
     ResetImage(host_.image, chip, false, false, true, "");
-    host_.id = BlankIDText(IDLengthForMask(chip.WordMask));
+    host_.id = BlankIDText(chip.IdTextLength());
     const HexLoadResult loaded =
         LoadTheHexFile(o_.file, chip, host_.image, host_.id, [this](const std::string& question) {
             return boxes_.QuestionYesNo(question) == Dialogs::Answer::Yes;
@@ -292,7 +287,7 @@ bool CliSession::ApplyId() {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
         return false;
     }
-    const int length = IDLengthForMask(chip.WordMask);
+    const int length = chip.IdTextLength();
     if (static_cast<int>(o_.id.size()) > length) {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " takes an ID of " +
                      std::to_string(length) + " digits",

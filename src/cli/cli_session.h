@@ -2,6 +2,7 @@
 
 #include "chipdb/fuse_rows.h"
 #include "cli/cli.h"
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 #include "cli/cli_report.h"
 #include "cli/console_dialogs.h"
@@ -17,9 +18,6 @@
 #include <string>
 #include <vector>
 
-// The start of the command-line program's own lines on standard error.
-inline constexpr const char* kMe = "tessaro-cli: ";
-inline constexpr const char* kCannotWriteLog = "cannot write the log ";
 inline constexpr const char* kBlankCalibrationText =
     "The chip's calibration word reads blank\rGive its value with --calibration "
     "(from the log or the chip's label); the chip is left alone";

@@ -156,5 +156,5 @@ void ConsoleHost::SwitchStyle(int style) {
 
 void ConsoleHost::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }

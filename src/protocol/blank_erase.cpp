@@ -110,7 +110,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
     if (!Answered("v"))
         return;
     const std::string& config = Protocol.ConfigBytes;
-    if (chip_.WordMask != 0xFF) {
+    if (chip_.HasProgramMemory()) {
         for (int p = 3; p <= 10; ++p)
             if ((ConfigByte(config, p) & 0x0F) != 0x0F)
                 Protocol.BlankFlags |= kIdNotErased;
@@ -118,7 +118,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
             int blank = chip_.FuseBlank[static_cast<std::size_t>(k)];
             int word = ChipConfigWord(config, k);
             // The bandgap bits are the chip's own and stay through an erase.
-            if (k == 1 && (chip_.CalFlags & 2) != 0) {
+            if (k == 1 && chip_.HasBandGapFlag()) {
                 blank &= 0x0FFF;
                 word &= 0x0FFF;
             }
@@ -151,7 +151,7 @@ std::string ProgrammerEngine::BlankReport() {
         report += "\r" + Line("EEPROM", flags & kEepromNotErased);
     if (chip_.ROMSize != 0) {
         // 12-bit chips keep their ID in program memory, out of the blank check's reach.
-        if (chip_.WordMask != 0x0FFF)
+        if (!chip_.IsBaseline())
             report += "\r" + Line("ID", flags & kIdNotErased);
         report += "\r" + Line("Fuse", flags & kFuseNotErased);
     }
@@ -220,7 +220,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
 void ProgrammerEngine::OnEraseFirstVoltages() {
     if (!Step("V"))
         return;
-    panel_.SetStatus("Erasing...");
+    panel_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
     Enter(EngineState::EraseFirstDone);
 }
@@ -236,7 +236,7 @@ void ProgrammerEngine::OnEraseFirstDone() {
 void ProgrammerEngine::OnEraseVoltages() {
     if (!Step("V"))
         return;
-    panel_.SetStatus("Erasing...");
+    panel_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
         Enter(EngineState::EraseEepromPages);
@@ -276,7 +276,7 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
         panel_.dialogs().Error(std::string("Error writing new Calibration") +
-                              ((chip_.CalFlags & 2) != 0 ? " and BandGap" : ""));
+                              (chip_.HasBandGapFlag() ? " and BandGap" : ""));
     } else {
         Finish(Outcome::Failed);
         panel_.dialogs().Error("Error writing new BandGap");

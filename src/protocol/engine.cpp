@@ -210,7 +210,7 @@ void ProgrammerEngine::ReceivedDataError() {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     // The outcome goes with the operation, which the reset below ends.
-    const bool eepromSilent = chip_.Family() == Core::SerialEeprom && rx == "X";
+    const bool eepromSilent = !chip_.HasProgramMemory() && rx == "X";
     Finish(eepromSilent ? Outcome::NoAnswer : Outcome::BadAnswer);
     ResetSerial(false);
     panel_.SetStatus(kErrorStatus);
@@ -379,7 +379,7 @@ int ProgrammerEngine::ChipCalibrationWord() const {
 bool ProgrammerEngine::KeepsChipCalibration() const {
     const std::size_t last = static_cast<std::size_t>(std::max(chip_.ROMSize, 1) - 1);
     return chip_.CalWord && ChipCalibrationRead() &&
-           (last >= image_.ROMData.size() || image_.ROMData[last] == chip_.WordMask);
+           (last >= image_.ROMData.size() || chip_.IsErasedWord(image_.ROMData[last]));
 }
 
 bool ProgrammerEngine::KeepsChipBandGap() const {

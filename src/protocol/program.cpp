@@ -17,7 +17,7 @@ void ProgrammerEngine::SetProgrammingDataSize() {
         // A chip with a calibration word gets its last word (the calibration
         // instruction) written every time; others stop after the last used word.
         if (!chip_.CalWord)
-            while (length >= 1 && RomWord(length - 1) == chip_.WordMask)
+            while (length >= 1 && chip_.IsErasedWord(RomWord(length - 1)))
                 --length;
         Protocol.ROMProgLength = (length + 3) / 4 * 4;
     }
@@ -184,8 +184,7 @@ void ProgrammerEngine::OnProgramEepromBytes() {
 void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
         OpenStream(EngineState::ProgramEepromVerifyBlocks,
-                   upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
-                   chip_.EEPROMSize);
+                   upgradeLoaded_ ? nullptr : kVerifyingEeprom, cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 // The data EEPROM read back after writing it.

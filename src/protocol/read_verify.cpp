@@ -32,7 +32,7 @@ StartResult ProgrammerEngine::Read(const OperationOptions& options) {
     keeper_.ClearImage();
     Begin(Operation::Read, options);
     run_.readUnderway = true;
-    const bool romless = chip_.Family() == Core::SerialEeprom;
+    const bool romless = !chip_.HasProgramMemory();
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
     InitialiseProgrammerVariables(romless ? EngineState::ReadEepromVoltages
                                           : EngineState::ReadRomVoltages);
@@ -52,7 +52,7 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
         return StartResult::ImageIncomplete;
     }
     Begin(Operation::Verify, options);
-    const bool romless = chip_.Family() == Core::SerialEeprom;
+    const bool romless = !chip_.HasProgramMemory();
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
     InitialiseProgrammerVariables(romless ? EngineState::VerifyEepromVoltages
                                           : EngineState::VerifyRomVoltages);
@@ -125,15 +125,15 @@ void ProgrammerEngine::OnReadDone() {
     const std::string& config = Protocol.ConfigBytes;
     image_.DataChanged = true;
     panel_.ShowListing();
-    const int digits = chip_.WordMask == 0xFFFF ? 8 : chip_.WordMask == 0x3FFF ? 4 : 0;
+    const int digits = chip_.IdDigits();
     if (digits > 0) {
         std::string id;
         for (int i = 0; i < digits; ++i)
             id += ToHex(ConfigByte(config, 3 + i) & 0x0F);
         keeper_.SetIDText(id);
     }
-    const int words = chip_.WordMask == 0xFFFF ? 7 : 1;
-    if (chip_.WordMask == 0xFFF || chip_.WordMask == 0x3FFF || chip_.WordMask == 0xFFFF) {
+    const int words = chip_.ConfigWords();
+    if (words > 0) {
         for (int k = 1; k <= words; ++k)
             image_.FuseValue[static_cast<std::size_t>(k)] = ChipConfigWord(config, k);
         panel_.ShowFuses();
@@ -175,7 +175,7 @@ void ProgrammerEngine::OnVerifyRomBlocks() {
 // Waits for "V": the supply is on for verifying data EEPROM.
 void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::VerifyEepromBlocks, kVerifyingEeprom, cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
@@ -215,7 +215,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
 
 // The ID digits of a 14-bit chip against the image's ID text.
 bool ProgrammerEngine::IdMatches() {
-    if (chip_.WordMask != 0x3FFF)
+    if (!chip_.IsMidrange())
         return true;
     const std::string id = keeper_.IDText();
     for (std::size_t i = 0; i < id.size(); ++i) {
@@ -233,15 +233,10 @@ bool ProgrammerEngine::IdMatches() {
 
 // Configuration words read from the chip against the image.
 bool ProgrammerEngine::ConfigMatches(const std::string& config) {
-    int words = 0;
-    const char* const* addresses = nullptr;
-    if (chip_.WordMask == 0x0FFF || chip_.WordMask == 0x3FFF) {
-        words = 1;
-        addresses = &kConfigAddress1214[chip_.WordMask == 0x3FFF ? 1 : 0];
-    } else if (chip_.WordMask == 0xFFFF) {
-        words = 7;
-        addresses = kConfigAddress16;
-    }
+    const int words = chip_.ConfigWords();
+    const char* const* addresses = chip_.IsWide()       ? kConfigAddress16
+                                   : chip_.IsMidrange() ? &kConfigAddress1214[1]
+                                                        : kConfigAddress1214;
     const std::array<int, 8> fuses = FuseWords();
     for (int k = 1; k <= words; ++k) {
         const int good = fuses[static_cast<std::size_t>(k)];

@@ -64,7 +64,7 @@ EngineRig::EngineRig(const std::string& chipName, boardsim::Model model,
       board(model, SocketChip(chipName, adjust)), link(board),
       engine(EngineHosts::Of(*this), chip, image) {
     engine.SetStyle(static_cast<int>(model));
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
     // The port is open: DTR stands at the board's idle level.
     link.SetDtr(StyleInfo(static_cast<int>(model)).resetIdleLevel != 0);
 }
@@ -95,7 +95,7 @@ void EngineRig::Connect() {
 
 void EngineRig::BlankImage() {
     ResetImage(image, chip, false, false, true, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }
 
 std::vector<std::string> EngineRig::TakeTexts() {
@@ -147,7 +147,7 @@ void EngineRig::SwitchStyle(int style) {
 
 void EngineRig::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }
 
 void EngineRig::ShowCalibration(const std::string& oscalText, const std::string& bandGapText) {

@@ -24,8 +24,8 @@ void FillImage(EngineRig& rig, int words, int eepromBytes) {
 // The chip as the read image saved in a HEX file describes it.
 boardsim::Chip ChipFromSavedImage(EngineRig& rig, const boardsim::ChipConfig& config) {
     std::optional<std::vector<std::string>> lines =
-        rig.chip.WordMask == 0xFFFF ? SaveINHX32File(rig.image, rig.chip, rig.id)
-                                    : SaveINHX8MFile(rig.image, rig.chip, rig.id);
+        rig.chip.IsWide() ? SaveINHX32File(rig.image, rig.chip, rig.id)
+                          : SaveINHX8MFile(rig.image, rig.chip, rig.id);
     boardsim::Chip copy(config);
     EXPECT_TRUE(lines && boardsim::LoadChipHex(copy, *lines).ok);
     return copy;
@@ -64,7 +64,7 @@ void RoundTrip(EngineRig& rig, const std::string& programmed) {
     EXPECT_EQ(rig.image.FuseValue, before.FuseValue);
     EXPECT_EQ(rig.id, idBefore);
     ExpectSameChip(rig.board.chip(), ChipFromSavedImage(rig, rig.board.chip().config()),
-                   rig.chip.WordMask != 0xFF);
+                   rig.chip.HasProgramMemory());
 }
 
 TEST(Operations, A12BitChipKeepsItsCalibrationWord) {

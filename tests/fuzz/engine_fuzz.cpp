@@ -150,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ResetImage(image, chip, false, false, true, "");
     for (std::size_t i = 0; i < image.ROMData.size(); i += 7)
         image.ROMData[i] = static_cast<int>(i * 0x135) & chip.WordMask;
-    host.id = BlankIDText(IDLengthForMask(chip.WordMask));
+    host.id = BlankIDText(chip.IdTextLength());
     for (int i = 0; i < 4; ++i)
         host.boxes.answers.push_back(i % 2 ? Dialogs::Answer::No : Dialogs::Answer::Yes);
     const MemoryImage before = image;
