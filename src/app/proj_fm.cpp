@@ -29,7 +29,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     if (!Env.help)
         Env.help = MakeQtHelpViewer();
     CreateSerial();
-    Engine = std::make_unique<ProgrammerEngine>(EngineHosts{*Line, *this, *this, *this}, Chip, Image);
+    Engine =
+        std::make_unique<ProgrammerEngine>(EngineHosts{*Line, *this, *this, *this}, Chip, Image);
     CreateControls();
     WireHandlers();
     FormCreate();

@@ -54,10 +54,7 @@ struct TProjFmEnv {
 // widgets; its handlers are spread over the subsystem folders, one file per
 // subsystem. It is the host of the programmer engine, which holds the board
 // connection and the operations.
-class TProjFm : public QMainWindow,
-                public EngineClock,
-                public OperatorPanel,
-                public ImageKeeper {
+class TProjFm : public QMainWindow, public EngineClock, public OperatorPanel, public ImageKeeper {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);

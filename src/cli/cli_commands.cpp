@@ -142,7 +142,8 @@ int CliSession::RunInfo() {
             *env_.out << "board: " << board << '\n';
         return kExitOk;
     }
-    const OperationResult r = RunOperation("info", [&] { return engine.ReadChipInfo(host_.options); });
+    const OperationResult r =
+        RunOperation("info", [&] { return engine.ReadChipInfo(host_.options); });
     ReportInfo(r);
     const bool read = r.configBytes.size() >= 2;
     const int deviceId = read ? ChipIdWord(r.configBytes) & 0x3FE0 : -1;

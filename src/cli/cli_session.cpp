@@ -121,9 +121,8 @@ int CliSession::RunCommand() {
     case CliCommand::Info:
         return RunInfo();
     case CliCommand::Blank:
-        return RunSimple("blank", [this] {
-            return host_.engine.BlankCheck(EraseChoice::Check, host_.options);
-        });
+        return RunSimple(
+            "blank", [this] { return host_.engine.BlankCheck(EraseChoice::Check, host_.options); });
     case CliCommand::Erase:
         if (!host_.chip.FlashChip) {
             out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);

@@ -201,7 +201,8 @@ bool ProgrammerEngine::CalibrationAccepted() {
         return verdict == CalibrationVerdict::Keep;
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
-        panel_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));
+        panel_.SetStatus("Keeping the chip's calibration 0x" +
+                         MyIntToHex(ChipCalibrationWord(), 4));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
@@ -212,8 +213,8 @@ bool ProgrammerEngine::CalibrationAccepted() {
     if (!differs)
         return true;
     return panel_.dialogs().QuestionYesNo("Calibration data from chip does not match new "
-                                         "programming data\r\rContinue programming with new "
-                                         "data?") == Dialogs::Answer::Yes;
+                                          "programming data\r\rContinue programming with new "
+                                          "data?") == Dialogs::Answer::Yes;
 }
 
 // Waits for "V": the supply is on for the erase before programming.
@@ -276,7 +277,7 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
         panel_.dialogs().Error(std::string("Error writing new Calibration") +
-                              (chip_.HasBandGapFlag() ? " and BandGap" : ""));
+                               (chip_.HasBandGapFlag() ? " and BandGap" : ""));
     } else {
         Finish(Outcome::Failed);
         panel_.dialogs().Error("Error writing new BandGap");

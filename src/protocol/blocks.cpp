@@ -60,7 +60,8 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, Engine
                 // The board streams to the end whatever we send: drop the rest as it comes.
                 const int taken =
                     (Protocol.DataIndex - static_cast<int>(i / step)) * static_cast<int>(step);
-                run_.streamSkip = std::max(run_.streamTotal - taken - static_cast<int>(rx.size() - at), 0);
+                run_.streamSkip =
+                    std::max(run_.streamTotal - taken - static_cast<int>(rx.size() - at), 0);
                 ReportDifference(words, good, chipValue, stop, after);
                 return false;
             }
@@ -83,7 +84,7 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
     Accept();
     const int digits = words ? 4 : 2;
     panel_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +
-                          MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
-                          kBad + MyIntToHex(bad, digits));
+                           MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
+                           kBad + MyIntToHex(bad, digits));
     Timer(true);
 }

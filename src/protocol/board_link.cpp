@@ -96,8 +96,9 @@ void ProgrammerEngine::Greeting() {
     }
     ResetSerial(false);
     panel_.SetStatus("System matching...");
-    panel_.dialogs().Information(std::string("Program mode = ") + expected + ", connected board = " +
-                                connected + ".\r\rWill attempt to match the board");
+    panel_.dialogs().Information(std::string("Program mode = ") + expected +
+                                 ", connected board = " + connected +
+                                 ".\r\rWill attempt to match the board");
     panel_.RepaintWindow();
     panel_.SwitchStyle(detected);
 }
@@ -110,10 +111,10 @@ void ProgrammerEngine::BoardSilent() {
         panel_.SetStatus("Reset error...");
         const std::string port = line_.PortOpen() ? line_.PortName() : std::string("None");
         panel_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
-                              "Communications port, currently [ " + port + " ]\r" +
-                              "Board connections and power\r" + "Mode =  [ " +
-                              StyleInfo(programmerStyle_).messageName +
-                              " ], does your programmer board match this setting?");
+                               "Communications port, currently [ " + port + " ]\r" +
+                               "Board connections and power\r" + "Mode =  [ " +
+                               StyleInfo(programmerStyle_).messageName +
+                               " ], does your programmer board match this setting?");
         panel_.SetStatus(kReady);
         return;
     }

@@ -131,8 +131,8 @@ private:
     struct Loop {
         bool on = false;
         OperationOptions options;
-        int chipsLeft = 0;      // chips still to start in a counted run; 0: no count
-        bool lastChip = false;  // the chip under way ends the run as a single Program
+        int chipsLeft = 0;     // chips still to start in a counted run; 0: no count
+        bool lastChip = false; // the chip under way ends the run as a single Program
         // How the loop ended: Cancelled by the user, Declined with the reason
         // its Program for the next chip did not start, or as its last chip did.
         bool cancelled = false;

@@ -48,8 +48,8 @@ void ProgrammerEngine::ModelMismatch(int model) {
     Timer(false);
     Finish(Outcome::WrongBoard);
     panel_.dialogs().Error(std::string("You are trying to connect to [ ") +
-                          StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
-                          StyleInfo(model).messageName + " ] to match your programmer board.");
+                           StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
+                           StyleInfo(model).messageName + " ] to match your programmer board.");
     EndCommand();
     Timer(true);
 }
@@ -94,7 +94,7 @@ void ProgrammerEngine::ChipCheck() {
         Timer(false);
         panel_.SetStatus("Confirming...");
         if (panel_.dialogs().QuestionYesNo("The programmer does not recognise the [" +
-                                          chip_.ChipName + "]\r\rContinue anyway?") !=
+                                           chip_.ChipName + "]\r\rContinue anyway?") !=
             Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
@@ -122,8 +122,8 @@ void ProgrammerEngine::ReportChipInfo() {
     Finish(Outcome::Done);
     if (Protocol.ChipIDRequest) {
         panel_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
-                                    std::to_string(word & 0x1F) +
-                                    "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
+                                     std::to_string(word & 0x1F) +
+                                     "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
         return;
     }
     const int word1 = ChipConfigWord(config, 1);

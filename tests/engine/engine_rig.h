@@ -52,7 +52,7 @@ public:
     void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override;
     void SaveImage() override { ++saves; }
-    bool ReloadNewerFile() override { return true; }
+    bool ReloadNewerFile() override { return reloadOk; }
     void ShowListing() override { ++listings; }
     void ShowFuses() override { ++fuseShows; }
     void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
@@ -70,8 +70,9 @@ public:
     bool chipSelected = true;
     bool timer = false;
     bool controlsEnabled = true;
-    std::vector<Operation> started;        // every operation that began, in order
-    std::vector<OperationReport> reports;  // every end told, in order
+    bool reloadOk = true; // a newer file on disk loads (or the host lets the Program go on)
+    std::vector<Operation> started;       // every operation that began, in order
+    std::vector<OperationReport> reports; // every end told, in order
     std::vector<std::string> statuses;
     std::string sent; // every byte sent to the board
     int progress = 0;

@@ -110,10 +110,18 @@ std::vector<SweepOperation> SweepOperations() {
         {"Read 24C", "24C16", Model::Birch_A, SweepProgramTheSocket,
          [](EngineRig& r) { r.engine.Read(); }, none, true},
         {"Blank", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.BlankCheck(EraseChoice::Check); },
-         none},
+         [](EngineRig& r) { r.engine.BlankCheck(EraseChoice::Check); }, none},
         {"Erase", "12F675", Model::Birch_A, SweepFillImage, [](EngineRig& r) { r.engine.Erase(); },
          none},
+        {"Erase 24C", "24C16", Model::Birch_A, SweepFillImage,
+         [](EngineRig& r) { r.engine.Erase(); }, none},
+        // Firmware without ReadModel answers X and is met with a bare CommandStart.
+        {"Old firmware", "16F84A", Model::Birch_A,
+         [](EngineRig& r) {
+             SweepFillImage(r);
+             r.board.faults().modelCode = 'X';
+         },
+         [](EngineRig& r) { r.engine.Program(); }, none},
         {"Chip info", "16F84A", Model::Birch_A, SweepFillImage,
          [](EngineRig& r) { r.engine.ReadChipInfo(); }, none},
         {"Calibration", "12F675", Model::Birch_A, SweepFillImage,
@@ -277,6 +285,7 @@ struct SweepCell {
 TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
     std::map<std::string, std::map<SweepFault, SweepCell>> table;
     std::vector<std::string> order;
+    std::set<int> swept; // the states some clean run passed through
     int failures = 0;
     for (const SweepOperation& op : SweepOperations()) {
         order.push_back(op.name);
@@ -303,6 +312,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 points.push_back(lastIndex);
         }
         ASSERT_FALSE(points.empty()) << op.name << ": the clean run passed through no state";
+        swept.insert(seen.begin(), seen.end());
 
         for (const int at : points) {
             for (const SweepFault fault : kSweepFaults) {
@@ -387,5 +397,10 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
     std::printf("%d cases, %d failed\n", total, failures);
     EXPECT_GT(total, 0);
     EXPECT_EQ(failures, 0);
+    // A state no operation here reaches would go unswept: every one of the
+    // engine's states is passed through.
+    for (const EngineState state : ProgrammerEngine::AllStates())
+        EXPECT_TRUE(swept.count(static_cast<int>(state)) > 0)
+            << "no operation of the sweep passes through " << ProgrammerEngine::StateName(state);
 }
 } // namespace

@@ -129,12 +129,12 @@ TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
         std::string text;
         std::string status;
     } cases[] = {
-        {"24C16", cmd::ProgramEEPROM, "x", [](ProgrammerEngine& e) { return e.Program(); }, "EEPROM not responding.",
-         "Ready"},
-        {"16F628A", cmd::ProgramEEPROM, "X", [](ProgrammerEngine& e) { return e.Program(); }, kFaultReceivedError,
-         "Birch_A board connected"},
-        {"24C16", cmd::BlankCheckEEPROM, "X", [](ProgrammerEngine& e) { return e.BlankCheck(EraseChoice::Check); },
-         kFaultReceivedError,
+        {"24C16", cmd::ProgramEEPROM, "x", [](ProgrammerEngine& e) { return e.Program(); },
+         "EEPROM not responding.", "Ready"},
+        {"16F628A", cmd::ProgramEEPROM, "X", [](ProgrammerEngine& e) { return e.Program(); },
+         kFaultReceivedError, "Birch_A board connected"},
+        {"24C16", cmd::BlankCheckEEPROM, "X",
+         [](ProgrammerEngine& e) { return e.BlankCheck(EraseChoice::Check); }, kFaultReceivedError,
          "Birch_A board connected"},
     };
     for (const Case& c : cases) {
