@@ -246,12 +246,12 @@ class BareHost : public bench::QuietHost {
 public:
     explicit BareHost(int fd) : fd_(fd) {}
     void Send(const std::string& bytes) override { Write(EscapeIac(bytes)); }
-    void SetProgrammerReset(int level) override {
+    void SetProgrammerReset(bool level) override {
         Write(
             ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
     }
     bool PortOpen() const override { return true; }
-    int PortNumber() const override { return 1; }
+    std::string PortName() const override { return "COM 1"; }
 
 private:
     void Write(const std::string& wire) const {
@@ -284,7 +284,7 @@ bool RunReference(int port, const std::string& chipName) {
     FillImage(chip, image);
     BareHost host(fd);
     host.id = chip.IsWide() ? "12345678" : "1234";
-    ProgrammerEngine engine(host, chip, image);
+    ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(1); // Birch_A, the board the simulator plays
     Reader reader;
     // One wait on the socket, one read, the engine, its answer: nothing else.

@@ -49,7 +49,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    Engine->OnBytes(TakeReceived());
+    Engine->OnBytes(Line->TakeReceived());
 }
 
 void TProjFm::Reset1Click() {
@@ -94,7 +94,10 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->StartAutoProgram();
+    if (Engine->AutoProgramOn())
+        Engine->EndAutoProgram();
+    else
+        Engine->StartAutoProgram(Options());
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like

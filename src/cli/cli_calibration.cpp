@@ -49,7 +49,8 @@ int CliSession::RunCalibration() {
     const ChipRecord& chip = host_.chip;
     if (NoCalibrationWord())
         return kExitInput;
-    OperationResult r = RunOperation("calibration", [this] { host_.engine.ReadCalibration(); });
+    OperationResult r =
+        RunOperation("calibration", [this] { return host_.engine.ReadCalibration(host_.options); });
     const bool read = r.configBytes.size() >= kCalibrationByte + 1;
     const int word = read ? CalibrationWordRead(r.configBytes) : -1;
     const bool blank = (word & 0xFF) == kBlankCalibration;

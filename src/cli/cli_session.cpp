@@ -41,8 +41,10 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
                   : std::make_unique<ConsoleOutput>(*env.err, env.errIsTerminal, options.quiet)),
       out_(output != nullptr ? *output : *ownOut_), boxes_(out_, options.yes),
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
-    host_.icsp = options.icsp;
-    host_.ignoreBlankCheck = options.ignoreBlankCheck;
+    host_.options.icsp = options.icsp;
+    host_.options.ignoreBlankCheck = options.ignoreBlankCheck;
+    if (options.trace)
+        host_.Trace(*env.err);
 }
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
@@ -119,22 +121,22 @@ int CliSession::RunCommand() {
     case CliCommand::Info:
         return RunInfo();
     case CliCommand::Blank:
-        host_.eraseChoice = EraseChoice::Check;
-        return RunSimple("blank", [this] { host_.engine.BlankCheck(); });
+        return RunSimple(
+            "blank", [this] { return host_.engine.BlankCheck(EraseChoice::Check, host_.options); });
     case CliCommand::Erase:
         if (!host_.chip.FlashChip) {
             out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);
             return kExitInput;
         }
-        return RunSimple("erase", [this] { host_.engine.Erase(); });
+        return RunSimple("erase", [this] { return host_.engine.Erase(host_.options); });
     case CliCommand::Read:
         return RunRead();
     case CliCommand::Verify:
-        return RunSimple("verify", [this] { host_.engine.Verify(); });
+        return RunSimple("verify", [this] { return host_.engine.Verify(host_.options); });
     case CliCommand::Program:
         if (o_.watch)
             return RunWatch();
-        return RunSimple("program", [this] { host_.engine.Program(); });
+        return RunSimple("program", [this] { return host_.engine.Program(host_.options); });
     case CliCommand::Auto:
         return RunAuto();
     case CliCommand::Calibration:

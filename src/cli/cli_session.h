@@ -58,7 +58,7 @@ private:
 
     // Commands (cli_commands.cpp).
     int RunInfo();
-    int RunSimple(const char* operation, const std::function<void()>& start);
+    int RunSimple(const char* operation, const std::function<StartResult()>& start);
     int RunRead();
     int RunAuto();
     struct AutoTally {
@@ -66,10 +66,10 @@ private:
         int failed = 0;
         int code = kExitOk;
     };
-    OperationResult AutoChip(int number, int declined);
+    void FollowAutoChip(OperationResult& r, OperationResult& tail);
     void CountChip(const OperationResult& r, AutoTally& tally);
     int RunCommand();
-    OperationResult RunOperation(const char* operation, const std::function<void()>& start);
+    OperationResult RunOperation(const char* operation, const std::function<StartResult()>& start);
     void FollowOperation(OperationResult& r, const std::function<bool()>& over);
     void Collect(OperationResult& r);
     void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});
