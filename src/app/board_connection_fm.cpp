@@ -52,10 +52,6 @@ void TProjFm::Serial1RxData() {
     Engine->OnBytes(Line->TakeReceived());
 }
 
-void TProjFm::ResetProgrammer(bool pending) {
-    Engine->ResetProgrammer(pending);
-}
-
 void TProjFm::Reset1Click() {
     Engine->ResetProgrammer(true);
 }
@@ -107,8 +103,6 @@ void TProjFm::AutoProgram1Click() {
 // The board's own firmware goes into a 16F628 in the socket, programmed like
 // any chip from the style's upgrade image.
 void TProjFm::Upgrade1Click() {
-    std::error_code ec;
-    std::filesystem::current_path(ProgramDir, ec);
     const int position = FindChipCBText(kUpgradeChip);
     if (position < 0) {
         SetStatus("Chip error...");
@@ -120,7 +114,10 @@ void TProjFm::Upgrade1Click() {
     ChipSelect->setCurrentIndex(position);
     PreSelectChip();
     Image.MergeLoad = false;
-    const std::string file = StyleInfo(Engine->Style()).upgradeFile;
+    // The image stands in the program folder; it is opened there by its full
+    // path, whatever folder is current.
+    const std::string file = ProgramDir + StyleInfo(Engine->Style()).upgradeFile;
+    std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
         SetStatus("File error...");
         dialogs().Error("Error: Corrupt or missing upgrade file");

@@ -183,7 +183,6 @@ public:
     // ---- Board connection ----
     bool ActivateSerialPort(int port);
     void ResetSerial(bool showReady);
-    void ResetProgrammer(bool pending);
     void Reset1Click();
     void SetProgramVersion(int style, bool userChange);
     void StyleItemClick(int style);

@@ -55,7 +55,7 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
     while (host_.Serve(over) == ConsoleHost::Served::Interrupted) {
         if (!r.interrupted) {
             r.interrupted = true;
-            out_.Say(kMe + std::string("interrupted: cancelling"), true);
+            out_.Say(kMe + std::string(kInterruptedCancelling), true);
             engine.Cancel();
             continue;
         }
@@ -241,7 +241,7 @@ void CliSession::FollowAutoChip(OperationResult& r, OperationResult& tail) {
                 continue;
             }
             r.interrupted = true;
-            out_.Say(kMe + std::string("interrupted: cancelling"), true);
+            out_.Say(kMe + std::string(kInterruptedCancelling), true);
         } else {
             tail.interrupted = true;
             out_.Say(kMe + std::string("interrupted: ending"), true);

@@ -244,7 +244,11 @@ bool CliSession::PrepareImage() {
 // --fuse LABEL=OPTION as the fuse editor would set it: the option is selected
 // in its row and the configuration words are composed from every row.
 bool CliSession::ApplyFuses() {
-    for (const auto& [label, option] : o_.fuses) {
+    for (const auto& fuse : o_.fuses) {
+        // Named references, not a structured binding: the lambdas below capture
+        // them, which clang 14 (the fuzz build's compiler) refuses for bindings.
+        const std::string& label = fuse.first;
+        const std::string& option = fuse.second;
         const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const FuseRow& r) {
             return r.InUse() && SameText(r.label, label);
         });

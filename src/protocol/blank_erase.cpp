@@ -65,9 +65,8 @@ void ProgrammerEngine::OnBlankRomVoltages() {
     Send(BlankCheckROMBytes(chip_.WordMask));
 }
 
-// A 'B' for every 256 words checked, then 'Y' or 'N'. Answers that arrive
-// together are taken one by one.
-// Waits for "B" marks, then "Y" or "N" for program memory.
+// Waits for a "B" for every 256 words checked, then "Y" or "N" for program
+// memory; answers that arrive together are taken one by one.
 void ProgrammerEngine::OnBlankRomAnswers() {
     const std::string rx = Protocol.RxText;
     Accept(); // taken, whatever it is: a wrong answer is a received-data error
@@ -252,8 +251,8 @@ void ProgrammerEngine::OnEraseDone() {
     Reply("Y", Command(cmd::CycleVoltages), EngineState::EraseCalibrationVoltages);
 }
 
-// The chip's own calibration word, read before the erase, goes back in.
-// Waits for "V": the supply is on again for the calibration word.
+// Waits for "V": the supply is on again to write back the calibration word
+// read before the erase.
 void ProgrammerEngine::OnEraseCalibrationVoltages() {
     Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]),
           EngineState::EraseCalibrationWritten);
@@ -285,8 +284,7 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     Timer(true);
 }
 
-// A serial EEPROM is erased page by page: a 'C' for every 256 bytes, then 'Y'.
-// Waits for "C" for every page of a serial EEPROM erased, then "Y".
+// Waits for "C" for every page (256 bytes) of a serial EEPROM erased, then "Y".
 void ProgrammerEngine::OnEraseEepromPages() {
     const std::string rx = Protocol.RxText;
     if (rx.find_first_not_of("CY") != std::string::npos) {

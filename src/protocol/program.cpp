@@ -85,9 +85,8 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Enter(EngineState::ProgramRomWords);
 }
 
-// The board asks for each word with 'Y'. It may ask once more than the count
-// while it writes the last word: that request gets 0x0000.
-// Waits for "Y": the board asks for the next program word.
+// Waits for "Y": the board asks for the next program word (once more than the
+// count while it writes the last word: that request gets 0x0000).
 void ProgrammerEngine::OnProgramRomWords() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
@@ -187,7 +186,6 @@ void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
                    upgradeLoaded_ ? nullptr : kVerifyingEeprom, cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
-// The data EEPROM read back after writing it.
 // Waits for blocks of data EEPROM read back after writing.
 void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
     if (!BlocksArrived() ||
@@ -254,9 +252,8 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     Timer(true);
 }
 
-// 16-bit cores: the ID is written; the verify pass follows before the
-// configuration words are written.
-// Waits for the end of writing the ID on a 16-bit core.
+// Waits for the end of writing the ID on a 16-bit core; the verify pass
+// follows before the configuration words are written.
 void ProgrammerEngine::OnProgramIdWritten() {
     if (AfterBusyMarks(Protocol.RxText) == std::string::npos)
         return;
@@ -276,8 +273,7 @@ void ProgrammerEngine::ProgramFusesAfterVerify() {
     panel_.SetStatus("Programming Fuse...");
 }
 
-// ProgramFuses is done; the supply is cycled for the read-back.
-// Waits for "Y": the fuses are written.
+// Waits for "Y": the fuses are written; the supply is cycled for the read-back.
 void ProgrammerEngine::OnProgramFusesDone() {
     Reply("Y", Command(cmd::VoltagesOff), EngineState::ReadBackVoltagesOff);
 }
@@ -292,7 +288,6 @@ void ProgrammerEngine::OnReadBackVoltagesOn() {
     Reply("V", Command(cmd::ReadConfig), EngineState::ReadBackConfig);
 }
 
-// The configuration words read back after ProgramFuses.
 // Waits for the configuration read back after writing the fuses.
 void ProgrammerEngine::OnReadBackConfig() {
     const std::string& rx = Protocol.RxText;

@@ -118,9 +118,8 @@ void ProgrammerEngine::OnReadEepromBlocks() {
     panel_.ShowListing();
 }
 
-// Whatever answered VoltagesOff: the read is complete; keep the configuration
-// and ID read at the start.
-// Waits for whatever answers VoltagesOff after a read.
+// Waits for whatever answers VoltagesOff after a read; the configuration and
+// ID read at the start are kept.
 void ProgrammerEngine::OnReadDone() {
     const std::string& config = Protocol.ConfigBytes;
     image_.DataChanged = true;
