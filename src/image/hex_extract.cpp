@@ -2,7 +2,9 @@
 
 #include "image/hex_scan.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -28,6 +30,13 @@ int* EntryAt(std::vector<int>& list, int index) {
     return &list[static_cast<std::size_t>(index)];
 }
 
+// A segment whose S × 4096 the fold would cut (a low digit, or above 0xFFF)
+// addresses memory that no supported chip has; folded, its records would
+// land on segment 0's words, so its records have no place at all.
+bool SegmentHasPlace(int segment) {
+    return ((segment * kSegmentScale) & ~kSegmentFold) == 0;
+}
+
 enum class Step { Next, Done, Fail };
 
 // Walks the data records of the ROM, EEPROM and configuration windows. Every
@@ -40,16 +49,20 @@ enum class Step { Next, Done, Fail };
 template <class Visit, class RanOutOk>
 bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk) {
     int fold = 0;
+    bool placed = true;
     for (const std::string& text : lines) {
         const HexLine line = ClassifyHexLine(text);
         if (line.kind == HexLineKind::End)
             return true;
         if (line.kind == HexLineKind::Segment) {
             fold = (line.segment * kSegmentScale) & kSegmentFold;
+            placed = SegmentHasPlace(line.segment);
             continue;
         }
         if (line.kind == HexLineKind::Bad)
             return false;
+        if (!placed)
+            continue;
         const Step step = visit(line, 2 * fold + line.address);
         if (step != Step::Next)
             return step == Step::Done;
@@ -59,6 +72,23 @@ bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutO
 
 template <class Visit> bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit) {
     return WalkDataRecords(lines, visit, [] { return false; });
+}
+
+// The first byte of the ID window. A 16-bit core's digits are the bytes at
+// 0x200000 (keyed by byte); the others keep a digit in the low byte of a word:
+// a 12-bit core in the four words after program memory, where the assemblers
+// put them, every other core in the words at 0x2000.
+int IDWindowStart(const ChipRecord& chip) {
+    if (chip.WordMask == 0xFFFF)
+        return 0x20000;
+    return chip.Family() == Core::Baseline ? 2 * chip.ROMSize : 0x4000;
+}
+
+// The configuration words' bytes, [first, past the last).
+std::pair<int, int> ConfigWindow(const ChipRecord& chip) {
+    const bool wide = chip.WordMask == 0xFFFF;
+    const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
+    return {2 * start, 2 * (start + (wide ? 7 : 1))};
 }
 
 // The byte address of a record's last byte.
@@ -139,25 +169,25 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken) {
-    if (chip.WordMask == 0xFFF)
-        return true;
-    // A 16-bit core's digits are the bytes at 0x200000 (keyed by byte), a
-    // 14-bit core's the low bytes of the words at 0x2000 (bytes 0x4000..0x4007).
     const bool wide = chip.WordMask == 0xFFFF;
-    const int start = wide ? 0x20000 : 0x4000;
+    const int start = IDWindowStart(chip);
     const int last = start + 7;
     std::string work = "FFFFFFFF";
     int segmentBase = 0;
+    bool placed = true;
     for (const std::string& text : lines) {
         const HexLine line = ClassifyHexLine(text);
         if (line.kind == HexLineKind::End)
             break;
         if (line.kind == HexLineKind::Segment) {
             segmentBase = line.segment * kSegmentScale;
+            placed = SegmentHasPlace(line.segment);
             continue;
         }
         if (line.kind == HexLineKind::Bad)
             return false;
+        if (!placed)
+            continue;
         const int first = (wide ? segmentBase : 2 * segmentBase) + line.address;
         if (LastByte(line, first) < start)
             continue;
@@ -186,11 +216,9 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
                         MemoryImage& image, int* taken) {
     if (chip.WordMask == 0xFF)
         return true;
-    const bool wide = chip.WordMask == 0xFFFF;
-    const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
-    const int words = wide ? 7 : 1;
-    const int from = 2 * start;
-    const int to = 2 * (start + words); // the first byte past the window
+    const std::pair<int, int> window = ConfigWindow(chip);
+    const int from = window.first;
+    const int to = window.second; // the first byte past the window
     // A later record may still overwrite a byte, so the walk goes on to the
     // end line; lines that run out after the window's last byte are no fault.
     bool complete = false;
@@ -220,4 +248,83 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
             return Step::Next;
         },
         [&] { return complete; });
+}
+
+namespace {
+
+// Bytes [from, to) of the extractors' address map. A filler place takes only
+// the blank fill the saver writes past a list's last entry: 0xFF low bytes and
+// one of two high bytes.
+struct Place {
+    int from;
+    int to;
+    bool filler = false;
+    int highFill = 0;
+    int otherHighFill = 0;
+};
+
+std::vector<Place> PlacesOf(const ChipRecord& chip) {
+    std::vector<Place> places;
+    if (chip.WordMask != 0xFF)
+        places.push_back({0, 2 * chip.ROMSize});
+    if (chip.FlashChip && chip.Family() == Core::WideByteHex)
+        places.push_back({2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize});
+    else if (chip.FlashChip)
+        places.push_back({2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize)});
+    const int id = chip.WordMask == 0xFFFF ? 2 * IDWindowStart(chip) : IDWindowStart(chip);
+    places.push_back({id, id + 8});
+    if (chip.WordMask != 0xFF) {
+        const std::pair<int, int> config = ConfigWindow(chip);
+        places.push_back({config.first, config.second});
+    }
+    // A saved image holds one blank entry past the chip in each list, in a
+    // record of 8 entries filled up with blank words (EEPROM: 0xFF and 0).
+    const int romEnd = 2 * chip.ROMSize;
+    const int erasedHigh = (chip.WordMask >> 8) & 0xFF;
+    const int fillerHigh = chip.WordMask == 0xFFFF ? 0xFF : (chip.WordMask == 0xFFF ? 0x0F : 0x3F);
+    places.push_back({romEnd, romEnd + 16, true, erasedHigh, fillerHigh});
+    const int eepromEnd = 2 * (0x2100 + chip.EEPROMSize);
+    places.push_back({eepromEnd, 2 * 0x2100 + 2 * ((chip.EEPROMSize + 8) / 8 * 8), true, 0, 0});
+    return places;
+}
+
+bool Takes(const Place& place, int at, int value) {
+    if (at < place.from || at >= place.to)
+        return false;
+    if (!place.filler)
+        return true;
+    if ((at & 1) == 0)
+        return value == 0xFF;
+    return value == place.highFill || value == place.otherHighFill;
+}
+
+} // namespace
+
+int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip) {
+    const std::vector<Place> places = PlacesOf(chip);
+    int outside = 0;
+    int fold = 0;
+    bool placed = true;
+    for (const std::string& text : lines) {
+        const HexLine line = ClassifyHexLine(text);
+        if (line.kind == HexLineKind::End)
+            break;
+        if (line.kind == HexLineKind::Segment) {
+            fold = (line.segment * kSegmentScale) & kSegmentFold;
+            placed = SegmentHasPlace(line.segment);
+            continue;
+        }
+        if (line.kind == HexLineKind::Bad || !DataMatchesCount(line))
+            continue;
+        const int first = 2 * fold + line.address;
+        for (int n = 0; n < line.count; ++n) {
+            const int at = first + n;
+            const int value = ByteAt(line.data, n);
+            if (!placed || std::none_of(places.begin(), places.end(), [&](const Place& place) {
+                    return Takes(place, at, value);
+                }))
+                ++outside;
+        }
+    }
+    return outside;
 }

@@ -96,6 +96,23 @@ TEST_F(HexWindow, ABadLineIsReportedAndTheCaptionKeepsNoName) {
     EXPECT_EQ(w->Image.HexFileName, h.programDir);
 }
 
+// A file made for a larger chip loads what fits and says in the status line
+// what did not, instead of letting the rest vanish; no box interrupts.
+TEST_F(HexWindow, LoadSaysWhatOfTheFileLiesOutsideTheChip) {
+    Choose(*w, "16F84A");
+    h.WriteFile("big.hex", ":020000004110AD\r\n:020800004110A5\r\n:00000001FF\r\n");
+    h.dialogs.files = {Path("big.hex")};
+    w->LoadButtClick();
+    EXPECT_EQ(w->Image.ROMData[0], 0x1041);
+    EXPECT_EQ(w->StatusLabel->text(),
+              "2 bytes of big.hex lie outside 16F84A's memory and were not loaded");
+    EXPECT_EQ(h.dialogs.shown.size(), 1u); // the open dialog alone
+    h.dialogs.files = {Path("blink.hex")};
+    h.WriteFile("blink.hex", kSmallHex);
+    w->LoadButtClick();
+    EXPECT_EQ(w->StatusLabel->text(), "Ready");
+}
+
 TEST_F(HexWindow, AFolderOrMissingFileLoadsNothingQuietly) {
     Choose(*w, "16F84A");
     EXPECT_FALSE(w->OpenTheHexFile(h.programDir));
