@@ -252,56 +252,51 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
 
 namespace {
 
-// Bytes [from, to) of the extractors' address map. A filler place takes only
-// the blank fill the saver writes past a list's last entry: 0xFF low bytes and
-// one of two high bytes.
-struct Place {
-    int from;
-    int to;
-    bool filler = false;
-    int highFill = 0;
-    int otherHighFill = 0;
-};
-
-std::vector<Place> PlacesOf(const ChipRecord& chip) {
-    std::vector<Place> places;
+// The windows of the chip, as [first byte, past the last) of the extractors'
+// address map.
+std::vector<std::pair<int, int>> WindowsOf(const ChipRecord& chip) {
+    std::vector<std::pair<int, int>> windows;
     if (chip.WordMask != 0xFF)
-        places.push_back({0, 2 * chip.ROMSize});
+        windows.emplace_back(0, 2 * chip.ROMSize);
     if (chip.FlashChip && chip.Family() == Core::WideByteHex)
-        places.push_back({2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize});
+        windows.emplace_back(2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize);
     else if (chip.FlashChip)
-        places.push_back({2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize)});
+        windows.emplace_back(2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize));
     const int id = chip.WordMask == 0xFFFF ? 2 * IDWindowStart(chip) : IDWindowStart(chip);
-    places.push_back({id, id + 8});
-    if (chip.WordMask != 0xFF) {
-        const std::pair<int, int> config = ConfigWindow(chip);
-        places.push_back({config.first, config.second});
-    }
-    // A saved image holds one blank entry past the chip in each list, in a
-    // record of 8 entries filled up with blank words (EEPROM: 0xFF and 0).
-    const int romEnd = 2 * chip.ROMSize;
-    const int erasedHigh = (chip.WordMask >> 8) & 0xFF;
-    const int fillerHigh = chip.WordMask == 0xFFFF ? 0xFF : (chip.WordMask == 0xFFF ? 0x0F : 0x3F);
-    places.push_back({romEnd, romEnd + 16, true, erasedHigh, fillerHigh});
-    const int eepromEnd = 2 * (0x2100 + chip.EEPROMSize);
-    places.push_back({eepromEnd, 2 * 0x2100 + 2 * ((chip.EEPROMSize + 8) / 8 * 8), true, 0, 0});
-    return places;
+    windows.emplace_back(id, id + 8);
+    if (chip.WordMask != 0xFF)
+        windows.push_back(ConfigWindow(chip));
+    return windows;
 }
 
-bool Takes(const Place& place, int at, int value) {
-    if (at < place.from || at >= place.to)
-        return false;
-    if (!place.filler)
-        return true;
-    if ((at & 1) == 0)
-        return value == 0xFF;
-    return value == place.highFill || value == place.otherHighFill;
+// An erased word of some memory: 0xFFF, 0x3FFF, 0xFFFF, or 0x00FF (an erased
+// EEPROM byte in its word). Not loading it loses nothing: the blank fill past
+// the lists' ends in our own saved files, or a configuration word the chip
+// record does not keep, left erased by the assembler.
+bool IsErasedWord(int low, int high) {
+    return low == 0xFF && (high == 0x00 || high == 0x0F || high == 0x3F || high == 0xFF);
+}
+
+// Byte n of the record, at byte address `at`, belongs to an erased word; a
+// half the record lacks counts as erased.
+bool InErasedWord(const HexLine& line, int n, int at) {
+    const bool high = (at & 1) != 0;
+    const int partner = high ? n - 1 : n + 1;
+    const int other = partner >= 0 && partner < line.count ? ByteAt(line.data, partner) : -1;
+    const int self = ByteAt(line.data, n);
+    return high ? IsErasedWord(other < 0 ? 0xFF : other, self)
+                : IsErasedWord(self, other < 0 ? 0x00 : other);
 }
 
 } // namespace
 
 int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip) {
-    const std::vector<Place> places = PlacesOf(chip);
+    const std::vector<std::pair<int, int>> windows = WindowsOf(chip);
+    const auto inside = [&](int at) {
+        return std::any_of(windows.begin(), windows.end(), [&](const std::pair<int, int>& w) {
+            return at >= w.first && at < w.second;
+        });
+    };
     int outside = 0;
     int fold = 0;
     bool placed = true;
@@ -319,10 +314,9 @@ int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& ch
         const int first = 2 * fold + line.address;
         for (int n = 0; n < line.count; ++n) {
             const int at = first + n;
-            const int value = ByteAt(line.data, n);
-            if (!placed || std::none_of(places.begin(), places.end(), [&](const Place& place) {
-                    return Takes(place, at, value);
-                }))
+            if (placed && inside(at))
+                continue;
+            if (!InErasedWord(line, n, at))
                 ++outside;
         }
     }

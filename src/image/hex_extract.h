@@ -45,6 +45,7 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
                         MemoryImage& image, int* taken = nullptr);
 
 // The data bytes before the end line that lie in none of the chip's windows
-// (a file made for another chip). The blank fill a saved image carries past
-// the end of program memory and EEPROM is no data and is not counted.
+// (a file made for another chip). Bytes of erased words there hold no data
+// and are not counted: the blank fill a saved image carries past the end of
+// program memory and EEPROM, or a configuration word the record does not keep.
 int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip);

@@ -3,6 +3,7 @@
 // must be on the chip, and a chip's factory calibration must stay its own.
 #include "corpus/corpus.h"
 #include "engine/engine_rig.h"
+#include "engine/factory_values.h"
 
 #include "chipdb/hex_text.h"
 #include "image/hex_load.h"
@@ -15,19 +16,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-// Factory values no file holds: RETLW (MOVLW on 12-bit cores) 0x5C, and
-// bandgap bits 10.
-constexpr int kFactoryOscal = 0x5C;
-constexpr int kFactoryBandGap = 0x2000;
-
-void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
-    if (c.hasCalWord)
-        c.factoryCalibration =
-            (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) | kFactoryOscal;
-    if (bandGap)
-        c.fuseBlank[0] = static_cast<std::uint16_t>((c.fuseBlank[0] & ~0x3000) | kFactoryBandGap);
-}
 
 // One byte of the file outside program memory, against the image read back.
 void ExpectByteOnChip(const EngineRig& rig, long address, int value) {

@@ -255,40 +255,29 @@ TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
 }
 
 // Bytes that no window of the chip takes are counted, so that the user learns
-// the file was made for another chip. The blank fill of our own saved files
-// past program memory and EEPROM is no data.
+// the file was made for another chip. Erased words there hold no data: the
+// blank fill of our own saved files, an erased word the chip does not keep.
 TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
     const std::string blank14 = Words({0x3FFF, 0x3FFF, 0x3FFF, 0x3FFF});
+    const ChipRecord c12 = Chip12(), c14 = Chip14(), c16 = Chip16(2), eeprom = ChipSerialEEPROM();
     struct Case {
         const char* what;
-        ChipRecord chip;
+        const ChipRecord& chip;
         std::vector<std::string> file;
         int outside;
     } cases[] = {
-        {"code of a larger chip", Chip14(), {Record(0x07FC, "00", Words({1, 2, 3, 4})), kEnd}, 4},
-        {"configuration word 2",
-         Chip14(),
-         {Record(0x400E, "00", Words({0x3FFF, 0x3FFE})), kEnd},
-         2},
-        {"12-bit word past the ID", Chip12(), {Record(0x408, "00", Words({0xC25})), kEnd}, 2},
-        {"saved blank fill",
-         Chip14(),
-         {Record(0x800, "00", blank14 + blank14), Record(0x4300, "00", "FF00FF00"), kEnd},
-         0},
-        {"serial EEPROM's program record",
-         ChipSerialEEPROM(),
-         {Record(0, "00", Words({0xFF, 0x3FFF})), kEnd},
-         0},
-        {"after the end line", Chip14(), {kEnd, Record(0x900, "00", "01")}, 0},
-        {"16-bit ID, configuration and EEPROM",
-         Chip16(2),
-         {Segment(0x20), Record(0, "00", "0102030405060708"), Segment(0x30),
-          Record(0, "00", std::string(28, '0')), Segment(0xF0), Record(0xFF, "00", "01"), kEnd},
-         0},
-        {"16-bit configuration word 8",
-         Chip16(2),
-         {Segment(0x30), Record(14, "00", "FFFF"), kEnd},
-         2},
+        // clang-format off
+        {"code of a larger chip", c14, {Record(0x07FC, "00", Words({1, 2, 3, 4})), kEnd}, 4},
+        {"configuration word 2", c14, {Record(0x400E, "00", Words({0x3FFF, 0x3FFE})), kEnd}, 2},
+        {"erased word 2", c14, {Record(0x400E, "00", Words({0x3F00, 0x3FFF})), kEnd}, 0},
+        {"12-bit word past the ID", c12, {Record(0x408, "00", Words({0xC25})), kEnd}, 2},
+        {"saved blank fill", c14, {Record(0x800, "00", blank14), Record(0x4300, "00", "FF00"), kEnd}, 0},
+        {"serial EEPROM's program record", eeprom, {Record(0, "00", Words({0xFF, 0x3FFF})), kEnd}, 0},
+        {"after the end line", c14, {kEnd, Record(0x900, "00", "01")}, 0},
+        {"16-bit ID, configuration and EEPROM", c16, {Segment(0x20), Record(0, "00", "0102030405060708"),
+            Segment(0x30), Record(0, "00", std::string(28, '0')), Segment(0xF0), Record(0xFF, "00", "01"), kEnd}, 0},
+        {"16-bit configuration word 8", c16, {Segment(0x30), Record(14, "00", "0000"), kEnd}, 2},
+        // clang-format on
     };
     for (const Case& c : cases) {
         const Loaded l = Load(c.chip, c.file);
