@@ -45,9 +45,13 @@ enum class Step { Next, Done, Fail };
 // record's first byte lies at twice that plus its address A, and byte address
 // DIV 2 is the key of the word that byte belongs to. The end line is success;
 // a malformed line is failure, and so are lines that run out first unless
-// `ranOutOk` says the window is complete.
+// `ranOutOk` says the window is complete. Records of a segment that has no
+// place are skipped, or given to `visit` at kNoPlace when `unplacedToo`.
+constexpr int kNoPlace = -1;
+
 template <class Visit, class RanOutOk>
-bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk) {
+bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk,
+                     bool unplacedToo = false) {
     int fold = 0;
     bool placed = true;
     for (const std::string& text : lines) {
@@ -61,9 +65,9 @@ bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutO
         }
         if (line.kind == HexLineKind::Bad)
             return false;
-        if (!placed)
+        if (!placed && !unplacedToo)
             continue;
-        const Step step = visit(line, 2 * fold + line.address);
+        const Step step = visit(line, placed ? 2 * fold + line.address : kNoPlace);
         if (step != Step::Next)
             return step == Step::Done;
     }
@@ -74,13 +78,13 @@ template <class Visit> bool WalkDataRecords(const std::vector<std::string>& line
     return WalkDataRecords(lines, visit, [] { return false; });
 }
 
-// The first byte of the ID window. A 16-bit core's digits are the bytes at
-// 0x200000 (keyed by byte); the others keep a digit in the low byte of a word:
-// a 12-bit core in the four words after program memory, where the assemblers
-// put them, every other core in the words at 0x2000.
+// The first byte of the ID window. A 16-bit core's digits are the 8 bytes of
+// segment 0x0020; the others keep a digit in the low byte of a word: a 12-bit
+// core in the four words after program memory, where the assemblers put them,
+// every other core in the words at 0x2000.
 int IDWindowStart(const ChipRecord& chip) {
     if (chip.WordMask == 0xFFFF)
-        return 0x20000;
+        return 2 * 0x20000;
     return chip.Family() == Core::Baseline ? 2 * chip.ROMSize : 0x4000;
 }
 
@@ -173,43 +177,33 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
     const int start = IDWindowStart(chip);
     const int last = start + 7;
     std::string work = "FFFFFFFF";
-    int segmentBase = 0;
-    bool placed = true;
-    for (const std::string& text : lines) {
-        const HexLine line = ClassifyHexLine(text);
-        if (line.kind == HexLineKind::End)
-            break;
-        if (line.kind == HexLineKind::Segment) {
-            segmentBase = line.segment * kSegmentScale;
-            placed = SegmentHasPlace(line.segment);
-            continue;
-        }
-        if (line.kind == HexLineKind::Bad)
-            return false;
-        if (!placed)
-            continue;
-        const int first = (wide ? segmentBase : 2 * segmentBase) + line.address;
-        if (LastByte(line, first) < start)
-            continue;
-        if (first > last)
-            break;
-        if (!DataMatchesCount(line))
-            return false;
-        for (int n = 0; n < line.count; ++n) {
-            const int at = first + n;
-            if (at < start || at > last || (!wide && (at & 1) != 0))
-                continue;
-            // The digit is the low nibble of the location's low byte.
-            const char digit = CheckASCII(line.data[2 * static_cast<std::size_t>(n) + 1]);
-            if (digit == '-')
-                return false;
-            work[static_cast<std::size_t>(wide ? at - start : (at - start) / 2)] = digit;
-            if (taken)
-                ++*taken;
-        }
-    }
-    idText = wide ? work : work.substr(0, 4);
-    return true;
+    const bool ok = WalkDataRecords(
+        lines,
+        [&](const HexLine& line, int first) {
+            if (LastByte(line, first) < start)
+                return Step::Next;
+            if (first > last)
+                return Step::Done;
+            if (!DataMatchesCount(line))
+                return Step::Fail;
+            for (int n = 0; n < line.count; ++n) {
+                const int at = first + n;
+                if (at < start || at > last || (!wide && (at & 1) != 0))
+                    continue;
+                // The digit is the low nibble of the location's low byte.
+                const char digit = CheckASCII(line.data[2 * static_cast<std::size_t>(n) + 1]);
+                if (digit == '-')
+                    return Step::Fail;
+                work[static_cast<std::size_t>(wide ? at - start : (at - start) / 2)] = digit;
+                if (taken)
+                    ++*taken;
+            }
+            return Step::Next;
+        },
+        [] { return true; });
+    if (ok)
+        idText = wide ? work : work.substr(0, 4);
+    return ok;
 }
 
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
@@ -262,8 +256,7 @@ std::vector<std::pair<int, int>> WindowsOf(const ChipRecord& chip) {
         windows.emplace_back(2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize);
     else if (chip.FlashChip)
         windows.emplace_back(2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize));
-    const int id = chip.WordMask == 0xFFFF ? 2 * IDWindowStart(chip) : IDWindowStart(chip);
-    windows.emplace_back(id, id + 8);
+    windows.emplace_back(IDWindowStart(chip), IDWindowStart(chip) + 8);
     if (chip.WordMask != 0xFF)
         windows.push_back(ConfigWindow(chip));
     return windows;
@@ -277,10 +270,10 @@ bool IsErasedWord(int low, int high) {
     return low == 0xFF && (high == 0x00 || high == 0x0F || high == 0x3F || high == 0xFF);
 }
 
-// Byte n of the record, at byte address `at`, belongs to an erased word; a
-// half the record lacks counts as erased.
-bool InErasedWord(const HexLine& line, int n, int at) {
-    const bool high = (at & 1) != 0;
+// Byte n of the record belongs to an erased word; a half the record lacks
+// counts as erased. (Segments start at even addresses.)
+bool InErasedWord(const HexLine& line, int n) {
+    const bool high = ((line.address + n) & 1) != 0;
     const int partner = high ? n - 1 : n + 1;
     const int other = partner >= 0 && partner < line.count ? ByteAt(line.data, partner) : -1;
     const int self = ByteAt(line.data, n);
@@ -298,27 +291,15 @@ int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& ch
         });
     };
     int outside = 0;
-    int fold = 0;
-    bool placed = true;
-    for (const std::string& text : lines) {
-        const HexLine line = ClassifyHexLine(text);
-        if (line.kind == HexLineKind::End)
-            break;
-        if (line.kind == HexLineKind::Segment) {
-            fold = (line.segment * kSegmentScale) & kSegmentFold;
-            placed = SegmentHasPlace(line.segment);
-            continue;
-        }
-        if (line.kind == HexLineKind::Bad || !DataMatchesCount(line))
-            continue;
-        const int first = 2 * fold + line.address;
-        for (int n = 0; n < line.count; ++n) {
-            const int at = first + n;
-            if (placed && inside(at))
-                continue;
-            if (!InErasedWord(line, n, at))
-                ++outside;
-        }
-    }
+    WalkDataRecords(
+        lines,
+        [&](const HexLine& line, int first) {
+            for (int n = 0; DataMatchesCount(line) && n < line.count; ++n) {
+                if ((first == kNoPlace || !inside(first + n)) && !InErasedWord(line, n))
+                    ++outside;
+            }
+            return Step::Next;
+        },
+        [] { return true; }, true);
     return outside;
 }

@@ -18,6 +18,13 @@ std::string HexText(long value) {
     return text;
 }
 
+// gpasm's name of the chip: "16F628A" is p=16f628a, its header p16f628a.inc.
+std::string ProcessorName(std::string chip) {
+    std::transform(chip.begin(), chip.end(), chip.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return chip;
+}
+
 // One register's share of a record's configuration word: all of a 12/14-bit
 // word, or the low or high byte of a 16-bit core's word k.
 struct Part {
@@ -105,11 +112,8 @@ void WriteIdLocations(const ChipRecord& chip, std::ostream& src) {
 } // namespace
 
 std::vector<GpasmRegister> GpasmConfigTable(const std::string& chip) {
-    std::string name = chip;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     std::vector<GpasmRegister> table;
-    FILE* out = popen(("gpasm -s -p " + name + " 2>/dev/null").c_str(), "r");
+    FILE* out = popen(("gpasm -s -p " + ProcessorName(chip) + " 2>/dev/null").c_str(), "r");
     if (out == nullptr)
         return table;
     char line[256];
@@ -149,9 +153,7 @@ ChipProgram MakeChipProgram(const ChipRecord& chip, const FuseRows& rows,
             SelectInPart(row, pick, part, table, config, program.disagreements);
         program.chosen.emplace_back(static_cast<int>(n), static_cast<int>(pick));
     }
-    std::string name = chip.ChipName;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string name = ProcessorName(chip.ChipName);
     std::ostringstream src;
     src << "        list    p=" << name << "\n        include \"p" << name << ".inc\"\n";
     for (const auto& [setting, option] : config)

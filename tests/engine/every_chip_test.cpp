@@ -7,7 +7,8 @@
 #include "corpus/corpus.h"
 #include "engine/chip_program.h"
 #include "engine/engine_rig.h"
-#include "engine/factory_values.h"
+#include "engine/rig_steps.h"
+#include "unit/hex_test_support.h"
 
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
@@ -22,7 +23,6 @@
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -131,22 +131,12 @@ void ExpectSameBytes(const ChipRecord& chip, const ConfigBits& config, const Byt
 
 class EveryChip : public ::testing::TestWithParam<std::string> {
 protected:
-    EveryChip()
-        : folder(std::filesystem::temp_directory_path() /
-                 ("tessaro-everychip-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(folder);
-    }
-    ~EveryChip() override {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
-    }
-
     // Loads, programs, verifies and reads back the file; the image read back
     // saved, or nothing when the file does not load.
     Bytes ThroughTheChip(const ShippedPic& pic, const std::string& hex,
                          const std::vector<std::pair<int, int>>& chosen);
 
-    std::filesystem::path folder;
+    hextest::TempFolder folder;
 };
 
 Bytes EveryChip::ThroughTheChip(const ShippedPic& pic, const std::string& hex,
@@ -167,16 +157,8 @@ Bytes EveryChip::ThroughTheChip(const ShippedPic& pic, const std::string& hex,
         const FuseRow& row = rows[static_cast<std::size_t>(n)];
         EXPECT_EQ(row.selected, item) << row.label << " reads gpasm's word as another option";
     }
-    if (rig.chip.CPWarn) // one-time parts ask before their protection is burnt in
-        rig.boxes.answers = {Dialogs::Answer::Yes};
-    rig.Connect();
-    rig.engine.Program();
-    rig.Run();
-    EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
-    rig.TakeTexts();
-    rig.engine.Verify();
-    rig.Run();
-    EXPECT_EQ(rig.TakeTexts(), std::vector<std::string>{"Data verified"});
+    ProgramChip(rig);
+    VerifyChip(rig);
     rig.engine.Read();
     rig.Run();
     EXPECT_EQ(rig.engine.Outcome(), Outcome::Done);
@@ -188,7 +170,7 @@ Bytes EveryChip::ThroughTheChip(const ShippedPic& pic, const std::string& hex,
     if (rig.chip.Family() == Core::Baseline)
         for (std::size_t i = 0; i < 4; ++i)
             rig.id[i] = ToHex(rig.board.chip().Id(static_cast<int>(i)) & 0x0F);
-    const std::string saved = (folder / "read.hex").string();
+    const std::string saved = folder.File("read.hex");
     EXPECT_TRUE(SaveHexFile(saved, rig.image, rig.chip, rig.id));
     return corpus::DataBytes(saved);
 }
@@ -212,7 +194,7 @@ TEST_P(EveryChip, ProgramsGpasmsFileAndReadsItBack) {
             continue; // its addresses do not fit 16 bits
         SCOPED_TRACE(format);
         std::string said;
-        const std::string hex = Assemble(folder, program.source, format, said);
+        const std::string hex = Assemble(folder.Path(), program.source, format, said);
         ASSERT_FALSE(hex.empty()) << said << program.source;
         EXPECT_EQ(said, "") << "gpasm and the chip file disagree:\n" << program.source;
         const Bytes back = ThroughTheChip(*pic, hex, program.chosen);

@@ -2,12 +2,16 @@
 
 #include "app/fuse_edit_fm.h"
 #include "ui/image_canvas.h"
+#include "ui/status_label.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <chrono>
 #include <cstdio>
@@ -107,10 +111,19 @@ TEST_F(HexWindow, LoadSaysWhatOfTheFileLiesOutsideTheChip) {
     EXPECT_EQ(w->StatusLabel->text(),
               "2 bytes of big.hex lie outside 16F84A's memory and were not loaded");
     EXPECT_EQ(h.dialogs.shown.size(), 1u); // the open dialog alone
+    // Too long for the status line: its start is shown, and all of it as the tooltip.
+    auto* status = qobject_cast<TStatusLabel*>(w->StatusLabel);
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->Cut());
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), status->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(status, &tip);
+    EXPECT_EQ(QToolTip::text(), status->text());
+
     h.dialogs.files = {Path("blink.hex")};
     h.WriteFile("blink.hex", kSmallHex);
     w->LoadButtClick();
     EXPECT_EQ(w->StatusLabel->text(), "Ready");
+    EXPECT_FALSE(status->Cut());
 }
 
 TEST_F(HexWindow, AFolderOrMissingFileLoadsNothingQuietly) {
