@@ -83,16 +83,15 @@ template <class Visit> bool WalkDataRecords(const std::vector<std::string>& line
 // core in the four words after program memory, where the assemblers put them,
 // every other core in the words at 0x2000.
 int IDWindowStart(const ChipRecord& chip) {
-    if (chip.WordMask == 0xFFFF)
+    if (chip.IsWide())
         return 2 * 0x20000;
-    return chip.Family() == Core::Baseline ? 2 * chip.ROMSize : 0x4000;
+    return chip.IsBaseline() ? 2 * chip.ROMSize : 0x4000;
 }
 
 // The configuration words' bytes, [first, past the last).
 std::pair<int, int> ConfigWindow(const ChipRecord& chip) {
-    const bool wide = chip.WordMask == 0xFFFF;
-    const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
-    return {2 * start, 2 * (start + (wide ? 7 : 1))};
+    const int start = chip.IsBaseline() ? 0xFFF : (chip.IsWide() ? 0x30000 : 0x2007);
+    return {2 * start, 2 * (start + chip.ConfigWords())};
 }
 
 // The byte address of a record's last byte.
@@ -104,7 +103,7 @@ int LastByte(const HexLine& line, int first) {
 
 bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                        MemoryImage& image, int* taken) {
-    if (chip.WordMask == 0xFF)
+    if (!chip.HasProgramMemory())
         return true;
     const int end = 2 * chip.ROMSize; // the first byte past program memory
     return WalkDataRecords(lines, [&](const HexLine& line, int first) {
@@ -138,7 +137,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
     const bool byteWide = chip.Family() == Core::WideByteHex;
     const int base = byteWide ? 0xF0000 : 0x2100;
     const int start = 2 * base;
-    const bool hasRom = chip.WordMask != 0xFF;
+    const bool hasRom = chip.HasProgramMemory();
     // A 16-bit core's window at 0x2100 can lie inside its program memory;
     // those bytes belong to program words and never to EEPROM.
     const auto outside = [&](int at) { return at < start || (hasRom && at / 2 < chip.ROMSize); };
@@ -173,7 +172,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken) {
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     const int start = IDWindowStart(chip);
     const int last = start + 7;
     std::string work = "FFFFFFFF";
@@ -208,7 +207,7 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
 
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
                         MemoryImage& image, int* taken) {
-    if (chip.WordMask == 0xFF)
+    if (!chip.HasProgramMemory())
         return true;
     const std::pair<int, int> window = ConfigWindow(chip);
     const int from = window.first;
@@ -250,14 +249,14 @@ namespace {
 // address map.
 std::vector<std::pair<int, int>> WindowsOf(const ChipRecord& chip) {
     std::vector<std::pair<int, int>> windows;
-    if (chip.WordMask != 0xFF)
+    if (chip.HasProgramMemory())
         windows.emplace_back(0, 2 * chip.ROMSize);
     if (chip.FlashChip && chip.Family() == Core::WideByteHex)
         windows.emplace_back(2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize);
     else if (chip.FlashChip)
         windows.emplace_back(2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize));
     windows.emplace_back(IDWindowStart(chip), IDWindowStart(chip) + 8);
-    if (chip.WordMask != 0xFF)
+    if (chip.HasProgramMemory())
         windows.push_back(ConfigWindow(chip));
     return windows;
 }

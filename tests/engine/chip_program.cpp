@@ -36,11 +36,11 @@ struct Part {
 
 std::vector<Part> PartsOf(const ChipRecord& chip, int word) {
     const int blank = chip.FuseBlank[static_cast<std::size_t>(word)];
-    if (chip.WordMask == 0xFFFF) {
+    if (chip.IsWide()) {
         const long low = 0x300000 + 2L * (word - 1);
         return {{low, 0, 0xFF, blank & 0xFF}, {low + 1, 8, 0xFF, blank >> 8}};
     }
-    return {{chip.WordMask == 0xFFF ? 0xFFF : 0x2007, 0, chip.WordMask, blank}};
+    return {{chip.IsBaseline() ? 0xFFF : 0x2007, 0, chip.WordMask, blank}};
 }
 
 bool IsCodeProtection(const std::string& label) {
@@ -101,7 +101,7 @@ void SelectInPart(const FuseRow& row, std::size_t pick, const Part& part,
 }
 
 void WriteIdLocations(const ChipRecord& chip, std::ostream& src) {
-    if (chip.WordMask != 0xFFFF) {
+    if (!chip.IsWide()) {
         src << "        __idlocs 0x" << std::string(kIdDigits, 4) << "\n";
         return;
     }
@@ -148,7 +148,7 @@ ChipProgram MakeChipProgram(const ChipRecord& chip, const FuseRows& rows,
         if (row.items.size() < 2 || IsCodeProtection(row.label))
             continue;
         const std::size_t pick = row.items.size() - 1; // the first is the erased word's
-        const int word = chip.WordMask == 0xFFFF ? chip.FuseListWord[n] : 1;
+        const int word = chip.IsWide() ? chip.FuseListWord[n] : 1;
         for (const Part& part : PartsOf(chip, word))
             SelectInPart(row, pick, part, table, config, program.disagreements);
         program.chosen.emplace_back(static_cast<int>(n), static_cast<int>(pick));
@@ -160,7 +160,7 @@ ChipProgram MakeChipProgram(const ChipRecord& chip, const FuseRows& rows,
         src << "        config  " << setting << " = " << option << "\n";
     WriteIdLocations(chip, src);
     // 16-bit cores address bytes; the last word is left of the calibration word.
-    const long scale = chip.WordMask == 0xFFFF ? 2 : 1;
+    const long scale = chip.IsWide() ? 2 : 1;
     const long last = chip.ROMSize - 1 - (chip.CalWord ? 1 : 0);
     src << "        org     0\n        retlw   0x5A\n"
         << "        org     " << HexText(scale * last) << "\n        retlw   0xA5\n";
@@ -168,7 +168,7 @@ ChipProgram MakeChipProgram(const ChipRecord& chip, const FuseRows& rows,
     // byte n > 0 of a 14-bit core, gpasm 1.4 writes at file byte 0x4200 + n
     // instead of 0x4200 + 2n.
     if (chip.EEPROMSize > 0)
-        src << "        org     " << HexText(chip.WordMask == 0xFFFF ? 0xF00000 : 0x2100);
+        src << "        org     " << HexText(chip.IsWide() ? 0xF00000 : 0x2100);
     for (int at = 0; at < chip.EEPROMSize; ++at)
         src << (at % 16 == 0 ? "\n        de      " : ", ") << HexText(EepromByte(at));
     src << "\n";
@@ -178,7 +178,7 @@ ChipProgram MakeChipProgram(const ChipRecord& chip, const FuseRows& rows,
 }
 
 long FileAddressOf(const ChipRecord& chip, long registerAddress) {
-    return chip.WordMask == 0xFFFF ? registerAddress : 2 * registerAddress;
+    return chip.IsWide() ? registerAddress : 2 * registerAddress;
 }
 
 int EepromByte(int address) {

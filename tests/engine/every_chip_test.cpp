@@ -84,7 +84,7 @@ struct ConfigBits {
 
 ConfigBits ConfigBitsOf(const ChipRecord& chip, const std::vector<GpasmRegister>& table) {
     ConfigBits bits;
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     for (long at = 0x300000; wide && at < 0x30000E; ++at)
         bits.implemented[at] = 0;
     for (const GpasmRegister& reg : table) {
@@ -93,7 +93,7 @@ ConfigBits ConfigBitsOf(const ChipRecord& chip, const std::vector<GpasmRegister>
         if (wide)
             continue;
         bits.implemented[at + 1] = reg.mask >> 8;
-        if (reg.address != (chip.WordMask == 0xFFF ? 0xFFF : 0x2007))
+        if (reg.address != (chip.IsBaseline() ? 0xFFF : 0x2007))
             bits.unkept.insert({at, at + 1});
     }
     return bits;
@@ -119,7 +119,7 @@ void ExpectSameBytes(const ChipRecord& chip, const ConfigBits& config, const Byt
             << (got == saved.end() ? -1 : got->second) << " (bits 0x" << mask << ")";
     }
     // Program memory the program leaves alone stays erased, but for the calibration word.
-    const int calibration = (chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | kFactoryOscal;
+    const int calibration = chip.CalibrationOpcode() | kFactoryOscal;
     for (const auto& [word, value] : corpus::ProgramWords(saved, chip.ROMSize, chip.WordMask)) {
         if (made.count(2L * word) != 0)
             continue;
@@ -190,7 +190,7 @@ TEST_P(EveryChip, ProgramsGpasmsFileAndReadsItBack) {
         << "the chip file and gputils disagree";
     const ConfigBits config = ConfigBitsOf(chip, table);
     for (const char* format : {"inhx32", "inhx8m"}) {
-        if (chip.WordMask == 0xFFFF && std::string(format) == "inhx8m")
+        if (chip.IsWide() && std::string(format) == "inhx8m")
             continue; // its addresses do not fit 16 bits
         SCOPED_TRACE(format);
         std::string said;
