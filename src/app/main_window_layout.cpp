@@ -3,6 +3,7 @@
 #include "app/proj_fm.h"
 #include "link/programmer_style.h"
 #include "ui/image_canvas.h"
+#include "ui/status_label.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,9 +60,10 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 
 // A label that shows information: a screen reader reads its text, and the
 // description says what the text is about.
-QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
-                 QRect where) {
-    auto* l = new QLabel(text, parent);
+template <class Label = QLabel>
+Label* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
+                QRect where) {
+    auto* l = new Label(text, parent);
     l->setObjectName(name);
     l->setAccessibleDescription(role);
     l->setGeometry(where);
@@ -155,7 +157,10 @@ void TProjFm::CreateControls() {
     ICSPLabel->setToolTip(kCounterHint);
     AutoLabel = AddLabel(client, "AutoLabel", "", "Automatic mode", QRect(112, 248, 40, 20));
     AutoLabel->setToolTip(kCounterHint);
-    StatusLabel = AddLabel(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
+    // A long message (what a load left outside the chip) shows its start, and
+    // whole as the tooltip.
+    StatusLabel =
+        AddLabel<TStatusLabel>(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");

@@ -71,6 +71,8 @@ public:
     MemoryImage Image;
     std::vector<std::string> CodeLines;
     std::string LastSaveName = "*.hex"; // the save dialog's file name box
+    // What the last load left outside the chip, for the status line; empty when nothing.
+    std::string LoadNotice;
 
     // ---- The serial link to the board ----
     std::unique_ptr<TSerial> Serial1;

@@ -236,6 +236,8 @@ bool CliSession::PrepareImage() {
         out_.Say(kMe + o_.file + " holds no data", true);
         return false;
     }
+    if (loaded.bytesOutside > 0)
+        out_.Say(kMe + OutsideMemoryText(loaded.bytesOutside, o_.file, chip.ChipName), true);
     host_.image.HexFileName = o_.file;
     UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
     return ApplyFuses() && ApplyId();
