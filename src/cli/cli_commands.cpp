@@ -125,6 +125,8 @@ int CliSession::RunRead() {
         }
     }
     Report(r, [&](JsonLine& line) { line.Bool("saved", saved); });
+    if (o_.disasm && r.started && r.outcome == Outcome::Done && !r.interrupted)
+        PrintDisassembly();
     const int code = ExitCodeFor(r);
     return code == kExitOk && !saved ? kExitInput : code;
 }

@@ -86,6 +86,10 @@ private:
     bool PrepareCalibration();
     int RunCalibration();
 
+    // The program memory as instructions (cli_disasm.cpp).
+    int RunDisasm();
+    void PrintDisassembly();
+
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();

@@ -18,6 +18,8 @@ inline constexpr int kCodeHeaderX = 56;
 inline constexpr int kCodeTextX = 48;
 inline constexpr std::size_t kCodeLineLength = 57;
 inline constexpr const char* kSortingData = "Sorting data...";
+inline constexpr const char* kRomHeader = "ROM DATA";
+inline constexpr const char* kEepromHeader = "EEPROM DATA";
 
 // One program word column: 4 hex digits and a blank; a 12-bit core (WordMask
 // 0xFFF, also the class that decides the file format) shows 3 digits after a blank.
@@ -32,6 +34,10 @@ char ListingChar(int value);
 // The listing lines. A last group of fewer than 8 values is not listed, so a
 // blank-filled image lists ROMSize words and EEPROMSize bytes.
 std::vector<std::string> CreateCodeData(const MemoryImage& image, int wordMask);
+
+// The EEPROM part of the listing, added to `out`: an empty line, "EEPROM DATA"
+// and the byte lines; nothing for an empty EEPROM.
+void AddEepromListing(std::vector<std::string>& out, const std::vector<int>& eeprom);
 
 // CodeScroll's maximum: lines beyond one page, or 0.
 int CodeScrollMax(const std::vector<std::string>& codeLines);
