@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr const char* kCalibrationNote = "  ; calibration";
+constexpr const char* kCalibrationNote = "; calibration";
 constexpr const char* kBlankNote = ", blank";
 
 // The index of the calibration word (the last program word), or past the end.
@@ -45,20 +45,24 @@ Disassembly Disassemble(const ChipRecord& chip, const std::vector<int>& rom) {
     const std::size_t calibration = CalibrationIndex(chip, end);
     const int blank = BlankWord(*set);
     out.lines.reserve(end);
+    // A lone blank word is an instruction only on the baseline, where it is the
+    // word an assembler writes for XORLW 0xFF; the mid-range 0x3FFF reads as an
+    // ADDLW whose assembler writes 0x3EFF, and 0xFFFF is no PIC18 instruction.
+    const std::size_t shortestRun = *set == InstructionSet::Baseline ? 2 : 1;
     for (std::size_t i = 0; i < end;) {
         DisasmLine line;
         line.index = i;
-        const std::size_t run = BlankRun(rom, i, i < calibration ? calibration : end, blank);
-        if (run >= 2) {
+        line.calibration = i == calibration;
+        // Neither a blank run nor a two-word instruction reaches over the calibration word.
+        const std::size_t stop = i < calibration ? calibration : end;
+        const std::size_t run = BlankRun(rom, i, stop, blank);
+        if (run >= shortestRun) {
             line.count = static_cast<int>(run);
             line.blank = true;
         } else {
-            // A two-word instruction does not reach over the calibration word.
-            const std::size_t stop = i < calibration ? calibration : end;
             Instruction in = Decode(*set, &rom[i], stop - i, ProgramAddress(*set, i));
             line.text = std::move(in.text);
             line.count = in.words;
-            line.calibration = i == calibration;
         }
         i += static_cast<std::size_t>(line.count);
         out.lines.push_back(std::move(line));
@@ -83,16 +87,19 @@ std::string DisasmLineText(const DisasmLine& line, const std::vector<int>& rom,
     else
         out += "    ";
     out += ' ';
-    if (!line.blank) {
-        out += line.text;
-        if (line.calibration)
-            out += kCalibrationNote;
-        if (line.calibration && rom[line.index] == BlankWord(set))
-            out += kBlankNote;
-        return out;
+    if (line.blank && line.calibration)
+        return out + kCalibrationNote + kBlankNote;
+    if (line.blank && line.count == 1)
+        return out + "; blank";
+    if (line.blank) {
+        const std::size_t last = line.index + static_cast<std::size_t>(line.count) - 1;
+        return out + "; blank up to " + ListingAddress(ProgramAddress(set, last)) + " (" +
+               std::to_string(line.count) + " words)";
     }
-    const std::size_t last = line.index + static_cast<std::size_t>(line.count) - 1;
-    out += "; blank up to " + ListingAddress(ProgramAddress(set, last)) + " (" +
-           std::to_string(line.count) + " words)";
+    out += line.text;
+    if (line.calibration)
+        out += std::string("  ") + kCalibrationNote;
+    if (line.calibration && rom[line.index] == BlankWord(set))
+        out += kBlankNote;
     return out;
 }

@@ -22,10 +22,10 @@ struct Disassembly {
     std::vector<DisasmLine> lines;
 };
 
-// The program memory of `rom` up to the chip's ROMSize. Two blank words or
-// more in a row are one line; a lone one is read as the instruction it is
-// (0x3FFF is also ADDLW 0xFF). The calibration word of a chip that has one is
-// a line of its own, never part of a run. Empty for a chip without code.
+// The program memory of `rom` up to the chip's ROMSize. A run of blank words
+// is one line (on the baseline a lone 0xFFF is the XORLW 0xFF it also is). The
+// calibration word of a chip that has one is a line of its own, never part of
+// a run. Empty for a chip without code.
 Disassembly Disassemble(const ChipRecord& chip, const std::vector<int>& rom);
 
 // The address as the listing shows it: upper-case hex, at least 4 digits.

@@ -22,17 +22,18 @@ TEST(Disassembly, FoldsBlankRunsAndLabelsTheCalibrationWord) {
     ChipRecord chip = hextest::Chip14();
     chip.ROMSize = 12;
     chip.CalWord = true;
-    // A lone 0x3FFF is an ADDLW; the run before the calibration word stops there.
+    // A lone blank word is blank too; a run stops before the calibration word.
     const std::vector<int> rom = {
         0x2805, 0x3FFF, 0x3FFF, 0x3FFF, 0x0009, 0x3FFF, 0x1683,
         0x3FFF, 0x3FFF, 0x3FFF, 0x3FFF, 0x3450, 0x3FFF /* past ROMSize */};
     EXPECT_EQ(DisasmTexts(chip, rom),
               (std::vector<std::string>{
                   "0000: 2805      GOTO 0x0005", "0001: 3FFF      ; blank up to 0003 (3 words)",
-                  "0004: 0009      RETFIE", "0005: 3FFF      ADDLW 0xFF",
+                  "0004: 0009      RETFIE", "0005: 3FFF      ; blank",
                   "0006: 1683      BSF 0x03, 5", "0007: 3FFF      ; blank up to 000A (4 words)",
                   "000B: 3450      RETLW 0x50  ; calibration"}));
-    // An erased calibration word is said to be one; a 12-bit word shows 3 digits.
+    // An erased calibration word is said to be one; a 12-bit word shows 3 digits,
+    // and a lone 0xFFF is the XORLW 0xFF it also is.
     chip = hextest::Chip12();
     chip.ROMSize = 4;
     chip.CalWord = true;
@@ -40,6 +41,10 @@ TEST(Disassembly, FoldsBlankRunsAndLabelsTheCalibrationWord) {
               (std::vector<std::string>{"0000:  C25      MOVLW 0x25", "0001:  025      MOVWF 0x05",
                                         "0002:  FFF      XORLW 0xFF",
                                         "0003:  FFF      XORLW 0xFF  ; calibration, blank"}));
+    chip = hextest::Chip14();
+    chip.ROMSize = 2;
+    chip.CalWord = true;
+    EXPECT_EQ(DisasmTexts(chip, {0x3FFF, 0x3FFF}).back(), "0001: 3FFF      ; calibration, blank");
     EXPECT_TRUE(Disassemble(hextest::ChipSerialEEPROM(), {0x12, 0x34}).lines.empty());
 }
 
