@@ -21,6 +21,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -96,6 +97,7 @@ public:
     QMenu* File1 = nullptr;
     QMenu* Programmer1 = nullptr;
     QMenu* Options1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QMenu* ProgrammerStyle1 = nullptr;
     QAction* Load1 = nullptr;
@@ -129,6 +131,8 @@ public:
     QAction* Upgrade1 = nullptr;
     QAction* ICSPMode1 = nullptr;
     QAction* AutoProgram1 = nullptr;
+    QAction* Disassembly1 = nullptr;
+    QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
 
     QPushButton* LoadButt = nullptr;
@@ -217,6 +221,15 @@ public:
     void CreateCodeData();
     void DisplayCodeLines();
     void ListingPageForReaders();
+    // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
+    // words or as instructions, and lines selected with the mouse for Copy.
+    std::vector<std::string> ListingLines() const;
+    void Disassembly1Click();
+    void Copy1Click();
+    void SelectListingRow(int row, bool extend);
+    void DrawListingSelection(QPainter& painter) const;
+    int SelectionAnchor = -1; // CodeLines index where the selection began, -1 for none
+    int SelectionEnd = -1;
 
     // ---- Protocol ----
     void ProgButtClick();

@@ -69,6 +69,11 @@ int CodeScrollMax(const std::vector<std::string>& codeLines) {
     return lines > kCodeRows ? lines - kCodeRows : 0;
 }
 
+int CodeRowAt(int y) {
+    const int row = (y - kFirstRowY) / kRowHeight;
+    return row < 0 ? 0 : row >= kCodeRows ? kCodeRows - 1 : row;
+}
+
 std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& codeLines,
                                             int position) {
     std::array<CodePageRow, kCodeRows> page;

@@ -54,6 +54,9 @@ struct CodePageRow {
     int y = 0;
 };
 
+// The page row (0..15) drawn at pixel row y, clamped to the page.
+int CodeRowAt(int y);
+
 // The 16 rows of the page starting at line `position` (CodeScroll's position).
 std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& codeLines,
                                             int position);
