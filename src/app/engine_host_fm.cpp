@@ -95,6 +95,8 @@ void TProjFm::RestoreUserControls() {
     IgnoreBlankCheck1->setChecked(false);
     ICSPMode1->setEnabled(StyleInfo(Engine->Style()).icspAvailable);
     AutoLabel->clear();
+    // After the engine's own last word on the status line.
+    QTimer::singleShot(0, this, [this] { ShowFuseDifference(); });
 }
 
 void TProjFm::EnterAutoMode() {

@@ -245,6 +245,7 @@ public:
     void OscalButtClick();
     void SetOscalFmValues();
     bool SetCalibrationValues();
+    void ShowFuseDifference();
 
     // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
     // The line calls (send, DTR, purge) are SerialLineHost's, on Serial1.

@@ -1,5 +1,6 @@
 // tessaro-cli: the program memory as instructions (disasm FILE, read --disasm),
-// and the configuration words by the options they select.
+// and the configuration words by the options they select, also when a verify
+// finds one that differs.
 #include "cli/cli_session.h"
 
 #include "disasm/disassembly.h"
@@ -12,10 +13,10 @@ namespace {
 constexpr const char* kCalibrationKey = "calibration";
 
 std::string WordsJson(const DisasmLine& line, const std::vector<int>& rom) {
-    std::string json = "[" + JsonString(Hex(rom[line.index], 4));
+    std::vector<std::string> words = {Hex(rom[line.index], 4)};
     if (line.count == 2 && !line.blank)
-        json += "," + JsonString(Hex(rom[line.index + 1], 4));
-    return json + "]";
+        words.push_back(Hex(rom[line.index + 1], 4));
+    return JsonStringArray(words);
 }
 
 std::string LineJson(const DisasmLine& line, const std::vector<int>& rom, InstructionSet set) {
@@ -31,6 +32,13 @@ std::string LineJson(const DisasmLine& line, const std::vector<int>& rom, Instru
 }
 
 } // namespace
+
+std::vector<std::string> CliSession::FuseDifference(const OperationResult& r) const {
+    const ResultDetails& d = r.details;
+    if (r.outcome != Outcome::Difference || d.region != kFuseRegion)
+        return {};
+    return ExplainFuseDifference(rows_, host_.chip, d.address, d.good, d.bad);
+}
 
 int CliSession::RunDisasm() {
     if (!SelectChip() || !PrepareImage())

@@ -78,9 +78,10 @@ std::vector<FuseSetting> FuseSettings(const FuseRows& rows, const ChipRecord& ch
 }
 
 std::vector<std::string> ExplainFuseDifference(const FuseRows& rows, const ChipRecord& chip,
-                                               int word, int fileValue, int chipValue) {
+                                               long address, int fileValue, int chipValue) {
+    const int word = ConfigWordAt(chip, address);
     const int mask = WordWidthMask(chip);
-    int differing = (fileValue ^ chipValue) & mask;
+    int differing = word == 0 ? 0 : (fileValue ^ chipValue) & mask;
     std::vector<std::string> texts;
     for (int n = 1; n < static_cast<int>(rows.size()) && differing != 0; ++n) {
         const FuseRow& row = rows[static_cast<std::size_t>(n)];

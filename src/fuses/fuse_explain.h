@@ -33,9 +33,10 @@ struct FuseSetting {
 std::vector<FuseSetting> FuseSettings(const FuseRows& rows, const ChipRecord& chip, int word,
                                       int value);
 
-// What differs between the file's and the chip's configuration word `word`,
-// one text per fuse list: "Watchdog: file Disabled, chip Enabled". Bits no
-// list covers are named too: the bandgap bits of a chip that has them, any
-// others by their mask. Empty when the words are equal.
+// What differs between the file's and the chip's configuration word at
+// `address` (as a verify reports it), one text per fuse list: "Watchdog: file
+// Disabled, chip Enabled". Bits no list covers are named too: the bandgap bits
+// of a chip that has them, any others by their mask. Empty when the words are
+// equal or no configuration word sits at the address.
 std::vector<std::string> ExplainFuseDifference(const FuseRows& rows, const ChipRecord& chip,
-                                               int word, int fileValue, int chipValue);
+                                               long address, int fileValue, int chipValue);

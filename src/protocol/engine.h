@@ -26,6 +26,9 @@ enum class Outcome {
 
 // What the last operation found beyond its outcome, for front ends that report
 // more than a message box (the command-line program's results and log).
+// ResultDetails' region of a configuration word that differs.
+inline constexpr const char* kFuseRegion = "FUSE";
+
 struct ResultDetails {
     // The first difference a verify or read-back found: "ROM", "EEPROM", "ID"
     // or "FUSE", the address its message names, the image's and the chip's value.

@@ -1,5 +1,6 @@
 // tessaro-cli disasm and read --disasm: the program memory as instructions,
-// the calibration word labelled, the configuration word by its options.
+// the calibration word labelled, the configuration word by its options; and
+// a verify's configuration difference by the options that differ.
 #include "cli/cli_test_support.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ TEST(CliDisasm, ListsInstructionsCalibrationAndConfigurationAsTextAndJson) {
     EXPECT_NE(objects[5].at("options").find(R"("Watchdog":"Disabled")"), std::string::npos);
 }
 
-TEST(CliDisasm, ReadPrintsWhatItReadAndTheOptionsStayWithTheirCommands) {
+TEST(CliDisasm, ReadPrintsWhatItReadVerifyNamesTheOptionsThatDiffer) {
     SimBoard sim(boardsim::Model::Elm, "16F628A");
     ProgramFolder f(sim.Url());
     const std::string file = WritePatternHex(f, "16F628A");
@@ -55,6 +56,20 @@ TEST(CliDisasm, ReadPrintsWhatItReadAndTheOptionsStayWithTheirCommands) {
     EXPECT_EQ(read.code, 0) << read.err;
     // The pattern's first words, 0x1200 and 0x1207.
     EXPECT_EQ(read.out.substr(0, 56), "0000: 1200      BCF 0x00, 4\n0001: 1207      BCF 0x07, 4\n");
+
+    // A configuration word that differs: after its message, the options that differ.
+    const CliRun verify =
+        RunTool(f, {"verify", file, "--chip", "16F628A", "--json", "--fuse", "Watchdog=Disabled"});
+    EXPECT_EQ(verify.code, 1);
+    const std::size_t box =
+        verify.err.find("error: Fuse error 0x2007 / Good 0x3FFB / Bad 0x3FFF\n");
+    ASSERT_NE(box, std::string::npos) << verify.err;
+    EXPECT_NE(verify.err.find("tessaro-cli: Watchdog: file Disabled, chip Enabled\n", box),
+              std::string::npos)
+        << verify.err;
+    ASSERT_EQ(verify.Results().size(), 1u);
+    EXPECT_EQ(verify.Results()[0].at("fuse_difference"),
+              R"(["Watchdog: file Disabled, chip Enabled"])");
 
     EXPECT_EQ(RunTool(f, {"verify", file, "--chip", "16F628A", "--disasm"}).code, 3);
     const CliRun board = RunTool(f, {"disasm", file, "--chip", "16F628A", "--port", "COM1"});

@@ -35,11 +35,12 @@ TEST(FuseExplain, NamesTheOptionsAWordSelects) {
 TEST(FuseExplain, SaysWhichOptionsDifferAndNamesBitsNoListCovers) {
     ChipRecord chip = hextest::Chip14();
     const FuseRows rows = ExplainRows14();
-    EXPECT_EQ(ExplainFuseDifference(rows, chip, 1, 0x3FFA, 0x3FFE),
+    EXPECT_EQ(ExplainFuseDifference(rows, chip, 0x2007, 0x3FFA, 0x3FFE),
               (std::vector<std::string>{"Watchdog: file Disabled, chip Enabled"}));
-    EXPECT_TRUE(ExplainFuseDifference(rows, chip, 1, 0x3FFA, 0x3FFA).empty());
+    EXPECT_TRUE(ExplainFuseDifference(rows, chip, 0x2007, 0x3FFA, 0x3FFA).empty());
+    EXPECT_TRUE(ExplainFuseDifference(rows, chip, 0x2006, 0x3FFA, 0x3FFE).empty());
     chip.BandGap = true;
-    EXPECT_EQ(ExplainFuseDifference(rows, chip, 1, 0x3FFF, 0x1EFD),
+    EXPECT_EQ(ExplainFuseDifference(rows, chip, 0x2007, 0x3FFF, 0x1EFD),
               (std::vector<std::string>{"Oscillator: file RC, chip XT", "Bandgap: file 11, chip 01",
                                         "Bits 0x0100: file 0x0100, chip 0x0000"}));
 }
@@ -53,7 +54,7 @@ TEST(FuseExplain, ReadsEachListAgainstItsOwnWordOnSixteenBitCores) {
     chip.FuseListWord[2] = 2;
     EXPECT_EQ(ConfigWordAt(chip, 0x300002), 2);
     EXPECT_EQ(ConfigWordAt(chip, 0x2007), 0);
-    EXPECT_EQ(ExplainFuseDifference(rows, chip, 2, 0xFEFF, 0xFFFF),
+    EXPECT_EQ(ExplainFuseDifference(rows, chip, 0x300002, 0xFEFF, 0xFFFF),
               (std::vector<std::string>{"Watchdog: file Disabled, chip Enabled"}));
     const auto word1 = FuseSettings(rows, chip, 1, 0xFAFF);
     ASSERT_EQ(word1.size(), 1u);
