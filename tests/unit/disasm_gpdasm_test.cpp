@@ -9,14 +9,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
-using OracleWordMap = std::map<long, int>; // word address -> word
+// The words given to both tools: consecutive from a first word address.
+struct OracleWords {
+    long first = 0;
+    std::vector<int> words;
+    int At(long address) const {
+        const long i = address - first;
+        return i >= 0 && i < static_cast<long>(words.size()) ? words[static_cast<std::size_t>(i)]
+                                                             : -1;
+    }
+};
+
+// Each tool's reading by word offset from the first; empty where a word was
+// read as part of the instruction before it.
+using OracleReading = std::vector<std::string>;
 
 struct OracleCore {
     InstructionSet set;
@@ -81,106 +94,122 @@ const AllowedDifference* AllowedFor(InstructionSet set, int first, int second) {
 // (mostly 1111 xxxx xxxx xxxx, every sixteenth one that is not), and the
 // relative branches come first: gpdasm reads a branch whose target lies
 // beyond the chip's program memory as data.
-OracleWordMap OracleWords(InstructionSet set) {
-    OracleWordMap words;
-    if (set == InstructionSet::Baseline)
+OracleWords OracleWordsFor(InstructionSet set) {
+    OracleWords w;
+    if (set == InstructionSet::Baseline) {
+        w.first = 0x1000;
         for (int v = 0; v < 0x1000; ++v)
-            words[0x1000 + v] = v;
-    if (set == InstructionSet::Midrange)
-        for (int v = 0; v < 0x4000; ++v)
-            words[0x4000 + v] = v;
-    if (set != InstructionSet::Pic18)
-        return words;
-    constexpr long kBranches = 0xD000, kBranchesEnd = 0xE800;
-    long at = 0;
-    for (long n = 0; n < 0x10000; ++n, at += 2) {
-        const long v = (n + kBranches) & 0xFFFF; // the branches first, then the rest
-        words[at] = static_cast<int>(v);
-        const int mixed = static_cast<int>((v * 2654435761L >> 8) & 0xFFF);
-        words[at + 1] = (v & 0xF) == 0x5 ? 0x1234 : 0xF000 | mixed;
+            w.words.push_back(v);
     }
-    static_assert(kBranchesEnd > kBranches);
-    return words;
+    if (set == InstructionSet::Midrange) {
+        w.first = 0x4000;
+        for (int v = 0; v < 0x4000; ++v)
+            w.words.push_back(v);
+    }
+    if (set != InstructionSet::Pic18)
+        return w;
+    constexpr long kBranches = 0xD000;
+    for (long n = 0; n < 0x10000; ++n) {
+        const long v = (n + kBranches) & 0xFFFF; // the branches first, then the rest
+        const int mixed = static_cast<int>((v * 2654435761L >> 8) & 0xFFF);
+        w.words.push_back(static_cast<int>(v));
+        w.words.push_back((v & 0xF) == 0x5 ? 0x1234 : 0xF000 | mixed);
+    }
+    return w;
 }
 
-void WriteOracleHex(const OracleWordMap& words, const std::string& path) {
+void WriteOracleHex(const OracleWords& w, const std::string& path) {
     std::ofstream out(path);
     long segment = -1;
-    for (auto it = words.begin(); it != words.end();) {
-        const long byte = 2 * it->first;
+    for (std::size_t i = 0; i < w.words.size();) {
+        const long byte = 2 * (w.first + static_cast<long>(i));
         if (byte >> 16 != segment) {
             segment = byte >> 16;
             out << hextest::Segment(static_cast<int>(segment)) << '\n';
         }
+        // 8 words a record, none across a 64K segment (segments hold whole records).
         std::string data;
-        long next = it->first;
-        for (int n = 0;
-             n < 8 && it != words.end() && it->first == next && (2 * next) >> 16 == segment;
-             ++n, ++it, ++next)
-            data += hextest::Hex(it->second & 0xFF, 2) + hextest::Hex(it->second >> 8, 2);
+        for (int n = 0; n < 8 && i < w.words.size(); ++n, ++i)
+            data += hextest::Hex(w.words[i] & 0xFF, 2) + hextest::Hex(w.words[i] >> 8, 2);
         out << hextest::Record(static_cast<int>(byte & 0xFFFF), "00", data) << '\n';
     }
     out << hextest::kEnd << '\n';
 }
 
+// An operand's value: a number in C radix, or one of the names we give numbers.
+long OperandValue(const char* text) {
+    if (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')
+        return std::strtol(text, nullptr, 0);
+    const std::string name = text;
+    if (name == "w" || name == "access")
+        return 0;
+    if (name == "f" || name == "banked" || name == "fast")
+        return 1;
+    return -1000; // no operand either tool writes
+}
+
 // "movwf   0x20, 0x0" and "MOVWF 0x20, ACCESS" both become "movwf 32,0".
 std::string NormaliseAsm(const std::string& text) {
-    std::istringstream in(text);
-    std::string mnemonic, operand, out;
-    in >> mnemonic;
-    for (char& c : mnemonic)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    out = mnemonic;
-    char separator = ' ';
-    while (std::getline(in >> std::ws, operand, ',')) {
-        while (!operand.empty() && std::isspace(static_cast<unsigned char>(operand.back())))
-            operand.pop_back();
-        for (char& c : operand)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        static const std::map<std::string, long> kNames = {
-            {"w", 0}, {"f", 1}, {"access", 0}, {"banked", 1}, {"fast", 1}};
-        const auto named = kNames.find(operand);
-        const long value = named != kNames.end() ? named->second : std::stol(operand, nullptr, 0);
-        out += separator + std::to_string(value);
-        separator = ',';
+    std::string out;
+    char operand[32];
+    std::size_t n = 0;
+    bool inMnemonic = true, operands = false;
+    const auto endOperand = [&] {
+        if (n == 0)
+            return;
+        operand[n] = '\0';
+        out += (operands ? "," : " ") + std::to_string(OperandValue(operand));
+        operands = true;
+        n = 0;
+    };
+    for (const char raw : text) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(raw)));
+        if (c == ' ' || c == '\t') {
+            inMnemonic = out.empty() ? inMnemonic : false;
+        } else if (inMnemonic) {
+            out += c;
+        } else if (c == ',') {
+            endOperand();
+        } else if (n + 1 < sizeof operand) {
+            operand[n++] = c;
+        }
     }
+    endOperand();
     return out;
 }
 
-// gpdasm's reading: "0010:  3055  movlw   0x55" by word address; the second
-// word of a two-word instruction has a line without a mnemonic.
-std::map<long, std::string> GpdasmReading(const std::string& hex, const OracleCore& core) {
+// gpdasm's reading: "0010:  3055  movlw   0x55"; the second word of a two-word
+// instruction has a line without a mnemonic.
+OracleReading GpdasmReading(const std::string& hex, const OracleCore& core, const OracleWords& w) {
     const std::string listing = hex + ".dis";
     const std::string command =
         std::string("gpdasm -p ") + core.processor + " '" + hex + "' > '" + listing + "'";
-    std::map<long, std::string> reading;
+    OracleReading reading(w.words.size());
     if (std::system(command.c_str()) != 0)
-        return reading;
+        return {};
     std::ifstream in(listing);
     const long perWord = core.set == InstructionSet::Pic18 ? 2 : 1;
     for (std::string line; std::getline(in, line);) {
-        std::istringstream fields(line);
-        std::string address, word, rest;
-        if (!(fields >> address >> word) || address.back() != ':')
+        const std::size_t colon = line.find(':');
+        const std::size_t word = line.find_first_not_of(' ', colon + 1);
+        const std::size_t gap = line.find(' ', word);
+        const std::size_t rest = line.find_first_not_of(' ', gap);
+        if (colon == std::string::npos || rest == std::string::npos)
             continue;
-        std::getline(fields >> std::ws, rest);
-        if (!rest.empty())
-            reading[std::stol(address, nullptr, 16) / perWord] = NormaliseAsm(rest);
+        const long i = std::stol(line.substr(0, colon), nullptr, 16) / perWord - w.first;
+        if (i >= 0 && i < static_cast<long>(reading.size()))
+            reading[static_cast<std::size_t>(i)] = NormaliseAsm(line.substr(rest));
     }
     return reading;
 }
 
-std::map<long, std::string> OurReading(const OracleWordMap& words, InstructionSet set) {
-    std::vector<int> values;
-    for (const auto& [address, word] : words)
-        values.push_back(word);
-    const long first = words.begin()->first;
-    std::map<long, std::string> reading;
-    for (std::size_t i = 0; i < values.size();) {
-        const long address = first + static_cast<long>(i);
+OracleReading OurReading(const OracleWords& w, InstructionSet set) {
+    OracleReading reading(w.words.size());
+    for (std::size_t i = 0; i < w.words.size();) {
+        const long address = w.first + static_cast<long>(i);
         const Instruction in =
-            Decode(set, &values[i], values.size() - i, ProgramAddress(set, address));
-        reading[address] = NormaliseAsm(in.text);
+            Decode(set, &w.words[i], w.words.size() - i, ProgramAddress(set, address));
+        reading[i] = NormaliseAsm(in.text);
         i += static_cast<std::size_t>(in.words);
     }
     return reading;
@@ -191,31 +220,28 @@ class DisasmOracle : public testing::TestWithParam<OracleCore> {};
 TEST_P(DisasmOracle, EveryWordReadsAsGpdasmReadsIt) {
     const OracleCore core = GetParam();
     const hextest::TempFolder folder;
-    const OracleWordMap words = OracleWords(core.set);
+    const OracleWords w = OracleWordsFor(core.set);
     const std::string hex = folder.File(std::string(core.name) + ".hex");
-    WriteOracleHex(words, hex);
-    const auto theirs = GpdasmReading(hex, core);
+    WriteOracleHex(w, hex);
+    const OracleReading theirs = GpdasmReading(hex, core, w);
     ASSERT_FALSE(theirs.empty()) << "gpdasm gave nothing for " << hex;
-    const auto ours = OurReading(words, core.set);
+    const OracleReading ours = OurReading(w, core.set);
     int differences = 0;
     std::map<const AllowedDifference*, int> used;
-    long excused = -1; // the second word of an allowed difference, which one tool reads alone
-    for (const auto& [address, first] : words) {
-        const auto mine = ours.find(address), other = theirs.find(address);
-        const std::string text = mine == ours.end() ? "(none)" : mine->second;
-        const std::string gp = other == theirs.end() ? "(none)" : other->second;
-        if (gp == text || address == excused)
+    std::size_t excused = w.words.size(); // the second word of an allowed difference
+    for (std::size_t i = 0; i < w.words.size(); ++i) {
+        if (ours[i] == theirs[i] || i == excused)
             continue;
-        const auto next = words.find(address + 1);
-        const int second = next == words.end() ? -1 : next->second;
-        if (const AllowedDifference* allowed = AllowedFor(core.set, first, second)) {
+        const long address = w.first + static_cast<long>(i);
+        if (const AllowedDifference* allowed =
+                AllowedFor(core.set, w.words[i], w.At(address + 1))) {
             ++used[allowed];
-            excused = address + 1;
+            excused = i + 1;
             continue;
         }
         if (++differences <= 40)
-            ADD_FAILURE() << std::hex << "word " << first << " at " << address << ": ours " << text
-                          << ", gpdasm " << gp;
+            ADD_FAILURE() << std::hex << "word " << w.words[i] << " at " << address << ": ours '"
+                          << ours[i] << "', gpdasm '" << theirs[i] << "'";
     }
     EXPECT_EQ(differences, 0);
     for (const AllowedDifference& a : kAllowed) {
