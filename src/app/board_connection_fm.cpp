@@ -49,7 +49,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    Engine->OnBytes(TakeReceived());
+    Engine->OnBytes(Line->TakeReceived());
 }
 
 void TProjFm::ResetProgrammer(bool pending) {
@@ -98,7 +98,10 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->StartAutoProgram();
+    if (Engine->AutoProgramOn())
+        Engine->EndAutoProgram();
+    else
+        Engine->StartAutoProgram(Options());
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like
@@ -131,7 +134,7 @@ void TProjFm::Upgrade1Click() {
     CodeImage->update();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
-    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == kElmStyle);
     FuseEditFM->SetIDText(id);
     if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                 "continue?") == Dialogs::Answer::Yes)

@@ -60,15 +60,10 @@ bool TProjFm::SetCalibrationValues() {
 
 // After a Verify (or a Program's read-back) found a configuration word that
 // differs and its box said where, the status line says which options differ.
-// Once: the outcome is forgotten when shown.
-void TProjFm::ShowFuseDifference() {
-    const ResultDetails& d = Engine->Details();
-    if (Engine->Outcome() != Outcome::Difference || d.region != kFuseRegion)
-        return;
-    Engine->ForgetOutcome();
+void TProjFm::ShowFuseDifference(const ResultDetails& difference) {
     std::string text;
-    for (const std::string& option :
-         ExplainFuseDifference(FuseEditFM->ReadFuseRows(), Chip, d.address, d.good, d.bad))
+    for (const std::string& option : ExplainFuseDifference(
+             FuseEditFM->ReadFuseRows(), Chip, difference.address, difference.good, difference.bad))
         text += (text.empty() ? "" : "; ") + option;
     if (!text.empty())
         SetStatus(text);

@@ -16,17 +16,12 @@
 namespace {
 const QColor kSelection(0x33, 0x99, 0xFF, 90); // over the drawn rows, which stay readable
 constexpr int kRowHeight = 14;
-constexpr int kMidrangeCoreType = 5;
 } // namespace
 
 std::vector<std::string> TProjFm::ListingLines() const {
     if (!Disassembly1->isChecked())
         return ::CreateCodeData(Image, Chip.WordMask);
-    // User mode's image is a 14-bit one, whatever chip was chosen before.
-    ChipRecord chip = Chip;
-    if (User1->isChecked())
-        chip.CoreType = kMidrangeCoreType;
-    return CreateDisassemblyCodeData(Image, chip);
+    return CreateDisassemblyCodeData(Image, Chip);
 }
 
 void TProjFm::Disassembly1Click() {

@@ -43,7 +43,7 @@ std::vector<std::string> CliSession::FuseDifference(const OperationResult& r) co
 int CliSession::RunDisasm() {
     if (!SelectChip() || !PrepareImage())
         return kExitInput;
-    if (!InstructionSetOf(host_.chip.Family())) {
+    if (!InstructionSetOf(host_.chip)) {
         out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " holds no code", true);
         return kExitInput;
     }
@@ -59,7 +59,7 @@ void CliSession::PrintDisassembly() {
     for (const DisasmLine& line : code.lines)
         out << (o_.json ? LineJson(line, rom, code.set) : DisasmLineText(line, rom, code.set))
             << '\n';
-    for (int word = 1; word <= ConfigWordCount(chip); ++word) {
+    for (int word = 1; word <= chip.ConfigWords(); ++word) {
         const int value = host_.image.FuseValue[static_cast<std::size_t>(word)];
         const std::vector<FuseSetting> settings = FuseSettings(rows_, chip, word, value);
         if (o_.json) {

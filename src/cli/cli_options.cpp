@@ -98,11 +98,12 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
     const std::pair<const char*, bool*> flags[] = {
-        {"--icsp", &o.icsp},   {"--ignore-blank-check", &o.ignoreBlankCheck},
-        {"--yes", &o.yes},     {"--quiet", &o.quiet},
-        {"--json", &o.json},   {"--help", &o.help},
-        {"-h", &o.help},       {"--version", &o.version},
-        {"--watch", &o.watch}, {"--disasm", &o.disasm},
+        {"--icsp", &o.icsp},     {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},       {"--quiet", &o.quiet},
+        {"--json", &o.json},     {"--help", &o.help},
+        {"-h", &o.help},         {"--version", &o.version},
+        {"--watch", &o.watch},   {"--trace", &o.trace},
+        {"--disasm", &o.disasm},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -239,6 +240,8 @@ Options:
   --disasm        read: also print what was read as instructions
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
+  --trace         every state of the programmer and every byte on the line,
+                  with the seconds since the start, on standard error
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)

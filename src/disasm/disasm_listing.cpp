@@ -47,7 +47,7 @@ std::vector<std::string> CreateDisassemblyCodeData(const MemoryImage& image,
 }
 
 int ListingWordStep(const ChipRecord& chip, bool disassembly) {
-    return disassembly && InstructionSetOf(chip.Family()) == InstructionSet::Pic18 ? 2 : 1;
+    return disassembly && InstructionSetOf(chip) == InstructionSet::Pic18 ? 2 : 1;
 }
 
 ListingPlace PlaceOfLine(const std::vector<std::string>& lines, int line, int wordStep) {

@@ -36,7 +36,7 @@ void AppendWordText(std::string& out, int word, InstructionSet set) {
 
 Disassembly Disassemble(const ChipRecord& chip, const std::vector<int>& rom) {
     Disassembly out;
-    const auto set = InstructionSetOf(chip.Family());
+    const auto set = InstructionSetOf(chip);
     if (!set)
         return out;
     out.set = *set;

@@ -3,18 +3,14 @@
 #include "disasm/decode_narrow.h"
 #include "disasm/decode_pic18.h"
 
-std::optional<InstructionSet> InstructionSetOf(Core core) {
-    switch (core) {
-    case Core::SerialEeprom:
-        return std::nullopt;
-    case Core::Wide:
-    case Core::WideByteHex:
-        return InstructionSet::Pic18;
-    case Core::Baseline:
+std::optional<InstructionSet> InstructionSetOf(const ChipRecord& chip) {
+    if (chip.IsBaseline())
         return InstructionSet::Baseline;
-    default:
+    if (chip.IsMidrange())
         return InstructionSet::Midrange;
-    }
+    if (chip.IsWide())
+        return InstructionSet::Pic18;
+    return std::nullopt;
 }
 
 int BlankWord(InstructionSet set) {

@@ -12,10 +12,10 @@
 // two words long).
 enum class InstructionSet { Baseline, Midrange, Pic18 };
 
-// The set a chip's core runs; none for a serial EEPROM, which holds no code.
-// Core types without a family of their own are taken as the 14-bit cores they
-// are treated as everywhere else.
-std::optional<InstructionSet> InstructionSetOf(Core core);
+// The set that reads the chip's program words, by their width (user mode's
+// 14-bit image is read as mid-range code, whatever chip was chosen before);
+// none for a serial EEPROM, which holds no code.
+std::optional<InstructionSet> InstructionSetOf(const ChipRecord& chip);
 
 // The value of an erased program word.
 int BlankWord(InstructionSet set);

@@ -6,23 +6,10 @@ namespace {
 
 constexpr long kWideConfigBase = 0x300000;
 constexpr int kBandGapBits = 0x3000; // bits 13 and 12 of word 1
-constexpr int kWideConfigWords = 7;
-
-int WordWidthMask(const ChipRecord& chip) {
-    switch (chip.Family()) {
-    case Core::Baseline:
-        return 0xFFF;
-    case Core::Wide:
-    case Core::WideByteHex:
-        return 0xFFFF;
-    default:
-        return 0x3FFF;
-    }
-}
 
 // Whether fuse row n acts on configuration word `word`.
 bool RowActsOn(const ChipRecord& chip, int n, int word) {
-    return IsWideCore(chip.Family()) ? FuseWordOfRow(chip, n) == word : word == 1;
+    return chip.IsWide() ? FuseWordOfRow(chip, n) == word : word == 1;
 }
 
 std::string HexText(int value) {
@@ -47,20 +34,14 @@ std::string BandGapText(int value) {
 
 } // namespace
 
-int ConfigWordCount(const ChipRecord& chip) {
-    if (chip.Family() == Core::SerialEeprom)
-        return 0;
-    return IsWideCore(chip.Family()) ? kWideConfigWords : 1;
-}
-
 long ConfigWordAddress(const ChipRecord& chip, int word) {
-    if (IsWideCore(chip.Family()))
+    if (chip.IsWide())
         return kWideConfigBase + 2L * (word - 1);
-    return chip.Family() == Core::Baseline ? 0xFFF : 0x2007;
+    return chip.IsBaseline() ? 0xFFF : 0x2007;
 }
 
 int ConfigWordAt(const ChipRecord& chip, long address) {
-    for (int word = 1; word <= ConfigWordCount(chip); ++word)
+    for (int word = 1; word <= chip.ConfigWords(); ++word)
         if (ConfigWordAddress(chip, word) == address)
             return word;
     return 0;
@@ -72,7 +53,7 @@ std::vector<FuseSetting> FuseSettings(const FuseRows& rows, const ChipRecord& ch
     for (int n = 1; n < static_cast<int>(rows.size()); ++n) {
         const FuseRow& row = rows[static_cast<std::size_t>(n)];
         if (row.InUse() && RowActsOn(chip, n, word))
-            settings.push_back(SettingOf(row, WordWidthMask(chip), value));
+            settings.push_back(SettingOf(row, chip.WordMask, value));
     }
     return settings;
 }
@@ -80,7 +61,7 @@ std::vector<FuseSetting> FuseSettings(const FuseRows& rows, const ChipRecord& ch
 std::vector<std::string> ExplainFuseDifference(const FuseRows& rows, const ChipRecord& chip,
                                                long address, int fileValue, int chipValue) {
     const int word = ConfigWordAt(chip, address);
-    const int mask = WordWidthMask(chip);
+    const int mask = chip.WordMask;
     int differing = word == 0 ? 0 : (fileValue ^ chipValue) & mask;
     std::vector<std::string> texts;
     for (int n = 1; n < static_cast<int>(rows.size()) && differing != 0; ++n) {

@@ -9,10 +9,6 @@
 // Configuration words in the words of the chip's fuse lists: what a file's
 // words select, and which options differ when a chip's word is not the file's.
 
-// The configuration words the chip has: 7 on the 16-bit cores, 1 on the
-// others, none on a serial EEPROM.
-int ConfigWordCount(const ChipRecord& chip);
-
 // Where configuration word `word` (1..) sits, as the verify messages name it:
 // 0xFFF on the 12-bit cores, 0x2007 on the 14-bit ones, 0x300000 + 2 (word - 1)
 // on the 16-bit ones.

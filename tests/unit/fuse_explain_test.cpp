@@ -29,7 +29,7 @@ TEST(FuseExplain, NamesTheOptionsAWordSelects) {
     EXPECT_EQ(ConfigWordAt(chip, ConfigWordAddress(chip, 1)), 1);
     EXPECT_EQ(ConfigWordAddress(chip, 1), 0x2007);
     EXPECT_EQ(ConfigWordAddress(hextest::Chip12(), 1), 0xFFF);
-    EXPECT_EQ(ConfigWordCount(hextest::ChipSerialEEPROM()), 0);
+    EXPECT_EQ(ConfigWordAt(hextest::ChipSerialEEPROM(), 0x2007), 0);
 }
 
 TEST(FuseExplain, SaysWhichOptionsDifferAndNamesBitsNoListCovers) {
