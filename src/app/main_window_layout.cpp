@@ -1,6 +1,7 @@
 // The main window's controls: captions, hints, accelerators and places.
 #include "app/messages.h"
 #include "app/proj_fm.h"
+#include "image/code_listing.h"
 #include "link/programmer_style.h"
 #include "ui/image_canvas.h"
 #include "ui/status_label.h"
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -38,6 +40,27 @@ public:
 
 private:
     std::function<void()> action_;
+};
+
+// Selects listing lines: a press picks a row (with Shift: up to it), a drag
+// with the left button extends the selection.
+class TListingMouseFilter : public QObject {
+public:
+    explicit TListingMouseFilter(TProjFm* window) : QObject(window), window_(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!(mouse->buttons() & Qt::LeftButton))
+            return false;
+        const bool extend = type == QEvent::MouseMove || (mouse->modifiers() & Qt::ShiftModifier);
+        window_->SelectListingRow(CodeRowAt(mouse->position().toPoint().y()), extend);
+        return true;
+    }
+
+private:
+    TProjFm* window_;
 };
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
@@ -125,6 +148,12 @@ void TProjFm::CreateControls() {
     Upgrade1 = AddItem(Options1, "Upgrade1", "&Upgrade");
     ICSPMode1 = AddItem(Options1, "ICSPMode1", "I&CSP Mode", true);
     AutoProgram1 = AddItem(Options1, "AutoProgram1", "Auto &Program", true);
+
+    View1 = bar->addMenu("&View");
+    View1->setObjectName("View1");
+    Disassembly1 = AddItem(View1, "Disassembly1", "&Disassembly", true);
+    Copy1 = AddItem(View1, "Copy1", "&Copy");
+    Copy1->setShortcut(QKeySequence::Copy);
 
     Help1 = bar->addMenu("&Help");
     Help1->setObjectName("Help1");
@@ -280,6 +309,8 @@ void TProjFm::WireHandlers() {
     on(Upgrade1, &TProjFm::Upgrade1Click);
     on(ICSPMode1, &TProjFm::ICSPMode1Click);
     on(AutoProgram1, &TProjFm::AutoProgram1Click);
+    on(Disassembly1, &TProjFm::Disassembly1Click);
+    on(Copy1, &TProjFm::Copy1Click);
     on(Contents1, &TProjFm::Contents1Click);
     // File > Exit closes the window through the usual close query.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
@@ -299,6 +330,7 @@ void TProjFm::WireHandlers() {
             [this](int) { ChipSelectChange(); });
     connect(CodeScroll, &QScrollBar::valueChanged, this, [this](int) { CodeScrollChange(); });
     connect(Timer1, &QTimer::timeout, this, &TProjFm::Timer1Timer);
+    CodeImage->installEventFilter(new TListingMouseFilter(this));
     ComLabel->installEventFilter(new TDoubleClickFilter(
         [this] {
             if (ComLabel->isEnabled())

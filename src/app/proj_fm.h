@@ -21,6 +21,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -100,6 +101,7 @@ public:
     QMenu* File1 = nullptr;
     QMenu* Programmer1 = nullptr;
     QMenu* Options1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QMenu* ProgrammerStyle1 = nullptr;
     QAction* Load1 = nullptr;
@@ -133,6 +135,8 @@ public:
     QAction* Upgrade1 = nullptr;
     QAction* ICSPMode1 = nullptr;
     QAction* AutoProgram1 = nullptr;
+    QAction* Disassembly1 = nullptr;
+    QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
 
     QPushButton* LoadButt = nullptr;
@@ -220,6 +224,15 @@ public:
     void CreateCodeData();
     void DisplayCodeLines();
     void ListingPageForReaders();
+    // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
+    // words or as instructions, and lines selected with the mouse for Copy.
+    std::vector<std::string> ListingLines() const;
+    void Disassembly1Click();
+    void Copy1Click();
+    void SelectListingRow(int row, bool extend);
+    void DrawListingSelection(QPainter& painter) const;
+    int SelectionAnchor = -1; // CodeLines index where the selection began, -1 for none
+    int SelectionEnd = -1;
 
     // ---- Protocol ----
     void ProgButtClick();
@@ -235,6 +248,7 @@ public:
     void OscalButtClick();
     void SetOscalFmValues();
     bool SetCalibrationValues();
+    void ShowFuseDifference(const ResultDetails& difference);
 
     // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
     // The line to the board is Line, on Serial1.
@@ -250,6 +264,7 @@ public:
     // The commands off while the board is busy (an operation, a port change).
     void DisableUserButtons();
     void BackToIdle() override;
+    void OperationEnded(const OperationReport& report) override;
     void SwitchStyle(int style) override;
     void ShowListing() override;
     void ShowFuses() override;

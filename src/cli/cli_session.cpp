@@ -73,6 +73,8 @@ int CliSession::Run() {
         return ListChips();
     if (o_.command == CliCommand::Ports)
         return ListPorts();
+    if (o_.command == CliCommand::Disasm)
+        return RunDisasm();
     if (const int code = Prepare(); code != kExitOk)
         return code;
     return RunOnBoard();

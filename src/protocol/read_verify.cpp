@@ -241,7 +241,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         const int good = fuses[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
-            FinishDifference("FUSE", VerifyHEX(addresses[k - 1]), good, bad);
+            FinishDifference(kFuseRegion, VerifyHEX(addresses[k - 1]), good, bad);
             panel_.dialogs().Error(
                 Difference("Fuse error 0x" + std::string(addresses[k - 1]), good, bad, 4));
             return false;
