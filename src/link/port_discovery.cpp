@@ -25,6 +25,13 @@ std::string AccessAdvice(const SerialDevice& d) {
     return text + "\rTo fix it run: sudo adduser $USER " + d.group + "\rthen log out and in again.";
 }
 
+std::string LatencyAdvice(const SerialDevice& d) {
+    if (d.latencyMs <= kLatencyWanted)
+        return {};
+    return "Latency timer " + std::to_string(d.latencyMs) + " ms slows the board down. " +
+           HowToLowerLatency(d);
+}
+
 namespace {
 // The four hex digits after `key` ("VID_"), in lower case as Linux shows
 // them; empty when there are none.

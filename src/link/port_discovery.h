@@ -68,9 +68,11 @@ std::string AccessAdvice(const SerialDevice& device);
 // else (a built-in port's ACPI\PNP0501\1).
 bool UsbIdsFromInstance(const std::string& instance, SerialDevice& device);
 
-// The command that lowers a latency timer above 1 ms; empty when there is
+// What a latency timer above 1 ms costs and how to lower it; empty when there is
 // nothing to lower.
 std::string LatencyAdvice(const SerialDevice& device);
+// Its second part, the system's own way (one file per platform).
+std::string HowToLowerLatency(const SerialDevice& device);
 
 // The name a ports/ link should lead to: the by-id name when there is one.
 inline const std::string& StableName(const SerialDevice& device) {

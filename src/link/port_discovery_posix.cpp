@@ -211,10 +211,7 @@ bool LowerLatencyTimer(const std::string& root, SerialDevice& device) {
     return device.latencyMs <= kLatencyWanted;
 }
 
-std::string LatencyAdvice(const SerialDevice& d) {
-    if (d.latencyMs <= kLatencyWanted)
-        return {};
-    return "Latency timer " + std::to_string(d.latencyMs) +
-           " ms slows the board down. Lower it with:\recho " + std::to_string(kLatencyWanted) +
-           " | sudo tee " + d.latencyFile;
+std::string HowToLowerLatency(const SerialDevice& d) {
+    return "Lower it with:\recho " + std::to_string(kLatencyWanted) + " | sudo tee " +
+           d.latencyFile;
 }

@@ -159,11 +159,8 @@ bool LowerLatencyTimer(const std::string&, SerialDevice& device) {
     return set;
 }
 
-std::string LatencyAdvice(const SerialDevice& d) {
-    if (d.latencyMs <= kLatencyWanted)
-        return {};
-    return "Latency timer " + std::to_string(d.latencyMs) +
-           " ms slows the board down. Lower it to " + std::to_string(kLatencyWanted) +
+std::string HowToLowerLatency(const SerialDevice& d) {
+    return "Lower it to " + std::to_string(kLatencyWanted) +
            " ms in Device Manager:\rPorts (COM & LPT), " + d.name +
            ", Properties, Port Settings, Advanced, Latency Timer.";
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-// Small programs for chips of our list, assembled by gputils when the tests
-// are built (never kept as HEX files): what users bring from a real
-// toolchain. The HEX files are read back here with a reader of the tests' own,
-// so a fault of the program's reader cannot hide in both.
+// Small programs for chips of our list, assembled at test time by gputils
+// (never kept as HEX files): what users bring from a real toolchain. The HEX
+// files are read back here with a reader of the tests' own, so a fault of the
+// program's reader cannot hide in both.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -17,6 +18,7 @@ namespace corpus {
 struct Program {
     const char* source; // under tests/corpus
     const char* chip;
+    bool linked; // relocatable code (code_pack sections): gpasm -c, then gplink
 };
 
 inline void PrintTo(const Program& p, std::ostream* out) {
@@ -25,12 +27,12 @@ inline void PrintTo(const Program& p, std::ostream* out) {
 
 // clang-format off
 inline const Program kPrograms[] = {
-    {"osccal_12f508.asm",     "12F508"},  // 12-bit, OSCCAL in the last word
-    {"eeprom_id_16f628a.asm", "16F628A"}, // EEPROM, ID, configuration
-    {"bandgap_12f675.asm",    "12F675"},  // OSCCAL and bandgap bits
-    {"far_code_16f877a.asm",  "16F877A"}, // code above 0x800
-    {"odd_config_18f452.asm", "18F452"},  // configuration from odd addresses
-    {"packed_18f4550.asm",    "18F4550"}, // relocatable; mixed configuration records, packed string
+    {"osccal_12f508.asm",     "12F508",  false}, // 12-bit, OSCCAL in the last word
+    {"eeprom_id_16f628a.asm", "16F628A", false}, // EEPROM, ID, configuration
+    {"bandgap_12f675.asm",    "12F675",  false}, // OSCCAL and bandgap bits
+    {"far_code_16f877a.asm",  "16F877A", false}, // code above 0x800
+    {"odd_config_18f452.asm", "18F452",  false}, // configuration from odd addresses
+    {"packed_18f4550.asm",    "18F4550", true},  // mixed configuration records, packed string
 };
 // clang-format on
 
@@ -42,13 +44,22 @@ inline std::vector<const char*> FormatsFor(const Program& p) {
     return {"inhx32", "inhx8m"};
 }
 
-// The program as gputils made it in `format` when the tests were built
-// (tests/CMakeLists.txt); "" when it could not.
-inline std::string HexFile(const Program& p, const std::string& format) {
-    const std::string hex = std::string(TESSARO_CORPUS_DIR) + "/" +
-                            std::filesystem::path(p.source).stem().string() + "-" + format + ".hex";
-    std::error_code ec;
-    return std::filesystem::exists(hex, ec) ? hex : "";
+// Assembles `p` in `format` into `folder`; the HEX file's path, or "" when the
+// tools failed (their output is in `folder`/<name>.log).
+inline std::string Assemble(const Program& p, const std::string& format,
+                            const std::filesystem::path& folder) {
+    const std::string source = std::string(TESSARO_SOURCE_DIR) + "/tests/corpus/" + p.source;
+    const std::string stem =
+        (folder / std::filesystem::path(p.source).stem()).string() + "-" + format;
+    const std::string hex = stem + ".hex";
+    const std::string log = " >>'" + stem + ".log' 2>&1";
+    std::string command;
+    if (p.linked)
+        command = "gpasm -q -c -o '" + stem + ".o' '" + source + "'" + log + " && gplink -q -a " +
+                  format + " -o '" + hex + "' '" + stem + ".o'" + log;
+    else
+        command = "gpasm -q -a " + format + " -o '" + hex + "' '" + source + "'" + log;
+    return std::system(command.c_str()) == 0 && std::filesystem::exists(hex) ? hex : "";
 }
 
 // Every data byte of an Intel HEX file by its full byte address (extended
