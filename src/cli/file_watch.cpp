@@ -9,7 +9,7 @@ FileWatch::FileWatch(const std::string& path, std::chrono::milliseconds settle) 
 }
 
 bool FileWatch::Changed() {
-    if (events_->Saw(name_)) {
+    if (events_ != nullptr && events_->Saw(name_)) {
         pending_ = true;
         last_ = std::chrono::steady_clock::now();
     }
