@@ -29,13 +29,12 @@ int ComNumber(const std::string& text) {
 ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
                          std::vector<std::string> portFolders, Sleeper sleep)
     : out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
-    serial_ = MakeBoardPort(nullptr, nullptr, std::move(portFolders),
+    serial_ = MakeBoardPort(nullptr, std::move(portFolders),
                             [this](TSerial&) { engine.OnBytes(TakeReceived()); });
-    serial_->ServeOnOwnerThread();
 }
 
 ConsoleHost::~ConsoleHost() {
-    // Closing drops DTR and RTS and stops the event thread before the engine goes.
+    // Closing drops DTR and RTS before the engine its handler feeds goes.
     serial_.reset();
 }
 

@@ -110,6 +110,6 @@ private:
     bool pressPending_ = false;
     int interruptsSeen_ = 0;
     std::chrono::steady_clock::time_point nextTick_;
-    // Last: the port closes (its thread stops) before the engine it feeds goes.
+    // Last: the port closes before the engine it feeds goes.
     std::unique_ptr<TSerial> serial_;
 };

@@ -1,10 +1,9 @@
 #include "protocol/serial_line_host.h"
 
 std::unique_ptr<TSerial> SerialLineHost::MakeBoardPort(Dialogs* dialogs,
-                                                       HandlerDispatcher* dispatcher,
                                                        std::vector<std::string> portFolders,
                                                        TNotifyEvent onRx) {
-    auto serial = std::make_unique<TSerial>(dialogs, dispatcher, std::move(portFolders));
+    auto serial = std::make_unique<TSerial>(dialogs, std::move(portFolders));
     serial->SetBaudrate(19200);
     serial->SetDataBits(eDataBits::Bits8);
     serial->SetCheckParity(false);
