@@ -99,6 +99,7 @@ int Rfc2217Port::WaitForComPort() {
     return comPort_ > 0 ? 0 : EPROTONOSUPPORT;
 }
 
+// The queue sizes have no command here: the server sizes its own.
 int Rfc2217Port::Apply(const PortSettings& s) {
     if (int error = WaitForComPort(); error != 0)
         return error;
