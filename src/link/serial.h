@@ -67,10 +67,10 @@ public:
     // and their handlers, run here. False at once when the port is not open;
     // `received` tells whether bytes came.
     bool ServeEvents(int timeoutMs, bool* received = nullptr);
-    // What to watch for ServeEvents, none while the port is closed.
+    // What to watch for ServeEvents, none while the port is closed or failed.
     std::vector<Waitable> Waitables() const;
-    // Called right after the port opened and right after it closed (its
-    // waitables still open then), for an owner that watches them.
+    // Called right after the port opened, failed or closed (its waitables
+    // still open then), for an owner that watches them.
     void SetOnPortChange(std::function<void()> handler) { OnPortChange_ = std::move(handler); }
     // Appends every byte already received; reads nothing from the device. In
     // a receive handler: the bytes of that event.

@@ -16,6 +16,8 @@ bool TSerial::ServeEvents(int timeoutMs, bool* received) {
         *received = failure == 0 && e.RxChar;
     if (const int error = failure != 0 ? failure : e.Error; error != 0)
         ErrorPath(error);
+    if (failure != 0 && StillOpen(serving) && OnPortChange_)
+        OnPortChange_(); // the failed port has nothing more to watch
     if (failure == 0 && StillOpen(serving))
         Dispatch(e, serving);
     return true;

@@ -35,7 +35,8 @@ public:
     // their time, so a dead port is reported once.
     virtual int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) = 0;
     // What an event loop watches in place of WaitEvents: when one of them is
-    // ready, a wait of 0 finds what came. A network server's unanswered
+    // ready, a wait of 0 finds what came; none once the port failed (a dead
+    // device would stay ready for ever). A network server's unanswered
     // request shows on none of them, so such a loop still waits now and then.
     virtual std::vector<Waitable> Waitables() const = 0;
 };

@@ -38,7 +38,9 @@ public:
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
-    std::vector<Waitable> Waitables() const override { return {fd_}; }
+    std::vector<Waitable> Waitables() const override {
+        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{fd_};
+    }
 
 private:
     int Pump();

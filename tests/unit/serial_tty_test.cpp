@@ -207,6 +207,7 @@ TEST_F(SerialTty, DeviceThatGoesAwayIsReportedOnce) {
     ServeFor(*serial, 30);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(serial->ErrorCode(), EIO);
+    EXPECT_TRUE(serial->Waitables().empty()); // an event loop stops watching it
 }
 
 TEST_F(SerialTty, HandlerMayCloseThePortWithoutDeadlock) {
