@@ -40,7 +40,8 @@ void TProjFm::CreateCodeData() {
     CodeImage->update();
     CodeImage->setAccessibleName(QString());
     SetStatus(kSortingData);
-    CodeLines = ::CreateCodeData(Image, Chip.WordMask);
+    CodeLines = ListingLines();
+    SelectionAnchor = SelectionEnd = -1;
     CodeScroll->blockSignals(true);
     CodeScroll->setValue(0);
     CodeScroll->setMaximum(CodeScrollMax(CodeLines));
@@ -68,6 +69,7 @@ void TProjFm::DisplayCodeLines() {
             DrawOpaque(p, row.textX, row.y, row.text, Qt::black, Qt::white);
         }
     }
+    DrawListingSelection(p);
     p.end();
     CodeImage->update();
     ListingPageForReaders();

@@ -36,6 +36,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
         return false;
     FuseEditFM->SetIDText(UpdateIDedit(FuseEditFM->IDText(), FuseEditFM->IDMaxLength()));
     Image.MergeLoad = merge;
+    LoadNotice.clear();
     bool result = false;
     if (showDialog) {
         const std::string folder = FolderOf(Image.HexFileName);
@@ -48,7 +49,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
     } else {
         result = OpenTheHexFile(Image.HexFileName);
     }
-    SetStatus(kReady);
+    SetStatus(LoadNotice.empty() ? kReady : LoadNotice);
     ChangeDirectory(ProgramDir);
     return result;
 }
@@ -79,6 +80,12 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     Image.HexFileDate = date;
     CreateCodeData();
     DisplayCodeLines();
+    if (loaded.bytesOutside > 0) {
+        LoadNotice =
+            OutsideMemoryText(loaded.bytesOutside,
+                              std::filesystem::path(fileName).filename().string(), Chip.ChipName);
+        SetStatus(LoadNotice);
+    }
     return true;
 }
 

@@ -1,13 +1,17 @@
 // The main window's controls: captions, hints, accelerators and places.
 #include "app/messages.h"
 #include "app/proj_fm.h"
+#include "image/code_listing.h"
+#include "link/programmer_style.h"
 #include "ui/image_canvas.h"
+#include "ui/status_label.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -38,6 +42,27 @@ private:
     std::function<void()> action_;
 };
 
+// Selects listing lines: a press picks a row (with Shift: up to it), a drag
+// with the left button extends the selection.
+class TListingMouseFilter : public QObject {
+public:
+    explicit TListingMouseFilter(TProjFm* window) : QObject(window), window_(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!(mouse->buttons() & Qt::LeftButton))
+            return false;
+        const bool extend = type == QEvent::MouseMove || (mouse->modifiers() & Qt::ShiftModifier);
+        window_->SelectListingRow(CodeRowAt(mouse->position().toPoint().y()), extend);
+        return true;
+    }
+
+private:
+    TProjFm* window_;
+};
+
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
     QAction* a = menu->addAction(QString::fromUtf8(caption));
     a->setObjectName(name);
@@ -58,9 +83,10 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 
 // A label that shows information: a screen reader reads its text, and the
 // description says what the text is about.
-QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
-                 QRect where) {
-    auto* l = new QLabel(text, parent);
+template <class Label = QLabel>
+Label* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
+                QRect where) {
+    auto* l = new Label(text, parent);
     l->setObjectName(name);
     l->setAccessibleDescription(role);
     l->setGeometry(where);
@@ -85,14 +111,13 @@ void TProjFm::CreateControls() {
     File1->addSeparator();
     ProgrammerStyle1 = File1->addMenu("P&rogrammer Style");
     ProgrammerStyle1->setObjectName("ProgrammerStyle1");
-    AlderItem = AddItem(ProgrammerStyle1, "AlderItem", "Alder", true);
-    BirchAItem = AddItem(ProgrammerStyle1, "BirchAItem", "Birch_A", true);
-    BirchBItem = AddItem(ProgrammerStyle1, "BirchBItem", "Birch_B", true);
-    CedarItem = AddItem(ProgrammerStyle1, "CedarItem", "Cedar", true);
-    ElmItem = AddItem(ProgrammerStyle1, "ElmItem", "Elm", true);
+    QAction** styleItems[] = {&AlderItem, &BirchAItem, &BirchBItem, &CedarItem, &ElmItem};
+    for (int s = 0; s < StyleCount; ++s)
+        *styleItems[s] =
+            AddItem(ProgrammerStyle1, StyleInfo(s).itemName, StyleInfo(s).itemCaption, true);
     Port1 = AddItem(File1, "Port1", "&Port");
     AssignPorts1 = AddItem(File1, "AssignPorts1", "&Assign Ports...");
-    SerialOff1 = AddItem(File1, "SerialOff1", "Serial &Off");
+    SerialOff1 = AddItem(File1, "SerialOff1", kSerialOffCaption);
     File1->addSeparator();
     Exit1 = AddItem(File1, "Exit1", "E&xit");
 
@@ -123,6 +148,12 @@ void TProjFm::CreateControls() {
     Upgrade1 = AddItem(Options1, "Upgrade1", "&Upgrade");
     ICSPMode1 = AddItem(Options1, "ICSPMode1", "I&CSP Mode", true);
     AutoProgram1 = AddItem(Options1, "AutoProgram1", "Auto &Program", true);
+
+    View1 = bar->addMenu("&View");
+    View1->setObjectName("View1");
+    Disassembly1 = AddItem(View1, "Disassembly1", "&Disassembly", true);
+    Copy1 = AddItem(View1, "Copy1", "&Copy");
+    Copy1->setShortcut(QKeySequence::Copy);
 
     Help1 = bar->addMenu("&Help");
     Help1->setObjectName("Help1");
@@ -155,7 +186,10 @@ void TProjFm::CreateControls() {
     ICSPLabel->setToolTip(kCounterHint);
     AutoLabel = AddLabel(client, "AutoLabel", "", "Automatic mode", QRect(112, 248, 40, 20));
     AutoLabel->setToolTip(kCounterHint);
-    StatusLabel = AddLabel(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
+    // A long message (what a load left outside the chip) shows its start, and
+    // whole as the tooltip.
+    StatusLabel =
+        AddLabel<TStatusLabel>(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");
@@ -174,9 +208,9 @@ void TProjFm::CreateControls() {
     LoadButt = AddButton(ButtonPanel, "LoadButt", "&Load", "Load a file", "Load", cell(0, 0));
     SaveButt = AddButton(ButtonPanel, "SaveButt", "&Save", "Save a file", "Save", cell(1, 0));
     ProgButt =
-        AddButton(ButtonPanel, "ProgButt", "&Program", "Program chip", "Program", cell(2, 0));
-    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", "Read chip", "Read", cell(3, 0));
-    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", "Verify chip", "Verify", cell(4, 0));
+        AddButton(ButtonPanel, "ProgButt", "&Program", kProgramChipHint, "Program", cell(2, 0));
+    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", kReadChipHint, "Read", cell(3, 0));
+    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", kVerifyChipHint, "Verify", cell(4, 0));
     BlankButt =
         AddButton(ButtonPanel, "BlankButt", "&Blank", "Blank test chip", "Blank", cell(0, 1));
     OscalButt =
@@ -250,7 +284,7 @@ void TProjFm::WireHandlers() {
     on(Save1, &TProjFm::SaveButtClick);
     on(Merge1, &TProjFm::Merge1Click);
     QAction* styles[] = {AlderItem, BirchAItem, BirchBItem, CedarItem, ElmItem};
-    for (int s = 0; s < 5; ++s)
+    for (int s = 0; s < StyleCount; ++s)
         connect(styles[s], &QAction::triggered, this, [this, s, a = styles[s], undoFlip] {
             undoFlip(a);
             StyleItemClick(s);
@@ -275,6 +309,8 @@ void TProjFm::WireHandlers() {
     on(Upgrade1, &TProjFm::Upgrade1Click);
     on(ICSPMode1, &TProjFm::ICSPMode1Click);
     on(AutoProgram1, &TProjFm::AutoProgram1Click);
+    on(Disassembly1, &TProjFm::Disassembly1Click);
+    on(Copy1, &TProjFm::Copy1Click);
     on(Contents1, &TProjFm::Contents1Click);
     // File > Exit closes the window through the usual close query.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
@@ -294,6 +330,7 @@ void TProjFm::WireHandlers() {
             [this](int) { ChipSelectChange(); });
     connect(CodeScroll, &QScrollBar::valueChanged, this, [this](int) { CodeScrollChange(); });
     connect(Timer1, &QTimer::timeout, this, &TProjFm::Timer1Timer);
+    CodeImage->installEventFilter(new TListingMouseFilter(this));
     ComLabel->installEventFilter(new TDoubleClickFilter(
         [this] {
             if (ComLabel->isEnabled())

@@ -21,6 +21,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -54,7 +55,7 @@ struct TProjFmEnv {
 // widgets; its handlers are spread over the subsystem folders, one file per
 // subsystem. It is the host of the programmer engine, which holds the board
 // connection and the operations.
-class TProjFm : public QMainWindow, public SerialLineHost {
+class TProjFm : public QMainWindow, public EngineClock, public OperatorPanel, public ImageKeeper {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
@@ -71,9 +72,13 @@ public:
     MemoryImage Image;
     std::vector<std::string> CodeLines;
     std::string LastSaveName = "*.hex"; // the save dialog's file name box
+    // What the last load left outside the chip, for the status line; empty when nothing.
+    std::string LoadNotice;
 
     // ---- The serial link to the board ----
     std::unique_ptr<TSerial> Serial1;
+    // The engine's line to the board, over Serial1.
+    std::unique_ptr<SerialLine> Line;
     // Waits on Serial1 in this window's event loop: the board's bytes are
     // handled by the thread they wake.
     std::unique_ptr<QtSerialServer> SerialServer;
@@ -96,6 +101,7 @@ public:
     QMenu* File1 = nullptr;
     QMenu* Programmer1 = nullptr;
     QMenu* Options1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QMenu* ProgrammerStyle1 = nullptr;
     QAction* Load1 = nullptr;
@@ -129,6 +135,8 @@ public:
     QAction* Upgrade1 = nullptr;
     QAction* ICSPMode1 = nullptr;
     QAction* AutoProgram1 = nullptr;
+    QAction* Disassembly1 = nullptr;
+    QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
 
     QPushButton* LoadButt = nullptr;
@@ -181,7 +189,6 @@ public:
     // ---- Board connection ----
     bool ActivateSerialPort(int port);
     void ResetSerial(bool showReady);
-    void ResetProgrammer(bool pending);
     void Reset1Click();
     void SetProgramVersion(int style, bool userChange);
     void StyleItemClick(int style);
@@ -217,6 +224,15 @@ public:
     void CreateCodeData();
     void DisplayCodeLines();
     void ListingPageForReaders();
+    // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
+    // words or as instructions, and lines selected with the mouse for Copy.
+    std::vector<std::string> ListingLines() const;
+    void Disassembly1Click();
+    void Copy1Click();
+    void SelectListingRow(int row, bool extend);
+    void DrawListingSelection(QPainter& painter) const;
+    int SelectionAnchor = -1; // CodeLines index where the selection began, -1 for none
+    int SelectionEnd = -1;
 
     // ---- Protocol ----
     void ProgButtClick();
@@ -232,33 +248,34 @@ public:
     void OscalButtClick();
     void SetOscalFmValues();
     bool SetCalibrationValues();
+    void ShowFuseDifference(const ResultDetails& difference);
 
     // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
-    // The line calls (send, DTR, purge) are SerialLineHost's, on Serial1.
+    // The line to the board is Line, on Serial1.
+    // The options of the next operation, from the option marks.
+    OperationOptions Options() const;
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override;
     void SetProgress(int value, int maximum) override;
     void RepaintWindow() override;
     Dialogs& dialogs() override { return *Env.dialogs; }
-    EraseChoice AskEraseChoice() override;
-    void DisableUserButtons() override;
-    void RestoreUserControls() override;
-    void EnterAutoMode() override;
-    bool IcspMode() const override;
-    bool AutoProgramOn() const override;
-    bool IgnoreBlankCheckOn() const override;
-    void SelectStyle(int style) override;
+    void OperationStarted(Operation operation) override;
+    // The commands off while the board is busy (an operation, a port change).
+    void DisableUserButtons();
+    void BackToIdle() override;
+    void OperationEnded(const OperationReport& report) override;
+    void SwitchStyle(int style) override;
+    void ShowListing() override;
+    void ShowFuses() override;
+    void RefreshCalibrationDialog() override;
+    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
     bool ChipSelected() const override;
     std::string IDText() const override;
     void SetIDText(const std::string& text) override;
     void ClearImage() override;
     void SaveImage() override;
     bool ReloadNewerFile() override;
-    void ShowListing() override;
-    void ShowFuses() override;
-    void RefreshCalibrationDialog() override;
-    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

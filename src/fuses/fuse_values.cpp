@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int Mask12 = 0xFFF;
-constexpr int Mask14 = 0x3FFF;
-constexpr int Mask16 = 0xFFFF;
 constexpr size_t ValueGap = 40; // blanks between an option's name and its value
 
 // The value of the row's selected option; a row with nothing (or nothing
@@ -17,25 +14,29 @@ int SelectedValue(const FuseRow& row) {
     return FuseItemValue(row.items[static_cast<size_t>(row.selected)]);
 }
 
-// Selects the first option whose bits, among those any option of the row
-// clears, equal the word's. No match leaves the selection as it was.
 void DecomposeRow(FuseRow& row, int wordMask, int word) {
-    if (!row.InUse())
-        return;
-    int common = wordMask;
-    for (const auto& item : row.items)
-        common &= FuseItemValue(item);
-    const int relevant = wordMask ^ common;
-    const int target = word & relevant;
-    for (size_t i = 0; i < row.items.size(); ++i) {
-        if ((FuseItemValue(row.items[i]) & relevant) == target) {
-            row.selected = static_cast<int>(i);
-            return;
-        }
-    }
+    const int match = MatchingOption(row, wordMask, word);
+    if (match >= 0)
+        row.selected = match;
 }
 
 } // namespace
+
+int RelevantBits(const FuseRow& row, int wordMask) {
+    int common = wordMask;
+    for (const auto& item : row.items)
+        common &= FuseItemValue(item);
+    return wordMask ^ common;
+}
+
+int MatchingOption(const FuseRow& row, int wordMask, int word) {
+    const int relevant = RelevantBits(row, wordMask);
+    const int target = word & relevant;
+    for (size_t i = 0; i < row.items.size(); ++i)
+        if ((FuseItemValue(row.items[i]) & relevant) == target)
+            return static_cast<int>(i);
+    return -1;
+}
 
 int FuseItemValue(const std::string& item) {
     const size_t start = item.size() > 4 ? item.size() - 4 : 0;
@@ -59,7 +60,7 @@ int FuseWordOfRow(const ChipRecord& chip, int row) {
 
 FuseWords CreateFuseValueFromFuseEdits(const FuseRows& rows, const ChipRecord& chip) {
     FuseWords words = chip.FuseBlank;
-    const bool sixteenBit = chip.WordMask == Mask16;
+    const bool sixteenBit = chip.IsWide();
     for (int n = 1; n < static_cast<int>(rows.size()); ++n) {
         const FuseRow& row = rows[static_cast<size_t>(n)];
         if (!row.InUse())
@@ -84,9 +85,9 @@ void UpdateFuses16(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuse
 }
 
 void UpdateFusesForCore(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue) {
-    if (chip.WordMask == Mask12 || chip.WordMask == Mask14)
+    if (chip.IsBaseline() || chip.IsMidrange())
         UpdateFuses1214(rows, chip, fuseValue);
-    else if (chip.WordMask == Mask16)
+    else if (chip.IsWide())
         UpdateFuses16(rows, chip, fuseValue);
 }
 

@@ -79,7 +79,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     const int scan = ScanHexFile(lines);
     if (scan >= 0)
         return Failed(kErrorInHexFileLine + std::to_string(scan));
-    if (scan == kScanINHX8M && chip.WordMask == 0xFFFF)
+    if (scan == kScanINHX8M && chip.IsWide())
         return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
     int taken = 0;
@@ -94,7 +94,12 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     }
     for (int& word : image.ROMData)
         word &= chip.WordMask;
-    return HexLoadResult{true, {}, taken};
+    return HexLoadResult{true, {}, taken, BytesOutsideChip(lines, chip)};
+}
+
+std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {
+    return std::to_string(bytes) + " bytes of " + file + " lie outside " + chip +
+           "'s memory and were not loaded";
 }
 
 std::string HexFileCaption(const std::string& fileName) {

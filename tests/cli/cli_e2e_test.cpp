@@ -78,8 +78,15 @@ TEST(Cli, AChangedWordFailsVerifyWithItsAddressAndAChipThatIsNotBlankFailsBlank)
         EXPECT_TRUE(boardsim::LoadChipHex(b.chip(), lines).ok);
         b.chip().SetRom(0x25, 0x0123);
     });
-    CliRun verify = RunTool(f, {"verify", file, "--chip", "16f628a", "--json"});
+    CliRun verify = RunTool(f, {"verify", file, "--chip", "16f628a", "--json", "--trace"});
     EXPECT_EQ(verify.code, 1);
+    // --trace: the states passed through and the bytes on the line, in order.
+    const std::size_t start = verify.err.find(" tx 50 03");
+    const std::size_t model = verify.err.find(" state 10 AwaitStart -> 11 AwaitModel");
+    const std::size_t stop = verify.err.find(" state 101 VerifyRomBlocks -> 500 Closing");
+    EXPECT_LT(start, model) << verify.err;
+    EXPECT_LT(model, stop) << verify.err;
+    EXPECT_NE(stop, std::string::npos) << verify.err;
     ASSERT_EQ(verify.Results().size(), 1u) << verify.out;
     auto r = verify.Results()[0];
     EXPECT_EQ(r["result"], "difference");
@@ -140,6 +147,21 @@ TEST(Cli, BadInputExits3) {
         EXPECT_NE(empty.err.find(f.Path("empty.hex") + " holds no data"), std::string::npos)
             << empty.err;
     }
+}
+
+// A file made for a larger chip is programmed as far as it fits, and the user
+// learns what did not.
+TEST(Cli, SaysWhatOfTheFileLiesOutsideTheChip) {
+    SimBoard sim(Model::Birch_A, "16F84A");
+    ProgramFolder f(sim.Url());
+    std::ofstream(f.Path("big.hex")) << ":020000004110AD\n:020800004110A5\n:00000001FF\n";
+    CliRun run = RunTool(f, {"program", f.Path("big.hex"), "--chip", "16F84A"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("2 bytes of " + f.Path("big.hex") +
+                           " lie outside 16F84A's memory and were not loaded"),
+              std::string::npos)
+        << run.err;
+    sim.server.WithBoard([](boardsim::Board& b) { EXPECT_EQ(b.chip().Rom(0), 0x1041); });
 }
 
 // A file without a calibration word keeps the chip's, and the log says which.

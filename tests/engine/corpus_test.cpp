@@ -3,6 +3,7 @@
 // must be on the chip, and a chip's factory calibration must stay its own.
 #include "corpus/corpus.h"
 #include "engine/engine_rig.h"
+#include "engine/rig_steps.h"
 
 #include "chipdb/hex_text.h"
 #include "image/hex_load.h"
@@ -14,30 +15,15 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-// Factory values no file holds: RETLW (MOVLW on 12-bit cores) 0x5C, and
-// bandgap bits 10.
-constexpr int kFactoryOscal = 0x5C;
-constexpr int kFactoryBandGap = 0x2000;
-
-void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
-    if (c.hasCalWord)
-        c.factoryCalibration =
-            (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) | kFactoryOscal;
-    if (bandGap)
-        c.fuseBlank[0] = static_cast<std::uint16_t>((c.fuseBlank[0] & ~0x3000) | kFactoryBandGap);
-}
-
 // One byte of the file outside program memory, against the image read back.
 void ExpectByteOnChip(const EngineRig& rig, long address, int value) {
     const ChipRecord& chip = rig.chip;
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     const long id = wide ? 0x200000 : 0x4000;
-    const long config = wide ? 0x300000 : chip.WordMask == 0xFFF ? 0x1FFE : 0x400E;
+    const long config = wide ? 0x300000 : chip.IsBaseline() ? 0x1FFE : 0x400E;
     const long eeprom = wide ? 0xF00000 : 0x4200;
     const int step = wide ? 1 : 2; // below 16-bit cores a byte sits in its word's low byte
-    if (address >= id && address < id + 8 && chip.WordMask != 0xFFF) {
+    if (address >= id && address < id + 8 && !chip.IsBaseline()) {
         if ((address - id) % step == 0) {
             EXPECT_EQ(HexDigitValue(rig.id[std::size_t((address - id) / step)]), value & 0xF)
                 << "ID byte at 0x" << std::hex << address;
@@ -106,20 +92,14 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
         rig.BlankImage();
         const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
         ASSERT_TRUE(loaded.loaded) << loaded.message;
-        rig.Connect();
-        rig.engine.Program();
-        rig.Run();
-        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
+        ProgramChip(rig);
         if (rig.chip.CalWord) {
             const std::string keeping = "Keeping the chip's calibration 0x" +
                                         MyIntToHex(rig.board.chip().config().factoryCalibration, 4);
             EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), keeping),
                       rig.statuses.end());
         }
-        rig.TakeTexts();
-        rig.engine.Verify();
-        rig.Run();
-        EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+        VerifyChip(rig);
         rig.engine.Read();
         rig.Run();
         ASSERT_EQ(rig.engine.Outcome(), Outcome::Done);
