@@ -1,6 +1,6 @@
 // The engine on the wire.
 // - Turnaround of one paced exchange: the board's 'Y' in, the next program word
-//   out, through the whole host path (event thread, hand-off, engine, write)
+//   out, through the whole host path (the wait on the port, engine, write)
 //   over a network serial port on loopback.
 // - Program and verify of whole chips against the simulated board paced at
 //   19200 baud with no write time, as the ratio of the time taken to the wire
@@ -13,7 +13,6 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "image/reset_code_memory.h"
-#include "link/loop_dispatcher.h"
 #include "link/serial.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
@@ -21,6 +20,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -72,6 +72,18 @@ void Configure(TSerial& serial, ProgrammerEngine& engine, LineHost& host) {
     serial.SetActive(true);
 }
 
+// Serves the port on this thread, as tessaro-cli does, until done() holds
+// (true) or the time is up.
+bool ServeUntil(TSerial& serial, const std::function<bool()>& done, int timeoutMs) {
+    const auto until = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (Clock::now() >= until)
+            return false;
+        serial.ServeEvents(10);
+    }
+    return true;
+}
+
 // ---- Turnaround of a paced exchange ----
 
 void BM_PacedWordTurnaround(benchmark::State& state) {
@@ -87,8 +99,7 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         MemoryImage image;
         image.ROMData.assign(0x2001, 0x2A55);
         ScriptedDialogs dialogs;
-        LoopDispatcher loop;
-        TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
+        TSerial serial(&dialogs, std::vector<std::string>{dir});
         LineHost lineHost(serial);
         ProgrammerEngine engine(EngineHosts::Of(lineHost), chip, image);
         Configure(serial, engine, lineHost);
@@ -96,7 +107,8 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         EngineProbe::Record(engine).ProtocolState = EngineState::ProgramRomWords;
         EngineProbe::Record(engine).ROMProgLength = 0x2000;
         ready.set_value();
-        loop.RunUntil([&] { return stop.load(); }, 1 << 30);
+        while (!stop)
+            serial.ServeEvents(10);
     });
     FarEnd far;
     far.telnet = true;
@@ -134,11 +146,13 @@ boardsim::Chip SocketChip(const std::string& name) {
 }
 
 // Runs one operation to its end on this thread; its time in seconds, or -1.
-double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
+double RunOperation(TSerial& serial, ProgrammerEngine& engine,
                     StartResult (ProgrammerEngine::*op)(const OperationOptions&)) {
     const auto start = Clock::now();
     (engine.*op)({});
-    if (!loop.RunUntil([&] { return engine.Idle(); }, 600000) || engine.Outcome() != Outcome::Done)
+    if (!ServeUntil(
+            serial, [&] { return engine.Idle(); }, 600000) ||
+        engine.Outcome() != Outcome::Done)
         return -1;
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
@@ -166,21 +180,21 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
     for (std::size_t i = 0; i < static_cast<std::size_t>(chip.EEPROMSize); ++i)
         image.EEPROMData[i] = static_cast<int>(i & 0x7F);
     ScriptedDialogs dialogs;
-    LoopDispatcher loop;
-    TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
+    TSerial serial(&dialogs, std::vector<std::string>{dir});
     LineHost host(serial);
     host.id = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     Configure(serial, engine, host);
-    loop.RunFor(50); // the line settles
+    ServeUntil(
+        serial, [] { return false; }, 50); // the line settles
 
     double seconds = 0, wire = 0;
     for (auto _ : state) {
         board.chip().Blank();
         host.sent = host.received = 0;
-        const double program = RunOperation(loop, engine, &ProgrammerEngine::Program);
+        const double program = RunOperation(serial, engine, &ProgrammerEngine::Program);
         const double programWire = WireSeconds(host, kBaud);
-        const double verify = RunOperation(loop, engine, &ProgrammerEngine::Verify);
+        const double verify = RunOperation(serial, engine, &ProgrammerEngine::Verify);
         const double verifyWire = WireSeconds(host, kBaud) - programWire;
         // Program is one round trip a word, verify one long stream: their
         // ratios tell the host's turnaround from its reading speed.

@@ -1,10 +1,9 @@
 // Latency of the serial component: from a byte written by the far end to the
-// OnRxData handler running on the handler thread, and one round trip (the far
+// OnRxData handler running on the thread that serves the port, and one round trip (the far
 // end sends 1 byte, the handler answers 2, the far end receives them), through
 // a pseudo-terminal and through a network serial server on loopback.
 
 #include "bench_support.h"
-#include "link/loop_dispatcher.h"
 #include "link/rfc2217_codec.h"
 #include "link/serial.h"
 #include "platform/scripted_dialogs.h"
@@ -33,7 +32,8 @@ using namespace bench;
 
 using Clock = std::chrono::steady_clock;
 
-// The component on its own handler thread, served by a loop.
+// The component on a thread of its own, which serves its port as the
+// command-line program does.
 class Rig {
 public:
     Rig(std::string programDir, bool answer) : dir_(std::move(programDir)) {
@@ -50,8 +50,7 @@ public:
 private:
     void Run(bool answer) {
         ScriptedDialogs dialogs;
-        LoopDispatcher loop;
-        TSerial serial(&dialogs, &loop, std::vector<std::string>{dir_});
+        TSerial serial(&dialogs, std::vector<std::string>{dir_});
         serial.SetBaudrate(19200);
         serial.SetDataBits(eDataBits::Bits8);
         serial.SetCheckParity(false);
@@ -69,7 +68,8 @@ private:
         });
         serial.SetActive(true);
         opened_.set_value();
-        loop.RunUntil([this] { return stop_.load(); }, 1 << 30);
+        while (!stop_)
+            serial.ServeEvents(10);
     }
 
     std::string dir_;

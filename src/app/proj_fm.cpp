@@ -40,9 +40,8 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 }
 
 void TProjFm::CreateSerial() {
-    Serial1 = MakeBoardPort(Env.dialogs, nullptr, PortFolders(Places),
-                            [this](TSerial&) { Serial1RxData(); });
-    Serial1->ServeOnOwnerThread();
+    Serial1 =
+        MakeBoardPort(Env.dialogs, PortFolders(Places), [this](TSerial&) { Serial1RxData(); });
     Line = std::make_unique<SerialLine>(*Serial1);
     SerialServer = std::make_unique<QtSerialServer>(*Serial1);
     PortReturn = std::make_unique<TPortReturn>(*this);

@@ -31,11 +31,9 @@ int ComNumber(const std::string& text) {
 
 ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
                          std::vector<std::string> portFolders, Sleeper sleep)
-    : serial_(MakeBoardPort(nullptr, nullptr, std::move(portFolders),
+    : serial_(MakeBoardPort(nullptr, std::move(portFolders),
                             [this](TSerial&) { engine.OnBytes(line_.TakeReceived()); })),
-      line_(*serial_), out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
-    serial_->ServeOnOwnerThread();
-}
+      line_(*serial_), out_(out), boxes_(boxes), sleep_(std::move(sleep)) {}
 
 ConsoleHost::~ConsoleHost() {
     // Closing drops DTR and RTS before the engine the port feeds goes.

@@ -178,7 +178,7 @@ int RunBoards(const CliOptions& options, const CliEnvironment& env) {
         each[i].port = options.ports[i];
         each[i].ports = {options.ports[i]};
         threads.emplace_back([&, i] {
-            // The session is made on its thread: its port's hand-offs are served there.
+            // The session is made on its thread, which owns and serves its port.
             BoardOutput out(view, i, *env.err, options.quiet);
             CliSession session(each[i], env, &out);
             codes[i] = session.Prepare();

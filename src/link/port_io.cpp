@@ -1,10 +1,10 @@
 #include "link/port_io.h"
+#include "link/serial_port.h"
 
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/eventfd.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -13,33 +13,18 @@ int64_t MonotonicMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-WakeFd::WakeFd() : fd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
-
-WakeFd::~WakeFd() {
-    if (fd_ >= 0)
-        close(fd_);
-}
-
-void WakeFd::Signal() {
-    uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = write(fd_, &one, sizeof one);
-}
-
-bool WakeFd::Drain() {
-    uint64_t count = 0;
-    return read(fd_, &count, sizeof count) == static_cast<ssize_t>(sizeof count) && count > 0;
+void WaitPromptlyOnThisThread() {
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 }
 
 void RxQueue::Append(const uint8_t* data, size_t count) {
     if (count == 0)
         return;
-    std::lock_guard lock(mutex_);
     bytes_.insert(bytes_.end(), data, data + count);
     newData_ = true;
 }
 
 bool RxQueue::Pop(uint8_t& byte) {
-    std::lock_guard lock(mutex_);
     if (bytes_.empty())
         return false;
     byte = bytes_.front();
@@ -48,28 +33,12 @@ bool RxQueue::Pop(uint8_t& byte) {
 }
 
 void RxQueue::TakeAll(std::string& out) {
-    std::lock_guard lock(mutex_);
     out.append(bytes_.begin(), bytes_.end());
     bytes_.clear();
 }
 
-size_t RxQueue::Size() const {
-    std::lock_guard lock(mutex_);
-    return bytes_.size();
-}
-
-bool RxQueue::Full() const {
-    return Size() >= Capacity;
-}
-
-void RxQueue::Clear() {
-    std::lock_guard lock(mutex_);
-    bytes_.clear();
-}
-
 bool RxQueue::TakeNewData() {
-    std::lock_guard lock(mutex_);
-    bool had = newData_;
+    const bool had = newData_;
     newData_ = false;
     return had;
 }
@@ -98,12 +67,4 @@ int WriteWithDeadline(int fd, const uint8_t* data, size_t size, int64_t deadline
             return EIO;
     }
     return 0;
-}
-
-void DetachFd(int fd) {
-    int null = open("/dev/null", O_RDWR | O_CLOEXEC);
-    if (null < 0)
-        return;
-    dup2(null, fd);
-    close(null);
 }

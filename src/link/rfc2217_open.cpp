@@ -63,10 +63,8 @@ OpenResult OpenRfc2217Port(const std::string& host, int tcpPort, int ackTimeoutM
     freeaddrinfo(list);
     if (fd < 0)
         return {nullptr, error};
-    auto port = std::make_shared<Rfc2217Port>(fd, ackTimeoutMs);
-    if (!port->Ready())
-        return {nullptr, EMFILE};
+    auto port = std::make_unique<Rfc2217Port>(fd, ackTimeoutMs);
     if (int startError = port->Start(); startError != 0)
         return {nullptr, startError};
-    return {port, 0};
+    return {std::move(port), 0};
 }

@@ -43,12 +43,23 @@ uint8_t FlowCode(eFlowControl flow) {
 Rfc2217Port::Rfc2217Port(int socketFd, int ackTimeoutMs)
     : fd_(socketFd), ackTimeoutMs_(ackTimeoutMs) {}
 
+// Lets the server take our last bytes and hang up before the socket goes, so
+// that nothing we sent is cut off by a reset.
 Rfc2217Port::~Rfc2217Port() {
+    shutdown(fd_, SHUT_WR);
+    const int64_t deadline = MonotonicMs() + HangUpMs;
+    uint8_t buffer[512];
+    for (int64_t left = HangUpMs; left > 0; left = deadline - MonotonicMs()) {
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(left)) <= 0)
+            break;
+        if (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) <= 0)
+            break;
+    }
     close(fd_);
 }
 
 int Rfc2217Port::Start() {
-    std::lock_guard lock(pumpMutex_);
     weWill_.set(OptBinary);
     weDo_.set(OptBinary);
     weWill_.set(OptComPort);
@@ -58,9 +69,6 @@ int Rfc2217Port::Start() {
 }
 
 int Rfc2217Port::Send(const std::string& wire, int timeoutMs) {
-    std::lock_guard lock(sendMutex_);
-    if (shut_)
-        return EBADF;
     return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(wire.data()), wire.size(),
                              MonotonicMs() + timeoutMs, true);
 }
@@ -69,28 +77,16 @@ int Rfc2217Port::SendCommand(uint8_t command, const std::string& value, bool exp
     // A server that did not take COM-PORT-OPTION gets no port commands.
     if (comPort_ != 1)
         return EPROTONOSUPPORT;
-    // Expect the answer before sending: it may be read by the other thread
-    // before Send returns.
-    auto answer = static_cast<uint8_t>(command + ServerOffset);
-    if (expectAnswer) {
-        std::lock_guard lock(pumpMutex_);
-        pending_.push_back({answer, value, MonotonicMs() + ackTimeoutMs_});
-    }
-    int error = Send(ComPortCommand(command, value), ControlSendMs);
-    if (error != 0 && expectAnswer) {
-        std::lock_guard lock(pumpMutex_);
-        auto sent = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& p) {
-            return p.answer == answer && p.value == value;
-        });
-        if (sent != pending_.rend())
-            pending_.erase(std::next(sent).base());
-    }
+    const int error = Send(ComPortCommand(command, value), ControlSendMs);
+    if (error == 0 && expectAnswer)
+        pending_.push_back(
+            {static_cast<uint8_t>(command + ServerOffset), value, MonotonicMs() + ackTimeoutMs_});
     return error;
 }
 
 int Rfc2217Port::WaitForComPort() {
     int64_t deadline = MonotonicMs() + ComPortAgreementMs;
-    while (comPort_ == 0 && !shut_) {
+    while (comPort_ == 0) {
         int64_t left = deadline - MonotonicMs();
         if (left <= 0)
             return ETIMEDOUT;
@@ -103,6 +99,7 @@ int Rfc2217Port::WaitForComPort() {
     return comPort_ > 0 ? 0 : EPROTONOSUPPORT;
 }
 
+// The queue sizes have no command here: the server sizes its own.
 int Rfc2217Port::Apply(const PortSettings& s) {
     if (int error = WaitForComPort(); error != 0)
         return error;
@@ -132,14 +129,13 @@ int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
     return Send(EscapeIac(bytes), timeoutMs);
 }
 
+// A read error here is left for the next wait to report.
 int Rfc2217Port::ReadByte(uint8_t& byte, bool& got) {
-    return ReadQueuedByte(
-        rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
+    got = rx_.Pop(byte) || (Pump() == 0 && rx_.Pop(byte));
+    return 0;
 }
 
 int Rfc2217Port::TakeQueued(std::string& bytes) {
-    if (shut_)
-        return EBADF;
     rx_.TakeAll(bytes);
     return 0;
 }
@@ -152,17 +148,12 @@ int Rfc2217Port::PurgeAll() {
 int Rfc2217Port::QueueCounts(int& rx, int& tx) {
     rx = static_cast<int>(rx_.Size());
     tx = 0;
-    if (shut_)
-        return EBADF;
     return ioctl(fd_, SIOCOUTQ, &tx) == 0 ? 0 : errno;
 }
 
 // Reads what the server sent. Returns ECONNRESET once the server hung up. A
 // short read has taken everything there was.
 int Rfc2217Port::Pump() {
-    std::lock_guard lock(pumpMutex_);
-    if (shut_)
-        return EBADF;
     uint8_t buffer[4096];
     while (!rx_.Full()) {
         ssize_t n = recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
@@ -256,31 +247,27 @@ void Rfc2217Port::HandleModemState(uint8_t state) {
 }
 
 std::string Rfc2217Port::LastAnswer(uint8_t command) const {
-    std::lock_guard lock(pumpMutex_);
     auto it = answers_.find(static_cast<uint8_t>(command + ServerOffset));
     return it == answers_.end() ? std::string() : it->second;
 }
 
 void Rfc2217Port::Collect(PortEvents& e, bool watchTxEmpty) {
-    {
-        std::lock_guard lock(pumpMutex_);
-        e = events_;
-        events_ = PortEvents{};
-        int64_t now = MonotonicMs();
-        auto expired = std::remove_if(pending_.begin(), pending_.end(),
-                                      [now](const Pending& p) { return p.deadlineMs <= now; });
-        if (expired != pending_.end() && e.Error == 0)
-            e.Error = ETIMEDOUT;
-        pending_.erase(expired, pending_.end());
-    }
+    e = events_;
+    events_ = PortEvents{};
+    const int64_t now = MonotonicMs();
+    auto expired = std::remove_if(pending_.begin(), pending_.end(),
+                                  [now](const Pending& p) { return p.deadlineMs <= now; });
+    if (expired != pending_.end() && e.Error == 0)
+        e.Error = ETIMEDOUT;
+    pending_.erase(expired, pending_.end());
     e.RxChar = rx_.TakeNewData();
     // Bytes handed to the connection have left the port's hands.
-    if (watchTxEmpty && txPending_.exchange(false))
-        e.TxEmpty = true;
+    e.TxEmpty = watchTxEmpty && txPending_;
+    if (e.TxEmpty)
+        txPending_ = false;
 }
 
 int Rfc2217Port::NextTimeoutMs() {
-    std::lock_guard lock(pumpMutex_);
     if (pending_.empty())
         return -1;
     int64_t first = pending_.front().deadlineMs;
@@ -290,53 +277,28 @@ int Rfc2217Port::NextTimeoutMs() {
 }
 
 int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
-    if (shut_)
-        return EBADF;
     Collect(e, watch.TxEmpty);
-    if (e.Any())
+    if (e.Any() || dead_) {
+        if (!e.Any())
+            poll(nullptr, 0, timeoutMs); // nothing more can come: the time is waited out
         return 0;
-    pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, POLLIN, 0}};
-    int count = dead_ || rx_.Full() ? 1 : 2;
-    int timeout = dead_ ? -1 : NextTimeoutMs();
+    }
+    pollfd connection{fd_, POLLIN, 0};
+    const int count = rx_.Full() ? 0 : 1;
+    int timeout = NextTimeoutMs();
     if (rx_.Full() && timeout < 0)
         timeout = 10; // the handler is behind: look again shortly
-    timeout = ShorterTimeout(timeout, timeoutMs);
-    if (poll(fds, count, timeout) < 0 && errno != EINTR)
-        return dead_ ? 0 : (dead_ = true, errno);
-    if (fds[0].revents)
-        wake_.Drain();
-    if (count == 2 && fds[1].revents != 0 && !shut_) {
+    if (poll(&connection, count, ShorterTimeout(timeout, timeoutMs)) < 0 && errno != EINTR) {
+        dead_ = true;
+        return errno;
+    }
+    if (count == 1 && connection.revents != 0) {
         if (int error = Pump(); error != 0) {
             dead_ = true;
-            std::lock_guard lock(pumpMutex_);
             pending_.clear();
             return error;
         }
     }
-    if (!dead_)
-        Collect(e, watch.TxEmpty);
+    Collect(e, watch.TxEmpty);
     return 0;
-}
-
-void Rfc2217Port::Shutdown() {
-    {
-        std::lock_guard send(sendMutex_);
-        if (shut_.exchange(true))
-            return;
-        shutdown(fd_, SHUT_WR);
-    }
-    // Let the server take our last bytes and hang up before the socket goes,
-    // so that nothing we sent is cut off by a reset.
-    std::lock_guard lock(pumpMutex_);
-    int64_t deadline = MonotonicMs() + HangUpMs;
-    uint8_t buffer[512];
-    for (int64_t left = HangUpMs; left > 0; left = deadline - MonotonicMs()) {
-        pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, static_cast<int>(left)) <= 0)
-            break;
-        if (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) <= 0)
-            break;
-    }
-    DetachFd(fd_);
-    wake_.Signal();
 }

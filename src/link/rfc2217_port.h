@@ -4,16 +4,14 @@
 #include "link/rfc2217_codec.h"
 #include "link/serial_port.h"
 
-#include <atomic>
 #include <bitset>
 #include <map>
-#include <mutex>
 #include <vector>
 
 // A port behind a network serial server: Telnet with BINARY and
 // COM-PORT-OPTION. Settings and line changes are sent at once; an answer
 // that does not come within the acknowledgement time is reported as a port
-// error by the next wait of the event thread, and the port stays usable.
+// error by the next wait, and the port stays usable.
 class Rfc2217Port final : public SerialPort {
 public:
     Rfc2217Port(int socketFd, int ackTimeoutMs);
@@ -26,16 +24,15 @@ public:
     int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs = -1) override;
-    void Interrupt() override { wake_.Signal(); }
-    std::vector<int> WaitFds() const override { return {wake_.Fd(), fd_}; }
-    void Shutdown() override;
+    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
+    std::vector<Waitable> Waitables() const override {
+        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{fd_};
+    }
 
     // The value of the server's last answer to a command ("" when none came).
     std::string LastAnswer(uint8_t command) const;
     // Sends the opening negotiation.
     int Start();
-    bool Ready() const { return wake_.Valid(); }
 
 private:
     struct Pending {
@@ -57,16 +54,10 @@ private:
 
     const int fd_;
     const int ackTimeoutMs_;
-    WakeFd wake_;
     RxQueue rx_;
-    std::atomic<bool> shut_ = false;
-    std::atomic<bool> txPending_ = false;
-    std::atomic<int> comPort_ = 0; // 0 not yet answered, 1 agreed, -1 refused
-    bool dead_ = false;            // event thread only
-
-    std::mutex sendMutex_;
-    // Guards everything below: the reader, the option states, the answers.
-    mutable std::mutex pumpMutex_;
+    bool txPending_ = false;
+    int comPort_ = 0; // 0 not yet answered, 1 agreed, -1 refused
+    bool dead_ = false;
     telnet::Reader reader_;
     std::bitset<256> weWill_, weDo_;
     std::vector<Pending> pending_;

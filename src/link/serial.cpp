@@ -14,8 +14,6 @@ constexpr const char* BaudrateNotValid = "Baudrate is not valid";
 // StringWaitMinMs, more when it takes longer on the line.
 constexpr int CharWaitMs = 1000;
 constexpr int StringWaitMinMs = 500;
-// How long a close waits for the event thread to let go of the port.
-constexpr int ThreadLeaveMs = 7500;
 
 // The system's text for an error code, without trailing blanks and full stops.
 std::string SystemErrorText(int code) {
@@ -27,13 +25,14 @@ std::string SystemErrorText(int code) {
 
 } // namespace
 
-TSerial::TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher,
-                 std::vector<std::string> portFolders)
-    : dialogs_(dialogs), dispatcher_(dispatcher), PortFolders_(std::move(portFolders)) {}
+TSerial::TSerial(Dialogs* dialogs, std::vector<std::string> portFolders)
+    : dialogs_(dialogs), PortFolders_(std::move(portFolders)) {
+    // This thread serves the port.
+    WaitPromptlyOnThisThread();
+}
 
 TSerial::~TSerial() {
     SetActive(false);
-    EventThread_.Stop();
 }
 
 bool TSerial::SetPort(int value) {
@@ -87,20 +86,15 @@ PortSettings TSerial::Settings() const {
             FlowMode_, CheckParity_, RxQueueSize_, TxQueueSize_};
 }
 
-std::shared_ptr<SerialPort> TSerial::CurrentPort(unsigned* generation) const {
-    std::lock_guard lock(mutex_);
-    if (generation != nullptr)
-        *generation = generation_;
-    return port_;
-}
-
 void TSerial::SetActive(bool value) {
-    if (Active_)
+    if (Active())
         Close();
     if (value)
         Open();
 }
 
+// An error handler may close the port at any step (the window does when the
+// board is gone); the open then stops there.
 void TSerial::Open() {
     PortTarget target = Target_ ? *Target_ : ResolvePortName(PortFolders_, Port_);
     OpenResult opened = target.kind == PortTarget::Kind::Network
@@ -110,45 +104,27 @@ void TSerial::Open() {
         ErrorPath(opened.error);
         return;
     }
-    {
-        std::lock_guard lock(mutex_);
-        port_ = opened.port;
-        ++generation_;
-    }
-    Active_ = true;
-    if (int error = opened.port->Apply(Settings()); error != 0)
-        ErrorPath(error);
+    port_ = std::move(opened.port);
+    const unsigned serving = ++opens_;
+    Check(port_->Apply(Settings()));
     // Raise DTR, then RTS; a port without modem lines fails here, nothing more.
-    if (int error = opened.port->SetLine(ModemLine::Dtr, true); error != 0)
-        ErrorPath(error);
-    if (int error = opened.port->SetLine(ModemLine::Rts, true); error != 0)
-        ErrorPath(error);
-    EventThread_.Resume();
-    if (OnPortChange_)
+    if (StillOpen(serving))
+        Check(port_->SetLine(ModemLine::Dtr, true));
+    if (StillOpen(serving))
+        Check(port_->SetLine(ModemLine::Rts, true));
+    if (StillOpen(serving) && OnPortChange_)
         OnPortChange_();
 }
 
+// The port counts as closed from the start, so that an error handler called
+// on the way finds it closed.
 void TSerial::Close() {
-    std::shared_ptr<SerialPort> port = CurrentPort();
-    if (int error = port->PurgeAll(); error != 0)
-        ErrorPath(error);
-    if (int error = port->SetLine(ModemLine::Dtr, false); error != 0)
-        ErrorPath(error);
-    if (int error = port->SetLine(ModemLine::Rts, false); error != 0)
-        ErrorPath(error);
-    Active_ = false;
-    Closing_ = true;
-    port->Interrupt();
-    EventThread_.WaitForLeave(ThreadLeaveMs);
-    Closing_ = false;
-    port->Shutdown();
-    {
-        std::lock_guard lock(mutex_);
-        port_.reset();
-        ++generation_;
-    }
+    std::unique_ptr<SerialPort> port = std::move(port_);
+    Check(port->PurgeAll());
+    Check(port->SetLine(ModemLine::Dtr, false));
+    Check(port->SetLine(ModemLine::Rts, false));
     if (OnPortChange_)
-        OnPortChange_(); // `port` still holds the descriptors open
+        OnPortChange_(); // `port` still holds its waitables open
 }
 
 void TSerial::ErrorPath(int code) {
@@ -157,22 +133,18 @@ void TSerial::ErrorPath(int code) {
         if (dialogs_ != nullptr)
             dialogs_->Error(SystemErrorText(code));
     } else if (NotifyErrors_ == eNotifyErr::Event) {
-        TNotifyEvent handler = HandlersCopy().OnError;
-        if (handler)
+        // A copy: the handler may replace itself.
+        if (TNotifyEvent handler = OnError_)
             handler(*this);
     }
 }
 
 int TSerial::WriteBounded(const std::string& bytes, int timeoutMs) {
-    std::shared_ptr<SerialPort> port = CurrentPort();
-    if (port == nullptr)
-        return EBADF;
-    return port->Write(bytes, timeoutMs);
+    return port_ == nullptr ? EBADF : port_->Write(bytes, timeoutMs);
 }
 
 void TSerial::WriteChar(uint8_t c) {
-    if (int error = WriteBounded(std::string(1, static_cast<char>(c)), CharWaitMs); error != 0)
-        ErrorPath(error);
+    Check(WriteBounded(std::string(1, static_cast<char>(c)), CharWaitMs));
 }
 
 void TSerial::WriteString(const std::string& s) {
@@ -180,73 +152,52 @@ void TSerial::WriteString(const std::string& s) {
         return;
     int64_t perByte = 20000 / std::max<int32_t>(Baudrate_, 1);
     int64_t wait = std::max<int64_t>(static_cast<int64_t>(s.size()) * perByte, StringWaitMinMs);
-    if (int error = WriteBounded(s, static_cast<int>(std::min<int64_t>(wait, 1 << 30))); error != 0)
-        ErrorPath(error);
+    Check(WriteBounded(s, static_cast<int>(std::min<int64_t>(wait, 1 << 30))));
 }
 
 int TSerial::ReadChar(uint8_t& c) {
-    std::shared_ptr<SerialPort> port = CurrentPort();
     bool got = false;
-    int error = port == nullptr ? EBADF : port->ReadByte(c, got);
-    if (error != 0) {
+    if (int error = port_ == nullptr ? EBADF : port_->ReadByte(c, got); error != 0) {
         ErrorPath(error);
         return 0;
     }
     return got ? 1 : 0;
 }
 
-std::vector<int> TSerial::WaitFds() const {
-    std::shared_ptr<SerialPort> port = CurrentPort();
-    return port == nullptr ? std::vector<int>() : port->WaitFds();
-}
-
-unsigned TSerial::PortGeneration() const {
-    unsigned generation = 0;
-    CurrentPort(&generation);
-    return generation;
+std::vector<Waitable> TSerial::Waitables() const {
+    return port_ == nullptr ? std::vector<Waitable>() : port_->Waitables();
 }
 
 void TSerial::ReadReceived(std::string& bytes) {
-    std::shared_ptr<SerialPort> port = CurrentPort();
-    if (int error = port == nullptr ? EBADF : port->TakeQueued(bytes); error != 0)
-        ErrorPath(error);
+    Check(port_ == nullptr ? EBADF : port_->TakeQueued(bytes));
 }
 
 void TSerial::PurgeRx() {
     // Reads here never stay outstanding, so there is nothing to abort on an
     // open port; queued bytes are kept.
-    if (CurrentPort() == nullptr)
+    if (port_ == nullptr)
         ErrorPath(EBADF);
 }
 
 void TSerial::SetSignal(int line, bool state) {
     if (line != 0 && line != 1)
         return;
-    std::shared_ptr<SerialPort> port = CurrentPort();
-    int error =
-        port == nullptr ? EBADF : port->SetLine(line == 0 ? ModemLine::Rts : ModemLine::Dtr, state);
-    if (error != 0)
-        ErrorPath(error);
+    Check(port_ == nullptr ? EBADF
+                           : port_->SetLine(line == 0 ? ModemLine::Rts : ModemLine::Dtr, state));
 }
 
 int32_t TSerial::RxWaiting() {
-    std::shared_ptr<SerialPort> port = CurrentPort();
     int rx = 0;
     int tx = 0;
-    if (port == nullptr)
-        return 0;
-    if (int error = port->QueueCounts(rx, tx); error != 0)
-        ErrorPath(error);
+    if (port_ != nullptr)
+        Check(port_->QueueCounts(rx, tx));
     return rx;
 }
 
 int32_t TSerial::TxWaiting() {
-    std::shared_ptr<SerialPort> port = CurrentPort();
     int rx = 0;
     int tx = 0;
-    if (port == nullptr)
-        return 0;
-    if (int error = port->QueueCounts(rx, tx); error != 0)
-        ErrorPath(error);
+    if (port_ != nullptr)
+        Check(port_->QueueCounts(rx, tx));
     return tx;
 }

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "link/com_names.h"
-#include "link/event_thread.h"
-#include "link/handler_dispatcher.h"
 #include "link/serial_port.h"
 #include "link/serial_types.h"
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,15 +15,16 @@ class Dialogs;
 
 // The serial component: owns one COM port (COM1..COM9, see com_names.h),
 // configures it, writes to it, lets its owner read what arrived, drives DTR
-// and RTS, and turns port events into handler calls on the handler thread
-// through its TEventThread. Every member is used from the handler thread.
+// and RTS, and turns the port's events into handler calls. It has no thread
+// of its own: the thread that makes it owns it, uses every member and serves
+// the port, either by calling ServeEvents or by watching Waitables in its
+// event loop and calling ServeEvents when one is ready. So the board's 'Y'
+// wakes the very thread that answers it.
 class TSerial {
 public:
     // portFolders hold the ports/ folders that name COMn, looked at in order;
-    // dialogs shows the error boxes; dispatcher runs the handlers on the
-    // handler thread (without one they would run on the event thread). Both
-    // must outlive the component.
-    TSerial(Dialogs* dialogs, HandlerDispatcher* dispatcher, std::vector<std::string> portFolders);
+    // dialogs shows the error boxes and must outlive the component.
+    TSerial(Dialogs* dialogs, std::vector<std::string> portFolders);
     ~TSerial();
     TSerial(const TSerial&) = delete;
     TSerial& operator=(const TSerial&) = delete;
@@ -47,6 +44,8 @@ public:
     void SetFlowMode(eFlowControl value);
     bool CheckParity() const { return CheckParity_; }
     void SetCheckParity(bool value);
+    // The driver's queue sizes, asked for at open where the system lets them
+    // be set (see PortSettings).
     uint16_t RxQueueSize() const { return RxQueueSize_; }
     void SetRxQueueSize(uint16_t value);
     uint16_t TxQueueSize() const { return TxQueueSize_; }
@@ -64,24 +63,15 @@ public:
     void SetNotifyErrors(eNotifyErr value) { NotifyErrors_ = value; }
     int32_t ErrorCode() const { return ErrorCode_; }
 
-    // The board's port waited on by the thread that owns this component
-    // instead of an event thread: ServeEvents then waits and runs the
-    // handlers on that thread, with no hand-off between threads. Set before
-    // the port first opens.
-    void ServeOnOwnerThread() { EventThread_.ServeOnOwner(); }
-    // One wait of at most timeoutMs for the port's events and their handlers,
-    // on this thread. False at once when the port is not open; `received`
-    // tells whether bytes came.
-    bool ServeEvents(int timeoutMs, bool* received = nullptr) {
-        return EventThread_.ServeHere(timeoutMs, received);
-    }
-    // Called on this thread right after the port opened and right after it
-    // closed (its descriptors still open then), for an owner that watches them.
+    // One wait of at most timeoutMs (0: only a look) for the port's events,
+    // and their handlers, run here. False at once when the port is not open;
+    // `received` tells whether bytes came.
+    bool ServeEvents(int timeoutMs, bool* received = nullptr);
+    // What to watch for ServeEvents, none while the port is closed or failed.
+    std::vector<Waitable> Waitables() const;
+    // Called right after the port opened, failed or closed (its waitables
+    // still open then), for an owner that watches them.
     void SetOnPortChange(std::function<void()> handler) { OnPortChange_ = std::move(handler); }
-    // The descriptors to watch for ServeEvents, none while the port is closed,
-    // and a number that changes whenever the port opens or closes.
-    std::vector<int> WaitFds() const;
-    unsigned PortGeneration() const;
     // Appends every byte already received; reads nothing from the device. In
     // a receive handler: the bytes of that event.
     void ReadReceived(std::string& bytes);
@@ -94,7 +84,7 @@ public:
     // to COMn. Takes effect at the next open.
     void SetTarget(std::optional<PortTarget> target) { Target_ = std::move(target); }
 
-    bool Active() const { return Active_; }
+    bool Active() const { return port_ != nullptr; }
     // Closes an open port first; then opens it when value is true.
     void SetActive(bool value);
 
@@ -107,52 +97,41 @@ public:
     // line 0 is RTS, 1 is DTR; true raises it.
     void SetSignal(int line, bool state);
 
-    void SetOnRxData(TNotifyEvent handler);
-    void SetOnTxEmpty(TNotifyEvent handler);
-    void SetOnMessage(TRxMessageEvent handler);
-    void SetOnError(TNotifyEvent handler);
-    void SetOnBreak(TNotifyEvent handler);
-    void SetOnRing(TNotifyEvent handler);
-    void SetOnSignalChange(TSignalChangeEvent handler);
+    void SetOnRxData(TNotifyEvent handler) { OnRxData_ = std::move(handler); }
+    void SetOnTxEmpty(TNotifyEvent handler) { OnTxEmpty_ = std::move(handler); }
+    void SetOnMessage(TRxMessageEvent handler) { OnMessage_ = std::move(handler); }
+    void SetOnError(TNotifyEvent handler) { OnError_ = std::move(handler); }
+    void SetOnBreak(TNotifyEvent handler) { OnBreak_ = std::move(handler); }
+    void SetOnRing(TNotifyEvent handler) { OnRing_ = std::move(handler); }
+    void SetOnSignalChange(TSignalChangeEvent handler) { OnSignalChange_ = std::move(handler); }
 
 private:
-    friend class TEventThread;
-
-    struct Handlers {
-        TNotifyEvent OnRxData, OnTxEmpty, OnError, OnBreak, OnRing;
-        TRxMessageEvent OnMessage;
-        TSignalChangeEvent OnSignalChange;
-    };
-
     void Open();
     void Close();
-    void ReApply() { SetActive(Active_); }
+    void ReApply() { SetActive(Active()); }
     // A port setting: stored, then the port reopened if it is open.
     template <class T> void StoreAndReApply(T& field, T value) {
         field = value;
         ReApply();
     }
-    template <class H> void SetHandler(H Handlers::*slot, H handler) {
-        std::lock_guard lock(mutex_);
-        handlers_.*slot = std::move(handler);
-    }
     void ErrorPath(int code);
+    void Check(int code) {
+        if (code != 0)
+            ErrorPath(code);
+    }
     int WriteBounded(const std::string& bytes, int timeoutMs);
-    std::shared_ptr<SerialPort> CurrentPort(unsigned* generation = nullptr) const;
     PortSettings Settings() const;
 
-    // Used by the event thread.
-    Handlers HandlersCopy() const;
-    // One handler, copied (a receive event needs no copy of all the others).
-    template <class H> H HandlerCopy(H Handlers::*slot) const {
-        std::lock_guard lock(mutex_);
-        return handlers_.*slot;
-    }
-    bool Serving(unsigned generation) const;
+    // A handler may close or reopen the port: what is left of the events of
+    // the port it was called for then goes unhandled.
+    bool StillOpen(unsigned opened) const { return port_ != nullptr && opens_ == opened; }
+    template <class Handler, class... Args>
+    bool Raise(const Handler& handler, unsigned opened, const Args&... args);
+    void Dispatch(const PortEvents& events, unsigned opened);
+    void ReadMessages(unsigned opened);
     void FeedMessageByte(uint8_t b, std::string& complete, bool& done);
 
     Dialogs* const dialogs_;
-    HandlerDispatcher* const dispatcher_;
     const std::vector<std::string> PortFolders_;
 
     uint8_t Port_ = 1;
@@ -161,33 +140,28 @@ private:
     eParity Parity_ = eParity::None;
     eDataBits DataBits_ = eDataBits::Bits7;
     eStopBits StopBits_ = eStopBits::Bits1;
-    std::atomic<bool> Active_ = false;
     uint16_t RxQueueSize_ = 1024;
     uint16_t TxQueueSize_ = 1024;
     eFlowControl FlowMode_ = eFlowControl::None;
     bool CheckParity_ = true;
-    std::atomic<eOpModes> RxEventMode_ = eOpModes::Normal;
-    std::atomic<char> MessageStartChar_ = 2;
-    std::atomic<char> MessageEndChar_ = 3;
-    std::atomic<uint16_t> MessageAppendCount_ = 0;
+    eOpModes RxEventMode_ = eOpModes::Normal;
+    char MessageStartChar_ = 2;
+    char MessageEndChar_ = 3;
+    uint16_t MessageAppendCount_ = 0;
     eNotifyErr NotifyErrors_ = eNotifyErr::Dialog;
     int32_t ErrorCode_ = 0;
 
-    // The framed-message assembler, run by the event thread: 0 idle,
-    // 1 collecting, 2 appending, 3 complete.
+    // The framed-message assembler: 0 idle, 1 collecting, 2 appending,
+    // 3 complete.
     uint8_t MessageState_ = 0;
     uint16_t AppendRemaining_ = 0;
     std::string RxMessage_;
 
-    std::atomic<bool> Closing_ = false;
-    std::atomic<bool> CtsState_ = false, DsrState_ = false, RlsdState_ = false;
+    std::unique_ptr<SerialPort> port_; // open while Active
+    unsigned opens_ = 0;               // counts the opens, for StillOpen
 
-    mutable std::mutex mutex_; // guards port_, generation_ and handlers_
-    std::shared_ptr<SerialPort> port_;
-    unsigned generation_ = 0;
-    Handlers handlers_;
-
+    TNotifyEvent OnRxData_, OnTxEmpty_, OnError_, OnBreak_, OnRing_;
+    TRxMessageEvent OnMessage_;
+    TSignalChangeEvent OnSignalChange_;
     std::function<void()> OnPortChange_;
-
-    TEventThread EventThread_{*this};
 };

@@ -1,11 +1,9 @@
 #include "link/serial_dispatch_qt.h"
 
 #include "link/serial.h"
-
-#include <QSocketNotifier>
+#include "link/waitable_watch_qt.h"
 
 #include <chrono>
-
 
 namespace {
 constexpr int kLookMs = 20;
@@ -21,8 +19,8 @@ QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
 
 QtSerialServer::~QtSerialServer() {
     serial_.SetOnPortChange(nullptr);
-    for (QSocketNotifier* n : notifiers_)
-        delete n;
+    for (QObject* watch : watches_)
+        delete watch;
 }
 
 // While the board's bytes keep coming (a word asked for every 1.6 ms while
@@ -42,25 +40,13 @@ void QtSerialServer::Serve() {
         if (left.count() <= 0 || !serial_.ServeEvents(static_cast<int>(left.count()), &received))
             break;
     }
-    Watch();
 }
 
-// Notifiers on the descriptors of the port now open. Old ones go later: one of
-// them may be the sender of the signal being handled.
+// Watches on the waitables of the port now open, none while it is closed.
 void QtSerialServer::Watch() {
-    const unsigned generation = serial_.PortGeneration();
-    if (watching_ && generation == generation_)
-        return;
-    for (QSocketNotifier* n : notifiers_) {
-        n->setEnabled(false);
-        n->deleteLater();
-    }
-    notifiers_.clear();
-    generation_ = generation;
-    watching_ = true;
-    for (int fd : serial_.WaitFds()) {
-        auto* n = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        connect(n, &QSocketNotifier::activated, this, [this] { Serve(); });
-        notifiers_.push_back(n);
-    }
+    for (QObject* watch : watches_)
+        EndWatch(watch);
+    watches_.clear();
+    for (Waitable waitable : serial_.Waitables())
+        watches_.push_back(WatchWaitable(waitable, this, [this] { Serve(); }));
 }

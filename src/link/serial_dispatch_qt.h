@@ -3,17 +3,14 @@
 #include <QObject>
 #include <QTimer>
 
-#include <memory>
 #include <vector>
 
-class QSocketNotifier;
 class TSerial;
 
 // Serves a serial component on the user-interface thread: the toolkit's event
 // loop watches the open port, and what arrives is handled at once on this
-// thread, the one that runs every handler, with no thread in between. Must
-// be created on that thread, after ServeOnOwnerThread, and go before the
-// component.
+// thread, the one that owns the component, with no thread in between. Must
+// be created on that thread and go before the component.
 class QtSerialServer : public QObject {
     Q_OBJECT
 public:
@@ -25,10 +22,8 @@ private:
     void Watch();
 
     TSerial& serial_;
-    unsigned generation_ = 0;
-    bool watching_ = false;
-    std::vector<QSocketNotifier*> notifiers_;
-    // Looks at the port now and then for what no descriptor announces (a
+    std::vector<QObject*> watches_;
+    // Looks at the port now and then for what no waitable announces (a
     // server's unanswered setting).
     QTimer timer_;
 };

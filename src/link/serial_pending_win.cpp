@@ -1,9 +1,8 @@
 // SCAFFOLDING, removed when the Windows serial back-ends come: the COM port
 // (CreateFile on \\.\COMn) and the RFC 2217 client on Winsock are not written
-// yet, so on Windows every port fails to open with "not supported" and the
-// event thread has nothing to serve. Everything else of the program (chip
+// yet, so on Windows every port fails to open with "not supported" and there
+// is nothing to serve. Everything else of the program (chip
 // file, HEX files, the engine, the command line) works as on Linux.
-#include "link/event_thread.h"
 #include "link/serial_port.h"
 #include "platform/timer_slack.h"
 
@@ -20,21 +19,3 @@ OpenResult OpenTtyPort(const std::string&) {
 OpenResult OpenRfc2217Port(const std::string&, int, int) {
     return {nullptr, ENOTSUP};
 }
-
-TEventThread::~TEventThread() = default;
-
-void TEventThread::Resume() {}
-
-void TEventThread::ServeOnOwner() {
-    onOwner_ = true;
-}
-
-bool TEventThread::ServeHere(int, bool* received) {
-    if (received != nullptr)
-        *received = false;
-    return false;
-}
-
-void TEventThread::WaitForLeave(int) {}
-
-void TEventThread::Stop() {}

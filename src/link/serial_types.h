@@ -36,19 +36,21 @@ struct PortSettings {
     eStopBits StopBits = eStopBits::Bits1;
     eFlowControl FlowMode = eFlowControl::None;
     bool CheckParity = true;
+    // The driver's queues, for a back-end whose system lets them be sized
+    // (SetupComm on Windows).
     uint16_t RxQueueSize = 1024;
     uint16_t TxQueueSize = 1024;
 };
 
 enum class ModemLine : uint8_t { Rts, Dtr };
 
-// What the event thread has handlers for: the rest need not be watched.
+// What the owner has handlers for: the rest need not be watched.
 struct PortWatch {
     bool TxEmpty = false;
     bool Lines = false; // modem lines, break and ring
 };
 
-// What one wait of the event thread found on the port.
+// What one wait found on the port.
 struct PortEvents {
     bool RxChar = false;
     bool TxEmpty = false;

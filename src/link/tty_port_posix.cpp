@@ -3,7 +3,6 @@
 #include "link/tty_baud.h"
 #include "link/wire_log.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/serial.h>
@@ -30,7 +29,6 @@ public:
         lastCounts_ = counts;
     }
     ~TtyPort() override { close(fd_); }
-    bool Ready() const { return wake_.Valid(); }
 
     int Apply(const PortSettings& settings) override;
     int SetLine(ModemLine line, bool on) override;
@@ -39,10 +37,10 @@ public:
     int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
-    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs = -1) override;
-    void Interrupt() override { wake_.Signal(); }
-    std::vector<int> WaitFds() const override { return {wake_.Fd(), fd_}; }
-    void Shutdown() override;
+    int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
+    std::vector<Waitable> Waitables() const override {
+        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{fd_};
+    }
 
 private:
     int Pump();
@@ -51,11 +49,8 @@ private:
     int PollOnce(PortWatch watch, int timeoutMs);
 
     const int fd_;
-    WakeFd wake_;
     RxQueue rx_;
-    std::mutex pumpMutex_;
-    std::atomic<bool> shut_ = false;
-    std::atomic<bool> txPending_ = false;
+    bool txPending_ = false;
     bool dead_ = false;
     bool hasModem_ = false;
     bool hasCounters_ = false;
@@ -63,9 +58,9 @@ private:
     serial_icounter_struct lastCounts_{};
 };
 
+// The queue sizes have nothing to size here: a tty's buffers, and the
+// XON/XOFF limits within them, belong to its driver.
 int TtyPort::Apply(const PortSettings& s) {
-    if (shut_)
-        return EBADF;
     termios t{};
     if (tcgetattr(fd_, &t) != 0)
         return errno;
@@ -106,15 +101,11 @@ int TtyPort::Apply(const PortSettings& s) {
 }
 
 int TtyPort::SetLine(ModemLine line, bool on) {
-    if (shut_)
-        return EBADF;
     int bit = line == ModemLine::Dtr ? TIOCM_DTR : TIOCM_RTS;
     return ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &bit) == 0 ? 0 : errno;
 }
 
 int TtyPort::Write(const std::string& bytes, int timeoutMs) {
-    if (shut_)
-        return EBADF;
     txPending_ = true;
     LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
@@ -126,9 +117,6 @@ int TtyPort::Write(const std::string& bytes, int timeoutMs) {
 // that does not fill the buffer has taken everything there was: no second
 // read to hear that nothing is left.
 int TtyPort::Pump() {
-    std::lock_guard lock(pumpMutex_);
-    if (shut_)
-        return EBADF;
     uint8_t buffer[4096];
     while (!rx_.Full()) {
         ssize_t n = read(fd_, buffer, sizeof buffer);
@@ -148,21 +136,18 @@ int TtyPort::Pump() {
     return 0;
 }
 
+// A read error here is left for the next wait to report.
 int TtyPort::ReadByte(uint8_t& byte, bool& got) {
-    return ReadQueuedByte(
-        rx_, wake_, shut_, [this] { return Pump(); }, byte, got);
+    got = rx_.Pop(byte) || (Pump() == 0 && rx_.Pop(byte));
+    return 0;
 }
 
 int TtyPort::TakeQueued(std::string& bytes) {
-    if (shut_)
-        return EBADF;
     rx_.TakeAll(bytes);
     return 0;
 }
 
 int TtyPort::PurgeAll() {
-    if (shut_)
-        return EBADF;
     rx_.Clear();
     return tcflush(fd_, TCIOFLUSH) == 0 ? 0 : errno;
 }
@@ -170,8 +155,6 @@ int TtyPort::PurgeAll() {
 int TtyPort::QueueCounts(int& rx, int& tx) {
     rx = 0;
     tx = 0;
-    if (shut_)
-        return EBADF;
     int waiting = 0;
     if (ioctl(fd_, FIONREAD, &waiting) != 0 || ioctl(fd_, TIOCOUTQ, &tx) != 0)
         return errno;
@@ -208,38 +191,30 @@ void TtyPort::CheckTxEmpty(PortEvents& e, bool watchTxEmpty) {
     }
 }
 
-// One poll of the device and the wake-up. Returns a device failure or 0.
+// One poll of the device. Returns a device failure or 0.
 int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
-    pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {fd_, 0, 0}};
-    int count = dead_ ? 1 : 2;
-    if (!rx_.Full())
-        fds[1].events = POLLIN;
+    pollfd device{fd_, static_cast<short>(rx_.Full() ? 0 : POLLIN), 0};
     int timeout = -1;
     // Modem lines are sampled only while someone listens for them.
-    if (!dead_ && hasModem_ && watch.Lines)
+    if (hasModem_ && watch.Lines)
         timeout = ModemPollMs;
-    if (!dead_ && watch.TxEmpty && txPending_)
+    if (watch.TxEmpty && txPending_)
         timeout = TxPollMs;
-    if (!dead_ && rx_.Full() && timeout < 0)
+    if (rx_.Full() && timeout < 0)
         timeout = ModemPollMs; // the handler is behind: look again shortly
-    timeout = ShorterTimeout(timeout, timeoutMs);
-    if (poll(fds, count, timeout) < 0)
+    if (poll(&device, 1, ShorterTimeout(timeout, timeoutMs)) < 0)
         return errno == EINTR ? 0 : errno;
-    if (fds[0].revents)
-        wake_.Drain();
-    if (count < 2 || fds[1].revents == 0 || shut_)
+    if (device.revents == 0)
         return 0;
-    if (fds[1].revents & POLLNVAL)
+    if (device.revents & POLLNVAL)
         return EBADF;
     int error = Pump();
-    if (error == 0 && (fds[1].revents & (POLLHUP | POLLERR)))
+    if (error == 0 && (device.revents & (POLLHUP | POLLERR)))
         error = EIO;
     return error;
 }
 
 int TtyPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
-    if (shut_)
-        return EBADF;
     if (!dead_) {
         CheckModem(e);
         CheckTxEmpty(e, watch.TxEmpty);
@@ -247,21 +222,16 @@ int TtyPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     e.RxChar = rx_.TakeNewData();
     if (e.Any())
         return 0;
-    int error = PollOnce(watch, timeoutMs);
-    if (error != 0 && !dead_) {
+    if (dead_) {
+        poll(nullptr, 0, timeoutMs); // nothing more can come: the time is waited out
+        return 0;
+    }
+    if (int error = PollOnce(watch, timeoutMs); error != 0) {
         dead_ = true;
         return error;
     }
     e.RxChar = rx_.TakeNewData();
     return 0;
-}
-
-void TtyPort::Shutdown() {
-    std::lock_guard lock(pumpMutex_);
-    if (shut_.exchange(true))
-        return;
-    DetachFd(fd_);
-    wake_.Signal();
 }
 
 } // namespace
@@ -295,8 +265,5 @@ OpenResult OpenTtyPort(const std::string& path) {
         return {nullptr, error};
     }
     RequestLowLatency(fd);
-    auto port = std::make_shared<TtyPort>(fd);
-    if (!port->Ready())
-        return {nullptr, EMFILE};
-    return {port, 0};
+    return {std::make_unique<TtyPort>(fd), 0};
 }

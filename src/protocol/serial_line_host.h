@@ -8,13 +8,11 @@
 #include <string>
 #include <vector>
 
-class HandlerDispatcher;
-
 // The board's port: 19200 baud, 8 data bits, no parity, line errors as
 // events, `onRx` for each receive event. The host owns it and closes it before
 // the engine it feeds goes.
-std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, HandlerDispatcher* dispatcher,
-                                       std::vector<std::string> portFolders, TNotifyEvent onRx);
+std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, std::vector<std::string> portFolders,
+                                       TNotifyEvent onRx);
 
 // The line to the board over a serial component, as every host with a port
 // has it: send, DTR, purge, and the receive pump that takes every byte a

@@ -1,4 +1,3 @@
-#include "link/loop_dispatcher.h"
 #include "link/rfc2217_port.h"
 #include "link/serial.h"
 #include "platform/scripted_dialogs.h"
@@ -24,7 +23,6 @@ std::string AllByteValues() {
 struct SerialNetwork : ::testing::Test {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
-    LoopDispatcher loop;
     std::unique_ptr<TSerial> serial;
     std::string received;
     int errors = 0;
@@ -33,7 +31,7 @@ struct SerialNetwork : ::testing::Test {
     void TearDown() override { serial.reset(); }
 
     void Make() {
-        serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
+        serial = std::make_unique<TSerial>(&dialogs, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
         serial->SetDataBits(eDataBits::Bits8);
         serial->SetCheckParity(false);
@@ -74,7 +72,7 @@ TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
     auto& port = static_cast<Rfc2217Port&>(*opened.port);
     PortEvents events;
     for (int i = 0; i < 200 && port.LastAnswer(SetStopsize).empty(); ++i)
-        opened.port->WaitEvents(events, PortWatch{});
+        opened.port->WaitEvents(events, PortWatch{}, 10);
     EXPECT_EQ(port.LastAnswer(SetBaudrate), BigEndian32(9600));
     EXPECT_EQ(port.LastAnswer(SetDatasize), std::string(1, 8));
     EXPECT_EQ(port.LastAnswer(SetParity), std::string(1, 1));
@@ -82,7 +80,6 @@ TEST_F(SerialSer2net, NegotiatesAndAppliesTheRate) {
     termios t{};
     ASSERT_EQ(tcgetattr(pty.master, &t), 0);
     EXPECT_EQ(cfgetospeed(&t), B9600);
-    opened.port->Shutdown();
 }
 
 TEST_F(SerialSer2net, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineChanges) {
@@ -93,12 +90,14 @@ TEST_F(SerialSer2net, CarriesEveryByteValueBothWaysAndSurvivesUnansweredLineChan
     serial->WriteString(all);
     EXPECT_EQ(pty.ReadMaster(256, 2000), all);
     pty.WriteMaster(all);
-    ASSERT_TRUE(loop.RunUntil([&] { return received.size() >= 256; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return received.size() >= 256; }, 2000));
     EXPECT_EQ(received, all);
 
     // ser2net never answers DTR or RTS for a pseudo-terminal: after a bounded
     // wait that is a port error, and the port carries bytes as before.
-    ASSERT_TRUE(loop.RunUntil([&] { return serial->ErrorCode() != 0; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return serial->ErrorCode() != 0; }, 2000));
     EXPECT_EQ(serial->ErrorCode(), ETIMEDOUT);
     EXPECT_TRUE(serial->Active());
     serial->WriteString("ok");
@@ -147,7 +146,7 @@ TEST_F(SerialPeer, ChangingPortWhileOpenClosesAndReopensWhileClosedOpensNothing)
     ASSERT_TRUE(serial->SetPort(1));
     serial->SetBaudrate(9600);
     EXPECT_FALSE(serial->Active());
-    loop.RunFor(30);
+    ServeFor(*serial, 30);
     EXPECT_EQ(peer.Connections().size(), 2u);
 }
 
@@ -173,7 +172,8 @@ TEST_F(SerialPeer, EscapedIacAndResetSignalReachThePeer) {
         },
         2000));
     peer.SendData(std::string("\xFF\xFF\x00", 3));
-    ASSERT_TRUE(loop.RunUntil([&] { return received.size() >= 3; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return received.size() >= 3; }, 2000));
     EXPECT_EQ(received, std::string("\xFF\xFF\x00", 3));
 }
 
@@ -193,20 +193,39 @@ TEST_F(SerialPeer, ModemAndLineNotificationsBecomeEventsInOrder) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x90')));
-    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 2; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return log.size() == 2; }, 2000));
     peer.SendWire(ComPortCommand(NotifyLinestate + ServerOffset, std::string(1, '\x10')));
-    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 3; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return log.size() == 3; }, 2000));
     peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x84')));
-    ASSERT_TRUE(loop.RunUntil([&] { return log.size() == 5; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return log.size() == 5; }, 2000));
     EXPECT_EQ(log, (std::vector<std::string>{"CTS+", "RLSD+", "break", "CTS-", "ring"}));
+}
+
+TEST_F(SerialPeer, HandlerThatClosesThePortEndsWhatItsWaitFound) {
+    std::vector<eModemInSignal> seen;
+    serial->SetOnSignalChange([&](TSerial& s, eModemInSignal line, bool) {
+        seen.push_back(line);
+        s.SetActive(false);
+    });
+    serial->SetActive(true);
+    ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    // CTS and RLSD rise in one notification: one wait finds both.
+    peer.SendWire(ComPortCommand(NotifyModemstate + ServerOffset, std::string(1, '\x90')));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return !serial->Active(); }, 2000));
+    EXPECT_EQ(seen, std::vector<eModemInSignal>{eModemInSignal::Cts});
 }
 
 TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
     peer.DropConnection();
-    ASSERT_TRUE(loop.RunUntil([&] { return errors > 0; }, 2000));
-    loop.RunFor(30);
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return errors > 0; }, 2000));
+    ServeFor(*serial, 30);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(serial->ErrorCode(), ECONNRESET);
     serial->WriteString("x");

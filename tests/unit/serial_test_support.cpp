@@ -1,5 +1,7 @@
 #include "serial_test_support.h"
 
+#include "link/serial.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -56,6 +58,18 @@ bool CanConnect(int port) {
 }
 
 } // namespace
+
+bool ServeUntil(TSerial& serial, const std::function<bool()>& done, int timeoutMs) {
+    const int64_t deadline = NowMs() + timeoutMs;
+    while (!done()) {
+        const int64_t left = deadline - NowMs();
+        if (left <= 0)
+            return false;
+        if (!serial.ServeEvents(static_cast<int>(std::min<int64_t>(left, 10))))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
 
 PtyPair::PtyPair() {
     master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -1,8 +1,8 @@
 #pragma once
 
-// Pieces the serial tests share: pseudo-terminals, a program folder with a
-// ports/ folder (support/ports_folder.h), a network serial server of our own,
-// and Debian's ser2net.
+// Pieces the serial tests share: serving the component as the programs do,
+// pseudo-terminals, a program folder with a ports/ folder (support/ports_folder.h),
+// a network serial server of our own, and Debian's ser2net.
 
 #include "link/rfc2217_codec.h"
 #include "ports_folder.h"
@@ -15,6 +15,16 @@
 #include <sys/types.h>
 #include <thread>
 #include <vector>
+
+class TSerial;
+
+// Serves the component's port on this thread, as the programs do, until
+// done() holds (true) or the time is up (false).
+bool ServeUntil(TSerial& serial, const std::function<bool()>& done, int timeoutMs);
+inline void ServeFor(TSerial& serial, int milliseconds) {
+    ServeUntil(
+        serial, [] { return false; }, milliseconds);
+}
 
 // A pseudo-terminal: the test holds the master and one slave descriptor of
 // its own (so the master never sees a hang-up); the component opens the slave

@@ -1,4 +1,3 @@
-#include "link/loop_dispatcher.h"
 #include "link/serial.h"
 #include "platform/scripted_dialogs.h"
 #include "serial_test_support.h"
@@ -20,12 +19,12 @@ long ElapsedMs(Clock::time_point since) {
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
 }
 
-// The component as the main window sets it up, on COM1 = a pseudo-terminal.
+// The component as the main window sets it up, on COM1 = a pseudo-terminal,
+// served by this thread.
 struct SerialTty : ::testing::Test {
     PtyPair pty;
     ProgramFolder folder;
     ScriptedDialogs dialogs;
-    LoopDispatcher loop;
     std::unique_ptr<TSerial> serial;
     std::string received;
     int errors = 0;
@@ -33,7 +32,11 @@ struct SerialTty : ::testing::Test {
     void SetUp() override {
         ASSERT_GE(pty.master, 0);
         folder.LinkCom(1, pty.slavePath);
-        serial = std::make_unique<TSerial>(&dialogs, &loop, std::vector<std::string>{folder.dir});
+        Make();
+    }
+
+    void Make() {
+        serial = std::make_unique<TSerial>(&dialogs, std::vector<std::string>{folder.dir});
         serial->SetBaudrate(19200);
         serial->SetDataBits(eDataBits::Bits8);
         serial->SetCheckParity(false);
@@ -50,7 +53,8 @@ struct SerialTty : ::testing::Test {
     void TearDown() override { serial.reset(); }
 
     bool ReceiveAtLeast(size_t count) {
-        return loop.RunUntil([&] { return received.size() >= count; }, 2000);
+        return ServeUntil(
+            *serial, [&] { return received.size() >= count; }, 2000);
     }
 };
 
@@ -101,7 +105,8 @@ TEST_F(SerialTty, PurgeRxKeepsReceivedBytesAndRxWaitingCountsThem) {
     serial->SetActive(true);
     EXPECT_EQ(serial->RxWaiting(), 0);
     pty.WriteMaster("AB");
-    ASSERT_TRUE(loop.RunUntil([&] { return serial->RxWaiting() == 2; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return serial->RxWaiting() == 2; }, 2000));
     serial->PurgeRx();
     uint8_t a = 0, b = 0, c = 0;
     EXPECT_EQ(serial->ReadChar(a), 1);
@@ -165,13 +170,15 @@ TEST_F(SerialTty, FramedModeDeliversStartToEndPlusAppendedBytes) {
     serial->SetActive(true);
     pty.WriteMaster(std::string("\x41\x03\x10", 3)); // before any start: ignored
     pty.WriteMaster(std::string("\x02\x41\x03\x10\x20", 5));
-    ASSERT_TRUE(loop.RunUntil([&] { return !messages.empty(); }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return !messages.empty(); }, 2000));
     EXPECT_EQ(messages, std::vector<std::string>{std::string("\x02\x41\x03\x10\x20", 5)});
 
     // A new start drops a partial message; no append count ends at the end byte.
     serial->SetMessageAppendCount(0);
     pty.WriteMaster(std::string("\x02\x58\x02\x59\x03", 5));
-    ASSERT_TRUE(loop.RunUntil([&] { return messages.size() == 2; }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return messages.size() == 2; }, 2000));
     EXPECT_EQ(messages[1], std::string("\x02\x59\x03", 3));
 }
 
@@ -195,68 +202,43 @@ TEST_F(SerialTty, DeviceThatGoesAwayIsReportedOnce) {
     errors = 0;
     close(pty.master);
     pty.master = -1;
-    ASSERT_TRUE(loop.RunUntil([&] { return errors > 0; }, 2000));
-    loop.RunFor(30);
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return errors > 0; }, 2000));
+    ServeFor(*serial, 30);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(serial->ErrorCode(), EIO);
+    EXPECT_TRUE(serial->Waitables().empty()); // an event loop stops watching it
 }
 
 TEST_F(SerialTty, HandlerMayCloseThePortWithoutDeadlock) {
     serial->SetOnRxData([&](TSerial& s) { s.SetActive(false); });
     serial->SetActive(true);
     pty.WriteMaster("x");
-    ASSERT_TRUE(loop.RunUntil([&] { return !serial->Active(); }, 2000));
+    ASSERT_TRUE(ServeUntil(
+        *serial, [&] { return !serial->Active(); }, 2000));
     // And the same port opens again afterwards.
     serial->SetActive(true);
     EXPECT_TRUE(serial->Active());
 }
 
-// The event thread blocks in a hand-off that this thread has not served yet.
-bool WaitForHandOff(LoopDispatcher& loop) {
-    for (int i = 0; i < 2000 && loop.Pending() == 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return loop.Pending() == 1;
-}
-
-TEST_F(SerialTty, CloseWhileAHandOffWaitsDropsItsHandler) {
-    int calls = 0;
-    serial->SetOnRxData([&](TSerial&) { ++calls; });
+TEST_F(SerialTty, BytesLeftUnservedAtCloseAreDroppedAndTheReopenedPortServesNewOnes) {
     serial->SetActive(true);
     pty.WriteMaster("a");
-    ASSERT_TRUE(WaitForHandOff(loop));
+    for (int i = 0; i < 2000 && serial->RxWaiting() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(serial->RxWaiting(), 1);
     serial->SetActive(false);
-    loop.RunFor(20);
-    EXPECT_EQ(calls, 0);
-
+    EXPECT_FALSE(serial->ServeEvents(0));
     serial->SetActive(true);
     pty.WriteMaster("b");
-    ASSERT_TRUE(loop.RunUntil([&] { return calls == 1; }, 2000));
+    ASSERT_TRUE(ReceiveAtLeast(1));
+    ServeFor(*serial, 20);
+    EXPECT_EQ(received, "b");
 }
 
-TEST_F(SerialTty, DestroyWhileAHandOffWaitsReleasesTheThread) {
-    int calls = 0;
-    serial->SetOnRxData([&](TSerial&) { ++calls; });
+TEST_F(SerialTty, DestroyingWhileBytesStreamReleasesTheDevice) {
     serial->SetActive(true);
-    pty.WriteMaster("a");
-    ASSERT_TRUE(WaitForHandOff(loop));
-    serial.reset();
-    EXPECT_EQ(loop.Pending(), 0u);
-    loop.RunFor(20);
-    EXPECT_EQ(calls, 0);
-}
-
-TEST_F(SerialTty, DestroyingWhileBytesStreamRunsNoHandlerAfterwards) {
     std::atomic<bool> stop = false;
-    std::atomic<bool> destroyed = false;
-    int lateCalls = 0;
-    serial->SetOnRxData([&](TSerial& s) {
-        if (destroyed)
-            ++lateCalls;
-        uint8_t c = 0;
-        while (s.ReadChar(c) == 1)
-            received.push_back(static_cast<char>(c));
-    });
-    serial->SetActive(true);
     std::thread writer([&] {
         while (!stop) {
             std::string chunk(64, 'q');
@@ -264,14 +246,17 @@ TEST_F(SerialTty, DestroyingWhileBytesStreamRunsNoHandlerAfterwards) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
     });
-    bool streaming = ReceiveAtLeast(1000);
+    const bool streaming = ReceiveAtLeast(1000);
     serial.reset();
-    destroyed = true;
-    loop.RunFor(30);
+    // The device is held exclusively while open: a new component gets it only
+    // if the old one let go.
+    Make();
+    serial->SetActive(true);
+    const bool reopened = serial->Active() && ReceiveAtLeast(received.size() + 64);
     stop = true;
     writer.join();
     EXPECT_TRUE(streaming);
-    EXPECT_EQ(lateCalls, 0);
+    EXPECT_TRUE(reopened);
 }
 
 } // namespace
