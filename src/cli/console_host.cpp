@@ -5,8 +5,8 @@
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
 #include "link/com_names.h"
+#include "link/error_text.h"
 
-#include <system_error>
 #include <thread>
 
 namespace {
@@ -75,7 +75,7 @@ bool ConsoleHost::OpenPort(std::string& reason) {
     serial_->SetActive(true);
     if (serial_->Active())
         return true;
-    reason = std::generic_category().message(serial_->ErrorCode());
+    reason = PortErrorText(serial_->ErrorCode());
     return false;
 }
 
