@@ -129,13 +129,16 @@ TEST_F(SerialPeer, HandlerThatClosesThePortEndsWhatItsWaitFound) {
     EXPECT_EQ(seen, std::vector<eModemInSignal>{eModemInSignal::Cts});
 }
 
+// The server's last bytes and its hang-up come together: both are seen.
 TEST_F(SerialPeer, DroppedConnectionIsReportedOnceAndNeverHangs) {
     serial->SetActive(true);
     ASSERT_TRUE(WaitControls(0, {NoFlowControl, DtrOn, RtsOn}));
+    peer.SendData("bye");
     peer.DropConnection();
     ASSERT_TRUE(ServeUntil(
         *serial, [&] { return errors > 0; }, 2000));
     ServeFor(*serial, 30);
+    EXPECT_EQ(received, "bye");
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(serial->ErrorCode(), ECONNRESET);
     serial->WriteString("x");
