@@ -12,22 +12,24 @@
 
 namespace {
 
-// How long a read the driver does not finish at once may take (the reads here
-// take what is queued and never wait for more).
-constexpr int ReadWaitMs = 100;
 // How often a full receive queue is looked at again while the owner catches up.
 constexpr int BehindPollMs = 20;
-constexpr DWORD RxChunk = 4096;
 constexpr DWORD LineEvents = EV_CTS | EV_DSR | EV_RLSD | EV_BREAK | EV_RING;
 
 int LastError() {
     return ErrnoOfSystem(GetLastError());
 }
 
-// A COM port opened for overlapped I/O. One WaitCommEvent is kept
-// outstanding; its event is what the owner's wait and an event loop's watch
-// look at. Every event is manual-reset: a watch that saw it must leave it set
-// for the wait that follows (the driver resets it when the next call starts).
+// A COM port opened for overlapped I/O, served by one wait on two calls kept
+// outstanding: a read of one byte, which ends when a byte comes (so a board's
+// answer is in hand when the wait ends), and a WaitCommEvent for the line
+// events someone listens to. Their events are what an event loop watches.
+// Every event is manual-reset: a watch that saw it must leave it set for the
+// wait that follows (the driver resets it when the next call starts).
+//
+// Received bytes are not waited for with WaitCommEvent(EV_RXCHAR): under Wine
+// that wait polls the device every millisecond or so, and a 16F877A took twice
+// its wire time; a read ends as soon as the byte is there, on Windows too.
 class ComPort final : public SerialPort {
 public:
     explicit ComPort(HANDLE handle);
@@ -44,24 +46,27 @@ public:
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
     std::vector<Waitable> Waitables() const override {
-        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{wait_.hEvent};
+        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{read_.hEvent, lines_.hEvent};
     }
 
 private:
-    int Complete(BOOL started, OVERLAPPED& call, int timeoutMs, DWORD& count);
-    int Pump();
     int Arm();
+    int ArmRead();
     int Harvest(PortEvents& events, int timeoutMs);
-    int Absorb(DWORD happened, PortEvents& events);
+    int TakeRead();
+    int TakeLines(PortEvents& events);
+    void Absorb(DWORD happened, PortEvents& events);
     int Fail(int error) {
         dead_ = true;
         return error;
     }
 
     const HANDLE h_;
-    OVERLAPPED wait_{}, read_{}, write_{};
-    DWORD happened_ = 0;   // what the outstanding WaitCommEvent found
-    bool waiting_ = false; // a WaitCommEvent is outstanding or done and not yet looked at
+    OVERLAPPED read_{}, lines_{}, write_{};
+    uint8_t byte_ = 0;      // the outstanding read's
+    DWORD happened_ = 0;    // the outstanding WaitCommEvent's
+    bool reading_ = false;  // a read is outstanding, or done and not yet taken
+    bool watching_ = false; // likewise a WaitCommEvent
     DWORD mask_ = 0;
     RxQueue rx_;
     bool txPending_ = false;
@@ -69,30 +74,27 @@ private:
 };
 
 ComPort::ComPort(HANDLE handle) : h_(handle) {
-    for (OVERLAPPED* call : {&wait_, &read_, &write_})
+    for (OVERLAPPED* call : {&read_, &lines_, &write_})
         call->hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    // Received bytes are watched from the start, so that an event loop's
-    // watch sees the first of them.
-    mask_ = SetCommMask(h_, EV_RXCHAR) ? EV_RXCHAR : 0;
-    if (mask_ != 0)
-        Arm();
 }
 
-// The outstanding wait must have ended before its record goes.
+// The outstanding calls must have ended before their records go.
 ComPort::~ComPort() {
     SetCommMask(h_, 0);
     CancelIoEx(h_, nullptr);
     DWORD unused = 0;
-    if (waiting_)
-        GetOverlappedResult(h_, &wait_, &unused, TRUE);
+    if (reading_)
+        GetOverlappedResult(h_, &read_, &unused, TRUE);
+    if (watching_)
+        GetOverlappedResult(h_, &lines_, &unused, TRUE);
     CloseHandle(h_);
-    for (OVERLAPPED* call : {&wait_, &read_, &write_})
+    for (OVERLAPPED* call : {&read_, &lines_, &write_})
         CloseHandle(call->hEvent);
 }
 
 // The queue sizes go to the driver; the rest is the port's settings record
-// and its time-outs: every read returns at once with what is queued, and a
-// write with flow control gives up after 10 s of being held back.
+// and its time-outs: none for reads (a read of one byte ends when it comes),
+// and a write with flow control gives up after 10 s held back.
 int ComPort::Apply(const PortSettings& s) {
     int error = 0;
     auto note = [&error](BOOL ok) {
@@ -125,7 +127,6 @@ int ComPort::Apply(const PortSettings& s) {
     dcb.ErrorChar = '?';
     note(SetCommState(h_, &dcb));
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
     if (s.FlowMode != eFlowControl::None)
         timeouts.WriteTotalTimeoutConstant = 10000;
     note(SetCommTimeouts(h_, &timeouts));
@@ -137,52 +138,34 @@ int ComPort::SetLine(ModemLine line, bool on) {
     return EscapeCommFunction(h_, function) ? 0 : LastError();
 }
 
-// Ends an overlapped call: at once when the driver finished it, otherwise
-// after at most timeoutMs, cancelling it then (ETIMEDOUT). `count` is what it
-// moved either way.
-int ComPort::Complete(BOOL started, OVERLAPPED& call, int timeoutMs, DWORD& count) {
-    count = 0;
-    if (!started && GetLastError() != ERROR_IO_PENDING)
-        return LastError();
-    if (!started && WaitForSingleObject(call.hEvent, static_cast<DWORD>(timeoutMs)) != 0) {
-        CancelIoEx(h_, &call);
-        GetOverlappedResult(h_, &call, &count, TRUE);
-        return ETIMEDOUT;
-    }
-    return GetOverlappedResult(h_, &call, &count, FALSE) ? 0 : LastError();
-}
-
+// Sends every byte, waiting at most timeoutMs for the driver to take them; a
+// write still going then is cancelled (ETIMEDOUT).
 int ComPort::Write(const std::string& bytes, int timeoutMs) {
     txPending_ = true;
     LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    DWORD written = 0;
     const auto size = static_cast<DWORD>(bytes.size());
-    const int error =
-        Complete(WriteFile(h_, bytes.data(), size, nullptr, &write_), write_, timeoutMs, written);
-    return error == 0 && written < size ? ETIMEDOUT : error;
-}
-
-// Moves what the driver holds into the queue; a read that does not fill the
-// buffer has taken everything there was.
-int ComPort::Pump() {
-    uint8_t buffer[RxChunk];
-    while (!rx_.Full()) {
-        DWORD got = 0;
-        const int error =
-            Complete(ReadFile(h_, buffer, RxChunk, nullptr, &read_), read_, ReadWaitMs, got);
-        LogWire("rx", buffer, got);
-        rx_.Append(buffer, got);
-        if (error != 0)
-            return error == ETIMEDOUT ? 0 : error;
-        if (got < RxChunk)
-            return 0;
+    DWORD written = 0;
+    if (!WriteFile(h_, bytes.data(), size, nullptr, &write_)) {
+        if (GetLastError() != ERROR_IO_PENDING)
+            return LastError();
+        if (WaitForSingleObject(write_.hEvent, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
+            CancelIoEx(h_, &write_);
+            GetOverlappedResult(h_, &write_, &written, TRUE); // over before write_ is used again
+            return ETIMEDOUT;
+        }
     }
-    return 0;
+    if (!GetOverlappedResult(h_, &write_, &written, FALSE))
+        return LastError();
+    return written < size ? ETIMEDOUT : 0;
 }
 
-// A read error here is left for the next wait to report.
+// What the outstanding read brought, if it is over: never waits. A read error
+// is left for the next wait to report.
 int ComPort::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte) || (Pump() == 0 && rx_.Pop(byte));
+    got = rx_.Pop(byte);
+    if (!got && reading_ && WaitForSingleObject(read_.hEvent, 0) == WAIT_OBJECT_0 &&
+        TakeRead() == 0)
+        got = rx_.Pop(byte);
     return 0;
 }
 
@@ -209,42 +192,67 @@ int ComPort::QueueCounts(int& rx, int& tx) {
     return 0;
 }
 
-// Keeps one WaitCommEvent outstanding. One the driver finishes at once
-// signals its event like any other, so that a watch sees it.
-int ComPort::Arm() {
-    if (waiting_)
-        return 0;
-    happened_ = 0;
-    if (WaitCommEvent(h_, &happened_, &wait_))
-        SetEvent(wait_.hEvent);
-    else if (GetLastError() != ERROR_IO_PENDING)
-        return LastError();
-    waiting_ = true;
+// Keeps a read outstanding while the queue has room. One the driver finishes
+// at once had its byte queued: the queued bytes are taken so, one by one,
+// until a read stays outstanding.
+int ComPort::ArmRead() {
+    while (!reading_ && !rx_.Full()) {
+        const BOOL done = ReadFile(h_, &byte_, 1, nullptr, &read_);
+        if (!done && GetLastError() != ERROR_IO_PENDING)
+            return LastError();
+        reading_ = true;
+        if (!done)
+            return 0;
+        const size_t before = rx_.Size();
+        if (const int error = TakeRead(); error != 0 || rx_.Size() == before)
+            return error; // a read that ends with nothing is tried at the next wait
+    }
     return 0;
 }
 
-// Waits at most timeoutMs for the outstanding WaitCommEvent and takes in what
-// it found. A wait ended with nothing (a mask changed, a cancel) finds nothing.
-int ComPort::Harvest(PortEvents& e, int timeoutMs) {
-    if (!waiting_)
-        return 0;
-    const DWORD r = WaitForMultipleObjects(1, &wait_.hEvent, FALSE, static_cast<DWORD>(timeoutMs));
-    if (r == WAIT_TIMEOUT)
-        return 0;
-    if (r != WAIT_OBJECT_0)
-        return LastError();
-    waiting_ = false;
-    DWORD unused = 0;
-    if (!GetOverlappedResult(h_, &wait_, &unused, FALSE))
-        return GetLastError() == ERROR_OPERATION_ABORTED ? 0 : LastError();
-    return Absorb(happened_, e);
+// Keeps the read and, while someone listens, the line wait outstanding. A
+// wait the driver finishes at once signals its event like any other, so that
+// a watch sees it.
+int ComPort::Arm() {
+    if (const int error = ArmRead(); error != 0)
+        return error;
+    if (!watching_ && mask_ != 0) {
+        happened_ = 0;
+        if (WaitCommEvent(h_, &happened_, &lines_))
+            SetEvent(lines_.hEvent);
+        else if (GetLastError() != ERROR_IO_PENDING)
+            return LastError();
+        watching_ = true;
+    }
+    return 0;
 }
 
-int ComPort::Absorb(DWORD happened, PortEvents& e) {
-    if (happened & EV_RXCHAR) {
-        if (const int error = Pump(); error != 0)
-            return error;
-    }
+// The bytes of a read that is over. A read cancelled (a purge) brought none.
+int ComPort::TakeRead() {
+    reading_ = false;
+    DWORD got = 0;
+    if (!GetOverlappedResult(h_, &read_, &got, FALSE))
+        return GetLastError() == ERROR_OPERATION_ABORTED ? 0 : LastError();
+    LogWire("rx", &byte_, got);
+    rx_.Append(&byte_, got);
+    if (rx_.Full())
+        ResetEvent(read_.hEvent); // no read follows to reset it: the watch must rest
+    return 0;
+}
+
+// The line events of a wait that is over. One ended by a new mask found none.
+int ComPort::TakeLines(PortEvents& e) {
+    watching_ = false;
+    DWORD unused = 0;
+    if (!GetOverlappedResult(h_, &lines_, &unused, FALSE))
+        return GetLastError() == ERROR_OPERATION_ABORTED ? 0 : LastError();
+    Absorb(happened_, e);
+    if (mask_ == 0)
+        ResetEvent(lines_.hEvent); // no wait follows to reset it: the watch must rest
+    return 0;
+}
+
+void ComPort::Absorb(DWORD happened, PortEvents& e) {
     DWORD lines = 0;
     if ((happened & (EV_CTS | EV_DSR | EV_RLSD)) && GetCommModemStatus(h_, &lines)) {
         e.CtsChanged = e.CtsChanged || (happened & EV_CTS);
@@ -260,6 +268,22 @@ int ComPort::Absorb(DWORD happened, PortEvents& e) {
         txPending_ = false;
         e.TxEmpty = true;
     }
+}
+
+// One wait on both outstanding calls, then what each that is over brought.
+int ComPort::Harvest(PortEvents& e, int timeoutMs) {
+    const HANDLE events[] = {read_.hEvent, lines_.hEvent};
+    const DWORD r = WaitForMultipleObjects(2, events, FALSE, static_cast<DWORD>(timeoutMs));
+    if (r == WAIT_FAILED)
+        return LastError();
+    if (r == WAIT_TIMEOUT)
+        return 0;
+    if (reading_ && WaitForSingleObject(read_.hEvent, 0) == WAIT_OBJECT_0) {
+        if (const int error = TakeRead(); error != 0)
+            return error;
+    }
+    if (watching_ && WaitForSingleObject(lines_.hEvent, 0) == WAIT_OBJECT_0)
+        return TakeLines(e);
     return 0;
 }
 
@@ -273,16 +297,15 @@ int ComPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     // Only what has a listener is asked of the driver (a transmit-empty event
     // after every write would wake the owner for nothing). A new mask ends
     // the outstanding wait, with nothing found.
-    const DWORD mask =
-        EV_RXCHAR | (watch.TxEmpty ? EV_TXEMPTY : 0) | (watch.Lines ? LineEvents : 0);
+    const DWORD mask = (watch.TxEmpty ? EV_TXEMPTY : 0) | (watch.Lines ? LineEvents : 0);
     if (mask != mask_ && !SetCommMask(h_, mask))
         return Fail(LastError());
     mask_ = mask;
     const int64_t deadline = MonotonicMs() + (e.Any() ? 0 : timeoutMs);
-    // A wait that ends with nothing found is waited again while time is left.
+    // A read or a wait that ends with nothing is issued again while time is left.
     for (int64_t left = deadline - MonotonicMs();; left = deadline - MonotonicMs()) {
         if (rx_.Full()) {
-            WaitOut(static_cast<int>(std::min<int64_t>(left, BehindPollMs)));
+            WaitOut(static_cast<int>(std::min<int64_t>(std::max<int64_t>(left, 0), BehindPollMs)));
             break;
         }
         if (const int error = Arm(); error != 0)
@@ -293,11 +316,9 @@ int ComPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
         if (e.Any() || left <= 0)
             break;
     }
-    // One wait stays outstanding for the owner's watch.
-    if (!rx_.Full()) {
-        if (const int error = Arm(); error != 0)
-            return Fail(error);
-    }
+    // The calls stay outstanding for the owner's watch.
+    if (const int error = Arm(); error != 0)
+        return Fail(error);
     return 0;
 }
 
