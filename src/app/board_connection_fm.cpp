@@ -9,7 +9,6 @@
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "protocol/upgrade.h"
-#include "ui/image_canvas.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -126,9 +125,9 @@ void TProjFm::Upgrade1Click() {
     }
     Engine->Upgrade();
     SetCaption("");
-    // The upgrade image is not for the user to see.
-    CodeImage->canvas.fill(Qt::white);
-    CodeImage->update();
+    // The upgrade image is not for the user to see, nor drawn again with a new palette.
+    CodeLines.clear();
+    BlankListing();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
     UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);

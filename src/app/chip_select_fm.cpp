@@ -125,6 +125,7 @@ void TProjFm::DrawTheSocket() {
         DrawBlankSocket();
     } else {
         SocketImage->canvas.fill(Qt::black);
+        ShownSocketPicture.clear();
         if (view.PlayClick)
             PlayClick();
         if (!view.Picture.empty())
@@ -143,7 +144,18 @@ void TProjFm::DrawBlankSocket() {
 void TProjFm::PasteThePicture(const std::string& name, int x, int y) {
     QPainter p(&SocketImage->canvas);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(x, y, LoadSocketPicture(name));
+    // A 2x drawing shown at 1.5x is scaled down, smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QPointF(x, y), LoadSocketPicture(name, SocketImage->canvas.devicePixelRatio()));
+    ShownSocketPicture = name;
+}
+
+// The same picture on a canvas made anew, without the click of a new selection.
+void TProjFm::RepaintSocket() {
+    SocketImage->canvas.fill(Qt::black);
+    if (!ShownSocketPicture.empty())
+        PasteThePicture(ShownSocketPicture, 0, 0);
+    SocketImage->update();
 }
 
 bool TProjFm::CheckSoundAvailable() {

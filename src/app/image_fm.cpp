@@ -3,7 +3,6 @@
 #include "app/proj_fm.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
-#include "ui/image_canvas.h"
 
 namespace {
 constexpr const char* kDataChanged = "Data file has changed. Do you wish to save it?";
@@ -16,9 +15,7 @@ void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) 
     FuseEditFM->SetIDMaxLength(idLength);
     FuseEditFM->SetIDText(BlankIDText(idLength));
     CodeLines.clear();
-    CodeImage->canvas.fill(Qt::white);
-    CodeImage->update();
-    CodeImage->setAccessibleName(QString());
+    BlankListing();
     SetCaption("");
 }
 

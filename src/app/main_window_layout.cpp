@@ -148,6 +148,11 @@ void TProjFm::CreateControls() {
     CodeScroll->setFocusPolicy(Qt::StrongFocus);
     CodeScroll->setGeometry(442, 2, 16, 231);
     CodeScroll->setMaximum(0);
+    BlankListing();
+    CodeImage->repaintContents = [this] {
+        BlankListing();
+        DisplayCodeLines();
+    };
 
     ComLabel = AddLabel(client, "ComLabel", kNoPort, "Serial port", QRect(8, 248, 56, 20));
     ComLabel->setToolTip(kPortHint);
@@ -189,6 +194,7 @@ void TProjFm::CreateControls() {
     SocketImage->setAccessibleName("Socket picture");
     SocketImage->move(495, 8);
     SocketImage->canvas.fill(Qt::black);
+    SocketImage->repaintContents = [this] { RepaintSocket(); };
     PCBlabel = new QLabel(SocketImage);
     PCBlabel->setObjectName("PCBlabel");
     PCBlabel->setAccessibleDescription("Board variant");

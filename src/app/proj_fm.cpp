@@ -74,7 +74,9 @@ void TProjFm::CreateWindows() {
 
 void TProjFm::FormCreate() {
     EnsureProgramResources();
-    setWindowIcon(QIcon(":/Proj"));
+    QIcon icon(":/Proj");
+    icon.addFile(":/Proj@2x");
+    setWindowIcon(icon);
     // An empty socket, not a black square, behind the start-up's first boxes.
     DrawBlankSocket();
     ProgramDir = Env.programDir;

@@ -198,6 +198,8 @@ public:
     void DrawTheSocket();
     void DrawBlankSocket();
     void PasteThePicture(const std::string& name, int x, int y);
+    void RepaintSocket();
+    std::string ShownSocketPicture; // the picture on SocketImage; empty: black only
     bool CheckSoundAvailable();
     void PlayClick();
     // The commands that need a chip, off until one is chosen.
@@ -216,6 +218,7 @@ public:
     void CodeScrollChange();
     void CreateCodeData();
     void DisplayCodeLines();
+    void BlankListing(); // the listing area without lines, in the palette's paper colour
     void ListingPageForReaders();
 
     // ---- Protocol ----

@@ -5,7 +5,10 @@
 // window and help, and with a 12F675 chosen the calibration and erase dialogs.
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
-//   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--dark] [--main-only SUFFIX]
+// --dark shows every window in the colours of a dark desktop theme; --main-only
+// takes only the main window and the fuse editor, as main-windowSUFFIX.png and
+// fuse-editorSUFFIX.png (for the pictures at other screen scales and themes).
 #include "app/assign_ports_fm.h"
 #include "app/chip_editor_fm.h"
 #include "app/fuse_edit_fm.h"
@@ -15,6 +18,7 @@
 #include "boardsim.h"
 #include "demo_folder.h"
 #include "platform/scripted_dialogs.h"
+#include "ui/dark_palette.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +28,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
@@ -110,9 +115,18 @@ bool DialogPicture(QWidget* dialog, const fs::path& file, const std::function<vo
     return saved;
 }
 
-bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
+// What to take: every window, or the main window and the fuse editor under a suffix.
+struct Shots {
+    bool mainOnly = false;
+    std::string suffix;
+    fs::path File(const fs::path& out, const char* name) const {
+        return out / (name + suffix + ".png");
+    }
+};
+
+bool FuseEditorPicture(TProjFm& w, const fs::path& out, const Shots& shots) {
     return DialogPicture(
-        w.FuseEditFM, out / "fuse-editor.png", [&] { w.FuseButt->click(); },
+        w.FuseEditFM, shots.File(out, "fuse-editor"), [&] { w.FuseButt->click(); },
         [&] { w.FuseEditFM->reject(); });
 }
 
@@ -176,7 +190,7 @@ bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
     return saved;
 }
 
-int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
+int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, const Shots& shots) {
     std::vector<std::string> cid;
     boardsim::ReadTextLines((programDir / "chipinfo.cid").string(), cid);
     const boardsim::ChipInfoResult chip = boardsim::FindChipInfo(cid, kChip);
@@ -211,11 +225,13 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
     w.show();
     bool ok = WaitFor([&] { return w.StatusLabel->text().endsWith("board connected"); }, 10000);
     Settle();
-    ok = ok && Save(&w, out / "main-window.png");
-    ok = ok && FuseEditorPicture(w, out);
-    ok = ok && ProgrammingPicture(w, out);
-    ok = ok && WaitFor([&] { return !w.Timer1->isActive(); }, 10000);
-    ok = ok && OtherWindowPictures(w, out);
+    ok = ok && Save(&w, shots.File(out, "main-window"));
+    ok = ok && FuseEditorPicture(w, out, shots);
+    if (!shots.mainOnly) {
+        ok = ok && ProgrammingPicture(w, out);
+        ok = ok && WaitFor([&] { return !w.Timer1->isActive(); }, 10000);
+        ok = ok && OtherWindowPictures(w, out);
+    }
     for (const auto& shown : dialogs.shown)
         std::printf("%s: %s\n", shown.kind.c_str(), shown.text.c_str());
     server.Stop();
@@ -225,15 +241,31 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    Shots shots;
+    bool usage = argc < 3;
+    for (int i = 3; i < argc && !usage; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dark") {
+            QApplication::setStyle(QStyleFactory::create("Fusion"));
+            QApplication::setPalette(DarkPalette());
+        } else if (arg == "--main-only" && i + 1 < argc) {
+            shots.mainOnly = true;
+            shots.suffix = argv[++i];
+        } else {
+            usage = true;
+        }
+    }
+    if (usage) {
+        std::fprintf(stderr,
+                     "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER [--dark] [--main-only SUFFIX]\n",
+                     argv[0]);
         return 2;
     }
     const fs::path out = fs::absolute(argv[2]);
     fs::create_directories(out);
     char pattern[] = "/tmp/tessaro-screenshots-XXXXXX";
     const fs::path work = ::mkdtemp(pattern);
-    const int status = Run(fs::absolute(argv[1]), out, work);
+    const int status = Run(fs::absolute(argv[1]), out, work, shots);
     fs::current_path("/");
     fs::remove_all(work);
     return status;
