@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -21,6 +22,9 @@ namespace {
 constexpr const char* kChipFileMissing = "chipinfo.cid file is missing";
 constexpr const char* kChipListNotSaved = "The chip list could not be saved to ";
 constexpr const char* kHelpFileName = "tessaro.html";
+constexpr const char* kAboutText =
+    "Tessaro %1\r\rDrives the Tessaro programmer boards for PIC "
+    "microcontrollers and 24Cxx serial EEPROMs.\r\rBuilt with Qt %2.";
 } // namespace
 
 void TProjFm::RunWarningClick() {
@@ -130,4 +134,9 @@ void TProjFm::Contents1Click() {
     ChangeDirectory(ProgramDir);
     Env.help->ShowContents(ProgramDir + kHelpFileName);
     ChangeDirectory(FolderOf(Image.HexFileName));
+}
+
+void TProjFm::About1Click() {
+    dialogs().Information(
+        QString(kAboutText).arg(QCoreApplication::applicationVersion(), qVersion()).toStdString());
 }

@@ -31,7 +31,16 @@ void TProjFm::Merge1Click() {
     DoLoadProcedure(true, true);
 }
 
-bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
+void TProjFm::LoadFileCommand(const std::string& fileName, bool merge) {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (merge || FileSaveQuery(true))
+        DoLoadProcedure(false, merge, fileName);
+}
+
+bool TProjFm::DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName) {
     if (!ChipSelected())
         return false;
     FuseEditFM->SetIDText(UpdateIDedit(FuseEditFM->IDText(), FuseEditFM->IDMaxLength()));
@@ -46,7 +55,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
             result = true;
         }
     } else {
-        result = OpenTheHexFile(Image.HexFileName);
+        result = OpenTheHexFile(fileName.empty() ? Image.HexFileName : fileName);
     }
     SetStatus(kReady);
     ChangeDirectory(ProgramDir);
@@ -73,8 +82,10 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     FuseRows rows = FuseEditFM->ReadFuseRows();
     UpdateFusesForCore(rows, Chip, Image.FuseValue);
     FuseEditFM->ApplySelections(rows);
-    if (!Engine->UpgradeLoaded())
+    if (!Engine->UpgradeLoaded()) {
         SetCaption(HexFileCaption(fileName));
+        RememberFile(fileName);
+    }
     Image.HexFileName = fileName;
     Image.HexFileDate = date;
     CreateCodeData();
@@ -111,6 +122,7 @@ void TProjFm::SaveButtClick() {
         if (saved) {
             Image.HexFileName = chosen;
             SetCaption(HexFileCaption(chosen));
+            RememberFile(chosen);
             Image.DataChanged = false;
         } else {
             dialogs().Beep();

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -20,6 +21,8 @@ const char* const kChipSelectorCaption = "Chip Selector";
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 384;
 const char* const kCounterHint = "Serial counter disabled";
+const char* const kRecentFilesCaption = "Recent &Files";
+const char* const kAboutCaption = "&About Tessaro";
 
 // Runs an action when the watched widget is double-clicked.
 class TDoubleClickFilter : public QObject {
@@ -74,6 +77,7 @@ void TProjFm::CreateControls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
 
     // Menus.
     QMenuBar* bar = menuBar();
@@ -82,6 +86,10 @@ void TProjFm::CreateControls() {
     Load1 = AddItem(File1, "Load1", "&Load");
     Save1 = AddItem(File1, "Save1", "&Save");
     Merge1 = AddItem(File1, "Merge1", "&Merge");
+    RecentFiles1 = File1->addMenu(kRecentFilesCaption);
+    RecentFiles1->setObjectName("RecentFiles1");
+    RecentFiles1->setToolTipsVisible(true);
+    RecentFiles1->setEnabled(false);
     File1->addSeparator();
     ProgrammerStyle1 = File1->addMenu("P&rogrammer Style");
     ProgrammerStyle1->setObjectName("ProgrammerStyle1");
@@ -95,6 +103,10 @@ void TProjFm::CreateControls() {
     SerialOff1 = AddItem(File1, "SerialOff1", "Serial &Off");
     File1->addSeparator();
     Exit1 = AddItem(File1, "Exit1", "E&xit");
+    // The shortcuts every desktop program answers to, shown beside the items.
+    Load1->setShortcut(QKeySequence::Open);
+    Save1->setShortcut(QKeySequence::Save);
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Programmer1 = bar->addMenu("&Programmer");
     Programmer1->setObjectName("Programmer1");
@@ -127,6 +139,9 @@ void TProjFm::CreateControls() {
     Help1 = bar->addMenu("&Help");
     Help1->setObjectName("Help1");
     Contents1 = AddItem(Help1, "Contents1", "&Contents");
+    Contents1->setShortcut(QKeySequence::HelpContents);
+    Help1->addSeparator();
+    About1 = AddItem(Help1, "About1", kAboutCaption);
 
     // Client area.
     auto* client = new QWidget(this);
@@ -282,6 +297,7 @@ void TProjFm::WireHandlers() {
     on(ICSPMode1, &TProjFm::ICSPMode1Click);
     on(AutoProgram1, &TProjFm::AutoProgram1Click);
     on(Contents1, &TProjFm::Contents1Click);
+    on(About1, &TProjFm::About1Click);
     // File > Exit closes the window through the usual close query.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     // Programmer > Cancel carries the same action as the Cancel button.

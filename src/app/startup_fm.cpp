@@ -56,6 +56,8 @@ void TProjFm::ExecuteStartupProcedures() {
     Image.HexFileName = saved.hexFileName;
     if (saved.fromFile)
         AdviseNewerFileLoad1->setChecked(saved.adviseNewerFileLoad);
+    // The recent files are kept beside pro.dat, in a file of their own.
+    ReadRecentFiles();
 
     // 3-5: the port, the programmer style and a board reset.
     ActivateSerialPort(saved.port);
@@ -118,8 +120,12 @@ void TProjFm::FormClose() {
     s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
     s.restoreUserMode = User1->isChecked();
     s.programmerStyle = Engine->Style();
-    const std::string path = SettingsWritePath(Places);
+    std::string path = SettingsWritePath(Places);
     std::string reason = WriteUserFile(path, JoinLinesCRLF(FormatSettings(s)));
+    if (reason.empty()) {
+        path = RecentFilesPath(Places);
+        reason = WriteRecentFiles();
+    }
     if (!reason.empty())
         dialogs().Error(kSettingsNotSaved + path + ":\r" + reason);
     Env.help->Quit();

@@ -43,8 +43,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kChip = "16F628A";
 
-// A blink loop on port B with its configuration word and a greeting in the
-// data EEPROM, in INHX8M: byte addresses, low byte first, 16 bytes a line.
+// A blink loop on port B and a table, with its configuration word and a
+// greeting in the data EEPROM, in INHX8M: byte addresses, low byte first, 16 bytes a line.
 std::string Records(int address, const std::vector<int>& bytes) {
     std::string lines;
     char text[16];
@@ -71,11 +71,18 @@ std::string BlinkHex() {
         code.push_back(word & 0xFF);
         code.push_back(word >> 8);
     }
+    // A table of 1280 RETLW words from 0x100 on: programming it takes long
+    // enough to be caught half way, with the bar past the middle.
+    std::vector<int> table;
+    for (int i = 0; i < 1280; ++i) {
+        table.push_back(i & 0xFF);
+        table.push_back(0x34);
+    }
     std::vector<int> greeting;
     for (char c : std::string("Tessaro!"))
         greeting.push_back(static_cast<unsigned char>(c));
-    return Records(0x0000, code) + Records(0x400E, {0x70, 0x3F}) + Records(0x4200, greeting) +
-           ":00000001FF\n";
+    return Records(0x0000, code) + Records(0x0200, table) + Records(0x400E, {0x70, 0x3F}) +
+           Records(0x4200, greeting) + ":00000001FF\n";
 }
 
 // Serves the window's events until `done`, at most `ms` milliseconds.
