@@ -137,6 +137,10 @@ void TProjFm::DrawTheSocket() {
 }
 
 void TProjFm::DrawBlankSocket() {
+    // Already there (the window shows it from its creation until the start-up
+    // draws it again): pasting it once more would change no pixel.
+    if (ShownSocketPicture == kBlankSocketPicture)
+        return;
     PasteThePicture(kBlankSocketPicture, 0, 0);
     SocketImage->update();
 }

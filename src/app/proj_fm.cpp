@@ -74,9 +74,7 @@ void TProjFm::CreateWindows() {
 
 void TProjFm::FormCreate() {
     EnsureProgramResources();
-    QIcon icon(":/Proj");
-    icon.addFile(":/Proj@2x");
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(":/Proj"));
     // An empty socket, not a black square, behind the start-up's first boxes.
     DrawBlankSocket();
     ProgramDir = Env.programDir;
