@@ -15,8 +15,8 @@
 
 namespace bench {
 
-// A host with no window and no one at it: nothing to show, boxes scripted,
-// every option off. Its line (send, reset, port) is the subclass's.
+// A host with no window and no one at it: nothing to show, boxes scripted.
+// Its line (send, reset, port) is the subclass's.
 class QuietHost : public ProgrammerHost {
 public:
     void PurgeRx() override {}
@@ -25,14 +25,7 @@ public:
     void SetStatus(const std::string&) override {}
     void SetProgress(int, int) override {}
     Dialogs& dialogs() override { return boxes; }
-    EraseChoice AskEraseChoice() override { return EraseChoice::Check; }
-    void DisableUserButtons() override {}
-    void RestoreUserControls() override {}
-    void EnterAutoMode() override {}
-    bool IcspMode() const override { return false; }
-    bool AutoProgramOn() const override { return false; }
-    bool IgnoreBlankCheckOn() const override { return false; }
-    void SelectStyle(int) override {}
+    void SwitchStyle(int) override {}
     bool ChipSelected() const override { return true; }
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }

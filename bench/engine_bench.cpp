@@ -44,9 +44,9 @@ public:
         sent += static_cast<long>(bytes.size());
         serial_.WriteString(bytes);
     }
-    void SetProgrammerReset(int level) override { serial_.SetSignal(1, level != 0); }
+    void SetProgrammerReset(bool level) override { serial_.SetSignal(1, level); }
     bool PortOpen() const override { return serial_.Active(); }
-    int PortNumber() const override { return serial_.Port(); }
+    std::string PortName() const override { return "COM " + std::to_string(serial_.Port()); }
 
     long sent = 0;
     long received = 0;
@@ -90,7 +90,7 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         LoopDispatcher loop;
         TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
         LineHost lineHost(serial);
-        ProgrammerEngine engine(lineHost, chip, image);
+        ProgrammerEngine engine(EngineHosts::Of(lineHost), chip, image);
         Configure(serial, engine, lineHost);
         // In the middle of a long program memory write: every 'Y' asks for a word.
         EngineProbe::Record(engine).ProtocolState = EngineState::ProgramRomWords;
@@ -135,9 +135,9 @@ boardsim::Chip SocketChip(const std::string& name) {
 
 // Runs one operation to its end on this thread; its time in seconds, or -1.
 double RunOperation(LoopDispatcher& loop, ProgrammerEngine& engine,
-                    void (ProgrammerEngine::*op)()) {
+                    StartResult (ProgrammerEngine::*op)(const OperationOptions&)) {
     const auto start = Clock::now();
-    (engine.*op)();
+    (engine.*op)({});
     if (!loop.RunUntil([&] { return engine.Idle(); }, 600000) || engine.Outcome() != Outcome::Done)
         return -1;
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -169,8 +169,8 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
     LoopDispatcher loop;
     TSerial serial(&dialogs, &loop, std::vector<std::string>{dir});
     LineHost host(serial);
-    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
-    ProgrammerEngine engine(host, chip, image);
+    host.id = chip.IsWide() ? "12345678" : "1234";
+    ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     Configure(serial, engine, host);
     loop.RunFor(50); // the line settles
 

@@ -246,12 +246,12 @@ class BareHost : public bench::QuietHost {
 public:
     explicit BareHost(int fd) : fd_(fd) {}
     void Send(const std::string& bytes) override { Write(EscapeIac(bytes)); }
-    void SetProgrammerReset(int level) override {
+    void SetProgrammerReset(bool level) override {
         Write(
             ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
     }
     bool PortOpen() const override { return true; }
-    int PortNumber() const override { return 1; }
+    std::string PortName() const override { return "COM 1"; }
 
 private:
     void Write(const std::string& wire) const {
@@ -283,8 +283,8 @@ bool RunReference(int port, const std::string& chipName) {
     MemoryImage image;
     FillImage(chip, image);
     BareHost host(fd);
-    host.id = chip.WordMask == 0xFFFF ? "12345678" : "1234";
-    ProgrammerEngine engine(host, chip, image);
+    host.id = chip.IsWide() ? "12345678" : "1234";
+    ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(1); // Birch_A, the board the simulator plays
     Reader reader;
     // One wait on the socket, one read, the engine, its answer: nothing else.
@@ -325,7 +325,7 @@ void WriteHexFile(const std::string& path, const std::string& chipName) {
     std::ofstream out(path);
     // Program memory only: what the turnaround is measured on. 16-bit cores
     // take INHX32 files.
-    if (chip.WordMask == 0xFFFF)
+    if (chip.IsWide())
         out << ":020000040000FA\n";
     const int bytesPerWord = 2;
     for (int w = 0; w < chip.ROMSize; w += 8) {

@@ -48,11 +48,7 @@ bool TProjFm::ActivateSerialPort(int port) {
 }
 
 void TProjFm::Serial1RxData() {
-    Engine->OnBytes(TakeReceived());
-}
-
-void TProjFm::ResetProgrammer(bool pending) {
-    Engine->ResetProgrammer(pending);
+    Engine->OnBytes(Line->TakeReceived());
 }
 
 void TProjFm::Reset1Click() {
@@ -97,14 +93,15 @@ void TProjFm::StyleItemClick(int style) {
 }
 
 void TProjFm::AutoProgram1Click() {
-    Engine->StartAutoProgram();
+    if (Engine->AutoProgramOn())
+        Engine->EndAutoProgram();
+    else
+        Engine->StartAutoProgram(Options());
 }
 
 // The board's own firmware goes into a 16F628 in the socket, programmed like
 // any chip from the style's upgrade image.
 void TProjFm::Upgrade1Click() {
-    std::error_code ec;
-    std::filesystem::current_path(ProgramDir, ec);
     const int position = FindChipCBText(kUpgradeChip);
     if (position < 0) {
         SetStatus("Chip error...");
@@ -116,7 +113,10 @@ void TProjFm::Upgrade1Click() {
     ChipSelect->setCurrentIndex(position);
     PreSelectChip();
     Image.MergeLoad = false;
-    const std::string file = StyleInfo(Engine->Style()).upgradeFile;
+    // The image stands in the program folder; it is opened there by its full
+    // path, whatever folder is current.
+    const std::string file = ProgramDir + StyleInfo(Engine->Style()).upgradeFile;
+    std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
         SetStatus("File error...");
         dialogs().Error("Error: Corrupt or missing upgrade file");
@@ -130,7 +130,7 @@ void TProjFm::Upgrade1Click() {
     BlankListing();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
-    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == 4);
+    UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == kElmStyle);
     FuseEditFM->SetIDText(id);
     if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                 "continue?") == Dialogs::Answer::Yes)

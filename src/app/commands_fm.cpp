@@ -59,7 +59,7 @@ void TProjFm::Port1Click() {
     if (!ActivateSerialPort(ok ? port : -1))
         return;
     Env.sleep(500);
-    SetProgrammerReset(Engine->ResetIdleLevel());
+    Line->SetProgrammerReset(Engine->ResetIdleLevel() != 0);
     Timer1->start();
     DisableUserButtons();
 }
@@ -74,14 +74,14 @@ void TProjFm::SerialOff1Click() {
         ComLabel->setToolTip(QString()); // and its hint: a disabled label takes no double click
         return;
     }
-    SerialOff1->setText("Serial &Off");
+    SerialOff1->setText(kSerialOffCaption);
     if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);
     const int idle = Engine->ResetIdleLevel();
-    SetProgrammerReset(idle ? 0 : 1);
+    Line->SetProgrammerReset(idle == 0);
     Env.sleep(200);
-    SetProgrammerReset(idle);
+    Line->SetProgrammerReset(idle != 0);
     Engine->WaitForGreeting();
     Timer1->start();
     DisableUserButtons();

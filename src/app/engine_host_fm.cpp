@@ -68,11 +68,22 @@ void TProjFm::RepaintWindow() {
     repaint();
 }
 
-EraseChoice TProjFm::AskEraseChoice() {
-    EraseFm->EraseCheck->setChecked(true);
-    if (EraseFm->exec() != QDialog::Accepted)
-        return EraseChoice::Cancel;
-    return EraseFm->EraseChip->isChecked() ? EraseChoice::Erase : EraseChoice::Check;
+OperationOptions TProjFm::Options() const {
+    OperationOptions options;
+    options.icsp = ICSPMode1->isChecked();
+    options.ignoreBlankCheck = IgnoreBlankCheck1->isChecked();
+    return options;
+}
+
+void TProjFm::OperationStarted(Operation operation) {
+    if (operation == Operation::AutoProgram) {
+        // The loop waits for chips with the controls free: only its marks show.
+        AutoProgram1->setChecked(true);
+        AutoLabel->setText("Auto");
+        ICSPMode1->setEnabled(false);
+        return;
+    }
+    DisableUserButtons();
 }
 
 void TProjFm::DisableUserButtons() {
@@ -82,7 +93,7 @@ void TProjFm::DisableUserButtons() {
         m->menuAction()->setEnabled(false);
 }
 
-void TProjFm::RestoreUserControls() {
+void TProjFm::BackToIdle() {
     // User mode keeps the chip selector locked through every operation.
     ChipSelect->setEnabled(!User1->isChecked());
     ButtonPanel->setEnabled(true);
@@ -97,25 +108,7 @@ void TProjFm::RestoreUserControls() {
     AutoLabel->clear();
 }
 
-void TProjFm::EnterAutoMode() {
-    AutoProgram1->setChecked(true);
-    AutoLabel->setText("Auto");
-    ICSPMode1->setEnabled(false);
-}
-
-bool TProjFm::IcspMode() const {
-    return ICSPMode1->isChecked();
-}
-
-bool TProjFm::AutoProgramOn() const {
-    return AutoProgram1->isChecked();
-}
-
-bool TProjFm::IgnoreBlankCheckOn() const {
-    return IgnoreBlankCheck1->isChecked();
-}
-
-void TProjFm::SelectStyle(int style) {
+void TProjFm::SwitchStyle(int style) {
     StyleItemClick(style);
 }
 

@@ -11,7 +11,7 @@ constexpr const char* kDataChanged = "Data file has changed. Do you wish to save
 void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) {
     ResetImage(Image, Chip, keepData, keepFileName, fillBlank, ProgramDir);
     FuseEditFM->SelectFirstOptions();
-    const int idLength = IDLengthForMask(Chip.WordMask);
+    const int idLength = Chip.IdTextLength();
     FuseEditFM->SetIDMaxLength(idLength);
     FuseEditFM->SetIDText(BlankIDText(idLength));
     CodeLines.clear();

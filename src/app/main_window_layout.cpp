@@ -1,6 +1,7 @@
 // The main window's controls: captions, hints, accelerators and places.
 #include "app/messages.h"
 #include "app/proj_fm.h"
+#include "link/programmer_style.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -93,14 +94,13 @@ void TProjFm::CreateControls() {
     File1->addSeparator();
     ProgrammerStyle1 = File1->addMenu("P&rogrammer Style");
     ProgrammerStyle1->setObjectName("ProgrammerStyle1");
-    AlderItem = AddItem(ProgrammerStyle1, "AlderItem", "Alder", true);
-    BirchAItem = AddItem(ProgrammerStyle1, "BirchAItem", "Birch_A", true);
-    BirchBItem = AddItem(ProgrammerStyle1, "BirchBItem", "Birch_B", true);
-    CedarItem = AddItem(ProgrammerStyle1, "CedarItem", "Cedar", true);
-    ElmItem = AddItem(ProgrammerStyle1, "ElmItem", "Elm", true);
+    QAction** styleItems[] = {&AlderItem, &BirchAItem, &BirchBItem, &CedarItem, &ElmItem};
+    for (int s = 0; s < StyleCount; ++s)
+        *styleItems[s] =
+            AddItem(ProgrammerStyle1, StyleInfo(s).itemName, StyleInfo(s).itemCaption, true);
     Port1 = AddItem(File1, "Port1", "&Port");
     AssignPorts1 = AddItem(File1, "AssignPorts1", "&Assign Ports...");
-    SerialOff1 = AddItem(File1, "SerialOff1", "Serial &Off");
+    SerialOff1 = AddItem(File1, "SerialOff1", kSerialOffCaption);
     File1->addSeparator();
     Exit1 = AddItem(File1, "Exit1", "E&xit");
     // The shortcuts every desktop program answers to, shown beside the items.
@@ -194,9 +194,9 @@ void TProjFm::CreateControls() {
     LoadButt = AddButton(ButtonPanel, "LoadButt", "&Load", "Load a file", "Load", cell(0, 0));
     SaveButt = AddButton(ButtonPanel, "SaveButt", "&Save", "Save a file", "Save", cell(1, 0));
     ProgButt =
-        AddButton(ButtonPanel, "ProgButt", "&Program", "Program chip", "Program", cell(2, 0));
-    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", "Read chip", "Read", cell(3, 0));
-    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", "Verify chip", "Verify", cell(4, 0));
+        AddButton(ButtonPanel, "ProgButt", "&Program", kProgramChipHint, "Program", cell(2, 0));
+    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", kReadChipHint, "Read", cell(3, 0));
+    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", kVerifyChipHint, "Verify", cell(4, 0));
     BlankButt =
         AddButton(ButtonPanel, "BlankButt", "&Blank", "Blank test chip", "Blank", cell(0, 1));
     OscalButt =
@@ -271,7 +271,7 @@ void TProjFm::WireHandlers() {
     on(Save1, &TProjFm::SaveButtClick);
     on(Merge1, &TProjFm::Merge1Click);
     QAction* styles[] = {AlderItem, BirchAItem, BirchBItem, CedarItem, ElmItem};
-    for (int s = 0; s < 5; ++s)
+    for (int s = 0; s < StyleCount; ++s)
         connect(styles[s], &QAction::triggered, this, [this, s, a = styles[s], undoFlip] {
             undoFlip(a);
             StyleItemClick(s);

@@ -5,3 +5,9 @@
 // Texts shown by more than one subsystem of the main window.
 inline constexpr const char* kPortHint = "Double click to change port";
 inline constexpr const char* kNoPort = "COM x";
+inline constexpr const char* kSerialOffCaption = "Serial &Off";
+// Hints of the buttons the main window and its fly window (or the calibration
+// dialog) both have.
+inline constexpr const char* kProgramChipHint = "Program chip";
+inline constexpr const char* kVerifyChipHint = "Verify chip";
+inline constexpr const char* kReadChipHint = "Read chip";

@@ -1,6 +1,7 @@
 #include "app/osccal_fm.h"
 
 #include "app/digit_validator_qt.h"
+#include "app/messages.h"
 #include "fuses/calibration.h"
 #include "fuses/id_text.h"
 #include "platform/dialogs.h"
@@ -70,7 +71,7 @@ void TOscCalFm::CreateButtons() {
     CancelButt->setGeometry(98, 104, 80, 30);
     ReadButt = new QPushButton("&Read", Panel1);
     ReadButt->setObjectName("ReadButt");
-    ReadButt->setToolTip("Read chip");
+    ReadButt->setToolTip(kReadChipHint);
     ReadButt->setAutoDefault(false);
     ReadButt->setGeometry(184, 104, 80, 30);
     ReadButt->setEnabled(static_cast<bool>(readCalibration_));

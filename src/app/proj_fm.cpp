@@ -26,11 +26,12 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
         Env.sleep = RealSleeper();
     if (!Env.sound)
         Env.sound = MakeRealSound(Env.programDir + "click.wav");
-    Engine = std::make_unique<ProgrammerEngine>(*this, Chip, Image);
     if (!Env.help)
         Env.help = MakeQtHelpViewer();
-    CreateControls();
     CreateSerial();
+    Engine =
+        std::make_unique<ProgrammerEngine>(EngineHosts{*Line, *this, *this, *this}, Chip, Image);
+    CreateControls();
     WireHandlers();
     FormCreate();
     CreateWindows();
@@ -42,6 +43,7 @@ void TProjFm::CreateSerial() {
     Serial1 = MakeBoardPort(Env.dialogs, nullptr, PortFolders(Places),
                             [this](TSerial&) { Serial1RxData(); });
     Serial1->ServeOnOwnerThread();
+    Line = std::make_unique<SerialLine>(*Serial1);
     SerialServer = std::make_unique<QtSerialServer>(*Serial1);
     PortReturn = std::make_unique<TPortReturn>(*this);
     Serial1->SetOnError([this](TSerial& serial) { PortReturn->PortFailed(serial.ErrorCode()); });

@@ -55,7 +55,7 @@ struct TProjFmEnv {
 // widgets; its handlers are spread over the subsystem folders, one file per
 // subsystem. It is the host of the programmer engine, which holds the board
 // connection and the operations.
-class TProjFm : public QMainWindow, public SerialLineHost {
+class TProjFm : public QMainWindow, public EngineClock, public OperatorPanel, public ImageKeeper {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
@@ -76,6 +76,8 @@ public:
 
     // ---- The serial link to the board ----
     std::unique_ptr<TSerial> Serial1;
+    // The engine's line to the board, over Serial1.
+    std::unique_ptr<SerialLine> Line;
     // Waits on Serial1 in this window's event loop: the board's bytes are
     // handled by the thread they wake.
     std::unique_ptr<QtSerialServer> SerialServer;
@@ -186,7 +188,6 @@ public:
     // ---- Board connection ----
     bool ActivateSerialPort(int port);
     void ResetSerial(bool showReady);
-    void ResetProgrammer(bool pending);
     void Reset1Click();
     void SetProgramVersion(int style, bool userChange);
     void StyleItemClick(int style);
@@ -253,31 +254,30 @@ public:
     bool SetCalibrationValues();
 
     // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
-    // The line calls (send, DTR, purge) are SerialLineHost's, on Serial1.
+    // The line to the board is Line, on Serial1.
+    // The options of the next operation, from the option marks.
+    OperationOptions Options() const;
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override;
     void SetProgress(int value, int maximum) override;
     void RepaintWindow() override;
     Dialogs& dialogs() override { return *Env.dialogs; }
-    EraseChoice AskEraseChoice() override;
-    void DisableUserButtons() override;
-    void RestoreUserControls() override;
-    void EnterAutoMode() override;
-    bool IcspMode() const override;
-    bool AutoProgramOn() const override;
-    bool IgnoreBlankCheckOn() const override;
-    void SelectStyle(int style) override;
+    void OperationStarted(Operation operation) override;
+    // The commands off while the board is busy (an operation, a port change).
+    void DisableUserButtons();
+    void BackToIdle() override;
+    void SwitchStyle(int style) override;
+    void ShowListing() override;
+    void ShowFuses() override;
+    void RefreshCalibrationDialog() override;
+    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
     bool ChipSelected() const override;
     std::string IDText() const override;
     void SetIDText(const std::string& text) override;
     void ClearImage() override;
     void SaveImage() override;
     bool ReloadNewerFile() override;
-    void ShowListing() override;
-    void ShowFuses() override;
-    void RefreshCalibrationDialog() override;
-    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/small_dialogs_fm.h"
 
+#include "app/messages.h"
 #include "platform/dialogs.h"
 
 #include <QAccessibleWidget>
@@ -124,9 +125,9 @@ TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
     (void)accessibleAsWindow;
     setFixedSize(160, 38);
     ProgButt = DialogButton(this, "FlyProgButt", "&Program", QRect(2, 2, 76, 28));
-    ProgButt->setToolTip("Program chip");
+    ProgButt->setToolTip(kProgramChipHint);
     VerfButt = DialogButton(this, "FlyVerfButt", "&Verify", QRect(82, 2, 76, 28));
-    VerfButt->setToolTip("Verify chip");
+    VerfButt->setToolTip(kVerifyChipHint);
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName("FlyProgressBar");
     ProgressBar->setAccessibleName("Progress");

@@ -1,5 +1,6 @@
 #include "chipdb/chip_check.h"
 
+#include "chipdb/chip_record.h"
 #include "chipdb/chip_text.h"
 
 #include <optional>
@@ -26,12 +27,8 @@ bool IntNotMinusOne(std::string_view v) {
     return n && *n != -1;
 }
 
-bool IsWideCore(int coreType) {
-    return coreType == 1 || coreType == 2;
-}
-
 bool FuseBlankValid(std::string_view v, int coreType) {
-    if (!IsWideCore(coreType))
+    if (!IsWideCore(CoreOf(coreType)))
         return ReadHexValue(v) >= 0;
     if (v.size() < 4 * kWideFuseWords)
         return false;
@@ -102,7 +99,7 @@ bool KeyLineValid(const std::string& line, CheckState& state) {
     if (state.keyPosition == kCoreLine)
         state.coreType = *ReadInteger(value);
     if (state.keyPosition == kFuseBlankLine)
-        state.fuseWords = IsWideCore(state.coreType) ? kWideFuseWords : 1;
+        state.fuseWords = IsWideCore(CoreOf(state.coreType)) ? kWideFuseWords : 1;
     return true;
 }
 

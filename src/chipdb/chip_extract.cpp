@@ -175,20 +175,21 @@ ChipInfoResult ExtractChipInfo(const std::vector<std::string>& chipData, int pos
 int WordMaskForCoreType(int coreType) {
     switch (CoreOf(coreType)) {
     case Core::SerialEeprom:
-        return 0xFF;
+        return kWordMaskSerialEeprom;
     case Core::Wide:
     case Core::WideByteHex:
-        return 0xFFFF;
+        return kWordMask16;
     case Core::Baseline:
-        return 0xFFF;
+        return kWordMask12;
     case Core::Midrange:
     case Core::Other: // one configuration word, 4 ID digits
         break;
     }
-    return 0x3FFF;
+    return kWordMask14;
 }
 
 void DeriveSelectionFields(ChipRecord& record) {
-    record.CalFlags = (record.CalWord ? 1 : 0) | (record.BandGap ? 2 : 0);
+    record.CalFlags =
+        (record.CalWord ? kCalFlagCalWord : 0) | (record.BandGap ? kCalFlagBandGap : 0);
     record.WordMask = WordMaskForCoreType(record.CoreType);
 }

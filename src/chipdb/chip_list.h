@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/style_numbers.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,9 +22,6 @@ inline constexpr std::string_view kChipFileNoChipsText =
 // The offending line is shown after kChipFileSyntaxText cut to this many
 // characters, so a damaged file with a huge line still gives a readable box.
 inline constexpr std::size_t kShownLineLimit = 1000;
-
-// Programmer style index of the Alder board, which offers flash chips only.
-inline constexpr int kAlderStyle = 0;
 
 // Chip names are shown in the selector cut to this many characters.
 inline constexpr std::size_t kChipNameLength = 8;

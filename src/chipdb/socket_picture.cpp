@@ -1,17 +1,14 @@
 #include "chipdb/socket_picture.h"
 
-namespace {
+#include "platform/style_numbers.h"
 
-// Programmer style numbers; any value outside 0..4 behaves as Elm.
-constexpr int kAlder = 0;
-constexpr int kBirchA = 1;
-constexpr int kBirchB = 2;
-constexpr int kCedar = 3;
+namespace {
 
 // Alder, Birch_B and Cedar boards take the first picture of a pair; Birch_A and Elm
 // (and unknown styles, which behave as Elm) take the second.
 bool UsesFirstOfPair(int programmerStyle) {
-    return programmerStyle == kAlder || programmerStyle == kBirchB || programmerStyle == kCedar;
+    return programmerStyle == kAlderStyle || programmerStyle == kBirchBStyle ||
+           programmerStyle == kCedarStyle;
 }
 
 } // namespace
@@ -39,9 +36,9 @@ std::string SocketPictureName(int socketLayout, int programmerStyle) {
 }
 
 std::string PCBlabelText(int programmerStyle) {
-    if (programmerStyle == kBirchA)
+    if (programmerStyle == kBirchAStyle)
         return "A";
-    if (programmerStyle == kBirchB)
+    if (programmerStyle == kBirchBStyle)
         return "B";
     return {};
 }

@@ -39,8 +39,7 @@ bool CliSession::PrepareCalibration() {
             boxes_.Error(kBlankCalibrationText);
             return CalibrationVerdict::Refuse;
         }
-        // MOVLW on 12-bit cores, RETLW on the others.
-        rom[last] = (host_.chip.WordMask == 0xFFF ? 0x0C00 : 0x3400) | o_.calibration;
+        rom[last] = host_.chip.CalibrationOpcode() | o_.calibration;
         return CalibrationVerdict::Keep;
     };
     return true;
@@ -50,7 +49,8 @@ int CliSession::RunCalibration() {
     const ChipRecord& chip = host_.chip;
     if (NoCalibrationWord())
         return kExitInput;
-    OperationResult r = RunOperation("calibration", [this] { host_.engine.ReadCalibration(); });
+    OperationResult r =
+        RunOperation("calibration", [this] { return host_.engine.ReadCalibration(host_.options); });
     const bool read = r.configBytes.size() >= kCalibrationByte + 1;
     const int word = read ? CalibrationWordRead(r.configBytes) : -1;
     const bool blank = (word & 0xFF) == kBlankCalibration;

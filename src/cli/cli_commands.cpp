@@ -30,21 +30,18 @@ std::string CliSession::Checksum() const {
 }
 
 OperationResult CliSession::RunOperation(const char* operation,
-                                         const std::function<void()>& start) {
+                                         const std::function<StartResult()>& start) {
     OperationResult r;
     r.operation = operation;
-    ProgrammerEngine& engine = host_.engine;
-    const int starts = host_.starts;
-    const int declined = boxes_.Declined();
-    engine.ForgetOutcome();
-    start();
-    r.started = host_.starts != starts;
+    host_.ForgetEnded();
+    const StartResult started = start();
+    r.started = started == StartResult::Started;
     if (!r.started) {
-        r.declined = boxes_.Declined() != declined;
+        r.declined = started == StartResult::Declined;
         r.message = boxes_.LastText();
         return r;
     }
-    FollowOperation(r, [&] { return engine.Idle(); });
+    FollowOperation(r, [this] { return host_.HasEnded(); });
     Collect(r);
     // After a failure on the line the board is reset: its greeting is awaited.
     FollowOperation(r, [this] { return host_.Idle(); });
@@ -58,7 +55,7 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
     while (host_.Serve(over) == ConsoleHost::Served::Interrupted) {
         if (!r.interrupted) {
             r.interrupted = true;
-            out_.Say(kMe + std::string("interrupted: cancelling"), true);
+            out_.Say(kMe + std::string(kInterruptedCancelling), true);
             engine.Cancel();
             continue;
         }
@@ -68,13 +65,14 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
 }
 
 void CliSession::Collect(OperationResult& r) {
-    const ProgrammerEngine& engine = host_.engine;
-    r.outcome = engine.Outcome();
-    r.details = engine.Details();
-    r.configBytes = engine.ConfigBytes();
-    r.message = boxes_.LastText();
-    r.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - host_.started).count();
+    if (!host_.HasEnded())
+        return;
+    const ConsoleHost::Ended e = host_.TakeEnded();
+    r.outcome = e.report.outcome;
+    r.details = e.report.details;
+    r.configBytes = e.report.configBytes;
+    r.message = e.message;
+    r.seconds = e.seconds;
 }
 
 void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
@@ -105,7 +103,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
 }
 
-int CliSession::RunSimple(const char* operation, const std::function<void()>& start) {
+int CliSession::RunSimple(const char* operation, const std::function<StartResult()>& start) {
     OperationResult r = RunOperation(operation, start);
     if (!o_.file.empty())
         r.checksum = Checksum();
@@ -114,7 +112,7 @@ int CliSession::RunSimple(const char* operation, const std::function<void()>& st
 }
 
 int CliSession::RunRead() {
-    OperationResult r = RunOperation("read", [this] { host_.engine.Read(); });
+    OperationResult r = RunOperation("read", [this] { return host_.engine.Read(host_.options); });
     bool saved = false;
     if (r.started && r.outcome == Outcome::Done && !r.interrupted) {
         r.checksum = Checksum();
@@ -144,7 +142,8 @@ int CliSession::RunInfo() {
             *env_.out << "board: " << board << '\n';
         return kExitOk;
     }
-    const OperationResult r = RunOperation("info", [&] { engine.ReadChipInfo(); });
+    const OperationResult r =
+        RunOperation("info", [&] { return engine.ReadChipInfo(host_.options); });
     ReportInfo(r);
     const bool read = r.configBytes.size() >= 2;
     const int deviceId = read ? ChipIdWord(r.configBytes) & 0x3FE0 : -1;
@@ -188,62 +187,67 @@ void CliSession::ReportInfo(const OperationResult& r) {
 
 int CliSession::RunAuto() {
     ProgrammerEngine& engine = host_.engine;
-    host_.autoCount = o_.count;
-    host_.starts = 0;
-    engine.StartAutoProgram();
-    if (!host_.AutoProgramOn())
+    host_.ForgetEnded();
+    if (engine.StartAutoProgram(host_.options, o_.count) != StartResult::Started)
         return kExitInput; // the program said why
     AutoTally tally;
     OperationResult tail; // the wait for the board after the loop
     for (int number = 1;; ++number) {
-        const int declined = boxes_.Declined();
-        const auto next = [&] {
-            return host_.starts >= number || host_.ProgramRefused() ||
-                   (host_.Idle() && !host_.AutoProgramOn());
-        };
-        if (host_.Serve(next) == ConsoleHost::Served::Interrupted) {
-            // Between chips the loop ends as Cancel ends it: by a board reset.
+        OperationResult r;
+        r.operation = "program";
+        r.number = number;
+        FollowAutoChip(r, tail);
+        const ConsoleHost::Ended e = host_.TakeEnded();
+        r.checksum = Checksum();
+        if (e.report.operation == Operation::Program) {
+            r.started = true;
+            r.outcome = e.report.outcome;
+            r.details = e.report.details;
+            r.configBytes = e.report.configBytes;
+            r.message = e.message;
+            r.seconds = e.seconds;
+            CountChip(r, tally);
+            if (!r.interrupted)
+                continue;
             tail.interrupted = true;
-            out_.Say(kMe + std::string("interrupted: ending"), true);
-            engine.Cancel();
             break;
         }
-        if (!host_.ProgramRefused() && host_.starts < number) {
-            // The loop is over: after the last chip counted, or because the
-            // board stopped it (an answer that did not fit, silence).
-            if (o_.count == 0 || number <= o_.count)
-                tally.code = WorseExit(tally.code, kExitBoard);
-            break;
+        // The loop is over: it did not start the next chip's Program (the
+        // message says why), or the last chip counted is done, or the board
+        // stopped it (an answer that did not fit, silence), or Ctrl-C.
+        if (e.report.refused != StartResult::Started) {
+            r.declined = e.report.refused == StartResult::Declined;
+            r.message = e.message;
+            CountChip(r, tally);
+        } else if (!tail.interrupted && (o_.count == 0 || number <= o_.count)) {
+            tally.code = WorseExit(tally.code, kExitBoard);
         }
-        const OperationResult r = AutoChip(number, declined);
-        CountChip(r, tally);
-        if (r.interrupted || !r.started) {
-            tail.interrupted = r.interrupted;
-            break;
-        }
+        break;
     }
     FollowOperation(tail, [this] { return host_.Idle(); });
     return tail.interrupted ? kExitInterrupted : tally.code;
 }
 
-// The chip the loop has just taken: followed until its operation is over, or,
-// when Program did not start for it (a question answered No), noted as such.
-OperationResult CliSession::AutoChip(int number, int declined) {
+// Serves the loop until the chip under way is over, or the loop itself. Ctrl-C
+// during a chip cancels it as the Cancel button does (a second resets the
+// board); between chips it ends the loop.
+void CliSession::FollowAutoChip(OperationResult& r, OperationResult& tail) {
     ProgrammerEngine& engine = host_.engine;
-    OperationResult r;
-    r.operation = "program";
-    r.number = number;
-    r.checksum = Checksum();
-    if (host_.ProgramRefused()) {
-        r.declined = boxes_.Declined() != declined;
-        r.message = boxes_.LastText();
-        engine.ResetSerial(false);
-        return r;
+    while (host_.Serve([this] { return host_.HasEnded(); }) == ConsoleHost::Served::Interrupted) {
+        if (engine.Busy()) {
+            if (r.interrupted) {
+                engine.ResetProgrammer(true);
+                engine.ResetSerial(false);
+                continue;
+            }
+            r.interrupted = true;
+            out_.Say(kMe + std::string(kInterruptedCancelling), true);
+        } else {
+            tail.interrupted = true;
+            out_.Say(kMe + std::string("interrupted: ending"), true);
+        }
+        engine.Cancel();
     }
-    r.started = true;
-    FollowOperation(r, [&] { return engine.Idle() || engine.WaitingForChipRemoval(); });
-    Collect(r);
-    return r;
 }
 
 void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {

@@ -101,7 +101,7 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
         {"--yes", &o.yes},     {"--quiet", &o.quiet},
         {"--json", &o.json},   {"--help", &o.help},
         {"-h", &o.help},       {"--version", &o.version},
-        {"--watch", &o.watch},
+        {"--watch", &o.watch}, {"--trace", &o.trace},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -231,6 +231,8 @@ Options:
   --version       the program's version
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
+  --trace         every state of the programmer and every byte on the line,
+                  with the seconds since the start, on standard error
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)

@@ -44,6 +44,7 @@ struct CliOptions {
     bool version = false;
     SerialOptions serial;
     bool watch = false;   // program: again each time the file is rewritten
+    bool trace = false;   // every state change and byte on the line, timed, on standard error
     int calibration = -1; // --calibration: the value for a chip whose own reads blank
 };
 

@@ -16,7 +16,7 @@ bool CliSession::PrepareSerial() {
     if (!place.empty())
         error = place;
     else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
-        error = "the serial list " + o_.serial.list + " has " + std::to_string(left) +
+        error = kSerialList + o_.serial.list + " has " + std::to_string(left) +
                 " numbers left, not " + std::to_string(wanted);
     if (!error.empty()) {
         out_.Say(kMe + error, true);

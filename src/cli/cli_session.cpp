@@ -23,19 +23,14 @@ bool SameText(const std::string& a, const std::string& b) {
     return UpperCaseAscii(a) == UpperCaseAscii(b);
 }
 
-std::string CoreName(int wordMask) {
-    switch (wordMask) {
-    case 0xFF:
+std::string CoreName(const ChipRecord& chip) {
+    if (!chip.HasProgramMemory())
         return "serial EEPROM";
-    case 0xFFF:
+    if (chip.IsBaseline())
         return "12-bit";
-    case 0x3FFF:
+    if (chip.IsMidrange())
         return "14-bit";
-    case 0xFFFF:
-        return "16-bit";
-    default:
-        return "other";
-    }
+    return chip.IsWide() ? "16-bit" : "other";
 }
 } // namespace
 
@@ -46,8 +41,10 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
                   : std::make_unique<ConsoleOutput>(*env.err, env.errIsTerminal, options.quiet)),
       out_(output != nullptr ? *output : *ownOut_), boxes_(out_, options.yes),
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
-    host_.icsp = options.icsp;
-    host_.ignoreBlankCheck = options.ignoreBlankCheck;
+    host_.options.icsp = options.icsp;
+    host_.options.ignoreBlankCheck = options.ignoreBlankCheck;
+    if (options.trace)
+        host_.Trace(*env.err);
 }
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
@@ -124,22 +121,22 @@ int CliSession::RunCommand() {
     case CliCommand::Info:
         return RunInfo();
     case CliCommand::Blank:
-        host_.eraseChoice = EraseChoice::Check;
-        return RunSimple("blank", [this] { host_.engine.BlankCheck(); });
+        return RunSimple(
+            "blank", [this] { return host_.engine.BlankCheck(EraseChoice::Check, host_.options); });
     case CliCommand::Erase:
         if (!host_.chip.FlashChip) {
             out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);
             return kExitInput;
         }
-        return RunSimple("erase", [this] { host_.engine.Erase(); });
+        return RunSimple("erase", [this] { return host_.engine.Erase(host_.options); });
     case CliCommand::Read:
         return RunRead();
     case CliCommand::Verify:
-        return RunSimple("verify", [this] { host_.engine.Verify(); });
+        return RunSimple("verify", [this] { return host_.engine.Verify(host_.options); });
     case CliCommand::Program:
         if (o_.watch)
             return RunWatch();
-        return RunSimple("program", [this] { host_.engine.Program(); });
+        return RunSimple("program", [this] { return host_.engine.Program(host_.options); });
     case CliCommand::Auto:
         return RunAuto();
     case CliCommand::Calibration:
@@ -182,7 +179,7 @@ int CliSession::ListChips() {
         JsonLine line;
         line.Str("chip", names[i]);
         if (info.ok)
-            line.Str("core", CoreName(info.record.WordMask))
+            line.Str("core", CoreName(info.record))
                 .Int("core_type", info.record.CoreType)
                 .Int("rom_words", info.record.ROMSize)
                 .Int("eeprom_bytes", info.record.EEPROMSize)
@@ -223,7 +220,7 @@ bool CliSession::SelectChip() {
 bool CliSession::PrepareImage() {
     ChipRecord& chip = host_.chip;
     ResetImage(host_.image, chip, false, false, true, "");
-    host_.id = BlankIDText(IDLengthForMask(chip.WordMask));
+    host_.id = BlankIDText(chip.IdTextLength());
     const HexLoadResult loaded =
         LoadTheHexFile(o_.file, chip, host_.image, host_.id, [this](const std::string& question) {
             return boxes_.QuestionYesNo(question) == Dialogs::Answer::Yes;
@@ -247,7 +244,11 @@ bool CliSession::PrepareImage() {
 // --fuse LABEL=OPTION as the fuse editor would set it: the option is selected
 // in its row and the configuration words are composed from every row.
 bool CliSession::ApplyFuses() {
-    for (const auto& [label, option] : o_.fuses) {
+    for (const auto& fuse : o_.fuses) {
+        // Named references, not a structured binding: the lambdas below capture
+        // them, which clang 14 (the fuzz build's compiler) refuses for bindings.
+        const std::string& label = fuse.first;
+        const std::string& option = fuse.second;
         const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const FuseRow& r) {
             return r.InUse() && SameText(r.label, label);
         });
@@ -289,7 +290,7 @@ bool CliSession::ApplyId() {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
         return false;
     }
-    const int length = IDLengthForMask(chip.WordMask);
+    const int length = chip.IdTextLength();
     if (static_cast<int>(o_.id.size()) > length) {
         out_.Say(kMe + std::string("the ") + chip.ChipName + " takes an ID of " +
                      std::to_string(length) + " digits",

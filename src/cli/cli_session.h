@@ -2,6 +2,7 @@
 
 #include "chipdb/fuse_rows.h"
 #include "cli/cli.h"
+#include "cli/cli_messages.h"
 #include "cli/cli_options.h"
 #include "cli/cli_report.h"
 #include "cli/console_dialogs.h"
@@ -17,9 +18,6 @@
 #include <string>
 #include <vector>
 
-// The start of the command-line program's own lines on standard error.
-inline constexpr const char* kMe = "tessaro-cli: ";
-inline constexpr const char* kCannotWriteLog = "cannot write the log ";
 inline constexpr const char* kBlankCalibrationText =
     "The chip's calibration word reads blank\rGive its value with --calibration "
     "(from the log or the chip's label); the chip is left alone";
@@ -60,7 +58,7 @@ private:
 
     // Commands (cli_commands.cpp).
     int RunInfo();
-    int RunSimple(const char* operation, const std::function<void()>& start);
+    int RunSimple(const char* operation, const std::function<StartResult()>& start);
     int RunRead();
     int RunAuto();
     struct AutoTally {
@@ -68,10 +66,10 @@ private:
         int failed = 0;
         int code = kExitOk;
     };
-    OperationResult AutoChip(int number, int declined);
+    void FollowAutoChip(OperationResult& r, OperationResult& tail);
     void CountChip(const OperationResult& r, AutoTally& tally);
     int RunCommand();
-    OperationResult RunOperation(const char* operation, const std::function<void()>& start);
+    OperationResult RunOperation(const char* operation, const std::function<StartResult()>& start);
     void FollowOperation(OperationResult& r, const std::function<bool()>& over);
     void Collect(OperationResult& r);
     void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});

@@ -13,7 +13,8 @@ int CliSession::RunWatch() {
     bool loaded = true;
     for (;;) {
         if (loaded) {
-            const int code = RunSimple("program", [this] { host_.engine.Program(); });
+            const int code =
+                RunSimple("program", [this] { return host_.engine.Program(host_.options); });
             if (code == kExitInterrupted)
                 return code;
         }

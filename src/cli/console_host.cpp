@@ -1,6 +1,7 @@
 #include "cli/console_host.h"
 
 #include "cli/interrupts.h"
+#include "cli/wire_trace.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
 #include "link/com_names.h"
@@ -28,15 +29,23 @@ int ComNumber(const std::string& text) {
 
 ConsoleHost::ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes,
                          std::vector<std::string> portFolders, Sleeper sleep)
-    : out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
-    serial_ = MakeBoardPort(nullptr, nullptr, std::move(portFolders),
-                            [this](TSerial&) { engine.OnBytes(TakeReceived()); });
+    : serial_(MakeBoardPort(nullptr, nullptr, std::move(portFolders),
+                            [this](TSerial&) { engine.OnBytes(line_.TakeReceived()); })),
+      line_(*serial_), out_(out), boxes_(boxes), sleep_(std::move(sleep)) {
     serial_->ServeOnOwnerThread();
 }
 
 ConsoleHost::~ConsoleHost() {
-    // Closing drops DTR and RTS and stops the event thread before the engine goes.
+    // Closing drops DTR and RTS before the engine the port feeds goes.
     serial_.reset();
+}
+
+void ConsoleHost::Trace(std::ostream& out) {
+    trace_ = std::make_unique<WireTrace>(out);
+    line_.SetTap([this](const char* direction, const std::string& bytes) {
+        trace_->Bytes(direction, bytes);
+    });
+    engine.SetTrace([this](EngineState from, EngineState to) { trace_->State(from, to); });
 }
 
 bool ConsoleHost::ChoosePort(const std::string& text) {
@@ -44,7 +53,7 @@ bool ConsoleHost::ChoosePort(const std::string& text) {
     if (n < 0)
         return false;
     if (n > 0) {
-        portName_ = "COM " + std::to_string(n);
+        line_.SetPortName({});
         return serial_->SetPort(n);
     }
     PortTarget target;
@@ -55,7 +64,7 @@ bool ConsoleHost::ChoosePort(const std::string& text) {
     } else {
         target.device = text;
     }
-    portName_ = text;
+    line_.SetPortName(text);
     serial_->SetTarget(target);
     return true;
 }
@@ -114,26 +123,29 @@ void ConsoleHost::SetTimer(bool on) {
         nextTick_ = std::chrono::steady_clock::now() + kTick;
 }
 
-void ConsoleHost::Pause(int milliseconds) {
-    if (engine.WaitingForChip())
-        pressPending_ = true;
-    sleep_(milliseconds);
-}
-
-void ConsoleHost::DisableUserButtons() {
-    // A new operation: what the last one read of its chip and said is over.
-    engine.ForgetConfigBytes();
+void ConsoleHost::OperationStarted(Operation operation) {
+    if (operation == Operation::AutoProgram)
+        return;
+    // A new operation: what the last one said is over.
     boxes_.ForgetLast();
-    pressPending_ = false;
-    ++starts;
-    started = std::chrono::steady_clock::now();
-    // The last chip of a counted run ends the loop: the program then finishes
-    // as a single Program does, with its message and no wait for removal.
-    if (autoProgram_ && autoCount > 0 && starts >= autoCount)
-        autoProgram_ = false;
+    started_ = std::chrono::steady_clock::now();
 }
 
-void ConsoleHost::SelectStyle(int style) {
+void ConsoleHost::OperationEnded(const OperationReport& report) {
+    Ended e;
+    e.report = report;
+    e.message = boxes_.LastText();
+    e.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+    ended_.push_back(std::move(e));
+}
+
+ConsoleHost::Ended ConsoleHost::TakeEnded() {
+    Ended e = std::move(ended_.front());
+    ended_.pop_front();
+    return e;
+}
+
+void ConsoleHost::SwitchStyle(int style) {
     if (!adoptStyle) {
         otherBoard = style;
         return;
@@ -144,5 +156,5 @@ void ConsoleHost::SelectStyle(int style) {
 
 void ConsoleHost::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }

@@ -10,17 +10,21 @@
 #include "protocol/serial_line_host.h"
 
 #include <chrono>
+#include <deque>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
+
+class WireTrace;
 
 // The programmer engine's host in a console: the port through the serial
 // component, waited on by this thread itself, which runs the engine on what
 // arrives and its 100 ms ticks (one thread: a board's 'Y' is answered by the
 // thread it wakes); the status line and the message boxes on standard error.
 // The chip, the image and the options come from the command line.
-class ConsoleHost : public SerialLineHost {
+class ConsoleHost : public EngineClock, public OperatorPanel, public ImageKeeper {
 public:
     // portFolders: the folders whose ports/comN name COMn, as the window has them.
     ConsoleHost(ConsoleOutput& out, ConsoleDialogs& boxes, std::vector<std::string> portFolders,
@@ -43,43 +47,49 @@ public:
     void ServeFor(int milliseconds);
     // Nothing under way and nothing awaited: state 0, timer off.
     bool Idle() const { return engine.Idle() && !timer_; }
-    // The automatic loop pressed Program for the next chip and it did not start.
-    bool ProgramRefused() const { return pressPending_; }
+    // Traces every state change and every byte on the line, with its time, to `out`.
+    void Trace(std::ostream& out);
 
+    // An operation that ended, as the run reports it.
+    struct Ended {
+        OperationReport report;
+        std::string message; // the last box it showed; empty for none
+        double seconds = 0;  // from its start
+    };
+    // Operations ended and not yet taken, oldest first.
+    bool HasEnded() const { return !ended_.empty(); }
+    Ended TakeEnded();
+    void ForgetEnded() { ended_.clear(); }
+
+private:
+    std::unique_ptr<TSerial> serial_;
+    SerialLine line_;
+
+public:
     ChipRecord chip;
     MemoryImage image;
     std::string id;
-    ProgrammerEngine engine{*this, chip, image};
+    ProgrammerEngine engine{EngineHosts{line_, *this, *this, *this}, chip, image};
 
     bool chipSelected = false;
-    bool icsp = false;
-    bool ignoreBlankCheck = false;
+    // The command line's --icsp and --ignore-blank-check.
+    OperationOptions options;
     // A board that greets as another model: its style is taken (the default),
     // or it is noted in otherBoard and the connection fails.
     bool adoptStyle = true;
     int otherBoard = -1;
-    EraseChoice eraseChoice = EraseChoice::Check;
-    // Automatic mode: chips to start before the loop ends after the last one
-    // (0: until interrupted), and operations started so far.
-    int autoCount = 0;
-    int starts = 0;
-    std::chrono::steady_clock::time_point started;
 
-    // ---- ProgrammerHost ----
-    std::string PortName() const override { return portName_; }
+    // ---- EngineClock ----
     void SetTimer(bool on) override;
-    void Pause(int milliseconds) override;
+    void Pause(int milliseconds) override { sleep_(milliseconds); }
+    // ---- OperatorPanel ----
     void SetStatus(const std::string& text) override { out_.Status(text); }
     void SetProgress(int value, int maximum) override { out_.Progress(value, maximum); }
     Dialogs& dialogs() override { return boxes_; }
-    EraseChoice AskEraseChoice() override { return eraseChoice; }
-    void DisableUserButtons() override;
-    void RestoreUserControls() override { autoProgram_ = false; }
-    void EnterAutoMode() override { autoProgram_ = true; }
-    bool IcspMode() const override { return icsp; }
-    bool AutoProgramOn() const override { return autoProgram_; }
-    bool IgnoreBlankCheckOn() const override { return ignoreBlankCheck; }
-    void SelectStyle(int style) override;
+    void OperationStarted(Operation operation) override;
+    void OperationEnded(const OperationReport& report) override;
+    void SwitchStyle(int style) override;
+    // ---- ImageKeeper ----
     bool ChipSelected() const override { return chipSelected; }
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }
@@ -104,12 +114,10 @@ private:
     ConsoleOutput& out_;
     ConsoleDialogs& boxes_;
     Sleeper sleep_;
-    std::string portName_;
     bool timer_ = false;
-    bool autoProgram_ = false;
-    bool pressPending_ = false;
     int interruptsSeen_ = 0;
     std::chrono::steady_clock::time_point nextTick_;
-    // Last: the port closes (its thread stops) before the engine it feeds goes.
-    std::unique_ptr<TSerial> serial_;
+    std::chrono::steady_clock::time_point started_;
+    std::deque<Ended> ended_;
+    std::unique_ptr<WireTrace> trace_;
 };

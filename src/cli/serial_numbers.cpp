@@ -1,5 +1,7 @@
 #include "cli/serial_numbers.h"
 
+#include "cli/cli_messages.h"
+
 #include "platform/text_file.h"
 
 #include <cerrno>
@@ -43,7 +45,7 @@ std::vector<Spot> Spots(const SerialOptions& o, const ChipRecord& chip) {
     std::vector<Spot> spots;
     for (int i = 0; i < o.bytes; ++i) {
         const long at = o.address + i;
-        if (!o.inRom || chip.WordMask != 0xFFFF)
+        if (!o.inRom || !chip.IsWide())
             spots.push_back({static_cast<std::size_t>(at), 0});
         else
             spots.push_back({static_cast<std::size_t>(o.address * 2 + i) / 2, (i % 2) * 8});
@@ -164,12 +166,13 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const MemoryImage& image) {
     char where[32];
     std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
-    const bool wide = chip.WordMask == 0xFFFF;
+    const std::string serialAt = "the serial at " + std::string(where);
+    const bool wide = chip.IsWide();
     const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
     const long first = o.inRom && wide ? o.address * 2 : o.address;
     if (first < 0 || first + o.bytes > size)
-        return "the serial at " + std::string(where) + " does not fit in the " + chip.ChipName +
-               "'s " + (o.inRom ? "program memory" : "EEPROM");
+        return serialAt + " does not fit in the " + chip.ChipName + "'s " +
+               (o.inRom ? "program memory" : "EEPROM");
     const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     for (const Spot& s : Spots(o, chip)) {
@@ -177,8 +180,7 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
         const int mask = o.inRom && wide ? 0xFF << s.shift : blank;
         if ((word & mask) != (blank & mask) ||
             (o.inRom && chip.CalWord && static_cast<long>(s.word) == chip.ROMSize - 1))
-            return "the serial at " + std::string(where) +
-                   " would write over the program's own data";
+            return serialAt + " would write over the program's own data";
     }
     return {};
 }
@@ -196,10 +198,10 @@ std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const Serial
         if (list.size() <= s.word)
             list.resize(s.word + 1, blank);
         int& word = list[s.word];
-        if (!o.inRom || chip.WordMask == 0xFFFF)
+        if (!o.inRom || chip.IsWide())
             word = (word & ~(0xFF << s.shift)) | (bytes[i] << s.shift);
         else
-            word = (chip.WordMask == 0xFFF ? 0x800 : 0x3400) | bytes[i]; // RETLW k
+            word = chip.RetlwOpcode() | bytes[i];
     }
     return {};
 }
@@ -252,7 +254,7 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
 
 bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::string& error) const {
     if (!o_.counter && position >= values_.size()) {
-        error = "the serial list " + o_.list + " has no number left";
+        error = kSerialList + o_.list + " has no number left";
         return false;
     }
     value = o_.counter ? position : values_[static_cast<std::size_t>(position)];

@@ -7,11 +7,6 @@ constexpr const char* kInvalidOscal = "Invalid OSCAL value";
 constexpr const char* kInvalidBandGap = "Invalid BandGap value";
 constexpr int kBandGapHigh = 0x2000; // bit 13
 constexpr int kBandGapLow = 0x1000;  // bit 12
-
-// The calibration instruction's high byte: 12-bit cores have their own opcode.
-int RetlwOpcode(bool twelveBit) {
-    return twelveBit ? 0x0C00 : 0x3400;
-}
 } // namespace
 
 std::optional<std::size_t> CalibrationWordIndex(const ChipRecord& chip, const MemoryImage& image) {
@@ -25,7 +20,7 @@ OscalFmValues CalibrationValuesFromImage(const ChipRecord& chip, const MemoryIma
     if (chip.CalWord) {
         if (auto at = CalibrationWordIndex(chip, image))
             v.OscText = MyIntToHex(image.ROMData[*at], 2);
-        v.RetlwText = chip.WordMask == 0xFFF ? "0C" : "34";
+        v.RetlwText = MyIntToHex(chip.CalibrationOpcode() >> 8, 2);
     }
     if (chip.BandGap) {
         const int word = image.FuseValue[1];
@@ -42,7 +37,7 @@ bool WriteCalibrationValues(const ChipRecord& chip, MemoryImage& image, const st
     const auto at = CalibrationWordIndex(chip, image);
     if (value < 0 || !at)
         return false;
-    image.ROMData[*at] = RetlwOpcode(chip.Family() == Core::Baseline) + value;
+    image.ROMData[*at] = chip.CalibrationOpcode() + value;
     if (chip.BandGap) {
         int word = image.FuseValue[1] & 0x0FFF;
         if (bg.size() > 0 && bg[0] == '1')

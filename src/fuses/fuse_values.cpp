@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int Mask12 = 0xFFF;
-constexpr int Mask14 = 0x3FFF;
-constexpr int Mask16 = 0xFFFF;
 constexpr size_t ValueGap = 40; // blanks between an option's name and its value
 
 // The value of the row's selected option; a row with nothing (or nothing
@@ -59,7 +56,7 @@ int FuseWordOfRow(const ChipRecord& chip, int row) {
 
 FuseWords CreateFuseValueFromFuseEdits(const FuseRows& rows, const ChipRecord& chip) {
     FuseWords words = chip.FuseBlank;
-    const bool sixteenBit = chip.WordMask == Mask16;
+    const bool sixteenBit = chip.IsWide();
     for (int n = 1; n < static_cast<int>(rows.size()); ++n) {
         const FuseRow& row = rows[static_cast<size_t>(n)];
         if (!row.InUse())
@@ -84,9 +81,9 @@ void UpdateFuses16(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuse
 }
 
 void UpdateFusesForCore(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue) {
-    if (chip.WordMask == Mask12 || chip.WordMask == Mask14)
+    if (chip.IsBaseline() || chip.IsMidrange())
         UpdateFuses1214(rows, chip, fuseValue);
-    else if (chip.WordMask == Mask16)
+    else if (chip.IsWide())
         UpdateFuses16(rows, chip, fuseValue);
 }
 

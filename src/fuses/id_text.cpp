@@ -14,10 +14,6 @@ size_t PadCount(const std::string& text, int maxLength) {
 
 } // namespace
 
-int IDLengthForMask(int wordMask) {
-    return wordMask == 0xFFFF ? 8 : 4;
-}
-
 std::string BlankIDText(int maxLength) {
     return std::string(maxLength == 4 ? 4 : 8, BlankDigit);
 }

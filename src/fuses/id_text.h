@@ -5,9 +5,6 @@
 // The ID text: one hex digit per ID location, 4 digits (8 on 16-bit cores),
 // "F" being the blank digit.
 
-// Number of ID digits for a core class: 8 for word mask 0xFFFF, else 4.
-int IDLengthForMask(int wordMask);
-
 // The blank ID: "FFFF" for a maximum length of 4, otherwise "FFFFFFFF".
 std::string BlankIDText(int maxLength);
 

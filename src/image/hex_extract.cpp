@@ -70,7 +70,7 @@ int LastByte(const HexLine& line, int first) {
 
 bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                        MemoryImage& image, int* taken) {
-    if (chip.WordMask == 0xFF)
+    if (!chip.HasProgramMemory())
         return true;
     const int end = 2 * chip.ROMSize; // the first byte past program memory
     return WalkDataRecords(lines, [&](const HexLine& line, int first) {
@@ -104,7 +104,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
     const bool byteWide = chip.Family() == Core::WideByteHex;
     const int base = byteWide ? 0xF0000 : 0x2100;
     const int start = 2 * base;
-    const bool hasRom = chip.WordMask != 0xFF;
+    const bool hasRom = chip.HasProgramMemory();
     // A 16-bit core's window at 0x2100 can lie inside its program memory;
     // those bytes belong to program words and never to EEPROM.
     const auto outside = [&](int at) { return at < start || (hasRom && at / 2 < chip.ROMSize); };
@@ -139,11 +139,11 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken) {
-    if (chip.WordMask == 0xFFF)
+    if (chip.IsBaseline())
         return true;
     // A 16-bit core's digits are the bytes at 0x200000 (keyed by byte), a
     // 14-bit core's the low bytes of the words at 0x2000 (bytes 0x4000..0x4007).
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     const int start = wide ? 0x20000 : 0x4000;
     const int last = start + 7;
     std::string work = "FFFFFFFF";
@@ -184,10 +184,10 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
 
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
                         MemoryImage& image, int* taken) {
-    if (chip.WordMask == 0xFF)
+    if (!chip.HasProgramMemory())
         return true;
-    const bool wide = chip.WordMask == 0xFFFF;
-    const int start = chip.WordMask == 0xFFF ? 0xFFF : (wide ? 0x30000 : 0x2007);
+    const bool wide = chip.IsWide();
+    const int start = chip.IsBaseline() ? 0xFFF : (wide ? 0x30000 : 0x2007);
     const int words = wide ? 7 : 1;
     const int from = 2 * start;
     const int to = 2 * (start + words); // the first byte past the window

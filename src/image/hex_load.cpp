@@ -79,7 +79,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     const int scan = ScanHexFile(lines);
     if (scan >= 0)
         return Failed(kErrorInHexFileLine + std::to_string(scan));
-    if (scan == kScanINHX8M && chip.WordMask == 0xFFFF)
+    if (scan == kScanINHX8M && chip.IsWide())
         return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
     int taken = 0;

@@ -78,12 +78,11 @@ std::string CheckSum(const std::string& body) {
 
 std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& chip,
                                     const std::string& idText) {
-    const int mask = chip.WordMask;
     Lines lines;
-    const int romFiller = mask == 0xFFF ? 0x0FFF : 0x3FFF;
+    const int romFiller = chip.IsBaseline() ? kWordMask12 : kWordMask14;
     if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, romFiller, false))
         return std::nullopt;
-    if (mask != 0xFFF && mask != 0xFF) {
+    if (!chip.IsBaseline() && chip.HasProgramMemory()) {
         // The box keeps 4 digits; a shorter text reads as padded with "F" on the left.
         const auto id = IDDigits(std::string(4 - std::min<std::size_t>(idText.size(), 4), 'F') +
                                  idText.substr(0, 4));
@@ -94,12 +93,12 @@ std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& 
             body += std::string("0") + c + "00";
         AddRecord(lines, body);
     }
-    if (mask != 0xFFF &&
+    if (!chip.IsBaseline() &&
         !AddWordRecords(lines, image.EEPROMData, 0x4200, chip.EEPROMSize, 0x00FF, true))
         return std::nullopt;
-    if (mask != 0xFF)
+    if (chip.HasProgramMemory())
         AddRecord(lines,
-                  (mask == 0xFFF ? "021FFE00" : "02400E00") + WordLowFirst(image.FuseValue[1]));
+                  (chip.IsBaseline() ? "021FFE00" : "02400E00") + WordLowFirst(image.FuseValue[1]));
     lines.push_back(kEndLine);
     return lines;
 }
@@ -146,8 +145,8 @@ std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& 
 
 bool SaveHexFile(const std::string& fileName, const MemoryImage& image, const ChipRecord& chip,
                  std::string& idText) {
-    const auto lines = chip.WordMask == 0xFFFF ? SaveINHX32File(image, chip, idText)
-                                               : SaveINHX8MFile(image, chip, idText);
+    const auto lines =
+        chip.IsWide() ? SaveINHX32File(image, chip, idText) : SaveINHX8MFile(image, chip, idText);
     if (!lines)
         return false;
     return WriteFileReplacing(fileName, JoinLinesCRLF(*lines)).empty();

@@ -2,18 +2,22 @@
 
 namespace {
 constexpr ProgrammerStyleInfo kStyles[StyleCount] = {
-    {0, "Alder", "AlderItem", "Alder", 0, "Kitwerk Alder", 0, false, false, "alderugd.hex"},
-    {1, "Birch_A", "BirchAItem", "Birch_A", 1, "Kitwerk Birch-A", 1, true, false, "birchaugd.hex"},
-    {2, "Birch_B", "BirchBItem", "Birch_B", 2, "Kitwerk Birch-B", 1, true, false, "birchbugd.hex"},
-    {3, "Cedar", "CedarItem", "Cedar", 3, "Kitwerk Cedar", 0, true, false, "cedarugd.hex"},
-    {4, "Elm", "ElmItem", "Elm", 'L', "Tessaro", 0, false, true, "elmupgde.hex"},
+    {kAlderStyle, "Alder", "AlderItem", "Alder", 0, "Kitwerk Alder", 0, false, false,
+     "alderugd.hex"},
+    {kBirchAStyle, "Birch_A", "BirchAItem", "Birch_A", 1, "Kitwerk Birch-A", 1, true, false,
+     "birchaugd.hex"},
+    {kBirchBStyle, "Birch_B", "BirchBItem", "Birch_B", 2, "Kitwerk Birch-B", 1, true, false,
+     "birchbugd.hex"},
+    {kCedarStyle, "Cedar", "CedarItem", "Cedar", 3, "Kitwerk Cedar", 0, true, false,
+     "cedarugd.hex"},
+    {kElmStyle, "Elm", "ElmItem", "Elm", 'L', "Tessaro", 0, false, true, "elmupgde.hex"},
 };
 } // namespace
 
 const ProgrammerStyleInfo& StyleInfo(int style) {
-    if (style >= 0 && style < 4)
+    if (style >= kAlderStyle && style < kElmStyle)
         return kStyles[style];
-    return kStyles[4];
+    return kStyles[kElmStyle];
 }
 
 int StyleFromGreeting(char model) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/style_numbers.h"
+
 #include <string>
 
 // The five programmer board models. Any style number outside 0..3 behaves as Elm.

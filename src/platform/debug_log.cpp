@@ -20,11 +20,9 @@ bool DebugCategoryOn(const char* category) {
     return false;
 }
 
-void LogUi(const char* what, const std::string& text) {
-    static const bool enabled = DebugCategoryOn("ui");
-    if (!enabled)
-        return;
-    std::string line = std::string("ui: ") + what + ": ";
+namespace {
+void WriteLine(const char* category, const std::string& text) {
+    std::string line = std::string(category) + ": ";
     for (char c : text) {
         if (c == '\r')
             line += "\\r";
@@ -34,4 +32,16 @@ void LogUi(const char* what, const std::string& text) {
     line.push_back('\n');
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
+}
+} // namespace
+
+void LogLine(const char* category, const std::string& text) {
+    if (DebugCategoryOn(category))
+        WriteLine(category, text);
+}
+
+void LogUi(const char* what, const std::string& text) {
+    static const bool enabled = DebugCategoryOn("ui");
+    if (enabled)
+        WriteLine("ui", std::string(what) + ": " + text);
 }

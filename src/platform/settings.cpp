@@ -34,7 +34,7 @@ Settings ParseSettings(const std::vector<std::string>& lines, const std::string&
     s.chipName = lines[4];
     s.adviseNewerFileLoad = lines[5] == "T";
     s.restoreUserMode = lines[6] == "T";
-    s.programmerStyle = ParseSettingsNumber(lines[7], 1);
+    s.programmerStyle = ParseSettingsNumber(lines[7], kBirchAStyle);
     return s;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/style_numbers.h"
+
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ struct Settings {
     std::string chipName;
     bool adviseNewerFileLoad = true; // stays as designed (checked) when the file gives none
     bool restoreUserMode = false;
-    int programmerStyle = 1;
+    int programmerStyle = kBirchAStyle;
     bool fromFile = false; // true when a usable eight-line file was read
 };
 

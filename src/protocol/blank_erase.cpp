@@ -18,46 +18,39 @@ std::string Line(const char* what, bool notErased) {
 }
 } // namespace
 
-void ProgrammerEngine::BlankCheck() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
-    }
+StartResult ProgrammerEngine::BlankCheck(EraseChoice choice, const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
+    if (chip_.FlashChip && choice == EraseChoice::Erase)
+        return ConfirmErase(options);
+    Begin(Operation::BlankCheck, options);
     Protocol.AfterBlankState = EngineState::NoState;
     ProgressMax(chip_.ROMSize);
-    if (!chip_.FlashChip) {
-        InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
-        return;
-    }
-    switch (host_.AskEraseChoice()) {
-    case EraseChoice::Cancel:
-        return;
-    case EraseChoice::Check:
-        InitialiseProgrammerVariables(chip_.ROMSize == 0 ? EngineState::BlankEepromVoltages
-                                                         : EngineState::BlankRomVoltages);
-        return;
-    case EraseChoice::Erase:
-        ConfirmErase();
-        return;
-    }
+    InitialiseProgrammerVariables(chip_.FlashChip && chip_.ROMSize == 0
+                                      ? EngineState::BlankEepromVoltages
+                                      : EngineState::BlankRomVoltages);
+    return StartResult::Started;
 }
 
-void ProgrammerEngine::Erase() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
-    }
+StartResult ProgrammerEngine::Erase(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
     if (!chip_.FlashChip)
-        return;
-    Protocol.AfterBlankState = EngineState::NoState;
-    ProgressMax(chip_.ROMSize);
-    ConfirmErase();
+        return StartResult::NotSupported;
+    return ConfirmErase(options);
 }
 
-void ProgrammerEngine::ConfirmErase() {
-    if (host_.dialogs().QuestionYesNo(
-            "This will totally erase the chip.\r\rDo you wish to continue?") != Dialogs::Answer::No)
-        InitialiseProgrammerVariables(EngineState::EraseVoltages);
+StartResult ProgrammerEngine::ConfirmErase(const OperationOptions& options) {
+    if (panel_.dialogs().QuestionYesNo(
+            "This will totally erase the chip.\r\rDo you wish to continue?") == Dialogs::Answer::No)
+        return StartResult::Declined;
+    Begin(Operation::Erase, options);
+    Protocol.AfterBlankState = EngineState::NoState;
+    ProgressMax(chip_.ROMSize);
+    InitialiseProgrammerVariables(EngineState::EraseVoltages);
+    return StartResult::Started;
 }
 
 // ---- Blank check ----
@@ -66,15 +59,14 @@ void ProgrammerEngine::ConfirmErase() {
 void ProgrammerEngine::OnBlankRomVoltages() {
     if (!Step("V"))
         return;
-    Protocol.ProtocolState = EngineState::BlankRomAnswers;
+    Enter(EngineState::BlankRomAnswers);
     Protocol.DataIndex = 0;
-    host_.SetStatus("Erase Check...");
+    panel_.SetStatus("Erase Check...");
     Send(BlankCheckROMBytes(chip_.WordMask));
 }
 
-// A 'B' for every 256 words checked, then 'Y' or 'N'. Answers that arrive
-// together are taken one by one.
-// Waits for "B" marks, then "Y" or "N" for program memory.
+// Waits for a "B" for every 256 words checked, then "Y" or "N" for program
+// memory; answers that arrive together are taken one by one.
 void ProgrammerEngine::OnBlankRomAnswers() {
     const std::string rx = Protocol.RxText;
     Accept(); // taken, whatever it is: a wrong answer is a received-data error
@@ -90,7 +82,7 @@ void ProgrammerEngine::OnBlankRomAnswers() {
         if (answer == 'N')
             Protocol.BlankFlags = kRomNotErased;
         SendCycle();
-        Protocol.ProtocolState = EngineState::BlankEepromVoltages;
+        Enter(EngineState::BlankEepromVoltages);
         return;
     }
 }
@@ -107,7 +99,7 @@ void ProgrammerEngine::OnBlankEepromAnswer() {
     if (answer != 'Y' && answer != 'N')
         return Fail();
     SendOff();
-    Protocol.ProtocolState = EngineState::BlankVoltagesOff;
+    Enter(EngineState::BlankVoltagesOff);
     if (answer == 'N')
         Protocol.BlankFlags |= kEepromNotErased;
 }
@@ -117,7 +109,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
     if (!Answered("v"))
         return;
     const std::string& config = Protocol.ConfigBytes;
-    if (chip_.WordMask != 0xFF) {
+    if (chip_.HasProgramMemory()) {
         for (int p = 3; p <= 10; ++p)
             if ((ConfigByte(config, p) & 0x0F) != 0x0F)
                 Protocol.BlankFlags |= kIdNotErased;
@@ -125,7 +117,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
             int blank = chip_.FuseBlank[static_cast<std::size_t>(k)];
             int word = ChipConfigWord(config, k);
             // The bandgap bits are the chip's own and stay through an erase.
-            if (k == 1 && (chip_.CalFlags & 2) != 0) {
+            if (k == 1 && chip_.HasBandGapFlag()) {
                 blank &= 0x0FFF;
                 word &= 0x0FFF;
             }
@@ -133,15 +125,15 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
                 Protocol.BlankFlags |= kFuseNotErased;
         }
     }
-    lastDetails_.blankFlags = Protocol.BlankFlags;
+    run_.details.blankFlags = Protocol.BlankFlags;
     const std::string report = BlankReport();
-    host_.SetStatus("Blank results...");
+    panel_.SetStatus("Blank results...");
     Timer(false);
     Progress(0);
     Accept();
     if (Protocol.AfterBlankState == EngineState::NoState) {
         Finish(Protocol.BlankFlags == 0 ? Outcome::Done : Outcome::Difference);
-        host_.dialogs().Information(report);
+        panel_.dialogs().Information(report);
         EndCommand();
     } else {
         BlankInsideProgram(report);
@@ -158,7 +150,7 @@ std::string ProgrammerEngine::BlankReport() {
         report += "\r" + Line("EEPROM", flags & kEepromNotErased);
     if (chip_.ROMSize != 0) {
         // 12-bit chips keep their ID in program memory, out of the blank check's reach.
-        if (chip_.WordMask != 0x0FFF)
+        if (!chip_.IsBaseline())
             report += "\r" + Line("ID", flags & kIdNotErased);
         report += "\r" + Line("Fuse", flags & kFuseNotErased);
     }
@@ -174,16 +166,15 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
     }
     if (Protocol.BlankFlags == 0) {
         SendOn();
-        Protocol.ProtocolState = Protocol.AfterBlankState;
+        Enter(Protocol.AfterBlankState);
         return;
     }
-    if (!host_.IgnoreBlankCheckOn()) {
+    if (!run_.options.ignoreBlankCheck) {
         const std::string question =
             report + (chip_.FlashChip ? "\r\rContinue to erase and program this chip?"
                                       : "\r\rContinue to program this chip?");
-        if (host_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
-            Protocol.ProtocolState =
-                chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState;
+        if (panel_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
+            Enter(chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState);
             SendOn();
             return;
         }
@@ -199,17 +190,18 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
 bool ProgrammerEngine::CalibrationAccepted() {
     if (!chip_.CalWord || !ChipCalibrationRead())
         return true;
-    lastDetails_.calibrationRead = ChipCalibrationWord();
+    run_.details.calibrationRead = ChipCalibrationWord();
     if (chip_.BandGap)
-        lastDetails_.bandGapRead = ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits;
+        run_.details.bandGapRead = ChipConfigWord(Protocol.ConfigBytes, 1) & kBandGapBits;
     // The host may decide first: write the value it put in the image, or
     // leave the chip alone (it says why).
-    if (const CalibrationVerdict verdict = host_.CalibrationFound(Protocol.ConfigBytes);
+    if (const CalibrationVerdict verdict = keeper_.CalibrationFound(Protocol.ConfigBytes);
         verdict != CalibrationVerdict::Check)
         return verdict == CalibrationVerdict::Keep;
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
-        host_.SetStatus("Keeping the chip's calibration 0x" + MyIntToHex(ChipCalibrationWord(), 4));
+        panel_.SetStatus("Keeping the chip's calibration 0x" +
+                         MyIntToHex(ChipCalibrationWord(), 4));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
@@ -219,18 +211,18 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                  (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
-    return host_.dialogs().QuestionYesNo("Calibration data from chip does not match new "
-                                         "programming data\r\rContinue programming with new "
-                                         "data?") == Dialogs::Answer::Yes;
+    return panel_.dialogs().QuestionYesNo("Calibration data from chip does not match new "
+                                          "programming data\r\rContinue programming with new "
+                                          "data?") == Dialogs::Answer::Yes;
 }
 
 // Waits for "V": the supply is on for the erase before programming.
 void ProgrammerEngine::OnEraseFirstVoltages() {
     if (!Step("V"))
         return;
-    host_.SetStatus("Erasing...");
+    panel_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
-    Protocol.ProtocolState = EngineState::EraseFirstDone;
+    Enter(EngineState::EraseFirstDone);
 }
 
 // Waits for "Y": the erase before programming is done.
@@ -244,14 +236,13 @@ void ProgrammerEngine::OnEraseFirstDone() {
 void ProgrammerEngine::OnEraseVoltages() {
     if (!Step("V"))
         return;
-    host_.SetStatus("Erasing...");
+    panel_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
-        Protocol.ProtocolState = EngineState::EraseEepromPages;
+        Enter(EngineState::EraseEepromPages);
         ProgressMax(chip_.EEPROMSize);
     } else {
-        Protocol.ProtocolState =
-            chip_.CalWord ? EngineState::EraseDone : EngineState::EraseCalibrationWritten;
+        Enter(chip_.CalWord ? EngineState::EraseDone : EngineState::EraseCalibrationWritten);
     }
 }
 
@@ -260,8 +251,8 @@ void ProgrammerEngine::OnEraseDone() {
     Reply("Y", Command(cmd::CycleVoltages), EngineState::EraseCalibrationVoltages);
 }
 
-// The chip's own calibration word, read before the erase, goes back in.
-// Waits for "V": the supply is on again for the calibration word.
+// Waits for "V": the supply is on again to write back the calibration word
+// read before the erase.
 void ProgrammerEngine::OnEraseCalibrationVoltages() {
     Reply("V", WriteCalibrationBytes(Protocol.ConfigBytes, chip_.FuseBlank[1]),
           EngineState::EraseCalibrationWritten);
@@ -273,28 +264,27 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     if (rx.size() != 1)
         return Fail();
     Timer(false);
-    host_.SetStatus("Erase result...");
+    panel_.SetStatus("Erase result...");
     Accept();
     if (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F')
         return Fail();
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = EngineState::Closing;
+    Enter(EngineState::Closing);
     if (rx[0] == 'Y') {
         Finish(Outcome::Done);
-        host_.dialogs().Information("Chip has been erased");
+        panel_.dialogs().Information("Chip has been erased");
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
-        host_.dialogs().Error(std::string("Error writing new Calibration") +
-                              ((chip_.CalFlags & 2) != 0 ? " and BandGap" : ""));
+        panel_.dialogs().Error(std::string("Error writing new Calibration") +
+                               (chip_.HasBandGapFlag() ? " and BandGap" : ""));
     } else {
         Finish(Outcome::Failed);
-        host_.dialogs().Error("Error writing new BandGap");
+        panel_.dialogs().Error("Error writing new BandGap");
     }
     Timer(true);
 }
 
-// A serial EEPROM is erased page by page: a 'C' for every 256 bytes, then 'Y'.
-// Waits for "C" for every page of a serial EEPROM erased, then "Y".
+// Waits for "C" for every page (256 bytes) of a serial EEPROM erased, then "Y".
 void ProgrammerEngine::OnEraseEepromPages() {
     const std::string rx = Protocol.RxText;
     if (rx.find_first_not_of("CY") != std::string::npos) {
@@ -311,7 +301,7 @@ void ProgrammerEngine::OnEraseEepromPages() {
         }
         Send(EchoBytes('Y'));
         Progress(0);
-        Protocol.ProtocolState = EngineState::EraseCalibrationWritten;
+        Enter(EngineState::EraseCalibrationWritten);
         return;
     }
 }

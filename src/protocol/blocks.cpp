@@ -16,12 +16,12 @@ int WordAt(const std::string& rx, std::size_t at) {
 } // namespace
 
 void ProgrammerEngine::OpenStream(EngineState next, const char* status, char command, int bytes) {
-    Protocol.ProtocolState = next;
+    Enter(next);
     if (status != nullptr)
-        host_.SetStatus(status);
+        panel_.SetStatus(status);
     const int blocks =
         (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) / static_cast<int>(kBlockBytes);
-    streamTotal_ = blocks * static_cast<int>(kBlockBytes);
+    run_.streamTotal = blocks * static_cast<int>(kBlockBytes);
     Send(Command(command));
 }
 
@@ -60,7 +60,8 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, Engine
                 // The board streams to the end whatever we send: drop the rest as it comes.
                 const int taken =
                     (Protocol.DataIndex - static_cast<int>(i / step)) * static_cast<int>(step);
-                streamSkip_ = std::max(streamTotal_ - taken - static_cast<int>(rx.size() - at), 0);
+                run_.streamSkip =
+                    std::max(run_.streamTotal - taken - static_cast<int>(rx.size() - at), 0);
                 ReportDifference(words, good, chipValue, stop, after);
                 return false;
             }
@@ -75,15 +76,15 @@ bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, Engine
 void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std::string& stop,
                                         EngineState after) {
     Send(stop);
-    Protocol.ProtocolState = after;
-    host_.SetStatus(kVerifyResult);
+    Enter(after);
+    panel_.SetStatus(kVerifyResult);
     Timer(false);
     Progress(0);
     FinishDifference(words ? "ROM" : "EEPROM", Protocol.DataIndex, good, bad);
     Accept();
     const int digits = words ? 4 : 2;
-    host_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +
-                          MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
-                          kBad + MyIntToHex(bad, digits));
+    panel_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +
+                           MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
+                           kBad + MyIntToHex(bad, digits));
     Timer(true);
 }

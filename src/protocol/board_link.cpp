@@ -7,6 +7,8 @@
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kResetPulseMs = 1000;
 constexpr int kSocketSettleMs = 200;
@@ -22,40 +24,38 @@ void ProgrammerEngine::SetStyle(int style) {
 }
 
 void ProgrammerEngine::ResetSerial(bool showReady) {
+    const Entry entry(*this);
     Timer(false);
-    host_.RestoreUserControls();
+    panel_.BackToIdle();
     Progress(0);
-    Protocol.ProtocolState = EngineState::Idle;
-    Protocol.RxText.clear();
-    Protocol.IdleTicks = 0;
-    Protocol.CancelRequested = false;
-    Protocol.ReceiveError = false;
-    Protocol.ChipIDRequest = false;
-    Protocol.VerifyInProgram = false;
-    Protocol.BlankFlags = 0;
-    streamSkip_ = 0;
-    if (readUnderway_) {
+    const bool readCut = run_.readUnderway;
+    EndRun(true);
+    Enter(EngineState::Idle);
+    // Nothing of an operation survives its end but what it wrote into the
+    // image and the chip.
+    Protocol = {};
+    if (readCut) {
         // A Read that did not finish leaves no half image behind to be saved,
         // verified or programmed as if it were the chip.
-        readUnderway_ = false;
-        host_.ClearImage();
+        keeper_.ClearImage();
     }
     if (upgradeLoaded_) {
         upgradeLoaded_ = false;
-        host_.ClearImage();
+        keeper_.ClearImage();
     }
     if (showReady)
-        host_.SetStatus(kReady);
-    host_.PurgeRx();
+        panel_.SetStatus(kReady);
+    line_.PurgeRx();
 }
 
 void ProgrammerEngine::ResetProgrammer(bool pending) {
+    const Entry entry(*this);
     resetPending_ = pending;
     ResetSerial(false);
-    host_.SetProgrammerReset(resetIdleLevel_ ? 0 : 1);
-    host_.SetStatus("Resetting Tessaro...");
-    host_.Pause(kResetPulseMs);
-    host_.SetProgrammerReset(resetIdleLevel_);
+    line_.SetProgrammerReset(resetIdleLevel_ == 0);
+    panel_.SetStatus("Resetting Tessaro...");
+    clock_.Pause(kResetPulseMs);
+    line_.SetProgrammerReset(resetIdleLevel_ != 0);
     Protocol.IdleTicks = 0;
     Timer(true);
 }
@@ -89,17 +89,18 @@ void ProgrammerEngine::Greeting() {
     const char* expected = StyleInfo(programmerStyle_).messageName;
     const char* connected = StyleInfo(detected).messageName;
     if (StyleInfo(programmerStyle_).style == detected) {
-        host_.SetStatus(std::string(connected) + " board connected");
-        host_.RepaintWindow();
+        panel_.SetStatus(std::string(connected) + " board connected");
+        panel_.RepaintWindow();
         ResetSerial(false);
         return;
     }
     ResetSerial(false);
-    host_.SetStatus("System matching...");
-    host_.dialogs().Information(std::string("Program mode = ") + expected + ", connected board = " +
-                                connected + ".\r\rWill attempt to match the board");
-    host_.RepaintWindow();
-    host_.SelectStyle(detected);
+    panel_.SetStatus("System matching...");
+    panel_.dialogs().Information(std::string("Program mode = ") + expected +
+                                 ", connected board = " + connected +
+                                 ".\r\rWill attempt to match the board");
+    panel_.RepaintWindow();
+    panel_.SwitchStyle(detected);
 }
 
 // The watchdog: 1.5 s without a byte from the board.
@@ -107,14 +108,14 @@ void ProgrammerEngine::BoardSilent() {
     if (resetPending_) {
         resetPending_ = false;
         ResetSerial(false);
-        host_.SetStatus("Reset error...");
-        const std::string port = host_.PortOpen() ? host_.PortName() : std::string("None");
-        host_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
-                              "Communications port, currently [ " + port + " ]\r" +
-                              "Board connections and power\r" + "Mode =  [ " +
-                              StyleInfo(programmerStyle_).messageName +
-                              " ], does your programmer board match this setting?");
-        host_.SetStatus(kReady);
+        panel_.SetStatus("Reset error...");
+        const std::string port = line_.PortOpen() ? line_.PortName() : std::string("None");
+        panel_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
+                               "Communications port, currently [ " + port + " ]\r" +
+                               "Board connections and power\r" + "Mode =  [ " +
+                               StyleInfo(programmerStyle_).messageName +
+                               " ], does your programmer board match this setting?");
+        panel_.SetStatus(kReady);
         return;
     }
     // Silence during an operation: say what the board last said, then reset it.
@@ -130,33 +131,48 @@ void ProgrammerEngine::BoardSilent() {
     }
     Finish(Outcome::NoAnswer);
     ResetSerial(false);
-    host_.SetStatus(status);
-    host_.dialogs().Error(text + kAboutToReset);
-    host_.RepaintWindow();
+    panel_.SetStatus(status);
+    panel_.dialogs().Error(text + kAboutToReset);
+    panel_.RepaintWindow();
     ResetProgrammer(true);
 }
 
-void ProgrammerEngine::StartAutoProgram() {
-    if (host_.AutoProgramOn()) {
-        ResetSerial(false);
-        return;
-    }
+void ProgrammerEngine::WaitForGreeting() {
+    Enter(EngineState::Idle);
+}
+
+StartResult ProgrammerEngine::StartAutoProgram(const OperationOptions& options, int chips) {
+    const Entry entry(*this);
+    if (Busy() || loop_.on)
+        return StartResult::Busy;
     if (chip_.Family() == Core::SerialEeprom) {
-        host_.dialogs().Error("Cannot use Auto Program Mode with serial EEPROMs");
-        return;
+        panel_.dialogs().Error("Cannot use Auto Program Mode with serial EEPROMs");
+        return StartResult::NotSupported;
     }
-    if (host_.IcspMode()) {
-        host_.dialogs().Error("Cannot use Auto Program Mode when ICSP is enabled");
-        return;
+    if (options.icsp) {
+        panel_.dialogs().Error("Cannot use Auto Program Mode when ICSP is enabled");
+        return StartResult::NotSupported;
     }
-    if (image_.ROMData.empty() && image_.EEPROMData.empty()) {
-        host_.dialogs().Information(kNothingToProgram);
-        return;
+    if (ImageEmpty()) {
+        panel_.dialogs().Information(kNothingToProgram);
+        return StartResult::NothingToDo;
     }
-    host_.EnterAutoMode();
+    loop_ = {};
+    loop_.on = true;
+    loop_.options = options;
+    loop_.chipsLeft = std::max(chips, 0);
+    panel_.OperationStarted(Operation::AutoProgram);
     Send(StartedCommand(cmd::WaitChipInsertion));
-    Protocol.ProtocolState = EngineState::AskedForInsertion;
+    Enter(EngineState::AskedForInsertion);
     Timer(true);
+    return StartResult::Started;
+}
+
+void ProgrammerEngine::EndAutoProgram() {
+    if (!loop_.on)
+        return;
+    loop_.cancelled = true;
+    ResetSerial(false);
 }
 
 // ---- Closing and the automatic loop ----
@@ -175,11 +191,12 @@ void ProgrammerEngine::OnCommandEnded() {
     if (!Answered("Q"))
         return;
     // The board has closed the command: a Read is whole now.
-    readUnderway_ = false;
-    if (host_.AutoProgramOn()) {
+    run_.readUnderway = false;
+    if (LoopContinues()) {
+        EndRun(false);
         Accept();
         Send(StartedCommand(cmd::WaitChipRemoval));
-        Protocol.ProtocolState = EngineState::AskedForRemoval;
+        Enter(EngineState::AskedForRemoval);
         return;
     }
     ResetSerial(true);
@@ -189,10 +206,10 @@ void ProgrammerEngine::OnCommandEnded() {
 void ProgrammerEngine::OnAskedForRemoval() {
     if (!StepFirst("PA"))
         return;
-    Protocol.ProtocolState = EngineState::WaitingForRemoval;
+    Enter(EngineState::WaitingForRemoval);
     // The user takes the chip out: no answer is due, so no watchdog.
     Timer(false);
-    host_.SetStatus("Waiting for chip removal...");
+    panel_.SetStatus("Waiting for chip removal...");
 }
 
 // Waits for "Y": the chip has been taken out.
@@ -200,19 +217,19 @@ void ProgrammerEngine::OnWaitingForRemoval() {
     if (!Step("Y"))
         return;
     Timer(false);
-    host_.Pause(kSocketSettleMs);
+    clock_.Pause(kSocketSettleMs);
     Send(StartedCommand(cmd::WaitChipInsertion));
     Timer(true);
-    Protocol.ProtocolState = EngineState::AskedForInsertion;
+    Enter(EngineState::AskedForInsertion);
 }
 
 // Waits for "PA": the board took the wait for a chip.
 void ProgrammerEngine::OnAskedForInsertion() {
     if (!StepFirst("PA"))
         return;
-    Protocol.ProtocolState = EngineState::WaitingForInsertion;
+    Enter(EngineState::WaitingForInsertion);
     Timer(false);
-    host_.SetStatus("Waiting for chip insertion...");
+    panel_.SetStatus("Waiting for chip insertion...");
 }
 
 // Waits for "Y": a chip is in the socket.
@@ -220,6 +237,18 @@ void ProgrammerEngine::OnWaitingForInsertion() {
     if (!Step("Y"))
         return;
     Timer(false);
-    host_.Pause(kSocketSettleMs);
-    Program();
+    clock_.Pause(kSocketSettleMs);
+    ProgramNextChip();
+}
+
+void ProgrammerEngine::ProgramNextChip() {
+    if (loop_.chipsLeft > 0 && --loop_.chipsLeft == 0)
+        loop_.lastChip = true;
+    const StartResult started = Program(loop_.options);
+    if (started == StartResult::Started)
+        return;
+    // Nothing more happens on the line: the loop ends rather than wait for
+    // a chip the board is not watching for.
+    loop_.refused = started;
+    ResetSerial(false);
 }

@@ -2,6 +2,7 @@
 
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
+#include "platform/debug_log.h"
 #include "platform/dialogs.h"
 #include "protocol/command_set.h"
 #include "protocol/engine_messages.h"
@@ -16,59 +17,83 @@ constexpr EngineState kOnlyInfo =
 // Every state that does something with an answer. A state missing here only
 // collects bytes until the watchdog ends the wait.
 const ProgrammerEngine::StateEntry ProgrammerEngine::kStates[] = {
-    {EngineState::Idle, &ProgrammerEngine::Greeting, Answers::Binary},
-    {EngineState::AwaitStart, &ProgrammerEngine::OnAwaitStart},
-    {EngineState::AwaitModel, &ProgrammerEngine::OnAwaitModel},
-    {EngineState::AwaitProgramMode, &ProgrammerEngine::OnAwaitProgramMode},
-    {EngineState::AwaitConfigVoltages, &ProgrammerEngine::OnAwaitConfigVoltages},
-    {EngineState::AwaitConfig, &ProgrammerEngine::OnAwaitConfig, Answers::Binary},
-    {EngineState::AwaitConfigVoltagesOff, &ProgrammerEngine::OnAwaitConfigVoltagesOff},
-    {EngineState::ReadRomVoltages, &ProgrammerEngine::OnReadRomVoltages},
-    {EngineState::ReadRomBlocks, &ProgrammerEngine::OnReadRomBlocks, Answers::Binary},
-    {EngineState::ReadEepromVoltages, &ProgrammerEngine::OnReadEepromVoltages},
-    {EngineState::ReadEepromBlocks, &ProgrammerEngine::OnReadEepromBlocks, Answers::Binary},
-    {EngineState::ReadDone, &ProgrammerEngine::OnReadDone},
-    {EngineState::VerifyRomVoltages, &ProgrammerEngine::OnVerifyRomVoltages},
-    {EngineState::VerifyRomBlocks, &ProgrammerEngine::OnVerifyRomBlocks, Answers::Binary},
-    {EngineState::VerifyEepromVoltages, &ProgrammerEngine::OnVerifyEepromVoltages},
-    {EngineState::VerifyEepromBlocks, &ProgrammerEngine::OnVerifyEepromBlocks, Answers::Binary},
-    {EngineState::VerifyVoltagesOff, &ProgrammerEngine::OnVerifyVoltagesOff},
-    {EngineState::BlankRomVoltages, &ProgrammerEngine::OnBlankRomVoltages},
-    {EngineState::BlankRomAnswers, &ProgrammerEngine::OnBlankRomAnswers},
-    {EngineState::BlankEepromVoltages, &ProgrammerEngine::OnBlankEepromVoltages},
-    {EngineState::BlankEepromAnswer, &ProgrammerEngine::OnBlankEepromAnswer},
-    {EngineState::BlankVoltagesOff, &ProgrammerEngine::OnBlankVoltagesOff},
-    {EngineState::EraseFirstVoltages, &ProgrammerEngine::OnEraseFirstVoltages},
-    {EngineState::EraseFirstDone, &ProgrammerEngine::OnEraseFirstDone},
-    {EngineState::EraseVoltages, &ProgrammerEngine::OnEraseVoltages},
-    {EngineState::EraseDone, &ProgrammerEngine::OnEraseDone},
-    {EngineState::EraseCalibrationVoltages, &ProgrammerEngine::OnEraseCalibrationVoltages},
-    {EngineState::EraseCalibrationWritten, &ProgrammerEngine::OnEraseCalibrationWritten},
-    {EngineState::EraseEepromPages, &ProgrammerEngine::OnEraseEepromPages},
-    {EngineState::ProgramRomVoltages, &ProgrammerEngine::OnProgramRomVoltages},
-    {EngineState::ProgramRomWords, &ProgrammerEngine::OnProgramRomWords},
-    {EngineState::ProgramEepromVoltages, &ProgrammerEngine::OnProgramEepromVoltages},
-    {EngineState::ProgramEepromBytes, &ProgrammerEngine::OnProgramEepromBytes},
-    {EngineState::ProgramEepromVerifyVoltages, &ProgrammerEngine::OnProgramEepromVerifyVoltages},
-    {EngineState::ProgramEepromVerifyBlocks, &ProgrammerEngine::OnProgramEepromVerifyBlocks,
+    {EngineState::Idle, "Idle", &ProgrammerEngine::Greeting, Answers::Binary},
+    {EngineState::AwaitStart, "AwaitStart", &ProgrammerEngine::OnAwaitStart},
+    {EngineState::AwaitModel, "AwaitModel", &ProgrammerEngine::OnAwaitModel},
+    {EngineState::AwaitProgramMode, "AwaitProgramMode", &ProgrammerEngine::OnAwaitProgramMode},
+    {EngineState::AwaitConfigVoltages, "AwaitConfigVoltages",
+     &ProgrammerEngine::OnAwaitConfigVoltages},
+    {EngineState::AwaitConfig, "AwaitConfig", &ProgrammerEngine::OnAwaitConfig, Answers::Binary},
+    {EngineState::AwaitConfigVoltagesOff, "AwaitConfigVoltagesOff",
+     &ProgrammerEngine::OnAwaitConfigVoltagesOff},
+    {EngineState::ReadRomVoltages, "ReadRomVoltages", &ProgrammerEngine::OnReadRomVoltages},
+    {EngineState::ReadRomBlocks, "ReadRomBlocks", &ProgrammerEngine::OnReadRomBlocks,
      Answers::Binary},
-    {EngineState::ProgramIdFusesVoltages, &ProgrammerEngine::OnProgramIdFusesVoltages},
-    {EngineState::ProgramIdFusesStatus, &ProgrammerEngine::OnProgramIdFusesStatus, Answers::Binary},
-    {EngineState::ProgramIdWritten, &ProgrammerEngine::OnProgramIdWritten, Answers::Binary},
-    {EngineState::ProgramFusesDone, &ProgrammerEngine::OnProgramFusesDone},
-    {EngineState::ReadBackVoltagesOff, &ProgrammerEngine::OnReadBackVoltagesOff},
-    {EngineState::ReadBackVoltagesOn, &ProgrammerEngine::OnReadBackVoltagesOn},
-    {EngineState::ReadBackConfig, &ProgrammerEngine::OnReadBackConfig, Answers::Binary},
-    {EngineState::Closing, &ProgrammerEngine::OnClosing},
-    {EngineState::CommandEnded, &ProgrammerEngine::OnCommandEnded},
-    {EngineState::AskedForRemoval, &ProgrammerEngine::OnAskedForRemoval},
-    {EngineState::WaitingForRemoval, &ProgrammerEngine::OnWaitingForRemoval},
-    {EngineState::AskedForInsertion, &ProgrammerEngine::OnAskedForInsertion},
-    {EngineState::WaitingForInsertion, &ProgrammerEngine::OnWaitingForInsertion},
+    {EngineState::ReadEepromVoltages, "ReadEepromVoltages",
+     &ProgrammerEngine::OnReadEepromVoltages},
+    {EngineState::ReadEepromBlocks, "ReadEepromBlocks", &ProgrammerEngine::OnReadEepromBlocks,
+     Answers::Binary},
+    {EngineState::ReadDone, "ReadDone", &ProgrammerEngine::OnReadDone},
+    {EngineState::VerifyRomVoltages, "VerifyRomVoltages", &ProgrammerEngine::OnVerifyRomVoltages},
+    {EngineState::VerifyRomBlocks, "VerifyRomBlocks", &ProgrammerEngine::OnVerifyRomBlocks,
+     Answers::Binary},
+    {EngineState::VerifyEepromVoltages, "VerifyEepromVoltages",
+     &ProgrammerEngine::OnVerifyEepromVoltages},
+    {EngineState::VerifyEepromBlocks, "VerifyEepromBlocks", &ProgrammerEngine::OnVerifyEepromBlocks,
+     Answers::Binary},
+    {EngineState::VerifyVoltagesOff, "VerifyVoltagesOff", &ProgrammerEngine::OnVerifyVoltagesOff},
+    {EngineState::BlankRomVoltages, "BlankRomVoltages", &ProgrammerEngine::OnBlankRomVoltages},
+    {EngineState::BlankRomAnswers, "BlankRomAnswers", &ProgrammerEngine::OnBlankRomAnswers},
+    {EngineState::BlankEepromVoltages, "BlankEepromVoltages",
+     &ProgrammerEngine::OnBlankEepromVoltages},
+    {EngineState::BlankEepromAnswer, "BlankEepromAnswer", &ProgrammerEngine::OnBlankEepromAnswer},
+    {EngineState::BlankVoltagesOff, "BlankVoltagesOff", &ProgrammerEngine::OnBlankVoltagesOff},
+    {EngineState::EraseFirstVoltages, "EraseFirstVoltages",
+     &ProgrammerEngine::OnEraseFirstVoltages},
+    {EngineState::EraseFirstDone, "EraseFirstDone", &ProgrammerEngine::OnEraseFirstDone},
+    {EngineState::EraseVoltages, "EraseVoltages", &ProgrammerEngine::OnEraseVoltages},
+    {EngineState::EraseDone, "EraseDone", &ProgrammerEngine::OnEraseDone},
+    {EngineState::EraseCalibrationVoltages, "EraseCalibrationVoltages",
+     &ProgrammerEngine::OnEraseCalibrationVoltages},
+    {EngineState::EraseCalibrationWritten, "EraseCalibrationWritten",
+     &ProgrammerEngine::OnEraseCalibrationWritten},
+    {EngineState::EraseEepromPages, "EraseEepromPages", &ProgrammerEngine::OnEraseEepromPages},
+    {EngineState::ProgramRomVoltages, "ProgramRomVoltages",
+     &ProgrammerEngine::OnProgramRomVoltages},
+    {EngineState::ProgramRomWords, "ProgramRomWords", &ProgrammerEngine::OnProgramRomWords},
+    {EngineState::ProgramEepromVoltages, "ProgramEepromVoltages",
+     &ProgrammerEngine::OnProgramEepromVoltages},
+    {EngineState::ProgramEepromBytes, "ProgramEepromBytes",
+     &ProgrammerEngine::OnProgramEepromBytes},
+    {EngineState::ProgramEepromVerifyVoltages, "ProgramEepromVerifyVoltages",
+     &ProgrammerEngine::OnProgramEepromVerifyVoltages},
+    {EngineState::ProgramEepromVerifyBlocks, "ProgramEepromVerifyBlocks",
+     &ProgrammerEngine::OnProgramEepromVerifyBlocks, Answers::Binary},
+    {EngineState::ProgramIdFusesVoltages, "ProgramIdFusesVoltages",
+     &ProgrammerEngine::OnProgramIdFusesVoltages},
+    {EngineState::ProgramIdFusesStatus, "ProgramIdFusesStatus",
+     &ProgrammerEngine::OnProgramIdFusesStatus, Answers::Binary},
+    {EngineState::ProgramIdWritten, "ProgramIdWritten", &ProgrammerEngine::OnProgramIdWritten,
+     Answers::Binary},
+    {EngineState::ProgramFusesDone, "ProgramFusesDone", &ProgrammerEngine::OnProgramFusesDone},
+    {EngineState::ReadBackVoltagesOff, "ReadBackVoltagesOff",
+     &ProgrammerEngine::OnReadBackVoltagesOff},
+    {EngineState::ReadBackVoltagesOn, "ReadBackVoltagesOn",
+     &ProgrammerEngine::OnReadBackVoltagesOn},
+    {EngineState::ReadBackConfig, "ReadBackConfig", &ProgrammerEngine::OnReadBackConfig,
+     Answers::Binary},
+    {EngineState::Closing, "Closing", &ProgrammerEngine::OnClosing},
+    {EngineState::CommandEnded, "CommandEnded", &ProgrammerEngine::OnCommandEnded},
+    {EngineState::AskedForRemoval, "AskedForRemoval", &ProgrammerEngine::OnAskedForRemoval},
+    {EngineState::WaitingForRemoval, "WaitingForRemoval", &ProgrammerEngine::OnWaitingForRemoval},
+    {EngineState::AskedForInsertion, "AskedForInsertion", &ProgrammerEngine::OnAskedForInsertion},
+    {EngineState::WaitingForInsertion, "WaitingForInsertion",
+     &ProgrammerEngine::OnWaitingForInsertion},
 };
 
-ProgrammerEngine::ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip, MemoryImage& image)
-    : host_(host), chip_(chip), image_(image) {}
+ProgrammerEngine::ProgrammerEngine(EngineHosts hosts, const ChipRecord& chip, MemoryImage& image)
+    : line_(hosts.line), clock_(hosts.clock), panel_(hosts.panel), keeper_(hosts.keeper),
+      chip_(chip), image_(image) {}
 
 const ProgrammerEngine::StateEntry* ProgrammerEngine::FindState(EngineState state) {
     for (const StateEntry& e : kStates)
@@ -77,7 +102,69 @@ const ProgrammerEngine::StateEntry* ProgrammerEngine::FindState(EngineState stat
     return nullptr;
 }
 
+const std::vector<EngineState>& ProgrammerEngine::AllStates() {
+    static const std::vector<EngineState> states = [] {
+        std::vector<EngineState> all;
+        for (const StateEntry& e : kStates)
+            all.push_back(e.state);
+        return all;
+    }();
+    return states;
+}
+
+const char* ProgrammerEngine::StateName(EngineState state) {
+    if (const StateEntry* entry = FindState(state))
+        return entry->name;
+    return state == EngineState::NoState ? "NoState" : "?";
+}
+
+void ProgrammerEngine::Enter(EngineState state) {
+    static const bool logged = DebugCategoryOn("engine");
+    const EngineState from = Protocol.ProtocolState;
+    Protocol.ProtocolState = state;
+    if (from == state)
+        return;
+    if (logged)
+        LogLine("engine", std::to_string(static_cast<int>(from)) + " " + StateName(from) + " -> " +
+                              std::to_string(static_cast<int>(state)) + " " + StateName(state));
+    if (trace_)
+        trace_(from, state);
+}
+
+ProgrammerEngine::Entry::~Entry() {
+    if (--e_.entries_ == 0)
+        e_.DeliverReports();
+}
+
+void ProgrammerEngine::DeliverReports() {
+    // A host that starts something from its report is a new entry of its own.
+    while (!reports_.empty()) {
+        lastReport_ = reports_.front();
+        reports_.erase(reports_.begin());
+        panel_.OperationEnded(lastReport_);
+    }
+}
+
+void ProgrammerEngine::EndRun(bool loopToo) {
+    if (run_.operation != Operation::None) {
+        reports_.push_back({run_.operation, run_.outcome, run_.details, Protocol.ConfigBytes});
+        if (loop_.on) {
+            loop_.outcome = run_.outcome;
+            loop_.details = run_.details;
+        }
+        run_ = {};
+    }
+    if (loopToo && loop_.on) {
+        const ::Outcome outcome = loop_.cancelled                         ? Outcome::Cancelled
+                                  : loop_.refused != StartResult::Started ? Outcome::Declined
+                                                                          : loop_.outcome;
+        reports_.push_back({Operation::AutoProgram, outcome, loop_.details, {}, loop_.refused});
+        loop_ = {};
+    }
+}
+
 void ProgrammerEngine::OnBytes(std::string_view bytes) {
+    const Entry entry(*this);
     Protocol.IdleTicks = 0;
     Protocol.RxText.append(bytes);
     // A message box of one of our handlers is open (the watchdog's, say): the
@@ -93,11 +180,11 @@ void ProgrammerEngine::Dispatch() {
     ++depth_;
     do {
         heldBytes_ = false;
-        if (streamSkip_ > 0) {
+        if (run_.streamSkip > 0) {
             const std::size_t drop =
-                std::min(Protocol.RxText.size(), static_cast<std::size_t>(streamSkip_));
+                std::min(Protocol.RxText.size(), static_cast<std::size_t>(run_.streamSkip));
             Protocol.RxText.erase(0, drop);
-            streamSkip_ -= static_cast<int>(drop);
+            run_.streamSkip -= static_cast<int>(drop);
         }
         if (Protocol.RxText.empty())
             break;
@@ -129,6 +216,7 @@ bool ProgrammerEngine::Answered(std::string_view text) {
 }
 
 void ProgrammerEngine::OnTick() {
+    const Entry entry(*this);
     if (depth_ > 0)
         return; // the timer is stopped around our boxes; a stray tick waits its turn
     ++depth_;
@@ -144,27 +232,28 @@ void ProgrammerEngine::ReceivedDataError() {
     for (char& c : rx)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
+    // The outcome goes with the operation, which the reset below ends.
+    const bool eepromSilent = !chip_.HasProgramMemory() && rx == "X";
+    Finish(eepromSilent ? Outcome::NoAnswer : Outcome::BadAnswer);
     ResetSerial(false);
-    host_.SetStatus(kErrorStatus);
+    panel_.SetStatus(kErrorStatus);
     // A serial EEPROM that does not acknowledge makes the board answer X.
-    if (chip_.WordMask == 0xFF && rx == "X") {
-        Finish(Outcome::NoAnswer);
-        host_.dialogs().Error("EEPROM not responding.");
-        host_.SetStatus(kReady);
+    if (eepromSilent) {
+        panel_.dialogs().Error("EEPROM not responding.");
+        panel_.SetStatus(kReady);
         return;
     }
-    Finish(Outcome::BadAnswer);
-    host_.dialogs().Error(std::string("Received data error.\r") + kAboutToReset);
-    host_.RepaintWindow();
+    panel_.dialogs().Error(std::string("Received data error.\r") + kAboutToReset);
+    panel_.RepaintWindow();
     ResetProgrammer(true);
 }
 
 void ProgrammerEngine::FinishDifference(const char* region, int address, int good, int bad) {
     Finish(Outcome::Difference);
-    lastDetails_.region = region;
-    lastDetails_.address = address;
-    lastDetails_.good = good;
-    lastDetails_.bad = bad;
+    run_.details.region = region;
+    run_.details.address = address;
+    run_.details.good = good;
+    run_.details.bad = bad;
 }
 
 bool ProgrammerEngine::CancelHere() {
@@ -176,55 +265,85 @@ bool ProgrammerEngine::CancelHere() {
     return true;
 }
 
+// ---- Opening an operation ----
+
+StartResult ProgrammerEngine::CanStart() {
+    if (Busy())
+        return StartResult::Busy;
+    if (!keeper_.ChipSelected()) {
+        panel_.dialogs().Information(SelectChipText);
+        return StartResult::NoChip;
+    }
+    return StartResult::Started;
+}
+
+void ProgrammerEngine::Begin(Operation operation, const OperationOptions& options) {
+    ProtocolStateRecord fresh;
+    fresh.ProtocolState = Protocol.ProtocolState;
+    fresh.RxText = std::move(Protocol.RxText);
+    fresh.IdleTicks = Protocol.IdleTicks;
+    Protocol = std::move(fresh);
+    run_ = {};
+    run_.operation = operation;
+    run_.options = options;
+}
+
 void ProgrammerEngine::InitialiseProgrammerVariables(EngineState startState) {
-    host_.DisableUserButtons();
-    for (const std::string& write : InitVariablesWrites(chip_, host_.IcspMode()))
+    panel_.OperationStarted(run_.operation);
+    for (const std::string& write : InitVariablesWrites(chip_, run_.options.icsp))
         Send(write);
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = EngineState::AwaitStart;
+    Enter(EngineState::AwaitStart);
     Protocol.CancelRequested = false;
     Protocol.StartState = startState;
-    lastOutcome_ = Outcome::None;
-    lastDetails_ = {};
     Timer(true);
-    host_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string("Initializing...")
-                                                : "Checking for " + chip_.ChipName + "...");
+    panel_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string("Initializing...")
+                                                 : "Checking for " + chip_.ChipName + "...");
 }
 
 void ProgrammerEngine::Cancel() {
+    const Entry entry(*this);
     // The automatic loop waits with the timer off; only a board reset stops it.
-    if (host_.AutoProgramOn())
+    if (loop_.on) {
+        loop_.cancelled = true;
         ResetProgrammer(true);
-    else
+    } else {
         Protocol.CancelRequested = true;
+    }
 }
 
-void ProgrammerEngine::ReadChipInfo() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
-    }
+StartResult ProgrammerEngine::ReadChipInfo(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
     if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
         chip_.Family() == Core::Baseline) {
-        host_.dialogs().Information("Chip ID is not supported for this device.");
-        return;
+        panel_.dialogs().Information("Chip ID is not supported for this device.");
+        return StartResult::NotSupported;
     }
+    Begin(Operation::ReadChipInfo, options);
     Protocol.ChipIDRequest = true;
     InitialiseProgrammerVariables(kOnlyInfo);
+    return StartResult::Started;
 }
 
 void ProgrammerEngine::Upgrade() {
     upgradeLoaded_ = true;
 }
 
-void ProgrammerEngine::ReadCalibration() {
+StartResult ProgrammerEngine::ReadCalibration(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (Busy())
+        return StartResult::Busy;
+    Begin(Operation::ReadCalibration, options);
     InitialiseProgrammerVariables(kOnlyInfo);
+    return StartResult::Started;
 }
 
 // ---- Small helpers shared by the states ----
 
 void ProgrammerEngine::Send(const std::string& bytes) {
-    host_.Send(bytes);
+    line_.Send(bytes);
 }
 
 bool ProgrammerEngine::Wide() const {
@@ -245,12 +364,12 @@ void ProgrammerEngine::SendOff() {
 
 void ProgrammerEngine::EndCommand(EngineState state) {
     Send(Command(cmd::CommandEnd));
-    Protocol.ProtocolState = state;
+    Enter(state);
 }
 
 void ProgrammerEngine::Progress(int value) {
     // A board may report a step past the end; the bar stops at its maximum.
-    host_.SetProgress(std::clamp(value, 0, std::max(progressMax_, 0)), progressMax_);
+    panel_.SetProgress(std::clamp(value, 0, std::max(progressMax_, 0)), progressMax_);
 }
 
 void ProgrammerEngine::ProgressMax(int maximum) {
@@ -259,7 +378,7 @@ void ProgrammerEngine::ProgressMax(int maximum) {
 
 void ProgrammerEngine::Timer(bool on) {
     timerOn_ = on;
-    host_.SetTimer(on);
+    clock_.SetTimer(on);
 }
 
 int ProgrammerEngine::RomWord(int index) const {
@@ -283,7 +402,7 @@ int ProgrammerEngine::ChipCalibrationWord() const {
 bool ProgrammerEngine::KeepsChipCalibration() const {
     const std::size_t last = static_cast<std::size_t>(std::max(chip_.ROMSize, 1) - 1);
     return chip_.CalWord && ChipCalibrationRead() &&
-           (last >= image_.ROMData.size() || image_.ROMData[last] == chip_.WordMask);
+           (last >= image_.ROMData.size() || chip_.IsErasedWord(image_.ROMData[last]));
 }
 
 bool ProgrammerEngine::KeepsChipBandGap() const {
@@ -303,6 +422,10 @@ int ProgrammerEngine::EepromByte(int index) const {
     if (index >= 0 && static_cast<std::size_t>(index) < image_.EEPROMData.size())
         return image_.EEPROMData[static_cast<std::size_t>(index)];
     return 255;
+}
+
+bool ProgrammerEngine::ImageEmpty() const {
+    return image_.ROMData.empty() && image_.EEPROMData.empty();
 }
 
 bool ProgrammerEngine::ImageIncomplete() const {

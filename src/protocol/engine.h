@@ -2,55 +2,23 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "protocol/operation.h"
 #include "protocol/programmer_host.h"
 #include "protocol/protocol_state.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// How the last operation ended, for front ends that report it other than in
-// message boxes (exit codes, logs).
-enum class Outcome {
-    None,       // nothing finished yet
-    Done,       // completed as asked
-    Difference, // verify found a difference, or the chip is not blank
-    Failed,     // the board reported a failure (write, ID/fuses, calibration)
-    Declined,   // a question was answered No, or Ignore Blank Check stopped it
-    Cancelled,  // the user cancelled
-    NoAnswer,   // the board fell silent
-    BadAnswer,  // an answer did not fit
-    WrongBoard, // the board answered ReadModel with another model than the style's
-};
-
-// What the last operation found beyond its outcome, for front ends that report
-// more than a message box (the command-line program's results and log).
-struct ResultDetails {
-    // The first difference a verify or read-back found: "ROM", "EEPROM", "ID"
-    // or "FUSE", the address its message names, the image's and the chip's value.
-    std::string region;
-    int address = -1;
-    int good = -1;
-    int bad = -1;
-    int blankFlags = 0;   // what the blank check found not erased (BlankFlags bits)
-    int modelAnswer = -1; // the board's answer to ReadModel: its model code, or 'X'
-    // A Program of a chip with a calibration word: the word the chip held, and
-    // the word written in its place (-1 while none was written).
-    int calibrationRead = -1;
-    int calibrationWritten = -1;
-    // Its bandgap bits (bits 13 and 12 of configuration word 1), likewise.
-    int bandGapRead = -1;
-    int bandGapWritten = -1;
-};
-
 // The programmer: the board connection and every chip operation, as one state
 // machine on the state number. It is advanced by two calls, OnBytes (what the
 // board sent) and OnTick (one 100 ms tick of the watchdog), and by the commands
-// that start work; it reaches the rest of the program only through its host.
+// that start work; it reaches the rest of the program only through its hosts.
 class ProgrammerEngine {
 public:
-    ProgrammerEngine(ProgrammerHost& host, const ChipRecord& chip, MemoryImage& image);
+    ProgrammerEngine(EngineHosts hosts, const ChipRecord& chip, MemoryImage& image);
     ProgrammerEngine(const ProgrammerEngine&) = delete;
     ProgrammerEngine& operator=(const ProgrammerEngine&) = delete;
 
@@ -60,27 +28,29 @@ public:
     // One tick of the 100 ms timer: the reply watchdog.
     void OnTick();
 
-    // ---- Operations: each checks its preconditions, then starts ----
-    void Program();
-    void Verify();
-    void Read();
-    // The blank check; on a flash chip the host chooses between check and erase.
-    void BlankCheck();
+    // ---- Operations: each checks its preconditions (telling the user why it
+    // refuses), then starts; its end reaches the host as OperationEnded ----
+    StartResult Program(const OperationOptions& options = {});
+    StartResult Verify(const OperationOptions& options = {});
+    StartResult Read(const OperationOptions& options = {});
+    // The blank check; on a flash chip the erase dialog's choice decides
+    // between checking and erasing.
+    StartResult BlankCheck(EraseChoice choice, const OperationOptions& options = {});
     // The erase of a flash chip, after the user's confirmation.
-    void Erase();
-    // The chip's ID and revision (ReadChipInfo) or its calibration word alone.
-    void ReadChipInfo();
-    void ReadCalibration();
+    StartResult Erase(const OperationOptions& options = {});
+    // The chip's ID and revision, or its calibration word alone.
+    StartResult ReadChipInfo(const OperationOptions& options = {});
+    StartResult ReadCalibration(const OperationOptions& options = {});
+    // Programs every chip put in the socket until cancelled, or `chips` of them
+    // (0: no limit; the last then ends as a single Program does).
+    StartResult StartAutoProgram(const OperationOptions& options, int chips = 0);
+    // Ends the automatic loop and returns to idle.
+    void EndAutoProgram();
     // Stops the operation at its next step; stops the automatic loop with a reset.
     void Cancel();
-    // Programs every chip put in the socket until cancelled (or counted out).
-    void StartAutoProgram();
     // The image in memory is the board's own firmware: the next Program writes
     // it without the chip's listing and checks; any end of an operation forgets it.
     void Upgrade();
-    // Starts the hand-shake that opens every operation; `startState` follows it
-    // (NoState: the hand-shake's chip information is all that is wanted).
-    void InitialiseProgrammerVariables(EngineState startState);
     // Sizes of program memory and EEPROM to write: the image without its blank tail.
     void SetProgrammingDataSize();
 
@@ -92,10 +62,13 @@ public:
     // Pulses the board's reset line and waits for its greeting.
     void ResetProgrammer(bool pending);
     // The host pulsed the reset line itself: only the board's greeting is expected.
-    void WaitForGreeting() { Protocol.ProtocolState = EngineState::Idle; }
+    void WaitForGreeting();
 
     // ---- What the hosts ask ----
     bool Idle() const { return Protocol.ProtocolState == EngineState::Idle; }
+    // An operation is under way (the automatic loop waiting for a chip is not one).
+    bool Busy() const { return run_.operation != Operation::None; }
+    bool AutoProgramOn() const { return loop_.on; }
     // The automatic loop has finished a chip and waits for it to be taken out.
     bool WaitingForChipRemoval() const {
         return Protocol.ProtocolState == EngineState::AskedForRemoval ||
@@ -106,15 +79,10 @@ public:
         return Protocol.ProtocolState == EngineState::AskedForInsertion ||
                Protocol.ProtocolState == EngineState::WaitingForInsertion;
     }
-    ::Outcome Outcome() const { return lastOutcome_; }
-    const ResultDetails& Details() const { return lastDetails_; }
-    // Forgets the last operation's outcome, for a host that starts another.
-    void ForgetOutcome() { lastOutcome_ = Outcome::None; }
-    // The configuration bytes the last hand-shake read; a host clears them
-    // when a new operation starts, so that none are reported for a chip that
-    // did not answer.
-    const std::string& ConfigBytes() const { return Protocol.ConfigBytes; }
-    void ForgetConfigBytes() { Protocol.ConfigBytes.clear(); }
+    // The last operation's end, as the host was told of it.
+    const OperationReport& LastReport() const { return lastReport_; }
+    ::Outcome Outcome() const { return lastReport_.outcome; }
+    const ResultDetails& Details() const { return lastReport_.details; }
     int Style() const { return programmerStyle_; }
     int ResetIdleLevel() const { return resetIdleLevel_; } // DTR level while the board runs
     bool ResetPending() const { return resetPending_; }    // a reset waits for its greeting
@@ -123,6 +91,16 @@ public:
     int LastGreeting() const { return lastGreeting_; }
     void ForgetGreeting() { lastGreeting_ = -1; }
 
+    // ---- The states ----
+    // Every state that takes an answer, in the order of their numbers.
+    static const std::vector<EngineState>& AllStates();
+    static const char* StateName(EngineState state);
+    // Told of every change of state (from, to): tracing a board's fault.
+    // Changes are also written to the debug log when TESSARO_DEBUG names "engine".
+    void SetTrace(std::function<void(EngineState, EngineState)> trace) {
+        trace_ = std::move(trace);
+    }
+
 private:
     using Handler = void (ProgrammerEngine::*)();
     // Binary states take data or status bytes; the others take characters,
@@ -130,11 +108,66 @@ private:
     enum class Answers { Text, Binary };
     struct StateEntry {
         EngineState state;
+        const char* name;
         Handler handler;
         Answers answers = Answers::Text;
     };
     static const StateEntry kStates[];
     static const StateEntry* FindState(EngineState state);
+
+    // One operation from its start to its end; made fresh at every start.
+    struct Run {
+        Operation operation = Operation::None;
+        OperationOptions options;
+        ::Outcome outcome = Outcome::None;
+        ResultDetails details;
+        bool readUnderway = false; // a Read has emptied the image and the board not yet closed it
+        // A block stream runs to its end once started: its length, and the bytes
+        // to drop because a difference ended the comparison early.
+        int streamTotal = 0;
+        int streamSkip = 0;
+    };
+    // The automatic loop, from its start until a reset or Cancel ends it.
+    struct Loop {
+        bool on = false;
+        OperationOptions options;
+        int chipsLeft = 0;     // chips still to start in a counted run; 0: no count
+        bool lastChip = false; // the chip under way ends the run as a single Program
+        // How the loop ended: Cancelled by the user, Declined with the reason
+        // its Program for the next chip did not start, or as its last chip did.
+        bool cancelled = false;
+        StartResult refused = StartResult::Started;
+        ::Outcome outcome = Outcome::None;
+        ResultDetails details;
+    };
+    // Every entry from the host: the reports of operations that ended go out
+    // when the outermost call returns, after every box they showed.
+    class Entry {
+    public:
+        explicit Entry(ProgrammerEngine& e) : e_(e) { ++e_.entries_; }
+        ~Entry();
+        Entry(const Entry&) = delete;
+        Entry& operator=(const Entry&) = delete;
+
+    private:
+        ProgrammerEngine& e_;
+    };
+
+    // ---- Opening and ending (engine.cpp) ----
+    // Refuses a start while another operation runs, or with no chip selected.
+    StartResult CanStart();
+    // A fresh record for a new operation; the line's received text stays.
+    void Begin(Operation operation, const OperationOptions& options);
+    // Sends the chip's parameters and starts the hand-shake; `startState`
+    // follows it (NoState: the hand-shake's chip information is all that is wanted).
+    void InitialiseProgrammerVariables(EngineState startState);
+    // The one way the state changes.
+    void Enter(EngineState state);
+    // The operation under way is over (and the loop, when `loopToo`).
+    void EndRun(bool loopToo);
+    void DeliverReports();
+    // Whether the loop goes on to the next chip after this one.
+    bool LoopContinues() const { return loop_.on && !loop_.lastChip; }
 
     void Dispatch();
     // Exact text: true when the received text is `text`. Otherwise the state
@@ -148,17 +181,18 @@ private:
     void SendOn();    // VoltagesOn, or Echo 'V' on 16-bit cores
     void SendCycle(); // CycleVoltages, or Echo 'V'
     void SendOff();   // VoltagesOff, or Echo 'v'
-    void EndCommand(EngineState state =
-                        EngineState::CommandEnded); // CommandEnd and the state that waits for 'Q'
+    // CommandEnd, and the state that waits for the board's 'Q'.
+    void EndCommand(EngineState state = EngineState::CommandEnded);
     void Progress(int value);
     void ProgressMax(int maximum);
     void Timer(bool on);
     void Fail() { Protocol.ReceiveError = true; }
-    void Finish(::Outcome outcome) { lastOutcome_ = outcome; }
+    void Finish(::Outcome outcome) { run_.outcome = outcome; }
     // A difference: the outcome and what differs where.
     void FinishDifference(const char* region, int address, int good, int bad);
     bool Wide() const;
     bool ImageIncomplete() const;
+    bool ImageEmpty() const;
     // An entry, or the blank word past the list; the calibration word is the
     // chip's own while the image's is blank.
     int RomWord(int index) const;
@@ -195,7 +229,7 @@ private:
         if (!Step(answer))
             return;
         Send(command);
-        Protocol.ProtocolState = next;
+        Enter(next);
     }
 
     // Block streams (blocks.cpp).
@@ -263,6 +297,8 @@ private:
     std::string BlankReport();
     void BlankInsideProgram(const std::string& report);
     bool CalibrationAccepted();
+    // The confirmed erase of a flash chip (Erase, and the blank check's choice).
+    StartResult ConfirmErase(const OperationOptions& options);
 
     // Program (program.cpp).
     void OnProgramRomVoltages();
@@ -274,38 +310,41 @@ private:
     void OnProgramIdFusesVoltages();
     void OnProgramIdFusesStatus();
     void OnProgramIdWritten();
+    // A 16-bit core's verify pass is over: its configuration words go next.
+    void ProgramFusesAfterVerify();
     void OnProgramFusesDone();
     void OnReadBackVoltagesOff();
     void OnReadBackVoltagesOn();
     void OnReadBackConfig();
     void WriteFailure();
-
-    // The confirmed erase of a flash chip (Erase, and the blank check's choice).
-    void ConfirmErase();
+    // The Program the automatic loop presses for the chip just put in.
+    void ProgramNextChip();
 
     // Tests and benchmarks look inside.
     friend struct EngineProbe;
 
     ProtocolStateRecord Protocol;
+    Run run_;
+    Loop loop_;
+    OperationReport lastReport_;
+    std::vector<OperationReport> reports_; // ended, not yet told
     int programmerStyle_ = 1;
     int resetIdleLevel_ = 1; // DTR level while the board runs; the reset level is its opposite
     bool resetPending_ = false;
     bool upgradeLoaded_ = false;
-    ::Outcome lastOutcome_ = Outcome::None;
-    ResultDetails lastDetails_;
     int lastGreeting_ = -1; // the style the board's last greeting named
 
-    ProgrammerHost& host_;
+    BoardLine& line_;
+    EngineClock& clock_;
+    OperatorPanel& panel_;
+    ImageKeeper& keeper_;
     const ChipRecord& chip_;
     MemoryImage& image_;
+    std::function<void(EngineState, EngineState)> trace_;
     int progressMax_ = 100;
-    int depth_ = 0;             // handlers of ours under way (a message box may be open)
-    bool heldBytes_ = false;    // bytes wait for the state after this one (arrived meanwhile, or
-                                // the next answer came along with this one)
-    bool readUnderway_ = false; // a Read has emptied the image and the board not yet closed it
-    bool timerOn_ = false;      // the watchdog runs
-    // A block stream runs to its end once started: its length, and the bytes
-    // to drop because a difference ended the comparison early.
-    int streamTotal_ = 0;
-    int streamSkip_ = 0;
+    int depth_ = 0;          // handlers of ours under way (a message box may be open)
+    int entries_ = 0;        // calls from the host under way
+    bool heldBytes_ = false; // bytes wait for the state after this one (arrived meanwhile, or
+                             // the next answer came along with this one)
+    bool timerOn_ = false;   // the watchdog runs
 };

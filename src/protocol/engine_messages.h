@@ -5,6 +5,8 @@
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kErrorStatus = "Error...";
 inline constexpr const char* kVerifyResult = "Verify result...";
+inline constexpr const char* kVerifyingEeprom = "Verifying EEPROM...";
+inline constexpr const char* kErasing = "Erasing...";
 inline constexpr const char* kNothingToProgram = "Nothing to program";
 inline constexpr const char* kGood = "\r\rGood 0x";
 inline constexpr const char* kBad = "\rBad 0x";

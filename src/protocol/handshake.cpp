@@ -24,12 +24,12 @@ void ProgrammerEngine::OnAwaitModel() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
         return;
-    lastDetails_.modelAnswer = static_cast<unsigned char>(rx[0]);
+    run_.details.modelAnswer = static_cast<unsigned char>(rx[0]);
     if (rx == "X") {
         // Firmware without ReadModel: a bare CommandStart gets us back in step.
         Accept();
         Send(Command(cmd::CommandStart));
-        Protocol.ProtocolState = EngineState::AwaitProgramMode;
+        Enter(EngineState::AwaitProgramMode);
         return;
     }
     const int model = static_cast<unsigned char>(rx[0]);
@@ -39,17 +39,17 @@ void ProgrammerEngine::OnAwaitModel() {
         return ModelMismatch(model);
     Accept();
     Send(Command(cmd::VoltagesOn));
-    Protocol.ProtocolState = EngineState::AwaitConfigVoltages;
+    Enter(EngineState::AwaitConfigVoltages);
 }
 
 void ProgrammerEngine::ModelMismatch(int model) {
     Accept();
-    host_.SetStatus(kErrorStatus);
+    panel_.SetStatus(kErrorStatus);
     Timer(false);
     Finish(Outcome::WrongBoard);
-    host_.dialogs().Error(std::string("You are trying to connect to [ ") +
-                          StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
-                          StyleInfo(model).messageName + " ] to match your programmer board.");
+    panel_.dialogs().Error(std::string("You are trying to connect to [ ") +
+                           StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
+                           StyleInfo(model).messageName + " ] to match your programmer board.");
     EndCommand();
     Timer(true);
 }
@@ -77,7 +77,7 @@ void ProgrammerEngine::OnAwaitConfig() {
     Protocol.ConfigBytes = rx.substr(1);
     Accept();
     SendOff();
-    Protocol.ProtocolState = EngineState::AwaitConfigVoltagesOff;
+    Enter(EngineState::AwaitConfigVoltagesOff);
 }
 
 // Waits for "v": the supply is off after the configuration.
@@ -92,9 +92,9 @@ void ProgrammerEngine::ChipCheck() {
     const int deviceId = ChipIdWord(Protocol.ConfigBytes) & 0x3FE0;
     if (chip_.ChipID != kNoDeviceId && chip_.ChipID != deviceId) {
         Timer(false);
-        host_.SetStatus("Confirming...");
-        if (host_.dialogs().QuestionYesNo("The programmer does not recognise the [" +
-                                          chip_.ChipName + "]\r\rContinue anyway?") !=
+        panel_.SetStatus("Confirming...");
+        if (panel_.dialogs().QuestionYesNo("The programmer does not recognise the [" +
+                                           chip_.ChipName + "]\r\rContinue anyway?") !=
             Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
@@ -104,7 +104,7 @@ void ProgrammerEngine::ChipCheck() {
     }
     Timer(true);
     if (Protocol.StartState != EngineState::NoState) {
-        Protocol.ProtocolState = Protocol.StartState;
+        Enter(Protocol.StartState);
         SendOn();
         return;
     }
@@ -121,14 +121,14 @@ void ProgrammerEngine::ReportChipInfo() {
     const int word = ChipIdWord(config);
     Finish(Outcome::Done);
     if (Protocol.ChipIDRequest) {
-        host_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
-                                    std::to_string(word & 0x1F) +
-                                    "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
+        panel_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
+                                     std::to_string(word & 0x1F) +
+                                     "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
         return;
     }
     const int word1 = ChipConfigWord(config, 1);
     std::string bandGap;
     bandGap += (word1 & 0x2000) ? '1' : '0';
     bandGap += (word1 & 0x1000) ? '1' : '0';
-    host_.ShowCalibration(MyIntToHex(ConfigByte(config, 25), 2), bandGap);
+    panel_.ShowCalibration(MyIntToHex(ConfigByte(config, 25), 2), bandGap);
 }

@@ -17,7 +17,7 @@ void ProgrammerEngine::SetProgrammingDataSize() {
         // A chip with a calibration word gets its last word (the calibration
         // instruction) written every time; others stop after the last used word.
         if (!chip_.CalWord)
-            while (length >= 1 && RomWord(length - 1) == chip_.WordMask)
+            while (length >= 1 && chip_.IsErasedWord(RomWord(length - 1)))
                 --length;
         Protocol.ROMProgLength = (length + 3) / 4 * 4;
     }
@@ -29,36 +29,37 @@ void ProgrammerEngine::SetProgrammingDataSize() {
     }
 }
 
-void ProgrammerEngine::Program() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
+StartResult ProgrammerEngine::Program(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
+    if (ImageEmpty()) {
+        panel_.dialogs().Information(kNothingToProgram);
+        return StartResult::NothingToDo;
     }
-    if (image_.ROMData.empty() && image_.EEPROMData.empty()) {
-        host_.dialogs().Information(kNothingToProgram);
-        return;
-    }
-    if (!host_.ReloadNewerFile())
-        return;
+    if (!keeper_.ReloadNewerFile())
+        return StartResult::FileNotReloaded;
     if (ImageIncomplete()) {
-        host_.dialogs().Information(kImageIncomplete);
-        return;
+        panel_.dialogs().Information(kImageIncomplete);
+        return StartResult::ImageIncomplete;
     }
-    if (chip_.CPWarn && host_.dialogs().QuestionYesNo(
+    if (chip_.CPWarn && panel_.dialogs().QuestionYesNo(
                             "WARNING!\r\rThis device has code protection that cannot "
                             "be erased.\rDo you wish to continue?") != Dialogs::Answer::Yes)
-        return;
+        return StartResult::Declined;
+    Begin(Operation::Program, options);
     SetProgrammingDataSize();
     ProgressMax(chip_.ROMSize);
     if (chip_.Family() == Core::SerialEeprom) {
         // A serial EEPROM is written whole, without a blank check.
         Protocol.EEPROMProgLength = chip_.EEPROMSize;
         InitialiseProgrammerVariables(EngineState::ProgramEepromVoltages);
-        return;
+        return StartResult::Started;
     }
-    InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
     Protocol.AfterBlankState =
         chip_.ROMSize != 0 ? EngineState::ProgramRomVoltages : EngineState::ProgramEepromVoltages;
+    InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+    return StartResult::Started;
 }
 
 // ---- Program memory and data EEPROM ----
@@ -74,19 +75,18 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Send(ProgramROMBytes(length));
     Progress(0);
     if (upgradeLoaded_) {
-        host_.SetStatus("Upgrading...");
+        panel_.SetStatus("Upgrading...");
         ProgressMax(4 * length);
     } else {
-        host_.SetStatus("Programming ROM...");
+        panel_.SetStatus("Programming ROM...");
         ProgressMax(length);
     }
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = EngineState::ProgramRomWords;
+    Enter(EngineState::ProgramRomWords);
 }
 
-// The board asks for each word with 'Y'. It may ask once more than the count
-// while it writes the last word: that request gets 0x0000.
-// Waits for "Y": the board asks for the next program word.
+// Waits for "Y": the board asks for the next program word (once more than the
+// count while it writes the last word: that request gets 0x0000).
 void ProgrammerEngine::OnProgramRomWords() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != 1)
@@ -99,7 +99,7 @@ void ProgrammerEngine::OnProgramRomWords() {
         const int index = Protocol.DataIndex;
         const int word = index < Protocol.ROMProgLength ? RomWord(index) : 0;
         if (index == chip_.ROMSize - 1 && chip_.CalWord)
-            lastDetails_.calibrationWritten = word;
+            run_.details.calibrationWritten = word;
         Send(WordBytes(word));
         Progress(++Protocol.DataIndex);
     } else if (answer == 'N') {
@@ -108,8 +108,8 @@ void ProgrammerEngine::OnProgramRomWords() {
         Progress(0);
         Accept();
         SendCycle();
-        Protocol.ProtocolState = chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
-                                                       : EngineState::ProgramEepromVoltages;
+        Enter(chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
+                                    : EngineState::ProgramEepromVoltages);
     } else {
         Fail();
     }
@@ -120,14 +120,14 @@ void ProgrammerEngine::WriteFailure() {
     Accept();
     Send(Command(cmd::VoltagesOff));
     Timer(false);
-    host_.SetStatus("Programming error...");
+    panel_.SetStatus("Programming error...");
     Finish(Outcome::Failed);
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
-    host_.dialogs().Error("ROM programming error at address 0x" +
-                          MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4));
+    panel_.dialogs().Error("ROM programming error at address 0x" +
+                           MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4));
     Timer(true);
-    Protocol.ProtocolState = EngineState::Closing;
+    Enter(EngineState::Closing);
 }
 
 // Waits for "V": the supply is on for writing data EEPROM.
@@ -139,11 +139,11 @@ void ProgrammerEngine::OnProgramEepromVoltages() {
         return;
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
     if (!upgradeLoaded_)
-        host_.SetStatus("Programming EEPROM...");
+        panel_.SetStatus("Programming EEPROM...");
     Progress(0);
     ProgressMax(Protocol.EEPROMProgLength);
     Protocol.DataIndex = 0;
-    Protocol.ProtocolState = EngineState::ProgramEepromBytes;
+    Enter(EngineState::ProgramEepromBytes);
 }
 
 // Waits for "Y": the board asks for the next EEPROM byte.
@@ -169,10 +169,10 @@ void ProgrammerEngine::OnProgramEepromBytes() {
         if (Wide()) {
             // 16-bit cores check their EEPROM in the verify pass.
             Send(EchoBytes('V'));
-            Protocol.ProtocolState = EngineState::ProgramIdFusesVoltages;
+            Enter(EngineState::ProgramIdFusesVoltages);
         } else {
             Send(Command(cmd::CycleVoltages));
-            Protocol.ProtocolState = EngineState::ProgramEepromVerifyVoltages;
+            Enter(EngineState::ProgramEepromVerifyVoltages);
         }
     } else {
         Fail();
@@ -183,11 +183,9 @@ void ProgrammerEngine::OnProgramEepromBytes() {
 void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
         OpenStream(EngineState::ProgramEepromVerifyBlocks,
-                   upgradeLoaded_ ? nullptr : "Verifying EEPROM...", cmd::ReadEEPROM,
-                   chip_.EEPROMSize);
+                   upgradeLoaded_ ? nullptr : kVerifyingEeprom, cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
-// The data EEPROM read back after writing it.
 // Waits for blocks of data EEPROM read back after writing.
 void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
     if (!BlocksArrived() ||
@@ -200,11 +198,11 @@ void ProgrammerEngine::OnProgramEepromVerifyBlocks() {
         // A serial EEPROM is finished once its data read back right.
         Finish(Outcome::Done);
         Send(Command(cmd::VoltagesOff));
-        Protocol.ProtocolState = EngineState::Closing;
+        Enter(EngineState::Closing);
         return;
     }
     Send(Command(cmd::CycleVoltages));
-    Protocol.ProtocolState = EngineState::ProgramIdFusesVoltages;
+    Enter(EngineState::ProgramIdFusesVoltages);
 }
 
 // ---- ID and configuration ----
@@ -214,16 +212,16 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
     if (!Answered("V"))
         return;
     const std::array<int, 8> fuses = FuseWords();
-    if (chip_.BandGap && lastDetails_.bandGapRead >= 0)
-        lastDetails_.bandGapWritten = fuses[1] & kBandGapBits;
-    Send(ProgramIDFusesBytes(host_.IDText(), fuses));
+    if (chip_.BandGap && run_.details.bandGapRead >= 0)
+        run_.details.bandGapWritten = fuses[1] & kBandGapBits;
+    Send(ProgramIDFusesBytes(keeper_.IDText(), fuses));
     Accept();
     if (Wide()) {
-        Protocol.ProtocolState = EngineState::ProgramIdWritten;
-        host_.SetStatus("Programming ID...");
+        Enter(EngineState::ProgramIdWritten);
+        panel_.SetStatus("Programming ID...");
     } else {
-        Protocol.ProtocolState = EngineState::ProgramIdFusesStatus;
-        host_.SetStatus("Programming config...");
+        Enter(EngineState::ProgramIdFusesStatus);
+        panel_.SetStatus("Programming config...");
     }
 }
 
@@ -238,25 +236,24 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     if (status != 0x00 && status != 0xFF)
         return Fail();
     Timer(false);
-    Protocol.ProtocolState = EngineState::Closing;
+    Enter(EngineState::Closing);
     if (status == 0x00) {
-        host_.SetStatus(kErrorStatus);
+        panel_.SetStatus(kErrorStatus);
         Finish(Outcome::Failed);
-        host_.dialogs().Error("ID FUSE programming error.");
+        panel_.dialogs().Error("ID FUSE programming error.");
     } else {
-        host_.SetStatus("Programming result...");
+        panel_.SetStatus("Programming result...");
         Progress(0);
         Finish(Outcome::Done);
-        if (!host_.AutoProgramOn())
-            host_.dialogs().Information("Programming complete.");
+        if (!LoopContinues())
+            panel_.dialogs().Information("Programming complete.");
     }
-    host_.SetStatus(kReady);
+    panel_.SetStatus(kReady);
     Timer(true);
 }
 
-// 16-bit cores: the ID is written; the verify pass follows before the
-// configuration words are written.
-// Waits for the end of writing the ID on a 16-bit core.
+// Waits for the end of writing the ID on a 16-bit core; the verify pass
+// follows before the configuration words are written.
 void ProgrammerEngine::OnProgramIdWritten() {
     if (AfterBusyMarks(Protocol.RxText) == std::string::npos)
         return;
@@ -266,11 +263,17 @@ void ProgrammerEngine::OnProgramIdWritten() {
     Protocol.DataIndex = 0;
     Progress(0);
     ProgressMax(chip_.ROMSize);
-    Protocol.ProtocolState = EngineState::VerifyRomVoltages;
+    Enter(EngineState::VerifyRomVoltages);
 }
 
-// ProgramFuses is done; the supply is cycled for the read-back.
-// Waits for "Y": the fuses are written.
+void ProgrammerEngine::ProgramFusesAfterVerify() {
+    Send(Command(cmd::ProgramFuses));
+    Timer(true);
+    Enter(EngineState::ProgramFusesDone);
+    panel_.SetStatus("Programming Fuse...");
+}
+
+// Waits for "Y": the fuses are written; the supply is cycled for the read-back.
 void ProgrammerEngine::OnProgramFusesDone() {
     Reply("Y", Command(cmd::VoltagesOff), EngineState::ReadBackVoltagesOff);
 }
@@ -285,7 +288,6 @@ void ProgrammerEngine::OnReadBackVoltagesOn() {
     Reply("V", Command(cmd::ReadConfig), EngineState::ReadBackConfig);
 }
 
-// The configuration words read back after ProgramFuses.
 // Waits for the configuration read back after writing the fuses.
 void ProgrammerEngine::OnReadBackConfig() {
     const std::string& rx = Protocol.RxText;
@@ -296,7 +298,7 @@ void ProgrammerEngine::OnReadBackConfig() {
     const std::string config = rx.substr(1);
     Timer(false);
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = EngineState::Closing;
+    Enter(EngineState::Closing);
     Progress(0);
     // The answer stays in the received text; state 500 takes whatever follows.
     if (!ConfigMatches(config)) {
@@ -304,7 +306,7 @@ void ProgrammerEngine::OnReadBackConfig() {
         return;
     }
     Finish(Outcome::Done);
-    if (!host_.AutoProgramOn())
-        host_.dialogs().Information("Programming complete");
+    if (!LoopContinues())
+        panel_.dialogs().Information("Programming complete");
     Timer(true);
 }

@@ -17,44 +17,46 @@ std::string Difference(const std::string& what, int good, int bad, int digits) {
 }
 } // namespace
 
-void ProgrammerEngine::Read() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
-    }
+StartResult ProgrammerEngine::Read(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
     if (image_.DataChanged) {
-        const Dialogs::Answer a = host_.dialogs().QuestionYesNoCancel(
+        const Dialogs::Answer a = panel_.dialogs().QuestionYesNoCancel(
             "Data file has changed.\r\rDo you wish to save it?");
         if (a == Dialogs::Answer::Cancel)
-            return;
+            return StartResult::Declined;
         if (a == Dialogs::Answer::Yes)
-            host_.SaveImage();
+            keeper_.SaveImage();
     }
-    host_.ClearImage();
-    readUnderway_ = true;
-    const bool romless = chip_.WordMask == 0xFF;
+    keeper_.ClearImage();
+    Begin(Operation::Read, options);
+    run_.readUnderway = true;
+    const bool romless = !chip_.HasProgramMemory();
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
     InitialiseProgrammerVariables(romless ? EngineState::ReadEepromVoltages
                                           : EngineState::ReadRomVoltages);
+    return StartResult::Started;
 }
 
-void ProgrammerEngine::Verify() {
-    if (!host_.ChipSelected()) {
-        host_.dialogs().Information(SelectChipText);
-        return;
-    }
-    if (image_.ROMData.empty() && image_.EEPROMData.empty()) {
-        host_.dialogs().Information("Nothing to verify");
-        return;
+StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
+    const Entry entry(*this);
+    if (const StartResult refused = CanStart(); refused != StartResult::Started)
+        return refused;
+    if (ImageEmpty()) {
+        panel_.dialogs().Information("Nothing to verify");
+        return StartResult::NothingToDo;
     }
     if (ImageIncomplete()) {
-        host_.dialogs().Information(kImageIncomplete);
-        return;
+        panel_.dialogs().Information(kImageIncomplete);
+        return StartResult::ImageIncomplete;
     }
-    const bool romless = chip_.WordMask == 0xFF;
+    Begin(Operation::Verify, options);
+    const bool romless = !chip_.HasProgramMemory();
     ProgressMax(romless ? chip_.EEPROMSize : chip_.ROMSize);
     InitialiseProgrammerVariables(romless ? EngineState::VerifyEepromVoltages
                                           : EngineState::VerifyRomVoltages);
+    return StartResult::Started;
 }
 
 // ---- Read ----
@@ -78,11 +80,11 @@ void ProgrammerEngine::OnReadRomBlocks() {
         return Fail();
     if (chip_.EEPROMSize == 0) {
         Send(Command(cmd::VoltagesOff));
-        Protocol.ProtocolState = EngineState::ReadDone;
+        Enter(EngineState::ReadDone);
         return;
     }
     SendCycle();
-    Protocol.ProtocolState = EngineState::ReadEepromVoltages;
+    Enter(EngineState::ReadEepromVoltages);
     Progress(0);
     Protocol.DataIndex = 0;
     ProgressMax(chip_.EEPROMSize);
@@ -106,37 +108,36 @@ void ProgrammerEngine::OnReadEepromBlocks() {
         return Fail();
     Send(Command(cmd::VoltagesOff));
     if (chip_.ROMSize != 0) {
-        Protocol.ProtocolState = EngineState::ReadDone;
+        Enter(EngineState::ReadDone);
         return;
     }
     // A chip without program memory has no configuration to keep.
-    Protocol.ProtocolState = EngineState::Closing;
+    Enter(EngineState::Closing);
     image_.DataChanged = true;
     Finish(Outcome::Done);
-    host_.ShowListing();
+    panel_.ShowListing();
 }
 
-// Whatever answered VoltagesOff: the read is complete; keep the configuration
-// and ID read at the start.
-// Waits for whatever answers VoltagesOff after a read.
+// Waits for whatever answers VoltagesOff after a read; the configuration and
+// ID read at the start are kept.
 void ProgrammerEngine::OnReadDone() {
     const std::string& config = Protocol.ConfigBytes;
     image_.DataChanged = true;
-    host_.ShowListing();
-    const int digits = chip_.WordMask == 0xFFFF ? 8 : chip_.WordMask == 0x3FFF ? 4 : 0;
+    panel_.ShowListing();
+    const int digits = chip_.IdDigits();
     if (digits > 0) {
         std::string id;
         for (int i = 0; i < digits; ++i)
             id += ToHex(ConfigByte(config, 3 + i) & 0x0F);
-        host_.SetIDText(id);
+        keeper_.SetIDText(id);
     }
-    const int words = chip_.WordMask == 0xFFFF ? 7 : 1;
-    if (chip_.WordMask == 0xFFF || chip_.WordMask == 0x3FFF || chip_.WordMask == 0xFFFF) {
+    const int words = chip_.ConfigWords();
+    if (words > 0) {
         for (int k = 1; k <= words; ++k)
             image_.FuseValue[static_cast<std::size_t>(k)] = ChipConfigWord(config, k);
-        host_.ShowFuses();
+        panel_.ShowFuses();
     }
-    host_.RefreshCalibrationDialog();
+    panel_.RefreshCalibrationDialog();
     Finish(Outcome::Done);
     Accept();
     EndCommand();
@@ -161,19 +162,19 @@ void ProgrammerEngine::OnVerifyRomBlocks() {
     Accept();
     if (chip_.EEPROMSize != 0) {
         SendCycle();
-        Protocol.ProtocolState = EngineState::VerifyEepromVoltages;
+        Enter(EngineState::VerifyEepromVoltages);
         Protocol.DataIndex = 0;
         ProgressMax(chip_.EEPROMSize);
         return;
     }
     Send(Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = EngineState::VerifyVoltagesOff;
+    Enter(EngineState::VerifyVoltagesOff);
 }
 
 // Waits for "V": the supply is on for verifying data EEPROM.
 void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyEepromBlocks, "Verifying EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::VerifyEepromBlocks, kVerifyingEeprom, cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
@@ -185,7 +186,7 @@ void ProgrammerEngine::OnVerifyEepromBlocks() {
         return;
     Accept();
     Send(Protocol.VerifyInProgram ? EchoBytes('v') : Command(cmd::VoltagesOff));
-    Protocol.ProtocolState = EngineState::VerifyVoltagesOff;
+    Enter(EngineState::VerifyVoltagesOff);
 }
 
 // Waits for "v": the supply is off after a verify.
@@ -194,7 +195,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         return;
     if (!Protocol.VerifyInProgram) {
         EndCommand();
-        host_.SetStatus(kVerifyResult);
+        panel_.SetStatus(kVerifyResult);
     }
     Timer(false);
     Progress(0);
@@ -202,31 +203,26 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         Timer(true);
         return;
     }
-    if (Protocol.VerifyInProgram) {
-        Send(Command(cmd::ProgramFuses));
-        Timer(true);
-        Protocol.ProtocolState = EngineState::ProgramFusesDone;
-        host_.SetStatus("Programming Fuse...");
-        return;
-    }
+    if (Protocol.VerifyInProgram)
+        return ProgramFusesAfterVerify();
     if (ConfigMatches(Protocol.ConfigBytes)) {
         Finish(Outcome::Done);
-        host_.dialogs().Information("Data verified");
+        panel_.dialogs().Information("Data verified");
     }
     Timer(true);
 }
 
 // The ID digits of a 14-bit chip against the image's ID text.
 bool ProgrammerEngine::IdMatches() {
-    if (chip_.WordMask != 0x3FFF)
+    if (!chip_.IsMidrange())
         return true;
-    const std::string id = host_.IDText();
+    const std::string id = keeper_.IDText();
     for (std::size_t i = 0; i < id.size(); ++i) {
         const int good = HexDigitValue(id[i]);
         const int bad = ConfigByte(Protocol.ConfigBytes, 3 + static_cast<int>(i)) & 0x0F;
         if (good != bad) {
             FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
-            host_.dialogs().Error(
+            panel_.dialogs().Error(
                 Difference("ID error 0x20" + MyIntToHex(static_cast<int>(i), 2), good, bad, 4));
             return false;
         }
@@ -236,22 +232,17 @@ bool ProgrammerEngine::IdMatches() {
 
 // Configuration words read from the chip against the image.
 bool ProgrammerEngine::ConfigMatches(const std::string& config) {
-    int words = 0;
-    const char* const* addresses = nullptr;
-    if (chip_.WordMask == 0x0FFF || chip_.WordMask == 0x3FFF) {
-        words = 1;
-        addresses = &kConfigAddress1214[chip_.WordMask == 0x3FFF ? 1 : 0];
-    } else if (chip_.WordMask == 0xFFFF) {
-        words = 7;
-        addresses = kConfigAddress16;
-    }
+    const int words = chip_.ConfigWords();
+    const char* const* addresses = chip_.IsWide()       ? kConfigAddress16
+                                   : chip_.IsMidrange() ? &kConfigAddress1214[1]
+                                                        : kConfigAddress1214;
     const std::array<int, 8> fuses = FuseWords();
     for (int k = 1; k <= words; ++k) {
         const int good = fuses[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
             FinishDifference("FUSE", VerifyHEX(addresses[k - 1]), good, bad);
-            host_.dialogs().Error(
+            panel_.dialogs().Error(
                 Difference("Fuse error 0x" + std::string(addresses[k - 1]), good, bad, 4));
             return false;
         }

@@ -1,42 +1,43 @@
 #include "protocol/serial_line_host.h"
 
-std::unique_ptr<TSerial> SerialLineHost::MakeBoardPort(Dialogs* dialogs,
-                                                       HandlerDispatcher* dispatcher,
-                                                       std::vector<std::string> portFolders,
-                                                       TNotifyEvent onRx) {
+std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, HandlerDispatcher* dispatcher,
+                                       std::vector<std::string> portFolders, TNotifyEvent onRx) {
     auto serial = std::make_unique<TSerial>(dialogs, dispatcher, std::move(portFolders));
     serial->SetBaudrate(19200);
     serial->SetDataBits(eDataBits::Bits8);
     serial->SetCheckParity(false);
     serial->SetNotifyErrors(eNotifyErr::Event);
     serial->SetOnRxData(std::move(onRx));
-    line_ = serial.get();
     return serial;
 }
 
-std::string SerialLineHost::TakeReceived() {
+std::string SerialLine::TakeReceived() {
     std::string bytes;
-    line_->ReadReceived(bytes);
+    serial_.ReadReceived(bytes);
+    if (tap_ && !bytes.empty())
+        tap_("rx", bytes);
     return bytes;
 }
 
-void SerialLineHost::Send(const std::string& bytes) {
-    line_->WriteString(bytes);
+void SerialLine::Send(const std::string& bytes) {
+    if (tap_)
+        tap_("tx", bytes);
+    serial_.WriteString(bytes);
 }
 
-void SerialLineHost::SetProgrammerReset(int level) {
-    if (line_->Active())
-        line_->SetSignal(1, level != 0);
+void SerialLine::SetProgrammerReset(bool level) {
+    if (serial_.Active())
+        serial_.SetSignal(1, level);
 }
 
-void SerialLineHost::PurgeRx() {
-    line_->PurgeRx();
+void SerialLine::PurgeRx() {
+    serial_.PurgeRx();
 }
 
-bool SerialLineHost::PortOpen() const {
-    return line_->Active();
+bool SerialLine::PortOpen() const {
+    return serial_.Active();
 }
 
-int SerialLineHost::PortNumber() const {
-    return line_->Port();
+std::string SerialLine::PortName() const {
+    return name_.empty() ? "COM " + std::to_string(serial_.Port()) : name_;
 }

@@ -3,33 +3,43 @@
 #include "link/serial.h"
 #include "protocol/programmer_host.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class HandlerDispatcher;
 
-// The line to the board as every host with a serial port has it: the port set
-// up for the board, the host's line calls over it (send, DTR, purge), and the
-// receive pump that takes every byte a receive event brings in one piece.
-class SerialLineHost : public ProgrammerHost {
+// The board's port: 19200 baud, 8 data bits, no parity, line errors as
+// events, `onRx` for each receive event. The host owns it and closes it before
+// the engine it feeds goes.
+std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, HandlerDispatcher* dispatcher,
+                                       std::vector<std::string> portFolders, TNotifyEvent onRx);
+
+// The line to the board over a serial component, as every host with a port
+// has it: send, DTR, purge, and the receive pump that takes every byte a
+// receive event brings in one piece.
+class SerialLine : public BoardLine {
 public:
+    explicit SerialLine(TSerial& serial) : serial_(serial) {}
+
     void Send(const std::string& bytes) override;
-    // DTR drives the board's reset; nothing happens while the port is closed.
-    void SetProgrammerReset(int level) override;
+    void SetProgrammerReset(bool level) override;
     void PurgeRx() override;
     bool PortOpen() const override;
-    int PortNumber() const override;
+    // "COM n", or the name given for a port opened by its device or server.
+    std::string PortName() const override;
+    void SetPortName(std::string name) { name_ = std::move(name); }
 
-protected:
-    // The board's port: 19200 baud, 8 data bits, no parity, line errors as
-    // events, `onRx` for each receive event. The host owns it and closes it
-    // before the engine it feeds goes.
-    std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, HandlerDispatcher* dispatcher,
-                                           std::vector<std::string> portFolders, TNotifyEvent onRx);
     // Every byte waiting, for one call of the engine's OnBytes.
     std::string TakeReceived();
 
+    // Shown every byte sent ("tx") and taken ("rx"), for tracing a board's fault.
+    using Tap = std::function<void(const char* direction, const std::string& bytes)>;
+    void SetTap(Tap tap) { tap_ = std::move(tap); }
+
 private:
-    TSerial* line_ = nullptr;
+    TSerial& serial_;
+    std::string name_;
+    Tap tap_;
 };

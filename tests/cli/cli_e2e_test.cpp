@@ -78,8 +78,15 @@ TEST(Cli, AChangedWordFailsVerifyWithItsAddressAndAChipThatIsNotBlankFailsBlank)
         EXPECT_TRUE(boardsim::LoadChipHex(b.chip(), lines).ok);
         b.chip().SetRom(0x25, 0x0123);
     });
-    CliRun verify = RunTool(f, {"verify", file, "--chip", "16f628a", "--json"});
+    CliRun verify = RunTool(f, {"verify", file, "--chip", "16f628a", "--json", "--trace"});
     EXPECT_EQ(verify.code, 1);
+    // --trace: the states passed through and the bytes on the line, in order.
+    const std::size_t start = verify.err.find(" tx 50 03");
+    const std::size_t model = verify.err.find(" state 10 AwaitStart -> 11 AwaitModel");
+    const std::size_t stop = verify.err.find(" state 101 VerifyRomBlocks -> 500 Closing");
+    EXPECT_LT(start, model) << verify.err;
+    EXPECT_LT(model, stop) << verify.err;
+    EXPECT_NE(stop, std::string::npos) << verify.err;
     ASSERT_EQ(verify.Results().size(), 1u) << verify.out;
     auto r = verify.Results()[0];
     EXPECT_EQ(r["result"], "difference");

@@ -83,7 +83,7 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
                "Function not supported by this programmer firmware.\rAbout to apply reset..."}}) {
         EngineRig rig("16F628A");
         rig.portOpen = false; // the test types the answers itself
-        rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+        EngineProbe::Open(rig.engine, EngineState::BlankRomVoltages);
         EngineProbe::Record(rig.engine).ProtocolState =
             static_cast<EngineState>(254); // a state without a handler only collects
         rig.engine.OnBytes(c.rx);
@@ -99,7 +99,7 @@ TEST(BoardLink, SilenceDuringAnOperationNamesTheErrorStringAndResets) {
 TEST(Handshake, PAndIMayComeApartButNotWithMore) {
     EngineRig rig("16F628A");
     rig.portOpen = false; // the test types the answers itself
-    rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+    EngineProbe::Open(rig.engine, EngineState::BlankRomVoltages);
     rig.engine.OnBytes("P");
     rig.engine.OnBytes("I");
     EXPECT_EQ(EngineProbe::Record(rig.engine).ProtocolState, EngineState::AwaitModel);
@@ -107,7 +107,7 @@ TEST(Handshake, PAndIMayComeApartButNotWithMore) {
 
     EngineRig early("16F628A");
     early.portOpen = false; // the test types the answers itself
-    early.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+    EngineProbe::Open(early.engine, EngineState::BlankRomVoltages);
     early.engine.OnBytes("PI\x01");
     Tick(early, 14);
     EXPECT_EQ(EngineProbe::Record(early.engine).ProtocolState,
@@ -244,7 +244,7 @@ TEST(Handshake, NoHandlerRunsInsideTheWatchdogsBox) {
     } boxes;
     boxes.rig = &rig;
     rig.boxesOverride = &boxes;
-    rig.engine.InitialiseProgrammerVariables(EngineState::BlankRomVoltages);
+    EngineProbe::Open(rig.engine, EngineState::BlankRomVoltages);
     Tick(rig, 15);
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_FALSE(boxes.ranInside);
@@ -277,7 +277,7 @@ namespace {
 TEST(AutoLoop, AnAnswerFollowedByTheNextIsTakenInTurn) {
     EngineRig rig("16F628A");
     rig.portOpen = false; // the test answers for the board
-    rig.autoProgram = true;
+    EngineProbe::LoopOn(rig.engine);
     EngineProbe::Record(rig.engine).ProtocolState = EngineState::AskedForRemoval;
     rig.engine.OnBytes("PAY");
     EXPECT_EQ(EngineProbe::Record(rig.engine).ProtocolState, EngineState::AskedForInsertion);

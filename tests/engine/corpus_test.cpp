@@ -32,12 +32,12 @@ void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
 // One byte of the file outside program memory, against the image read back.
 void ExpectByteOnChip(const EngineRig& rig, long address, int value) {
     const ChipRecord& chip = rig.chip;
-    const bool wide = chip.WordMask == 0xFFFF;
+    const bool wide = chip.IsWide();
     const long id = wide ? 0x200000 : 0x4000;
-    const long config = wide ? 0x300000 : chip.WordMask == 0xFFF ? 0x1FFE : 0x400E;
+    const long config = wide ? 0x300000 : chip.IsBaseline() ? 0x1FFE : 0x400E;
     const long eeprom = wide ? 0xF00000 : 0x4200;
     const int step = wide ? 1 : 2; // below 16-bit cores a byte sits in its word's low byte
-    if (address >= id && address < id + 8 && chip.WordMask != 0xFFF) {
+    if (address >= id && address < id + 8 && !chip.IsBaseline()) {
         if ((address - id) % step == 0) {
             EXPECT_EQ(HexDigitValue(rig.id[std::size_t((address - id) / step)]), value & 0xF)
                 << "ID byte at 0x" << std::hex << address;

@@ -61,9 +61,10 @@ ChipRecord ShippedChip(const std::string& name, int style) {
 EngineRig::EngineRig(const std::string& chipName, boardsim::Model model,
                      const std::function<void(boardsim::ChipConfig&)>& adjust)
     : chip(ShippedChip(chipName, static_cast<int>(model))),
-      board(model, SocketChip(chipName, adjust)), link(board), engine(*this, chip, image) {
+      board(model, SocketChip(chipName, adjust)), link(board),
+      engine(EngineHosts::Of(*this), chip, image) {
     engine.SetStyle(static_cast<int>(model));
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
     // The port is open: DTR stands at the board's idle level.
     link.SetDtr(StyleInfo(static_cast<int>(model)).resetIdleLevel != 0);
 }
@@ -94,7 +95,7 @@ void EngineRig::Connect() {
 
 void EngineRig::BlankImage() {
     ResetImage(image, chip, false, false, true, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }
 
 std::vector<std::string> EngineRig::TakeTexts() {
@@ -110,9 +111,9 @@ void EngineRig::Send(const std::string& bytes) {
         link.Write(bytes);
 }
 
-void EngineRig::SetProgrammerReset(int level) {
+void EngineRig::SetProgrammerReset(bool level) {
     if (portOpen)
-        link.SetDtr(level != 0);
+        link.SetDtr(level);
 }
 
 void EngineRig::SetTimer(bool on) {
@@ -132,13 +133,13 @@ void EngineRig::SetProgress(int value, int maximum) {
     progressPeak = std::max(progressPeak, value);
 }
 
-void EngineRig::RestoreUserControls() {
-    controlsEnabled = true;
-    autoProgram = false;
-    ignoreBlankCheck = false;
+void EngineRig::OperationStarted(Operation operation) {
+    started.push_back(operation);
+    if (operation != Operation::AutoProgram)
+        controlsEnabled = false;
 }
 
-void EngineRig::SelectStyle(int style) {
+void EngineRig::SwitchStyle(int style) {
     ++stylesSelected;
     engine.SetStyle(style);
     engine.ResetProgrammer(true);
@@ -146,7 +147,7 @@ void EngineRig::SelectStyle(int style) {
 
 void EngineRig::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
-    id = BlankIDText(IDLengthForMask(chip.WordMask));
+    id = BlankIDText(chip.IdTextLength());
 }
 
 void EngineRig::ShowCalibration(const std::string& oscalText, const std::string& bandGapText) {

@@ -29,36 +29,32 @@ public:
     // Texts of every box shown since the last call, in order.
     std::vector<std::string> TakeTexts();
     bool Idle() const { return engine.Idle() && !timer; }
+    bool AutoProgram() const { return engine.AutoProgramOn(); }
     std::int64_t NowMs() const { return link.Now() / 1000; }
 
     // ---- ProgrammerHost ----
     void Send(const std::string& bytes) override;
-    void SetProgrammerReset(int level) override;
+    void SetProgrammerReset(bool level) override;
     void PurgeRx() override {}
     bool PortOpen() const override { return portOpen; }
-    int PortNumber() const override { return 1; }
+    std::string PortName() const override { return "COM 1"; }
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void SetProgress(int value, int maximum) override;
     Dialogs& dialogs() override { return boxesOverride ? *boxesOverride : boxes; }
-    EraseChoice AskEraseChoice() override { return eraseChoice; }
-    void DisableUserButtons() override { controlsEnabled = false; }
-    void RestoreUserControls() override;
-    void EnterAutoMode() override { autoProgram = true; }
-    bool IcspMode() const override { return icsp; }
-    bool AutoProgramOn() const override { return autoProgram; }
-    bool IgnoreBlankCheckOn() const override { return ignoreBlankCheck; }
-    void SelectStyle(int style) override;
+    void OperationStarted(Operation operation) override;
+    void OperationEnded(const OperationReport& report) override { reports.push_back(report); }
+    void BackToIdle() override { controlsEnabled = true; }
+    void SwitchStyle(int style) override;
     bool ChipSelected() const override { return chipSelected; }
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override;
     void SaveImage() override { ++saves; }
-    bool ReloadNewerFile() override { return true; }
+    bool ReloadNewerFile() override { return reloadOk; }
     void ShowListing() override { ++listings; }
     void ShowFuses() override { ++fuseShows; }
-    void RefreshCalibrationDialog() override {}
     void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
 
     ChipRecord chip;
@@ -74,10 +70,9 @@ public:
     bool chipSelected = true;
     bool timer = false;
     bool controlsEnabled = true;
-    bool icsp = false;
-    bool autoProgram = false;
-    bool ignoreBlankCheck = false;
-    EraseChoice eraseChoice = EraseChoice::Check;
+    bool reloadOk = true; // a newer file on disk loads (or the host lets the Program go on)
+    std::vector<Operation> started;       // every operation that began, in order
+    std::vector<OperationReport> reports; // every end told, in order
     std::vector<std::string> statuses;
     std::string sent; // every byte sent to the board
     int progress = 0;

@@ -110,13 +110,18 @@ std::vector<SweepOperation> SweepOperations() {
         {"Read 24C", "24C16", Model::Birch_A, SweepProgramTheSocket,
          [](EngineRig& r) { r.engine.Read(); }, none, true},
         {"Blank", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) {
-             r.eraseChoice = EraseChoice::Check;
-             r.engine.BlankCheck();
-         },
-         none},
+         [](EngineRig& r) { r.engine.BlankCheck(EraseChoice::Check); }, none},
         {"Erase", "12F675", Model::Birch_A, SweepFillImage, [](EngineRig& r) { r.engine.Erase(); },
          none},
+        {"Erase 24C", "24C16", Model::Birch_A, SweepFillImage,
+         [](EngineRig& r) { r.engine.Erase(); }, none},
+        // Firmware without ReadModel answers X and is met with a bare CommandStart.
+        {"Old firmware", "16F84A", Model::Birch_A,
+         [](EngineRig& r) {
+             SweepFillImage(r);
+             r.board.faults().modelCode = 'X';
+         },
+         [](EngineRig& r) { r.engine.Program(); }, none},
         {"Chip info", "16F84A", Model::Birch_A, SweepFillImage,
          [](EngineRig& r) { r.engine.ReadChipInfo(); }, none},
         {"Calibration", "12F675", Model::Birch_A, SweepFillImage,
@@ -128,10 +133,10 @@ std::vector<SweepOperation> SweepOperations() {
          },
          [](EngineRig& r) { r.engine.Program(); }, none, false, true},
         {"Auto", "16F84A", Model::Birch_A, SweepFillImage,
-         [](EngineRig& r) { r.engine.StartAutoProgram(); },
+         [](EngineRig& r) { r.engine.StartAutoProgram({}); },
          // Take the programmed chip out, put a blank one in, take it out, Cancel.
          [](EngineRig& r, int step) {
-             if (!r.autoProgram)
+             if (!r.AutoProgram())
                  return false;
              switch (step) {
              case 0:
@@ -280,6 +285,7 @@ struct SweepCell {
 TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
     std::map<std::string, std::map<SweepFault, SweepCell>> table;
     std::vector<std::string> order;
+    std::set<int> swept; // the states some clean run passed through
     int failures = 0;
     for (const SweepOperation& op : SweepOperations()) {
         order.push_back(op.name);
@@ -306,6 +312,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 points.push_back(lastIndex);
         }
         ASSERT_FALSE(points.empty()) << op.name << ": the clean run passed through no state";
+        swept.insert(seen.begin(), seen.end());
 
         for (const int at : points) {
             for (const SweepFault fault : kSweepFaults) {
@@ -315,7 +322,7 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
                 op.start(rig);
                 const bool unwatched = SweepRun(rig, op, at, fault, nullptr);
                 const SweepTexts texts = rig.TakeTexts();
-                const bool idle = rig.Idle() && !rig.autoProgram && rig.controlsEnabled;
+                const bool idle = rig.Idle() && !rig.AutoProgram() && rig.controlsEnabled;
                 // A fault that did no harm ends as the clean run did, and one
                 // that ends with the clean run's last message (an answer the
                 // operation knows, a blank check's N, say) must have its result.
@@ -390,5 +397,10 @@ TEST(FaultSweep, EveryFaultAtEveryStateOfEveryOperation) {
     std::printf("%d cases, %d failed\n", total, failures);
     EXPECT_GT(total, 0);
     EXPECT_EQ(failures, 0);
+    // A state no operation here reaches would go unswept: every one of the
+    // engine's states is passed through.
+    for (const EngineState state : ProgrammerEngine::AllStates())
+        EXPECT_TRUE(swept.count(static_cast<int>(state)) > 0)
+            << "no operation of the sweep passes through " << ProgrammerEngine::StateName(state);
 }
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 using Texts = std::vector<std::string>;
 
@@ -123,15 +125,16 @@ TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
         const char* chip;
         char command;
         const char* answer;
-        void (ProgrammerEngine::*op)();
+        std::function<StartResult(ProgrammerEngine&)> start;
         std::string text;
         std::string status;
     } cases[] = {
-        {"24C16", cmd::ProgramEEPROM, "x", &ProgrammerEngine::Program, "EEPROM not responding.",
-         "Ready"},
-        {"16F628A", cmd::ProgramEEPROM, "X", &ProgrammerEngine::Program, kFaultReceivedError,
-         "Birch_A board connected"},
-        {"24C16", cmd::BlankCheckEEPROM, "X", &ProgrammerEngine::BlankCheck, kFaultReceivedError,
+        {"24C16", cmd::ProgramEEPROM, "x", [](ProgrammerEngine& e) { return e.Program(); },
+         "EEPROM not responding.", "Ready"},
+        {"16F628A", cmd::ProgramEEPROM, "X", [](ProgrammerEngine& e) { return e.Program(); },
+         kFaultReceivedError, "Birch_A board connected"},
+        {"24C16", cmd::BlankCheckEEPROM, "X",
+         [](ProgrammerEngine& e) { return e.BlankCheck(EraseChoice::Check); }, kFaultReceivedError,
          "Birch_A board connected"},
     };
     for (const Case& c : cases) {
@@ -140,7 +143,7 @@ TEST(OperationFaults, AnXFromASerialEepromIsNamedWhereTheAnswerIsKept) {
         FillFaultImage(rig);
         rig.board.faults().replaceAtCommand = c.command;
         rig.board.faults().replacement = c.answer;
-        (rig.engine.*c.op)();
+        c.start(rig.engine);
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{c.text}) << c.chip << " " << c.answer;
         EXPECT_EQ(rig.statuses.back(), c.status) << c.chip << " " << c.answer;

@@ -24,8 +24,8 @@ void FillImage(EngineRig& rig, int words, int eepromBytes) {
 // The chip as the read image saved in a HEX file describes it.
 boardsim::Chip ChipFromSavedImage(EngineRig& rig, const boardsim::ChipConfig& config) {
     std::optional<std::vector<std::string>> lines =
-        rig.chip.WordMask == 0xFFFF ? SaveINHX32File(rig.image, rig.chip, rig.id)
-                                    : SaveINHX8MFile(rig.image, rig.chip, rig.id);
+        rig.chip.IsWide() ? SaveINHX32File(rig.image, rig.chip, rig.id)
+                          : SaveINHX8MFile(rig.image, rig.chip, rig.id);
     boardsim::Chip copy(config);
     EXPECT_TRUE(lines && boardsim::LoadChipHex(copy, *lines).ok);
     return copy;
@@ -64,7 +64,7 @@ void RoundTrip(EngineRig& rig, const std::string& programmed) {
     EXPECT_EQ(rig.image.FuseValue, before.FuseValue);
     EXPECT_EQ(rig.id, idBefore);
     ExpectSameChip(rig.board.chip(), ChipFromSavedImage(rig, rig.board.chip().config()),
-                   rig.chip.WordMask != 0xFF);
+                   rig.chip.HasProgramMemory());
 }
 
 TEST(Operations, A12BitChipKeepsItsCalibrationWord) {
@@ -165,7 +165,7 @@ TEST(Operations, BlankReportsLeaveOutWhatTheChipDoesNotHave) {
     for (const Case& c : cases) {
         EngineRig rig(c.chip);
         rig.Connect();
-        rig.engine.BlankCheck();
+        rig.engine.BlankCheck(EraseChoice::Check);
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{c.report}) << c.chip;
         EXPECT_TRUE(rig.Idle());
@@ -175,7 +175,7 @@ TEST(Operations, BlankReportsLeaveOutWhatTheChipDoesNotHave) {
     rig.board.chip().SetId(0, 3);
     rig.board.chip().SetRom(0x300, 0);
     rig.Connect();
-    rig.engine.BlankCheck();
+    rig.engine.BlankCheck(EraseChoice::Check);
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), Texts{"Blank Results: \r\rROM = Not Erased\rFuse = Erased"});
     EXPECT_EQ(EngineProbe::Record(rig.engine).BlankFlags, 0); // cleared with the operation's end
@@ -187,10 +187,9 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
     rig.board.chip().SetRom(0x3FF, 0x3468);
     rig.board.chip().SetConfig(0, 0x2184); // bandgap bits 1 0, options programmed
     rig.board.chip().SetRom(5, 0x0123);
-    rig.eraseChoice = EraseChoice::Erase;
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
-    rig.engine.BlankCheck();
+    rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(), (Texts{"This will totally erase the chip.\r\rDo you wish to "
                                       "continue?",
@@ -201,7 +200,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
 
     rig.board.faults().calibrationAnswer = 'C';
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
-    rig.engine.BlankCheck();
+    rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
     EXPECT_EQ(rig.TakeTexts().back(), "Error writing new Calibration and BandGap");
     EXPECT_TRUE(rig.Idle());
@@ -210,10 +209,9 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
 TEST(Operations, ASerialEepromIsErasedPageByPage) {
     EngineRig rig("24C16");
     rig.board.chip().SetEeprom(0x700, 0x12);
-    rig.eraseChoice = EraseChoice::Erase;
     rig.boxes.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
-    rig.engine.BlankCheck();
+    rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
     EXPECT_EQ(rig.TakeTexts().back(), "Chip has been erased");
     EXPECT_EQ(rig.board.chip().Eeprom(0x700), 0xFF);
@@ -256,8 +254,9 @@ TEST(Operations, AChipThatIsNotBlankIsAskedAboutOrLeftAlone) {
     rig.board.chip().SetRom(0x10, 0x1234);
     rig.Connect();
     FillImage(rig, 4, 0);
-    rig.ignoreBlankCheck = true;
-    rig.engine.Program();
+    OperationOptions ignore;
+    ignore.ignoreBlankCheck = true;
+    rig.engine.Program(ignore);
     rig.Run();
     EXPECT_TRUE(rig.TakeTexts().empty()); // no question, no programming
     EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF);
@@ -311,8 +310,8 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
     EngineRig rig("16F628A");
     rig.Connect();
     FillImage(rig, 0x10, 8);
-    rig.engine.StartAutoProgram();
-    EXPECT_TRUE(rig.autoProgram);
+    rig.engine.StartAutoProgram({});
+    EXPECT_TRUE(rig.AutoProgram());
     rig.Run(); // the chip in the socket is programmed at once
     for (int chip = 0; chip < 3; ++chip) {
         EXPECT_EQ(rig.statuses.back(), "Waiting for chip removal...");
@@ -327,7 +326,7 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
     EXPECT_TRUE(rig.TakeTexts().empty());
     rig.engine.Cancel();
     rig.Run();
-    EXPECT_FALSE(rig.autoProgram);
+    EXPECT_FALSE(rig.AutoProgram());
     EXPECT_EQ(rig.statuses.back(), "Birch_A board connected");
     EXPECT_TRUE(rig.Idle());
 }
@@ -335,12 +334,13 @@ TEST(Operations, AutoModeProgramsChipAfterChipUntilCancel) {
 TEST(Operations, AutoModeRefusals) {
     EngineRig eeprom("24C16");
     eeprom.BlankImage();
-    eeprom.engine.StartAutoProgram();
+    eeprom.engine.StartAutoProgram({});
     EngineRig icsp("16F628A");
-    icsp.icsp = true;
-    icsp.engine.StartAutoProgram();
+    OperationOptions inCircuit;
+    inCircuit.icsp = true;
+    icsp.engine.StartAutoProgram(inCircuit);
     EngineRig empty("16F628A");
-    empty.engine.StartAutoProgram();
+    empty.engine.StartAutoProgram({});
     EXPECT_EQ(eeprom.TakeTexts(), Texts{"Cannot use Auto Program Mode with serial EEPROMs"});
     EXPECT_EQ(icsp.TakeTexts(), Texts{"Cannot use Auto Program Mode when ICSP is enabled"});
     EXPECT_EQ(empty.TakeTexts(), Texts{"Nothing to program"});
@@ -357,7 +357,7 @@ bool Saw(const EngineRig& rig, const std::string& status) {
 TEST(Operations, AStepPastTheEndNeverRunsTheBarOver) {
     EngineRig rig("16F84A");
     rig.portOpen = false; // the test answers for the board
-    rig.engine.BlankCheck();
+    rig.engine.BlankCheck(EraseChoice::Check);
     EngineProbe::Record(rig.engine).ProtocolState = EngineState::BlankRomAnswers;
     for (const char* answer : {"B", "B", "B", "B", "BY"})
         rig.engine.OnBytes(answer);

@@ -13,8 +13,6 @@
 #include "platform/text_file.h"
 #include "protocol/engine.h"
 
-#include <iterator>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,10 +24,10 @@ namespace {
 class FuzzHost : public ProgrammerHost {
 public:
     void Send(const std::string& bytes) override { sent += bytes.size(); }
-    void SetProgrammerReset(int) override {}
+    void SetProgrammerReset(bool) override {}
     void PurgeRx() override {}
     bool PortOpen() const override { return true; }
-    int PortNumber() const override { return 1; }
+    std::string PortName() const override { return "COM 1"; }
     void SetTimer(bool on) override { timer = on; }
     void Pause(int) override {}
     void SetStatus(const std::string&) override {}
@@ -37,14 +35,16 @@ public:
         Require(value >= 0 && (maximum <= 0 || value <= maximum));
     }
     Dialogs& dialogs() override { return boxes; }
-    EraseChoice AskEraseChoice() override { return erase; }
-    void DisableUserButtons() override {}
-    void RestoreUserControls() override { autoProgram = false; }
-    void EnterAutoMode() override { autoProgram = true; }
-    bool IcspMode() const override { return false; }
-    bool AutoProgramOn() const override { return autoProgram; }
-    bool IgnoreBlankCheckOn() const override { return false; }
-    void SelectStyle(int style) override { styleAsked = style; }
+    void OperationStarted(Operation operation) override {
+        if (operation != Operation::AutoProgram)
+            ++open;
+    }
+    void OperationEnded(const OperationReport& report) override {
+        if (report.operation != Operation::AutoProgram)
+            --open;
+        Require(open >= 0); // no end without its start
+    }
+    void SwitchStyle(int style) override { styleAsked = style; }
     bool ChipSelected() const override { return true; }
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }
@@ -54,63 +54,12 @@ public:
 
     MemoryImage* image = nullptr;
     ScriptedDialogs boxes;
-    EraseChoice erase = EraseChoice::Check;
     std::string id;
     std::size_t sent = 0;
     bool timer = false;
-    bool autoProgram = false;
+    int open = 0; // operations started and not yet ended
     int styleAsked = -1;
 };
-
-// Every state of the engine, to start in.
-constexpr EngineState kFuzzStates[] = {EngineState::AwaitStart,
-                                       EngineState::AwaitModel,
-                                       EngineState::AwaitProgramMode,
-                                       EngineState::AwaitConfigVoltages,
-                                       EngineState::AwaitConfig,
-                                       EngineState::AwaitConfigVoltagesOff,
-                                       EngineState::ReadRomVoltages,
-                                       EngineState::ReadRomBlocks,
-                                       EngineState::ReadEepromVoltages,
-                                       EngineState::ReadEepromBlocks,
-                                       EngineState::ReadDone,
-                                       EngineState::VerifyRomVoltages,
-                                       EngineState::VerifyRomBlocks,
-                                       EngineState::VerifyEepromVoltages,
-                                       EngineState::VerifyEepromBlocks,
-                                       EngineState::VerifyVoltagesOff,
-                                       EngineState::BlankRomVoltages,
-                                       EngineState::BlankRomAnswers,
-                                       EngineState::BlankEepromVoltages,
-                                       EngineState::BlankEepromAnswer,
-                                       EngineState::BlankVoltagesOff,
-                                       EngineState::EraseFirstVoltages,
-                                       EngineState::EraseFirstDone,
-                                       EngineState::EraseVoltages,
-                                       EngineState::EraseDone,
-                                       EngineState::EraseCalibrationVoltages,
-                                       EngineState::EraseCalibrationWritten,
-                                       EngineState::EraseEepromPages,
-                                       EngineState::ProgramRomVoltages,
-                                       EngineState::ProgramRomWords,
-                                       EngineState::ProgramEepromVoltages,
-                                       EngineState::ProgramEepromBytes,
-                                       EngineState::ProgramEepromVerifyVoltages,
-                                       EngineState::ProgramEepromVerifyBlocks,
-                                       EngineState::ProgramIdFusesVoltages,
-                                       EngineState::ProgramIdFusesStatus,
-                                       EngineState::ProgramIdWritten,
-                                       EngineState::ProgramFusesDone,
-                                       EngineState::ReadBackVoltagesOff,
-                                       EngineState::ReadBackVoltagesOn,
-                                       EngineState::ReadBackConfig,
-                                       EngineState::Closing,
-                                       EngineState::CommandEnded,
-                                       EngineState::AskedForRemoval,
-                                       EngineState::WaitingForRemoval,
-                                       EngineState::AskedForInsertion,
-                                       EngineState::WaitingForInsertion};
-
 std::vector<ChipRecord> FuzzChips() {
     std::vector<ChipRecord> chips;
     const std::optional<std::string> bytes = ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
@@ -150,12 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ResetImage(image, chip, false, false, true, "");
     for (std::size_t i = 0; i < image.ROMData.size(); i += 7)
         image.ROMData[i] = static_cast<int>(i * 0x135) & chip.WordMask;
-    host.id = BlankIDText(IDLengthForMask(chip.WordMask));
+    host.id = BlankIDText(chip.IdTextLength());
     for (int i = 0; i < 4; ++i)
         host.boxes.answers.push_back(i % 2 ? Dialogs::Answer::No : Dialogs::Answer::Yes);
     const MemoryImage before = image;
 
-    ProgrammerEngine engine(host, chip, image);
+    ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(style);
     switch (start % 12) {
     case 0:
@@ -168,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         engine.Verify();
         break;
     case 3:
-        host.erase = EraseChoice::Check, engine.BlankCheck();
+        engine.BlankCheck(EraseChoice::Check);
         break;
     case 4:
         engine.Erase();
@@ -180,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         engine.ReadCalibration();
         break;
     case 7:
-        engine.StartAutoProgram();
+        engine.StartAutoProgram({});
         break;
     case 8:
         engine.Upgrade(), engine.Program();
@@ -188,12 +137,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 9:
         engine.ResetProgrammer(true);
         break;
-    default:
+    default: {
         // Straight into a state, as if the operation had come so far.
-        engine.InitialiseProgrammerVariables(EngineState::AwaitStart);
+        const std::vector<EngineState>& states = ProgrammerEngine::AllStates();
+        EngineProbe::Open(engine, EngineState::AwaitStart);
         EngineProbe::Record(engine).ProtocolState =
-            kFuzzStates[static_cast<std::size_t>(start) % std::size(kFuzzStates)];
+            states[static_cast<std::size_t>(start) % states.size()];
         break;
+    }
     }
     // Pieces: a length byte, then that many bytes; a length of 0 is a tick.
     std::size_t at = 0;
@@ -217,6 +168,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int word : image.ROMData)
         Require(word >= 0 && word <= chip.WordMask);
     engine.ResetSerial(false);
-    Require(engine.Idle());
+    Require(engine.Idle() && !engine.Busy() && host.open == 0);
     return 0;
 }

@@ -15,13 +15,14 @@
 namespace {
 
 constexpr int kMasks[4] = {0xFF, 0xFFF, 0x3FFF, 0xFFFF};
+constexpr int kCoreTypes[4] = {0, 4, 5, 1}; // serial EEPROM, 12-, 14- and 16-bit cores
 
 ChipRecord ChipFrom(const std::uint8_t* head) {
     ChipRecord chip;
-    chip.WordMask = kMasks[head[0] & 3];
+    const int kind = head[0] & 3;
+    chip.WordMask = kMasks[kind];
     chip.FlashChip = (head[0] & 4) != 0;
-    chip.CoreType =
-        chip.WordMask == 0xFFFF ? ((head[0] & 8) ? 2 : 1) : (chip.WordMask == 0xFFF ? 4 : 5);
+    chip.CoreType = kind == 3 && (head[0] & 8) ? 2 : kCoreTypes[kind];
     // Up to 0x8000 words, including the sizes where windows meet.
     chip.ROMSize = (head[0] & 0x10) ? 0x8000 : head[1] * 16;
     chip.EEPROMSize = head[2] * 4;
@@ -66,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryImage image;
     if (!merge)
         FillMissingEntries(chip, image);
-    id = chip.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF";
+    id = std::string(static_cast<std::size_t>(chip.IdTextLength()), 'F');
     const HexLoadResult result =
         LoadHexLines(lines, chip, image, id, [&](const std::string&) { return answerYes; });
     const int scan = ScanHexFile(lines);
@@ -78,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(word >= 0 && word <= chip.WordMask);
         for (int byte : image.EEPROMData)
             Require(byte >= 0 && byte <= 255);
-        Require(id.size() == (chip.WordMask == 0xFFFF ? 8u : 4u));
+        Require(id.size() == static_cast<std::size_t>(chip.IdTextLength()));
     }
     return 0;
 }

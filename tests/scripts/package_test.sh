@@ -38,6 +38,8 @@ dpkg-deb -x "$deb" "$root"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$root"/usr/share/applications/*.desktop
 fi
+zcat "$root/usr/share/doc/tessaro/changelog.gz" | dpkg-parsechangelog -l- >/dev/null ||
+    fail "the changelog does not parse"
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >/dev/null ||
         fail "the metainfo does not validate"

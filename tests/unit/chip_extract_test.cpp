@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -151,14 +153,20 @@ TEST(ExtractChipInfo, ValuesThatDoNotReadFailWithTheirLine) {
     EXPECT_EQ(cut.badLine, 11);
 }
 
-TEST(DeriveSelectionFields, CalFlagsAndWordMaskByCoreType) {
+TEST(DeriveSelectionFields, CalFlagsAndCoreClassByCoreType) {
     ChipRecord c;
-    const std::pair<int, int> masks[] = {{0, 0xFF},  {1, 0xFFFF}, {2, 0xFFFF}, {3, 0x3FFF},
-                                         {4, 0xFFF}, {5, 0x3FFF}, {9, 0x3FFF}, {10, 0x3FFF}};
-    for (auto [core, mask] : masks) {
+    // Core type, word mask, configuration words, ID digits read, ID text length.
+    const std::array<int, 5> classes[] = {
+        {0, 0xFF, 0, 0, 4},  {1, 0xFFFF, 7, 8, 8}, {2, 0xFFFF, 7, 8, 8}, {3, 0x3FFF, 1, 4, 4},
+        {4, 0xFFF, 1, 0, 4}, {5, 0x3FFF, 1, 4, 4}, {9, 0x3FFF, 1, 4, 4}, {10, 0x3FFF, 1, 4, 4}};
+    for (auto [core, mask, words, digits, idLength] : classes) {
         c.CoreType = core;
         DeriveSelectionFields(c);
         EXPECT_EQ(c.WordMask, mask) << core;
+        EXPECT_EQ(c.ConfigWords(), words) << core;
+        EXPECT_EQ(c.IdDigits(), digits) << core;
+        EXPECT_EQ(c.IdTextLength(), idLength) << core;
+        EXPECT_EQ(c.HasProgramMemory(), core != 0) << core;
     }
     c.CalWord = true;
     DeriveSelectionFields(c);
@@ -169,6 +177,7 @@ TEST(DeriveSelectionFields, CalFlagsAndWordMaskByCoreType) {
     c.CalWord = false;
     DeriveSelectionFields(c);
     EXPECT_EQ(c.CalFlags, 2);
+    EXPECT_TRUE(c.HasBandGapFlag());
 }
 
 TEST(ExtractChipInfo, DamagedUncheckedLinesFailInsideTheList) {

@@ -13,12 +13,9 @@ TEST(FuseIDText, PaddingOnEitherSide) {
     EXPECT_EQ(UpdateIDedit("12345", 4), "12345");
 }
 
-TEST(FuseIDText, BlankIDAndLengthByCore) {
+TEST(FuseIDText, BlankIDByLength) {
     EXPECT_EQ(BlankIDText(4), "FFFF");
     EXPECT_EQ(BlankIDText(8), "FFFFFFFF");
-    EXPECT_EQ(IDLengthForMask(0xFFFF), 8);
-    EXPECT_EQ(IDLengthForMask(0x3FFF), 4);
-    EXPECT_EQ(IDLengthForMask(0xFFF), 4);
 }
 
 TEST(FuseIDText, KeyFilterPassesHexDigitsUpperCased) {

@@ -62,7 +62,7 @@ inline MemoryImage BlankImage(const ChipRecord& chip, std::string& idText) {
     FillMissingEntries(chip, image);
     for (int i = 1; i <= 7; ++i)
         image.FuseValue[i] = chip.FuseBlank[i];
-    idText = chip.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF";
+    idText = std::string(static_cast<std::size_t>(chip.IdTextLength()), 'F');
     return image;
 }
 

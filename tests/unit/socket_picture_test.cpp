@@ -1,4 +1,5 @@
 #include "chipdb/socket_picture.h"
+#include "platform/style_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kAlder = 0, kBirchA = 1, kBirchB = 2, kCedar = 3, kElm = 4;
 
 // Expected picture per socket number 0..10, for one style.
 std::vector<std::string> PicturesFor(int style) {
@@ -23,14 +22,14 @@ std::vector<std::string> PicturesFor(int style) {
 TEST(SocketPicture, FirstOfEachPairForAlderBirchBAndCedar) {
     const std::vector<std::string> expected = {"", "PIN813", "PIN18",   "PIN28N", "PIN28W", "PIN40",
                                                "", "",       "PIN1413", "PIN837", ""};
-    for (int style : {kAlder, kBirchB, kCedar})
+    for (int style : {kAlderStyle, kBirchBStyle, kCedarStyle})
         EXPECT_EQ(PicturesFor(style), expected) << "style " << style;
 }
 
 TEST(SocketPicture, SecondOfEachPairForBirchAElmAndUnknownStyles) {
     const std::vector<std::string> expected = {"", "PIN811", "PIN18",   "PIN28N", "PIN28W", "PIN40",
                                                "", "",       "PIN1411", "PIN840", ""};
-    for (int style : {kBirchA, kElm, 5, -1, 99})
+    for (int style : {kBirchAStyle, kElmStyle, 5, -1, 99})
         EXPECT_EQ(PicturesFor(style), expected) << "style " << style;
 }
 
@@ -50,18 +49,18 @@ TEST(SocketPicture, EveryChosenPictureIsOneThatIsEmbedded) {
 }
 
 TEST(SocketPicture, SelectedChipClearsClicksAndNamesTheBoardVariant) {
-    const SocketView cedar = ChooseSocketView(true, 1, kCedar, false);
+    const SocketView cedar = ChooseSocketView(true, 1, kCedarStyle, false);
     EXPECT_TRUE(cedar.FillBlack);
     EXPECT_TRUE(cedar.PlayClick);
     EXPECT_EQ(cedar.Picture, "PIN813");
     EXPECT_FALSE(cedar.PCBlabelVisible);
 
-    const SocketView birchA = ChooseSocketView(true, 9, kBirchA, false);
+    const SocketView birchA = ChooseSocketView(true, 9, kBirchAStyle, false);
     EXPECT_EQ(birchA.Picture, "PIN840");
     EXPECT_TRUE(birchA.PCBlabelVisible);
     EXPECT_EQ(birchA.PCBlabelText, "A");
 
-    const SocketView birchB = ChooseSocketView(true, 8, kBirchB, false);
+    const SocketView birchB = ChooseSocketView(true, 8, kBirchBStyle, false);
     EXPECT_EQ(birchB.Picture, "PIN1413");
     EXPECT_TRUE(birchB.PCBlabelVisible);
     EXPECT_EQ(birchB.PCBlabelText, "B");
@@ -69,7 +68,7 @@ TEST(SocketPicture, SelectedChipClearsClicksAndNamesTheBoardVariant) {
 
 TEST(SocketPicture, SocketsWithoutPictureLeaveOnlyTheBlackBackground) {
     for (int socket : {6, 7}) {
-        const SocketView v = ChooseSocketView(true, socket, kAlder, false);
+        const SocketView v = ChooseSocketView(true, socket, kAlderStyle, false);
         EXPECT_TRUE(v.FillBlack);
         EXPECT_EQ(v.Picture, "");
     }
@@ -88,7 +87,7 @@ TEST(SocketPicture, ICSPOverridesEveryChipAndHidesTheVariantLetter) {
 
 TEST(SocketPicture, NoChipShowsTheBlankSocketSilentlyWhateverTheICSPMark) {
     for (bool icsp : {false, true}) {
-        const SocketView v = ChooseSocketView(false, 5, kBirchB, icsp);
+        const SocketView v = ChooseSocketView(false, 5, kBirchBStyle, icsp);
         EXPECT_EQ(v.Picture, "SOCKETS");
         EXPECT_FALSE(v.FillBlack);
         EXPECT_FALSE(v.PlayClick);
@@ -96,5 +95,5 @@ TEST(SocketPicture, NoChipShowsTheBlankSocketSilentlyWhateverTheICSPMark) {
         EXPECT_TRUE(v.PCBlabelVisible);
         EXPECT_EQ(v.PCBlabelText, "B");
     }
-    EXPECT_FALSE(ChooseSocketView(false, 0, kElm, false).PCBlabelVisible);
+    EXPECT_FALSE(ChooseSocketView(false, 0, kElmStyle, false).PCBlabelVisible);
 }

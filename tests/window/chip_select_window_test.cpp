@@ -70,7 +70,7 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
         EXPECT_TRUE(w.FlyWindow1->isEnabled());
         EXPECT_TRUE(w.Image.ROMData.empty());
         EXPECT_EQ(w.Image.HexFileName, h.programDir);
-        EXPECT_EQ(w.FuseEditFM->IDText(), c.WordMask == 0xFFFF ? "FFFFFFFF" : "FFFF");
+        EXPECT_EQ(w.FuseEditFM->IDText(), c.IsWide() ? "FFFFFFFF" : "FFFF");
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(w.Image.FuseValue[k], c.FuseBlank[k]);
         EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->Style())));

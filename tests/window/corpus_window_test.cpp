@@ -47,7 +47,7 @@ TEST(CorpusWindow, LoadListsEveryWordAndByteOfTheFile) {
                 EXPECT_EQ(ListedColumn(w, 1, word), WordColumn(value, chip.WordMask))
                     << "word " << word;
             }
-            const bool wide = chip.WordMask == 0xFFFF;
+            const bool wide = chip.IsWide();
             const long eeprom = wide ? 0xF00000 : 0x4200;
             const long step = wide ? 1 : 2;
             // After "ROM DATA", its full lines, a blank line and "EEPROM DATA".

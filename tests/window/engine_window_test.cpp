@@ -66,7 +66,7 @@ TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
         // A style change switches ICSP mode off, label and all.
         EXPECT_TRUE(w.ICSPLabel->text().isEmpty());
         EXPECT_FALSE(w.ICSPMode1->isChecked());
-        w.EnterAutoMode();
+        w.OperationStarted(Operation::AutoProgram);
         EXPECT_FALSE(w.ICSPMode1->isEnabled());
         EXPECT_EQ(w.AutoLabel->text(), "Auto");
         w.ResetSerial(false);

@@ -46,7 +46,6 @@ TEST_F(Upgrade, TheChipMustBeOnTheList) {
                                                           "Selector.\r\rPlease use OPTIONS -> "
                                                           "Edit Chip List to include 16F628."});
     EXPECT_EQ(w.StatusLabel->text(), "Ready");
-    EXPECT_EQ(std::filesystem::current_path(), h.dir); // the program folder stays current
 }
 
 TEST_F(Upgrade, AMissingImageIsReported) {
@@ -64,7 +63,11 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     h.WriteFile("birchaugd.hex", UpgradeHex());
     TProjFm& w = Start();
     h.dialogs.answers.push_back(Dialogs::Answer::Yes);
+    // The image is found in the program folder whatever folder is current, and
+    // the current folder is left alone.
+    std::filesystem::current_path("/");
     w.Upgrade1Click();
+    EXPECT_EQ(std::filesystem::current_path(), "/");
     EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Please insert 16F628 as per screen "
                                                           "graphic.\r\rDo you wish to continue?"});
     EXPECT_TRUE(w.Engine->UpgradeLoaded());
