@@ -104,7 +104,7 @@ TEST_F(FilesWindow, NoDropAndNoShortcutWhileAnOperationHasTheCommandsOff) {
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(w->isVisible());
 
-    w->RestoreUserControls();
+    w->BackToIdle();
     h.dialogs.files = {""}; // the open dialog, cancelled
     QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
