@@ -7,6 +7,7 @@
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -66,7 +67,7 @@ void TProjFm::SelectTheChip() {
             info.badLine >= 0 && static_cast<size_t>(info.badLine) < ChipData.size()
                 ? ChipData[static_cast<size_t>(info.badLine)]
                 : std::string();
-        dialogs().Error(std::string(kChipFileSyntaxText) + line.substr(0, kShownLineLimit));
+        dialogs().Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
         ChipSelect->setCurrentIndex(-1);
         DrawTheSocket();
         return;

@@ -2,6 +2,7 @@
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "image/code_listing.h"
+#include "platform/translator_qt.h"
 #include "ui/contrast.h"
 #include "ui/image_canvas.h"
 
@@ -130,7 +131,7 @@ void TProjFm::SetUserMode() {
         Chip.EEPROMSize = 0;
         Chip.ROMSize = 1024;
         Chip.WordMask = 0x3FFF;
-        RunButt->setText("Run");
+        RunButt->setText(Tr("Run"));
     } else if (ChipSelected()) {
         SelectTheChip();
     } else {

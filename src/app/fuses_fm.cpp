@@ -5,12 +5,13 @@
 #include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
 #include "fuses/fuse_messages.h"
+#include "platform/translate.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-constexpr const char* kNoOscalValue = "No OSCAL value in memory";
+constexpr const char* kNoOscalValue = N_("No OSCAL value in memory");
 } // namespace
 
 void TProjFm::FuseButtClick() {

@@ -3,9 +3,10 @@
 #include "app/proj_fm.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
+#include "platform/translate.h"
 
 namespace {
-constexpr const char* kDataChanged = "Data file has changed. Do you wish to save it?";
+constexpr const char* kDataChanged = N_("Data file has changed. Do you wish to save it?");
 } // namespace
 
 void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) {

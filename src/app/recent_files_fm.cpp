@@ -2,6 +2,7 @@
 #include "app/proj_fm.h"
 #include "fuses/fuse_messages.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +14,7 @@
 
 namespace {
 constexpr const char* kRecentFileGone =
-    "The file %1 is no longer there.\rIt has been taken off the Recent Files list.";
+    N_("The file %1 is no longer there.\rIt has been taken off the Recent Files list.");
 
 // "&1 blink.hex [16F628A]": the number to choose it by, the file's name (an '&'
 // in it shown as such) and its chip.
@@ -66,8 +67,7 @@ void TProjFm::RecentFileClick(std::size_t index) {
     if (!std::filesystem::is_regular_file(file.path, ec)) {
         ForgetRecentFile(RecentFiles, file.path);
         FillRecentFilesMenu();
-        dialogs().Error(
-            QString(kRecentFileGone).arg(QString::fromStdString(file.path)).toStdString());
+        dialogs().Error(Arg(kRecentFileGone, file.path));
         return;
     }
     const int chip = User1->isChecked() ? -1 : FindChipCBText(file.chip);

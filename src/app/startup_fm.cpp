@@ -4,6 +4,7 @@
 #include "link/serial.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +14,7 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kSettingsNotSaved = "The settings could not be saved to ";
+constexpr const char* kSettingsNotSaved = N_("The settings could not be saved to %1:\r%2");
 
 bool IsExistingFile(const std::string& path) {
     std::error_code ec;
@@ -127,6 +128,6 @@ void TProjFm::FormClose() {
         reason = WriteRecentFiles();
     }
     if (!reason.empty())
-        dialogs().Error(kSettingsNotSaved + path + ":\r" + reason);
+        dialogs().Error(Arg(kSettingsNotSaved, path, reason));
     Env.help->Quit();
 }

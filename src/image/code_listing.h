@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/memory_image.h"
+#include "platform/translate.h"
 
 #include <array>
 #include <string>
@@ -17,7 +18,7 @@ inline constexpr int kCodeGutterWidth = 42;
 inline constexpr int kCodeHeaderX = 56;
 inline constexpr int kCodeTextX = 48;
 inline constexpr std::size_t kCodeLineLength = 57;
-inline constexpr const char* kSortingData = "Sorting data...";
+inline constexpr const char* kSortingData = N_("Sorting data...");
 
 // One program word column: 4 hex digits and a blank; a 12-bit core (WordMask
 // 0xFFF, also the class that decides the file format) shows 3 digits after a blank.

@@ -78,13 +78,13 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
                            const CoreTypeQuestion& askCoreType) {
     const int scan = ScanHexFile(lines);
     if (scan >= 0)
-        return Failed(kErrorInHexFileLine + std::to_string(scan));
+        return Failed(Arg(kErrorInHexFileLine, scan));
     if (scan == kScanINHX8M && chip.IsWide())
         return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
     int taken = 0;
     if (const char* region = FirstFailingRegion(lines, chip, image, idText, taken))
-        return Failed(kErrorInHexFile + std::string(region));
+        return Failed(Arg(kErrorInHexFile, region));
     for (int word : image.ROMData) {
         if (word > chip.WordMask) {
             if (!askCoreType || !askCoreType(kCoreTypeQuestion))
