@@ -6,187 +6,187 @@
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="17"/>
         <source>No serial device found. Plug in the programmer board and open this window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein serielles Gerät gefunden. Schließen Sie das Programmiergerät an und öffnen Sie dieses Fenster erneut.</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="19"/>
         <source>Cannot write ports/com%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ports/com%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="24"/>
         <source>Assign Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports zuordnen</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="26"/>
         <source>&amp;Devices and network servers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geräte und Netzwerkserver:</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="30"/>
         <source>Devices and network servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte und Netzwerkserver</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="35"/>
         <source>About the chosen device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum gewählten Gerät</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="39"/>
         <source>&amp;Use it as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwenden als:</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="43"/>
         <source>COM number</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Nummer</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="45"/>
         <source>&amp;Assign</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuordnen</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="47"/>
         <source>Assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnen</translation>
     </message>
     <message>
         <location filename="../src/app/assign_ports_fm.cpp" line="49"/>
         <location filename="../src/app/assign_ports_fm.cpp" line="51"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="141"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="79"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="78"/>
         <source>COM%1  (now %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1  (jetzt %2)</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="27"/>
         <source>There appears to be a problem accessing the COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Zugriff auf den COM-Port scheint ein Problem aufgetreten zu sein</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="109"/>
         <source>Chip error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipfehler...</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="110"/>
         <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der Chip für das Firmware-Update fehlt in der Chipauswahl.&#xd;&#xd;Bitte nehmen Sie den 16F628 mit OPTIONEN -&gt; Chipliste bearbeiten auf.</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="123"/>
         <source>File error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifehler...</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="124"/>
         <source>Error: Corrupt or missing upgrade file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Update-Datei beschädigt oder nicht vorhanden</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="137"/>
         <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="15"/>
         <source>Chip list has changed.&#xd;&#xd;Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chipliste wurde geändert.&#xd;&#xd;Änderungen speichern?</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="29"/>
         <source>Chip Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipliste bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
         <location filename="../src/app/main_window_layout.cpp" line="107"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
         <location filename="../src/app/main_window_layout.cpp" line="141"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="49"/>
         <source>Chip list</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipliste</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick, Leertaste oder Eingabe schaltet einen Chip ein oder aus</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
         <source>Chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <location filename="../src/app/code_listing_fm.cpp" line="134"/>
         <location filename="../src/app/main_window_layout.cpp" line="212"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <location filename="../src/app/commands_fm.cpp" line="27"/>
         <source>chipinfo.cid file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei chipinfo.cid fehlt</translation>
     </message>
     <message>
         <location filename="../src/app/commands_fm.cpp" line="28"/>
         <source>The chip list could not be saved to %1:&#xd;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chipliste konnte nicht in %1 gespeichert werden:&#xd;%2</translation>
     </message>
     <message>
         <location filename="../src/app/commands_fm.cpp" line="30"/>
         <source>Tessaro %1&#xd;&#xd;Drives the Tessaro programmer boards for PIC microcontrollers and 24Cxx serial EEPROMs.&#xd;&#xd;Built with Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro %1&#xd;&#xd;Steuert die Tessaro-Programmiergeräte für PIC-Mikrocontroller und serielle 24Cxx-EEPROMs.&#xd;&#xd;Erstellt mit Qt %2.</translation>
     </message>
     <message>
         <location filename="../src/app/commands_fm.cpp" line="62"/>
         <source>ICSP</source>
-        <translation type="unfinished"></translation>
+        <translation>ICSP</translation>
     </message>
     <message>
         <location filename="../src/app/commands_fm.cpp" line="86"/>
         <source>Serial &amp;On</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriell &amp;ein</translation>
     </message>
     <message>
         <location filename="../src/app/engine_host_fm.cpp" line="83"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="52"/>
         <source>FUSE Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuses bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="81"/>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="96"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="100"/>
@@ -194,7 +194,7 @@
         <location filename="../src/app/small_dialogs_fm.cpp" line="78"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="113"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
@@ -203,17 +203,17 @@
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/app/fuses_fm.cpp" line="14"/>
         <source>No OSCAL value in memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein OSCAL-Wert im Speicher</translation>
     </message>
     <message>
         <location filename="../src/app/image_fm.cpp" line="9"/>
         <source>Data file has changed. Do you wish to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden geändert. Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="28"/>
@@ -223,591 +223,596 @@
   --help     this text
   --version  the program&apos;s version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessaro [DATEI.hex [CHIP]]
+  DATEI.hex  eine zu öffnende Intel-HEX-Datei (ihr Name endet auf .hex)
+  CHIP       der zu wählende Chip, wenn die Chipliste die der letzten Sitzung ist
+  --help     dieser Text
+  --version  die Version des Programms
+</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="23"/>
         <source>Chip Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipauswahl</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="26"/>
         <source>Serial counter disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummernzähler aus</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="27"/>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt verwendet</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="28"/>
         <source>&amp;About Tessaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tessaro</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="87"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="89"/>
         <location filename="../src/app/main_window_layout.cpp" line="197"/>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="90"/>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="91"/>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammen&amp;führen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="97"/>
         <source>P&amp;rogrammer Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte&amp;typ</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="103"/>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="104"/>
         <source>&amp;Assign Ports...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports zu&amp;ordnen...</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="113"/>
         <source>&amp;Programmer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmiergerät</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="115"/>
         <location filename="../src/app/main_window_layout.cpp" line="200"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;reiben</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="116"/>
         <location filename="../src/app/main_window_layout.cpp" line="203"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="117"/>
         <location filename="../src/app/main_window_layout.cpp" line="204"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifizieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="118"/>
         <location filename="../src/app/main_window_layout.cpp" line="206"/>
         <source>&amp;Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer&amp;test</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="119"/>
         <source>&amp;OSCAL</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OSCAL</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="120"/>
         <location filename="../src/app/main_window_layout.cpp" line="212"/>
         <source>Ru&amp;n</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;führen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="121"/>
         <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bbrechen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="124"/>
         <source>&amp;User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer&amp;modus</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="126"/>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="128"/>
         <source>&amp;Edit Chip List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chipliste bearbeiten</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="129"/>
         <source>Run &amp;Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warnung bei Start</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="130"/>
         <source>Read Chip &amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip-&amp;Info lesen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="131"/>
         <source>Rese&amp;t Programmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät &amp;zurücksetzen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="132"/>
         <source>Ignore &amp;Blank Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leertest übergehen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="133"/>
         <source>Fl&amp;y Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleines Fenster</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="135"/>
         <source>&amp;Advise Newer File Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuere Datei nachladen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="137"/>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-&amp;Update</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="138"/>
         <source>I&amp;CSP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ICSP-&amp;Modus</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="139"/>
         <source>Auto &amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch programmieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="143"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="159"/>
         <source>Code listing</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherliste</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="163"/>
         <source>Code listing scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildlaufleiste der Speicherliste</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="174"/>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="176"/>
         <source>ICSP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ICSP-Modus</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="178"/>
         <source>Automatic mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikmodus</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="180"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="192"/>
         <source>Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="197"/>
         <source>Load a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei laden</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="197"/>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <source>Save a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei speichern</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="200"/>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="203"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="204"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifizieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="206"/>
         <source>Blank test chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip auf leer prüfen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="207"/>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertest</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="208"/>
         <source>&amp;CALIB</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;KALIB</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="208"/>
         <source>Set/Read OSCAL</source>
-        <translation type="unfinished"></translation>
+        <translation>OSCAL setzen/lesen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="209"/>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="210"/>
         <location filename="../src/app/main_window_layout.cpp" line="210"/>
         <source>Fuses</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuses</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="212"/>
         <source>Run user code</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendercode starten</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="216"/>
         <source>Socket picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Sockelbild</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="222"/>
         <source>Board variant</source>
-        <translation type="unfinished"></translation>
+        <translation>Platinenvariante</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <source>Chip type</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiptyp</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="7"/>
         <source>Double click to change port</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick wechselt den Port</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="9"/>
         <source>Serial &amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriell &amp;aus</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="12"/>
         <source>Program chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip programmieren</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="13"/>
         <source>Verify chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip verifizieren</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="14"/>
         <source>Read chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip lesen</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="18"/>
         <source>You are about to insert the calibration data into the HEX file.&#xd;&#xd;Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierdaten werden gleich in die HEX-Daten übernommen.&#xd;&#xd;Fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="44"/>
         <source>OSCAL</source>
-        <translation type="unfinished"></translation>
+        <translation>OSCAL</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="49"/>
         <source>OSCAL Value</source>
-        <translation type="unfinished"></translation>
+        <translation>OSCAL-Wert</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="52"/>
         <source>Calibration instruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierbefehl</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="54"/>
         <source>Two hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Hexziffern</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="56"/>
         <source>Bandgap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandgap</translation>
     </message>
     <message>
         <location filename="../src/app/osccal_fm.cpp" line="58"/>
         <source>Bits 13 and 12, 1 or 0 each</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits 13 und 12, jeweils 1 oder 0</translation>
     </message>
     <message>
         <location filename="../src/app/port_return_fm.cpp" line="16"/>
         <source>Board unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät abgesteckt</translation>
     </message>
     <message>
         <location filename="../src/app/recent_files_fm.cpp" line="17"/>
         <source>The file %1 is no longer there.&#xd;It has been taken off the Recent Files list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist nicht mehr vorhanden.&#xd;Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="17"/>
         <source>Invalid port value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Portnummer</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="68"/>
         <source>Serial Port Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriellen Port wechseln</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="70"/>
         <source>Enter Port Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Portnummer</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="75"/>
         <source>COM port number, 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Portnummer, 1 bis 9</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="104"/>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="106"/>
         <source>Erase Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertest</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="110"/>
         <source>Erase Chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip löschen</translation>
     </message>
     <message>
         <location filename="../src/app/startup_fm.cpp" line="17"/>
         <source>The settings could not be saved to %1:&#xd;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:&#xd;%2</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="17"/>
         <source>Chip configuration file is missing or contains no data</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chipdatei fehlt oder enthält keine Daten</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="19"/>
         <source>Chip configuration file contains syntax errors.&#xd;&#xd;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chipdatei enthält Syntaxfehler.&#xd;&#xd;%1</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="21"/>
         <source>Chip configuration file contains no chip information</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chipdatei enthält keine Chipangaben</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_calibration.cpp" line="19"/>
         <source>the %1 has no calibration word</source>
-        <translation type="unfinished"></translation>
+        <translation>der %1 hat kein Kalibrierwort</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_calibration.cpp" line="67"/>
         <source>calibration word: %1 (blank)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierwort: %1 (leer)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_calibration.cpp" line="68"/>
         <source>calibration word: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierwort: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_calibration.cpp" line="72"/>
         <source>bandgap: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandgap: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="16"/>
         <source>board: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="181"/>
         <source>model answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellantwort: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="184"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="187"/>
         <source>chip: %1 matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="188"/>
         <source>chip: %1 does not match (its ID is %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="252"/>
         <source>interrupted: ending</source>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen: beende</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="262"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="13"/>
         <source>tessaro-cli: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaro-cli: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="14"/>
         <source>cannot write the log %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Protokoll %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="16"/>
         <source>interrupted: cancelling</source>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen: breche ab</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="63"/>
         <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Typ %1 (Alder, Birch_A, Birch_B, Cedar oder Elm)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="72"/>
         <source>--id takes 1 to 8 hex digits, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--id erwartet 1 bis 8 Hexziffern, nicht %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="76"/>
         <source>--fuse takes LABEL=OPTION, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--fuse erwartet NAME=OPTION, nicht %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="86"/>
         <source>--calibration takes a byte or a calibration word, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="92"/>
         <source>--count takes a number of chips, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--count erwartet eine Anzahl Chips, nicht %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="94"/>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="118"/>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="121"/>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>%1 takes one HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine HEX-Datei</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes no file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet keine Datei</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="129"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
-        <translation type="unfinished"></translation>
+        <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="131"/>
         <source>--count belongs to auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--count gehört zu auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="134"/>
         <source>serial numbers belong to program and auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern gehören zu program und auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="136"/>
         <source>--watch belongs to program on one board</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch gehört zu program an einem Gerät</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="138"/>
         <source>--calibration belongs to program and auto</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration gehört zu program und auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="140"/>
         <source>--port auto finds one board: name each of several</source>
-        <translation type="unfinished"></translation>
+        <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="142"/>
         <source>%1 takes one --port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet ein --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="168"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="193"/>
@@ -874,888 +879,952 @@ Exit codes:
   3  bad input: option, chip name, HEX file, chip file
   4  interrupted (Ctrl-C)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessaro-cli [Optionen] BEFEHL [DATEI]
+
+Befehle:
+  info            Gerätemodell, mit --chip auch ID-Wort und Revision des Chips
+  chips           die Chips, die die Chipdatei für den Typ anbietet, einer je Zeile
+  ports           die seriellen Geräte dieses Rechners und die COMn, die
+                  ports/ benennt, mit ihrem jeweiligen Ziel
+  blank           Leertest des Chips
+  erase           den Chip löschen (fragt vorher: --yes angeben)
+  read DATEI      den Chip in eine HEX-Datei lesen
+  verify DATEI    den Chip mit einer HEX-Datei vergleichen
+  program DATEI   eine HEX-Datei in den Chip programmieren, beim Schreiben geprüft
+  auto DATEI      Chip um Chip programmieren, so wie sie eingesetzt werden
+  calibration     das Werks-Kalibrierwort des Chips (und die Bandgap-Bits)
+
+Optionen:
+  --port PORT     COM1..COM9 (über ports/ im Programmordner), ein Gerät
+                  wie /dev/ttyUSB0, rfc2217://HOST:PORT (Standard COM1),
+                  oder auto: das eine serielle USB-Gerät, bei mehreren dasjenige,
+                  dessen Gerät sich nach einem Reset meldet; für mehrere
+                  Geräte wiederholen (auto, program, verify, blank, erase):
+                  auf jedem läuft einer, alle zugleich
+  --style NAME    Alder, Birch_A, Birch_B, Cedar oder Elm
+                  (Standard: der Typ, den das Gerät meldet)
+  --chip NAME     der Chiptyp, wie `chips` ihn nennt
+  --cid DATEI     die Chipdatei (Standard: chipinfo.cid im Programmordner)
+  --icsp          in der Schaltung programmieren (Birch_A, Birch_B und Cedar)
+  --ignore-blank-check  einen nicht leeren Chip ohne Frage unverändert lassen
+  --id HEX        die zu programmierenden oder zu prüfenden ID-Ziffern
+  --fuse NAME=OPTION    eine Fuse-Option, wie der Fuse-Editor sie nennt (mehrfach)
+  --yes           die Fragen des Programms mit Ja beantworten (ohne: Nein)
+  --quiet         nur Fehler, Fragen und Ergebnisse auf der Standardfehlerausgabe
+  --json          ein JSON-Objekt je Ergebnis auf der Standardausgabe
+  --log DATEI     je Chip eine JSON-Zeile an ein Fertigungsprotokoll anhängen
+  --calibration WERT    program, auto: die Kalibrierung für einen Chip, dessen
+                  eigene leer ist (ein Byte oder das Wort, wie im Protokoll);
+                  ohne sie bleibt ein solcher Chip unverändert
+  --count N       auto: nach N Chips aufhören (an jedem Gerät)
+  --help          dieser Text
+  --version       die Version des Programms
+  --watch         program: danach warten, bis DATEI neu geschrieben wird (an
+                  Ort und Stelle oder durch Umbenennen) und erneut programmieren;
+                  Strg-C beendet
+  --trace         jeder Zustand des Programmers und jedes Byte auf der Leitung,
+                  mit den Sekunden seit dem Start, auf der Standardfehlerausgabe
+
+Seriennummern (program, auto):
+  --serial START[:SCHRITT]  ein Zähler: dezimal, oder hex nach 0x (SCHRITT Standard 1)
+  --serial-list DATEI     die auszugebenden Nummern, eine je Zeile
+  --serial-at rom:ADR|eeprom:ADR   wohin sie kommen (ROM bei 12/14-Bit-Kernen:
+                          ein RETLW je Byte)
+  --serial-bytes N        Bytes je Nummer, 1 bis 8 (Standard 4)
+  --serial-order big|little   Bytefolge (Standard big: höchstwertiges zuerst)
+  --serial-state DATEI    wo der Zähler steht (Standard: der Name des Protokolls
+                          mit angehängtem .serial); jede Nummer wird einmal vergeben
+
+Exitcodes:
+  0  Erfolg
+  1  der Chip ist fehlgeschlagen oder blieb unverändert: Abweichung beim
+     Verifizieren, nicht leer, ein vom Gerät gemeldeter Schreibfehler oder
+     eine mit Nein beantwortete Frage
+  2  das Gerät antwortet nicht oder falsch, oder der Port ist nicht nutzbar
+  3  falsche Eingabe: Option, Chipname, HEX-Datei, Chipdatei
+  4  unterbrochen (Strg-C)
+</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="62"/>
         <source>no serial devices</source>
-        <translation type="unfinished"></translation>
+        <translation>keine seriellen Geräte</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="70"/>
         <source>  (not there)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (nicht vorhanden)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="99"/>
         <source>--port auto: no USB serial device and no network server in ports/</source>
-        <translation type="unfinished"></translation>
+        <translation>--port auto: kein serielles USB-Gerät und kein Netzwerkserver in ports/</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="109"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
-        <translation type="unfinished"></translation>
+        <translation>--port auto: kein Gerät meldet sich an %1; wählen Sie eines mit --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="110"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
-        <translation type="unfinished"></translation>
+        <translation>--port auto: Geräte melden sich an mehr als einem von %1; wählen Sie eines mit --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="118"/>
         <source>--port auto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--port auto: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="61"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>erledigt</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="63"/>
         <source>difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="67"/>
         <source>declined</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="69"/>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="71"/>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="73"/>
         <source>bad answer</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Antwort</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="75"/>
         <source>wrong board</source>
-        <translation type="unfinished"></translation>
+        <translation>falsches Gerät</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_report.cpp" line="84"/>
         <location filename="../src/cli/gang.cpp" line="31"/>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>verweigert</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="20"/>
+        <location filename="../src/cli/cli_serial.cpp" line="21"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_serial.cpp" line="41"/>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="56"/>
         <source>--help lists the commands and options</source>
-        <translation type="unfinished"></translation>
+        <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="89"/>
         <source>%1 needs --chip</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht --chip</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="111"/>
         <source>no port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Port %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="130"/>
         <source>the %1 cannot be erased</source>
-        <translation type="unfinished"></translation>
+        <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="201"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="237"/>
         <source>%1 holds no data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="262"/>
+        <location filename="../src/cli/cli_session.cpp" line="263"/>
         <source>no fuse %1 on the %2 (it has none)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.cpp" line="264"/>
         <source>no fuse %1 on the %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="276"/>
+        <location filename="../src/cli/cli_session.cpp" line="275"/>
         <source>no option %1 for %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="292"/>
+        <location filename="../src/cli/cli_session.cpp" line="291"/>
         <source>the %1 has no ID to set</source>
-        <translation type="unfinished"></translation>
+        <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="297"/>
+        <location filename="../src/cli/cli_session.cpp" line="296"/>
         <source>the %1 takes an ID of %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>der %1 nimmt eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="307"/>
+        <location filename="../src/cli/cli_session.cpp" line="306"/>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="320"/>
+        <location filename="../src/cli/cli_session.cpp" line="319"/>
         <source>the board is %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="329"/>
+        <location filename="../src/cli/cli_session.cpp" line="328"/>
         <source>no programmer board greeting on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="340"/>
+        <location filename="../src/cli/cli_session.cpp" line="339"/>
         <source>%1 boards have no ICSP mode</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="352"/>
+        <location filename="../src/cli/cli_session.cpp" line="351"/>
         <source>%1 boards do not take the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Geräte nehmen keinen %2</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.h" line="23"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="10"/>
         <source>cannot watch %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht überwacht werden: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="21"/>
         <source>watching %1 (Ctrl-C ends)</source>
-        <translation type="unfinished"></translation>
+        <translation>überwache %1 (Strg-C beendet)</translation>
     </message>
     <message>
         <location filename="../src/cli/console_output.cpp" line="50"/>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/console_output.cpp" line="54"/>
         <source>question: %1 -&gt; Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage: %1 -&gt; Ja</translation>
     </message>
     <message>
         <location filename="../src/cli/console_output.cpp" line="54"/>
         <source>question: %1 -&gt; No</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage: %1 -&gt; Nein</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="25"/>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="27"/>
         <source>chip failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="29"/>
         <source>board failed, set aside</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät ausgefallen, beiseitegelegt</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="33"/>
         <source>interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="35"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <location filename="../src/cli/gang.cpp" line="50"/>
         <source>chips %1  passed %2  failed %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Chips %1  bestanden %2  fehlgeschlagen %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="127"/>
+        <location filename="../src/cli/gang.cpp" line="126"/>
         <source>%1: %2 passed, %3 failed; %4 (exit code %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bestanden, %3 fehlgeschlagen; %4 (Exitcode %5)</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="129"/>
+        <location filename="../src/cli/gang.cpp" line="128"/>
         <source>%1: %2 (exit code %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (Exitcode %3)</translation>
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="35"/>
         <source>serial %1 does not fit in %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="79"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="80"/>
         <source>cannot lock the serial state %1.lock: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
         <source>--serial takes START or START:STEP, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="113"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
         <source>--serial-list takes a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="121"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="122"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="125"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
         <source>--serial-order takes big or little, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="142"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="143"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="144"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="145"/>
         <source>--serial and --serial-list exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="146"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="147"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="148"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="149"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="174"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="176"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="175"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="177"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="184"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="186"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="215"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="217"/>
         <source>cannot read the serial list %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="225"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="227"/>
         <source>%1 line %2: not a serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="240"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="242"/>
         <source>cannot read the serial state %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="249"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="251"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="250"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="252"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="259"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="261"/>
         <source>the serial list %1 has no number left</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="297"/>
         <source>the serial counter has run out</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="300"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="302"/>
         <source>cannot write the serial state %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="7"/>
         <source>Invalid OSCAL value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger OSCAL-Wert</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="8"/>
         <source>Invalid BandGap value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Bandgap-Wert</translation>
     </message>
     <message>
         <location filename="../src/fuses/fuse_messages.h" line="7"/>
         <source>Please select a chip</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Chip</translation>
     </message>
     <message>
         <location filename="../src/image/code_listing.h" line="21"/>
         <source>Sorting data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden sortiert...</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="16"/>
         <source>Open HEX File</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX-Datei öffnen</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="17"/>
         <source>Hex Files (*.hex);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX-Dateien (*.hex);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="18"/>
         <source>Error loading file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="19"/>
         <source>Error in HEX file - line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der HEX-Datei - Zeile %1</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="20"/>
         <source>Error in HEX file - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der HEX-Datei - %1</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="21"/>
         <source>Expecting INHX32 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>INHX32-Datei erwartet.</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="23"/>
         <source>This data appears to be for a different core type&#xd;and may not function with the selected device.&#xd;&#xd;Data will be truncated. Continue loading?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/image/hex_save.h" line="16"/>
-        <source>A problem occurred while trying to save the HEX file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Daten scheinen für einen anderen Kerntyp zu sein&#xd;und funktionieren mit dem gewählten Chip eventuell nicht.&#xd;&#xd;Die Daten werden gekürzt. Weiter laden?</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="17"/>
-        <source>Nothing to save</source>
-        <translation type="unfinished"></translation>
+        <source>A problem occurred while trying to save the HEX file</source>
+        <translation>Beim Speichern der HEX-Datei ist ein Problem aufgetreten</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="18"/>
-        <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <source>Nothing to save</source>
+        <translation>Nichts zu speichern</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="19"/>
-        <source>Program Ready</source>
-        <translation type="unfinished"></translation>
+        <source>Saving...</source>
+        <translation>Speichere...</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="20"/>
-        <source>Save HEX File</source>
-        <translation type="unfinished"></translation>
+        <source>Program Ready</source>
+        <translation>Programm bereit</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="21"/>
+        <source>Save HEX File</source>
+        <translation>HEX-Datei speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/image/hex_save.h" line="22"/>
         <source>HEX Files (*.hex);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX-Dateien (*.hex);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="218"/>
         <source>built-in port (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>eingebauter Port (%1)</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="223"/>
         <source>USB serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielles USB-Gerät</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="225"/>
         <source>%1 (%2:%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2:%3)</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="226"/>
         <source>%1 (%2:%3, serial %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2:%3, Seriennummer %4)</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="231"/>
         <source>%1 is not there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="235"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Sie sind seit Ihrer letzten Anmeldung in dieser Gruppe: melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="238"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;To fix it run: sudo adduser $USER %2&#xd;then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Abhilfe: sudo adduser $USER %2&#xd;ausführen, dann ab- und wieder anmelden.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="246"/>
         <source>Latency timer %1 ms slows the board down. Lower it with:&#xd;echo %2 | sudo tee %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Latenz-Timer von %1 ms bremst das Gerät. Verringern mit:&#xd;echo %2 | sudo tee %3</translation>
     </message>
     <message>
         <location filename="../src/link/port_map.cpp" line="67"/>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../src/link/port_map.cpp" line="76"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht ersetzt werden</translation>
     </message>
     <message>
         <location filename="../src/link/port_map.cpp" line="89"/>
         <source>  (no access)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (kein Zugriff)</translation>
     </message>
     <message>
         <location filename="../src/link/port_map.cpp" line="104"/>
         <source>%1  network serial server</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Netzwerk-Seriell-Server</translation>
     </message>
     <message>
         <location filename="../src/link/serial.cpp" line="13"/>
         <source>Baudrate is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Baudrate ist ungültig</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="134"/>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro-Hilfe</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="139"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="145"/>
         <source>Help document</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedokument</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="146"/>
         <source>Tab moves from link to link</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab springt von Verweis zu Verweis</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Not Erased</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = Nicht gelöscht</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Erased</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = Gelöscht</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="48"/>
         <source>This will totally erase the chip.&#xd;&#xd;Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies löscht den Chip vollständig.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="66"/>
         <source>Erase Check...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertest...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="132"/>
         <source>Blank results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertest-Ergebnis...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="149"/>
         <source>Blank Results: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis des Leertests: </translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="179"/>
         <source>Continue to erase and program this chip?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Chip löschen und programmieren?</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="180"/>
         <source>Continue to program this chip?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Chip trotzdem programmieren?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="208"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="209"/>
         <source>Keeping the chip&apos;s calibration 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung des Chips 0x%1 bleibt erhalten</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="219"/>
         <source>Calibration data from chip does not match new programming data&#xd;&#xd;Continue programming with new data?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierdaten des Chips stimmen nicht mit den neuen Programmierdaten überein&#xd;&#xd;Mit den neuen Daten weiter programmieren?</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="272"/>
         <source>Erase result...</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschergebnis...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="280"/>
         <source>Chip has been erased</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="283"/>
-        <source>Error writing new Calibration and BandGap</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Chip wurde gelöscht</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="284"/>
-        <source>Error writing new Calibration</source>
-        <translation type="unfinished"></translation>
+        <source>Error writing new Calibration and BandGap</source>
+        <translation>Fehler beim Schreiben der neuen Kalibrierung und des Bandgaps</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="287"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="285"/>
+        <source>Error writing new Calibration</source>
+        <translation>Fehler beim Schreiben der neuen Kalibrierung</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="288"/>
         <source>Error writing new BandGap</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben des neuen Bandgaps</translation>
     </message>
     <message>
         <location filename="../src/protocol/blocks.cpp" line="88"/>
         <source>ROM error at 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Fehler bei 0x%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/blocks.cpp" line="88"/>
         <source>EEPROM error at 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>EEPROM-Fehler bei 0x%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="57"/>
         <source>Resetting Tessaro...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro wird zurückgesetzt...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="93"/>
         <source>%1 board connected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Gerät verbunden</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="99"/>
         <source>System matching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="101"/>
         <source>Program mode = %1, connected board = %2.&#xd;&#xd;Will attempt to match the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingestellter Typ = %1, angeschlossenes Gerät = %2.&#xd;&#xd;Der Typ wird an das Gerät angepasst</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="112"/>
         <source>Reset error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset-Fehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="113"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="115"/>
         <source>Reset failed. Please check...&#xd;&#xd;Communications port, currently [ %1 ]&#xd;Board connections and power&#xd;Mode =  [ %2 ], does your programmer board match this setting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset fehlgeschlagen. Bitte prüfen Sie...&#xd;&#xd;den seriellen Port, zurzeit [ %1 ]&#xd;die Anschlüsse und die Stromversorgung des Geräts&#xd;den Typ =  [ %2 ], passt Ihr Programmiergerät zu dieser Einstellung?</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="124"/>
         <source>Comms Error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragungsfehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="125"/>
         <source>The board is not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet nicht</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="127"/>
         <source>I2C Error...</source>
-        <translation type="unfinished"></translation>
+        <translation>I2C-Fehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="128"/>
         <source>I2C EEPROM is not responding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das I2C-EEPROM antwortet nicht.</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="130"/>
         <source>Function Error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionsfehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="131"/>
         <source>Function not supported by this programmer firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funktion wird von der Firmware des Programmiergeräts nicht unterstützt.</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="150"/>
         <source>Cannot use Auto Program Mode with serial EEPROMs</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Programmieren ist mit seriellen EEPROMs nicht möglich</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="154"/>
         <source>Cannot use Auto Program Mode when ICSP is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Programmieren ist bei eingeschaltetem ICSP nicht möglich</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="213"/>
         <source>Waiting for chip removal...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Entnahme des Chips...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="233"/>
         <source>Waiting for chip insertion...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Einsetzen eines Chips...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="243"/>
         <source>EEPROM not responding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das EEPROM antwortet nicht.</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="247"/>
         <source>Received data error.&#xd;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in den empfangenen Daten.&#xd;</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="301"/>
         <source>Initializing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisiere...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="302"/>
         <source>Checking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche %1...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="322"/>
         <source>Chip ID is not supported for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Chip gibt es keine Chip-ID.</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="7"/>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="8"/>
         <source>Error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="9"/>
         <source>Verify result...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifizierergebnis...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="10"/>
         <source>Verifying EEPROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiziere EEPROM...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="11"/>
         <source>Erasing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösche...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="12"/>
         <source>Nothing to program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu programmieren</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="14"/>
         <source>%1&#xd;&#xd;Good 0x%2&#xd;Bad 0x%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xd;&#xd;Soll 0x%2&#xd;Ist 0x%3</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="16"/>
         <source>%1&#xd;About to apply reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xd;Das Gerät wird zurückgesetzt...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="20"/>
         <source>The memory image does not hold the whole chip.&#xd;&#xd;Load a file or read the chip again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten im Speicher umfassen nicht den ganzen Chip.&#xd;&#xd;Laden Sie eine Datei oder lesen Sie den Chip erneut.</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="51"/>
         <source>You are trying to connect to [ %1 ]&#xd;&#xd;Please select [ %2 ] to match your programmer board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, sich mit [ %1 ] zu verbinden&#xd;&#xd;Bitte wählen Sie [ %2 ], passend zu Ihrem Programmiergerät.</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="97"/>
         <source>Confirming...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätige...</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="99"/>
         <source>The programmer does not recognise the [%1]&#xd;&#xd;Continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Trotzdem fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="126"/>
         <source>[%1]   Version %2&#xd;&#xd;Chip ID = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1]   Version %2&#xd;&#xd;Chip-ID = %3</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="48"/>
         <source>WARNING!&#xd;&#xd;This device has code protection that cannot be erased.&#xd;Do you wish to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG!&#xd;&#xd;Dieser Chip hat einen Codeschutz, der sich nicht löschen lässt.&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="79"/>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="82"/>
         <source>Programming ROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiere ROM...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="124"/>
         <source>Programming error...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierfehler...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="128"/>
         <source>ROM programming error at address 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Programmierfehler an Adresse 0x%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="143"/>
         <source>Programming EEPROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiere EEPROM...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="222"/>
         <source>Programming ID...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiere ID...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="225"/>
         <source>Programming config...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiere Konfiguration...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="244"/>
         <source>ID FUSE programming error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Programmieren von ID und Fuses.</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="246"/>
         <source>Programming result...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierergebnis...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="250"/>
         <source>Programming complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierung abgeschlossen.</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="274"/>
         <source>Programming Fuse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmiere Fuses...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="311"/>
         <source>Programming complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierung abgeschlossen</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="27"/>
         <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten wurden geändert.&#xd;&#xd;Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="48"/>
         <source>Nothing to verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu verifizieren</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="68"/>
         <source>Reading ROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="97"/>
+        <location filename="../src/protocol/read_verify.cpp" line="98"/>
         <source>Reading EEPROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese EEPROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="152"/>
+        <location filename="../src/protocol/read_verify.cpp" line="153"/>
         <source>Verifying ROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiziere ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="211"/>
+        <location filename="../src/protocol/read_verify.cpp" line="212"/>
         <source>Data verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten verifiziert</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="227"/>
+        <location filename="../src/protocol/read_verify.cpp" line="228"/>
         <source>ID error 0x20%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-Fehler 0x20%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="248"/>
         <source>Fuse error 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuse-Fehler 0x%1</translation>
     </message>
 </context>
 </TS>

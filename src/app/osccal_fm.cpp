@@ -73,7 +73,7 @@ void TOscCalFm::CreateButtons() {
     CancelButt->setGeometry(98, 104, 80, 30);
     ReadButt = new QPushButton(Tr("&Read"), Panel1);
     ReadButt->setObjectName("ReadButt");
-    ReadButt->setToolTip(kReadChipHint);
+    ReadButt->setToolTip(Tr(kReadChipHint));
     ReadButt->setAutoDefault(false);
     ReadButt->setGeometry(184, 104, 80, 30);
     ReadButt->setEnabled(static_cast<bool>(readCalibration_));

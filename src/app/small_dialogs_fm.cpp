@@ -127,9 +127,9 @@ TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
     (void)accessibleAsWindow;
     setFixedSize(160, 38);
     ProgButt = DialogButton(this, "FlyProgButt", N_("&Program"), QRect(2, 2, 76, 28));
-    ProgButt->setToolTip(kProgramChipHint);
+    ProgButt->setToolTip(Tr(kProgramChipHint));
     VerfButt = DialogButton(this, "FlyVerfButt", N_("&Verify"), QRect(82, 2, 76, 28));
-    VerfButt->setToolTip(kVerifyChipHint);
+    VerfButt->setToolTip(Tr(kVerifyChipHint));
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName("FlyProgressBar");
     ProgressBar->setAccessibleName(Tr("Progress"));

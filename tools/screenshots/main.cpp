@@ -6,9 +6,10 @@
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
 //   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--dark] [--main-only SUFFIX]
-// --dark shows every window in the colours of a dark desktop theme; --main-only
-// takes only the main window and the fuse editor, as main-windowSUFFIX.png and
-// fuse-editorSUFFIX.png (for the pictures at other screen scales and themes).
+// The windows speak the locale's language, as the program's do. --dark shows every window in the
+// colours of a dark desktop theme; --main-only takes only the main window and the fuse editor, as
+// main-windowSUFFIX.png and fuse-editorSUFFIX.png (for the pictures at other screen scales and
+// themes).
 #include "app/assign_ports_fm.h"
 #include "app/chip_editor_fm.h"
 #include "app/fuse_edit_fm.h"
@@ -18,6 +19,8 @@
 #include "boardsim.h"
 #include "demo_folder.h"
 #include "platform/scripted_dialogs.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 #include "ui/dark_palette.h"
 
 #include <QAction>
@@ -34,6 +37,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -186,14 +190,15 @@ bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
     }
     const auto halfWritten = [&] {
         const QProgressBar* bar = w.ProgressBar1;
-        return w.StatusLabel->text() == "Programming ROM..." && bar->value() * 2 >= bar->maximum();
+        return w.StatusLabel->text() == Tr("Programming ROM...") &&
+               bar->value() * 2 >= bar->maximum();
     };
     if (!WaitFor(halfWritten, 30000)) {
         std::fprintf(stderr, "screenshots: the programming run did not get under way\n");
         return false;
     }
     const bool saved = Save(&w, out / "programming.png");
-    WaitFor([&] { return w.StatusLabel->text().startsWith("Programming complete"); }, 60000);
+    WaitFor([&] { return !w.Timer1->isActive(); }, 60000);
     return saved;
 }
 
@@ -230,7 +235,8 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, c
     env.args = {(folder / "blink.hex").string()};
     TProjFm w(std::move(env));
     w.show();
-    bool ok = WaitFor([&] { return w.StatusLabel->text().endsWith("board connected"); }, 10000);
+    const QString connected = TrShown(Arg("%1 board connected", "Birch_A"));
+    bool ok = WaitFor([&] { return w.StatusLabel->text() == connected; }, 10000);
     Settle();
     ok = ok && Save(&w, shots.File(out, "main-window"));
     ok = ok && FuseEditorPicture(w, out, shots);
@@ -248,6 +254,8 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, c
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The language of the locale, as the program takes it (LANG=de_DE.UTF-8: German).
+    UseLanguage(app, LanguageFromEnvironment(std::getenv));
     Shots shots;
     bool usage = argc < 3;
     for (int i = 3; i < argc && !usage; ++i) {
