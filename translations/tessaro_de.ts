@@ -107,13 +107,13 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_layout.cpp" line="107"/>
+        <location filename="../src/app/main_window_layout.cpp" line="132"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
-        <location filename="../src/app/main_window_layout.cpp" line="141"/>
+        <location filename="../src/app/main_window_layout.cpp" line="172"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -138,8 +138,8 @@
         <translation>Aktiv</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="134"/>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/code_listing_fm.cpp" line="136"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run</source>
         <translation>Ausführen</translation>
     </message>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="272"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -206,7 +206,7 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/app/fuses_fm.cpp" line="14"/>
+        <location filename="../src/app/fuses_fm.cpp" line="16"/>
         <source>No OSCAL value in memory</source>
         <translation>Kein OSCAL-Wert im Speicher</translation>
     </message>
@@ -231,301 +231,316 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="23"/>
+        <location filename="../src/app/main_window_layout.cpp" line="26"/>
         <source>Chip Selector</source>
         <translation>Chipauswahl</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="26"/>
+        <location filename="../src/app/main_window_layout.cpp" line="29"/>
         <source>Serial counter disabled</source>
         <translation>Seriennummernzähler aus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="27"/>
+        <location filename="../src/app/main_window_layout.cpp" line="30"/>
         <source>Recent &amp;Files</source>
         <translation>&amp;Zuletzt verwendet</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="28"/>
+        <location filename="../src/app/main_window_layout.cpp" line="31"/>
         <source>&amp;About Tessaro</source>
         <translation>Ü&amp;ber Tessaro</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="87"/>
+        <location filename="../src/app/main_window_layout.cpp" line="112"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="89"/>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="114"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>&amp;Load</source>
         <translation>La&amp;den</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="90"/>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="115"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="91"/>
+        <location filename="../src/app/main_window_layout.cpp" line="116"/>
         <source>&amp;Merge</source>
         <translation>Zusammen&amp;führen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="97"/>
+        <location filename="../src/app/main_window_layout.cpp" line="122"/>
         <source>P&amp;rogrammer Style</source>
         <translation>Geräte&amp;typ</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="103"/>
+        <location filename="../src/app/main_window_layout.cpp" line="128"/>
         <source>&amp;Port</source>
         <translation>&amp;Port</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="104"/>
+        <location filename="../src/app/main_window_layout.cpp" line="129"/>
         <source>&amp;Assign Ports...</source>
         <translation>Ports zu&amp;ordnen...</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="113"/>
+        <location filename="../src/app/main_window_layout.cpp" line="138"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programmiergerät</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="115"/>
-        <location filename="../src/app/main_window_layout.cpp" line="200"/>
+        <location filename="../src/app/main_window_layout.cpp" line="140"/>
+        <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
         <translation>Sch&amp;reiben</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="116"/>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="141"/>
+        <location filename="../src/app/main_window_layout.cpp" line="237"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
         <translation>&amp;Lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="117"/>
-        <location filename="../src/app/main_window_layout.cpp" line="204"/>
+        <location filename="../src/app/main_window_layout.cpp" line="142"/>
+        <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="118"/>
-        <location filename="../src/app/main_window_layout.cpp" line="206"/>
+        <location filename="../src/app/main_window_layout.cpp" line="143"/>
+        <location filename="../src/app/main_window_layout.cpp" line="240"/>
         <source>&amp;Blank</source>
         <translation>Leer&amp;test</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="119"/>
+        <location filename="../src/app/main_window_layout.cpp" line="144"/>
         <source>&amp;OSCAL</source>
         <translation>&amp;OSCAL</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="120"/>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/main_window_layout.cpp" line="145"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Ru&amp;n</source>
         <translation>Aus&amp;führen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="121"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="146"/>
+        <location filename="../src/app/main_window_layout.cpp" line="272"/>
         <source>&amp;Cancel</source>
         <translation>A&amp;bbrechen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="124"/>
+        <location filename="../src/app/main_window_layout.cpp" line="149"/>
         <source>&amp;User</source>
         <translation>Benutzer&amp;modus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="126"/>
+        <location filename="../src/app/main_window_layout.cpp" line="151"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="128"/>
+        <location filename="../src/app/main_window_layout.cpp" line="153"/>
         <source>&amp;Edit Chip List</source>
         <translation>&amp;Chipliste bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="129"/>
+        <location filename="../src/app/main_window_layout.cpp" line="154"/>
         <source>Run &amp;Warning</source>
         <translation>&amp;Warnung bei Start</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="130"/>
+        <location filename="../src/app/main_window_layout.cpp" line="155"/>
         <source>Read Chip &amp;Info</source>
         <translation>Chip-&amp;Info lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="131"/>
+        <location filename="../src/app/main_window_layout.cpp" line="156"/>
         <source>Rese&amp;t Programmer</source>
         <translation>Gerät &amp;zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="132"/>
+        <location filename="../src/app/main_window_layout.cpp" line="157"/>
         <source>Ignore &amp;Blank Check</source>
         <translation>&amp;Leertest übergehen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="133"/>
+        <location filename="../src/app/main_window_layout.cpp" line="158"/>
         <source>Fl&amp;y Window</source>
         <translation>&amp;Kleines Fenster</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="135"/>
+        <location filename="../src/app/main_window_layout.cpp" line="160"/>
         <source>&amp;Advise Newer File Load</source>
         <translation>&amp;Neuere Datei nachladen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="137"/>
+        <location filename="../src/app/main_window_layout.cpp" line="162"/>
         <source>&amp;Upgrade</source>
         <translation>Firmware-&amp;Update</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="138"/>
+        <location filename="../src/app/main_window_layout.cpp" line="163"/>
         <source>I&amp;CSP Mode</source>
         <translation>ICSP-&amp;Modus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="139"/>
+        <location filename="../src/app/main_window_layout.cpp" line="164"/>
         <source>Auto &amp;Program</source>
         <translation>&amp;Automatisch programmieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="143"/>
+        <location filename="../src/app/main_window_layout.cpp" line="166"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="168"/>
+        <source>&amp;Disassembly</source>
+        <translation>&amp;Disassemblierung</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="169"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="174"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="159"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Code listing</source>
         <translation>Speicherliste</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="163"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Code listing scroll bar</source>
         <translation>Bildlaufleiste der Speicherliste</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="174"/>
+        <location filename="../src/app/main_window_layout.cpp" line="205"/>
         <source>Serial port</source>
         <translation>Serieller Port</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="176"/>
+        <location filename="../src/app/main_window_layout.cpp" line="207"/>
         <source>ICSP mode</source>
         <translation>ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="178"/>
+        <location filename="../src/app/main_window_layout.cpp" line="209"/>
         <source>Automatic mode</source>
         <translation>Automatikmodus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="180"/>
+        <location filename="../src/app/main_window_layout.cpp" line="213"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="218"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="226"/>
         <source>Commands</source>
         <translation>Befehle</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>Load a file</source>
         <translation>Eine Datei laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>Save a file</source>
         <translation>Eine Datei speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="200"/>
+        <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <source>Program</source>
         <translation>Programmieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="237"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="204"/>
+        <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <source>Verify</source>
         <translation>Verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="206"/>
+        <location filename="../src/app/main_window_layout.cpp" line="240"/>
         <source>Blank test chip</source>
         <translation>Chip auf leer prüfen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="207"/>
+        <location filename="../src/app/main_window_layout.cpp" line="241"/>
         <source>Blank</source>
         <translation>Leertest</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="208"/>
+        <location filename="../src/app/main_window_layout.cpp" line="242"/>
         <source>&amp;CALIB</source>
         <translation>&amp;KALIB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="208"/>
+        <location filename="../src/app/main_window_layout.cpp" line="242"/>
         <source>Set/Read OSCAL</source>
         <translation>OSCAL setzen/lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="243"/>
         <source>Calibration</source>
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="210"/>
-        <location filename="../src/app/main_window_layout.cpp" line="210"/>
+        <location filename="../src/app/main_window_layout.cpp" line="244"/>
+        <location filename="../src/app/main_window_layout.cpp" line="244"/>
         <source>Fuses</source>
         <translation>Fuses</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run user code</source>
         <translation>Anwendercode starten</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="216"/>
+        <location filename="../src/app/main_window_layout.cpp" line="250"/>
         <source>Socket picture</source>
         <translation>Sockelbild</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="222"/>
+        <location filename="../src/app/main_window_layout.cpp" line="256"/>
         <source>Board variant</source>
         <translation>Platinenvariante</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
+        <location filename="../src/app/main_window_layout.cpp" line="268"/>
         <source>Chip type</source>
         <translation>Chiptyp</translation>
     </message>
@@ -680,34 +695,39 @@
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="181"/>
+        <location filename="../src/cli/cli_commands.cpp" line="189"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="184"/>
+        <location filename="../src/cli/cli_commands.cpp" line="192"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="187"/>
+        <location filename="../src/cli/cli_commands.cpp" line="195"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="188"/>
+        <location filename="../src/cli/cli_commands.cpp" line="196"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="252"/>
+        <location filename="../src/cli/cli_commands.cpp" line="260"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="262"/>
+        <location filename="../src/cli/cli_commands.cpp" line="270"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_disasm.cpp" line="47"/>
+        <source>the %1 holds no code</source>
+        <translation>der %1 enthält keinen Code</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="13"/>
@@ -725,97 +745,107 @@
         <translation>unterbrochen: breche ab</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="63"/>
+        <location filename="../src/cli/cli_options.cpp" line="64"/>
         <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
         <translation>unbekannter Typ %1 (Alder, Birch_A, Birch_B, Cedar oder Elm)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="72"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
         <source>--id takes 1 to 8 hex digits, not %1</source>
         <translation>--id erwartet 1 bis 8 Hexziffern, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="76"/>
+        <location filename="../src/cli/cli_options.cpp" line="77"/>
         <source>--fuse takes LABEL=OPTION, not %1</source>
         <translation>--fuse erwartet NAME=OPTION, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="86"/>
+        <location filename="../src/cli/cli_options.cpp" line="87"/>
         <source>--calibration takes a byte or a calibration word, not %1</source>
         <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="92"/>
+        <location filename="../src/cli/cli_options.cpp" line="93"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count erwartet eine Anzahl Chips, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="94"/>
+        <location filename="../src/cli/cli_options.cpp" line="95"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="118"/>
+        <location filename="../src/cli/cli_options.cpp" line="120"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>unknown command %1</source>
         <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 erwartet eine HEX-Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="127"/>
         <source>%1 takes no file</source>
         <translation>%1 erwartet keine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="129"/>
+        <location filename="../src/cli/cli_options.cpp" line="131"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
+        <location filename="../src/cli/cli_options.cpp" line="133"/>
         <source>--count belongs to auto</source>
         <translation>--count gehört zu auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="134"/>
+        <location filename="../src/cli/cli_options.cpp" line="136"/>
         <source>serial numbers belong to program and auto</source>
         <translation>Seriennummern gehören zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <location filename="../src/cli/cli_options.cpp" line="138"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch gehört zu program an einem Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <location filename="../src/cli/cli_options.cpp" line="140"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration gehört zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="140"/>
+        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <source>--disasm belongs to read</source>
+        <translation>--disasm gehört zu read</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="144"/>
+        <source>disasm reads a file, not a board</source>
+        <translation>disasm liest eine Datei, kein Gerät</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="146"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <location filename="../src/cli/cli_options.cpp" line="148"/>
         <source>%1 takes one --port</source>
         <translation>%1 erwartet ein --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="168"/>
+        <location filename="../src/cli/cli_options.cpp" line="174"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="193"/>
+        <location filename="../src/cli/cli_options.cpp" line="199"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -830,6 +860,8 @@ Commands:
   program FILE    program a HEX file into the chip, checked as it is written
   auto FILE       program chip after chip as they are inserted
   calibration     the chip&apos;s factory calibration word (and bandgap bits)
+  disasm FILE     the program memory of a HEX file as instructions, and its
+                  configuration words by their options (needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -856,6 +888,7 @@ Options:
   --count N       auto: stop after N chips (on each board)
   --help          this text
   --version       the program&apos;s version
+  --disasm        read: also print what was read as instructions
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
   --trace         every state of the programmer and every byte on the line,
@@ -893,6 +926,8 @@ Befehle:
   program DATEI   eine HEX-Datei in den Chip programmieren, beim Schreiben geprüft
   auto DATEI      Chip um Chip programmieren, so wie sie eingesetzt werden
   calibration     das Werks-Kalibrierwort des Chips (und die Bandgap-Bits)
+  disasm DATEI    der Programmspeicher einer HEX-Datei als Befehle und ihre
+                  Konfigurationswörter nach ihren Optionen (ohne Gerät)
 
 Optionen:
   --port PORT     COM1..COM9 (über ports/ im Programmordner), ein Gerät
@@ -919,6 +954,7 @@ Optionen:
   --count N       auto: nach N Chips aufhören (an jedem Gerät)
   --help          dieser Text
   --version       die Version des Programms
+  --disasm        read: das Gelesene auch als Befehle ausgeben
   --watch         program: danach warten, bis DATEI neu geschrieben wird (an
                   Ort und Stelle oder durch Umbenennen) und erneut programmieren;
                   Strg-C beendet
@@ -1037,77 +1073,77 @@ Exitcodes:
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="89"/>
+        <location filename="../src/cli/cli_session.cpp" line="91"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="111"/>
+        <location filename="../src/cli/cli_session.cpp" line="113"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="130"/>
+        <location filename="../src/cli/cli_session.cpp" line="132"/>
         <source>the %1 cannot be erased</source>
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="201"/>
+        <location filename="../src/cli/cli_session.cpp" line="203"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="237"/>
+        <location filename="../src/cli/cli_session.cpp" line="239"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="267"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="264"/>
+        <location filename="../src/cli/cli_session.cpp" line="268"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="275"/>
+        <location filename="../src/cli/cli_session.cpp" line="279"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="291"/>
+        <location filename="../src/cli/cli_session.cpp" line="295"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="296"/>
+        <location filename="../src/cli/cli_session.cpp" line="300"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 nimmt eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="306"/>
+        <location filename="../src/cli/cli_session.cpp" line="310"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="319"/>
+        <location filename="../src/cli/cli_session.cpp" line="323"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="328"/>
+        <location filename="../src/cli/cli_session.cpp" line="332"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="339"/>
+        <location filename="../src/cli/cli_session.cpp" line="343"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="351"/>
+        <location filename="../src/cli/cli_session.cpp" line="355"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte nehmen keinen %2</translation>
     </message>
@@ -1302,6 +1338,26 @@ Exitcodes:
         <translation>Ungültiger Bandgap-Wert</translation>
     </message>
     <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="29"/>
+        <source>no option (%1)</source>
+        <translation>keine Option (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="76"/>
+        <source>%1: file %2, chip %3</source>
+        <translation>%1: Datei %2, Chip %3</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
+        <source>Bandgap: file %1, chip %2</source>
+        <translation>Bandgap: Datei %1, Chip %2</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="86"/>
+        <source>Bits %1: file %2, chip %3</source>
+        <translation>Bits %1: Datei %2, Chip %3</translation>
+    </message>
+    <message>
         <location filename="../src/fuses/fuse_messages.h" line="7"/>
         <source>Please select a chip</source>
         <translation>Bitte wählen Sie einen Chip</translation>
@@ -1310,6 +1366,11 @@ Exitcodes:
         <location filename="../src/image/code_listing.h" line="21"/>
         <source>Sorting data...</source>
         <translation>Daten werden sortiert...</translation>
+    </message>
+    <message>
+        <location filename="../src/image/hex_load.cpp" line="101"/>
+        <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
+        <translation>%1 Bytes von %2 liegen außerhalb des Speichers des %3 und wurden nicht geladen</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="16"/>
@@ -1632,27 +1693,27 @@ Exitcodes:
         <translation>Warte auf Einsetzen eines Chips...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="243"/>
+        <location filename="../src/protocol/engine.cpp" line="223"/>
         <source>EEPROM not responding.</source>
         <translation>Das EEPROM antwortet nicht.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="247"/>
+        <location filename="../src/protocol/engine.cpp" line="227"/>
         <source>Received data error.&#xd;</source>
         <translation>Fehler in den empfangenen Daten.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="301"/>
+        <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Initializing...</source>
         <translation>Initialisiere...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="302"/>
+        <location filename="../src/protocol/engine.cpp" line="282"/>
         <source>Checking for %1...</source>
         <translation>Suche %1...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="322"/>
+        <location filename="../src/protocol/engine.cpp" line="302"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Für diesen Chip gibt es keine Chip-ID.</translation>
     </message>

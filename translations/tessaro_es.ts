@@ -107,13 +107,13 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_layout.cpp" line="107"/>
+        <location filename="../src/app/main_window_layout.cpp" line="132"/>
         <source>E&amp;xit</source>
         <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
-        <location filename="../src/app/main_window_layout.cpp" line="141"/>
+        <location filename="../src/app/main_window_layout.cpp" line="172"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -138,8 +138,8 @@
         <translation>Incluido</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="134"/>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/code_listing_fm.cpp" line="136"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run</source>
         <translation>Ejecutar</translation>
     </message>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="272"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -206,7 +206,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/app/fuses_fm.cpp" line="14"/>
+        <location filename="../src/app/fuses_fm.cpp" line="16"/>
         <source>No OSCAL value in memory</source>
         <translation>No hay valor OSCAL en la memoria</translation>
     </message>
@@ -231,301 +231,316 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="23"/>
+        <location filename="../src/app/main_window_layout.cpp" line="26"/>
         <source>Chip Selector</source>
         <translation>Selector de chip</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="26"/>
+        <location filename="../src/app/main_window_layout.cpp" line="29"/>
         <source>Serial counter disabled</source>
         <translation>Contador de serie desactivado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="27"/>
+        <location filename="../src/app/main_window_layout.cpp" line="30"/>
         <source>Recent &amp;Files</source>
         <translation>Archivos &amp;recientes</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="28"/>
+        <location filename="../src/app/main_window_layout.cpp" line="31"/>
         <source>&amp;About Tessaro</source>
         <translation>&amp;Acerca de Tessaro</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="87"/>
+        <location filename="../src/app/main_window_layout.cpp" line="112"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="89"/>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="114"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>&amp;Load</source>
         <translation>&amp;Cargar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="90"/>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="115"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="91"/>
+        <location filename="../src/app/main_window_layout.cpp" line="116"/>
         <source>&amp;Merge</source>
         <translation>Co&amp;mbinar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="97"/>
+        <location filename="../src/app/main_window_layout.cpp" line="122"/>
         <source>P&amp;rogrammer Style</source>
         <translation>&amp;Tipo de programador</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="103"/>
+        <location filename="../src/app/main_window_layout.cpp" line="128"/>
         <source>&amp;Port</source>
         <translation>&amp;Puerto</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="104"/>
+        <location filename="../src/app/main_window_layout.cpp" line="129"/>
         <source>&amp;Assign Ports...</source>
         <translation>&amp;Asignar puertos...</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="113"/>
+        <location filename="../src/app/main_window_layout.cpp" line="138"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programador</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="115"/>
-        <location filename="../src/app/main_window_layout.cpp" line="200"/>
+        <location filename="../src/app/main_window_layout.cpp" line="140"/>
+        <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
         <translation>&amp;Programar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="116"/>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="141"/>
+        <location filename="../src/app/main_window_layout.cpp" line="237"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
         <translation>&amp;Leer</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="117"/>
-        <location filename="../src/app/main_window_layout.cpp" line="204"/>
+        <location filename="../src/app/main_window_layout.cpp" line="142"/>
+        <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verificar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="118"/>
-        <location filename="../src/app/main_window_layout.cpp" line="206"/>
+        <location filename="../src/app/main_window_layout.cpp" line="143"/>
+        <location filename="../src/app/main_window_layout.cpp" line="240"/>
         <source>&amp;Blank</source>
         <translation>&amp;Borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="119"/>
+        <location filename="../src/app/main_window_layout.cpp" line="144"/>
         <source>&amp;OSCAL</source>
         <translation>&amp;OSCAL</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="120"/>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/main_window_layout.cpp" line="145"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Ru&amp;n</source>
         <translation>E&amp;jecutar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="121"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="146"/>
+        <location filename="../src/app/main_window_layout.cpp" line="272"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="124"/>
+        <location filename="../src/app/main_window_layout.cpp" line="149"/>
         <source>&amp;User</source>
         <translation>&amp;Usuario</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="126"/>
+        <location filename="../src/app/main_window_layout.cpp" line="151"/>
         <source>&amp;Options</source>
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="128"/>
+        <location filename="../src/app/main_window_layout.cpp" line="153"/>
         <source>&amp;Edit Chip List</source>
         <translation>&amp;Editar lista de chips</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="129"/>
+        <location filename="../src/app/main_window_layout.cpp" line="154"/>
         <source>Run &amp;Warning</source>
         <translation>&amp;Aviso al ejecutar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="130"/>
+        <location filename="../src/app/main_window_layout.cpp" line="155"/>
         <source>Read Chip &amp;Info</source>
         <translation>Leer &amp;info del chip</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="131"/>
+        <location filename="../src/app/main_window_layout.cpp" line="156"/>
         <source>Rese&amp;t Programmer</source>
         <translation>&amp;Reiniciar programador</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="132"/>
+        <location filename="../src/app/main_window_layout.cpp" line="157"/>
         <source>Ignore &amp;Blank Check</source>
         <translation>&amp;Omitir comprobación de borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="133"/>
+        <location filename="../src/app/main_window_layout.cpp" line="158"/>
         <source>Fl&amp;y Window</source>
         <translation>&amp;Ventana flotante</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="135"/>
+        <location filename="../src/app/main_window_layout.cpp" line="160"/>
         <source>&amp;Advise Newer File Load</source>
         <translation>Recargar archivo &amp;nuevo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="137"/>
+        <location filename="../src/app/main_window_layout.cpp" line="162"/>
         <source>&amp;Upgrade</source>
         <translation>Act&amp;ualizar firmware</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="138"/>
+        <location filename="../src/app/main_window_layout.cpp" line="163"/>
         <source>I&amp;CSP Mode</source>
         <translation>Modo I&amp;CSP</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="139"/>
+        <location filename="../src/app/main_window_layout.cpp" line="164"/>
         <source>Auto &amp;Program</source>
         <translation>&amp;Programación automática</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="143"/>
+        <location filename="../src/app/main_window_layout.cpp" line="166"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="168"/>
+        <source>&amp;Disassembly</source>
+        <translation>&amp;Desensamblado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="169"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="174"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
         <source>&amp;Contents</source>
         <translation>&amp;Contenido</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="159"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Code listing</source>
         <translation>Listado de memoria</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="163"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Code listing scroll bar</source>
         <translation>Barra de desplazamiento del listado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="174"/>
+        <location filename="../src/app/main_window_layout.cpp" line="205"/>
         <source>Serial port</source>
         <translation>Puerto serie</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="176"/>
+        <location filename="../src/app/main_window_layout.cpp" line="207"/>
         <source>ICSP mode</source>
         <translation>Modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="178"/>
+        <location filename="../src/app/main_window_layout.cpp" line="209"/>
         <source>Automatic mode</source>
         <translation>Modo automático</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="180"/>
+        <location filename="../src/app/main_window_layout.cpp" line="213"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="218"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="226"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>Load a file</source>
         <translation>Cargar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>Load</source>
         <translation>Cargar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>Save a file</source>
         <translation>Guardar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/main_window_layout.cpp" line="233"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="200"/>
+        <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <source>Program</source>
         <translation>Programar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="237"/>
         <source>Read</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="204"/>
+        <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <source>Verify</source>
         <translation>Verificar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="206"/>
+        <location filename="../src/app/main_window_layout.cpp" line="240"/>
         <source>Blank test chip</source>
         <translation>Comprobar si el chip está borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="207"/>
+        <location filename="../src/app/main_window_layout.cpp" line="241"/>
         <source>Blank</source>
         <translation>Borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="208"/>
+        <location filename="../src/app/main_window_layout.cpp" line="242"/>
         <source>&amp;CALIB</source>
         <translation>&amp;CALIB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="208"/>
+        <location filename="../src/app/main_window_layout.cpp" line="242"/>
         <source>Set/Read OSCAL</source>
         <translation>Fijar/leer OSCAL</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="243"/>
         <source>Calibration</source>
         <translation>Calibración</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="210"/>
-        <location filename="../src/app/main_window_layout.cpp" line="210"/>
+        <location filename="../src/app/main_window_layout.cpp" line="244"/>
+        <location filename="../src/app/main_window_layout.cpp" line="244"/>
         <source>Fuses</source>
         <translation>Fusibles</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="212"/>
+        <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run user code</source>
         <translation>Ejecutar el código de usuario</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="216"/>
+        <location filename="../src/app/main_window_layout.cpp" line="250"/>
         <source>Socket picture</source>
         <translation>Imagen del zócalo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="222"/>
+        <location filename="../src/app/main_window_layout.cpp" line="256"/>
         <source>Board variant</source>
         <translation>Variante de placa</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
+        <location filename="../src/app/main_window_layout.cpp" line="268"/>
         <source>Chip type</source>
         <translation>Tipo de chip</translation>
     </message>
@@ -680,34 +695,39 @@
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="181"/>
+        <location filename="../src/cli/cli_commands.cpp" line="189"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="184"/>
+        <location filename="../src/cli/cli_commands.cpp" line="192"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="187"/>
+        <location filename="../src/cli/cli_commands.cpp" line="195"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="188"/>
+        <location filename="../src/cli/cli_commands.cpp" line="196"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="252"/>
+        <location filename="../src/cli/cli_commands.cpp" line="260"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="262"/>
+        <location filename="../src/cli/cli_commands.cpp" line="270"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_disasm.cpp" line="47"/>
+        <source>the %1 holds no code</source>
+        <translation>el %1 no contiene código</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="13"/>
@@ -725,97 +745,107 @@
         <translation>interrumpido: cancelando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="63"/>
+        <location filename="../src/cli/cli_options.cpp" line="64"/>
         <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
         <translation>tipo desconocido %1 (Alder, Birch_A, Birch_B, Cedar o Elm)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="72"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
         <source>--id takes 1 to 8 hex digits, not %1</source>
         <translation>--id admite de 1 a 8 dígitos hexadecimales, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="76"/>
+        <location filename="../src/cli/cli_options.cpp" line="77"/>
         <source>--fuse takes LABEL=OPTION, not %1</source>
         <translation>--fuse admite ETIQUETA=OPCIÓN, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="86"/>
+        <location filename="../src/cli/cli_options.cpp" line="87"/>
         <source>--calibration takes a byte or a calibration word, not %1</source>
         <translation>--calibration admite un byte o una palabra de calibración, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="92"/>
+        <location filename="../src/cli/cli_options.cpp" line="93"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count admite un número de chips, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="94"/>
+        <location filename="../src/cli/cli_options.cpp" line="95"/>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="118"/>
+        <location filename="../src/cli/cli_options.cpp" line="120"/>
         <source>no command given</source>
         <translation>no se ha indicado ninguna orden</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>unknown command %1</source>
         <translation>orden desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 admite un archivo HEX</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="127"/>
         <source>%1 takes no file</source>
         <translation>%1 no admite ningún archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="129"/>
+        <location filename="../src/cli/cli_options.cpp" line="131"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id y --fuse solo cambian la imagen de verify, program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
+        <location filename="../src/cli/cli_options.cpp" line="133"/>
         <source>--count belongs to auto</source>
         <translation>--count es de auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="134"/>
+        <location filename="../src/cli/cli_options.cpp" line="136"/>
         <source>serial numbers belong to program and auto</source>
         <translation>los números de serie son de program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <location filename="../src/cli/cli_options.cpp" line="138"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch es de program con una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <location filename="../src/cli/cli_options.cpp" line="140"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration es de program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="140"/>
+        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <source>--disasm belongs to read</source>
+        <translation>--disasm es de read</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="144"/>
+        <source>disasm reads a file, not a board</source>
+        <translation>disasm lee un archivo, no una placa</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="146"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto encuentra una placa: indique cada una si son varias</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <location filename="../src/cli/cli_options.cpp" line="148"/>
         <source>%1 takes one --port</source>
         <translation>%1 admite un --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="168"/>
+        <location filename="../src/cli/cli_options.cpp" line="174"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="193"/>
+        <location filename="../src/cli/cli_options.cpp" line="199"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -830,6 +860,8 @@ Commands:
   program FILE    program a HEX file into the chip, checked as it is written
   auto FILE       program chip after chip as they are inserted
   calibration     the chip&apos;s factory calibration word (and bandgap bits)
+  disasm FILE     the program memory of a HEX file as instructions, and its
+                  configuration words by their options (needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -856,6 +888,7 @@ Options:
   --count N       auto: stop after N chips (on each board)
   --help          this text
   --version       the program&apos;s version
+  --disasm        read: also print what was read as instructions
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
   --trace         every state of the programmer and every byte on the line,
@@ -893,6 +926,8 @@ Exit codes:
   program ARCHIVO programar un archivo HEX en el chip, comprobado al escribir
   auto ARCHIVO    programar chip tras chip a medida que se insertan
   calibration     la palabra de calibración de fábrica del chip (y los bits bandgap)
+  disasm ARCHIVO  la memoria de programa de un archivo HEX como instrucciones, y sus
+                  palabras de configuración por sus opciones (sin placa)
 
 Opciones:
   --port PUERTO   COM1..COM9 (a través de ports/ de la carpeta del programa), un
@@ -919,6 +954,7 @@ Opciones:
   --count N       auto: parar tras N chips (en cada placa)
   --help          este texto
   --version       la versión del programa
+  --disasm        read: mostrar también lo leído como instrucciones
   --watch         program: después esperar a que ARCHIVO se reescriba (guardado
                   en su sitio o renombrado encima) y programarlo de nuevo; Ctrl-C termina
   --trace         cada estado del programador y cada byte de la línea,
@@ -1035,77 +1071,77 @@ Códigos de salida:
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="89"/>
+        <location filename="../src/cli/cli_session.cpp" line="91"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="111"/>
+        <location filename="../src/cli/cli_session.cpp" line="113"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="130"/>
+        <location filename="../src/cli/cli_session.cpp" line="132"/>
         <source>the %1 cannot be erased</source>
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="201"/>
+        <location filename="../src/cli/cli_session.cpp" line="203"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="237"/>
+        <location filename="../src/cli/cli_session.cpp" line="239"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="267"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="264"/>
+        <location filename="../src/cli/cli_session.cpp" line="268"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="275"/>
+        <location filename="../src/cli/cli_session.cpp" line="279"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="291"/>
+        <location filename="../src/cli/cli_session.cpp" line="295"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="296"/>
+        <location filename="../src/cli/cli_session.cpp" line="300"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="306"/>
+        <location filename="../src/cli/cli_session.cpp" line="310"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="319"/>
+        <location filename="../src/cli/cli_session.cpp" line="323"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="328"/>
+        <location filename="../src/cli/cli_session.cpp" line="332"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún saludo de programador en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="339"/>
+        <location filename="../src/cli/cli_session.cpp" line="343"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="351"/>
+        <location filename="../src/cli/cli_session.cpp" line="355"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
@@ -1300,6 +1336,26 @@ Códigos de salida:
         <translation>Valor de bandgap no válido</translation>
     </message>
     <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="29"/>
+        <source>no option (%1)</source>
+        <translation>ninguna opción (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="76"/>
+        <source>%1: file %2, chip %3</source>
+        <translation>%1: archivo %2, chip %3</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
+        <source>Bandgap: file %1, chip %2</source>
+        <translation>Bandgap: archivo %1, chip %2</translation>
+    </message>
+    <message>
+        <location filename="../src/fuses/fuse_explain.cpp" line="86"/>
+        <source>Bits %1: file %2, chip %3</source>
+        <translation>Bits %1: archivo %2, chip %3</translation>
+    </message>
+    <message>
         <location filename="../src/fuses/fuse_messages.h" line="7"/>
         <source>Please select a chip</source>
         <translation>Seleccione un chip</translation>
@@ -1308,6 +1364,11 @@ Códigos de salida:
         <location filename="../src/image/code_listing.h" line="21"/>
         <source>Sorting data...</source>
         <translation>Ordenando datos...</translation>
+    </message>
+    <message>
+        <location filename="../src/image/hex_load.cpp" line="101"/>
+        <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
+        <translation>%1 bytes de %2 quedan fuera de la memoria del %3 y no se cargaron</translation>
     </message>
     <message>
         <location filename="../src/image/hex_load.h" line="16"/>
@@ -1630,27 +1691,27 @@ Códigos de salida:
         <translation>Esperando a que se inserte un chip...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="243"/>
+        <location filename="../src/protocol/engine.cpp" line="223"/>
         <source>EEPROM not responding.</source>
         <translation>La EEPROM no responde.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="247"/>
+        <location filename="../src/protocol/engine.cpp" line="227"/>
         <source>Received data error.&#xd;</source>
         <translation>Error en los datos recibidos.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="301"/>
+        <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Initializing...</source>
         <translation>Inicializando...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="302"/>
+        <location filename="../src/protocol/engine.cpp" line="282"/>
         <source>Checking for %1...</source>
         <translation>Buscando %1...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="322"/>
+        <location filename="../src/protocol/engine.cpp" line="302"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Este dispositivo no admite el ID de chip.</translation>
     </message>

@@ -62,7 +62,8 @@ void TProjFm::BlankListing() {
 void TProjFm::CreateCodeData() {
     BlankListing();
     SetStatus(kSortingData);
-    CodeLines = ::CreateCodeData(Image, Chip.WordMask);
+    CodeLines = ListingLines();
+    SelectionAnchor = SelectionEnd = -1;
     CodeScroll->blockSignals(true);
     CodeScroll->setValue(0);
     CodeScroll->setMaximum(CodeScrollMax(CodeLines));
@@ -90,6 +91,7 @@ void TProjFm::DisplayCodeLines() {
             DrawOpaque(p, row.textX, row.y, row.text, c.ink, c.paper);
         }
     }
+    DrawListingSelection(p);
     p.end();
     CodeImage->update();
     ListingPageForReaders();

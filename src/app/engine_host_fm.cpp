@@ -109,6 +109,12 @@ void TProjFm::BackToIdle() {
     AutoLabel->clear();
 }
 
+void TProjFm::OperationEnded(const OperationReport& report) {
+    // After the engine's own last word on the status line.
+    if (report.outcome == Outcome::Difference && report.details.region == kFuseRegion)
+        ShowFuseDifference(report.details);
+}
+
 void TProjFm::SwitchStyle(int style) {
     StyleItemClick(style);
 }

@@ -1,9 +1,11 @@
-// The fuse editor and calibration commands of the main window.
+// The fuse editor and calibration commands of the main window, and the options
+// of a configuration word that differs.
 #include "app/fuse_edit_fm.h"
 #include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
+#include "fuses/fuse_explain.h"
 #include "fuses/fuse_messages.h"
 #include "platform/translate.h"
 
@@ -55,4 +57,15 @@ bool TProjFm::SetCalibrationValues() {
         FuseEditFM->ApplySelections(rows);
     }
     return true;
+}
+
+// After a Verify (or a Program's read-back) found a configuration word that
+// differs and its box said where, the status line says which options differ.
+void TProjFm::ShowFuseDifference(const ResultDetails& difference) {
+    std::string text;
+    for (const std::string& option : ExplainFuseDifference(
+             FuseEditFM->ReadFuseRows(), Chip, difference.address, difference.good, difference.bad))
+        text += (text.empty() ? "" : "; ") + Translated(option);
+    if (!text.empty())
+        SetStatus(text);
 }

@@ -45,6 +45,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge, const std::string& fi
         return false;
     FuseEditFM->SetIDText(UpdateIDedit(FuseEditFM->IDText(), FuseEditFM->IDMaxLength()));
     Image.MergeLoad = merge;
+    LoadNotice.clear();
     bool result = false;
     if (showDialog) {
         const std::string folder = FolderOf(Image.HexFileName);
@@ -57,7 +58,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge, const std::string& fi
     } else {
         result = OpenTheHexFile(fileName.empty() ? Image.HexFileName : fileName);
     }
-    SetStatus(kReady);
+    SetStatus(LoadNotice.empty() ? kReady : LoadNotice);
     ChangeDirectory(ProgramDir);
     return result;
 }
@@ -90,6 +91,12 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     Image.HexFileDate = date;
     CreateCodeData();
     DisplayCodeLines();
+    if (loaded.bytesOutside > 0) {
+        LoadNotice =
+            OutsideMemoryText(loaded.bytesOutside,
+                              std::filesystem::path(fileName).filename().string(), Chip.ChipName);
+        SetStatus(LoadNotice);
+    }
     return true;
 }
 

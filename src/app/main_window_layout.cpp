@@ -1,10 +1,12 @@
 // The main window's controls: captions, hints, accelerators and places.
 #include "app/messages.h"
 #include "app/proj_fm.h"
+#include "image/code_listing.h"
 #include "link/programmer_style.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
 #include "ui/image_canvas.h"
+#include "ui/status_label.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,6 +47,27 @@ private:
     std::function<void()> action_;
 };
 
+// Selects listing lines: a press picks a row (with Shift: up to it), a drag
+// with the left button extends the selection.
+class TListingMouseFilter : public QObject {
+public:
+    explicit TListingMouseFilter(TProjFm* window) : QObject(window), window_(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!(mouse->buttons() & Qt::LeftButton))
+            return false;
+        const bool extend = type == QEvent::MouseMove || (mouse->modifiers() & Qt::ShiftModifier);
+        window_->SelectListingRow(CodeRowAt(mouse->position().toPoint().y()), extend);
+        return true;
+    }
+
+private:
+    TProjFm* window_;
+};
+
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
     QAction* a = menu->addAction(Tr(caption));
     a->setObjectName(name);
@@ -64,9 +88,10 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 
 // A label that shows information: a screen reader reads its text, and the
 // description says what the text is about.
-QLabel* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
-                 QRect where) {
-    auto* l = new QLabel(Tr(text), parent);
+template <class Label = QLabel>
+Label* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
+                QRect where) {
+    auto* l = new Label(Tr(text), parent);
     l->setObjectName(name);
     l->setAccessibleDescription(Tr(role));
     l->setGeometry(where);
@@ -138,6 +163,12 @@ void TProjFm::CreateControls() {
     ICSPMode1 = AddItem(Options1, "ICSPMode1", N_("I&CSP Mode"), true);
     AutoProgram1 = AddItem(Options1, "AutoProgram1", N_("Auto &Program"), true);
 
+    View1 = bar->addMenu(Tr("&View"));
+    View1->setObjectName("View1");
+    Disassembly1 = AddItem(View1, "Disassembly1", N_("&Disassembly"), true);
+    Copy1 = AddItem(View1, "Copy1", N_("&Copy"));
+    Copy1->setShortcut(QKeySequence::Copy);
+
     Help1 = bar->addMenu(Tr("&Help"));
     Help1->setObjectName("Help1");
     Contents1 = AddItem(Help1, "Contents1", N_("&Contents"));
@@ -177,7 +208,10 @@ void TProjFm::CreateControls() {
     ICSPLabel->setToolTip(Tr(kCounterHint));
     AutoLabel = AddLabel(client, "AutoLabel", "", N_("Automatic mode"), QRect(112, 248, 40, 20));
     AutoLabel->setToolTip(Tr(kCounterHint));
-    StatusLabel = AddLabel(client, "StatusLabel", kReady, N_("Status"), QRect(156, 248, 220, 20));
+    // A long message (what a load left outside the chip) shows its start, and
+    // whole as the tooltip.
+    StatusLabel = AddLabel<TStatusLabel>(client, "StatusLabel", kReady, N_("Status"),
+                                         QRect(156, 248, 220, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");
@@ -304,6 +338,8 @@ void TProjFm::WireHandlers() {
     on(Upgrade1, &TProjFm::Upgrade1Click);
     on(ICSPMode1, &TProjFm::ICSPMode1Click);
     on(AutoProgram1, &TProjFm::AutoProgram1Click);
+    on(Disassembly1, &TProjFm::Disassembly1Click);
+    on(Copy1, &TProjFm::Copy1Click);
     on(Contents1, &TProjFm::Contents1Click);
     on(About1, &TProjFm::About1Click);
     // File > Exit closes the window through the usual close query.
@@ -324,6 +360,7 @@ void TProjFm::WireHandlers() {
             [this](int) { ChipSelectChange(); });
     connect(CodeScroll, &QScrollBar::valueChanged, this, [this](int) { CodeScrollChange(); });
     connect(Timer1, &QTimer::timeout, this, &TProjFm::Timer1Timer);
+    CodeImage->installEventFilter(new TListingMouseFilter(this));
     ComLabel->installEventFilter(new TDoubleClickFilter(
         [this] {
             if (ComLabel->isEnabled())

@@ -22,6 +22,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -73,6 +74,8 @@ public:
     std::vector<std::string> CodeLines;
     std::string LastSaveName = "*.hex";  // the save dialog's file name box
     std::vector<RecentFile> RecentFiles; // File > Recent Files, newest first
+    // What the last load left outside the chip, for the status line; empty when nothing.
+    std::string LoadNotice;
 
     // ---- The serial link to the board ----
     std::unique_ptr<TSerial> Serial1;
@@ -100,6 +103,7 @@ public:
     QMenu* File1 = nullptr;
     QMenu* Programmer1 = nullptr;
     QMenu* Options1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QMenu* ProgrammerStyle1 = nullptr;
     QAction* Load1 = nullptr;
@@ -134,6 +138,8 @@ public:
     QAction* Upgrade1 = nullptr;
     QAction* ICSPMode1 = nullptr;
     QAction* AutoProgram1 = nullptr;
+    QAction* Disassembly1 = nullptr;
+    QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About1 = nullptr;
 
@@ -237,6 +243,15 @@ public:
     void DisplayCodeLines();
     void BlankListing(); // the listing area without lines, in the palette's paper colour
     void ListingPageForReaders();
+    // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
+    // words or as instructions, and lines selected with the mouse for Copy.
+    std::vector<std::string> ListingLines() const;
+    void Disassembly1Click();
+    void Copy1Click();
+    void SelectListingRow(int row, bool extend);
+    void DrawListingSelection(QPainter& painter) const;
+    int SelectionAnchor = -1; // CodeLines index where the selection began, -1 for none
+    int SelectionEnd = -1;
 
     // ---- Protocol ----
     void ProgButtClick();
@@ -252,6 +267,7 @@ public:
     void OscalButtClick();
     void SetOscalFmValues();
     bool SetCalibrationValues();
+    void ShowFuseDifference(const ResultDetails& difference);
 
     // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
     // The line to the board is Line, on Serial1.
@@ -267,6 +283,7 @@ public:
     // The commands off while the board is busy (an operation, a port change).
     void DisableUserButtons();
     void BackToIdle() override;
+    void OperationEnded(const OperationReport& report) override;
     void SwitchStyle(int style) override;
     void ShowListing() override;
     void ShowFuses() override;

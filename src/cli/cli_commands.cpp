@@ -83,8 +83,14 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     // A number once given to a chip is logged with the chip, whatever became of it.
     if (r.operation == "program")
         shown.serial = std::exchange(serial_, {});
+    // A configuration word that differs: which options differ, after its message.
+    const std::vector<std::string> fuses = FuseDifference(r);
+    for (const std::string& text : fuses)
+        out_.Say(Arg(kMeLine, text), true);
     const auto fields = [&](JsonLine& line) {
         AddResultFields(line, shown, host_.chip.ChipName);
+        if (!fuses.empty())
+            line.Raw("fuse_difference", JsonStringArray(fuses));
         if (!o_.file.empty())
             line.Str("file", o_.file);
         if (extra)
@@ -125,6 +131,8 @@ int CliSession::RunRead() {
         }
     }
     Report(r, [&](JsonLine& line) { line.Bool("saved", saved); });
+    if (o_.disasm && r.started && r.outcome == Outcome::Done && !r.interrupted)
+        PrintDisassembly();
     const int code = ExitCodeFor(r);
     return code == kExitOk && !saved ? kExitInput : code;
 }

@@ -22,6 +22,7 @@ constexpr CommandName kCommands[] = {
     {"erase", CliCommand::Erase, false},  {"read", CliCommand::Read, true},
     {"verify", CliCommand::Verify, true}, {"program", CliCommand::Program, true},
     {"auto", CliCommand::Auto, true},     {"calibration", CliCommand::Calibration, false},
+    {"disasm", CliCommand::Disasm, true},
 };
 
 constexpr std::size_t kLongestId = 8;
@@ -98,11 +99,12 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
 
 bool TakeFlag(CliOptions& o, const std::string& name) {
     const std::pair<const char*, bool*> flags[] = {
-        {"--icsp", &o.icsp},   {"--ignore-blank-check", &o.ignoreBlankCheck},
-        {"--yes", &o.yes},     {"--quiet", &o.quiet},
-        {"--json", &o.json},   {"--help", &o.help},
-        {"-h", &o.help},       {"--version", &o.version},
-        {"--watch", &o.watch}, {"--trace", &o.trace},
+        {"--icsp", &o.icsp},     {"--ignore-blank-check", &o.ignoreBlankCheck},
+        {"--yes", &o.yes},       {"--quiet", &o.quiet},
+        {"--json", &o.json},     {"--help", &o.help},
+        {"-h", &o.help},         {"--version", &o.version},
+        {"--watch", &o.watch},   {"--trace", &o.trace},
+        {"--disasm", &o.disasm},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -136,6 +138,10 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return N_("--watch belongs to program on one board");
     if (o.calibration >= 0 && !writes)
         return N_("--calibration belongs to program and auto");
+    if (o.disasm && c->command != CliCommand::Read)
+        return N_("--disasm belongs to read");
+    if (c->command == CliCommand::Disasm && !o.ports.empty())
+        return N_("disasm reads a file, not a board");
     if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
         return N_("--port auto finds one board: name each of several");
     if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
@@ -204,6 +210,8 @@ Commands:
   program FILE    program a HEX file into the chip, checked as it is written
   auto FILE       program chip after chip as they are inserted
   calibration     the chip's factory calibration word (and bandgap bits)
+  disasm FILE     the program memory of a HEX file as instructions, and its
+                  configuration words by their options (needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
@@ -230,6 +238,7 @@ Options:
   --count N       auto: stop after N chips (on each board)
   --help          this text
   --version       the program's version
+  --disasm        read: also print what was read as instructions
   --watch         program: then wait for FILE to be rewritten (saved in place
                   or renamed onto) and program it again; Ctrl-C ends
   --trace         every state of the programmer and every byte on the line,

@@ -18,7 +18,8 @@ enum class CliCommand {
     Verify,
     Program,
     Auto,
-    Calibration
+    Calibration,
+    Disasm
 };
 
 struct CliOptions {
@@ -45,6 +46,7 @@ struct CliOptions {
     SerialOptions serial;
     bool watch = false;   // program: again each time the file is rewritten
     bool trace = false;   // every state change and byte on the line, timed, on standard error
+    bool disasm = false;  // read: print the program memory read as instructions
     int calibration = -1; // --calibration: the value for a chip whose own reads blank
 };
 

@@ -75,6 +75,8 @@ int CliSession::Run() {
         return ListChips();
     if (o_.command == CliCommand::Ports)
         return ListPorts();
+    if (o_.command == CliCommand::Disasm)
+        return RunDisasm();
     if (const int code = Prepare(); code != kExitOk)
         return code;
     return RunOnBoard();
@@ -237,6 +239,9 @@ bool CliSession::PrepareImage() {
         out_.Say(MeSays(N_("%1 holds no data"), o_.file), true);
         return false;
     }
+    if (loaded.bytesOutside > 0)
+        out_.Say(Arg(kMeLine, OutsideMemoryText(loaded.bytesOutside, o_.file, chip.ChipName)),
+                 true);
     host_.image.HexFileName = o_.file;
     UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
     return ApplyFuses() && ApplyId();

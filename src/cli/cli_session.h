@@ -85,6 +85,12 @@ private:
     bool PrepareCalibration();
     int RunCalibration();
 
+    // The program memory as instructions, the configuration words by their
+    // options (cli_disasm.cpp).
+    int RunDisasm();
+    void PrintDisassembly();
+    std::vector<std::string> FuseDifference(const OperationResult& r) const;
+
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();

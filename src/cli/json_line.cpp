@@ -104,3 +104,10 @@ JsonLine& JsonLine::Null(const std::string& key) {
 JsonLine& JsonLine::Raw(const std::string& key, const std::string& json) {
     return Field(key, json);
 }
+
+std::string JsonStringArray(const std::vector<std::string>& texts) {
+    std::string json = "[";
+    for (const std::string& text : texts)
+        json += (json.size() > 1 ? "," : "") + JsonString(text);
+    return json + "]";
+}

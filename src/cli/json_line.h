@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // One JSON object on one line: the command-line program's results and its
 // production log. Keys are written in the order they are added.
@@ -24,3 +25,6 @@ private:
 // A JSON string literal: quotes, backslashes and control characters escaped,
 // UTF-8 passed through (a byte that is not UTF-8 becomes U+FFFD).
 std::string JsonString(const std::string& text);
+
+// A JSON array of strings.
+std::string JsonStringArray(const std::vector<std::string>& texts);

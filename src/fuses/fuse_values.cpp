@@ -14,25 +14,29 @@ int SelectedValue(const FuseRow& row) {
     return FuseItemValue(row.items[static_cast<size_t>(row.selected)]);
 }
 
-// Selects the first option whose bits, among those any option of the row
-// clears, equal the word's. No match leaves the selection as it was.
 void DecomposeRow(FuseRow& row, int wordMask, int word) {
-    if (!row.InUse())
-        return;
-    int common = wordMask;
-    for (const auto& item : row.items)
-        common &= FuseItemValue(item);
-    const int relevant = wordMask ^ common;
-    const int target = word & relevant;
-    for (size_t i = 0; i < row.items.size(); ++i) {
-        if ((FuseItemValue(row.items[i]) & relevant) == target) {
-            row.selected = static_cast<int>(i);
-            return;
-        }
-    }
+    const int match = MatchingOption(row, wordMask, word);
+    if (match >= 0)
+        row.selected = match;
 }
 
 } // namespace
+
+int RelevantBits(const FuseRow& row, int wordMask) {
+    int common = wordMask;
+    for (const auto& item : row.items)
+        common &= FuseItemValue(item);
+    return wordMask ^ common;
+}
+
+int MatchingOption(const FuseRow& row, int wordMask, int word) {
+    const int relevant = RelevantBits(row, wordMask);
+    const int target = word & relevant;
+    for (size_t i = 0; i < row.items.size(); ++i)
+        if ((FuseItemValue(row.items[i]) & relevant) == target)
+            return static_cast<int>(i);
+    return -1;
+}
 
 int FuseItemValue(const std::string& item) {
     const size_t start = item.size() > 4 ? item.size() - 4 : 0;

@@ -17,6 +17,13 @@ int FuseItemValue(const std::string& item);
 // that push the value out of sight (the whole text when it has none).
 std::string FuseItemName(const std::string& item);
 
+// The bits of a word that at least one of the row's options clears.
+int RelevantBits(const FuseRow& row, int wordMask);
+
+// The first option of the row whose bits, among the relevant ones, equal the
+// word's: the one decomposing selects. -1 when none does.
+int MatchingOption(const FuseRow& row, int wordMask, int word);
+
 // The configuration word (1..7) that fuse row n acts on on a 16-bit core.
 // Words 1..6 as listed; 7 and anything unusable fall to word 7.
 int FuseWordOfRow(const ChipRecord& chip, int row);

@@ -49,20 +49,29 @@ std::vector<std::string> CreateCodeData(const MemoryImage& image, int wordMask) 
     std::vector<std::string> out;
     out.reserve((image.ROMData.size() + image.EEPROMData.size()) / kValuesPerLine + 3);
     if (!image.ROMData.empty()) {
-        out.emplace_back("ROM DATA");
+        out.emplace_back(kRomHeader);
         AddSection(out, image.ROMData, [wordMask](int v) { return WordColumn(v, wordMask); });
     }
-    if (!image.EEPROMData.empty()) {
-        out.emplace_back();
-        out.emplace_back("EEPROM DATA");
-        AddSection(out, image.EEPROMData, ByteColumn);
-    }
+    AddEepromListing(out, image.EEPROMData);
     return out;
+}
+
+void AddEepromListing(std::vector<std::string>& out, const std::vector<int>& eeprom) {
+    if (eeprom.empty())
+        return;
+    out.emplace_back();
+    out.emplace_back(kEepromHeader);
+    AddSection(out, eeprom, ByteColumn);
 }
 
 int CodeScrollMax(const std::vector<std::string>& codeLines) {
     const int lines = static_cast<int>(codeLines.size());
     return lines > kCodeRows ? lines - kCodeRows : 0;
+}
+
+int CodeRowAt(int y) {
+    const int row = (y - kFirstRowY) / kRowHeight;
+    return row < 0 ? 0 : row >= kCodeRows ? kCodeRows - 1 : row;
 }
 
 std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& codeLines,

@@ -19,6 +19,10 @@ inline constexpr int kCodeHeaderX = 56;
 inline constexpr int kCodeTextX = 48;
 inline constexpr std::size_t kCodeLineLength = 57;
 inline constexpr const char* kSortingData = N_("Sorting data...");
+// The section headers are part of the listing's text (a header row is known
+// by its third character), the same in every language.
+inline constexpr const char* kRomHeader = "ROM DATA";
+inline constexpr const char* kEepromHeader = "EEPROM DATA";
 
 // One program word column: 4 hex digits and a blank; a 12-bit core (WordMask
 // 0xFFF, also the class that decides the file format) shows 3 digits after a blank.
@@ -34,6 +38,10 @@ char ListingChar(int value);
 // blank-filled image lists ROMSize words and EEPROMSize bytes.
 std::vector<std::string> CreateCodeData(const MemoryImage& image, int wordMask);
 
+// The EEPROM part of the listing, added to `out`: an empty line, "EEPROM DATA"
+// and the byte lines; nothing for an empty EEPROM.
+void AddEepromListing(std::vector<std::string>& out, const std::vector<int>& eeprom);
+
 // CodeScroll's maximum: lines beyond one page, or 0.
 int CodeScrollMax(const std::vector<std::string>& codeLines);
 
@@ -48,6 +56,9 @@ struct CodePageRow {
     int textX = kCodeTextX; // kCodeHeaderX for a header
     int y = 0;
 };
+
+// The page row (0..15) drawn at pixel row y, clamped to the page.
+int CodeRowAt(int y);
 
 // The 16 rows of the page starting at line `position` (CodeScroll's position).
 std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& codeLines,

@@ -2,7 +2,9 @@
 
 #include "image/hex_scan.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -28,6 +30,13 @@ int* EntryAt(std::vector<int>& list, int index) {
     return &list[static_cast<std::size_t>(index)];
 }
 
+// A segment whose S × 4096 the fold would cut (a low digit, or above 0xFFF)
+// addresses memory that no supported chip has; folded, its records would
+// land on segment 0's words, so its records have no place at all.
+bool SegmentHasPlace(int segment) {
+    return ((segment * kSegmentScale) & ~kSegmentFold) == 0;
+}
+
 enum class Step { Next, Done, Fail };
 
 // Walks the data records of the ROM, EEPROM and configuration windows. Every
@@ -36,21 +45,29 @@ enum class Step { Next, Done, Fail };
 // record's first byte lies at twice that plus its address A, and byte address
 // DIV 2 is the key of the word that byte belongs to. The end line is success;
 // a malformed line is failure, and so are lines that run out first unless
-// `ranOutOk` says the window is complete.
+// `ranOutOk` says the window is complete. Records of a segment that has no
+// place are skipped, or given to `visit` at kNoPlace when `unplacedToo`.
+constexpr int kNoPlace = -1;
+
 template <class Visit, class RanOutOk>
-bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk) {
+bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk,
+                     bool unplacedToo = false) {
     int fold = 0;
+    bool placed = true;
     for (const std::string& text : lines) {
         const HexLine line = ClassifyHexLine(text);
         if (line.kind == HexLineKind::End)
             return true;
         if (line.kind == HexLineKind::Segment) {
             fold = (line.segment * kSegmentScale) & kSegmentFold;
+            placed = SegmentHasPlace(line.segment);
             continue;
         }
         if (line.kind == HexLineKind::Bad)
             return false;
-        const Step step = visit(line, 2 * fold + line.address);
+        if (!placed && !unplacedToo)
+            continue;
+        const Step step = visit(line, placed ? 2 * fold + line.address : kNoPlace);
         if (step != Step::Next)
             return step == Step::Done;
     }
@@ -59,6 +76,22 @@ bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutO
 
 template <class Visit> bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit) {
     return WalkDataRecords(lines, visit, [] { return false; });
+}
+
+// The first byte of the ID window. A 16-bit core's digits are the 8 bytes of
+// segment 0x0020; the others keep a digit in the low byte of a word: a 12-bit
+// core in the four words after program memory, where the assemblers put them,
+// every other core in the words at 0x2000.
+int IDWindowStart(const ChipRecord& chip) {
+    if (chip.IsWide())
+        return 2 * 0x20000;
+    return chip.IsBaseline() ? 2 * chip.ROMSize : 0x4000;
+}
+
+// The configuration words' bytes, [first, past the last).
+std::pair<int, int> ConfigWindow(const ChipRecord& chip) {
+    const int start = chip.IsBaseline() ? 0xFFF : (chip.IsWide() ? 0x30000 : 0x2007);
+    return {2 * start, 2 * (start + chip.ConfigWords())};
 }
 
 // The byte address of a record's last byte.
@@ -139,58 +172,46 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken) {
-    if (chip.IsBaseline())
-        return true;
-    // A 16-bit core's digits are the bytes at 0x200000 (keyed by byte), a
-    // 14-bit core's the low bytes of the words at 0x2000 (bytes 0x4000..0x4007).
     const bool wide = chip.IsWide();
-    const int start = wide ? 0x20000 : 0x4000;
+    const int start = IDWindowStart(chip);
     const int last = start + 7;
     std::string work = "FFFFFFFF";
-    int segmentBase = 0;
-    for (const std::string& text : lines) {
-        const HexLine line = ClassifyHexLine(text);
-        if (line.kind == HexLineKind::End)
-            break;
-        if (line.kind == HexLineKind::Segment) {
-            segmentBase = line.segment * kSegmentScale;
-            continue;
-        }
-        if (line.kind == HexLineKind::Bad)
-            return false;
-        const int first = (wide ? segmentBase : 2 * segmentBase) + line.address;
-        if (LastByte(line, first) < start)
-            continue;
-        if (first > last)
-            break;
-        if (!DataMatchesCount(line))
-            return false;
-        for (int n = 0; n < line.count; ++n) {
-            const int at = first + n;
-            if (at < start || at > last || (!wide && (at & 1) != 0))
-                continue;
-            // The digit is the low nibble of the location's low byte.
-            const char digit = CheckASCII(line.data[2 * static_cast<std::size_t>(n) + 1]);
-            if (digit == '-')
-                return false;
-            work[static_cast<std::size_t>(wide ? at - start : (at - start) / 2)] = digit;
-            if (taken)
-                ++*taken;
-        }
-    }
-    idText = wide ? work : work.substr(0, 4);
-    return true;
+    const bool ok = WalkDataRecords(
+        lines,
+        [&](const HexLine& line, int first) {
+            if (LastByte(line, first) < start)
+                return Step::Next;
+            if (first > last)
+                return Step::Done;
+            if (!DataMatchesCount(line))
+                return Step::Fail;
+            for (int n = 0; n < line.count; ++n) {
+                const int at = first + n;
+                if (at < start || at > last || (!wide && (at & 1) != 0))
+                    continue;
+                // The digit is the low nibble of the location's low byte.
+                const char digit = CheckASCII(line.data[2 * static_cast<std::size_t>(n) + 1]);
+                if (digit == '-')
+                    return Step::Fail;
+                work[static_cast<std::size_t>(wide ? at - start : (at - start) / 2)] = digit;
+                if (taken)
+                    ++*taken;
+            }
+            return Step::Next;
+        },
+        [] { return true; });
+    if (ok)
+        idText = wide ? work : work.substr(0, 4);
+    return ok;
 }
 
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
                         MemoryImage& image, int* taken) {
     if (!chip.HasProgramMemory())
         return true;
-    const bool wide = chip.IsWide();
-    const int start = chip.IsBaseline() ? 0xFFF : (wide ? 0x30000 : 0x2007);
-    const int words = wide ? 7 : 1;
-    const int from = 2 * start;
-    const int to = 2 * (start + words); // the first byte past the window
+    const std::pair<int, int> window = ConfigWindow(chip);
+    const int from = window.first;
+    const int to = window.second; // the first byte past the window
     // A later record may still overwrite a byte, so the walk goes on to the
     // end line; lines that run out after the window's last byte are no fault.
     bool complete = false;
@@ -220,4 +241,64 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
             return Step::Next;
         },
         [&] { return complete; });
+}
+
+namespace {
+
+// The windows of the chip, as [first byte, past the last) of the extractors'
+// address map.
+std::vector<std::pair<int, int>> WindowsOf(const ChipRecord& chip) {
+    std::vector<std::pair<int, int>> windows;
+    if (chip.HasProgramMemory())
+        windows.emplace_back(0, 2 * chip.ROMSize);
+    if (chip.FlashChip && chip.Family() == Core::WideByteHex)
+        windows.emplace_back(2 * 0xF0000, 2 * 0xF0000 + chip.EEPROMSize);
+    else if (chip.FlashChip)
+        windows.emplace_back(2 * 0x2100, 2 * (0x2100 + chip.EEPROMSize));
+    windows.emplace_back(IDWindowStart(chip), IDWindowStart(chip) + 8);
+    if (chip.HasProgramMemory())
+        windows.push_back(ConfigWindow(chip));
+    return windows;
+}
+
+// An erased word of some memory: 0xFFF, 0x3FFF, 0xFFFF, or 0x00FF (an erased
+// EEPROM byte in its word). Not loading it loses nothing: the blank fill past
+// the lists' ends in our own saved files, or a configuration word the chip
+// record does not keep, left erased by the assembler.
+bool IsErasedWord(int low, int high) {
+    return low == 0xFF && (high == 0x00 || high == 0x0F || high == 0x3F || high == 0xFF);
+}
+
+// Byte n of the record belongs to an erased word; a half the record lacks
+// counts as erased. (Segments start at even addresses.)
+bool InErasedWord(const HexLine& line, int n) {
+    const bool high = ((line.address + n) & 1) != 0;
+    const int partner = high ? n - 1 : n + 1;
+    const int other = partner >= 0 && partner < line.count ? ByteAt(line.data, partner) : -1;
+    const int self = ByteAt(line.data, n);
+    return high ? IsErasedWord(other < 0 ? 0xFF : other, self)
+                : IsErasedWord(self, other < 0 ? 0x00 : other);
+}
+
+} // namespace
+
+int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip) {
+    const std::vector<std::pair<int, int>> windows = WindowsOf(chip);
+    const auto inside = [&](int at) {
+        return std::any_of(windows.begin(), windows.end(), [&](const std::pair<int, int>& w) {
+            return at >= w.first && at < w.second;
+        });
+    };
+    int outside = 0;
+    WalkDataRecords(
+        lines,
+        [&](const HexLine& line, int first) {
+            for (int n = 0; DataMatchesCount(line) && n < line.count; ++n) {
+                if ((first == kNoPlace || !inside(first + n)) && !InErasedWord(line, n))
+                    ++outside;
+            }
+            return Step::Next;
+        },
+        [] { return true; }, true);
+    return outside;
 }

@@ -13,6 +13,9 @@
 // Each returns false when a record of its window is malformed or the lines end
 // before the window's end is reached.
 //
+// A segment record whose S × 4096 has a low digit or exceeds 0xFFF000
+// addresses memory no supported chip has: its data records have no place.
+//
 // Records may start at any byte address and hold any number of bytes: each
 // byte goes to its own address, word = byte address DIV 2, the low byte at the
 // even address and the high byte at the odd one; the other half of the word
@@ -30,11 +33,19 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
                           MemoryImage& image, int* taken = nullptr);
 
 // The ID digits into `idText`: 4 digits, or 8 for a 16-bit core; all "F" where
-// the file has none. Left alone for a 12-bit core, which keeps no ID in files.
-// A digit is the low nibble of its byte (on a 14-bit core, of its word's low byte).
+// the file has none. A digit is the low nibble of its byte (below the 16-bit
+// cores, of its word's low byte). A 12-bit core keeps its four ID words right
+// after program memory, where the assemblers write them (keys ROMSize ..
+// ROMSize + 3); the other word cores at 0x2000.
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken = nullptr);
 
 // Configuration words, each ANDed with its blank value after every byte.
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
                         MemoryImage& image, int* taken = nullptr);
+
+// The data bytes before the end line that lie in none of the chip's windows
+// (a file made for another chip). Bytes of erased words there hold no data
+// and are not counted: the blank fill a saved image carries past the end of
+// program memory and EEPROM, or a configuration word the record does not keep.
+int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip);

@@ -94,7 +94,11 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     }
     for (int& word : image.ROMData)
         word &= chip.WordMask;
-    return HexLoadResult{true, {}, taken};
+    return HexLoadResult{true, {}, taken, BytesOutsideChip(lines, chip)};
+}
+
+std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {
+    return Arg(N_("%1 bytes of %2 lie outside %3's memory and were not loaded"), bytes, file, chip);
 }
 
 std::string HexFileCaption(const std::string& fileName) {

@@ -32,9 +32,14 @@ using CoreTypeQuestion = std::function<bool(const std::string& question)>;
 
 struct HexLoadResult {
     bool loaded = false;
-    std::string message; // the error to show; empty when loaded or the user said No
-    int bytesTaken = 0;  // data bytes of the file that found a place in the chip
+    std::string message;  // the error to show; empty when loaded or the user said No
+    int bytesTaken = 0;   // data bytes of the file that found a place in the chip
+    int bytesOutside = 0; // data bytes in none of the chip's windows (BytesOutsideChip)
 };
+
+// Shown once after a load that left bytes outside: the file was made for
+// another chip, and the user must not take the image for the whole file.
+std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip);
 
 // The file's text lines, split at CR LF, CR or LF. Reading stops after the first
 // line that is not a record-length line (the scan and the extractors never look

@@ -5,6 +5,7 @@
 #include "platform/text_file.h"
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -45,8 +46,8 @@ std::optional<std::string> IDDigits(const std::string& text) {
 // byte first, or an EEPROM byte and 0. Past the end of the list a record is
 // filled with `filler`. An address the record cannot hold is fine only for
 // entries beyond the chip (`chipEntries`), which are left out.
-bool AddWordRecords(Lines& lines, const std::vector<int>& list, int base, int chipEntries,
-                    int filler, bool bytesOnly) {
+bool AddWordRecords(Lines& lines, std::span<const int> list, int base, int chipEntries, int filler,
+                    bool bytesOnly) {
     lines.reserve(lines.size() + list.size() / kWordsPerRecord + 8);
     for (std::size_t i = 0; i < list.size(); i += kWordsPerRecord) {
         const int address = base + 2 * static_cast<int>(i);
@@ -80,15 +81,21 @@ std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& 
                                     const std::string& idText) {
     Lines lines;
     const int romFiller = chip.IsBaseline() ? kWordMask12 : kWordMask14;
-    if (!AddWordRecords(lines, image.ROMData, 0, chip.ROMSize, romFiller, false))
+    // A 12-bit core's ID words follow program memory at once: the blank entry
+    // past the chip would only be a second record at the ID's address.
+    std::span<const int> words = image.ROMData;
+    if (chip.IsBaseline())
+        words = words.first(std::min(words.size(), static_cast<std::size_t>(chip.ROMSize)));
+    if (!AddWordRecords(lines, words, 0, chip.ROMSize, romFiller, false))
         return std::nullopt;
-    if (!chip.IsBaseline() && chip.HasProgramMemory()) {
+    if (chip.HasProgramMemory()) {
         // The box keeps 4 digits; a shorter text reads as padded with "F" on the left.
         const auto id = IDDigits(std::string(4 - std::min<std::size_t>(idText.size(), 4), 'F') +
                                  idText.substr(0, 4));
         if (!id)
             return std::nullopt;
-        std::string body = "08400000";
+        std::string body =
+            "08" + MyIntToHex(chip.IsBaseline() ? 2 * chip.ROMSize : 0x4000, 4) + "00";
         for (char c : *id)
             body += std::string("0") + c + "00";
         AddRecord(lines, body);

@@ -61,8 +61,8 @@ void ProgrammerEngine::ResetProgrammer(bool pending) {
     Timer(true);
 }
 
-// State 0: after a reset the board greets with "B" and its model code.
-void ProgrammerEngine::Greeting() {
+// Waits for the board's greeting after a reset: "B" and its model code.
+void ProgrammerEngine::OnIdle() {
     std::string& rx = Protocol.RxText;
     // Greetings that arrive together (a Birch board released from the reset
     // the closed port held it in, then reset again) count as the last one.

@@ -247,7 +247,7 @@ private:
                           EngineState after);
 
     // Board connection (board_link.cpp).
-    void Greeting();
+    void OnIdle();
     void BoardSilent();
     void OnClosing();
     void OnCommandEnded();

@@ -52,6 +52,9 @@ enum class Outcome {
     WrongBoard, // the board answered ReadModel with another model than the style's
 };
 
+// ResultDetails' region of a configuration word that differs.
+inline constexpr const char* kFuseRegion = "FUSE";
+
 // What an operation found beyond its outcome.
 struct ResultDetails {
     // The first difference a verify or read-back found: "ROM", "EEPROM", "ID"

@@ -243,7 +243,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         const int good = fuses[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
-            FinishDifference("FUSE", VerifyHEX(addresses[k - 1]), good, bad);
+            FinishDifference(kFuseRegion, VerifyHEX(addresses[k - 1]), good, bad);
             panel_.dialogs().Error(
                 Difference(Arg(N_("Fuse error 0x%1"), addresses[k - 1]), good, bad, 4));
             return false;

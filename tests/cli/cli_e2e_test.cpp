@@ -149,6 +149,21 @@ TEST(Cli, BadInputExits3) {
     }
 }
 
+// A file made for a larger chip is programmed as far as it fits, and the user
+// learns what did not.
+TEST(Cli, SaysWhatOfTheFileLiesOutsideTheChip) {
+    SimBoard sim(Model::Birch_A, "16F84A");
+    ProgramFolder f(sim.Url());
+    std::ofstream(f.Path("big.hex")) << ":020000004110AD\n:020800004110A5\n:00000001FF\n";
+    CliRun run = RunTool(f, {"program", f.Path("big.hex"), "--chip", "16F84A"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("2 bytes of " + f.Path("big.hex") +
+                           " lie outside 16F84A's memory and were not loaded"),
+              std::string::npos)
+        << run.err;
+    sim.server.WithBoard([](boardsim::Board& b) { EXPECT_EQ(b.chip().Rom(0), 0x1041); });
+}
+
 // A file without a calibration word keeps the chip's, and the log says which.
 TEST(Cli, ProgramKeepsTheChipsCalibrationAndLogsIt) {
     SimBoard sim(Model::Elm, "12F675");

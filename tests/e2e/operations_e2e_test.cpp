@@ -49,6 +49,11 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
         EXPECT_EQ(b.chip().Config(0), 0x3F10);
     });
     EXPECT_EQ(s.Run([&] { w.VerfButt->click(); }), "Data verified");
+    // A configuration word that differs: the box as ever, then the options on the status line.
+    w.Image.FuseValue[1] = 0x3F14;
+    EXPECT_EQ(s.Run([&] { w.VerfButt->click(); }), "Fuse error 0x2007\r\rGood 0x3F14\rBad 0x3F10");
+    WaitForStatus(w, "Watchdog: file Enabled, chip Disabled");
+    w.Image.FuseValue[1] = 0x3F10;
     w.ReadButt->click();
     EXPECT_TRUE(WaitFor([&] { return w.Image.DataChanged && !w.Timer1->isActive(); }, 10));
     EXPECT_EQ(w.Image.ROMData.size(), 0x800u);

@@ -3,6 +3,7 @@
 // must be on the chip, and a chip's factory calibration must stay its own.
 #include "corpus/corpus.h"
 #include "engine/engine_rig.h"
+#include "engine/rig_steps.h"
 
 #include "chipdb/hex_text.h"
 #include "image/hex_load.h"
@@ -13,21 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-using Texts = std::vector<std::string>;
-
-// Factory values no file holds: RETLW (MOVLW on 12-bit cores) 0x5C, and
-// bandgap bits 10.
-constexpr int kFactoryOscal = 0x5C;
-constexpr int kFactoryBandGap = 0x2000;
-
-void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
-    if (c.hasCalWord)
-        c.factoryCalibration =
-            (c.core == boardsim::CoreClass::Core12 ? 0x0C00 : 0x3400) | kFactoryOscal;
-    if (bandGap)
-        c.fuseBlank[0] = static_cast<std::uint16_t>((c.fuseBlank[0] & ~0x3000) | kFactoryBandGap);
-}
 
 // One byte of the file outside program memory, against the image read back.
 void ExpectByteOnChip(const EngineRig& rig, long address, int value) {
@@ -106,20 +92,14 @@ TEST_P(GpasmCorpus, ProgramsVerifiesAndReadsBackEveryByte) {
         rig.BlankImage();
         const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
         ASSERT_TRUE(loaded.loaded) << loaded.message;
-        rig.Connect();
-        rig.engine.Program();
-        rig.Run();
-        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
+        ProgramChip(rig);
         if (rig.chip.CalWord) {
             const std::string keeping = "Keeping the chip's calibration 0x" +
                                         MyIntToHex(rig.board.chip().config().factoryCalibration, 4);
             EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), keeping),
                       rig.statuses.end());
         }
-        rig.TakeTexts();
-        rig.engine.Verify();
-        rig.Run();
-        EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+        VerifyChip(rig);
         rig.engine.Read();
         rig.Run();
         ASSERT_EQ(rig.engine.Outcome(), Outcome::Done);

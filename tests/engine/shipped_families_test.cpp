@@ -1,6 +1,7 @@
 // One chip of every family of the shipped chip file through the engine and the
 // simulated board: program, verify, and Read Chip Info naming the record's ID.
 #include "engine/engine_rig.h"
+#include "engine/rig_steps.h"
 
 #include "chipdb/hex_text.h"
 
@@ -38,17 +39,9 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         SCOPED_TRACE(name);
         EngineRig rig(name);
         FillImage(rig);
-        if (rig.chip.CPWarn) // one-time parts ask before their protection is burnt in
-            rig.boxes.answers = {Dialogs::Answer::Yes};
-        rig.Connect();
-        rig.engine.Program();
-        rig.Run();
-        EXPECT_EQ(rig.engine.Outcome(), Outcome::Done) << ::testing::PrintToString(rig.TakeTexts());
-        rig.TakeTexts();
+        ProgramChip(rig);
         if (rig.chip.ROMSize > 0) { // a serial EEPROM is checked by the program's read-back
-            rig.engine.Verify();
-            rig.Run();
-            EXPECT_EQ(rig.TakeTexts(), Texts{"Data verified"});
+            VerifyChip(rig);
             EXPECT_EQ(rig.board.chip().Rom(0x3F), rig.image.ROMData[0x3F]);
         }
         const int lastByte = rig.chip.EEPROMSize - 1;

@@ -92,7 +92,7 @@ TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
     EXPECT_EQ(yes.image.ROMData[1], 0xFFF);
     EXPECT_EQ(yes.image.ROMData[2], 0xC00);
     EXPECT_EQ(yes.image.FuseValue[1], 0xFEA);
-    EXPECT_EQ(yes.id, "FFFF"); // 12-bit files carry no ID
+    EXPECT_EQ(yes.id, "FFFF"); // no ID words in the file
 
     Loaded no = Load(Chip12(), file, false);
     EXPECT_FALSE(no.result.loaded);
@@ -234,6 +234,67 @@ TEST(LoadHexLines, CountsTheBytesThatFoundAPlace) {
     EXPECT_EQ(l.image.ROMData[0x3FF], 0x15AA);
     EXPECT_EQ(Load(Chip14(), {Record(0x4400, "00", "0102"), kEnd}).result.bytesTaken, 0);
     EXPECT_EQ(Load(Chip14(), {kEnd, Record(0, "00", "0102")}).result.bytesTaken, 0);
+}
+
+// A 12-bit core's ID words follow program memory, where the assemblers put
+// them (a 12F508's at 0x200..0x203). A file saved before they were kept there
+// holds the blank extra entry and filler words at that address instead.
+TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
+    Loaded l = Load(Chip12(), {Record(0, "00", Words({0xA25})),
+                               Record(0x400, "00", Words({1, 0xA, 3, 0xC})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.id, "1A3C");
+    EXPECT_EQ(l.image.ROMData[0x1FF], 0xFFF);
+    EXPECT_EQ(l.result.bytesOutside, 0);
+
+    Loaded old = Load(
+        Chip12(),
+        {Record(0x400, "00", std::string(8, 'F') + "0FFF0FFF0FFF0F" + std::string(16, 'F')), kEnd});
+    EXPECT_EQ(old.id, "FFFF");
+    EXPECT_EQ(old.result.bytesOutside, 0);
+}
+
+// Bytes that no window of the chip takes are counted, so that the user learns
+// the file was made for another chip. Erased words there hold no data: the
+// blank fill of our own saved files, an erased word the chip does not keep.
+TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
+    const std::string blank14 = Words({0x3FFF, 0x3FFF, 0x3FFF, 0x3FFF});
+    const ChipRecord c12 = Chip12(), c14 = Chip14(), c16 = Chip16(2), eeprom = ChipSerialEEPROM();
+    struct Case {
+        const char* what;
+        const ChipRecord& chip;
+        std::vector<std::string> file;
+        int outside;
+    } cases[] = {
+        // clang-format off
+        {"code of a larger chip", c14, {Record(0x07FC, "00", Words({1, 2, 3, 4})), kEnd}, 4},
+        {"configuration word 2", c14, {Record(0x400E, "00", Words({0x3FFF, 0x3FFE})), kEnd}, 2},
+        {"erased word 2", c14, {Record(0x400E, "00", Words({0x3F00, 0x3FFF})), kEnd}, 0},
+        {"12-bit word past the ID", c12, {Record(0x408, "00", Words({0xC25})), kEnd}, 2},
+        {"saved blank fill", c14, {Record(0x800, "00", blank14), Record(0x4300, "00", "FF00"), kEnd}, 0},
+        {"serial EEPROM's program record", eeprom, {Record(0, "00", Words({0xFF, 0x3FFF})), kEnd}, 0},
+        {"after the end line", c14, {kEnd, Record(0x900, "00", "01")}, 0},
+        {"16-bit ID, configuration and EEPROM", c16, {Segment(0x20), Record(0, "00", "0102030405060708"),
+            Segment(0x30), Record(0, "00", std::string(28, '0')), Segment(0xF0), Record(0xFF, "00", "01"), kEnd}, 0},
+        {"16-bit configuration word 8", c16, {Segment(0x30), Record(14, "00", "0000"), kEnd}, 2},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        const Loaded l = Load(c.chip, c.file);
+        ASSERT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
+        EXPECT_EQ(l.result.bytesOutside, c.outside) << c.what;
+    }
+}
+
+// A file for a chip with more than 64K bytes of program memory continues in
+// segment 1. Those words are outside every supported chip; they must not fold
+// onto the first words.
+TEST(LoadHexLines, LeavesProgramMemoryPast64KOutside) {
+    const Loaded l = Load(Chip16(2), {Segment(0), Record(0, "00", "1234"), Segment(1),
+                                      Record(0, "00", "5678"), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0], 0x3412);
+    EXPECT_EQ(l.result.bytesOutside, 2);
 }
 
 // A merge right after a chip change finds empty lists: they are blank-filled

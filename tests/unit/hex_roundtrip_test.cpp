@@ -47,7 +47,7 @@ Saved Expected(const ChipRecord& chip, const Saved& saved) {
         std::copy_n(saved.image.ROMData.begin(), chip.ROMSize, e.image.ROMData.begin());
     if (chip.FlashChip && (mask == 0x3FFF || mask == 0xFF || chip.CoreType == 2))
         std::copy_n(saved.image.EEPROMData.begin(), chip.EEPROMSize, e.image.EEPROMData.begin());
-    if (mask == 0x3FFF || mask == 0xFFFF)
+    if (mask != 0xFF)
         e.id = saved.id;
     const int fuses = mask == 0xFF ? 0 : (mask == 0xFFFF ? 7 : 1);
     for (int i = 1; i <= fuses; ++i)
@@ -149,9 +149,10 @@ TEST(HexRoundTrip, AnIndependentReaderSeesTheSameImage) {
         const int mask = chip.WordMask;
         for (int i = 0; mask != 0xFF && i < chip.ROMSize; ++i)
             ASSERT_EQ(WordAt(bytes, 2L * i), saved.image.ROMData[i]) << "word " << i;
-        const long idBase = mask == 0xFFFF ? 0x200000 : 0x4000;
+        const long idBase =
+            mask == 0xFFFF ? 0x200000 : (mask == 0xFFF ? 2L * chip.ROMSize : 0x4000);
         const int idStep = mask == 0xFFFF ? 1 : 2;
-        for (std::size_t k = 0; mask != 0xFF && mask != 0xFFF && k < saved.id.size(); ++k)
+        for (std::size_t k = 0; mask != 0xFF && k < saved.id.size(); ++k)
             EXPECT_EQ(bytes.at(idBase + idStep * static_cast<long>(k)),
                       std::stoi(saved.id.substr(k, 1), nullptr, 16));
         const bool keepsEEPROM = mask == 0x3FFF || mask == 0xFF;

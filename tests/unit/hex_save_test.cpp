@@ -57,9 +57,12 @@ TEST(SaveINHX8MFile, LeavesOutWhatTheCoreClassDoesNotKeep) {
     image.EEPROMData.assign(16, 1);
     auto lines = SaveINHX8MFile(image, chip12, "1234");
     ASSERT_TRUE(lines);
-    ASSERT_EQ(lines->size(), 65u + 2); // no ID, no EEPROM
+    // No EEPROM; the ID words right after program memory, where the assemblers
+    // write them, and no blank extra entry's record at the same address.
+    ASSERT_EQ(lines->size(), 64u + 3);
+    EXPECT_EQ(AddressOf((*lines)[63]), 0x3F0);
+    EXPECT_EQ((*lines)[64], Record(0x400, "00", "0100020003000400"));
     EXPECT_EQ(BodyOf((*lines)[65]).substr(0, 8), "021FFE00");
-    EXPECT_EQ((*lines)[64], Record(0x400, "00", Repeat("FF0F", 8)));
 
     const ChipRecord eeprom = ChipSerialEEPROM();
     image = BlankImage(eeprom, id);

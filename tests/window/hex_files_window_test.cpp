@@ -2,12 +2,16 @@
 
 #include "app/fuse_edit_fm.h"
 #include "ui/image_canvas.h"
+#include "ui/status_label.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <chrono>
 #include <cstdio>
@@ -95,6 +99,32 @@ TEST_F(HexWindow, ABadLineIsReportedAndTheCaptionKeepsNoName) {
               (ScriptedDialogs::Shown{"error", "Error in HEX file - line 1"}));
     EXPECT_FALSE(w->windowTitle().contains("<"));
     EXPECT_EQ(w->Image.HexFileName, h.programDir);
+}
+
+// A file made for a larger chip loads what fits and says in the status line
+// what did not, instead of letting the rest vanish; no box interrupts.
+TEST_F(HexWindow, LoadSaysWhatOfTheFileLiesOutsideTheChip) {
+    Choose(*w, "16F84A");
+    h.WriteFile("big.hex", ":020000004110AD\r\n:020800004110A5\r\n:00000001FF\r\n");
+    h.dialogs.files = {Path("big.hex")};
+    w->LoadButtClick();
+    EXPECT_EQ(w->Image.ROMData[0], 0x1041);
+    EXPECT_EQ(w->StatusLabel->text(),
+              "2 bytes of big.hex lie outside 16F84A's memory and were not loaded");
+    EXPECT_EQ(h.dialogs.shown.size(), 1u); // the open dialog alone
+    // Too long for the status line: its start is shown, and all of it as the tooltip.
+    auto* status = qobject_cast<TStatusLabel*>(w->StatusLabel);
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->Cut());
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), status->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(status, &tip);
+    EXPECT_EQ(QToolTip::text(), status->text());
+
+    h.dialogs.files = {Path("blink.hex")};
+    h.WriteFile("blink.hex", kSmallHex);
+    w->LoadButtClick();
+    EXPECT_EQ(w->StatusLabel->text(), "Ready");
+    EXPECT_FALSE(status->Cut());
 }
 
 TEST_F(HexWindow, AFolderOrMissingFileLoadsNothingQuietly) {

@@ -190,6 +190,10 @@ FAMILIES = [
         **FLASH14,
         # Configuration word 1 only: the program keeps one configuration word
         # for 14-bit cores; word 2 (clock monitor, switchover) stays erased.
+        # gputils knows word 2 (0x2008, FCMEN and IESO) and gpasm writes it,
+        # erased, whenever a program uses CONFIG directives: the loader takes
+        # an erased word outside the chip's memory as no data, and reports a
+        # file that sets word 2 as bytes it did not load.
         FUSEBLANK=BLANK_14BIT,
         **FLASH,
     ),
@@ -224,7 +228,8 @@ FAMILIES = [
         POWERSEQUENCE="VPP1VCC",  # internal oscillator and MCLR as input
         **FLASH14,
         # Word 1 only, as for the 16F87/88; word 2 (brown-out level, write
-        # protection) stays erased: 4.0 V and no write protection.
+        # protection) stays erased: 4.0 V and no write protection. gputils'
+        # word 2 (BOR4V, WRT) is settled as the 16F87/88's.
         FUSEBLANK=BLANK_14BIT,
         **FLASH,
     ),
@@ -259,11 +264,14 @@ FAMILIES = [
         # fail-safe clock monitor, two configuration words) and their
         # programming model: Begin/End Programming and a Chip Erase command.
         CORETYPE=9,
+        # Inferred from the programming model, not yet confirmed on a board;
+        # README's chip notes say so until one does.
         ERASEMODE=5,
         POWERSEQUENCE="VPP1VCC",  # internal oscillator and MCLR as input (RE3)
         **FLASH14,
         # Word 1 only, as for the 16F87/88; word 2 (fail-safe clock monitor,
-        # switchover, BORSEN) stays erased.
+        # switchover, BORSEN) stays erased. gputils' word 2 (FCMEN, IESO,
+        # BORSEN) is settled as the 16F87/88's.
         FUSEBLANK=BLANK_14BIT,
         **FLASH,
     ),

@@ -180,6 +180,17 @@ bool OtherWindowPictures(TProjFm& w, const fs::path& out) {
     return ok;
 }
 
+// View > Disassembly with three lines selected, as for View > Copy.
+bool DisassemblyPicture(TProjFm& w, const fs::path& out) {
+    w.Disassembly1->trigger();
+    w.SelectListingRow(2, false);
+    w.SelectListingRow(4, true);
+    Settle();
+    const bool saved = Save(&w, out / "disassembly.png");
+    w.Disassembly1->trigger();
+    return saved;
+}
+
 // Taken half way through writing the program memory. A program without the
 // operation engine does nothing on Program: then there is no picture to take.
 bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
@@ -239,6 +250,8 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, c
     bool ok = WaitFor([&] { return w.StatusLabel->text() == connected; }, 10000);
     Settle();
     ok = ok && Save(&w, shots.File(out, "main-window"));
+    if (!shots.mainOnly)
+        ok = ok && DisassemblyPicture(w, out);
     ok = ok && FuseEditorPicture(w, out, shots);
     if (!shots.mainOnly) {
         ok = ok && ProgrammingPicture(w, out);
