@@ -11,7 +11,6 @@
 #include "ui/image_canvas.h"
 
 #include <QAction>
-#include <QPainter>
 
 #include <QComboBox>
 #include <QLabel>
@@ -147,11 +146,8 @@ void TProjFm::DrawBlankSocket() {
 }
 
 void TProjFm::PasteThePicture(const std::string& name, int x, int y) {
-    QPainter p(&SocketImage->canvas);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    // A 2x drawing shown at 1.5x is scaled down, smoothly.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QPointF(x, y), LoadSocketPicture(name, SocketImage->canvas.devicePixelRatio()));
+    SocketImage->Paste(LoadSocketPicture(name, SocketImage->canvas.devicePixelRatio()),
+                       QPoint(x, y));
     ShownSocketPicture = name;
 }
 

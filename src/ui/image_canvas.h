@@ -18,6 +18,11 @@ public:
     // Fills the whole canvas and shows it.
     void Fill(const QColor& colour);
 
+    // Puts `picture` onto the canvas with its top-left corner at `at` (in the
+    // widget's coordinates), replacing what was there: pixel for pixel when it
+    // is drawn for the canvas's pixel ratio, else scaled smoothly to fit.
+    void Paste(const QImage& picture, QPoint at);
+
     // Paints the canvas's contents again. Called when the canvas had to be
     // made anew (the window moved to a screen of another pixel ratio) or its
     // colours no longer match the palette (the desktop's theme changed).
