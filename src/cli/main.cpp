@@ -1,7 +1,9 @@
 // tessaro-cli: the programmer from the command line, for scripts and
 // production benches. The same engine as the window, through a console host.
 #include "cli/cli.h"
+#include "platform/translate.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -21,6 +23,8 @@ std::string ProgramFolder() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
+    SetTextLookup(BuiltInLookup(LanguageFromEnvironment(std::getenv)));
     CliEnvironment env;
     env.programDir = ProgramFolder();
     env.out = &std::cout;

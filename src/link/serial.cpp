@@ -2,6 +2,7 @@
 
 #include "link/com_names.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr const char* BaudrateNotValid = "Baudrate is not valid";
+constexpr const char* BaudrateNotValid = N_("Baudrate is not valid");
 // A single byte may wait this long for room; a string waits at least
 // StringWaitMinMs, more when it takes longer on the line.
 constexpr int CharWaitMs = 1000;
