@@ -125,7 +125,7 @@
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
-        <translation>Doppelklick, Leertaste oder Eingabe schaltet einen Chip ein oder aus</translation>
+        <translation>Doppelklick, Leertaste oder Eingabetaste schaltet einen Chip ein oder aus</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
@@ -166,7 +166,7 @@
     <message>
         <location filename="../src/app/commands_fm.cpp" line="86"/>
         <source>Serial &amp;On</source>
-        <translation>Seriell &amp;ein</translation>
+        <translation>Serieller Port &amp;ein</translation>
     </message>
     <message>
         <location filename="../src/app/engine_host_fm.cpp" line="83"/>
@@ -225,7 +225,8 @@
 </source>
         <translation>Aufruf: tessaro [DATEI.hex [CHIP]]
   DATEI.hex  eine zu öffnende Intel-HEX-Datei (ihr Name endet auf .hex)
-  CHIP       der zu wählende Chip, wenn die Chipliste die der letzten Sitzung ist
+  CHIP       der zu wählende Chip, wenn die Chipliste die der letzten
+             Sitzung ist
   --help     dieser Text
   --version  die Version des Programms
 </translation>
@@ -259,7 +260,7 @@
         <location filename="../src/app/main_window_layout.cpp" line="114"/>
         <location filename="../src/app/main_window_layout.cpp" line="231"/>
         <source>&amp;Load</source>
-        <translation>La&amp;den</translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="115"/>
@@ -304,7 +305,7 @@
         <location filename="../src/app/main_window_layout.cpp" line="237"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
-        <translation>&amp;Lesen</translation>
+        <translation>L&amp;esen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="142"/>
@@ -354,7 +355,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="154"/>
         <source>Run &amp;Warning</source>
-        <translation>&amp;Warnung bei Start</translation>
+        <translation>&amp;Warnung beim Ausführen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="155"/>
@@ -379,7 +380,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="160"/>
         <source>&amp;Advise Newer File Load</source>
-        <translation>&amp;Neuere Datei nachladen</translation>
+        <translation>Geänderte Datei &amp;neu laden</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="162"/>
@@ -496,7 +497,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="240"/>
         <source>Blank test chip</source>
-        <translation>Chip auf leer prüfen</translation>
+        <translation>Leertest des Chips</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="241"/>
@@ -527,7 +528,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run user code</source>
-        <translation>Anwendercode starten</translation>
+        <translation>Anwendercode ausführen</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="250"/>
@@ -552,7 +553,7 @@
     <message>
         <location filename="../src/app/messages.h" line="9"/>
         <source>Serial &amp;Off</source>
-        <translation>Seriell &amp;aus</translation>
+        <translation>Serieller Port &amp;aus</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="12"/>
@@ -607,7 +608,7 @@
     <message>
         <location filename="../src/app/port_return_fm.cpp" line="16"/>
         <source>Board unplugged</source>
-        <translation>Gerät abgesteckt</translation>
+        <translation>Gerät getrennt</translation>
     </message>
     <message>
         <location filename="../src/app/recent_files_fm.cpp" line="17"/>
@@ -916,14 +917,16 @@ Exit codes:
 
 Befehle:
   info            Gerätemodell, mit --chip auch ID-Wort und Revision des Chips
-  chips           die Chips, die die Chipdatei für den Typ anbietet, einer je Zeile
+  chips           die Chips, die die Chipdatei für den Typ anbietet, einer je
+                  Zeile
   ports           die seriellen Geräte dieses Rechners und die COMn, die
                   ports/ benennt, mit ihrem jeweiligen Ziel
   blank           Leertest des Chips
   erase           den Chip löschen (fragt vorher: --yes angeben)
   read DATEI      den Chip in eine HEX-Datei lesen
   verify DATEI    den Chip mit einer HEX-Datei vergleichen
-  program DATEI   eine HEX-Datei in den Chip programmieren, beim Schreiben geprüft
+  program DATEI   eine HEX-Datei in den Chip programmieren, beim Schreiben
+                  geprüft
   auto DATEI      Chip um Chip programmieren, so wie sie eingesetzt werden
   calibration     das Werks-Kalibrierwort des Chips (und die Bandgap-Bits)
   disasm DATEI    der Programmspeicher einer HEX-Datei als Befehle und ihre
@@ -932,10 +935,11 @@ Befehle:
 Optionen:
   --port PORT     COM1..COM9 (über ports/ im Programmordner), ein Gerät
                   wie /dev/ttyUSB0, rfc2217://HOST:PORT (Standard COM1),
-                  oder auto: das eine serielle USB-Gerät, bei mehreren dasjenige,
-                  dessen Gerät sich nach einem Reset meldet; für mehrere
-                  Geräte wiederholen (auto, program, verify, blank, erase):
-                  auf jedem läuft einer, alle zugleich
+                  oder auto: das einzige serielle USB-Gerät, bei mehreren
+                  dasjenige, an dem sich nach einem Reset ein
+                  Programmiergerät meldet; für mehrere Programmiergeräte
+                  wiederholen (auto, program, verify, blank, erase): der
+                  Befehl läuft auf allen zugleich
   --style NAME    Alder, Birch_A, Birch_B, Cedar oder Elm
                   (Standard: der Typ, den das Gerät meldet)
   --chip NAME     der Chiptyp, wie `chips` ihn nennt
@@ -943,9 +947,11 @@ Optionen:
   --icsp          in der Schaltung programmieren (Birch_A, Birch_B und Cedar)
   --ignore-blank-check  einen nicht leeren Chip ohne Frage unverändert lassen
   --id HEX        die zu programmierenden oder zu prüfenden ID-Ziffern
-  --fuse NAME=OPTION    eine Fuse-Option, wie der Fuse-Editor sie nennt (mehrfach)
+  --fuse NAME=OPTION    eine Fuse-Option, wie der Fuse-Editor sie nennt
+                  (mehrfach möglich)
   --yes           die Fragen des Programms mit Ja beantworten (ohne: Nein)
-  --quiet         nur Fehler, Fragen und Ergebnisse auf der Standardfehlerausgabe
+  --quiet         nur Fehler, Fragen und Ergebnisse auf der
+                  Standardfehlerausgabe
   --json          ein JSON-Objekt je Ergebnis auf der Standardausgabe
   --log DATEI     je Chip eine JSON-Zeile an ein Fertigungsprotokoll anhängen
   --calibration WERT    program, auto: die Kalibrierung für einen Chip, dessen
@@ -956,20 +962,23 @@ Optionen:
   --version       die Version des Programms
   --disasm        read: das Gelesene auch als Befehle ausgeben
   --watch         program: danach warten, bis DATEI neu geschrieben wird (an
-                  Ort und Stelle oder durch Umbenennen) und erneut programmieren;
-                  Strg-C beendet
-  --trace         jeder Zustand des Programmers und jedes Byte auf der Leitung,
-                  mit den Sekunden seit dem Start, auf der Standardfehlerausgabe
+                  Ort und Stelle oder durch Umbenennen), und erneut
+                  programmieren; Strg-C beendet
+  --trace         jeder Zustand des Programmiergeräts und jedes Byte auf der
+                  Leitung, mit den Sekunden seit dem Start, auf der
+                  Standardfehlerausgabe
 
 Seriennummern (program, auto):
-  --serial START[:SCHRITT]  ein Zähler: dezimal, oder hex nach 0x (SCHRITT Standard 1)
+  --serial START[:SCHRITT]  ein Zähler: dezimal, oder hex nach 0x
+                          (SCHRITT Standard 1)
   --serial-list DATEI     die auszugebenden Nummern, eine je Zeile
   --serial-at rom:ADR|eeprom:ADR   wohin sie kommen (ROM bei 12/14-Bit-Kernen:
                           ein RETLW je Byte)
   --serial-bytes N        Bytes je Nummer, 1 bis 8 (Standard 4)
   --serial-order big|little   Bytefolge (Standard big: höchstwertiges zuerst)
-  --serial-state DATEI    wo der Zähler steht (Standard: der Name des Protokolls
-                          mit angehängtem .serial); jede Nummer wird einmal vergeben
+  --serial-state DATEI    wo der Zähler steht (Standard: der Name des
+                          Protokolls mit angehängtem .serial); jede Nummer
+                          wird nur einmal vergeben
 
 Exitcodes:
   0  Erfolg
@@ -999,12 +1008,12 @@ Exitcodes:
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="109"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
-        <translation>--port auto: kein Gerät meldet sich an %1; wählen Sie eines mit --port</translation>
+        <translation>--port auto: kein Gerät meldet sich an %1; wählen Sie einen Port mit --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="110"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
-        <translation>--port auto: Geräte melden sich an mehr als einem von %1; wählen Sie eines mit --port</translation>
+        <translation>--port auto: Geräte melden sich an mehr als einem von %1; wählen Sie einen mit --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="118"/>
@@ -1098,54 +1107,54 @@ Exitcodes:
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="267"/>
+        <location filename="../src/cli/cli_session.cpp" line="268"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="268"/>
+        <location filename="../src/cli/cli_session.cpp" line="269"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="279"/>
+        <location filename="../src/cli/cli_session.cpp" line="280"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="295"/>
+        <location filename="../src/cli/cli_session.cpp" line="296"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="300"/>
+        <location filename="../src/cli/cli_session.cpp" line="301"/>
         <source>the %1 takes an ID of %2 digits</source>
-        <translation>der %1 nimmt eine ID mit %2 Ziffern</translation>
+        <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="310"/>
+        <location filename="../src/cli/cli_session.cpp" line="311"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="323"/>
+        <location filename="../src/cli/cli_session.cpp" line="324"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="332"/>
+        <location filename="../src/cli/cli_session.cpp" line="333"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="343"/>
+        <location filename="../src/cli/cli_session.cpp" line="344"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="355"/>
+        <location filename="../src/cli/cli_session.cpp" line="356"/>
         <source>%1 boards do not take the %2</source>
-        <translation>%1-Geräte nehmen keinen %2</translation>
+        <translation>%1-Geräte unterstützen den %2 nicht</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_session.h" line="23"/>
@@ -1348,7 +1357,7 @@ Exitcodes:
         <translation>%1: Datei %2, Chip %3</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="83"/>
         <source>Bandgap: file %1, chip %2</source>
         <translation>Bandgap: Datei %1, Chip %2</translation>
     </message>
@@ -1495,7 +1504,7 @@ Exitcodes:
     <message>
         <location filename="../src/link/port_map.cpp" line="104"/>
         <source>%1  network serial server</source>
-        <translation>%1  Netzwerk-Seriell-Server</translation>
+        <translation>%1  serieller Netzwerkserver</translation>
     </message>
     <message>
         <location filename="../src/link/serial.cpp" line="13"/>
@@ -1525,12 +1534,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Not Erased</source>
-        <translation>%1 = Nicht gelöscht</translation>
+        <translation>%1 = Nicht leer</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Erased</source>
-        <translation>%1 = Gelöscht</translation>
+        <translation>%1 = Leer</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="48"/>
@@ -1565,7 +1574,7 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="209"/>
         <source>Keeping the chip&apos;s calibration 0x%1</source>
-        <translation>Kalibrierung des Chips 0x%1 bleibt erhalten</translation>
+        <translation>Behalte Chip-Kalibrierung 0x%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="219"/>

@@ -78,7 +78,7 @@
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="110"/>
         <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
-        <translation>Error: falta el chip de actualización en el selector de chips.&#xd;&#xd;Use OPCIONES -&gt; Editar lista de chips para incluir el 16F628.</translation>
+        <translation>Error: falta en el selector de chips el chip para actualizar el firmware.&#xd;&#xd;Use OPCIONES -&gt; Editar lista de chips para incluir el 16F628.</translation>
     </message>
     <message>
         <location filename="../src/app/board_connection_fm.cpp" line="123"/>
@@ -166,7 +166,7 @@
     <message>
         <location filename="../src/app/commands_fm.cpp" line="86"/>
         <source>Serial &amp;On</source>
-        <translation>Activar &amp;serie</translation>
+        <translation>Activar puerto &amp;serie</translation>
     </message>
     <message>
         <location filename="../src/app/engine_host_fm.cpp" line="83"/>
@@ -225,7 +225,8 @@
 </source>
         <translation>uso: tessaro [ARCHIVO.hex [CHIP]]
   ARCHIVO.hex  un archivo Intel HEX que abrir (su nombre termina en .hex)
-  CHIP         el chip que seleccionar, si la lista de chips es la de la última sesión
+  CHIP         el chip que seleccionar, si la lista de chips es la de la
+               última sesión
   --help       este texto
   --version    la versión del programa
 </translation>
@@ -238,7 +239,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="29"/>
         <source>Serial counter disabled</source>
-        <translation>Contador de serie desactivado</translation>
+        <translation>Contador de números de serie desactivado</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="30"/>
@@ -297,7 +298,7 @@
         <location filename="../src/app/main_window_layout.cpp" line="234"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
-        <translation>&amp;Programar</translation>
+        <translation>P&amp;rogramar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="141"/>
@@ -311,7 +312,7 @@
         <location filename="../src/app/main_window_layout.cpp" line="238"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
-        <translation>&amp;Verificar</translation>
+        <translation>V&amp;erificar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="143"/>
@@ -334,12 +335,12 @@
         <location filename="../src/app/main_window_layout.cpp" line="146"/>
         <location filename="../src/app/main_window_layout.cpp" line="272"/>
         <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="149"/>
         <source>&amp;User</source>
-        <translation>&amp;Usuario</translation>
+        <translation>Modo &amp;usuario</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="151"/>
@@ -379,7 +380,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="160"/>
         <source>&amp;Advise Newer File Load</source>
-        <translation>Recargar archivo &amp;nuevo</translation>
+        <translation>Recargar archivo &amp;modificado</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="162"/>
@@ -506,7 +507,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="242"/>
         <source>&amp;CALIB</source>
-        <translation>&amp;CALIB</translation>
+        <translation>CAL&amp;IB</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="242"/>
@@ -552,7 +553,7 @@
     <message>
         <location filename="../src/app/messages.h" line="9"/>
         <source>Serial &amp;Off</source>
-        <translation>Desactivar &amp;serie</translation>
+        <translation>Desactivar puerto &amp;serie</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="12"/>
@@ -657,17 +658,17 @@
     <message>
         <location filename="../src/chipdb/chip_list.h" line="17"/>
         <source>Chip configuration file is missing or contains no data</source>
-        <translation>El archivo de configuración de chips falta o no contiene datos</translation>
+        <translation>El archivo de chips falta o no contiene datos</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="19"/>
         <source>Chip configuration file contains syntax errors.&#xd;&#xd;%1</source>
-        <translation>El archivo de configuración de chips contiene errores de sintaxis.&#xd;&#xd;%1</translation>
+        <translation>El archivo de chips contiene errores de sintaxis.&#xd;&#xd;%1</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="21"/>
         <source>Chip configuration file contains no chip information</source>
-        <translation>El archivo de configuración de chips no contiene información de chips</translation>
+        <translation>El archivo de chips no contiene información de chips</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_calibration.cpp" line="19"/>
@@ -802,27 +803,27 @@
     <message>
         <location filename="../src/cli/cli_options.cpp" line="133"/>
         <source>--count belongs to auto</source>
-        <translation>--count es de auto</translation>
+        <translation>--count solo se usa con auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="136"/>
         <source>serial numbers belong to program and auto</source>
-        <translation>los números de serie son de program y auto</translation>
+        <translation>los números de serie solo se usan con program y auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="138"/>
         <source>--watch belongs to program on one board</source>
-        <translation>--watch es de program con una placa</translation>
+        <translation>--watch solo se usa con program en una placa</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="140"/>
         <source>--calibration belongs to program and auto</source>
-        <translation>--calibration es de program y auto</translation>
+        <translation>--calibration solo se usa con program y auto</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="142"/>
         <source>--disasm belongs to read</source>
-        <translation>--disasm es de read</translation>
+        <translation>--disasm solo se usa con read</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="144"/>
@@ -915,8 +916,10 @@ Exit codes:
         <translation>uso: tessaro-cli [opciones] ORDEN [ARCHIVO]
 
 Órdenes:
-  info            modelo de la placa y, con --chip, la palabra de ID y la revisión del chip
-  chips           los chips que ofrece el archivo de chips para el tipo, uno por línea
+  info            modelo de la placa y, con --chip, la palabra de ID y la
+                  revisión del chip
+  chips           los chips que ofrece el archivo de chips para el tipo, uno
+                  por línea
   ports           los dispositivos serie de esta máquina y los COMn que
                   nombra ports/, con su destino
   blank           comprobar si el chip está borrado
@@ -925,50 +928,57 @@ Exit codes:
   verify ARCHIVO  comparar el chip con un archivo HEX
   program ARCHIVO programar un archivo HEX en el chip, comprobado al escribir
   auto ARCHIVO    programar chip tras chip a medida que se insertan
-  calibration     la palabra de calibración de fábrica del chip (y los bits bandgap)
-  disasm ARCHIVO  la memoria de programa de un archivo HEX como instrucciones, y sus
-                  palabras de configuración por sus opciones (sin placa)
+  calibration     la palabra de calibración de fábrica del chip (y los bits
+                  bandgap)
+  disasm ARCHIVO  la memoria de programa de un archivo HEX como instrucciones,
+                  y sus palabras de configuración por sus opciones (sin placa)
 
 Opciones:
-  --port PUERTO   COM1..COM9 (a través de ports/ de la carpeta del programa), un
-                  dispositivo como /dev/ttyUSB0, rfc2217://HOST:PUERTO (por
-                  defecto COM1), o auto: el único dispositivo serie USB o, si hay
-                  varios, aquel cuya placa saluda tras un reinicio; repítala
-                  para varias placas (auto, program, verify, blank, erase):
-                  se ejecuta una en cada una, todas a la vez
+  --port PUERTO   COM1..COM9 (a través de ports/ de la carpeta del programa),
+                  un dispositivo como /dev/ttyUSB0, rfc2217://HOST:PUERTO (por
+                  defecto COM1), o auto: el único dispositivo serie USB o, si
+                  hay varios, aquel en el que saluda una placa tras un
+                  reinicio; repítala para varias placas (auto, program,
+                  verify, blank, erase): la orden se ejecuta en todas a la vez
   --style NOMBRE  Alder, Birch_A, Birch_B, Cedar o Elm
                   (por defecto: el tipo que anuncia la placa)
   --chip NOMBRE   el tipo de chip, como lo muestra `chips`
-  --cid ARCHIVO   el archivo de chips (por defecto: chipinfo.cid en la carpeta del programa)
+  --cid ARCHIVO   el archivo de chips (por defecto: chipinfo.cid en la carpeta
+                  del programa)
   --icsp          programar en circuito (placas Birch_A, Birch_B y Cedar)
-  --ignore-blank-check  dejar sin tocar un chip que no está borrado, sin preguntar
+  --ignore-blank-check  dejar sin tocar, sin preguntar, un chip no borrado
   --id HEX        los dígitos de ID que programar o verificar
-  --fuse ETIQUETA=OPCIÓN   una opción de fusible tal como la nombra el editor de fusibles (repetible)
+  --fuse ETIQUETA=OPCIÓN   una opción de fusible como la nombra el editor de
+                  fusibles (repetible)
   --yes           responder Sí a las preguntas del programa (sin ella: No)
   --quiet         solo errores, preguntas y resultados en la salida de error
   --json          un objeto JSON por resultado en la salida estándar
   --log ARCHIVO   añadir una línea JSON por chip a un registro de producción
-  --calibration VALOR   program, auto: la calibración para un chip cuya propia
-                  está en blanco (un byte o la palabra, como la muestra el
-                  registro); sin ella ese chip no se toca
+  --calibration VALOR   program, auto: la calibración para un chip cuya
+                  palabra de calibración está en blanco (un byte o la palabra,
+                  como la muestra el registro); sin ella ese chip no se toca
   --count N       auto: parar tras N chips (en cada placa)
   --help          este texto
   --version       la versión del programa
   --disasm        read: mostrar también lo leído como instrucciones
-  --watch         program: después esperar a que ARCHIVO se reescriba (guardado
-                  en su sitio o renombrado encima) y programarlo de nuevo; Ctrl-C termina
+  --watch         program: después esperar a que ARCHIVO se reescriba
+                  (guardado en su sitio o renombrado encima) y programarlo de
+                  nuevo; Ctrl-C termina
   --trace         cada estado del programador y cada byte de la línea,
                   con los segundos desde el inicio, en la salida de error
 
 Números de serie (program, auto):
-  --serial INICIO[:PASO]  un contador: decimal, o hexadecimal tras 0x (PASO por defecto 1)
+  --serial INICIO[:PASO]  un contador: decimal, o hexadecimal tras 0x
+                          (PASO por defecto 1)
   --serial-list ARCHIVO   los números que repartir, uno por línea
   --serial-at rom:DIR|eeprom:DIR   dónde van (ROM de núcleos de 12/14 bits:
                           un RETLW por byte)
   --serial-bytes N        bytes de cada número, de 1 a 8 (por defecto 4)
-  --serial-order big|little   orden de bytes (por defecto big: el más significativo primero)
-  --serial-state ARCHIVO  dónde está el contador (por defecto: el nombre del registro
-                          con .serial añadido); cada número se reparte una vez
+  --serial-order big|little   orden de bytes (por defecto big: el más
+                          significativo primero)
+  --serial-state ARCHIVO  dónde está el contador (por defecto: el nombre del
+                          registro con .serial añadido); cada número se
+                          reparte una sola vez
 
 Códigos de salida:
   0  éxito
@@ -997,7 +1007,7 @@ Códigos de salida:
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="109"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
-        <translation>--port auto: ninguna placa saluda en %1; elija una con --port</translation>
+        <translation>--port auto: ninguna placa saluda en %1; elija un puerto con --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_ports.cpp" line="110"/>
@@ -1096,52 +1106,52 @@ Códigos de salida:
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="267"/>
+        <location filename="../src/cli/cli_session.cpp" line="268"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="268"/>
+        <location filename="../src/cli/cli_session.cpp" line="269"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="279"/>
+        <location filename="../src/cli/cli_session.cpp" line="280"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="295"/>
+        <location filename="../src/cli/cli_session.cpp" line="296"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="300"/>
+        <location filename="../src/cli/cli_session.cpp" line="301"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="310"/>
+        <location filename="../src/cli/cli_session.cpp" line="311"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="323"/>
+        <location filename="../src/cli/cli_session.cpp" line="324"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="332"/>
+        <location filename="../src/cli/cli_session.cpp" line="333"/>
         <source>no programmer board greeting on %1</source>
-        <translation>ningún saludo de programador en %1</translation>
+        <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="343"/>
+        <location filename="../src/cli/cli_session.cpp" line="344"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="355"/>
+        <location filename="../src/cli/cli_session.cpp" line="356"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
@@ -1346,7 +1356,7 @@ Códigos de salida:
         <translation>%1: archivo %2, chip %3</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="83"/>
         <source>Bandgap: file %1, chip %2</source>
         <translation>Bandgap: archivo %1, chip %2</translation>
     </message>
@@ -1563,7 +1573,7 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="209"/>
         <source>Keeping the chip&apos;s calibration 0x%1</source>
-        <translation>Se conserva la calibración del chip 0x%1</translation>
+        <translation>Se conserva la calibración 0x%1</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="219"/>
@@ -1623,7 +1633,7 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/board_link.cpp" line="101"/>
         <source>Program mode = %1, connected board = %2.&#xd;&#xd;Will attempt to match the board</source>
-        <translation>Modo del programa = %1, placa conectada = %2.&#xd;&#xd;Se intentará ajustar a la placa</translation>
+        <translation>Tipo configurado = %1, placa conectada = %2.&#xd;&#xd;Se intentará ajustar el tipo a la placa</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="112"/>
@@ -1638,7 +1648,7 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/board_link.cpp" line="115"/>
         <source>Reset failed. Please check...&#xd;&#xd;Communications port, currently [ %1 ]&#xd;Board connections and power&#xd;Mode =  [ %2 ], does your programmer board match this setting?</source>
-        <translation>Reinicio fallido. Compruebe...&#xd;&#xd;el puerto de comunicaciones, ahora [ %1 ]&#xd;las conexiones y la alimentación de la placa&#xd;el modo =  [ %2 ], ¿coincide su programador con este ajuste?</translation>
+        <translation>Reinicio fallido. Compruebe...&#xd;&#xd;el puerto de comunicaciones, ahora [ %1 ]&#xd;las conexiones y la alimentación de la placa&#xd;el tipo =  [ %2 ], ¿coincide su programador con este ajuste?</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="124"/>
@@ -1683,12 +1693,12 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/board_link.cpp" line="213"/>
         <source>Waiting for chip removal...</source>
-        <translation>Esperando a que se retire el chip...</translation>
+        <translation>Esperando la retirada del chip...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="233"/>
         <source>Waiting for chip insertion...</source>
-        <translation>Esperando a que se inserte un chip...</translation>
+        <translation>Esperando la inserción del chip...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="223"/>
@@ -1748,7 +1758,7 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/engine_messages.h" line="14"/>
         <source>%1&#xd;&#xd;Good 0x%2&#xd;Bad 0x%3</source>
-        <translation>%1&#xd;&#xd;Correcto 0x%2&#xd;Erróneo 0x%3</translation>
+        <translation>%1&#xd;&#xd;Esperado 0x%2&#xd;Leído 0x%3</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="16"/>
@@ -1788,7 +1798,7 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/program.cpp" line="79"/>
         <source>Upgrading...</source>
-        <translation>Actualizando...</translation>
+        <translation>Actualizando firmware...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="82"/>

@@ -86,8 +86,8 @@ TEST(Translations, ComposedTextsAreTranslatedThroughTheirPatterns) {
         EXPECT_EQ(Translated(line), "Fehler in der HEX-Datei - Zeile 12");
         EXPECT_EQ(Translated(difference), "ROM-Fehler bei 0x0010\r\rSoll 0x3FFF\rIst 0x1234");
         EXPECT_EQ(Translated(reset), "Das Gerät antwortet nicht\rDas Gerät wird zurückgesetzt...");
-        EXPECT_EQ(Translated(report), "Ergebnis des Leertests: \r\rROM = Gelöscht\rEEPROM = Nicht "
-                                      "gelöscht\r\rDiesen Chip trotzdem programmieren?");
+        EXPECT_EQ(Translated(report), "Ergebnis des Leertests: \r\rROM = Leer\rEEPROM = Nicht "
+                                      "leer\r\rDiesen Chip trotzdem programmieren?");
         // What is no source text and fits no pattern stays as it is.
         EXPECT_EQ(Translated("/home/u/blink.hex"), "/home/u/blink.hex");
     }
