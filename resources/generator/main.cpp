@@ -1,4 +1,4 @@
-// Writes the socket pictures, the icon (for the window, and in the sizes a
+// Writes the socket pictures (at 1x, 2x and 3x), the icon (for the window, and in the sizes a
 // desktop menu asks for under icons/) and the click sound into a folder:
 //   tessaro_picgen RESOURCES_FOLDER
 // The output is committed in resources/; run this again after changing the picture table.
@@ -42,11 +42,15 @@ int main(int argc, char** argv) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    for (const ChipPicture& picture : kChipPictures)
-        ok = Save(ToSixteenColours(PaintChipPicture(picture)), dir,
-                  QString(picture.name) + ".png") &&
-             ok;
-    ok = Save(ToSixteenColours(PaintICSPPicture()), dir, "ICSP.png") && ok;
+    // Each picture at 1x, and at 2x and 3x for high-density screens (NAME@2x.png).
+    for (int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
+        for (const ChipPicture& picture : kChipPictures)
+            ok = Save(ToSixteenColours(PaintChipPicture(picture, scale)), dir,
+                      picture.name + suffix) &&
+                 ok;
+        ok = Save(ToSixteenColours(PaintICSPPicture(scale)), dir, "ICSP" + suffix) && ok;
+    }
     ok = Save(PaintProjIcon(64), dir, "proj.png") && ok;
     if (!dir.mkpath("icons"))
         ok = false;

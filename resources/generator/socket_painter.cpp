@@ -134,18 +134,25 @@ void PaintCaption(QPainter& p, const QString& caption, int left) {
          9);
 }
 
-QImage NewPicture(int width, int height, Colour background) {
-    QImage image(width, height, QImage::Format_ARGB32);
+// A picture of kPictureWidth x kPictureHeight drawing units, `scale` pixels each.
+QImage NewPicture(int scale, Colour background) {
+    QImage image(kPictureWidth * scale, kPictureHeight * scale, QImage::Format_ARGB32);
     image.fill(C(background));
     return image;
 }
 
+// Drawing units become `scale` pixels; the pictures' hard pixel edges stay hard.
+void Begin(QPainter& p, int scale) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(scale, scale);
+}
+
 } // namespace
 
-QImage PaintChipPicture(const ChipPicture& picture) {
-    QImage image = NewPicture(kPictureWidth, kPictureHeight, Board);
+QImage PaintChipPicture(const ChipPicture& picture, int scale) {
+    QImage image = NewPicture(scale, Board);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    Begin(p, scale);
     PaintLever(p);
     PaintSocket(p);
     if (picture.pins > 0)
@@ -154,10 +161,10 @@ QImage PaintChipPicture(const ChipPicture& picture) {
     return image;
 }
 
-QImage PaintICSPPicture() {
-    QImage image = NewPicture(kPictureWidth, kPictureHeight, Board);
+QImage PaintICSPPicture(int scale) {
+    QImage image = NewPicture(scale, Board);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    Begin(p, scale);
     PaintCaption(p, "ICSP\nin-circuit", 0);
     constexpr int pitch = 26;
     constexpr int firstY = 62;

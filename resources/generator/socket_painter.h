@@ -7,11 +7,12 @@
 inline constexpr int kPictureWidth = 114;
 inline constexpr int kPictureHeight = 266;
 
-// A socket picture: the ZIF socket with its lever, and the chip where the line says.
-QImage PaintChipPicture(const ChipPicture& picture);
+// A socket picture: the ZIF socket with its lever, and the chip where the line says;
+// `scale` pixels for each of the picture's kPictureWidth x kPictureHeight units.
+QImage PaintChipPicture(const ChipPicture& picture, int scale);
 
 // The in-circuit programming picture: the header with its signals named.
-QImage PaintICSPPicture();
+QImage PaintICSPPicture(int scale);
 
 // The program's icon "Proj": a chip in a ZIF socket.
 QImage PaintProjIcon(int size);

@@ -4,6 +4,8 @@
 
 #include "app/proj_fm.h"
 #include "link/serial.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,40 +14,41 @@
 #include <QPushButton>
 
 namespace {
-constexpr const char* kNoDevices = "No serial device found. Plug in the programmer board and "
-                                   "open this window again.";
+constexpr const char* kNoDevices = N_("No serial device found. Plug in the programmer board and "
+                                      "open this window again.");
+constexpr const char* kCannotWritePort = N_("Cannot write ports/com%1: %2");
 } // namespace
 
 TAssignPortsFm::TAssignPortsFm(QWidget* parent) : QDialog(parent) {
     setObjectName("AssignPortsFm");
-    setWindowTitle("Assign Ports");
+    setWindowTitle(Tr("Assign Ports"));
     auto* grid = new QGridLayout(this);
-    auto* listLabel = new QLabel("&Devices and network servers:", this);
+    auto* listLabel = new QLabel(Tr("&Devices and network servers:"), this);
     listLabel->setObjectName("DeviceListLabel");
     DeviceList = new QListWidget(this);
     DeviceList->setObjectName("DeviceList");
-    DeviceList->setAccessibleName("Devices and network servers");
+    DeviceList->setAccessibleName(Tr("Devices and network servers"));
     DeviceList->setMinimumSize(560, 140);
     listLabel->setBuddy(DeviceList);
     AdviceLabel = new QLabel(this);
     AdviceLabel->setObjectName("AdviceLabel");
-    AdviceLabel->setAccessibleName("About the chosen device");
+    AdviceLabel->setAccessibleName(Tr("About the chosen device"));
     AdviceLabel->setWordWrap(true);
     AdviceLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     AdviceLabel->setMinimumHeight(60);
-    auto* comLabel = new QLabel("&Use it as:", this);
+    auto* comLabel = new QLabel(Tr("&Use it as:"), this);
     comLabel->setObjectName("ComSelectLabel");
     ComSelect = new QComboBox(this);
     ComSelect->setObjectName("ComSelect");
-    ComSelect->setAccessibleName("COM number");
+    ComSelect->setAccessibleName(Tr("COM number"));
     comLabel->setBuddy(ComSelect);
-    AssignButt = new QPushButton("&Assign", this);
+    AssignButt = new QPushButton(Tr("&Assign"), this);
     AssignButt->setObjectName("AssignButt");
-    AssignButt->setAccessibleName("Assign");
+    AssignButt->setAccessibleName(Tr("Assign"));
     AssignButt->setDefault(true);
-    CloseButt = new QPushButton("Close", this);
+    CloseButt = new QPushButton(Tr("Close"), this);
     CloseButt->setObjectName("CloseButt");
-    CloseButt->setAccessibleName("Close");
+    CloseButt->setAccessibleName(Tr("Close"));
     grid->addWidget(listLabel, 0, 0, 1, 4);
     grid->addWidget(DeviceList, 1, 0, 1, 4);
     grid->addWidget(AdviceLabel, 2, 0, 1, 4);
@@ -67,13 +70,12 @@ void TAssignPortsFm::Fill(std::vector<PortChoice> choices,
     choices_ = std::move(choices);
     DeviceList->clear();
     for (const PortChoice& c : choices_)
-        DeviceList->addItem(QString::fromStdString(c.label));
+        DeviceList->addItem(TrShown(c.label));
     ComSelect->clear();
     for (int com = 1; com <= 9; ++com) {
         const std::string& now = comTargets.at(static_cast<size_t>(com - 1));
-        ComSelect->addItem(
-            QString("COM%1").arg(com) +
-            (now.empty() ? QString() : "  (now " + QString::fromStdString(now) + ")"));
+        ComSelect->addItem(now.empty() ? QString("COM%1").arg(com)
+                                       : Tr("COM%1  (now %2)").arg(com).arg(TrShown(now)));
     }
     ComSelect->setCurrentIndex(currentCom >= 1 && currentCom <= 9 ? currentCom - 1 : 0);
     DeviceList->setCurrentRow(choices_.empty() ? -1 : 0);
@@ -94,10 +96,9 @@ int TAssignPortsFm::ChosenCom() const {
 void TAssignPortsFm::ShowAdvice() {
     const PortChoice* c = Chosen();
     if (choices_.empty())
-        AdviceLabel->setText(kNoDevices);
+        AdviceLabel->setText(Tr(kNoDevices));
     else
-        AdviceLabel->setText(c == nullptr ? QString()
-                                          : QString::fromStdString(c->advice).replace('\r', '\n'));
+        AdviceLabel->setText(c == nullptr ? QString() : TrShown(c->advice).replace('\r', '\n'));
 }
 
 void TProjFm::AssignPorts1Click() {
@@ -115,7 +116,7 @@ void TProjFm::AssignPorts1Click() {
     const PortChoice choice = *AssignPortsFm->Chosen();
     const int com = AssignPortsFm->ChosenCom();
     if (const std::string error = AssignPort(folders.front(), com, choice.target); !error.empty()) {
-        dialogs().Error("Cannot write ports/com" + std::to_string(com) + ": " + error);
+        dialogs().Error(Arg(kCannotWritePort, com, error));
         return;
     }
     if (com == Serial1->Port() && ActivateSerialPort(com))

@@ -8,8 +8,9 @@
 #include "app/small_dialogs_fm.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 #include "protocol/upgrade.h"
-#include "ui/image_canvas.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,7 +24,7 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kPortProblem = "There appears to be a problem accessing the COM Port";
+constexpr const char* kPortProblem = N_("There appears to be a problem accessing the COM Port");
 constexpr const char* kUpgradeChip = "16F628";
 } // namespace
 
@@ -38,7 +39,7 @@ bool TProjFm::ActivateSerialPort(int port) {
     if (open) {
         PortReturn->Opened();
         ComLabel->setText(QString("COM %1").arg(port));
-        ComLabel->setToolTip(kPortHint);
+        ComLabel->setToolTip(Tr(kPortHint));
     } else {
         PortReturn->Forget();
         dialogs().Error(kPortProblem);
@@ -105,9 +106,9 @@ void TProjFm::AutoProgram1Click() {
 void TProjFm::Upgrade1Click() {
     const int position = FindChipCBText(kUpgradeChip);
     if (position < 0) {
-        SetStatus("Chip error...");
-        dialogs().Error("Error: Upgrade chip missing from Chip Selector.\r\rPlease use OPTIONS "
-                        "-> Edit Chip List to include 16F628.");
+        SetStatus(N_("Chip error..."));
+        dialogs().Error(N_("Error: Upgrade chip missing from Chip Selector.\r\rPlease use OPTIONS "
+                           "-> Edit Chip List to include 16F628."));
         SetStatus(kReady);
         return;
     }
@@ -119,22 +120,22 @@ void TProjFm::Upgrade1Click() {
     const std::string file = ProgramDir + StyleInfo(Engine->Style()).upgradeFile;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenTheHexFile(file)) {
-        SetStatus("File error...");
-        dialogs().Error("Error: Corrupt or missing upgrade file");
+        SetStatus(N_("File error..."));
+        dialogs().Error(N_("Error: Corrupt or missing upgrade file"));
         SetStatus(kReady);
         return;
     }
     Engine->Upgrade();
     SetCaption("");
-    // The upgrade image is not for the user to see.
-    CodeImage->canvas.fill(Qt::white);
-    CodeImage->update();
+    // The upgrade image is not for the user to see, nor drawn again with a new palette.
+    CodeLines.clear();
+    BlankListing();
     CodeScroll->setMaximum(0);
     std::string id = FuseEditFM->IDText();
     UnscrambleUpgradeImage(Image, id, StyleInfo(Engine->Style()).style == kElmStyle);
     FuseEditFM->SetIDText(id);
-    if (dialogs().QuestionYesNo("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
-                                "continue?") == Dialogs::Answer::Yes)
+    if (dialogs().QuestionYesNo(N_("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
+                                   "continue?")) == Dialogs::Answer::Yes)
         ProgButtClick();
     else
         ResetCodeMemory(false, false, false);

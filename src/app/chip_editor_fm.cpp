@@ -1,6 +1,8 @@
 #include "app/chip_editor_fm.h"
 
 #include "platform/dialogs.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -10,7 +12,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr const char* kSaveQuestion = "Chip list has changed.\r\rSave changes?";
+constexpr const char* kSaveQuestion = N_("Chip list has changed.\r\rSave changes?");
 constexpr int kRowHeight = 24;
 constexpr int kNameColumn = 0;
 constexpr int kFlagColumn = 1;
@@ -24,7 +26,7 @@ QTableWidgetItem* Cell(const QString& text, Qt::ItemFlags flags) {
 
 TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName("EditFm");
-    setWindowTitle("Chip Editor");
+    setWindowTitle(Tr("Chip Editor"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -32,9 +34,9 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
-    File1 = bar->addAction("E&xit");
+    File1 = bar->addAction(Tr("E&xit"));
     File1->setObjectName("File1");
-    Help1 = bar->addAction("&Help");
+    Help1 = bar->addAction(Tr("&Help"));
     Help1->setObjectName("Help1");
     layout->setMenuBar(bar);
     // The sizes are the grid's, below the menu bar.
@@ -44,9 +46,10 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
 
     ChipGrid = new QTableWidget(0, 2, this);
     ChipGrid->setObjectName("ChipGrid");
-    ChipGrid->setAccessibleName("Chip list");
-    ChipGrid->setAccessibleDescription("Double-click, Space or Enter switches a chip on or off");
-    ChipGrid->setHorizontalHeaderLabels({"Chip", "Included"});
+    ChipGrid->setAccessibleName(Tr("Chip list"));
+    ChipGrid->setAccessibleDescription(
+        Tr("Double-click, Space or Enter switches a chip on or off"));
+    ChipGrid->setHorizontalHeaderLabels({Tr("Chip"), Tr("Included")});
     ChipGrid->setColumnWidth(kNameColumn, 224);
     ChipGrid->setColumnWidth(kFlagColumn, 66);
     ChipGrid->horizontalHeader()->setHighlightSections(false);

@@ -7,10 +7,10 @@
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
-#include <QPainter>
 
 #include <QComboBox>
 #include <QLabel>
@@ -66,7 +66,7 @@ void TProjFm::SelectTheChip() {
             info.badLine >= 0 && static_cast<size_t>(info.badLine) < ChipData.size()
                 ? ChipData[static_cast<size_t>(info.badLine)]
                 : std::string();
-        dialogs().Error(std::string(kChipFileSyntaxText) + line.substr(0, kShownLineLimit));
+        dialogs().Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
         ChipSelect->setCurrentIndex(-1);
         DrawTheSocket();
         return;
@@ -125,6 +125,7 @@ void TProjFm::DrawTheSocket() {
         DrawBlankSocket();
     } else {
         SocketImage->canvas.fill(Qt::black);
+        ShownSocketPicture.clear();
         if (view.PlayClick)
             PlayClick();
         if (!view.Picture.empty())
@@ -136,14 +137,26 @@ void TProjFm::DrawTheSocket() {
 }
 
 void TProjFm::DrawBlankSocket() {
+    // Already there (the window shows it from its creation until the start-up
+    // draws it again): pasting it once more would change no pixel.
+    if (ShownSocketPicture == kBlankSocketPicture)
+        return;
     PasteThePicture(kBlankSocketPicture, 0, 0);
     SocketImage->update();
 }
 
 void TProjFm::PasteThePicture(const std::string& name, int x, int y) {
-    QPainter p(&SocketImage->canvas);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(x, y, LoadSocketPicture(name));
+    SocketImage->Paste(LoadSocketPicture(name, SocketImage->canvas.devicePixelRatio()),
+                       QPoint(x, y));
+    ShownSocketPicture = name;
+}
+
+// The same picture on a canvas made anew, without the click of a new selection.
+void TProjFm::RepaintSocket() {
+    SocketImage->canvas.fill(Qt::black);
+    if (!ShownSocketPicture.empty())
+        PasteThePicture(ShownSocketPicture, 0, 0);
+    SocketImage->update();
 }
 
 bool TProjFm::CheckSoundAvailable() {

@@ -2,6 +2,8 @@
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "image/code_listing.h"
+#include "platform/translator_qt.h"
+#include "ui/contrast.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -12,8 +14,25 @@
 #include <QScrollBar>
 
 namespace {
-const QColor kSilver(0xC0, 0xC0, 0xC0);
-const QColor kGrey(0x80, 0x80, 0x80);
+// The listing in the window's palette: text on the paper of text fields, the
+// address gutter in a button's midlight shade, the section headers red enough to
+// stand out yet readable on the paper, light or dark. The gutter stands a shade
+// apart from both the paper and the window around it.
+struct ListingColours {
+    QColor paper, ink, gutter, gutterInk, gutterLight, gutterShadow, header;
+};
+
+ListingColours ColoursOf(const QPalette& palette) {
+    const QColor paper = palette.color(QPalette::Base);
+    const QColor gutter = palette.color(QPalette::Midlight);
+    return {paper,
+            palette.color(QPalette::Text),
+            gutter,
+            ReadableOn(palette.color(QPalette::ButtonText), gutter),
+            palette.color(QPalette::Light),
+            palette.color(QPalette::Mid),
+            ReadableOn(QColor(Qt::red), paper)};
+}
 
 QFont ListingFont() {
     // A fixed-pitch face of under 7 pixels per character, so " 0000:" stays inside the gutter, on
@@ -35,10 +54,13 @@ void DrawOpaque(QPainter& p, int x, int y, const std::string& text, const QColor
 }
 } // namespace
 
-void TProjFm::CreateCodeData() {
-    CodeImage->canvas.fill(Qt::white);
-    CodeImage->update();
+void TProjFm::BlankListing() {
+    CodeImage->Fill(CodeImage->palette().color(QPalette::Base));
     CodeImage->setAccessibleName(QString());
+}
+
+void TProjFm::CreateCodeData() {
+    BlankListing();
     SetStatus(kSortingData);
     CodeLines = ListingLines();
     SelectionAnchor = SelectionEnd = -1;
@@ -52,21 +74,21 @@ void TProjFm::CreateCodeData() {
 void TProjFm::DisplayCodeLines() {
     if (CodeLines.empty())
         return;
-    QImage& canvas = CodeImage->canvas;
-    QPainter p(&canvas);
+    const ListingColours c = ColoursOf(CodeImage->palette());
+    QPainter p(&CodeImage->canvas);
     p.setFont(ListingFont());
-    const int height = canvas.height();
-    p.setPen(Qt::white);
+    const int height = CodeImage->height();
+    p.setPen(c.gutterLight);
     p.drawLine(kCodeGutterWidth, 0, kCodeGutterWidth, height);
-    p.setPen(kGrey);
+    p.setPen(c.gutterShadow);
     p.drawLine(kCodeGutterWidth + 1, 0, kCodeGutterWidth + 1, height);
-    p.fillRect(0, 0, kCodeGutterWidth, height, kSilver);
+    p.fillRect(0, 0, kCodeGutterWidth, height, c.gutter);
     for (const CodePageRow& row : CodePage(CodeLines, CodeScroll->value())) {
         if (row.header) {
-            DrawOpaque(p, row.textX, row.y, row.text, Qt::red, Qt::white);
+            DrawOpaque(p, row.textX, row.y, row.text, c.header, c.paper);
         } else {
-            DrawOpaque(p, 0, row.y, row.gutter, Qt::black, kSilver);
-            DrawOpaque(p, row.textX, row.y, row.text, Qt::black, Qt::white);
+            DrawOpaque(p, 0, row.y, row.gutter, c.gutterInk, c.gutter);
+            DrawOpaque(p, row.textX, row.y, row.text, c.ink, c.paper);
         }
     }
     DrawListingSelection(p);
@@ -111,7 +133,7 @@ void TProjFm::SetUserMode() {
         Chip.EEPROMSize = 0;
         Chip.ROMSize = 1024;
         Chip.WordMask = 0x3FFF;
-        RunButt->setText("Run");
+        RunButt->setText(Tr("Run"));
     } else if (ChipSelected()) {
         SelectTheChip();
     } else {

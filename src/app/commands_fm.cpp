@@ -10,17 +10,35 @@
 #include "platform/current_dir.h"
 #include "platform/file_places.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
-constexpr const char* kChipFileMissing = "chipinfo.cid file is missing";
-constexpr const char* kChipListNotSaved = "The chip list could not be saved to ";
-constexpr const char* kHelpFileName = "tessaro.html";
+constexpr const char* kChipFileMissing = N_("chipinfo.cid file is missing");
+constexpr const char* kChipListNotSaved = N_("The chip list could not be saved to %1:\r%2");
+constexpr const char* kAboutText =
+    N_("Tessaro %1\r\rDrives the Tessaro programmer boards for PIC "
+       "microcontrollers and 24Cxx serial EEPROMs.\r\rBuilt with Qt %2.");
+
+// The help document in the user's language when there is one (tessaro_de.html),
+// else the English one.
+std::string HelpFileOf(const std::string& programDir, const std::string& language) {
+    std::error_code ec;
+    const std::string translated = programDir + "tessaro_" + language + ".html";
+    if (!language.empty() && std::filesystem::is_regular_file(translated, ec))
+        return translated;
+    return programDir + "tessaro.html";
+}
 } // namespace
 
 void TProjFm::RunWarningClick() {
@@ -41,7 +59,7 @@ void TProjFm::ICSPMode1Click() {
         return;
     }
     ICSPMode1->setChecked(!ICSPMode1->isChecked());
-    ICSPLabel->setText(ICSPMode1->isChecked() ? "ICSP" : "");
+    ICSPLabel->setText(ICSPMode1->isChecked() ? Tr("ICSP") : QString());
     DrawTheSocket();
 }
 
@@ -65,12 +83,12 @@ void TProjFm::SerialOff1Click() {
     if (Serial1->Active() || PortReturn->Unplugged()) {
         PortReturn->Forget();
         Serial1->SetActive(false);
-        SerialOff1->setText("Serial &On");
+        SerialOff1->setText(Tr("Serial &On"));
         ComLabel->setEnabled(false);
         ComLabel->setToolTip(QString()); // and its hint: a disabled label takes no double click
         return;
     }
-    SerialOff1->setText(kSerialOffCaption);
+    SerialOff1->setText(Tr(kSerialOffCaption));
     if (!ActivateSerialPort(Serial1->Port()))
         return;
     Env.sleep(200);
@@ -105,7 +123,7 @@ void TProjFm::SaveEditedChipList() {
     const std::string reason = WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
     if (!reason.empty()) {
         // The old file is still whole, so the chip list stays as it is.
-        dialogs().Error(kChipListNotSaved + path + ":\r" + reason);
+        dialogs().Error(Arg(kChipListNotSaved, path, reason));
         return;
     }
     // The chosen chip goes away with the old list, and so does its image: offer
@@ -128,6 +146,11 @@ void TProjFm::Contents1Click() {
     if (Timer1->isActive())
         return;
     ChangeDirectory(ProgramDir);
-    Env.help->ShowContents(ProgramDir + kHelpFileName);
+    Env.help->ShowContents(HelpFileOf(ProgramDir, WindowLanguage()));
     ChangeDirectory(FolderOf(Image.HexFileName));
+}
+
+void TProjFm::About1Click() {
+    dialogs().Information(
+        Arg(kAboutText, QCoreApplication::applicationVersion().toStdString(), qVersion()));
 }

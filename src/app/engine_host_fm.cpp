@@ -8,6 +8,7 @@
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "platform/debug_log.h"
+#include "platform/translator_qt.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,7 +35,7 @@ void TProjFm::Pause(int milliseconds) {
 
 void TProjFm::SetStatus(const std::string& text) {
     LogUi("status", text);
-    StatusLabel->setText(QString::fromStdString(text));
+    StatusLabel->setText(TrShown(text));
     StatusLabel->repaint();
 }
 
@@ -79,7 +80,7 @@ void TProjFm::OperationStarted(Operation operation) {
     if (operation == Operation::AutoProgram) {
         // The loop waits for chips with the controls free: only its marks show.
         AutoProgram1->setChecked(true);
-        AutoLabel->setText("Auto");
+        AutoLabel->setText(Tr("Auto"));
         ICSPMode1->setEnabled(false);
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/digit_validator_qt.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
+#include "platform/translator_qt.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -48,7 +49,7 @@ TFuseEditFM::TFuseEditFM(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("FuseEditFM");
-    setWindowTitle("FUSE Edit");
+    setWindowTitle(Tr("FUSE Edit"));
     setFixedSize(ClientWidth, ClientHeight);
     CreateRows();
     CreateIDAndButtons();
@@ -77,7 +78,7 @@ void TFuseEditFM::CreateRows() {
 }
 
 void TFuseEditFM::CreateIDAndButtons() {
-    IDLabel = new QLabel("ID", this);
+    IDLabel = new QLabel(Tr("ID"), this);
     IDLabel->setObjectName("IDLabel");
     IDLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     IDLabel->setGeometry(LeftLabelX, IDTop, LabelWidth, BoxHeight);
@@ -92,15 +93,15 @@ void TFuseEditFM::CreateIDAndButtons() {
     const int cancelX = RightBoxX + BoxWidth - ButtonWidth;
     const int okX = cancelX - ButtonGap - ButtonWidth;
     const int defX = okX - ButtonGap - ButtonWidth;
-    DefButt = new QPushButton("Default", this);
+    DefButt = new QPushButton(Tr("Default"), this);
     DefButt->setObjectName("DefButt");
     DefButt->setAutoDefault(false);
     DefButt->setGeometry(defX, ButtonTop, ButtonWidth, ButtonHeight);
-    OKButt = new QPushButton("OK", this);
+    OKButt = new QPushButton(Tr("OK"), this);
     OKButt->setObjectName("OKButt");
     OKButt->setDefault(true);
     OKButt->setGeometry(okX, ButtonTop, ButtonWidth, ButtonHeight);
-    CancelButt = new QPushButton("Cancel", this);
+    CancelButt = new QPushButton(Tr("Cancel"), this);
     CancelButt->setObjectName("CancelButt");
     CancelButt->setAutoDefault(false);
     CancelButt->setGeometry(cancelX, ButtonTop, ButtonWidth, ButtonHeight);

@@ -7,12 +7,13 @@
 #include "fuses/fuse_butt.h"
 #include "fuses/fuse_explain.h"
 #include "fuses/fuse_messages.h"
+#include "platform/translate.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-constexpr const char* kNoOscalValue = "No OSCAL value in memory";
+constexpr const char* kNoOscalValue = N_("No OSCAL value in memory");
 } // namespace
 
 void TProjFm::FuseButtClick() {
@@ -64,7 +65,7 @@ void TProjFm::ShowFuseDifference(const ResultDetails& difference) {
     std::string text;
     for (const std::string& option : ExplainFuseDifference(
              FuseEditFM->ReadFuseRows(), Chip, difference.address, difference.good, difference.bad))
-        text += (text.empty() ? "" : "; ") + option;
+        text += (text.empty() ? "" : "; ") + Translated(option);
     if (!text.empty())
         SetStatus(text);
 }

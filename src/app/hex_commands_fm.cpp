@@ -31,7 +31,16 @@ void TProjFm::Merge1Click() {
     DoLoadProcedure(true, true);
 }
 
-bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
+void TProjFm::LoadFileCommand(const std::string& fileName, bool merge) {
+    if (!ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (merge || FileSaveQuery(true))
+        DoLoadProcedure(false, merge, fileName);
+}
+
+bool TProjFm::DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName) {
     if (!ChipSelected())
         return false;
     FuseEditFM->SetIDText(UpdateIDedit(FuseEditFM->IDText(), FuseEditFM->IDMaxLength()));
@@ -47,7 +56,7 @@ bool TProjFm::DoLoadProcedure(bool showDialog, bool merge) {
             result = true;
         }
     } else {
-        result = OpenTheHexFile(Image.HexFileName);
+        result = OpenTheHexFile(fileName.empty() ? Image.HexFileName : fileName);
     }
     SetStatus(LoadNotice.empty() ? kReady : LoadNotice);
     ChangeDirectory(ProgramDir);
@@ -74,8 +83,10 @@ bool TProjFm::OpenTheHexFile(std::string fileName) {
     FuseRows rows = FuseEditFM->ReadFuseRows();
     UpdateFusesForCore(rows, Chip, Image.FuseValue);
     FuseEditFM->ApplySelections(rows);
-    if (!Engine->UpgradeLoaded())
+    if (!Engine->UpgradeLoaded()) {
         SetCaption(HexFileCaption(fileName));
+        RememberFile(fileName);
+    }
     Image.HexFileName = fileName;
     Image.HexFileDate = date;
     CreateCodeData();
@@ -118,6 +129,7 @@ void TProjFm::SaveButtClick() {
         if (saved) {
             Image.HexFileName = chosen;
             SetCaption(HexFileCaption(chosen));
+            RememberFile(chosen);
             Image.DataChanged = false;
         } else {
             dialogs().Beep();

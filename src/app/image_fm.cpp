@@ -3,10 +3,10 @@
 #include "app/proj_fm.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
-#include "ui/image_canvas.h"
+#include "platform/translate.h"
 
 namespace {
-constexpr const char* kDataChanged = "Data file has changed. Do you wish to save it?";
+constexpr const char* kDataChanged = N_("Data file has changed. Do you wish to save it?");
 } // namespace
 
 void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) {
@@ -16,9 +16,7 @@ void TProjFm::ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank) 
     FuseEditFM->SetIDMaxLength(idLength);
     FuseEditFM->SetIDText(BlankIDText(idLength));
     CodeLines.clear();
-    CodeImage->canvas.fill(Qt::white);
-    CodeImage->update();
-    CodeImage->setAccessibleName(QString());
+    BlankListing();
     SetCaption("");
 }
 

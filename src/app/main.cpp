@@ -1,5 +1,7 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 #include "ui/app_identity.h"
 #include "ui/close_on_signal.h"
 
@@ -22,12 +24,15 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
             return true;
         }
         if (arg == "--help" || arg == "-h") {
-            std::printf(
-                "usage: tessaro [FILE.hex [CHIP]]\n"
-                "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
-                "  CHIP       the chip to select, when the chip list is the last session's\n"
-                "  --help     this text\n"
-                "  --version  the program's version\n");
+            std::fputs(
+                Translated(N_("usage: tessaro [FILE.hex [CHIP]]\n"
+                              "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
+                              "  CHIP       the chip to select, when the chip list is the last "
+                              "session's\n"
+                              "  --help     this text\n"
+                              "  --version  the program's version\n"))
+                    .c_str(),
+                stdout);
             return true;
         }
     }
@@ -37,9 +42,14 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
+    // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
+    const std::string language =
+        LanguageFromEnvironment([](const char* name) { return std::getenv(name); });
+    SetTextLookup(BuiltInLookup(language));
     if (AnsweredFromTheCommandLine(argc, argv))
         return 0;
     QApplication app(argc, argv);
+    UseLanguage(app, language);
     IdentifyApplication();
     QApplication::setApplicationVersion(TESSARO_VERSION);
 

@@ -3,12 +3,15 @@
 #include "app/proj_fm.h"
 #include "image/code_listing.h"
 #include "link/programmer_style.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 #include "ui/image_canvas.h"
 #include "ui/status_label.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -20,10 +23,12 @@
 #include <functional>
 
 namespace {
-const char* const kChipSelectorCaption = "Chip Selector";
+const char* const kChipSelectorCaption = N_("Chip Selector");
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 384;
-const char* const kCounterHint = "Serial counter disabled";
+const char* const kCounterHint = N_("Serial counter disabled");
+const char* const kRecentFilesCaption = N_("Recent &Files");
+const char* const kAboutCaption = N_("&About Tessaro");
 
 // Runs an action when the watched widget is double-clicked.
 class TDoubleClickFilter : public QObject {
@@ -64,7 +69,7 @@ private:
 };
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checkable = false) {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    QAction* a = menu->addAction(Tr(caption));
     a->setObjectName(name);
     a->setCheckable(checkable);
     return a;
@@ -72,11 +77,11 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checka
 
 QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const char* hint,
                        const char* accessible, QRect where) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* b = new QPushButton(Tr(caption), parent);
     b->setObjectName(name);
     if (hint)
-        b->setToolTip(hint);
-    b->setAccessibleName(accessible);
+        b->setToolTip(Tr(hint));
+    b->setAccessibleName(Tr(accessible));
     b->setGeometry(where);
     return b;
 }
@@ -86,9 +91,9 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
 template <class Label = QLabel>
 Label* AddLabel(QWidget* parent, const char* name, const char* text, const char* role,
                 QRect where) {
-    auto* l = new Label(text, parent);
+    auto* l = new Label(Tr(text), parent);
     l->setObjectName(name);
-    l->setAccessibleDescription(role);
+    l->setAccessibleDescription(Tr(role));
     l->setGeometry(where);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
@@ -100,64 +105,76 @@ void TProjFm::CreateControls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
 
     // Menus.
     QMenuBar* bar = menuBar();
-    File1 = bar->addMenu("&File");
+    File1 = bar->addMenu(Tr("&File"));
     File1->setObjectName("File1");
-    Load1 = AddItem(File1, "Load1", "&Load");
-    Save1 = AddItem(File1, "Save1", "&Save");
-    Merge1 = AddItem(File1, "Merge1", "&Merge");
+    Load1 = AddItem(File1, "Load1", N_("&Load"));
+    Save1 = AddItem(File1, "Save1", N_("&Save"));
+    Merge1 = AddItem(File1, "Merge1", N_("&Merge"));
+    RecentFiles1 = File1->addMenu(Tr(kRecentFilesCaption));
+    RecentFiles1->setObjectName("RecentFiles1");
+    RecentFiles1->setToolTipsVisible(true);
+    RecentFiles1->setEnabled(false);
     File1->addSeparator();
-    ProgrammerStyle1 = File1->addMenu("P&rogrammer Style");
+    ProgrammerStyle1 = File1->addMenu(Tr("P&rogrammer Style"));
     ProgrammerStyle1->setObjectName("ProgrammerStyle1");
     QAction** styleItems[] = {&AlderItem, &BirchAItem, &BirchBItem, &CedarItem, &ElmItem};
     for (int s = 0; s < StyleCount; ++s)
         *styleItems[s] =
             AddItem(ProgrammerStyle1, StyleInfo(s).itemName, StyleInfo(s).itemCaption, true);
-    Port1 = AddItem(File1, "Port1", "&Port");
-    AssignPorts1 = AddItem(File1, "AssignPorts1", "&Assign Ports...");
+    Port1 = AddItem(File1, "Port1", N_("&Port"));
+    AssignPorts1 = AddItem(File1, "AssignPorts1", N_("&Assign Ports..."));
     SerialOff1 = AddItem(File1, "SerialOff1", kSerialOffCaption);
     File1->addSeparator();
-    Exit1 = AddItem(File1, "Exit1", "E&xit");
+    Exit1 = AddItem(File1, "Exit1", N_("E&xit"));
+    // The shortcuts every desktop program answers to, shown beside the items.
+    Load1->setShortcut(QKeySequence::Open);
+    Save1->setShortcut(QKeySequence::Save);
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    Programmer1 = bar->addMenu("&Programmer");
+    Programmer1 = bar->addMenu(Tr("&Programmer"));
     Programmer1->setObjectName("Programmer1");
-    Program1 = AddItem(Programmer1, "Program1", "&Program");
-    Read1 = AddItem(Programmer1, "Read1", "&Read");
-    Verify1 = AddItem(Programmer1, "Verify1", "&Verify");
-    Blank1 = AddItem(Programmer1, "Blank1", "&Blank");
-    OSCAL1 = AddItem(Programmer1, "OSCAL1", "&OSCAL");
-    Run1 = AddItem(Programmer1, "Run1", "Ru&n");
-    Cancel1 = AddItem(Programmer1, "Cancel1", "&Cancel");
+    Program1 = AddItem(Programmer1, "Program1", N_("&Program"));
+    Read1 = AddItem(Programmer1, "Read1", N_("&Read"));
+    Verify1 = AddItem(Programmer1, "Verify1", N_("&Verify"));
+    Blank1 = AddItem(Programmer1, "Blank1", N_("&Blank"));
+    OSCAL1 = AddItem(Programmer1, "OSCAL1", N_("&OSCAL"));
+    Run1 = AddItem(Programmer1, "Run1", N_("Ru&n"));
+    Cancel1 = AddItem(Programmer1, "Cancel1", N_("&Cancel"));
     UserSeparator = Programmer1->addSeparator();
     UserSeparator->setObjectName("N5");
-    User1 = AddItem(Programmer1, "User1", "&User", true);
+    User1 = AddItem(Programmer1, "User1", N_("&User"), true);
 
-    Options1 = bar->addMenu("&Options");
+    Options1 = bar->addMenu(Tr("&Options"));
     Options1->setObjectName("Options1");
-    Edit1 = AddItem(Options1, "Edit1", "&Edit Chip List");
-    RunWarning = AddItem(Options1, "RunWarning", "Run &Warning", true);
-    ReadChipID1 = AddItem(Options1, "ReadChipID1", "Read Chip &Info");
-    Reset1 = AddItem(Options1, "Reset1", "Rese&t Programmer");
-    IgnoreBlankCheck1 = AddItem(Options1, "IgnoreBlankCheck1", "Ignore &Blank Check", true);
-    FlyWindow1 = AddItem(Options1, "FlyWindow1", "Fl&y Window");
+    Edit1 = AddItem(Options1, "Edit1", N_("&Edit Chip List"));
+    RunWarning = AddItem(Options1, "RunWarning", N_("Run &Warning"), true);
+    ReadChipID1 = AddItem(Options1, "ReadChipID1", N_("Read Chip &Info"));
+    Reset1 = AddItem(Options1, "Reset1", N_("Rese&t Programmer"));
+    IgnoreBlankCheck1 = AddItem(Options1, "IgnoreBlankCheck1", N_("Ignore &Blank Check"), true);
+    FlyWindow1 = AddItem(Options1, "FlyWindow1", N_("Fl&y Window"));
     AdviseNewerFileLoad1 =
-        AddItem(Options1, "AdviseNewerFileLoad1", "&Advise Newer File Load", true);
+        AddItem(Options1, "AdviseNewerFileLoad1", N_("&Advise Newer File Load"), true);
     AdviseNewerFileLoad1->setChecked(true);
-    Upgrade1 = AddItem(Options1, "Upgrade1", "&Upgrade");
-    ICSPMode1 = AddItem(Options1, "ICSPMode1", "I&CSP Mode", true);
-    AutoProgram1 = AddItem(Options1, "AutoProgram1", "Auto &Program", true);
+    Upgrade1 = AddItem(Options1, "Upgrade1", N_("&Upgrade"));
+    ICSPMode1 = AddItem(Options1, "ICSPMode1", N_("I&CSP Mode"), true);
+    AutoProgram1 = AddItem(Options1, "AutoProgram1", N_("Auto &Program"), true);
 
-    View1 = bar->addMenu("&View");
+    View1 = bar->addMenu(Tr("&View"));
     View1->setObjectName("View1");
-    Disassembly1 = AddItem(View1, "Disassembly1", "&Disassembly", true);
-    Copy1 = AddItem(View1, "Copy1", "&Copy");
+    Disassembly1 = AddItem(View1, "Disassembly1", N_("&Disassembly"), true);
+    Copy1 = AddItem(View1, "Copy1", N_("&Copy"));
     Copy1->setShortcut(QKeySequence::Copy);
 
-    Help1 = bar->addMenu("&Help");
+    Help1 = bar->addMenu(Tr("&Help"));
     Help1->setObjectName("Help1");
-    Contents1 = AddItem(Help1, "Contents1", "&Contents");
+    Contents1 = AddItem(Help1, "Contents1", N_("&Contents"));
+    Contents1->setShortcut(QKeySequence::HelpContents);
+    Help1->addSeparator();
+    About1 = AddItem(Help1, "About1", kAboutCaption);
 
     // Client area.
     auto* client = new QWidget(this);
@@ -170,30 +187,35 @@ void TProjFm::CreateControls() {
     Panel2->setGeometry(8, 8, 460, 235);
     CodeImage = new TImageCanvas(438, 231, Panel2);
     CodeImage->setObjectName("CodeImage");
-    CodeImage->setAccessibleDescription("Code listing");
+    CodeImage->setAccessibleDescription(Tr("Code listing"));
     CodeImage->move(2, 2);
     CodeScroll = new QScrollBar(Qt::Vertical, Panel2);
     CodeScroll->setObjectName("CodeScroll");
-    CodeScroll->setAccessibleName("Code listing scroll bar");
+    CodeScroll->setAccessibleName(Tr("Code listing scroll bar"));
     // Keyboard users scroll the listing with the arrow and page keys.
     CodeScroll->setFocusPolicy(Qt::StrongFocus);
     CodeScroll->setGeometry(442, 2, 16, 231);
     CodeScroll->setMaximum(0);
+    BlankListing();
+    CodeImage->repaintContents = [this] {
+        BlankListing();
+        DisplayCodeLines();
+    };
 
-    ComLabel = AddLabel(client, "ComLabel", kNoPort, "Serial port", QRect(8, 248, 56, 20));
-    ComLabel->setToolTip(kPortHint);
-    ICSPLabel = AddLabel(client, "ICSPLabel", "", "ICSP mode", QRect(68, 248, 40, 20));
-    ICSPLabel->setToolTip(kCounterHint);
-    AutoLabel = AddLabel(client, "AutoLabel", "", "Automatic mode", QRect(112, 248, 40, 20));
-    AutoLabel->setToolTip(kCounterHint);
+    ComLabel = AddLabel(client, "ComLabel", kNoPort, N_("Serial port"), QRect(8, 248, 56, 20));
+    ComLabel->setToolTip(Tr(kPortHint));
+    ICSPLabel = AddLabel(client, "ICSPLabel", "", N_("ICSP mode"), QRect(68, 248, 40, 20));
+    ICSPLabel->setToolTip(Tr(kCounterHint));
+    AutoLabel = AddLabel(client, "AutoLabel", "", N_("Automatic mode"), QRect(112, 248, 40, 20));
+    AutoLabel->setToolTip(Tr(kCounterHint));
     // A long message (what a load left outside the chip) shows its start, and
     // whole as the tooltip.
-    StatusLabel =
-        AddLabel<TStatusLabel>(client, "StatusLabel", kReady, "Status", QRect(156, 248, 220, 20));
+    StatusLabel = AddLabel<TStatusLabel>(client, "StatusLabel", kReady, N_("Status"),
+                                         QRect(156, 248, 220, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setAccessibleName("Progress");
+    ProgressBar1->setAccessibleName(Tr("Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
@@ -201,47 +223,54 @@ void TProjFm::CreateControls() {
 
     ButtonPanel = new QWidget(client);
     ButtonPanel->setObjectName("ButtonPanel");
-    ButtonPanel->setAccessibleName("Commands");
+    ButtonPanel->setAccessibleName(Tr("Commands"));
     ButtonPanel->setGeometry(8, 276, 460, 100);
     const int w = 88, h = 44, gap = 5;
     auto cell = [&](int col, int row) { return QRect(col * (w + gap), row * (h + 8), w, h); };
-    LoadButt = AddButton(ButtonPanel, "LoadButt", "&Load", "Load a file", "Load", cell(0, 0));
-    SaveButt = AddButton(ButtonPanel, "SaveButt", "&Save", "Save a file", "Save", cell(1, 0));
-    ProgButt =
-        AddButton(ButtonPanel, "ProgButt", "&Program", kProgramChipHint, "Program", cell(2, 0));
-    ReadButt = AddButton(ButtonPanel, "ReadButt", "&Read", kReadChipHint, "Read", cell(3, 0));
-    VerfButt = AddButton(ButtonPanel, "VerfButt", "&Verify", kVerifyChipHint, "Verify", cell(4, 0));
-    BlankButt =
-        AddButton(ButtonPanel, "BlankButt", "&Blank", "Blank test chip", "Blank", cell(0, 1));
-    OscalButt =
-        AddButton(ButtonPanel, "OscalButt", "&CALIB", "Set/Read OSCAL", "Calibration", cell(1, 1));
-    FuseButt = AddButton(ButtonPanel, "FuseButt", "Fuses", nullptr, "Fuses", cell(2, 1));
-    RunButt = AddButton(ButtonPanel, "RunButt", "Ru&n", "Run user code", "Run", cell(3, 1));
+    LoadButt =
+        AddButton(ButtonPanel, "LoadButt", N_("&Load"), N_("Load a file"), N_("Load"), cell(0, 0));
+    SaveButt =
+        AddButton(ButtonPanel, "SaveButt", N_("&Save"), N_("Save a file"), N_("Save"), cell(1, 0));
+    ProgButt = AddButton(ButtonPanel, "ProgButt", N_("&Program"), kProgramChipHint, N_("Program"),
+                         cell(2, 0));
+    ReadButt =
+        AddButton(ButtonPanel, "ReadButt", N_("&Read"), kReadChipHint, N_("Read"), cell(3, 0));
+    VerfButt = AddButton(ButtonPanel, "VerfButt", N_("&Verify"), kVerifyChipHint, N_("Verify"),
+                         cell(4, 0));
+    BlankButt = AddButton(ButtonPanel, "BlankButt", N_("&Blank"), N_("Blank test chip"),
+                          N_("Blank"), cell(0, 1));
+    OscalButt = AddButton(ButtonPanel, "OscalButt", N_("&CALIB"), N_("Set/Read OSCAL"),
+                          N_("Calibration"), cell(1, 1));
+    FuseButt = AddButton(ButtonPanel, "FuseButt", N_("Fuses"), nullptr, N_("Fuses"), cell(2, 1));
+    RunButt =
+        AddButton(ButtonPanel, "RunButt", N_("Ru&n"), N_("Run user code"), N_("Run"), cell(3, 1));
 
     SocketImage = new TImageCanvas(114, 266, client);
     SocketImage->setObjectName("SocketImage");
-    SocketImage->setAccessibleName("Socket picture");
+    SocketImage->setAccessibleName(Tr("Socket picture"));
     SocketImage->move(495, 8);
     SocketImage->canvas.fill(Qt::black);
+    SocketImage->repaintContents = [this] { RepaintSocket(); };
     PCBlabel = new QLabel(SocketImage);
     PCBlabel->setObjectName("PCBlabel");
-    PCBlabel->setAccessibleDescription("Board variant");
+    PCBlabel->setAccessibleDescription(Tr("Board variant"));
     PCBlabel->setGeometry(4, 4, 16, 18);
     PCBlabel->setStyleSheet("QLabel { background: white; color: black; font-weight: bold; }");
     PCBlabel->setAlignment(Qt::AlignCenter);
     PCBlabel->hide();
 
-    ChipSelectLabel = new QLabel(kChipSelectorCaption, client);
+    ChipSelectLabel = new QLabel(Tr(kChipSelectorCaption), client);
     ChipSelectLabel->setObjectName("ChipSelectLabel");
     ChipSelectLabel->setGeometry(480, 278, 144, 18);
     ChipSelectLabel->setAlignment(Qt::AlignCenter);
     ChipSelect = new QComboBox(client);
     ChipSelect->setObjectName("ChipSelect");
-    ChipSelect->setAccessibleDescription("Chip type");
+    ChipSelect->setAccessibleDescription(Tr("Chip type"));
     ChipSelect->setMaxVisibleItems(9);
     ChipSelect->setGeometry(480, 298, 144, 26);
     ChipSelectLabel->setBuddy(ChipSelect);
-    CanButt = AddButton(client, "CanButt", "&Cancel", nullptr, "Cancel", QRect(480, 332, 144, 44));
+    CanButt = AddButton(client, "CanButt", N_("&Cancel"), nullptr, N_("Cancel"),
+                        QRect(480, 332, 144, 44));
 
     // Commands that need a chip wait for the first selection; Run waits for user mode.
     DisableChipCommands();
@@ -312,6 +341,7 @@ void TProjFm::WireHandlers() {
     on(Disassembly1, &TProjFm::Disassembly1Click);
     on(Copy1, &TProjFm::Copy1Click);
     on(Contents1, &TProjFm::Contents1Click);
+    on(About1, &TProjFm::About1Click);
     // File > Exit closes the window through the usual close query.
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     // Programmer > Cancel carries the same action as the Cancel button.

@@ -5,6 +5,8 @@
 #include "fuses/calibration.h"
 #include "fuses/id_text.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,10 +15,10 @@
 
 namespace {
 constexpr const char* kInsertQuestion =
-    "You are about to insert the calibration data into the HEX file.\r\rContinue?";
+    N_("You are about to insert the calibration data into the HEX file.\r\rContinue?");
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect where) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(Tr(text), parent);
     label->setObjectName(name);
     label->setGeometry(where);
     return label;
@@ -39,21 +41,21 @@ TOscCalFm::TOscCalFm(Dialogs& dialogs, std::function<void()> readCalibration, QW
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs), readCalibration_(std::move(readCalibration)) {
     setObjectName("OscCalFm");
-    setWindowTitle("OSCAL");
+    setWindowTitle(Tr("OSCAL"));
     setFixedSize(276, 149);
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, 0, 276, 149);
-    OscalLabel = AddLabel(Panel1, "OscalLabel", "OSCAL Value", QRect(20, 20, 100, 24));
+    OscalLabel = AddLabel(Panel1, "OscalLabel", N_("OSCAL Value"), QRect(20, 20, 100, 24));
     RetlwLab = AddLabel(Panel1, "RetlwLab", "0C", QRect(132, 20, 24, 24));
     RetlwLab->setStyleSheet("QLabel { color: red; font-weight: bold; }");
-    RetlwLab->setAccessibleDescription("Calibration instruction");
+    RetlwLab->setAccessibleDescription(Tr("Calibration instruction"));
     OscEdit = AddEdit(Panel1, "OscEdit", "FF", kHexDigits, QRect(160, 20, 40, 24));
-    OscEdit->setAccessibleDescription("Two hex digits");
+    OscEdit->setAccessibleDescription(Tr("Two hex digits"));
     OscalLabel->setBuddy(OscEdit);
-    BandGapLabel = AddLabel(Panel1, "BandGapLabel", "Bandgap", QRect(20, 56, 100, 24));
+    BandGapLabel = AddLabel(Panel1, "BandGapLabel", N_("Bandgap"), QRect(20, 56, 100, 24));
     BGedit = AddEdit(Panel1, "BGedit", "11", "01", QRect(160, 56, 40, 24));
-    BGedit->setAccessibleDescription("Bits 13 and 12, 1 or 0 each");
+    BGedit->setAccessibleDescription(Tr("Bits 13 and 12, 1 or 0 each"));
     BandGapLabel->setBuddy(BGedit);
     OscEdit->installEventFilter(this);
     BGedit->installEventFilter(this);
@@ -61,17 +63,17 @@ TOscCalFm::TOscCalFm(Dialogs& dialogs, std::function<void()> readCalibration, QW
 }
 
 void TOscCalFm::CreateButtons() {
-    OKbutt = new QPushButton("OK", Panel1);
+    OKbutt = new QPushButton(Tr("OK"), Panel1);
     OKbutt->setObjectName("OKbutt");
     OKbutt->setDefault(true);
     OKbutt->setGeometry(12, 104, 80, 30);
-    CancelButt = new QPushButton("Cancel", Panel1);
+    CancelButt = new QPushButton(Tr("Cancel"), Panel1);
     CancelButt->setObjectName("CancelButt");
     CancelButt->setAutoDefault(false);
     CancelButt->setGeometry(98, 104, 80, 30);
-    ReadButt = new QPushButton("&Read", Panel1);
+    ReadButt = new QPushButton(Tr("&Read"), Panel1);
     ReadButt->setObjectName("ReadButt");
-    ReadButt->setToolTip(kReadChipHint);
+    ReadButt->setToolTip(Tr(kReadChipHint));
     ReadButt->setAutoDefault(false);
     ReadButt->setGeometry(184, 104, 80, 30);
     ReadButt->setEnabled(static_cast<bool>(readCalibration_));

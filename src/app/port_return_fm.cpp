@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "link/serial.h"
+#include "platform/translate.h"
 
 #include <QLabel>
 #include <QSocketNotifier>
@@ -12,7 +13,7 @@
 #include <cerrno>
 
 namespace {
-constexpr const char* kBoardUnplugged = "Board unplugged";
+constexpr const char* kBoardUnplugged = N_("Board unplugged");
 
 // Errors that mean the device or the server is gone, not that a call was wrong.
 bool LinkLost(int code) {

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_places.h"
 #include "platform/help_viewer.h"
+#include "platform/recent_files.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
 #include "protocol/engine.h"
@@ -71,7 +72,8 @@ public:
     ChipRecord Chip;
     MemoryImage Image;
     std::vector<std::string> CodeLines;
-    std::string LastSaveName = "*.hex"; // the save dialog's file name box
+    std::string LastSaveName = "*.hex";  // the save dialog's file name box
+    std::vector<RecentFile> RecentFiles; // File > Recent Files, newest first
     // What the last load left outside the chip, for the status line; empty when nothing.
     std::string LoadNotice;
 
@@ -107,6 +109,7 @@ public:
     QAction* Load1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Merge1 = nullptr;
+    QMenu* RecentFiles1 = nullptr;
     QAction* AlderItem = nullptr;
     QAction* BirchAItem = nullptr;
     QAction* BirchBItem = nullptr;
@@ -138,6 +141,7 @@ public:
     QAction* Disassembly1 = nullptr;
     QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
 
     QPushButton* LoadButt = nullptr;
     QPushButton* SaveButt = nullptr;
@@ -185,6 +189,7 @@ public:
     void ICSPMode1Click();
     void FlyWindow1Click();
     void Contents1Click();
+    void About1Click();
 
     // ---- Board connection ----
     bool ActivateSerialPort(int port);
@@ -205,6 +210,8 @@ public:
     void DrawTheSocket();
     void DrawBlankSocket();
     void PasteThePicture(const std::string& name, int x, int y);
+    void RepaintSocket();
+    std::string ShownSocketPicture; // the picture on SocketImage; empty: black only
     bool CheckSoundAvailable();
     void PlayClick();
     // The commands that need a chip, off until one is chosen.
@@ -216,13 +223,25 @@ public:
     void LoadButtClick();
     void Merge1Click();
     void SaveButtClick();
-    bool DoLoadProcedure(bool showDialog, bool merge);
+    // Without the dialog: `fileName`, or HexFileName when it is empty.
+    bool DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName = {});
+    // Load or Merge of a file named by the user without the dialog (dropped,
+    // or chosen from Recent Files): the same questions and messages.
+    void LoadFileCommand(const std::string& fileName, bool merge);
     bool OpenTheHexFile(std::string fileName);
+    // ---- Recent files (recent_files_fm.cpp) ----
+    void ReadRecentFiles();
+    std::string WriteRecentFiles(); // empty, or why recent.dat could not be written
+    void RememberFile(const std::string& fileName);
+    void FillRecentFilesMenu();
+    void RecentFileClick(std::size_t index);
+
     void User1Click();
     void SetUserMode();
     void CodeScrollChange();
     void CreateCodeData();
     void DisplayCodeLines();
+    void BlankListing(); // the listing area without lines, in the palette's paper colour
     void ListingPageForReaders();
     // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
     // words or as instructions, and lines selected with the mouse for Copy.
@@ -279,6 +298,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A HEX file dragged onto the window loads; with Ctrl held it merges (file_drop_fm.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     TProjFmEnv Env;
@@ -287,6 +310,7 @@ private:
     void CreateWindows();  // the six other windows, src/ui/
     void CreateSerial();
     void ShowProgress();
+    bool TakesDrop(const QDropEvent& event) const;
 
     // The bars follow the words at most every 30 ms: a repaint per word would
     // stand between the board's 'Y' and the next word.

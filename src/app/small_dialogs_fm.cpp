@@ -2,6 +2,8 @@
 
 #include "app/messages.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
@@ -12,7 +14,7 @@
 #include <QRadioButton>
 
 namespace {
-constexpr const char* kInvalidPortValue = "Invalid port value";
+constexpr const char* kInvalidPortValue = N_("Invalid port value");
 
 // Screen readers take the fly window for a window of its own, not a panel.
 QAccessibleInterface* FlyFormAccessible(const QString& className, QObject* object) {
@@ -26,9 +28,9 @@ constexpr Qt::WindowFlags kFixedDialog =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption, QRect where) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new QPushButton(Tr(caption), parent);
     b->setObjectName(name);
-    b->setAccessibleName(QString(caption).remove('&'));
+    b->setAccessibleName(Tr(caption).remove('&'));
     b->setGeometry(where);
     return b;
 }
@@ -63,18 +65,18 @@ void TPortEdit::keyPressEvent(QKeyEvent* event) {
 TPortFm::TPortFm(Dialogs& dialogs, QWidget* parent)
     : QDialog(parent, kFixedDialog), dialogs_(dialogs) {
     setObjectName("PortFm");
-    setWindowTitle("Serial Port Change");
+    setWindowTitle(Tr("Serial Port Change"));
     setFixedSize(200, 100);
-    auto* prompt = new QLabel("Enter Port Value", this);
+    auto* prompt = new QLabel(Tr("Enter Port Value"), this);
     prompt->setObjectName("PortLabel");
     prompt->setGeometry(16, 16, 110, 22);
     PortEdit = new TPortEdit(dialogs, this);
     PortEdit->setObjectName("PortEdit");
-    PortEdit->setAccessibleDescription("COM port number, 1 to 9");
+    PortEdit->setAccessibleDescription(Tr("COM port number, 1 to 9"));
     PortEdit->setGeometry(136, 14, 40, 24);
     prompt->setBuddy(PortEdit);
-    BitBtn1 = DialogButton(this, "BitBtn1", "OK", QRect(16, 58, 80, 30));
-    BitBtn2 = DialogButton(this, "BitBtn2", "Cancel", QRect(104, 58, 80, 30));
+    BitBtn1 = DialogButton(this, "BitBtn1", N_("OK"), QRect(16, 58, 80, 30));
+    BitBtn2 = DialogButton(this, "BitBtn2", N_("Cancel"), QRect(104, 58, 80, 30));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TPortFm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -99,17 +101,17 @@ void TPortFm::showEvent(QShowEvent* event) {
 
 TEraseFm::TEraseFm(QWidget* parent) : QDialog(parent, kFixedDialog) {
     setObjectName("EraseFm");
-    setWindowTitle("Erase");
+    setWindowTitle(Tr("Erase"));
     setFixedSize(200, 120);
-    EraseCheck = new QRadioButton("Erase Check", this);
+    EraseCheck = new QRadioButton(Tr("Erase Check"), this);
     EraseCheck->setObjectName("EraseCheck");
     EraseCheck->setGeometry(24, 12, 160, 22);
     EraseCheck->setChecked(true);
-    EraseChip = new QRadioButton("Erase Chip", this);
+    EraseChip = new QRadioButton(Tr("Erase Chip"), this);
     EraseChip->setObjectName("EraseChip");
     EraseChip->setGeometry(24, 40, 160, 22);
-    auto* ok = DialogButton(this, "OKButt", "OK", QRect(16, 78, 80, 30));
-    auto* cancel = DialogButton(this, "CancelButt", "Cancel", QRect(104, 78, 80, 30));
+    auto* ok = DialogButton(this, "OKButt", N_("OK"), QRect(16, 78, 80, 30));
+    auto* cancel = DialogButton(this, "CancelButt", N_("Cancel"), QRect(104, 78, 80, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -124,13 +126,13 @@ TFlyForm::TFlyForm(std::function<void()> program, std::function<void()> verify,
     static const bool accessibleAsWindow = (QAccessible::installFactory(FlyFormAccessible), true);
     (void)accessibleAsWindow;
     setFixedSize(160, 38);
-    ProgButt = DialogButton(this, "FlyProgButt", "&Program", QRect(2, 2, 76, 28));
-    ProgButt->setToolTip(kProgramChipHint);
-    VerfButt = DialogButton(this, "FlyVerfButt", "&Verify", QRect(82, 2, 76, 28));
-    VerfButt->setToolTip(kVerifyChipHint);
+    ProgButt = DialogButton(this, "FlyProgButt", N_("&Program"), QRect(2, 2, 76, 28));
+    ProgButt->setToolTip(Tr(kProgramChipHint));
+    VerfButt = DialogButton(this, "FlyVerfButt", N_("&Verify"), QRect(82, 2, 76, 28));
+    VerfButt->setToolTip(Tr(kVerifyChipHint));
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName("FlyProgressBar");
-    ProgressBar->setAccessibleName("Progress");
+    ProgressBar->setAccessibleName(Tr("Progress"));
     ProgressBar->setRange(0, 100);
     ProgressBar->setTextVisible(false);
     ProgressBar->setGeometry(2, 32, 156, 5);

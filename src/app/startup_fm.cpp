@@ -4,6 +4,7 @@
 #include "link/serial.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +14,7 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kSettingsNotSaved = "The settings could not be saved to ";
+constexpr const char* kSettingsNotSaved = N_("The settings could not be saved to %1:\r%2");
 
 bool IsExistingFile(const std::string& path) {
     std::error_code ec;
@@ -56,6 +57,8 @@ void TProjFm::ExecuteStartupProcedures() {
     Image.HexFileName = saved.hexFileName;
     if (saved.fromFile)
         AdviseNewerFileLoad1->setChecked(saved.adviseNewerFileLoad);
+    // The recent files are kept beside pro.dat, in a file of their own.
+    ReadRecentFiles();
 
     // 3-5: the port, the programmer style and a board reset.
     ActivateSerialPort(saved.port);
@@ -118,9 +121,13 @@ void TProjFm::FormClose() {
     s.adviseNewerFileLoad = AdviseNewerFileLoad1->isChecked();
     s.restoreUserMode = User1->isChecked();
     s.programmerStyle = Engine->Style();
-    const std::string path = SettingsWritePath(Places);
+    std::string path = SettingsWritePath(Places);
     std::string reason = WriteUserFile(path, JoinLinesCRLF(FormatSettings(s)));
+    if (reason.empty()) {
+        path = RecentFilesPath(Places);
+        reason = WriteRecentFiles();
+    }
     if (!reason.empty())
-        dialogs().Error(kSettingsNotSaved + path + ":\r" + reason);
+        dialogs().Error(Arg(kSettingsNotSaved, path, reason));
     Env.help->Quit();
 }

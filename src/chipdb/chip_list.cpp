@@ -93,8 +93,9 @@ ChipFileLoadResult LoadChipFile(std::vector<std::string> lines, int programmerSt
     if (bad >= 0) {
         result.status = ChipFileStatus::SyntaxError;
         result.errorLine = bad;
-        result.message = std::string(kChipFileSyntaxText) +
-                         result.ChipData[static_cast<std::size_t>(bad)].substr(0, kShownLineLimit);
+        result.message =
+            Arg(kChipFileSyntaxText,
+                result.ChipData[static_cast<std::size_t>(bad)].substr(0, kShownLineLimit));
         return result;
     }
     DeleteUnwantedChipData(result.ChipData, programmerStyle);

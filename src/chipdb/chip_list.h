@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/style_numbers.h"
+#include "platform/translate.h"
 
 #include <cstddef>
 #include <optional>
@@ -13,13 +14,13 @@
 // SplitLines in platform/text_file.h), shows the message and fills the selector.
 
 inline constexpr std::string_view kChipFileMissingText =
-    "Chip configuration file is missing or contains no data";
+    N_("Chip configuration file is missing or contains no data");
 inline constexpr std::string_view kChipFileSyntaxText =
-    "Chip configuration file contains syntax errors.\r\r";
+    N_("Chip configuration file contains syntax errors.\r\r%1");
 inline constexpr std::string_view kChipFileNoChipsText =
-    "Chip configuration file contains no chip information";
+    N_("Chip configuration file contains no chip information");
 
-// The offending line is shown after kChipFileSyntaxText cut to this many
+// The offending line is shown in kChipFileSyntaxText cut to this many
 // characters, so a damaged file with a huge line still gives a readable box.
 inline constexpr std::size_t kShownLineLimit = 1000;
 

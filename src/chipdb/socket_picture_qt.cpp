@@ -15,9 +15,15 @@ void EnsureProgramResources() {
     (void)done;
 }
 
-QImage LoadSocketPicture(const std::string& name) {
+QImage LoadSocketPicture(const std::string& name, qreal pixelRatio) {
     EnsureProgramResources();
     if (name.empty())
         return {};
-    return QImage(QStringLiteral(":/") + QString::fromStdString(name));
+    const int drawn = pixelRatio > 2.0 ? 3 : pixelRatio > 1.0 ? 2 : 1;
+    QString path = QStringLiteral(":/") + QString::fromStdString(name);
+    if (drawn > 1)
+        path += QStringLiteral("@%1x").arg(drawn);
+    QImage picture(path);
+    picture.setDevicePixelRatio(drawn);
+    return picture;
 }

@@ -4,6 +4,7 @@
 // here a chip whose own value reads blank gets only the value the user gives.
 #include "cli/cli_session.h"
 
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr int kBlankCalibration = 0xFF;
 bool CliSession::NoCalibrationWord() {
     if (host_.chip.CalWord)
         return false;
-    out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " has no calibration word", true);
+    out_.Say(MeSays(N_("the %1 has no calibration word"), host_.chip.ChipName), true);
     return true;
 }
 
@@ -63,9 +64,12 @@ int CliSession::RunCalibration() {
             line.Str("bandgap", bandGap);
     });
     if (read && !o_.json) {
-        *env_.out << "calibration word: " << Hex(word, 4) << (blank ? " (blank)" : "") << '\n';
+        *env_.out << Translated(Arg(blank ? N_("calibration word: %1 (blank)")
+                                          : N_("calibration word: %1"),
+                                    Hex(word, 4)))
+                  << '\n';
         if (chip.BandGap)
-            *env_.out << "bandgap: " << bandGap << '\n';
+            *env_.out << Translated(Arg(N_("bandgap: %1"), bandGap)) << '\n';
     }
     return ExitCodeFor(r);
 }

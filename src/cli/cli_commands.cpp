@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "image/hex_save.h"
 #include "link/programmer_style.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <utility>
 
 namespace {
+constexpr const char* kBoardLine = N_("board: %1");
 std::string Hex4(int value) {
     return Hex(value & 0xFFFF, 4);
 }
@@ -55,7 +57,7 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
     while (host_.Serve(over) == ConsoleHost::Served::Interrupted) {
         if (!r.interrupted) {
             r.interrupted = true;
-            out_.Say(kMe + std::string(kInterruptedCancelling), true);
+            out_.Say(MeSays(kInterruptedCancelling), true);
             engine.Cancel();
             continue;
         }
@@ -84,7 +86,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     // A configuration word that differs: which options differ, after its message.
     const std::vector<std::string> fuses = FuseDifference(r);
     for (const std::string& text : fuses)
-        out_.Say(kMe + text, true);
+        out_.Say(Arg(kMeLine, text), true);
     const auto fields = [&](JsonLine& line) {
         AddResultFields(line, shown, host_.chip.ChipName);
         if (!fuses.empty())
@@ -106,7 +108,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     line.Str("time", UtcTime(std::chrono::system_clock::now()));
     fields(line);
     if (!AppendLogLine(o_.log, line.Text()))
-        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
+        out_.Say(MeSays(kCannotWriteLog, o_.log), true);
 }
 
 int CliSession::RunSimple(const char* operation, const std::function<StartResult()>& start) {
@@ -147,7 +149,7 @@ int CliSession::RunInfo() {
                              .Text()
                       << '\n';
         else
-            *env_.out << "board: " << board << '\n';
+            *env_.out << Translated(Arg(kBoardLine, board)) << '\n';
         return kExitOk;
     }
     const OperationResult r =
@@ -182,15 +184,18 @@ void CliSession::ReportInfo(const OperationResult& r) {
     if (o_.json)
         return;
     std::ostream& out = *env_.out;
-    out << "board: " << board << '\n';
+    out << Translated(Arg(kBoardLine, board)) << '\n';
     if (!model.empty())
-        out << "model answer: " << model << '\n';
+        out << Translated(Arg(N_("model answer: %1"), model)) << '\n';
     if (!read)
         return;
-    out << "chip ID word: " << Hex4(word) << " (device ID " << Hex4(word & 0x3FE0) << ", revision "
-        << (word & 0x1F) << ")\n";
-    out << "chip: " << chip.ChipName
-        << (match ? " matches" : " does not match (its ID is " + Hex4(chip.ChipID) + ")") << '\n';
+    out << Translated(Arg(N_("chip ID word: %1 (device ID %2, revision %3)"), Hex4(word),
+                          Hex4(word & 0x3FE0), word & 0x1F))
+        << '\n';
+    out << Translated(match ? Arg(N_("chip: %1 matches"), chip.ChipName)
+                            : Arg(N_("chip: %1 does not match (its ID is %2)"), chip.ChipName,
+                                  Hex4(chip.ChipID)))
+        << '\n';
 }
 
 int CliSession::RunAuto() {
@@ -249,10 +254,10 @@ void CliSession::FollowAutoChip(OperationResult& r, OperationResult& tail) {
                 continue;
             }
             r.interrupted = true;
-            out_.Say(kMe + std::string(kInterruptedCancelling), true);
+            out_.Say(MeSays(kInterruptedCancelling), true);
         } else {
             tail.interrupted = true;
-            out_.Say(kMe + std::string("interrupted: ending"), true);
+            out_.Say(MeSays(N_("interrupted: ending")), true);
         }
         engine.Cancel();
     }
@@ -262,9 +267,8 @@ void CliSession::CountChip(const OperationResult& r, AutoTally& tally) {
     Report(r);
     ++(r.started && r.outcome == Outcome::Done ? tally.passed : tally.failed);
     out_.Tally(tally.passed, tally.failed);
-    out_.Say(kMe + std::string("chip ") + std::to_string(r.number) + ": " + ResultName(r) + "; " +
-                 std::to_string(tally.passed) + " passed, " + std::to_string(tally.failed) +
-                 " failed",
+    out_.Say(MeSays(N_("chip %1: %2; %3 passed, %4 failed"), r.number, ResultName(r), tally.passed,
+                    tally.failed),
              true);
     tally.code = WorseExit(tally.code, ExitCodeFor(r));
 }

@@ -44,7 +44,7 @@ int CliSession::RunDisasm() {
     if (!SelectChip() || !PrepareImage())
         return kExitInput;
     if (!InstructionSetOf(host_.chip)) {
-        out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " holds no code", true);
+        out_.Say(MeSays(N_("the %1 holds no code"), host_.chip.ChipName), true);
         return kExitInput;
     }
     PrintDisassembly();

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "platform/translate.h"
+
+#include <string>
+#include <string_view>
+
 // Texts the command-line program shows from more than one place. Texts shown
 // from one place stand where they are shown.
 
 // The start of the command-line program's own lines on standard error.
 inline constexpr const char* kMe = "tessaro-cli: ";
-inline constexpr const char* kCannotWriteLog = "cannot write the log ";
+inline constexpr const char* kMeLine = N_("tessaro-cli: %1");
+inline constexpr const char* kCannotWriteLog = N_("cannot write the log %1");
 // A Ctrl-C while an operation runs: the engine is told to cancel.
-inline constexpr const char* kInterruptedCancelling = "interrupted: cancelling";
-// Followed by the list file's name.
-inline constexpr const char* kSerialList = "the serial list ";
+inline constexpr const char* kInterruptedCancelling = N_("interrupted: cancelling");
+
+// A line of the program's own: "tessaro-cli: " and the text `pattern` makes
+// with its parts. It is translated where it is shown, as a whole.
+template <class... Parts> std::string MeSays(std::string_view pattern, const Parts&... parts) {
+    return Arg(kMeLine, Arg(pattern, parts...));
+}

@@ -3,6 +3,7 @@
 #include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,7 +61,7 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
     } else if (name == "--style") {
         o.style = StyleByName(value);
         if (o.style < 0)
-            error = "unknown style " + value + " (Alder, Birch_A, Birch_B, Cedar or Elm)";
+            error = Arg(N_("unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)"), value);
     } else if (name == "--chip") {
         o.chip = value;
     } else if (name == "--cid") {
@@ -69,11 +70,11 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
         o.idGiven = true;
         o.id = UpperCaseAscii(value);
         if (!IsHexId(value))
-            error = "--id takes 1 to 8 hex digits, not " + value;
+            error = Arg(N_("--id takes 1 to 8 hex digits, not %1"), value);
     } else if (name == "--fuse") {
         const std::size_t eq = value.find('=');
         if (eq == std::string::npos || eq == 0 || eq + 1 == value.size())
-            error = "--fuse takes LABEL=OPTION, not " + value;
+            error = Arg(N_("--fuse takes LABEL=OPTION, not %1"), value);
         else
             o.fuses.emplace_back(value.substr(0, eq), value.substr(eq + 1));
     } else if (name == "--calibration") {
@@ -83,15 +84,15 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
         const bool word = parsed && (v >> 8 == 0x34 || v >> 8 == 0x0C);
         o.calibration = word ? static_cast<int>(v & 0xFF) : static_cast<int>(v);
         if (!parsed || (v > 0xFF && !word))
-            error = "--calibration takes a byte or a calibration word, not " + value;
+            error = Arg(N_("--calibration takes a byte or a calibration word, not %1"), value);
     } else if (name == "--log") {
         o.log = value;
     } else if (name == "--count") {
         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), o.count);
         if (ec != std::errc() || end != value.data() + value.size() || o.count < 1)
-            error = "--count takes a number of chips, not " + value;
+            error = Arg(N_("--count takes a number of chips, not %1"), value);
     } else {
-        error = "unknown option " + name;
+        error = Arg(N_("unknown option %1"), name);
     }
     return error.empty();
 }
@@ -116,35 +117,35 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
 // The command and its file, and the options that only some commands take.
 std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& words) {
     if (words.empty())
-        return "no command given";
+        return N_("no command given");
     const CommandName* c = FindCommand(words[0]);
     if (c == nullptr)
-        return "unknown command " + words[0];
+        return Arg(N_("unknown command %1"), words[0]);
     if (c->takesFile && words.size() != 2)
-        return words[0] + " takes one HEX file";
+        return Arg(N_("%1 takes one HEX file"), words[0]);
     if (!c->takesFile && words.size() != 1)
-        return words[0] + " takes no file";
+        return Arg(N_("%1 takes no file"), words[0]);
     const bool imageIn = c->command == CliCommand::Verify || c->command == CliCommand::Program ||
                          c->command == CliCommand::Auto;
     if (!imageIn && (o.idGiven || !o.fuses.empty()))
-        return "--id and --fuse change the image of verify, program and auto only";
+        return N_("--id and --fuse change the image of verify, program and auto only");
     if (o.count != 0 && c->command != CliCommand::Auto)
-        return "--count belongs to auto";
+        return N_("--count belongs to auto");
     const bool writes = c->command == CliCommand::Program || c->command == CliCommand::Auto;
     if (o.serial.On() && !writes)
-        return "serial numbers belong to program and auto";
+        return N_("serial numbers belong to program and auto");
     if (o.watch && (c->command != CliCommand::Program || o.ports.size() > 1))
-        return "--watch belongs to program on one board";
+        return N_("--watch belongs to program on one board");
     if (o.calibration >= 0 && !writes)
-        return "--calibration belongs to program and auto";
+        return N_("--calibration belongs to program and auto");
     if (o.disasm && c->command != CliCommand::Read)
-        return "--disasm belongs to read";
+        return N_("--disasm belongs to read");
     if (c->command == CliCommand::Disasm && !o.ports.empty())
-        return "disasm reads a file, not a board";
+        return N_("disasm reads a file, not a board");
     if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
-        return "--port auto finds one board: name each of several";
+        return N_("--port auto finds one board: name each of several");
     if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
-        return words[0] + " takes one --port";
+        return Arg(N_("%1 takes one --port"), words[0]);
     return CheckSerialOptions(o.serial);
 }
 
@@ -170,7 +171,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            result.error = arg + " needs a value";
+            result.error = Arg(N_("%1 needs a value"), arg);
             return result;
         }
         if (!TakeValue(o, name, value, result.error))
@@ -195,7 +196,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
 }
 
 const char* CliUsage() {
-    return R"(usage: tessaro-cli [options] COMMAND [FILE]
+    return N_(R"(usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
   info            board model, and with --chip the chip's ID word and revision
@@ -260,5 +261,5 @@ Exit codes:
   2  the board does not answer, answers wrongly, or the port cannot be used
   3  bad input: option, chip name, HEX file, chip file
   4  interrupted (Ctrl-C)
-)";
+)");
 }

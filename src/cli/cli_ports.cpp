@@ -1,9 +1,11 @@
 // tessaro-cli: the serial devices of the machine, the COM numbers ports/
 // names, and --port auto.
+#include "cli/cli_messages.h"
 #include "cli/cli_session.h"
 #include "link/port_discovery.h"
 #include "link/port_map.h"
 #include "link/programmer_style.h"
+#include "platform/translate.h"
 
 #include <sstream>
 
@@ -49,15 +51,15 @@ int CliSession::ListPorts() {
             out << DeviceJson(d).Text() << '\n';
             continue;
         }
-        out << d.path << "  " << DeviceDescription(d) << '\n';
+        out << d.path << "  " << Translated(DeviceDescription(d)) << '\n';
         if (!d.byId.empty())
             out << "    " << d.byId << '\n';
         for (const std::string& advice : {LatencyAdvice(d), AccessAdvice(d)})
             if (!advice.empty())
-                out << "    " << OneLine(advice) << '\n';
+                out << "    " << OneLine(Translated(advice)) << '\n';
     }
     if (devices.empty() && !o_.json)
-        out << "no serial devices\n";
+        out << Translated(N_("no serial devices")) << '\n';
     for (const PortMapping& m : MappedPorts(PortFolders(places_))) {
         if (o_.json) {
             out << MappingJson(m).Text() << '\n';
@@ -65,7 +67,7 @@ int CliSession::ListPorts() {
         }
         out << "COM" << m.com << " -> " << m.names;
         if (m.target.kind == PortTarget::Kind::Device)
-            out << (m.device.empty()      ? "  (not there)"
+            out << (m.device.empty()      ? Translated(N_("  (not there)"))
                     : m.device == m.names ? ""
                                           : "  (" + m.device + ")");
         out << '\n';
@@ -93,9 +95,9 @@ int CliSession::ChooseAutoPort() {
             shown.push_back(candidates.back() + " (" + m.names + ")");
             advice.emplace_back();
         }
-    const std::string me = kMe + std::string("--port auto: ");
     if (candidates.empty()) {
-        out_.Say(me + "no USB serial device and no network server in ports/", true);
+        out_.Say(MeSays(N_("--port auto: no USB serial device and no network server in ports/")),
+                 true);
         return kExitBoard;
     }
     std::vector<std::size_t> greeting;
@@ -103,17 +105,19 @@ int CliSession::ChooseAutoPort() {
         if (BoardGreets(candidates[i]))
             greeting.push_back(i);
     if (candidates.size() > 1 && greeting.size() != 1) {
-        out_.Say(
-            me + (greeting.empty() ? "no board greets on " : "boards greet on more than one of ") +
-                Joined(shown) + "; choose one with --port",
-            true);
+        out_.Say(MeSays(greeting.empty()
+                            ? N_("--port auto: no board greets on %1; choose one with --port")
+                            : N_("--port auto: boards greet on more than one of %1; choose one "
+                                 "with --port"),
+                        Joined(shown)),
+                 true);
         return kExitBoard;
     }
     const std::size_t chosen = candidates.size() == 1 ? 0 : greeting[0];
     port_ = candidates[chosen];
-    out_.Say(me + shown[chosen]);
+    out_.Say(MeSays(N_("--port auto: %1"), shown[chosen]));
     if (!advice[chosen].empty())
-        out_.Say(kMe + OneLine(advice[chosen]), true);
+        out_.Say(Arg(kMeLine, OneLine(Translated(advice[chosen]))), true);
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/console_output.h"
 #include "platform/utf8_path.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 
 #include <array>
@@ -58,21 +59,21 @@ std::string NotErased(int flags) {
 const char* OutcomeName(Outcome outcome) {
     switch (outcome) {
     case Outcome::Done:
-        return "done";
+        return N_("done");
     case Outcome::Difference:
-        return "difference";
+        return N_("difference");
     case Outcome::Failed:
-        return "failed";
+        return N_("failed");
     case Outcome::Declined:
-        return "declined";
+        return N_("declined");
     case Outcome::Cancelled:
-        return "cancelled";
+        return N_("cancelled");
     case Outcome::NoAnswer:
-        return "no answer";
+        return N_("no answer");
     case Outcome::BadAnswer:
-        return "bad answer";
+        return N_("bad answer");
     case Outcome::WrongBoard:
-        return "wrong board";
+        return N_("wrong board");
     case Outcome::None:
         break;
     }
@@ -81,7 +82,7 @@ const char* OutcomeName(Outcome outcome) {
 
 const char* ResultName(const OperationResult& r) {
     if (!r.started)
-        return r.declined ? OutcomeName(Outcome::Declined) : "refused";
+        return r.declined ? OutcomeName(Outcome::Declined) : N_("refused");
     // A chip the automatic loop was stopped on by a reset has no outcome of its own.
     if (r.interrupted && r.outcome == Outcome::None)
         return OutcomeName(Outcome::Cancelled);

@@ -2,6 +2,7 @@
 // the state file has moved past it) before the chip is touched, and the log
 // has its line at once: a run cut short still shows which chip had it.
 #include "cli/cli_session.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 
@@ -16,10 +17,10 @@ bool CliSession::PrepareSerial() {
     if (!place.empty())
         error = place;
     else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
-        error = kSerialList + o_.serial.list + " has " + std::to_string(left) +
-                " numbers left, not " + std::to_string(wanted);
+        error =
+            Arg(N_("the serial list %1 has %2 numbers left, not %3"), o_.serial.list, left, wanted);
     if (!error.empty()) {
-        out_.Say(kMe + error, true);
+        out_.Say(Arg(kMeLine, error), true);
         return false;
     }
     plainImage_ = host_.image;
@@ -33,11 +34,11 @@ bool CliSession::TakeSerial() {
     host_.image = plainImage_;
     if (!serials_->Take(value, error) ||
         !(error = PlaceSerial(host_.image, host_.chip, o_.serial, value)).empty()) {
-        out_.Say(kMe + error, true);
+        out_.Say(Arg(kMeLine, error), true);
         return false;
     }
     serial_ = std::to_string(value);
-    out_.Say(kMe + std::string("serial ") + serial_);
+    out_.Say(MeSays(N_("serial %1"), serial_));
     if (o_.log.empty())
         return true;
     JsonLine line;
@@ -49,7 +50,7 @@ bool CliSession::TakeSerial() {
         .Raw("serial", serial_)
         .Str("image_crc32", Checksum());
     if (!AppendLogLine(o_.log, line.Text())) {
-        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
+        out_.Say(MeSays(kCannotWriteLog, o_.log), true);
         return false;
     }
     return true;

@@ -14,6 +14,7 @@
 #include "link/programmer_style.h"
 #include "platform/file_places.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <iostream>
@@ -51,7 +52,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
     const InterruptGuard interrupts;
     const CliParseResult parsed = ParseCliOptions(args);
     if (!parsed.ok) {
-        *env.err << kMe << parsed.error << "\n" << kMe << "--help lists the commands and options\n";
+        *env.err << Translated(Arg(kMeLine, parsed.error)) << "\n"
+                 << Translated(MeSays(N_("--help lists the commands and options"))) << "\n";
         return kExitInput;
     }
     if (parsed.options.version) {
@@ -59,7 +61,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
         return kExitOk;
     }
     if (parsed.options.help) {
-        *env.out << CliUsage();
+        *env.out << Translated(CliUsage());
         return kExitOk;
     }
     if (parsed.options.ports.size() > 1)
@@ -82,11 +84,11 @@ int CliSession::Run() {
 
 int CliSession::Prepare() {
     if (!o_.log.empty() && !CanAppend(o_.log)) {
-        out_.Say(kMe + std::string(kCannotWriteLog) + o_.log, true);
+        out_.Say(MeSays(kCannotWriteLog, o_.log), true);
         return kExitInput;
     }
     if (o_.chip.empty() && o_.command != CliCommand::Info) {
-        out_.Say(kMe + o_.commandName + " needs --chip", true);
+        out_.Say(MeSays(N_("%1 needs --chip"), o_.commandName), true);
         return kExitInput;
     }
     if (!o_.chip.empty() && !SelectChip())
@@ -108,7 +110,7 @@ int CliSession::RunOnBoard() {
         if (const int code = ChooseAutoPort(); code != kExitOk)
             return code;
     if (!host_.ChoosePort(port_)) {
-        out_.Say(kMe + std::string("no port ") + port_, true);
+        out_.Say(MeSays(N_("no port %1"), port_), true);
         return kExitInput;
     }
     if (const int code = Connect(); code != kExitOk)
@@ -127,7 +129,7 @@ int CliSession::RunCommand() {
             "blank", [this] { return host_.engine.BlankCheck(EraseChoice::Check, host_.options); });
     case CliCommand::Erase:
         if (!host_.chip.FlashChip) {
-            out_.Say(kMe + std::string("the ") + host_.chip.ChipName + " cannot be erased", true);
+            out_.Say(MeSays(N_("the %1 cannot be erased"), host_.chip.ChipName), true);
             return kExitInput;
         }
         return RunSimple("erase", [this] { return host_.engine.Erase(host_.options); });
@@ -198,8 +200,7 @@ bool CliSession::SelectChip() {
         return false;
     const auto found = std::find(names.begin(), names.end(), UpperCaseAscii(o_.chip));
     if (found == names.end()) {
-        out_.Say(kMe + std::string("no chip ") + o_.chip + " in the chip file (`chips` lists them)",
-                 true);
+        out_.Say(MeSays(N_("no chip %1 in the chip file (`chips` lists them)"), o_.chip), true);
         return false;
     }
     const int position = static_cast<int>(found - names.begin());
@@ -207,7 +208,7 @@ bool CliSession::SelectChip() {
     if (!info.ok) {
         const auto bad = static_cast<std::size_t>(info.badLine);
         const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
-        boxes_.Error(std::string(kChipFileSyntaxText) + line.substr(0, kShownLineLimit));
+        boxes_.Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
         return false;
     }
     host_.chip = info.record;
@@ -235,11 +236,12 @@ bool CliSession::PrepareImage() {
     // A blank image from a file meant to hold a program would be a failure
     // reported as success.
     if (loaded.bytesTaken == 0) {
-        out_.Say(kMe + o_.file + " holds no data", true);
+        out_.Say(MeSays(N_("%1 holds no data"), o_.file), true);
         return false;
     }
     if (loaded.bytesOutside > 0)
-        out_.Say(kMe + OutsideMemoryText(loaded.bytesOutside, o_.file, chip.ChipName), true);
+        out_.Say(Arg(kMeLine, OutsideMemoryText(loaded.bytesOutside, o_.file, chip.ChipName)),
+                 true);
     host_.image.HexFileName = o_.file;
     UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
     return ApplyFuses() && ApplyId();
@@ -261,9 +263,11 @@ bool CliSession::ApplyFuses() {
             for (const FuseRow& r : rows_)
                 if (r.InUse())
                     labels += (labels.empty() ? "" : ", ") + r.label;
-            out_.Say(kMe + std::string("no fuse ") + label + " on the " + host_.chip.ChipName +
-                         " (" + (labels.empty() ? "it has none" : labels) + ")",
-                     true);
+            out_.Say(
+                labels.empty()
+                    ? MeSays(N_("no fuse %1 on the %2 (it has none)"), label, host_.chip.ChipName)
+                    : MeSays(N_("no fuse %1 on the %2 (%3)"), label, host_.chip.ChipName, labels),
+                true);
             return false;
         }
         const auto item =
@@ -273,9 +277,7 @@ bool CliSession::ApplyFuses() {
             std::string options;
             for (const std::string& i : row->items)
                 options += (options.empty() ? "" : ", ") + FuseItemName(i);
-            out_.Say(kMe + std::string("no option ") + option + " for " + row->label + " (" +
-                         options + ")",
-                     true);
+            out_.Say(MeSays(N_("no option %1 for %2 (%3)"), option, row->label, options), true);
             return false;
         }
         row->selected = static_cast<int>(item - row->items.begin());
@@ -291,14 +293,12 @@ bool CliSession::ApplyId() {
     const ChipRecord& chip = host_.chip;
     // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
     if (chip.Family() == Core::SerialEeprom || chip.Family() == Core::Baseline) {
-        out_.Say(kMe + std::string("the ") + chip.ChipName + " has no ID to set", true);
+        out_.Say(MeSays(N_("the %1 has no ID to set"), chip.ChipName), true);
         return false;
     }
     const int length = chip.IdTextLength();
     if (static_cast<int>(o_.id.size()) > length) {
-        out_.Say(kMe + std::string("the ") + chip.ChipName + " takes an ID of " +
-                     std::to_string(length) + " digits",
-                 true);
+        out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, length), true);
         return false;
     }
     host_.id = UpdateIDedit(o_.id, length);
@@ -308,7 +308,7 @@ bool CliSession::ApplyId() {
 int CliSession::Connect() {
     std::string reason;
     if (!host_.OpenPort(reason)) {
-        out_.Say(kMe + std::string("cannot open ") + port_ + ": " + reason, true);
+        out_.Say(MeSays(N_("cannot open %1: %2"), port_, reason), true);
         return kExitBoard;
     }
     ProgrammerEngine& engine = host_.engine;
@@ -321,8 +321,8 @@ int CliSession::Connect() {
         return kExitInterrupted;
     }
     if (host_.otherBoard >= 0) {
-        out_.Say(kMe + std::string("the board is ") + StyleInfo(host_.otherBoard).messageName +
-                     ", not " + StyleInfo(engine.Style()).messageName,
+        out_.Say(MeSays(N_("the board is %1, not %2"), StyleInfo(host_.otherBoard).messageName,
+                        StyleInfo(engine.Style()).messageName),
                  true);
         return kExitBoard;
     }
@@ -330,7 +330,7 @@ int CliSession::Connect() {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
         if (engine.ResetPending())
-            out_.Say(kMe + std::string("no programmer board greeting on ") + port_, true);
+            out_.Say(MeSays(N_("no programmer board greeting on %1"), port_), true);
         return kExitBoard;
     }
     host_.ServeFor(env_.settleMs);
@@ -341,7 +341,7 @@ bool CliSession::ChipSuitsBoard() {
     const int style = host_.engine.Style();
     const char* board = StyleInfo(style).messageName;
     if (o_.icsp && !StyleInfo(style).icspAvailable) {
-        out_.Say(kMe + std::string(board) + " boards have no ICSP mode", true);
+        out_.Say(MeSays(N_("%1 boards have no ICSP mode"), board), true);
         return false;
     }
     if (!host_.chipSelected || StyleInfo(style).style != kAlderStyle)
@@ -353,6 +353,6 @@ bool CliSession::ChipSuitsBoard() {
                          std::count(names.begin(), names.end(), host_.chip.ChipName) > 0;
     chipData_ = keep;
     if (!offered)
-        out_.Say(kMe + std::string(board) + " boards do not take the " + host_.chip.ChipName, true);
+        out_.Say(MeSays(N_("%1 boards do not take the %2"), board, host_.chip.ChipName), true);
     return offered;
 }

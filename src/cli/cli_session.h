@@ -10,6 +10,7 @@
 #include "cli/console_output.h"
 #include "cli/serial_numbers.h"
 #include "platform/file_places.h"
+#include "platform/translate.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,8 +20,8 @@
 #include <vector>
 
 inline constexpr const char* kBlankCalibrationText =
-    "The chip's calibration word reads blank\rGive its value with --calibration "
-    "(from the log or the chip's label); the chip is left alone";
+    N_("The chip's calibration word reads blank\rGive its value with --calibration "
+       "(from the log or the chip's label); the chip is left alone");
 inline constexpr const char* kAutoPort = "auto";
 // The style whose reset starts a connection when none is given: the program's
 // own first style. A board of another model answers it all the same (its

@@ -7,7 +7,7 @@ int CliSession::RunWatch() {
     // Watched from before the first Program: a save while it runs is not missed.
     FileWatch watch(o_.file);
     if (!watch.Ok()) {
-        out_.Say(kMe + std::string("cannot watch ") + o_.file + ": " + watch.Error(), true);
+        out_.Say(MeSays(N_("cannot watch %1: %2"), o_.file, watch.Error()), true);
         return kExitInput;
     }
     bool loaded = true;
@@ -18,7 +18,7 @@ int CliSession::RunWatch() {
             if (code == kExitInterrupted)
                 return code;
         }
-        out_.Say(kMe + std::string("watching ") + o_.file + " (Ctrl-C ends)", true);
+        out_.Say(MeSays(N_("watching %1 (Ctrl-C ends)"), o_.file), true);
         // The loop asks more than once: the change, once seen, is held.
         bool changed = false;
         if (host_.Serve([&] { return changed = changed || watch.Changed(); }) ==

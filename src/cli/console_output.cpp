@@ -1,4 +1,5 @@
 #include "cli/console_output.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 
@@ -36,17 +37,35 @@ void ConsoleOutput::ClearBar() {
     percent_ = -1;
 }
 
+std::string CutText(const std::string& text, std::size_t bytes) {
+    if (text.size() <= bytes)
+        return text;
+    // A continuation byte (10xxxxxx) belongs to the character before it.
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
+        --bytes;
+    return text.substr(0, bytes);
+}
+
+std::string ErrorLine(const std::string& text) {
+    return Arg(Translated(N_("error: %1")), OneLine(Translated(text)));
+}
+
+std::string QuestionLine(const std::string& text, bool yes) {
+    return Arg(Translated(yes ? N_("question: %1 -> Yes") : N_("question: %1 -> No")),
+               OneLine(Translated(text)));
+}
+
 void ConsoleOutput::Information(const std::string& text) {
     if (!quiet_)
-        Line(OneLine(text));
+        Line(OneLine(Translated(text)));
 }
 
 void ConsoleOutput::Error(const std::string& text) {
-    Line("error: " + OneLine(text));
+    Line(ErrorLine(text));
 }
 
 void ConsoleOutput::Question(const std::string& text, bool yes) {
-    Line("question: " + OneLine(text) + (yes ? " -> Yes" : " -> No"));
+    Line(QuestionLine(text, yes));
 }
 
 void ConsoleOutput::Status(const std::string& text) {
@@ -54,7 +73,7 @@ void ConsoleOutput::Status(const std::string& text) {
         return;
     status_ = text;
     if (!quiet_)
-        Line(text);
+        Line(Translated(text));
 }
 
 // Only a terminal gets the bar; a log file or a pipe would fill with it.
@@ -80,11 +99,11 @@ void ConsoleOutput::Progress(int value, int maximum) {
          << (percent < 10    ? "  "
              : percent < 100 ? " "
                              : "")
-         << percent << "% " << status_.substr(0, 40) << std::flush;
+         << percent << "% " << CutText(Translated(status_), 40) << std::flush;
     barShown_ = true;
 }
 
 void ConsoleOutput::Say(const std::string& text, bool always) {
     if (always || !quiet_)
-        Line(text);
+        Line(Translated(text));
 }

@@ -42,3 +42,10 @@ private:
 
 // A message as one line: its line breaks become " / ", blank lines vanish.
 std::string OneLine(const std::string& text);
+
+// At most `bytes` bytes of `text`, never half a UTF-8 character.
+std::string CutText(const std::string& text, std::size_t bytes);
+
+// A message box of the program as a line, in the user's language.
+std::string ErrorLine(const std::string& text);
+std::string QuestionLine(const std::string& text, bool yes);

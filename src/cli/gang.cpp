@@ -3,6 +3,7 @@
 #include "cli/cli_report.h"
 #include "cli/cli_session.h"
 #include "cli/terminal.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <memory>
@@ -18,17 +19,17 @@ std::size_t TerminalWidth() {
 const char* Ending(int code) {
     switch (code) {
     case kExitOk:
-        return "ok";
+        return N_("ok");
     case kExitChip:
-        return "chip failed";
+        return N_("chip failed");
     case kExitBoard:
-        return "board failed, set aside";
+        return N_("board failed, set aside");
     case kExitInput:
-        return "refused";
+        return N_("refused");
     case kExitInterrupted:
-        return "interrupted";
+        return N_("interrupted");
     default:
-        return "running";
+        return N_("running");
     }
 }
 } // namespace
@@ -43,14 +44,15 @@ BoardsView::BoardsView(std::ostream& err, bool terminal, bool automatic,
 std::string BoardsView::StatusLine(const Board& b, std::size_t width) const {
     std::string line = b.name + "  ";
     if (automatic_)
-        line += "chips " + std::to_string(b.passed + b.failed) + "  passed " +
-                std::to_string(b.passed) + "  failed " + std::to_string(b.failed) + "  ";
+        line += Translated(Arg(N_("chips %1  passed %2  failed %3"), b.passed + b.failed, b.passed,
+                               b.failed)) +
+                "  ";
     if (b.code >= 0)
-        return (line + Ending(b.code)).substr(0, width);
-    line += b.status;
+        return CutText(line + Translated(Ending(b.code)), width);
+    line += Translated(b.status);
     if (b.percent >= 0)
         line += " " + std::to_string(b.percent) + "%";
-    return line.substr(0, width);
+    return CutText(line, width);
 }
 
 // The cursor stands below the block; moving up over it redraws it in place.
@@ -72,11 +74,11 @@ void BoardsView::Redraw() {
 void BoardsView::Message(std::size_t board, const std::string& text) {
     const std::lock_guard lock(mutex_);
     if (!terminal_) {
-        err_ << boards_[board].name << ": " << text << '\n' << std::flush;
+        err_ << boards_[board].name << ": " << Translated(text) << '\n' << std::flush;
         return;
     }
     ClearBlock();
-    err_ << boards_[board].name << ": " << text << '\n';
+    err_ << boards_[board].name << ": " << Translated(text) << '\n';
     Redraw();
 }
 
@@ -85,7 +87,7 @@ void BoardsView::Status(std::size_t board, const std::string& text) {
     boards_[board].status = text;
     boards_[board].percent = -1;
     if (!terminal_)
-        err_ << boards_[board].name << ": " << text << '\n' << std::flush;
+        err_ << boards_[board].name << ": " << Translated(text) << '\n' << std::flush;
     else
         Redraw();
 }
@@ -118,25 +120,26 @@ void BoardsView::Summary() {
     if (terminal_)
         ClearBlock();
     for (const Board& b : boards_) {
-        err_ << kMe << b.name << ": ";
-        if (automatic_)
-            err_ << b.passed << " passed, " << b.failed << " failed; ";
-        err_ << Ending(b.code) << " (exit code " << b.code << ")\n";
+        err_ << Translated(automatic_ ? MeSays(N_("%1: %2 passed, %3 failed; %4 (exit code %5)"),
+                                               b.name, b.passed, b.failed, Ending(b.code), b.code)
+                                      : MeSays(N_("%1: %2 (exit code %3)"), b.name, Ending(b.code),
+                                               b.code))
+             << '\n';
     }
     err_ << std::flush;
 }
 
 void BoardOutput::Information(const std::string& text) {
     if (!quiet_)
-        view_.Message(board_, OneLine(text));
+        view_.Message(board_, OneLine(Translated(text)));
 }
 
 void BoardOutput::Error(const std::string& text) {
-    view_.Message(board_, "error: " + OneLine(text));
+    view_.Message(board_, ErrorLine(text));
 }
 
 void BoardOutput::Question(const std::string& text, bool yes) {
-    view_.Message(board_, "question: " + OneLine(text) + (yes ? " -> Yes" : " -> No"));
+    view_.Message(board_, QuestionLine(text, yes));
 }
 
 void BoardOutput::Status(const std::string& text) {

@@ -3,10 +3,14 @@
 #include "cli/cli.h"
 #include "cli/terminal.h"
 #include "platform/program_folder.h"
+#include "platform/translate.h"
 
+#include <cstdlib>
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
+    SetTextLookup(BuiltInLookup(LanguageFromEnvironment(std::getenv)));
     CliEnvironment env;
     // The program folder: chipinfo.cid and ports/ are found as the window finds them.
     env.programDir = ProgramFolder();

@@ -4,6 +4,7 @@
 
 #include "platform/file_lock.h"
 #include "platform/text_file.h"
+#include "platform/translate.h"
 #include "platform/utf8_path.h"
 
 #include <charconv>
@@ -29,8 +30,7 @@ bool ParseNumber(const std::string& text, long& value) {
 }
 
 std::string DoesNotFit(std::uint64_t value, int bytes) {
-    return "serial " + std::to_string(value) + " does not fit in " + std::to_string(bytes) +
-           " bytes";
+    return Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
 }
 
 // Words of the image the serial would cover: word address and byte lane.
@@ -59,7 +59,7 @@ public:
     // False with the reason when the lock could not be had.
     bool Held(const std::string& state, std::string& error) const {
         if (!lock_.Held())
-            error = "cannot lock the serial state " + state + ".lock: " + lock_.Reason();
+            error = Arg(N_("cannot lock the serial state %1.lock: %2"), state, lock_.Reason());
         return lock_.Held();
     }
 
@@ -88,11 +88,11 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
         if (!ParseSerialValue(value.substr(0, colon), o.start) ||
             (colon != std::string::npos &&
              (!ParseSerialValue(value.substr(colon + 1), o.step) || o.step == 0)))
-            error = "--serial takes START or START:STEP, not " + value;
+            error = Arg(N_("--serial takes START or START:STEP, not %1"), value);
     } else if (name == "--serial-list") {
         o.list = value;
         if (value.empty())
-            error = "--serial-list takes a file";
+            error = N_("--serial-list takes a file");
     } else if (name == "--serial-at") {
         o.placeGiven = true;
         const std::size_t colon = value.find(':');
@@ -100,16 +100,16 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
         o.inRom = memory == "rom";
         if ((memory != "rom" && memory != "eeprom") || colon == std::string::npos ||
             !ParseNumber(value.substr(colon + 1), o.address))
-            error = "--serial-at takes rom:ADDR or eeprom:ADDR, not " + value;
+            error = Arg(N_("--serial-at takes rom:ADDR or eeprom:ADDR, not %1"), value);
     } else if (name == "--serial-bytes") {
         long bytes = 0;
         if (!ParseNumber(value, bytes) || bytes < 1 || bytes > kMostBytes)
-            error = "--serial-bytes takes 1 to 8, not " + value;
+            error = Arg(N_("--serial-bytes takes 1 to 8, not %1"), value);
         o.bytes = static_cast<int>(bytes);
     } else if (name == "--serial-order") {
         o.bigEndian = value == "big";
         if (value != "big" && value != "little")
-            error = "--serial-order takes big or little, not " + value;
+            error = Arg(N_("--serial-order takes big or little, not %1"), value);
     } else if (name == "--serial-state") {
         o.state = value;
     } else {
@@ -121,13 +121,14 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
 std::string CheckSerialOptions(const SerialOptions& o) {
     const bool any = o.placeGiven || !o.state.empty();
     if (!o.On())
-        return any ? "--serial-at and --serial-state need --serial or --serial-list" : "";
+        return any ? N_("--serial-at and --serial-state need --serial or --serial-list") : "";
     if (o.counter && !o.list.empty())
-        return "--serial and --serial-list exclude each other";
+        return N_("--serial and --serial-list exclude each other");
     if (!o.placeGiven)
-        return "serial numbers need --serial-at rom:ADDR or eeprom:ADDR";
+        return N_("serial numbers need --serial-at rom:ADDR or eeprom:ADDR");
     if (o.state.empty())
-        return "serial numbers need --serial-state FILE or --log FILE (the state goes beside it)";
+        return N_(
+            "serial numbers need --serial-state FILE or --log FILE (the state goes beside it)");
     std::vector<int> bytes;
     if (o.counter && !SerialBytes(o.start, o.bytes, o.bigEndian, bytes))
         return DoesNotFit(o.start, o.bytes);
@@ -148,13 +149,14 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const MemoryImage& image) {
     char where[32];
     std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
-    const std::string serialAt = "the serial at " + std::string(where);
+
     const bool wide = chip.IsWide();
     const long size = o.inRom ? (wide ? 2L : 1L) * chip.ROMSize : chip.EEPROMSize;
     const long first = o.inRom && wide ? o.address * 2 : o.address;
     if (first < 0 || first + o.bytes > size)
-        return serialAt + " does not fit in the " + chip.ChipName + "'s " +
-               (o.inRom ? "program memory" : "EEPROM");
+        return Arg(o.inRom ? N_("the serial at %1 does not fit in the %2's program memory")
+                           : N_("the serial at %1 does not fit in the %2's EEPROM"),
+                   where, chip.ChipName);
     const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     for (const Spot& s : Spots(o, chip)) {
@@ -162,7 +164,7 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
         const int mask = o.inRom && wide ? 0xFF << s.shift : blank;
         if ((word & mask) != (blank & mask) ||
             (o.inRom && chip.CalWord && static_cast<long>(s.word) == chip.ROMSize - 1))
-            return serialAt + " would write over the program's own data";
+            return Arg(N_("the serial at %1 would write over the program's own data"), where);
     }
     return {};
 }
@@ -193,7 +195,7 @@ bool SerialSource::LoadList(std::string& error) {
         return true;
     const std::optional<std::string> text = ReadWholeFile(o_.list);
     if (!text) {
-        error = "cannot read the serial list " + o_.list;
+        error = Arg(N_("cannot read the serial list %1"), o_.list);
         return false;
     }
     int number = 0;
@@ -203,7 +205,7 @@ bool SerialSource::LoadList(std::string& error) {
         if (Trimmed(line).empty())
             continue;
         if (!ParseSerialValue(line, value)) {
-            error = o_.list + " line " + std::to_string(number) + ": not a serial number";
+            error = Arg(N_("%1 line %2: not a serial number"), o_.list, number);
             return false;
         }
         values_.push_back(value);
@@ -219,7 +221,7 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
     const std::optional<std::string> text = ReadWholeFile(o_.state);
     std::error_code ec;
     if (!text && std::filesystem::exists(PathOf(o_.state), ec)) {
-        error = "cannot read the serial state " + o_.state;
+        error = Arg(N_("cannot read the serial state %1"), o_.state);
         return false;
     }
     if (!text)
@@ -228,8 +230,9 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
     const std::vector<std::string> lines = SplitLines(*text);
     if (lines.size() != 1 || lines[0].rfind(key, 0) != 0 ||
         !ParseSerialValue(lines[0].substr(key.size()), position)) {
-        error = "the serial state " + o_.state + " is not a " +
-                (counter ? "counter's (next N)" : "list's (taken N)");
+        error = Arg(counter ? N_("the serial state %1 is not a counter's (next N)")
+                            : N_("the serial state %1 is not a list's (taken N)"),
+                    o_.state);
         return false;
     }
     return true;
@@ -237,7 +240,7 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
 
 bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::string& error) const {
     if (!o_.counter && position >= values_.size()) {
-        error = kSerialList + o_.list + " has no number left";
+        error = Arg(N_("the serial list %1 has no number left"), o_.list);
         return false;
     }
     value = o_.counter ? position : values_[static_cast<std::size_t>(position)];
@@ -273,12 +276,12 @@ bool SerialSource::Take(std::uint64_t& value, std::string& error) {
         return false;
     const std::uint64_t next = o_.counter ? position + o_.step : position + 1;
     if (o_.counter && next < position) {
-        error = "the serial counter has run out";
+        error = N_("the serial counter has run out");
         return false;
     }
     const std::string state = (o_.counter ? "next " : "taken ") + std::to_string(next) + "\n";
     if (const std::string reason = WriteFileReplacing(o_.state, state); !reason.empty()) {
-        error = "cannot write the serial state " + o_.state + ": " + reason;
+        error = Arg(N_("cannot write the serial state %1: %2"), o_.state, reason);
         return false;
     }
     return true;

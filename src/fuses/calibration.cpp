@@ -1,10 +1,11 @@
 #include "fuses/calibration.h"
 
 #include "chipdb/hex_text.h"
+#include "platform/translate.h"
 
 namespace {
-constexpr const char* kInvalidOscal = "Invalid OSCAL value";
-constexpr const char* kInvalidBandGap = "Invalid BandGap value";
+constexpr const char* kInvalidOscal = N_("Invalid OSCAL value");
+constexpr const char* kInvalidBandGap = N_("Invalid BandGap value");
 constexpr int kBandGapHigh = 0x2000; // bit 13
 constexpr int kBandGapLow = 0x1000;  // bit 12
 } // namespace

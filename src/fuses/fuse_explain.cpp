@@ -1,6 +1,7 @@
 #include "fuses/fuse_explain.h"
 
 #include "fuses/fuse_values.h"
+#include "platform/translate.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ FuseSetting SettingOf(const FuseRow& row, int mask, int value) {
     const int match = MatchingOption(row, mask, value);
     if (match >= 0)
         return {row.label, FuseItemName(row.items[static_cast<std::size_t>(match)]), true};
-    return {row.label, "no option (" + HexText(value & RelevantBits(row, mask)) + ")", false};
+    return {row.label, Arg(N_("no option (%1)"), HexText(value & RelevantBits(row, mask))), false};
 }
 
 std::string BandGapText(int value) {
@@ -72,16 +73,17 @@ std::vector<std::string> ExplainFuseDifference(const FuseRows& rows, const ChipR
         if ((differing & relevant) == 0)
             continue;
         differing &= ~relevant;
-        texts.push_back(row.label + ": file " + SettingOf(row, mask, fileValue).option + ", chip " +
-                        SettingOf(row, mask, chipValue).option);
+        texts.push_back(Arg(N_("%1: file %2, chip %3"), row.label,
+                            SettingOf(row, mask, fileValue).option,
+                            SettingOf(row, mask, chipValue).option));
     }
     if (chip.BandGap && word == 1 && (differing & kBandGapBits) != 0) {
         differing &= ~kBandGapBits;
-        texts.push_back("Bandgap: file " + BandGapText(fileValue) + ", chip " +
-                        BandGapText(chipValue));
+        texts.push_back(
+            Arg(N_("Bandgap: file %1, chip %2"), BandGapText(fileValue), BandGapText(chipValue)));
     }
     if (differing != 0)
-        texts.push_back("Bits " + HexText(differing) + ": file " + HexText(fileValue & differing) +
-                        ", chip " + HexText(chipValue & differing));
+        texts.push_back(Arg(N_("Bits %1: file %2, chip %3"), HexText(differing),
+                            HexText(fileValue & differing), HexText(chipValue & differing)));
     return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/memory_image.h"
+#include "platform/translate.h"
 
 #include <array>
 #include <string>
@@ -17,7 +18,9 @@ inline constexpr int kCodeGutterWidth = 42;
 inline constexpr int kCodeHeaderX = 56;
 inline constexpr int kCodeTextX = 48;
 inline constexpr std::size_t kCodeLineLength = 57;
-inline constexpr const char* kSortingData = "Sorting data...";
+inline constexpr const char* kSortingData = N_("Sorting data...");
+// The section headers are part of the listing's text (a header row is known
+// by its third character), the same in every language.
 inline constexpr const char* kRomHeader = "ROM DATA";
 inline constexpr const char* kEepromHeader = "EEPROM DATA";
 

@@ -80,13 +80,13 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
                            const CoreTypeQuestion& askCoreType) {
     const int scan = ScanHexFile(lines);
     if (scan >= 0)
-        return Failed(kErrorInHexFileLine + std::to_string(scan));
+        return Failed(Arg(kErrorInHexFileLine, scan));
     if (scan == kScanINHX8M && chip.IsWide())
         return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
     int taken = 0;
     if (const char* region = FirstFailingRegion(lines, chip, image, idText, taken))
-        return Failed(kErrorInHexFile + std::string(region));
+        return Failed(Arg(kErrorInHexFile, region));
     for (int word : image.ROMData) {
         if (word > chip.WordMask) {
             if (!askCoreType || !askCoreType(kCoreTypeQuestion))
@@ -100,8 +100,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
 }
 
 std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {
-    return std::to_string(bytes) + " bytes of " + file + " lie outside " + chip +
-           "'s memory and were not loaded";
+    return Arg(N_("%1 bytes of %2 lie outside %3's memory and were not loaded"), bytes, file, chip);
 }
 
 std::string HexFileCaption(const std::string& fileName) {

@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "platform/translate.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,15 +13,15 @@
 // The window layer shows the message of a failed load as an error box and asks
 // the core-type question through the callback.
 
-inline constexpr const char* kOpenHexTitle = "Open HEX File";
-inline constexpr const char* kOpenHexFilter = "Hex Files (*.hex);;All Files (*.*)";
-inline constexpr const char* kErrorLoadingFile = "Error loading file";
-inline constexpr const char* kErrorInHexFileLine = "Error in HEX file - line ";
-inline constexpr const char* kErrorInHexFile = "Error in HEX file - ";
-inline constexpr const char* kExpectingINHX32 = "Expecting INHX32 file.";
+inline constexpr const char* kOpenHexTitle = N_("Open HEX File");
+inline constexpr const char* kOpenHexFilter = N_("Hex Files (*.hex);;All Files (*.*)");
+inline constexpr const char* kErrorLoadingFile = N_("Error loading file");
+inline constexpr const char* kErrorInHexFileLine = N_("Error in HEX file - line %1");
+inline constexpr const char* kErrorInHexFile = N_("Error in HEX file - %1");
+inline constexpr const char* kExpectingINHX32 = N_("Expecting INHX32 file.");
 inline constexpr const char* kCoreTypeQuestion =
-    "This data appears to be for a different core type\rand may not function with the selected "
-    "device.\r\rData will be truncated. Continue loading?";
+    N_("This data appears to be for a different core type\rand may not function with the "
+       "selected device.\r\rData will be truncated. Continue loading?");
 
 // Larger files are refused unread: the HEX file of the largest supported chip
 // is well under a megabyte.

@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "platform/translate.h"
 
 #include <optional>
 #include <string>
@@ -12,12 +13,13 @@
 // text lines first and the file is written whole at the end.
 
 // Texts of the Save command (SaveButtClick).
-inline constexpr const char* kSaveProblem = "A problem occurred while trying to save the HEX file";
-inline constexpr const char* kNothingToSave = "Nothing to save";
-inline constexpr const char* kSavingStatus = "Saving...";
-inline constexpr const char* kProgramReadyStatus = "Program Ready";
-inline constexpr const char* kSaveHexTitle = "Save HEX File";
-inline constexpr const char* kSaveHexFilter = "HEX Files (*.hex);;All Files (*.*)";
+inline constexpr const char* kSaveProblem =
+    N_("A problem occurred while trying to save the HEX file");
+inline constexpr const char* kNothingToSave = N_("Nothing to save");
+inline constexpr const char* kSavingStatus = N_("Saving...");
+inline constexpr const char* kProgramReadyStatus = N_("Program Ready");
+inline constexpr const char* kSaveHexTitle = N_("Save HEX File");
+inline constexpr const char* kSaveHexFilter = N_("HEX Files (*.hex);;All Files (*.*)");
 
 // Two upper-case hex digits: 256 minus the sum of the body's digit pairs, mod 256.
 std::string CheckSum(const std::string& body);

@@ -1,35 +1,37 @@
 #include "link/port_discovery.h"
+#include "platform/translate.h"
 
 std::string DeviceDescription(const SerialDevice& d) {
     if (!d.usb)
-        return "built-in port (" + (d.driver.empty() ? std::string("serial") : d.driver) + ")";
-    std::string text = d.manufacturer;
+        return Arg(N_("built-in port (%1)"), d.driver.empty() ? std::string("serial") : d.driver);
+    std::string name = d.manufacturer;
     if (!d.product.empty())
-        text += (text.empty() ? "" : " ") + d.product;
-    if (text.empty())
-        text = "USB serial device";
-    text += " (" + d.vendorId + ":" + d.productId;
-    if (!d.serialNumber.empty())
-        text += ", serial " + d.serialNumber;
-    return text + ")";
+        name += (name.empty() ? "" : " ") + d.product;
+    if (name.empty())
+        name = N_("USB serial device");
+    if (d.serialNumber.empty())
+        return Arg(N_("%1 (%2:%3)"), name, d.vendorId, d.productId);
+    return Arg(N_("%1 (%2:%3, serial %4)"), name, d.vendorId, d.productId, d.serialNumber);
 }
 
 std::string AccessAdvice(const SerialDevice& d) {
     if (!d.present)
-        return d.path + " is not there.";
+        return Arg(N_("%1 is not there."), d.path);
     if (d.canOpen)
         return {};
-    std::string text = "You may not open " + d.path + ": it belongs to the group " + d.group + ".";
     if (d.inGroupAtLogin && !d.inGroup)
-        return text + "\rYou are in that group since your last log-in: log out and in again.";
-    return text + "\rTo fix it run: sudo adduser $USER " + d.group + "\rthen log out and in again.";
+        return Arg(N_("You may not open %1: it belongs to the group %2.\rYou are in that group "
+                      "since your last log-in: log out and in again."),
+                   d.path, d.group);
+    return Arg(N_("You may not open %1: it belongs to the group %2.\rTo fix it run: sudo adduser "
+                  "$USER %2\rthen log out and in again."),
+               d.path, d.group);
 }
 
 std::string LatencyAdvice(const SerialDevice& d) {
     if (d.latencyMs <= kLatencyWanted)
         return {};
-    return "Latency timer " + std::to_string(d.latencyMs) + " ms slows the board down. " +
-           HowToLowerLatency(d);
+    return HowToLowerLatency(d);
 }
 
 namespace {

@@ -71,7 +71,7 @@ bool UsbIdsFromInstance(const std::string& instance, SerialDevice& device);
 // What a latency timer above 1 ms costs and how to lower it; empty when there is
 // nothing to lower.
 std::string LatencyAdvice(const SerialDevice& device);
-// Its second part, the system's own way (one file per platform).
+// The advice itself, in the system's own way (one file per platform).
 std::string HowToLowerLatency(const SerialDevice& device);
 
 // The name a ports/ link should lead to: the by-id name when there is one.

@@ -1,4 +1,5 @@
 #include "link/port_discovery.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -212,6 +213,7 @@ bool LowerLatencyTimer(const std::string& root, SerialDevice& device) {
 }
 
 std::string HowToLowerLatency(const SerialDevice& d) {
-    return "Lower it with:\recho " + std::to_string(kLatencyWanted) + " | sudo tee " +
-           d.latencyFile;
+    return Arg(N_("Latency timer %1 ms slows the board down. Lower it with:\recho %2 | sudo tee "
+                  "%3"),
+               d.latencyMs, kLatencyWanted, d.latencyFile);
 }

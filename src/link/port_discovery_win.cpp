@@ -1,5 +1,6 @@
 #include "link/port_discovery.h"
 
+#include "platform/translate.h"
 #include "platform/win_text.h"
 
 #include <windows.h>
@@ -160,7 +161,8 @@ bool LowerLatencyTimer(const std::string&, SerialDevice& device) {
 }
 
 std::string HowToLowerLatency(const SerialDevice& d) {
-    return "Lower it to " + std::to_string(kLatencyWanted) +
-           " ms in Device Manager:\rPorts (COM & LPT), " + d.name +
-           ", Properties, Port Settings, Advanced, Latency Timer.";
+    return Arg(N_("Latency timer %1 ms slows the board down. Lower it to %2 ms in Device "
+                  "Manager:\rPorts (COM & LPT), %3, Properties, Port Settings, Advanced, Latency "
+                  "Timer."),
+               d.latencyMs, kLatencyWanted, d.name);
 }

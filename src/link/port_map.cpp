@@ -1,4 +1,5 @@
 #include "link/port_map.h"
+#include "platform/translate.h"
 
 #include "platform/utf8_path.h"
 
@@ -68,12 +69,12 @@ std::string AssignPort(const std::string& folder, int com, const std::string& ta
         out << target << '\n';
         out.close();
         if (!out)
-            return "cannot write " + fresh;
+            return Arg(N_("cannot write %1"), fresh);
     }
     fs::rename(PathOf(fresh), PathOf(entry), ec);
     if (ec) {
         fs::remove(PathOf(fresh), ec);
-        return "cannot replace " + entry;
+        return Arg(N_("cannot replace %1"), entry);
     }
     return {};
 }
@@ -84,11 +85,13 @@ std::vector<PortChoice> PortChoices(const std::vector<SerialDevice>& devices,
     std::vector<PortChoice> choices;
     for (const SerialDevice& d : devices) {
         PortChoice c;
-        c.label = d.path + "  " + DeviceDescription(d) + (d.canOpen ? "" : "  (no access)");
+        // Labels and advice are read only by people: they are in the user's language.
+        c.label = d.path + "  " + Translated(DeviceDescription(d)) +
+                  (d.canOpen ? "" : Translated(N_("  (no access)")));
         c.target = root + StableName(d);
         for (const std::string& advice : {AccessAdvice(d), LatencyAdvice(d)})
             if (!advice.empty())
-                c.advice += (c.advice.empty() ? "" : "\r\r") + advice;
+                c.advice += (c.advice.empty() ? "" : "\r\r") + Translated(advice);
         choices.push_back(std::move(c));
     }
     for (const PortMapping& m : mapped) {
@@ -98,7 +101,8 @@ std::vector<PortChoice> PortChoices(const std::vector<SerialDevice>& devices,
         for (const PortChoice& c : choices)
             seen = seen || c.target == m.names;
         if (!seen)
-            choices.push_back({m.names + "  network serial server", m.names, {}});
+            choices.push_back(
+                {Translated(Arg(N_("%1  network serial server"), m.names)), m.names, {}});
     }
     return choices;
 }

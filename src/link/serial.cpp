@@ -4,13 +4,14 @@
 #include "link/error_text.h"
 #include "platform/dialogs.h"
 #include "platform/timer_slack.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
 
 namespace {
 
-constexpr const char* BaudrateNotValid = "Baudrate is not valid";
+constexpr const char* BaudrateNotValid = N_("Baudrate is not valid");
 // A single byte may wait this long for room; a string waits at least
 // StringWaitMinMs, more when it takes longer on the line.
 constexpr int CharWaitMs = 1000;

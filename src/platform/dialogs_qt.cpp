@@ -1,15 +1,15 @@
 #include "platform/dialogs_qt.h"
 #include "platform/debug_log.h"
+#include "platform/translator_qt.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
-// "\r" in a message is a line break.
+// The message in the user's language; "\r" in it is a line break.
 QString Text(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()))
-        .replace('\r', '\n');
+    return TrShown(text).replace('\r', '\n');
 }
 
 QWidget* Owner() {
@@ -48,9 +48,8 @@ Dialogs::Answer QtDialogs::QuestionYesNoCancel(const std::string& text) {
 
 std::string QtDialogs::OpenFile(const std::string& title, const std::string& folder,
                                 const std::string& filter) {
-    return QFileDialog::getOpenFileName(Owner(), QString::fromStdString(title),
-                                        QString::fromStdString(folder),
-                                        QString::fromStdString(filter))
+    return QFileDialog::getOpenFileName(Owner(), TrShown(title), QString::fromStdString(folder),
+                                        TrShown(filter))
         .toStdString();
 }
 
@@ -59,8 +58,7 @@ std::string QtDialogs::SaveFile(const std::string& title, const std::string& fol
     QString start = QString::fromStdString(folder);
     if (!fileName.empty())
         start += "/" + QString::fromStdString(fileName);
-    return QFileDialog::getSaveFileName(Owner(), QString::fromStdString(title), start,
-                                        QString::fromStdString(filter))
+    return QFileDialog::getSaveFileName(Owner(), TrShown(title), start, TrShown(filter))
         .toStdString();
 }
 

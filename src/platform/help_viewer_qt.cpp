@@ -1,4 +1,6 @@
 #include "platform/help_viewer_qt.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
 
 #include <QAccessibleWidget>
 #include <QFileInfo>
@@ -115,7 +117,7 @@ QAccessibleInterface* HelpTextAccessibleFor(const QString& className, QObject* o
 }
 
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new QPushButton(Tr(caption), parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     row->addWidget(b);
@@ -129,19 +131,19 @@ THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
         (QAccessible::installFactory(HelpFmAccessible),
          QAccessible::installFactory(HelpTextAccessibleFor), true);
     (void)accessibleFactories;
-    setWindowTitle("Tessaro Help");
+    setWindowTitle(Tr("Tessaro Help"));
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    ContentsButt = AddButton(this, row, "ContentsButt", "&Contents");
-    BackButt = AddButton(this, row, "BackButt", "&Back");
+    ContentsButt = AddButton(this, row, "ContentsButt", N_("&Contents"));
+    BackButt = AddButton(this, row, "BackButt", N_("&Back"));
     row->addStretch();
-    CloseButt = AddButton(this, row, "CloseButt", "Close");
+    CloseButt = AddButton(this, row, "CloseButt", N_("Close"));
     layout->addLayout(row);
     HelpText = new QTextBrowser(this);
     HelpText->setObjectName("HelpText");
-    HelpText->setAccessibleName("Help document");
-    HelpText->setAccessibleDescription("Tab moves from link to link");
+    HelpText->setAccessibleName(Tr("Help document"));
+    HelpText->setAccessibleDescription(Tr("Tab moves from link to link"));
     HelpText->setOpenExternalLinks(false);
     layout->addWidget(HelpText);
     setTabOrder(ContentsButt, BackButt);

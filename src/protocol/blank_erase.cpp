@@ -3,6 +3,7 @@
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -14,7 +15,7 @@ constexpr int kIdNotErased = 4;
 constexpr int kFuseNotErased = 8;
 
 std::string Line(const char* what, bool notErased) {
-    return std::string(what) + (notErased ? " = Not Erased" : " = Erased");
+    return Arg(notErased ? N_("%1 = Not Erased") : N_("%1 = Erased"), what);
 }
 } // namespace
 
@@ -44,7 +45,8 @@ StartResult ProgrammerEngine::Erase(const OperationOptions& options) {
 
 StartResult ProgrammerEngine::ConfirmErase(const OperationOptions& options) {
     if (panel_.dialogs().QuestionYesNo(
-            "This will totally erase the chip.\r\rDo you wish to continue?") == Dialogs::Answer::No)
+            N_("This will totally erase the chip.\r\rDo you wish to continue?")) ==
+        Dialogs::Answer::No)
         return StartResult::Declined;
     Begin(Operation::Erase, options);
     Protocol.AfterBlankState = EngineState::NoState;
@@ -61,7 +63,7 @@ void ProgrammerEngine::OnBlankRomVoltages() {
         return;
     Enter(EngineState::BlankRomAnswers);
     Protocol.DataIndex = 0;
-    panel_.SetStatus("Erase Check...");
+    panel_.SetStatus(N_("Erase Check..."));
     Send(BlankCheckROMBytes(chip_.WordMask));
 }
 
@@ -127,7 +129,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
     }
     run_.details.blankFlags = Protocol.BlankFlags;
     const std::string report = BlankReport();
-    panel_.SetStatus("Blank results...");
+    panel_.SetStatus(N_("Blank results..."));
     Timer(false);
     Progress(0);
     Accept();
@@ -143,7 +145,9 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
 
 std::string ProgrammerEngine::BlankReport() {
     const int flags = Protocol.BlankFlags;
-    std::string report = "Blank Results: \r\r";
+    // One line for each part of the chip: each is translated where it is shown.
+    std::string report = N_("Blank Results: ");
+    report += "\r\r";
     if (chip_.ROMSize != 0)
         report += Line("ROM", flags & kRomNotErased);
     if (chip_.EEPROMSize != 0)
@@ -171,8 +175,9 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
     }
     if (!run_.options.ignoreBlankCheck) {
         const std::string question =
-            report + (chip_.FlashChip ? "\r\rContinue to erase and program this chip?"
-                                      : "\r\rContinue to program this chip?");
+            report + "\r\r" +
+            (chip_.FlashChip ? N_("Continue to erase and program this chip?")
+                             : N_("Continue to program this chip?"));
         if (panel_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
             Enter(chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState);
             SendOn();
@@ -200,8 +205,8 @@ bool ProgrammerEngine::CalibrationAccepted() {
         return verdict == CalibrationVerdict::Keep;
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
-        panel_.SetStatus("Keeping the chip's calibration 0x" +
-                         MyIntToHex(ChipCalibrationWord(), 4));
+        panel_.SetStatus(
+            Arg(N_("Keeping the chip's calibration 0x%1"), MyIntToHex(ChipCalibrationWord(), 4)));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
@@ -211,9 +216,9 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                  (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
-    return panel_.dialogs().QuestionYesNo("Calibration data from chip does not match new "
-                                          "programming data\r\rContinue programming with new "
-                                          "data?") == Dialogs::Answer::Yes;
+    return panel_.dialogs().QuestionYesNo(N_("Calibration data from chip does not match new "
+                                             "programming data\r\rContinue programming with new "
+                                             "data?")) == Dialogs::Answer::Yes;
 }
 
 // Waits for "V": the supply is on for the erase before programming.
@@ -264,7 +269,7 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     if (rx.size() != 1)
         return Fail();
     Timer(false);
-    panel_.SetStatus("Erase result...");
+    panel_.SetStatus(N_("Erase result..."));
     Accept();
     if (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F')
         return Fail();
@@ -272,14 +277,15 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     Enter(EngineState::Closing);
     if (rx[0] == 'Y') {
         Finish(Outcome::Done);
-        panel_.dialogs().Information("Chip has been erased");
+        panel_.dialogs().Information(N_("Chip has been erased"));
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
-        panel_.dialogs().Error(std::string("Error writing new Calibration") +
-                               (chip_.HasBandGapFlag() ? " and BandGap" : ""));
+        panel_.dialogs().Error(chip_.HasBandGapFlag()
+                                   ? N_("Error writing new Calibration and BandGap")
+                                   : N_("Error writing new Calibration"));
     } else {
         Finish(Outcome::Failed);
-        panel_.dialogs().Error("Error writing new BandGap");
+        panel_.dialogs().Error(N_("Error writing new BandGap"));
     }
     Timer(true);
 }

@@ -3,6 +3,7 @@
 // a Program. Only whole blocks are taken; a shorter tail waits for the rest.
 #include "chipdb/hex_text.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -83,8 +84,9 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
     FinishDifference(words ? "ROM" : "EEPROM", Protocol.DataIndex, good, bad);
     Accept();
     const int digits = words ? 4 : 2;
-    panel_.dialogs().Error((words ? "ROM error at 0x" : "EEPROM error at 0x") +
-                           MyIntToHex(Protocol.DataIndex, 4) + kGood + MyIntToHex(good, digits) +
-                           kBad + MyIntToHex(bad, digits));
+    panel_.dialogs().Error(Arg(kDifference,
+                               Arg(words ? N_("ROM error at 0x%1") : N_("EEPROM error at 0x%1"),
+                                   MyIntToHex(Protocol.DataIndex, 4)),
+                               MyIntToHex(good, digits), MyIntToHex(bad, digits)));
     Timer(true);
 }

@@ -3,6 +3,7 @@
 #include "fuses/fuse_messages.h"
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -53,7 +54,7 @@ void ProgrammerEngine::ResetProgrammer(bool pending) {
     resetPending_ = pending;
     ResetSerial(false);
     line_.SetProgrammerReset(resetIdleLevel_ == 0);
-    panel_.SetStatus("Resetting Tessaro...");
+    panel_.SetStatus(N_("Resetting Tessaro..."));
     clock_.Pause(kResetPulseMs);
     line_.SetProgrammerReset(resetIdleLevel_ != 0);
     Protocol.IdleTicks = 0;
@@ -89,16 +90,16 @@ void ProgrammerEngine::OnIdle() {
     const char* expected = StyleInfo(programmerStyle_).messageName;
     const char* connected = StyleInfo(detected).messageName;
     if (StyleInfo(programmerStyle_).style == detected) {
-        panel_.SetStatus(std::string(connected) + " board connected");
+        panel_.SetStatus(Arg(N_("%1 board connected"), connected));
         panel_.RepaintWindow();
         ResetSerial(false);
         return;
     }
     ResetSerial(false);
-    panel_.SetStatus("System matching...");
-    panel_.dialogs().Information(std::string("Program mode = ") + expected +
-                                 ", connected board = " + connected +
-                                 ".\r\rWill attempt to match the board");
+    panel_.SetStatus(N_("System matching..."));
+    panel_.dialogs().Information(
+        Arg(N_("Program mode = %1, connected board = %2.\r\rWill attempt to match the board"),
+            expected, connected));
     panel_.RepaintWindow();
     panel_.SwitchStyle(detected);
 }
@@ -108,31 +109,31 @@ void ProgrammerEngine::BoardSilent() {
     if (resetPending_) {
         resetPending_ = false;
         ResetSerial(false);
-        panel_.SetStatus("Reset error...");
-        const std::string port = line_.PortOpen() ? line_.PortName() : std::string("None");
-        panel_.dialogs().Error(std::string("Reset failed. Please check...\r\r") +
-                               "Communications port, currently [ " + port + " ]\r" +
-                               "Board connections and power\r" + "Mode =  [ " +
-                               StyleInfo(programmerStyle_).messageName +
-                               " ], does your programmer board match this setting?");
+        panel_.SetStatus(N_("Reset error..."));
+        const std::string port = line_.PortOpen() ? line_.PortName() : std::string(N_("None"));
+        panel_.dialogs().Error(
+            Arg(N_("Reset failed. Please check...\r\rCommunications port, currently [ %1 ]\rBoard "
+                   "connections and power\rMode =  [ %2 ], does your programmer board match this "
+                   "setting?"),
+                port, StyleInfo(programmerStyle_).messageName));
         panel_.SetStatus(kReady);
         return;
     }
     // Silence during an operation: say what the board last said, then reset it.
     const std::string& rx = Protocol.RxText;
-    const char* status = "Comms Error...";
-    std::string text = "The board is not responding";
+    const char* status = N_("Comms Error...");
+    std::string text = N_("The board is not responding");
     if (rx.find("?E?P") != std::string::npos) {
-        status = "I2C Error...";
-        text = "I2C EEPROM is not responding.";
+        status = N_("I2C Error...");
+        text = N_("I2C EEPROM is not responding.");
     } else if (rx.find("?F?N") != std::string::npos) {
-        status = "Function Error...";
-        text = "Function not supported by this programmer firmware.";
+        status = N_("Function Error...");
+        text = N_("Function not supported by this programmer firmware.");
     }
     Finish(Outcome::NoAnswer);
     ResetSerial(false);
     panel_.SetStatus(status);
-    panel_.dialogs().Error(text + kAboutToReset);
+    panel_.dialogs().Error(Arg(kAboutToReset, text));
     panel_.RepaintWindow();
     ResetProgrammer(true);
 }
@@ -146,11 +147,11 @@ StartResult ProgrammerEngine::StartAutoProgram(const OperationOptions& options, 
     if (Busy() || loop_.on)
         return StartResult::Busy;
     if (chip_.Family() == Core::SerialEeprom) {
-        panel_.dialogs().Error("Cannot use Auto Program Mode with serial EEPROMs");
+        panel_.dialogs().Error(N_("Cannot use Auto Program Mode with serial EEPROMs"));
         return StartResult::NotSupported;
     }
     if (options.icsp) {
-        panel_.dialogs().Error("Cannot use Auto Program Mode when ICSP is enabled");
+        panel_.dialogs().Error(N_("Cannot use Auto Program Mode when ICSP is enabled"));
         return StartResult::NotSupported;
     }
     if (ImageEmpty()) {
@@ -209,7 +210,7 @@ void ProgrammerEngine::OnAskedForRemoval() {
     Enter(EngineState::WaitingForRemoval);
     // The user takes the chip out: no answer is due, so no watchdog.
     Timer(false);
-    panel_.SetStatus("Waiting for chip removal...");
+    panel_.SetStatus(N_("Waiting for chip removal..."));
 }
 
 // Waits for "Y": the chip has been taken out.
@@ -229,7 +230,7 @@ void ProgrammerEngine::OnAskedForInsertion() {
         return;
     Enter(EngineState::WaitingForInsertion);
     Timer(false);
-    panel_.SetStatus("Waiting for chip insertion...");
+    panel_.SetStatus(N_("Waiting for chip insertion..."));
 }
 
 // Waits for "Y": a chip is in the socket.

@@ -4,6 +4,7 @@
 #include "fuses/fuse_messages.h"
 #include "platform/debug_log.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine_messages.h"
 
@@ -219,11 +220,11 @@ void ProgrammerEngine::ReceivedDataError() {
     panel_.SetStatus(kErrorStatus);
     // A serial EEPROM that does not acknowledge makes the board answer X.
     if (eepromSilent) {
-        panel_.dialogs().Error("EEPROM not responding.");
+        panel_.dialogs().Error(N_("EEPROM not responding."));
         panel_.SetStatus(kReady);
         return;
     }
-    panel_.dialogs().Error(std::string("Received data error.\r") + kAboutToReset);
+    panel_.dialogs().Error(Arg(kAboutToReset, N_("Received data error.\r")));
     panel_.RepaintWindow();
     ResetProgrammer(true);
 }
@@ -277,8 +278,8 @@ void ProgrammerEngine::InitialiseProgrammerVariables(EngineState startState) {
     Protocol.CancelRequested = false;
     Protocol.StartState = startState;
     Timer(true);
-    panel_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string("Initializing...")
-                                                 : "Checking for " + chip_.ChipName + "...");
+    panel_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string(N_("Initializing..."))
+                                                 : Arg(N_("Checking for %1..."), chip_.ChipName));
 }
 
 void ProgrammerEngine::Cancel() {
@@ -298,7 +299,7 @@ StartResult ProgrammerEngine::ReadChipInfo(const OperationOptions& options) {
         return refused;
     if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
         chip_.Family() == Core::Baseline) {
-        panel_.dialogs().Information("Chip ID is not supported for this device.");
+        panel_.dialogs().Information(N_("Chip ID is not supported for this device."));
         return StartResult::NotSupported;
     }
     Begin(Operation::ReadChipInfo, options);

@@ -3,6 +3,7 @@
 #include "chipdb/hex_text.h"
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -47,9 +48,10 @@ void ProgrammerEngine::ModelMismatch(int model) {
     panel_.SetStatus(kErrorStatus);
     Timer(false);
     Finish(Outcome::WrongBoard);
-    panel_.dialogs().Error(std::string("You are trying to connect to [ ") +
-                           StyleInfo(programmerStyle_).messageName + " ]\r\rPlease select [ " +
-                           StyleInfo(model).messageName + " ] to match your programmer board.");
+    panel_.dialogs().Error(Arg(N_("You are trying to connect to [ %1 ]\r\rPlease select [ %2 ] to "
+                                  "match your programmer board."),
+                               StyleInfo(programmerStyle_).messageName,
+                               StyleInfo(model).messageName));
     EndCommand();
     Timer(true);
 }
@@ -92,10 +94,10 @@ void ProgrammerEngine::ChipCheck() {
     const int deviceId = ChipIdWord(Protocol.ConfigBytes) & 0x3FE0;
     if (chip_.ChipID != kNoDeviceId && chip_.ChipID != deviceId) {
         Timer(false);
-        panel_.SetStatus("Confirming...");
-        if (panel_.dialogs().QuestionYesNo("The programmer does not recognise the [" +
-                                           chip_.ChipName + "]\r\rContinue anyway?") !=
-            Dialogs::Answer::Yes) {
+        panel_.SetStatus(N_("Confirming..."));
+        if (panel_.dialogs().QuestionYesNo(
+                Arg(N_("The programmer does not recognise the [%1]\r\rContinue anyway?"),
+                    chip_.ChipName)) != Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
             Timer(true);
@@ -121,9 +123,8 @@ void ProgrammerEngine::ReportChipInfo() {
     const int word = ChipIdWord(config);
     Finish(Outcome::Done);
     if (Protocol.ChipIDRequest) {
-        panel_.dialogs().Information("[" + chip_.ChipName + "]   Version " +
-                                     std::to_string(word & 0x1F) +
-                                     "\r\rChip ID = " + MyIntToHex(word & 0x3FE0, 4));
+        panel_.dialogs().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
+                                         word & 0x1F, MyIntToHex(word & 0x3FE0, 4)));
         return;
     }
     const int word1 = ChipConfigWord(config, 1);

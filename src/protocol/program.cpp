@@ -4,6 +4,7 @@
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -44,8 +45,8 @@ StartResult ProgrammerEngine::Program(const OperationOptions& options) {
         return StartResult::ImageIncomplete;
     }
     if (chip_.CPWarn && panel_.dialogs().QuestionYesNo(
-                            "WARNING!\r\rThis device has code protection that cannot "
-                            "be erased.\rDo you wish to continue?") != Dialogs::Answer::Yes)
+                            N_("WARNING!\r\rThis device has code protection that cannot "
+                               "be erased.\rDo you wish to continue?")) != Dialogs::Answer::Yes)
         return StartResult::Declined;
     Begin(Operation::Program, options);
     SetProgrammingDataSize();
@@ -75,10 +76,10 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Send(ProgramROMBytes(length));
     Progress(0);
     if (upgradeLoaded_) {
-        panel_.SetStatus("Upgrading...");
+        panel_.SetStatus(N_("Upgrading..."));
         ProgressMax(4 * length);
     } else {
-        panel_.SetStatus("Programming ROM...");
+        panel_.SetStatus(N_("Programming ROM..."));
         ProgressMax(length);
     }
     Protocol.DataIndex = 0;
@@ -120,12 +121,12 @@ void ProgrammerEngine::WriteFailure() {
     Accept();
     Send(Command(cmd::VoltagesOff));
     Timer(false);
-    panel_.SetStatus("Programming error...");
+    panel_.SetStatus(N_("Programming error..."));
     Finish(Outcome::Failed);
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
-    panel_.dialogs().Error("ROM programming error at address 0x" +
-                           MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4));
+    panel_.dialogs().Error(Arg(N_("ROM programming error at address 0x%1"),
+                               MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
     Timer(true);
     Enter(EngineState::Closing);
 }
@@ -139,7 +140,7 @@ void ProgrammerEngine::OnProgramEepromVoltages() {
         return;
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
     if (!upgradeLoaded_)
-        panel_.SetStatus("Programming EEPROM...");
+        panel_.SetStatus(N_("Programming EEPROM..."));
     Progress(0);
     ProgressMax(Protocol.EEPROMProgLength);
     Protocol.DataIndex = 0;
@@ -218,10 +219,10 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
     Accept();
     if (Wide()) {
         Enter(EngineState::ProgramIdWritten);
-        panel_.SetStatus("Programming ID...");
+        panel_.SetStatus(N_("Programming ID..."));
     } else {
         Enter(EngineState::ProgramIdFusesStatus);
-        panel_.SetStatus("Programming config...");
+        panel_.SetStatus(N_("Programming config..."));
     }
 }
 
@@ -240,13 +241,13 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     if (status == 0x00) {
         panel_.SetStatus(kErrorStatus);
         Finish(Outcome::Failed);
-        panel_.dialogs().Error("ID FUSE programming error.");
+        panel_.dialogs().Error(N_("ID FUSE programming error."));
     } else {
-        panel_.SetStatus("Programming result...");
+        panel_.SetStatus(N_("Programming result..."));
         Progress(0);
         Finish(Outcome::Done);
         if (!LoopContinues())
-            panel_.dialogs().Information("Programming complete.");
+            panel_.dialogs().Information(N_("Programming complete."));
     }
     panel_.SetStatus(kReady);
     Timer(true);
@@ -270,7 +271,7 @@ void ProgrammerEngine::ProgramFusesAfterVerify() {
     Send(Command(cmd::ProgramFuses));
     Timer(true);
     Enter(EngineState::ProgramFusesDone);
-    panel_.SetStatus("Programming Fuse...");
+    panel_.SetStatus(N_("Programming Fuse..."));
 }
 
 // Waits for "Y": the fuses are written; the supply is cycled for the read-back.
@@ -307,6 +308,6 @@ void ProgrammerEngine::OnReadBackConfig() {
     }
     Finish(Outcome::Done);
     if (!LoopContinues())
-        panel_.dialogs().Information("Programming complete");
+        panel_.dialogs().Information(N_("Programming complete"));
     Timer(true);
 }

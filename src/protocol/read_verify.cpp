@@ -3,6 +3,7 @@
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
+#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -13,7 +14,7 @@ constexpr const char* kConfigAddress16[] = {"300000", "300002", "300004", "30000
                                             "300008", "30000A", "30000C"};
 
 std::string Difference(const std::string& what, int good, int bad, int digits) {
-    return what + kGood + MyIntToHex(good, digits) + kBad + MyIntToHex(bad, digits);
+    return Arg(kDifference, what, MyIntToHex(good, digits), MyIntToHex(bad, digits));
 }
 } // namespace
 
@@ -23,7 +24,7 @@ StartResult ProgrammerEngine::Read(const OperationOptions& options) {
         return refused;
     if (image_.DataChanged) {
         const Dialogs::Answer a = panel_.dialogs().QuestionYesNoCancel(
-            "Data file has changed.\r\rDo you wish to save it?");
+            N_("Data file has changed.\r\rDo you wish to save it?"));
         if (a == Dialogs::Answer::Cancel)
             return StartResult::Declined;
         if (a == Dialogs::Answer::Yes)
@@ -44,7 +45,7 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.dialogs().Information("Nothing to verify");
+        panel_.dialogs().Information(N_("Nothing to verify"));
         return StartResult::NothingToDo;
     }
     if (ImageIncomplete()) {
@@ -64,7 +65,8 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
 // Waits for "V": the supply is on for reading program memory.
 void ProgrammerEngine::OnReadRomVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ReadRomBlocks, "Reading ROM...", cmd::ReadROM, 2 * chip_.ROMSize);
+        OpenStream(EngineState::ReadRomBlocks, N_("Reading ROM..."), cmd::ReadROM,
+                   2 * chip_.ROMSize);
 }
 
 // Waits for blocks of program memory.
@@ -93,7 +95,7 @@ void ProgrammerEngine::OnReadRomBlocks() {
 // Waits for "V": the supply is on for reading data EEPROM.
 void ProgrammerEngine::OnReadEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ReadEepromBlocks, "Reading EEPROM...", cmd::ReadEEPROM,
+        OpenStream(EngineState::ReadEepromBlocks, N_("Reading EEPROM..."), cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
@@ -148,7 +150,7 @@ void ProgrammerEngine::OnReadDone() {
 // Waits for "V": the supply is on for verifying program memory.
 void ProgrammerEngine::OnVerifyRomVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyRomBlocks, "Verifying ROM...", cmd::ReadROM,
+        OpenStream(EngineState::VerifyRomBlocks, N_("Verifying ROM..."), cmd::ReadROM,
                    2 * chip_.ROMSize);
 }
 
@@ -207,7 +209,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         return ProgramFusesAfterVerify();
     if (ConfigMatches(Protocol.ConfigBytes)) {
         Finish(Outcome::Done);
-        panel_.dialogs().Information("Data verified");
+        panel_.dialogs().Information(N_("Data verified"));
     }
     Timer(true);
 }
@@ -222,8 +224,8 @@ bool ProgrammerEngine::IdMatches() {
         const int bad = ConfigByte(Protocol.ConfigBytes, 3 + static_cast<int>(i)) & 0x0F;
         if (good != bad) {
             FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
-            panel_.dialogs().Error(
-                Difference("ID error 0x20" + MyIntToHex(static_cast<int>(i), 2), good, bad, 4));
+            panel_.dialogs().Error(Difference(
+                Arg(N_("ID error 0x20%1"), MyIntToHex(static_cast<int>(i), 2)), good, bad, 4));
             return false;
         }
     }
@@ -243,7 +245,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         if (good != bad) {
             FinishDifference(kFuseRegion, VerifyHEX(addresses[k - 1]), good, bad);
             panel_.dialogs().Error(
-                Difference("Fuse error 0x" + std::string(addresses[k - 1]), good, bad, 4));
+                Difference(Arg(N_("Fuse error 0x%1"), addresses[k - 1]), good, bad, 4));
             return false;
         }
     }

@@ -69,9 +69,10 @@ TEST_F(HexWindow, LoadFillsTheImageCaptionAndListing) {
     EXPECT_EQ(w->CodeLines[1].substr(0, 16), "0000: 0041 3FFF ");
     EXPECT_EQ(w->CodeScroll->maximum(), 139 - 16);
     const QImage& page = w->CodeImage->canvas;
-    EXPECT_EQ(page.pixelColor(10, 100), QColor(0xC0, 0xC0, 0xC0)); // the address gutter
-    EXPECT_EQ(page.pixelColor(42, 100), QColor(Qt::white));
-    EXPECT_EQ(page.pixelColor(43, 100), QColor(0x80, 0x80, 0x80));
+    const QPalette& colours = w->CodeImage->palette();
+    EXPECT_EQ(page.pixel(10, 100), colours.color(QPalette::Midlight).rgb()); // the address gutter
+    EXPECT_EQ(page.pixel(42, 100), colours.color(QPalette::Light).rgb());
+    EXPECT_EQ(page.pixel(43, 100), colours.color(QPalette::Mid).rgb());
     EXPECT_EQ(w->StatusLabel->text(), "Ready");
     EXPECT_EQ(std::filesystem::current_path().string() + "/", h.programDir);
 

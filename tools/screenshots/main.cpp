@@ -5,7 +5,11 @@
 // window and help, and with a 12F675 chosen the calibration and erase dialogs.
 // Each picture is the window as the display server shows it (run it under
 // Xvfb: scripts/screenshots).
-//   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//   tessaro-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--dark] [--main-only SUFFIX]
+// The windows speak the locale's language, as the program's do. --dark shows every window in the
+// colours of a dark desktop theme; --main-only takes only the main window and the fuse editor, as
+// main-windowSUFFIX.png and fuse-editorSUFFIX.png (for the pictures at other screen scales and
+// themes).
 #include "app/assign_ports_fm.h"
 #include "app/chip_editor_fm.h"
 #include "app/fuse_edit_fm.h"
@@ -15,6 +19,9 @@
 #include "boardsim.h"
 #include "demo_folder.h"
 #include "platform/scripted_dialogs.h"
+#include "platform/translate.h"
+#include "platform/translator_qt.h"
+#include "ui/dark_palette.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,11 +31,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -38,8 +47,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kChip = "16F628A";
 
-// A blink loop on port B with its configuration word and a greeting in the
-// data EEPROM, in INHX8M: byte addresses, low byte first, 16 bytes a line.
+// A blink loop on port B and a table, with its configuration word and a
+// greeting in the data EEPROM, in INHX8M: byte addresses, low byte first, 16 bytes a line.
 std::string Records(int address, const std::vector<int>& bytes) {
     std::string lines;
     char text[16];
@@ -66,11 +75,18 @@ std::string BlinkHex() {
         code.push_back(word & 0xFF);
         code.push_back(word >> 8);
     }
+    // A table of 1280 RETLW words from 0x100 on: programming it takes long
+    // enough to be caught half way, with the bar past the middle.
+    std::vector<int> table;
+    for (int i = 0; i < 1280; ++i) {
+        table.push_back(i & 0xFF);
+        table.push_back(0x34);
+    }
     std::vector<int> greeting;
     for (char c : std::string("Tessaro!"))
         greeting.push_back(static_cast<unsigned char>(c));
-    return Records(0x0000, code) + Records(0x400E, {0x70, 0x3F}) + Records(0x4200, greeting) +
-           ":00000001FF\n";
+    return Records(0x0000, code) + Records(0x0200, table) + Records(0x400E, {0x70, 0x3F}) +
+           Records(0x4200, greeting) + ":00000001FF\n";
 }
 
 // Serves the window's events until `done`, at most `ms` milliseconds.
@@ -110,9 +126,18 @@ bool DialogPicture(QWidget* dialog, const fs::path& file, const std::function<vo
     return saved;
 }
 
-bool FuseEditorPicture(TProjFm& w, const fs::path& out) {
+// What to take: every window, or the main window and the fuse editor under a suffix.
+struct Shots {
+    bool mainOnly = false;
+    std::string suffix;
+    fs::path File(const fs::path& out, const char* name) const {
+        return out / (name + suffix + ".png");
+    }
+};
+
+bool FuseEditorPicture(TProjFm& w, const fs::path& out, const Shots& shots) {
     return DialogPicture(
-        w.FuseEditFM, out / "fuse-editor.png", [&] { w.FuseButt->click(); },
+        w.FuseEditFM, shots.File(out, "fuse-editor"), [&] { w.FuseButt->click(); },
         [&] { w.FuseEditFM->reject(); });
 }
 
@@ -176,18 +201,19 @@ bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
     }
     const auto halfWritten = [&] {
         const QProgressBar* bar = w.ProgressBar1;
-        return w.StatusLabel->text() == "Programming ROM..." && bar->value() * 2 >= bar->maximum();
+        return w.StatusLabel->text() == Tr("Programming ROM...") &&
+               bar->value() * 2 >= bar->maximum();
     };
     if (!WaitFor(halfWritten, 30000)) {
         std::fprintf(stderr, "screenshots: the programming run did not get under way\n");
         return false;
     }
     const bool saved = Save(&w, out / "programming.png");
-    WaitFor([&] { return w.StatusLabel->text().startsWith("Programming complete"); }, 60000);
+    WaitFor([&] { return !w.Timer1->isActive(); }, 60000);
     return saved;
 }
 
-int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
+int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, const Shots& shots) {
     std::vector<std::string> cid;
     boardsim::ReadTextLines((programDir / "chipinfo.cid").string(), cid);
     const boardsim::ChipInfoResult chip = boardsim::FindChipInfo(cid, kChip);
@@ -220,14 +246,18 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
     env.args = {(folder / "blink.hex").string()};
     TProjFm w(std::move(env));
     w.show();
-    bool ok = WaitFor([&] { return w.StatusLabel->text().endsWith("board connected"); }, 10000);
+    const QString connected = TrShown(Arg("%1 board connected", "Birch_A"));
+    bool ok = WaitFor([&] { return w.StatusLabel->text() == connected; }, 10000);
     Settle();
-    ok = ok && Save(&w, out / "main-window.png");
-    ok = ok && DisassemblyPicture(w, out);
-    ok = ok && FuseEditorPicture(w, out);
-    ok = ok && ProgrammingPicture(w, out);
-    ok = ok && WaitFor([&] { return !w.Timer1->isActive(); }, 10000);
-    ok = ok && OtherWindowPictures(w, out);
+    ok = ok && Save(&w, shots.File(out, "main-window"));
+    if (!shots.mainOnly)
+        ok = ok && DisassemblyPicture(w, out);
+    ok = ok && FuseEditorPicture(w, out, shots);
+    if (!shots.mainOnly) {
+        ok = ok && ProgrammingPicture(w, out);
+        ok = ok && WaitFor([&] { return !w.Timer1->isActive(); }, 10000);
+        ok = ok && OtherWindowPictures(w, out);
+    }
     for (const auto& shown : dialogs.shown)
         std::printf("%s: %s\n", shown.kind.c_str(), shown.text.c_str());
     server.Stop();
@@ -237,15 +267,33 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    // The language of the locale, as the program takes it (LANG=de_DE.UTF-8: German).
+    UseLanguage(app, LanguageFromEnvironment(std::getenv));
+    Shots shots;
+    bool usage = argc < 3;
+    for (int i = 3; i < argc && !usage; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dark") {
+            QApplication::setStyle(QStyleFactory::create("Fusion"));
+            QApplication::setPalette(DarkPalette());
+        } else if (arg == "--main-only" && i + 1 < argc) {
+            shots.mainOnly = true;
+            shots.suffix = argv[++i];
+        } else {
+            usage = true;
+        }
+    }
+    if (usage) {
+        std::fprintf(stderr,
+                     "usage: %s PROGRAM_FOLDER OUTPUT_FOLDER [--dark] [--main-only SUFFIX]\n",
+                     argv[0]);
         return 2;
     }
     const fs::path out = fs::absolute(argv[2]);
     fs::create_directories(out);
     char pattern[] = "/tmp/tessaro-screenshots-XXXXXX";
     const fs::path work = ::mkdtemp(pattern);
-    const int status = Run(fs::absolute(argv[1]), out, work);
+    const int status = Run(fs::absolute(argv[1]), out, work, shots);
     fs::current_path("/");
     fs::remove_all(work);
     return status;
