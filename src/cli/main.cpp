@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "cli/terminal.h"
 #include "platform/program_folder.h"
+#include "platform/system_locale.h"
 #include "platform/translate.h"
 
 #include <cstdlib>
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv) {
     // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
-    SetTextLookup(BuiltInLookup(LanguageFromEnvironment(std::getenv)));
+    SetTextLookup(BuiltInLookup(LanguageFromEnvironment(std::getenv, SystemLocaleName())));
     CliEnvironment env;
     // The program folder: chipinfo.cid and ports/ are found as the window finds them.
     env.programDir = ProgramFolder();
