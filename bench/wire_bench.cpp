@@ -7,7 +7,9 @@
 // - a bare reference host: one thread that waits on the socket, hands the
 //   bytes to the engine and writes its answer at once (the engine's own work
 //   per word is in its figure, the hosting is not);
-// - tessaro-cli (in this process, as it runs from the command line);
+// - tessaro-cli (in this process, as it runs from the command line), and as a
+//   process of its own;
+// - the Windows build of tessaro-cli under Wine, when WIRE_WINE_CLI names it;
 // - the window (offscreen), when built with this benchmark.
 // Each host's median and 99th percentile turnaround, its ratio to the median of
 // the reference run just before it, and (wire + turnarounds) / wire of the
@@ -364,6 +366,33 @@ bool RunCliHost(int port, const std::string& chipName, const std::filesystem::pa
     return code == 0;
 }
 
+// tessaro-cli as a process of its own, as a user runs it: `command` is the
+// program (the Linux build) or Wine and the Windows build's .exe.
+bool RunCliProcess(const std::vector<std::string>& command, int port, const std::string& chipName,
+                   const std::filesystem::path& folder) {
+    const std::string hex = (folder / (chipName + ".hex")).string();
+    WriteHexFile(hex, chipName);
+    std::vector<std::string> args = command;
+    for (const char* arg : {"program", hex.c_str(), "--chip", chipName.c_str(), "--style",
+                            "Birch_A", "--quiet", "--port"})
+        args.emplace_back(arg);
+    args.push_back("rfc2217://127.0.0.1:" + std::to_string(port));
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    if (status != 0)
+        std::fprintf(stderr, "%s exited with status %d\n", argv[0], status);
+    return status == 0;
+}
+
 std::string LoadAverage() {
     std::ifstream in("/proc/loadavg");
     std::string one, five, fifteen;
@@ -390,7 +419,21 @@ void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
     std::vector<Host> hosts = {
         {"reference", [&] { return RunReference(board.port, chipName); }, {}},
         {"cli", [&] { return RunCliHost(board.port, chipName, folder); }, {}},
+        {"cli-process",
+         [&] { return RunCliProcess({TESSARO_CLI}, board.port, chipName, folder); },
+         {}},
     };
+    // WIRE_WINE_CLI=build-windows/bin/tessaro-cli.exe: the Windows build under
+    // Wine (WIRE_WINE, else /usr/lib/wine/wine64; a booted WINEPREFIX).
+    if (const char* exe = std::getenv("WIRE_WINE_CLI")) {
+        const char* wine = std::getenv("WIRE_WINE");
+        const std::vector<std::string> command = {wine != nullptr ? wine : "/usr/lib/wine/wine64",
+                                                  exe};
+        hosts.push_back(
+            {"wine",
+             [&, command] { return RunCliProcess(command, board.port, chipName, folder); },
+             {}});
+    }
     if (WindowHostAvailable())
         hosts.push_back({"window",
                          [&] { return RunWindowHost(board.port, chipName, folder.string() + "/"); },

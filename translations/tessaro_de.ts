@@ -1021,48 +1021,48 @@ Exitcodes:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="61"/>
+        <location filename="../src/cli/cli_report.cpp" line="62"/>
         <source>done</source>
         <translation>erledigt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="63"/>
+        <location filename="../src/cli/cli_report.cpp" line="64"/>
         <source>difference</source>
         <translation>Abweichung</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="65"/>
+        <location filename="../src/cli/cli_report.cpp" line="66"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="67"/>
+        <location filename="../src/cli/cli_report.cpp" line="68"/>
         <source>declined</source>
         <translation>abgelehnt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="69"/>
+        <location filename="../src/cli/cli_report.cpp" line="70"/>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="71"/>
+        <location filename="../src/cli/cli_report.cpp" line="72"/>
         <source>no answer</source>
         <translation>keine Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="73"/>
+        <location filename="../src/cli/cli_report.cpp" line="74"/>
         <source>bad answer</source>
         <translation>falsche Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="75"/>
+        <location filename="../src/cli/cli_report.cpp" line="76"/>
         <source>wrong board</source>
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="84"/>
-        <location filename="../src/cli/gang.cpp" line="31"/>
+        <location filename="../src/cli/cli_report.cpp" line="85"/>
+        <location filename="../src/cli/gang.cpp" line="28"/>
         <source>refused</source>
         <translation>verweigert</translation>
     </message>
@@ -1187,152 +1187,152 @@ Exitcodes:
         <translation>Frage: %1 -&gt; Nein</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="25"/>
+        <location filename="../src/cli/gang.cpp" line="22"/>
         <source>ok</source>
         <translation>ok</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="27"/>
+        <location filename="../src/cli/gang.cpp" line="24"/>
         <source>chip failed</source>
         <translation>Chip fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="29"/>
+        <location filename="../src/cli/gang.cpp" line="26"/>
         <source>board failed, set aside</source>
         <translation>Gerät ausgefallen, beiseitegelegt</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="33"/>
+        <location filename="../src/cli/gang.cpp" line="30"/>
         <source>interrupted</source>
         <translation>unterbrochen</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="35"/>
+        <location filename="../src/cli/gang.cpp" line="32"/>
         <source>running</source>
         <translation>läuft</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="50"/>
+        <location filename="../src/cli/gang.cpp" line="47"/>
         <source>chips %1  passed %2  failed %3</source>
         <translation>Chips %1  bestanden %2  fehlgeschlagen %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="126"/>
+        <location filename="../src/cli/gang.cpp" line="123"/>
         <source>%1: %2 passed, %3 failed; %4 (exit code %5)</source>
         <translation>%1: %2 bestanden, %3 fehlgeschlagen; %4 (Exitcode %5)</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="128"/>
+        <location filename="../src/cli/gang.cpp" line="125"/>
         <source>%1: %2 (exit code %3)</source>
         <translation>%1: %2 (Exitcode %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="33"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="80"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="122"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="143"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="145"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="147"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="149"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="176"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="177"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="186"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="217"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="227"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="242"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="251"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="252"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="261"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="297"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="302"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1377,7 +1377,7 @@ Exitcodes:
         <translation>Daten werden sortiert...</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.cpp" line="101"/>
+        <location filename="../src/image/hex_load.cpp" line="103"/>
         <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
         <translation>%1 Bytes von %2 liegen außerhalb des Speichers des %3 und wurden nicht geladen</translation>
     </message>
@@ -1447,67 +1447,72 @@ Exitcodes:
         <translation>HEX-Dateien (*.hex);;Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="218"/>
+        <location filename="../src/link/port_discovery.cpp" line="6"/>
         <source>built-in port (%1)</source>
         <translation>eingebauter Port (%1)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="223"/>
+        <location filename="../src/link/port_discovery.cpp" line="11"/>
         <source>USB serial device</source>
         <translation>Serielles USB-Gerät</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="225"/>
+        <location filename="../src/link/port_discovery.cpp" line="13"/>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="226"/>
+        <location filename="../src/link/port_discovery.cpp" line="14"/>
         <source>%1 (%2:%3, serial %4)</source>
         <translation>%1 (%2:%3, Seriennummer %4)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="231"/>
+        <location filename="../src/link/port_discovery.cpp" line="19"/>
         <source>%1 is not there.</source>
         <translation>%1 ist nicht vorhanden.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="235"/>
+        <location filename="../src/link/port_discovery.cpp" line="23"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
         <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Sie sind seit Ihrer letzten Anmeldung in dieser Gruppe: melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="238"/>
+        <location filename="../src/link/port_discovery.cpp" line="26"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;To fix it run: sudo adduser $USER %2&#xd;then log out and in again.</source>
         <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Abhilfe: sudo adduser $USER %2&#xd;ausführen, dann ab- und wieder anmelden.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="246"/>
+        <location filename="../src/link/port_discovery_posix.cpp" line="216"/>
         <source>Latency timer %1 ms slows the board down. Lower it with:&#xd;echo %2 | sudo tee %3</source>
         <translation>Der Latenz-Timer von %1 ms bremst das Gerät. Verringern mit:&#xd;echo %2 | sudo tee %3</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="67"/>
+        <location filename="../src/link/port_discovery_win.cpp" line="164"/>
+        <source>Latency timer %1 ms slows the board down. Lower it to %2 ms in Device Manager:&#xd;Ports (COM &amp; LPT), %3, Properties, Port Settings, Advanced, Latency Timer.</source>
+        <translation>Der Latenz-Timer von %1 ms bremst das Gerät. Auf %2 ms stellen im Geräte-Manager:&#xd;Anschlüsse (COM &amp; LPT), %3, Eigenschaften, Anschlusseinstellungen, Erweitert, Latenz-Timer.</translation>
+    </message>
+    <message>
+        <location filename="../src/link/port_map.cpp" line="72"/>
         <source>cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="76"/>
+        <location filename="../src/link/port_map.cpp" line="77"/>
         <source>cannot replace %1</source>
         <translation>%1 kann nicht ersetzt werden</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="89"/>
+        <location filename="../src/link/port_map.cpp" line="90"/>
         <source>  (no access)</source>
         <translation>  (kein Zugriff)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="104"/>
+        <location filename="../src/link/port_map.cpp" line="105"/>
         <source>%1  network serial server</source>
         <translation>%1  serieller Netzwerkserver</translation>
     </message>
     <message>
-        <location filename="../src/link/serial.cpp" line="13"/>
+        <location filename="../src/link/serial.cpp" line="14"/>
         <source>Baudrate is not valid</source>
         <translation>Die Baudrate ist ungültig</translation>
     </message>

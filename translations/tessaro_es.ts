@@ -1020,48 +1020,48 @@ Códigos de salida:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="61"/>
+        <location filename="../src/cli/cli_report.cpp" line="62"/>
         <source>done</source>
         <translation>hecho</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="63"/>
+        <location filename="../src/cli/cli_report.cpp" line="64"/>
         <source>difference</source>
         <translation>diferencia</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="65"/>
+        <location filename="../src/cli/cli_report.cpp" line="66"/>
         <source>failed</source>
         <translation>fallido</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="67"/>
+        <location filename="../src/cli/cli_report.cpp" line="68"/>
         <source>declined</source>
         <translation>rechazado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="69"/>
+        <location filename="../src/cli/cli_report.cpp" line="70"/>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="71"/>
+        <location filename="../src/cli/cli_report.cpp" line="72"/>
         <source>no answer</source>
         <translation>sin respuesta</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="73"/>
+        <location filename="../src/cli/cli_report.cpp" line="74"/>
         <source>bad answer</source>
         <translation>respuesta errónea</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="75"/>
+        <location filename="../src/cli/cli_report.cpp" line="76"/>
         <source>wrong board</source>
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="84"/>
-        <location filename="../src/cli/gang.cpp" line="31"/>
+        <location filename="../src/cli/cli_report.cpp" line="85"/>
+        <location filename="../src/cli/gang.cpp" line="28"/>
         <source>refused</source>
         <translation>denegado</translation>
     </message>
@@ -1186,152 +1186,152 @@ Códigos de salida:
         <translation>pregunta: %1 -&gt; No</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="25"/>
+        <location filename="../src/cli/gang.cpp" line="22"/>
         <source>ok</source>
         <translation>correcto</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="27"/>
+        <location filename="../src/cli/gang.cpp" line="24"/>
         <source>chip failed</source>
         <translation>chip fallido</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="29"/>
+        <location filename="../src/cli/gang.cpp" line="26"/>
         <source>board failed, set aside</source>
         <translation>placa fallida, apartada</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="33"/>
+        <location filename="../src/cli/gang.cpp" line="30"/>
         <source>interrupted</source>
         <translation>interrumpido</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="35"/>
+        <location filename="../src/cli/gang.cpp" line="32"/>
         <source>running</source>
         <translation>en marcha</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="50"/>
+        <location filename="../src/cli/gang.cpp" line="47"/>
         <source>chips %1  passed %2  failed %3</source>
         <translation>chips %1  correctos %2  fallidos %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="126"/>
+        <location filename="../src/cli/gang.cpp" line="123"/>
         <source>%1: %2 passed, %3 failed; %4 (exit code %5)</source>
         <translation>%1: %2 correctos, %3 fallidos; %4 (código de salida %5)</translation>
     </message>
     <message>
-        <location filename="../src/cli/gang.cpp" line="128"/>
+        <location filename="../src/cli/gang.cpp" line="125"/>
         <source>%1: %2 (exit code %3)</source>
         <translation>%1: %2 (código de salida %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="33"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>el número de serie %1 no cabe en %2 bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="80"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>no se puede bloquear el estado de serie %1.lock: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial admite INICIO o INICIO:PASO, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list admite un archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="122"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at admite rom:DIR o eeprom:DIR, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes admite de 1 a 8, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order admite big o little, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="143"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="145"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="147"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="149"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="176"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="177"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="186"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="217"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="227"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="242"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
         <source>cannot read the serial state %1</source>
         <translation>no se puede leer el estado de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="251"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>el estado de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="252"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>el estado de serie %1 no es de una lista (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="261"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="297"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="302"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>no se puede escribir el estado de serie %1: %2</translation>
     </message>
@@ -1376,7 +1376,7 @@ Códigos de salida:
         <translation>Ordenando datos...</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.cpp" line="101"/>
+        <location filename="../src/image/hex_load.cpp" line="103"/>
         <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
         <translation>%1 bytes de %2 quedan fuera de la memoria del %3 y no se cargaron</translation>
     </message>
@@ -1446,67 +1446,72 @@ Códigos de salida:
         <translation>Archivos HEX (*.hex);;Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="218"/>
+        <location filename="../src/link/port_discovery.cpp" line="6"/>
         <source>built-in port (%1)</source>
         <translation>puerto integrado (%1)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="223"/>
+        <location filename="../src/link/port_discovery.cpp" line="11"/>
         <source>USB serial device</source>
         <translation>Dispositivo serie USB</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="225"/>
+        <location filename="../src/link/port_discovery.cpp" line="13"/>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="226"/>
+        <location filename="../src/link/port_discovery.cpp" line="14"/>
         <source>%1 (%2:%3, serial %4)</source>
         <translation>%1 (%2:%3, número de serie %4)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="231"/>
+        <location filename="../src/link/port_discovery.cpp" line="19"/>
         <source>%1 is not there.</source>
         <translation>%1 no existe.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="235"/>
+        <location filename="../src/link/port_discovery.cpp" line="23"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
         <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Está en ese grupo desde su último inicio de sesión: cierre la sesión y vuelva a entrar.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="238"/>
+        <location filename="../src/link/port_discovery.cpp" line="26"/>
         <source>You may not open %1: it belongs to the group %2.&#xd;To fix it run: sudo adduser $USER %2&#xd;then log out and in again.</source>
         <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Para arreglarlo ejecute: sudo adduser $USER %2&#xd;y luego cierre la sesión y vuelva a entrar.</translation>
     </message>
     <message>
-        <location filename="../src/link/port_discovery.cpp" line="246"/>
+        <location filename="../src/link/port_discovery_posix.cpp" line="216"/>
         <source>Latency timer %1 ms slows the board down. Lower it with:&#xd;echo %2 | sudo tee %3</source>
         <translation>El temporizador de latencia de %1 ms ralentiza la placa. Redúzcalo con:&#xd;echo %2 | sudo tee %3</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="67"/>
+        <location filename="../src/link/port_discovery_win.cpp" line="164"/>
+        <source>Latency timer %1 ms slows the board down. Lower it to %2 ms in Device Manager:&#xd;Ports (COM &amp; LPT), %3, Properties, Port Settings, Advanced, Latency Timer.</source>
+        <translation>El temporizador de latencia de %1 ms ralentiza la placa. Redúzcalo a %2 ms en el Administrador de dispositivos:&#xd;Puertos (COM y LPT), %3, Propiedades, Configuración de puerto, Opciones avanzadas, Temporizador de latencia.</translation>
+    </message>
+    <message>
+        <location filename="../src/link/port_map.cpp" line="72"/>
         <source>cannot write %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="76"/>
+        <location filename="../src/link/port_map.cpp" line="77"/>
         <source>cannot replace %1</source>
         <translation>no se puede reemplazar %1</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="89"/>
+        <location filename="../src/link/port_map.cpp" line="90"/>
         <source>  (no access)</source>
         <translation>  (sin acceso)</translation>
     </message>
     <message>
-        <location filename="../src/link/port_map.cpp" line="104"/>
+        <location filename="../src/link/port_map.cpp" line="105"/>
         <source>%1  network serial server</source>
         <translation>%1  servidor serie de red</translation>
     </message>
     <message>
-        <location filename="../src/link/serial.cpp" line="13"/>
+        <location filename="../src/link/serial.cpp" line="14"/>
         <source>Baudrate is not valid</source>
         <translation>La velocidad en baudios no es válida</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "platform/system_locale.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
 #include "ui/app_identity.h"
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
     // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
     const std::string language =
-        LanguageFromEnvironment([](const char* name) { return std::getenv(name); });
+        LanguageFromEnvironment([](const char* name) { return std::getenv(name); }, SystemLocaleName());
     SetTextLookup(BuiltInLookup(language));
     if (AnsweredFromTheCommandLine(argc, argv))
         return 0;

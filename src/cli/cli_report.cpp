@@ -1,6 +1,7 @@
 #include "cli/cli_report.h"
 
 #include "cli/console_output.h"
+#include "platform/utf8_path.h"
 #include "platform/translate.h"
 #include "protocol/command_set.h"
 
@@ -207,13 +208,13 @@ std::string UtcTime(std::chrono::system_clock::time_point when) {
 }
 
 bool CanAppend(const std::string& path) {
-    return std::ofstream(path, std::ios::app | std::ios::binary).is_open();
+    return std::ofstream(PathOf(path), std::ios::app | std::ios::binary).is_open();
 }
 
 bool AppendLogLine(const std::string& path, const std::string& line) {
     // Several boards of one run share the log: one line at a time.
     const std::lock_guard lock(OutputLock());
-    std::ofstream log(path, std::ios::app | std::ios::binary);
+    std::ofstream log(PathOf(path), std::ios::app | std::ios::binary);
     log << line << '\n';
     log.flush();
     return static_cast<bool>(log);

@@ -5,8 +5,8 @@
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
 #include "link/com_names.h"
+#include "link/error_text.h"
 
-#include <system_error>
 #include <thread>
 
 namespace {
@@ -15,15 +15,17 @@ constexpr auto kTick = std::chrono::milliseconds(100);
 // and at interrupts again.
 constexpr auto kLookAgain = std::chrono::milliseconds(10);
 
-// COMn in either case: n, or -1 for a COM name without a usable number, or 0
-// for text that is no COM name at all (a device path, say).
+// COMn in either case: n, or -1 for a COM name without a usable number (COM0;
+// COM10 where the system has no ports above COM9), or 0 for text that is no
+// COM name at all (a device path, say).
 int ComNumber(const std::string& text) {
     if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' ||
         (text[2] | 0x20) != 'm')
         return 0;
-    if (text.size() != 4 || text[3] < '1' || text[3] > '9')
-        return text.find_first_not_of("0123456789", 3) == std::string::npos ? -1 : 0;
-    return text[3] - '0';
+    if (text.find_first_not_of("0123456789", 3) != std::string::npos)
+        return 0;
+    const int n = text.size() <= 6 ? std::stoi(text.substr(3)) : 0;
+    return n >= 1 && n <= HighestComNumber() && text[3] != '0' ? n : -1;
 }
 } // namespace
 
@@ -50,12 +52,14 @@ bool ConsoleHost::ChoosePort(const std::string& text) {
     const int n = ComNumber(text);
     if (n < 0)
         return false;
-    if (n > 0) {
+    if (n > 0 && n <= 9) {
         line_.SetPortName({});
         return serial_->SetPort(n);
     }
     PortTarget target;
-    if (ParseNetworkTarget(text, target.host, target.tcpPort)) {
+    if (n > 9) {
+        target.device = DefaultComDevice(n); // beyond ports/: the port itself
+    } else if (ParseNetworkTarget(text, target.host, target.tcpPort)) {
         target.kind = PortTarget::Kind::Network;
     } else if (text.rfind("rfc2217:", 0) == 0 || text.empty()) {
         return false;
@@ -71,7 +75,7 @@ bool ConsoleHost::OpenPort(std::string& reason) {
     serial_->SetActive(true);
     if (serial_->Active())
         return true;
-    reason = std::generic_category().message(serial_->ErrorCode());
+    reason = PortErrorText(serial_->ErrorCode());
     return false;
 }
 

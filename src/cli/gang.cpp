@@ -2,21 +2,18 @@
 
 #include "cli/cli_report.h"
 #include "cli/cli_session.h"
+#include "cli/terminal.h"
 #include "platform/translate.h"
 
 #include <algorithm>
 #include <memory>
-#include <sys/ioctl.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 // A status line longer than the terminal would wrap and throw the redraw off.
 std::size_t TerminalWidth() {
-    winsize size{};
-    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1)
-        return size.ws_col - 1;
-    return 79;
+    const std::size_t columns = TerminalColumns();
+    return columns > 1 ? columns - 1 : 79;
 }
 
 const char* Ending(int code) {

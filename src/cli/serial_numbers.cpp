@@ -2,16 +2,14 @@
 
 #include "cli/cli_messages.h"
 
+#include "platform/file_lock.h"
 #include "platform/text_file.h"
 #include "platform/translate.h"
+#include "platform/utf8_path.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <filesystem>
 
 namespace {
 constexpr int kMostBytes = 8;
@@ -57,33 +55,16 @@ std::vector<Spot> Spots(const SerialOptions& o, const ChipRecord& chip) {
 // boards of this one) wait for it.
 class StateLock {
 public:
-    explicit StateLock(const std::string& state)
-        : fd_(::open((state + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            errno_ = errno;
-            ::close(fd_);
-            fd_ = -1;
-        } else if (fd_ < 0) {
-            errno_ = errno;
-        }
-    }
-    ~StateLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // closing releases the lock
-    }
-    StateLock(const StateLock&) = delete;
-    StateLock& operator=(const StateLock&) = delete;
+    explicit StateLock(const std::string& state) : lock_(state + ".lock") {}
     // False with the reason when the lock could not be had.
     bool Held(const std::string& state, std::string& error) const {
-        if (fd_ < 0)
-            error =
-                Arg(N_("cannot lock the serial state %1.lock: %2"), state, std::strerror(errno_));
-        return fd_ >= 0;
+        if (!lock_.Held())
+            error = Arg(N_("cannot lock the serial state %1.lock: %2"), state, lock_.Reason());
+        return lock_.Held();
     }
 
 private:
-    int fd_;
-    int errno_ = 0;
+    FileLock lock_;
 };
 
 } // namespace
@@ -238,7 +219,8 @@ bool SerialSource::ReadState(std::uint64_t& position, std::string& error) {
     const bool counter = o_.counter;
     position = counter ? o_.start : 0;
     const std::optional<std::string> text = ReadWholeFile(o_.state);
-    if (!text && ::access(o_.state.c_str(), F_OK) == 0) {
+    std::error_code ec;
+    if (!text && std::filesystem::exists(PathOf(o_.state), ec)) {
         error = Arg(N_("cannot read the serial state %1"), o_.state);
         return false;
     }

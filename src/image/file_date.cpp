@@ -1,5 +1,7 @@
 #include "image/file_date.h"
 
+#include "platform/utf8_path.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -34,9 +36,9 @@ double PackDosDateTime(const std::tm& local) {
 
 double HexFileDateOf(const std::string& fileName) {
     std::error_code ec;
-    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, ec))
+    if (fileName.empty() || !std::filesystem::is_regular_file(PathOf(fileName), ec))
         return kNoFileDate;
-    const auto written = std::filesystem::last_write_time(fileName, ec);
+    const auto written = std::filesystem::last_write_time(PathOf(fileName), ec);
     if (ec)
         return kNoFileDate;
     const auto system = std::chrono::file_clock::to_sys(written);

@@ -3,6 +3,7 @@
 
 #include "image/hex_extract.h"
 #include "image/hex_scan.h"
+#include "platform/utf8_path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -55,12 +56,13 @@ const char* FirstFailingRegion(const std::vector<std::string>& lines, const Chip
 
 bool ReadHexFileLines(const std::string& fileName, std::vector<std::string>& lines) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec))
+    const std::filesystem::path file = PathOf(fileName);
+    if (!std::filesystem::is_regular_file(file, ec))
         return false;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec || size > kLargestHexFile)
         return false;
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;
     std::string contents(static_cast<std::size_t>(size), '\0');
@@ -102,7 +104,7 @@ std::string OutsideMemoryText(int bytes, const std::string& file, const std::str
 }
 
 std::string HexFileCaption(const std::string& fileName) {
-    return "  <" + std::filesystem::path(fileName).filename().string() + ">";
+    return "  <" + Utf8Of(PathOf(fileName).filename()) + ">";
 }
 
 HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,

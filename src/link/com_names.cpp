@@ -1,8 +1,10 @@
 #include "link/com_names.h"
 
+#include "platform/utf8_path.h"
+
 #include <charconv>
+#include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -18,7 +20,7 @@ std::string Trim(const std::string& text) {
 }
 
 std::string FirstLine(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     std::string line;
     char c = 0;
     while (line.size() < MaxLine && in.get(c) && c != '\n' && c != '\r')
@@ -49,20 +51,19 @@ bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort
 }
 
 std::string PortEntryPath(std::string folder, int com) {
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
-    return folder + "ports/com" + std::to_string(com);
+    std::filesystem::path entry = PathOf(folder) / "ports" / ComEntryName(com);
+    return Utf8Of(entry.make_preferred());
 }
 
 PortTarget ResolvePortName(const std::vector<std::string>& folders, int port) {
     PortTarget target;
     for (const std::string& folder : folders) {
         std::string entry = PortEntryPath(folder, port);
-        struct stat info {};
-        if (lstat(entry.c_str(), &info) != 0)
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(PathOf(entry), ec)))
             continue;
         // A link is followed; a broken one is opened as it is and fails there.
-        if (stat(entry.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (!std::filesystem::is_regular_file(PathOf(entry), ec)) {
             target.device = entry;
             return target;
         }
@@ -74,6 +75,6 @@ PortTarget ResolvePortName(const std::vector<std::string>& folders, int port) {
         target.device = line;
         return target;
     }
-    target.device = "/dev/ttyUSB" + std::to_string(port - 1);
+    target.device = DefaultComDevice(port);
     return target;
 }

@@ -15,7 +15,8 @@ bool NamePresent(const std::string& name);
 // Tells when entries come and go in the folder a name lives in, through
 // inotify: no polling. The folder may itself be missing (/dev/serial/by-id
 // goes with the last USB serial device): then its nearest existing parent is
-// watched until it is back.
+// watched until it is back. Windows has no folder of devices to watch: there
+// Watch() is false and the port is tried again instead.
 class DeviceWatch {
 public:
     DeviceWatch();
@@ -23,7 +24,7 @@ public:
     DeviceWatch(const DeviceWatch&) = delete;
     DeviceWatch& operator=(const DeviceWatch&) = delete;
 
-    // Starts watching for name; false when inotify is not available.
+    // Starts watching for name; false when there is nothing to watch it with.
     bool Watch(const std::string& name);
     void Stop();
     // The descriptor that becomes readable when something happened; -1 when none.

@@ -4,14 +4,18 @@
 #include <deque>
 #include <string>
 
-// Small POSIX pieces shared by the serial back-ends.
+// Small pieces shared by the serial back-ends of every platform.
 
 int64_t MonotonicMs();
 
-// The shorter of two poll timeouts, -1 meaning none.
+// The shorter of two wait times, -1 meaning none.
 inline int ShorterTimeout(int a, int b) {
     return a < 0 ? b : (b < 0 ? a : (a < b ? a : b));
 }
+
+// Waits out timeoutMs on a port that can bring nothing more (a failed one):
+// the owner's serve loop keeps its pace instead of spinning.
+void WaitOut(int timeoutMs);
 
 // Received bytes waiting for the owner, with a flag telling the next wait
 // that bytes came in since it last looked (they may have been read from the
@@ -34,8 +38,3 @@ private:
     std::deque<uint8_t> bytes_;
     bool newData_ = false;
 };
-
-// Writes all of data to a non-blocking fd, waiting for room until the
-// deadline. Returns 0, ETIMEDOUT or the write error. Sockets are written
-// without SIGPIPE, so a dropped connection is an error code, not a signal.
-int WriteWithDeadline(int fd, const uint8_t* data, size_t size, int64_t deadlineMs, bool socket);

@@ -1,6 +1,8 @@
 #include "link/port_map.h"
 #include "platform/translate.h"
 
+#include "platform/utf8_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -23,7 +25,7 @@ std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
         for (const std::string& folder : folders) {
             const std::string entry = PortEntryPath(folder, com);
             std::error_code ec;
-            const fs::file_status status = fs::symlink_status(entry, ec);
+            const fs::file_status status = fs::symlink_status(PathOf(entry), ec);
             if (ec || !fs::exists(status))
                 continue;
             PortMapping m;
@@ -31,15 +33,13 @@ std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
             m.entry = entry;
             m.target = ResolvePortName({folder}, com);
             if (fs::is_symlink(status))
-                m.names = fs::read_symlink(entry, ec).string();
+                m.names = Utf8Of(fs::read_symlink(PathOf(entry), ec));
             else if (m.target.kind == PortTarget::Kind::Network)
                 m.names = NetworkText(m.target);
             else
                 m.names = m.target.device;
-            if (m.target.kind == PortTarget::Kind::Device) {
-                const fs::path device = fs::canonical(m.target.device, ec);
-                m.device = ec ? "" : device.string();
-            }
+            if (m.target.kind == PortTarget::Kind::Device)
+                m.device = PresentDevice(m.target.device);
             mapped.push_back(std::move(m));
             break;
         }
@@ -50,29 +50,30 @@ std::vector<PortMapping> MappedPorts(const std::vector<std::string>& folders) {
 std::string AssignPort(const std::string& folder, int com, const std::string& target) {
     const std::string entry = PortEntryPath(folder, com);
     std::error_code ec;
-    fs::create_directories(fs::path(entry).parent_path(), ec);
+    fs::create_directories(PathOf(entry).parent_path(), ec);
     if (ec)
         return ec.message();
     // Written beside the entry, then renamed over it: the old entry stays
     // whole until the new one is there.
     const std::string fresh = entry + ".new";
-    fs::remove(fresh, ec);
+    fs::remove(PathOf(fresh), ec);
     std::string host;
     int tcpPort = 0;
-    if (ParseNetworkTarget(target, host, tcpPort)) {
-        std::ofstream out(fresh);
+    // A device gets a link; where the system makes none (Windows without
+    // developer mode, a FAT stick) a one-line file names it just as well.
+    const bool network = ParseNetworkTarget(target, host, tcpPort);
+    if (!network)
+        fs::create_symlink(PathOf(target), PathOf(fresh), ec);
+    if (network || ec) {
+        std::ofstream out(PathOf(fresh));
         out << target << '\n';
         out.close();
         if (!out)
             return Arg(N_("cannot write %1"), fresh);
-    } else {
-        fs::create_symlink(target, fresh, ec);
-        if (ec)
-            return ec.message();
     }
-    fs::rename(fresh, entry, ec);
+    fs::rename(PathOf(fresh), PathOf(entry), ec);
     if (ec) {
-        fs::remove(fresh, ec);
+        fs::remove(PathOf(fresh), ec);
         return Arg(N_("cannot replace %1"), entry);
     }
     return {};

@@ -4,11 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <linux/sockios.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace telnet;
 
@@ -40,23 +35,22 @@ uint8_t FlowCode(eFlowControl flow) {
 
 } // namespace
 
-Rfc2217Port::Rfc2217Port(int socketFd, int ackTimeoutMs)
-    : fd_(socketFd), ackTimeoutMs_(ackTimeoutMs) {}
+Rfc2217Port::Rfc2217Port(std::unique_ptr<TcpLink> link, int ackTimeoutMs)
+    : link_(std::move(link)), ackTimeoutMs_(ackTimeoutMs) {}
 
-// Lets the server take our last bytes and hang up before the socket goes, so
-// that nothing we sent is cut off by a reset.
+// Lets the server take our last bytes and hang up before the connection
+// goes, so that nothing we sent is cut off by a reset.
 Rfc2217Port::~Rfc2217Port() {
-    shutdown(fd_, SHUT_WR);
+    link_->EndSending();
     const int64_t deadline = MonotonicMs() + HangUpMs;
     uint8_t buffer[512];
     for (int64_t left = HangUpMs; left > 0; left = deadline - MonotonicMs()) {
-        pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, static_cast<int>(left)) <= 0)
-            break;
-        if (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) <= 0)
+        bool readable = false;
+        std::size_t got = 0;
+        if (link_->WaitReadable(static_cast<int>(left), readable) != 0 || !readable ||
+            link_->Receive(buffer, sizeof buffer, got) != 0)
             break;
     }
-    close(fd_);
 }
 
 int Rfc2217Port::Start() {
@@ -69,8 +63,8 @@ int Rfc2217Port::Start() {
 }
 
 int Rfc2217Port::Send(const std::string& wire, int timeoutMs) {
-    return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(wire.data()), wire.size(),
-                             MonotonicMs() + timeoutMs, true);
+    return link_->Send(reinterpret_cast<const uint8_t*>(wire.data()), wire.size(),
+                       MonotonicMs() + timeoutMs);
 }
 
 int Rfc2217Port::SendCommand(uint8_t command, const std::string& value, bool expectAnswer) {
@@ -90,8 +84,12 @@ int Rfc2217Port::WaitForComPort() {
         int64_t left = deadline - MonotonicMs();
         if (left <= 0)
             return ETIMEDOUT;
-        pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, static_cast<int>(std::min<int64_t>(left, 10))) > 0) {
+        bool readable = false;
+        if (int error =
+                link_->WaitReadable(static_cast<int>(std::min<int64_t>(left, 10)), readable);
+            error != 0)
+            return error;
+        if (readable) {
             if (int error = Pump(); error != 0)
                 return error;
         }
@@ -147,8 +145,7 @@ int Rfc2217Port::PurgeAll() {
 
 int Rfc2217Port::QueueCounts(int& rx, int& tx) {
     rx = static_cast<int>(rx_.Size());
-    tx = 0;
-    return ioctl(fd_, SIOCOUTQ, &tx) == 0 ? 0 : errno;
+    return link_->Unsent(tx);
 }
 
 // Reads what the server sent. Returns ECONNRESET once the server hung up. A
@@ -156,20 +153,16 @@ int Rfc2217Port::QueueCounts(int& rx, int& tx) {
 int Rfc2217Port::Pump() {
     uint8_t buffer[4096];
     while (!rx_.Full()) {
-        ssize_t n = recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
-        if (n > 0) {
-            Input input;
-            reader_.Feed(buffer, static_cast<size_t>(n), input);
-            HandleInput(input);
-            if (static_cast<size_t>(n) < sizeof buffer)
-                return 0;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+        std::size_t got = 0;
+        if (int error = link_->Receive(buffer, sizeof buffer, got); error != 0)
+            return error;
+        if (got == 0)
             return 0;
-        return n == 0 ? ECONNRESET : errno;
+        Input input;
+        reader_.Feed(buffer, got, input);
+        HandleInput(input);
+        if (got < sizeof buffer)
+            return 0;
     }
     return 0;
 }
@@ -280,19 +273,20 @@ int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     Collect(e, watch.TxEmpty);
     if (e.Any() || dead_) {
         if (!e.Any())
-            poll(nullptr, 0, timeoutMs); // nothing more can come: the time is waited out
+            WaitOut(timeoutMs); // nothing more can come: the time is waited out
         return 0;
     }
-    pollfd connection{fd_, POLLIN, 0};
-    const int count = rx_.Full() ? 0 : 1;
     int timeout = NextTimeoutMs();
-    if (rx_.Full() && timeout < 0)
-        timeout = 10; // the handler is behind: look again shortly
-    if (poll(&connection, count, ShorterTimeout(timeout, timeoutMs)) < 0 && errno != EINTR) {
+    bool readable = false;
+    if (rx_.Full()) {
+        // The handler is behind: nothing is read until it catches up.
+        WaitOut(ShorterTimeout(timeout < 0 ? 10 : timeout, timeoutMs));
+    } else if (int error = link_->WaitReadable(ShorterTimeout(timeout, timeoutMs), readable);
+               error != 0) {
         dead_ = true;
-        return errno;
+        return error;
     }
-    if (count == 1 && connection.revents != 0) {
+    if (readable) {
         if (int error = Pump(); error != 0) {
             dead_ = true;
             pending_.clear();

@@ -3,6 +3,7 @@
 #include "link/port_io.h"
 #include "link/rfc2217_codec.h"
 #include "link/serial_port.h"
+#include "link/tcp_link.h"
 
 #include <bitset>
 #include <map>
@@ -14,7 +15,7 @@
 // error by the next wait, and the port stays usable.
 class Rfc2217Port final : public SerialPort {
 public:
-    Rfc2217Port(int socketFd, int ackTimeoutMs);
+    Rfc2217Port(std::unique_ptr<TcpLink> link, int ackTimeoutMs);
     ~Rfc2217Port() override;
 
     int Apply(const PortSettings& settings) override;
@@ -26,7 +27,7 @@ public:
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
     std::vector<Waitable> Waitables() const override {
-        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{fd_};
+        return dead_ ? std::vector<Waitable>() : std::vector<Waitable>{link_->Handle()};
     }
 
     // The value of the server's last answer to a command ("" when none came).
@@ -52,7 +53,7 @@ private:
     void Collect(PortEvents& events, bool watchTxEmpty);
     int NextTimeoutMs();
 
-    const int fd_;
+    const std::unique_ptr<TcpLink> link_;
     const int ackTimeoutMs_;
     RxQueue rx_;
     bool txPending_ = false;

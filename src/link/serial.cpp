@@ -1,12 +1,13 @@
 #include "link/serial.h"
 
 #include "link/com_names.h"
+#include "link/error_text.h"
 #include "platform/dialogs.h"
+#include "platform/timer_slack.h"
 #include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <system_error>
 
 namespace {
 
@@ -16,20 +17,13 @@ constexpr const char* BaudrateNotValid = N_("Baudrate is not valid");
 constexpr int CharWaitMs = 1000;
 constexpr int StringWaitMinMs = 500;
 
-// The system's text for an error code, without trailing blanks and full stops.
-std::string SystemErrorText(int code) {
-    std::string text = std::generic_category().message(code);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return text;
-}
-
 } // namespace
 
 TSerial::TSerial(Dialogs* dialogs, std::vector<std::string> portFolders)
     : dialogs_(dialogs), PortFolders_(std::move(portFolders)) {
-    // This thread serves the port.
-    WaitPromptlyOnThisThread();
+    // This thread serves the port: the board's answers are a byte time apart,
+    // and its waits must end when they come, not a timer's slack later.
+    WakePromptly();
 }
 
 TSerial::~TSerial() {
@@ -100,7 +94,7 @@ void TSerial::Open() {
     PortTarget target = Target_ ? *Target_ : ResolvePortName(PortFolders_, Port_);
     OpenResult opened = target.kind == PortTarget::Kind::Network
                             ? OpenRfc2217Port(target.host, target.tcpPort)
-                            : OpenTtyPort(target.device);
+                            : OpenDevicePort(target.device);
     if (opened.port == nullptr) {
         ErrorPath(opened.error);
         return;
@@ -132,7 +126,7 @@ void TSerial::ErrorPath(int code) {
     ErrorCode_ = code;
     if (NotifyErrors_ == eNotifyErr::Dialog) {
         if (dialogs_ != nullptr)
-            dialogs_->Error(SystemErrorText(code));
+            dialogs_->Error(PortErrorText(code));
     } else if (NotifyErrors_ == eNotifyErr::Event) {
         // A copy: the handler may replace itself.
         if (TNotifyEvent handler = OnError_)

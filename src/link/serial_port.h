@@ -46,11 +46,9 @@ struct OpenResult {
     int error = 0;
 };
 
-OpenResult OpenTtyPort(const std::string& path);
+// A serial device by its path: a tty on Linux, a COM port on Windows (one
+// file per platform).
+OpenResult OpenDevicePort(const std::string& path);
 // ackTimeoutMs bounds how long a setting or line change may go unanswered by
 // the server before it counts as a port error.
 OpenResult OpenRfc2217Port(const std::string& host, int tcpPort, int ackTimeoutMs = 500);
-
-// The board's answers are a byte time apart: the calling thread's waits end
-// when they come, not a timer's slack later.
-void WaitPromptlyOnThisThread();

@@ -1,4 +1,5 @@
 #include "link/port_io.h"
+#include "link/port_io_posix.h"
 #include "link/serial_port.h"
 #include "link/tty_baud.h"
 #include "link/wire_log.h"
@@ -223,7 +224,7 @@ int TtyPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
     if (e.Any())
         return 0;
     if (dead_) {
-        poll(nullptr, 0, timeoutMs); // nothing more can come: the time is waited out
+        WaitOut(timeoutMs); // nothing more can come: the time is waited out
         return 0;
     }
     if (int error = PollOnce(watch, timeoutMs); error != 0) {
@@ -250,7 +251,7 @@ static void RequestLowLatency(int fd) {
     ioctl(fd, TIOCSSERIAL, &info);
 }
 
-OpenResult OpenTtyPort(const std::string& path) {
+OpenResult OpenDevicePort(const std::string& path) {
     int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {nullptr, errno};

@@ -2,23 +2,35 @@
 
 #include "platform/settings.h"
 #include "platform/text_file.h"
+#include "platform/utf8_path.h"
 
-#include <cstdlib>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 namespace {
 constexpr const char* kChipFileName = "chipinfo.cid";
+constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
+// A folder ends in a separator: '/', or on Windows the '\\' its path is
+// written with.
 std::string WithSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/')
-        dir.push_back('/');
+    const bool backslashes = kSeparator == '\\' && dir.find('\\') != std::string::npos;
+    if (!dir.empty() && dir.back() != '/' && dir.back() != kSeparator)
+        dir.push_back(backslashes ? '\\' : '/');
     return dir;
 }
 
 bool Absolute(const char* path) {
     return path != nullptr && path[0] == '/';
+}
+
+// C:\... or C:/..., or \\server\share\...
+bool WindowsAbsolute(const std::string& path) {
+    const auto slash = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':')
+        return slash(path[2]);
+    return path.size() >= 3 && slash(path[0]) && slash(path[1]);
 }
 } // namespace
 
@@ -30,6 +42,15 @@ std::string UserConfigDir(const char* xdgConfigHome, const char* home) {
     return {};
 }
 
+std::string AppDataConfigDir(const char* appData) {
+    if (appData == nullptr || !WindowsAbsolute(appData))
+        return {};
+    std::string dir = appData;
+    if (dir.back() != '\\' && dir.back() != '/')
+        dir.push_back('\\');
+    return dir + "Tessaro\\";
+}
+
 FilePlaces ChooseFilePlaces(const std::string& programDir, const std::string& configDir,
                             bool programDirWritable, bool installMark) {
     FilePlaces places;
@@ -37,15 +58,6 @@ FilePlaces ChooseFilePlaces(const std::string& programDir, const std::string& co
     places.ConfigDir = WithSlash(configDir);
     places.UserFilesInConfigDir = !configDir.empty() && (installMark || !programDirWritable);
     return places;
-}
-
-FilePlaces FilePlacesOf(const std::string& programDir) {
-    std::error_code ec;
-    const bool mark = std::filesystem::exists(WithSlash(programDir) + kInstallMarkName, ec);
-    const bool writable = ::access(programDir.c_str(), W_OK) == 0;
-    return ChooseFilePlaces(programDir,
-                            UserConfigDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
-                            writable, mark);
 }
 
 std::string SettingsReadPath(const FilePlaces& places) {
@@ -68,8 +80,13 @@ std::string ChipFileReadPath(const FilePlaces& places, bool editedCopyExists) {
 
 std::string ChipFileInUse(const FilePlaces& places) {
     std::error_code ec;
-    return ChipFileReadPath(places,
-                            std::filesystem::is_regular_file(EditedChipFilePath(places), ec));
+    return ChipFileReadPath(
+        places, std::filesystem::is_regular_file(PathOf(EditedChipFilePath(places)), ec));
+}
+
+bool HasInstallMark(const std::string& programDir) {
+    std::error_code ec;
+    return std::filesystem::exists(PathOf(WithSlash(programDir) + kInstallMarkName), ec);
 }
 
 std::vector<std::string> PortFolders(const FilePlaces& places) {
@@ -79,7 +96,7 @@ std::vector<std::string> PortFolders(const FilePlaces& places) {
 }
 
 std::string WriteUserFile(const std::string& path, const std::string& contents) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const std::filesystem::path folder = PathOf(path).parent_path();
     std::error_code ec;
     if (!folder.empty() && !std::filesystem::is_directory(folder, ec) &&
         !std::filesystem::create_directories(folder, ec) && ec)

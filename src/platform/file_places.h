@@ -16,8 +16,8 @@
 // ports/ live in the user's configuration folder, and the shipped files are
 // read from the program folder by full path, whatever the current directory.
 struct FilePlaces {
-    std::string ProgramDir; // ends in '/'
-    std::string ConfigDir;  // ends in '/'; empty when the user's home is unknown
+    std::string ProgramDir; // ends in '/' (or '\' on Windows)
+    std::string ConfigDir;  // likewise; empty when the user's home is unknown
     bool UserFilesInConfigDir = false;
 };
 
@@ -28,13 +28,21 @@ inline constexpr const char* kInstallMarkName = "installed";
 // usable. Relative paths are ignored, as the XDG base directory rules ask.
 std::string UserConfigDir(const char* xdgConfigHome, const char* home);
 
+// %APPDATA%\Tessaro\, the user's own folder on Windows; empty when APPDATA is
+// not an absolute path.
+std::string AppDataConfigDir(const char* appData);
+
 // Without a configuration folder the program folder is used whatever it is:
 // closing then reports that the settings could not be saved.
 FilePlaces ChooseFilePlaces(const std::string& programDir, const std::string& configDir,
                             bool programDirWritable, bool installMark);
 
-// The places of this run, from the environment and the program folder itself.
+// The places of this run, from the environment and the program folder itself
+// (one file per platform).
 FilePlaces FilePlacesOf(const std::string& programDir);
+
+// Whether the program folder holds the install mark.
+bool HasInstallMark(const std::string& programDir);
 
 // pro.dat as read at start-up and as written at close.
 std::string SettingsReadPath(const FilePlaces& places);

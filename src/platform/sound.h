@@ -23,7 +23,7 @@ bool SoundAvailable(const std::string& root = "/");
 // or an empty text when there is none.
 std::string FindProgram(const std::string& name, const std::string& searchPath);
 
-// Plays a WAV file by starting a command-line player ("PLAYER -q FILE") as a separate
+// (POSIX) Plays a WAV file by starting a command-line player ("PLAYER -q FILE") as a separate
 // process with its output discarded. The UI thread never waits for it: a helper thread
 // collects the finished process. A click asked for while the previous one still plays is
 // dropped, so a fast run through the chip list does not pile up players.
@@ -43,5 +43,5 @@ private:
 };
 
 // The program's sound: plays `wavPath` through "aplay" found on PATH, when the machine
-// has an audio output; silent otherwise.
+// has an audio output; silent otherwise. On Windows the system plays it (sound_win.cpp).
 std::unique_ptr<Sound> MakeRealSound(const std::string& wavPath);

@@ -155,7 +155,7 @@ std::vector<std::string> ShippedLanguages() {
 }
 
 std::string LanguageOfLocale(std::string_view locale) {
-    const std::string_view name = locale.substr(0, locale.find_first_of("_.@"));
+    const std::string_view name = locale.substr(0, locale.find_first_of("_-.@"));
     std::string language;
     for (char c : name)
         language += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -165,7 +165,8 @@ std::string LanguageOfLocale(std::string_view locale) {
     return {};
 }
 
-std::string LanguageFromEnvironment(const std::function<const char*(const char*)>& get) {
+std::string LanguageFromEnvironment(const std::function<const char*(const char*)>& get,
+                                    std::string_view systemLocale) {
     std::string locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = get(name);
@@ -174,6 +175,8 @@ std::string LanguageFromEnvironment(const std::function<const char*(const char*)
             break;
         }
     }
+    if (locale.empty())
+        locale = systemLocale;
     // As gettext does: the C locale is English whatever LANGUAGE lists.
     if (locale.empty() || locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0)
         return {};

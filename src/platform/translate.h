@@ -52,14 +52,16 @@ std::string Translated(const std::string& shown);
 // The languages there are translations for ("de", "es").
 std::vector<std::string> ShippedLanguages();
 
-// The shipped language a locale name asks for ("de_DE.UTF-8" gives "de"); empty
+// The shipped language a locale name asks for ("de_DE.UTF-8" and "de-DE" give "de"); empty
 // for English, for "C" and "POSIX", and for a language not shipped.
 std::string LanguageOfLocale(std::string_view locale);
 
 // The language of the environment: the first of LANGUAGE's list that is shipped
-// (unless the locale is C), else LC_ALL, LC_MESSAGES or LANG, the first set.
-// `get` reads a variable (getenv).
-std::string LanguageFromEnvironment(const std::function<const char*(const char*)>& get);
+// (unless the locale is C), else LC_ALL, LC_MESSAGES or LANG, the first set;
+// when none of these is set, the system's own locale (`systemLocale`, Windows's
+// "de-DE"). `get` reads a variable (getenv).
+std::string LanguageFromEnvironment(const std::function<const char*(const char*)>& get,
+                                    std::string_view systemLocale = {});
 
 // The built-in lookup for a shipped language (nothing found for any other).
 TextLookup BuiltInLookup(const std::string& language);

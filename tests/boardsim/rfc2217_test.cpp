@@ -5,15 +5,10 @@
 #include "chip_hex.h"
 #include "rfc2217_server.h"
 #include "telnet_codec.h"
+#include "test_socket.h"
 
-#include <arpa/inet.h>
 #include <chrono>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 namespace boardsim::test {
 namespace {
@@ -73,28 +68,11 @@ TEST(TelnetCodec, OtherCommandsAreAcknowledgedAndNegotiationDoesNotLoop) {
 // A minimal RFC 2217 client: enough Telnet to talk to the board.
 class TinyClient {
 public:
-    explicit TinyClient(int port) {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        ::inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
-        connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        const int one = 1;
-        ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    }
-    ~TinyClient() { Close(); }
-    void Close() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    bool connected() const { return connected_; }
+    explicit TinyClient(int port) : socket_(port) {}
+    void Close() { socket_.Close(); }
+    bool connected() const { return socket_.Connected(); }
 
-    void Raw(const std::string& bytes) {
-        ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
-    }
+    void Raw(const std::string& bytes) { ASSERT_TRUE(socket_.Send(bytes)); }
     void Data(const std::string& bytes) {
         std::string escaped;
         for (char c : bytes) {
@@ -111,16 +89,11 @@ public:
     std::string ReadData(std::size_t count) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
         while (data_.size() < count && std::chrono::steady_clock::now() < deadline) {
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 50) <= 0) {
-                continue;
-            }
-            char buffer[4096];
-            const ssize_t got = ::recv(fd_, buffer, sizeof buffer, 0);
-            if (got <= 0) {
+            bool closed = false;
+            Parse(socket_.Receive(50, closed));
+            if (closed) {
                 break;
             }
-            Parse(std::string(buffer, static_cast<std::size_t>(got)));
         }
         const std::string out = data_.substr(0, std::min(count, data_.size()));
         data_.erase(0, out.size());
@@ -151,8 +124,7 @@ private:
             }
         }
     }
-    int fd_ = -1;
-    bool connected_ = false;
+    TestSocket socket_;
     int state_ = 0;
     std::string data_;
 };

@@ -1,6 +1,8 @@
 // tessaro-cli against the board simulator over RFC 2217 on loopback: the
 // results a script or a production bench relies on.
+#include "child_process.h"
 #include "cli/cli_test_support.h"
+#include "test_platform.h"
 
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
@@ -8,7 +10,6 @@
 #include "platform/text_file.h"
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -149,6 +150,23 @@ TEST(Cli, BadInputExits3) {
     }
 }
 
+// COM10 and above are Windows's own ports, opened as they are; elsewhere, as
+// COM0 everywhere, they name no port.
+TEST(Cli, ComNumbersAboveNineAreWindowsPorts) {
+    ProgramFolder f;
+    CliRun none = RunTool(f, {"info", "--chip", "16F628A", "--port", "COM0"});
+    EXPECT_EQ(none.code, 3);
+    EXPECT_NE(none.err.find("no port COM0"), std::string::npos) << none.err;
+    CliRun twelve = RunTool(f, {"info", "--chip", "16F628A", "--port", "com12"});
+    if (testplatform::kWindows) {
+        EXPECT_EQ(twelve.code, 2) << twelve.err; // there is no COM12 to open here
+        EXPECT_EQ(twelve.err.find("no port"), std::string::npos) << twelve.err;
+    } else {
+        EXPECT_EQ(twelve.code, 3);
+        EXPECT_NE(twelve.err.find("no port com12"), std::string::npos) << twelve.err;
+    }
+}
+
 // A file made for a larger chip is programmed as far as it fits, and the user
 // learns what did not.
 TEST(Cli, SaysWhatOfTheFileLiesOutsideTheChip) {
@@ -267,8 +285,13 @@ TEST(Cli, AutoProgramsEachChipInsertedAndLogsIt) {
 }
 
 // Ctrl-C while the words go out: the write stops, the board is reset, and the
-// port is free for the next run at once.
+// port is free for the next run at once. Ctrl-C comes from the console: the
+// test runs in a child of its own, which on Windows has one.
 TEST(Cli, CtrlCDuringProgramCancelsItAndLeavesThePortFree) {
+    if (ChildRole().empty()) {
+        EXPECT_EQ(ChildProcess::OfThisTest("console").Wait(), 0);
+        return;
+    }
     SimBoard sim(Model::Elm, "16F628A");
     ProgramFolder f(sim.Url());
     const ChipRecord chip = Record("16F628A");
@@ -277,7 +300,7 @@ TEST(Cli, CtrlCDuringProgramCancelsItAndLeavesThePortFree) {
     const std::string file = WriteHex(f, "in.hex", full, chip, "");
     std::thread user([&] {
         if (sim.WaitForCommand("ProgramROM"))
-            ::kill(::getpid(), SIGINT);
+            testplatform::InterruptThisProgram();
     });
     CliRun run = RunTool(f, {"program", file, "--chip", "16F628A", "--json"});
     user.join();

@@ -1,14 +1,19 @@
 // tessaro-cli speaks the language of the locale it is started in.
+#include "support/test_platform.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
-// Standard output and error of the program started with `locale` as LANG.
+// Standard output and error of the program started with `locale` as LANG (and
+// no other locale variable), as a shell or a Command Prompt starts it.
 std::string RunInLocale(const std::string& locale, const std::string& args) {
-    const std::string command = "env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=" + locale + " " +
-                                TESSARO_CLI_PATH + " " + args + " 2>&1";
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        testplatform::UnsetEnv(name);
+    testplatform::SetEnv("LANG", locale);
+    const std::string command = "\"" + std::string(TESSARO_CLI_PATH) + "\" " + args + " 2>&1";
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -16,6 +21,9 @@ std::string RunInLocale(const std::string& locale, const std::string& args) {
             out.append(buffer, n);
         ::pclose(pipe);
     }
+    // A Windows console ends its lines in CR LF.
+    for (std::size_t at = out.find("\r\n"); at != std::string::npos; at = out.find("\r\n", at))
+        out.erase(at, 1);
     return out;
 }
 } // namespace

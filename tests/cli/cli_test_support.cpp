@@ -3,6 +3,7 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "image/hex_save.h"
+#include "link/com_names.h"
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -94,7 +95,7 @@ ProgramFolder::ProgramFolder(const std::string& url) {
     std::filesystem::create_directories(dir_ / "ports");
     std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", dir_ / "chipinfo.cid");
     if (!url.empty())
-        std::ofstream(dir_ / "ports" / "com1") << url << "\n";
+        std::ofstream(PortEntryPath(Dir(), 1)) << url << "\n";
 }
 
 ProgramFolder::~ProgramFolder() {

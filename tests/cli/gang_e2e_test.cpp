@@ -1,12 +1,9 @@
 // Several boards in one run of tessaro-cli, and runs cut short by a kill.
+#include "child_process.h"
 #include "cli/cli_test_support.h"
 
-#include <csignal>
-#include <fcntl.h>
 #include <set>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -83,23 +80,10 @@ TEST(Boards, ARunKilledMidChipNeverGivesItsNumberAgain) {
     const std::vector<std::string> args = {
         "program", file,    "--chip", "16F628A", "--log",       log,          "--serial",
         "1000",    "--yes", "--port", sim.Url(), "--serial-at", "eeprom:0x40"};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        std::vector<char*> argv = {const_cast<char*>(TESSARO_CLI_PATH)};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(TESSARO_CLI_PATH, argv.data());
-        ::_exit(127);
-    }
+    ChildProcess child(TESSARO_CLI_PATH, args);
     ASSERT_TRUE(sim.WaitForCommand("ProgramROM"));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
+    child.Kill();
+    ASSERT_EQ(child.Wait(), -1);
 
     CliRun again = RunTool(f, args);
     EXPECT_EQ(again.code, 0) << again.err;

@@ -1,13 +1,12 @@
 // Serial numbers written by tessaro-cli: where they land, in which byte
 // order, and that a number is never given out twice.
+#include "child_process.h"
 #include "cli/cli_test_support.h"
 #include "cli/serial_numbers.h"
 
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -126,27 +125,26 @@ TEST(Serial, TwoProcessesSharingAStateFileNeverGetTheSameNumber) {
     o.start = 500;
     o.state = f.Path("shared.serial");
     constexpr int kEach = 40;
-    pid_t children[2];
-    for (int c = 0; c < 2; ++c) {
-        children[c] = ::fork();
-        if (children[c] == 0) {
-            SerialSource source(o);
-            std::ofstream out(f.Path("taken" + std::to_string(c)));
-            for (int i = 0; i < kEach; ++i) {
-                std::uint64_t value = 0;
-                std::string error;
-                if (!source.Take(value, error))
-                    ::_exit(1);
-                out << value << '\n' << std::flush;
-            }
-            ::_exit(0);
+    // Each child is this test run again with the role "STATE|OUT".
+    const std::string role = ChildRole();
+    if (!role.empty()) {
+        o.state = role.substr(0, role.find('|'));
+        SerialSource source(o);
+        std::ofstream out(role.substr(role.find('|') + 1), std::ios::binary);
+        for (int i = 0; i < kEach; ++i) {
+            std::uint64_t value = 0;
+            std::string error;
+            ASSERT_TRUE(source.Take(value, error)) << error;
+            out << value << '\n' << std::flush;
         }
+        return;
     }
-    for (const pid_t child : children) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    std::vector<ChildProcess> children;
+    for (int c = 0; c < 2; ++c)
+        children.push_back(
+            ChildProcess::OfThisTest(o.state + "|" + f.Path("taken" + std::to_string(c))));
+    for (ChildProcess& child : children)
+        EXPECT_EQ(child.Wait(), 0);
     std::set<std::string> seen;
     for (int c = 0; c < 2; ++c) {
         std::istringstream taken(ReadFile(f.Path("taken" + std::to_string(c))));

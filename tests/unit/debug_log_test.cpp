@@ -1,17 +1,16 @@
 #include "platform/debug_log.h"
-
-#include <cstdlib>
+#include "test_platform.h"
 
 #include <gtest/gtest.h>
 
 TEST(DebugLog, CategoriesAreWholeNamesInAList) {
-    ::setenv("TESSARO_DEBUG", "link, ui", 1);
+    testplatform::SetEnv("TESSARO_DEBUG", "link, ui");
     EXPECT_TRUE(DebugCategoryOn("link"));
     EXPECT_TRUE(DebugCategoryOn("ui"));
     EXPECT_FALSE(DebugCategoryOn("u"));
-    ::setenv("TESSARO_DEBUG", "build,linker", 1);
+    testplatform::SetEnv("TESSARO_DEBUG", "build,linker");
     EXPECT_FALSE(DebugCategoryOn("ui"));
     EXPECT_FALSE(DebugCategoryOn("link"));
-    ::unsetenv("TESSARO_DEBUG");
+    testplatform::UnsetEnv("TESSARO_DEBUG");
     EXPECT_FALSE(DebugCategoryOn("link"));
 }

@@ -1,9 +1,9 @@
 #include "link/com_names.h"
 #include "platform/file_places.h"
 #include "platform/text_file.h"
-#include "serial_test_support.h"
+#include "ports_folder.h"
+#include "test_platform.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +17,15 @@ TEST(FilePlaces, ConfigFolderFollowsTheXdgRules) {
     EXPECT_EQ(UserConfigDir("relative/cfg", "/home/u/"), "/home/u/.config/tessaro/");
     EXPECT_EQ(UserConfigDir("", "/home/u"), "/home/u/.config/tessaro/");
     EXPECT_EQ(UserConfigDir(nullptr, nullptr), "");
+}
+
+TEST(FilePlaces, ConfigFolderOnWindowsIsInAppData) {
+    EXPECT_EQ(AppDataConfigDir("C:\\Users\\u\\AppData\\Roaming"),
+              "C:\\Users\\u\\AppData\\Roaming\\Tessaro\\");
+    EXPECT_EQ(AppDataConfigDir("D:/profiles/u/"), "D:/profiles/u/Tessaro\\");
+    EXPECT_EQ(AppDataConfigDir("\\\\server\\u"), "\\\\server\\u\\Tessaro\\");
+    for (const char* notAPlace : {"AppData", "C:relative", "", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(AppDataConfigDir(notAPlace), "") << (notAPlace ? notAPlace : "null");
 }
 
 // A writable folder without the install mark is used as it always was.
@@ -49,15 +58,15 @@ TEST(FilePlaces, AnInstalledOrUnwritableFolderSendsUserFilesToTheConfigFolder) {
 TEST(FilePlaces, TheInstallMarkAndTheEnvironmentAreFoundAndMissingFoldersMade) {
     ProgramFolder folder;
     const std::string config = folder.dir + "cfg";
-    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    testplatform::SetEnv(testplatform::kConfigVariable, config);
     EXPECT_FALSE(FilePlacesOf(folder.dir).UserFilesInConfigDir);
     std::ofstream(folder.dir + kInstallMarkName) << "x\n";
     FilePlaces p = FilePlacesOf(folder.dir);
-    ::unsetenv("XDG_CONFIG_HOME");
+    testplatform::UnsetEnv(testplatform::kConfigVariable);
     ASSERT_TRUE(p.UserFilesInConfigDir);
     EXPECT_EQ(ChipFileInUse(p), folder.dir + "chipinfo.cid");
     EXPECT_EQ(WriteUserFile(EditedChipFilePath(p), "edited\n"), "");
-    EXPECT_EQ(ChipFileInUse(p), config + "/tessaro/chipinfo.cid");
+    EXPECT_EQ(ChipFileInUse(p), config + testplatform::kConfigSubfolder + "chipinfo.cid");
     EXPECT_EQ(ReadWholeFile(ChipFileInUse(p)), "edited\n");
 }
 
@@ -70,6 +79,7 @@ TEST(FilePlaces, PortEntriesOfTheFirstFolderWin) {
     const Folders folders{user.dir, program.dir};
     EXPECT_EQ(ResolvePortName(folders, 1).host, "127.0.0.1");
     EXPECT_EQ(ResolvePortName(folders, 2).device, "/dev/ttyS1");
-    EXPECT_EQ(ResolvePortName(folders, 3).device, "/dev/ttyUSB2");
+    EXPECT_EQ(ResolvePortName(folders, 3).device,
+              testplatform::kWindows ? "\\\\.\\COM3" : "/dev/ttyUSB2");
 }
 } // namespace

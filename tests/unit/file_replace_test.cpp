@@ -1,8 +1,10 @@
-// Files rewritten through a temporary file: permissions, links, and a writer
-// killed half way.
+// Files rewritten through a temporary file: permissions, links, names in
+// UTF-8, and a writer killed half way.
 
+#include "child_process.h"
 #include "hex_test_support.h"
 #include "platform/text_file.h"
+#include "test_platform.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -27,6 +29,7 @@ private:
 } // namespace
 
 TEST(WriteFileReplacing, KeepsTheOldFilesModeAndGivesANewOneTheUmasks) {
+    SKIP_ON_WINDOWS("a file's access list is the folder's; there are no mode bits to keep");
     TempFolder folder;
     const std::string kept = folder.File("kept.hex");
     ASSERT_TRUE(WriteFileReplacing(kept, "old").empty());
@@ -45,6 +48,7 @@ TEST(WriteFileReplacing, KeepsTheOldFilesModeAndGivesANewOneTheUmasks) {
 }
 
 TEST(WriteFileReplacing, WritesThroughSymbolicLinksToTheirTarget) {
+    SKIP_ON_WINDOWS("symbolic links need administrator rights there; users have none");
     TempFolder folder;
     std::filesystem::create_directories(folder.Path() / "shared");
     const std::string target = folder.File("shared/chipinfo.cid");
@@ -73,21 +77,36 @@ TEST(WriteFileReplacing, WritesThroughSymbolicLinksToTheirTarget) {
     EXPECT_EQ(ReadWholeFile(folder.File("later.hex")), "made");
 }
 
+// A name beyond ASCII names the same file for the writer, the reader and
+// the system's own listing of the folder.
+TEST(WriteFileReplacing, NamesAreUtf8) {
+    TempFolder folder;
+    const std::string name = "caf\xC3\xA9 \xE2\x82\xAC.hex";
+    ASSERT_EQ(WriteFileReplacing(folder.File(name), "x"), "");
+    EXPECT_EQ(ReadWholeFile(folder.File(name)), "x");
+    std::vector<std::string> listed; // as the system names them, in UTF-8
+    for (const auto& e : std::filesystem::directory_iterator(folder.Path())) {
+        const std::u8string listedName = e.path().filename().u8string();
+        listed.emplace_back(listedName.begin(), listedName.end());
+    }
+    EXPECT_EQ(listed, std::vector<std::string>{name});
+}
+
 #include "image/hex_save.h"
 #include "platform/file_places.h"
 #include "platform/settings.h"
 
 #include <chrono>
-#include <csignal>
+#include <optional>
 #include <random>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 // A child process saves `first` and `second` in turn, over and over, until it
 // is killed at a random moment; each time the file must hold one of the two
 // whole. 30 kills; returns how many found each version and how many kills
-// left a temporary file behind (caught in the middle of a write).
+// left a temporary file behind (caught in the middle of a write). The child
+// is this test run again with the role "KIND:FOLDER".
 struct KillCounts {
     int first = 0;
     int second = 0;
@@ -95,22 +114,23 @@ struct KillCounts {
     int mixed = 0;
 };
 
-KillCounts KillWhileSaving(const std::string& path, const std::function<void(bool)>& save,
-                           const std::string& first, const std::string& second) {
+KillCounts KillWhileSaving(const std::string& role, const std::string& path,
+                           const std::function<void(bool)>& save, const std::string& first,
+                           const std::string& second) {
     KillCounts counts;
     std::mt19937 random(20);
     std::uniform_int_distribution<int> delayUs(0, 4000);
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     for (int kill = 0; kill < 30; ++kill) {
         save(false);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            for (bool which = true;; which = !which)
-                save(which);
-        }
-        ::usleep(static_cast<useconds_t>(300 + delayUs(random)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        ChildProcess child = ChildProcess::OfThisTest(role);
+        // The child's first save writes `second`: from then on it is at work.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (ReadWholeFile(path) != second && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::microseconds(300 + delayUs(random)));
+        child.Kill();
+        child.Wait();
         const std::optional<std::string> now = ReadWholeFile(path);
         counts.first += now == first ? 1 : 0;
         counts.second += now == second ? 1 : 0;
@@ -126,7 +146,13 @@ KillCounts KillWhileSaving(const std::string& path, const std::function<void(boo
 } // namespace
 
 TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole) {
-    TempFolder folder;
+    const std::string role = ChildRole();
+    std::optional<TempFolder> temp; // the child works in the test's folder
+    if (role.empty())
+        temp.emplace();
+    const std::filesystem::path dir =
+        role.empty() ? temp->Path() : std::filesystem::path(role.substr(role.find(':') + 1));
+    const auto File = [&](const std::string& name) { return (dir / name).string(); };
     // pro.dat, as the window writes it at close.
     Settings a;
     a.port = 1;
@@ -134,7 +160,7 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
     a.chipName = "16F84A";
     Settings b = a;
     b.hexFileName = "/home/user/projects/a much longer folder name/blink.hex";
-    const std::string settings = folder.File("config/pro.dat");
+    const std::string settings = File("config/pro.dat");
     const auto saveSettings = [&](bool second) {
         WriteUserFile(settings, JoinLinesCRLF(FormatSettings(second ? b : a)));
     };
@@ -145,7 +171,7 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
     MemoryImage imageB = imageA;
     for (std::size_t i = 0; i < imageB.ROMData.size(); ++i)
         imageB.ROMData[i] = static_cast<int>(i * 7) & chip.WordMask;
-    const std::string hex = folder.File("blink.hex");
+    const std::string hex = File("blink.hex");
     const auto saveHex = [&](bool second) {
         std::string idText = id;
         SaveHexFile(hex, second ? imageB : imageA, chip, idText);
@@ -154,7 +180,7 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
     const std::string cidA = *ReadWholeFile(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
     std::string cidB = cidA;
     cidB.replace(cidB.find("INCLUDE=Y"), 9, "INCLUDE=N");
-    const std::string cid = folder.File("chipinfo.cid");
+    const std::string cid = File("chipinfo.cid");
     const auto saveCid = [&](bool second) { WriteUserFile(cid, second ? cidB : cidA); };
 
     struct Kind {
@@ -164,13 +190,19 @@ TEST(WriteFileReplacing, AWriterKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhol
     } kinds[] = {{"pro.dat", settings, saveSettings},
                  {"HEX file", hex, saveHex},
                  {"chipinfo.cid", cid, saveCid}};
-    for (const Kind& kind : kinds) {
+    if (!role.empty()) {
+        for (bool which = true;; which = !which)
+            kinds[std::stoi(role)].save(which);
+    }
+    for (int k = 0; k < 3; ++k) {
+        const Kind& kind = kinds[k];
         kind.save(false);
         const std::string first = *ReadWholeFile(kind.path);
         kind.save(true);
         const std::string second = *ReadWholeFile(kind.path);
         ASSERT_NE(first, second) << kind.name;
-        const KillCounts c = KillWhileSaving(kind.path, kind.save, first, second);
+        const KillCounts c = KillWhileSaving(std::to_string(k) + ":" + dir.string(), kind.path,
+                                             kind.save, first, second);
         std::printf("%-13s 30 kills: old %d, new %d, cut short %d, mixed %d\n", kind.name, c.first,
                     c.second, c.cutShort, c.mixed);
         EXPECT_EQ(c.mixed, 0) << kind.name;

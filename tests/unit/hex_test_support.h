@@ -89,8 +89,9 @@ inline const std::string kEnd = ":00000001FF";
 
 } // namespace hextest
 
+#include <atomic>
 #include <filesystem>
-#include <stdlib.h>
+#include <unistd.h>
 
 namespace hextest {
 
@@ -98,18 +99,19 @@ namespace hextest {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tessaro-hex-XXXXXX");
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
+        static std::atomic<int> made{0};
+        path_ = std::filesystem::temp_directory_path() /
+                ("tessaro-hex-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
         std::error_code ec;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ec);
+        std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string File(const std::string& name) const { return path_.string() + "/" + name; }
     const std::filesystem::path& Path() const { return path_; }
 
 private:

@@ -1,5 +1,4 @@
-#include "link/serial.h"
-#include "platform/scripted_dialogs.h"
+#include "serial_fixture.h"
 #include "serial_test_support.h"
 
 #include <gtest/gtest.h>
@@ -19,42 +18,14 @@ long ElapsedMs(Clock::time_point since) {
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
 }
 
-// The component as the main window sets it up, on COM1 = a pseudo-terminal,
-// served by this thread.
-struct SerialTty : ::testing::Test {
+// The component on COM1 = a pseudo-terminal.
+struct SerialTty : SerialOwner {
     PtyPair pty;
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TSerial> serial;
-    std::string received;
-    int errors = 0;
 
     void SetUp() override {
         ASSERT_GE(pty.master, 0);
         folder.LinkCom(1, pty.slavePath);
         Make();
-    }
-
-    void Make() {
-        serial = std::make_unique<TSerial>(&dialogs, std::vector<std::string>{folder.dir});
-        serial->SetBaudrate(19200);
-        serial->SetDataBits(eDataBits::Bits8);
-        serial->SetCheckParity(false);
-        serial->SetNotifyErrors(eNotifyErr::Event);
-        serial->SetOnError([this](TSerial&) { ++errors; });
-        serial->SetOnRxData([this](TSerial& s) {
-            uint8_t c = 0;
-            while (s.ReadChar(c) == 1)
-                received.push_back(static_cast<char>(c));
-        });
-    }
-
-    // The component goes first: its close still calls the handlers above.
-    void TearDown() override { serial.reset(); }
-
-    bool ReceiveAtLeast(size_t count) {
-        return ServeUntil(
-            *serial, [&] { return received.size() >= count; }, 2000);
     }
 };
 

@@ -22,11 +22,12 @@ std::map<char, int> Placeholders(std::string_view text) {
     return found;
 }
 
-// A menu or button caption's accelerator: a single '&' ("&&" is an ampersand).
+// A menu or button caption's accelerator: a single '&' before a character ("&&"
+// is an ampersand, and so is one standing alone: "COM & LPT").
 int Accelerators(std::string_view text) {
     int n = 0;
     for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '&' && (i + 1 >= text.size() || text[i + 1] != '&'))
+        if (text[i] == '&' && (i + 1 >= text.size() || (text[i + 1] != '&' && text[i + 1] != ' ')))
             ++n;
         else if (text[i] == '&')
             ++i;
@@ -96,11 +97,13 @@ TEST(Translations, ComposedTextsAreTranslatedThroughTheirPatterns) {
 }
 
 TEST(Translations, TheLanguageComesFromTheLocaleAsGettextReadsIt) {
-    auto from = [](std::map<std::string, std::string> env) {
-        return LanguageFromEnvironment([&env](const char* name) -> const char* {
-            const auto found = env.find(name);
-            return found == env.end() ? nullptr : found->second.c_str();
-        });
+    auto from = [](std::map<std::string, std::string> env, std::string_view system = {}) {
+        return LanguageFromEnvironment(
+            [&env](const char* name) -> const char* {
+                const auto found = env.find(name);
+                return found == env.end() ? nullptr : found->second.c_str();
+            },
+            system);
     };
     EXPECT_EQ(from({{"LANG", "de_DE.UTF-8"}}), "de");
     EXPECT_EQ(from({{"LANG", "es_MX"}}), "es");
@@ -110,4 +113,8 @@ TEST(Translations, TheLanguageComesFromTheLocaleAsGettextReadsIt) {
     EXPECT_EQ(from({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}), "");
     EXPECT_EQ(from({{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "fr:es:de"}}), "es");
     EXPECT_EQ(from({{"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "de"}}), "");
+    // Windows's user locale when the environment names none; a C locale set still wins.
+    EXPECT_EQ(from({}, "de-DE"), "de");
+    EXPECT_EQ(from({{"LANG", "C"}}, "de-DE"), "");
+    EXPECT_EQ(from({{"LANG", "en_US.UTF-8"}}, "es-ES"), "");
 }

@@ -1,5 +1,7 @@
 #include "chip_hex.h"
 
+#include "sim_system.h"
+
 #include <fstream>
 
 namespace boardsim {
@@ -133,7 +135,7 @@ ChipHexResult LoadChipHex(Chip& chip, const std::vector<std::string>& lines) {
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     if (!in) {
         return false;
     }
@@ -149,7 +151,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FilePath(path), std::ios::binary | std::ios::trunc);
     for (const std::string& line : lines) {
         out << line << "\r\n";
     }

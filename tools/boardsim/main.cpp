@@ -6,15 +6,14 @@
 #include "fault_commands.h"
 #include "rfc2217_server.h"
 #include "sim_options.h"
+#include "sim_system.h"
+#include "stdin_lines.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <poll.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -24,17 +23,6 @@ volatile std::sig_atomic_t gStop = 0;
 
 void OnSignal(int) {
     gStop = 1;
-}
-
-std::string ProgramFolder() {
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return ".";
-    }
-    std::string text(path, static_cast<std::size_t>(n));
-    const std::size_t slash = text.rfind('/');
-    return slash == std::string::npos ? "." : text.substr(0, slash);
 }
 
 bool MakeChip(const SimOptions& options, ChipConfig& config, std::string& error) {
@@ -104,33 +92,17 @@ bool Prepare(const SimOptions& options, Board& board, std::string& error) {
 
 // Reads standard input until "quit", a signal, or forever after its end.
 void Console(Rfc2217Server& server, const std::string& dumpPath) {
-    std::string pending;
-    bool inputOpen = true;
+    StdinLines input;
+    std::string line;
     while (!gStop) {
-        pollfd p{STDIN_FILENO, POLLIN, 0};
-        if (!inputOpen || ::poll(&p, 1, 200) <= 0) {
-            if (!inputOpen) {
-                ::usleep(200'000);
-            }
+        if (!input.Next(line, 200)) {
             continue;
         }
-        char buffer[512];
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n <= 0) {
-            inputOpen = n < 0 && errno == EINTR;
-            continue;
-        }
-        pending.append(buffer, static_cast<std::size_t>(n));
-        for (std::size_t eol = pending.find('\n'); eol != std::string::npos;
-             eol = pending.find('\n')) {
-            const std::string line = pending.substr(0, eol);
-            pending.erase(0, eol + 1);
-            const ConsoleReply reply = server.WithBoard(
-                [&](Board& board) { return RunConsoleLine(board, line, dumpPath); });
-            std::cout << reply.text << std::flush;
-            if (reply.quit) {
-                return;
-            }
+        const ConsoleReply reply =
+            server.WithBoard([&](Board& board) { return RunConsoleLine(board, line, dumpPath); });
+        std::cout << reply.text << std::flush;
+        if (reply.quit) {
+            return;
         }
     }
 }

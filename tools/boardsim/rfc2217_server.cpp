@@ -1,28 +1,13 @@
 #include "rfc2217_server.h"
 
+#include "sim_system.h"
+
 #include <algorithm>
-#include <arpa/inet.h>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/prctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace boardsim {
 
 namespace {
 constexpr int kReadChunk = 4096;
-
-void CloseFd(int& fd) {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
-    }
-}
 } // namespace
 
 Rfc2217Server::Rfc2217Server(Board& board) : board_(board) {}
@@ -38,33 +23,8 @@ std::int64_t Rfc2217Server::NowUs() const {
 }
 
 bool Rfc2217Server::Start(const std::string& host, int port, std::string& error) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    if (port < 0 || port > 65535 || ::inet_pton(AF_INET, host.c_str(), &address.sin_addr) != 1) {
-        error = "not an IPv4 address and port: " + host + ":" + std::to_string(port);
+    if (!sockets_.Listen(host, port, error))
         return false;
-    }
-    listenFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int one = 1;
-    ::setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
-        ::listen(listenFd_, 4)) {
-        error = std::string("cannot listen: ") + std::strerror(errno);
-        CloseFd(listenFd_);
-        return false;
-    }
-    socklen_t length = sizeof address;
-    ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
-    int pipeFds[2];
-    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        error = std::string("cannot create a pipe: ") + std::strerror(errno);
-        CloseFd(listenFd_);
-        return false;
-    }
-    wakeRead_ = pipeFds[0];
-    wakeWrite_ = pipeFds[1];
     stop_ = false;
     thread_ = std::thread([this] { Run(); });
     return true;
@@ -76,17 +36,11 @@ void Rfc2217Server::Stop() {
         Wake();
         thread_.join();
     }
-    CloseFd(clientFd_);
-    CloseFd(listenFd_);
-    CloseFd(wakeRead_);
-    CloseFd(wakeWrite_);
+    sockets_.Close();
 }
 
 void Rfc2217Server::Wake() {
-    if (wakeWrite_ >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] const auto written = ::write(wakeWrite_, &byte, 1);
-    }
+    sockets_.Wake();
 }
 
 std::int64_t Rfc2217Server::TimeoutUs() {
@@ -105,11 +59,8 @@ constexpr std::int64_t kAwakeUs = 200;
 } // namespace
 
 void Rfc2217Server::Run() {
-    // Paced answers are due a fraction of a millisecond apart: wake on time.
-    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    WakePromptly();
     while (!stop_) {
-        pollfd fds[3] = {{wakeRead_, POLLIN, 0}, {listenFd_, POLLIN, 0}, {clientFd_, POLLIN, 0}};
-        const nfds_t count = clientFd_ >= 0 ? 3 : 2;
         std::int64_t waitUs = TimeoutUs();
         if (waitUs > kAwakeUs) {
             waitUs -= kAwakeUs;
@@ -119,19 +70,14 @@ void Rfc2217Server::Run() {
             }
             waitUs = 0;
         }
-        timespec wait{waitUs / 1'000'000, (waitUs % 1'000'000) * 1000};
-        if (::ppoll(fds, count, waitUs < 0 ? nullptr : &wait, nullptr) < 0 && errno != EINTR) {
+        ServerSockets::Ready ready;
+        if (!sockets_.Wait(waitUs, ready)) {
             break;
         }
-        if (fds[0].revents & POLLIN) {
-            char drain[64];
-            while (::read(wakeRead_, drain, sizeof drain) > 0) {
-            }
-        }
-        if (fds[1].revents & POLLIN) {
+        if (ready.connection) {
             Accept();
         }
-        if (count == 3 && (fds[2].revents & (POLLIN | POLLHUP | POLLERR))) {
+        if (ready.client) {
             ReadClient();
         }
         FlushBoard();
@@ -139,25 +85,28 @@ void Rfc2217Server::Run() {
 }
 
 void Rfc2217Server::Accept() {
-    const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) {
+    const bool replacing = sockets_.HasClient();
+    if (!sockets_.Accept()) {
         return;
     }
-    DropClient();
-    const int one = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    clientFd_ = fd;
+    if (replacing) {
+        DropBoardLines();
+    }
     codec_ = TelnetServerCodec{};
     std::lock_guard<std::mutex> lock(mutex_);
     codec_.SetLines(board_.Dtr(), board_.Rts());
 }
 
 void Rfc2217Server::DropClient() {
-    if (clientFd_ < 0) {
+    if (!sockets_.HasClient()) {
         return;
     }
-    CloseFd(clientFd_);
-    // A closed port lets DTR and RTS fall.
+    sockets_.CloseClient();
+    DropBoardLines();
+}
+
+// A closed port lets DTR and RTS fall.
+void Rfc2217Server::DropBoardLines() {
     std::lock_guard<std::mutex> lock(mutex_);
     board_.SetTime(NowUs());
     board_.SetDtr(false);
@@ -167,10 +116,10 @@ void Rfc2217Server::DropClient() {
 
 void Rfc2217Server::ReadClient() {
     char buffer[kReadChunk];
-    const ssize_t got = ::recv(clientFd_, buffer, sizeof buffer, 0);
+    const long got = sockets_.Receive(buffer, sizeof buffer);
     const std::int64_t arrived = NowUs();
     if (got <= 0) {
-        if (got == 0 || (errno != EINTR && errno != EAGAIN)) {
+        if (got == 0) {
             DropClient();
         }
         return;
@@ -213,7 +162,7 @@ void Rfc2217Server::FlushBoard() {
         // whenever they are apart in time.
         for (std::string piece = board_.TakeDelivery(); !piece.empty();
              piece = board_.TakeDelivery()) {
-            if (clientFd_ >= 0 && !broken_) {
+            if (sockets_.HasClient() && !broken_) {
                 SendAll(TelnetServerCodec::Escape(piece));
                 board_.SentDelivery(piece, NowUs());
             }
@@ -226,17 +175,8 @@ void Rfc2217Server::FlushBoard() {
 }
 
 void Rfc2217Server::SendAll(const std::string& bytes) {
-    std::size_t sent = 0;
-    while (clientFd_ >= 0 && !broken_ && sent < bytes.size()) {
-        const ssize_t n = ::send(clientFd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            broken_ = true;
-            return;
-        }
-        sent += static_cast<std::size_t>(n);
+    if (sockets_.HasClient() && !broken_ && !sockets_.Send(bytes.data(), bytes.size())) {
+        broken_ = true;
     }
 }
 

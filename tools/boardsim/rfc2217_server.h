@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board.h"
+#include "server_sockets.h"
 #include "telnet_codec.h"
 
 #include <atomic>
@@ -27,7 +28,7 @@ public:
     // reason when the address cannot be used.
     bool Start(const std::string& host, int port, std::string& error);
     void Stop();
-    int Port() const { return port_; }
+    int Port() const { return sockets_.Port(); }
 
     // Runs fn(board) with the board locked and its clock set, then sends what it queued.
     template <class F> decltype(auto) WithBoard(F&& fn) {
@@ -47,6 +48,7 @@ private:
     void FlushBoard();
     void SendAll(const std::string& bytes);
     void DropClient();
+    void DropBoardLines();
     void Wake();
     std::int64_t TimeoutUs(); // until the next answer is due; -1 when none is queued
     std::int64_t NowUs() const;
@@ -57,11 +59,7 @@ private:
     std::atomic<bool> stop_{false};
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     TelnetServerCodec codec_;
-    int listenFd_ = -1;
-    int clientFd_ = -1;
-    int wakeRead_ = -1;
-    int wakeWrite_ = -1;
-    int port_ = 0;
+    ServerSockets sockets_;
     bool broken_ = false; // a send to the client failed; it is dropped after the flush
 };
 

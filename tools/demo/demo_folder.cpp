@@ -3,6 +3,7 @@
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
 #include "image/hex_save.h"
+#include "link/com_names.h"
 #include "link/programmer_style.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
@@ -122,7 +123,7 @@ std::string PrepareDemoFolder(const DemoRequest& r) {
     std::error_code ec;
     fs::create_directory(folder / "ports", ec);
     for (const auto& [path, text] :
-         {std::pair{folder / "ports" / "com1", r.com1 + "\n"},
+         {std::pair{fs::path(PortEntryPath(folder.string(), 1)), r.com1 + "\n"},
           std::pair{folder / SettingsFileName, JoinLinesCRLF(FormatSettings(chip->settings))}})
         if (std::string reason = WriteFileReplacing(path.string(), text); !reason.empty())
             return "cannot write " + path.string() + ": " + reason;

@@ -1,0 +1,3 @@
+#include "platform/system_locale.h"
+
+std::string SystemLocaleName() { return {}; }
