@@ -17,6 +17,11 @@ tessaro_layer(protocol DEPS chipdb platform)
 """
 
 
+def include(path):
+    """An include line of a made-up source file (written here so that this file has none)."""
+    return "#include " + '"' + path + '"\n'
+
+
 def run(files):
     """The check's findings on a tree of these files, one rule name per finding."""
     with tempfile.TemporaryDirectory() as root:
@@ -32,14 +37,13 @@ def run(files):
 
 class CheckRules(unittest.TestCase):
     def test_includes(self):
-        relative = {"src/protocol/a.cpp": '#include "../cli/x.h"'}
-        relative["tests/a.cpp"] = '#include "./x.h"'
+        relative = {"src/protocol/a.cpp": include("../cli/x.h"), "tests/a.cpp": include("./x.h")}
         self.assertEqual(run(relative), ["relative include"] * 2)
-        upward = {"src/chipdb/a.cpp": '#include "protocol/engine.h"\n'}
+        upward = {"src/chipdb/a.cpp": include("protocol/engine.h")}
         self.assertEqual(run(upward), ["upward include"])
         # Down the layers, a folder that is no library, the file's own folder, system headers.
-        fine = '#include "platform/a.h"\n#include "chipdb/b.h"\n#include "x.h"\n#include <vector>\n'
-        fine_too = {"src/protocol/a.cpp": fine, "src/platform/b.cpp": '#include "ui/w.h"'}
+        fine = "".join(map(include, ["platform/a.h", "chipdb/b.h", "x.h"])) + "#include <vector>\n"
+        fine_too = {"src/protocol/a.cpp": fine, "src/platform/b.cpp": include("ui/w.h")}
         self.assertEqual(run(fine_too), [])
 
     def test_duplicated_texts(self):
