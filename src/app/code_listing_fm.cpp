@@ -47,7 +47,7 @@ QFont ListingFont() {
 void DrawOpaque(QPainter& p, int x, int y, const std::string& text, const QColor& ink,
                 const QColor& paper) {
     const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    const QRect box(x, y, p.fontMetrics().horizontalAdvance(s), 14);
+    const QRect box(x, y, p.fontMetrics().horizontalAdvance(s), kCodeRowHeight);
     p.fillRect(box, paper);
     p.setPen(ink);
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, s);
@@ -85,6 +85,9 @@ void TProjFm::DisplayCodeLines() {
     p.fillRect(0, 0, kCodeGutterWidth, height, c.gutter);
     for (const CodePageRow& row : CodePage(CodeLines, CodeScroll->value())) {
         if (row.header) {
+            // A header stands right of where a data row's text begins: what
+            // such a row left there on this row is painted over first.
+            p.fillRect(kCodeTextX, row.y, row.textX - kCodeTextX, kCodeRowHeight, c.paper);
             DrawOpaque(p, row.textX, row.y, row.text, c.header, c.paper);
         } else {
             DrawOpaque(p, 0, row.y, row.gutter, c.gutterInk, c.gutter);

@@ -15,7 +15,6 @@
 
 namespace {
 const QColor kSelection(0x33, 0x99, 0xFF, 90); // over the drawn rows, which stay readable
-constexpr int kRowHeight = 14;
 } // namespace
 
 std::vector<std::string> TProjFm::ListingLines() const {
@@ -64,9 +63,9 @@ void TProjFm::DrawListingSelection(QPainter& painter) const {
             continue;
         const QString text =
             QString::fromLatin1(row.text.data(), static_cast<qsizetype>(row.text.size()));
-        painter.fillRect(0, row.y, kCodeGutterWidth, kRowHeight, kSelection);
+        painter.fillRect(0, row.y, kCodeGutterWidth, kCodeRowHeight, kSelection);
         painter.fillRect(row.textX, row.y, painter.fontMetrics().horizontalAdvance(text),
-                         kRowHeight, kSelection);
+                         kCodeRowHeight, kSelection);
     }
 }
 

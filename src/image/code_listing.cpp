@@ -5,7 +5,6 @@
 namespace {
 
 constexpr int kValuesPerLine = 8;
-constexpr int kRowHeight = 14;
 constexpr int kFirstRowY = 5;
 
 template <typename Column>
@@ -70,7 +69,7 @@ int CodeScrollMax(const std::vector<std::string>& codeLines) {
 }
 
 int CodeRowAt(int y) {
-    const int row = (y - kFirstRowY) / kRowHeight;
+    const int row = (y - kFirstRowY) / kCodeRowHeight;
     return row < 0 ? 0 : row >= kCodeRows ? kCodeRows - 1 : row;
 }
 
@@ -85,7 +84,7 @@ std::array<CodePageRow, kCodeRows> CodePage(const std::vector<std::string>& code
         if (s.size() < kCodeLineLength)
             s.resize(kCodeLineLength, ' ');
         CodePageRow& row = page[static_cast<std::size_t>(r)];
-        row.y = kRowHeight * r + kFirstRowY;
+        row.y = kCodeRowHeight * r + kFirstRowY;
         // "ROM DATA" and "EEPROM DATA" have "M" or "P" as their third character.
         row.header = s[2] == 'M' || s[2] == 'P';
         if (row.header) {

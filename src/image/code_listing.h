@@ -17,6 +17,7 @@ inline constexpr int kCodeRows = 16;
 inline constexpr int kCodeGutterWidth = 42;
 inline constexpr int kCodeHeaderX = 56;
 inline constexpr int kCodeTextX = 48;
+inline constexpr int kCodeRowHeight = 14;
 inline constexpr std::size_t kCodeLineLength = 57;
 inline constexpr const char* kSortingData = N_("Sorting data...");
 // The section headers are part of the listing's text (a header row is known

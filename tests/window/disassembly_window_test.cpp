@@ -2,6 +2,7 @@
 // instructions, the page kept on its address, selected lines copied as text.
 #include "main_window_harness.h"
 
+#include "image/code_listing.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
@@ -57,6 +58,24 @@ TEST(DisassemblyWindow, TogglesTheProgramMemoryKeepingTheAddressAndTheEeprom) {
     EXPECT_FALSE(w.Disassembly1->isChecked());
     EXPECT_EQ(w.CodeLines, hex);
     EXPECT_EQ(TopLine(w).substr(0, 6), "0100: ");
+}
+
+TEST(DisassemblyWindow, AHeaderScrolledOntoADataRowLeavesNoneOfItsText) {
+    MainWindowHarness h("disasmheader");
+    h.CopyShippedChipFile();
+    TProjFm& w = h.Start();
+    DisasmWindowImage(w);
+    w.Disassembly1->trigger();
+    // Row 5 shows program words first, then the "EEPROM DATA" header.
+    const int header = static_cast<int>(
+        std::find(w.CodeLines.begin(), w.CodeLines.end(), "EEPROM DATA") - w.CodeLines.begin());
+    w.CodeScroll->setValue(header - 7);
+    w.CodeScroll->setValue(header - 5);
+    const QImage page = w.CodeImage->canvas;
+    const QColor paper = page.pixelColor(kCodeTextX, 5 + 14 * 5);
+    for (int x = kCodeTextX; x < kCodeHeaderX; ++x)
+        for (int y = 5 + 14 * 5; y < 5 + 14 * 6; ++y)
+            ASSERT_EQ(page.pixelColor(x, y), paper) << x << "," << y;
 }
 
 TEST(DisassemblyWindow, CopiesTheSelectedLinesOrThePage) {
