@@ -1,5 +1,4 @@
-#include "link/port_io.h"
-#include "link/serial_port.h"
+#include "link/queued_port.h"
 #include "link/win_errno.h"
 #include "link/wire_log.h"
 #include "platform/win_text.h"
@@ -30,7 +29,7 @@ int LastError() {
 // Received bytes are not waited for with WaitCommEvent(EV_RXCHAR): under Wine
 // that wait polls the device every millisecond or so, and a 16F877A took twice
 // its wire time; a read ends as soon as the byte is there, on Windows too.
-class ComPort final : public SerialPort {
+class ComPort final : public QueuedPort {
 public:
     explicit ComPort(HANDLE handle);
     ~ComPort() override;
@@ -40,8 +39,6 @@ public:
     int Apply(const PortSettings& settings) override;
     int SetLine(ModemLine line, bool on) override;
     int Write(const std::string& bytes, int timeoutMs) override;
-    int ReadByte(uint8_t& byte, bool& got) override;
-    int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
@@ -50,6 +47,7 @@ public:
     }
 
 private:
+    int Fill() override;
     int Arm();
     int ArmRead();
     int Harvest(PortEvents& events, int timeoutMs);
@@ -68,9 +66,6 @@ private:
     bool reading_ = false;  // a read is outstanding, or done and not yet taken
     bool watching_ = false; // likewise a WaitCommEvent
     DWORD mask_ = 0;
-    RxQueue rx_;
-    bool txPending_ = false;
-    bool dead_ = false;
 };
 
 ComPort::ComPort(HANDLE handle) : h_(handle) {
@@ -159,19 +154,11 @@ int ComPort::Write(const std::string& bytes, int timeoutMs) {
     return written < size ? ETIMEDOUT : 0;
 }
 
-// What the outstanding read brought, if it is over: never waits. A read error
-// is left for the next wait to report.
-int ComPort::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte);
-    if (!got && reading_ && WaitForSingleObject(read_.hEvent, 0) == WAIT_OBJECT_0 &&
-        TakeRead() == 0)
-        got = rx_.Pop(byte);
-    return 0;
-}
-
-int ComPort::TakeQueued(std::string& bytes) {
-    rx_.TakeAll(bytes);
-    return 0;
+// What the outstanding read brought, if it is over.
+int ComPort::Fill() {
+    if (!reading_ || WaitForSingleObject(read_.hEvent, 0) != WAIT_OBJECT_0)
+        return 0;
+    return TakeRead();
 }
 
 int ComPort::PurgeAll() {

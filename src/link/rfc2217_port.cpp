@@ -90,7 +90,7 @@ int Rfc2217Port::WaitForComPort() {
             error != 0)
             return error;
         if (readable) {
-            if (int error = Pump(); error != 0)
+            if (int error = Fill(); error != 0)
                 return error;
         }
     }
@@ -127,17 +127,6 @@ int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
     return Send(EscapeIac(bytes), timeoutMs);
 }
 
-// A read error here is left for the next wait to report.
-int Rfc2217Port::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte) || (Pump() == 0 && rx_.Pop(byte));
-    return 0;
-}
-
-int Rfc2217Port::TakeQueued(std::string& bytes) {
-    rx_.TakeAll(bytes);
-    return 0;
-}
-
 int Rfc2217Port::PurgeAll() {
     rx_.Clear();
     return SendCommand(PurgeData, std::string(1, 3), false);
@@ -150,7 +139,7 @@ int Rfc2217Port::QueueCounts(int& rx, int& tx) {
 
 // Reads what the server sent. Returns ECONNRESET once the server hung up. A
 // short read has taken everything there was.
-int Rfc2217Port::Pump() {
+int Rfc2217Port::Fill() {
     uint8_t buffer[4096];
     while (!rx_.Full()) {
         std::size_t got = 0;
@@ -287,7 +276,7 @@ int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
         return error;
     }
     if (readable) {
-        if (int error = Pump(); error != 0) {
+        if (int error = Fill(); error != 0) {
             dead_ = true;
             pending_.clear();
             return error;

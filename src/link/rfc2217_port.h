@@ -1,8 +1,7 @@
 #pragma once
 
-#include "link/port_io.h"
+#include "link/queued_port.h"
 #include "link/rfc2217_codec.h"
-#include "link/serial_port.h"
 #include "link/tcp_link.h"
 
 #include <bitset>
@@ -13,7 +12,7 @@
 // COM-PORT-OPTION. Settings and line changes are sent at once; an answer
 // that does not come within the acknowledgement time is reported as a port
 // error by the next wait, and the port stays usable.
-class Rfc2217Port final : public SerialPort {
+class Rfc2217Port final : public QueuedPort {
 public:
     Rfc2217Port(std::unique_ptr<TcpLink> link, int ackTimeoutMs);
     ~Rfc2217Port() override;
@@ -21,8 +20,6 @@ public:
     int Apply(const PortSettings& settings) override;
     int SetLine(ModemLine line, bool on) override;
     int Write(const std::string& bytes, int timeoutMs) override;
-    int ReadByte(uint8_t& byte, bool& got) override;
-    int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
@@ -44,7 +41,7 @@ private:
 
     int Send(const std::string& wire, int timeoutMs);
     int SendCommand(uint8_t command, const std::string& value, bool expectAnswer);
-    int Pump();
+    int Fill() override;
     void HandleInput(telnet::Input& input);
     void HandleNegotiation(uint8_t verb, uint8_t option);
     void HandleComPort(const std::string& sub);
@@ -55,10 +52,7 @@ private:
 
     const std::unique_ptr<TcpLink> link_;
     const int ackTimeoutMs_;
-    RxQueue rx_;
-    bool txPending_ = false;
     int comPort_ = 0; // 0 not yet answered, 1 agreed, -1 refused
-    bool dead_ = false;
     telnet::Reader reader_;
     std::bitset<256> weWill_, weDo_;
     std::vector<Pending> pending_;

@@ -17,10 +17,9 @@ QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
     Watch();
 }
 
+// The watches are children of this object and go with it.
 QtSerialServer::~QtSerialServer() {
     serial_.SetOnPortChange(nullptr);
-    for (QObject* watch : watches_)
-        delete watch;
 }
 
 // While the board's bytes keep coming (a word asked for every 1.6 ms while

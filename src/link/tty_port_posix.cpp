@@ -1,6 +1,5 @@
-#include "link/port_io.h"
 #include "link/port_io_posix.h"
-#include "link/serial_port.h"
+#include "link/queued_port.h"
 #include "link/tty_baud.h"
 #include "link/wire_log.h"
 
@@ -19,7 +18,7 @@ namespace {
 constexpr int ModemPollMs = 20;
 constexpr int TxPollMs = 2;
 
-class TtyPort final : public SerialPort {
+class TtyPort final : public QueuedPort {
 public:
     explicit TtyPort(int fd) : fd_(fd) {
         int bits = 0;
@@ -34,8 +33,6 @@ public:
     int Apply(const PortSettings& settings) override;
     int SetLine(ModemLine line, bool on) override;
     int Write(const std::string& bytes, int timeoutMs) override;
-    int ReadByte(uint8_t& byte, bool& got) override;
-    int TakeQueued(std::string& bytes) override;
     int PurgeAll() override;
     int QueueCounts(int& rx, int& tx) override;
     int WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) override;
@@ -44,15 +41,12 @@ public:
     }
 
 private:
-    int Pump();
+    int Fill() override;
     void CheckModem(PortEvents& events);
     void CheckTxEmpty(PortEvents& events, bool watchTxEmpty);
     int PollOnce(PortWatch watch, int timeoutMs);
 
     const int fd_;
-    RxQueue rx_;
-    bool txPending_ = false;
-    bool dead_ = false;
     bool hasModem_ = false;
     bool hasCounters_ = false;
     int lastBits_ = 0;
@@ -117,7 +111,7 @@ int TtyPort::Write(const std::string& bytes, int timeoutMs) {
 // read with 0, not with EAGAIN; a device that has gone fails the read. A read
 // that does not fill the buffer has taken everything there was: no second
 // read to hear that nothing is left.
-int TtyPort::Pump() {
+int TtyPort::Fill() {
     uint8_t buffer[4096];
     while (!rx_.Full()) {
         ssize_t n = read(fd_, buffer, sizeof buffer);
@@ -134,17 +128,6 @@ int TtyPort::Pump() {
             return 0;
         return errno;
     }
-    return 0;
-}
-
-// A read error here is left for the next wait to report.
-int TtyPort::ReadByte(uint8_t& byte, bool& got) {
-    got = rx_.Pop(byte) || (Pump() == 0 && rx_.Pop(byte));
-    return 0;
-}
-
-int TtyPort::TakeQueued(std::string& bytes) {
-    rx_.TakeAll(bytes);
     return 0;
 }
 
@@ -209,7 +192,7 @@ int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
         return 0;
     if (device.revents & POLLNVAL)
         return EBADF;
-    int error = Pump();
+    int error = Fill();
     if (error == 0 && (device.revents & (POLLHUP | POLLERR)))
         error = EIO;
     return error;

@@ -68,7 +68,8 @@ std::string WriteFileReplacing(const std::string& path, const std::string& conte
     if (replacing && old.st_gid != ::getegid())
         (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid); // kept where the user may
     const auto fail = [&](int error) {
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         ::unlink(temp.c_str());
         return std::string(std::strerror(error));
     };
@@ -89,16 +90,10 @@ std::string WriteFileReplacing(const std::string& path, const std::string& conte
     // A file that did not reach the disk must not replace the old one.
     if (::fsync(fd) != 0)
         return fail(errno);
-    if (::close(fd) != 0) {
-        std::string reason = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return reason;
-    }
-    if (std::rename(temp.c_str(), file.c_str()) != 0) {
-        std::string reason = std::strerror(errno);
-        ::unlink(temp.c_str());
-        return reason;
-    }
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0 || std::rename(temp.c_str(), file.c_str()) != 0)
+        return fail(errno);
     SyncFolder(file.parent_path());
     RemoveStaleTemporaries(file);
     return {};

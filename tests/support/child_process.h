@@ -11,7 +11,8 @@
 // Ctrl-C reaches it there too.
 class ChildProcess {
 public:
-    // Starts `program` with `args`; its output goes to the null device.
+    // Starts `program` (a bare name is looked for on the PATH) with `args`;
+    // its output goes to the null device.
     ChildProcess(const std::string& program, const std::vector<std::string>& args);
     // Runs this test program again for the test now running, with `role` in
     // the child's ChildRole().

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
-// A TCP client on loopback for tests that speak to a server themselves; one
-// file per platform (POSIX sockets, Winsock).
+class TcpLink;
+
+// A TCP client on loopback for tests that speak to a server themselves: the
+// program's own TCP connection, waited on as a test waits.
 class TestSocket {
 public:
     // Connects to 127.0.0.1:port, Nagle off.
@@ -12,7 +15,7 @@ public:
     TestSocket(const TestSocket&) = delete;
     TestSocket& operator=(const TestSocket&) = delete;
 
-    bool Connected() const { return connected_; }
+    bool Connected() const { return link_ != nullptr; }
     // Sends every byte; false when it could not.
     bool Send(const std::string& bytes);
     // What came within timeoutMs (empty when nothing did); `closed` tells
@@ -21,9 +24,9 @@ public:
     void Close();
 
 private:
-    long long socket_ = -1;
-    bool connected_ = false;
+    std::unique_ptr<TcpLink> link_;
 };
 
-// A loopback TCP port nobody listens on now.
+// A loopback TCP port nobody listens on now; one file per platform (POSIX
+// sockets, Winsock).
 int FreeTcpPort();

@@ -9,15 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -95,21 +90,10 @@ Ser2net::Ser2net(const std::string& device, int tcpPort) {
     std::ofstream(config) << "%YAML 1.1\n---\nconnection: &serial\n"
                           << "  accepter: telnet(rfc2217),tcp,127.0.0.1," << tcpPort << "\n"
                           << "  connector: serialdev," << device << ",19200n81,local\n";
-    std::string pidFile = dir_ + "ser2net.pid";
-    std::vector<std::string> args = {"ser2net", "-n", "-d", "-u", "-P", pidFile, "-c", config};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawnp(&pid_, "ser2net", &actions, nullptr, argv.data(), environ) != 0)
-        pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    process_.emplace("ser2net", std::vector<std::string>{"-n", "-d", "-u", "-P",
+                                                         dir_ + "ser2net.pid", "-c", config});
     int64_t deadline = NowMs() + 5000;
-    while (pid_ > 0 && !started_ && NowMs() < deadline) {
+    while (process_->Started() && !started_ && NowMs() < deadline) {
         started_ = CanConnect(tcpPort);
         if (!started_)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -117,9 +101,6 @@ Ser2net::Ser2net(const std::string& device, int tcpPort) {
 }
 
 Ser2net::~Ser2net() {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
+    process_.reset();
     std::filesystem::remove_all(dir_);
 }

@@ -3,8 +3,10 @@
 // Pieces the Linux serial tests share: pseudo-terminals and Debian's ser2net
 // bridging one to a network serial port.
 
+#include "child_process.h"
+
+#include <optional>
 #include <string>
-#include <sys/types.h>
 
 // A pseudo-terminal: the test holds the master and one slave descriptor of
 // its own (so the master never sees a hang-up); the component opens the slave
@@ -30,6 +32,6 @@ public:
 
 private:
     std::string dir_;
-    pid_t pid_ = -1;
+    std::optional<ChildProcess> process_;
     bool started_ = false;
 };
