@@ -2,8 +2,8 @@
 
 #include "cli/cli_messages.h"
 #include "cli/console_output.h"
-#include "platform/utf8_path.h"
 #include "platform/translate.h"
+#include "platform/utf8_path.h"
 #include "protocol/command_set.h"
 
 #include <array>
