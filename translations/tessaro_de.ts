@@ -216,7 +216,7 @@
         <translation>Die Daten wurden geändert. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="28"/>
+        <location filename="../src/app/main.cpp" line="29"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -696,32 +696,32 @@
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="189"/>
+        <location filename="../src/cli/cli_commands.cpp" line="192"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="192"/>
+        <location filename="../src/cli/cli_commands.cpp" line="195"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="195"/>
+        <location filename="../src/cli/cli_commands.cpp" line="198"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="196"/>
+        <location filename="../src/cli/cli_commands.cpp" line="199"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="260"/>
+        <location filename="../src/cli/cli_commands.cpp" line="259"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="270"/>
+        <location filename="../src/cli/cli_commands.cpp" line="269"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -742,6 +742,11 @@
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="16"/>
+        <source>refused</source>
+        <translation>verweigert</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="18"/>
         <source>interrupted: cancelling</source>
         <translation>unterbrochen: breche ab</translation>
     </message>
@@ -1021,50 +1026,44 @@ Exitcodes:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="62"/>
+        <location filename="../src/cli/cli_report.cpp" line="63"/>
         <source>done</source>
         <translation>erledigt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="64"/>
+        <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>difference</source>
         <translation>Abweichung</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="66"/>
+        <location filename="../src/cli/cli_report.cpp" line="67"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="68"/>
+        <location filename="../src/cli/cli_report.cpp" line="69"/>
         <source>declined</source>
         <translation>abgelehnt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="70"/>
+        <location filename="../src/cli/cli_report.cpp" line="71"/>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="72"/>
+        <location filename="../src/cli/cli_report.cpp" line="73"/>
         <source>no answer</source>
         <translation>keine Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="74"/>
+        <location filename="../src/cli/cli_report.cpp" line="75"/>
         <source>bad answer</source>
         <translation>falsche Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="76"/>
+        <location filename="../src/cli/cli_report.cpp" line="77"/>
         <source>wrong board</source>
         <translation>falsches Gerät</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_report.cpp" line="85"/>
-        <location filename="../src/cli/gang.cpp" line="28"/>
-        <source>refused</source>
-        <translation>verweigert</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_serial.cpp" line="21"/>

@@ -216,7 +216,7 @@
         <translation>Los datos han cambiado. ¿Desea guardarlos?</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="28"/>
+        <location filename="../src/app/main.cpp" line="29"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -696,32 +696,32 @@
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="189"/>
+        <location filename="../src/cli/cli_commands.cpp" line="192"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="192"/>
+        <location filename="../src/cli/cli_commands.cpp" line="195"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="195"/>
+        <location filename="../src/cli/cli_commands.cpp" line="198"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="196"/>
+        <location filename="../src/cli/cli_commands.cpp" line="199"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="260"/>
+        <location filename="../src/cli/cli_commands.cpp" line="259"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="270"/>
+        <location filename="../src/cli/cli_commands.cpp" line="269"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -742,6 +742,11 @@
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="16"/>
+        <source>refused</source>
+        <translation>denegado</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="18"/>
         <source>interrupted: cancelling</source>
         <translation>interrumpido: cancelando</translation>
     </message>
@@ -1020,50 +1025,44 @@ Códigos de salida:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="62"/>
+        <location filename="../src/cli/cli_report.cpp" line="63"/>
         <source>done</source>
         <translation>hecho</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="64"/>
+        <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>difference</source>
         <translation>diferencia</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="66"/>
+        <location filename="../src/cli/cli_report.cpp" line="67"/>
         <source>failed</source>
         <translation>fallido</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="68"/>
+        <location filename="../src/cli/cli_report.cpp" line="69"/>
         <source>declined</source>
         <translation>rechazado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="70"/>
+        <location filename="../src/cli/cli_report.cpp" line="71"/>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="72"/>
+        <location filename="../src/cli/cli_report.cpp" line="73"/>
         <source>no answer</source>
         <translation>sin respuesta</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="74"/>
+        <location filename="../src/cli/cli_report.cpp" line="75"/>
         <source>bad answer</source>
         <translation>respuesta errónea</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="76"/>
+        <location filename="../src/cli/cli_report.cpp" line="77"/>
         <source>wrong board</source>
         <translation>placa equivocada</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_report.cpp" line="85"/>
-        <location filename="../src/cli/gang.cpp" line="28"/>
-        <source>refused</source>
-        <translation>denegado</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_serial.cpp" line="21"/>

@@ -37,10 +37,7 @@ bool TProjFm::TakesDrop(const QDropEvent& event) const {
 }
 
 void TProjFm::dragEnterEvent(QDragEnterEvent* event) {
-    if (TakesDrop(*event)) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    }
+    dragMoveEvent(event);
 }
 
 void TProjFm::dragMoveEvent(QDragMoveEvent* event) {

@@ -25,6 +25,15 @@ std::string ModelAnswerName(int answer) {
         return StyleInfo(answer).messageName;
     return {};
 }
+
+// What an operation that ended tells the run's result.
+void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
+    r.outcome = e.report.outcome;
+    r.details = e.report.details;
+    r.configBytes = e.report.configBytes;
+    r.message = e.message;
+    r.seconds = e.seconds;
+}
 } // namespace
 
 std::string CliSession::Checksum() const {
@@ -67,14 +76,8 @@ void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>
 }
 
 void CliSession::Collect(OperationResult& r) {
-    if (!host_.HasEnded())
-        return;
-    const ConsoleHost::Ended e = host_.TakeEnded();
-    r.outcome = e.report.outcome;
-    r.details = e.report.details;
-    r.configBytes = e.report.configBytes;
-    r.message = e.message;
-    r.seconds = e.seconds;
+    if (host_.HasEnded())
+        TakeEnd(r, host_.TakeEnded());
 }
 
 void CliSession::Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra) {
@@ -214,11 +217,7 @@ int CliSession::RunAuto() {
         r.checksum = Checksum();
         if (e.report.operation == Operation::Program) {
             r.started = true;
-            r.outcome = e.report.outcome;
-            r.details = e.report.details;
-            r.configBytes = e.report.configBytes;
-            r.message = e.message;
-            r.seconds = e.seconds;
+            TakeEnd(r, e);
             CountChip(r, tally);
             if (!r.interrupted)
                 continue;

@@ -12,6 +12,8 @@
 inline constexpr const char* kMe = "tessaro-cli: ";
 inline constexpr const char* kMeLine = N_("tessaro-cli: %1");
 inline constexpr const char* kCannotWriteLog = N_("cannot write the log %1");
+// What became of an operation the program would not start (exit code kExitInput).
+inline constexpr const char* kRefused = N_("refused");
 // A Ctrl-C while an operation runs: the engine is told to cancel.
 inline constexpr const char* kInterruptedCancelling = N_("interrupted: cancelling");
 

@@ -1,8 +1,9 @@
 #include "cli/cli_report.h"
 
+#include "cli/cli_messages.h"
 #include "cli/console_output.h"
-#include "platform/utf8_path.h"
 #include "platform/translate.h"
+#include "platform/utf8_path.h"
 #include "protocol/command_set.h"
 
 #include <array>
@@ -82,7 +83,7 @@ const char* OutcomeName(Outcome outcome) {
 
 const char* ResultName(const OperationResult& r) {
     if (!r.started)
-        return r.declined ? OutcomeName(Outcome::Declined) : N_("refused");
+        return r.declined ? OutcomeName(Outcome::Declined) : kRefused;
     // A chip the automatic loop was stopped on by a reset has no outcome of its own.
     if (r.interrupted && r.outcome == Outcome::None)
         return OutcomeName(Outcome::Cancelled);

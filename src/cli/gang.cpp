@@ -25,7 +25,7 @@ const char* Ending(int code) {
     case kExitBoard:
         return N_("board failed, set aside");
     case kExitInput:
-        return N_("refused");
+        return kRefused;
     case kExitInterrupted:
         return N_("interrupted");
     default:

@@ -105,10 +105,8 @@ Instruction DecodeWith(const OpcodeRow (&table)[N], int word, const Layout& layo
     word &= layout.wordMask;
     const OpcodeRow* row = FindOpcode(table, word);
     if (row == nullptr)
-        return {DataWordText(word), 1, false};
-    Instruction in;
-    in.text.reserve(24);
-    in.text = row->mnemonic;
+        return DataWord(word);
+    Instruction in = Mnemonic(*row);
     AppendOperands(in.text, *row, word, layout);
     return in;
 }

@@ -150,16 +150,14 @@ Instruction DecodePic18(int first, int second, long address) {
     first &= 0xFFFF;
     const OpcodeRow* row = FindOpcode(kPic18, first);
     if (row == nullptr)
-        return {DataWordText(first), 1, false};
-    Instruction in;
-    in.text.reserve(24);
-    in.text = row->mnemonic;
+        return DataWord(first);
+    Instruction in = Mnemonic(*row);
     if (!IsLongForm(row->form)) {
         AppendOperands(in.text, row->form, first, address);
         return in;
     }
     if (second < 0 || !AppendLongOperands(in.text, row->form, first, second & 0xFFFF))
-        return {DataWordText(first), 1, false};
+        return DataWord(first);
     in.words = 2;
     return in;
 }

@@ -11,8 +11,15 @@ void AppendHex(std::string& out, long value, int digits) {
         out += text[--n];
 }
 
-std::string DataWordText(int word) {
-    std::string text = "DW ";
-    AppendHex(text, word, 4);
-    return text;
+Instruction DataWord(int word) {
+    Instruction in{"DW ", 1, false};
+    AppendHex(in.text, word, 4);
+    return in;
+}
+
+Instruction Mnemonic(const OpcodeRow& row) {
+    Instruction in;
+    in.text.reserve(24); // the longest text, without a reallocation on the way
+    in.text = row.mnemonic;
+    return in;
 }

@@ -2,6 +2,8 @@
 
 // The decoders' shared parts: opcode tables and operand text.
 
+#include "disasm/instruction_set.h"
+
 #include <cstdint>
 #include <string>
 
@@ -42,5 +44,8 @@ template <std::size_t N> const OpcodeRow* FindOpcode(const OpcodeRow (&table)[N]
 // Appends "0x" and the value in upper-case hex, at least `digits` digits.
 void AppendHex(std::string& out, long value, int digits);
 
-// A word that is no instruction: "DW 0x" and 4 hex digits.
-std::string DataWordText(int word);
+// A word that is no instruction: "DW 0x" and 4 hex digits, one word long.
+Instruction DataWord(int word);
+
+// The row's instruction, its operands still to be appended.
+Instruction Mnemonic(const OpcodeRow& row);

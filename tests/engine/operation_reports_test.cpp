@@ -18,6 +18,15 @@ void SmallImage(EngineRig& rig) {
         rig.image.ROMData[i] = static_cast<int>(0x2800 + i) & rig.chip.WordMask;
 }
 
+// Each report's operation and outcome, in the order they were told.
+using Ends = std::vector<std::pair<Operation, Outcome>>;
+Ends EndsTold(const EngineRig& rig) {
+    Ends ends;
+    for (const OperationReport& report : rig.reports)
+        ends.emplace_back(report.operation, report.outcome);
+    return ends;
+}
+
 TEST(OperationReports, ARefusalSaysWhyAndStartsNothing) {
     struct Case {
         const char* what;
@@ -77,9 +86,7 @@ TEST(OperationReports, OneReportAfterTheBoxesOfTheEnd) {
     ASSERT_EQ(rig.engine.Verify(), StartResult::Started);
     rig.Run();
     // The chip is blank: the first word differs.
-    ASSERT_EQ(rig.reports.size(), 1u);
-    EXPECT_EQ(rig.reports[0].operation, Operation::Verify);
-    EXPECT_EQ(rig.reports[0].outcome, Outcome::Difference);
+    ASSERT_EQ(EndsTold(rig), (Ends{{Operation::Verify, Outcome::Difference}}));
     EXPECT_EQ(rig.reports[0].details.region, "ROM");
     EXPECT_EQ(rig.reports[0].configBytes.size(), 26u);
     EXPECT_EQ(boxes.reportsAtBox, std::vector<std::size_t>{0});
@@ -105,12 +112,9 @@ TEST(OperationReports, ACountedLoopReportsEachChipThenItself) {
     rig.board.chip().Blank();
     rig.board.InsertChip();
     rig.Run();
-    ASSERT_EQ(rig.reports.size(), 3u);
-    EXPECT_EQ(rig.reports[0].operation, Operation::Program);
-    EXPECT_EQ(rig.reports[1].operation, Operation::Program);
-    EXPECT_EQ(rig.reports[1].outcome, Outcome::Done);
-    EXPECT_EQ(rig.reports[2].operation, Operation::AutoProgram);
-    EXPECT_EQ(rig.reports[2].outcome, Outcome::Done);
+    EXPECT_EQ(EndsTold(rig), (Ends{{Operation::Program, Outcome::Done},
+                                   {Operation::Program, Outcome::Done},
+                                   {Operation::AutoProgram, Outcome::Done}}));
     // The last chip ends as a single Program does: its message, then idle.
     EXPECT_EQ(rig.TakeTexts(), Texts{"Programming complete."});
     EXPECT_TRUE(rig.Idle() && !rig.AutoProgram() && rig.controlsEnabled);
@@ -128,10 +132,8 @@ TEST(OperationReports, TheLoopEndsWhenItsProgramIsRefused) {
     rig.reloadOk = false;
     rig.board.InsertChip();
     rig.Run();
-    ASSERT_EQ(rig.reports.size(), 1u);
-    EXPECT_EQ(rig.reports[0].operation, Operation::AutoProgram);
-    EXPECT_EQ(rig.reports[0].outcome, Outcome::Declined);
-    EXPECT_EQ(rig.reports[0].refused, StartResult::FileNotReloaded);
+    ASSERT_EQ(EndsTold(rig), (Ends{{Operation::AutoProgram, Outcome::Declined}}));
+    EXPECT_EQ(rig.reports.back().refused, StartResult::FileNotReloaded);
     EXPECT_TRUE(rig.Idle() && !rig.AutoProgram() && rig.controlsEnabled);
 }
 
