@@ -38,6 +38,10 @@ struct Case {
     unsigned shape;
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.program.chip;
+}
+
 class RealFiles : public ::testing::TestWithParam<Case> {};
 
 TEST_P(RealFiles, ProgramVerifyAndReadBackByteForByte) {
