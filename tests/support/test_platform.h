@@ -22,6 +22,11 @@ void InterruptThisProgram();
 extern const char* const kConfigVariable;
 extern const char* const kConfigSubfolder;
 
+// The toolkit's platform the window tests draw on: "offscreen" on Linux;
+// "windows" on Windows, whose Qt is built without the fonts offscreen needs
+// (under Wine it draws on the X display Wine is given).
+extern const char* const kWindowPlatform;
+
 } // namespace testplatform
 
 // For a test that cannot run on Windows: says why and skips it there only.

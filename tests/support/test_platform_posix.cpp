@@ -9,6 +9,7 @@ namespace testplatform {
 const bool kWindows = false;
 const char* const kConfigVariable = "XDG_CONFIG_HOME";
 const char* const kConfigSubfolder = "/tessaro/";
+const char* const kWindowPlatform = "offscreen";
 
 void SetEnv(const std::string& name, const std::string& value) {
     ::setenv(name.c_str(), value.c_str(), 1);

@@ -9,6 +9,7 @@ namespace testplatform {
 const bool kWindows = true;
 const char* const kConfigVariable = "APPDATA";
 const char* const kConfigSubfolder = "\\Tessaro\\";
+const char* const kWindowPlatform = "windows";
 
 // The C runtime's copy of the environment is what getenv reads.
 void SetEnv(const std::string& name, const std::string& value) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,4 +45,5 @@ public:
 private:
     std::filesystem::path oldCwd_;
     bool setConfigHome_ = false;
+    std::optional<std::string> oldConfigHome_; // the user's folder's variable before
 };

@@ -41,6 +41,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
 
 namespace {
 namespace fs = std::filesystem;
@@ -291,10 +292,13 @@ int main(int argc, char** argv) {
     }
     const fs::path out = fs::absolute(argv[2]);
     fs::create_directories(out);
-    char pattern[] = "/tmp/tessaro-screenshots-XXXXXX";
-    const fs::path work = ::mkdtemp(pattern);
+    const fs::path work =
+        fs::temp_directory_path() /
+        ("tessaro-screenshots-" + std::to_string(QCoreApplication::applicationPid()));
+    fs::remove_all(work);
+    fs::create_directories(work);
     const int status = Run(fs::absolute(argv[1]), out, work, shots);
-    fs::current_path("/");
+    fs::current_path(fs::temp_directory_path()); // out of the folder about to go
     fs::remove_all(work);
     return status;
 }
