@@ -1,5 +1,6 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "platform/program_folder.h"
 #include "platform/starter_console.h"
 #include "platform/system_locale.h"
 #include "platform/translate.h"
@@ -59,8 +60,9 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     TProjFmEnv env;
     env.dialogs = &dialogs;
-    std::string dir = QCoreApplication::applicationDirPath().toStdString();
-    env.programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+    // Its own files are found beside it, in the system's own spelling of the
+    // folder (the one its messages show).
+    env.programDir = ProgramFolder();
     env.args = WindowArguments(argc, argv);
 
     TProjFm window(std::move(env));
