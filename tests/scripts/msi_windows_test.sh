@@ -35,6 +35,9 @@ unix_name() {
 query() { # KEY [VALUE]: what reg says, without Windows line ends
     "$wine" reg query "$@" 2>/dev/null | tr -d '\r'
 }
+key_exists() { # reg says a key is missing on standard output: its exit code tells
+    "$wine" reg query "$1" >/dev/null 2>&1
+}
 msiexec() {
     "$wine" msiexec "$@" /qn </dev/null >/dev/null 2>&1
 }
@@ -99,7 +102,7 @@ msiexec /x "$(windows_name "$work/newer.msi")" || fail "msiexec /x exits $?"
 [ "$(uninstall_entries)" = 0 ] || fail "Installed apps still lists Tessaro"
 for key in 'HKLM\Software\Classes\Tessaro.HexFile' 'HKLM\Software\Tessaro' \
     'HKLM\Software\Classes\Applications\tessaro.exe'; do
-    [ -z "$(query "$key")" ] || fail "$key stays"
+    key_exists "$key" && fail "$key stays"
 done
 query 'HKLM\Software\Classes\.hex\OpenWithProgids' | grep -q Tessaro.HexFile &&
     fail ".hex files are still offered to Tessaro"

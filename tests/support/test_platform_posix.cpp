@@ -19,6 +19,10 @@ void UnsetEnv(const std::string& name) {
     ::unsetenv(name.c_str());
 }
 
+bool ReadOnlyFoldersStopThisProgram() {
+    return ::geteuid() != 0;
+}
+
 void InterruptThisProgram() {
     ::kill(::getpid(), SIGINT);
 }

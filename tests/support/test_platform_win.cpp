@@ -20,6 +20,10 @@ void UnsetEnv(const std::string& name) {
     _wputenv_s(Wide(name).c_str(), L"");
 }
 
+bool ReadOnlyFoldersStopThisProgram() {
+    return false;
+}
+
 // The console's Ctrl-C goes to every process attached to it: this program
 // needs a console (a child of the tests has one, see ChildProcess).
 void InterruptThisProgram() {

@@ -14,7 +14,7 @@ MainWindowHarness::MainWindowHarness(const std::string& name) {
           ("tessaro-" + name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    programDir = dir.string() + "/";
+    programDir = dir.string() + static_cast<char>(std::filesystem::path::preferred_separator);
     std::filesystem::current_path(dir);
 }
 

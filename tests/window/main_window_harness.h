@@ -33,7 +33,7 @@ public:
     bool Close();
 
     std::filesystem::path dir;
-    std::string programDir; // dir with a trailing '/'
+    std::string programDir; // dir with a trailing separator ('\\' on Windows)
     ScriptedDialogs dialogs;
     Dialogs* boxes = nullptr; // dialogs to use instead of `dialogs` (set before Start)
     std::string systemRoot;   // the machine's sys/ and dev/ for the window (set before Start)

@@ -21,6 +21,7 @@
 #include "platform/scripted_dialogs.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
+#include "platform/utf8_path.h"
 #include "ui/dark_palette.h"
 
 #include <QAction>
@@ -107,11 +108,11 @@ bool Save(QWidget* window, const fs::path& file) {
     QPixmap picture = window->screen()->grabWindow(window->winId());
     if (picture.isNull())
         picture = window->grab(); // drawn by the program itself, without the frame
-    if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
-        std::fprintf(stderr, "screenshots: cannot write %s\n", file.c_str());
+    if (picture.isNull() || !picture.save(QString::fromStdString(Utf8Of(file)), "PNG")) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", Utf8Of(file).c_str());
         return false;
     }
-    std::printf("%s\n", file.c_str());
+    std::printf("%s\n", Utf8Of(file).c_str());
     return true;
 }
 
