@@ -31,13 +31,20 @@ wine_session_end() {
 #   finds first, a serif one here; they are replaced by DejaVu (Debian's
 #   fonts-dejavu-core), as Windows's own would be there;
 # - sound: no audio driver, so that the click is not tried on the machine's
-#   sound devices (which a CI machine lacks, and ALSA says so on every run).
+#   sound devices (which a CI machine lacks, and ALSA says so on every run);
+# - windows Wine leaves to itself, not to a window manager: there is none,
+#   and Wine would wait up to two seconds for one each time a window closes
+#   (every dialog of the window's tests; the window's own close); Wine also
+#   gives such a window the keyboard when it comes up.
 wine_session_registry() {
     cat <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
 "Audio"=""
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Tahoma"="DejaVu Sans"
@@ -53,8 +60,27 @@ REGEDIT4
 REG
 }
 
+# An X display of its own (Xvfb picks a free number): exports DISPLAY; the
+# server's process id is in wine_display_pid.
+wine_display_start() { # [WIDTHxHEIGHT]
+    local number
+    number="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "${1:-1600x1200}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    wine_display_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$number" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$number" ]; then
+        rm -f "$number"
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$(head -n 1 "$number")"
+    rm -f "$number"
+}
+
 wine_session_start() {
-    local size="${1:-1600x1200}"
     export WINEPREFIX WINEDEBUG=-all
     # Nothing of the session leaves the prefix: no menu entries or file types
     # for this machine's desktop (winemenubuilder); no .NET or HTML engine to
@@ -62,19 +88,8 @@ wine_session_start() {
     export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
     WINEPREFIX="$(mktemp -d)"
     trap wine_session_end EXIT
-    # An X display of its own: Xvfb picks a free number and writes it.
-    local number="$WINEPREFIX/.display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-    wine_session_pids+=($!)
-    for _ in $(seq 100); do
-        [ -s "$number" ] && break
-        sleep 0.05
-    done
-    [ -s "$number" ] || {
-        echo "Xvfb did not start" >&2
-        return 1
-    }
-    export DISPLAY=":$(head -n 1 "$number")"
+    wine_display_start "${1:-1600x1200}" || return 1
+    wine_session_pids+=("$wine_display_pid")
     # Booting the prefix takes some seconds, once. Wine's own services inherit
     # the output and would hold a pipe open: it goes to /dev/null.
     "$WINE" wineboot --init >/dev/null 2>&1 </dev/null

@@ -6,7 +6,8 @@
 # them and logs DTR for the bridge, tests/scripts/pty_board_bridge.py). Each
 # way: program, verify, read back, and a failure. With WINDOW "window" the
 # window, tessaro.exe, programs the chip each way too, driven from the
-# keyboard on the X display Wine draws on (DISPLAY, scripts/wine-tests).
+# keyboard on an X display of its own (Xvfb: the keys go to the one window
+# there, whatever other tests show at the same time).
 #   wine_e2e_test.sh SOURCE_DIR BIN_DIR EMULATOR [WINDOW]
 set -uo pipefail
 source="$1"
@@ -24,6 +25,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+if [ "$window" = window ]; then
+    source "$source/scripts/lib/wine-session.sh"
+    wine_display_start 1280x1024 || exit 1
+    pids+=("$wine_display_pid")
+fi
 failed=0
 fail() {
     echo "FAILED: $1"
