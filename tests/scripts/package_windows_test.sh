@@ -42,6 +42,9 @@ if [ "$window" = window ]; then
     # A window program answers --version to whoever started it: here a pipe.
     out="$($run "$folder/tessaro.exe" --version 2>&1)"
     [ "$out" = "tessaro $version"$'\r' ] || fail "tessaro.exe --version says: $out"
+    # Typed in a Command Prompt: its console (on a pseudo-terminal here).
+    out="$(cd "$folder" && script -qec "$run cmd /c tessaro.exe --version" /dev/null 2>&1)"
+    grep -q "tessaro $version" <<<"$out" || fail "tessaro.exe --version in a console says: $out"
 fi
 out="$($run "$folder/tessaro-boardsim.exe" --version 2>&1)"
 [ "$out" = "tessaro-boardsim $version"$'\r' ] || fail "tessaro-boardsim.exe --version says: $out"
