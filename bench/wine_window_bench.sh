@@ -143,9 +143,10 @@ program() { # HOST: "seconds turnaround-line"
     local started
     started="$(now_ms)"
     xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
-    # The operation ends with its box, a second window; the board then holds the image.
+    # The operation ends with its box, a window of its own called Tessaro; the
+    # board then holds the image.
     for _ in $(seq 3000); do
-        [ "$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -gt 1 ] && break
+        xdotool search --onlyvisible --name '^Tessaro$' >/dev/null 2>&1 && break
         sleep 0.05
     done
     local seconds
@@ -155,7 +156,7 @@ program() { # HOST: "seconds turnaround-line"
     board_line "dump $folder/chip.hex" written >/dev/null
     srec_cmp "$work/image.hex" -intel -crop 0 0x4000 "$folder/chip.hex" -intel -crop 0 0x4000 \
         >/dev/null 2>&1 && done=1
-    kill "$pid" 2>/dev/null
+    kill -KILL "$pid" 2>/dev/null # its box still open: a close would wait for it
     wait "$pid" 2>/dev/null
     [ $done = 1 ] || line="did not program the chip"
     echo "$seconds $line"
