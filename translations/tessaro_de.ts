@@ -138,7 +138,7 @@
         <translation>Aktiv</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="136"/>
+        <location filename="../src/app/code_listing_fm.cpp" line="139"/>
         <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run</source>
         <translation>Ausführen</translation>
@@ -169,7 +169,7 @@
         <translation>Serieller Port &amp;ein</translation>
     </message>
     <message>
-        <location filename="../src/app/engine_host_fm.cpp" line="83"/>
+        <location filename="../src/app/engine_host_fm.cpp" line="84"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -651,6 +651,11 @@
         <translation>Chip löschen</translation>
     </message>
     <message>
+        <location filename="../src/app/socket_chip_fm.cpp" line="48"/>
+        <source>Select the [%1] and try again?</source>
+        <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
+    </message>
+    <message>
         <location filename="../src/app/startup_fm.cpp" line="17"/>
         <source>The settings could not be saved to %1:&#xd;%2</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:&#xd;%2</translation>
@@ -696,32 +701,42 @@
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="192"/>
+        <location filename="../src/cli/cli_commands.cpp" line="200"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="195"/>
+        <location filename="../src/cli/cli_commands.cpp" line="203"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="198"/>
+        <location filename="../src/cli/cli_commands.cpp" line="206"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="199"/>
+        <location filename="../src/cli/cli_commands.cpp" line="207"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="259"/>
+        <location filename="../src/cli/cli_commands.cpp" line="213"/>
+        <source>chip in socket: none of the chip file has device ID %1</source>
+        <translation>Chip im Sockel: kein Chip der Chipdatei hat die Geräte-ID %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="215"/>
+        <source>chip in socket: %1</source>
+        <translation>Chip im Sockel: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="274"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="269"/>
+        <location filename="../src/cli/cli_commands.cpp" line="284"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -1076,82 +1091,82 @@ Exitcodes:
         <translation>Seriennummer %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="56"/>
+        <location filename="../src/cli/cli_session.cpp" line="57"/>
         <source>--help lists the commands and options</source>
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="91"/>
+        <location filename="../src/cli/cli_session.cpp" line="92"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="113"/>
+        <location filename="../src/cli/cli_session.cpp" line="114"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="132"/>
+        <location filename="../src/cli/cli_session.cpp" line="133"/>
         <source>the %1 cannot be erased</source>
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="203"/>
+        <location filename="../src/cli/cli_session.cpp" line="204"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="239"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="268"/>
+        <location filename="../src/cli/cli_session.cpp" line="269"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="269"/>
+        <location filename="../src/cli/cli_session.cpp" line="270"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="280"/>
+        <location filename="../src/cli/cli_session.cpp" line="281"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="296"/>
+        <location filename="../src/cli/cli_session.cpp" line="297"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="301"/>
+        <location filename="../src/cli/cli_session.cpp" line="302"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="311"/>
+        <location filename="../src/cli/cli_session.cpp" line="312"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="324"/>
+        <location filename="../src/cli/cli_session.cpp" line="325"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="333"/>
+        <location filename="../src/cli/cli_session.cpp" line="334"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="344"/>
+        <location filename="../src/cli/cli_session.cpp" line="345"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="356"/>
+        <location filename="../src/cli/cli_session.cpp" line="357"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
     </message>
@@ -1371,12 +1386,17 @@ Exitcodes:
         <translation>Bitte wählen Sie einen Chip</translation>
     </message>
     <message>
-        <location filename="../src/image/code_listing.h" line="21"/>
+        <location filename="../src/image/code_listing.h" line="22"/>
         <source>Sorting data...</source>
         <translation>Daten werden sortiert...</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.cpp" line="103"/>
+        <location filename="../src/image/hex_load.cpp" line="105"/>
+        <source>1 byte of %1 lies outside %2&apos;s memory and was not loaded</source>
+        <translation>1 Byte von %1 liegt außerhalb des Speichers des %2 und wurde nicht geladen</translation>
+    </message>
+    <message>
+        <location filename="../src/image/hex_load.cpp" line="106"/>
         <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
         <translation>%1 Bytes von %2 liegen außerhalb des Speichers des %3 und wurden nicht geladen</translation>
     </message>
@@ -1406,12 +1426,7 @@ Exitcodes:
         <translation>Fehler in der HEX-Datei - %1</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.h" line="21"/>
-        <source>Expecting INHX32 file.</source>
-        <translation>INHX32-Datei erwartet.</translation>
-    </message>
-    <message>
-        <location filename="../src/image/hex_load.h" line="23"/>
+        <location filename="../src/image/hex_load.h" line="22"/>
         <source>This data appears to be for a different core type&#xd;and may not function with the selected device.&#xd;&#xd;Data will be truncated. Continue loading?</source>
         <translation>Diese Daten scheinen für einen anderen Kerntyp zu sein&#xd;und funktionieren mit dem gewählten Chip eventuell nicht.&#xd;&#xd;Die Daten werden gekürzt. Weiter laden?</translation>
     </message>
@@ -1786,12 +1801,17 @@ Exitcodes:
         <translation>Bestätige...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="99"/>
-        <source>The programmer does not recognise the [%1]&#xd;&#xd;Continue anyway?</source>
-        <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Trotzdem fortfahren?</translation>
+        <location filename="../src/protocol/handshake.cpp" line="122"/>
+        <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports the ID of a %2.&#xd;&#xd;Continue anyway?</source>
+        <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Der Chip im Sockel meldet die ID eines %2.&#xd;&#xd;Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="126"/>
+        <location filename="../src/protocol/handshake.cpp" line="125"/>
+        <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports an ID that no chip of the chip file has: 0x%2&#xd;&#xd;Continue anyway?</source>
+        <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Der Chip im Sockel meldet eine ID, die kein Chip der Chipdatei hat: 0x%2&#xd;&#xd;Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/handshake.cpp" line="137"/>
         <source>[%1]   Version %2&#xd;&#xd;Chip ID = %3</source>
         <translation>[%1]   Version %2&#xd;&#xd;Chip-ID = %3</translation>
     </message>

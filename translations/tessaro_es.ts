@@ -138,7 +138,7 @@
         <translation>Incluido</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="136"/>
+        <location filename="../src/app/code_listing_fm.cpp" line="139"/>
         <location filename="../src/app/main_window_layout.cpp" line="246"/>
         <source>Run</source>
         <translation>Ejecutar</translation>
@@ -169,7 +169,7 @@
         <translation>Activar puerto &amp;serie</translation>
     </message>
     <message>
-        <location filename="../src/app/engine_host_fm.cpp" line="83"/>
+        <location filename="../src/app/engine_host_fm.cpp" line="84"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -651,6 +651,11 @@
         <translation>Borrar el chip</translation>
     </message>
     <message>
+        <location filename="../src/app/socket_chip_fm.cpp" line="48"/>
+        <source>Select the [%1] and try again?</source>
+        <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
+    </message>
+    <message>
         <location filename="../src/app/startup_fm.cpp" line="17"/>
         <source>The settings could not be saved to %1:&#xd;%2</source>
         <translation>No se pudo guardar la configuración en %1:&#xd;%2</translation>
@@ -696,32 +701,42 @@
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="192"/>
+        <location filename="../src/cli/cli_commands.cpp" line="200"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="195"/>
+        <location filename="../src/cli/cli_commands.cpp" line="203"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="198"/>
+        <location filename="../src/cli/cli_commands.cpp" line="206"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="199"/>
+        <location filename="../src/cli/cli_commands.cpp" line="207"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="259"/>
+        <location filename="../src/cli/cli_commands.cpp" line="213"/>
+        <source>chip in socket: none of the chip file has device ID %1</source>
+        <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="215"/>
+        <source>chip in socket: %1</source>
+        <translation>chip en el zócalo: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="274"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="269"/>
+        <location filename="../src/cli/cli_commands.cpp" line="284"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -1075,82 +1090,82 @@ Códigos de salida:
         <translation>número de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="56"/>
+        <location filename="../src/cli/cli_session.cpp" line="57"/>
         <source>--help lists the commands and options</source>
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="91"/>
+        <location filename="../src/cli/cli_session.cpp" line="92"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="113"/>
+        <location filename="../src/cli/cli_session.cpp" line="114"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="132"/>
+        <location filename="../src/cli/cli_session.cpp" line="133"/>
         <source>the %1 cannot be erased</source>
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="203"/>
+        <location filename="../src/cli/cli_session.cpp" line="204"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="239"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="268"/>
+        <location filename="../src/cli/cli_session.cpp" line="269"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="269"/>
+        <location filename="../src/cli/cli_session.cpp" line="270"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="280"/>
+        <location filename="../src/cli/cli_session.cpp" line="281"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="296"/>
+        <location filename="../src/cli/cli_session.cpp" line="297"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="301"/>
+        <location filename="../src/cli/cli_session.cpp" line="302"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="311"/>
+        <location filename="../src/cli/cli_session.cpp" line="312"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="324"/>
+        <location filename="../src/cli/cli_session.cpp" line="325"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="333"/>
+        <location filename="../src/cli/cli_session.cpp" line="334"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="344"/>
+        <location filename="../src/cli/cli_session.cpp" line="345"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="356"/>
+        <location filename="../src/cli/cli_session.cpp" line="357"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
@@ -1370,12 +1385,17 @@ Códigos de salida:
         <translation>Seleccione un chip</translation>
     </message>
     <message>
-        <location filename="../src/image/code_listing.h" line="21"/>
+        <location filename="../src/image/code_listing.h" line="22"/>
         <source>Sorting data...</source>
         <translation>Ordenando datos...</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.cpp" line="103"/>
+        <location filename="../src/image/hex_load.cpp" line="105"/>
+        <source>1 byte of %1 lies outside %2&apos;s memory and was not loaded</source>
+        <translation>1 byte de %1 queda fuera de la memoria del %2 y no se cargó</translation>
+    </message>
+    <message>
+        <location filename="../src/image/hex_load.cpp" line="106"/>
         <source>%1 bytes of %2 lie outside %3&apos;s memory and were not loaded</source>
         <translation>%1 bytes de %2 quedan fuera de la memoria del %3 y no se cargaron</translation>
     </message>
@@ -1405,12 +1425,7 @@ Códigos de salida:
         <translation>Error en el archivo HEX - %1</translation>
     </message>
     <message>
-        <location filename="../src/image/hex_load.h" line="21"/>
-        <source>Expecting INHX32 file.</source>
-        <translation>Se esperaba un archivo INHX32.</translation>
-    </message>
-    <message>
-        <location filename="../src/image/hex_load.h" line="23"/>
+        <location filename="../src/image/hex_load.h" line="22"/>
         <source>This data appears to be for a different core type&#xd;and may not function with the selected device.&#xd;&#xd;Data will be truncated. Continue loading?</source>
         <translation>Estos datos parecen ser de otro tipo de núcleo&#xd;y puede que no funcionen con el dispositivo seleccionado.&#xd;&#xd;Los datos se truncarán. ¿Continuar la carga?</translation>
     </message>
@@ -1785,12 +1800,17 @@ Códigos de salida:
         <translation>Confirmando...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="99"/>
-        <source>The programmer does not recognise the [%1]&#xd;&#xd;Continue anyway?</source>
-        <translation>El programador no reconoce el [%1]&#xd;&#xd;¿Continuar de todos modos?</translation>
+        <location filename="../src/protocol/handshake.cpp" line="122"/>
+        <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports the ID of a %2.&#xd;&#xd;Continue anyway?</source>
+        <translation>El programador no reconoce el [%1]&#xd;&#xd;El chip del zócalo indica el ID de un %2.&#xd;&#xd;¿Continuar de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="126"/>
+        <location filename="../src/protocol/handshake.cpp" line="125"/>
+        <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports an ID that no chip of the chip file has: 0x%2&#xd;&#xd;Continue anyway?</source>
+        <translation>El programador no reconoce el [%1]&#xd;&#xd;El chip del zócalo indica un ID que ningún chip del archivo de chips tiene: 0x%2&#xd;&#xd;¿Continuar de todos modos?</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/handshake.cpp" line="137"/>
         <source>[%1]   Version %2&#xd;&#xd;Chip ID = %3</source>
         <translation>[%1]   Versión %2&#xd;&#xd;ID del chip = %3</translation>
     </message>

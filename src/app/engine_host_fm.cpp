@@ -4,6 +4,7 @@
 #include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
+#include "chipdb/chip_identify.h"
 #include "fuses/fuse_values.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
@@ -113,6 +114,8 @@ void TProjFm::OperationEnded(const OperationReport& report) {
     // After the engine's own last word on the status line.
     if (report.outcome == Outcome::Difference && report.details.region == kFuseRegion)
         ShowFuseDifference(report.details);
+    if (report.outcome == Outcome::Declined && !report.details.socketChip.empty())
+        OfferSocketChip(report);
 }
 
 void TProjFm::SwitchStyle(int style) {
@@ -121,6 +124,10 @@ void TProjFm::SwitchStyle(int style) {
 
 bool TProjFm::ChipSelected() const {
     return ChipSelect->currentIndex() >= 0;
+}
+
+std::string TProjFm::ChipWithDeviceId(int deviceId) const {
+    return ::ChipWithDeviceId(ChipData, Chip, deviceId);
 }
 
 std::string TProjFm::IDText() const {

@@ -207,6 +207,11 @@ public:
     void PreSelectChip();
     void SelectTheChip();
     int FindChipCBText(const std::string& name) const;
+    // Selects the chip at `position` as the user would, with an image of its own.
+    void ChooseChip(int position);
+    // The chip in the socket is another chip of the list: selects it, loads the
+    // file again for it and runs the operation again, when the user says so.
+    void OfferSocketChip(const OperationReport& report);
     void DrawTheSocket();
     void DrawBlankSocket();
     void PasteThePicture(const std::string& name, int x, int y);
@@ -290,6 +295,7 @@ public:
     void RefreshCalibrationDialog() override;
     void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
     bool ChipSelected() const override;
+    std::string ChipWithDeviceId(int deviceId) const override;
     std::string IDText() const override;
     void SetIDText(const std::string& text) override;
     void ClearImage() override;

@@ -77,10 +77,7 @@ void TProjFm::RecentFileClick(std::size_t index) {
     }
     if (!FileSaveQuery(true))
         return;
-    if (chip >= 0 && chip != ChipSelect->currentIndex()) {
-        ChipSelect->setCurrentIndex(chip);
-        SelectTheChip();
-        ResetCodeMemory(false, false, false);
-    }
+    if (chip >= 0 && chip != ChipSelect->currentIndex())
+        ChooseChip(chip);
     DoLoadProcedure(false, false, file.path);
 }

@@ -45,6 +45,9 @@ inline constexpr int kWordMask12 = 0xFFF;
 inline constexpr int kWordMask14 = 0x3FFF;
 inline constexpr int kWordMask16 = 0xFFFF;
 
+// CHIPID of a chip without a device ID.
+inline constexpr int kNoDeviceId = 0xFFFF;
+
 // Bits of CalFlags, the byte the board is given with the chip's parameters.
 inline constexpr int kCalFlagCalWord = 1; // the last program word holds the calibration value
 inline constexpr int kCalFlagBandGap = 2; // configuration word 1 holds the chip's bandgap bits

@@ -159,7 +159,7 @@ int CliSession::RunInfo() {
         RunOperation("info", [&] { return engine.ReadChipInfo(host_.options); });
     ReportInfo(r);
     const bool read = r.configBytes.size() >= 2;
-    const int deviceId = read ? ChipIdWord(r.configBytes) & 0x3FE0 : -1;
+    const int deviceId = read ? DeviceIdOf(ChipIdWord(r.configBytes)) : -1;
     const int code = ExitCodeFor(r);
     // The chip in the socket is not the chip named: that is the answer asked for.
     if (code == kExitOk && read && host_.chip.ChipID != kNoDeviceId &&
@@ -174,7 +174,11 @@ void CliSession::ReportInfo(const OperationResult& r) {
     const std::string model = ModelAnswerName(r.details.modelAnswer);
     const bool read = r.configBytes.size() >= 2;
     const int word = read ? ChipIdWord(r.configBytes) : 0;
-    const bool match = chip.ChipID == kNoDeviceId || chip.ChipID == (word & 0x3FE0);
+    const bool match = chip.ChipID == kNoDeviceId || chip.ChipID == DeviceIdOf(word);
+    // The chip in the socket: the one named when its ID matches, otherwise the
+    // chip of the chip file (same core) whose ID it reports.
+    const bool identified = read && chip.ChipID != kNoDeviceId;
+    const std::string socketChip = match ? chip.ChipName : r.details.socketChip;
     Report(r, [&](JsonLine& line) {
         line.Str("board", board);
         if (model.empty())
@@ -183,6 +187,10 @@ void CliSession::ReportInfo(const OperationResult& r) {
             line.Str("model_answer", model);
         if (read)
             line.Str("chip_id_word", Hex4(word)).Bool("match", match);
+        if (identified && !socketChip.empty())
+            line.Str("socket_chip", socketChip);
+        else
+            line.Null("socket_chip");
     });
     if (o_.json)
         return;
@@ -193,11 +201,18 @@ void CliSession::ReportInfo(const OperationResult& r) {
     if (!read)
         return;
     out << Translated(Arg(N_("chip ID word: %1 (device ID %2, revision %3)"), Hex4(word),
-                          Hex4(word & 0x3FE0), word & 0x1F))
+                          Hex4(DeviceIdOf(word)), RevisionOf(word)))
         << '\n';
     out << Translated(match ? Arg(N_("chip: %1 matches"), chip.ChipName)
                             : Arg(N_("chip: %1 does not match (its ID is %2)"), chip.ChipName,
                                   Hex4(chip.ChipID)))
+        << '\n';
+    if (match)
+        return;
+    out << Translated(socketChip.empty()
+                          ? Arg(N_("chip in socket: none of the chip file has device ID %1"),
+                                Hex4(DeviceIdOf(word)))
+                          : Arg(N_("chip in socket: %1"), socketChip))
         << '\n';
 }
 

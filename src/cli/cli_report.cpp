@@ -156,7 +156,7 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
         line.Raw("not_erased", NotErased(r.details.blankFlags));
     if (r.configBytes.size() >= 2) {
         const int word = ChipIdWord(r.configBytes);
-        line.Str("device_id", Hex(word & 0x3FE0, 4)).Int("revision", word & 0x1F);
+        line.Str("device_id", Hex(DeviceIdOf(word), 4)).Int("revision", RevisionOf(word));
     } else {
         line.Null("device_id");
     }

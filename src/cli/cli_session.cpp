@@ -44,6 +44,7 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
     host_.options.icsp = options.icsp;
     host_.options.ignoreBlankCheck = options.ignoreBlankCheck;
+    host_.chipFile = &chipData_;
     if (options.trace)
         host_.Trace(*env.err);
 }

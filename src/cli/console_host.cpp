@@ -1,5 +1,6 @@
 #include "cli/console_host.h"
 
+#include "chipdb/chip_identify.h"
 #include "cli/interrupts.h"
 #include "cli/wire_trace.h"
 #include "fuses/id_text.h"
@@ -154,6 +155,10 @@ void ConsoleHost::SwitchStyle(int style) {
     }
     engine.SetStyle(style);
     engine.ResetProgrammer(true);
+}
+
+std::string ConsoleHost::ChipWithDeviceId(int deviceId) const {
+    return chipFile ? ::ChipWithDeviceId(*chipFile, chip, deviceId) : std::string();
 }
 
 void ConsoleHost::ClearImage() {

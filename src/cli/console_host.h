@@ -72,6 +72,8 @@ public:
     ProgrammerEngine engine{EngineHosts{line_, *this, *this, *this}, chip, image};
 
     bool chipSelected = false;
+    // The chip file's lines, to name the chip in the socket by its ID.
+    const std::vector<std::string>* chipFile = nullptr;
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options;
     // A board that greets as another model: its style is taken (the default),
@@ -91,6 +93,7 @@ public:
     void SwitchStyle(int style) override;
     // ---- ImageKeeper ----
     bool ChipSelected() const override { return chipSelected; }
+    std::string ChipWithDeviceId(int deviceId) const override;
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override;

@@ -13,22 +13,27 @@
 // Each returns false when a record of its window is malformed or the lines end
 // before the window's end is reached.
 //
-// A segment record whose S × 4096 has a low digit or exceeds 0xFFF000
-// addresses memory no supported chip has: its data records have no place.
-//
-// Records may start at any byte address and hold any number of bytes: each
-// byte goes to its own address, word = byte address DIV 2, the low byte at the
-// even address and the high byte at the odd one; the other half of the word
-// keeps what it held. Each adds the bytes it placed to `taken` when given.
+// A byte's address is the base of the last address record before it (an
+// extended linear address S gives S × 65536, an extended segment address
+// S × 16; a file without either lies in the first 64K, where a 16-bit core's
+// program memory is) plus the record's address and the byte's place in it.
+// The windows in these addresses: program memory from 0; EEPROM from 0x4200,
+// or 0xF00000 for the byte-wide layout; ID at 0x4000 (after program memory on
+// 12-bit cores) or 0x200000; configuration at 0x1FFE, 0x400E or 0x300000.
+// Records may come in any order and start at any address and hold any number
+// of bytes: each byte goes to its own address, word = byte address DIV 2, the
+// low byte at the even address and the high byte at the odd one; the other
+// half of the word keeps what it held. Each adds the bytes it placed to
+// `taken` when given.
 
-// Program words, keys 0 .. ROMSize - 1.
+// Program words 0 .. ROMSize - 1.
 bool NewExtractROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                        MemoryImage& image, int* taken = nullptr);
 
-// Data EEPROM bytes (flash chips only): keys from 0x2100, or from 0xF0000 for
-// 16-bit cores of the byte-wide HEX layout (Core::WideByteHex). Keys inside the chip's program
-// memory are never taken as EEPROM. Other cores keep a byte in the low byte of
-// its word; high bytes are dropped.
+// Data EEPROM bytes (flash chips only): from word 0x2100, or from byte
+// 0xF00000 for 16-bit cores of the byte-wide HEX layout (Core::WideByteHex).
+// Addresses inside the chip's program memory are never taken as EEPROM. Other cores keep a byte in
+// the low byte of its word; high bytes are dropped.
 bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecord& chip,
                           MemoryImage& image, int* taken = nullptr);
 
@@ -36,7 +41,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 // the file has none. A digit is the low nibble of its byte (below the 16-bit
 // cores, of its word's low byte). A 12-bit core keeps its four ID words right
 // after program memory, where the assemblers write them (keys ROMSize ..
-// ROMSize + 3); the other word cores at 0x2000.
+// ROMSize + 3); the other word cores at word 0x2000.
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken = nullptr);
 
@@ -45,7 +50,9 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
                         MemoryImage& image, int* taken = nullptr);
 
 // The data bytes before the end line that lie in none of the chip's windows
-// (a file made for another chip). Bytes of erased words there hold no data
-// and are not counted: the blank fill a saved image carries past the end of
-// program memory and EEPROM, or a configuration word the record does not keep.
+// (a file made for another chip), each address once. Bytes of erased words
+// there hold no data and are not counted: the blank fill a saved image carries
+// past the end of program memory and EEPROM, or a configuration word the
+// record does not keep. The two halves of a word are paired wherever in the
+// file they stand; a half the file does not give counts as erased.
 int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip);

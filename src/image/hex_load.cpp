@@ -14,7 +14,7 @@ namespace {
 // Lines of these lengths are records the scan reads on past; any other line
 // (the end line, or a faulty one) is the last the loader ever examines.
 bool ScanGoesOnAfter(const std::string& line) {
-    return line.size() > 11 && line.size() <= 43;
+    return line.size() > kEndLineLength && line.size() <= kLongestHexLine;
 }
 
 std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {
@@ -79,10 +79,11 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
                            MemoryImage& image, std::string& idText,
                            const CoreTypeQuestion& askCoreType) {
     const int scan = ScanHexFile(lines);
+    // Either kind loads for every core: a file without extended linear
+    // address records lies in the first 64K, where a 16-bit core's program
+    // memory is, and the records before the first one lie there too.
     if (scan >= 0)
         return Failed(Arg(kErrorInHexFileLine, scan));
-    if (scan == kScanINHX8M && chip.IsWide())
-        return Failed(kExpectingINHX32);
     FillMissingEntries(chip, image);
     int taken = 0;
     if (const char* region = FirstFailingRegion(lines, chip, image, idText, taken))
@@ -100,6 +101,8 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
 }
 
 std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {
+    if (bytes == 1)
+        return Arg(N_("1 byte of %1 lies outside %2's memory and was not loaded"), file, chip);
     return Arg(N_("%1 bytes of %2 lie outside %3's memory and were not loaded"), bytes, file, chip);
 }
 

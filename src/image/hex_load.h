@@ -18,7 +18,6 @@ inline constexpr const char* kOpenHexFilter = N_("Hex Files (*.hex);;All Files (
 inline constexpr const char* kErrorLoadingFile = N_("Error loading file");
 inline constexpr const char* kErrorInHexFileLine = N_("Error in HEX file - line %1");
 inline constexpr const char* kErrorInHexFile = N_("Error in HEX file - %1");
-inline constexpr const char* kExpectingINHX32 = N_("Expecting INHX32 file.");
 inline constexpr const char* kCoreTypeQuestion =
     N_("This data appears to be for a different core type\rand may not function with the "
        "selected device.\r\rData will be truncated. Continue loading?");

@@ -22,17 +22,25 @@ int DigitValue(char c) {
     return kDigitValue[static_cast<unsigned char>(c)];
 }
 
-constexpr std::size_t kEndLineLength = 11;
-constexpr std::size_t kLongestLine = 43; // 16 data bytes
-
 int PairAt(const std::string& line, std::size_t pos) {
     return HexFieldValue(std::string_view(line).substr(pos, 2));
 }
 
-// Records may go back to a lower address only when their type begins with "0"
-// (data written after the EEPROM, such as the configuration word) or ends in "4".
-bool MayGoBack(const std::string& line) {
-    return line[7] == '0' || line[8] == '4';
+// A record of this type and byte count has a reading: data of any length, a
+// base address in two bytes, a start address in four.
+bool TypeHasReading(int type, int count) {
+    switch (type) {
+    case kDataRecord:
+        return true;
+    case kSegmentAddressRecord:
+    case kLinearAddressRecord:
+        return count == 2;
+    case kStartSegmentRecord:
+    case kStartLinearRecord:
+        return count == 4;
+    default:
+        return false;
+    }
 }
 
 bool ChecksumMatches(const std::string& line) {
@@ -74,43 +82,26 @@ int HexFieldValue(std::string_view text) {
 
 int ScanHexFile(const std::vector<std::string>& lines) {
     int kind = kScanINHX8M;
-    int expected = 0;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string& line = lines[n];
         const int index = static_cast<int>(n);
         const std::size_t length = line.size();
-        if (length < kEndLineLength || length > kLongestLine)
+        if (length < kEndLineLength || length > kLongestHexLine)
             return index;
         if (length == kEndLineLength)
             return kind;
-        if (n == 0) {
-            const std::string_view type = std::string_view(line).substr(7, 2);
-            if (type == "00")
-                kind = kScanINHX8M;
-            else if (type == "04")
-                kind = kScanINHX32;
-            else
-                return 0;
-        }
         if (line[0] != ':')
             return index;
         for (std::size_t i = 1; i < length; ++i)
             if (DigitValue(line[i]) < 0) // what CheckASCII marks "-"
                 return index;
         const int count = PairAt(line, 1);
-        const int word = (PairAt(line, 3) * 256 + PairAt(line, 5)) / 2;
-        if (n == 0)
-            expected = word;
-        if (word < expected) {
-            if (!MayGoBack(line))
-                return index;
-            expected = word;
-        }
-        expected += count / 2;
-        if (length != kEndLineLength + 2 * static_cast<std::size_t>(count))
+        const int type = PairAt(line, 7);
+        if (length != kEndLineLength + 2 * static_cast<std::size_t>(count) ||
+            !TypeHasReading(type, count) || !ChecksumMatches(line))
             return index;
-        if (!ChecksumMatches(line))
-            return index;
+        if (type == kLinearAddressRecord)
+            kind = kScanINHX32;
     }
     return kScanINHX8M;
 }
@@ -125,17 +116,27 @@ HexLine ClassifyHexLine(const std::string& line) {
     if (length < kEndLineLength)
         return out;
     const std::string_view view(line);
-    if (length == 15 && view.substr(7, 2) == "04") {
-        out.segment = HexFieldValue(view.substr(9, 4));
-        out.kind = out.segment < 0 ? HexLineKind::Bad : HexLineKind::Segment;
-        return out;
-    }
     out.count = HexFieldValue(view.substr(1, 2));
     out.address = HexFieldValue(view.substr(3, 4));
-    if (out.count < 0 || out.address < 0)
+    const int type = HexFieldValue(view.substr(7, 2));
+    if (out.count < 0 || out.address < 0 || type < 0)
         return out;
     out.data = view.substr(9, length - kEndLineLength);
-    out.kind = HexLineKind::Data;
+    if (type == kDataRecord) {
+        out.kind = HexLineKind::Data;
+        return out;
+    }
+    if (!TypeHasReading(type, out.count) || !DataMatchesCount(out))
+        return out;
+    if (type == kStartSegmentRecord || type == kStartLinearRecord) {
+        out.kind = HexLineKind::StartAddress;
+        return out;
+    }
+    const int value = HexFieldValue(out.data);
+    if (value < 0)
+        return out;
+    out.base = static_cast<std::int64_t>(value) << (type == kLinearAddressRecord ? 16 : 4);
+    out.kind = HexLineKind::Base;
     return out;
 }
 

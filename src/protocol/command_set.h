@@ -35,7 +35,6 @@ inline constexpr char WaitChipRemoval = 0x16;
 inline constexpr char ReadModel = 0x17;
 } // namespace cmd
 
-inline constexpr int kNoDeviceId = 0xFFFF;            // CHIPID of a chip without one
 inline constexpr std::size_t kBlockBytes = 16;        // one ReadROM / ReadEEPROM block
 inline constexpr std::size_t kConfigAnswerBytes = 27; // 'C' and 26 bytes
 inline constexpr int kBlankCheckStep = 256;           // words per 'B' of a blank check
@@ -84,6 +83,13 @@ std::string VoltagesOffFor(int coreType);
 int ConfigByte(const std::string& configBytes, int position);
 // Chip identification word: revision in the low 5 bits, device ID above.
 int ChipIdWord(const std::string& configBytes);
+// The device ID of an identification word, as CHIPID gives it, and its revision.
+inline int DeviceIdOf(int idWord) {
+    return idWord & 0x3FE0;
+}
+inline int RevisionOf(int idWord) {
+    return idWord & 0x1F;
+}
 // The chip's calibration word (its last program word) as ReadConfig reports it.
 int CalibrationWordRead(const std::string& configBytes);
 // Configuration word k (1..7) as the chip holds it.

@@ -265,6 +265,7 @@ private:
     void OnAwaitConfig();
     void OnAwaitConfigVoltagesOff();
     void ChipCheck();
+    std::string UnknownChipQuestion(int deviceId) const;
     void ReportChipInfo();
 
     // Read and verify (read_verify.cpp).

@@ -91,13 +91,12 @@ void ProgrammerEngine::OnAwaitConfigVoltagesOff() {
 
 void ProgrammerEngine::ChipCheck() {
     Accept();
-    const int deviceId = ChipIdWord(Protocol.ConfigBytes) & 0x3FE0;
+    const int deviceId = DeviceIdOf(ChipIdWord(Protocol.ConfigBytes));
     if (chip_.ChipID != kNoDeviceId && chip_.ChipID != deviceId) {
         Timer(false);
         panel_.SetStatus(N_("Confirming..."));
-        if (panel_.dialogs().QuestionYesNo(
-                Arg(N_("The programmer does not recognise the [%1]\r\rContinue anyway?"),
-                    chip_.ChipName)) != Dialogs::Answer::Yes) {
+        run_.details.socketChip = keeper_.ChipWithDeviceId(deviceId);
+        if (panel_.dialogs().QuestionYesNo(UnknownChipQuestion(deviceId)) != Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
             Timer(true);
@@ -116,6 +115,18 @@ void ProgrammerEngine::ChipCheck() {
     EndCommand();
 }
 
+// The question when the chip in the socket reports another device ID, with
+// the chip of the chip file that has it, when one has.
+std::string ProgrammerEngine::UnknownChipQuestion(int deviceId) const {
+    if (!run_.details.socketChip.empty())
+        return Arg(N_("The programmer does not recognise the [%1]\r\rThe chip in the socket "
+                      "reports the ID of a %2.\r\rContinue anyway?"),
+                   chip_.ChipName, run_.details.socketChip);
+    return Arg(N_("The programmer does not recognise the [%1]\r\rThe chip in the socket reports "
+                  "an ID that no chip of the chip file has: 0x%2\r\rContinue anyway?"),
+               chip_.ChipName, MyIntToHex(deviceId, 4));
+}
+
 // Read Chip Info shows what the chip says of itself; the calibration read fills
 // the calibration dialog.
 void ProgrammerEngine::ReportChipInfo() {
@@ -124,7 +135,7 @@ void ProgrammerEngine::ReportChipInfo() {
     Finish(Outcome::Done);
     if (Protocol.ChipIDRequest) {
         panel_.dialogs().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
-                                         word & 0x1F, MyIntToHex(word & 0x3FE0, 4)));
+                                         RevisionOf(word), MyIntToHex(DeviceIdOf(word), 4)));
         return;
     }
     const int word1 = ChipConfigWord(config, 1);

@@ -65,6 +65,10 @@ struct ResultDetails {
     int bad = -1;
     int blankFlags = 0;   // what the blank check found not erased (BlankFlags bits)
     int modelAnswer = -1; // the board's answer to ReadModel: its model code, or 'X'
+    // The chip found in the socket when it is not the chip selected: the
+    // chip of the chip file whose device ID it reports (same core), empty
+    // when none has it or the chip is the one selected.
+    std::string socketChip;
     // A Program of a chip with a calibration word: the word the chip held, and
     // the word written in its place (-1 while none was written).
     int calibrationRead = -1;

@@ -85,6 +85,9 @@ class ImageKeeper {
 public:
     virtual ~ImageKeeper() = default;
     virtual bool ChipSelected() const = 0;
+    // The chip of the chip file, of the selected chip's core, whose device ID
+    // is `deviceId`; empty when none (chipdb's ChipWithDeviceId).
+    virtual std::string ChipWithDeviceId(int /*deviceId*/) const { return {}; }
     // The ID digits (the fuse editor holds them in the window).
     virtual std::string IDText() const = 0;
     virtual void SetIDText(const std::string& text) = 0;

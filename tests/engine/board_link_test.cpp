@@ -151,17 +151,38 @@ TEST(Handshake, FirmwareWithoutReadModelGetsABareCommandStart) {
     EXPECT_TRUE(rig.Idle());
 }
 
-TEST(Handshake, AnotherChipInTheSocketIsQuestionedAndNoEndsIt) {
-    EngineRig rig("16F628A", Model::Birch_A, [](boardsim::ChipConfig& c) { c.idWord = 0x07A2; });
-    rig.Connect();
-    rig.BlankImage();
-    rig.engine.Program();
-    rig.Run();
-    EXPECT_EQ(rig.TakeTexts(), Texts{"The programmer does not recognise the [16F628A]\r\rContinue "
-                                     "anyway?"});
-    EXPECT_EQ(rig.engine.Outcome(), Outcome::Declined);
-    EXPECT_TRUE(rig.Idle());
-    EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF); // nothing written
+// The question names the chip of the chip file whose ID the chip reports,
+// among the chips of the selected chip's core only: 0x1100 is a 16F648A's
+// and an 18F2520's.
+TEST(Handshake, AnotherChipInTheSocketIsQuestionedAndNamedAndNoEndsIt) {
+    const struct {
+        const char* selected;
+        int idWord;
+        const char* line;
+        const char* named;
+    } cases[] = {
+        {"16F628A", 0x07A2, "reports the ID of a 16F627.", "16F627"},
+        {"16F628A", 0x1103, "reports the ID of a 16F648A.", "16F648A"},
+        {"18F452", 0x1103, "reports the ID of a 18F2520.", "18F2520"},
+        {"16F628A", 0x3FE0, "reports an ID that no chip of the chip file has: 0x3FE0", ""},
+    };
+    for (const auto& c : cases) {
+        EngineRig rig(c.selected, Model::Birch_A,
+                      [&](boardsim::ChipConfig& config) { config.idWord = c.idWord; });
+        rig.Connect();
+        rig.BlankImage();
+        rig.engine.Program();
+        rig.Run();
+        EXPECT_EQ(rig.TakeTexts(),
+                  Texts{"The programmer does not recognise the [" + std::string(c.selected) +
+                        "]\r\rThe chip in the socket " + c.line + "\r\rContinue anyway?"});
+        EXPECT_EQ(rig.engine.Outcome(), Outcome::Declined);
+        ASSERT_EQ(rig.reports.size(), 1u);
+        EXPECT_EQ(rig.reports[0].details.socketChip, c.named);
+        EXPECT_TRUE(rig.Idle());
+        EXPECT_EQ(rig.board.chip().Rom(0),
+                  c.selected[1] == '8' ? 0xFFFF : 0x3FFF); // nothing written
+    }
 }
 
 TEST(Handshake, AChipWithoutDeviceIdIsNeverQuestioned) {

@@ -1,6 +1,7 @@
 #include "engine/engine_rig.h"
 
 #include "chipdb/chip_extract.h"
+#include "chipdb/chip_identify.h"
 #include "chipdb/chip_list.h"
 #include "fuses/id_text.h"
 #include "image/reset_code_memory.h"
@@ -67,6 +68,11 @@ EngineRig::EngineRig(const std::string& chipName, boardsim::Model model,
     id = BlankIDText(chip.IdTextLength());
     // The port is open: DTR stands at the board's idle level.
     link.SetDtr(StyleInfo(static_cast<int>(model)).resetIdleLevel != 0);
+}
+
+std::string EngineRig::ChipWithDeviceId(int deviceId) const {
+    static const std::vector<std::string> chipData = LoadChipFile(ShippedLines(), 1).ChipData;
+    return ::ChipWithDeviceId(chipData, chip, deviceId);
 }
 
 void EngineRig::Run(int limitMs) {

@@ -48,6 +48,7 @@ public:
     void BackToIdle() override { controlsEnabled = true; }
     void SwitchStyle(int style) override;
     bool ChipSelected() const override { return chipSelected; }
+    std::string ChipWithDeviceId(int deviceId) const override;
     std::string IDText() const override { return id; }
     void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override;

@@ -35,8 +35,8 @@ std::string Words(std::initializer_list<int> words) {
 
 } // namespace
 
-TEST(LoadHexLines, EndRecordAloneGivesABlankImageExceptFor16BitCores) {
-    for (const ChipRecord& chip : {Chip12(), Chip14(), ChipSerialEEPROM()}) {
+TEST(LoadHexLines, EndRecordAloneGivesABlankImageForEveryCore) {
+    for (const ChipRecord& chip : {Chip12(), Chip14(), Chip16(2), ChipSerialEEPROM()}) {
         std::string id;
         const MemoryImage blank = BlankImage(chip, id);
         Loaded l = Load(chip, {kEnd});
@@ -44,15 +44,60 @@ TEST(LoadHexLines, EndRecordAloneGivesABlankImageExceptFor16BitCores) {
         EXPECT_EQ(l.image.ROMData, blank.ROMData);
         EXPECT_EQ(l.image.EEPROMData, blank.EEPROMData);
         EXPECT_EQ(l.image.FuseValue, blank.FuseValue);
-        EXPECT_EQ(l.id, "FFFF");
+        EXPECT_EQ(l.id, id);
     }
-    Loaded l = Load(Chip16(), {kEnd});
-    EXPECT_FALSE(l.result.loaded);
-    EXPECT_EQ(l.result.message, "Expecting INHX32 file.");
-    // A segment line first makes INHX32 only when the end line follows.
+    // Without the end line the program memory part never ends.
     EXPECT_EQ(Load(Chip16(), {Segment(0), Record(0, "00", "0102")}).result.message,
-              "Expecting INHX32 file.");
-    EXPECT_TRUE(Load(Chip16(), {Segment(0), Record(0, "00", "0102"), kEnd}).result.loaded);
+              "Error in HEX file - ROM");
+}
+
+// What compilers for 16-bit cores write: data from the first line, the first
+// extended linear address record only where the configuration bytes begin
+// (one byte a record, at odd addresses too), or none at all when the file
+// holds program memory only; a start address that places nothing. Every
+// shape gives the bytes the same file with a leading 0x0000 record gives.
+TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
+    const std::string code = Record(0, "00", Words({0xEF04, 0xF000})),
+                      top = Record(0x7FFC, "00", Words({0xEF00, 0xF000}));
+    const std::vector<std::string> config = {Segment(0x30), Record(1, "00", "C8"),
+                                             Record(3, "00", "1E"), Record(0, "00", "00")};
+    const std::vector<std::vector<std::string>> files = {
+        {Segment(0), code, top, config[0], config[1], config[2], config[3], kEnd},
+        {code, top, config[0], config[1], config[2], config[3], kEnd},
+        {top, ":04000005000000CD2A", config[0], config[1], config[2], config[3],
+         ":0400000300003800C1", Segment(0), code, kEnd},
+    };
+    const Loaded first = Load(Chip16(2), files[0]);
+    for (const auto& file : files) {
+        const Loaded l = Load(Chip16(2), file);
+        ASSERT_TRUE(l.result.loaded) << l.result.message;
+        EXPECT_EQ(l.image.ROMData, first.image.ROMData);
+        EXPECT_EQ(l.image.FuseValue, first.image.FuseValue);
+        EXPECT_EQ(l.result.bytesOutside, 0);
+    }
+    EXPECT_EQ(first.image.ROMData[1], 0xF000);
+    EXPECT_EQ(first.image.ROMData[0x3FFE], 0xEF00);
+    EXPECT_EQ(first.image.FuseValue[1], 0xC800 & 0x2700);
+    EXPECT_EQ(first.image.FuseValue[2], 0x1EFF & 0x0F0F); // its low byte not given: blank
+    const Loaded codeOnly = Load(Chip16(2), {code, top, kEnd});
+    ASSERT_TRUE(codeOnly.result.loaded) << codeOnly.result.message;
+    EXPECT_EQ(codeOnly.image.ROMData, first.image.ROMData);
+}
+
+// An extended segment address places its records at S × 16; a record of a
+// type no reading can place is a faulty line, never data at its address.
+TEST(LoadHexLines, PlacesSegmentAddressesAndRefusesUnknownTypes) {
+    const Loaded l =
+        Load(Chip14(), {Record(0, "02", "0001"), Record(0, "00", Words({0x2805})), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[8], 0x2805);
+    EXPECT_EQ(l.image.ROMData[0], 0x3FFF);
+    EXPECT_EQ(
+        Load(Chip14(), {Record(0, "00", "0102"), Record(0, "06", "0000"), kEnd}).result.message,
+        "Error in HEX file - line 1");
+    EXPECT_EQ(
+        Load(Chip14(), {Record(0, "00", "0102"), Record(0, "04", "000000"), kEnd}).result.message,
+        "Error in HEX file - line 1");
 }
 
 TEST(LoadHexLines, ReportsTheFaultyLineByIndex) {
@@ -143,8 +188,7 @@ TEST(LoadHexLines, ProgramMemoryEndsAtAKeyBeyondTheChipWithoutAnEndLine) {
     // Lines that run out inside a region name it.
     EXPECT_EQ(Load(chip, {Record(0, "00", Words({1, 2}))}).result.message,
               "Error in HEX file - ROM");
-    // A 16-bit file without an end line is refused before extraction; the
-    // configuration extractor alone still needs seven words or the end.
+    // The configuration extractor needs seven words or the end.
     MemoryImage image;
     EXPECT_FALSE(
         NewExtractFuseData({Segment(0x30), Record(0, "00", Words({1, 2}))}, Chip16(), image));
@@ -247,9 +291,11 @@ TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     EXPECT_EQ(l.image.ROMData[0x1FF], 0xFFF);
     EXPECT_EQ(l.result.bytesOutside, 0);
 
-    Loaded old = Load(
-        Chip12(),
-        {Record(0x400, "00", std::string(8, 'F') + "0FFF0FFF0FFF0F" + std::string(16, 'F')), kEnd});
+    std::string blankWords;
+    for (int n = 0; n < 8; ++n)
+        blankWords += "FF0F";
+    Loaded old = Load(Chip12(), {Record(0x400, "00", blankWords), kEnd});
+    ASSERT_TRUE(old.result.loaded) << old.result.message;
     EXPECT_EQ(old.id, "FFFF");
     EXPECT_EQ(old.result.bytesOutside, 0);
 }
@@ -277,6 +323,12 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
         {"16-bit ID, configuration and EEPROM", c16, {Segment(0x20), Record(0, "00", "0102030405060708"),
             Segment(0x30), Record(0, "00", std::string(28, '0')), Segment(0xF0), Record(0xFF, "00", "01"), kEnd}, 0},
         {"16-bit configuration word 8", c16, {Segment(0x30), Record(14, "00", "0000"), kEnd}, 2},
+        // The halves of a word from two records, as compilers write configuration bytes.
+        {"word 2 a byte a record", c14, {Record(0x4010, "00", "00"), Record(0x4011, "00", "FF"), kEnd}, 2},
+        {"erased word 2 a byte a record", c14, {Record(0x4011, "00", "3F"), Record(0x4010, "00", "FF"), kEnd}, 0},
+        {"lone high byte 0x00", c14, {Record(0x4011, "00", "00"), kEnd}, 1},
+        {"lone high byte 0x3F", c14, {Record(0x4011, "00", "3F"), kEnd}, 0},
+        {"a byte given twice", c14, {Record(0x0800, "00", "01"), Record(0x0800, "00", "02"), kEnd}, 1},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -284,6 +336,28 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
         ASSERT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
         EXPECT_EQ(l.result.bytesOutside, c.outside) << c.what;
     }
+}
+
+// The count says how many bytes, in words a user reads.
+TEST(LoadHexLines, NamesOneByteOutsideInTheSingular) {
+    EXPECT_EQ(OutsideMemoryText(1, "a.hex", "16F84A"),
+              "1 byte of a.hex lies outside 16F84A's memory and was not loaded");
+    EXPECT_EQ(OutsideMemoryText(2, "a.hex", "16F84A"),
+              "2 bytes of a.hex lie outside 16F84A's memory and were not loaded");
+}
+
+// A record that runs past 64K: its bytes below are the top of a 64K chip's
+// program memory, those above lie outside it.
+TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
+    ChipRecord chip = Chip16(2);
+    chip.ROMSize = 0x8000;
+    const Loaded l = Load(chip, {Record(0xFFF8, "00", std::string(16, '0') + "0102030405060708"),
+                                 Record(0, "00", "0400"), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0x7FFC], 0);
+    EXPECT_EQ(l.image.ROMData[0x7FFF], 0);
+    EXPECT_EQ(l.image.ROMData[0], 4);
+    EXPECT_EQ(l.result.bytesOutside, 8);
 }
 
 // A file for a chip with more than 64K bytes of program memory continues in
