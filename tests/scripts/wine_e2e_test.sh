@@ -109,10 +109,14 @@ check_window() {
     # the command line is then chosen.
     printf '1\r\n\r\n%s\r\n-1\r\n\r\nT\r\nF\r\n%s\r\n' \
         "$(grep -c '^CHIPNAME=' "$folder/chipinfo.cid")" "$style" >"$folder/pro.dat"
+    # The file in a folder whose name Windows's ANSI code page cannot spell:
+    # the window reads its command line as Unicode.
+    mkdir -p "$work/Ωmega"
+    cp in.hex "$work/Ωmega/in.hex"
     echo erase >&"$fd"
     # Started in its folder, where it reads its settings and chip list.
     (cd "$folder" && exec "$wine" tessaro.exe \
-        "$("$wine" winepath -w "$work/in.hex" 2>/dev/null | tr -d '\r')" 16F628A \
+        "$("$wine" winepath -w "$work/Ωmega/in.hex" 2>/dev/null | tr -d '\r')" 16F628A \
         >"$work/window-$way.out" 2>&1) &
     local pid=$!
     local shown=""
