@@ -39,8 +39,10 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     Help1 = bar->addAction(Tr("&Help"));
     Help1->setObjectName("Help1");
     layout->setMenuBar(bar);
-    // The sizes are the grid's, below the menu bar.
-    const int barHeight = bar->sizeHint().height();
+    // The sizes are the grid's, below the menu bar, which the layout gives the
+    // height it asks for at the window's width (with Windows's style a pixel
+    // below it more than its size hint).
+    const int barHeight = bar->heightForWidth(309);
     resize(309, 252 + barHeight);
     setMinimumSize(300, 200 + barHeight);
 

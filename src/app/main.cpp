@@ -1,10 +1,13 @@
 #include "app/proj_fm.h"
 #include "platform/dialogs_qt.h"
+#include "platform/program_folder.h"
+#include "platform/starter_console.h"
 #include "platform/system_locale.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
 #include "ui/app_identity.h"
 #include "ui/close_on_signal.h"
+#include "ui/window_arguments.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,27 +16,27 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
-// --help and --version are answered on standard output before any window opens.
+// --help and --version are answered to the user who started the program
+// (PrintForStarter) before any window opens.
 bool AnsweredFromTheCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--version") {
-            std::printf("tessaro %s\n", TESSARO_VERSION);
+            PrintForStarter(std::string("tessaro ") + TESSARO_VERSION + "\n");
             return true;
         }
         if (arg == "--help" || arg == "-h") {
-            std::fputs(
+            PrintForStarter(
                 Translated(N_("usage: tessaro [FILE.hex [CHIP]]\n"
                               "  FILE.hex   an Intel HEX file to open (its name ends in .hex)\n"
                               "  CHIP       the chip to select, when the chip list is the last "
                               "session's\n"
                               "  --help     this text\n"
-                              "  --version  the program's version\n"))
-                    .c_str(),
-                stdout);
+                              "  --version  the program's version\n")));
             return true;
         }
     }
@@ -44,8 +47,8 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
     // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
-    const std::string language =
-        LanguageFromEnvironment([](const char* name) { return std::getenv(name); }, SystemLocaleName());
+    const std::string language = LanguageFromEnvironment(
+        [](const char* name) { return std::getenv(name); }, SystemLocaleName());
     SetTextLookup(BuiltInLookup(language));
     if (AnsweredFromTheCommandLine(argc, argv))
         return 0;
@@ -57,10 +60,10 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     TProjFmEnv env;
     env.dialogs = &dialogs;
-    std::string dir = QCoreApplication::applicationDirPath().toStdString();
-    env.programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
-    for (int i = 1; i < argc; ++i)
-        env.args.emplace_back(argv[i]);
+    // Its own files are found beside it, in the system's own spelling of the
+    // folder (the one its messages show).
+    env.programDir = ProgramFolder();
+    env.args = WindowArguments(argc, argv);
 
     TProjFm window(std::move(env));
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -52,10 +52,12 @@ bool UseLanguage(QCoreApplication& app, const std::string& language) {
     if (!own->load(QString(":/i18n/tessaro_%1.qm").arg(QString::fromStdString(language))))
         return false;
     app.installTranslator(own.get());
-    // The toolkit's own texts (Yes, No, the file dialogs) from the system's Qt translations.
+    // The toolkit's own texts (Yes, No, the file dialogs) from the system's Qt
+    // translations; a program built with a Qt of its own (Windows) carries them.
     auto toolkit = std::make_unique<QTranslator>();
-    if (toolkit->load("qtbase_" + QString::fromStdString(language),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString toolkitFile = "qtbase_" + QString::fromStdString(language);
+    if (toolkit->load(toolkitFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        toolkit->load(toolkitFile, ":/i18n"))
         app.installTranslator(toolkit.get());
     else
         toolkit.reset();

@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window against the board simulator served as a network serial port
-// on loopback (COM1 names it through the program folder's ports/com1).
+// on loopback (COM1 names it through the program folder's ports/com1, or
+// ports\port1.txt on Windows).
 #include "window/main_window_harness.h"
 
 #include "boardsim.h"
+#include "link/com_names.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -39,6 +41,11 @@ inline bool WaitForStatus(TProjFm& w, const std::string& status, int seconds = 3
     return seen;
 }
 
+// COMn's entry in a program folder's ports/ (ports/comN; ports/portN.txt on Windows).
+inline std::string PortsEntry(int com) {
+    return "ports/" + ComEntryName(com);
+}
+
 // The chip of the shipped chip file in the socket, or the simulator's default chip.
 inline boardsim::Chip SocketChip(const std::string& name) {
     if (name.empty())
@@ -58,12 +65,28 @@ public:
         std::string error;
         EXPECT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
         std::filesystem::create_directories(h.dir / "ports");
-        h.WriteFile("ports/com1", "rfc2217://127.0.0.1:" + std::to_string(server.Port()) + "\n");
+        h.WriteFile(PortsEntry(1), "rfc2217://127.0.0.1:" + std::to_string(server.Port()) + "\n");
     }
     ~BoardOnCom1() { server.Stop(); }
     boardsim::Board board;
     boardsim::Rfc2217Server server;
 };
+
+// Serves the window, running its 100 ms timer as fast as it is asked for.
+inline bool RunTimerUntil(TProjFm& w, const std::function<bool()>& done) {
+    return WaitFor([&] {
+        if (w.Timer1->isActive())
+            w.Timer1Timer();
+        return done();
+    });
+}
+
+inline std::string ReadInfoBox(MainWindowHarness& h, TProjFm& w) {
+    const std::size_t before = h.dialogs.shown.size();
+    w.ReadChipID1->trigger();
+    WaitFor([&] { return h.dialogs.shown.size() > before && !w.Timer1->isActive(); }, 10);
+    return h.dialogs.shown.size() > before ? h.dialogs.shown.back().text : std::string();
+}
 
 // pro.dat for port 1 and a style, no chip.
 inline std::string Settings(int style) {

@@ -1,7 +1,8 @@
 // The board unplugged and plugged in again: the port closes by itself and
-// opens again when the same server or the same by-id name is back.
+// opens again when the same server is back (the same by-id name: in
+// port_return_by_id_e2e_test.cpp).
 #include "e2e_support.h"
-#include "fake_machine.h"
+#include "test_platform.h"
 
 #include "app/assign_ports_fm.h"
 #include "app/port_return_fm.h"
@@ -16,24 +17,6 @@
 namespace {
 using namespace e2e;
 
-constexpr const char* kById = "usb-Kitwerk_Programmer_K0001-if00-port0";
-
-// Serves the window, running its 100 ms timer as fast as it is asked for.
-bool Until(TProjFm& w, const std::function<bool()>& done) {
-    return WaitFor([&] {
-        if (w.Timer1->isActive())
-            w.Timer1Timer();
-        return done();
-    });
-}
-
-std::string ReadInfo(MainWindowHarness& h, TProjFm& w) {
-    const std::size_t before = h.dialogs.shown.size();
-    w.ReadChipID1->trigger();
-    WaitFor([&] { return h.dialogs.shown.size() > before && !w.Timer1->isActive(); }, 10);
-    return h.dialogs.shown.size() > before ? h.dialogs.shown.back().text : std::string();
-}
-
 // Connected to a Birch_A board whose server is stopped and started again
 // at will; the port is tried again every 20 ms.
 struct ServerSession : Connected {
@@ -46,7 +29,8 @@ struct ServerSession : Connected {
         ASSERT_TRUE(sim.server.Start("127.0.0.1", port, error)) << error;
     }
     bool Greeted() {
-        return Until(*w, [&] { return w->StatusLabel->text() == "Birch_A board connected"; });
+        return RunTimerUntil(*w,
+                             [&] { return w->StatusLabel->text() == "Birch_A board connected"; });
     }
     const int port = sim.server.Port();
 };
@@ -63,7 +47,7 @@ TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
     EXPECT_TRUE(w.Serial1->Active());
     EXPECT_EQ(w.PortReturn->Returns, 1);
     EXPECT_TRUE(c.h.dialogs.shown.empty());
-    EXPECT_EQ(ReadInfo(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_EQ(ReadInfoBox(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
     EXPECT_EQ(c.h.dialogs.shown.size(), 1u);
 }
 
@@ -74,45 +58,15 @@ TEST(PortReturn, AnOperationCutOffShowsOneBox) {
     TProjFm& w = *c.w;
     c.sim.server.Stop();
     w.ReadChipID1->trigger();
-    ASSERT_TRUE(Until(w, [&] { return !c.h.dialogs.shown.empty(); }));
-    Until(w, [&] { return !w.Timer1->isActive(); });
+    ASSERT_TRUE(RunTimerUntil(w, [&] { return !c.h.dialogs.shown.empty(); }));
+    RunTimerUntil(w, [&] { return !w.Timer1->isActive(); });
     EXPECT_EQ(w.StatusLabel->text(), "Board unplugged");
     c.Restart();
     ASSERT_TRUE(c.Greeted());
     ASSERT_EQ(c.h.dialogs.shown.size(), 1u);
     EXPECT_EQ(c.h.dialogs.shown[0].text.rfind("The board is not responding", 0), 0u);
     EXPECT_EQ(w.PortReturn->Returns, 1);
-    EXPECT_EQ(ReadInfo(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
-}
-
-// COM1 leads through a by-id link of a fake machine; the node behind it names
-// the simulator's server, so the board answers through whatever the link
-// reaches. The link and its folder go, as udev removes them with the last
-// adapter, and come back.
-TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
-    MainWindowHarness h("e2e-return-byid");
-    h.CopyShippedChipFile();
-    FakeMachine machine;
-    BoardOnCom1 sim(h, boardsim::Model::Birch_A, "16F628A");
-    std::filesystem::rename(h.dir / "ports/com1", machine.root + "/dev/ttyUSB0");
-    machine.LinkById(kById, "ttyUSB0");
-    const std::string byId = machine.root + "/dev/serial/by-id/" + kById;
-    std::filesystem::create_symlink(byId, h.dir / "ports/com1");
-    h.WriteFile("pro.dat", Settings(1));
-    TProjFm& w = h.Start();
-    ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
-    w.ChipSelectChange();
-    h.dialogs.shown.clear();
-
-    std::filesystem::remove_all(machine.root + "/dev/serial");
-    ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
-    EXPECT_FALSE(w.Serial1->Active());
-    machine.LinkById(kById, "ttyUSB0");
-    ASSERT_TRUE(Until(w, [&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
-    EXPECT_EQ(w.PortReturn->Returns, 1);
-    EXPECT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(ReadInfo(h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_EQ(ReadInfoBox(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
 }
 
 // Another server assigned to the port in use: the port is opened on it at
@@ -125,7 +79,7 @@ TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
     std::string error;
     ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
-    c.h.WriteFile("ports/com3", url + "\n");
+    c.h.WriteFile(PortsEntry(3), url + "\n");
     w.SetStatus("Ready");
 
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
@@ -137,10 +91,11 @@ TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
         w.AssignPortsFm->AssignButt->click();
     });
     w.AssignPorts1->trigger();
-    EXPECT_EQ(c.h.ReadFile("ports/com1"), url + "\n");
+    // One line, ended as the system's text files end theirs.
+    EXPECT_EQ(c.h.ReadFile(PortsEntry(1)), url + (testplatform::kWindows ? "\r\n" : "\n"));
     ASSERT_TRUE(c.Greeted());
     c.sim.server.Stop();
-    EXPECT_EQ(ReadInfo(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
+    EXPECT_EQ(ReadInfoBox(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
     EXPECT_EQ(w.StatusLabel->text(), "Ready");
     EXPECT_EQ(c.h.dialogs.shown.size(), 1u);
     otherServer.Stop();

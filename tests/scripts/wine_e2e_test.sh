@@ -4,12 +4,16 @@
 # pseudo-terminal bridged to the board with its DTR line (Wine alone gives a
 # pseudo-terminal no modem lines: tests/support/modem_lines_preload.c answers
 # them and logs DTR for the bridge, tests/scripts/pty_board_bridge.py). Each
-# way: program, verify, read back, and a failure.
-#   wine_e2e_test.sh SOURCE_DIR BIN_DIR EMULATOR
+# way: program, verify, read back, and a failure. With WINDOW "window" the
+# window, tessaro.exe, programs the chip each way too, driven from the
+# keyboard on an X display of its own (Xvfb: the keys go to the one window
+# there, whatever other tests show at the same time).
+#   wine_e2e_test.sh SOURCE_DIR BIN_DIR EMULATOR [WINDOW]
 set -uo pipefail
 source="$1"
 bin="$2"
 wine="$3"
+window="${4:-}"
 work="$(mktemp -d)"
 prefix="${WINEPREFIX:-$HOME/.wine}"
 com_link="$prefix/dosdevices/com12"
@@ -21,6 +25,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+if [ "$window" = window ]; then
+    source "$source/scripts/lib/wine-session.sh"
+    wine_display_start 1280x1024 || exit 1
+    pids+=("$wine_display_pid")
+fi
 failed=0
 fail() {
     echo "FAILED: $1"
@@ -66,10 +75,12 @@ cli() {
     "$wine" "$bin/tessaro-cli.exe" "$@" --chip 16F628A --quiet 2>>cli.err
 }
 
-# The image read back holds the program's words and EEPROM bytes.
+# The image read back holds the program's words and EEPROM bytes (one -crop
+# with both ranges: a second -crop would keep what the two have in common,
+# nothing, and any two files would compare equal).
 same_as_read() {
-    srec_cmp "$1" -intel -crop 0 6 -crop 0x4200 0x4206 \
-        out.hex -intel -crop 0 6 -crop 0x4200 0x4206 >/dev/null 2>&1
+    srec_cmp "$1" -intel -crop 0 6 0x4200 0x4206 \
+        "${2:-out.hex}" -intel -crop 0 6 0x4200 0x4206 >/dev/null 2>&1
 }
 
 check_board() {
@@ -82,9 +93,66 @@ check_board() {
     [ $? -eq 1 ] || fail "$way: a verify against another file does not exit 1"
 }
 
+# tessaro.exe as a user drives it: started with the file and the chip on its
+# command line, in a program folder of its own whose ports\port1.txt names
+# the board's port (COM1 in its settings, with the board's style), then
+# Programmer > Program from the keyboard. The board, erased first, then holds
+# the file.
+check_window() {
+    local entry="$1" style="$2" way="$3"
+    [ "$window" = window ] || return 0
+    local folder="$work/window-$way"
+    mkdir -p "$folder/ports"
+    cp "$bin/tessaro.exe" "$bin/chipinfo.cid" "$folder/"
+    printf '%s\r\n' "$entry" >"$folder/ports/port1.txt"
+    # The chip list's length as the last session left it: the chip named on
+    # the command line is then chosen.
+    printf '1\r\n\r\n%s\r\n-1\r\n\r\nT\r\nF\r\n%s\r\n' \
+        "$(grep -c '^CHIPNAME=' "$folder/chipinfo.cid")" "$style" >"$folder/pro.dat"
+    # The file in a folder whose name Windows's ANSI code page cannot spell:
+    # the window reads its command line as Unicode.
+    mkdir -p "$work/Ωmega"
+    cp in.hex "$work/Ωmega/in.hex"
+    echo erase >&"$fd"
+    # Started in its folder, where it reads its settings and chip list.
+    (cd "$folder" && exec "$wine" tessaro.exe \
+        "$("$wine" winepath -w "$work/Ωmega/in.hex" 2>/dev/null | tr -d '\r')" 16F628A \
+        >"$work/window-$way.out" 2>&1) &
+    local pid=$!
+    local shown=""
+    for _ in $(seq 200); do
+        shown="$(xdotool search --onlyvisible --name 'in\.hex' 2>/dev/null | head -n 1)"
+        [ -n "$shown" ] && break
+        sleep 0.1
+    done
+    if [ -z "$shown" ]; then
+        fail "$way: tessaro.exe shows no window"
+        kill "$pid"
+        return
+    fi
+    sleep 3 # its start-up: the board's reset and greeting
+    # Keys go to the window under the pointer (there is no window manager).
+    # Alt alone selects the menu bar's first menu, File; Programmer is next,
+    # Program its first command.
+    xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
+    local programmed=0
+    for _ in $(seq 60); do
+        echo "dump $work/window-$way.hex" >&"$fd"
+        sleep 0.5
+        if same_as_read in.hex "window-$way.hex"; then
+            programmed=1
+            break
+        fi
+    done
+    [ $programmed = 1 ] || fail "$way: the window did not program the chip"
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+}
+
 # Over RFC 2217.
 start_board net --model Elm
 check_board "rfc2217://127.0.0.1:$port" "rfc2217"
+check_window "rfc2217://127.0.0.1:$port" 4 "rfc2217"
 echo "fault silent-at ProgramROM" >&"$fd" # the board falls silent as the words begin
 sleep 0.5
 cli program in.hex --yes --port "rfc2217://127.0.0.1:$port"
@@ -103,6 +171,7 @@ for _ in $(seq 100); do
 done
 export TESSARO_DTR_LOG="$work/dtr.log"
 LD_PRELOAD="$work/modem_lines.so" check_board COM12 "COM12"
+LD_PRELOAD="$work/modem_lines.so" check_window COM12 1 "COM12"
 grep -q "DTR 0" dtr.log || fail "COM12: no reset pulse on DTR"
 rm "$com_link"
 cli info --port COM12 --style Birch_A

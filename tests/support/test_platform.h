@@ -22,6 +22,16 @@ void InterruptThisProgram();
 extern const char* const kConfigVariable;
 extern const char* const kConfigSubfolder;
 
+// Whether taking a folder's write permission away keeps this program from
+// writing in it: not for root on Linux, and never on Windows, where a folder's
+// read-only mark does not stop anyone.
+bool ReadOnlyFoldersStopThisProgram();
+
+// The toolkit's platform the window tests draw on: "offscreen" on Linux;
+// "windows" on Windows, whose Qt is built without the fonts offscreen needs
+// (under Wine it draws on the X display Wine is given).
+extern const char* const kWindowPlatform;
+
 } // namespace testplatform
 
 // For a test that cannot run on Windows: says why and skips it there only.

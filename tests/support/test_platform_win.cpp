@@ -9,6 +9,7 @@ namespace testplatform {
 const bool kWindows = true;
 const char* const kConfigVariable = "APPDATA";
 const char* const kConfigSubfolder = "\\Tessaro\\";
+const char* const kWindowPlatform = "windows";
 
 // The C runtime's copy of the environment is what getenv reads.
 void SetEnv(const std::string& name, const std::string& value) {
@@ -17,6 +18,10 @@ void SetEnv(const std::string& name, const std::string& value) {
 
 void UnsetEnv(const std::string& name) {
     _wputenv_s(Wide(name).c_str(), L"");
+}
+
+bool ReadOnlyFoldersStopThisProgram() {
+    return false;
 }
 
 // The console's Ctrl-C goes to every process attached to it: this program

@@ -24,10 +24,12 @@ TEST(Help, OpensOnlyWhileNoBoardIsAwaitedAndClosesWithTheProgram) {
     EXPECT_TRUE(h.help->shown.empty());
 
     w.ResetSerial(true);
-    w.Image.HexFileName = "/tmp/blink.hex";
+    const std::filesystem::path elsewhere = std::filesystem::temp_directory_path();
+    w.Image.HexFileName = (elsewhere / "blink.hex").string();
     w.Contents1->trigger();
     EXPECT_EQ(h.help->shown, (std::vector<std::string>{h.programDir + "tessaro.html"}));
-    EXPECT_EQ(std::filesystem::current_path(), "/tmp");
+    EXPECT_EQ(std::filesystem::current_path(),
+              std::filesystem::path(w.Image.HexFileName).parent_path());
     EXPECT_TRUE(h.help->open);
     EXPECT_TRUE(h.Close());
     EXPECT_FALSE(h.help->open);

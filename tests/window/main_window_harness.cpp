@@ -1,6 +1,10 @@
 #include "main_window_harness.h"
 
+#include "test_platform.h"
+
 #include <QCoreApplication>
+
+#include <cstdlib>
 
 #include <sstream>
 
@@ -10,14 +14,16 @@ MainWindowHarness::MainWindowHarness(const std::string& name) {
           ("tessaro-" + name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    programDir = dir.string() + "/";
+    programDir = dir.string() + static_cast<char>(std::filesystem::path::preferred_separator);
     std::filesystem::current_path(dir);
 }
 
 MainWindowHarness::~MainWindowHarness() {
     window.reset();
-    if (setConfigHome_)
-        ::unsetenv("XDG_CONFIG_HOME");
+    if (oldConfigHome_.has_value())
+        testplatform::SetEnv(testplatform::kConfigVariable, *oldConfigHome_);
+    else if (setConfigHome_)
+        testplatform::UnsetEnv(testplatform::kConfigVariable);
     std::filesystem::current_path(oldCwd_);
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
@@ -45,9 +51,13 @@ void MainWindowHarness::CopyShippedChipFile() const {
 std::string MainWindowHarness::InstalledCopy() {
     WriteFile(kInstallMarkName, "installed\n");
     const std::string home = dir.string() + "/config-home";
-    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    if (!setConfigHome_) {
+        if (const char* old = std::getenv(testplatform::kConfigVariable))
+            oldConfigHome_ = old;
+    }
+    testplatform::SetEnv(testplatform::kConfigVariable, home);
     setConfigHome_ = true;
-    return home + "/tessaro/";
+    return home + testplatform::kConfigSubfolder;
 }
 
 TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {

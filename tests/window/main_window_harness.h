@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,7 @@ public:
     bool Close();
 
     std::filesystem::path dir;
-    std::string programDir; // dir with a trailing '/'
+    std::string programDir; // dir with a trailing separator ('\\' on Windows)
     ScriptedDialogs dialogs;
     Dialogs* boxes = nullptr; // dialogs to use instead of `dialogs` (set before Start)
     std::string systemRoot;   // the machine's sys/ and dev/ for the window (set before Start)
@@ -44,4 +45,5 @@ public:
 private:
     std::filesystem::path oldCwd_;
     bool setConfigHome_ = false;
+    std::optional<std::string> oldConfigHome_; // the user's folder's variable before
 };

@@ -65,9 +65,10 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     h.dialogs.answers.push_back(Dialogs::Answer::Yes);
     // The image is found in the program folder whatever folder is current, and
     // the current folder is left alone.
-    std::filesystem::current_path("/");
+    const std::filesystem::path root = std::filesystem::current_path().root_path();
+    std::filesystem::current_path(root);
     w.Upgrade1Click();
-    EXPECT_EQ(std::filesystem::current_path(), "/");
+    EXPECT_EQ(std::filesystem::current_path(), root);
     EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Please insert 16F628 as per screen "
                                                           "graphic.\r\rDo you wish to continue?"});
     EXPECT_TRUE(w.Engine->UpgradeLoaded());

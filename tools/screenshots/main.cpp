@@ -21,6 +21,7 @@
 #include "platform/scripted_dialogs.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
+#include "platform/utf8_path.h"
 #include "ui/dark_palette.h"
 
 #include <QAction>
@@ -41,6 +42,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
 
 namespace {
 namespace fs = std::filesystem;
@@ -106,11 +108,11 @@ bool Save(QWidget* window, const fs::path& file) {
     QPixmap picture = window->screen()->grabWindow(window->winId());
     if (picture.isNull())
         picture = window->grab(); // drawn by the program itself, without the frame
-    if (picture.isNull() || !picture.save(QString::fromStdString(file.string()), "PNG")) {
-        std::fprintf(stderr, "screenshots: cannot write %s\n", file.c_str());
+    if (picture.isNull() || !picture.save(QString::fromStdString(Utf8Of(file)), "PNG")) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", Utf8Of(file).c_str());
         return false;
     }
-    std::printf("%s\n", file.c_str());
+    std::printf("%s\n", Utf8Of(file).c_str());
     return true;
 }
 
@@ -291,10 +293,13 @@ int main(int argc, char** argv) {
     }
     const fs::path out = fs::absolute(argv[2]);
     fs::create_directories(out);
-    char pattern[] = "/tmp/tessaro-screenshots-XXXXXX";
-    const fs::path work = ::mkdtemp(pattern);
+    const fs::path work =
+        fs::temp_directory_path() /
+        ("tessaro-screenshots-" + std::to_string(QCoreApplication::applicationPid()));
+    fs::remove_all(work);
+    fs::create_directories(work);
     const int status = Run(fs::absolute(argv[1]), out, work, shots);
-    fs::current_path("/");
+    fs::current_path(fs::temp_directory_path()); // out of the folder about to go
     fs::remove_all(work);
     return status;
 }

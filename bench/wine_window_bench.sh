@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# The window on Windows (tessaro.exe under Wine) against the window on Linux,
+# in one run, on the same X display (Xvfb) and against the same simulated
+# board (tessaro-boardsim of the Linux build, a process of its own paced at
+# 19200 baud, reached over RFC 2217 on loopback):
+# - start-up: from starting the program to the end of its start-up sequence
+#   (TESSARO_STARTUP_REPORT), the best of RUNS, as the program measures it
+#   from main() and as seen from outside (with Wine's own start);
+# - a whole 16F877A program (8K words) from the window's Programmer > Program,
+#   keys sent to it as a user types them: its time, and the board's measure
+#   of the word exchanges, (wire time + the host's turnarounds) / wire time.
+# Needs build/ (scripts/build default) and build-windows/ (scripts/build
+# windows). A measurement, never a test.
+#   bench/wine_window_bench.sh [RUNS]
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+runs="${1:-3}"
+linux="$root/build/bin"
+windows="$root/build-windows/bin"
+for program in "$linux/tessaro" "$linux/tessaro-boardsim" "$windows/tessaro.exe"; do
+    [ -x "$program" ] || {
+        echo "missing $program: scripts/build default; scripts/build windows" >&2
+        exit 1
+    }
+done
+source scripts/lib/wine-session.sh
+wine_session_start
+work="$(mktemp -d)"
+board_pid=""
+finish() {
+    [ -n "$board_pid" ] && kill "$board_pid" 2>/dev/null
+    rm -rf "$work"
+    wine_session_end
+}
+trap finish EXIT
+chip=16F877A
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Every program word in use (as build/bench/wire_bench fills it), EEPROM blank.
+/usr/bin/python3 - "$work/image.hex" <<'PY'
+import sys
+lines = [":020000040000FA"]
+for w in range(0, 8192, 8):
+    data = b"".join(((i * 7 + 1) & 0x3FFE).to_bytes(2, "little") for i in range(w, w + 8))
+    record = bytes([16, (w * 2) >> 8 & 0xFF, (w * 2) & 0xFF, 0]) + data
+    lines.append(":" + record.hex().upper() + "%02X" % (-sum(record) & 0xFF))
+lines.append(":00000001FF")
+open(sys.argv[1], "w").write("\n".join(lines) + "\n")
+PY
+
+mkfifo "$work/board.in"
+"$linux/tessaro-boardsim" --model Birch_A --chip "$chip" --cid data/chipinfo.cid --pace \
+    --baud 19200 --listen 127.0.0.1:0 <"$work/board.in" >"$work/board.out" 2>&1 &
+board_pid=$!
+exec 7>"$work/board.in"
+port=""
+for _ in $(seq 100); do
+    port="$(grep -o 'rfc2217://127.0.0.1:[0-9]*' "$work/board.out" | cut -d: -f3)"
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || {
+    echo "the board did not start" >&2
+    exit 1
+}
+board_line() { # a console command whose answer is one line starting with WORD
+    local before
+    before="$(wc -l <"$work/board.out")"
+    echo "$1" >&7
+    for _ in $(seq 100); do
+        tail -n +"$((before + 1))" "$work/board.out" | grep -m 1 "^$2" && return 0
+        sleep 0.05
+    done
+}
+
+# A program folder of the window's own: COM1 the board, Birch_A, the chip
+# list as it is (so the chip named on the command line is chosen).
+folder_for() { # HOST: linux or wine
+    local folder="$work/$1"
+    mkdir -p "$folder/ports"
+    cp data/chipinfo.cid "$folder/"
+    if [ "$1" = wine ]; then
+        cp "$windows/tessaro.exe" "$folder/"
+        printf 'rfc2217://127.0.0.1:%s\r\n' "$port" >"$folder/ports/port1.txt"
+    else
+        cp "$linux/tessaro" "$folder/"
+        printf 'rfc2217://127.0.0.1:%s\n' "$port" >"$folder/ports/com1"
+    fi
+    printf '1\r\n\r\n%s\r\n-1\r\n\r\nT\r\nF\r\n1\r\n' "$(grep -c '^CHIPNAME=' data/chipinfo.cid)" \
+        >"$folder/pro.dat"
+    echo "$folder"
+}
+start_window() { # HOST FOLDER [ENVIRONMENT...]: the window, in the background
+    local host="$1" folder="$2"
+    shift 2
+    # Started in its folder, where it reads its settings and chip list.
+    if [ "$host" = wine ]; then
+        (cd "$folder" && exec env "$@" "$WINE" tessaro.exe "$(winepath_of "$work/image.hex")" \
+            "$chip" 2>"$folder/err") &
+    else
+        (cd "$folder" && exec env "$@" QT_QPA_PLATFORM=xcb ./tessaro "$work/image.hex" "$chip" \
+            2>"$folder/err") &
+    fi
+}
+
+startup() { # HOST: the best of the runs, "inside_ms outside_ms"
+    local host="$1" folder best_in=999999 best_out=999999
+    folder="$(folder_for "$host")"
+    for _ in $(seq "$runs"); do
+        : >"$folder/err"
+        local started
+        started="$(now_ms)"
+        start_window "$host" "$folder" TESSARO_STARTUP_REPORT=1
+        local pid=$! inside=""
+        for _ in $(seq 600); do
+            inside="$(grep -o 'start-up done after [0-9.]*' "$folder/err" | grep -o '[0-9.]*$')"
+            [ -n "$inside" ] && break
+            sleep 0.01
+        done
+        local outside=$(($(now_ms) - started))
+        wait "$pid" 2>/dev/null
+        inside="${inside%.*}"
+        [ -n "$inside" ] && [ "$inside" -lt "$best_in" ] && best_in="$inside"
+        [ "$outside" -lt "$best_out" ] && best_out="$outside"
+    done
+    echo "$best_in $best_out"
+}
+
+program() { # HOST: "seconds turnaround-line"
+    local host="$1" folder
+    folder="$(folder_for "$host")"
+    echo erase >&7
+    board_line turnaround turnaround >/dev/null # what came before
+    start_window "$host" "$folder"
+    local pid=$! shown=""
+    for _ in $(seq 300); do
+        shown="$(xdotool search --onlyvisible --name 'image\.hex' 2>/dev/null | head -n 1)"
+        [ -n "$shown" ] && break
+        sleep 0.1
+    done
+    sleep 4 # the start-up's reset and greeting
+    local started
+    started="$(now_ms)"
+    xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
+    # The operation ends with its box, a window of its own called Tessaro; the
+    # board then holds the image.
+    for _ in $(seq 3000); do
+        xdotool search --onlyvisible --name '^Tessaro$' >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    local seconds
+    seconds="$(awk -v ms=$(($(now_ms) - started)) 'BEGIN { printf "%.1f", ms / 1000 }')"
+    local line done=0
+    line="$(board_line turnaround turnaround)"
+    board_line "dump $folder/chip.hex" written >/dev/null
+    srec_cmp "$work/image.hex" -intel -crop 0 0x4000 "$folder/chip.hex" -intel -crop 0 0x4000 \
+        >/dev/null 2>&1 && done=1
+    kill -KILL "$pid" 2>/dev/null # its box still open: a close would wait for it
+    wait "$pid" 2>/dev/null
+    [ $done = 1 ] || line="did not program the chip"
+    echo "$seconds $line"
+}
+
+echo "start-up to the end of the start-up sequence, best of $runs (ms; in main / from outside)"
+for host in linux wine; do
+    echo "  $host: $(startup "$host")"
+done
+echo "a whole $chip program from the window at 19200 baud (seconds from the keys, the board's turnarounds)"
+for host in linux wine; do
+    echo "  $host: $(program "$host")"
+done
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,0 +1,5 @@
+#include "ui/window_arguments.h"
+
+std::vector<std::string> WindowArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
