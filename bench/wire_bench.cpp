@@ -30,7 +30,6 @@
 #include "platform/sound_scripted.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
@@ -133,21 +132,23 @@ bool RunWindowHost(int port, const std::string& chipName, const std::string& fol
     auto w = std::make_unique<TProjFm>(std::move(env));
     w->show();
     w->Timer1Timer();
-    if (!RunLoopUntil([&] { return w->StatusLabel->text() == "Birch_A board connected"; }, 10)) {
-        std::fprintf(stderr, "window: %s\n", w->StatusLabel->text().toStdString().c_str());
+    const QLabel* status = w->findChild<QLabel*>("StatusLabel");
+    const QTimer* timer = w->findChild<QTimer*>("Timer1");
+    if (!RunLoopUntil([&] { return status->text() == "Birch_A board connected"; }, 10)) {
+        std::fprintf(stderr, "window: %s\n", status->text().toStdString().c_str());
         for (const auto& b : boxes.shown)
             std::fprintf(stderr, "box: %s\n", b.text.c_str());
         return false;
     }
-    w->ChipSelect->setCurrentIndex(w->FindChipCBText(chipName));
-    w->ChipSelectChange();
-    w->ResetCodeMemory(false, false, true);
+    Workbench& bench = w->Bench();
+    bench.ChooseChip(bench.FindChip(chipName), false);
+    bench.ResetImage({.fillBlank = true});
     MemoryImage image;
-    FillImage(w->Chip, image);
-    w->Image.ROMData = image.ROMData;
+    FillImage(bench.Chip(), image);
+    bench.Image().ROMData = image.ROMData;
     const std::size_t before = boxes.shown.size();
-    w->ProgButt->click();
-    RunLoopUntil([&] { return boxes.shown.size() > before && !w->Timer1->isActive(); }, 300);
+    w->findChild<QPushButton*>("ProgButt")->click();
+    RunLoopUntil([&] { return boxes.shown.size() > before && !timer->isActive(); }, 300);
     const bool done = boxes.shown.size() > before &&
                       boxes.shown.back().text.rfind("Programming complete", 0) == 0;
     if (!done)
@@ -252,7 +253,6 @@ public:
         Write(
             ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
     }
-    bool PortOpen() const override { return true; }
     std::string PortName() const override { return "COM 1"; }
 
 private:
@@ -285,7 +285,7 @@ bool RunReference(int port, const std::string& chipName) {
     MemoryImage image;
     FillImage(chip, image);
     BareHost host(fd);
-    host.id = chip.IsWide() ? "12345678" : "1234";
+    image.IDText = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(1); // Birch_A, the board the simulator plays
     Reader reader;

@@ -44,8 +44,8 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
     // The user's language, as the locale asks (LANG=de_DE.UTF-8: German).
-    const std::string language =
-        LanguageFromEnvironment([](const char* name) { return std::getenv(name); }, SystemLocaleName());
+    const std::string language = LanguageFromEnvironment(
+        [](const char* name) { return std::getenv(name); }, SystemLocaleName());
     SetTextLookup(BuiltInLookup(language));
     if (AnsweredFromTheCommandLine(argc, argv))
         return 0;
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     if (std::getenv("TESSARO_STARTUP_REPORT")) {
         auto* poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &app, [&window, started] {
-            if (window.StartupPending)
+            if (window.StartupPending())
                 return;
             const double ms = std::chrono::duration<double, std::milli>(
                                   std::chrono::steady_clock::now() - started)

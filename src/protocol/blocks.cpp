@@ -84,9 +84,9 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
     FinishDifference(words ? "ROM" : "EEPROM", Protocol.DataIndex, good, bad);
     Accept();
     const int digits = words ? 4 : 2;
-    panel_.dialogs().Error(Arg(kDifference,
-                               Arg(words ? N_("ROM error at 0x%1") : N_("EEPROM error at 0x%1"),
-                                   MyIntToHex(Protocol.DataIndex, 4)),
-                               MyIntToHex(good, digits), MyIntToHex(bad, digits)));
+    panel_.boxes().Error(Arg(kDifference,
+                             Arg(words ? N_("ROM error at 0x%1") : N_("EEPROM error at 0x%1"),
+                                 MyIntToHex(Protocol.DataIndex, 4)),
+                             MyIntToHex(good, digits), MyIntToHex(bad, digits)));
     Timer(true);
 }

@@ -61,26 +61,17 @@ public:
     void ResetSerial(bool showReady);
     // Pulses the board's reset line and waits for its greeting.
     void ResetProgrammer(bool pending);
-    // The host pulsed the reset line itself: only the board's greeting is expected.
-    void WaitForGreeting();
+    // The port has just been opened: after `settleMs` the board is reset by a
+    // pulse of `pulseMs` (none when 0: the line is only set to let it run), and
+    // its greeting is awaited, without the reset failure's box.
+    void LineOpened(int settleMs, int pulseMs);
 
     // ---- What the hosts ask ----
     bool Idle() const { return Protocol.ProtocolState == EngineState::Idle; }
     // An operation is under way (the automatic loop waiting for a chip is not one).
     bool Busy() const { return run_.operation != Operation::None; }
     bool AutoProgramOn() const { return loop_.on; }
-    // The automatic loop has finished a chip and waits for it to be taken out.
-    bool WaitingForChipRemoval() const {
-        return Protocol.ProtocolState == EngineState::AskedForRemoval ||
-               Protocol.ProtocolState == EngineState::WaitingForRemoval;
-    }
-    // The automatic loop waits for the next chip in the socket.
-    bool WaitingForChip() const {
-        return Protocol.ProtocolState == EngineState::AskedForInsertion ||
-               Protocol.ProtocolState == EngineState::WaitingForInsertion;
-    }
-    // The last operation's end, as the host was told of it.
-    const OperationReport& LastReport() const { return lastReport_; }
+    // How the last operation ended, as the host was told of it.
     ::Outcome Outcome() const { return lastReport_.outcome; }
     const ResultDetails& Details() const { return lastReport_.details; }
     int Style() const { return programmerStyle_; }

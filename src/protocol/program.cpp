@@ -35,16 +35,16 @@ StartResult ProgrammerEngine::Program(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.dialogs().Information(kNothingToProgram);
+        panel_.boxes().Information(kNothingToProgram);
         return StartResult::NothingToDo;
     }
     if (!keeper_.ReloadNewerFile())
         return StartResult::FileNotReloaded;
     if (ImageIncomplete()) {
-        panel_.dialogs().Information(kImageIncomplete);
+        panel_.boxes().Information(kImageIncomplete);
         return StartResult::ImageIncomplete;
     }
-    if (chip_.CPWarn && panel_.dialogs().QuestionYesNo(
+    if (chip_.CPWarn && panel_.boxes().QuestionYesNo(
                             N_("WARNING!\r\rThis device has code protection that cannot "
                                "be erased.\rDo you wish to continue?")) != Dialogs::Answer::Yes)
         return StartResult::Declined;
@@ -125,8 +125,8 @@ void ProgrammerEngine::WriteFailure() {
     Finish(Outcome::Failed);
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
-    panel_.dialogs().Error(Arg(N_("ROM programming error at address 0x%1"),
-                               MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
+    panel_.boxes().Error(Arg(N_("ROM programming error at address 0x%1"),
+                             MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
     Timer(true);
     Enter(EngineState::Closing);
 }
@@ -215,7 +215,7 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
     const std::array<int, 8> fuses = FuseWords();
     if (chip_.BandGap && run_.details.bandGapRead >= 0)
         run_.details.bandGapWritten = fuses[1] & kBandGapBits;
-    Send(ProgramIDFusesBytes(keeper_.IDText(), fuses));
+    Send(ProgramIDFusesBytes(image_.IDText, fuses));
     Accept();
     if (Wide()) {
         Enter(EngineState::ProgramIdWritten);
@@ -228,7 +228,7 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
 
 // Waits for the status of writing ID and fuses, after busy marks.
 void ProgrammerEngine::OnProgramIdFusesStatus() {
-    const std::size_t at = AfterBusyMarks(Protocol.RxText);
+    const std::size_t at = AfterBusyAnswers(Protocol.RxText);
     if (at == std::string::npos)
         return; // busy
     const auto status = static_cast<unsigned char>(Protocol.RxText[at]);
@@ -241,13 +241,13 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     if (status == 0x00) {
         panel_.SetStatus(kErrorStatus);
         Finish(Outcome::Failed);
-        panel_.dialogs().Error(N_("ID FUSE programming error."));
+        panel_.boxes().Error(N_("ID FUSE programming error."));
     } else {
         panel_.SetStatus(N_("Programming result..."));
         Progress(0);
         Finish(Outcome::Done);
         if (!LoopContinues())
-            panel_.dialogs().Information(N_("Programming complete."));
+            panel_.boxes().Information(N_("Programming complete."));
     }
     panel_.SetStatus(kReady);
     Timer(true);
@@ -256,7 +256,7 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
 // Waits for the end of writing the ID on a 16-bit core; the verify pass
 // follows before the configuration words are written.
 void ProgrammerEngine::OnProgramIdWritten() {
-    if (AfterBusyMarks(Protocol.RxText) == std::string::npos)
+    if (AfterBusyAnswers(Protocol.RxText) == std::string::npos)
         return;
     Send(EchoBytes('V'));
     Accept();
@@ -308,6 +308,6 @@ void ProgrammerEngine::OnReadBackConfig() {
     }
     Finish(Outcome::Done);
     if (!LoopContinues())
-        panel_.dialogs().Information(N_("Programming complete"));
+        panel_.boxes().Information(N_("Programming complete"));
     Timer(true);
 }

@@ -31,7 +31,7 @@ inline bool WaitFor(const std::function<bool()>& done, int seconds = 3) {
     return done();
 }
 
-inline bool WaitForStatus(TProjFm& w, const std::string& status, int seconds = 3) {
+inline bool WaitForStatus(TestWindow& w, const std::string& status, int seconds = 3) {
     const bool seen =
         WaitFor([&] { return w.StatusLabel->text().toStdString() == status; }, seconds);
     if (!seen)
@@ -66,7 +66,7 @@ public:
 };
 
 // pro.dat for port 1 and a style, no chip.
-inline std::string Settings(int style) {
+inline std::string SettingsFile(int style) {
     return "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n" + std::to_string(style) + "\r\n";
 }
 
@@ -74,7 +74,7 @@ inline std::string Settings(int style) {
 struct Connected {
     Connected(const char* name, const std::string& chip)
         : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
-        h.WriteFile("pro.dat", Settings(1));
+        h.WriteFile("pro.dat", SettingsFile(1));
         w = &h.Start();
         EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
         w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
@@ -82,7 +82,7 @@ struct Connected {
     }
     MainWindowHarness h;
     BoardOnCom1 sim;
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 };
 
 } // namespace e2e

@@ -35,13 +35,13 @@ TEST(Operations, ReadChipInfoShowsTheChipInTheSocket) {
 
 TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
     Session s("e2e-program", "16F628A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     w.ResetCodeMemory(false, false, true); // a blank image, as a HEX load starts
     for (int i = 0; i < 40; ++i)
         w.Image.ROMData[static_cast<std::size_t>(i)] = 0x3000 + i;
     w.Image.EEPROMData[5] = 0x99;
     w.Image.FuseValue[1] = 0x3F10;
-    w.FuseEditFM->SetIDText("C0DE");
+    w.Image.IDText = "C0DE"; // the ID digits go with the image
     EXPECT_EQ(s.Run([&] { w.ProgButt->click(); }), "Programming complete.");
     s.sim.server.WithBoard([](boardsim::Board& b) {
         EXPECT_EQ(b.chip().Rom(39), 0x3000 + 39);
@@ -69,7 +69,7 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 // waiting for it; Serial On connects again.
 TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     Session s("e2e-gone", "16F628A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     w.PortReturn->RetryMs = 20;
     const int port = s.sim.server.Port();
     s.sim.server.Stop();
@@ -87,7 +87,7 @@ TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     // Retries would come every 20 ms.
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(45);
     WaitFor([&] { return std::chrono::steady_clock::now() >= until; });
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     w.SerialOff1->trigger();
     EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     EXPECT_EQ(s.Run([&] { w.ReadChipID1->trigger(); }), "[16F628A]   Version 0\r\rChip ID = 1060");
@@ -101,7 +101,7 @@ TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
 // already on its way reaches the board after it.
 TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     Session s("e2e-cancel", "16F877A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     s.sim.server.WithBoard([](boardsim::Board& b) { b.SetPacing({true, 19200, 0, 0}); });
     w.ResetCodeMemory(false, false, true);
     for (std::size_t i = 0; i < w.Image.ROMData.size(); ++i)
@@ -115,7 +115,7 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     ASSERT_TRUE(WaitFor([&] { return wordsArrived() >= 40; }, 10));
     const std::size_t atCancel = wordsArrived();
     w.Cancel1->trigger();
-    EXPECT_TRUE(WaitFor([&] { return w.Engine->Outcome() == Outcome::Cancelled; }, 2));
+    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }, 2));
     EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }, 5));
     EXPECT_LE(wordsArrived(), atCancel + 1);
     EXPECT_TRUE(w.ProgButt->isEnabled());

@@ -19,7 +19,7 @@ using namespace e2e;
 constexpr const char* kById = "usb-Kitwerk_Programmer_K0001-if00-port0";
 
 // Serves the window, running its 100 ms timer as fast as it is asked for.
-bool Until(TProjFm& w, const std::function<bool()>& done) {
+bool Until(TestWindow& w, const std::function<bool()>& done) {
     return WaitFor([&] {
         if (w.Timer1->isActive())
             w.Timer1Timer();
@@ -27,7 +27,7 @@ bool Until(TProjFm& w, const std::function<bool()>& done) {
     });
 }
 
-std::string ReadInfo(MainWindowHarness& h, TProjFm& w) {
+std::string ReadInfo(MainWindowHarness& h, TestWindow& w) {
     const std::size_t before = h.dialogs.shown.size();
     w.ReadChipID1->trigger();
     WaitFor([&] { return h.dialogs.shown.size() > before && !w.Timer1->isActive(); }, 10);
@@ -53,14 +53,14 @@ struct ServerSession : Connected {
 
 TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
     ServerSession c("e2e-return-server");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     c.sim.server.Stop();
     ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     EXPECT_FALSE(w.ComLabel->isEnabled());
     c.Restart();
     ASSERT_TRUE(c.Greeted());
-    EXPECT_TRUE(w.Serial1->Active());
+    EXPECT_TRUE(w.Bench().PortOpen());
     EXPECT_EQ(w.PortReturn->Returns, 1);
     EXPECT_TRUE(c.h.dialogs.shown.empty());
     EXPECT_EQ(ReadInfo(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
@@ -71,7 +71,7 @@ TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
 // no failed reset after it while the board is away.
 TEST(PortReturn, AnOperationCutOffShowsOneBox) {
     ServerSession c("e2e-return-cut");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     c.sim.server.Stop();
     w.ReadChipID1->trigger();
     ASSERT_TRUE(Until(w, [&] { return !c.h.dialogs.shown.empty(); }));
@@ -98,8 +98,8 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
     machine.LinkById(kById, "ttyUSB0");
     const std::string byId = machine.root + "/dev/serial/by-id/" + kById;
     std::filesystem::create_symlink(byId, h.dir / "ports/com1");
-    h.WriteFile("pro.dat", Settings(1));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(1));
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
     w.ChipSelectChange();
@@ -107,7 +107,7 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
 
     std::filesystem::remove_all(machine.root + "/dev/serial");
     ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     machine.LinkById(kById, "ttyUSB0");
     ASSERT_TRUE(Until(w, [&] { return w.StatusLabel->text() == "Birch_A board connected"; }));
     EXPECT_EQ(w.PortReturn->Returns, 1);
@@ -119,14 +119,14 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
 // once and its board greets; the first server may then go.
 TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
     ServerSession c("e2e-assign-current");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     boardsim::Board other(boardsim::Model::Birch_A, SocketChip("16F628A"));
     boardsim::Rfc2217Server otherServer(other);
     std::string error;
     ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
     c.h.WriteFile("ports/com3", url + "\n");
-    w.SetStatus("Ready");
+    w.StatusChanged("Ready");
 
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
         const auto rows = w.AssignPortsFm->DeviceList->findItems(QString::fromStdString(url + " "),

@@ -43,11 +43,11 @@ void ExpectAllNamed(QWidget* window) {
 TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
     MainWindowHarness h("a11y-labels");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F84A"));
     w.ChipSelectChange();
     w.ICSPMode1Click();
-    w.SetStatus("Birch_A board connected");
+    w.StatusChanged("Birch_A board connected");
     for (QLabel* label : {w.StatusLabel, w.ComLabel, w.ICSPLabel, w.AutoLabel, w.PCBlabel}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(Said(label, QAccessible::Name), label->text());
@@ -61,13 +61,13 @@ TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
 TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
     MainWindowHarness h("a11y-fields");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(Said(w.ChipSelect, QAccessible::Name), "Chip Selector"); // nothing chosen
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
     w.ChipSelectChange();
     EXPECT_EQ(Said(w.ChipSelect, QAccessible::Name), "12F675");
 
-    w.SetOscalFmValues();
+    w.ImageChanged(kImageConfig); // the calibration dialog shows the image's values
     TOscCalFm& osc = *w.OscCalFm;
     EXPECT_EQ(Said(osc.OscEdit, QAccessible::Name), "OSCAL Value");
     EXPECT_EQ(Said(osc.OscEdit, QAccessible::Value), "FF");
@@ -86,7 +86,7 @@ TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
 TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     MainWindowHarness h("a11y-all");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
     w.ChipSelectChange();
     QtHelpViewer help;
@@ -102,7 +102,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
 
 TEST(Accessibility, TabGoesThroughTheMainWindowInReadingOrder) {
     MainWindowHarness h("a11y-tab");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.RunButt->setVisible(true);
     std::vector<QWidget*> expected = {w.ChipSelect, w.LoadButt, w.SaveButt,  w.ProgButt,
                                       w.ReadButt,   w.VerfButt, w.BlankButt, w.OscalButt,

@@ -14,7 +14,7 @@ constexpr std::size_t kColumnsAt = 6; // "0000: "
 constexpr std::size_t kColumnWidth = 5;
 
 // The listing's column for value `index` of the section whose first line is `first`.
-std::string ListedColumn(const TProjFm& w, std::size_t first, int index) {
+std::string ListedColumn(const TestWindow& w, std::size_t first, int index) {
     const std::string& line = w.CodeLines.at(first + std::size_t(index) / 8);
     return line.substr(kColumnsAt + std::size_t(index) % 8 * kColumnWidth, kColumnWidth);
 }
@@ -23,7 +23,7 @@ std::string ListedColumn(const TProjFm& w, std::size_t first, int index) {
 TEST(CorpusWindow, LoadListsEveryWordAndByteOfTheFile) {
     MainWindowHarness h("CorpusWindow");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     for (const corpus::Program& p : corpus::kPrograms) {
         for (const char* format : corpus::FormatsFor(p)) {
             SCOPED_TRACE(std::string(p.source) + " as " + format);
