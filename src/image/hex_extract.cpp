@@ -142,7 +142,11 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
     if (!chip.FlashChip)
         return true;
     const bool byteWide = chip.Family() == Core::WideByteHex;
-    const auto [start, stop] = EepromWindow(chip);
+    // Named values, not a structured binding: clang 14 (the fuzz build's
+    // compiler) refuses bindings captured by the lambdas below.
+    const std::pair<Address, Address> window = EepromWindow(chip);
+    const Address start = window.first;
+    const Address stop = window.second;
     const bool hasRom = chip.HasProgramMemory();
     // A 16-bit core's window at 0x2100 can lie inside its program memory;
     // those bytes belong to program words and never to EEPROM.
@@ -223,7 +227,9 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
                         MemoryImage& image, int* taken) {
     if (!chip.HasProgramMemory())
         return true;
-    const auto [from, to] = ConfigWindow(chip); // `to`: the first byte past the window
+    const std::pair<Address, Address> window = ConfigWindow(chip);
+    const Address from = window.first;
+    const Address to = window.second; // the first byte past the window
     // Lines that run out after the window's last byte are no fault.
     bool complete = false;
     return WalkDataRecords(

@@ -14,7 +14,7 @@ namespace {
 // Lines of these lengths are records the scan reads on past; any other line
 // (the end line, or a faulty one) is the last the loader ever examines.
 bool ScanGoesOnAfter(const std::string& line) {
-    return line.size() > 11 && line.size() <= 43;
+    return line.size() > kEndLineLength && line.size() <= kLongestHexLine;
 }
 
 std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {

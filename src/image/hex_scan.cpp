@@ -22,9 +22,6 @@ int DigitValue(char c) {
     return kDigitValue[static_cast<unsigned char>(c)];
 }
 
-constexpr std::size_t kEndLineLength = 11;
-constexpr std::size_t kLongestLine = 43; // 16 data bytes
-
 int PairAt(const std::string& line, std::size_t pos) {
     return HexFieldValue(std::string_view(line).substr(pos, 2));
 }
@@ -89,7 +86,7 @@ int ScanHexFile(const std::vector<std::string>& lines) {
         const std::string& line = lines[n];
         const int index = static_cast<int>(n);
         const std::size_t length = line.size();
-        if (length < kEndLineLength || length > kLongestLine)
+        if (length < kEndLineLength || length > kLongestHexLine)
             return index;
         if (length == kEndLineLength)
             return kind;

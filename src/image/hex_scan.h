@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ int HexToDec(char c);
 
 // Value of hex text of either case, -1 when a character is not a hex digit.
 int HexFieldValue(std::string_view text);
+
+// The shortest line (the end line) and the longest (a record of 255 data
+// bytes: tools that merge files write records longer than the usual 16).
+inline constexpr std::size_t kEndLineLength = 11;
+inline constexpr std::size_t kLongestHexLine = 11 + 2 * 255;
 
 inline constexpr int kScanINHX8M = -1;
 inline constexpr int kScanINHX32 = -2;

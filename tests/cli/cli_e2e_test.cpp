@@ -116,13 +116,22 @@ TEST(Cli, InfoSaysWhetherTheChipInTheSocketIsTheChipNamed) {
     EXPECT_EQ(r["model_answer"], "Birch_A");
     EXPECT_EQ(r["device_id"], "0x1060");
     EXPECT_EQ(r["match"], "true");
+    EXPECT_EQ(r["socket_chip"], "16F628A");
 
+    // Another chip of the same core is named by the ID it reports.
     CliRun other = RunTool(f, {"info", "--chip", "16F84A"});
     EXPECT_EQ(other.code, 1);
     EXPECT_NE(other.out.find("does not match"), std::string::npos) << other.out;
+    EXPECT_NE(other.out.find("chip in socket: 16F628A\n"), std::string::npos) << other.out;
     EXPECT_NE(other.err.find("question: The programmer does not recognise the [16F84A]"),
               std::string::npos)
         << other.err;
+    EXPECT_NE(other.err.find("The chip in the socket reports the ID of a 16F628A."),
+              std::string::npos)
+        << other.err;
+    CliRun json = RunTool(f, {"info", "--chip", "16F84A", "--json"});
+    ASSERT_EQ(json.Results().size(), 1u) << json.out;
+    EXPECT_EQ(json.Results()[0]["socket_chip"], "16F628A");
 }
 
 // Input is checked before the port opens: no board is needed to refuse it.

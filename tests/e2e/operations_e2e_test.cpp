@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
 
@@ -61,6 +62,31 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
     EXPECT_EQ(w.FuseEditFM->IDText(), "C0DE");
     EXPECT_FALSE(w.CodeLines.empty());
     EXPECT_EQ(w.StatusLabel->text(), "Ready");
+}
+// Another chip of the list in the socket: the question names it; after No the
+// window offers to select it, loads the file again for it and programs it.
+// The offer stays one box while the timer and the port go on inside it.
+TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
+    Session s("e2e-socket-chip", "16F648A");
+    TProjFm& w = *s.w;
+    w.ChooseChip(w.FindChipCBText("16F628A"));
+    s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
+    ASSERT_TRUE(w.DoLoadProcedure(false, false, (s.h.dir / "blink.hex").string()));
+    s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    s.h.dialogs.whileOpen = [](const ScriptedDialogs::Shown&) {
+        QEventLoop open;
+        QTimer::singleShot(250, &open, &QEventLoop::quit);
+        open.exec();
+    };
+    EXPECT_EQ(s.Run([&] { w.ProgButt->click(); }), "Programming complete.");
+    EXPECT_EQ(
+        s.h.dialogs.Texts(),
+        (std::vector<std::string>{"The programmer does not recognise the [16F628A]\r\rThe "
+                                  "chip in the socket reports the ID of a 16F648A.\r\r"
+                                  "Continue anyway?",
+                                  "Select the [16F648A] and try again?", "Programming complete."}));
+    EXPECT_EQ(w.ChipSelect->currentText(), "16F648A");
+    s.sim.server.WithBoard([](boardsim::Board& b) { EXPECT_EQ(b.chip().Rom(0), 0x2805); });
 }
 } // namespace
 

@@ -291,9 +291,11 @@ TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     EXPECT_EQ(l.image.ROMData[0x1FF], 0xFFF);
     EXPECT_EQ(l.result.bytesOutside, 0);
 
-    Loaded old = Load(
-        Chip12(),
-        {Record(0x400, "00", std::string(8, 'F') + "0FFF0FFF0FFF0F" + std::string(16, 'F')), kEnd});
+    std::string blankWords;
+    for (int n = 0; n < 8; ++n)
+        blankWords += "FF0F";
+    Loaded old = Load(Chip12(), {Record(0x400, "00", blankWords), kEnd});
+    ASSERT_TRUE(old.result.loaded) << old.result.message;
     EXPECT_EQ(old.id, "FFFF");
     EXPECT_EQ(old.result.bytesOutside, 0);
 }
@@ -321,6 +323,12 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
         {"16-bit ID, configuration and EEPROM", c16, {Segment(0x20), Record(0, "00", "0102030405060708"),
             Segment(0x30), Record(0, "00", std::string(28, '0')), Segment(0xF0), Record(0xFF, "00", "01"), kEnd}, 0},
         {"16-bit configuration word 8", c16, {Segment(0x30), Record(14, "00", "0000"), kEnd}, 2},
+        // The halves of a word from two records, as compilers write configuration bytes.
+        {"word 2 a byte a record", c14, {Record(0x4010, "00", "00"), Record(0x4011, "00", "FF"), kEnd}, 2},
+        {"erased word 2 a byte a record", c14, {Record(0x4011, "00", "3F"), Record(0x4010, "00", "FF"), kEnd}, 0},
+        {"lone high byte 0x00", c14, {Record(0x4011, "00", "00"), kEnd}, 1},
+        {"lone high byte 0x3F", c14, {Record(0x4011, "00", "3F"), kEnd}, 0},
+        {"a byte given twice", c14, {Record(0x0800, "00", "01"), Record(0x0800, "00", "02"), kEnd}, 1},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -328,6 +336,28 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
         ASSERT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
         EXPECT_EQ(l.result.bytesOutside, c.outside) << c.what;
     }
+}
+
+// The count says how many bytes, in words a user reads.
+TEST(LoadHexLines, NamesOneByteOutsideInTheSingular) {
+    EXPECT_EQ(OutsideMemoryText(1, "a.hex", "16F84A"),
+              "1 byte of a.hex lies outside 16F84A's memory and was not loaded");
+    EXPECT_EQ(OutsideMemoryText(2, "a.hex", "16F84A"),
+              "2 bytes of a.hex lie outside 16F84A's memory and were not loaded");
+}
+
+// A record that runs past 64K: its bytes below are the top of a 64K chip's
+// program memory, those above lie outside it.
+TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
+    ChipRecord chip = Chip16(2);
+    chip.ROMSize = 0x8000;
+    const Loaded l = Load(chip, {Record(0xFFF8, "00", std::string(16, '0') + "0102030405060708"),
+                                 Record(0, "00", "0400"), kEnd});
+    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_EQ(l.image.ROMData[0x7FFC], 0);
+    EXPECT_EQ(l.image.ROMData[0x7FFF], 0);
+    EXPECT_EQ(l.image.ROMData[0], 4);
+    EXPECT_EQ(l.result.bytesOutside, 8);
 }
 
 // A file for a chip with more than 64K bytes of program memory continues in

@@ -48,12 +48,18 @@ TEST(ScanHexFile, NamesTheFirstFaultyLine) {
     badDigit[10] = 'G';
     // The count says 2 bytes, the line holds 3.
     const std::string badCount = ":02002000010203F8";
-    const std::string seventeen = Record(0x20, "00", std::string(34, '0'));
-    ASSERT_EQ(seventeen.size(), 45u);
-    for (const auto& bad : {badSum, noColon, badDigit, badCount, seventeen, std::string()}) {
+    // Longer than a record of 255 bytes can be.
+    const std::string tooLong = ":FF002000" + std::string(514, '0');
+    for (const auto& bad : {badSum, noColon, badDigit, badCount, tooLong, std::string()}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(ScanHexFile({good, Record(0x10, "00", "AA55"), bad, kEnd}), 2);
     }
+}
+
+// Tools that merge files write records of more than 16 bytes.
+TEST(ScanHexFile, TakesRecordsOfUpTo255Bytes) {
+    EXPECT_EQ(ScanHexFile({Record(0, "00", std::string(40, 'A')), kEnd}), kScanINHX8M);
+    EXPECT_EQ(ScanHexFile({Record(0, "00", std::string(510, '1')), kEnd}), kScanINHX8M);
 }
 
 TEST(ScanHexFile, StopsAtTheFirstElevenCharacterLine) {
