@@ -68,8 +68,8 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 // The offer stays one box while the timer and the port go on inside it.
 TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
     Session s("e2e-socket-chip", "16F648A");
-    TProjFm& w = *s.w;
-    w.ChooseChip(w.FindChipCBText("16F628A"));
+    TestWindow& w = *s.w;
+    w.Bench().ChooseChip(w.FindChipCBText("16F628A"), false);
     s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
     ASSERT_TRUE(w.DoLoadProcedure(false, false, (s.h.dir / "blink.hex").string()));
     s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
