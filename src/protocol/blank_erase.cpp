@@ -221,13 +221,18 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                            "data?")) == Dialogs::Answer::Yes;
 }
 
-// Waits for "V": the supply is on for the erase before programming.
-void ProgrammerEngine::OnEraseFirstVoltages() {
+bool ProgrammerEngine::EraseStarted() {
     if (!Step("V"))
-        return;
+        return false;
     panel_.SetStatus(kErasing);
     Send(Command(cmd::EraseChip));
-    Enter(EngineState::EraseFirstDone);
+    return true;
+}
+
+// Waits for "V": the supply is on for the erase before programming.
+void ProgrammerEngine::OnEraseFirstVoltages() {
+    if (EraseStarted())
+        Enter(EngineState::EraseFirstDone);
 }
 
 // Waits for "Y": the erase before programming is done.
@@ -239,10 +244,8 @@ void ProgrammerEngine::OnEraseFirstDone() {
 
 // Waits for "V": the supply is on for the erase.
 void ProgrammerEngine::OnEraseVoltages() {
-    if (!Step("V"))
+    if (!EraseStarted())
         return;
-    panel_.SetStatus(kErasing);
-    Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
         Enter(EngineState::EraseEepromPages);
         ProgressMax(chip_.EEPROMSize);

@@ -47,6 +47,21 @@ void ProgrammerEngine::ReadBlocks(bool words) {
     Progress(Protocol.DataIndex);
 }
 
+bool ProgrammerEngine::StreamRead(bool words) {
+    if (!BlocksArrived())
+        return false;
+    ReadBlocks(words);
+    if (Protocol.DataIndex < (words ? chip_.ROMSize : chip_.EEPROMSize))
+        return false;
+    // The stream has its length: a byte more (noise on the line) has shifted
+    // what was read, so none of it can be trusted.
+    if (!Protocol.RxText.empty()) {
+        Fail();
+        return false;
+    }
+    return true;
+}
+
 bool ProgrammerEngine::CompareBlocks(bool words, const std::string& stop, EngineState after) {
     std::string& rx = Protocol.RxText;
     const int size = words ? chip_.ROMSize : chip_.EEPROMSize;

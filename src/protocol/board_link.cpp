@@ -210,22 +210,32 @@ void ProgrammerEngine::OnCommandEnded() {
     ResetSerial(true);
 }
 
-// Waits for "PA": the board took the wait for the chip to go.
-void ProgrammerEngine::OnAskedForRemoval() {
+void ProgrammerEngine::AwaitSocket(EngineState waiting, const char* status) {
     if (!StepFirst("PA"))
         return;
-    Enter(EngineState::WaitingForRemoval);
-    // The user takes the chip out: no answer is due, so no watchdog.
+    Enter(waiting);
+    // The user takes the chip out or puts one in: no answer is due, so no watchdog.
     Timer(false);
-    panel_.SetStatus(N_("Waiting for chip removal..."));
+    panel_.SetStatus(status);
+}
+
+bool ProgrammerEngine::SocketChanged() {
+    if (!Step("Y"))
+        return false;
+    Timer(false);
+    clock_.Pause(kSocketSettleMs);
+    return true;
+}
+
+// Waits for "PA": the board took the wait for the chip to go.
+void ProgrammerEngine::OnAskedForRemoval() {
+    AwaitSocket(EngineState::WaitingForRemoval, N_("Waiting for chip removal..."));
 }
 
 // Waits for "Y": the chip has been taken out.
 void ProgrammerEngine::OnWaitingForRemoval() {
-    if (!Step("Y"))
+    if (!SocketChanged())
         return;
-    Timer(false);
-    clock_.Pause(kSocketSettleMs);
     Send(StartedCommand(cmd::WaitChipInsertion));
     Timer(true);
     Enter(EngineState::AskedForInsertion);
@@ -233,20 +243,13 @@ void ProgrammerEngine::OnWaitingForRemoval() {
 
 // Waits for "PA": the board took the wait for a chip.
 void ProgrammerEngine::OnAskedForInsertion() {
-    if (!StepFirst("PA"))
-        return;
-    Enter(EngineState::WaitingForInsertion);
-    Timer(false);
-    panel_.SetStatus(N_("Waiting for chip insertion..."));
+    AwaitSocket(EngineState::WaitingForInsertion, N_("Waiting for chip insertion..."));
 }
 
 // Waits for "Y": a chip is in the socket.
 void ProgrammerEngine::OnWaitingForInsertion() {
-    if (!Step("Y"))
-        return;
-    Timer(false);
-    clock_.Pause(kSocketSettleMs);
-    ProgramNextChip();
+    if (SocketChanged())
+        ProgramNextChip();
 }
 
 void ProgrammerEngine::ProgramNextChip() {

@@ -69,14 +69,23 @@ void ProgrammerEngine::OnAwaitConfigVoltages() {
     Reply("V", Command(cmd::ReadConfig), EngineState::AwaitConfig);
 }
 
-// Waits for the configuration answer ("C" and its bytes).
-void ProgrammerEngine::OnAwaitConfig() {
+std::optional<std::string> ProgrammerEngine::ConfigAnswer() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != kConfigAnswerBytes)
+        return std::nullopt;
+    if (rx[0] != 'C') {
+        Fail();
+        return std::nullopt;
+    }
+    return rx.substr(1);
+}
+
+// Waits for the configuration answer ("C" and its bytes).
+void ProgrammerEngine::OnAwaitConfig() {
+    std::optional<std::string> config = ConfigAnswer();
+    if (!config)
         return;
-    if (rx[0] != 'C')
-        return Fail();
-    Protocol.ConfigBytes = rx.substr(1);
+    Protocol.ConfigBytes = std::move(*config);
     Accept();
     SendOff();
     Enter(EngineState::AwaitConfigVoltagesOff);

@@ -86,33 +86,40 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Enter(EngineState::ProgramRomWords);
 }
 
+ProgrammerEngine::Paced ProgrammerEngine::PacedAnswer(bool wordFailures) {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != 1 || CancelHere())
+        return Paced::Wait;
+    const char answer = rx[0];
+    if (answer == 'N' && wordFailures) {
+        WriteFailure();
+        return Paced::Wait;
+    }
+    if (answer != 'Y' && answer != 'P') {
+        Fail();
+        return Paced::Wait;
+    }
+    if (answer == 'P')
+        Progress(0);
+    Accept();
+    return answer == 'Y' ? Paced::Next : Paced::End;
+}
+
 // Waits for "Y": the board asks for the next program word (once more than the
 // count while it writes the last word: that request gets 0x0000).
 void ProgrammerEngine::OnProgramRomWords() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != 1)
-        return;
-    if (CancelHere())
-        return;
-    const char answer = rx[0];
-    if (answer == 'Y') {
-        Accept();
+    const Paced answer = PacedAnswer(true);
+    if (answer == Paced::Next) {
         const int index = Protocol.DataIndex;
         const int word = index < Protocol.ROMProgLength ? RomWord(index) : 0;
         if (index == chip_.ROMSize - 1 && chip_.CalWord)
             run_.details.calibrationWritten = word;
         Send(WordBytes(word));
         Progress(++Protocol.DataIndex);
-    } else if (answer == 'N') {
-        WriteFailure();
-    } else if (answer == 'P') {
-        Progress(0);
-        Accept();
+    } else if (answer == Paced::End) {
         SendCycle();
         Enter(chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
                                     : EngineState::ProgramEepromVoltages);
-    } else {
-        Fail();
     }
 }
 
@@ -149,24 +156,16 @@ void ProgrammerEngine::OnProgramEepromVoltages() {
 
 // Waits for "Y": the board asks for the next EEPROM byte.
 void ProgrammerEngine::OnProgramEepromBytes() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != 1)
-        return;
-    if (CancelHere())
-        return;
-    const char answer = rx[0];
-    if (answer == 'Y') {
-        Accept();
+    const Paced answer = PacedAnswer(false);
+    if (answer == Paced::Next) {
         const int i = Protocol.DataIndex;
         const bool inside = i < Protocol.EEPROMProgLength;
         Send({static_cast<char>(inside ? EepromByte(i) : 0),
               static_cast<char>(inside ? EepromByte(i + 1) : 0)});
         Protocol.DataIndex += 2;
         Progress(Protocol.DataIndex);
-    } else if (answer == 'P') {
-        Progress(0);
+    } else if (answer == Paced::End) {
         Protocol.DataIndex = 0;
-        Accept();
         if (Wide()) {
             // 16-bit cores check their EEPROM in the verify pass.
             Send(EchoBytes('V'));
@@ -175,8 +174,6 @@ void ProgrammerEngine::OnProgramEepromBytes() {
             Send(Command(cmd::CycleVoltages));
             Enter(EngineState::ProgramEepromVerifyVoltages);
         }
-    } else {
-        Fail();
     }
 }
 
@@ -291,18 +288,15 @@ void ProgrammerEngine::OnReadBackVoltagesOn() {
 
 // Waits for the configuration read back after writing the fuses.
 void ProgrammerEngine::OnReadBackConfig() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != kConfigAnswerBytes)
+    const std::optional<std::string> config = ConfigAnswer();
+    if (!config)
         return;
-    if (rx[0] != 'C')
-        return Fail();
-    const std::string config = rx.substr(1);
     Timer(false);
     Send(Command(cmd::VoltagesOff));
     Enter(EngineState::Closing);
     Progress(0);
     // The answer stays in the received text; state 500 takes whatever follows.
-    if (!ConfigMatches(config)) {
+    if (!ConfigMatches(*config)) {
         Timer(true);
         return;
     }

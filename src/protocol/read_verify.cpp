@@ -63,15 +63,8 @@ void ProgrammerEngine::OnReadRomVoltages() {
 
 // Waits for blocks of program memory.
 void ProgrammerEngine::OnReadRomBlocks() {
-    if (!BlocksArrived())
+    if (!StreamRead(true))
         return;
-    ReadBlocks(true);
-    if (Protocol.DataIndex < chip_.ROMSize)
-        return;
-    // The stream has its length: a byte more (noise on the line) has shifted
-    // what was read, so none of it can be trusted.
-    if (!Protocol.RxText.empty())
-        return Fail();
     if (chip_.EEPROMSize == 0) {
         Send(Command(cmd::VoltagesOff));
         Enter(EngineState::ReadDone);
@@ -93,13 +86,8 @@ void ProgrammerEngine::OnReadEepromVoltages() {
 
 // Waits for blocks of data EEPROM.
 void ProgrammerEngine::OnReadEepromBlocks() {
-    if (!BlocksArrived())
+    if (!StreamRead(false))
         return;
-    ReadBlocks(false);
-    if (Protocol.DataIndex < chip_.EEPROMSize)
-        return;
-    if (!Protocol.RxText.empty())
-        return Fail();
     Send(Command(cmd::VoltagesOff));
     if (chip_.ROMSize != 0) {
         Enter(EngineState::ReadDone);

@@ -17,17 +17,19 @@ constexpr const char* kUpgradeChip = "16F628";
 } // namespace
 
 StartResult Workbench::Program(const OperationOptions& options) {
-    lastOptions_ = options;
-    return engine_->Program(options);
+    return EngineFor(options).Program(options);
 }
 
 StartResult Workbench::Verify(const OperationOptions& options) {
+    return EngineFor(options).Verify(options);
+}
+
+ProgrammerEngine& Workbench::EngineFor(const OperationOptions& options) {
     lastOptions_ = options;
-    return engine_->Verify(options);
+    return *engine_;
 }
 
 StartResult Workbench::Read(const OperationOptions& options) {
-    lastOptions_ = options;
     // The image is read over: what was changed in it is offered for saving first.
     if (!engine_->Busy() && ChipSelected() && image_.DataChanged) {
         const Dialogs::Answer a =
@@ -37,32 +39,27 @@ StartResult Workbench::Read(const OperationOptions& options) {
         if (a == Dialogs::Answer::Yes)
             Save();
     }
-    return engine_->Read(options);
+    return EngineFor(options).Read(options);
 }
 
 StartResult Workbench::BlankCheck(EraseChoice choice, const OperationOptions& options) {
-    lastOptions_ = options;
-    return engine_->BlankCheck(choice, options);
+    return EngineFor(options).BlankCheck(choice, options);
 }
 
 StartResult Workbench::Erase(const OperationOptions& options) {
-    lastOptions_ = options;
-    return engine_->Erase(options);
+    return EngineFor(options).Erase(options);
 }
 
 StartResult Workbench::ReadChipInfo(const OperationOptions& options) {
-    lastOptions_ = options;
-    return engine_->ReadChipInfo(options);
+    return EngineFor(options).ReadChipInfo(options);
 }
 
 StartResult Workbench::ReadCalibration(const OperationOptions& options) {
-    lastOptions_ = options;
-    return engine_->ReadCalibration(options);
+    return EngineFor(options).ReadCalibration(options);
 }
 
 StartResult Workbench::StartAutoProgram(const OperationOptions& options, int chips) {
-    lastOptions_ = options;
-    return engine_->StartAutoProgram(options, chips);
+    return EngineFor(options).StartAutoProgram(options, chips);
 }
 
 void Workbench::EndAutoProgram() {

@@ -259,6 +259,8 @@ private:
     void LoadedFile(const std::string& fileName, double date);
     void RememberFile(const std::string& fileName);
     void ReadRecentFiles();
+    // The engine, the options of the operation it is about to start kept for another try.
+    ProgrammerEngine& EngineFor(const OperationOptions& options);
     void OfferSocketChip(const OperationReport& report);
     std::function<StartResult()> Again(const OperationReport& report);
 
