@@ -33,8 +33,6 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
     Ticker& ticker = *this;
     Bench_ =
         std::make_unique<Workbench>(*this, ticker, std::move(pause), FilePlacesOf(Env.programDir));
-    // After a declined unknown chip, the window offers the chip in the socket.
-    Bench_->offerSocketChip = true;
     CreateSerial();
     ShowCommands();
     WireMenus();

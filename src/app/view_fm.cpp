@@ -192,4 +192,5 @@ void TProjFm::OperationEnded(const OperationReport& report) {
         ShowFuseDifference(report.details);
     if (report.operation == Operation::ReadCalibration)
         ShowCalibration(report);
+    Bench_->OfferSocketChip(report);
 }

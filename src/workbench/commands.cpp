@@ -133,6 +133,8 @@ std::function<StartResult()> Workbench::Again(const OperationReport& report) {
 // operation runs again with it.
 void Workbench::OfferSocketChip(const OperationReport& report) {
     const std::string& name = report.details.socketChip;
+    if (report.outcome != Outcome::Declined || name.empty())
+        return;
     const int position = FindChip(name);
     // User mode keeps its chip: its image is no chip's.
     const std::function<StartResult()> again = Again(report);

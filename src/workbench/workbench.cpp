@@ -58,9 +58,6 @@ void Workbench::OperationStarted(Operation operation) {
 
 void Workbench::OperationEnded(const OperationReport& report) {
     view_.OperationEnded(report);
-    if (offerSocketChip && report.outcome == Outcome::Declined &&
-        !report.details.socketChip.empty())
-        OfferSocketChip(report);
 }
 
 void Workbench::OtherBoardGreeted(int style) {

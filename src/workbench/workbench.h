@@ -120,8 +120,6 @@ public:
     ImageLoad LoadImageFile(const std::string& fileName);
     // What the last load left outside the chip, naming the file as given; empty when nothing.
     std::string OutsideText(const std::string& shownName) const;
-    // The same for the status line after a load of the window.
-    const std::string& LoadNotice() const { return loadNotice_; }
     // The Save command with its dialog; SaveAs writes `fileName` without one.
     void Save();
     bool SaveAs(const std::string& fileName);
@@ -174,10 +172,10 @@ public:
     void SetStyle(int style);
     // The style as at start-up: SetStyle, and no chip chosen, user mode off.
     void ApplyStyle(int style);
-    // The style as the user chooses it: the chip list anew and the board
-    // reset; nothing when it is the style already.
-    void ChooseStyle(int style);
+    // The style as the user chooses it: the chip list anew, an empty image and
+    // the board reset. ChooseStyle does nothing when it is the style already.
     void ChangeStyle(int style);
+    void ChooseStyle(int style);
     int Style() const;
     OtherBoard otherBoard = OtherBoard::SwitchStyle;
     int OtherBoardSeen() const { return otherBoardSeen_; }
@@ -203,8 +201,10 @@ public:
     void Cancel();
     // The board's firmware into a 16F628 in the socket.
     void Upgrade(const OperationOptions& options);
-    // After a declined unknown chip the chip in the socket is offered (the window).
-    bool offerSocketChip = false;
+    // After an operation declined for an unknown chip: when the chip in the
+    // socket is another of the list, offers to choose it, loads the file
+    // again for it and runs the operation again.
+    void OfferSocketChip(const OperationReport& report);
     // Called before each chip is programmed; false stops its Program.
     std::function<bool()> beforeProgram;
     // What a Program does with a chip's calibration word; unset: ask as usual.
@@ -261,7 +261,6 @@ private:
     void ReadRecentFiles();
     // The engine, the options of the operation it is about to start kept for another try.
     ProgrammerEngine& EngineFor(const OperationOptions& options);
-    void OfferSocketChip(const OperationReport& report);
     std::function<StartResult()> Again(const OperationReport& report);
 
     BenchView& view_;
