@@ -1,6 +1,7 @@
 // The workbench on its own, as a face sees it: its commands against a board
 // simulated on a loopback port, its view told what changed.
 #include "boardsim.h"
+#include "link/com_names.h"
 #include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/scripted_dialogs.h"
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -25,10 +27,12 @@ struct BenchFace : BenchView {
         EXPECT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
         fs::remove_all(dir);
         fs::create_directories(dir / "ports");
-        std::ofstream(dir / "ports/com1") << "rfc2217://127.0.0.1:" << server.Port() << "\n";
+        std::ofstream(PortEntryPath(dir.string(), 1))
+            << "rfc2217://127.0.0.1:" << server.Port() << "\n";
         bench.SetChipFilePath(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
     }
     ~BenchFace() override {
+        bench.ClosePort();
         server.Stop();
         fs::remove_all(dir);
     }
@@ -70,7 +74,14 @@ struct BenchFace : BenchView {
         bool on = false;
     } ticker;
     int sleptMs = 0;
-    Workbench bench{*this, ticker, [this](int ms) { sleptMs += ms; },
+    // Pauses are counted and cut to a few milliseconds: the simulated board
+    // needs no second-long reset pulse, but a pulse that takes no time at all
+    // may fall within one tick of a coarse clock (Windows's) and go unseen.
+    Workbench bench{*this, ticker,
+                    [this](int ms) {
+                        sleptMs += ms;
+                        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 10)));
+                    },
                     ChooseFilePlaces(dir.string() + "/", "", true, false)};
 };
 
