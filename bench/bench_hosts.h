@@ -24,17 +24,13 @@ public:
     void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     void SetStatus(const std::string&) override {}
     void SetProgress(int, int) override {}
-    Dialogs& dialogs() override { return boxes; }
-    void SwitchStyle(int) override {}
+    Dialogs& boxes() override { return dialogs; }
+    void OtherBoardGreeted(int) override {}
     bool ChipSelected() const override { return true; }
-    std::string IDText() const override { return id; }
-    void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override {}
-    void SaveImage() override {}
     bool ReloadNewerFile() override { return true; }
 
-    ScriptedDialogs boxes;
-    std::string id = "FFFF";
+    ScriptedDialogs dialogs;
 };
 
 // A chip of the shipped chip file, as the program selects it.

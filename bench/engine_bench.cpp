@@ -44,9 +44,10 @@ public:
         sent += static_cast<long>(bytes.size());
         serial_.WriteString(bytes);
     }
-    void SetProgrammerReset(bool level) override { serial_.SetSignal(1, level); }
-    bool PortOpen() const override { return serial_.Active(); }
-    std::string PortName() const override { return "COM " + std::to_string(serial_.Port()); }
+    void SetProgrammerReset(bool level) override { serial_.SetSignal(ModemLine::Dtr, level); }
+    std::string PortName() const override {
+        return serial_.Active() ? ComCaption(serial_.Port()) : "";
+    }
 
     long sent = 0;
     long received = 0;
@@ -98,6 +99,7 @@ void BM_PacedWordTurnaround(benchmark::State& state) {
         chip.WordMask = 0x3FFF;
         MemoryImage image;
         image.ROMData.assign(0x2001, 0x2A55);
+        image.IDText = "FFFF";
         ScriptedDialogs dialogs;
         TSerial serial(&dialogs, std::vector<std::string>{dir});
         LineHost lineHost(serial);
@@ -182,7 +184,7 @@ void BM_ProgramAndVerifyAtWireSpeed(benchmark::State& state, const std::string& 
     ScriptedDialogs dialogs;
     TSerial serial(&dialogs, std::vector<std::string>{dir});
     LineHost host(serial);
-    host.id = chip.IsWide() ? "12345678" : "1234";
+    image.IDText = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     Configure(serial, engine, host);
     ServeUntil(

@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
 
 #include <cstdio>
 #include <filesystem>
@@ -77,8 +76,7 @@ fs::path PreparedFolder() {
     fs::current_path(folder);
     ScriptedDialogs dialogs;
     std::unique_ptr<TProjFm> w = StartWindow(folder, dialogs);
-    w->ChipSelect->setCurrentIndex(w->FindChipCBText("16F628A"));
-    w->SelectTheChip();
+    w->Bench().SelectChip(w->FindChipCBText("16F628A"));
     w->OpenTheHexFile((folder / "count.hex").string());
     w->FormClose();
     return folder;
@@ -91,7 +89,7 @@ void BM_WindowStartUp(benchmark::State& state) {
     for (auto _ : state) {
         ScriptedDialogs dialogs;
         std::unique_ptr<TProjFm> w = StartWindow(folder, dialogs);
-        lines = w->CodeLines.size();
+        lines = w->Listing().size();
         state.PauseTiming();
         w.reset();
         state.ResumeTiming();

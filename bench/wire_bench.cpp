@@ -3,7 +3,7 @@
 // serial port on loopback) and time stamps when its 'Y' asking for a program
 // word has left and when the word has arrived. Against it, in one run, program
 // a whole chip with each host, the reference again right before each of the
-// others (WIRE_HOSTS=cli,window picks them):
+// others (WIRE_HOSTS=cli,window picks them), for WIRE_ROUNDS rounds (3):
 // - a bare reference host: one thread that waits on the socket, hands the
 //   bytes to the engine and writes its answer at once (the engine's own work
 //   per word is in its figure, the hosting is not);
@@ -13,7 +13,9 @@
 // - the window (offscreen), when built with this benchmark.
 // Each host's median and 99th percentile turnaround, its ratio to the median of
 // the reference run just before it, and (wire + turnarounds) / wire of the
-// word exchanges. Build with the default preset and run build/bench/wire_bench.
+// word exchanges, each round and as medians over the rounds; last the window's
+// p99 against tessaro-cli's (the same engine, the same port: the hosting is
+// all that differs). Build with the default preset and run build/bench/wire_bench.
 #include "bench_hosts.h"
 #include "cli/cli.h"
 #include "image/reset_code_memory.h"
@@ -30,7 +32,6 @@
 #include "platform/sound_scripted.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -133,21 +135,23 @@ bool RunWindowHost(int port, const std::string& chipName, const std::string& fol
     auto w = std::make_unique<TProjFm>(std::move(env));
     w->show();
     w->Timer1Timer();
-    if (!RunLoopUntil([&] { return w->StatusLabel->text() == "Birch_A board connected"; }, 10)) {
-        std::fprintf(stderr, "window: %s\n", w->StatusLabel->text().toStdString().c_str());
+    const QLabel* status = w->findChild<QLabel*>("StatusLabel");
+    const QTimer* timer = w->findChild<QTimer*>("Timer1");
+    if (!RunLoopUntil([&] { return status->text() == "Birch_A board connected"; }, 10)) {
+        std::fprintf(stderr, "window: %s\n", status->text().toStdString().c_str());
         for (const auto& b : boxes.shown)
             std::fprintf(stderr, "box: %s\n", b.text.c_str());
         return false;
     }
-    w->ChipSelect->setCurrentIndex(w->FindChipCBText(chipName));
-    w->ChipSelectChange();
-    w->ResetCodeMemory(false, false, true);
+    Workbench& bench = w->Bench();
+    bench.ChooseChip(bench.FindChip(chipName), false);
+    bench.ResetImage({.fillBlank = true});
     MemoryImage image;
-    FillImage(w->Chip, image);
-    w->Image.ROMData = image.ROMData;
+    FillImage(bench.Chip(), image);
+    bench.Image().ROMData = image.ROMData;
     const std::size_t before = boxes.shown.size();
-    w->ProgButt->click();
-    RunLoopUntil([&] { return boxes.shown.size() > before && !w->Timer1->isActive(); }, 300);
+    w->findChild<QPushButton*>("ProgButt")->click();
+    RunLoopUntil([&] { return boxes.shown.size() > before && !timer->isActive(); }, 300);
     const bool done = boxes.shown.size() > before &&
                       boxes.shown.back().text.rfind("Programming complete", 0) == 0;
     if (!done)
@@ -252,7 +256,6 @@ public:
         Write(
             ComPortCommand(SetControl, std::string(1, static_cast<char>(level ? DtrOn : DtrOff))));
     }
-    bool PortOpen() const override { return true; }
     std::string PortName() const override { return "COM 1"; }
 
 private:
@@ -285,7 +288,7 @@ bool RunReference(int port, const std::string& chipName) {
     MemoryImage image;
     FillImage(chip, image);
     BareHost host(fd);
-    host.id = chip.IsWide() ? "12345678" : "1234";
+    image.IDText = chip.IsWide() ? "12345678" : "1234";
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);
     engine.SetStyle(1); // Birch_A, the board the simulator plays
     Reader reader;
@@ -400,27 +403,24 @@ std::string LoadAverage() {
     return one + " " + five + " " + fifteen;
 }
 
-void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("tessaro-wire-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder / "chipinfo.cid",
-                               std::filesystem::copy_options::overwrite_existing);
-    BoardProcess board(chipName);
-    if (board.port <= 0) {
-        state.SkipWithError("the board simulator did not start");
-        return;
-    }
-    struct Host {
-        const char* name;
-        std::function<bool()> run;
-        Turnarounds t;
-    };
+// A host, and what the board measured for it and for the reference run right
+// before it, round after round.
+struct Host {
+    const char* name;
+    std::function<bool()> run;
+    std::vector<Turnarounds> rounds;
+    std::vector<Turnarounds> references;
+};
+
+std::vector<Host> WireHosts(const BoardProcess& board, const std::string& chipName,
+                            const std::filesystem::path& folder) {
+    const int port = board.port;
     std::vector<Host> hosts = {
-        {"reference", [&] { return RunReference(board.port, chipName); }, {}},
-        {"cli", [&] { return RunCliHost(board.port, chipName, folder); }, {}},
+        {"reference", [=] { return RunReference(port, chipName); }, {}, {}},
+        {"cli", [=] { return RunCliHost(port, chipName, folder); }, {}, {}},
         {"cli-process",
-         [&] { return RunCliProcess({TESSARO_CLI}, board.port, chipName, folder); },
+         [=] { return RunCliProcess({TESSARO_CLI}, port, chipName, folder); },
+         {},
          {}},
     };
     // WIRE_WINE_CLI=build-windows/bin/tessaro-cli.exe: the Windows build under
@@ -430,13 +430,12 @@ void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
         const std::vector<std::string> command = {wine != nullptr ? wine : "/usr/lib/wine/wine64",
                                                   exe};
         hosts.push_back(
-            {"wine",
-             [&, command] { return RunCliProcess(command, board.port, chipName, folder); },
-             {}});
+            {"wine", [=] { return RunCliProcess(command, port, chipName, folder); }, {}, {}});
     }
     if (WindowHostAvailable())
         hosts.push_back({"window",
-                         [&] { return RunWindowHost(board.port, chipName, folder.string() + "/"); },
+                         [=] { return RunWindowHost(port, chipName, folder.string() + "/"); },
+                         {},
                          {}});
     // WIRE_HOSTS=window,cli picks and orders the hosts.
     if (const char* pick = std::getenv("WIRE_HOSTS")) {
@@ -450,40 +449,76 @@ void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
         }
         hosts = picked;
     }
-    // The reference runs again right before each host: the machine may be
-    // shared, and a host is compared with the floor of the same minutes.
-    auto programWith = [&](const Host& host, Turnarounds& t) {
+    return hosts;
+}
+
+// Every host in turn, the reference again right before each (the machine may
+// be shared: a host is compared with the floor of the same minutes), for
+// WIRE_ROUNDS rounds (3 when not given). An empty text, or what failed.
+std::string ProgramRounds(BoardProcess& board, std::vector<Host>& hosts) {
+    const char* rounds = std::getenv("WIRE_ROUNDS");
+    const int count = rounds != nullptr ? std::max(std::atoi(rounds), 1) : 3;
+    auto programWith = [&](const Host& host, std::vector<Turnarounds>& into) {
         board.Ask("erase");
         board.TakeTurnarounds(); // anything from before
-        if (!host.run()) {
-            state.SkipWithError((std::string(host.name) + " did not program the chip").c_str());
+        if (!host.run())
             return false;
-        }
-        t = board.TakeTurnarounds();
+        into.push_back(board.TakeTurnarounds());
         return true;
     };
-    const std::string loadBefore = LoadAverage();
-    std::vector<Turnarounds> references(hosts.size());
-    for (auto _ : state) {
+    for (int round = 0; round < count; ++round)
         for (std::size_t i = 1; i < hosts.size(); ++i)
-            if (!programWith(hosts[0], references[i]) || !programWith(hosts[i], hosts[i].t))
-                break;
-    }
-    std::filesystem::remove_all(folder);
-    std::printf("\n%s, load average %s (before) %s (after)\n", chipName.c_str(), loadBefore.c_str(),
-                LoadAverage().c_str());
-    std::printf("%-10s %7s %11s %8s %8s %13s %12s\n", "host", "words", "median_us", "p99_us",
-                "max_us", "vs_reference", "wire_ratio");
-    auto row = [](const char* name, const Turnarounds& t, double vs) {
-        std::printf("%-10s %7d %11.0f %8.0f %8.0f %13.2f %12.4f\n", name, t.words, t.medianUs,
-                    t.p99Us, t.maxUs, vs, t.ratio);
+            if (!programWith(hosts[0], hosts[i].references) ||
+                !programWith(hosts[i], hosts[i].rounds))
+                return std::string(hosts[i].references.size() > hosts[i].rounds.size()
+                                       ? hosts[i].name
+                                       : "reference") +
+                       " did not program the chip";
+    return {};
+}
+
+// Each figure the median over the rounds.
+Turnarounds MedianOf(const std::vector<Turnarounds>& rounds) {
+    auto median = [&](double Turnarounds::*field) {
+        std::vector<double> values;
+        for (const Turnarounds& t : rounds)
+            values.push_back(t.*field);
+        std::sort(values.begin(), values.end());
+        return values.empty() ? -1 : values[values.size() / 2];
     };
+    Turnarounds m;
+    m.words = rounds.empty() ? 0 : rounds.front().words;
+    m.medianUs = median(&Turnarounds::medianUs);
+    m.p99Us = median(&Turnarounds::p99Us);
+    m.maxUs = median(&Turnarounds::maxUs);
+    m.ratio = median(&Turnarounds::ratio);
+    return m;
+}
+
+void Row(const std::string& name, const Turnarounds& t, double vs) {
+    std::printf("%-16s %7d %11.0f %8.0f %8.0f %13.2f %12.4f\n", name.c_str(), t.words, t.medianUs,
+                t.p99Us, t.maxUs, vs, t.ratio);
+}
+
+// Every round's rows, then each host's medians over the rounds, and the
+// window's against the command line's.
+void Report(benchmark::State& state, const std::vector<Host>& hosts) {
+    std::printf("%-16s %7s %11s %8s %8s %13s %12s\n", "host", "words", "median_us", "p99_us",
+                "max_us", "vs_reference", "wire_ratio");
+    for (std::size_t i = 1; i < hosts.size(); ++i)
+        for (std::size_t r = 0; r < hosts[i].rounds.size(); ++r) {
+            const Turnarounds& ref = hosts[i].references[r];
+            const Turnarounds& t = hosts[i].rounds[r];
+            Row("reference", ref, 1.0);
+            Row(hosts[i].name, t, ref.medianUs > 0 ? t.medianUs / ref.medianUs : 0);
+        }
+    std::printf("medians over the rounds:\n");
+    std::map<std::string, Turnarounds> medians;
     for (std::size_t i = 1; i < hosts.size(); ++i) {
-        const Turnarounds& ref = references[i];
-        const Turnarounds& t = hosts[i].t;
+        const Turnarounds ref = MedianOf(hosts[i].references);
+        const Turnarounds t = medians[hosts[i].name] = MedianOf(hosts[i].rounds);
         const double vs = ref.medianUs > 0 ? t.medianUs / ref.medianUs : 0;
-        row("reference", ref, 1.0);
-        row(hosts[i].name, t, vs);
+        Row(std::string(hosts[i].name) + " (median)", t, vs);
         const std::string n = hosts[i].name;
         state.counters[n + "_median_us"] = t.medianUs;
         state.counters[n + "_p99_us"] = t.p99Us;
@@ -491,6 +526,52 @@ void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
         state.counters[n + "_vs_reference"] = vs;
         state.counters[n + "_reference_median_us"] = ref.medianUs;
     }
+    if (medians.count("window") > 0 && medians.count("cli") > 0) {
+        const double vsCli = medians["window"].p99Us / medians["cli"].p99Us;
+        std::printf("window p99 / cli p99: %.2f (medians)", vsCli);
+        state.counters["window_vs_cli_p99"] = vsCli;
+        // Each round's pair ran minutes apart at most: on a shared machine
+        // their ratio says more than the medians of runs far apart.
+        const auto named = [&](const std::string& name) -> const Host& {
+            return *std::find_if(hosts.begin(), hosts.end(),
+                                 [&](const Host& h) { return name == h.name; });
+        };
+        const Host& cli = named("cli");
+        const Host& window = named("window");
+        std::vector<double> ratios;
+        for (std::size_t r = 0; r < cli.rounds.size() && r < window.rounds.size(); ++r)
+            ratios.push_back(window.rounds[r].p99Us / cli.rounds[r].p99Us);
+        std::sort(ratios.begin(), ratios.end());
+        if (!ratios.empty()) {
+            std::printf(", %.2f (median of the rounds' pairs)", ratios[ratios.size() / 2]);
+            state.counters["window_vs_cli_p99_paired"] = ratios[ratios.size() / 2];
+        }
+        std::printf("\n");
+    }
+}
+
+void BM_WordTurnaround(benchmark::State& state, const std::string& chipName) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("tessaro-wire-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder / "chipinfo.cid",
+                               std::filesystem::copy_options::overwrite_existing);
+    BoardProcess board(chipName);
+    if (board.port <= 0) {
+        state.SkipWithError("the board simulator did not start");
+        return;
+    }
+    std::vector<Host> hosts = WireHosts(board, chipName, folder);
+    const std::string loadBefore = LoadAverage();
+    std::string failed;
+    for (auto _ : state)
+        failed = ProgramRounds(board, hosts);
+    std::filesystem::remove_all(folder);
+    std::printf("\n%s, load average %s (before) %s (after)\n", chipName.c_str(), loadBefore.c_str(),
+                LoadAverage().c_str());
+    Report(state, hosts);
+    if (!failed.empty())
+        state.SkipWithError(failed.c_str());
     std::fflush(stdout);
 }
 

@@ -4,96 +4,66 @@
 <context>
     <name>Tessaro</name>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="17"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="16"/>
         <source>No serial device found. Plug in the programmer board and open this window again.</source>
         <translation>Kein serielles Gerät gefunden. Schließen Sie das Programmiergerät an und öffnen Sie dieses Fenster erneut.</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="19"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="18"/>
         <source>Cannot write ports/com%1: %2</source>
         <translation>ports/com%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="24"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="23"/>
         <source>Assign Ports</source>
         <translation>Ports zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="26"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="25"/>
         <source>&amp;Devices and network servers:</source>
         <translation>&amp;Geräte und Netzwerkserver:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="30"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="29"/>
         <source>Devices and network servers</source>
         <translation>Geräte und Netzwerkserver</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="35"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="34"/>
         <source>About the chosen device</source>
         <translation>Zum gewählten Gerät</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="39"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="38"/>
         <source>&amp;Use it as:</source>
         <translation>&amp;Verwenden als:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="43"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="42"/>
         <source>COM number</source>
         <translation>COM-Nummer</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="45"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="44"/>
         <source>&amp;Assign</source>
         <translation>&amp;Zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="47"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="46"/>
         <source>Assign</source>
         <translation>Zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="49"/>
-        <location filename="../src/app/assign_ports_fm.cpp" line="51"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="48"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="50"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="141"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="78"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="77"/>
         <source>COM%1  (now %2)</source>
         <translation>COM%1  (jetzt %2)</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="27"/>
-        <source>There appears to be a problem accessing the COM Port</source>
-        <translation>Beim Zugriff auf den COM-Port scheint ein Problem aufgetreten zu sein</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="109"/>
-        <source>Chip error...</source>
-        <translation>Chipfehler...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="110"/>
-        <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
-        <translation>Fehler: Der Chip für das Firmware-Update fehlt in der Chipauswahl.&#xd;&#xd;Bitte nehmen Sie den 16F628 mit OPTIONEN -&gt; Chipliste bearbeiten auf.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="123"/>
-        <source>File error...</source>
-        <translation>Dateifehler...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="124"/>
-        <source>Error: Corrupt or missing upgrade file</source>
-        <translation>Fehler: Update-Datei beschädigt oder nicht vorhanden</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="137"/>
-        <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
-        <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="15"/>
@@ -107,13 +77,13 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_layout.cpp" line="132"/>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
-        <location filename="../src/app/main_window_layout.cpp" line="172"/>
+        <location filename="../src/app/main_window_menus.cpp" line="92"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -138,23 +108,17 @@
         <translation>Aktiv</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="139"/>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
-        <source>Run</source>
-        <translation>Ausführen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/commands_fm.cpp" line="27"/>
+        <location filename="../src/app/commands_fm.cpp" line="26"/>
         <source>chipinfo.cid file is missing</source>
         <translation>Die Datei chipinfo.cid fehlt</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="28"/>
+        <location filename="../src/app/commands_fm.cpp" line="27"/>
         <source>The chip list could not be saved to %1:&#xd;%2</source>
         <translation>Die Chipliste konnte nicht in %1 gespeichert werden:&#xd;%2</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="30"/>
+        <location filename="../src/app/commands_fm.cpp" line="29"/>
         <source>Tessaro %1&#xd;&#xd;Drives the Tessaro programmer boards for PIC microcontrollers and 24Cxx serial EEPROMs.&#xd;&#xd;Built with Qt %2.</source>
         <translation>Tessaro %1&#xd;&#xd;Steuert die Tessaro-Programmiergeräte für PIC-Mikrocontroller und serielle 24Cxx-EEPROMs.&#xd;&#xd;Erstellt mit Qt %2.</translation>
     </message>
@@ -164,14 +128,9 @@
         <translation>ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="86"/>
+        <location filename="../src/app/commands_fm.cpp" line="84"/>
         <source>Serial &amp;On</source>
         <translation>Serieller Port &amp;ein</translation>
-    </message>
-    <message>
-        <location filename="../src/app/engine_host_fm.cpp" line="84"/>
-        <source>Auto</source>
-        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="52"/>
@@ -198,7 +157,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="272"/>
+        <location filename="../src/app/main_window_layout.cpp" line="225"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -206,14 +165,9 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/app/fuses_fm.cpp" line="16"/>
+        <location filename="../src/app/fuses_fm.cpp" line="15"/>
         <source>No OSCAL value in memory</source>
         <translation>Kein OSCAL-Wert im Speicher</translation>
-    </message>
-    <message>
-        <location filename="../src/app/image_fm.cpp" line="9"/>
-        <source>Data file has changed. Do you wish to save it?</source>
-        <translation>Die Daten wurden geändert. Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="29"/>
@@ -232,318 +186,324 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="26"/>
+        <location filename="../src/app/main_window_layout.cpp" line="25"/>
         <source>Chip Selector</source>
         <translation>Chipauswahl</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="29"/>
+        <location filename="../src/app/main_window_layout.cpp" line="28"/>
         <source>Serial counter disabled</source>
         <translation>Seriennummernzähler aus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="30"/>
-        <source>Recent &amp;Files</source>
-        <translation>&amp;Zuletzt verwendet</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="31"/>
-        <source>&amp;About Tessaro</source>
-        <translation>Ü&amp;ber Tessaro</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="112"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="114"/>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
-        <source>&amp;Load</source>
-        <translation>&amp;Laden</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="115"/>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="116"/>
-        <source>&amp;Merge</source>
-        <translation>Zusammen&amp;führen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="122"/>
-        <source>P&amp;rogrammer Style</source>
-        <translation>Geräte&amp;typ</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="128"/>
-        <source>&amp;Port</source>
-        <translation>&amp;Port</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="129"/>
-        <source>&amp;Assign Ports...</source>
-        <translation>Ports zu&amp;ordnen...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="138"/>
-        <source>&amp;Programmer</source>
-        <translation>&amp;Programmiergerät</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="140"/>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
-        <translation>Sch&amp;reiben</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="141"/>
-        <location filename="../src/app/main_window_layout.cpp" line="237"/>
-        <location filename="../src/app/osccal_fm.cpp" line="74"/>
-        <source>&amp;Read</source>
-        <translation>L&amp;esen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="142"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
-        <translation>&amp;Verifizieren</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="143"/>
-        <location filename="../src/app/main_window_layout.cpp" line="240"/>
-        <source>&amp;Blank</source>
-        <translation>Leer&amp;test</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="144"/>
-        <source>&amp;OSCAL</source>
-        <translation>&amp;OSCAL</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="145"/>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
-        <source>Ru&amp;n</source>
-        <translation>Aus&amp;führen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="146"/>
-        <location filename="../src/app/main_window_layout.cpp" line="272"/>
-        <source>&amp;Cancel</source>
-        <translation>A&amp;bbrechen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="149"/>
-        <source>&amp;User</source>
-        <translation>Benutzer&amp;modus</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="151"/>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="153"/>
-        <source>&amp;Edit Chip List</source>
-        <translation>&amp;Chipliste bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="154"/>
-        <source>Run &amp;Warning</source>
-        <translation>&amp;Warnung beim Ausführen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="155"/>
-        <source>Read Chip &amp;Info</source>
-        <translation>Chip-&amp;Info lesen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="156"/>
-        <source>Rese&amp;t Programmer</source>
-        <translation>Gerät &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="157"/>
-        <source>Ignore &amp;Blank Check</source>
-        <translation>&amp;Leertest übergehen</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="158"/>
-        <source>Fl&amp;y Window</source>
-        <translation>&amp;Kleines Fenster</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="160"/>
-        <source>&amp;Advise Newer File Load</source>
-        <translation>Geänderte Datei &amp;neu laden</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="162"/>
-        <source>&amp;Upgrade</source>
-        <translation>Firmware-&amp;Update</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="163"/>
-        <source>I&amp;CSP Mode</source>
-        <translation>ICSP-&amp;Modus</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="164"/>
-        <source>Auto &amp;Program</source>
-        <translation>&amp;Automatisch programmieren</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="166"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="168"/>
-        <source>&amp;Disassembly</source>
-        <translation>&amp;Disassemblierung</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="169"/>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="174"/>
-        <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="135"/>
         <source>Code listing</source>
         <translation>Speicherliste</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="139"/>
         <source>Code listing scroll bar</source>
         <translation>Bildlaufleiste der Speicherliste</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="205"/>
+        <location filename="../src/app/main_window_layout.cpp" line="153"/>
         <source>Serial port</source>
         <translation>Serieller Port</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="207"/>
+        <location filename="../src/app/main_window_layout.cpp" line="155"/>
         <source>ICSP mode</source>
         <translation>ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="157"/>
         <source>Automatic mode</source>
         <translation>Automatikmodus</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="213"/>
+        <location filename="../src/app/main_window_layout.cpp" line="161"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="218"/>
+        <location filename="../src/app/main_window_layout.cpp" line="166"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="226"/>
+        <location filename="../src/app/main_window_layout.cpp" line="176"/>
         <source>Commands</source>
         <translation>Befehle</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_menus.cpp" line="32"/>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
         <source>Load a file</source>
         <translation>Eine Datei laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_menus.cpp" line="33"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
         <source>Save a file</source>
         <translation>Eine Datei speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>Sch&amp;reiben</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Program</source>
         <translation>Programmieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="237"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_menus.cpp" line="59"/>
+        <location filename="../src/app/osccal_fm.cpp" line="74"/>
+        <source>&amp;Read</source>
+        <translation>L&amp;esen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verifizieren</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="188"/>
         <source>Verify</source>
         <translation>Verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="240"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_menus.cpp" line="61"/>
+        <source>&amp;Blank</source>
+        <translation>Leer&amp;test</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Blank test chip</source>
         <translation>Leertest des Chips</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="241"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <source>Blank</source>
         <translation>Leertest</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="242"/>
+        <location filename="../src/app/main_window_layout.cpp" line="192"/>
         <source>&amp;CALIB</source>
         <translation>&amp;KALIB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="242"/>
+        <location filename="../src/app/main_window_layout.cpp" line="192"/>
         <source>Set/Read OSCAL</source>
         <translation>OSCAL setzen/lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="243"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <source>Calibration</source>
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="244"/>
-        <location filename="../src/app/main_window_layout.cpp" line="244"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Fuses</source>
         <translation>Fuses</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <source>Ru&amp;n</source>
+        <translation>Aus&amp;führen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <source>Run user code</source>
         <translation>Anwendercode ausführen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="250"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="203"/>
         <source>Socket picture</source>
         <translation>Sockelbild</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="256"/>
+        <location filename="../src/app/main_window_layout.cpp" line="209"/>
         <source>Board variant</source>
         <translation>Platinenvariante</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="268"/>
+        <location filename="../src/app/main_window_layout.cpp" line="221"/>
         <source>Chip type</source>
         <translation>Chiptyp</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_menus.cpp" line="64"/>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="13"/>
+        <source>Recent &amp;Files</source>
+        <translation>&amp;Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="14"/>
+        <source>&amp;About Tessaro</source>
+        <translation>Ü&amp;ber Tessaro</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="31"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="34"/>
+        <source>&amp;Merge</source>
+        <translation>Zusammen&amp;führen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="40"/>
+        <source>P&amp;rogrammer Style</source>
+        <translation>Geräte&amp;typ</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="45"/>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="46"/>
+        <source>&amp;Assign Ports...</source>
+        <translation>Ports zu&amp;ordnen...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="57"/>
+        <source>&amp;Programmer</source>
+        <translation>&amp;Programmiergerät</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="62"/>
+        <source>&amp;OSCAL</source>
+        <translation>&amp;OSCAL</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="67"/>
+        <source>&amp;User</source>
+        <translation>Benutzer&amp;modus</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="71"/>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="72"/>
+        <source>&amp;Edit Chip List</source>
+        <translation>&amp;Chipliste bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="73"/>
+        <source>Run &amp;Warning</source>
+        <translation>&amp;Warnung beim Ausführen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="74"/>
+        <source>Read Chip &amp;Info</source>
+        <translation>Chip-&amp;Info lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="75"/>
+        <source>Rese&amp;t Programmer</source>
+        <translation>Gerät &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="76"/>
+        <source>Ignore &amp;Blank Check</source>
+        <translation>&amp;Leertest übergehen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="77"/>
+        <source>Fl&amp;y Window</source>
+        <translation>&amp;Kleines Fenster</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="79"/>
+        <source>&amp;Advise Newer File Load</source>
+        <translation>Geänderte Datei &amp;neu laden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="81"/>
+        <source>&amp;Upgrade</source>
+        <translation>Firmware-&amp;Update</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="82"/>
+        <source>I&amp;CSP Mode</source>
+        <translation>ICSP-&amp;Modus</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="83"/>
+        <source>Auto &amp;Program</source>
+        <translation>&amp;Automatisch programmieren</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="87"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="88"/>
+        <source>&amp;Disassembly</source>
+        <translation>&amp;Disassemblierung</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="89"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="93"/>
+        <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="7"/>
@@ -606,16 +566,6 @@
         <translation>Bits 13 und 12, jeweils 1 oder 0</translation>
     </message>
     <message>
-        <location filename="../src/app/port_return_fm.cpp" line="16"/>
-        <source>Board unplugged</source>
-        <translation>Gerät getrennt</translation>
-    </message>
-    <message>
-        <location filename="../src/app/recent_files_fm.cpp" line="17"/>
-        <source>The file %1 is no longer there.&#xd;It has been taken off the Recent Files list.</source>
-        <translation>Die Datei %1 ist nicht mehr vorhanden.&#xd;Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
-    </message>
-    <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="17"/>
         <source>Invalid port value</source>
         <translation>Ungültige Portnummer</translation>
@@ -651,14 +601,9 @@
         <translation>Chip löschen</translation>
     </message>
     <message>
-        <location filename="../src/app/socket_chip_fm.cpp" line="48"/>
-        <source>Select the [%1] and try again?</source>
-        <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
-    </message>
-    <message>
-        <location filename="../src/app/startup_fm.cpp" line="17"/>
-        <source>The settings could not be saved to %1:&#xd;%2</source>
-        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:&#xd;%2</translation>
+        <location filename="../src/app/view_fm.cpp" line="160"/>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="17"/>
@@ -676,67 +621,72 @@
         <translation>Die Chipdatei enthält keine Chipangaben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="19"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="20"/>
         <source>the %1 has no calibration word</source>
         <translation>der %1 hat kein Kalibrierwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="67"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
         <source>calibration word: %1 (blank)</source>
         <translation>Kalibrierwort: %1 (leer)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="69"/>
         <source>calibration word: %1</source>
         <translation>Kalibrierwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="72"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="73"/>
         <source>bandgap: %1</source>
         <translation>Bandgap: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="16"/>
+        <location filename="../src/cli/cli_commands.cpp" line="17"/>
         <source>board: %1</source>
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="200"/>
+        <location filename="../src/cli/cli_commands.cpp" line="132"/>
+        <source>the %1 cannot be erased</source>
+        <translation>der %1 lässt sich nicht löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="223"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="203"/>
+        <location filename="../src/cli/cli_commands.cpp" line="226"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="206"/>
+        <location filename="../src/cli/cli_commands.cpp" line="229"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="207"/>
+        <location filename="../src/cli/cli_commands.cpp" line="230"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="213"/>
+        <location filename="../src/cli/cli_commands.cpp" line="236"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>Chip im Sockel: kein Chip der Chipdatei hat die Geräte-ID %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="215"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>chip in socket: %1</source>
         <translation>Chip im Sockel: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="274"/>
+        <location filename="../src/cli/cli_commands.cpp" line="296"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="284"/>
+        <location filename="../src/cli/cli_commands.cpp" line="306"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -766,107 +716,107 @@
         <translation>unterbrochen: breche ab</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="64"/>
+        <location filename="../src/cli/cli_options.cpp" line="42"/>
         <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
         <translation>unbekannter Typ %1 (Alder, Birch_A, Birch_B, Cedar oder Elm)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <location filename="../src/cli/cli_options.cpp" line="51"/>
         <source>--id takes 1 to 8 hex digits, not %1</source>
         <translation>--id erwartet 1 bis 8 Hexziffern, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="77"/>
+        <location filename="../src/cli/cli_options.cpp" line="55"/>
         <source>--fuse takes LABEL=OPTION, not %1</source>
         <translation>--fuse erwartet NAME=OPTION, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="87"/>
+        <location filename="../src/cli/cli_options.cpp" line="65"/>
         <source>--calibration takes a byte or a calibration word, not %1</source>
         <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="93"/>
+        <location filename="../src/cli/cli_options.cpp" line="71"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count erwartet eine Anzahl Chips, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="95"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="120"/>
+        <location filename="../src/cli/cli_options.cpp" line="98"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="101"/>
         <source>unknown command %1</source>
         <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="104"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 erwartet eine HEX-Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="127"/>
+        <location filename="../src/cli/cli_options.cpp" line="106"/>
         <source>%1 takes no file</source>
         <translation>%1 erwartet keine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
+        <location filename="../src/cli/cli_options.cpp" line="108"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="133"/>
+        <location filename="../src/cli/cli_options.cpp" line="110"/>
         <source>--count belongs to auto</source>
         <translation>--count gehört zu auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <location filename="../src/cli/cli_options.cpp" line="113"/>
         <source>serial numbers belong to program and auto</source>
         <translation>Seriennummern gehören zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <location filename="../src/cli/cli_options.cpp" line="115"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch gehört zu program an einem Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="140"/>
+        <location filename="../src/cli/cli_options.cpp" line="117"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration gehört zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <location filename="../src/cli/cli_options.cpp" line="119"/>
         <source>--disasm belongs to read</source>
         <translation>--disasm gehört zu read</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="144"/>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
         <source>disasm reads a file, not a board</source>
         <translation>disasm liest eine Datei, kein Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="146"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="148"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one --port</source>
         <translation>%1 erwartet ein --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="174"/>
+        <location filename="../src/cli/cli_options.cpp" line="151"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="199"/>
+        <location filename="../src/cli/cli_options.cpp" line="175"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -1011,72 +961,72 @@ Exitcodes:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="62"/>
+        <location filename="../src/cli/cli_ports.cpp" line="63"/>
         <source>no serial devices</source>
         <translation>keine seriellen Geräte</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="70"/>
+        <location filename="../src/cli/cli_ports.cpp" line="71"/>
         <source>  (not there)</source>
         <translation>  (nicht vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="99"/>
+        <location filename="../src/cli/cli_ports.cpp" line="100"/>
         <source>--port auto: no USB serial device and no network server in ports/</source>
         <translation>--port auto: kein serielles USB-Gerät und kein Netzwerkserver in ports/</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="109"/>
+        <location filename="../src/cli/cli_ports.cpp" line="110"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
         <translation>--port auto: kein Gerät meldet sich an %1; wählen Sie einen Port mit --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="110"/>
+        <location filename="../src/cli/cli_ports.cpp" line="111"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
         <translation>--port auto: Geräte melden sich an mehr als einem von %1; wählen Sie einen mit --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="118"/>
+        <location filename="../src/cli/cli_ports.cpp" line="119"/>
         <source>--port auto: %1</source>
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="63"/>
+        <location filename="../src/cli/cli_report.cpp" line="64"/>
         <source>done</source>
         <translation>erledigt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="65"/>
+        <location filename="../src/cli/cli_report.cpp" line="66"/>
         <source>difference</source>
         <translation>Abweichung</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="67"/>
+        <location filename="../src/cli/cli_report.cpp" line="68"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="69"/>
+        <location filename="../src/cli/cli_report.cpp" line="70"/>
         <source>declined</source>
         <translation>abgelehnt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="71"/>
+        <location filename="../src/cli/cli_report.cpp" line="72"/>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="73"/>
+        <location filename="../src/cli/cli_report.cpp" line="74"/>
         <source>no answer</source>
         <translation>keine Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="75"/>
+        <location filename="../src/cli/cli_report.cpp" line="76"/>
         <source>bad answer</source>
         <translation>falsche Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="77"/>
+        <location filename="../src/cli/cli_report.cpp" line="78"/>
         <source>wrong board</source>
         <translation>falsches Gerät</translation>
     </message>
@@ -1091,87 +1041,82 @@ Exitcodes:
         <translation>Seriennummer %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="57"/>
+        <location filename="../src/cli/cli_session.cpp" line="58"/>
         <source>--help lists the commands and options</source>
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="92"/>
+        <location filename="../src/cli/cli_session.cpp" line="90"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="114"/>
+        <location filename="../src/cli/cli_session.cpp" line="111"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="133"/>
-        <source>the %1 cannot be erased</source>
-        <translation>der %1 lässt sich nicht löschen</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_session.cpp" line="204"/>
+        <location filename="../src/cli/cli_session.cpp" line="154"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="170"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="269"/>
+        <location filename="../src/cli/cli_session.cpp" line="197"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="270"/>
+        <location filename="../src/cli/cli_session.cpp" line="198"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="281"/>
+        <location filename="../src/cli/cli_session.cpp" line="209"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="297"/>
+        <location filename="../src/cli/cli_session.cpp" line="225"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="302"/>
+        <location filename="../src/cli/cli_session.cpp" line="230"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="312"/>
+        <location filename="../src/cli/cli_session.cpp" line="241"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="325"/>
+        <location filename="../src/cli/cli_session.cpp" line="253"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="334"/>
+        <location filename="../src/cli/cli_session.cpp" line="263"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="345"/>
+        <location filename="../src/cli/cli_session.cpp" line="274"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="357"/>
+        <location filename="../src/cli/cli_session.cpp" line="282"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="23"/>
+        <location filename="../src/cli/cli_session.h" line="22"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
     </message>
@@ -1181,7 +1126,7 @@ Exitcodes:
         <translation>%1 kann nicht überwacht werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_watch.cpp" line="21"/>
+        <location filename="../src/cli/cli_watch.cpp" line="20"/>
         <source>watching %1 (Ctrl-C ends)</source>
         <translation>überwache %1 (Strg-C beendet)</translation>
     </message>
@@ -1366,17 +1311,17 @@ Exitcodes:
         <translation>keine Option (%1)</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="76"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="72"/>
         <source>%1: file %2, chip %3</source>
         <translation>%1: Datei %2, Chip %3</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="83"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="79"/>
         <source>Bandgap: file %1, chip %2</source>
         <translation>Bandgap: Datei %1, Chip %2</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="86"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
         <source>Bits %1: file %2, chip %3</source>
         <translation>Bits %1: Datei %2, Chip %3</translation>
     </message>
@@ -1601,37 +1546,37 @@ Exitcodes:
         <translation>Die Kalibrierdaten des Chips stimmen nicht mit den neuen Programmierdaten überein&#xd;&#xd;Mit den neuen Daten weiter programmieren?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="272"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="275"/>
         <source>Erase result...</source>
         <translation>Löschergebnis...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="280"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="283"/>
         <source>Chip has been erased</source>
         <translation>Der Chip wurde gelöscht</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="284"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="287"/>
         <source>Error writing new Calibration and BandGap</source>
         <translation>Fehler beim Schreiben der neuen Kalibrierung und des Bandgaps</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="285"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="288"/>
         <source>Error writing new Calibration</source>
         <translation>Fehler beim Schreiben der neuen Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="288"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="291"/>
         <source>Error writing new BandGap</source>
         <translation>Fehler beim Schreiben des neuen Bandgaps</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blocks.cpp" line="88"/>
+        <location filename="../src/protocol/blocks.cpp" line="103"/>
         <source>ROM error at 0x%1</source>
         <translation>ROM-Fehler bei 0x%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blocks.cpp" line="88"/>
+        <location filename="../src/protocol/blocks.cpp" line="103"/>
         <source>EEPROM error at 0x%1</source>
         <translation>EEPROM-Fehler bei 0x%1</translation>
     </message>
@@ -1646,17 +1591,17 @@ Exitcodes:
         <translation>%1-Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="99"/>
+        <location filename="../src/protocol/board_link.cpp" line="98"/>
         <source>System matching...</source>
         <translation>Abgleich...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="101"/>
+        <location filename="../src/protocol/board_link.cpp" line="100"/>
         <source>Program mode = %1, connected board = %2.&#xd;&#xd;Will attempt to match the board</source>
         <translation>Eingestellter Typ = %1, angeschlossenes Gerät = %2.&#xd;&#xd;Der Typ wird an das Gerät angepasst</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="112"/>
+        <location filename="../src/protocol/board_link.cpp" line="110"/>
         <source>Reset error...</source>
         <translation>Reset-Fehler...</translation>
     </message>
@@ -1701,22 +1646,22 @@ Exitcodes:
         <translation>Diese Funktion wird von der Firmware des Programmiergeräts nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="150"/>
+        <location filename="../src/protocol/board_link.cpp" line="157"/>
         <source>Cannot use Auto Program Mode with serial EEPROMs</source>
         <translation>Automatisches Programmieren ist mit seriellen EEPROMs nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="154"/>
+        <location filename="../src/protocol/board_link.cpp" line="161"/>
         <source>Cannot use Auto Program Mode when ICSP is enabled</source>
         <translation>Automatisches Programmieren ist bei eingeschaltetem ICSP nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="213"/>
+        <location filename="../src/protocol/board_link.cpp" line="232"/>
         <source>Waiting for chip removal...</source>
         <translation>Warte auf Entnahme des Chips...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="233"/>
+        <location filename="../src/protocol/board_link.cpp" line="246"/>
         <source>Waiting for chip insertion...</source>
         <translation>Warte auf Einsetzen eines Chips...</translation>
     </message>
@@ -1731,17 +1676,17 @@ Exitcodes:
         <translation>Fehler in den empfangenen Daten.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="281"/>
+        <location filename="../src/protocol/engine.cpp" line="280"/>
         <source>Initializing...</source>
         <translation>Initialisiere...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="282"/>
+        <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Checking for %1...</source>
         <translation>Suche %1...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="302"/>
+        <location filename="../src/protocol/engine.cpp" line="301"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Für diesen Chip gibt es keine Chip-ID.</translation>
     </message>
@@ -1796,22 +1741,22 @@ Exitcodes:
         <translation>Sie versuchen, sich mit [ %1 ] zu verbinden&#xd;&#xd;Bitte wählen Sie [ %2 ], passend zu Ihrem Programmiergerät.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="97"/>
+        <location filename="../src/protocol/handshake.cpp" line="106"/>
         <source>Confirming...</source>
         <translation>Bestätige...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="122"/>
+        <location filename="../src/protocol/handshake.cpp" line="131"/>
         <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports the ID of a %2.&#xd;&#xd;Continue anyway?</source>
         <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Der Chip im Sockel meldet die ID eines %2.&#xd;&#xd;Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="125"/>
+        <location filename="../src/protocol/handshake.cpp" line="134"/>
         <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports an ID that no chip of the chip file has: 0x%2&#xd;&#xd;Continue anyway?</source>
         <translation>Das Programmiergerät erkennt den [%1] nicht&#xd;&#xd;Der Chip im Sockel meldet eine ID, die kein Chip der Chipdatei hat: 0x%2&#xd;&#xd;Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="137"/>
+        <location filename="../src/protocol/handshake.cpp" line="146"/>
         <source>[%1]   Version %2&#xd;&#xd;Chip ID = %3</source>
         <translation>[%1]   Version %2&#xd;&#xd;Chip-ID = %3</translation>
     </message>
@@ -1831,94 +1776,149 @@ Exitcodes:
         <translation>Programmiere ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="124"/>
+        <location filename="../src/protocol/program.cpp" line="131"/>
         <source>Programming error...</source>
         <translation>Programmierfehler...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="128"/>
+        <location filename="../src/protocol/program.cpp" line="135"/>
         <source>ROM programming error at address 0x%1</source>
         <translation>ROM-Programmierfehler an Adresse 0x%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="143"/>
+        <location filename="../src/protocol/program.cpp" line="150"/>
         <source>Programming EEPROM...</source>
         <translation>Programmiere EEPROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="222"/>
+        <location filename="../src/protocol/program.cpp" line="219"/>
         <source>Programming ID...</source>
         <translation>Programmiere ID...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="225"/>
+        <location filename="../src/protocol/program.cpp" line="222"/>
         <source>Programming config...</source>
         <translation>Programmiere Konfiguration...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="244"/>
+        <location filename="../src/protocol/program.cpp" line="241"/>
         <source>ID FUSE programming error.</source>
         <translation>Fehler beim Programmieren von ID und Fuses.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="246"/>
+        <location filename="../src/protocol/program.cpp" line="243"/>
         <source>Programming result...</source>
         <translation>Programmierergebnis...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="250"/>
+        <location filename="../src/protocol/program.cpp" line="247"/>
         <source>Programming complete.</source>
         <translation>Programmierung abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="274"/>
+        <location filename="../src/protocol/program.cpp" line="271"/>
         <source>Programming Fuse...</source>
         <translation>Programmiere Fuses...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="311"/>
+        <location filename="../src/protocol/program.cpp" line="305"/>
         <source>Programming complete</source>
         <translation>Programmierung abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="27"/>
-        <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
-        <translation>Die Daten wurden geändert.&#xd;&#xd;Möchten Sie sie speichern?</translation>
-    </message>
-    <message>
-        <location filename="../src/protocol/read_verify.cpp" line="48"/>
+        <location filename="../src/protocol/read_verify.cpp" line="40"/>
         <source>Nothing to verify</source>
         <translation>Nichts zu verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="68"/>
+        <location filename="../src/protocol/read_verify.cpp" line="60"/>
         <source>Reading ROM...</source>
         <translation>Lese ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="98"/>
+        <location filename="../src/protocol/read_verify.cpp" line="83"/>
         <source>Reading EEPROM...</source>
         <translation>Lese EEPROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="153"/>
+        <location filename="../src/protocol/read_verify.cpp" line="127"/>
         <source>Verifying ROM...</source>
         <translation>Verifiziere ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="212"/>
+        <location filename="../src/protocol/read_verify.cpp" line="186"/>
         <source>Data verified</source>
         <translation>Daten verifiziert</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="228"/>
+        <location filename="../src/protocol/read_verify.cpp" line="202"/>
         <source>ID error 0x20%1</source>
         <translation>ID-Fehler 0x20%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="248"/>
+        <location filename="../src/protocol/read_verify.cpp" line="222"/>
         <source>Fuse error 0x%1</source>
         <translation>Fuse-Fehler 0x%1</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/bench_messages.h" line="9"/>
+        <source>Board unplugged</source>
+        <translation>Gerät getrennt</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/board.cpp" line="15"/>
+        <source>There appears to be a problem accessing the COM Port</source>
+        <translation>Beim Zugriff auf den COM-Port scheint ein Problem aufgetreten zu sein</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="36"/>
+        <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
+        <translation>Die Daten wurden geändert.&#xd;&#xd;Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="78"/>
+        <source>Chip error...</source>
+        <translation>Chipfehler...</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="79"/>
+        <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
+        <translation>Fehler: Der Chip für das Firmware-Update fehlt in der Chipauswahl.&#xd;&#xd;Bitte nehmen Sie den 16F628 mit OPTIONEN -&gt; Chipliste bearbeiten auf.</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="91"/>
+        <source>File error...</source>
+        <translation>Dateifehler...</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="92"/>
+        <source>Error: Corrupt or missing upgrade file</source>
+        <translation>Fehler: Update-Datei beschädigt oder nicht vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="101"/>
+        <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
+        <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <source>Select the [%1] and try again?</source>
+        <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/image_file.cpp" line="21"/>
+        <source>Data file has changed. Do you wish to save it?</source>
+        <translation>Die Daten wurden geändert. Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/recent_files.cpp" line="13"/>
+        <source>The file %1 is no longer there.&#xd;It has been taken off the Recent Files list.</source>
+        <translation>Die Datei %1 ist nicht mehr vorhanden.&#xd;Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/session.cpp" line="15"/>
+        <source>The settings could not be saved to %1:&#xd;%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:&#xd;%2</translation>
     </message>
 </context>
 </TS>

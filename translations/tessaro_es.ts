@@ -4,96 +4,66 @@
 <context>
     <name>Tessaro</name>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="17"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="16"/>
         <source>No serial device found. Plug in the programmer board and open this window again.</source>
         <translation>No se ha encontrado ningún dispositivo serie. Conecte el programador y vuelva a abrir esta ventana.</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="19"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="18"/>
         <source>Cannot write ports/com%1: %2</source>
         <translation>No se puede escribir ports/com%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="24"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="23"/>
         <source>Assign Ports</source>
         <translation>Asignar puertos</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="26"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="25"/>
         <source>&amp;Devices and network servers:</source>
         <translation>&amp;Dispositivos y servidores de red:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="30"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="29"/>
         <source>Devices and network servers</source>
         <translation>Dispositivos y servidores de red</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="35"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="34"/>
         <source>About the chosen device</source>
         <translation>Sobre el dispositivo elegido</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="39"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="38"/>
         <source>&amp;Use it as:</source>
         <translation>&amp;Usarlo como:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="43"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="42"/>
         <source>COM number</source>
         <translation>Número COM</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="45"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="44"/>
         <source>&amp;Assign</source>
         <translation>&amp;Asignar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="47"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="46"/>
         <source>Assign</source>
         <translation>Asignar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="49"/>
-        <location filename="../src/app/assign_ports_fm.cpp" line="51"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="48"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="50"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="141"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="78"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="77"/>
         <source>COM%1  (now %2)</source>
         <translation>COM%1  (ahora %2)</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="27"/>
-        <source>There appears to be a problem accessing the COM Port</source>
-        <translation>Parece que hay un problema al acceder al puerto COM</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="109"/>
-        <source>Chip error...</source>
-        <translation>Error de chip...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="110"/>
-        <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
-        <translation>Error: falta en el selector de chips el chip para actualizar el firmware.&#xd;&#xd;Use OPCIONES -&gt; Editar lista de chips para incluir el 16F628.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="123"/>
-        <source>File error...</source>
-        <translation>Error de archivo...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="124"/>
-        <source>Error: Corrupt or missing upgrade file</source>
-        <translation>Error: archivo de actualización dañado o inexistente</translation>
-    </message>
-    <message>
-        <location filename="../src/app/board_connection_fm.cpp" line="137"/>
-        <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
-        <translation>Inserte un 16F628 como muestra la imagen.&#xd;&#xd;¿Desea continuar?</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="15"/>
@@ -107,13 +77,13 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_layout.cpp" line="132"/>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
         <source>E&amp;xit</source>
         <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
-        <location filename="../src/app/main_window_layout.cpp" line="172"/>
+        <location filename="../src/app/main_window_menus.cpp" line="92"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -138,23 +108,17 @@
         <translation>Incluido</translation>
     </message>
     <message>
-        <location filename="../src/app/code_listing_fm.cpp" line="139"/>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
-        <source>Run</source>
-        <translation>Ejecutar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/commands_fm.cpp" line="27"/>
+        <location filename="../src/app/commands_fm.cpp" line="26"/>
         <source>chipinfo.cid file is missing</source>
         <translation>Falta el archivo chipinfo.cid</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="28"/>
+        <location filename="../src/app/commands_fm.cpp" line="27"/>
         <source>The chip list could not be saved to %1:&#xd;%2</source>
         <translation>No se pudo guardar la lista de chips en %1:&#xd;%2</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="30"/>
+        <location filename="../src/app/commands_fm.cpp" line="29"/>
         <source>Tessaro %1&#xd;&#xd;Drives the Tessaro programmer boards for PIC microcontrollers and 24Cxx serial EEPROMs.&#xd;&#xd;Built with Qt %2.</source>
         <translation>Tessaro %1&#xd;&#xd;Controla los programadores Tessaro para microcontroladores PIC y EEPROM serie 24Cxx.&#xd;&#xd;Compilado con Qt %2.</translation>
     </message>
@@ -164,14 +128,9 @@
         <translation>ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="86"/>
+        <location filename="../src/app/commands_fm.cpp" line="84"/>
         <source>Serial &amp;On</source>
         <translation>Activar puerto &amp;serie</translation>
-    </message>
-    <message>
-        <location filename="../src/app/engine_host_fm.cpp" line="84"/>
-        <source>Auto</source>
-        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="52"/>
@@ -198,7 +157,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="272"/>
+        <location filename="../src/app/main_window_layout.cpp" line="225"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -206,14 +165,9 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/app/fuses_fm.cpp" line="16"/>
+        <location filename="../src/app/fuses_fm.cpp" line="15"/>
         <source>No OSCAL value in memory</source>
         <translation>No hay valor OSCAL en la memoria</translation>
-    </message>
-    <message>
-        <location filename="../src/app/image_fm.cpp" line="9"/>
-        <source>Data file has changed. Do you wish to save it?</source>
-        <translation>Los datos han cambiado. ¿Desea guardarlos?</translation>
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="29"/>
@@ -232,318 +186,324 @@
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="26"/>
+        <location filename="../src/app/main_window_layout.cpp" line="25"/>
         <source>Chip Selector</source>
         <translation>Selector de chip</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="29"/>
+        <location filename="../src/app/main_window_layout.cpp" line="28"/>
         <source>Serial counter disabled</source>
         <translation>Contador de números de serie desactivado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="30"/>
-        <source>Recent &amp;Files</source>
-        <translation>Archivos &amp;recientes</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="31"/>
-        <source>&amp;About Tessaro</source>
-        <translation>&amp;Acerca de Tessaro</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="112"/>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="114"/>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
-        <source>&amp;Load</source>
-        <translation>&amp;Cargar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="115"/>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="116"/>
-        <source>&amp;Merge</source>
-        <translation>Co&amp;mbinar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="122"/>
-        <source>P&amp;rogrammer Style</source>
-        <translation>&amp;Tipo de programador</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="128"/>
-        <source>&amp;Port</source>
-        <translation>&amp;Puerto</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="129"/>
-        <source>&amp;Assign Ports...</source>
-        <translation>&amp;Asignar puertos...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="138"/>
-        <source>&amp;Programmer</source>
-        <translation>&amp;Programador</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="140"/>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
-        <translation>P&amp;rogramar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="141"/>
-        <location filename="../src/app/main_window_layout.cpp" line="237"/>
-        <location filename="../src/app/osccal_fm.cpp" line="74"/>
-        <source>&amp;Read</source>
-        <translation>&amp;Leer</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="142"/>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
-        <translation>V&amp;erificar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="143"/>
-        <location filename="../src/app/main_window_layout.cpp" line="240"/>
-        <source>&amp;Blank</source>
-        <translation>&amp;Borrado</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="144"/>
-        <source>&amp;OSCAL</source>
-        <translation>&amp;OSCAL</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="145"/>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
-        <source>Ru&amp;n</source>
-        <translation>E&amp;jecutar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="146"/>
-        <location filename="../src/app/main_window_layout.cpp" line="272"/>
-        <source>&amp;Cancel</source>
-        <translation>Ca&amp;ncelar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="149"/>
-        <source>&amp;User</source>
-        <translation>Modo &amp;usuario</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="151"/>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="153"/>
-        <source>&amp;Edit Chip List</source>
-        <translation>&amp;Editar lista de chips</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="154"/>
-        <source>Run &amp;Warning</source>
-        <translation>&amp;Aviso al ejecutar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="155"/>
-        <source>Read Chip &amp;Info</source>
-        <translation>Leer &amp;info del chip</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="156"/>
-        <source>Rese&amp;t Programmer</source>
-        <translation>&amp;Reiniciar programador</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="157"/>
-        <source>Ignore &amp;Blank Check</source>
-        <translation>&amp;Omitir comprobación de borrado</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="158"/>
-        <source>Fl&amp;y Window</source>
-        <translation>&amp;Ventana flotante</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="160"/>
-        <source>&amp;Advise Newer File Load</source>
-        <translation>Recargar archivo &amp;modificado</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="162"/>
-        <source>&amp;Upgrade</source>
-        <translation>Act&amp;ualizar firmware</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="163"/>
-        <source>I&amp;CSP Mode</source>
-        <translation>Modo I&amp;CSP</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="164"/>
-        <source>Auto &amp;Program</source>
-        <translation>&amp;Programación automática</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="166"/>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="168"/>
-        <source>&amp;Disassembly</source>
-        <translation>&amp;Desensamblado</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="169"/>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="174"/>
-        <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
-        <source>&amp;Contents</source>
-        <translation>&amp;Contenido</translation>
-    </message>
-    <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="135"/>
         <source>Code listing</source>
         <translation>Listado de memoria</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="139"/>
         <source>Code listing scroll bar</source>
         <translation>Barra de desplazamiento del listado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="205"/>
+        <location filename="../src/app/main_window_layout.cpp" line="153"/>
         <source>Serial port</source>
         <translation>Puerto serie</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="207"/>
+        <location filename="../src/app/main_window_layout.cpp" line="155"/>
         <source>ICSP mode</source>
         <translation>Modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="157"/>
         <source>Automatic mode</source>
         <translation>Modo automático</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="213"/>
+        <location filename="../src/app/main_window_layout.cpp" line="161"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="218"/>
+        <location filename="../src/app/main_window_layout.cpp" line="166"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="226"/>
+        <location filename="../src/app/main_window_layout.cpp" line="176"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_menus.cpp" line="32"/>
+        <source>&amp;Load</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
         <source>Load a file</source>
         <translation>Cargar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="231"/>
+        <location filename="../src/app/main_window_layout.cpp" line="181"/>
         <source>Load</source>
         <translation>Cargar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_menus.cpp" line="33"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
         <source>Save a file</source>
         <translation>Guardar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="233"/>
+        <location filename="../src/app/main_window_layout.cpp" line="183"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="234"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>P&amp;rogramar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Program</source>
         <translation>Programar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="237"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_menus.cpp" line="59"/>
+        <location filename="../src/app/osccal_fm.cpp" line="74"/>
+        <source>&amp;Read</source>
+        <translation>&amp;Leer</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <source>Read</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="238"/>
+        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>V&amp;erificar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="188"/>
         <source>Verify</source>
         <translation>Verificar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="240"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_menus.cpp" line="61"/>
+        <source>&amp;Blank</source>
+        <translation>&amp;Borrado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Blank test chip</source>
         <translation>Comprobar si el chip está borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="241"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <source>Blank</source>
         <translation>Borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="242"/>
+        <location filename="../src/app/main_window_layout.cpp" line="192"/>
         <source>&amp;CALIB</source>
         <translation>CAL&amp;IB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="242"/>
+        <location filename="../src/app/main_window_layout.cpp" line="192"/>
         <source>Set/Read OSCAL</source>
         <translation>Fijar/leer OSCAL</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="243"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <source>Calibration</source>
         <translation>Calibración</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="244"/>
-        <location filename="../src/app/main_window_layout.cpp" line="244"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Fuses</source>
         <translation>Fusibles</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="246"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <source>Ru&amp;n</source>
+        <translation>E&amp;jecutar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <source>Run user code</source>
         <translation>Ejecutar el código de usuario</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="250"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="203"/>
         <source>Socket picture</source>
         <translation>Imagen del zócalo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="256"/>
+        <location filename="../src/app/main_window_layout.cpp" line="209"/>
         <source>Board variant</source>
         <translation>Variante de placa</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="268"/>
+        <location filename="../src/app/main_window_layout.cpp" line="221"/>
         <source>Chip type</source>
         <translation>Tipo de chip</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_menus.cpp" line="64"/>
+        <source>&amp;Cancel</source>
+        <translation>Ca&amp;ncelar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="13"/>
+        <source>Recent &amp;Files</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="14"/>
+        <source>&amp;About Tessaro</source>
+        <translation>&amp;Acerca de Tessaro</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="31"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="34"/>
+        <source>&amp;Merge</source>
+        <translation>Co&amp;mbinar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="40"/>
+        <source>P&amp;rogrammer Style</source>
+        <translation>&amp;Tipo de programador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="45"/>
+        <source>&amp;Port</source>
+        <translation>&amp;Puerto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="46"/>
+        <source>&amp;Assign Ports...</source>
+        <translation>&amp;Asignar puertos...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="57"/>
+        <source>&amp;Programmer</source>
+        <translation>&amp;Programador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="62"/>
+        <source>&amp;OSCAL</source>
+        <translation>&amp;OSCAL</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="67"/>
+        <source>&amp;User</source>
+        <translation>Modo &amp;usuario</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="71"/>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="72"/>
+        <source>&amp;Edit Chip List</source>
+        <translation>&amp;Editar lista de chips</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="73"/>
+        <source>Run &amp;Warning</source>
+        <translation>&amp;Aviso al ejecutar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="74"/>
+        <source>Read Chip &amp;Info</source>
+        <translation>Leer &amp;info del chip</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="75"/>
+        <source>Rese&amp;t Programmer</source>
+        <translation>&amp;Reiniciar programador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="76"/>
+        <source>Ignore &amp;Blank Check</source>
+        <translation>&amp;Omitir comprobación de borrado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="77"/>
+        <source>Fl&amp;y Window</source>
+        <translation>&amp;Ventana flotante</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="79"/>
+        <source>&amp;Advise Newer File Load</source>
+        <translation>Recargar archivo &amp;modificado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="81"/>
+        <source>&amp;Upgrade</source>
+        <translation>Act&amp;ualizar firmware</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="82"/>
+        <source>I&amp;CSP Mode</source>
+        <translation>Modo I&amp;CSP</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="83"/>
+        <source>Auto &amp;Program</source>
+        <translation>&amp;Programación automática</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="87"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="88"/>
+        <source>&amp;Disassembly</source>
+        <translation>&amp;Desensamblado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="89"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="93"/>
+        <location filename="../src/platform/help_viewer_qt.cpp" line="138"/>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <location filename="../src/app/messages.h" line="7"/>
@@ -606,16 +566,6 @@
         <translation>Bits 13 y 12, 1 o 0 cada uno</translation>
     </message>
     <message>
-        <location filename="../src/app/port_return_fm.cpp" line="16"/>
-        <source>Board unplugged</source>
-        <translation>Placa desconectada</translation>
-    </message>
-    <message>
-        <location filename="../src/app/recent_files_fm.cpp" line="17"/>
-        <source>The file %1 is no longer there.&#xd;It has been taken off the Recent Files list.</source>
-        <translation>El archivo %1 ya no existe.&#xd;Se ha quitado de la lista de archivos recientes.</translation>
-    </message>
-    <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="17"/>
         <source>Invalid port value</source>
         <translation>Valor de puerto no válido</translation>
@@ -651,14 +601,9 @@
         <translation>Borrar el chip</translation>
     </message>
     <message>
-        <location filename="../src/app/socket_chip_fm.cpp" line="48"/>
-        <source>Select the [%1] and try again?</source>
-        <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
-    </message>
-    <message>
-        <location filename="../src/app/startup_fm.cpp" line="17"/>
-        <source>The settings could not be saved to %1:&#xd;%2</source>
-        <translation>No se pudo guardar la configuración en %1:&#xd;%2</translation>
+        <location filename="../src/app/view_fm.cpp" line="160"/>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../src/chipdb/chip_list.h" line="17"/>
@@ -676,67 +621,72 @@
         <translation>El archivo de chips no contiene información de chips</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="19"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="20"/>
         <source>the %1 has no calibration word</source>
         <translation>el %1 no tiene palabra de calibración</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="67"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
         <source>calibration word: %1 (blank)</source>
         <translation>palabra de calibración: %1 (en blanco)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="69"/>
         <source>calibration word: %1</source>
         <translation>palabra de calibración: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="72"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="73"/>
         <source>bandgap: %1</source>
         <translation>bandgap: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="16"/>
+        <location filename="../src/cli/cli_commands.cpp" line="17"/>
         <source>board: %1</source>
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="200"/>
+        <location filename="../src/cli/cli_commands.cpp" line="132"/>
+        <source>the %1 cannot be erased</source>
+        <translation>el %1 no se puede borrar</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="223"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="203"/>
+        <location filename="../src/cli/cli_commands.cpp" line="226"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="206"/>
+        <location filename="../src/cli/cli_commands.cpp" line="229"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="207"/>
+        <location filename="../src/cli/cli_commands.cpp" line="230"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="213"/>
+        <location filename="../src/cli/cli_commands.cpp" line="236"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="215"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>chip in socket: %1</source>
         <translation>chip en el zócalo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="274"/>
+        <location filename="../src/cli/cli_commands.cpp" line="296"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="284"/>
+        <location filename="../src/cli/cli_commands.cpp" line="306"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -766,107 +716,107 @@
         <translation>interrumpido: cancelando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="64"/>
+        <location filename="../src/cli/cli_options.cpp" line="42"/>
         <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
         <translation>tipo desconocido %1 (Alder, Birch_A, Birch_B, Cedar o Elm)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <location filename="../src/cli/cli_options.cpp" line="51"/>
         <source>--id takes 1 to 8 hex digits, not %1</source>
         <translation>--id admite de 1 a 8 dígitos hexadecimales, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="77"/>
+        <location filename="../src/cli/cli_options.cpp" line="55"/>
         <source>--fuse takes LABEL=OPTION, not %1</source>
         <translation>--fuse admite ETIQUETA=OPCIÓN, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="87"/>
+        <location filename="../src/cli/cli_options.cpp" line="65"/>
         <source>--calibration takes a byte or a calibration word, not %1</source>
         <translation>--calibration admite un byte o una palabra de calibración, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="93"/>
+        <location filename="../src/cli/cli_options.cpp" line="71"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count admite un número de chips, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="95"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="120"/>
+        <location filename="../src/cli/cli_options.cpp" line="98"/>
         <source>no command given</source>
         <translation>no se ha indicado ninguna orden</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="101"/>
         <source>unknown command %1</source>
         <translation>orden desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="104"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 admite un archivo HEX</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="127"/>
+        <location filename="../src/cli/cli_options.cpp" line="106"/>
         <source>%1 takes no file</source>
         <translation>%1 no admite ningún archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
+        <location filename="../src/cli/cli_options.cpp" line="108"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id y --fuse solo cambian la imagen de verify, program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="133"/>
+        <location filename="../src/cli/cli_options.cpp" line="110"/>
         <source>--count belongs to auto</source>
         <translation>--count solo se usa con auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <location filename="../src/cli/cli_options.cpp" line="113"/>
         <source>serial numbers belong to program and auto</source>
         <translation>los números de serie solo se usan con program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <location filename="../src/cli/cli_options.cpp" line="115"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch solo se usa con program en una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="140"/>
+        <location filename="../src/cli/cli_options.cpp" line="117"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration solo se usa con program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="142"/>
+        <location filename="../src/cli/cli_options.cpp" line="119"/>
         <source>--disasm belongs to read</source>
         <translation>--disasm solo se usa con read</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="144"/>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
         <source>disasm reads a file, not a board</source>
         <translation>disasm lee un archivo, no una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="146"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto encuentra una placa: indique cada una si son varias</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="148"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one --port</source>
         <translation>%1 admite un --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="174"/>
+        <location filename="../src/cli/cli_options.cpp" line="151"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="199"/>
+        <location filename="../src/cli/cli_options.cpp" line="175"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -1010,72 +960,72 @@ Códigos de salida:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="62"/>
+        <location filename="../src/cli/cli_ports.cpp" line="63"/>
         <source>no serial devices</source>
         <translation>no hay dispositivos serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="70"/>
+        <location filename="../src/cli/cli_ports.cpp" line="71"/>
         <source>  (not there)</source>
         <translation>  (no existe)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="99"/>
+        <location filename="../src/cli/cli_ports.cpp" line="100"/>
         <source>--port auto: no USB serial device and no network server in ports/</source>
         <translation>--port auto: ningún dispositivo serie USB ni servidor de red en ports/</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="109"/>
+        <location filename="../src/cli/cli_ports.cpp" line="110"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
         <translation>--port auto: ninguna placa saluda en %1; elija un puerto con --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="110"/>
+        <location filename="../src/cli/cli_ports.cpp" line="111"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
         <translation>--port auto: hay placas que saludan en más de uno de %1; elija uno con --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="118"/>
+        <location filename="../src/cli/cli_ports.cpp" line="119"/>
         <source>--port auto: %1</source>
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="63"/>
+        <location filename="../src/cli/cli_report.cpp" line="64"/>
         <source>done</source>
         <translation>hecho</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="65"/>
+        <location filename="../src/cli/cli_report.cpp" line="66"/>
         <source>difference</source>
         <translation>diferencia</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="67"/>
+        <location filename="../src/cli/cli_report.cpp" line="68"/>
         <source>failed</source>
         <translation>fallido</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="69"/>
+        <location filename="../src/cli/cli_report.cpp" line="70"/>
         <source>declined</source>
         <translation>rechazado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="71"/>
+        <location filename="../src/cli/cli_report.cpp" line="72"/>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="73"/>
+        <location filename="../src/cli/cli_report.cpp" line="74"/>
         <source>no answer</source>
         <translation>sin respuesta</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="75"/>
+        <location filename="../src/cli/cli_report.cpp" line="76"/>
         <source>bad answer</source>
         <translation>respuesta errónea</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="77"/>
+        <location filename="../src/cli/cli_report.cpp" line="78"/>
         <source>wrong board</source>
         <translation>placa equivocada</translation>
     </message>
@@ -1090,87 +1040,82 @@ Códigos de salida:
         <translation>número de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="57"/>
+        <location filename="../src/cli/cli_session.cpp" line="58"/>
         <source>--help lists the commands and options</source>
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="92"/>
+        <location filename="../src/cli/cli_session.cpp" line="90"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="114"/>
+        <location filename="../src/cli/cli_session.cpp" line="111"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="133"/>
-        <source>the %1 cannot be erased</source>
-        <translation>el %1 no se puede borrar</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_session.cpp" line="204"/>
+        <location filename="../src/cli/cli_session.cpp" line="154"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="170"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="269"/>
+        <location filename="../src/cli/cli_session.cpp" line="197"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="270"/>
+        <location filename="../src/cli/cli_session.cpp" line="198"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="281"/>
+        <location filename="../src/cli/cli_session.cpp" line="209"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="297"/>
+        <location filename="../src/cli/cli_session.cpp" line="225"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="302"/>
+        <location filename="../src/cli/cli_session.cpp" line="230"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="312"/>
+        <location filename="../src/cli/cli_session.cpp" line="241"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="325"/>
+        <location filename="../src/cli/cli_session.cpp" line="253"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="334"/>
+        <location filename="../src/cli/cli_session.cpp" line="263"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="345"/>
+        <location filename="../src/cli/cli_session.cpp" line="274"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="357"/>
+        <location filename="../src/cli/cli_session.cpp" line="282"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="23"/>
+        <location filename="../src/cli/cli_session.h" line="22"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>La palabra de calibración del chip está en blanco&#xd;Indique su valor con --calibration (del registro o de la etiqueta del chip); el chip no se toca</translation>
     </message>
@@ -1180,7 +1125,7 @@ Códigos de salida:
         <translation>no se puede vigilar %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_watch.cpp" line="21"/>
+        <location filename="../src/cli/cli_watch.cpp" line="20"/>
         <source>watching %1 (Ctrl-C ends)</source>
         <translation>vigilando %1 (Ctrl-C termina)</translation>
     </message>
@@ -1365,17 +1310,17 @@ Códigos de salida:
         <translation>ninguna opción (%1)</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="76"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="72"/>
         <source>%1: file %2, chip %3</source>
         <translation>%1: archivo %2, chip %3</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="83"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="79"/>
         <source>Bandgap: file %1, chip %2</source>
         <translation>Bandgap: archivo %1, chip %2</translation>
     </message>
     <message>
-        <location filename="../src/fuses/fuse_explain.cpp" line="86"/>
+        <location filename="../src/fuses/fuse_explain.cpp" line="82"/>
         <source>Bits %1: file %2, chip %3</source>
         <translation>Bits %1: archivo %2, chip %3</translation>
     </message>
@@ -1600,37 +1545,37 @@ Códigos de salida:
         <translation>Los datos de calibración del chip no coinciden con los nuevos datos de programación&#xd;&#xd;¿Continuar programando con los datos nuevos?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="272"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="275"/>
         <source>Erase result...</source>
         <translation>Resultado del borrado...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="280"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="283"/>
         <source>Chip has been erased</source>
         <translation>El chip se ha borrado</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="284"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="287"/>
         <source>Error writing new Calibration and BandGap</source>
         <translation>Error al escribir la nueva calibración y el bandgap</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="285"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="288"/>
         <source>Error writing new Calibration</source>
         <translation>Error al escribir la nueva calibración</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blank_erase.cpp" line="288"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="291"/>
         <source>Error writing new BandGap</source>
         <translation>Error al escribir el nuevo bandgap</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blocks.cpp" line="88"/>
+        <location filename="../src/protocol/blocks.cpp" line="103"/>
         <source>ROM error at 0x%1</source>
         <translation>Error de ROM en 0x%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/blocks.cpp" line="88"/>
+        <location filename="../src/protocol/blocks.cpp" line="103"/>
         <source>EEPROM error at 0x%1</source>
         <translation>Error de EEPROM en 0x%1</translation>
     </message>
@@ -1645,17 +1590,17 @@ Códigos de salida:
         <translation>Placa %1 conectada</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="99"/>
+        <location filename="../src/protocol/board_link.cpp" line="98"/>
         <source>System matching...</source>
         <translation>Ajustando el sistema...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="101"/>
+        <location filename="../src/protocol/board_link.cpp" line="100"/>
         <source>Program mode = %1, connected board = %2.&#xd;&#xd;Will attempt to match the board</source>
         <translation>Tipo configurado = %1, placa conectada = %2.&#xd;&#xd;Se intentará ajustar el tipo a la placa</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="112"/>
+        <location filename="../src/protocol/board_link.cpp" line="110"/>
         <source>Reset error...</source>
         <translation>Error de reinicio...</translation>
     </message>
@@ -1700,22 +1645,22 @@ Códigos de salida:
         <translation>Función no admitida por el firmware de este programador.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="150"/>
+        <location filename="../src/protocol/board_link.cpp" line="157"/>
         <source>Cannot use Auto Program Mode with serial EEPROMs</source>
         <translation>No se puede usar la programación automática con EEPROM serie</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="154"/>
+        <location filename="../src/protocol/board_link.cpp" line="161"/>
         <source>Cannot use Auto Program Mode when ICSP is enabled</source>
         <translation>No se puede usar la programación automática con ICSP activado</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="213"/>
+        <location filename="../src/protocol/board_link.cpp" line="232"/>
         <source>Waiting for chip removal...</source>
         <translation>Esperando la retirada del chip...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/board_link.cpp" line="233"/>
+        <location filename="../src/protocol/board_link.cpp" line="246"/>
         <source>Waiting for chip insertion...</source>
         <translation>Esperando la inserción del chip...</translation>
     </message>
@@ -1730,17 +1675,17 @@ Códigos de salida:
         <translation>Error en los datos recibidos.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="281"/>
+        <location filename="../src/protocol/engine.cpp" line="280"/>
         <source>Initializing...</source>
         <translation>Inicializando...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="282"/>
+        <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Checking for %1...</source>
         <translation>Buscando %1...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="302"/>
+        <location filename="../src/protocol/engine.cpp" line="301"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Este dispositivo no admite el ID de chip.</translation>
     </message>
@@ -1795,22 +1740,22 @@ Códigos de salida:
         <translation>Está intentando conectar con [ %1 ]&#xd;&#xd;Seleccione [ %2 ] para que coincida con su programador.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="97"/>
+        <location filename="../src/protocol/handshake.cpp" line="106"/>
         <source>Confirming...</source>
         <translation>Confirmando...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="122"/>
+        <location filename="../src/protocol/handshake.cpp" line="131"/>
         <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports the ID of a %2.&#xd;&#xd;Continue anyway?</source>
         <translation>El programador no reconoce el [%1]&#xd;&#xd;El chip del zócalo indica el ID de un %2.&#xd;&#xd;¿Continuar de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="125"/>
+        <location filename="../src/protocol/handshake.cpp" line="134"/>
         <source>The programmer does not recognise the [%1]&#xd;&#xd;The chip in the socket reports an ID that no chip of the chip file has: 0x%2&#xd;&#xd;Continue anyway?</source>
         <translation>El programador no reconoce el [%1]&#xd;&#xd;El chip del zócalo indica un ID que ningún chip del archivo de chips tiene: 0x%2&#xd;&#xd;¿Continuar de todos modos?</translation>
     </message>
     <message>
-        <location filename="../src/protocol/handshake.cpp" line="137"/>
+        <location filename="../src/protocol/handshake.cpp" line="146"/>
         <source>[%1]   Version %2&#xd;&#xd;Chip ID = %3</source>
         <translation>[%1]   Versión %2&#xd;&#xd;ID del chip = %3</translation>
     </message>
@@ -1830,94 +1775,149 @@ Códigos de salida:
         <translation>Programando ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="124"/>
+        <location filename="../src/protocol/program.cpp" line="131"/>
         <source>Programming error...</source>
         <translation>Error de programación...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="128"/>
+        <location filename="../src/protocol/program.cpp" line="135"/>
         <source>ROM programming error at address 0x%1</source>
         <translation>Error de programación de ROM en la dirección 0x%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="143"/>
+        <location filename="../src/protocol/program.cpp" line="150"/>
         <source>Programming EEPROM...</source>
         <translation>Programando EEPROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="222"/>
+        <location filename="../src/protocol/program.cpp" line="219"/>
         <source>Programming ID...</source>
         <translation>Programando ID...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="225"/>
+        <location filename="../src/protocol/program.cpp" line="222"/>
         <source>Programming config...</source>
         <translation>Programando configuración...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="244"/>
+        <location filename="../src/protocol/program.cpp" line="241"/>
         <source>ID FUSE programming error.</source>
         <translation>Error al programar ID y fusibles.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="246"/>
+        <location filename="../src/protocol/program.cpp" line="243"/>
         <source>Programming result...</source>
         <translation>Resultado de la programación...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="250"/>
+        <location filename="../src/protocol/program.cpp" line="247"/>
         <source>Programming complete.</source>
         <translation>Programación terminada.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="274"/>
+        <location filename="../src/protocol/program.cpp" line="271"/>
         <source>Programming Fuse...</source>
         <translation>Programando fusibles...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/program.cpp" line="311"/>
+        <location filename="../src/protocol/program.cpp" line="305"/>
         <source>Programming complete</source>
         <translation>Programación terminada</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="27"/>
-        <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
-        <translation>Los datos han cambiado.&#xd;&#xd;¿Desea guardarlos?</translation>
-    </message>
-    <message>
-        <location filename="../src/protocol/read_verify.cpp" line="48"/>
+        <location filename="../src/protocol/read_verify.cpp" line="40"/>
         <source>Nothing to verify</source>
         <translation>Nada que verificar</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="68"/>
+        <location filename="../src/protocol/read_verify.cpp" line="60"/>
         <source>Reading ROM...</source>
         <translation>Leyendo ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="98"/>
+        <location filename="../src/protocol/read_verify.cpp" line="83"/>
         <source>Reading EEPROM...</source>
         <translation>Leyendo EEPROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="153"/>
+        <location filename="../src/protocol/read_verify.cpp" line="127"/>
         <source>Verifying ROM...</source>
         <translation>Verificando ROM...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="212"/>
+        <location filename="../src/protocol/read_verify.cpp" line="186"/>
         <source>Data verified</source>
         <translation>Datos verificados</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="228"/>
+        <location filename="../src/protocol/read_verify.cpp" line="202"/>
         <source>ID error 0x20%1</source>
         <translation>Error de ID 0x20%1</translation>
     </message>
     <message>
-        <location filename="../src/protocol/read_verify.cpp" line="248"/>
+        <location filename="../src/protocol/read_verify.cpp" line="222"/>
         <source>Fuse error 0x%1</source>
         <translation>Error de fusible 0x%1</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/bench_messages.h" line="9"/>
+        <source>Board unplugged</source>
+        <translation>Placa desconectada</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/board.cpp" line="15"/>
+        <source>There appears to be a problem accessing the COM Port</source>
+        <translation>Parece que hay un problema al acceder al puerto COM</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="36"/>
+        <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
+        <translation>Los datos han cambiado.&#xd;&#xd;¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="78"/>
+        <source>Chip error...</source>
+        <translation>Error de chip...</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="79"/>
+        <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
+        <translation>Error: falta en el selector de chips el chip para actualizar el firmware.&#xd;&#xd;Use OPCIONES -&gt; Editar lista de chips para incluir el 16F628.</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="91"/>
+        <source>File error...</source>
+        <translation>Error de archivo...</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="92"/>
+        <source>Error: Corrupt or missing upgrade file</source>
+        <translation>Error: archivo de actualización dañado o inexistente</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="101"/>
+        <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
+        <translation>Inserte un 16F628 como muestra la imagen.&#xd;&#xd;¿Desea continuar?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <source>Select the [%1] and try again?</source>
+        <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/image_file.cpp" line="21"/>
+        <source>Data file has changed. Do you wish to save it?</source>
+        <translation>Los datos han cambiado. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/recent_files.cpp" line="13"/>
+        <source>The file %1 is no longer there.&#xd;It has been taken off the Recent Files list.</source>
+        <translation>El archivo %1 ya no existe.&#xd;Se ha quitado de la lista de archivos recientes.</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/session.cpp" line="15"/>
+        <source>The settings could not be saved to %1:&#xd;%2</source>
+        <translation>No se pudo guardar la configuración en %1:&#xd;%2</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,6 @@
 #include "app/assign_ports_fm.h"
 
 #include "app/proj_fm.h"
-#include "link/serial.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
 
@@ -105,12 +104,12 @@ void TProjFm::AssignPorts1Click() {
     std::vector<SerialDevice> devices = DiscoverSerialDevices(Env.systemRoot, CurrentPortUser());
     for (SerialDevice& d : devices)
         LowerLatencyTimer(Env.systemRoot, d);
-    const std::vector<std::string> folders = PortFolders(Places);
+    const std::vector<std::string> folders = PortFolders(Bench_->Places());
     const std::vector<PortMapping> mapped = MappedPorts(folders);
     std::vector<std::string> now(9);
     for (const PortMapping& m : mapped)
         now[static_cast<size_t>(m.com - 1)] = m.names;
-    AssignPortsFm->Fill(PortChoices(devices, mapped, Env.systemRoot), now, Serial1->Port());
+    AssignPortsFm->Fill(PortChoices(devices, mapped, Env.systemRoot), now, Bench_->PortNumber());
     if (AssignPortsFm->exec() != QDialog::Accepted || AssignPortsFm->Chosen() == nullptr)
         return;
     const PortChoice choice = *AssignPortsFm->Chosen();
@@ -119,8 +118,8 @@ void TProjFm::AssignPorts1Click() {
         dialogs().Error(Arg(kCannotWritePort, com, error));
         return;
     }
-    if (com == Serial1->Port() && ActivateSerialPort(com))
-        Engine->ResetProgrammer(true);
+    if (com == Bench_->PortNumber() && ActivateSerialPort(com))
+        Bench_->ResetBoard();
     if (!choice.advice.empty())
         dialogs().Information(choice.advice);
 }

@@ -1,127 +1,51 @@
 // Loading the chip list, choosing a chip and drawing its socket.
-#include "app/fuse_edit_fm.h"
-#include "app/messages.h"
 #include "app/proj_fm.h"
-#include "chipdb/chip_extract.h"
-#include "chipdb/chip_list.h"
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
-#include "platform/text_file.h"
 #include "platform/translate.h"
+#include "protocol/engine_messages.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>
-
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 bool TProjFm::CheckAndLoadChipData() {
-    ChipData.clear();
-    std::vector<std::string> lines;
-    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places)))
-        lines = SplitLines(*bytes);
-    ChipFileLoadResult loaded = LoadChipFile(std::move(lines), Engine->Style());
-    ChipData = std::move(loaded.ChipData);
-    if (loaded.Loaded()) {
-        ChipSelect->clear();
-        for (const std::string& name : loaded.ChipNames)
-            ChipSelect->addItem(
-                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        ChipSelect->setCurrentIndex(-1);
-    } else {
-        dialogs().Error(loaded.message);
-    }
-    Image.ROMData.clear();
-    return loaded.Loaded();
+    return Bench_->LoadChipFile();
 }
 
 void TProjFm::ChipSelectChange() {
-    PreSelectChip();
+    Bench_->ChooseChip(ChipSelect->currentIndex(), true);
     SetStatus(kReady);
 }
 
-void TProjFm::PreSelectChip() {
-    FileSaveQuery(false);
-    SelectTheChip();
-    ResetCodeMemory(false, false, false);
-}
-
 void TProjFm::SelectTheChip() {
-    const int position = ChipSelect->currentIndex();
-    if (position < 0)
-        return;
-    FlyWindow1->setEnabled(true);
-    FuseButt->setEnabled(true);
-    Chip.FuseListWord.fill(-1);
-    FuseEditFM->ResetFuseEdits();
-    OscalButt->setEnabled(false);
-    Chip.CalFlags = 0;
-
-    ChipInfoResult info = ExtractChipInfo(ChipData, position);
-    if (!info.ok) {
-        // A value the record cannot hold (a socket or fuse number that is no
-        // integer) is reported, and no chip is left half applied.
-        const std::string line =
-            info.badLine >= 0 && static_cast<size_t>(info.badLine) < ChipData.size()
-                ? ChipData[static_cast<size_t>(info.badLine)]
-                : std::string();
-        dialogs().Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
-        ChipSelect->setCurrentIndex(-1);
-        DrawTheSocket();
-        return;
-    }
-    Chip = info.record;
-    Chip.ChipName = ChipSelect->itemText(position).toStdString();
-    FuseEditFM->LoadFuseRows(info.rows);
-    FuseEditFM->SetIDMaxLength(4);
-    FuseEditFM->SetIDVisible(true);
-    DeriveSelectionFields(Chip);
-    switch (Chip.Family()) {
-    case Core::SerialEeprom:
-        FuseButt->setEnabled(false);
-        FuseEditFM->SetIDVisible(false);
-        break;
-    case Core::Wide:
-    case Core::WideByteHex:
-        FuseEditFM->SetIDMaxLength(8);
-        break;
-    case Core::Baseline:
-        OscalButt->setEnabled(Chip.CalWord);
-        FuseEditFM->SetIDVisible(false);
-        break;
-    case Core::Midrange:
-        OscalButt->setEnabled(Chip.CalWord);
-        break;
-    case Core::Other:
-        break;
-    }
-    OSCAL1->setEnabled(OscalButt->isEnabled());
-    for (QPushButton* b : {SaveButt, ReadButt, VerfButt})
-        b->setEnabled(true);
-    for (QAction* a : {Save1, Read1, Verify1})
-        a->setEnabled(true);
-    DrawTheSocket();
-}
-
-void TProjFm::DisableChipCommands() {
-    for (QPushButton* b : {SaveButt, ReadButt, VerfButt, OscalButt, FuseButt})
-        b->setEnabled(false);
-    for (QAction* a : {Save1, Read1, Verify1, OSCAL1, FlyWindow1})
-        a->setEnabled(false);
+    Bench_->SelectChip(ChipSelect->currentIndex());
 }
 
 int TProjFm::FindChipCBText(const std::string& name) const {
-    for (int i = 0; i < ChipSelect->count(); ++i)
-        if (ChipSelect->itemText(i).toStdString() == name)
-            return i;
-    return -1;
+    return Bench_->FindChip(name);
+}
+
+void TProjFm::ShowChipList() {
+    const std::vector<std::string>& names = Bench_->ChipNames();
+    bool same = ChipSelect->count() == static_cast<int>(names.size());
+    for (int i = 0; same && i < ChipSelect->count(); ++i)
+        same = ChipSelect->itemText(i).toStdString() == names[static_cast<std::size_t>(i)];
+    if (!same) {
+        ChipSelect->clear();
+        for (const std::string& name : names)
+            ChipSelect->addItem(
+                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    ChipSelect->setCurrentIndex(Bench_->ChipPosition());
 }
 
 void TProjFm::DrawTheSocket() {
-    const SocketView view = ChooseSocketView(ChipSelected(), Chip.SocketLayout, Engine->Style(),
+    const bool chosen = Bench_->ChipSelected();
+    const SocketView view = ChooseSocketView(chosen, Bench_->Chip().SocketLayout, Bench_->Style(),
                                              ICSPMode1->isChecked());
-    if (!ChipSelected()) {
+    if (!chosen) {
         DrawBlankSocket();
     } else {
         SocketImage->canvas.fill(Qt::black);

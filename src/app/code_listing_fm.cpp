@@ -1,4 +1,4 @@
-// The code listing page and user mode.
+// The code listing page.
 #include "app/messages.h"
 #include "app/proj_fm.h"
 #include "image/code_listing.h"
@@ -6,11 +6,8 @@
 #include "ui/contrast.h"
 #include "ui/image_canvas.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFont>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollBar>
 
 namespace {
@@ -112,36 +109,4 @@ void TProjFm::ListingPageForReaders() {
 
 void TProjFm::CodeScrollChange() {
     DisplayCodeLines();
-}
-
-void TProjFm::User1Click() {
-    User1->setChecked(!User1->isChecked());
-    SetUserMode();
-}
-
-void TProjFm::SetUserMode() {
-    const bool user = User1->isChecked();
-    for (QAction* a : {SerialOff1, OSCAL1, Save1, Read1, Verify1, Blank1, Merge1, Edit1,
-                       ReadChipID1, AdviseNewerFileLoad1})
-        a->setEnabled(!user);
-    for (QPushButton* b : {SaveButt, ReadButt, VerfButt, BlankButt, OscalButt, FuseButt})
-        b->setEnabled(!user);
-    ChipSelect->setEnabled(!user);
-    Run1->setEnabled(user);
-    RunButt->setEnabled(user);
-    ResetCodeMemory(false, true, false);
-    if (user) {
-        DrawBlankSocket();
-        PlayClick();
-        Chip.EEPROMSize = 0;
-        Chip.ROMSize = 1024;
-        Chip.WordMask = 0x3FFF;
-        RunButt->setText(Tr("Run"));
-    } else if (ChipSelected()) {
-        SelectTheChip();
-    } else {
-        // Leaving user mode with no chip chosen: the commands that need one
-        // stay off, as at start.
-        DisableChipCommands();
-    }
 }

@@ -6,7 +6,6 @@
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "fuses/fuse_messages.h"
-#include "link/serial.h"
 #include "platform/current_dir.h"
 #include "platform/file_places.h"
 #include "platform/text_file.h"
@@ -50,11 +49,12 @@ void TProjFm::IgnoreBlankCheck1Click() {
 }
 
 void TProjFm::AdviseNewerFileLoad1Click() {
-    AdviseNewerFileLoad1->setChecked(!AdviseNewerFileLoad1->isChecked());
+    Bench_->adviseNewerFileLoad = !Bench_->adviseNewerFileLoad;
+    AdviseNewerFileLoad1->setChecked(Bench_->adviseNewerFileLoad);
 }
 
 void TProjFm::ICSPMode1Click() {
-    if (!ChipSelected()) {
+    if (!Bench_->ChipSelected()) {
         dialogs().Information(SelectChipText);
         return;
     }
@@ -64,76 +64,60 @@ void TProjFm::ICSPMode1Click() {
 }
 
 void TProjFm::Port1Click() {
-    const int current = Serial1->Port();
+    const int current = Bench_->PortNumber();
     PortFm->PortEdit->setText(current < 1 ? QString() : QString::number(current));
     if (PortFm->exec() != QDialog::Accepted)
         return;
     bool ok = false;
-    int port = PortFm->PortEdit->text().toInt(&ok);
-    if (!ActivateSerialPort(ok ? port : -1))
-        return;
-    Env.sleep(500);
-    Line->SetProgrammerReset(Engine->ResetIdleLevel() != 0);
-    Timer1->start();
-    DisableUserButtons();
+    const int port = PortFm->PortEdit->text().toInt(&ok);
+    const bool open = Bench_->ChangePort(ok ? port : -1);
+    ShowPortOpened(open);
+    if (open)
+        DisableUserButtons();
 }
 
 void TProjFm::SerialOff1Click() {
     // An unplugged board's port is closed already: Serial Off stops waiting for it.
-    if (Serial1->Active() || PortReturn->Unplugged()) {
+    if (Bench_->PortOpen() || Bench_->PortLostNow()) {
         PortReturn->Forget();
-        Serial1->SetActive(false);
+        Bench_->SerialOff();
         SerialOff1->setText(Tr("Serial &On"));
         ComLabel->setEnabled(false);
         ComLabel->setToolTip(QString()); // and its hint: a disabled label takes no double click
         return;
     }
     SerialOff1->setText(Tr(kSerialOffCaption));
-    if (!ActivateSerialPort(Serial1->Port()))
+    const bool open = Bench_->SerialOn();
+    ShowPortOpened(open);
+    if (!open)
         return;
-    Env.sleep(200);
-    const int idle = Engine->ResetIdleLevel();
-    Line->SetProgrammerReset(idle == 0);
-    Env.sleep(200);
-    Line->SetProgrammerReset(idle != 0);
-    Engine->WaitForGreeting();
-    Timer1->start();
     DisableUserButtons();
     ComLabel->setEnabled(true);
 }
 
 void TProjFm::Edit1Click() {
-    ChangeDirectory(ProgramDir);
-    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(Places))) {
+    const FilePlaces& places = Bench_->Places();
+    ChangeDirectory(places.ProgramDir);
+    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(places))) {
         EditFm->Changed = false;
         EditFm->ChipFileLines = SplitLinesKeepingEnds(*bytes);
         EditFm->exec();
-        if (EditFm->Changed)
-            SaveEditedChipList();
+        if (EditFm->Changed) {
+            // Through a temporary file and a rename: a failed write leaves the old file whole.
+            const std::string path = EditedChipFilePath(places);
+            if (const std::string reason =
+                    WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
+                !reason.empty())
+                // The old file is still whole, so the chip list stays as it is.
+                dialogs().Error(Arg(kChipListNotSaved, path, reason));
+            else
+                Bench_->ChipFileEdited();
+        }
     } else {
         dialogs().Error(kChipFileMissing);
     }
-    ChangeDirectory(FolderOf(Image.HexFileName));
+    ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
     SetStatus(kReady);
-}
-
-void TProjFm::SaveEditedChipList() {
-    // Through a temporary file and a rename: a failed write leaves the old file whole.
-    const std::string path = EditedChipFilePath(Places);
-    const std::string reason = WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
-    if (!reason.empty()) {
-        // The old file is still whole, so the chip list stays as it is.
-        dialogs().Error(Arg(kChipListNotSaved, path, reason));
-        return;
-    }
-    // The chosen chip goes away with the old list, and so does its image: offer
-    // to save it first, as choosing another chip does.
-    FileSaveQuery(false);
-    ChipSelect->clear();
-    DrawBlankSocket();
-    CheckAndLoadChipData();
-    ResetCodeMemory(false, false, false);
-    DisableChipCommands();
 }
 
 void TProjFm::FlyWindow1Click() {
@@ -145,9 +129,10 @@ void TProjFm::Contents1Click() {
     // The timer runs while the board is waited for; help waits until it is done.
     if (Timer1->isActive())
         return;
-    ChangeDirectory(ProgramDir);
-    Env.help->ShowContents(HelpFileOf(ProgramDir, WindowLanguage()));
-    ChangeDirectory(FolderOf(Image.HexFileName));
+    const std::string& programDir = Bench_->Places().ProgramDir;
+    ChangeDirectory(programDir);
+    Env.help->ShowContents(HelpFileOf(programDir, WindowLanguage()));
+    ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
 }
 
 void TProjFm::About1Click() {

@@ -1,11 +1,10 @@
-// The fuse editor and calibration commands of the main window, and the options
-// of a configuration word that differs.
+// The fuse editor and calibration commands of the main window.
 #include "app/fuse_edit_fm.h"
 #include "app/osccal_fm.h"
 #include "app/proj_fm.h"
+#include "chipdb/hex_text.h"
 #include "fuses/calibration.h"
 #include "fuses/fuse_butt.h"
-#include "fuses/fuse_explain.h"
 #include "fuses/fuse_messages.h"
 #include "platform/translate.h"
 
@@ -17,27 +16,29 @@ constexpr const char* kNoOscalValue = N_("No OSCAL value in memory");
 } // namespace
 
 void TProjFm::FuseButtClick() {
-    ::FuseButtClick(dialogs(), ChipSelected(), Chip, Image.FuseValue, *FuseEditFM);
+    Workbench& bench = *Bench_;
+    FuseWords words = bench.Image().FuseValue;
+    ::FuseButtClick(dialogs(), bench.ChipSelected(), bench.Chip(), words, *FuseEditFM);
+    if (bench.ChipSelected())
+        bench.ChooseFuses(FuseEditFM->ReadFuseRows(), words, FuseEditFM->IDText());
 }
 
 void TProjFm::OscalButtClick() {
-    if (!ChipSelected()) {
+    if (!Bench_->ChipSelected()) {
         dialogs().Information(SelectChipText);
         return;
     }
-    if (Image.ROMData.empty()) {
+    if (Bench_->Image().ROMData.empty()) {
         dialogs().Information(kNoOscalValue);
         return;
     }
     SetOscalFmValues();
-    // A write that finds nothing to write leaves the changed mark as it was:
-    // clearing it would let changed data go without the save question.
-    if (OscCalFm->exec() == QDialog::Accepted && SetCalibrationValues())
-        Image.DataChanged = true;
+    if (OscCalFm->exec() == QDialog::Accepted)
+        Bench_->WriteCalibration(OscCalFm->OscText(), OscCalFm->BGText());
 }
 
 void TProjFm::SetOscalFmValues() {
-    const OscalFmValues v = CalibrationValuesFromImage(Chip, Image);
+    const OscalFmValues v = CalibrationValuesFromImage(Bench_->Chip(), Bench_->Image());
     OscCalFm->OscEdit->setText(QString::fromStdString(v.OscText));
     OscCalFm->BGedit->setText(QString::fromStdString(v.BGText));
     if (!v.RetlwText.empty())
@@ -46,25 +47,20 @@ void TProjFm::SetOscalFmValues() {
     OscCalFm->BGedit->setVisible(v.BandGapVisible);
 }
 
-bool TProjFm::SetCalibrationValues() {
-    if (!WriteCalibrationValues(Chip, Image, OscCalFm->OscText(), OscCalFm->BGText()))
-        return false;
-    CreateCodeData();
-    DisplayCodeLines();
-    if (Chip.BandGap) {
-        FuseRows rows = FuseEditFM->ReadFuseRows();
-        UpdateFuses1214(rows, Chip, Image.FuseValue);
-        FuseEditFM->ApplySelections(rows);
-    }
-    return true;
+// A calibration read fills the dialog's fields with what the chip holds.
+void TProjFm::ShowCalibration(const OperationReport& report) {
+    const ChipCalibration read = Workbench::CalibrationOf(report);
+    if (report.outcome != Outcome::Done || read.word < 0)
+        return;
+    OscCalFm->OscEdit->setText(QString::fromStdString(MyIntToHex(read.word, 2)));
+    OscCalFm->BGedit->setText(QString::fromStdString(BandGapText(read.bandGap)));
 }
 
 // After a Verify (or a Program's read-back) found a configuration word that
 // differs and its box said where, the status line says which options differ.
 void TProjFm::ShowFuseDifference(const ResultDetails& difference) {
     std::string text;
-    for (const std::string& option : ExplainFuseDifference(
-             FuseEditFM->ReadFuseRows(), Chip, difference.address, difference.good, difference.bad))
+    for (const std::string& option : Bench_->FuseDifference(difference))
         text += (text.empty() ? "" : "; ") + Translated(option);
     if (!text.empty())
         SetStatus(text);

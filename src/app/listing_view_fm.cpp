@@ -18,9 +18,10 @@ const QColor kSelection(0x33, 0x99, 0xFF, 90); // over the drawn rows, which sta
 } // namespace
 
 std::vector<std::string> TProjFm::ListingLines() const {
+    const Workbench& bench = *Bench_;
     if (!Disassembly1->isChecked())
-        return ::CreateCodeData(Image, Chip.WordMask);
-    return CreateDisassemblyCodeData(Image, Chip);
+        return ::CreateCodeData(bench.Image(), bench.Chip().WordMask);
+    return CreateDisassemblyCodeData(bench.Image(), bench.Chip());
 }
 
 void TProjFm::Disassembly1Click() {
@@ -29,13 +30,14 @@ void TProjFm::Disassembly1Click() {
     if (CodeLines.empty())
         return;
     // The page stays on the address it starts with.
+    const ChipRecord& chip = Bench_->Chip();
     const ListingPlace top =
-        PlaceOfLine(CodeLines, CodeScroll->value(), ListingWordStep(Chip, wasCode));
+        PlaceOfLine(CodeLines, CodeScroll->value(), ListingWordStep(chip, wasCode));
     CodeLines = ListingLines();
     SelectionAnchor = SelectionEnd = -1;
     CodeScroll->blockSignals(true);
     CodeScroll->setMaximum(CodeScrollMax(CodeLines));
-    CodeScroll->setValue(LineOfPlace(CodeLines, top, ListingWordStep(Chip, !wasCode)));
+    CodeScroll->setValue(LineOfPlace(CodeLines, top, ListingWordStep(chip, !wasCode)));
     CodeScroll->blockSignals(false);
     DisplayCodeLines();
 }

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     if (std::getenv("TESSARO_STARTUP_REPORT")) {
         auto* poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &app, [&window, started] {
-            if (window.StartupPending)
+            if (window.StartupPending())
                 return;
             const double ms = std::chrono::duration<double, std::milli>(
                                   std::chrono::steady_clock::now() - started)

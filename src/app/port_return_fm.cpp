@@ -1,20 +1,16 @@
 // The board's port coming back by itself after an unplug.
 #include "app/port_return_fm.h"
 
-#include "app/messages.h"
-#include "app/proj_fm.h"
-#include "link/serial.h"
-#include "platform/translate.h"
+#include "link/com_names.h"
+#include "platform/file_places.h"
+#include "workbench/workbench.h"
 
-#include <QLabel>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
 
 namespace {
-constexpr const char* kBoardUnplugged = N_("Board unplugged");
-
 // Errors that mean the device or the server is gone, not that a call was wrong.
 bool LinkLost(int code) {
     switch (code) {
@@ -35,7 +31,9 @@ bool LinkLost(int code) {
 }
 } // namespace
 
-TPortReturn::TPortReturn(TProjFm& owner) : w_(owner) {
+TPortReturn::TPortReturn(Workbench& bench, std::function<void(bool)> shownLive, QObject* parent)
+    : QObject(parent), bench_(bench), shownLive_(std::move(shownLive)) {
+    setObjectName("PortReturn");
     retry_ = new QTimer(this);
     connect(retry_, &QTimer::timeout, this, &TPortReturn::TryReturn);
 }
@@ -46,8 +44,7 @@ TPortReturn::~TPortReturn() {
 
 void TPortReturn::Opened() {
     Forget();
-    com_ = w_.Serial1->Port();
-    name_ = WatchedName(PortFolders(w_.Places), com_);
+    name_ = WatchedName(PortFolders(bench_.Places()), bench_.PortNumber());
     if (name_.empty() || !watch_.Watch(name_))
         return;
     notifier_ = new QSocketNotifier(watch_.Fd(), QSocketNotifier::Read, this);
@@ -59,11 +56,10 @@ void TPortReturn::Forget() {
     notifier_ = nullptr;
     watch_.Stop();
     retry_->stop();
-    unplugged_ = false;
 }
 
 void TPortReturn::PortFailed(int code) {
-    if (unplugged_ || !w_.Serial1 || !w_.Serial1->Active())
+    if (bench_.PortLostNow() || !bench_.PortOpen())
         return;
     if (LinkLost(code) || (!name_.empty() && !NamePresent(name_)))
         Unplug();
@@ -73,43 +69,26 @@ void TPortReturn::WatchEvent() {
     if (!watch_.TakeEvents())
         return;
     const bool present = NamePresent(name_);
-    if (!unplugged_ && !present && w_.Serial1->Active())
+    if (!bench_.PortLostNow() && !present && bench_.PortOpen())
         Unplug();
-    else if (unplugged_ && present)
+    else if (bench_.PortLostNow() && present)
         TryReturn();
 }
 
 void TPortReturn::Unplug() {
-    unplugged_ = true;
-    w_.Serial1->SetActive(false);
-    w_.ComLabel->setEnabled(false);
-    w_.SetStatus(kBoardUnplugged);
-    HoldsTick();
+    bench_.PortLost();
+    shownLive_(false);
     retry_->start(std::max(RetryMs, 1));
 }
 
-bool TPortReturn::HoldsTick() {
-    if (!unplugged_ || !w_.Engine->Idle())
-        return false;
-    // An operation cut off has had its say; a reset now would only fail. The
-    // reset that follows the board's return is the one awaited.
-    w_.Timer1->stop();
-    w_.SetStatus(kBoardUnplugged);
-    return true;
-}
-
 void TPortReturn::TryReturn() {
-    // An operation cut off ends first, with its one box.
-    if (!unplugged_ || !w_.Engine->Idle())
-        return;
     if (!name_.empty() && !NamePresent(name_))
         return;
-    w_.Serial1->SetActive(true);
-    if (!w_.Serial1->Active())
-        return; // tried again at the next event or retry
-    unplugged_ = false;
+    // An operation cut off ends first, with its one box; a port that will not
+    // open yet is tried again at the next event or retry.
+    if (!bench_.PortBack())
+        return;
     ++Returns;
     retry_->stop();
-    w_.ComLabel->setEnabled(true);
-    w_.Engine->ResetProgrammer(true);
+    shownLive_(true);
 }

@@ -4,21 +4,23 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string>
 
 class QSocketNotifier;
 class QTimer;
-class TProjFm;
+class Workbench;
 
 // Notices when the open port's board is unplugged and opens the port again
 // when the same device (the same link name) or the same network server is
-// back, resetting the board. Devices are watched through inotify; a network
-// server, or a device that is back but will not open yet, is tried again every
-// RetryMs.
+// back, the workbench resetting the board. Devices are watched through
+// inotify; a network server, or a device that is back but will not open yet,
+// is tried again every RetryMs.
 class TPortReturn : public QObject {
     Q_OBJECT
 public:
-    explicit TPortReturn(TProjFm& owner);
+    // `shownLive` shows whether the port is there (the window's port indicator).
+    TPortReturn(Workbench& bench, std::function<void(bool live)> shownLive, QObject* parent);
     ~TPortReturn() override;
 
     // The port has been opened: watch what it leads to.
@@ -27,10 +29,6 @@ public:
     void Forget();
     // The serial component reported an error on the open port.
     void PortFailed(int code);
-    // While unplugged and nothing is under way the engine's ticks are held
-    // (no reset can succeed): true when this tick is held.
-    bool HoldsTick();
-    bool Unplugged() const { return unplugged_; }
 
     int RetryMs = 3000;
     int Returns = 0; // times the port was opened again
@@ -40,11 +38,10 @@ private:
     void Unplug();
     void TryReturn();
 
-    TProjFm& w_;
+    Workbench& bench_;
+    std::function<void(bool)> shownLive_;
     DeviceWatch watch_;
     QSocketNotifier* notifier_ = nullptr;
     QTimer* retry_ = nullptr;
     std::string name_; // the watched name; empty for a network server
-    int com_ = 0;
-    bool unplugged_ = false;
 };

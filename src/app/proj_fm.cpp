@@ -6,33 +6,37 @@
 #include "app/osccal_fm.h"
 #include "app/port_return_fm.h"
 #include "app/small_dialogs_fm.h"
-#include "chipdb/socket_picture_qt.h"
 #include "link/serial.h"
 #include "link/serial_dispatch_qt.h"
 #include "platform/help_viewer_qt.h"
-#include "ui/image_canvas.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std::move(env)) {
     setObjectName("ProjFm");
-    Places = FilePlacesOf(Env.programDir);
     if (!Env.sleep)
         Env.sleep = RealSleeper();
     if (!Env.sound)
         Env.sound = MakeRealSound(Env.programDir + "click.wav");
     if (!Env.help)
         Env.help = MakeQtHelpViewer();
-    CreateSerial();
-    Engine =
-        std::make_unique<ProgrammerEngine>(EngineHosts{*Line, *this, *this, *this}, Chip, Image);
     CreateControls();
-    WireHandlers();
+    // The window is drawn before every pause of the board's (a reset's second):
+    // nothing else draws it while the pause holds the event loop.
+    Sleeper pause = [this, sleep = Env.sleep](int ms) {
+        repaint();
+        sleep(ms);
+    };
+    Ticker& ticker = *this;
+    Bench_ =
+        std::make_unique<Workbench>(*this, ticker, std::move(pause), FilePlacesOf(Env.programDir));
+    CreateSerial();
+    ShowCommands();
+    WireMenus();
+    WireButtons();
     FormCreate();
     CreateWindows();
     adjustSize();
@@ -40,18 +44,19 @@ TProjFm::TProjFm(TProjFmEnv env, QWidget* parent) : QMainWindow(parent), Env(std
 }
 
 void TProjFm::CreateSerial() {
-    Serial1 =
-        MakeBoardPort(Env.dialogs, PortFolders(Places), [this](TSerial&) { Serial1RxData(); });
-    Line = std::make_unique<SerialLine>(*Serial1);
-    SerialServer = std::make_unique<QtSerialServer>(*Serial1);
-    PortReturn = std::make_unique<TPortReturn>(*this);
-    Serial1->SetOnError([this](TSerial& serial) { PortReturn->PortFailed(serial.ErrorCode()); });
+    TSerial& port = Bench_->Port();
+    port.SetOnRxData([this](TSerial&) { Serial1RxData(); });
+    SerialServer = std::make_unique<QtSerialServer>(port);
+    PortReturn = new TPortReturn(
+        *Bench_, [this](bool live) { ComLabel->setEnabled(live); }, this);
+    port.SetOnError([this](TSerial& serial) { PortReturn->PortFailed(serial.ErrorCode()); });
 }
 
 TProjFm::~TProjFm() {
     // The port closes (dropping DTR and RTS) before the handlers it calls go away.
     SerialServer.reset();
-    Serial1.reset();
+    Bench_->Port().SetOnError(nullptr);
+    Bench_.reset();
     // The windows without a parent are the program's; they go with the main window.
     delete FlyForm;
 }
@@ -73,27 +78,12 @@ void TProjFm::CreateWindows() {
     EditFm = new TEditFm(dialogs(), this);
 }
 
-void TProjFm::FormCreate() {
-    EnsureProgramResources();
-    setWindowIcon(QIcon(":/Proj"));
-    // An empty socket, not a black square, behind the start-up's first boxes.
-    DrawBlankSocket();
-    ProgramDir = Env.programDir;
-    Image.HexFileName = ProgramDir;
-    ChipData.clear();
-    Image.ROMData.clear();
-    Image.EEPROMData.clear();
-    CodeLines.clear();
-    Image.DataChanged = false;
-    Image.MergeLoad = false;
-    Image.HexFileDate = 0;
-    StartupPending = true;
-    // The listing is drawn into its own buffer, so it never flickers.
-    Timer1->start();
+void TProjFm::Start(int intervalMs) {
+    Timer1->start(intervalMs);
 }
 
-void TProjFm::SetCaption(const std::string& suffix) {
-    setWindowTitle(QString::fromStdString(ModelCaption + suffix));
+void TProjFm::Stop() {
+    Timer1->stop();
 }
 
 void TProjFm::closeEvent(QCloseEvent* event) {

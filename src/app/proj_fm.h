@@ -1,15 +1,10 @@
 #pragma once
 
-#include "chipdb/chip_record.h"
-#include "image/memory_image.h"
 #include "platform/dialogs.h"
-#include "platform/file_places.h"
 #include "platform/help_viewer.h"
-#include "platform/recent_files.h"
 #include "platform/sleep.h"
 #include "platform/sound.h"
-#include "protocol/engine.h"
-#include "protocol/serial_line_host.h"
+#include "workbench/workbench.h"
 
 #include <QMainWindow>
 
@@ -28,7 +23,6 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 class QtSerialServer;
-class TSerial;
 class TImageCanvas;
 class TPortFm;
 class TAssignPortsFm;
@@ -52,43 +46,178 @@ struct TProjFmEnv {
     std::string systemRoot;           // where sys/ and dev/ are; empty: the machine's own
 };
 
-// The main window. It holds the application state in plain fields and owns the
-// widgets; its handlers are spread over the subsystem folders, one file per
-// subsystem. It is the host of the programmer engine, which holds the board
-// connection and the operations.
-class TProjFm : public QMainWindow, public EngineClock, public OperatorPanel, public ImageKeeper {
+// The main window: the workbench's face in widgets. Its handlers (one file per
+// subject) read what the user chose, call the workbench and draw what its view
+// is told; the widgets are its own. It gives the workbench its tick (Timer1).
+class TProjFm : public QMainWindow, public BenchView, private Ticker {
     Q_OBJECT
 public:
     explicit TProjFm(TProjFmEnv env, QWidget* parent = nullptr);
     ~TProjFm() override;
 
-    // ---- State ----
-    std::string ProgramDir;
-    FilePlaces Places; // where pro.dat, chipinfo.cid and ports/ are read and written
-    std::string ModelCaption;
-    bool StartupPending = true;
-    bool SoundAvailable = false;
-    std::vector<std::string> ChipData;
-    ChipRecord Chip;
-    MemoryImage Image;
-    std::vector<std::string> CodeLines;
-    std::string LastSaveName = "*.hex";  // the save dialog's file name box
-    std::vector<RecentFile> RecentFiles; // File > Recent Files, newest first
-    // What the last load left outside the chip, for the status line; empty when nothing.
-    std::string LoadNotice;
+    Workbench& Bench() { return *Bench_; }
+    // The listing's lines, as the listing shows them.
+    const std::vector<std::string>& Listing() const { return CodeLines; }
+    bool StartupPending() const { return StartupPending_; }
+    // The small window with Program and Verify alone (it has no parent).
+    TFlyForm* FlyWindow() const { return FlyForm; }
 
-    // ---- The serial link to the board ----
-    std::unique_ptr<TSerial> Serial1;
-    // The engine's line to the board, over Serial1.
-    std::unique_ptr<SerialLine> Line;
-    // Waits on Serial1 in this window's event loop: the board's bytes are
-    // handled by the thread they wake.
+    // ---- Application core (startup_fm.cpp) ----
+    void FormCreate();
+    void Timer1Timer();
+    void ExecuteStartupProcedures();
+    bool FormCloseQuery();
+    void FormClose();
+
+    // ---- Commands, toggles and small dialogs (commands_fm.cpp) ----
+    void Port1Click();
+    void AssignPorts1Click(); // assign_ports_fm.cpp
+    void SerialOff1Click();
+    void Edit1Click();
+    void RunWarningClick();
+    void IgnoreBlankCheck1Click();
+    void AdviseNewerFileLoad1Click();
+    void ICSPMode1Click();
+    void FlyWindow1Click();
+    void Contents1Click();
+    void About1Click();
+
+    // ---- Board connection (board_connection_fm.cpp) ----
+    bool ActivateSerialPort(int port);
+    void ResetSerial(bool showReady);
+    void Reset1Click();
+    void SetProgramVersion(int style, bool userChange);
+    void StyleItemClick(int style);
+    void Upgrade1Click();
+    void AutoProgram1Click();
+    void Serial1RxData();
+
+    // ---- Chip database (chip_select_fm.cpp) ----
+    bool CheckAndLoadChipData();
+    void ChipSelectChange();
+    void SelectTheChip();
+    int FindChipCBText(const std::string& name) const;
+    void DrawTheSocket();
+
+    // ---- Memory image and HEX files (hex_commands_fm.cpp) ----
+    void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
+    bool FileSaveQuery(bool withCancel);
+    void LoadButtClick();
+    void Merge1Click();
+    void SaveButtClick();
+    // Without the dialog: `fileName`, or the image's file when it is empty.
+    bool DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName = {});
+    bool OpenTheHexFile(const std::string& fileName);
+    void RecentFileClick(std::size_t index);
+    void User1Click();
+
+    // ---- The listing (code_listing_fm.cpp, listing_view_fm.cpp) ----
+    void CodeScrollChange();
+    void Disassembly1Click();
+    void Copy1Click();
+    void SelectListingRow(int row, bool extend);
+
+    // ---- Operations (operations_fm.cpp) ----
+    void ProgButtClick();
+    void ReadButtClick();
+    void VerfButtClick();
+    void BlankButtClick();
+    void ReadChipID1Click();
+    void CanButtClick();
+    void ReadCalibrationAndBG();
+
+    // ---- Fuses and calibration (fuses_fm.cpp) ----
+    void FuseButtClick();
+    void OscalButtClick();
+
+    // ---- The workbench's view (view_fm.cpp) ----
+    Dialogs& dialogs() override { return *Env.dialogs; }
+    void StatusChanged(const std::string& text) override;
+    void ProgressChanged(int value, int maximum) override;
+    void ChipChanged() override;
+    void ImageChanged(unsigned parts) override;
+    void BoardChanged() override;
+    void OperationStarted(Operation operation) override;
+    void OperationEnded(const OperationReport& report) override;
+    void BackToIdle() override;
+    // The commands off while the board is busy (an operation, a port change).
+    void DisableUserButtons();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A HEX file dragged onto the window loads; with Ctrl held it merges (file_drop_fm.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // ---- The tick, as the workbench asks for it ----
+    void Start(int intervalMs) override;
+    void Stop() override;
+
+    // ---- Building the window (main_window_layout.cpp, main_window_menus.cpp) ----
+    void CreateControls();
+    void CreateFileMenu();
+    void CreateProgrammerMenu();
+    void CreateOptionsMenu();
+    void CreateViewAndHelpMenus();
+    void CreateListingPanel(QWidget* client);
+    void CreateStatusRow(QWidget* client);
+    void CreateButtonPanel(QWidget* client);
+    void CreateSocketPanel(QWidget* client);
+    void WireMenus();
+    void WireButtons();
+    void CreateWindows();
+    void CreateSerial();
+
+    // ---- Drawing what the workbench holds (view_fm.cpp) ----
+    void SetStatus(const std::string& text);
+    // The port indicator after an attempt to open the port, and its return watched.
+    void ShowPortOpened(bool open);
+    void SetCaption();
+    void ShowStyle();
+    void ShowChipList();
+    void ShowFuseEditor();
+    void ShowCommands();
+    void ShowProgress();
+    OperationOptions Options() const;
+    void ShowFuseDifference(const ResultDetails& difference);
+    void ShowCalibration(const OperationReport& report);
+    void SetOscalFmValues();
+    void FillRecentFilesMenu();
+    void DrawBlankSocket();
+    void PasteThePicture(const std::string& name, int x, int y);
+    void RepaintSocket();
+    bool CheckSoundAvailable();
+    void PlayClick();
+    void CreateCodeData();
+    void DisplayCodeLines();
+    void BlankListing(); // the listing area without lines, in the palette's paper colour
+    void ListingPageForReaders();
+    std::vector<std::string> ListingLines() const;
+    void DrawListingSelection(QPainter& painter) const;
+    bool TakesDrop(const QDropEvent& event) const;
+
+    TProjFmEnv Env;
+    std::unique_ptr<Workbench> Bench_;
+    bool StartupPending_ = true;
+    bool SoundAvailable = false;
+    std::vector<std::string> CodeLines;
+    std::string ShownSocketPicture; // the picture on SocketImage; empty: black only
+    int SelectionAnchor = -1;       // CodeLines index where the selection began, -1 for none
+    int SelectionEnd = -1;
+    // The bars follow the words at most every 30 ms: a repaint per word would
+    // stand between the board's 'Y' and the next word.
+    QTimer* ProgressTimer = nullptr;
+    std::chrono::steady_clock::time_point ProgressShownAt;
+    int ProgressValue = 0;
+    int ProgressMaximum = 0;
+
+    // Waits on the board's port in this window's event loop: the board's
+    // bytes are handled by the thread they wake.
     std::unique_ptr<QtSerialServer> SerialServer;
     // Closes the port when its board is unplugged and opens it when it is back.
-    std::unique_ptr<TPortReturn> PortReturn;
-
-    // ---- The programmer: board connection and operations ----
-    std::unique_ptr<ProgrammerEngine> Engine;
+    TPortReturn* PortReturn = nullptr;
 
     // ---- Windows created at start ----
     TPortFm* PortFm = nullptr;
@@ -110,11 +239,7 @@ public:
     QAction* Save1 = nullptr;
     QAction* Merge1 = nullptr;
     QMenu* RecentFiles1 = nullptr;
-    QAction* AlderItem = nullptr;
-    QAction* BirchAItem = nullptr;
-    QAction* BirchBItem = nullptr;
-    QAction* CedarItem = nullptr;
-    QAction* ElmItem = nullptr;
+    QAction* StyleItems[5] = {}; // AlderItem .. ElmItem
     QAction* Port1 = nullptr;
     QAction* AssignPorts1 = nullptr;
     QAction* SerialOff1 = nullptr;
@@ -168,160 +293,4 @@ public:
     QLabel* ChipSelectLabel = nullptr;
     QComboBox* ChipSelect = nullptr;
     QTimer* Timer1 = nullptr;
-
-    // ---- Application core ----
-    void FormCreate();
-    void Timer1Timer();
-    void ExecuteStartupProcedures();
-    void SetCaption(const std::string& suffix);
-    bool FormCloseQuery();
-    void FormClose();
-
-    // ---- Commands, toggles and small dialogs ----
-    void Port1Click();
-    void AssignPorts1Click(); // port_return_fm.cpp
-    void SerialOff1Click();
-    void Edit1Click();
-    void SaveEditedChipList();
-    void RunWarningClick();
-    void IgnoreBlankCheck1Click();
-    void AdviseNewerFileLoad1Click();
-    void ICSPMode1Click();
-    void FlyWindow1Click();
-    void Contents1Click();
-    void About1Click();
-
-    // ---- Board connection ----
-    bool ActivateSerialPort(int port);
-    void ResetSerial(bool showReady);
-    void Reset1Click();
-    void SetProgramVersion(int style, bool userChange);
-    void StyleItemClick(int style);
-    void Upgrade1Click();
-    void AutoProgram1Click();
-    void Serial1RxData();
-
-    // ---- Chip database ----
-    bool CheckAndLoadChipData();
-    void ChipSelectChange();
-    void PreSelectChip();
-    void SelectTheChip();
-    int FindChipCBText(const std::string& name) const;
-    // Selects the chip at `position` as the user would, with an image of its own.
-    void ChooseChip(int position);
-    // The chip in the socket is another chip of the list: selects it, loads the
-    // file again for it and runs the operation again, when the user says so.
-    void OfferSocketChip(const OperationReport& report);
-    void DrawTheSocket();
-    void DrawBlankSocket();
-    void PasteThePicture(const std::string& name, int x, int y);
-    void RepaintSocket();
-    std::string ShownSocketPicture; // the picture on SocketImage; empty: black only
-    bool CheckSoundAvailable();
-    void PlayClick();
-    // The commands that need a chip, off until one is chosen.
-    void DisableChipCommands();
-
-    // ---- Memory image and HEX files ----
-    void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
-    bool FileSaveQuery(bool withCancel);
-    void LoadButtClick();
-    void Merge1Click();
-    void SaveButtClick();
-    // Without the dialog: `fileName`, or HexFileName when it is empty.
-    bool DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName = {});
-    // Load or Merge of a file named by the user without the dialog (dropped,
-    // or chosen from Recent Files): the same questions and messages.
-    void LoadFileCommand(const std::string& fileName, bool merge);
-    bool OpenTheHexFile(std::string fileName);
-    // ---- Recent files (recent_files_fm.cpp) ----
-    void ReadRecentFiles();
-    std::string WriteRecentFiles(); // empty, or why recent.dat could not be written
-    void RememberFile(const std::string& fileName);
-    void FillRecentFilesMenu();
-    void RecentFileClick(std::size_t index);
-
-    void User1Click();
-    void SetUserMode();
-    void CodeScrollChange();
-    void CreateCodeData();
-    void DisplayCodeLines();
-    void BlankListing(); // the listing area without lines, in the palette's paper colour
-    void ListingPageForReaders();
-    // The listing's view (src/app/listing_view_fm.cpp): program memory as hex
-    // words or as instructions, and lines selected with the mouse for Copy.
-    std::vector<std::string> ListingLines() const;
-    void Disassembly1Click();
-    void Copy1Click();
-    void SelectListingRow(int row, bool extend);
-    void DrawListingSelection(QPainter& painter) const;
-    int SelectionAnchor = -1; // CodeLines index where the selection began, -1 for none
-    int SelectionEnd = -1;
-
-    // ---- Protocol ----
-    void ProgButtClick();
-    void ReadButtClick();
-    void VerfButtClick();
-    void BlankButtClick();
-    void ReadChipID1Click();
-    void CanButtClick();
-    void ReadCalibrationAndBG();
-
-    // ---- Fuses and calibration ----
-    void FuseButtClick();
-    void OscalButtClick();
-    void SetOscalFmValues();
-    bool SetCalibrationValues();
-    void ShowFuseDifference(const ResultDetails& difference);
-
-    // ---- The programmer's host (src/app/engine_host_fm.cpp) ----
-    // The line to the board is Line, on Serial1.
-    // The options of the next operation, from the option marks.
-    OperationOptions Options() const;
-    void SetTimer(bool on) override;
-    void Pause(int milliseconds) override;
-    void SetStatus(const std::string& text) override;
-    void SetProgress(int value, int maximum) override;
-    void RepaintWindow() override;
-    Dialogs& dialogs() override { return *Env.dialogs; }
-    void OperationStarted(Operation operation) override;
-    // The commands off while the board is busy (an operation, a port change).
-    void DisableUserButtons();
-    void BackToIdle() override;
-    void OperationEnded(const OperationReport& report) override;
-    void SwitchStyle(int style) override;
-    void ShowListing() override;
-    void ShowFuses() override;
-    void RefreshCalibrationDialog() override;
-    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
-    bool ChipSelected() const override;
-    std::string ChipWithDeviceId(int deviceId) const override;
-    std::string IDText() const override;
-    void SetIDText(const std::string& text) override;
-    void ClearImage() override;
-    void SaveImage() override;
-    bool ReloadNewerFile() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    // A HEX file dragged onto the window loads; with Ctrl held it merges (file_drop_fm.cpp).
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
-    TProjFmEnv Env;
-    void CreateControls(); // layout of the window, src/ui/
-    void WireHandlers();   // menu and button signals to the handlers, src/ui/
-    void CreateWindows();  // the six other windows, src/ui/
-    void CreateSerial();
-    void ShowProgress();
-    bool TakesDrop(const QDropEvent& event) const;
-
-    // The bars follow the words at most every 30 ms: a repaint per word would
-    // stand between the board's 'Y' and the next word.
-    QTimer* ProgressTimer = nullptr;
-    std::chrono::steady_clock::time_point ProgressShownAt;
-    int ProgressValue = 0;
-    int ProgressMaximum = 0;
 };

@@ -36,16 +36,6 @@ std::string UpperCaseAscii(std::string_view text) {
     return out;
 }
 
-std::string TrimSpaces(std::string_view text) {
-    std::string out(text.size(), '\0');
-    std::size_t n = 0;
-    for (char c : text)
-        if (IsPrintable(c))
-            out[n++] = c;
-    out.resize(n);
-    return out;
-}
-
 void NormaliseKeyLine(std::string& line) {
     std::size_t n = 0;
     for (char c : line) {

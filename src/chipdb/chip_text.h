@@ -12,12 +12,9 @@
 // ASCII-only upper-casing: a-z become A-Z, every other byte stays.
 std::string UpperCaseAscii(std::string_view text);
 
-// The key-line filter: keeps only the characters 33..127, so blanks, tabs,
-// other control characters and bytes 128..255 vanish wherever they stand.
-std::string TrimSpaces(std::string_view text);
-
-// A key line's normal form, made in place: the same as TrimSpaces of the
-// upper-cased line, without building copies.
+// A key line's normal form, made in place: upper-cased, and only the
+// characters 33..127 kept, so blanks, tabs, other control characters and
+// bytes 128..255 vanish wherever they stand.
 void NormaliseKeyLine(std::string& line);
 
 // True when text begins with prefix (exact bytes).

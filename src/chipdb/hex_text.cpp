@@ -1,13 +1,25 @@
 #include "chipdb/hex_text.h"
 
+#include <array>
+
+namespace {
+// Digit values of either case, -1 for every other byte: a HEX file's scan looks
+// at every character of the file, so this is one table look-up per character.
+constexpr std::array<signed char, 256> kDigitValue = [] {
+    std::array<signed char, 256> table{};
+    table.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) {
+        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - 'A' + 10);
+        table[static_cast<std::size_t>(c - 'A' + 'a')] = static_cast<signed char>(c - 'A' + 10);
+    }
+    return table;
+}();
+} // namespace
+
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return kDigitValue[static_cast<unsigned char>(c)];
 }
 
 int VerifyHEX(const std::string& text) {

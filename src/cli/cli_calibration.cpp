@@ -4,6 +4,7 @@
 // here a chip whose own value reads blank gets only the value the user gives.
 #include "cli/cli_session.h"
 
+#include "fuses/calibration.h"
 #include "platform/translate.h"
 #include "protocol/command_set.h"
 
@@ -14,25 +15,25 @@ constexpr int kBlankCalibration = 0xFF;
 } // namespace
 
 bool CliSession::NoCalibrationWord() {
-    if (host_.chip.CalWord)
+    if (Bench().Chip().CalWord)
         return false;
-    out_.Say(MeSays(N_("the %1 has no calibration word"), host_.chip.ChipName), true);
+    out_.Say(MeSays(N_("the %1 has no calibration word"), Bench().Chip().ChipName), true);
     return true;
 }
 
 bool CliSession::PrepareCalibration() {
-    const ChipRecord& chip = host_.chip;
+    const ChipRecord& chip = Bench().Chip();
     if (o_.calibration >= 0 && NoCalibrationWord())
         return false;
-    if (!chip.CalWord || host_.image.ROMData.empty())
+    if (!chip.CalWord || Bench().Image().ROMData.empty())
         return true;
-    std::vector<int>& rom = host_.image.ROMData;
+    std::vector<int>& rom = Bench().Image().ROMData;
     const auto last = static_cast<std::size_t>(chip.ROMSize - 1);
     if (rom.size() <= last)
         rom.resize(last + 1, chip.WordMask);
     // A value given for one chip is not the next chip's: each starts from the file's.
-    host_.onCalibration = [this, last, fileWord = rom[last]](const std::string& config) {
-        std::vector<int>& rom = host_.image.ROMData;
+    Bench().onCalibration = [this, last, fileWord = rom[last]](const std::string& config) {
+        std::vector<int>& rom = Bench().Image().ROMData;
         rom[last] = fileWord;
         if (ConfigByte(config, kCalibrationByte) != kBlankCalibration)
             return CalibrationVerdict::Check;
@@ -40,22 +41,22 @@ bool CliSession::PrepareCalibration() {
             boxes_.Error(kBlankCalibrationText);
             return CalibrationVerdict::Refuse;
         }
-        rom[last] = host_.chip.CalibrationOpcode() | o_.calibration;
+        rom[last] = Bench().Chip().CalibrationOpcode() | o_.calibration;
         return CalibrationVerdict::Keep;
     };
     return true;
 }
 
 int CliSession::RunCalibration() {
-    const ChipRecord& chip = host_.chip;
+    const ChipRecord& chip = Bench().Chip();
     if (NoCalibrationWord())
         return kExitInput;
     OperationResult r =
-        RunOperation("calibration", [this] { return host_.engine.ReadCalibration(host_.options); });
+        RunOperation(CliCommand::Calibration, [this] { return Bench().ReadCalibration(options_); });
     const bool read = r.configBytes.size() >= kCalibrationByte + 1;
     const int word = read ? CalibrationWordRead(r.configBytes) : -1;
     const bool blank = (word & 0xFF) == kBlankCalibration;
-    const std::string bandGap = read ? BandGapBits(ChipConfigWord(r.configBytes, 1)) : "";
+    const std::string bandGap = read ? BandGapText(ChipConfigWord(r.configBytes, 1)) : "";
     Report(r, [&](JsonLine& line) {
         if (!read)
             return;

@@ -7,6 +7,7 @@
 #include "link/programmer_style.h"
 #include "platform/translate.h"
 #include "protocol/command_set.h"
+#include "workbench/workbench.h"
 
 #include <chrono>
 #include <ostream>
@@ -37,10 +38,10 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
 } // namespace
 
 std::string CliSession::Checksum() const {
-    return ImageChecksum(host_.image, host_.chip, host_.id);
+    return ImageChecksum(Bench().Image(), Bench().Chip(), Bench().Image().IDText);
 }
 
-OperationResult CliSession::RunOperation(const char* operation,
+OperationResult CliSession::RunOperation(CliCommand operation,
                                          const std::function<StartResult()>& start) {
     OperationResult r;
     r.operation = operation;
@@ -55,23 +56,23 @@ OperationResult CliSession::RunOperation(const char* operation,
     FollowOperation(r, [this] { return host_.HasEnded(); });
     Collect(r);
     // After a failure on the line the board is reset: its greeting is awaited.
-    FollowOperation(r, [this] { return host_.Idle(); });
+    FollowOperation(r, [this] { return Bench().AtRest(); });
     return r;
 }
 
 // Serves the operation until `over`. Ctrl-C cancels it as the Cancel button
 // does; a second Ctrl-C resets the board at once and waits no more.
 void CliSession::FollowOperation(OperationResult& r, const std::function<bool()>& over) {
-    ProgrammerEngine& engine = host_.engine;
+    Workbench& bench = Bench();
     while (host_.Serve(over) == ConsoleHost::Served::Interrupted) {
         if (!r.interrupted) {
             r.interrupted = true;
             out_.Say(MeSays(kInterruptedCancelling), true);
-            engine.Cancel();
+            bench.Cancel();
             continue;
         }
-        engine.ResetProgrammer(true);
-        engine.ResetSerial(false);
+        bench.ResetBoard();
+        bench.ReturnToIdle(false);
     }
 }
 
@@ -84,14 +85,14 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     OperationResult shown = r;
     shown.board = port_;
     // A number once given to a chip is logged with the chip, whatever became of it.
-    if (r.operation == "program")
+    if (r.operation == CliCommand::Program)
         shown.serial = std::exchange(serial_, {});
     // A configuration word that differs: which options differ, after its message.
     const std::vector<std::string> fuses = FuseDifference(r);
     for (const std::string& text : fuses)
         out_.Say(Arg(kMeLine, text), true);
     const auto fields = [&](JsonLine& line) {
-        AddResultFields(line, shown, host_.chip.ChipName);
+        AddResultFields(line, shown, Bench().Chip().ChipName);
         if (!fuses.empty())
             line.Raw("fuse_difference", JsonStringArray(fuses));
         if (!o_.file.empty())
@@ -114,20 +115,42 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         out_.Say(MeSays(kCannotWriteLog, o_.log), true);
 }
 
-int CliSession::RunSimple(const char* operation, const std::function<StartResult()>& start) {
-    OperationResult r = RunOperation(operation, start);
+int CliSession::RunSimple(const std::function<StartResult()>& start) {
+    OperationResult r = RunOperation(o_.command, start);
     if (!o_.file.empty())
         r.checksum = Checksum();
     Report(r);
     return ExitCodeFor(r);
 }
 
+int CliSession::RunBlank() {
+    return RunSimple([this] { return Bench().BlankCheck(EraseChoice::Check, options_); });
+}
+
+int CliSession::RunErase() {
+    if (!Bench().Chip().FlashChip) {
+        out_.Say(MeSays(N_("the %1 cannot be erased"), Bench().Chip().ChipName), true);
+        return kExitInput;
+    }
+    return RunSimple([this] { return Bench().Erase(options_); });
+}
+
+int CliSession::RunVerify() {
+    return RunSimple([this] { return Bench().Verify(options_); });
+}
+
+int CliSession::RunProgram() {
+    if (o_.watch)
+        return RunWatch();
+    return RunSimple([this] { return Bench().Program(options_); });
+}
+
 int CliSession::RunRead() {
-    OperationResult r = RunOperation("read", [this] { return host_.engine.Read(host_.options); });
+    OperationResult r = RunOperation(CliCommand::Read, [this] { return Bench().Read(options_); });
     bool saved = false;
     if (r.started && r.outcome == Outcome::Done && !r.interrupted) {
         r.checksum = Checksum();
-        saved = SaveHexFile(o_.file, host_.image, host_.chip, host_.id);
+        saved = Bench().SaveAs(o_.file);
         if (!saved) {
             boxes_.Error(kSaveProblem);
             r.message = boxes_.LastText();
@@ -141,9 +164,9 @@ int CliSession::RunRead() {
 }
 
 int CliSession::RunInfo() {
-    ProgrammerEngine& engine = host_.engine;
-    const char* board = StyleInfo(engine.Style()).messageName;
-    if (!host_.chipSelected) {
+    Workbench& bench = Bench();
+    const char* board = StyleInfo(bench.Style()).messageName;
+    if (!bench.ChipSelected()) {
         if (o_.json)
             *env_.out << JsonLine()
                              .Str("operation", "info")
@@ -156,21 +179,21 @@ int CliSession::RunInfo() {
         return kExitOk;
     }
     const OperationResult r =
-        RunOperation("info", [&] { return engine.ReadChipInfo(host_.options); });
+        RunOperation(CliCommand::Info, [&] { return bench.ReadChipInfo(options_); });
     ReportInfo(r);
     const bool read = r.configBytes.size() >= 2;
     const int deviceId = read ? DeviceIdOf(ChipIdWord(r.configBytes)) : -1;
     const int code = ExitCodeFor(r);
     // The chip in the socket is not the chip named: that is the answer asked for.
-    if (code == kExitOk && read && host_.chip.ChipID != kNoDeviceId &&
-        host_.chip.ChipID != deviceId)
+    if (code == kExitOk && read && bench.Chip().ChipID != kNoDeviceId &&
+        bench.Chip().ChipID != deviceId)
         return kExitChip;
     return code;
 }
 
 void CliSession::ReportInfo(const OperationResult& r) {
-    const ChipRecord& chip = host_.chip;
-    const char* board = StyleInfo(host_.engine.Style()).messageName;
+    const ChipRecord& chip = Bench().Chip();
+    const char* board = StyleInfo(Bench().Style()).messageName;
     const std::string model = ModelAnswerName(r.details.modelAnswer);
     const bool read = r.configBytes.size() >= 2;
     const int word = read ? ChipIdWord(r.configBytes) : 0;
@@ -217,15 +240,14 @@ void CliSession::ReportInfo(const OperationResult& r) {
 }
 
 int CliSession::RunAuto() {
-    ProgrammerEngine& engine = host_.engine;
     host_.ForgetEnded();
-    if (engine.StartAutoProgram(host_.options, o_.count) != StartResult::Started)
+    if (Bench().StartAutoProgram(options_, o_.count) != StartResult::Started)
         return kExitInput; // the program said why
     AutoTally tally;
     OperationResult tail; // the wait for the board after the loop
     for (int number = 1;; ++number) {
         OperationResult r;
-        r.operation = "program";
+        r.operation = CliCommand::Program;
         r.number = number;
         FollowAutoChip(r, tail);
         const ConsoleHost::Ended e = host_.TakeEnded();
@@ -251,7 +273,7 @@ int CliSession::RunAuto() {
         }
         break;
     }
-    FollowOperation(tail, [this] { return host_.Idle(); });
+    FollowOperation(tail, [this] { return Bench().AtRest(); });
     return tail.interrupted ? kExitInterrupted : tally.code;
 }
 
@@ -259,12 +281,12 @@ int CliSession::RunAuto() {
 // during a chip cancels it as the Cancel button does (a second resets the
 // board); between chips it ends the loop.
 void CliSession::FollowAutoChip(OperationResult& r, OperationResult& tail) {
-    ProgrammerEngine& engine = host_.engine;
+    Workbench& bench = Bench();
     while (host_.Serve([this] { return host_.HasEnded(); }) == ConsoleHost::Served::Interrupted) {
-        if (engine.Busy()) {
+        if (bench.Busy()) {
             if (r.interrupted) {
-                engine.ResetProgrammer(true);
-                engine.ResetSerial(false);
+                bench.ResetBoard();
+                bench.ReturnToIdle(false);
                 continue;
             }
             r.interrupted = true;
@@ -273,7 +295,7 @@ void CliSession::FollowAutoChip(OperationResult& r, OperationResult& tail) {
             tail.interrupted = true;
             out_.Say(MeSays(N_("interrupted: ending")), true);
         }
-        engine.Cancel();
+        bench.Cancel();
     }
 }
 

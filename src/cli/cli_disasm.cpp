@@ -37,14 +37,14 @@ std::vector<std::string> CliSession::FuseDifference(const OperationResult& r) co
     const ResultDetails& d = r.details;
     if (r.outcome != Outcome::Difference || d.region != kFuseRegion)
         return {};
-    return ExplainFuseDifference(rows_, host_.chip, d.address, d.good, d.bad);
+    return Bench().FuseDifference(d);
 }
 
 int CliSession::RunDisasm() {
     if (!SelectChip() || !PrepareImage())
         return kExitInput;
-    if (!InstructionSetOf(host_.chip)) {
-        out_.Say(MeSays(N_("the %1 holds no code"), host_.chip.ChipName), true);
+    if (!InstructionSetOf(Bench().Chip())) {
+        out_.Say(MeSays(N_("the %1 holds no code"), Bench().Chip().ChipName), true);
         return kExitInput;
     }
     PrintDisassembly();
@@ -52,16 +52,16 @@ int CliSession::RunDisasm() {
 }
 
 void CliSession::PrintDisassembly() {
-    const ChipRecord& chip = host_.chip;
-    const std::vector<int>& rom = host_.image.ROMData;
+    const ChipRecord& chip = Bench().Chip();
+    const std::vector<int>& rom = Bench().Image().ROMData;
     const Disassembly code = Disassemble(chip, rom);
     std::ostream& out = *env_.out;
     for (const DisasmLine& line : code.lines)
         out << (o_.json ? LineJson(line, rom, code.set) : DisasmLineText(line, rom, code.set))
             << '\n';
     for (int word = 1; word <= chip.ConfigWords(); ++word) {
-        const int value = host_.image.FuseValue[static_cast<std::size_t>(word)];
-        const std::vector<FuseSetting> settings = FuseSettings(rows_, chip, word, value);
+        const int value = Bench().Image().FuseValue[static_cast<std::size_t>(word)];
+        const std::vector<FuseSetting> settings = FuseSettings(Bench().Fuses(), chip, word, value);
         if (o_.json) {
             JsonLine options;
             for (const FuseSetting& s : settings)

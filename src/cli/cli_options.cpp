@@ -10,29 +10,7 @@
 
 namespace {
 
-struct CommandName {
-    const char* name;
-    CliCommand command;
-    bool takesFile;
-};
-
-constexpr CommandName kCommands[] = {
-    {"info", CliCommand::Info, false},    {"chips", CliCommand::Chips, false},
-    {"ports", CliCommand::Ports, false},  {"blank", CliCommand::Blank, false},
-    {"erase", CliCommand::Erase, false},  {"read", CliCommand::Read, true},
-    {"verify", CliCommand::Verify, true}, {"program", CliCommand::Program, true},
-    {"auto", CliCommand::Auto, true},     {"calibration", CliCommand::Calibration, false},
-    {"disasm", CliCommand::Disasm, true},
-};
-
 constexpr std::size_t kLongestId = 8;
-
-const CommandName* FindCommand(const std::string& word) {
-    for (const CommandName& c : kCommands)
-        if (word == c.name)
-            return &c;
-    return nullptr;
-}
 
 int StyleByName(const std::string& name) {
     for (int style = 0; style < StyleCount; ++style)
@@ -118,33 +96,32 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
 std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& words) {
     if (words.empty())
         return N_("no command given");
-    const CommandName* c = FindCommand(words[0]);
+    const CliCommandRow* c = FindCommand(words[0]);
     if (c == nullptr)
         return Arg(N_("unknown command %1"), words[0]);
-    if (c->takesFile && words.size() != 2)
+    const bool takesFile = c->file != CliFile::None;
+    if (takesFile && words.size() != 2)
         return Arg(N_("%1 takes one HEX file"), words[0]);
-    if (!c->takesFile && words.size() != 1)
+    if (!takesFile && words.size() != 1)
         return Arg(N_("%1 takes no file"), words[0]);
-    const bool imageIn = c->command == CliCommand::Verify || c->command == CliCommand::Program ||
-                         c->command == CliCommand::Auto;
-    if (!imageIn && (o.idGiven || !o.fuses.empty()))
+    if ((c->takes & kTakesImage) == 0 && (o.idGiven || !o.fuses.empty()))
         return N_("--id and --fuse change the image of verify, program and auto only");
-    if (o.count != 0 && c->command != CliCommand::Auto)
+    if (o.count != 0 && (c->takes & kTakesCount) == 0)
         return N_("--count belongs to auto");
-    const bool writes = c->command == CliCommand::Program || c->command == CliCommand::Auto;
+    const bool writes = (c->takes & kTakesWrite) != 0;
     if (o.serial.On() && !writes)
         return N_("serial numbers belong to program and auto");
-    if (o.watch && (c->command != CliCommand::Program || o.ports.size() > 1))
+    if (o.watch && ((c->takes & kTakesWatch) == 0 || o.ports.size() > 1))
         return N_("--watch belongs to program on one board");
     if (o.calibration >= 0 && !writes)
         return N_("--calibration belongs to program and auto");
-    if (o.disasm && c->command != CliCommand::Read)
+    if (o.disasm && (c->takes & kTakesDisasm) == 0)
         return N_("--disasm belongs to read");
-    if (c->command == CliCommand::Disasm && !o.ports.empty())
+    if (!c->onBoard && c->file == CliFile::In && !o.ports.empty())
         return N_("disasm reads a file, not a board");
     if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
         return N_("--port auto finds one board: name each of several");
-    if (o.ports.size() > 1 && (c->command == CliCommand::Read || c->command == CliCommand::Info))
+    if (o.ports.size() > 1 && c->onBoard && !c->onSeveralBoards)
         return Arg(N_("%1 takes one --port"), words[0]);
     return CheckSerialOptions(o.serial);
 }
@@ -186,10 +163,9 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
     result.error = CheckCommand(o, words);
     if (!result.error.empty())
         return result;
-    const CommandName* c = FindCommand(words[0]);
+    const CliCommandRow* c = FindCommand(words[0]);
     o.command = c->command;
-    o.commandName = c->name;
-    if (c->takesFile)
+    if (c->file != CliFile::None)
         o.file = words[1];
     result.ok = true;
     return result;

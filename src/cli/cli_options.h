@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/cli_command.h"
 #include "cli/serial_numbers.h"
 
 #include <string>
@@ -7,25 +8,9 @@
 #include <vector>
 
 // What the command line of tessaro-cli asks for.
-enum class CliCommand {
-    None,
-    Info,
-    Chips,
-    Ports,
-    Blank,
-    Erase,
-    Read,
-    Verify,
-    Program,
-    Auto,
-    Calibration,
-    Disasm
-};
-
 struct CliOptions {
     CliCommand command = CliCommand::None;
-    std::string commandName;
-    std::string file;               // read, verify, program, auto
+    std::string file;               // the command's HEX file
     std::string port = "COM1";      // COMn, a device path, rfc2217://HOST:PORT or auto
     std::vector<std::string> ports; // every --port given, in order (several: one engine each)
     int style = -1;                 // -1: the style the board announces

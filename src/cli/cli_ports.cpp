@@ -2,6 +2,7 @@
 // names, and --port auto.
 #include "cli/cli_messages.h"
 #include "cli/cli_session.h"
+#include "link/com_names.h"
 #include "link/port_discovery.h"
 #include "link/port_map.h"
 #include "link/programmer_style.h"
@@ -35,7 +36,7 @@ JsonLine DeviceJson(const SerialDevice& d) {
 
 JsonLine MappingJson(const PortMapping& m) {
     JsonLine line;
-    line.Str("com", "COM" + std::to_string(m.com)).Str("entry", m.entry).Str("names", m.names);
+    line.Str("com", ComName(m.com)).Str("entry", m.entry).Str("names", m.names);
     m.device.empty() ? line.Null("device") : line.Str("device", m.device);
     return line;
 }
@@ -65,7 +66,7 @@ int CliSession::ListPorts() {
             out << MappingJson(m).Text() << '\n';
             continue;
         }
-        out << "COM" << m.com << " -> " << m.names;
+        out << ComName(m.com) << " -> " << m.names;
         if (m.target.kind == PortTarget::Kind::Device)
             out << (m.device.empty()      ? Translated(N_("  (not there)"))
                     : m.device == m.names ? ""
@@ -91,7 +92,7 @@ int CliSession::ChooseAutoPort() {
         }
     for (const PortMapping& m : MappedPorts(PortFolders(places_)))
         if (m.target.kind == PortTarget::Kind::Network) {
-            candidates.push_back("COM" + std::to_string(m.com));
+            candidates.push_back(ComName(m.com));
             shown.push_back(candidates.back() + " (" + m.names + ")");
             advice.emplace_back();
         }
@@ -127,13 +128,15 @@ bool CliSession::BoardGreets(const std::string& port) {
     std::ostringstream sink;
     ConsoleOutput silent(sink, false, true);
     ConsoleDialogs boxes(silent, false);
-    ConsoleHost probe(silent, boxes, PortFolders(places_), env_.sleep);
+    ConsoleHost probe(silent, boxes, places_, env_.sleep);
+    Workbench& bench = probe.bench;
     std::string reason;
-    if (!probe.ChoosePort(port) || !probe.OpenPort(reason))
+    if (!bench.ChoosePort(port) || !bench.OpenChosenPort(reason))
         return false;
-    probe.engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    probe.engine.ForgetGreeting();
-    probe.engine.ResetProgrammer(true);
-    probe.Serve([&probe] { return probe.Idle(); });
-    return probe.engine.LastGreeting() == StyleInfo(probe.engine.Style()).style;
+    bench.otherBoard = OtherBoard::Adopt;
+    bench.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
+    bench.ForgetGreeting();
+    bench.ResetBoard();
+    probe.Serve([&bench] { return bench.AtRest(); });
+    return bench.LastGreeting() == StyleInfo(bench.Style()).style;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/cli_messages.h"
 #include "cli/console_output.h"
+#include "fuses/calibration.h"
 #include "platform/translate.h"
 #include "platform/utf8_path.h"
 #include "protocol/command_set.h"
@@ -142,9 +143,9 @@ std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, cons
 }
 
 void AddResultFields(JsonLine& line, const OperationResult& r, const std::string& chip) {
-    line.Str("operation", r.operation);
+    line.Str("operation", CommandRow(r.operation).result);
     // info names the board by its model; every other result by its port.
-    if (!r.board.empty() && r.operation != "info")
+    if (!r.board.empty() && r.operation != CliCommand::Info)
         line.Str("board", r.board);
     if (r.number > 0)
         line.Int("number", r.number);
@@ -152,7 +153,7 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     line.Str("result", ResultName(r));
     if (!r.details.region.empty())
         AddDifference(line, r.details);
-    if (r.operation == "blank" || r.details.blankFlags != 0)
+    if (r.operation == CliCommand::Blank || r.details.blankFlags != 0)
         line.Raw("not_erased", NotErased(r.details.blankFlags));
     if (r.configBytes.size() >= 2) {
         const int word = ChipIdWord(r.configBytes);
@@ -174,7 +175,7 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     const ResultDetails& d = r.details;
     readWritten("calibration", d.calibrationRead, d.calibrationWritten,
                 [](int word) { return Hex(word, 4); });
-    readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapBits);
+    readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapText);
     if (!r.serial.empty())
         line.Raw("serial", r.serial);
     if (!r.checksum.empty())
@@ -188,10 +189,6 @@ std::string Hex(long value, int digits) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
     return text;
-}
-
-std::string BandGapBits(int word1) {
-    return std::string(1, (word1 & 0x2000) != 0 ? '1' : '0') + ((word1 & 0x1000) != 0 ? '1' : '0');
 }
 
 std::mutex& OutputLock() {

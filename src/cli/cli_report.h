@@ -1,9 +1,10 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
+#include "cli/cli_command.h"
 #include "cli/json_line.h"
 #include "image/memory_image.h"
-#include "protocol/engine.h"
+#include "protocol/operation.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,10 +20,10 @@ inline constexpr int kExitInterrupted = 4; // Ctrl-C
 
 // How one operation on one chip went.
 struct OperationResult {
-    std::string operation;
-    int number = 0;        // the chip's number in an automatic run, else 0
-    bool started = false;  // false: the program refused (its message says why)
-    bool declined = false; // not started because a question was answered No
+    CliCommand operation = CliCommand::None; // a row whose `result` names it
+    int number = 0;                          // the chip's number in an automatic run, else 0
+    bool started = false;                    // false: the program refused (its message says why)
+    bool declined = false;                   // not started because a question was answered No
     bool interrupted = false;
     Outcome outcome = Outcome::None;
     double seconds = 0;
@@ -56,9 +57,6 @@ std::string UtcTime(std::chrono::system_clock::time_point when);
 
 // "0x" and the value in upper-case hex, at least `digits` digits.
 std::string Hex(long value, int digits);
-
-// Bits 13 and 12 of configuration word 1 (the bandgap bits) as "1"/"0", bit 13 first.
-std::string BandGapBits(int word1);
 
 // Held while a line goes to the production log or to standard output: the
 // boards of a run write from threads of their own.

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 bool CliSession::PrepareSerial() {
-    const std::string place = CheckSerialPlace(o_.serial, host_.chip, host_.image);
+    const std::string place = CheckSerialPlace(o_.serial, Bench().Chip(), Bench().Image());
     std::string error;
     std::uint64_t first = 0;
     serials_.emplace(o_.serial);
@@ -23,17 +23,17 @@ bool CliSession::PrepareSerial() {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }
-    plainImage_ = host_.image;
-    host_.beforeProgram = [this] { return TakeSerial(); };
+    plainImage_ = Bench().Image();
+    Bench().beforeProgram = [this] { return TakeSerial(); };
     return true;
 }
 
 bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
-    host_.image = plainImage_;
+    Bench().Image() = plainImage_;
     if (!serials_->Take(value, error) ||
-        !(error = PlaceSerial(host_.image, host_.chip, o_.serial, value)).empty()) {
+        !(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }
@@ -45,7 +45,7 @@ bool CliSession::TakeSerial() {
     line.Str("time", UtcTime(std::chrono::system_clock::now()))
         .Str("operation", "program")
         .Str("board", port_)
-        .Str("chip", host_.chip.ChipName)
+        .Str("chip", Bench().Chip().ChipName)
         .Str("result", "started")
         .Raw("serial", serial_)
         .Str("image_crc32", Checksum());

@@ -2,18 +2,13 @@
 // board (options, chip, HEX file, fuses, ID) is checked before the port opens.
 #include "cli/cli_session.h"
 
-#include "chipdb/chip_extract.h"
-#include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
 #include "cli/gang.h"
 #include "cli/interrupts.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
-#include "image/hex_load.h"
-#include "image/reset_code_memory.h"
 #include "link/programmer_style.h"
 #include "platform/file_places.h"
-#include "platform/text_file.h"
 #include "platform/translate.h"
 
 #include <algorithm>
@@ -41,10 +36,16 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
                   ? nullptr
                   : std::make_unique<ConsoleOutput>(*env.err, env.errIsTerminal, options.quiet)),
       out_(output != nullptr ? *output : *ownOut_), boxes_(out_, options.yes),
-      places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, PortFolders(places_), env.sleep) {
-    host_.options.icsp = options.icsp;
-    host_.options.ignoreBlankCheck = options.ignoreBlankCheck;
-    host_.chipFile = &chipData_;
+      places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, places_, env.sleep) {
+    options_.icsp = options.icsp;
+    options_.ignoreBlankCheck = options.ignoreBlankCheck;
+    // The window's chip file: an installed copy prefers the user's edited one;
+    // otherwise the one in the program folder (the window reads it there too).
+    Bench().SetChipFilePath(!o_.cid.empty()                ? o_.cid
+                            : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
+                                                           : places_.ProgramDir + "chipinfo.cid");
+    // The file is the command line's: one load, no reload when it changes.
+    Bench().adviseNewerFileLoad = false;
     if (options.trace)
         host_.Trace(*env.err);
 }
@@ -72,12 +73,9 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
 }
 
 int CliSession::Run() {
-    if (o_.command == CliCommand::Chips)
-        return ListChips();
-    if (o_.command == CliCommand::Ports)
-        return ListPorts();
-    if (o_.command == CliCommand::Disasm)
-        return RunDisasm();
+    const CliCommandRow& row = CommandRow(o_.command);
+    if (!row.onBoard)
+        return (this->*row.run)();
     if (const int code = Prepare(); code != kExitOk)
         return code;
     return RunOnBoard();
@@ -89,13 +87,12 @@ int CliSession::Prepare() {
         return kExitInput;
     }
     if (o_.chip.empty() && o_.command != CliCommand::Info) {
-        out_.Say(MeSays(N_("%1 needs --chip"), o_.commandName), true);
+        out_.Say(MeSays(N_("%1 needs --chip"), CommandRow(o_.command).word), true);
         return kExitInput;
     }
     if (!o_.chip.empty() && !SelectChip())
         return kExitInput;
-    const bool fileIn = o_.command == CliCommand::Verify || o_.command == CliCommand::Program ||
-                        o_.command == CliCommand::Auto;
+    const bool fileIn = (CommandRow(o_.command).takes & kTakesImage) != 0;
     if (fileIn && !PrepareImage())
         return kExitInput;
     if (fileIn && !PrepareCalibration())
@@ -110,7 +107,7 @@ int CliSession::RunOnBoard() {
     if (port_ == kAutoPort)
         if (const int code = ChooseAutoPort(); code != kExitOk)
             return code;
-    if (!host_.ChoosePort(port_)) {
+    if (!Bench().ChoosePort(port_)) {
         out_.Say(MeSays(N_("no port %1"), port_), true);
         return kExitInput;
     }
@@ -118,77 +115,31 @@ int CliSession::RunOnBoard() {
         return code;
     if (!ChipSuitsBoard())
         return kExitInput;
-    return RunCommand();
+    return (this->*CommandRow(o_.command).run)();
 }
 
-int CliSession::RunCommand() {
-    switch (o_.command) {
-    case CliCommand::Info:
-        return RunInfo();
-    case CliCommand::Blank:
-        return RunSimple(
-            "blank", [this] { return host_.engine.BlankCheck(EraseChoice::Check, host_.options); });
-    case CliCommand::Erase:
-        if (!host_.chip.FlashChip) {
-            out_.Say(MeSays(N_("the %1 cannot be erased"), host_.chip.ChipName), true);
-            return kExitInput;
-        }
-        return RunSimple("erase", [this] { return host_.engine.Erase(host_.options); });
-    case CliCommand::Read:
-        return RunRead();
-    case CliCommand::Verify:
-        return RunSimple("verify", [this] { return host_.engine.Verify(host_.options); });
-    case CliCommand::Program:
-        if (o_.watch)
-            return RunWatch();
-        return RunSimple("program", [this] { return host_.engine.Program(host_.options); });
-    case CliCommand::Auto:
-        return RunAuto();
-    case CliCommand::Calibration:
-        return RunCalibration();
-    default:
-        return kExitInput;
-    }
-}
-
-bool CliSession::LoadChipFile(int style, std::vector<std::string>& names) {
-    // The window's chip file: an installed copy prefers the user's edited one;
-    // otherwise the one in the program folder (the window reads it there too).
-    const std::string path = !o_.cid.empty()                ? o_.cid
-                             : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
-                                                            : places_.ProgramDir + "chipinfo.cid";
-    std::vector<std::string> lines;
-    if (std::optional<std::string> bytes = ReadWholeFile(path))
-        lines = SplitLines(*bytes);
-    ChipFileLoadResult loaded = ::LoadChipFile(std::move(lines), style);
-    if (!loaded.Loaded()) {
-        boxes_.Error(loaded.message);
-        return false;
-    }
-    chipData_ = std::move(loaded.ChipData);
-    names = std::move(loaded.ChipNames);
-    return true;
+bool CliSession::LoadChipFile(int style) {
+    Bench().ApplyStyle(style);
+    return Bench().LoadChipFile();
 }
 
 int CliSession::ListChips() {
-    std::vector<std::string> names;
-    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle, names))
+    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle))
         return kExitInput;
+    const std::vector<std::string>& names = Bench().ChipNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (!o_.json) {
             *env_.out << names[i] << '\n';
             continue;
         }
-        ChipInfoResult info = ExtractChipInfo(chipData_, static_cast<int>(i));
-        DeriveSelectionFields(info.record);
         JsonLine line;
         line.Str("chip", names[i]);
-        if (info.ok)
-            line.Str("core", CoreName(info.record))
-                .Int("core_type", info.record.CoreType)
-                .Int("rom_words", info.record.ROMSize)
-                .Int("eeprom_bytes", info.record.EEPROMSize)
-                .Bool("flash", info.record.FlashChip);
+        if (const std::optional<ChipRecord> chip = Bench().ListedChip(static_cast<int>(i)))
+            line.Str("core", CoreName(*chip))
+                .Int("core_type", chip->CoreType)
+                .Int("rom_words", chip->ROMSize)
+                .Int("eeprom_bytes", chip->EEPROMSize)
+                .Bool("flash", chip->FlashChip);
         *env_.out << line.Text() << '\n';
     }
     env_.out->flush();
@@ -196,44 +147,23 @@ int CliSession::ListChips() {
 }
 
 bool CliSession::SelectChip() {
-    std::vector<std::string> names;
-    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle, names))
+    if (!LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle))
         return false;
-    const auto found = std::find(names.begin(), names.end(), UpperCaseAscii(o_.chip));
-    if (found == names.end()) {
+    const int position = Bench().FindChip(UpperCaseAscii(o_.chip));
+    if (position < 0) {
         out_.Say(MeSays(N_("no chip %1 in the chip file (`chips` lists them)"), o_.chip), true);
         return false;
     }
-    const int position = static_cast<int>(found - names.begin());
-    ChipInfoResult info = ExtractChipInfo(chipData_, position);
-    if (!info.ok) {
-        const auto bad = static_cast<std::size_t>(info.badLine);
-        const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
-        boxes_.Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
+    if (!Bench().SelectChip(position))
         return false;
-    }
-    host_.chip = info.record;
-    host_.chip.ChipName = *found;
-    DeriveSelectionFields(host_.chip);
-    rows_ = info.rows;
-    host_.chipSelected = true;
-    host_.ClearImage();
+    Bench().ResetImage();
     return true;
 }
 
 bool CliSession::PrepareImage() {
-    ChipRecord& chip = host_.chip;
-    ResetImage(host_.image, chip, false, false, true, "");
-    host_.id = BlankIDText(chip.IdTextLength());
-    const HexLoadResult loaded =
-        LoadTheHexFile(o_.file, chip, host_.image, host_.id, [this](const std::string& question) {
-            return boxes_.QuestionYesNo(question) == Dialogs::Answer::Yes;
-        });
-    if (!loaded.loaded) {
-        if (!loaded.message.empty())
-            boxes_.Error(loaded.message);
+    const ImageLoad loaded = Bench().LoadImageFile(o_.file);
+    if (!loaded.loaded)
         return false;
-    }
     // A blank image from a file meant to hold a program would be a failure
     // reported as success.
     if (loaded.bytesTaken == 0) {
@@ -241,34 +171,32 @@ bool CliSession::PrepareImage() {
         return false;
     }
     if (loaded.bytesOutside > 0)
-        out_.Say(Arg(kMeLine, OutsideMemoryText(loaded.bytesOutside, o_.file, chip.ChipName)),
-                 true);
-    host_.image.HexFileName = o_.file;
-    UpdateFusesForCore(rows_, chip, host_.image.FuseValue);
+        out_.Say(Arg(kMeLine, Bench().OutsideText(o_.file)), true);
     return ApplyFuses() && ApplyId();
 }
 
 // --fuse LABEL=OPTION as the fuse editor would set it: the option is selected
 // in its row and the configuration words are composed from every row.
 bool CliSession::ApplyFuses() {
+    const ChipRecord& chip = Bench().Chip();
+    FuseRows rows = Bench().Fuses();
     for (const auto& fuse : o_.fuses) {
         // Named references, not a structured binding: the lambdas below capture
         // them, which clang 14 (the fuzz build's compiler) refuses for bindings.
         const std::string& label = fuse.first;
         const std::string& option = fuse.second;
-        const auto row = std::find_if(rows_.begin(), rows_.end(), [&](const FuseRow& r) {
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const FuseRow& r) {
             return r.InUse() && SameText(r.label, label);
         });
-        if (row == rows_.end()) {
+        if (row == rows.end()) {
             std::string labels;
-            for (const FuseRow& r : rows_)
+            for (const FuseRow& r : rows)
                 if (r.InUse())
                     labels += (labels.empty() ? "" : ", ") + r.label;
-            out_.Say(
-                labels.empty()
-                    ? MeSays(N_("no fuse %1 on the %2 (it has none)"), label, host_.chip.ChipName)
-                    : MeSays(N_("no fuse %1 on the %2 (%3)"), label, host_.chip.ChipName, labels),
-                true);
+            out_.Say(labels.empty()
+                         ? MeSays(N_("no fuse %1 on the %2 (it has none)"), label, chip.ChipName)
+                         : MeSays(N_("no fuse %1 on the %2 (%3)"), label, chip.ChipName, labels),
+                     true);
             return false;
         }
         const auto item =
@@ -284,14 +212,14 @@ bool CliSession::ApplyFuses() {
         row->selected = static_cast<int>(item - row->items.begin());
     }
     if (!o_.fuses.empty())
-        host_.image.FuseValue = CreateFuseValueFromFuseEdits(rows_, host_.chip);
+        Bench().ChooseFuses(rows, CreateFuseValueFromFuseEdits(rows, chip), Bench().Image().IDText);
     return true;
 }
 
 bool CliSession::ApplyId() {
     if (!o_.idGiven)
         return true;
-    const ChipRecord& chip = host_.chip;
+    const ChipRecord& chip = Bench().Chip();
     // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
     if (chip.Family() == Core::SerialEeprom || chip.Family() == Core::Baseline) {
         out_.Say(MeSays(N_("the %1 has no ID to set"), chip.ChipName), true);
@@ -302,35 +230,36 @@ bool CliSession::ApplyId() {
         out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, length), true);
         return false;
     }
-    host_.id = UpdateIDedit(o_.id, length);
+    Bench().Image().IDText = UpdateIDedit(o_.id, length);
     return true;
 }
 
 int CliSession::Connect() {
     std::string reason;
-    if (!host_.OpenPort(reason)) {
+    Workbench& bench = Bench();
+    if (!bench.OpenChosenPort(reason)) {
         out_.Say(MeSays(N_("cannot open %1: %2"), port_, reason), true);
         return kExitBoard;
     }
-    ProgrammerEngine& engine = host_.engine;
-    host_.adoptStyle = o_.style < 0;
-    engine.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    engine.ForgetGreeting();
-    engine.ResetProgrammer(true);
-    if (host_.Serve([this] { return host_.Idle(); }) == ConsoleHost::Served::Interrupted) {
-        engine.ResetSerial(false);
+    bench.otherBoard = o_.style < 0 ? OtherBoard::Adopt : OtherBoard::Refuse;
+    bench.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
+    bench.ForgetGreeting();
+    bench.ResetBoard();
+    if (host_.Serve([&bench] { return bench.AtRest(); }) == ConsoleHost::Served::Interrupted) {
+        bench.ReturnToIdle(false);
         return kExitInterrupted;
     }
-    if (host_.otherBoard >= 0) {
-        out_.Say(MeSays(N_("the board is %1, not %2"), StyleInfo(host_.otherBoard).messageName,
-                        StyleInfo(engine.Style()).messageName),
+    if (bench.OtherBoardSeen() >= 0) {
+        out_.Say(MeSays(N_("the board is %1, not %2"),
+                        StyleInfo(bench.OtherBoardSeen()).messageName,
+                        StyleInfo(bench.Style()).messageName),
                  true);
         return kExitBoard;
     }
-    if (engine.LastGreeting() != StyleInfo(engine.Style()).style) {
+    if (bench.LastGreeting() != StyleInfo(bench.Style()).style) {
         // A reset failure has been reported; a board that answered with
         // something other than a greeting has not.
-        if (engine.ResetPending())
+        if (bench.ResetPending())
             out_.Say(MeSays(N_("no programmer board greeting on %1"), port_), true);
         return kExitBoard;
     }
@@ -339,21 +268,17 @@ int CliSession::Connect() {
 }
 
 bool CliSession::ChipSuitsBoard() {
-    const int style = host_.engine.Style();
+    const int style = Bench().Style();
     const char* board = StyleInfo(style).messageName;
     if (o_.icsp && !StyleInfo(style).icspAvailable) {
         out_.Say(MeSays(N_("%1 boards have no ICSP mode"), board), true);
         return false;
     }
-    if (!host_.chipSelected || StyleInfo(style).style != kAlderStyle)
+    if (!Bench().ChipSelected() || StyleInfo(style).style != kAlderStyle)
         return true;
     // An Alder board takes fewer chips: the chip file offers it only those.
-    std::vector<std::string> names;
-    const std::vector<std::string> keep = chipData_;
-    const bool offered = LoadChipFile(style, names) &&
-                         std::count(names.begin(), names.end(), host_.chip.ChipName) > 0;
-    chipData_ = keep;
+    const bool offered = Bench().ChipOfferedFor(style);
     if (!offered)
-        out_.Say(MeSays(N_("%1 boards do not take the %2"), board, host_.chip.ChipName), true);
+        out_.Say(MeSays(N_("%1 boards do not take the %2"), board, Bench().Chip().ChipName), true);
     return offered;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "chipdb/fuse_rows.h"
 #include "cli/cli.h"
 #include "cli/cli_messages.h"
 #include "cli/cli_options.h"
@@ -41,27 +40,36 @@ public:
     int RunOnBoard();
     int Run();
 
+    // The commands, as their rows in the command table run them: those on a
+    // board once it is connected (cli_commands.cpp), the others at once.
+    int RunInfo();
+    int RunBlank();
+    int RunErase();
+    int RunRead();
+    int RunVerify();
+    int RunProgram();
+    int RunAuto();
+    int RunCalibration(); // cli_calibration.cpp
+    int ListChips();
+    int ListPorts(); // cli_ports.cpp
+    int RunDisasm(); // cli_disasm.cpp
+
 private:
     // Setting up (cli_session.cpp).
-    bool LoadChipFile(int style, std::vector<std::string>& names);
+    bool LoadChipFile(int style);
     bool SelectChip();
     bool PrepareImage();
     bool ApplyFuses();
     bool ApplyId();
     int Connect();
     bool ChipSuitsBoard();
-    int ListChips();
 
     // Ports (cli_ports.cpp).
-    int ListPorts();
     int ChooseAutoPort();
     bool BoardGreets(const std::string& port);
 
-    // Commands (cli_commands.cpp).
-    int RunInfo();
-    int RunSimple(const char* operation, const std::function<StartResult()>& start);
-    int RunRead();
-    int RunAuto();
+    // Following the operations (cli_commands.cpp).
+    int RunSimple(const std::function<StartResult()>& start);
     struct AutoTally {
         int passed = 0;
         int failed = 0;
@@ -69,8 +77,7 @@ private:
     };
     void FollowAutoChip(OperationResult& r, OperationResult& tail);
     void CountChip(const OperationResult& r, AutoTally& tally);
-    int RunCommand();
-    OperationResult RunOperation(const char* operation, const std::function<StartResult()>& start);
+    OperationResult RunOperation(CliCommand operation, const std::function<StartResult()>& start);
     void FollowOperation(OperationResult& r, const std::function<bool()>& over);
     void Collect(OperationResult& r);
     void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});
@@ -83,17 +90,18 @@ private:
     // Calibration (cli_calibration.cpp).
     bool NoCalibrationWord(); // says so when the chip has none
     bool PrepareCalibration();
-    int RunCalibration();
 
     // The program memory as instructions, the configuration words by their
     // options (cli_disasm.cpp).
-    int RunDisasm();
     void PrintDisassembly();
     std::vector<std::string> FuseDifference(const OperationResult& r) const;
 
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();
+
+    Workbench& Bench() { return host_.bench; }
+    const Workbench& Bench() const { return host_.bench; }
 
     const CliOptions& o_;
     const CliEnvironment& env_;
@@ -102,8 +110,8 @@ private:
     ConsoleDialogs boxes_;
     FilePlaces places_;
     ConsoleHost host_;
-    std::vector<std::string> chipData_;
-    FuseRows rows_;
+    // The command line's --icsp and --ignore-blank-check.
+    OperationOptions options_;
     std::optional<SerialSource> serials_;
     MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)

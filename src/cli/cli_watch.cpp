@@ -13,8 +13,7 @@ int CliSession::RunWatch() {
     bool loaded = true;
     for (;;) {
         if (loaded) {
-            const int code =
-                RunSimple("program", [this] { return host_.engine.Program(host_.options); });
+            const int code = RunSimple([this] { return Bench().Program(options_); });
             if (code == kExitInterrupted)
                 return code;
         }

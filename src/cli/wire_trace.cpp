@@ -1,7 +1,7 @@
 #include "cli/wire_trace.h"
 
 #include "cli/cli_report.h"
-#include "protocol/engine.h"
+#include "workbench/workbench.h"
 
 #include <cstdio>
 #include <mutex>
@@ -27,9 +27,8 @@ void WireTrace::Bytes(const char* direction, const std::string& bytes) {
 }
 
 void WireTrace::State(EngineState from, EngineState to) {
-    Line("state " + std::to_string(static_cast<int>(from)) + " " +
-         ProgrammerEngine::StateName(from) + " -> " + std::to_string(static_cast<int>(to)) + " " +
-         ProgrammerEngine::StateName(to));
+    Line("state " + std::to_string(static_cast<int>(from)) + " " + Workbench::StateName(from) +
+         " -> " + std::to_string(static_cast<int>(to)) + " " + Workbench::StateName(to));
 }
 
 void WireTrace::Line(const std::string& text) {

@@ -6,9 +6,14 @@
 namespace {
 constexpr const char* kInvalidOscal = N_("Invalid OSCAL value");
 constexpr const char* kInvalidBandGap = N_("Invalid BandGap value");
-constexpr int kBandGapHigh = 0x2000; // bit 13
+constexpr int kBandGapHigh = 0x2000; // bit 13 of kBandGapBits
 constexpr int kBandGapLow = 0x1000;  // bit 12
 } // namespace
+
+std::string BandGapText(int configWord1) {
+    return std::string(1, configWord1 & kBandGapHigh ? '1' : '0') +
+           (configWord1 & kBandGapLow ? '1' : '0');
+}
 
 std::optional<std::size_t> CalibrationWordIndex(const ChipRecord& chip, const MemoryImage& image) {
     if (chip.ROMSize < 1 || static_cast<std::size_t>(chip.ROMSize) > image.ROMData.size())
@@ -23,11 +28,8 @@ OscalFmValues CalibrationValuesFromImage(const ChipRecord& chip, const MemoryIma
             v.OscText = MyIntToHex(image.ROMData[*at], 2);
         v.RetlwText = MyIntToHex(chip.CalibrationOpcode() >> 8, 2);
     }
-    if (chip.BandGap) {
-        const int word = image.FuseValue[1];
-        v.BGText =
-            std::string(1, word & kBandGapHigh ? '1' : '0') + (word & kBandGapLow ? '1' : '0');
-    }
+    if (chip.BandGap)
+        v.BGText = BandGapText(image.FuseValue[1]);
     v.BandGapVisible = chip.BandGap;
     return v;
 }

@@ -11,6 +11,13 @@
 // value bits 13 and 12 of configuration word 1. Programming a new image would
 // lose both, so the user copies them in before programming.
 
+// The bandgap calibration bits of configuration word 1, on chips that have them.
+inline constexpr int kBandGapBits = 0x3000;
+
+// The bandgap bits of configuration word 1 (bits 13 and 12) as the dialog and
+// the results show them: "1" or "0" each, bit 13 first.
+std::string BandGapText(int configWord1);
+
 // What the OSCAL dialog shows for the image.
 struct OscalFmValues {
     std::string OscText = "FF"; // low byte of the calibration word, 2 hex digits

@@ -1,12 +1,12 @@
 #include "fuses/fuse_explain.h"
 
+#include "fuses/calibration.h"
 #include "fuses/fuse_values.h"
 #include "platform/translate.h"
 
 namespace {
 
 constexpr long kWideConfigBase = 0x300000;
-constexpr int kBandGapBits = 0x3000; // bits 13 and 12 of word 1
 
 // Whether fuse row n acts on configuration word `word`.
 bool RowActsOn(const ChipRecord& chip, int n, int word) {
@@ -27,10 +27,6 @@ FuseSetting SettingOf(const FuseRow& row, int mask, int value) {
     if (match >= 0)
         return {row.label, FuseItemName(row.items[static_cast<std::size_t>(match)]), true};
     return {row.label, Arg(N_("no option (%1)"), HexText(value & RelevantBits(row, mask))), false};
-}
-
-std::string BandGapText(int value) {
-    return std::string(1, value & 0x2000 ? '1' : '0') + (value & 0x1000 ? '1' : '0');
 }
 
 } // namespace

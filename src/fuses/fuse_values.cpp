@@ -90,7 +90,3 @@ void UpdateFusesForCore(FuseRows& rows, const ChipRecord& chip, const FuseWords&
     else if (chip.IsWide())
         UpdateFuses16(rows, chip, fuseValue);
 }
-
-char DecToASCII(int n) {
-    return ToHex(n);
-}

@@ -42,6 +42,3 @@ void UpdateFuses16(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuse
 // Brings the rows in line with the words by the chip's core class: 12/14-bit
 // or 16-bit; any other word mask has no editable fuses and leaves them alone.
 void UpdateFusesForCore(FuseRows& rows, const ChipRecord& chip, const FuseWords& fuseValue);
-
-// One ID digit as text: "0".."9", "A".."E", and "F" for 15 or anything else.
-char DecToASCII(int n);

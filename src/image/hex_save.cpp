@@ -73,7 +73,7 @@ bool AddWordRecords(Lines& lines, std::span<const int> list, int base, int chipE
 std::string CheckSum(const std::string& body) {
     int sum = 0;
     for (std::size_t i = 0; i + 1 < body.size(); i += 2)
-        sum += HexToDec(body[i]) * 16 + HexToDec(body[i + 1]);
+        sum += HexDigitValue(body[i]) * 16 + HexDigitValue(body[i + 1]);
     return MyIntToHex((256 - (sum % 256 + 256) % 256) % 256, 2);
 }
 

@@ -1,26 +1,8 @@
 #include "image/hex_scan.h"
 
-#include <array>
+#include "chipdb/hex_text.h"
 
 namespace {
-
-// Digit values of either case, -1 for every other byte: the scan looks at every
-// character of a file, so this is one table look-up per character.
-constexpr std::array<signed char, 256> kDigitValue = [] {
-    std::array<signed char, 256> table{};
-    table.fill(-1);
-    for (int c = '0'; c <= '9'; ++c)
-        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - '0');
-    for (int c = 'A'; c <= 'F'; ++c) {
-        table[static_cast<std::size_t>(c)] = static_cast<signed char>(c - 'A' + 10);
-        table[static_cast<std::size_t>(c - 'A' + 'a')] = static_cast<signed char>(c - 'A' + 10);
-    }
-    return table;
-}();
-
-int DigitValue(char c) {
-    return kDigitValue[static_cast<unsigned char>(c)];
-}
 
 int PairAt(const std::string& line, std::size_t pos) {
     return HexFieldValue(std::string_view(line).substr(pos, 2));
@@ -61,18 +43,10 @@ char CheckASCII(char c) {
     return '-';
 }
 
-int HexToDec(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 int HexFieldValue(std::string_view text) {
     int value = 0;
     for (char c : text) {
-        const int digit = DigitValue(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return -1;
         value = value * 16 + digit;
@@ -93,7 +67,7 @@ int ScanHexFile(const std::vector<std::string>& lines) {
         if (line[0] != ':')
             return index;
         for (std::size_t i = 1; i < length; ++i)
-            if (DigitValue(line[i]) < 0) // what CheckASCII marks "-"
+            if (HexDigitValue(line[i]) < 0) // what CheckASCII marks "-"
                 return index;
         const int count = PairAt(line, 1);
         const int type = PairAt(line, 7);

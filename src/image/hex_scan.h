@@ -12,9 +12,6 @@
 // c for "0"-"9" and "A"-"F", the upper-case letter for "a"-"f", "-" for anything else.
 char CheckASCII(char c);
 
-// 0..15 for "0"-"9" and "A"-"F"; -1 for any other character (lower case included).
-int HexToDec(char c);
-
 // Value of hex text of either case, -1 when a character is not a hex digit.
 int HexFieldValue(std::string_view text);
 

@@ -10,6 +10,7 @@ struct MemoryImage {
     std::vector<int> ROMData;       // entry i = program word address i
     std::vector<int> EEPROMData;    // entry i = EEPROM byte address i
     std::array<int, 8> FuseValue{}; // configuration words [1..7]; [0] unused
+    std::string IDText;             // the ID digits, one hex digit per ID location
     std::string HexFileName;
     double HexFileDate = 0;
     bool DataChanged = false;

@@ -30,6 +30,24 @@ std::string FirstLine(const std::string& path) {
 
 } // namespace
 
+std::string ComName(int com) {
+    return "COM" + std::to_string(com);
+}
+
+std::string ComCaption(int com) {
+    return "COM " + std::to_string(com);
+}
+
+int ComNumberOf(const std::string& text) {
+    if (text.size() < 4 || (text[0] | 0x20) != 'c' || (text[1] | 0x20) != 'o' ||
+        (text[2] | 0x20) != 'm')
+        return 0;
+    if (text.find_first_not_of("0123456789", 3) != std::string::npos)
+        return 0;
+    const int n = text.size() <= 6 ? std::stoi(text.substr(3)) : 0;
+    return n >= 1 && n <= HighestComNumber() && text[3] != '0' ? n : -1;
+}
+
 bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort) {
     std::string scheme = NetworkScheme;
     if (line.compare(0, scheme.size(), scheme) != 0)

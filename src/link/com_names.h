@@ -38,5 +38,14 @@ std::string PresentDevice(const std::string& name);
 // on Windows).
 std::string PortEntryPath(std::string folder, int com);
 
+// "COMn": how a user names port n (the command line, the ports list).
+std::string ComName(int com);
+// "COM n": the port as the window's indicator and the program's messages show it.
+std::string ComCaption(int com);
+// The n of "COMn" in either case; -1 for a COM name without a usable number
+// (COM0, COM10 where ports above COM9 are not the system's), 0 for text that
+// is no COM name at all (a device path, say).
+int ComNumberOf(const std::string& text);
+
 // Reads one line of a ports file; false when it is not rfc2217://HOST:PORT.
 bool ParseNetworkTarget(const std::string& line, std::string& host, int& tcpPort);

@@ -136,7 +136,6 @@ int ComPort::SetLine(ModemLine line, bool on) {
 // Sends every byte, waiting at most timeoutMs for the driver to take them; a
 // write still going then is cancelled (ETIMEDOUT).
 int ComPort::Write(const std::string& bytes, int timeoutMs) {
-    txPending_ = true;
     LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     const auto size = static_cast<DWORD>(bytes.size());
     DWORD written = 0;
@@ -251,10 +250,6 @@ void ComPort::Absorb(DWORD happened, PortEvents& e) {
     }
     e.Break = e.Break || (happened & EV_BREAK);
     e.Ring = e.Ring || (happened & EV_RING);
-    if ((happened & EV_TXEMPTY) && txPending_) {
-        txPending_ = false;
-        e.TxEmpty = true;
-    }
 }
 
 // One wait on both outstanding calls, then what each that is over brought.
@@ -281,10 +276,9 @@ int ComPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
             WaitOut(timeoutMs); // nothing more can come: the time is waited out
         return 0;
     }
-    // Only what has a listener is asked of the driver (a transmit-empty event
-    // after every write would wake the owner for nothing). A new mask ends
-    // the outstanding wait, with nothing found.
-    const DWORD mask = (watch.TxEmpty ? EV_TXEMPTY : 0) | (watch.Lines ? LineEvents : 0);
+    // Only what has a listener is asked of the driver. A new mask ends the
+    // outstanding wait, with nothing found.
+    const DWORD mask = watch.Lines ? LineEvents : 0;
     if (mask != mask_ && !SetCommMask(h_, mask))
         return Fail(LastError());
     mask_ = mask;

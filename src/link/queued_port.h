@@ -23,6 +23,5 @@ protected:
     virtual int Fill() = 0;
 
     RxQueue rx_;
-    bool txPending_ = false; // a write went out and its end is not yet told
-    bool dead_ = false;      // the port failed: its waits only wait out their time
+    bool dead_ = false; // the port failed: its waits only wait out their time
 };

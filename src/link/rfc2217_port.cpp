@@ -122,7 +122,6 @@ int Rfc2217Port::SetLine(ModemLine line, bool on) {
 }
 
 int Rfc2217Port::Write(const std::string& bytes, int timeoutMs) {
-    txPending_ = true;
     LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     return Send(EscapeIac(bytes), timeoutMs);
 }
@@ -233,7 +232,7 @@ std::string Rfc2217Port::LastAnswer(uint8_t command) const {
     return it == answers_.end() ? std::string() : it->second;
 }
 
-void Rfc2217Port::Collect(PortEvents& e, bool watchTxEmpty) {
+void Rfc2217Port::Collect(PortEvents& e) {
     e = events_;
     events_ = PortEvents{};
     const int64_t now = MonotonicMs();
@@ -243,10 +242,6 @@ void Rfc2217Port::Collect(PortEvents& e, bool watchTxEmpty) {
         e.Error = ETIMEDOUT;
     pending_.erase(expired, pending_.end());
     e.RxChar = rx_.TakeNewData();
-    // Bytes handed to the connection have left the port's hands.
-    e.TxEmpty = watchTxEmpty && txPending_;
-    if (e.TxEmpty)
-        txPending_ = false;
 }
 
 int Rfc2217Port::NextTimeoutMs() {
@@ -258,8 +253,8 @@ int Rfc2217Port::NextTimeoutMs() {
     return static_cast<int>(std::clamp<int64_t>(first - MonotonicMs(), 0, 60000));
 }
 
-int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
-    Collect(e, watch.TxEmpty);
+int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch /*watch*/, int timeoutMs) {
+    Collect(e);
     if (e.Any() || dead_) {
         if (!e.Any())
             WaitOut(timeoutMs); // nothing more can come: the time is waited out
@@ -282,6 +277,6 @@ int Rfc2217Port::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
             return error;
         }
     }
-    Collect(e, watch.TxEmpty);
+    Collect(e);
     return 0;
 }

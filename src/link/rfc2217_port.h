@@ -47,7 +47,7 @@ private:
     void HandleComPort(const std::string& sub);
     void HandleModemState(uint8_t state);
     int WaitForComPort();
-    void Collect(PortEvents& events, bool watchTxEmpty);
+    void Collect(PortEvents& events);
     int NextTimeoutMs();
 
     const std::unique_ptr<TcpLink> link_;

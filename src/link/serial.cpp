@@ -56,24 +56,8 @@ void TSerial::SetDataBits(eDataBits value) {
     StoreAndReApply(DataBits_, value);
 }
 
-void TSerial::SetStopBits(eStopBits value) {
-    StoreAndReApply(StopBits_, value);
-}
-
-void TSerial::SetFlowMode(eFlowControl value) {
-    StoreAndReApply(FlowMode_, value);
-}
-
 void TSerial::SetCheckParity(bool value) {
     StoreAndReApply(CheckParity_, value);
-}
-
-void TSerial::SetRxQueueSize(uint16_t value) {
-    StoreAndReApply(RxQueueSize_, value);
-}
-
-void TSerial::SetTxQueueSize(uint16_t value) {
-    StoreAndReApply(TxQueueSize_, value);
 }
 
 PortSettings TSerial::Settings() const {
@@ -174,11 +158,8 @@ void TSerial::PurgeRx() {
         ErrorPath(EBADF);
 }
 
-void TSerial::SetSignal(int line, bool state) {
-    if (line != 0 && line != 1)
-        return;
-    Check(port_ == nullptr ? EBADF
-                           : port_->SetLine(line == 0 ? ModemLine::Rts : ModemLine::Dtr, state));
+void TSerial::SetSignal(ModemLine line, bool state) {
+    Check(port_ == nullptr ? EBADF : port_->SetLine(line, state));
 }
 
 int32_t TSerial::RxWaiting() {
@@ -187,12 +168,4 @@ int32_t TSerial::RxWaiting() {
     if (port_ != nullptr)
         Check(port_->QueueCounts(rx, tx));
     return rx;
-}
-
-int32_t TSerial::TxWaiting() {
-    int rx = 0;
-    int tx = 0;
-    if (port_ != nullptr)
-        Check(port_->QueueCounts(rx, tx));
-    return tx;
 }

@@ -34,32 +34,10 @@ public:
     [[nodiscard]] bool SetPort(int value);
     int32_t Baudrate() const { return Baudrate_; }
     void SetBaudrate(int32_t value);
-    eParity Parity() const { return Parity_; }
     void SetParity(eParity value);
-    eDataBits DataBits() const { return DataBits_; }
     void SetDataBits(eDataBits value);
-    eStopBits StopBits() const { return StopBits_; }
-    void SetStopBits(eStopBits value);
-    eFlowControl FlowMode() const { return FlowMode_; }
-    void SetFlowMode(eFlowControl value);
-    bool CheckParity() const { return CheckParity_; }
     void SetCheckParity(bool value);
-    // The driver's queue sizes, asked for at open where the system lets them
-    // be set (see PortSettings).
-    uint16_t RxQueueSize() const { return RxQueueSize_; }
-    void SetRxQueueSize(uint16_t value);
-    uint16_t TxQueueSize() const { return TxQueueSize_; }
-    void SetTxQueueSize(uint16_t value);
-
-    eOpModes RxEventMode() const { return RxEventMode_; }
-    void SetRxEventMode(eOpModes value) { RxEventMode_ = value; }
-    char MessageStartChar() const { return MessageStartChar_; }
-    void SetMessageStartChar(char value) { MessageStartChar_ = value; }
-    char MessageEndChar() const { return MessageEndChar_; }
-    void SetMessageEndChar(char value) { MessageEndChar_ = value; }
-    uint16_t MessageAppendCount() const { return MessageAppendCount_; }
-    void SetMessageAppendCount(uint16_t value) { MessageAppendCount_ = value; }
-    eNotifyErr NotifyErrors() const { return NotifyErrors_; }
+    // Line errors as a box (the default), as OnError, or not at all.
     void SetNotifyErrors(eNotifyErr value) { NotifyErrors_ = value; }
     int32_t ErrorCode() const { return ErrorCode_; }
 
@@ -77,7 +55,6 @@ public:
     void ReadReceived(std::string& bytes);
 
     int32_t RxWaiting();
-    int32_t TxWaiting();
 
     // A device or network server named directly, opened in place of the one
     // COMn leads to (the command-line program takes either); nothing goes back
@@ -94,12 +71,10 @@ public:
     int ReadChar(uint8_t& c);
     // Aborts outstanding reads; bytes already received stay queued.
     void PurgeRx();
-    // line 0 is RTS, 1 is DTR; true raises it.
-    void SetSignal(int line, bool state);
+    // True raises the line.
+    void SetSignal(ModemLine line, bool state);
 
     void SetOnRxData(TNotifyEvent handler) { OnRxData_ = std::move(handler); }
-    void SetOnTxEmpty(TNotifyEvent handler) { OnTxEmpty_ = std::move(handler); }
-    void SetOnMessage(TRxMessageEvent handler) { OnMessage_ = std::move(handler); }
     void SetOnError(TNotifyEvent handler) { OnError_ = std::move(handler); }
     void SetOnBreak(TNotifyEvent handler) { OnBreak_ = std::move(handler); }
     void SetOnRing(TNotifyEvent handler) { OnRing_ = std::move(handler); }
@@ -128,8 +103,6 @@ private:
     template <class Handler, class... Args>
     bool Raise(const Handler& handler, unsigned opened, const Args&... args);
     void Dispatch(const PortEvents& events, unsigned opened);
-    void ReadMessages(unsigned opened);
-    void FeedMessageByte(uint8_t b, std::string& complete, bool& done);
 
     Dialogs* const dialogs_;
     const std::vector<std::string> PortFolders_;
@@ -144,24 +117,13 @@ private:
     uint16_t TxQueueSize_ = 1024;
     eFlowControl FlowMode_ = eFlowControl::None;
     bool CheckParity_ = true;
-    eOpModes RxEventMode_ = eOpModes::Normal;
-    char MessageStartChar_ = 2;
-    char MessageEndChar_ = 3;
-    uint16_t MessageAppendCount_ = 0;
     eNotifyErr NotifyErrors_ = eNotifyErr::Dialog;
     int32_t ErrorCode_ = 0;
-
-    // The framed-message assembler: 0 idle, 1 collecting, 2 appending,
-    // 3 complete.
-    uint8_t MessageState_ = 0;
-    uint16_t AppendRemaining_ = 0;
-    std::string RxMessage_;
 
     std::unique_ptr<SerialPort> port_; // open while Active
     unsigned opens_ = 0;               // counts the opens, for StillOpen
 
-    TNotifyEvent OnRxData_, OnTxEmpty_, OnError_, OnBreak_, OnRing_;
-    TRxMessageEvent OnMessage_;
+    TNotifyEvent OnRxData_, OnError_, OnBreak_, OnRing_;
     TSignalChangeEvent OnSignalChange_;
     std::function<void()> OnPortChange_;
 };

@@ -13,6 +13,9 @@ QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
     : QObject(parent), serial_(serial) {
     connect(&timer_, &QTimer::timeout, this, [this] { Serve(); });
     timer_.start(kLookMs);
+    again_.setSingleShot(true);
+    again_.setInterval(0);
+    connect(&again_, &QTimer::timeout, this, [this] { Serve(); });
     serial_.SetOnPortChange([this] { Watch(); });
     Watch();
 }
@@ -27,7 +30,10 @@ QtSerialServer::~QtSerialServer() {
 // slice of 20 ms before the event loop has its turn again: a 'Y' is then
 // answered by the wait it ends, not after a pass through the whole loop (which
 // costs about as long again as the answer itself). The window still handles its
-// own events (repaints, a Cancel) at least every slice.
+// own events (repaints, a Cancel) at least every slice. That turn comes right
+// after an answer went out, while the board takes the word; once the loop has
+// handled what was waiting, the port is waited on here again at once, so the
+// next 'Y' does not find the loop asleep in its own wait.
 void QtSerialServer::Serve() {
     constexpr auto kSlice = std::chrono::milliseconds(20);
     const auto until = std::chrono::steady_clock::now() + kSlice;
@@ -36,8 +42,12 @@ void QtSerialServer::Serve() {
     while (received) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             until - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !serial_.ServeEvents(static_cast<int>(left.count()), &received))
-            break;
+        if (left.count() <= 0) {
+            again_.start();
+            return;
+        }
+        if (!serial_.ServeEvents(static_cast<int>(left.count()), &received))
+            return;
     }
 }
 

@@ -26,4 +26,6 @@ private:
     // Looks at the port now and then for what no waitable announces (a
     // server's unanswered setting).
     QTimer timer_;
+    // Serves the port again once the event loop has had its turn.
+    QTimer again_;
 };

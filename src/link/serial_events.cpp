@@ -1,7 +1,6 @@
 #include "link/serial.h"
 
-// How TSerial serves its port: the wait, the handlers for what it found, and
-// the framed-message assembler.
+// How TSerial serves its port: the wait and the handlers for what it found.
 
 bool TSerial::ServeEvents(int timeoutMs, bool* received) {
     if (received != nullptr)
@@ -9,7 +8,7 @@ bool TSerial::ServeEvents(int timeoutMs, bool* received) {
     if (port_ == nullptr)
         return false;
     const unsigned serving = opens_;
-    const PortWatch watch{static_cast<bool>(OnTxEmpty_), OnSignalChange_ || OnBreak_ || OnRing_};
+    const PortWatch watch{OnSignalChange_ || OnBreak_ || OnRing_};
     PortEvents e;
     const int failure = port_->WaitEvents(e, watch, timeoutMs);
     if (received != nullptr)
@@ -34,8 +33,8 @@ bool TSerial::Raise(const Handler& handler, unsigned serving, const Args&... arg
     return StillOpen(serving);
 }
 
-// What one wait found, in order: line changes, transmit queue empty, break,
-// ring, then the received bytes.
+// What one wait found, in order: line changes, break, ring, then the
+// received bytes.
 void TSerial::Dispatch(const PortEvents& e, unsigned serving) {
     const bool changed[] = {e.CtsChanged, e.DsrChanged, e.RlsdChanged};
     const bool states[] = {e.Cts, e.Dsr, e.Rlsd};
@@ -44,62 +43,11 @@ void TSerial::Dispatch(const PortEvents& e, unsigned serving) {
             !Raise(OnSignalChange_, serving, static_cast<eModemInSignal>(i), states[i]))
             return;
     }
-    const std::pair<bool, const TNotifyEvent&> notices[] = {
-        {e.TxEmpty, OnTxEmpty_}, {e.Break, OnBreak_}, {e.Ring, OnRing_}};
+    const std::pair<bool, const TNotifyEvent&> notices[] = {{e.Break, OnBreak_}, {e.Ring, OnRing_}};
     for (const auto& [happened, handler] : notices) {
         if (happened && !Raise(handler, serving))
             return;
     }
-    if (!e.RxChar)
-        return;
-    if (RxEventMode_ == eOpModes::Normal)
+    if (e.RxChar)
         Raise(OnRxData_, serving);
-    else if (OnMessage_)
-        ReadMessages(serving);
-}
-
-// Framed mode: the component reads the bytes itself and hands on each
-// complete message.
-void TSerial::ReadMessages(unsigned serving) {
-    uint8_t b = 0;
-    bool got = false;
-    while (StillOpen(serving) && port_->ReadByte(b, got) == 0 && got) {
-        std::string message;
-        bool done = false;
-        FeedMessageByte(b, message, done);
-        if (done)
-            Raise(OnMessage_, serving, message);
-    }
-}
-
-// One received byte into the message being assembled. A new start character
-// drops a partial message; the end character and the bytes appended after it
-// belong to the message. done is set when a message is complete.
-void TSerial::FeedMessageByte(uint8_t b, std::string& complete, bool& done) {
-    auto c = static_cast<char>(b);
-    done = false;
-    if (MessageState_ == 2) {
-        RxMessage_.push_back(c);
-        if (--AppendRemaining_ == 0) {
-            MessageState_ = 3;
-            done = true;
-        }
-    } else if (c == MessageStartChar_) {
-        MessageState_ = 1;
-        RxMessage_.assign(1, c);
-    } else if (c == MessageEndChar_) {
-        if (MessageState_ != 1)
-            return;
-        RxMessage_.push_back(c);
-        MessageState_ = 2;
-        AppendRemaining_ = MessageAppendCount_;
-        if (AppendRemaining_ == 0) {
-            MessageState_ = 3;
-            done = true;
-        }
-    } else if (MessageState_ == 1) {
-        RxMessage_.push_back(c);
-    }
-    if (done)
-        complete = RxMessage_;
 }

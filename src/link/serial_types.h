@@ -14,12 +14,10 @@ enum class eParity : uint8_t { None, Odd, Even, Mark, Space };
 enum class eDataBits : uint8_t { Bits7, Bits8 };
 enum class eStopBits : uint8_t { Bits1, Bits2 };
 enum class eFlowControl : uint8_t { None, RtsCts, DtrDsr, XonXoff };
-enum class eOpModes : uint8_t { Normal, Message };
 enum class eNotifyErr : uint8_t { Dialog, Event, None };
 enum class eModemInSignal : uint8_t { Cts, Dsr, Rlsd };
 
 using TNotifyEvent = std::function<void(TSerial& Sender)>;
-using TRxMessageEvent = std::function<void(TSerial& Sender, const std::string& RxMessage)>;
 using TSignalChangeEvent =
     std::function<void(TSerial& Sender, eModemInSignal Signal, bool SignalState)>;
 
@@ -44,16 +42,15 @@ struct PortSettings {
 
 enum class ModemLine : uint8_t { Rts, Dtr };
 
-// What the owner has handlers for: the rest need not be watched.
+// What the owner has handlers for besides received bytes: the rest need not
+// be watched.
 struct PortWatch {
-    bool TxEmpty = false;
     bool Lines = false; // modem lines, break and ring
 };
 
 // What one wait found on the port.
 struct PortEvents {
     bool RxChar = false;
-    bool TxEmpty = false;
     bool CtsChanged = false;
     bool DsrChanged = false;
     bool RlsdChanged = false;
@@ -67,7 +64,6 @@ struct PortEvents {
     int Error = 0;
 
     bool Any() const {
-        return RxChar || TxEmpty || CtsChanged || DsrChanged || RlsdChanged || Break || Ring ||
-               Error != 0;
+        return RxChar || CtsChanged || DsrChanged || RlsdChanged || Break || Ring || Error != 0;
     }
 };

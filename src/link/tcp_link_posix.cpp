@@ -2,6 +2,7 @@
 
 #include "link/port_io.h"
 #include "link/port_io_posix.h"
+#include "link/tcp_connect.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,13 +60,10 @@ int TcpLink::Connect(const std::string& host, int port, int timeoutMs,
     if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &list) != 0 ||
         list == nullptr)
         return EHOSTUNREACH;
-    const int64_t deadline = MonotonicMs() + timeoutMs;
     int fd = -1;
-    int error = ECONNREFUSED;
-    for (addrinfo* a = list; a != nullptr && fd < 0; a = a->ai_next)
-        error = ConnectOne(*a, deadline, fd);
+    const int error = ConnectToFirst(list, timeoutMs, -1, fd, ConnectOne);
     freeaddrinfo(list);
-    if (fd < 0)
+    if (error != 0)
         return error;
     auto system = std::make_unique<System>();
     system->fd = fd;

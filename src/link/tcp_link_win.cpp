@@ -1,6 +1,7 @@
 #include "link/tcp_link.h"
 
 #include "link/port_io.h"
+#include "link/tcp_connect.h"
 #include "link/win_errno.h"
 
 #include <winsock2.h>
@@ -96,13 +97,10 @@ int TcpLink::Connect(const std::string& host, int port, int timeoutMs,
     if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &list) != 0 ||
         list == nullptr)
         return EHOSTUNREACH;
-    const int64_t deadline = MonotonicMs() + timeoutMs;
     SOCKET s = INVALID_SOCKET;
-    int error = ECONNREFUSED;
-    for (addrinfo* a = list; a != nullptr && s == INVALID_SOCKET; a = a->ai_next)
-        error = ConnectOne(*a, deadline, s);
+    int error = ConnectToFirst(list, timeoutMs, INVALID_SOCKET, s, ConnectOne);
     freeaddrinfo(list);
-    if (s == INVALID_SOCKET)
+    if (error != 0)
         return error;
     auto system = std::make_unique<System>();
     system->socket = s;

@@ -16,7 +16,6 @@ namespace {
 // How often modem lines are sampled while nothing else happens, and how
 // often the transmit queue is looked at while a write drains.
 constexpr int ModemPollMs = 20;
-constexpr int TxPollMs = 2;
 
 class TtyPort final : public QueuedPort {
 public:
@@ -43,7 +42,6 @@ public:
 private:
     int Fill() override;
     void CheckModem(PortEvents& events);
-    void CheckTxEmpty(PortEvents& events, bool watchTxEmpty);
     int PollOnce(PortWatch watch, int timeoutMs);
 
     const int fd_;
@@ -101,7 +99,6 @@ int TtyPort::SetLine(ModemLine line, bool on) {
 }
 
 int TtyPort::Write(const std::string& bytes, int timeoutMs) {
-    txPending_ = true;
     LogWire("tx", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     return WriteWithDeadline(fd_, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
                              MonotonicMs() + timeoutMs, false);
@@ -167,14 +164,6 @@ void TtyPort::CheckModem(PortEvents& e) {
     }
 }
 
-void TtyPort::CheckTxEmpty(PortEvents& e, bool watchTxEmpty) {
-    int queued = 0;
-    if (watchTxEmpty && txPending_ && ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued == 0) {
-        txPending_ = false;
-        e.TxEmpty = true;
-    }
-}
-
 // One poll of the device. Returns a device failure or 0.
 int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
     pollfd device{fd_, static_cast<short>(rx_.Full() ? 0 : POLLIN), 0};
@@ -182,8 +171,6 @@ int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
     // Modem lines are sampled only while someone listens for them.
     if (hasModem_ && watch.Lines)
         timeout = ModemPollMs;
-    if (watch.TxEmpty && txPending_)
-        timeout = TxPollMs;
     if (rx_.Full() && timeout < 0)
         timeout = ModemPollMs; // the handler is behind: look again shortly
     if (poll(&device, 1, ShorterTimeout(timeout, timeoutMs)) < 0)
@@ -199,10 +186,8 @@ int TtyPort::PollOnce(PortWatch watch, int timeoutMs) {
 }
 
 int TtyPort::WaitEvents(PortEvents& e, PortWatch watch, int timeoutMs) {
-    if (!dead_) {
+    if (!dead_)
         CheckModem(e);
-        CheckTxEmpty(e, watch.TxEmpty);
-    }
     e.RxChar = rx_.TakeNewData();
     if (e.Any())
         return 0;

@@ -44,7 +44,7 @@ StartResult ProgrammerEngine::Erase(const OperationOptions& options) {
 }
 
 StartResult ProgrammerEngine::ConfirmErase(const OperationOptions& options) {
-    if (panel_.dialogs().QuestionYesNo(
+    if (panel_.boxes().QuestionYesNo(
             N_("This will totally erase the chip.\r\rDo you wish to continue?")) ==
         Dialogs::Answer::No)
         return StartResult::Declined;
@@ -135,7 +135,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
     Accept();
     if (Protocol.AfterBlankState == EngineState::NoState) {
         Finish(Protocol.BlankFlags == 0 ? Outcome::Done : Outcome::Difference);
-        panel_.dialogs().Information(report);
+        panel_.boxes().Information(report);
         EndCommand();
     } else {
         BlankInsideProgram(report);
@@ -178,7 +178,7 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
             report + "\r\r" +
             (chip_.FlashChip ? N_("Continue to erase and program this chip?")
                              : N_("Continue to program this chip?"));
-        if (panel_.dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes) {
+        if (panel_.boxes().QuestionYesNo(question) == Dialogs::Answer::Yes) {
             Enter(chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState);
             SendOn();
             return;
@@ -216,18 +216,23 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                  (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
-    return panel_.dialogs().QuestionYesNo(N_("Calibration data from chip does not match new "
-                                             "programming data\r\rContinue programming with new "
-                                             "data?")) == Dialogs::Answer::Yes;
+    return panel_.boxes().QuestionYesNo(N_("Calibration data from chip does not match new "
+                                           "programming data\r\rContinue programming with new "
+                                           "data?")) == Dialogs::Answer::Yes;
+}
+
+bool ProgrammerEngine::EraseStarted() {
+    if (!Step("V"))
+        return false;
+    panel_.SetStatus(kErasing);
+    Send(Command(cmd::EraseChip));
+    return true;
 }
 
 // Waits for "V": the supply is on for the erase before programming.
 void ProgrammerEngine::OnEraseFirstVoltages() {
-    if (!Step("V"))
-        return;
-    panel_.SetStatus(kErasing);
-    Send(Command(cmd::EraseChip));
-    Enter(EngineState::EraseFirstDone);
+    if (EraseStarted())
+        Enter(EngineState::EraseFirstDone);
 }
 
 // Waits for "Y": the erase before programming is done.
@@ -239,10 +244,8 @@ void ProgrammerEngine::OnEraseFirstDone() {
 
 // Waits for "V": the supply is on for the erase.
 void ProgrammerEngine::OnEraseVoltages() {
-    if (!Step("V"))
+    if (!EraseStarted())
         return;
-    panel_.SetStatus(kErasing);
-    Send(Command(cmd::EraseChip));
     if (chip_.ROMSize == 0) {
         Enter(EngineState::EraseEepromPages);
         ProgressMax(chip_.EEPROMSize);
@@ -277,15 +280,15 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     Enter(EngineState::Closing);
     if (rx[0] == 'Y') {
         Finish(Outcome::Done);
-        panel_.dialogs().Information(N_("Chip has been erased"));
+        panel_.boxes().Information(N_("Chip has been erased"));
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
-        panel_.dialogs().Error(chip_.HasBandGapFlag()
-                                   ? N_("Error writing new Calibration and BandGap")
-                                   : N_("Error writing new Calibration"));
+        panel_.boxes().Error(chip_.HasBandGapFlag()
+                                 ? N_("Error writing new Calibration and BandGap")
+                                 : N_("Error writing new Calibration"));
     } else {
         Finish(Outcome::Failed);
-        panel_.dialogs().Error(N_("Error writing new BandGap"));
+        panel_.boxes().Error(N_("Error writing new BandGap"));
     }
     Timer(true);
 }

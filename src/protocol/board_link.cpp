@@ -91,17 +91,15 @@ void ProgrammerEngine::OnIdle() {
     const char* connected = StyleInfo(detected).messageName;
     if (StyleInfo(programmerStyle_).style == detected) {
         panel_.SetStatus(Arg(N_("%1 board connected"), connected));
-        panel_.RepaintWindow();
         ResetSerial(false);
         return;
     }
     ResetSerial(false);
     panel_.SetStatus(N_("System matching..."));
-    panel_.dialogs().Information(
+    panel_.boxes().Information(
         Arg(N_("Program mode = %1, connected board = %2.\r\rWill attempt to match the board"),
             expected, connected));
-    panel_.RepaintWindow();
-    panel_.SwitchStyle(detected);
+    panel_.OtherBoardGreeted(detected);
 }
 
 // The watchdog: 1.5 s without a byte from the board.
@@ -110,8 +108,10 @@ void ProgrammerEngine::BoardSilent() {
         resetPending_ = false;
         ResetSerial(false);
         panel_.SetStatus(N_("Reset error..."));
-        const std::string port = line_.PortOpen() ? line_.PortName() : std::string(N_("None"));
-        panel_.dialogs().Error(
+        std::string port = line_.PortName();
+        if (port.empty())
+            port = N_("None");
+        panel_.boxes().Error(
             Arg(N_("Reset failed. Please check...\r\rCommunications port, currently [ %1 ]\rBoard "
                    "connections and power\rMode =  [ %2 ], does your programmer board match this "
                    "setting?"),
@@ -133,13 +133,20 @@ void ProgrammerEngine::BoardSilent() {
     Finish(Outcome::NoAnswer);
     ResetSerial(false);
     panel_.SetStatus(status);
-    panel_.dialogs().Error(Arg(kAboutToReset, text));
-    panel_.RepaintWindow();
+    panel_.boxes().Error(Arg(kAboutToReset, text));
     ResetProgrammer(true);
 }
 
-void ProgrammerEngine::WaitForGreeting() {
+void ProgrammerEngine::LineOpened(int settleMs, int pulseMs) {
+    const Entry entry(*this);
+    clock_.Pause(settleMs);
+    if (pulseMs > 0) {
+        line_.SetProgrammerReset(resetIdleLevel_ == 0);
+        clock_.Pause(pulseMs);
+    }
+    line_.SetProgrammerReset(resetIdleLevel_ != 0);
     Enter(EngineState::Idle);
+    Timer(true);
 }
 
 StartResult ProgrammerEngine::StartAutoProgram(const OperationOptions& options, int chips) {
@@ -147,15 +154,15 @@ StartResult ProgrammerEngine::StartAutoProgram(const OperationOptions& options, 
     if (Busy() || loop_.on)
         return StartResult::Busy;
     if (chip_.Family() == Core::SerialEeprom) {
-        panel_.dialogs().Error(N_("Cannot use Auto Program Mode with serial EEPROMs"));
+        panel_.boxes().Error(N_("Cannot use Auto Program Mode with serial EEPROMs"));
         return StartResult::NotSupported;
     }
     if (options.icsp) {
-        panel_.dialogs().Error(N_("Cannot use Auto Program Mode when ICSP is enabled"));
+        panel_.boxes().Error(N_("Cannot use Auto Program Mode when ICSP is enabled"));
         return StartResult::NotSupported;
     }
     if (ImageEmpty()) {
-        panel_.dialogs().Information(kNothingToProgram);
+        panel_.boxes().Information(kNothingToProgram);
         return StartResult::NothingToDo;
     }
     loop_ = {};
@@ -203,22 +210,32 @@ void ProgrammerEngine::OnCommandEnded() {
     ResetSerial(true);
 }
 
-// Waits for "PA": the board took the wait for the chip to go.
-void ProgrammerEngine::OnAskedForRemoval() {
+void ProgrammerEngine::AwaitSocket(EngineState waiting, const char* status) {
     if (!StepFirst("PA"))
         return;
-    Enter(EngineState::WaitingForRemoval);
-    // The user takes the chip out: no answer is due, so no watchdog.
+    Enter(waiting);
+    // The user takes the chip out or puts one in: no answer is due, so no watchdog.
     Timer(false);
-    panel_.SetStatus(N_("Waiting for chip removal..."));
+    panel_.SetStatus(status);
+}
+
+bool ProgrammerEngine::SocketChanged() {
+    if (!Step("Y"))
+        return false;
+    Timer(false);
+    clock_.Pause(kSocketSettleMs);
+    return true;
+}
+
+// Waits for "PA": the board took the wait for the chip to go.
+void ProgrammerEngine::OnAskedForRemoval() {
+    AwaitSocket(EngineState::WaitingForRemoval, N_("Waiting for chip removal..."));
 }
 
 // Waits for "Y": the chip has been taken out.
 void ProgrammerEngine::OnWaitingForRemoval() {
-    if (!Step("Y"))
+    if (!SocketChanged())
         return;
-    Timer(false);
-    clock_.Pause(kSocketSettleMs);
     Send(StartedCommand(cmd::WaitChipInsertion));
     Timer(true);
     Enter(EngineState::AskedForInsertion);
@@ -226,20 +243,13 @@ void ProgrammerEngine::OnWaitingForRemoval() {
 
 // Waits for "PA": the board took the wait for a chip.
 void ProgrammerEngine::OnAskedForInsertion() {
-    if (!StepFirst("PA"))
-        return;
-    Enter(EngineState::WaitingForInsertion);
-    Timer(false);
-    panel_.SetStatus(N_("Waiting for chip insertion..."));
+    AwaitSocket(EngineState::WaitingForInsertion, N_("Waiting for chip insertion..."));
 }
 
 // Waits for "Y": a chip is in the socket.
 void ProgrammerEngine::OnWaitingForInsertion() {
-    if (!Step("Y"))
-        return;
-    Timer(false);
-    clock_.Pause(kSocketSettleMs);
-    ProgramNextChip();
+    if (SocketChanged())
+        ProgramNextChip();
 }
 
 void ProgrammerEngine::ProgramNextChip() {

@@ -125,7 +125,7 @@ bool BoardErrorPending(const std::string& rx) {
     return false;
 }
 
-std::size_t AfterBusyMarks(const std::string& rx) {
+std::size_t AfterBusyAnswers(const std::string& rx) {
     std::size_t i = 0;
     while (i < rx.size() && rx[i] == '?') {
         if (i + 1 < rx.size() && (rx[i + 1] == 'E' || rx[i + 1] == 'F'))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
+#include "fuses/calibration.h"
 
 #include <array>
 #include <cstdint>
@@ -94,8 +95,6 @@ inline int RevisionOf(int idWord) {
 int CalibrationWordRead(const std::string& configBytes);
 // Configuration word k (1..7) as the chip holds it.
 int ChipConfigWord(const std::string& configBytes, int k);
-// The bandgap calibration bits of configuration word 1, on chips that have them.
-inline constexpr int kBandGapBits = 0x3000;
 
 // Answer rules. A state applies one of them to the whole received text.
 // A proper beginning of a multi-byte answer: the rest is still on its way.
@@ -109,4 +108,4 @@ bool BoardErrorPending(const std::string& rx);
 // the silence watch, which names the error. Returns the position of the first
 // byte after the busy marks, or npos while nothing but busy marks (or an error
 // string) has arrived.
-std::size_t AfterBusyMarks(const std::string& rx);
+std::size_t AfterBusyAnswers(const std::string& rx);

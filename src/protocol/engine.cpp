@@ -220,12 +220,11 @@ void ProgrammerEngine::ReceivedDataError() {
     panel_.SetStatus(kErrorStatus);
     // A serial EEPROM that does not acknowledge makes the board answer X.
     if (eepromSilent) {
-        panel_.dialogs().Error(N_("EEPROM not responding."));
+        panel_.boxes().Error(N_("EEPROM not responding."));
         panel_.SetStatus(kReady);
         return;
     }
-    panel_.dialogs().Error(Arg(kAboutToReset, N_("Received data error.\r")));
-    panel_.RepaintWindow();
+    panel_.boxes().Error(Arg(kAboutToReset, N_("Received data error.\r")));
     ResetProgrammer(true);
 }
 
@@ -252,7 +251,7 @@ StartResult ProgrammerEngine::CanStart() {
     if (Busy())
         return StartResult::Busy;
     if (!keeper_.ChipSelected()) {
-        panel_.dialogs().Information(SelectChipText);
+        panel_.boxes().Information(SelectChipText);
         return StartResult::NoChip;
     }
     return StartResult::Started;
@@ -299,7 +298,7 @@ StartResult ProgrammerEngine::ReadChipInfo(const OperationOptions& options) {
         return refused;
     if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
         chip_.Family() == Core::Baseline) {
-        panel_.dialogs().Information(N_("Chip ID is not supported for this device."));
+        panel_.boxes().Information(N_("Chip ID is not supported for this device."));
         return StartResult::NotSupported;
     }
     Begin(Operation::ReadChipInfo, options);

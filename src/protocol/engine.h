@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,26 +62,17 @@ public:
     void ResetSerial(bool showReady);
     // Pulses the board's reset line and waits for its greeting.
     void ResetProgrammer(bool pending);
-    // The host pulsed the reset line itself: only the board's greeting is expected.
-    void WaitForGreeting();
+    // The port has just been opened: after `settleMs` the board is reset by a
+    // pulse of `pulseMs` (none when 0: the line is only set to let it run), and
+    // its greeting is awaited, without the reset failure's box.
+    void LineOpened(int settleMs, int pulseMs);
 
     // ---- What the hosts ask ----
     bool Idle() const { return Protocol.ProtocolState == EngineState::Idle; }
     // An operation is under way (the automatic loop waiting for a chip is not one).
     bool Busy() const { return run_.operation != Operation::None; }
     bool AutoProgramOn() const { return loop_.on; }
-    // The automatic loop has finished a chip and waits for it to be taken out.
-    bool WaitingForChipRemoval() const {
-        return Protocol.ProtocolState == EngineState::AskedForRemoval ||
-               Protocol.ProtocolState == EngineState::WaitingForRemoval;
-    }
-    // The automatic loop waits for the next chip in the socket.
-    bool WaitingForChip() const {
-        return Protocol.ProtocolState == EngineState::AskedForInsertion ||
-               Protocol.ProtocolState == EngineState::WaitingForInsertion;
-    }
-    // The last operation's end, as the host was told of it.
-    const OperationReport& LastReport() const { return lastReport_; }
+    // How the last operation ended, as the host was told of it.
     ::Outcome Outcome() const { return lastReport_.outcome; }
     const ResultDetails& Details() const { return lastReport_.details; }
     int Style() const { return programmerStyle_; }
@@ -240,6 +232,8 @@ private:
     bool BlocksArrived();
     // Appends the whole blocks to the program memory or EEPROM list.
     void ReadBlocks(bool words);
+    // Reads the blocks that arrived; true once the whole stream is in.
+    bool StreamRead(bool words);
     // Compares the whole blocks with the image; at a difference the board is
     // sent `stop`, the engine goes to `after`, the difference is shown: false.
     bool CompareBlocks(bool words, const std::string& stop, EngineState after);
@@ -255,6 +249,10 @@ private:
     void OnWaitingForRemoval();
     void OnAskedForInsertion();
     void OnWaitingForInsertion();
+    // The board took a wait for the socket ("PA"): `waiting`, without the watchdog.
+    void AwaitSocket(EngineState waiting, const char* status);
+    // The socket changed ("Y"), and has settled.
+    bool SocketChanged();
 
     // Hand-shake (handshake.cpp).
     void OnAwaitStart();
@@ -264,6 +262,9 @@ private:
     void OnAwaitConfigVoltages();
     void OnAwaitConfig();
     void OnAwaitConfigVoltagesOff();
+    // A whole configuration answer ('C' and 26 bytes): its bytes; none while
+    // it is still coming or when it is no configuration answer (a fault).
+    std::optional<std::string> ConfigAnswer();
     void ChipCheck();
     std::string UnknownChipQuestion(int deviceId) const;
     void ReportChipInfo();
@@ -295,6 +296,8 @@ private:
     void OnEraseCalibrationVoltages();
     void OnEraseCalibrationWritten();
     void OnEraseEepromPages();
+    // "V": the supply is on, the erase is sent.
+    bool EraseStarted();
     std::string BlankReport();
     void BlankInsideProgram(const std::string& report);
     bool CalibrationAccepted();
@@ -302,6 +305,10 @@ private:
     StartResult ConfirmErase(const OperationOptions& options);
 
     // Program (program.cpp).
+    // An answer of a paced write: 'Y' asks for the next piece, 'P' ends the
+    // stream (its 'Y' and 'P' taken); on program memory 'N' is a failed word.
+    enum class Paced { Wait, Next, End };
+    Paced PacedAnswer(bool wordFailures);
     void OnProgramRomVoltages();
     void OnProgramRomWords();
     void OnProgramEepromVoltages();

@@ -48,10 +48,10 @@ void ProgrammerEngine::ModelMismatch(int model) {
     panel_.SetStatus(kErrorStatus);
     Timer(false);
     Finish(Outcome::WrongBoard);
-    panel_.dialogs().Error(Arg(N_("You are trying to connect to [ %1 ]\r\rPlease select [ %2 ] to "
-                                  "match your programmer board."),
-                               StyleInfo(programmerStyle_).messageName,
-                               StyleInfo(model).messageName));
+    panel_.boxes().Error(Arg(N_("You are trying to connect to [ %1 ]\r\rPlease select [ %2 ] to "
+                                "match your programmer board."),
+                             StyleInfo(programmerStyle_).messageName,
+                             StyleInfo(model).messageName));
     EndCommand();
     Timer(true);
 }
@@ -69,14 +69,23 @@ void ProgrammerEngine::OnAwaitConfigVoltages() {
     Reply("V", Command(cmd::ReadConfig), EngineState::AwaitConfig);
 }
 
-// Waits for the configuration answer ("C" and its bytes).
-void ProgrammerEngine::OnAwaitConfig() {
+std::optional<std::string> ProgrammerEngine::ConfigAnswer() {
     const std::string& rx = Protocol.RxText;
     if (rx.size() != kConfigAnswerBytes)
+        return std::nullopt;
+    if (rx[0] != 'C') {
+        Fail();
+        return std::nullopt;
+    }
+    return rx.substr(1);
+}
+
+// Waits for the configuration answer ("C" and its bytes).
+void ProgrammerEngine::OnAwaitConfig() {
+    std::optional<std::string> config = ConfigAnswer();
+    if (!config)
         return;
-    if (rx[0] != 'C')
-        return Fail();
-    Protocol.ConfigBytes = rx.substr(1);
+    Protocol.ConfigBytes = std::move(*config);
     Accept();
     SendOff();
     Enter(EngineState::AwaitConfigVoltagesOff);
@@ -96,7 +105,7 @@ void ProgrammerEngine::ChipCheck() {
         Timer(false);
         panel_.SetStatus(N_("Confirming..."));
         run_.details.socketChip = keeper_.ChipWithDeviceId(deviceId);
-        if (panel_.dialogs().QuestionYesNo(UnknownChipQuestion(deviceId)) != Dialogs::Answer::Yes) {
+        if (panel_.boxes().QuestionYesNo(UnknownChipQuestion(deviceId)) != Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
             Timer(true);
@@ -127,20 +136,13 @@ std::string ProgrammerEngine::UnknownChipQuestion(int deviceId) const {
                chip_.ChipName, MyIntToHex(deviceId, 4));
 }
 
-// Read Chip Info shows what the chip says of itself; the calibration read fills
-// the calibration dialog.
+// Read Chip Info shows what the chip says of itself; the calibration read's
+// values go with its report (the configuration answer).
 void ProgrammerEngine::ReportChipInfo() {
-    const std::string& config = Protocol.ConfigBytes;
-    const int word = ChipIdWord(config);
     Finish(Outcome::Done);
-    if (Protocol.ChipIDRequest) {
-        panel_.dialogs().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
-                                         RevisionOf(word), MyIntToHex(DeviceIdOf(word), 4)));
+    if (!Protocol.ChipIDRequest)
         return;
-    }
-    const int word1 = ChipConfigWord(config, 1);
-    std::string bandGap;
-    bandGap += (word1 & 0x2000) ? '1' : '0';
-    bandGap += (word1 & 0x1000) ? '1' : '0';
-    panel_.ShowCalibration(MyIntToHex(ConfigByte(config, 25), 2), bandGap);
+    const int word = ChipIdWord(Protocol.ConfigBytes);
+    panel_.boxes().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
+                                   RevisionOf(word), MyIntToHex(DeviceIdOf(word), 4)));
 }

@@ -35,16 +35,16 @@ StartResult ProgrammerEngine::Program(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.dialogs().Information(kNothingToProgram);
+        panel_.boxes().Information(kNothingToProgram);
         return StartResult::NothingToDo;
     }
     if (!keeper_.ReloadNewerFile())
         return StartResult::FileNotReloaded;
     if (ImageIncomplete()) {
-        panel_.dialogs().Information(kImageIncomplete);
+        panel_.boxes().Information(kImageIncomplete);
         return StartResult::ImageIncomplete;
     }
-    if (chip_.CPWarn && panel_.dialogs().QuestionYesNo(
+    if (chip_.CPWarn && panel_.boxes().QuestionYesNo(
                             N_("WARNING!\r\rThis device has code protection that cannot "
                                "be erased.\rDo you wish to continue?")) != Dialogs::Answer::Yes)
         return StartResult::Declined;
@@ -86,33 +86,40 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Enter(EngineState::ProgramRomWords);
 }
 
+ProgrammerEngine::Paced ProgrammerEngine::PacedAnswer(bool wordFailures) {
+    const std::string& rx = Protocol.RxText;
+    if (rx.size() != 1 || CancelHere())
+        return Paced::Wait;
+    const char answer = rx[0];
+    if (answer == 'N' && wordFailures) {
+        WriteFailure();
+        return Paced::Wait;
+    }
+    if (answer != 'Y' && answer != 'P') {
+        Fail();
+        return Paced::Wait;
+    }
+    if (answer == 'P')
+        Progress(0);
+    Accept();
+    return answer == 'Y' ? Paced::Next : Paced::End;
+}
+
 // Waits for "Y": the board asks for the next program word (once more than the
 // count while it writes the last word: that request gets 0x0000).
 void ProgrammerEngine::OnProgramRomWords() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != 1)
-        return;
-    if (CancelHere())
-        return;
-    const char answer = rx[0];
-    if (answer == 'Y') {
-        Accept();
+    const Paced answer = PacedAnswer(true);
+    if (answer == Paced::Next) {
         const int index = Protocol.DataIndex;
         const int word = index < Protocol.ROMProgLength ? RomWord(index) : 0;
         if (index == chip_.ROMSize - 1 && chip_.CalWord)
             run_.details.calibrationWritten = word;
         Send(WordBytes(word));
         Progress(++Protocol.DataIndex);
-    } else if (answer == 'N') {
-        WriteFailure();
-    } else if (answer == 'P') {
-        Progress(0);
-        Accept();
+    } else if (answer == Paced::End) {
         SendCycle();
         Enter(chip_.EEPROMSize == 0 ? EngineState::ProgramIdFusesVoltages
                                     : EngineState::ProgramEepromVoltages);
-    } else {
-        Fail();
     }
 }
 
@@ -125,8 +132,8 @@ void ProgrammerEngine::WriteFailure() {
     Finish(Outcome::Failed);
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
-    panel_.dialogs().Error(Arg(N_("ROM programming error at address 0x%1"),
-                               MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
+    panel_.boxes().Error(Arg(N_("ROM programming error at address 0x%1"),
+                             MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
     Timer(true);
     Enter(EngineState::Closing);
 }
@@ -149,24 +156,16 @@ void ProgrammerEngine::OnProgramEepromVoltages() {
 
 // Waits for "Y": the board asks for the next EEPROM byte.
 void ProgrammerEngine::OnProgramEepromBytes() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != 1)
-        return;
-    if (CancelHere())
-        return;
-    const char answer = rx[0];
-    if (answer == 'Y') {
-        Accept();
+    const Paced answer = PacedAnswer(false);
+    if (answer == Paced::Next) {
         const int i = Protocol.DataIndex;
         const bool inside = i < Protocol.EEPROMProgLength;
         Send({static_cast<char>(inside ? EepromByte(i) : 0),
               static_cast<char>(inside ? EepromByte(i + 1) : 0)});
         Protocol.DataIndex += 2;
         Progress(Protocol.DataIndex);
-    } else if (answer == 'P') {
-        Progress(0);
+    } else if (answer == Paced::End) {
         Protocol.DataIndex = 0;
-        Accept();
         if (Wide()) {
             // 16-bit cores check their EEPROM in the verify pass.
             Send(EchoBytes('V'));
@@ -175,8 +174,6 @@ void ProgrammerEngine::OnProgramEepromBytes() {
             Send(Command(cmd::CycleVoltages));
             Enter(EngineState::ProgramEepromVerifyVoltages);
         }
-    } else {
-        Fail();
     }
 }
 
@@ -215,7 +212,7 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
     const std::array<int, 8> fuses = FuseWords();
     if (chip_.BandGap && run_.details.bandGapRead >= 0)
         run_.details.bandGapWritten = fuses[1] & kBandGapBits;
-    Send(ProgramIDFusesBytes(keeper_.IDText(), fuses));
+    Send(ProgramIDFusesBytes(image_.IDText, fuses));
     Accept();
     if (Wide()) {
         Enter(EngineState::ProgramIdWritten);
@@ -228,7 +225,7 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
 
 // Waits for the status of writing ID and fuses, after busy marks.
 void ProgrammerEngine::OnProgramIdFusesStatus() {
-    const std::size_t at = AfterBusyMarks(Protocol.RxText);
+    const std::size_t at = AfterBusyAnswers(Protocol.RxText);
     if (at == std::string::npos)
         return; // busy
     const auto status = static_cast<unsigned char>(Protocol.RxText[at]);
@@ -241,13 +238,13 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     if (status == 0x00) {
         panel_.SetStatus(kErrorStatus);
         Finish(Outcome::Failed);
-        panel_.dialogs().Error(N_("ID FUSE programming error."));
+        panel_.boxes().Error(N_("ID FUSE programming error."));
     } else {
         panel_.SetStatus(N_("Programming result..."));
         Progress(0);
         Finish(Outcome::Done);
         if (!LoopContinues())
-            panel_.dialogs().Information(N_("Programming complete."));
+            panel_.boxes().Information(N_("Programming complete."));
     }
     panel_.SetStatus(kReady);
     Timer(true);
@@ -256,7 +253,7 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
 // Waits for the end of writing the ID on a 16-bit core; the verify pass
 // follows before the configuration words are written.
 void ProgrammerEngine::OnProgramIdWritten() {
-    if (AfterBusyMarks(Protocol.RxText) == std::string::npos)
+    if (AfterBusyAnswers(Protocol.RxText) == std::string::npos)
         return;
     Send(EchoBytes('V'));
     Accept();
@@ -291,23 +288,20 @@ void ProgrammerEngine::OnReadBackVoltagesOn() {
 
 // Waits for the configuration read back after writing the fuses.
 void ProgrammerEngine::OnReadBackConfig() {
-    const std::string& rx = Protocol.RxText;
-    if (rx.size() != kConfigAnswerBytes)
+    const std::optional<std::string> config = ConfigAnswer();
+    if (!config)
         return;
-    if (rx[0] != 'C')
-        return Fail();
-    const std::string config = rx.substr(1);
     Timer(false);
     Send(Command(cmd::VoltagesOff));
     Enter(EngineState::Closing);
     Progress(0);
     // The answer stays in the received text; state 500 takes whatever follows.
-    if (!ConfigMatches(config)) {
+    if (!ConfigMatches(*config)) {
         Timer(true);
         return;
     }
     Finish(Outcome::Done);
     if (!LoopContinues())
-        panel_.dialogs().Information(N_("Programming complete"));
+        panel_.boxes().Information(N_("Programming complete"));
     Timer(true);
 }

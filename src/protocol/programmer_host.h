@@ -6,10 +6,9 @@
 
 class Dialogs;
 
-// What the engine needs from the program around it, by role. The main window
-// is all four; the command-line program's host likewise, each doing only what
-// it has (no window to repaint, no listing to refresh); tests and benchmarks
-// implement them over the board simulator on a virtual clock.
+// What the engine needs from the program around it, by role, in the engine's
+// own words. The workbench plays all four for both programs; tests and
+// benchmarks play them over the board simulator on a virtual clock.
 
 // The line to the board.
 class BoardLine {
@@ -20,8 +19,8 @@ public:
     virtual void SetProgrammerReset(bool level) = 0;
     // Drops what the driver still holds for reading.
     virtual void PurgeRx() = 0;
-    virtual bool PortOpen() const = 0;
-    // The port as messages name it ("COM 3", a device path, a network server).
+    // The port as messages name it ("COM 3", a device path, a network
+    // server); empty while it is closed.
     virtual std::string PortName() const = 0;
 };
 
@@ -36,18 +35,17 @@ public:
     virtual void Pause(int milliseconds) = 0;
 };
 
-// What the user sees and answers.
+// The person at the board: what they are told and asked, and the course of
+// the operations they started.
 class OperatorPanel {
 public:
     virtual ~OperatorPanel() = default;
-    // The status line, shown at once.
+    // The status: what the engine does or waits for.
     virtual void SetStatus(const std::string& text) = 0;
-    // Every progress bar of the program (main window and fly window).
+    // How far the step under way has come.
     virtual void SetProgress(int value, int maximum) = 0;
     // Message boxes and questions.
-    virtual Dialogs& dialogs() = 0;
-    // Draws the window before a box or a pause; a host without one ignores it.
-    virtual void RepaintWindow() {}
+    virtual Dialogs& boxes() = 0;
 
     // An operation has begun: the commands are the engine's until it ends. The
     // automatic loop is an operation too; the Programs it presses start and end
@@ -56,21 +54,10 @@ public:
     // Once for every operation that started, when it is over and every box it
     // showed has been answered: how it ended and what it found.
     virtual void OperationEnded(const OperationReport& /*report*/) {}
-    // The engine is back at idle (after every operation, reset and greeting):
-    // the controls of an idle program, automatic mode and Ignore Blank Check off.
+    // The engine is back at idle (after every operation, reset and greeting).
     virtual void BackToIdle() {}
-    // A board of another model greeted: switch to its style as the user would.
-    virtual void SwitchStyle(int style) = 0;
-
-    // Views of the image (a host without a window has none to refresh).
-    // The image changed: rebuild and show the listing.
-    virtual void ShowListing() {}
-    // The configuration words changed: bring the fuse editor's options in line.
-    virtual void ShowFuses() {}
-    // The calibration dialog's fields from the image.
-    virtual void RefreshCalibrationDialog() {}
-    // The calibration dialog's fields from a chip just read.
-    virtual void ShowCalibration(const std::string& /*oscal*/, const std::string& /*bandGap*/) {}
+    // A board of another model greeted, and the user has been told so.
+    virtual void OtherBoardGreeted(int style) = 0;
 };
 
 // What a Program does with the chip's calibration word, read before anything is
@@ -79,8 +66,9 @@ public:
 // in the image); Refuse leaves the chip alone.
 enum class CalibrationVerdict { Check, Keep, Refuse };
 
-// The user's side of the chip: the selection, the ID digits that go with the
-// memory image, and the image's file.
+// The user's side of the chip: the selection and the memory image's file. The
+// image itself (with its ID digits) is the engine's to read and, by a Read, to
+// fill.
 class ImageKeeper {
 public:
     virtual ~ImageKeeper() = default;
@@ -88,14 +76,12 @@ public:
     // The chip of the chip file, of the selected chip's core, whose device ID
     // is `deviceId`; empty when none (chipdb's ChipWithDeviceId).
     virtual std::string ChipWithDeviceId(int /*deviceId*/) const { return {}; }
-    // The ID digits (the fuse editor holds them in the window).
-    virtual std::string IDText() const = 0;
-    virtual void SetIDText(const std::string& text) = 0;
-    // Empties the image with its companions (fuse selections, ID, listing, caption).
+    // Empties the image and what goes with it (the file's name, the fuse choices).
     virtual void ClearImage() = 0;
-    // The Save command, offered before a Read replaces changed data.
-    virtual void SaveImage() = 0;
-    // Loads the HEX file again when it changed on disk; false stops the Program.
+    // A Read has filled the image: its data and, on a chip with program memory,
+    // its ID digits and configuration words.
+    virtual void ImageRead() {}
+    // Loads the image's file again when it changed on disk; false stops the Program.
     virtual bool ReloadNewerFile() = 0;
     // A Program has read the chip's configuration (with its calibration word).
     virtual CalibrationVerdict CalibrationFound(const std::string& /*configBytes*/) {

@@ -22,14 +22,6 @@ StartResult ProgrammerEngine::Read(const OperationOptions& options) {
     const Entry entry(*this);
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
-    if (image_.DataChanged) {
-        const Dialogs::Answer a = panel_.dialogs().QuestionYesNoCancel(
-            N_("Data file has changed.\r\rDo you wish to save it?"));
-        if (a == Dialogs::Answer::Cancel)
-            return StartResult::Declined;
-        if (a == Dialogs::Answer::Yes)
-            keeper_.SaveImage();
-    }
     keeper_.ClearImage();
     Begin(Operation::Read, options);
     run_.readUnderway = true;
@@ -45,11 +37,11 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.dialogs().Information(N_("Nothing to verify"));
+        panel_.boxes().Information(N_("Nothing to verify"));
         return StartResult::NothingToDo;
     }
     if (ImageIncomplete()) {
-        panel_.dialogs().Information(kImageIncomplete);
+        panel_.boxes().Information(kImageIncomplete);
         return StartResult::ImageIncomplete;
     }
     Begin(Operation::Verify, options);
@@ -71,15 +63,8 @@ void ProgrammerEngine::OnReadRomVoltages() {
 
 // Waits for blocks of program memory.
 void ProgrammerEngine::OnReadRomBlocks() {
-    if (!BlocksArrived())
+    if (!StreamRead(true))
         return;
-    ReadBlocks(true);
-    if (Protocol.DataIndex < chip_.ROMSize)
-        return;
-    // The stream has its length: a byte more (noise on the line) has shifted
-    // what was read, so none of it can be trusted.
-    if (!Protocol.RxText.empty())
-        return Fail();
     if (chip_.EEPROMSize == 0) {
         Send(Command(cmd::VoltagesOff));
         Enter(EngineState::ReadDone);
@@ -101,13 +86,8 @@ void ProgrammerEngine::OnReadEepromVoltages() {
 
 // Waits for blocks of data EEPROM.
 void ProgrammerEngine::OnReadEepromBlocks() {
-    if (!BlocksArrived())
+    if (!StreamRead(false))
         return;
-    ReadBlocks(false);
-    if (Protocol.DataIndex < chip_.EEPROMSize)
-        return;
-    if (!Protocol.RxText.empty())
-        return Fail();
     Send(Command(cmd::VoltagesOff));
     if (chip_.ROMSize != 0) {
         Enter(EngineState::ReadDone);
@@ -117,7 +97,7 @@ void ProgrammerEngine::OnReadEepromBlocks() {
     Enter(EngineState::Closing);
     image_.DataChanged = true;
     Finish(Outcome::Done);
-    panel_.ShowListing();
+    keeper_.ImageRead();
 }
 
 // Waits for whatever answers VoltagesOff after a read; the configuration and
@@ -125,21 +105,15 @@ void ProgrammerEngine::OnReadEepromBlocks() {
 void ProgrammerEngine::OnReadDone() {
     const std::string& config = Protocol.ConfigBytes;
     image_.DataChanged = true;
-    panel_.ShowListing();
     const int digits = chip_.IdDigits();
     if (digits > 0) {
-        std::string id;
+        image_.IDText.clear();
         for (int i = 0; i < digits; ++i)
-            id += ToHex(ConfigByte(config, 3 + i) & 0x0F);
-        keeper_.SetIDText(id);
+            image_.IDText += ToHex(ConfigByte(config, 3 + i) & 0x0F);
     }
-    const int words = chip_.ConfigWords();
-    if (words > 0) {
-        for (int k = 1; k <= words; ++k)
-            image_.FuseValue[static_cast<std::size_t>(k)] = ChipConfigWord(config, k);
-        panel_.ShowFuses();
-    }
-    panel_.RefreshCalibrationDialog();
+    for (int k = 1; k <= chip_.ConfigWords(); ++k)
+        image_.FuseValue[static_cast<std::size_t>(k)] = ChipConfigWord(config, k);
+    keeper_.ImageRead();
     Finish(Outcome::Done);
     Accept();
     EndCommand();
@@ -209,7 +183,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         return ProgramFusesAfterVerify();
     if (ConfigMatches(Protocol.ConfigBytes)) {
         Finish(Outcome::Done);
-        panel_.dialogs().Information(N_("Data verified"));
+        panel_.boxes().Information(N_("Data verified"));
     }
     Timer(true);
 }
@@ -218,13 +192,13 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
 bool ProgrammerEngine::IdMatches() {
     if (!chip_.IsMidrange())
         return true;
-    const std::string id = keeper_.IDText();
+    const std::string id = image_.IDText;
     for (std::size_t i = 0; i < id.size(); ++i) {
         const int good = HexDigitValue(id[i]);
         const int bad = ConfigByte(Protocol.ConfigBytes, 3 + static_cast<int>(i)) & 0x0F;
         if (good != bad) {
             FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
-            panel_.dialogs().Error(Difference(
+            panel_.boxes().Error(Difference(
                 Arg(N_("ID error 0x20%1"), MyIntToHex(static_cast<int>(i), 2)), good, bad, 4));
             return false;
         }
@@ -244,7 +218,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
             FinishDifference(kFuseRegion, VerifyHEX(addresses[k - 1]), good, bad);
-            panel_.dialogs().Error(
+            panel_.boxes().Error(
                 Difference(Arg(N_("Fuse error 0x%1"), addresses[k - 1]), good, bad, 4));
             return false;
         }

@@ -27,17 +27,15 @@ void SerialLine::Send(const std::string& bytes) {
 
 void SerialLine::SetProgrammerReset(bool level) {
     if (serial_.Active())
-        serial_.SetSignal(1, level);
+        serial_.SetSignal(ModemLine::Dtr, level);
 }
 
 void SerialLine::PurgeRx() {
     serial_.PurgeRx();
 }
 
-bool SerialLine::PortOpen() const {
-    return serial_.Active();
-}
-
 std::string SerialLine::PortName() const {
-    return name_.empty() ? "COM " + std::to_string(serial_.Port()) : name_;
+    if (!serial_.Active())
+        return {};
+    return name_.empty() ? ComCaption(serial_.Port()) : name_;
 }

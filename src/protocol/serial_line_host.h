@@ -24,8 +24,8 @@ public:
     void Send(const std::string& bytes) override;
     void SetProgrammerReset(bool level) override;
     void PurgeRx() override;
-    bool PortOpen() const override;
-    // "COM n", or the name given for a port opened by its device or server.
+    // "COM n", or the name given for a port opened by its device or server;
+    // empty while the port is closed.
     std::string PortName() const override;
     void SetPortName(std::string name) { name_ = std::move(name); }
 

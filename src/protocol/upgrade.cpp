@@ -9,7 +9,7 @@ constexpr int kElmConfig = 0xF0A;
 constexpr int kOtherConfig = 0x32A;
 } // namespace
 
-void UnscrambleUpgradeImage(MemoryImage& image, std::string& idText, bool elm) {
+void UnscrambleUpgradeImage(MemoryImage& image, bool elm) {
     std::vector<int>& rom = image.ROMData;
     for (int& word : rom)
         if (word != kBlankWord)
@@ -17,8 +17,8 @@ void UnscrambleUpgradeImage(MemoryImage& image, std::string& idText, bool elm) {
     // A file too short to hold the sixteenth word keeps its words where they are.
     if (rom.size() > kMovedWord) {
         rom.erase(rom.begin() + static_cast<std::ptrdiff_t>(kMovedWord));
-        rom.push_back(VerifyHEX(idText));
+        rom.push_back(VerifyHEX(image.IDText));
     }
     image.FuseValue[1] = elm ? kElmConfig : kOtherConfig;
-    idText = "FFFF";
+    image.IDText = "FFFF";
 }

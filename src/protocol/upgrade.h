@@ -2,8 +2,6 @@
 
 #include "image/memory_image.h"
 
-#include <string>
-
 // A firmware upgrade image as it comes from its file is scrambled; this turns
 // the loaded image into the words the board's own chip needs.
 inline constexpr int kUpgradeMask = 0x5C;
@@ -12,4 +10,4 @@ inline constexpr int kUpgradeMask = 0x5C;
 // moves out and the ID (read as hex, -1 when it is not) takes the last place,
 // so the count stays; configuration word 1 becomes the style's fixed value and
 // the ID is blank again.
-void UnscrambleUpgradeImage(MemoryImage& image, std::string& idText, bool elm);
+void UnscrambleUpgradeImage(MemoryImage& image, bool elm);

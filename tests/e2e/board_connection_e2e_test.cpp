@@ -15,7 +15,7 @@ using namespace e2e;
 
 // File > Port with `value` typed into the port dialog and OK pressed; `check`
 // looks at the dialog first.
-void ChoosePort(TProjFm& w, const QString& value, const std::function<void()>& check = {}) {
+void ChoosePort(TestWindow& w, const QString& value, const std::function<void()>& check = {}) {
     QTimer::singleShot(0, w.PortFm, [&w, value, check] {
         if (check)
             check();
@@ -31,11 +31,11 @@ TEST(BoardConnection, AMatchingBoardGreetsAndIsReportedConnected) {
     MainWindowHarness h("e2e-match");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Cedar);
-    h.WriteFile("pro.dat", Settings(3));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(3));
+    TestWindow& w = h.Start();
     EXPECT_EQ(w.ComLabel->text(), "COM 1");
     EXPECT_TRUE(WaitForStatus(w, "Cedar board connected"));
-    EXPECT_FALSE(w.Engine->ResetPending());
+    EXPECT_FALSE(w.Bench().ResetPending());
     EXPECT_FALSE(w.Timer1->isActive());
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -44,14 +44,14 @@ TEST(BoardConnection, ADifferentBoardSwitchesTheStyleAndIsResetAgain) {
     MainWindowHarness h("e2e-switch");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Alder);
-    h.WriteFile("pro.dat", Settings(3));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(3));
+    TestWindow& w = h.Start();
     EXPECT_TRUE(WaitForStatus(w, "Alder board connected"));
     ASSERT_FALSE(h.dialogs.shown.empty());
     EXPECT_EQ(h.dialogs.shown[0],
               (ScriptedDialogs::Shown{"information", "Program mode = Cedar, connected board = "
                                                      "Alder.\r\rWill attempt to match the board"}));
-    EXPECT_EQ(w.Engine->Style(), 0);
+    EXPECT_EQ(w.Bench().Style(), 0);
     EXPECT_TRUE(w.AlderItem->isChecked());
     EXPECT_EQ(w.windowTitle(), "Kitwerk Alder v030403 ");
     EXPECT_FALSE(w.ICSPMode1->isEnabled());
@@ -63,14 +63,14 @@ TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
     MainWindowHarness h("e2e-serialoff");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Cedar);
-    h.WriteFile("pro.dat", Settings(3));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(3));
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Cedar board connected"));
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
     EXPECT_FALSE(w.ComLabel->isEnabled());
     EXPECT_TRUE(w.ComLabel->toolTip().isEmpty());
-    w.SetStatus("Ready");
+    w.StatusChanged("Ready");
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &Off");
     EXPECT_TRUE(w.ComLabel->isEnabled());
@@ -86,8 +86,8 @@ TEST(BoardConnection, PortZeroIsRefusedAndTheOpenPortStaysOpen) {
     MainWindowHarness h("e2e-port0");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Birch_A);
-    h.WriteFile("pro.dat", Settings(1));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(1));
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     // The dialog offers the current port.
     ChoosePort(w, "0", [&] { EXPECT_EQ(w.PortFm->PortEdit->text(), "1"); });
@@ -96,8 +96,8 @@ TEST(BoardConnection, PortZeroIsRefusedAndTheOpenPortStaysOpen) {
         h.dialogs.shown[0],
         (ScriptedDialogs::Shown{"error", "There appears to be a problem accessing the COM Port"}));
     EXPECT_EQ(w.ComLabel->text(), "COM x");
-    EXPECT_TRUE(w.Serial1->Active());
-    EXPECT_EQ(w.Serial1->Port(), 1);
+    EXPECT_TRUE(w.Bench().PortOpen());
+    EXPECT_EQ(w.Bench().PortNumber(), 1);
 }
 
 // The README's first session with the simulator: no settings yet, so no port
@@ -108,7 +108,7 @@ TEST(BoardConnection, FirstSessionPicksTheStyleThenThePort) {
     MainWindowHarness h("e2e-first");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Elm);
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ElmItem->trigger();
     for (int i = 0; i < 15; ++i)
         w.Timer1Timer();
@@ -132,11 +132,11 @@ TEST(BoardConnection, BirchGreetsTwiceOnSerialOnAndIsConnected) {
     MainWindowHarness h("e2e-birch-on");
     h.CopyShippedChipFile();
     BoardOnCom1 sim(h, boardsim::Model::Birch_A);
-    h.WriteFile("pro.dat", Settings(1));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(1));
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     w.SerialOff1->trigger();
-    w.SetStatus("Ready");
+    w.StatusChanged("Ready");
     w.SerialOff1->trigger();
     EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     WaitFor([] { return false; }, 2); // past the watchdog's 1.5 s

@@ -47,7 +47,7 @@ TEST(DemoFolder, OpensConnectedWithTheChipChosenAndProgramsAtOnce) {
     request.com1 = "rfc2217://127.0.0.1:" + std::to_string(server.Port());
     ASSERT_EQ(PrepareDemoFolder(request), "");
 
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForDemo([&] { return w.StatusLabel->text() == "Birch_A board connected"; }, 5));
     EXPECT_EQ(w.ChipSelect->currentText(), "16F628A");
     w.ProgButt->click();

@@ -33,7 +33,7 @@ inline bool WaitFor(const std::function<bool()>& done, int seconds = 3) {
     return done();
 }
 
-inline bool WaitForStatus(TProjFm& w, const std::string& status, int seconds = 3) {
+inline bool WaitForStatus(TestWindow& w, const std::string& status, int seconds = 3) {
     const bool seen =
         WaitFor([&] { return w.StatusLabel->text().toStdString() == status; }, seconds);
     if (!seen)
@@ -73,7 +73,7 @@ public:
 };
 
 // Serves the window, running its 100 ms timer as fast as it is asked for.
-inline bool RunTimerUntil(TProjFm& w, const std::function<bool()>& done) {
+inline bool RunTimerUntil(TestWindow& w, const std::function<bool()>& done) {
     return WaitFor([&] {
         if (w.Timer1->isActive())
             w.Timer1Timer();
@@ -81,7 +81,7 @@ inline bool RunTimerUntil(TProjFm& w, const std::function<bool()>& done) {
     });
 }
 
-inline std::string ReadInfoBox(MainWindowHarness& h, TProjFm& w) {
+inline std::string ReadInfoBox(MainWindowHarness& h, TestWindow& w) {
     const std::size_t before = h.dialogs.shown.size();
     w.ReadChipID1->trigger();
     WaitFor([&] { return h.dialogs.shown.size() > before && !w.Timer1->isActive(); }, 10);
@@ -89,7 +89,7 @@ inline std::string ReadInfoBox(MainWindowHarness& h, TProjFm& w) {
 }
 
 // pro.dat for port 1 and a style, no chip.
-inline std::string Settings(int style) {
+inline std::string SettingsFile(int style) {
     return "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n" + std::to_string(style) + "\r\n";
 }
 
@@ -97,7 +97,7 @@ inline std::string Settings(int style) {
 struct Connected {
     Connected(const char* name, const std::string& chip)
         : h(name), sim((h.CopyShippedChipFile(), h), boardsim::Model::Birch_A, chip) {
-        h.WriteFile("pro.dat", Settings(1));
+        h.WriteFile("pro.dat", SettingsFile(1));
         w = &h.Start();
         EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
         w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
@@ -105,7 +105,7 @@ struct Connected {
     }
     MainWindowHarness h;
     BoardOnCom1 sim;
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 };
 
 } // namespace e2e

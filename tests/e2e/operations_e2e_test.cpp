@@ -36,13 +36,13 @@ TEST(Operations, ReadChipInfoShowsTheChipInTheSocket) {
 
 TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
     Session s("e2e-program", "16F628A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     w.ResetCodeMemory(false, false, true); // a blank image, as a HEX load starts
     for (int i = 0; i < 40; ++i)
         w.Image.ROMData[static_cast<std::size_t>(i)] = 0x3000 + i;
     w.Image.EEPROMData[5] = 0x99;
     w.Image.FuseValue[1] = 0x3F10;
-    w.FuseEditFM->SetIDText("C0DE");
+    w.Image.IDText = "C0DE"; // the ID digits go with the image
     EXPECT_EQ(s.Run([&] { w.ProgButt->click(); }), "Programming complete.");
     s.sim.server.WithBoard([](boardsim::Board& b) {
         EXPECT_EQ(b.chip().Rom(39), 0x3000 + 39);
@@ -68,8 +68,8 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 // The offer stays one box while the timer and the port go on inside it.
 TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
     Session s("e2e-socket-chip", "16F648A");
-    TProjFm& w = *s.w;
-    w.ChooseChip(w.FindChipCBText("16F628A"));
+    TestWindow& w = *s.w;
+    w.Bench().ChooseChip(w.FindChipCBText("16F628A"), false);
     s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
     ASSERT_TRUE(w.DoLoadProcedure(false, false, (s.h.dir / "blink.hex").string()));
     s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
@@ -95,7 +95,7 @@ TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
 // waiting for it; Serial On connects again.
 TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     Session s("e2e-gone", "16F628A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     w.PortReturn->RetryMs = 20;
     const int port = s.sim.server.Port();
     s.sim.server.Stop();
@@ -113,7 +113,7 @@ TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
     // Retries would come every 20 ms.
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(45);
     WaitFor([&] { return std::chrono::steady_clock::now() >= until; });
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     w.SerialOff1->trigger();
     EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     EXPECT_EQ(s.Run([&] { w.ReadChipID1->trigger(); }), "[16F628A]   Version 0\r\rChip ID = 1060");
@@ -127,7 +127,7 @@ TEST(Operations, ABoardThatGoesAwayIsFoundAgainAfterSerialOffAndOn) {
 // already on its way reaches the board after it.
 TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     Session s("e2e-cancel", "16F877A");
-    TProjFm& w = *s.w;
+    TestWindow& w = *s.w;
     s.sim.server.WithBoard([](boardsim::Board& b) { b.SetPacing({true, 19200, 0, 0}); });
     w.ResetCodeMemory(false, false, true);
     for (std::size_t i = 0; i < w.Image.ROMData.size(); ++i)
@@ -141,7 +141,7 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     ASSERT_TRUE(WaitFor([&] { return wordsArrived() >= 40; }, 10));
     const std::size_t atCancel = wordsArrived();
     w.Cancel1->trigger();
-    EXPECT_TRUE(WaitFor([&] { return w.Engine->Outcome() == Outcome::Cancelled; }, 2));
+    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }, 2));
     EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }, 5));
     EXPECT_LE(wordsArrived(), atCancel + 1);
     EXPECT_TRUE(w.ProgButt->isEnabled());

@@ -28,8 +28,8 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
     machine.LinkById(kById, "ttyUSB0");
     const std::string byId = machine.root + "/dev/serial/by-id/" + kById;
     std::filesystem::create_symlink(byId, h.dir / "ports/com1");
-    h.WriteFile("pro.dat", Settings(1));
-    TProjFm& w = h.Start();
+    h.WriteFile("pro.dat", SettingsFile(1));
+    TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
     w.ChipSelectChange();
@@ -37,7 +37,7 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
 
     std::filesystem::remove_all(machine.root + "/dev/serial");
     ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     machine.LinkById(kById, "ttyUSB0");
     ASSERT_TRUE(
         RunTimerUntil(w, [&] { return w.StatusLabel->text() == "Birch_A board connected"; }));

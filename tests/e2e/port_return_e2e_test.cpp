@@ -37,14 +37,14 @@ struct ServerSession : Connected {
 
 TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
     ServerSession c("e2e-return-server");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     c.sim.server.Stop();
     ASSERT_TRUE(WaitForStatus(w, "Board unplugged"));
-    EXPECT_FALSE(w.Serial1->Active());
+    EXPECT_FALSE(w.Bench().PortOpen());
     EXPECT_FALSE(w.ComLabel->isEnabled());
     c.Restart();
     ASSERT_TRUE(c.Greeted());
-    EXPECT_TRUE(w.Serial1->Active());
+    EXPECT_TRUE(w.Bench().PortOpen());
     EXPECT_EQ(w.PortReturn->Returns, 1);
     EXPECT_TRUE(c.h.dialogs.shown.empty());
     EXPECT_EQ(ReadInfoBox(c.h, w), "[16F628A]   Version 0\r\rChip ID = 1060");
@@ -55,7 +55,7 @@ TEST(PortReturn, AServerThatGoesAndComesBackIsOpenedAgainOnce) {
 // no failed reset after it while the board is away.
 TEST(PortReturn, AnOperationCutOffShowsOneBox) {
     ServerSession c("e2e-return-cut");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     c.sim.server.Stop();
     w.ReadChipID1->trigger();
     ASSERT_TRUE(RunTimerUntil(w, [&] { return !c.h.dialogs.shown.empty(); }));
@@ -73,14 +73,14 @@ TEST(PortReturn, AnOperationCutOffShowsOneBox) {
 // once and its board greets; the first server may then go.
 TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
     ServerSession c("e2e-assign-current");
-    TProjFm& w = *c.w;
+    TestWindow& w = *c.w;
     boardsim::Board other(boardsim::Model::Birch_A, SocketChip("16F628A"));
     boardsim::Rfc2217Server otherServer(other);
     std::string error;
     ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
     c.h.WriteFile(PortsEntry(3), url + "\n");
-    w.SetStatus("Ready");
+    w.StatusChanged("Ready");
 
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
         const auto rows = w.AssignPortsFm->DeviceList->findItems(QString::fromStdString(url + " "),

@@ -202,7 +202,7 @@ TEST(Handshake, ReadChipInfoOnlyWhereTheChipHasAnId) {
     EXPECT_TRUE(rig.sent.empty());
 }
 
-TEST(Handshake, TheCalibrationReadFillsTheDialogFields) {
+TEST(Handshake, TheCalibrationReadReportsTheChipsValues) {
     EngineRig rig("12F675", Model::Birch_A, [](boardsim::ChipConfig& c) {
         c.fuseBlank[0] = 0x2FFF; // bandgap bits 1 0 as the chip holds them
     });
@@ -210,8 +210,10 @@ TEST(Handshake, TheCalibrationReadFillsTheDialogFields) {
     rig.Connect();
     rig.engine.ReadCalibration();
     rig.Run();
-    EXPECT_EQ(rig.oscal, "80");
-    EXPECT_EQ(rig.bandGap, "10");
+    ASSERT_EQ(rig.reports.size(), 1u);
+    const std::string& config = rig.reports[0].configBytes;
+    EXPECT_EQ(CalibrationWordRead(config), 0x3480);
+    EXPECT_EQ(ChipConfigWord(config, 1) & kBandGapBits, 0x2000); // bits 13 and 12: 1 0
     EXPECT_TRUE(rig.TakeTexts().empty());
     EXPECT_TRUE(rig.Idle());
 }
@@ -276,17 +278,17 @@ TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
     MemoryImage image;
     for (int i = 0; i < 20; ++i)
         image.ROMData.push_back(i == 3 ? 0x3FFF : i);
-    std::string id = "1234";
-    UnscrambleUpgradeImage(image, id, false);
+    image.IDText = "1234";
+    UnscrambleUpgradeImage(image, false);
     ASSERT_EQ(image.ROMData.size(), 20u);
     EXPECT_EQ(image.ROMData[0], kUpgradeMask);       // 0 XOR the mask
     EXPECT_EQ(image.ROMData[3], 0x3FFF);             // blank stays blank
     EXPECT_EQ(image.ROMData[15], 16 ^ kUpgradeMask); // word 15 left
     EXPECT_EQ(image.ROMData[19], 0x1234);            // the ID took the last place
     EXPECT_EQ(image.FuseValue[1], 0x32A);
-    EXPECT_EQ(id, "FFFF");
-    std::string bad = "XYZ";
-    UnscrambleUpgradeImage(image, bad, true);
+    EXPECT_EQ(image.IDText, "FFFF");
+    image.IDText = "XYZ";
+    UnscrambleUpgradeImage(image, true);
     EXPECT_EQ(image.ROMData.back(), -1);
     EXPECT_EQ(image.FuseValue[1], 0xF0A);
 }

@@ -106,8 +106,8 @@ void EngineRig::BlankImage() {
 
 std::vector<std::string> EngineRig::TakeTexts() {
     std::vector<std::string> texts;
-    for (; textsTaken_ < boxes.shown.size(); ++textsTaken_)
-        texts.push_back(boxes.shown[textsTaken_].text);
+    for (; textsTaken_ < dialogs.shown.size(); ++textsTaken_)
+        texts.push_back(dialogs.shown[textsTaken_].text);
     return texts;
 }
 
@@ -145,7 +145,7 @@ void EngineRig::OperationStarted(Operation operation) {
         controlsEnabled = false;
 }
 
-void EngineRig::SwitchStyle(int style) {
+void EngineRig::OtherBoardGreeted(int style) {
     ++stylesSelected;
     engine.SetStyle(style);
     engine.ResetProgrammer(true);
@@ -154,9 +154,4 @@ void EngineRig::SwitchStyle(int style) {
 void EngineRig::ClearImage() {
     ResetImage(image, chip, false, false, false, "");
     id = BlankIDText(chip.IdTextLength());
-}
-
-void EngineRig::ShowCalibration(const std::string& oscalText, const std::string& bandGapText) {
-    oscal = oscalText;
-    bandGap = bandGapText;
 }

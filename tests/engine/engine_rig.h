@@ -36,35 +36,29 @@ public:
     void Send(const std::string& bytes) override;
     void SetProgrammerReset(bool level) override;
     void PurgeRx() override {}
-    bool PortOpen() const override { return portOpen; }
-    std::string PortName() const override { return "COM 1"; }
+    std::string PortName() const override { return portOpen ? "COM 1" : ""; }
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     void SetProgress(int value, int maximum) override;
-    Dialogs& dialogs() override { return boxesOverride ? *boxesOverride : boxes; }
+    Dialogs& boxes() override { return boxesOverride ? *boxesOverride : dialogs; }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override { reports.push_back(report); }
     void BackToIdle() override { controlsEnabled = true; }
-    void SwitchStyle(int style) override;
+    void OtherBoardGreeted(int style) override;
     bool ChipSelected() const override { return chipSelected; }
     std::string ChipWithDeviceId(int deviceId) const override;
-    std::string IDText() const override { return id; }
-    void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override;
-    void SaveImage() override { ++saves; }
+    void ImageRead() override { ++imageReads; }
     bool ReloadNewerFile() override { return reloadOk; }
-    void ShowListing() override { ++listings; }
-    void ShowFuses() override { ++fuseShows; }
-    void ShowCalibration(const std::string& oscal, const std::string& bandGap) override;
 
     ChipRecord chip;
     MemoryImage image;
-    std::string id;
+    std::string& id = image.IDText;
     boardsim::Board board;
     boardsim::InProcessLink link;
     ProgrammerEngine engine;
-    ScriptedDialogs boxes;
+    ScriptedDialogs dialogs;
     Dialogs* boxesOverride = nullptr; // boxes that do something while they are open
 
     bool portOpen = true;
@@ -79,11 +73,8 @@ public:
     int progress = 0;
     int progressMax = 0;
     int progressPeak = 0;
-    int saves = 0;
-    int listings = 0;
-    int fuseShows = 0;
+    int imageReads = 0;
     int stylesSelected = 0;
-    std::string oscal, bandGap;
 
 private:
     std::int64_t nextTickUs_ = 0;

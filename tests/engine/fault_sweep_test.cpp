@@ -84,7 +84,7 @@ void SweepProgramTheSocket(EngineRig& rig) {
 }
 
 void SweepAnswerYes(EngineRig& rig) {
-    rig.boxes.answers.assign(8, Dialogs::Answer::Yes);
+    rig.dialogs.answers.assign(8, Dialogs::Answer::Yes);
 }
 
 std::vector<SweepOperation> SweepOperations() {

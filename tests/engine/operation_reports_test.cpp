@@ -45,7 +45,7 @@ TEST(OperationReports, ARefusalSaysWhyAndStartsNothing) {
         {"no chip ID", "12F509", SmallImage, [](ProgrammerEngine& e) { return e.ReadChipInfo(); },
          StartResult::NotSupported},
         {"erase answered No", "16F84A",
-         [](EngineRig& r) { r.boxes.answers = {Dialogs::Answer::No}; },
+         [](EngineRig& r) { r.dialogs.answers = {Dialogs::Answer::No}; },
          [](ProgrammerEngine& e) { return e.BlankCheck(EraseChoice::Erase); },
          StartResult::Declined},
         {"file not reloaded", "16F84A", [](EngineRig& r) { SmallImage(r), r.reloadOk = false; },
@@ -143,7 +143,7 @@ TEST(OperationReports, EveryChangeOfStateIsTracedThroughKnownStates) {
     rig.engine.SetTrace([&](EngineState from, EngineState to) { changes.emplace_back(from, to); });
     rig.Connect();
     SmallImage(rig);
-    rig.boxes.answers = {Dialogs::Answer::Yes};
+    rig.dialogs.answers = {Dialogs::Answer::Yes};
     rig.engine.Program();
     rig.Run();
     ASSERT_EQ(rig.TakeTexts(), Texts{"Programming complete."});

@@ -187,7 +187,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
     rig.board.chip().SetRom(0x3FF, 0x3468);
     rig.board.chip().SetConfig(0, 0x2184); // bandgap bits 1 0, options programmed
     rig.board.chip().SetRom(5, 0x0123);
-    rig.boxes.answers.push_back(Dialogs::Answer::Yes);
+    rig.dialogs.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
     rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
@@ -199,7 +199,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
     EXPECT_EQ(rig.board.chip().Config(0), 0x21FF);
 
     rig.board.faults().calibrationAnswer = 'C';
-    rig.boxes.answers.push_back(Dialogs::Answer::Yes);
+    rig.dialogs.answers.push_back(Dialogs::Answer::Yes);
     rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
     EXPECT_EQ(rig.TakeTexts().back(), "Error writing new Calibration and BandGap");
@@ -209,7 +209,7 @@ TEST(Operations, EraseWritesTheChipsOwnCalibrationBack) {
 TEST(Operations, ASerialEepromIsErasedPageByPage) {
     EngineRig rig("24C16");
     rig.board.chip().SetEeprom(0x700, 0x12);
-    rig.boxes.answers.push_back(Dialogs::Answer::Yes);
+    rig.dialogs.answers.push_back(Dialogs::Answer::Yes);
     rig.Connect();
     rig.engine.BlankCheck(EraseChoice::Erase);
     rig.Run();
@@ -262,7 +262,7 @@ TEST(Operations, AChipThatIsNotBlankIsAskedAboutOrLeftAlone) {
     EXPECT_EQ(rig.board.chip().Rom(0), 0x3FFF);
     EXPECT_EQ(rig.engine.Outcome(), Outcome::Difference);
 
-    rig.boxes.answers.push_back(Dialogs::Answer::Yes);
+    rig.dialogs.answers.push_back(Dialogs::Answer::Yes);
     rig.engine.Program();
     rig.Run();
     EXPECT_EQ(rig.TakeTexts(),

@@ -22,7 +22,7 @@ inline void FactoryValues(boardsim::ChipConfig& c, bool bandGap) {
 // Program, one-time parts answered Yes before their protection is burnt in.
 inline void ProgramChip(EngineRig& rig) {
     if (rig.chip.CPWarn)
-        rig.boxes.answers = {Dialogs::Answer::Yes};
+        rig.dialogs.answers = {Dialogs::Answer::Yes};
     rig.Connect();
     rig.engine.Program();
     rig.Run();

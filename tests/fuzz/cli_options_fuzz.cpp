@@ -21,9 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!r.ok || r.options.help || r.options.version)
         return 0;
     const CliOptions& o = r.options;
-    Require(o.command != CliCommand::None && !o.commandName.empty());
+    Require(o.command != CliCommand::None && CommandRow(o.command).command == o.command);
     const bool takesFile = o.command == CliCommand::Read || o.command == CliCommand::Verify ||
-                           o.command == CliCommand::Program || o.command == CliCommand::Auto;
+                           o.command == CliCommand::Program || o.command == CliCommand::Auto ||
+                           o.command == CliCommand::Disasm;
     Require(takesFile || o.file.empty());
     Require(o.count >= 0 && (o.count == 0 || o.command == CliCommand::Auto));
     Require(o.style >= -1 && o.style < 5);

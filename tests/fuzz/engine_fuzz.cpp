@@ -26,7 +26,6 @@ public:
     void Send(const std::string& bytes) override { sent += bytes.size(); }
     void SetProgrammerReset(bool) override {}
     void PurgeRx() override {}
-    bool PortOpen() const override { return true; }
     std::string PortName() const override { return "COM 1"; }
     void SetTimer(bool on) override { timer = on; }
     void Pause(int) override {}
@@ -34,7 +33,7 @@ public:
     void SetProgress(int value, int maximum) override {
         Require(value >= 0 && (maximum <= 0 || value <= maximum));
     }
-    Dialogs& dialogs() override { return boxes; }
+    Dialogs& boxes() override { return dialogs; }
     void OperationStarted(Operation operation) override {
         if (operation != Operation::AutoProgram)
             ++open;
@@ -44,17 +43,13 @@ public:
             --open;
         Require(open >= 0); // no end without its start
     }
-    void SwitchStyle(int style) override { styleAsked = style; }
+    void OtherBoardGreeted(int style) override { styleAsked = style; }
     bool ChipSelected() const override { return true; }
-    std::string IDText() const override { return id; }
-    void SetIDText(const std::string& text) override { id = text; }
     void ClearImage() override { image->ROMData.clear(), image->EEPROMData.clear(); }
-    void SaveImage() override {}
     bool ReloadNewerFile() override { return true; }
 
     MemoryImage* image = nullptr;
-    ScriptedDialogs boxes;
-    std::string id;
+    ScriptedDialogs dialogs;
     std::size_t sent = 0;
     bool timer = false;
     int open = 0; // operations started and not yet ended
@@ -99,9 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ResetImage(image, chip, false, false, true, "");
     for (std::size_t i = 0; i < image.ROMData.size(); i += 7)
         image.ROMData[i] = static_cast<int>(i * 0x135) & chip.WordMask;
-    host.id = BlankIDText(chip.IdTextLength());
+    image.IDText = BlankIDText(chip.IdTextLength());
     for (int i = 0; i < 4; ++i)
-        host.boxes.answers.push_back(i % 2 ? Dialogs::Answer::No : Dialogs::Answer::Yes);
+        host.dialogs.answers.push_back(i % 2 ? Dialogs::Answer::No : Dialogs::Answer::Yes);
     const MemoryImage before = image;
 
     ProgrammerEngine engine(EngineHosts::Of(host), chip, image);

@@ -46,6 +46,22 @@ class CheckRules(unittest.TestCase):
         fine_too = {"src/protocol/a.cpp": fine, "src/platform/b.cpp": include("ui/w.h")}
         self.assertEqual(run(fine_too), [])
 
+    def test_faces_ask_the_workbench(self):
+        past = "".join(map(include, ["protocol/engine.h", "image/hex_load.h"]))
+        faces = {"src/app/a.cpp": past, "src/cli/b.h": include("chipdb/chip_list.h")}
+        self.assertEqual(run(faces), ["face past the workbench"] * 3)
+        # Below the faces, and the workbench's other headers in a face, are fine.
+        fine = {"src/protocol/a.cpp": past, "src/cli/c.cpp": include("protocol/operation.h")}
+        self.assertEqual(run(fine), [])
+
+    def test_window_words_in_the_engine(self):
+        roles = "class P {\n  virtual void RepaintWindow() {}\n  void ShowListing();\n};\n"
+        self.assertEqual(run({"src/protocol/host.h": roles}), ["window word"] * 2)
+        # Its own words; the words in comments, texts, sources and other layers.
+        quiet = 'Dialogs& boxes();\n// ShowListing()\nvoid Say(const char* t = "Show(");\n'
+        files = {"src/protocol/a.h": quiet, "src/protocol/b.cpp": roles, "src/app/c.h": roles}
+        self.assertEqual(run(files), [])
+
     def test_duplicated_texts(self):
         one = 'void f() { Say("Verifying EEPROM..."); Ask("Do you wish " "to continue?"); }\n'
         two = 'void g() {\n  Say("Verifying EEPROM...");\n  Ask("Do you wish to continue?");\n}\n'

@@ -4,15 +4,15 @@
 
 using Lines = std::vector<std::string>;
 
-TEST(TrimSpaces, KeepsOnlyCharacters33To127AfterUpperCasing) {
-    EXPECT_EQ(TrimSpaces(UpperCaseAscii("chipname = 16f 84a\t")), "CHIPNAME=16F84A");
-    EXPECT_EQ(TrimSpaces(std::string("\xEF\xBB\xBFI\0D=\x7F\x80\xFF", 9)), "ID=\x7F");
+TEST(NormaliseKeyLine, KeepsOnlyCharacters33To127UpperCased) {
+    const auto normal = [](std::string line) {
+        NormaliseKeyLine(line);
+        return line;
+    };
+    EXPECT_EQ(normal("chipname = 16f 84a\t"), "CHIPNAME=16F84A");
+    EXPECT_EQ(normal(std::string("\xEF\xBB\xBFI\0D=\x7F\x80\xFF", 9)), "ID=\x7F");
     EXPECT_EQ(UpperCaseAscii("\xE4z{"), "\xE4Z{"); // bytes above 127 are not letters
-    std::string line("\tProgram Delay = 5\x00\x80x\x7F\r", 23);
-    std::string normal = line;
-    NormaliseKeyLine(normal);
-    EXPECT_EQ(normal, TrimSpaces(UpperCaseAscii(line)));
-    EXPECT_EQ(normal, "PROGRAMDELAY=5X\x7F");
+    EXPECT_EQ(normal(std::string("\tProgram Delay = 5\x00\x80x\x7F\r", 23)), "PROGRAMDELAY=5X\x7F");
 }
 
 TEST(ExtractNextWord, TakesWordsUpToABlankAndRefusesControlCharacters) {

@@ -67,10 +67,10 @@ TEST(CommandSet, CalibrationBlankCheckAndTheWideCoreSubstitutions) {
 }
 
 TEST(CommandSet, BusyMarksAndErrorStrings) {
-    EXPECT_EQ(AfterBusyMarks("?"), std::string::npos);
-    EXPECT_EQ(AfterBusyMarks("??\xFF"), 2u);
-    EXPECT_EQ(AfterBusyMarks(std::string(1, '\0')), 0u);
-    EXPECT_EQ(AfterBusyMarks("?E?P"), std::string::npos); // an error string, not a status
+    EXPECT_EQ(AfterBusyAnswers("?"), std::string::npos);
+    EXPECT_EQ(AfterBusyAnswers("??\xFF"), 2u);
+    EXPECT_EQ(AfterBusyAnswers(std::string(1, '\0')), 0u);
+    EXPECT_EQ(AfterBusyAnswers("?E?P"), std::string::npos); // an error string, not a status
     for (const char* waiting : {"?", "?E", "?F?", "?E?P", "xx?F?N"})
         EXPECT_TRUE(BoardErrorPending(waiting)) << waiting;
     for (const char* answer : {"V", "?X", "PI", "E?P"})

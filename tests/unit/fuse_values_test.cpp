@@ -173,13 +173,3 @@ TEST(FuseDecompose, CoreClassChoosesTheUpdate) {
     UpdateFusesForCore(rows, chip, words);
     EXPECT_EQ(rows[1].selected, 1);
 }
-
-TEST(DecToASCII, DigitsAndEverythingElseIsF) {
-    EXPECT_EQ(DecToASCII(0), '0');
-    EXPECT_EQ(DecToASCII(9), '9');
-    EXPECT_EQ(DecToASCII(10), 'A');
-    EXPECT_EQ(DecToASCII(14), 'E');
-    EXPECT_EQ(DecToASCII(15), 'F');
-    EXPECT_EQ(DecToASCII(16), 'F');
-    EXPECT_EQ(DecToASCII(-1), 'F');
-}

@@ -12,8 +12,6 @@ TEST(HexCharacters, CheckASCIIUpperCasesDigitsAndMarksTheRest) {
     EXPECT_EQ(CheckASCII('g'), '-');
     EXPECT_EQ(CheckASCII(':'), '-');
     EXPECT_EQ(CheckASCII('\0'), '-');
-    EXPECT_EQ(HexToDec('F'), 15);
-    EXPECT_EQ(HexToDec('f'), -1);
     EXPECT_EQ(HexFieldValue("3fFf"), 0x3FFF);
     EXPECT_EQ(HexFieldValue("0x"), -1);
 }

@@ -75,7 +75,7 @@ TEST_F(SerialPeer, WritingTrueToAnOpenPortDropsAndRaisesTheLines) {
 TEST_F(SerialPeer, EscapedIacAndResetSignalReachThePeer) {
     serial->SetActive(true);
     serial->WriteString(std::string("\xFF\x01\xFF", 3));
-    serial->SetSignal(1, false);
+    serial->SetSignal(ModemLine::Dtr, false);
     ASSERT_TRUE(peer.WaitFor(
         [](const Connections& c) {
             return c[0].data == std::string("\xFF\x01\xFF", 3) && c[0].controls.back() == DtrOff;

@@ -90,7 +90,7 @@ TEST_F(SerialTty, PurgeRxKeepsReceivedBytesAndRxWaitingCountsThem) {
 TEST_F(SerialTty, LineChangeOnPseudoTerminalTakesTheErrorPathOnly) {
     serial->SetActive(true);
     errors = 0;
-    serial->SetSignal(1, false);
+    serial->SetSignal(ModemLine::Dtr, false);
     EXPECT_EQ(serial->ErrorCode(), ENOTTY);
     EXPECT_EQ(errors, 1);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -98,7 +98,7 @@ TEST_F(SerialTty, LineChangeOnPseudoTerminalTakesTheErrorPathOnly) {
 
     // With the default notification the system's text is shown instead.
     serial->SetNotifyErrors(eNotifyErr::Dialog);
-    serial->SetSignal(0, true);
+    serial->SetSignal(ModemLine::Rts, true);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Inappropriate ioctl for device"});
 }
@@ -128,29 +128,6 @@ TEST_F(SerialTty, RefusedPortNumberAndBaudrateLeaveEverythingAsItWas) {
     EXPECT_EQ(serial->Baudrate(), 19200);
     EXPECT_EQ(dialogs.shown,
               (std::vector<ScriptedDialogs::Shown>{{"error", "Baudrate is not valid"}}));
-}
-
-TEST_F(SerialTty, FramedModeDeliversStartToEndPlusAppendedBytes) {
-    std::vector<std::string> messages;
-    serial->SetOnRxData([](TSerial&) { ADD_FAILURE() << "OnRxData in framed mode"; });
-    serial->SetOnMessage([&](TSerial&, const std::string& m) { messages.push_back(m); });
-    serial->SetRxEventMode(eOpModes::Message);
-    serial->SetMessageStartChar(2);
-    serial->SetMessageEndChar(3);
-    serial->SetMessageAppendCount(2);
-    serial->SetActive(true);
-    pty.WriteMaster(std::string("\x41\x03\x10", 3)); // before any start: ignored
-    pty.WriteMaster(std::string("\x02\x41\x03\x10\x20", 5));
-    ASSERT_TRUE(ServeUntil(
-        *serial, [&] { return !messages.empty(); }, 2000));
-    EXPECT_EQ(messages, std::vector<std::string>{std::string("\x02\x41\x03\x10\x20", 5)});
-
-    // A new start drops a partial message; no append count ends at the end byte.
-    serial->SetMessageAppendCount(0);
-    pty.WriteMaster(std::string("\x02\x58\x02\x59\x03", 5));
-    ASSERT_TRUE(ServeUntil(
-        *serial, [&] { return messages.size() == 2; }, 2000));
-    EXPECT_EQ(messages[1], std::string("\x02\x59\x03", 3));
 }
 
 TEST_F(SerialTty, WriteStringThatCannotCompleteWaitsHalfASecondThenErrs) {

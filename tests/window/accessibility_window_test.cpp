@@ -44,11 +44,11 @@ void ExpectAllNamed(QWidget* window) {
 TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
     MainWindowHarness h("a11y-labels");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F84A"));
     w.ChipSelectChange();
     w.ICSPMode1Click();
-    w.SetStatus("Birch_A board connected");
+    w.StatusChanged("Birch_A board connected");
     for (QLabel* label : {w.StatusLabel, w.ComLabel, w.ICSPLabel, w.AutoLabel, w.PCBlabel}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(Said(label, QAccessible::Name), label->text());
@@ -62,7 +62,7 @@ TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
 TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
     MainWindowHarness h("a11y-fields");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(Said(w.ChipSelect, QAccessible::Name), "Chip Selector"); // nothing chosen
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
     w.ChipSelectChange();
@@ -72,7 +72,7 @@ TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
               testplatform::kWindows ? "Chip Selector" : "12F675");
     EXPECT_EQ(Said(w.ChipSelect, QAccessible::Value), "12F675");
 
-    w.SetOscalFmValues();
+    w.ImageChanged(kImageConfig); // the calibration dialog shows the image's values
     TOscCalFm& osc = *w.OscCalFm;
     EXPECT_EQ(Said(osc.OscEdit, QAccessible::Name), "OSCAL Value");
     EXPECT_EQ(Said(osc.OscEdit, QAccessible::Value), "FF");
@@ -91,7 +91,7 @@ TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
 TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     MainWindowHarness h("a11y-all");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
     w.ChipSelectChange();
     QtHelpViewer help;
@@ -107,7 +107,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
 
 TEST(Accessibility, TabGoesThroughTheMainWindowInReadingOrder) {
     MainWindowHarness h("a11y-tab");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.RunButt->setVisible(true);
     std::vector<QWidget*> expected = {w.ChipSelect, w.LoadButt, w.SaveButt,  w.ProgButt,
                                       w.ReadButt,   w.VerfButt, w.BlankButt, w.OscalButt,

@@ -20,7 +20,7 @@ const FakeUsbAdapter kWindowFtdi{
     "A10K1ABC", 16,         "usb-FTDI_FT232R_USB_UART_A10K1ABC-if00-port0"};
 
 // Opens the dialog, notes what it lists, picks `row` for `com` and assigns it.
-std::vector<std::string> AssignWithDialog(TProjFm& w, int row, int com, std::string* advice) {
+std::vector<std::string> AssignWithDialog(TestWindow& w, int row, int com, std::string* advice) {
     std::vector<std::string> listed;
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
         TAssignPortsFm& fm = *w.AssignPortsFm;
@@ -48,7 +48,7 @@ TEST(AssignPorts, LinksTheChosenDeviceByItsStableNameBesideTheProgram) {
     h.CopyShippedChipFile();
     std::filesystem::create_directories(h.dir / "ports");
     h.WriteFile("ports/com3", "rfc2217://127.0.0.1:7000\n");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     h.dialogs.shown.clear();
 
     std::string advice;
@@ -79,7 +79,7 @@ TEST(AssignPorts, AnInstalledCopyWritesTheLinkInTheUsersConfigFolder) {
     h.systemRoot = machine.root;
     h.CopyShippedChipFile();
     const std::string config = h.InstalledCopy();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     std::string advice;
     AssignWithDialog(w, 0, 5, &advice);
     EXPECT_EQ(advice, "");
@@ -92,7 +92,7 @@ TEST(AssignPorts, NothingFoundSaysSoAndAssignsNothing) {
     FakeMachine machine;
     h.systemRoot = machine.root;
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     std::string advice;
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
         advice = w.AssignPortsFm->AdviceLabel->text().toStdString();

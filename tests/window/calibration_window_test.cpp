@@ -20,7 +20,7 @@ const ScriptedDialogs::Shown kQuestion{
 
 struct CalibrationWindow : ::testing::Test {
     MainWindowHarness h{"oscal"};
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
     std::size_t last = 0;
 
     // A chip from the shipped list, its image blank with `word` as the last word.

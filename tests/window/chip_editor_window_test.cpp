@@ -42,7 +42,7 @@ const std::string kThreeChips = Record("16F84A", "INCLUDE=Y", "\n") +
 
 struct ChipEditorWindow : ::testing::Test {
     MainWindowHarness h{"chipeditor"};
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 
     void Start(const std::string& chipFile) {
         h.WriteFile("chipinfo.cid", chipFile);

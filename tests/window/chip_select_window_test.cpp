@@ -18,16 +18,16 @@
 #include <gtest/gtest.h>
 
 namespace {
-int IndexOf(TProjFm& w, const char* name) {
+int IndexOf(TestWindow& w, const char* name) {
     return w.FindChipCBText(name);
 }
 
-void Choose(TProjFm& w, int index) {
+void Choose(TestWindow& w, int index) {
     w.ChipSelect->setCurrentIndex(index);
     w.ChipSelectChange();
 }
 
-bool ShowsPicture(TProjFm& w, const std::string& name) {
+bool ShowsPicture(TestWindow& w, const std::string& name) {
     return w.SocketImage->canvas == LoadSocketPicture(name).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -40,7 +40,7 @@ std::string ProDat(int count, int index, const std::string& name, int style = 1)
 TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
     MainWindowHarness h("select-all");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     // The start-up reset waits for a greeting that no board sends; its watchdog
     // would report it while a fuse editor below is open.
     w.Timer1->stop();
@@ -73,7 +73,7 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
         EXPECT_EQ(w.FuseEditFM->IDText(), c.IsWide() ? "FFFFFFFF" : "FFFF");
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(w.Image.FuseValue[k], c.FuseBlank[k]);
-        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Engine->Style())));
+        EXPECT_TRUE(ShowsPicture(w, SocketPictureName(c.SocketLayout, w.Bench().Style())));
         EXPECT_EQ(h.sound->clicks, clicksBefore + 1);
         EXPECT_EQ(w.PCBlabel->text(), "A"); // Birch_A
         EXPECT_EQ(w.StatusLabel->text(), "Ready");
@@ -93,7 +93,7 @@ TEST(ChipSelect, EveryShippedChipAppliesItsRecordEnableRulesAndSocket) {
 TEST(ChipSelect, ICSPModeShowsTheHeaderForEveryChipAndNeedsAChip) {
     MainWindowHarness h("icsp");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ICSPMode1Click();
     EXPECT_EQ(h.dialogs.shown.back(),
               (ScriptedDialogs::Shown{"information", "Please select a chip"}));
@@ -116,7 +116,7 @@ TEST(ChipSelect, ICSPModeShowsTheHeaderForEveryChipAndNeedsAChip) {
 TEST(ChipSelect, ChangingChipAsksToSaveChangedDataThenEmptiesTheImage) {
     MainWindowHarness h("savequery");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     Choose(w, IndexOf(w, "16F84A"));
     w.Image.ROMData.assign(1025, 16383);
     w.Image.DataChanged = true;
@@ -148,7 +148,7 @@ TEST(ChipSelect, LastChipIsRestoredOnlyWhenTheChipListIsUnchanged) {
         MainWindowHarness h("restore-ok");
         h.CopyShippedChipFile();
         h.WriteFile("pro.dat", ProDat(count, kIndexOf628, "16F628"));
-        TProjFm& w = h.Start();
+        TestWindow& w = h.Start();
         EXPECT_EQ(w.ChipSelect->currentIndex(), kIndexOf628);
         EXPECT_EQ(w.Chip.ChipName, "16F628");
         EXPECT_EQ(w.Chip.ROMSize, 0x800);
@@ -175,7 +175,7 @@ TEST(ChipSelect, LastChipIsRestoredOnlyWhenTheChipListIsUnchanged) {
         MainWindowHarness h("restore-args");
         h.CopyShippedChipFile();
         h.WriteFile("pro.dat", ProDat(count, 0, "24C02"));
-        TProjFm& w = h.Start({"x.HEX", "16f628"});
+        TestWindow& w = h.Start({"x.HEX", "16f628"});
         EXPECT_EQ(w.Chip.ChipName, "16F628");
         EXPECT_EQ(w.Image.HexFileName, h.programDir); // ".HEX" is not taken as a file
     }
@@ -183,7 +183,7 @@ TEST(ChipSelect, LastChipIsRestoredOnlyWhenTheChipListIsUnchanged) {
         // Without a settings file the named chip is not selected.
         MainWindowHarness h("restore-args-nofile");
         h.CopyShippedChipFile();
-        TProjFm& w = h.Start({"x.hex", "16f628"});
+        TestWindow& w = h.Start({"x.hex", "16f628"});
         EXPECT_EQ(w.ChipSelect->currentIndex(), -1);
         EXPECT_EQ(w.Image.HexFileName, "x.hex");
     }
@@ -192,7 +192,7 @@ TEST(ChipSelect, LastChipIsRestoredOnlyWhenTheChipListIsUnchanged) {
 TEST(ChipSelect, ABrokenChipFileIsReportedAndSelectsNothing) {
     MainWindowHarness h("broken");
     h.WriteFile("chipinfo.cid", "\r\nCHIPNAME=16F84A\r\n");
-    TProjFm& w = h.Start({"x.hex", "16f84a"});
+    TestWindow& w = h.Start({"x.hex", "16f84a"});
     ASSERT_EQ(h.dialogs.shown.size(), 2u);
     EXPECT_EQ(
         h.dialogs.shown[1],
@@ -217,7 +217,7 @@ TEST(ChipSelect, ScreenshotsShowTheWholeWindow) {
     h.CopyShippedChipFile();
     const char* env = std::getenv("TESSARO_SCREENSHOTS");
     const QString folder = env ? QString(env) : QString::fromStdString(h.dir.string());
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     for (const char* chip : {"12F675", "16F628A", "16F876A", "18F452", "16F676", "24C02"}) {
         Choose(w, IndexOf(w, chip));
         const QPixmap shot = w.grab();

@@ -18,7 +18,7 @@
 
 TEST(Help, OpensOnlyWhileNoBoardIsAwaitedAndClosesWithTheProgram) {
     MainWindowHarness h("help");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     ASSERT_TRUE(w.Timer1->isActive()); // the start-up reset waits for the board
     w.Contents1->trigger();
     EXPECT_TRUE(h.help->shown.empty());
@@ -78,7 +78,7 @@ TEST(Desktop, TheProgramNamesTheDesktopFileItIsInstalledWith) {
 TEST(FlyWindow, ItsButtonsAreEnabledExactlyWhenTheMainOnesAre) {
     MainWindowHarness h("flyenable");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ResetSerial(true);
     EXPECT_TRUE(w.FlyForm->ProgButt->isEnabled());
     EXPECT_FALSE(w.FlyForm->VerfButt->isEnabled()); // no chip yet
@@ -97,7 +97,7 @@ TEST(FlyWindow, ItsButtonsAreEnabledExactlyWhenTheMainOnesAre) {
 TEST(EnableRules, CommandsThatNeedAChipStayOffWithoutOne) {
     MainWindowHarness h("enable");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ResetSerial(true);
     auto chipCommandsOn = [&w] {
         return w.SaveButt->isEnabled() || w.ReadButt->isEnabled() || w.VerfButt->isEnabled() ||

@@ -15,7 +15,7 @@ constexpr std::size_t kColumnsAt = 6; // "0000: "
 constexpr std::size_t kColumnWidth = 5;
 
 // The listing's column for value `index` of the section whose first line is `first`.
-std::string ListedColumn(const TProjFm& w, std::size_t first, int index) {
+std::string ListedColumn(const TestWindow& w, std::size_t first, int index) {
     const std::string& line = w.CodeLines.at(first + std::size_t(index) / 8);
     return line.substr(kColumnsAt + std::size_t(index) % 8 * kColumnWidth, kColumnWidth);
 }
@@ -25,7 +25,7 @@ TEST(CorpusWindow, LoadListsEveryWordAndByteOfTheFile) {
     SKIP_ON_WINDOWS("gpasm runs at test time: Wine starts a Linux program but does not wait");
     MainWindowHarness h("CorpusWindow");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     for (const corpus::Program& p : corpus::kPrograms) {
         for (const char* format : corpus::FormatsFor(p)) {
             SCOPED_TRACE(std::string(p.source) + " as " + format);

@@ -55,7 +55,7 @@ protected:
         return captions;
     }
     MainWindowHarness h;
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 };
 } // namespace
 

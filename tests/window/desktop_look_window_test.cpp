@@ -29,7 +29,7 @@ protected:
         w->OpenTheHexFile(h.programDir + "look.hex");
     }
     MainWindowHarness h;
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 };
 
 // The strongest contrast any pixel of a strip has with the strip's paper: the

@@ -17,7 +17,7 @@
 namespace {
 
 // A 16F628A with code at 0 and at 0x100, and an EEPROM byte.
-void DisasmWindowImage(TProjFm& w) {
+void DisasmWindowImage(TestWindow& w) {
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
     w.ChipSelectChange();
     w.ResetCodeMemory(false, false, true);
@@ -25,11 +25,10 @@ void DisasmWindowImage(TProjFm& w) {
     w.Image.ROMData[0x100] = 0x3055; // MOVLW 0x55
     w.Image.ROMData[0x101] = 0x0086; // MOVWF 0x06
     w.Image.EEPROMData[1] = 0x41;
-    w.CreateCodeData();
-    w.DisplayCodeLines();
+    w.ImageChanged(kImageData);
 }
 
-std::string TopLine(const TProjFm& w) {
+std::string TopLine(const TestWindow& w) {
     return w.CodeLines[static_cast<std::size_t>(w.CodeScroll->value())];
 }
 
@@ -38,7 +37,7 @@ std::string TopLine(const TProjFm& w) {
 TEST(DisassemblyWindow, TogglesTheProgramMemoryKeepingTheAddressAndTheEeprom) {
     MainWindowHarness h("disasmtoggle");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     DisasmWindowImage(w);
     const std::vector<std::string> hex = w.CodeLines;
     w.CodeScroll->setValue(1 + 0x100 / 8);
@@ -49,7 +48,7 @@ TEST(DisassemblyWindow, TogglesTheProgramMemoryKeepingTheAddressAndTheEeprom) {
     EXPECT_TRUE(std::equal(hex.end() - 18, hex.end(), w.CodeLines.end() - 18)); // EEPROM part
     EXPECT_EQ(w.CodeScroll->maximum(), static_cast<int>(w.CodeLines.size()) - 16);
     // A load or a read starts the new listing at the top, still as instructions.
-    w.CreateCodeData();
+    w.ImageChanged(kImageData);
     EXPECT_EQ(w.CodeScroll->value(), 0);
     EXPECT_EQ(w.CodeLines[1], "0000: 2900      GOTO 0x0100");
 
@@ -63,7 +62,7 @@ TEST(DisassemblyWindow, TogglesTheProgramMemoryKeepingTheAddressAndTheEeprom) {
 TEST(DisassemblyWindow, AHeaderScrolledOntoADataRowLeavesNoneOfItsText) {
     MainWindowHarness h("disasmheader");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     DisasmWindowImage(w);
     w.Disassembly1->trigger();
     // Row 5 shows program words first, then the "EEPROM DATA" header.
@@ -81,7 +80,7 @@ TEST(DisassemblyWindow, AHeaderScrolledOntoADataRowLeavesNoneOfItsText) {
 TEST(DisassemblyWindow, CopiesTheSelectedLinesOrThePage) {
     MainWindowHarness h("disasmcopy");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.Disassembly1->trigger();
     DisasmWindowImage(w);
     // Rows 1 to 3 of the page: a press on one, a drag to another.
@@ -95,7 +94,7 @@ TEST(DisassemblyWindow, CopiesTheSelectedLinesOrThePage) {
               "0100: 3055      MOVLW 0x55\n");
     EXPECT_EQ(w.Copy1->shortcut(), QKeySequence(QKeySequence::Copy));
     // A new listing drops the selection: the page is copied.
-    w.CreateCodeData();
+    w.ImageChanged(kImageData);
     w.Copy1->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().count('\n'), 16);
 }

@@ -49,7 +49,7 @@ TEST(EngineWindow, TheStartUpRunsOnceEvenWhileItsBoxesAreOpen) {
     ReadingDialogs boxes;
     h.boxes = &boxes;
     h.WriteFile("chipinfo.cid", "CHIPNAME=X\r\nINCLUDE=maybe\r\n"); // a broken chip file
-    TProjFm& w = h.Start();                                         // and no port at all
+    TestWindow& w = h.Start();                                      // and no port at all
     ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 4000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     std::vector<std::string> kinds;
@@ -84,7 +84,7 @@ TEST(EngineWindow, TheToolkitsBoxesOfTheStartUpShowOnceEach) {
         }
     });
     reader.start(20);
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     ServeEventsUntil([&] { return read.size() >= 3 && !QApplication::activeModalWidget(); }, 6000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     EXPECT_EQ(read, (std::vector<std::string>{"There appears to be ", "Chip configuration f",
@@ -95,7 +95,7 @@ TEST(EngineWindow, TheToolkitsBoxesOfTheStartUpShowOnceEach) {
 TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
     MainWindowHarness h("icsp-end");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     for (int style = 0; style <= 4; ++style) {
         w.ICSPLabel->setText("ICSP");
         w.SetProgramVersion(style, false);
@@ -118,7 +118,7 @@ TEST(EngineWindow, UserModeKeepsTheChipSelectorLockedAfterAnOperation) {
     MainWindowHarness h("user-mode-end");
     h.CopyShippedChipFile();
     h.WriteFile("pro.dat", "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n4\r\n"); // Elm
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
     w.ChipSelectChange();
     w.User1Click();

@@ -25,7 +25,7 @@ const char* const kSmallHex = ":040000004100FF3F7D\r\n"
                               ":02400E00FB3F76\r\n"
                               ":00000001FF\r\n";
 
-void Choose(TProjFm& w, const char* chip) {
+void Choose(TestWindow& w, const char* chip) {
     w.ChipSelect->setCurrentIndex(w.FindChipCBText(chip));
     w.ChipSelectChange();
 }
@@ -39,7 +39,7 @@ protected:
     }
     std::string Path(const char* name) const { return h.programDir + name; }
     MainWindowHarness h;
-    TProjFm* w = nullptr;
+    TestWindow* w = nullptr;
 };
 } // namespace
 
@@ -200,12 +200,12 @@ TEST_F(HexWindow, ANewerFileIsReloadedSilently) {
     h.WriteFile("blink.hex", kSmallHex);
     ASSERT_TRUE(w->OpenTheHexFile(Path("blink.hex")));
     w->Image.ROMData[0] = 0x1234;
-    EXPECT_TRUE(w->ReloadNewerFile()); // same date: nothing to do
+    EXPECT_TRUE(w->Bench().ReloadIfNewer()); // same date: nothing to do
     EXPECT_EQ(w->Image.ROMData[0], 0x1234);
     std::filesystem::last_write_time(h.dir / "blink.hex",
                                      std::filesystem::last_write_time(h.dir / "blink.hex") +
                                          std::chrono::hours(1));
-    EXPECT_TRUE(w->ReloadNewerFile());
+    EXPECT_TRUE(w->Bench().ReloadIfNewer());
     EXPECT_EQ(w->Image.ROMData[0], 0x41);
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -215,7 +215,7 @@ TEST(HexStartup, TheLastFileIsReopenedWithTheLastChip) {
     {
         MainWindowHarness probe("hexstart-probe");
         probe.CopyShippedChipFile();
-        TProjFm& w = probe.Start();
+        TestWindow& w = probe.Start();
         index = w.FindChipCBText("16F84A");
         count = w.ChipSelect->count();
     }
@@ -224,7 +224,7 @@ TEST(HexStartup, TheLastFileIsReopenedWithTheLastChip) {
     h.WriteFile("blink.hex", kSmallHex);
     h.WriteFile("pro.dat", "1\r\n" + h.programDir + "blink.hex\r\n" + std::to_string(count) +
                                "\r\n" + std::to_string(index) + "\r\n16F84A\r\nT\r\nF\r\n1\r\n");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(w.Chip.ChipName, "16F84A");
     EXPECT_EQ(w.Image.HexFileName, h.programDir + "blink.hex");
     EXPECT_EQ(w.Image.ROMData[0], 0x41);
@@ -235,7 +235,7 @@ TEST(UserMode, SwitchesToAFixedImageAndBackToTheChip) {
     MainWindowHarness h("usermode");
     h.CopyShippedChipFile();
     h.WriteFile("pro.dat", "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n4\r\n");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     Choose(w, "18F452");
     h.WriteFile("blink.hex", kSmallHex);
     w.Image.HexFileName = h.programDir + "blink.hex";

@@ -16,7 +16,7 @@ TEST(InstalledCopy, SettingsAreKeptInTheUsersConfigFolder) {
     MainWindowHarness h("installed");
     h.CopyShippedChipFile();
     const std::string config = h.InstalledCopy();
-    TProjFm& first = h.Start();
+    TestWindow& first = h.Start();
     first.ChipSelect->setCurrentIndex(2);
     first.ChipSelectChange();
     const QString chip = first.ChipSelect->currentText();
@@ -28,7 +28,7 @@ TEST(InstalledCopy, SettingsAreKeptInTheUsersConfigFolder) {
 
     // Started again from another folder, the chip of the last session is back.
     std::filesystem::current_path(std::filesystem::temp_directory_path());
-    TProjFm& second = h.Start();
+    TestWindow& second = h.Start();
     EXPECT_EQ(second.ChipSelect->currentText(), chip);
 }
 
@@ -42,7 +42,7 @@ TEST(InstalledCopy, AnEditedChipFileInTheConfigFolderIsPreferred) {
     const size_t include = edited.find("INCLUDE=Y");
     ASSERT_NE(include, std::string::npos);
     edited.replace(include, 9, "INCLUDE=N");
-    ASSERT_EQ(WriteUserFile(EditedChipFilePath(h.window->Places), edited), "");
+    ASSERT_EQ(WriteUserFile(EditedChipFilePath(h.window->Bench().Places()), edited), "");
     EXPECT_EQ(static_cast<size_t>(h.Start().ChipSelect->count()), shipped - 1);
     EXPECT_EQ(h.ReadFile("chipinfo.cid"), original);
 }

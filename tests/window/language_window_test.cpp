@@ -81,7 +81,7 @@ TEST(LanguageWindow, InGermanNoEnglishTextIsLeftInTheWindowsAndMenus) {
     ASSERT_TRUE(german.ok);
     MainWindowHarness h("language-de");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.Timer1->stop();
     std::vector<QString> texts;
     CollectTexts(&w, texts);
@@ -102,7 +102,7 @@ TEST(LanguageWindow, InGermanNoEnglishTextIsLeftInTheWindowsAndMenus) {
 TEST(LanguageWindow, BackInEnglishTheTextsAreTheSourceTexts) {
     { const WindowInLanguage spanish("es"); }
     MainWindowHarness h("language-en");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(w.Load1->text(), "&Load");
     EXPECT_EQ(Translated("Ready"), "Ready");
     EXPECT_FALSE(UseLanguage(*qApp, "xx"));
@@ -114,7 +114,7 @@ TEST(LanguageWindow, NoTwoCommandsOfAWindowOrMenuShareTheirAltKeyInATranslation)
     for (const std::string& language : ShippedLanguages()) {
         const WindowInLanguage translated(language);
         MainWindowHarness h("language-keys-" + language);
-        TProjFm& w = h.Start();
+        TestWindow& w = h.Start();
         w.Timer1->stop();
         std::vector<QStringList> clashes;
         CollectClashes(&w, clashes);

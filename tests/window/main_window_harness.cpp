@@ -60,7 +60,7 @@ std::string MainWindowHarness::InstalledCopy() {
     return home + testplatform::kConfigSubfolder;
 }
 
-TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
+TestWindow& MainWindowHarness::Start(std::vector<std::string> args) {
     window.reset();
     TProjFmEnv env;
     env.dialogs = boxes != nullptr ? boxes : &dialogs;
@@ -74,7 +74,7 @@ TProjFm& MainWindowHarness::Start(std::vector<std::string> args) {
     auto help = std::make_unique<ScriptedHelpViewer>();
     this->help = help.get();
     env.help = std::move(help);
-    window = std::make_unique<TProjFm>(std::move(env));
+    window = std::make_unique<TestWindow>(std::move(env));
     window->show();
     window->Timer1Timer();
     return *window;

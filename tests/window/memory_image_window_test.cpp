@@ -13,7 +13,7 @@ const std::string kQuestion = "Data file has changed. Do you wish to save it?";
 TEST(MemoryImageWindow, ClosingWithChangedDataAsksAndCancelKeepsTheWindowOpen) {
     MainWindowHarness h("closequery");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.Image.DataChanged = true;
     h.dialogs.answers = {Dialogs::Answer::Cancel};
     EXPECT_FALSE(h.Close());
@@ -28,7 +28,7 @@ TEST(MemoryImageWindow, ClosingWithChangedDataAsksAndCancelKeepsTheWindowOpen) {
 
 TEST(MemoryImageWindow, UnchangedDataAsksNothing) {
     MainWindowHarness h("noquery");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     const size_t before = h.dialogs.shown.size();
     EXPECT_TRUE(w.FileSaveQuery(true));
     EXPECT_TRUE(w.FileSaveQuery(false));
@@ -38,7 +38,7 @@ TEST(MemoryImageWindow, UnchangedDataAsksNothing) {
 TEST(MemoryImageWindow, ResetGivesTheIDItsLengthAndSelectsFirstOptions) {
     MainWindowHarness h("resetid");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("18F452"));
     w.ChipSelectChange();
     w.FuseEditFM->SetIDText("12");

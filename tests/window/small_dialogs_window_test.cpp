@@ -42,7 +42,7 @@ TEST(PortDialog, OnlyDigitsPassAndAnEmptyFieldIsRefused) {
 TEST(FlyWindow, TakesThePlaceOfTheMainWindowUntilClosed) {
     MainWindowHarness h("fly");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(w.FlyForm->windowTitle(), "Kitwerk Birch-A");
     w.FlyWindow1Click();
     EXPECT_FALSE(w.isVisible());
@@ -57,7 +57,7 @@ TEST(FlyWindow, TakesThePlaceOfTheMainWindowUntilClosed) {
 
 TEST(Toggles, EachInvertsOnlyItsOwnMark) {
     MainWindowHarness h("toggles");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_TRUE(w.AdviseNewerFileLoad1->isChecked());
     w.AdviseNewerFileLoad1->trigger();
     EXPECT_FALSE(w.AdviseNewerFileLoad1->isChecked());

@@ -16,12 +16,12 @@ const std::string kPortProblem = "There appears to be a problem accessing the CO
 TEST(Startup, FirstRunInAnEmptyFolderReportsThePortAndWritesEightLines) {
     MainWindowHarness h("firstrun");
     h.CopyShippedChipFile();
-    TProjFm& w = h.Start();
-    EXPECT_FALSE(w.StartupPending);
+    TestWindow& w = h.Start();
+    EXPECT_FALSE(w.StartupPending());
     ASSERT_FALSE(h.dialogs.shown.empty());
     EXPECT_EQ(h.dialogs.shown[0], (ScriptedDialogs::Shown{"error", kPortProblem}));
     EXPECT_EQ(w.ComLabel->text(), "COM x");
-    EXPECT_EQ(w.Engine->Style(), 1);
+    EXPECT_EQ(w.Bench().Style(), 1);
     EXPECT_TRUE(w.BirchAItem->isChecked());
     EXPECT_EQ(w.windowTitle(), "Kitwerk Birch-A v030403 ");
     EXPECT_EQ(w.ChipSelect->currentIndex(), -1);
@@ -49,12 +49,12 @@ TEST(Startup, FirstRunInAnEmptyFolderReportsThePortAndWritesEightLines) {
 TEST(Startup, SettingsOfTheLastSessionAreApplied) {
     MainWindowHarness h("settings");
     h.WriteFile("pro.dat", "7\r\n/nowhere/x.hex\r\n0\r\n-1\r\n\r\nF\r\nF\r\n3\r\n");
-    TProjFm& w = h.Start();
-    EXPECT_EQ(w.Engine->Style(), 3);
+    TestWindow& w = h.Start();
+    EXPECT_EQ(w.Bench().Style(), 3);
     EXPECT_TRUE(w.CedarItem->isChecked());
     EXPECT_FALSE(w.BirchAItem->isChecked());
     EXPECT_FALSE(w.AdviseNewerFileLoad1->isChecked());
-    EXPECT_EQ(w.Engine->ResetIdleLevel(), 0);
+    EXPECT_EQ(w.Bench().ResetIdleLevel(), 0);
     EXPECT_EQ(w.windowTitle(), "Kitwerk Cedar v030403 ");
     EXPECT_TRUE(w.ICSPMode1->isEnabled());
     EXPECT_FALSE(w.User1->isVisible());
@@ -66,7 +66,7 @@ TEST(Startup, SettingsOfTheLastSessionAreApplied) {
 TEST(Startup, ElmStyleShowsItsOwnItemsAndDisablesICSP) {
     MainWindowHarness h("elm");
     h.WriteFile("pro.dat", "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n12\r\n");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     EXPECT_EQ(w.windowTitle(), "Tessaro v030403 ");
     EXPECT_TRUE(w.ElmItem->isChecked());
     EXPECT_FALSE(w.ICSPMode1->isEnabled());
@@ -81,7 +81,7 @@ TEST(Startup, ElmStyleShowsItsOwnItemsAndDisablesICSP) {
 
 TEST(Startup, AnUnwritableProgramFolderStillCloses) {
     MainWindowHarness h("readonly");
-    TProjFm& w = h.Start();
+    TestWindow& w = h.Start();
     (void)w;
     std::filesystem::permissions(h.dir, std::filesystem::perms::owner_read |
                                             std::filesystem::perms::owner_exec);

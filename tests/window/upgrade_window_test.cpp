@@ -1,6 +1,5 @@
 // Options > Upgrade: the board's own firmware chip is programmed from the
 // style's upgrade image.
-#include "engine/engine_probe.h"
 #include "main_window_harness.h"
 
 #include "app/fuse_edit_fm.h"
@@ -26,8 +25,8 @@ std::string UpgradeHex() {
 class Upgrade : public ::testing::Test {
 protected:
     Upgrade() : h(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
-    TProjFm& Start() {
-        TProjFm& w = h.Start();
+    TestWindow& Start() {
+        TestWindow& w = h.Start();
         h.dialogs.shown.clear();
         return w;
     }
@@ -39,7 +38,7 @@ TEST_F(Upgrade, TheChipMustBeOnTheList) {
     std::string chips = h.ReadFile("chipinfo.cid");
     chips.replace(chips.find("CHIPNAME=16F628\r"), 15, "CHIPNAME=16F62X");
     h.WriteFile("chipinfo.cid", chips);
-    TProjFm& w = Start();
+    TestWindow& w = Start();
     std::filesystem::current_path("/");
     w.Upgrade1Click();
     ASSERT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Error: Upgrade chip missing from Chip "
@@ -50,18 +49,18 @@ TEST_F(Upgrade, TheChipMustBeOnTheList) {
 
 TEST_F(Upgrade, AMissingImageIsReported) {
     h.CopyShippedChipFile();
-    TProjFm& w = Start();
+    TestWindow& w = Start();
     w.Upgrade1Click();
     EXPECT_EQ(h.dialogs.Texts(),
               std::vector<std::string>{"Error: Corrupt or missing upgrade file"});
     EXPECT_EQ(w.ChipSelect->currentText(), "16F628");
-    EXPECT_FALSE(w.Engine->UpgradeLoaded());
+    EXPECT_FALSE(w.Bench().UpgradeLoaded());
 }
 
 TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     h.CopyShippedChipFile();
     h.WriteFile("birchaugd.hex", UpgradeHex());
-    TProjFm& w = Start();
+    TestWindow& w = Start();
     h.dialogs.answers.push_back(Dialogs::Answer::Yes);
     // The image is found in the program folder whatever folder is current, and
     // the current folder is left alone.
@@ -71,7 +70,7 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     EXPECT_EQ(std::filesystem::current_path(), root);
     EXPECT_EQ(h.dialogs.Texts(), std::vector<std::string>{"Please insert 16F628 as per screen "
                                                           "graphic.\r\rDo you wish to continue?"});
-    EXPECT_TRUE(w.Engine->UpgradeLoaded());
+    EXPECT_TRUE(w.Bench().UpgradeLoaded());
     EXPECT_EQ(w.Image.ROMData[1], 1 ^ 0x5C);
     EXPECT_EQ(w.Image.ROMData[15], 0x3FFF); // word 16 moved up; word 15 left
     EXPECT_EQ(w.Image.ROMData.back(), 0x1234);
@@ -79,17 +78,16 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     EXPECT_EQ(w.FuseEditFM->IDText(), "FFFF");
     EXPECT_EQ(w.CodeScroll->maximum(), 0);
     EXPECT_EQ(w.windowTitle().toStdString(), "Kitwerk Birch-A v030403 ");
-    EXPECT_EQ(EngineProbe::Record(*w.Engine).ProtocolState,
-              EngineState::AwaitStart); // the Program has started
+    EXPECT_TRUE(w.Bench().Busy()); // the Program has started
     // However the operation ends, the upgrade image goes with it.
     w.ResetSerial(true);
-    EXPECT_FALSE(w.Engine->UpgradeLoaded());
+    EXPECT_FALSE(w.Bench().UpgradeLoaded());
     EXPECT_TRUE(w.Image.ROMData.empty());
 
     h.dialogs.answers.push_back(Dialogs::Answer::No);
     w.Upgrade1Click();
     EXPECT_TRUE(w.Image.ROMData.empty());
-    EXPECT_TRUE(w.Engine->UpgradeLoaded()); // until the next end of an operation
+    EXPECT_TRUE(w.Bench().UpgradeLoaded()); // until the next end of an operation
     EXPECT_TRUE(h.Close());
     EXPECT_NE(h.ReadFile("pro.dat").find("\r\n" + h.programDir + "\r\n"), std::string::npos);
 }

@@ -100,6 +100,30 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
     return done();
 }
 
+// The main window with the parts the pictures need, found by their names.
+class ShotWindow : public TProjFm {
+public:
+    using TProjFm::TProjFm;
+    MemoryImage& Image = Bench().Image();
+    const ChipRecord& Chip = Bench().Chip();
+    QAction* AssignPorts1 = findChild<QAction*>("AssignPorts1");
+    QAction* Disassembly1 = findChild<QAction*>("Disassembly1");
+    QAction* Port1 = findChild<QAction*>("Port1");
+    QComboBox* ChipSelect = findChild<QComboBox*>("ChipSelect");
+    QPushButton* FuseButt = findChild<QPushButton*>("FuseButt");
+    QPushButton* ProgButt = findChild<QPushButton*>("ProgButt");
+    QProgressBar* ProgressBar1 = findChild<QProgressBar*>("ProgressBar1");
+    QLabel* StatusLabel = findChild<QLabel*>("StatusLabel");
+    QTimer* Timer1 = findChild<QTimer*>("Timer1");
+    TAssignPortsFm* AssignPortsFm = findChild<TAssignPortsFm*>("AssignPortsFm");
+    TEditFm* EditFm = findChild<TEditFm*>("EditFm");
+    TEraseFm* EraseFm = findChild<TEraseFm*>("EraseFm");
+    TFlyForm* FlyForm = FlyWindow();
+    TFuseEditFM* FuseEditFM = findChild<TFuseEditFM*>("FuseEditFM");
+    TOscCalFm* OscCalFm = findChild<TOscCalFm*>("OscCalFm");
+    TPortFm* PortFm = findChild<TPortFm*>("PortFm");
+};
+
 void Settle() {
     WaitFor([] { return false; }, 300);
 }
@@ -137,14 +161,14 @@ struct Shots {
     }
 };
 
-bool FuseEditorPicture(TProjFm& w, const fs::path& out, const Shots& shots) {
+bool FuseEditorPicture(ShotWindow& w, const fs::path& out, const Shots& shots) {
     return DialogPicture(
         w.FuseEditFM, shots.File(out, "fuse-editor"), [&] { w.FuseButt->click(); },
         [&] { w.FuseEditFM->reject(); });
 }
 
 // The windows that are not in the README, with the board idle.
-bool OtherWindowPictures(TProjFm& w, const fs::path& out) {
+bool OtherWindowPictures(ShotWindow& w, const fs::path& out) {
     bool ok = DialogPicture(
         w.PortFm, out / "port-dialog.png", [&] { w.Port1->trigger(); },
         [&] { w.PortFm->reject(); });
@@ -183,7 +207,7 @@ bool OtherWindowPictures(TProjFm& w, const fs::path& out) {
 }
 
 // View > Disassembly with three lines selected, as for View > Copy.
-bool DisassemblyPicture(TProjFm& w, const fs::path& out) {
+bool DisassemblyPicture(ShotWindow& w, const fs::path& out) {
     w.Disassembly1->trigger();
     w.SelectListingRow(2, false);
     w.SelectListingRow(4, true);
@@ -195,7 +219,7 @@ bool DisassemblyPicture(TProjFm& w, const fs::path& out) {
 
 // Taken half way through writing the program memory. A program without the
 // operation engine does nothing on Program: then there is no picture to take.
-bool ProgrammingPicture(TProjFm& w, const fs::path& out) {
+bool ProgrammingPicture(ShotWindow& w, const fs::path& out) {
     w.ProgButt->click();
     if (!WaitFor([&] { return w.Timer1->isActive(); }, 3000)) {
         std::printf("programming run: Program started nothing, no picture\n");
@@ -246,7 +270,7 @@ int Run(const fs::path& programDir, const fs::path& out, const fs::path& work, c
     env.dialogs = &dialogs;
     env.programDir = folder.string() + "/";
     env.args = {(folder / "blink.hex").string()};
-    TProjFm w(std::move(env));
+    ShotWindow w(std::move(env));
     w.show();
     const QString connected = TrShown(Arg("%1 board connected", "Birch_A"));
     bool ok = WaitFor([&] { return w.StatusLabel->text() == connected; }, 10000);

@@ -1,0 +1,153 @@
+// The board: its port, the programmer style, resets and the port's device
+// going away and coming back.
+#include "link/com_names.h"
+#include "link/error_text.h"
+#include "link/programmer_style.h"
+#include "link/serial.h"
+#include "platform/dialogs.h"
+#include "platform/translate.h"
+#include "protocol/engine.h"
+#include "protocol/serial_line_host.h"
+#include "workbench/bench_messages.h"
+#include "workbench/workbench.h"
+
+namespace {
+constexpr const char* kPortProblem = N_("There appears to be a problem accessing the COM Port");
+// Serial On resets the board by a short pulse once the port is open; a port
+// change only lets the board run and waits for it.
+constexpr int kSerialOnSettleMs = 200;
+constexpr int kSerialOnPulseMs = 200;
+constexpr int kPortChangeSettleMs = 500;
+} // namespace
+
+bool Workbench::OpenPort(int port) {
+    // A number outside 1..9 is refused before anything changes: an open port
+    // stays open on its old number.
+    bool open = false;
+    if (serial_->SetPort(port)) {
+        serial_->SetActive(true);
+        open = serial_->Active();
+    }
+    portLost_ = false;
+    if (!open)
+        dialogs().Error(kPortProblem);
+    return open;
+}
+
+bool Workbench::ChoosePort(const std::string& text) {
+    const int n = ComNumberOf(text);
+    if (n < 0)
+        return false;
+    if (n > 0 && n <= 9) {
+        line_->SetPortName({});
+        return serial_->SetPort(n);
+    }
+    PortTarget target;
+    if (n > 9) {
+        target.device = DefaultComDevice(n); // beyond ports/: the port itself
+    } else if (ParseNetworkTarget(text, target.host, target.tcpPort)) {
+        target.kind = PortTarget::Kind::Network;
+    } else if (text.rfind("rfc2217:", 0) == 0 || text.empty()) {
+        return false;
+    } else {
+        target.device = text;
+    }
+    line_->SetPortName(text);
+    serial_->SetTarget(target);
+    return true;
+}
+
+bool Workbench::OpenChosenPort(std::string& reason) {
+    serial_->SetActive(true);
+    if (serial_->Active())
+        return true;
+    reason = PortErrorText(serial_->ErrorCode());
+    return false;
+}
+
+void Workbench::ClosePort() {
+    portLost_ = false;
+    serial_->SetActive(false);
+}
+
+bool Workbench::PortOpen() const {
+    return serial_->Active();
+}
+
+int Workbench::PortNumber() const {
+    return serial_->Port();
+}
+
+bool Workbench::ChangePort(int port) {
+    if (!OpenPort(port))
+        return false;
+    engine_->LineOpened(kPortChangeSettleMs, 0);
+    return true;
+}
+
+bool Workbench::SerialOn() {
+    if (!OpenPort(serial_->Port()))
+        return false;
+    engine_->LineOpened(kSerialOnSettleMs, kSerialOnPulseMs);
+    return true;
+}
+
+void Workbench::SerialOff() {
+    ClosePort();
+}
+
+void Workbench::PortLost() {
+    portLost_ = true;
+    serial_->SetActive(false);
+    view_.StatusChanged(kBoardUnplugged);
+    if (engine_->Idle())
+        ticker_.Stop();
+}
+
+bool Workbench::PortBack() {
+    // An operation cut off ends first, with its one box.
+    if (!portLost_ || !engine_->Idle())
+        return false;
+    serial_->SetActive(true);
+    if (!serial_->Active())
+        return false;
+    portLost_ = false;
+    engine_->ResetProgrammer(true);
+    return true;
+}
+
+void Workbench::SetStyle(int style) {
+    engine_->SetStyle(style);
+    modelCaption_ = ModelCaptionFor(style);
+    view_.BoardChanged();
+}
+
+void Workbench::ApplyStyle(int style) {
+    position_ = -1;
+    userMode_ = false;
+    fileCaption_.clear();
+    SetStyle(style);
+    view_.ChipChanged();
+}
+
+void Workbench::ChangeStyle(int style) {
+    ApplyStyle(style);
+    LoadChipFile();
+    SaveQuery(false);
+    ResetImage();
+    SetUserMode(false);
+    engine_->ResetProgrammer(true);
+}
+
+void Workbench::ChooseStyle(int style) {
+    if (StyleInfo(style).style != StyleInfo(engine_->Style()).style)
+        ChangeStyle(style);
+}
+
+void Workbench::ResetBoard() {
+    engine_->ResetProgrammer(true);
+}
+
+void Workbench::ReturnToIdle(bool showReady) {
+    engine_->ResetSerial(showReady);
+}

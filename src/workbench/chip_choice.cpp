@@ -1,0 +1,135 @@
+// The chip file and the chip chosen from it, and user mode.
+#include "chipdb/chip_extract.h"
+#include "chipdb/chip_identify.h"
+#include "chipdb/chip_list.h"
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
+#include "platform/translate.h"
+#include "protocol/engine.h"
+#include "workbench/workbench.h"
+
+#include <algorithm>
+
+namespace {
+// User mode's image: a 14-bit core's first 1024 words.
+constexpr int kUserModeWords = 1024;
+constexpr int kUserModeWordMask = 0x3FFF;
+} // namespace
+
+std::string Workbench::ChipFilePath() const {
+    return chipFilePath_.empty() ? ChipFileInUse(places_) : chipFilePath_;
+}
+
+bool Workbench::LoadChipList(int style, std::vector<std::string>& data,
+                             std::vector<std::string>& names) {
+    std::vector<std::string> lines;
+    if (std::optional<std::string> bytes = ReadWholeFile(ChipFilePath()))
+        lines = SplitLines(*bytes);
+    ChipFileLoadResult loaded = ::LoadChipFile(std::move(lines), style);
+    data = std::move(loaded.ChipData);
+    if (!loaded.Loaded()) {
+        dialogs().Error(loaded.message);
+        return false;
+    }
+    names = std::move(loaded.ChipNames);
+    return true;
+}
+
+bool Workbench::LoadChipFile() {
+    std::vector<std::string> names;
+    const bool loaded = LoadChipList(engine_->Style(), chipData_, names);
+    // A list that did not load leaves the names offered as they were.
+    if (loaded) {
+        chipNames_ = std::move(names);
+        position_ = -1;
+    }
+    image_.ROMData.clear();
+    view_.ChipChanged();
+    return loaded;
+}
+
+int Workbench::FindChip(const std::string& name) const {
+    const auto at = std::find(chipNames_.begin(), chipNames_.end(), name);
+    return at == chipNames_.end() ? -1 : static_cast<int>(at - chipNames_.begin());
+}
+
+std::optional<ChipRecord> Workbench::ListedChip(int position) const {
+    ChipInfoResult info = ExtractChipInfo(chipData_, position);
+    if (!info.ok)
+        return std::nullopt;
+    DeriveSelectionFields(info.record);
+    return info.record;
+}
+
+bool Workbench::TakeChip(int position) {
+    if (position < 0 || static_cast<std::size_t>(position) >= chipNames_.size())
+        return false;
+    chip_.FuseListWord.fill(-1);
+    chip_.CalFlags = 0;
+    fuseRows_ = {};
+    ChipInfoResult info = ExtractChipInfo(chipData_, position);
+    if (!info.ok) {
+        // A value the record cannot hold (a socket or fuse number that is no
+        // integer) is reported, and no chip is left half applied.
+        const auto bad = static_cast<std::size_t>(info.badLine);
+        const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
+        dialogs().Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
+        position_ = -1;
+        return false;
+    }
+    chip_ = info.record;
+    chip_.ChipName = chipNames_[static_cast<std::size_t>(position)];
+    DeriveSelectionFields(chip_);
+    fuseRows_ = info.rows;
+    position_ = position;
+    return true;
+}
+
+bool Workbench::SelectChip(int position) {
+    if (position < 0)
+        return false;
+    const bool taken = TakeChip(position);
+    view_.ChipChanged();
+    return taken;
+}
+
+void Workbench::ChooseChip(int position, bool askToSave) {
+    if (askToSave)
+        SaveQuery(false);
+    TakeChip(position);
+    view_.ChipChanged();
+    ResetImage();
+}
+
+void Workbench::ChipFileEdited() {
+    // The chosen chip goes away with the old list, and so does its image: it
+    // is offered for saving first, as choosing another chip does.
+    SaveQuery(false);
+    chipNames_.clear();
+    position_ = -1;
+    LoadChipFile();
+    ResetImage();
+}
+
+bool Workbench::ChipOfferedFor(int style) {
+    std::vector<std::string> data, names;
+    return LoadChipList(style, data, names) &&
+           std::count(names.begin(), names.end(), chip_.ChipName) > 0;
+}
+
+std::string Workbench::ChipWithDeviceId(int deviceId) const {
+    return ::ChipWithDeviceId(chipData_, chip_, deviceId);
+}
+
+void Workbench::SetUserMode(bool on) {
+    userMode_ = on;
+    ResetImage({.keepFileName = true});
+    if (on) {
+        chip_.EEPROMSize = 0;
+        chip_.ROMSize = kUserModeWords;
+        chip_.WordMask = kUserModeWordMask;
+    } else if (ChipSelected()) {
+        TakeChip(position_);
+    }
+    view_.ChipChanged();
+}

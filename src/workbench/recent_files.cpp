@@ -1,0 +1,54 @@
+// The HEX files last loaded or saved, with their chips.
+#include "fuses/fuse_messages.h"
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
+#include "platform/translate.h"
+#include "workbench/workbench.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+constexpr const char* kRecentFileGone =
+    N_("The file %1 is no longer there.\rIt has been taken off the Recent Files list.");
+} // namespace
+
+void Workbench::ReadRecentFiles() {
+    recentFiles_.clear();
+    if (std::optional<std::string> contents = ReadWholeFile(RecentFilesPath(places_)))
+        recentFiles_ = ParseRecentFiles(SplitLines(*contents));
+    view_.ImageChanged(kImageFile);
+}
+
+void Workbench::RememberFile(const std::string& fileName) {
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::absolute(fileName, ec);
+    const std::string chip =
+        ChipSelected() ? chipNames_[static_cast<std::size_t>(position_)] : std::string();
+    RememberRecentFile(recentFiles_, {ec ? fileName : path.lexically_normal().string(), chip});
+}
+
+// The file's chip is chosen when the list has it (not in user mode, whose image
+// is no chip's), then the file loads as Load does after its dialog.
+void Workbench::OpenRecentFile(std::size_t index) {
+    if (index >= recentFiles_.size())
+        return;
+    const RecentFile file = recentFiles_[index];
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file.path, ec)) {
+        ForgetRecentFile(recentFiles_, file.path);
+        view_.ImageChanged(kImageFile);
+        dialogs().Error(Arg(kRecentFileGone, file.path));
+        return;
+    }
+    const int chip = userMode_ ? -1 : FindChip(file.chip);
+    if (chip < 0 && !ChipSelected()) {
+        dialogs().Information(SelectChipText);
+        return;
+    }
+    if (!SaveQuery(true))
+        return;
+    if (chip >= 0 && chip != position_)
+        ChooseChip(chip, false);
+    LoadImage(false, file.path);
+}

@@ -1,0 +1,291 @@
+#pragma once
+
+#include "chipdb/chip_record.h"
+#include "chipdb/fuse_rows.h"
+#include "fuses/fuse_values.h"
+#include "image/memory_image.h"
+#include "platform/file_places.h"
+#include "platform/recent_files.h"
+#include "platform/settings.h"
+#include "platform/sleep.h"
+#include "protocol/operation.h"
+#include "protocol/programmer_host.h"
+#include "protocol/protocol_state.h"
+#include "workbench/bench_view.h"
+#include "workbench/ticker.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ProgrammerEngine;
+class SerialLine;
+class TSerial;
+
+// How ResetImage leaves the image: what it keeps, and whether the lists are
+// filled blank for a load.
+struct ImageReset {
+    bool keepData = false;
+    bool keepFileName = false;
+    bool fillBlank = false;
+};
+
+// A HEX file loaded into the image: whether it loaded, and how many of its
+// data bytes found a place in the chip and how many none.
+struct ImageLoad {
+    bool loaded = false;
+    int bytesTaken = 0;
+    int bytesOutside = 0;
+};
+
+// What a board of another model than the style's does when it greets.
+enum class OtherBoard {
+    SwitchStyle, // the style changes as when the user chooses it (the window)
+    Adopt,       // its style is taken and the board reset again, the chip kept
+    Refuse,      // it is noted (OtherBoardSeen) and nothing more happens
+};
+
+// The chip's calibration as a calibration read reported it.
+struct ChipCalibration {
+    int word = -1;    // the calibration word (the chip's last program word)
+    int bandGap = -1; // bits 13 and 12 of configuration word 1, in place
+};
+
+// The application, once, under both faces: the chip file and the chip chosen,
+// the memory image with its ID digits and fuse choices, the image's file, the
+// programmer style, the board's port with the engine on it and its tick, and
+// the settings. A face calls its commands and draws what its view is told.
+class Workbench final : private EngineClock, private OperatorPanel, private ImageKeeper {
+public:
+    Workbench(BenchView& view, Ticker& ticker, Sleeper sleep, FilePlaces places);
+    ~Workbench() override;
+    Workbench(const Workbench&) = delete;
+    Workbench& operator=(const Workbench&) = delete;
+
+    // ---- The chip file and the chip (chip_choice.cpp) ----
+    // Loads the chip file for the style (an error box when it fails) and
+    // chooses no chip; the image's program memory is emptied either way.
+    bool LoadChipFile();
+    // The file LoadChipFile reads; the installed rules' choice when empty.
+    void SetChipFilePath(std::string path) { chipFilePath_ = std::move(path); }
+    const std::vector<std::string>& ChipNames() const { return chipNames_; }
+    // The position of the chip of that exact name, -1 when the list has none.
+    int FindChip(const std::string& name) const;
+    // The record of the chip at `position` as choosing it would make it.
+    std::optional<ChipRecord> ListedChip(int position) const;
+    // Chooses the chip at `position` (an error box and no chip for a record
+    // that cannot be read); false when no chip is chosen afterwards.
+    bool SelectChip(int position);
+    // As the user changes the chip: the save question (with `askToSave`),
+    // the chip, then an empty image for it.
+    void ChooseChip(int position, bool askToSave);
+    bool ChipSelected() const override { return position_ >= 0; }
+    int ChipPosition() const { return position_; }
+    const ChipRecord& Chip() const { return chip_; }
+    // Whether the chip chosen is offered to a board of `style` (Alder boards
+    // take fewer chips); the list loaded stays.
+    bool ChipOfferedFor(int style);
+    // The chip of the chip file, of the chosen chip's core, reporting `deviceId`.
+    std::string ChipWithDeviceId(int deviceId) const override;
+    // User mode: a fixed 1024-word 14-bit image for the user's own code.
+    void SetUserMode(bool on);
+    bool UserMode() const { return userMode_; }
+
+    // ---- The image and its file (image_file.cpp) ----
+    MemoryImage& Image() { return image_; }
+    const MemoryImage& Image() const { return image_; }
+    // The fuse rows of the chip with the options chosen: kept in step with the
+    // image's configuration words.
+    const FuseRows& Fuses() const { return fuseRows_; }
+    // The fuse editor's choice: the rows' options, the words they make and the ID.
+    void ChooseFuses(const FuseRows& rows, const FuseWords& words, const std::string& id);
+    // Empties the image (the first options, a blank ID) as `how` says.
+    void ResetImage(ImageReset how = {});
+    // The save question for changed data; false when the user cancelled.
+    bool SaveQuery(bool withCancel);
+    // Load and Merge with the file dialog; LoadFile with a file already named
+    // (dropped, or from the recent files). Each asks what Load asks.
+    void Load(bool merge);
+    void LoadFile(const std::string& fileName, bool merge);
+    // The file the user chooses in the dialog, or `fileName` (the image's own
+    // file when empty), into the image; the status shows the outcome. False
+    // when nothing was chosen, or the named file did not load.
+    bool ChooseAndLoad(bool merge);
+    bool LoadImage(bool merge, const std::string& fileName = {});
+    // Opens a file into a fresh image; quietly false when there is no such file.
+    bool OpenFile(const std::string& fileName);
+    // Loads a file into a fresh image, an error box when it does not load.
+    ImageLoad LoadImageFile(const std::string& fileName);
+    // What the last load left outside the chip, naming the file as given; empty when nothing.
+    std::string OutsideText(const std::string& shownName) const;
+    // The Save command with its dialog; SaveAs writes `fileName` without one.
+    void Save();
+    bool SaveAs(const std::string& fileName);
+    // The calibration dialog's values into the image; false when there was
+    // nothing to write them into.
+    bool WriteCalibration(const std::string& oscal, const std::string& bandGap);
+    // The options of the configuration word that differed, as the fuse rows name them.
+    std::vector<std::string> FuseDifference(const ResultDetails& details) const;
+    bool adviseNewerFileLoad = true; // Options > Advise Newer File Load
+    // With adviseNewerFileLoad, loads the file again when it changed on disk
+    // since it was loaded; false when it then did not load.
+    bool ReloadIfNewer();
+    // The caption: the style's, and the file's name when one is loaded.
+    std::string Caption() const { return modelCaption_ + fileCaption_; }
+
+    // Recent files (recent_files.cpp).
+    const std::vector<RecentFile>& RecentFiles() const { return recentFiles_; }
+    // Loads the file with its chip, as Load does after its dialog.
+    void OpenRecentFile(std::size_t index);
+
+    // ---- The board (board.cpp) ----
+    // The board's port, for the face's loop to serve.
+    TSerial& Port() { return *serial_; }
+    // What came on the port goes to the engine (the port's receive handler).
+    void Received();
+    // Opens COM `port` (an error box when it fails).
+    bool OpenPort(int port);
+    // COMn, a device path or rfc2217://HOST:PORT, then its opening with the
+    // system's reason when it fails.
+    bool ChoosePort(const std::string& text);
+    bool OpenChosenPort(std::string& reason);
+    void ClosePort();
+    bool PortOpen() const;
+    int PortNumber() const;
+    // File > Port: another port, the board let run and its greeting awaited.
+    bool ChangePort(int port);
+    // Serial On: the port opened again and the board reset by a short pulse.
+    bool SerialOn();
+    void SerialOff();
+    // The chip file was edited: the list anew, no chip chosen, an empty image.
+    void ChipFileEdited();
+    // The port's device went away, and is back: the ticks are held meanwhile.
+    void PortLost();
+    bool PortBack();
+    bool PortLostNow() const { return portLost_; }
+    // One tick of the engine's 100 ms timer.
+    void Tick();
+    // The board's style alone: its reset line's polarity, the model it must
+    // name, the caption.
+    void SetStyle(int style);
+    // The style as at start-up: SetStyle, and no chip chosen, user mode off.
+    void ApplyStyle(int style);
+    // The style as the user chooses it: the chip list anew, an empty image and
+    // the board reset. ChooseStyle does nothing when it is the style already.
+    void ChangeStyle(int style);
+    void ChooseStyle(int style);
+    int Style() const;
+    OtherBoard otherBoard = OtherBoard::SwitchStyle;
+    int OtherBoardSeen() const { return otherBoardSeen_; }
+    void ResetBoard();
+    void ReturnToIdle(bool showReady);
+    // The board's last greeting named this style (-1: none since forgotten).
+    int LastGreeting() const;
+    void ForgetGreeting();
+    bool ResetPending() const;
+    int ResetIdleLevel() const;
+
+    // ---- Operations (commands.cpp) ----
+    StartResult Program(const OperationOptions& options);
+    StartResult Verify(const OperationOptions& options);
+    StartResult Read(const OperationOptions& options);
+    StartResult BlankCheck(EraseChoice choice, const OperationOptions& options);
+    StartResult Erase(const OperationOptions& options);
+    StartResult ReadChipInfo(const OperationOptions& options);
+    StartResult ReadCalibration(const OperationOptions& options);
+    // Auto Program: on (`chips` of them, 0 until stopped), or off again.
+    StartResult StartAutoProgram(const OperationOptions& options, int chips = 0);
+    void EndAutoProgram();
+    void Cancel();
+    // The board's firmware into a 16F628 in the socket.
+    void Upgrade(const OperationOptions& options);
+    // After an operation declined for an unknown chip: when the chip in the
+    // socket is another of the list, offers to choose it, loads the file
+    // again for it and runs the operation again.
+    void OfferSocketChip(const OperationReport& report);
+    // Called before each chip is programmed; false stops its Program.
+    std::function<bool()> beforeProgram;
+    // What a Program does with a chip's calibration word; unset: ask as usual.
+    std::function<CalibrationVerdict(const std::string& configBytes)> onCalibration;
+
+    bool Idle() const;
+    bool Busy() const;
+    // Idle, with no tick asked for: nothing under way and nothing awaited.
+    bool AtRest() const;
+    bool AutoProgramOn() const;
+    bool UpgradeLoaded() const;
+    ::Outcome LastOutcome() const;
+    static ChipCalibration CalibrationOf(const OperationReport& report);
+    // Every change of the engine's state, and every byte on the line.
+    void SetTrace(std::function<void(EngineState from, EngineState to)> trace);
+    void SetLineTap(std::function<void(const char* direction, const std::string& bytes)> tap);
+    static const char* StateName(EngineState state);
+
+    // ---- The session (session.cpp) ----
+    // The start-up: the settings file's style, file name and options, and
+    // the recent files; what it says of the port and the chip is returned.
+    Settings ReadSettings();
+    // The rest of the start-up, after the port and the board's reset: the chip
+    // list, the command line's file and chip (FILE.hex [CHIP]), the last chip
+    // and user mode, and the file.
+    void RestoreChipAndFile(Settings saved, const std::vector<std::string>& args);
+    // Writes the settings and the recent files (an error box when it cannot).
+    void SaveSession();
+    const FilePlaces& Places() const { return places_; }
+
+private:
+    // ---- The engine's roles ----
+    void SetTimer(bool on) override;
+    void Pause(int milliseconds) override { sleep_(milliseconds); }
+    void SetStatus(const std::string& text) override { view_.StatusChanged(text); }
+    void SetProgress(int value, int maximum) override { view_.ProgressChanged(value, maximum); }
+    Dialogs& boxes() override { return view_.dialogs(); }
+    void OperationStarted(Operation operation) override;
+    void OperationEnded(const OperationReport& report) override;
+    void BackToIdle() override { view_.BackToIdle(); }
+    void OtherBoardGreeted(int style) override;
+    void ClearImage() override { ResetImage(); }
+    void ImageRead() override;
+    bool ReloadNewerFile() override;
+    CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
+
+    Dialogs& dialogs() { return view_.dialogs(); }
+    bool TakeChip(int position);
+    bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
+    std::string ChipFilePath() const;
+    bool LoadFrom(bool showDialog, bool merge, const std::string& fileName);
+    void LoadedFile(const std::string& fileName, double date);
+    void RememberFile(const std::string& fileName);
+    void ReadRecentFiles();
+    // The engine, the options of the operation it is about to start kept for another try.
+    ProgrammerEngine& EngineFor(const OperationOptions& options);
+    std::function<StartResult()> Again(const OperationReport& report);
+
+    BenchView& view_;
+    Ticker& ticker_;
+    Sleeper sleep_;
+    FilePlaces places_;
+    std::string chipFilePath_;
+    std::vector<std::string> chipData_;
+    std::vector<std::string> chipNames_;
+    int position_ = -1;
+    bool userMode_ = false;
+    ChipRecord chip_;
+    FuseRows fuseRows_;
+    MemoryImage image_;
+    ImageLoad lastLoad_;
+    std::string loadNotice_;
+    std::string lastSaveName_ = "*.hex"; // the save dialog's file name box
+    std::vector<RecentFile> recentFiles_;
+    std::string modelCaption_;
+    std::string fileCaption_;
+    OperationOptions lastOptions_; // of the last operation started
+    bool timerOn_ = false;
+    bool portLost_ = false;
+    int otherBoardSeen_ = -1;
+    std::unique_ptr<TSerial> serial_;
+    std::unique_ptr<SerialLine> line_;
+    std::unique_ptr<ProgrammerEngine> engine_;
+};

@@ -1,0 +1,164 @@
+// The workbench on its own, as a face sees it: its commands against a board
+// simulated on a loopback port, its view told what changed.
+#include "boardsim.h"
+#include "link/com_names.h"
+#include "link/serial.h"
+#include "platform/file_places.h"
+#include "platform/scripted_dialogs.h"
+#include "workbench/workbench.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+// A face that records what it is told, with a program folder whose COM1 leads
+// to a simulated Birch_A board (or `model`) with a 16F628A in its socket.
+struct BenchFace : BenchView {
+    explicit BenchFace(boardsim::Model model = boardsim::Model::Birch_A)
+        : board(model, SocketChip()), server(board) {
+        std::string error;
+        EXPECT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
+        fs::remove_all(dir);
+        fs::create_directories(dir / "ports");
+        std::ofstream(PortEntryPath(dir.string(), 1))
+            << "rfc2217://127.0.0.1:" << server.Port() << "\n";
+        bench.SetChipFilePath(TESSARO_SOURCE_DIR "/data/chipinfo.cid");
+    }
+    ~BenchFace() override {
+        bench.ClosePort();
+        server.Stop();
+        fs::remove_all(dir);
+    }
+    static boardsim::Chip SocketChip() {
+        std::vector<std::string> lines;
+        boardsim::ReadTextLines(TESSARO_SOURCE_DIR "/data/chipinfo.cid", lines);
+        return boardsim::Chip(boardsim::FindChipInfo(lines, "16F628A").config);
+    }
+    // Serves the port, as a face's loop does, until `done`; the ticks are the test's.
+    bool ServeUntil(const std::function<bool()>& done) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!done() && std::chrono::steady_clock::now() < until)
+            bench.Port().ServeEvents(5);
+        return done();
+    }
+    bool ChooseShippedChip(const char* name) {
+        bench.LoadChipFile();
+        bench.ChooseChip(bench.FindChip(name), false);
+        return bench.ChipSelected();
+    }
+
+    Dialogs& dialogs() override { return boxes; }
+    void StatusChanged(const std::string& text) override { statuses.push_back(text); }
+    void ProgressChanged(int, int) override {}
+    void ChipChanged() override { ++chipChanges; }
+    void ImageChanged(unsigned parts) override { imageChanges.push_back(parts); }
+
+    fs::path dir = fs::temp_directory_path() / ("tessaro-bench-" + std::to_string(getpid()));
+    boardsim::Board board;
+    boardsim::Rfc2217Server server;
+    ScriptedDialogs boxes;
+    std::vector<std::string> statuses;
+    int chipChanges = 0;
+    std::vector<unsigned> imageChanges;
+    // The engine's tick on or off, as the workbench asks; the test ticks.
+    struct : Ticker {
+        void Start(int) override { on = true; }
+        void Stop() override { on = false; }
+        bool on = false;
+    } ticker;
+    int sleptMs = 0;
+    // Pauses are counted and cut to a few milliseconds: the simulated board
+    // needs no second-long reset pulse, but a pulse that takes no time at all
+    // may fall within one tick of a coarse clock (Windows's) and go unseen.
+    Workbench bench{*this, ticker,
+                    [this](int ms) {
+                        sleptMs += ms;
+                        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 10)));
+                    },
+                    ChooseFilePlaces(dir.string() + "/", "", true, false)};
+};
+
+TEST(Workbench, SerialOnResetsTheBoardThroughTheEngineWhoseClockRunsUntilTheGreeting) {
+    BenchFace face;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.SerialOff();
+    EXPECT_FALSE(face.bench.PortOpen());
+    ASSERT_TRUE(face.bench.SerialOn());
+    EXPECT_EQ(face.sleptMs, 400);      // the pulse after the port opened, and its settling
+    EXPECT_FALSE(face.bench.AtRest()); // the watchdog waits for the board's greeting
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+    EXPECT_TRUE(face.boxes.shown.empty());
+}
+
+TEST(Workbench, ABoardOfAnotherModelIsAdoptedRefusedOrChosenAsTheUserWould) {
+    for (const OtherBoard policy :
+         {OtherBoard::Adopt, OtherBoard::Refuse, OtherBoard::SwitchStyle}) {
+        BenchFace face(boardsim::Model::Cedar);
+        face.bench.otherBoard = policy;
+        face.bench.SetStyle(1);
+        ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+        ASSERT_TRUE(face.bench.OpenPort(1));
+        face.bench.ResetBoard();
+        face.ServeUntil([&] { return face.bench.AtRest(); });
+        const bool adopted = policy != OtherBoard::Refuse;
+        EXPECT_EQ(face.bench.Style(), adopted ? 3 : 1) << static_cast<int>(policy);
+        EXPECT_EQ(face.bench.OtherBoardSeen(), adopted ? -1 : 3);
+        // Only the user's way of changing the style lets the chip go.
+        EXPECT_EQ(face.bench.ChipSelected(), policy != OtherBoard::SwitchStyle);
+    }
+}
+
+TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
+    BenchFace face;
+    ASSERT_TRUE(face.ChooseShippedChip("18F452"));
+    face.chipChanges = 0;
+    face.imageChanges.clear();
+    face.bench.ChooseChip(face.bench.FindChip("16F628A"), true);
+    EXPECT_EQ(face.chipChanges, 1); // one picture of the socket, one click
+    ASSERT_FALSE(face.imageChanges.empty());
+    EXPECT_NE(face.imageChanges.back() & kImageCleared, 0u);
+    EXPECT_EQ(face.bench.Image().IDText, "FFFF"); // the ID goes with the image
+    for (const FuseRow& row : face.bench.Fuses())
+        EXPECT_EQ(row.selected, row.items.empty() ? row.selected : 0);
+}
+
+TEST(Workbench, ReadOffersToSaveChangedDataFirstAndCancelLeavesTheImage) {
+    BenchFace face;
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    face.bench.Image().ROMData.assign(10, 0x1234);
+    face.bench.Image().DataChanged = true;
+    face.boxes.answers = {Dialogs::Answer::Cancel};
+    EXPECT_EQ(face.bench.Read({}), StartResult::Declined);
+    EXPECT_EQ(face.boxes.Texts(),
+              std::vector<std::string>{"Data file has changed.\r\rDo you wish to save it?"});
+    EXPECT_EQ(face.bench.Image().ROMData.size(), 10u);
+    EXPECT_FALSE(face.bench.Busy());
+}
+
+TEST(Workbench, AnUnpluggedPortHoldsTheTicksUntilItIsBack) {
+    BenchFace face;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.ResetBoard();
+    face.bench.PortLost();
+    EXPECT_FALSE(face.bench.PortOpen());
+    EXPECT_EQ(face.statuses.back(), "Board unplugged");
+    EXPECT_FALSE(face.ticker.on);
+    // Not even a tick that comes late reaches the engine: no reset failure is
+    // reported while the board is gone.
+    for (int tick = 0; tick < 20; ++tick)
+        face.bench.Tick();
+    EXPECT_TRUE(face.boxes.shown.empty());
+    ASSERT_TRUE(face.bench.PortBack());
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+}
+
+} // namespace
