@@ -126,8 +126,15 @@ TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
     ASSERT_FALSE(face.imageChanges.empty());
     EXPECT_NE(face.imageChanges.back() & kImageCleared, 0u);
     EXPECT_EQ(face.bench.Image().IDText, "FFFF"); // the ID goes with the image
-    for (const FuseRow& row : face.bench.Fuses())
-        EXPECT_EQ(row.selected, row.items.empty() ? row.selected : 0);
+    // Every fuse with choices back at its first.
+    int choices = 0;
+    for (const FuseRow& row : face.bench.Fuses()) {
+        if (row.items.empty())
+            continue;
+        ++choices;
+        EXPECT_EQ(row.selected, 0);
+    }
+    EXPECT_GT(choices, 0);
 }
 
 TEST(Workbench, ReadOffersToSaveChangedDataFirstAndCancelLeavesTheImage) {
