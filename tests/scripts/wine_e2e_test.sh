@@ -114,6 +114,8 @@ check_window() {
     mkdir -p "$work/Ωmega"
     cp in.hex "$work/Ωmega/in.hex"
     echo erase >&"$fd"
+    local pulses=0
+    [ -n "${TESSARO_DTR_LOG:-}" ] && pulses="$(grep -c 'DTR 0' "$TESSARO_DTR_LOG" || true)"
     # Started in its folder, where it reads its settings and chip list.
     (cd "$folder" && exec "$wine" tessaro.exe \
         "$("$wine" winepath -w "$work/Ωmega/in.hex" 2>/dev/null | tr -d '\r')" 16F628A \
@@ -130,7 +132,17 @@ check_window() {
         kill "$pid"
         return
     fi
-    sleep 3 # its start-up: the board's reset and greeting
+    # Its start-up: the board's reset and greeting. On a COM port the reset
+    # pulse is seen on DTR; it comes late when the machine is busy.
+    if [ -n "${TESSARO_DTR_LOG:-}" ]; then
+        for _ in $(seq 300); do
+            [ "$(grep -c 'DTR 0' "$TESSARO_DTR_LOG" || true)" -gt "$pulses" ] && break
+            sleep 0.1
+        done
+        sleep 2
+    else
+        sleep 3
+    fi
     # Keys go to the window under the pointer (there is no window manager).
     # Alt alone selects the menu bar's first menu, File; Programmer is next,
     # Program its first command.
