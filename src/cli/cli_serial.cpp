@@ -47,8 +47,14 @@ bool CliSession::TakeSerial() {
         .Str("board", port_)
         .Str("chip", Bench().Chip().ChipName)
         .Str("result", "started")
-        .Raw("serial", serial_)
-        .Str("image_crc32", Checksum());
+        .Raw("serial", serial_);
+    OperationResult image;
+    TakeChecksums(image);
+    if (image.checksum.empty())
+        line.Null("checksum");
+    else
+        line.Str("checksum", image.checksum);
+    line.Str("image_crc32", image.imageCrc32);
     if (!AppendLogLine(o_.log, line.Text())) {
         out_.Say(MeSays(kCannotWriteLog, o_.log), true);
         return false;
