@@ -101,6 +101,7 @@ private:
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();
+    std::string PlaceTaken(std::uint64_t value);
 
     Workbench& Bench() { return host_.bench; }
     const Workbench& Bench() const { return host_.bench; }
