@@ -51,7 +51,10 @@ TEST(CliChecksum, ShowsTheTablesValueAndSaysASerialEepromHasNone) {
     EXPECT_EQ(json.Results()[0].at("checksum"), "0xDB9D");
     EXPECT_EQ(RunTool(f, {"checksum", file, "--chip", "16F877A", "--port", "COM2"}).code, 3);
 
-    const std::string eeprom = WritePatternHex(f, "24C02");
+    const ChipRecord serial = Record("24C02");
+    MemoryImage bytes;
+    bytes.EEPROMData.assign(static_cast<std::size_t>(serial.EEPROMSize), 0x5A);
+    const std::string eeprom = WriteHex(f, "eeprom.hex", bytes, serial, "");
     const CliRun none = RunTool(f, {"checksum", eeprom, "--chip", "24C02"});
     EXPECT_EQ(none.out, "checksum: none (a serial EEPROM has no checksum)\n") << none.err;
     const CliRun noneJson = RunTool(f, {"checksum", eeprom, "--chip", "24C02", "--json"});
@@ -68,7 +71,7 @@ TEST(CliSqtp, EachPartsRecordLandsWhereItSaysAndTheLogCarriesItsChecksum) {
         WriteText(f, "line.num", SqtpText(0x200, {{0x01, 0x34, 0x02, 0x34}, {0x01, 0x34, 0x03, 0x34}}));
     const std::string log = f.Path("line.log");
     const std::vector<std::string> run = {"program", file,  "--chip", "16F628A", "--serial-list",
-                                          parts,     "--log", log,    "--json"};
+                                          parts,     "--log", log,    "--json", "--yes"};
     for (const int last : {0x3402, 0x3403}) {
         const CliRun program = RunTool(f, run);
         ASSERT_EQ(program.code, 0) << program.err;
