@@ -28,7 +28,7 @@ struct NarrowRule {
     int constant = 0;  // added to every sum (kept for older programmers)
 };
 
-// The masks are the programming specifications' (the checksum tables'); the
+// The masks are those of the checksum tables in the chips' programming data sheets; the
 // code protection bits are the chip file's "Code Protect" choices. The 16F7X7
 // masks are the implemented bits of their data sheets' configuration registers.
 constexpr NarrowRule kNarrowRules[] = {

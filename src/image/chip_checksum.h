@@ -8,7 +8,7 @@
 #include <string>
 
 // The 16-bit checksum the chip maker's programming tools show for a file or a
-// chip, computed as each chip's programming specification prescribes:
+// chip, computed as each chip's programming data sheet prescribes:
 //
 // - 12- and 14-bit cores: the program words up to the last user address (a
 //   calibration word at the top of program memory left out), plus each

@@ -1,5 +1,5 @@
 // The checksum the chip maker's tools show, held against the worked values of
-// the programming specifications' checksum tables, on the shipped chip file's
+// the checksum tables of the chips' programming data sheets, on the shipped chip file's
 // records.
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
@@ -96,7 +96,7 @@ constexpr TableRow kTable[] = {
     {"18F1220", "none", 0, 0xF3EB, 0xF341},
 };
 
-TEST(ChipChecksum, HoldsTheProgrammingSpecificationsTables) {
+TEST(ChipChecksum, HoldsTheProgrammingDataSheetsTables) {
     TableRow off{};
     for (const TableRow& row : kTable) {
         if (row.cleared == 0)
