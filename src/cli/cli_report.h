@@ -35,8 +35,8 @@ struct OperationResult {
     // of all of it ("0x" and 8 digits). Both empty when no image was involved.
     std::string checksum;
     std::string imageCrc32;
-    std::string board;       // the port of the board it ran on
-    std::string serial;      // the serial number written (decimal); empty for none
+    std::string board;  // the port of the board it ran on
+    std::string serial; // the serial number written (decimal); empty for none
 };
 
 const char* OutcomeName(Outcome outcome);

@@ -49,8 +49,7 @@ bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
     Bench().Image() = plainImage_;
-    if (!serials_->Take(value, error) ||
-        !(error = PlaceTaken(value)).empty()) {
+    if (!serials_->Take(value, error) || !(error = PlaceTaken(value)).empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }

@@ -51,8 +51,8 @@ public:
     int RunAuto();
     int RunCalibration(); // cli_calibration.cpp
     int ListChips();
-    int ListPorts(); // cli_ports.cpp
-    int RunDisasm(); // cli_disasm.cpp
+    int ListPorts();   // cli_ports.cpp
+    int RunDisasm();   // cli_disasm.cpp
     int RunChecksum(); // cli_checksum.cpp
 
 private:

@@ -1,7 +1,7 @@
 #include "cli/serial_numbers.h"
 
-#include "cli/cli_messages.h"
 #include "chipdb/chip_text.h"
+#include "cli/cli_messages.h"
 
 #include "platform/file_lock.h"
 #include "platform/text_file.h"

@@ -58,7 +58,8 @@ std::string ReadSqtpFile(const std::string& text, const std::string& name, SqtpF
             break;
         if (hex.kind == HexLineKind::Base)
             base = hex.base;
-        if (hex.kind == HexLineKind::Bad || (hex.kind == HexLineKind::Data && !DataMatchesCount(hex)))
+        if (hex.kind == HexLineKind::Bad ||
+            (hex.kind == HexLineKind::Data && !DataMatchesCount(hex)))
             return Arg(N_("%1 line %2: not an SQTP record"), name, number);
         if (hex.kind != HexLineKind::Data || hex.count == 0)
             continue;

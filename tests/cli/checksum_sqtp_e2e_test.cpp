@@ -67,11 +67,11 @@ TEST(CliSqtp, EachPartsRecordLandsWhereItSaysAndTheLogCarriesItsChecksum) {
     ProgramFolder f(sim.Url());
     const std::string file = WritePatternHex(f, "16F628A");
     // Program word 0x100 (byte 0x200): two RETLWs per part.
-    const std::string parts =
-        WriteText(f, "line.num", SqtpText(0x200, {{0x01, 0x34, 0x02, 0x34}, {0x01, 0x34, 0x03, 0x34}}));
+    const std::string parts = WriteText(
+        f, "line.num", SqtpText(0x200, {{0x01, 0x34, 0x02, 0x34}, {0x01, 0x34, 0x03, 0x34}}));
     const std::string log = f.Path("line.log");
-    const std::vector<std::string> run = {"program", file,  "--chip", "16F628A", "--serial-list",
-                                          parts,     "--log", log,    "--json", "--yes"};
+    const std::vector<std::string> run = {"program", file,    "--chip", "16F628A", "--serial-list",
+                                          parts,     "--log", log,      "--json",  "--yes"};
     for (const int last : {0x3402, 0x3403}) {
         const CliRun program = RunTool(f, run);
         ASSERT_EQ(program.code, 0) << program.err;

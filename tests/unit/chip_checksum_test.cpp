@@ -106,8 +106,7 @@ TEST(ChipChecksum, HoldsTheProgrammingDataSheetsTables) {
         const std::string what = std::string(row.chip) + " protection " + row.protection;
         EXPECT_EQ(ChipChecksum(chip, TableImage(chip, row.cleared, off.blank, false)), row.blank)
             << what << ", blank";
-        EXPECT_EQ(ChipChecksum(chip, TableImage(chip, row.cleared, off.pattern, true)),
-                  row.pattern)
+        EXPECT_EQ(ChipChecksum(chip, TableImage(chip, row.cleared, off.pattern, true)), row.pattern)
             << what << ", pattern";
     }
 }

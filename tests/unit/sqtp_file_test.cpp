@@ -18,8 +18,8 @@ ChipRecord SqtpChip(int coreType, int wordMask, int romSize, int eepromSize) {
 TEST(SqtpFile, ReadsOneRecordPerPartAtOneAddress) {
     SqtpFile file;
     // An extended address record first: EEPROM bytes of a 16-bit chip at 0xF00010.
-    EXPECT_EQ(ReadSqtpFile(":0200000400F00A\n:02001000ABCD76\n:02001000ABCE75\n:00000001FF\n", "a.num",
-                           file),
+    EXPECT_EQ(ReadSqtpFile(":0200000400F00A\n:02001000ABCD76\n:02001000ABCE75\n:00000001FF\n",
+                           "a.num", file),
               "");
     EXPECT_EQ(file.address, 0xF00010);
     ASSERT_EQ(file.parts.size(), 2u);
