@@ -188,10 +188,11 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapText);
     if (!r.serial.empty())
         line.Raw("serial", r.serial);
-    // A result with an image always says its checksum: null where the chip has none.
+    // Every result says its image's checksum: null without an image (blank,
+    // erase, calibration, info) and for a chip that has none.
     if (!r.checksum.empty())
         line.Str("checksum", r.checksum);
-    else if (!r.imageCrc32.empty())
+    else
         line.Null("checksum");
     if (!r.imageCrc32.empty())
         line.Str("image_crc32", r.imageCrc32);
