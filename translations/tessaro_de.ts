@@ -88,22 +88,22 @@
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="49"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Chip list</source>
         <translation>Chipliste</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="53"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
         <translation>Doppelklick, Leertaste oder Eingabetaste schaltet einen Chip ein oder aus</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Included</source>
         <translation>Aktiv</translation>
     </message>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_layout.cpp" line="228"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -170,7 +170,7 @@
         <translation>Kein OSCAL-Wert im Speicher</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="29"/>
+        <location filename="../src/app/main.cpp" line="34"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -226,155 +226,160 @@
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="166"/>
+        <location filename="../src/app/main_window_layout.cpp" line="165"/>
+        <source>Checksum</source>
+        <translation>Prüfsumme</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="169"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="176"/>
+        <location filename="../src/app/main_window_layout.cpp" line="179"/>
         <source>Commands</source>
         <translation>Befehle</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <location filename="../src/app/main_window_menus.cpp" line="32"/>
         <source>&amp;Load</source>
         <translation>&amp;Laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Load a file</source>
         <translation>Eine Datei laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <location filename="../src/app/main_window_menus.cpp" line="33"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <source>Save a file</source>
         <translation>Eine Datei speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <location filename="../src/app/main_window_menus.cpp" line="58"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
         <translation>Sch&amp;reiben</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <source>Program</source>
         <translation>Programmieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <location filename="../src/app/main_window_menus.cpp" line="59"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
         <translation>L&amp;esen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <location filename="../src/app/main_window_menus.cpp" line="60"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <source>Verify</source>
         <translation>Verifizieren</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <location filename="../src/app/main_window_menus.cpp" line="61"/>
         <source>&amp;Blank</source>
         <translation>Leer&amp;test</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <source>Blank test chip</source>
         <translation>Leertest des Chips</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="191"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Blank</source>
         <translation>Leertest</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="195"/>
         <source>&amp;CALIB</source>
         <translation>&amp;KALIB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="195"/>
         <source>Set/Read OSCAL</source>
         <translation>OSCAL setzen/lesen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="193"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <source>Calibration</source>
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="197"/>
         <source>Fuses</source>
         <translation>Fuses</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
         <source>Ru&amp;n</source>
         <translation>Aus&amp;führen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <source>Run user code</source>
         <translation>Anwendercode ausführen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
-        <location filename="../src/app/view_fm.cpp" line="111"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Run</source>
         <translation>Ausführen</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="206"/>
         <source>Socket picture</source>
         <translation>Sockelbild</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="212"/>
         <source>Board variant</source>
         <translation>Platinenvariante</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="221"/>
+        <location filename="../src/app/main_window_layout.cpp" line="224"/>
         <source>Chip type</source>
         <translation>Chiptyp</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_layout.cpp" line="228"/>
         <location filename="../src/app/main_window_menus.cpp" line="64"/>
         <source>&amp;Cancel</source>
         <translation>A&amp;bbrechen</translation>
@@ -601,7 +606,12 @@
         <translation>Chip löschen</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="160"/>
+        <location filename="../src/app/view_fm.cpp" line="140"/>
+        <source>Checksum as the chip maker&apos;s programming tools show it</source>
+        <translation>Prüfsumme, wie sie die Programmierwerkzeuge des Chipherstellers zeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/view_fm.cpp" line="177"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -641,52 +651,57 @@
         <translation>Bandgap: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="17"/>
+        <location filename="../src/cli/cli_commands.cpp" line="18"/>
         <source>board: %1</source>
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="132"/>
+        <location filename="../src/cli/cli_commands.cpp" line="135"/>
         <source>the %1 cannot be erased</source>
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="223"/>
+        <location filename="../src/cli/cli_commands.cpp" line="233"/>
+        <source>checksum when blank: %1</source>
+        <translation>Prüfsumme im leeren Zustand: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="235"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="226"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="229"/>
+        <location filename="../src/cli/cli_commands.cpp" line="241"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="230"/>
+        <location filename="../src/cli/cli_commands.cpp" line="242"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="236"/>
+        <location filename="../src/cli/cli_commands.cpp" line="248"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>Chip im Sockel: kein Chip der Chipdatei hat die Geräte-ID %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="250"/>
         <source>chip in socket: %1</source>
         <translation>Chip im Sockel: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="296"/>
+        <location filename="../src/cli/cli_commands.cpp" line="308"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="306"/>
+        <location filename="../src/cli/cli_commands.cpp" line="318"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -714,6 +729,11 @@
         <location filename="../src/cli/cli_messages.h" line="18"/>
         <source>interrupted: cancelling</source>
         <translation>unterbrochen: breche ab</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="21"/>
+        <source>checksum: %1</source>
+        <translation>Prüfsumme: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="42"/>
@@ -797,8 +817,8 @@
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="121"/>
-        <source>disasm reads a file, not a board</source>
-        <translation>disasm liest eine Datei, kein Gerät</translation>
+        <source>%1 reads a file, not a board</source>
+        <translation>%1 liest eine Datei, kein Gerät</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="123"/>
@@ -833,6 +853,8 @@ Commands:
   calibration     the chip&apos;s factory calibration word (and bandgap bits)
   disasm FILE     the program memory of a HEX file as instructions, and its
                   configuration words by their options (needs no board)
+  checksum FILE   the checksum the chip maker&apos;s tools show for a HEX file
+                  (with --chip; needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -867,7 +889,8 @@ Options:
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)
-  --serial-list FILE      the numbers to give out, one a line
+  --serial-list FILE      the numbers to give out, one a line; or an SQTP
+                          file (.num): each part&apos;s record where it says
   --serial-at rom:ADDR|eeprom:ADDR   where they go (ROM of 12/14-bit cores:
                           one RETLW per byte)
   --serial-bytes N        bytes of each number, 1 to 8 (default 4)
@@ -901,6 +924,8 @@ Befehle:
   calibration     das Werks-Kalibrierwort des Chips (und die Bandgap-Bits)
   disasm DATEI    der Programmspeicher einer HEX-Datei als Befehle und ihre
                   Konfigurationswörter nach ihren Optionen (ohne Gerät)
+  checksum DATEI  die Prüfsumme einer HEX-Datei, wie sie die Werkzeuge des
+                  Chipherstellers zeigen (mit --chip; ohne Gerät)
 
 Optionen:
   --port PORT     COM1..COM9 (über ports/ im Programmordner), ein Gerät
@@ -941,7 +966,8 @@ Optionen:
 Seriennummern (program, auto):
   --serial START[:SCHRITT]  ein Zähler: dezimal, oder hex nach 0x
                           (SCHRITT Standard 1)
-  --serial-list DATEI     die auszugebenden Nummern, eine je Zeile
+  --serial-list DATEI     die auszugebenden Nummern, eine je Zeile; oder eine
+                          SQTP-Datei (.num): jeder Eintrag dorthin, wo er steht
   --serial-at rom:ADR|eeprom:ADR   wohin sie kommen (ROM bei 12/14-Bit-Kernen:
                           ein RETLW je Byte)
   --serial-bytes N        Bytes je Nummer, 1 bis 8 (Standard 4)
@@ -991,52 +1017,52 @@ Exitcodes:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="64"/>
+        <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>done</source>
         <translation>erledigt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="66"/>
+        <location filename="../src/cli/cli_report.cpp" line="67"/>
         <source>difference</source>
         <translation>Abweichung</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="68"/>
+        <location filename="../src/cli/cli_report.cpp" line="69"/>
         <source>failed</source>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="70"/>
+        <location filename="../src/cli/cli_report.cpp" line="71"/>
         <source>declined</source>
         <translation>abgelehnt</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="72"/>
+        <location filename="../src/cli/cli_report.cpp" line="73"/>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="74"/>
+        <location filename="../src/cli/cli_report.cpp" line="75"/>
         <source>no answer</source>
         <translation>keine Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="76"/>
+        <location filename="../src/cli/cli_report.cpp" line="77"/>
         <source>bad answer</source>
         <translation>falsche Antwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="78"/>
+        <location filename="../src/cli/cli_report.cpp" line="79"/>
         <source>wrong board</source>
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="21"/>
+        <location filename="../src/cli/cli_serial.cpp" line="23"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="41"/>
+        <location filename="../src/cli/cli_serial.cpp" line="57"/>
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
@@ -1186,112 +1212,117 @@ Exitcodes:
         <translation>%1: %2 (Exitcode %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="33"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <source>an SQTP file says where its records go: no --serial-at with it</source>
+        <translation>eine SQTP-Datei sagt selbst, wohin ihre Einträge gehören: kein --serial-at dazu</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="202"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="219"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1329,6 +1360,11 @@ Exitcodes:
         <location filename="../src/fuses/fuse_messages.h" line="7"/>
         <source>Please select a chip</source>
         <translation>Bitte wählen Sie einen Chip</translation>
+    </message>
+    <message>
+        <location filename="../src/image/chip_checksum.h" line="28"/>
+        <source>none (a serial EEPROM has no checksum)</source>
+        <translation>keine (ein serielles EEPROM hat keine Prüfsumme)</translation>
     </message>
     <message>
         <location filename="../src/image/code_listing.h" line="22"/>
@@ -1404,6 +1440,36 @@ Exitcodes:
         <location filename="../src/image/hex_save.h" line="22"/>
         <source>HEX Files (*.hex);;All Files (*.*)</source>
         <translation>HEX-Dateien (*.hex);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="62"/>
+        <source>%1 line %2: not an SQTP record</source>
+        <translation>%1 Zeile %2: kein SQTP-Eintrag</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="72"/>
+        <source>%1 line %2: every SQTP record stands at one address with one length</source>
+        <translation>%1 Zeile %2: alle SQTP-Einträge stehen an einer Adresse mit einer Länge</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="77"/>
+        <source>%1 holds no SQTP records</source>
+        <translation>%1 enthält keine SQTP-Einträge</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="88"/>
+        <source>the SQTP records at %1 lie outside the %2</source>
+        <translation>die SQTP-Einträge bei %1 liegen außerhalb des %2</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="90"/>
+        <source>the SQTP records at %1 would write over the calibration word</source>
+        <translation>die SQTP-Einträge bei %1 würden das Kalibrierwort überschreiben</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="97"/>
+        <source>the SQTP records at %1 would write over the program&apos;s own data</source>
+        <translation>die SQTP-Einträge bei %1 würden Daten des Programms überschreiben</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="6"/>
@@ -1901,7 +1967,7 @@ Exitcodes:
         <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <location filename="../src/workbench/commands.cpp" line="143"/>
         <source>Select the [%1] and try again?</source>
         <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
     </message>

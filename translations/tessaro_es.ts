@@ -88,22 +88,22 @@
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="49"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Chip list</source>
         <translation>Lista de chips</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="53"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
         <translation>Doble clic, Espacio o Intro activa o desactiva un chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Included</source>
         <translation>Incluido</translation>
     </message>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="104"/>
-        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_layout.cpp" line="228"/>
         <location filename="../src/app/osccal_fm.cpp" line="70"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="79"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="114"/>
@@ -170,7 +170,7 @@
         <translation>No hay valor OSCAL en la memoria</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="29"/>
+        <location filename="../src/app/main.cpp" line="34"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -226,155 +226,160 @@
         <translation>Estado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="166"/>
+        <location filename="../src/app/main_window_layout.cpp" line="165"/>
+        <source>Checksum</source>
+        <translation>Suma de comprobación</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_layout.cpp" line="169"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="135"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="176"/>
+        <location filename="../src/app/main_window_layout.cpp" line="179"/>
         <source>Commands</source>
         <translation>Órdenes</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <location filename="../src/app/main_window_menus.cpp" line="32"/>
         <source>&amp;Load</source>
         <translation>&amp;Cargar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Load a file</source>
         <translation>Cargar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="181"/>
+        <location filename="../src/app/main_window_layout.cpp" line="184"/>
         <source>Load</source>
         <translation>Cargar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <location filename="../src/app/main_window_menus.cpp" line="33"/>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <source>Save a file</source>
         <translation>Guardar un archivo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="183"/>
+        <location filename="../src/app/main_window_layout.cpp" line="186"/>
         <source>Save</source>
         <translation>Guardar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <location filename="../src/app/main_window_menus.cpp" line="58"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
         <source>&amp;Program</source>
         <translation>P&amp;rogramar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="184"/>
+        <location filename="../src/app/main_window_layout.cpp" line="187"/>
         <source>Program</source>
         <translation>Programar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <location filename="../src/app/main_window_menus.cpp" line="59"/>
         <location filename="../src/app/osccal_fm.cpp" line="74"/>
         <source>&amp;Read</source>
         <translation>&amp;Leer</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="187"/>
+        <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Read</source>
         <translation>Leer</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <location filename="../src/app/main_window_menus.cpp" line="60"/>
         <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
         <source>&amp;Verify</source>
         <translation>V&amp;erificar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="188"/>
+        <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <source>Verify</source>
         <translation>Verificar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <location filename="../src/app/main_window_menus.cpp" line="61"/>
         <source>&amp;Blank</source>
         <translation>&amp;Borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="190"/>
+        <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <source>Blank test chip</source>
         <translation>Comprobar si el chip está borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="191"/>
+        <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Blank</source>
         <translation>Borrado</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="195"/>
         <source>&amp;CALIB</source>
         <translation>CAL&amp;IB</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="192"/>
+        <location filename="../src/app/main_window_layout.cpp" line="195"/>
         <source>Set/Read OSCAL</source>
         <translation>Fijar/leer OSCAL</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="193"/>
+        <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <source>Calibration</source>
         <translation>Calibración</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
-        <location filename="../src/app/main_window_layout.cpp" line="194"/>
+        <location filename="../src/app/main_window_layout.cpp" line="197"/>
+        <location filename="../src/app/main_window_layout.cpp" line="197"/>
         <source>Fuses</source>
         <translation>Fusibles</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
         <source>Ru&amp;n</source>
         <translation>E&amp;jecutar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <source>Run user code</source>
         <translation>Ejecutar el código de usuario</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="196"/>
-        <location filename="../src/app/view_fm.cpp" line="111"/>
+        <location filename="../src/app/main_window_layout.cpp" line="199"/>
+        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Run</source>
         <translation>Ejecutar</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="203"/>
+        <location filename="../src/app/main_window_layout.cpp" line="206"/>
         <source>Socket picture</source>
         <translation>Imagen del zócalo</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="209"/>
+        <location filename="../src/app/main_window_layout.cpp" line="212"/>
         <source>Board variant</source>
         <translation>Variante de placa</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="221"/>
+        <location filename="../src/app/main_window_layout.cpp" line="224"/>
         <source>Chip type</source>
         <translation>Tipo de chip</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_layout.cpp" line="225"/>
+        <location filename="../src/app/main_window_layout.cpp" line="228"/>
         <location filename="../src/app/main_window_menus.cpp" line="64"/>
         <source>&amp;Cancel</source>
         <translation>Ca&amp;ncelar</translation>
@@ -601,7 +606,12 @@
         <translation>Borrar el chip</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="160"/>
+        <location filename="../src/app/view_fm.cpp" line="140"/>
+        <source>Checksum as the chip maker&apos;s programming tools show it</source>
+        <translation>Suma de comprobación tal como la muestran las herramientas de programación del fabricante del chip</translation>
+    </message>
+    <message>
+        <location filename="../src/app/view_fm.cpp" line="177"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -641,52 +651,57 @@
         <translation>bandgap: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="17"/>
+        <location filename="../src/cli/cli_commands.cpp" line="18"/>
         <source>board: %1</source>
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="132"/>
+        <location filename="../src/cli/cli_commands.cpp" line="135"/>
         <source>the %1 cannot be erased</source>
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="223"/>
+        <location filename="../src/cli/cli_commands.cpp" line="233"/>
+        <source>checksum when blank: %1</source>
+        <translation>suma de comprobación en blanco: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_commands.cpp" line="235"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="226"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="229"/>
+        <location filename="../src/cli/cli_commands.cpp" line="241"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="230"/>
+        <location filename="../src/cli/cli_commands.cpp" line="242"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="236"/>
+        <location filename="../src/cli/cli_commands.cpp" line="248"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="250"/>
         <source>chip in socket: %1</source>
         <translation>chip en el zócalo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="296"/>
+        <location filename="../src/cli/cli_commands.cpp" line="308"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="306"/>
+        <location filename="../src/cli/cli_commands.cpp" line="318"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -714,6 +729,11 @@
         <location filename="../src/cli/cli_messages.h" line="18"/>
         <source>interrupted: cancelling</source>
         <translation>interrumpido: cancelando</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="21"/>
+        <source>checksum: %1</source>
+        <translation>suma de comprobación: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="42"/>
@@ -797,8 +817,8 @@
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="121"/>
-        <source>disasm reads a file, not a board</source>
-        <translation>disasm lee un archivo, no una placa</translation>
+        <source>%1 reads a file, not a board</source>
+        <translation>%1 lee un archivo, no una placa</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="123"/>
@@ -833,6 +853,8 @@ Commands:
   calibration     the chip&apos;s factory calibration word (and bandgap bits)
   disasm FILE     the program memory of a HEX file as instructions, and its
                   configuration words by their options (needs no board)
+  checksum FILE   the checksum the chip maker&apos;s tools show for a HEX file
+                  (with --chip; needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -867,7 +889,8 @@ Options:
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)
-  --serial-list FILE      the numbers to give out, one a line
+  --serial-list FILE      the numbers to give out, one a line; or an SQTP
+                          file (.num): each part&apos;s record where it says
   --serial-at rom:ADDR|eeprom:ADDR   where they go (ROM of 12/14-bit cores:
                           one RETLW per byte)
   --serial-bytes N        bytes of each number, 1 to 8 (default 4)
@@ -902,6 +925,8 @@ Exit codes:
                   bandgap)
   disasm ARCHIVO  la memoria de programa de un archivo HEX como instrucciones,
                   y sus palabras de configuración por sus opciones (sin placa)
+  checksum ARCHIVO  la suma de comprobación de un archivo HEX como la muestran
+                  las herramientas del fabricante (con --chip; sin placa)
 
 Opciones:
   --port PUERTO   COM1..COM9 (a través de ports/ de la carpeta del programa),
@@ -940,7 +965,8 @@ Opciones:
 Números de serie (program, auto):
   --serial INICIO[:PASO]  un contador: decimal, o hexadecimal tras 0x
                           (PASO por defecto 1)
-  --serial-list ARCHIVO   los números que repartir, uno por línea
+  --serial-list ARCHIVO   los números que repartir, uno por línea; o un
+                          archivo SQTP (.num): cada registro donde dice
   --serial-at rom:DIR|eeprom:DIR   dónde van (ROM de núcleos de 12/14 bits:
                           un RETLW por byte)
   --serial-bytes N        bytes de cada número, de 1 a 8 (por defecto 4)
@@ -990,52 +1016,52 @@ Códigos de salida:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="64"/>
+        <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>done</source>
         <translation>hecho</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="66"/>
+        <location filename="../src/cli/cli_report.cpp" line="67"/>
         <source>difference</source>
         <translation>diferencia</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="68"/>
+        <location filename="../src/cli/cli_report.cpp" line="69"/>
         <source>failed</source>
         <translation>fallido</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="70"/>
+        <location filename="../src/cli/cli_report.cpp" line="71"/>
         <source>declined</source>
         <translation>rechazado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="72"/>
+        <location filename="../src/cli/cli_report.cpp" line="73"/>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="74"/>
+        <location filename="../src/cli/cli_report.cpp" line="75"/>
         <source>no answer</source>
         <translation>sin respuesta</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="76"/>
+        <location filename="../src/cli/cli_report.cpp" line="77"/>
         <source>bad answer</source>
         <translation>respuesta errónea</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_report.cpp" line="78"/>
+        <location filename="../src/cli/cli_report.cpp" line="79"/>
         <source>wrong board</source>
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="21"/>
+        <location filename="../src/cli/cli_serial.cpp" line="23"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="41"/>
+        <location filename="../src/cli/cli_serial.cpp" line="57"/>
         <source>serial %1</source>
         <translation>número de serie %1</translation>
     </message>
@@ -1185,112 +1211,117 @@ Códigos de salida:
         <translation>%1: %2 (código de salida %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="33"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>el número de serie %1 no cabe en %2 bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>no se puede bloquear el estado de serie %1.lock: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial admite INICIO o INICIO:PASO, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list admite un archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at admite rom:DIR o eeprom:DIR, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes admite de 1 a 8, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order admite big o little, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <source>an SQTP file says where its records go: no --serial-at with it</source>
+        <translation>un archivo SQTP dice dónde van sus registros: sin --serial-at con él</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="202"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="219"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
         <source>cannot read the serial state %1</source>
         <translation>no se puede leer el estado de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>el estado de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>el estado de serie %1 no es de una lista (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>no se puede escribir el estado de serie %1: %2</translation>
     </message>
@@ -1328,6 +1359,11 @@ Códigos de salida:
         <location filename="../src/fuses/fuse_messages.h" line="7"/>
         <source>Please select a chip</source>
         <translation>Seleccione un chip</translation>
+    </message>
+    <message>
+        <location filename="../src/image/chip_checksum.h" line="28"/>
+        <source>none (a serial EEPROM has no checksum)</source>
+        <translation>ninguna (una EEPROM serie no tiene suma de comprobación)</translation>
     </message>
     <message>
         <location filename="../src/image/code_listing.h" line="22"/>
@@ -1403,6 +1439,36 @@ Códigos de salida:
         <location filename="../src/image/hex_save.h" line="22"/>
         <source>HEX Files (*.hex);;All Files (*.*)</source>
         <translation>Archivos HEX (*.hex);;Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="62"/>
+        <source>%1 line %2: not an SQTP record</source>
+        <translation>%1 línea %2: no es un registro SQTP</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="72"/>
+        <source>%1 line %2: every SQTP record stands at one address with one length</source>
+        <translation>%1 línea %2: todos los registros SQTP están en una dirección con una longitud</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="77"/>
+        <source>%1 holds no SQTP records</source>
+        <translation>%1 no contiene registros SQTP</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="88"/>
+        <source>the SQTP records at %1 lie outside the %2</source>
+        <translation>los registros SQTP en %1 quedan fuera del %2</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="90"/>
+        <source>the SQTP records at %1 would write over the calibration word</source>
+        <translation>los registros SQTP en %1 sobrescribirían la palabra de calibración</translation>
+    </message>
+    <message>
+        <location filename="../src/image/sqtp_file.cpp" line="97"/>
+        <source>the SQTP records at %1 would write over the program&apos;s own data</source>
+        <translation>los registros SQTP en %1 sobrescribirían datos del propio programa</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="6"/>
@@ -1900,7 +1966,7 @@ Códigos de salida:
         <translation>Inserte un 16F628 como muestra la imagen.&#xd;&#xd;¿Desea continuar?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <location filename="../src/workbench/commands.cpp" line="143"/>
         <source>Select the [%1] and try again?</source>
         <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
     </message>

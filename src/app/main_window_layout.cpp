@@ -159,8 +159,11 @@ void TProjFm::CreateStatusRow(QWidget* client) {
     // A long message (what a load left outside the chip) shows its start, and
     // whole as the tooltip.
     StatusLabel = AddLabel<TStatusLabel>(client, "StatusLabel", kReady, N_("Status"),
-                                         QRect(156, 248, 220, 20));
+                                         QRect(156, 248, 156, 20));
     StatusLabel->setAlignment(Qt::AlignCenter);
+    // The image's checksum as the chip maker's tools show it, after every load and read.
+    ChecksumLabel = AddLabel(client, "ChecksumLabel", "", N_("Checksum"), QRect(316, 248, 60, 20));
+    ChecksumLabel->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(client);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setAccessibleName(Tr("Progress"));

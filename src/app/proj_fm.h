@@ -175,6 +175,7 @@ private:
     // The port indicator after an attempt to open the port, and its return watched.
     void ShowPortOpened(bool open);
     void SetCaption();
+    void ShowChecksum();
     void ShowStyle();
     void ShowChipList();
     void ShowFuseEditor();
@@ -284,6 +285,7 @@ private:
     QLabel* ICSPLabel = nullptr;
     QLabel* AutoLabel = nullptr;
     QLabel* StatusLabel = nullptr;
+    QLabel* ChecksumLabel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QWidget* Panel2 = nullptr;
     TImageCanvas* CodeImage = nullptr;

@@ -4,6 +4,7 @@
 #include "app/osccal_fm.h"
 #include "app/proj_fm.h"
 #include "app/small_dialogs_fm.h"
+#include "image/chip_checksum.h"
 #include "link/programmer_style.h"
 #include "platform/debug_log.h"
 #include "platform/translator_qt.h"
@@ -131,6 +132,22 @@ void TProjFm::ImageChanged(unsigned parts) {
         SetCaption();
         FillRecentFilesMenu();
     }
+    if (parts & (kImageData | kImageConfig | kImageCleared))
+        ShowChecksum();
+}
+
+namespace {
+constexpr const char* kChecksumHint = N_("Checksum as the chip maker's programming tools show it");
+} // namespace
+
+// The checksum beside the status: a serial EEPROM's place stays empty and
+// says why in its tooltip.
+void TProjFm::ShowChecksum() {
+    const bool chip = Bench_->ChipSelected();
+    const std::optional<int> sum =
+        chip ? ChipChecksum(Bench_->Chip(), Bench_->Image()) : std::optional<int>();
+    ChecksumLabel->setText(QString::fromStdString(ChecksumText(sum)));
+    ChecksumLabel->setToolTip(chip && !sum ? Tr(kNoChecksumText) : Tr(kChecksumHint));
 }
 
 void TProjFm::BoardChanged() {

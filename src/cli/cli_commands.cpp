@@ -3,6 +3,7 @@
 // exit code.
 #include "chipdb/chip_record.h"
 #include "cli/cli_session.h"
+#include "image/chip_checksum.h"
 #include "image/hex_save.h"
 #include "link/programmer_style.h"
 #include "platform/translate.h"
@@ -37,8 +38,8 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
 }
 } // namespace
 
-std::string CliSession::Checksum() const {
-    return ImageChecksum(Bench().Image(), Bench().Chip(), Bench().Image().IDText);
+void CliSession::TakeChecksums(OperationResult& r) const {
+    TakeImageChecksums(r, Bench().Image(), Bench().Chip());
 }
 
 OperationResult CliSession::RunOperation(CliCommand operation,
@@ -91,6 +92,8 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
     const std::vector<std::string> fuses = FuseDifference(r);
     for (const std::string& text : fuses)
         out_.Say(Arg(kMeLine, text), true);
+    if (!o_.json && !r.imageCrc32.empty())
+        out_.Say(MeSays(kChecksumLine, ShownChecksum(r.checksum)));
     const auto fields = [&](JsonLine& line) {
         AddResultFields(line, shown, Bench().Chip().ChipName);
         if (!fuses.empty())
@@ -118,7 +121,7 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
 int CliSession::RunSimple(const std::function<StartResult()>& start) {
     OperationResult r = RunOperation(o_.command, start);
     if (!o_.file.empty())
-        r.checksum = Checksum();
+        TakeChecksums(r);
     Report(r);
     return ExitCodeFor(r);
 }
@@ -149,7 +152,7 @@ int CliSession::RunRead() {
     OperationResult r = RunOperation(CliCommand::Read, [this] { return Bench().Read(options_); });
     bool saved = false;
     if (r.started && r.outcome == Outcome::Done && !r.interrupted) {
-        r.checksum = Checksum();
+        TakeChecksums(r);
         saved = Bench().SaveAs(o_.file);
         if (!saved) {
             boxes_.Error(kSaveProblem);
@@ -202,6 +205,10 @@ void CliSession::ReportInfo(const OperationResult& r) {
     // chip of the chip file (same core) whose ID it reports.
     const bool identified = read && chip.ChipID != kNoDeviceId;
     const std::string socketChip = match ? chip.ChipName : r.details.socketChip;
+    // What the chip maker's tools show for this chip erased: info reads no memory.
+    MemoryImage erased; // missing words count erased
+    erased.FuseValue = chip.FuseBlank;
+    const std::string blank = ChecksumText(ChipChecksum(chip, erased));
     Report(r, [&](JsonLine& line) {
         line.Str("board", board);
         if (model.empty())
@@ -214,11 +221,16 @@ void CliSession::ReportInfo(const OperationResult& r) {
             line.Str("socket_chip", socketChip);
         else
             line.Null("socket_chip");
+        if (blank.empty())
+            line.Null("blank_checksum");
+        else
+            line.Str("blank_checksum", blank);
     });
     if (o_.json)
         return;
     std::ostream& out = *env_.out;
     out << Translated(Arg(kBoardLine, board)) << '\n';
+    out << Translated(Arg(N_("checksum when blank: %1"), ShownChecksum(blank))) << '\n';
     if (!model.empty())
         out << Translated(Arg(N_("model answer: %1"), model)) << '\n';
     if (!read)
@@ -251,7 +263,7 @@ int CliSession::RunAuto() {
         r.number = number;
         FollowAutoChip(r, tail);
         const ConsoleHost::Ended e = host_.TakeEnded();
-        r.checksum = Checksum();
+        TakeChecksums(r);
         if (e.report.operation == Operation::Program) {
             r.started = true;
             TakeEnd(r, e);

@@ -17,6 +17,9 @@ inline constexpr const char* kRefused = N_("refused");
 // A Ctrl-C while an operation runs: the engine is told to cancel.
 inline constexpr const char* kInterruptedCancelling = N_("interrupted: cancelling");
 
+// The checksum the chip maker's tools show, of a file, or of the image of a result.
+inline constexpr const char* kChecksumLine = N_("checksum: %1");
+
 // A line of the program's own: "tessaro-cli: " and the text `pattern` makes
 // with its parts. It is translated where it is shown, as a whole.
 template <class... Parts> std::string MeSays(std::string_view pattern, const Parts&... parts) {

@@ -118,7 +118,7 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
     if (o.disasm && (c->takes & kTakesDisasm) == 0)
         return N_("--disasm belongs to read");
     if (!c->onBoard && c->file == CliFile::In && !o.ports.empty())
-        return N_("disasm reads a file, not a board");
+        return Arg(N_("%1 reads a file, not a board"), words[0]);
     if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
         return N_("--port auto finds one board: name each of several");
     if (o.ports.size() > 1 && c->onBoard && !c->onSeveralBoards)
@@ -188,6 +188,8 @@ Commands:
   calibration     the chip's factory calibration word (and bandgap bits)
   disasm FILE     the program memory of a HEX file as instructions, and its
                   configuration words by their options (needs no board)
+  checksum FILE   the checksum the chip maker's tools show for a HEX file
+                  (with --chip; needs no board)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device
@@ -222,7 +224,8 @@ Options:
 
 Serial numbers (program, auto):
   --serial START[:STEP]   a counter: decimal, or hex after 0x (STEP default 1)
-  --serial-list FILE      the numbers to give out, one a line
+  --serial-list FILE      the numbers to give out, one a line; or an SQTP
+                          file (.num): each part's record where it says
   --serial-at rom:ADDR|eeprom:ADDR   where they go (ROM of 12/14-bit cores:
                           one RETLW per byte)
   --serial-bytes N        bytes of each number, 1 to 8 (default 4)

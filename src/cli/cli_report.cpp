@@ -3,6 +3,7 @@
 #include "cli/cli_messages.h"
 #include "cli/console_output.h"
 #include "fuses/calibration.h"
+#include "image/chip_checksum.h"
 #include "platform/translate.h"
 #include "platform/utf8_path.h"
 #include "protocol/command_set.h"
@@ -142,6 +143,15 @@ std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, cons
     return Hex(static_cast<long>(crc.Value()), 8);
 }
 
+void TakeImageChecksums(OperationResult& r, const MemoryImage& image, const ChipRecord& chip) {
+    r.checksum = ChecksumText(ChipChecksum(chip, image));
+    r.imageCrc32 = ImageChecksum(image, chip, image.IDText);
+}
+
+std::string ShownChecksum(const std::string& checksum) {
+    return checksum.empty() ? std::string(kNoChecksumText) : checksum;
+}
+
 void AddResultFields(JsonLine& line, const OperationResult& r, const std::string& chip) {
     line.Str("operation", CommandRow(r.operation).result);
     // info names the board by its model; every other result by its port.
@@ -178,8 +188,14 @@ void AddResultFields(JsonLine& line, const OperationResult& r, const std::string
     readWritten("bandgap", d.bandGapRead, d.bandGapWritten, BandGapText);
     if (!r.serial.empty())
         line.Raw("serial", r.serial);
+    // Every result says its image's checksum: null without an image (blank,
+    // erase, calibration, info) and for a chip that has none.
     if (!r.checksum.empty())
-        line.Str("image_crc32", r.checksum);
+        line.Str("checksum", r.checksum);
+    else
+        line.Null("checksum");
+    if (!r.imageCrc32.empty())
+        line.Str("image_crc32", r.imageCrc32);
     line.Num("elapsed_s", r.seconds, 2);
     if (!r.message.empty())
         line.Str("message", OneLine(r.message));

@@ -30,9 +30,13 @@ struct OperationResult {
     ResultDetails details;
     std::string configBytes; // the chip's configuration answer, when it was read
     std::string message;     // the last message shown
-    std::string checksum;    // of the image written, compared or read; empty for none
-    std::string board;       // the port of the board it ran on
-    std::string serial;      // the serial number written (decimal); empty for none
+    // The image written, compared or read: the checksum the chip maker's tools
+    // show ("0x1A2B"; empty for a serial EEPROM, which has none) and the CRC-32
+    // of all of it ("0x" and 8 digits). Both empty when no image was involved.
+    std::string checksum;
+    std::string imageCrc32;
+    std::string board;  // the port of the board it ran on
+    std::string serial; // the serial number written (decimal); empty for none
 };
 
 const char* OutcomeName(Outcome outcome);
@@ -48,6 +52,12 @@ int WorseExit(int a, int b);
 std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id);
 // The same CRC-32 (the common reflected one, polynomial 0x04C11DB7) of bytes.
 std::uint32_t Crc32Of(const std::string& bytes);
+
+// The image's checksum as results show it, and the CRC-32, into the result.
+void TakeImageChecksums(OperationResult& result, const MemoryImage& image, const ChipRecord& chip);
+
+// The checksum as a line says it: the value, or that the chip has none.
+std::string ShownChecksum(const std::string& checksum);
 
 // The result's fields, in the order results and log lines show them.
 void AddResultFields(JsonLine& line, const OperationResult& result, const std::string& chip);

@@ -7,7 +7,9 @@
 #include <algorithm>
 
 bool CliSession::PrepareSerial() {
-    const std::string place = CheckSerialPlace(o_.serial, Bench().Chip(), Bench().Image());
+    const ChipRecord& chip = Bench().Chip();
+    const std::string place =
+        o_.serial.sqtp ? std::string() : CheckSerialPlace(o_.serial, chip, Bench().Image());
     std::string error;
     std::uint64_t first = 0;
     serials_.emplace(o_.serial);
@@ -19,6 +21,9 @@ bool CliSession::PrepareSerial() {
     else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
         error =
             Arg(N_("the serial list %1 has %2 numbers left, not %3"), o_.serial.list, left, wanted);
+    // An SQTP file's records go where it says: refused before any chip is touched.
+    if (error.empty() && serials_->Sqtp())
+        error = CheckSqtpPlace(*serials_->Sqtp(), chip, Bench().Image());
     if (!error.empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
@@ -28,16 +33,26 @@ bool CliSession::PrepareSerial() {
     return true;
 }
 
+// Writes the number taken into the image and keeps it as the log shows it.
+std::string CliSession::PlaceTaken(std::uint64_t value) {
+    const SqtpFile* sqtp = serials_->Sqtp();
+    serial_ = std::to_string(value);
+    if (!sqtp)
+        return PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value);
+    // An SQTP list gives the part's place in the file.
+    PlaceSqtpPart(*sqtp, value - 1, Bench().Chip(), Bench().Image());
+    serial_ = std::to_string(SqtpPartValue(*sqtp, value - 1, Bench().Chip()));
+    return {};
+}
+
 bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
     Bench().Image() = plainImage_;
-    if (!serials_->Take(value, error) ||
-        !(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {
+    if (!serials_->Take(value, error) || !(error = PlaceTaken(value)).empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }
-    serial_ = std::to_string(value);
     out_.Say(MeSays(N_("serial %1"), serial_));
     if (o_.log.empty())
         return true;
@@ -47,8 +62,14 @@ bool CliSession::TakeSerial() {
         .Str("board", port_)
         .Str("chip", Bench().Chip().ChipName)
         .Str("result", "started")
-        .Raw("serial", serial_)
-        .Str("image_crc32", Checksum());
+        .Raw("serial", serial_);
+    OperationResult image;
+    TakeChecksums(image);
+    if (image.checksum.empty())
+        line.Null("checksum");
+    else
+        line.Str("checksum", image.checksum);
+    line.Str("image_crc32", image.imageCrc32);
     if (!AppendLogLine(o_.log, line.Text())) {
         out_.Say(MeSays(kCannotWriteLog, o_.log), true);
         return false;

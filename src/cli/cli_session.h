@@ -51,8 +51,9 @@ public:
     int RunAuto();
     int RunCalibration(); // cli_calibration.cpp
     int ListChips();
-    int ListPorts(); // cli_ports.cpp
-    int RunDisasm(); // cli_disasm.cpp
+    int ListPorts();   // cli_ports.cpp
+    int RunDisasm();   // cli_disasm.cpp
+    int RunChecksum(); // cli_checksum.cpp
 
 private:
     // Setting up (cli_session.cpp).
@@ -82,7 +83,8 @@ private:
     void Collect(OperationResult& r);
     void Report(const OperationResult& r, const std::function<void(JsonLine&)>& extra = {});
     void ReportInfo(const OperationResult& r);
-    std::string Checksum() const;
+    // The image's checksum and CRC-32 into the result.
+    void TakeChecksums(OperationResult& r) const;
 
     // Watch mode (cli_watch.cpp).
     int RunWatch();
@@ -99,6 +101,7 @@ private:
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();
+    std::string PlaceTaken(std::uint64_t value);
 
     Workbench& Bench() { return host_.bench; }
     const Workbench& Bench() const { return host_.bench; }

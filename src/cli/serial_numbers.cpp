@@ -1,5 +1,6 @@
 #include "cli/serial_numbers.h"
 
+#include "chipdb/chip_text.h"
 #include "cli/cli_messages.h"
 
 #include "platform/file_lock.h"
@@ -91,6 +92,7 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
             error = Arg(N_("--serial takes START or START:STEP, not %1"), value);
     } else if (name == "--serial-list") {
         o.list = value;
+        o.sqtp = value.size() > 4 && UpperCaseAscii(value.substr(value.size() - 4)) == ".NUM";
         if (value.empty())
             error = N_("--serial-list takes a file");
     } else if (name == "--serial-at") {
@@ -124,7 +126,9 @@ std::string CheckSerialOptions(const SerialOptions& o) {
         return any ? N_("--serial-at and --serial-state need --serial or --serial-list") : "";
     if (o.counter && !o.list.empty())
         return N_("--serial and --serial-list exclude each other");
-    if (!o.placeGiven)
+    if (o.sqtp && o.placeGiven)
+        return N_("an SQTP file says where its records go: no --serial-at with it");
+    if (!o.placeGiven && !o.sqtp)
         return N_("serial numbers need --serial-at rom:ADDR or eeprom:ADDR");
     if (o.state.empty())
         return N_(
@@ -198,6 +202,13 @@ bool SerialSource::LoadList(std::string& error) {
         error = Arg(N_("cannot read the serial list %1"), o_.list);
         return false;
     }
+    if (o_.sqtp) {
+        error = ReadSqtpFile(*text, o_.list, sqtp_);
+        for (std::size_t i = 1; error.empty() && i <= sqtp_.parts.size(); ++i)
+            values_.push_back(i);
+        listLoaded_ = error.empty();
+        return listLoaded_;
+    }
     int number = 0;
     for (const std::string& line : SplitLines(*text)) {
         ++number;
@@ -245,7 +256,7 @@ bool SerialSource::NextAt(std::uint64_t position, std::uint64_t& value, std::str
     }
     value = o_.counter ? position : values_[static_cast<std::size_t>(position)];
     std::vector<int> bytes;
-    if (SerialBytes(value, o_.bytes, o_.bigEndian, bytes))
+    if (o_.sqtp || SerialBytes(value, o_.bytes, o_.bigEndian, bytes))
         return true;
     error = DoesNotFit(value, o_.bytes);
     return false;

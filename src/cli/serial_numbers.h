@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "image/sqtp_file.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,7 @@ struct SerialOptions {
     std::uint64_t start = 0; // where a new state file begins
     std::uint64_t step = 1;
     std::string list;        // --serial-list FILE: one value a line
+    bool sqtp = false;       // the list is an SQTP file (.num): its records say where they go
     bool placeGiven = false; // --serial-at
     bool inRom = false;      // rom:ADDR (a program word address), else eeprom:ADDR
     long address = 0;
@@ -64,6 +66,9 @@ public:
     bool Take(std::uint64_t& value, std::string& error);
     // Values of the list not given out yet (a counter: as many as wanted).
     bool Left(std::size_t& count, std::string& error);
+    // An SQTP list's records, once read (its values are the parts' places in
+    // it, from 1); null for any other source.
+    const SqtpFile* Sqtp() const { return sqtp_.parts.empty() ? nullptr : &sqtp_; }
 
 private:
     bool LoadList(std::string& error);
@@ -73,4 +78,5 @@ private:
     SerialOptions o_;
     bool listLoaded_ = false;
     std::vector<std::uint64_t> values_;
+    SqtpFile sqtp_;
 };

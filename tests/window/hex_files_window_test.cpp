@@ -260,3 +260,16 @@ TEST(UserMode, SwitchesToAFixedImageAndBackToTheChip) {
     EXPECT_TRUE(h.Close());
     EXPECT_NE(h.ReadFile("pro.dat").find("\r\nF\r\n4\r\n"), std::string::npos);
 }
+
+// Beside the status, the checksum the chip maker's tools show for the image,
+// after each load; a serial EEPROM's place is empty and its tooltip says why.
+TEST_F(HexWindow, TheChecksumStandsBesideTheStatusAfterALoad) {
+    Choose(*w, "16F84A");
+    h.WriteFile("blink.hex", kSmallHex);
+    h.dialogs.files = {Path("blink.hex")};
+    w->LoadButtClick();
+    EXPECT_EQ(w->ChecksumLabel->text(), "0xFC3D");
+    Choose(*w, "24C02");
+    EXPECT_EQ(w->ChecksumLabel->text(), "");
+    EXPECT_EQ(w->ChecksumLabel->toolTip(), "none (a serial EEPROM has no checksum)");
+}

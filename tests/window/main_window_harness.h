@@ -93,6 +93,7 @@ public:
     QLabel* ICSPLabel = Find<QLabel>("ICSPLabel");
     QLabel* AutoLabel = Find<QLabel>("AutoLabel");
     QLabel* StatusLabel = Find<QLabel>("StatusLabel");
+    QLabel* ChecksumLabel = Find<QLabel>("ChecksumLabel");
     TImageCanvas* CodeImage = Find<TImageCanvas>("CodeImage");
     QScrollBar* CodeScroll = Find<QScrollBar>("CodeScroll");
     TImageCanvas* SocketImage = Find<TImageCanvas>("SocketImage");
