@@ -230,7 +230,7 @@ bool CliSession::ApplyId() {
         out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, length), true);
         return false;
     }
-    Bench().Image().IDText = UpdateIDedit(o_.id, length);
+    Bench().Image().IDText = PadIDLeft(o_.id, length);
     return true;
 }
 

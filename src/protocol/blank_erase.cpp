@@ -206,7 +206,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
         panel_.SetStatus(
-            Arg(N_("Keeping the chip's calibration 0x%1"), MyIntToHex(ChipCalibrationWord(), 4)));
+            Arg(N_("Keeping the chip's calibration 0x%1"), HexOfValue(ChipCalibrationWord(), 4)));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;

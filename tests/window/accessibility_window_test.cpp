@@ -95,7 +95,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
     w.ChipSelectChange();
     QtHelpViewer help;
-    help.ShowContents("");
+    help.OpenContents("");
     QWidget* windows[] = {&w,           w.PortFm,   w.EraseFm, w.FlyForm,
                           w.FuseEditFM, w.OscCalFm, w.EditFm,  help.Window()};
     for (QWidget* window : windows)

@@ -37,8 +37,8 @@ TEST(Help, OpensOnlyWhileNoBoardIsAwaitedAndClosesWithTheProgram) {
 
 TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
     QtHelpViewer viewer;
-    viewer.ShowContents("/nonexistent/tessaro.html");
-    THelpFm* fm = viewer.Window();
+    viewer.OpenContents("/nonexistent/tessaro.html");
+    HelpWindow* fm = viewer.Window();
     ASSERT_NE(fm, nullptr);
     EXPECT_EQ(fm->HelpText->source(), QUrl("qrc:/help/tessaro.html"));
     const QString text = fm->HelpText->toPlainText();
@@ -62,7 +62,7 @@ TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
     // A copy in the program folder is what is shown.
     MainWindowHarness folder("helpfile");
     folder.WriteFile("tessaro.html", "<h1>Local help</h1>");
-    viewer.ShowContents(folder.programDir + "tessaro.html");
+    viewer.OpenContents(folder.programDir + "tessaro.html");
     EXPECT_EQ(fm->HelpText->toPlainText(), "Local help");
     viewer.Quit();
     EXPECT_FALSE(fm->isVisible());
