@@ -39,8 +39,8 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, places_, env.sleep) {
     options_.icsp = options.icsp;
     options_.ignoreBlankCheck = options.ignoreBlankCheck;
-    // The window's chip file: an installed copy prefers the user's edited one;
-    // otherwise the one in the program folder (the window reads it there too).
+    // The chip file --cid names; else the one every face reads: an installed
+    // copy prefers the user's edited one, otherwise the program folder's.
     Bench().SetChipFilePath(!o_.cid.empty()                ? o_.cid
                             : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
                                                            : places_.ProgramDir + "chipinfo.cid");

@@ -256,7 +256,6 @@ private:
     bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
     std::string ChipFilePath() const;
     bool LoadFrom(bool askName, bool merge, const std::string& fileName);
-    void LoadedFile(const std::string& fileName, double date);
     void RememberFile(const std::string& fileName);
     void ReadRecentFiles();
     // The engine, the options of the operation it is about to start kept for another try.

@@ -100,7 +100,7 @@ struct Connected {
         h.WriteFile("pro.dat", SettingsFile(1));
         w = &h.Start();
         EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelect->setCurrentIndex(w->Bench().FindChip(chip));
         w->ChipSelectChange();
     }
     MainWindowHarness h;
