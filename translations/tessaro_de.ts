@@ -77,9 +77,8 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_menus.cpp" line="49"/>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
@@ -88,22 +87,22 @@
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="49"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Chip list</source>
         <translation>Chipliste</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="53"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
         <translation>Doppelklick, Leertaste oder Eingabetaste schaltet einen Chip ein oder aus</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Included</source>
         <translation>Aktiv</translation>
     </message>
@@ -139,6 +138,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="81"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="158"/>
         <source>ID</source>
         <translation>ID</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>Kein OSCAL-Wert im Speicher</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="29"/>
+        <location filename="../src/app/main.cpp" line="34"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -270,9 +270,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="184"/>
-        <location filename="../src/app/main_window_menus.cpp" line="58"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
+        <source>Pro&amp;gram</source>
         <translation>Sch&amp;reiben</translation>
     </message>
     <message>
@@ -294,9 +292,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="188"/>
-        <location filename="../src/app/main_window_menus.cpp" line="60"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
+        <source>V&amp;erify</source>
         <translation>&amp;Verifizieren</translation>
     </message>
     <message>
@@ -322,7 +318,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="192"/>
-        <source>&amp;CALIB</source>
+        <source>C&amp;ALIB</source>
         <translation>&amp;KALIB</translation>
     </message>
     <message>
@@ -344,6 +340,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Ru&amp;n</source>
         <translation>Aus&amp;führen</translation>
     </message>
@@ -354,7 +351,6 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="196"/>
-        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Run</source>
         <translation>Ausführen</translation>
     </message>
@@ -415,9 +411,26 @@
         <translation>Ports zu&amp;ordnen...</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_window_menus.cpp" line="57"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programmiergerät</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>Sch&amp;reiben</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verifizieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_menus.cpp" line="62"/>
@@ -658,7 +671,7 @@
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="226"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
-        <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
+        <translation>Chip-ID-Wort: %1 (Device-ID %2, Revision %3)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="229"/>
@@ -673,7 +686,7 @@
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="236"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
-        <translation>Chip im Sockel: kein Chip der Chipdatei hat die Geräte-ID %1</translation>
+        <translation>Chip im Sockel: kein Chip der Chipdatei hat die Device-ID %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="238"/>
@@ -1031,12 +1044,17 @@ Exitcodes:
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="21"/>
+        <location filename="../src/cli/cli_serial.cpp" line="20"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>die Seriennummernliste %1 hat noch 1 Nummer, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serial.cpp" line="22"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="41"/>
+        <location filename="../src/cli/cli_serial.cpp" line="43"/>
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
@@ -1187,111 +1205,116 @@ Exitcodes:
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="33"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>die Seriennummer %1 passt nicht in 1 Byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="96"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="104"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="108"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="113"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="125"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="159"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="168"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="199"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="209"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="225"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="234"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="280"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="285"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1388,7 +1411,7 @@ Exitcodes:
     <message>
         <location filename="../src/image/hex_save.h" line="19"/>
         <source>Saving...</source>
-        <translation>Speichere...</translation>
+        <translation>Wird gespeichert...</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="20"/>
@@ -1432,8 +1455,8 @@ Exitcodes:
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="23"/>
-        <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
-        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Sie sind seit Ihrer letzten Anmeldung in dieser Gruppe: melden Sie sich ab und wieder an.</translation>
+        <source>You may not open %1: it belongs to the group %2.&#xd;Your account was added to that group after you logged in: log out and in again.</source>
+        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Ihr Konto wurde nach Ihrer Anmeldung in diese Gruppe aufgenommen: melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="26"/>
@@ -1524,6 +1547,21 @@ Exitcodes:
         <location filename="../src/protocol/blank_erase.cpp" line="149"/>
         <source>Blank Results: </source>
         <translation>Ergebnis des Leertests: </translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="152"/>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="154"/>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="159"/>
+        <source>Fuse</source>
+        <translation>Fuses</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="179"/>
@@ -1658,12 +1696,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/board_link.cpp" line="232"/>
         <source>Waiting for chip removal...</source>
-        <translation>Warte auf Entnahme des Chips...</translation>
+        <translation>Auf Entnahme des Chips wird gewartet...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="246"/>
         <source>Waiting for chip insertion...</source>
-        <translation>Warte auf Einsetzen eines Chips...</translation>
+        <translation>Auf Einsetzen eines Chips wird gewartet...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="223"/>
@@ -1678,12 +1716,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/engine.cpp" line="280"/>
         <source>Initializing...</source>
-        <translation>Initialisiere...</translation>
+        <translation>Wird initialisiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Checking for %1...</source>
-        <translation>Suche %1...</translation>
+        <translation>%1 wird gesucht...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="301"/>
@@ -1708,12 +1746,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/engine_messages.h" line="10"/>
         <source>Verifying EEPROM...</source>
-        <translation>Verifiziere EEPROM...</translation>
+        <translation>EEPROM wird verifiziert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="11"/>
         <source>Erasing...</source>
-        <translation>Lösche...</translation>
+        <translation>Wird gelöscht...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="12"/>
@@ -1743,7 +1781,7 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/handshake.cpp" line="106"/>
         <source>Confirming...</source>
-        <translation>Bestätige...</translation>
+        <translation>Wird bestätigt...</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="131"/>
@@ -1768,12 +1806,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="79"/>
         <source>Upgrading...</source>
-        <translation>Firmware-Update...</translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="82"/>
         <source>Programming ROM...</source>
-        <translation>Programmiere ROM...</translation>
+        <translation>ROM wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="131"/>
@@ -1788,17 +1826,17 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="150"/>
         <source>Programming EEPROM...</source>
-        <translation>Programmiere EEPROM...</translation>
+        <translation>EEPROM wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="219"/>
         <source>Programming ID...</source>
-        <translation>Programmiere ID...</translation>
+        <translation>ID wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="222"/>
         <source>Programming config...</source>
-        <translation>Programmiere Konfiguration...</translation>
+        <translation>Konfiguration wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="241"/>
@@ -1818,7 +1856,7 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="271"/>
         <source>Programming Fuse...</source>
-        <translation>Programmiere Fuses...</translation>
+        <translation>Fuses werden programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="305"/>
@@ -1833,17 +1871,17 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="60"/>
         <source>Reading ROM...</source>
-        <translation>Lese ROM...</translation>
+        <translation>ROM wird gelesen...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="83"/>
         <source>Reading EEPROM...</source>
-        <translation>Lese EEPROM...</translation>
+        <translation>EEPROM wird gelesen...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="127"/>
         <source>Verifying ROM...</source>
-        <translation>Verifiziere ROM...</translation>
+        <translation>ROM wird verifiziert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="186"/>
@@ -1901,7 +1939,7 @@ Exitcodes:
         <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <location filename="../src/workbench/commands.cpp" line="143"/>
         <source>Select the [%1] and try again?</source>
         <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
     </message>

@@ -77,9 +77,8 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_menus.cpp" line="49"/>
-        <source>E&amp;xit</source>
-        <translation>Sa&amp;lir</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
@@ -88,22 +87,22 @@
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="49"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
         <source>Chip list</source>
         <translation>Lista de chips</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="51"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="53"/>
         <source>Double-click, Space or Enter switches a chip on or off</source>
         <translation>Doble clic, Espacio o Intro activa o desactiva un chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Chip</source>
         <translation>Chip</translation>
     </message>
     <message>
-        <location filename="../src/app/chip_editor_fm.cpp" line="52"/>
+        <location filename="../src/app/chip_editor_fm.cpp" line="54"/>
         <source>Included</source>
         <translation>Incluido</translation>
     </message>
@@ -139,6 +138,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="81"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="158"/>
         <source>ID</source>
         <translation>ID</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>No hay valor OSCAL en la memoria</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="29"/>
+        <location filename="../src/app/main.cpp" line="34"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -270,9 +270,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="184"/>
-        <location filename="../src/app/main_window_menus.cpp" line="58"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
+        <source>Pro&amp;gram</source>
         <translation>P&amp;rogramar</translation>
     </message>
     <message>
@@ -294,9 +292,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="188"/>
-        <location filename="../src/app/main_window_menus.cpp" line="60"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
+        <source>V&amp;erify</source>
         <translation>V&amp;erificar</translation>
     </message>
     <message>
@@ -308,21 +304,21 @@
         <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <location filename="../src/app/main_window_menus.cpp" line="61"/>
         <source>&amp;Blank</source>
-        <translation>&amp;Borrado</translation>
+        <translation>Compro&amp;bar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="190"/>
         <source>Blank test chip</source>
-        <translation>Comprobar si el chip está borrado</translation>
+        <translation>Comprobación de borrado del chip</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="191"/>
         <source>Blank</source>
-        <translation>Borrado</translation>
+        <translation>Comprobación de borrado</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="192"/>
-        <source>&amp;CALIB</source>
+        <source>C&amp;ALIB</source>
         <translation>CAL&amp;IB</translation>
     </message>
     <message>
@@ -344,6 +340,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="196"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Ru&amp;n</source>
         <translation>E&amp;jecutar</translation>
     </message>
@@ -354,7 +351,6 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="196"/>
-        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Run</source>
         <translation>Ejecutar</translation>
     </message>
@@ -415,9 +411,26 @@
         <translation>&amp;Asignar puertos...</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_window_menus.cpp" line="57"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>P&amp;rogramar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>V&amp;erificar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_menus.cpp" line="62"/>
@@ -593,7 +606,7 @@
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="106"/>
         <source>Erase Check</source>
-        <translation>Comprobar borrado</translation>
+        <translation>Comprobación de borrado</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="110"/>
@@ -758,7 +771,7 @@
     <message>
         <location filename="../src/cli/cli_options.cpp" line="104"/>
         <source>%1 takes one HEX file</source>
-        <translation>%1 admite un archivo HEX</translation>
+        <translation>%1 necesita exactamente un archivo HEX</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="106"/>
@@ -808,7 +821,7 @@
     <message>
         <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one --port</source>
-        <translation>%1 admite un --port</translation>
+        <translation>%1 solo admite un --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="151"/>
@@ -892,7 +905,7 @@ Exit codes:
                   por línea
   ports           los dispositivos serie de esta máquina y los COMn que
                   nombra ports/, con su destino
-  blank           comprobar si el chip está borrado
+  blank           comprobación de borrado del chip
   erase           borrar el chip (pregunta antes: añada --yes)
   read ARCHIVO    leer el chip en un archivo HEX
   verify ARCHIVO  comparar el chip con un archivo HEX
@@ -1030,12 +1043,17 @@ Códigos de salida:
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="21"/>
+        <location filename="../src/cli/cli_serial.cpp" line="20"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>a la lista de números de serie %1 le queda 1 número, no %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serial.cpp" line="22"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="41"/>
+        <location filename="../src/cli/cli_serial.cpp" line="43"/>
         <source>serial %1</source>
         <translation>número de serie %1</translation>
     </message>
@@ -1186,113 +1204,118 @@ Códigos de salida:
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="33"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>el número de serie %1 no cabe en 1 byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>el número de serie %1 no cabe en %2 bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="62"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
-        <translation>no se puede bloquear el estado de serie %1.lock: %2</translation>
+        <translation>no se puede bloquear el estado de los números de serie %1.lock: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="91"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial admite INICIO o INICIO:PASO, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="95"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="96"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list admite un archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="103"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="104"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at admite rom:DIR o eeprom:DIR, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="107"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="108"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes admite de 1 a 8, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="112"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="113"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order admite big o little, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="124"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="125"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="157"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="158"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="159"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="168"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="198"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="199"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="208"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="209"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="224"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="225"/>
         <source>cannot read the serial state %1</source>
-        <translation>no se puede leer el estado de serie %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
-        <source>the serial state %1 is not a counter&apos;s (next N)</source>
-        <translation>el estado de serie %1 no es de un contador (next N)</translation>
+        <translation>no se puede leer el estado de los números de serie %1</translation>
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="234"/>
-        <source>the serial state %1 is not a list&apos;s (taken N)</source>
-        <translation>el estado de serie %1 no es de una lista (taken N)</translation>
+        <source>the serial state %1 is not a counter&apos;s (next N)</source>
+        <translation>el estado de los números de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
+        <source>the serial state %1 is not a list&apos;s (taken N)</source>
+        <translation>el estado de los números de serie %1 no es de una lista (taken N)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="279"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="280"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="284"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="285"/>
         <source>cannot write the serial state %1: %2</source>
-        <translation>no se puede escribir el estado de serie %1: %2</translation>
+        <translation>no se puede escribir el estado de los números de serie %1: %2</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="7"/>
@@ -1431,8 +1454,8 @@ Códigos de salida:
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="23"/>
-        <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
-        <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Está en ese grupo desde su último inicio de sesión: cierre la sesión y vuelva a entrar.</translation>
+        <source>You may not open %1: it belongs to the group %2.&#xd;Your account was added to that group after you logged in: log out and in again.</source>
+        <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Su cuenta se añadió a ese grupo después de iniciar la sesión: cierre la sesión y vuelva a entrar.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="26"/>
@@ -1497,12 +1520,12 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Not Erased</source>
-        <translation>%1 = No borrado</translation>
+        <translation>%1 = Con datos</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Erased</source>
-        <translation>%1 = Borrado</translation>
+        <translation>%1 = En blanco</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="48"/>
@@ -1512,17 +1535,32 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="66"/>
         <source>Erase Check...</source>
-        <translation>Comprobando borrado...</translation>
+        <translation>Comprobación de borrado...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="132"/>
         <source>Blank results...</source>
-        <translation>Resultado de la comprobación...</translation>
+        <translation>Resultado de la comprobación de borrado...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="149"/>
         <source>Blank Results: </source>
         <translation>Resultado de la comprobación de borrado: </translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="152"/>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="154"/>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="159"/>
+        <source>Fuse</source>
+        <translation>Fusibles</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="179"/>
@@ -1900,7 +1938,7 @@ Códigos de salida:
         <translation>Inserte un 16F628 como muestra la imagen.&#xd;&#xd;¿Desea continuar?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="141"/>
+        <location filename="../src/workbench/commands.cpp" line="143"/>
         <source>Select the [%1] and try again?</source>
         <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
     </message>
