@@ -105,6 +105,16 @@ class CheckRules(unittest.TestCase):
         }
         self.assertEqual(run(files), [])
 
+    def test_each_state_handler_says_what_it_waits_for(self):
+        table = "States k = {\n    STATE(Idle, Binary),\n    STATE(AwaitStart, Text),\n};\n"
+        handlers = (
+            "// Waits for the greeting.\nvoid ProgrammerEngine::OnAwaitStart() {}\n"
+            "// Nothing: idle.\nvoid ProgrammerEngine::OnIdle() {}\n"
+            "void ProgrammerEngine::OnTick() {}\n"
+        )
+        files = {"src/protocol/engine.cpp": table, "src/protocol/b.cpp": handlers}
+        self.assertEqual(run(files), ["handler without its wait"])
+
     def test_duplicated_texts(self):
         one = 'void f() { Say("Verifying EEPROM..."); Ask("Do you wish " "to continue?"); }\n'
         two = 'void g() {\n  Say("Verifying EEPROM...");\n  Ask("Do you wish to continue?");\n}\n'
