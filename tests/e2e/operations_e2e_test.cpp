@@ -146,3 +146,27 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     EXPECT_LE(wordsArrived(), atCancel + 1);
     EXPECT_TRUE(w.ProgButt->isEnabled());
 }
+
+// The Run button does what Programmer > Run does: the automatic loop, which
+// waits for a chip with the controls free, ends at its click.
+TEST(Operations, TheRunButtonEndsTheAutomaticLoopAsProgrammerRunDoes) {
+    MainWindowHarness h("e2e-run");
+    h.CopyShippedChipFile();
+    BoardOnCom1 sim(h, boardsim::Model::Elm);
+    h.WriteFile("pro.dat", SettingsFile(4));
+    TestWindow& w = h.Start();
+    ASSERT_TRUE(WaitForStatus(w, "Elm board connected"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F628A"));
+    w.ChipSelectChange();
+    w.User1Click();
+    w.Bench().ResetImage({false, false, true});
+    w.Image.ROMData[0] = 0x3000;
+    sim.server.WithBoard([](boardsim::Board& b) { b.RemoveChip(); });
+    w.AutoProgram1->trigger();
+    ASSERT_TRUE(WaitForStatus(w, "Waiting for chip insertion..."));
+    ASSERT_TRUE(w.RunButt->isEnabled());
+    w.RunButt->click();
+    EXPECT_TRUE(WaitFor([&] { return !w.Bench().AutoProgramOn() && !w.Timer1->isActive(); }));
+    EXPECT_EQ(w.Bench().LastOutcome(), Outcome::Cancelled);
+    EXPECT_FALSE(w.AutoProgram1->isChecked());
+}
