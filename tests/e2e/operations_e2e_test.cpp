@@ -141,8 +141,8 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     ASSERT_TRUE(WaitFor([&] { return wordsArrived() >= 40; }, 10));
     const std::size_t atCancel = wordsArrived();
     w.Cancel1->trigger();
-    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }, 2));
-    EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }, 5));
+    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }));
+    EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }));
     EXPECT_LE(wordsArrived(), atCancel + 1);
     EXPECT_TRUE(w.ProgButt->isEnabled());
 }

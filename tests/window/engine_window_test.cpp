@@ -50,7 +50,7 @@ TEST(EngineWindow, TheStartUpRunsOnceEvenWhileItsBoxesAreOpen) {
     h.boxes = &boxes;
     h.WriteFile("chipinfo.cid", "CHIPNAME=X\r\nINCLUDE=maybe\r\n"); // a broken chip file
     TestWindow& w = h.Start();                                      // and no port at all
-    ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 4000);
+    ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 20000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     std::vector<std::string> kinds;
     for (const auto& b : boxes.shown)
@@ -85,7 +85,7 @@ TEST(EngineWindow, TheToolkitsBoxesOfTheStartUpShowOnceEach) {
     });
     reader.start(20);
     TestWindow& w = h.Start();
-    ServeEventsUntil([&] { return read.size() >= 3 && !QApplication::activeModalWidget(); }, 6000);
+    ServeEventsUntil([&] { return read.size() >= 3 && !QApplication::activeModalWidget(); }, 20000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     EXPECT_EQ(read, (std::vector<std::string>{"There appears to be ", "Chip configuration f",
                                               "Reset failed. Please"}));
