@@ -76,8 +76,8 @@ fs::path PreparedFolder() {
     fs::current_path(folder);
     ScriptedDialogs dialogs;
     std::unique_ptr<TProjFm> w = StartWindow(folder, dialogs);
-    w->Bench().SelectChip(w->FindChipCBText("16F628A"));
-    w->OpenTheHexFile((folder / "count.hex").string());
+    w->Bench().SelectChip(w->Bench().FindChip("16F628A"));
+    w->Bench().OpenFile((folder / "count.hex").string());
     w->FormClose();
     return folder;
 }

@@ -77,9 +77,8 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_menus.cpp" line="49"/>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
@@ -139,6 +138,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="81"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="158"/>
         <source>ID</source>
         <translation>ID</translation>
     </message>
@@ -275,9 +275,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="187"/>
-        <location filename="../src/app/main_window_menus.cpp" line="58"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
+        <source>Pro&amp;gram</source>
         <translation>Sch&amp;reiben</translation>
     </message>
     <message>
@@ -299,9 +297,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="191"/>
-        <location filename="../src/app/main_window_menus.cpp" line="60"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
+        <source>V&amp;erify</source>
         <translation>&amp;Verifizieren</translation>
     </message>
     <message>
@@ -327,7 +323,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="195"/>
-        <source>&amp;CALIB</source>
+        <source>C&amp;ALIB</source>
         <translation>&amp;KALIB</translation>
     </message>
     <message>
@@ -349,6 +345,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Ru&amp;n</source>
         <translation>Aus&amp;führen</translation>
     </message>
@@ -359,7 +356,6 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
-        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Run</source>
         <translation>Ausführen</translation>
     </message>
@@ -420,9 +416,26 @@
         <translation>Ports zu&amp;ordnen...</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_window_menus.cpp" line="57"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programmiergerät</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>Sch&amp;reiben</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verifizieren</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_menus.cpp" line="62"/>
@@ -673,7 +686,7 @@
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
-        <translation>Chip-ID-Wort: %1 (Geräte-ID %2, Revision %3)</translation>
+        <translation>Chip-ID-Wort: %1 (Device-ID %2, Revision %3)</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="241"/>
@@ -688,7 +701,7 @@
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="248"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
-        <translation>Chip im Sockel: kein Chip der Chipdatei hat die Geräte-ID %1</translation>
+        <translation>Chip im Sockel: kein Chip der Chipdatei hat die Device-ID %1</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_commands.cpp" line="250"/>
@@ -1057,12 +1070,17 @@ Exitcodes:
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="23"/>
+        <location filename="../src/cli/cli_serial.cpp" line="22"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>die Seriennummernliste %1 hat noch 1 Nummer, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serial.cpp" line="24"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="57"/>
+        <location filename="../src/cli/cli_serial.cpp" line="58"/>
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
@@ -1213,116 +1231,121 @@ Exitcodes:
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="34"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>die Seriennummer %1 passt nicht in 1 Byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="64"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="93"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="98"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="106"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="115"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
         <source>an SQTP file says where its records go: no --serial-at with it</source>
         <translation>eine SQTP-Datei sagt selbst, wohin ihre Einträge gehören: kein --serial-at dazu</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="133"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="135"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="172"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="202"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="219"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="220"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="236"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="246"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="255"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="291"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="296"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1424,7 +1447,7 @@ Exitcodes:
     <message>
         <location filename="../src/image/hex_save.h" line="19"/>
         <source>Saving...</source>
-        <translation>Speichere...</translation>
+        <translation>Wird gespeichert...</translation>
     </message>
     <message>
         <location filename="../src/image/hex_save.h" line="20"/>
@@ -1442,32 +1465,32 @@ Exitcodes:
         <translation>HEX-Dateien (*.hex);;Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="62"/>
+        <location filename="../src/image/sqtp_file.cpp" line="63"/>
         <source>%1 line %2: not an SQTP record</source>
         <translation>%1 Zeile %2: kein SQTP-Eintrag</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="72"/>
+        <location filename="../src/image/sqtp_file.cpp" line="73"/>
         <source>%1 line %2: every SQTP record stands at one address with one length</source>
         <translation>%1 Zeile %2: alle SQTP-Einträge stehen an einer Adresse mit einer Länge</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="77"/>
+        <location filename="../src/image/sqtp_file.cpp" line="78"/>
         <source>%1 holds no SQTP records</source>
         <translation>%1 enthält keine SQTP-Einträge</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="88"/>
+        <location filename="../src/image/sqtp_file.cpp" line="89"/>
         <source>the SQTP records at %1 lie outside the %2</source>
         <translation>die SQTP-Einträge bei %1 liegen außerhalb des %2</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="90"/>
+        <location filename="../src/image/sqtp_file.cpp" line="91"/>
         <source>the SQTP records at %1 would write over the calibration word</source>
         <translation>die SQTP-Einträge bei %1 würden das Kalibrierwort überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="97"/>
+        <location filename="../src/image/sqtp_file.cpp" line="98"/>
         <source>the SQTP records at %1 would write over the program&apos;s own data</source>
         <translation>die SQTP-Einträge bei %1 würden Daten des Programms überschreiben</translation>
     </message>
@@ -1498,8 +1521,8 @@ Exitcodes:
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="23"/>
-        <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
-        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Sie sind seit Ihrer letzten Anmeldung in dieser Gruppe: melden Sie sich ab und wieder an.</translation>
+        <source>You may not open %1: it belongs to the group %2.&#xd;Your account was added to that group after you logged in: log out and in again.</source>
+        <translation>Sie dürfen %1 nicht öffnen: es gehört der Gruppe %2.&#xd;Ihr Konto wurde nach Ihrer Anmeldung in diese Gruppe aufgenommen: melden Sie sich ab und wieder an.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="26"/>
@@ -1590,6 +1613,21 @@ Exitcodes:
         <location filename="../src/protocol/blank_erase.cpp" line="149"/>
         <source>Blank Results: </source>
         <translation>Ergebnis des Leertests: </translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="152"/>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="154"/>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="159"/>
+        <source>Fuse</source>
+        <translation>Fuses</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="179"/>
@@ -1724,12 +1762,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/board_link.cpp" line="232"/>
         <source>Waiting for chip removal...</source>
-        <translation>Warte auf Entnahme des Chips...</translation>
+        <translation>Auf Entnahme des Chips wird gewartet...</translation>
     </message>
     <message>
         <location filename="../src/protocol/board_link.cpp" line="246"/>
         <source>Waiting for chip insertion...</source>
-        <translation>Warte auf Einsetzen eines Chips...</translation>
+        <translation>Auf Einsetzen eines Chips wird gewartet...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="223"/>
@@ -1744,12 +1782,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/engine.cpp" line="280"/>
         <source>Initializing...</source>
-        <translation>Initialisiere...</translation>
+        <translation>Wird initialisiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="281"/>
         <source>Checking for %1...</source>
-        <translation>Suche %1...</translation>
+        <translation>%1 wird gesucht...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine.cpp" line="301"/>
@@ -1774,12 +1812,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/engine_messages.h" line="10"/>
         <source>Verifying EEPROM...</source>
-        <translation>Verifiziere EEPROM...</translation>
+        <translation>EEPROM wird verifiziert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="11"/>
         <source>Erasing...</source>
-        <translation>Lösche...</translation>
+        <translation>Wird gelöscht...</translation>
     </message>
     <message>
         <location filename="../src/protocol/engine_messages.h" line="12"/>
@@ -1809,7 +1847,7 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/handshake.cpp" line="106"/>
         <source>Confirming...</source>
-        <translation>Bestätige...</translation>
+        <translation>Wird bestätigt...</translation>
     </message>
     <message>
         <location filename="../src/protocol/handshake.cpp" line="131"/>
@@ -1834,12 +1872,12 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="79"/>
         <source>Upgrading...</source>
-        <translation>Firmware-Update...</translation>
+        <translation>Firmware wird aktualisiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="82"/>
         <source>Programming ROM...</source>
-        <translation>Programmiere ROM...</translation>
+        <translation>ROM wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="131"/>
@@ -1854,17 +1892,17 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="150"/>
         <source>Programming EEPROM...</source>
-        <translation>Programmiere EEPROM...</translation>
+        <translation>EEPROM wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="219"/>
         <source>Programming ID...</source>
-        <translation>Programmiere ID...</translation>
+        <translation>ID wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="222"/>
         <source>Programming config...</source>
-        <translation>Programmiere Konfiguration...</translation>
+        <translation>Konfiguration wird programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="241"/>
@@ -1884,7 +1922,7 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/program.cpp" line="271"/>
         <source>Programming Fuse...</source>
-        <translation>Programmiere Fuses...</translation>
+        <translation>Fuses werden programmiert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/program.cpp" line="305"/>
@@ -1899,17 +1937,17 @@ Exitcodes:
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="60"/>
         <source>Reading ROM...</source>
-        <translation>Lese ROM...</translation>
+        <translation>ROM wird gelesen...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="83"/>
         <source>Reading EEPROM...</source>
-        <translation>Lese EEPROM...</translation>
+        <translation>EEPROM wird gelesen...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="127"/>
         <source>Verifying ROM...</source>
-        <translation>Verifiziere ROM...</translation>
+        <translation>ROM wird verifiziert...</translation>
     </message>
     <message>
         <location filename="../src/protocol/read_verify.cpp" line="186"/>

@@ -77,9 +77,8 @@
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="37"/>
-        <location filename="../src/app/main_window_menus.cpp" line="49"/>
-        <source>E&amp;xit</source>
-        <translation>Sa&amp;lir</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location filename="../src/app/chip_editor_fm.cpp" line="39"/>
@@ -139,6 +138,7 @@
     </message>
     <message>
         <location filename="../src/app/fuse_edit_fm.cpp" line="81"/>
+        <location filename="../src/protocol/blank_erase.cpp" line="158"/>
         <source>ID</source>
         <translation>ID</translation>
     </message>
@@ -275,9 +275,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="187"/>
-        <location filename="../src/app/main_window_menus.cpp" line="58"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
-        <source>&amp;Program</source>
+        <source>Pro&amp;gram</source>
         <translation>P&amp;rogramar</translation>
     </message>
     <message>
@@ -299,9 +297,7 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="191"/>
-        <location filename="../src/app/main_window_menus.cpp" line="60"/>
-        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
-        <source>&amp;Verify</source>
+        <source>V&amp;erify</source>
         <translation>V&amp;erificar</translation>
     </message>
     <message>
@@ -313,21 +309,21 @@
         <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <location filename="../src/app/main_window_menus.cpp" line="61"/>
         <source>&amp;Blank</source>
-        <translation>&amp;Borrado</translation>
+        <translation>Compro&amp;bar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="193"/>
         <source>Blank test chip</source>
-        <translation>Comprobar si el chip está borrado</translation>
+        <translation>Comprobación de borrado del chip</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="194"/>
         <source>Blank</source>
-        <translation>Borrado</translation>
+        <translation>Comprobación de borrado</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="195"/>
-        <source>&amp;CALIB</source>
+        <source>C&amp;ALIB</source>
         <translation>CAL&amp;IB</translation>
     </message>
     <message>
@@ -349,6 +345,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
+        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Ru&amp;n</source>
         <translation>E&amp;jecutar</translation>
     </message>
@@ -359,7 +356,6 @@
     </message>
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
-        <location filename="../src/app/view_fm.cpp" line="112"/>
         <source>Run</source>
         <translation>Ejecutar</translation>
     </message>
@@ -420,9 +416,26 @@
         <translation>&amp;Asignar puertos...</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="49"/>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_window_menus.cpp" line="57"/>
         <source>&amp;Programmer</source>
         <translation>&amp;Programador</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="58"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="129"/>
+        <source>&amp;Program</source>
+        <translation>P&amp;rogramar</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_window_menus.cpp" line="60"/>
+        <location filename="../src/app/small_dialogs_fm.cpp" line="131"/>
+        <source>&amp;Verify</source>
+        <translation>V&amp;erificar</translation>
     </message>
     <message>
         <location filename="../src/app/main_window_menus.cpp" line="62"/>
@@ -598,7 +611,7 @@
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="106"/>
         <source>Erase Check</source>
-        <translation>Comprobar borrado</translation>
+        <translation>Comprobación de borrado</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="110"/>
@@ -778,7 +791,7 @@
     <message>
         <location filename="../src/cli/cli_options.cpp" line="104"/>
         <source>%1 takes one HEX file</source>
-        <translation>%1 admite un archivo HEX</translation>
+        <translation>%1 necesita exactamente un archivo HEX</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="106"/>
@@ -828,7 +841,7 @@
     <message>
         <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>%1 takes one --port</source>
-        <translation>%1 admite un --port</translation>
+        <translation>%1 solo admite un --port</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_options.cpp" line="151"/>
@@ -1056,12 +1069,17 @@ Códigos de salida:
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="23"/>
+        <location filename="../src/cli/cli_serial.cpp" line="22"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>a la lista de números de serie %1 le queda 1 número, no %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serial.cpp" line="24"/>
         <source>the serial list %1 has %2 numbers left, not %3</source>
         <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="57"/>
+        <location filename="../src/cli/cli_serial.cpp" line="58"/>
         <source>serial %1</source>
         <translation>número de serie %1</translation>
     </message>
@@ -1212,118 +1230,123 @@ Códigos de salida:
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="34"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>el número de serie %1 no cabe en 1 byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
         <source>serial %1 does not fit in %2 bytes</source>
         <translation>el número de serie %1 no cabe en %2 bytes</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="64"/>
         <source>cannot lock the serial state %1.lock: %2</source>
-        <translation>no se puede bloquear el estado de serie %1.lock: %2</translation>
+        <translation>no se puede bloquear el estado de los números de serie %1.lock: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="93"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial admite INICIO o INICIO:PASO, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="98"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list admite un archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="106"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at admite rom:DIR o eeprom:DIR, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes admite de 1 a 8, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="115"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order admite big o little, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="126"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
         <source>an SQTP file says where its records go: no --serial-at with it</source>
         <translation>un archivo SQTP dice dónde van sus registros: sin --serial-at con él</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="133"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="135"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="172"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="202"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="219"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="220"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="236"/>
         <source>cannot read the serial state %1</source>
-        <translation>no se puede leer el estado de serie %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
-        <source>the serial state %1 is not a counter&apos;s (next N)</source>
-        <translation>el estado de serie %1 no es de un contador (next N)</translation>
+        <translation>no se puede leer el estado de los números de serie %1</translation>
     </message>
     <message>
         <location filename="../src/cli/serial_numbers.cpp" line="245"/>
-        <source>the serial state %1 is not a list&apos;s (taken N)</source>
-        <translation>el estado de serie %1 no es de una lista (taken N)</translation>
+        <source>the serial state %1 is not a counter&apos;s (next N)</source>
+        <translation>el estado de los números de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="246"/>
+        <source>the serial state %1 is not a list&apos;s (taken N)</source>
+        <translation>el estado de los números de serie %1 no es de una lista (taken N)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="255"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="291"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="296"/>
         <source>cannot write the serial state %1: %2</source>
-        <translation>no se puede escribir el estado de serie %1: %2</translation>
+        <translation>no se puede escribir el estado de los números de serie %1: %2</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="7"/>
@@ -1441,32 +1464,32 @@ Códigos de salida:
         <translation>Archivos HEX (*.hex);;Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="62"/>
+        <location filename="../src/image/sqtp_file.cpp" line="63"/>
         <source>%1 line %2: not an SQTP record</source>
         <translation>%1 línea %2: no es un registro SQTP</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="72"/>
+        <location filename="../src/image/sqtp_file.cpp" line="73"/>
         <source>%1 line %2: every SQTP record stands at one address with one length</source>
         <translation>%1 línea %2: todos los registros SQTP están en una dirección con una longitud</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="77"/>
+        <location filename="../src/image/sqtp_file.cpp" line="78"/>
         <source>%1 holds no SQTP records</source>
         <translation>%1 no contiene registros SQTP</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="88"/>
+        <location filename="../src/image/sqtp_file.cpp" line="89"/>
         <source>the SQTP records at %1 lie outside the %2</source>
         <translation>los registros SQTP en %1 quedan fuera del %2</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="90"/>
+        <location filename="../src/image/sqtp_file.cpp" line="91"/>
         <source>the SQTP records at %1 would write over the calibration word</source>
         <translation>los registros SQTP en %1 sobrescribirían la palabra de calibración</translation>
     </message>
     <message>
-        <location filename="../src/image/sqtp_file.cpp" line="97"/>
+        <location filename="../src/image/sqtp_file.cpp" line="98"/>
         <source>the SQTP records at %1 would write over the program&apos;s own data</source>
         <translation>los registros SQTP en %1 sobrescribirían datos del propio programa</translation>
     </message>
@@ -1497,8 +1520,8 @@ Códigos de salida:
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="23"/>
-        <source>You may not open %1: it belongs to the group %2.&#xd;You are in that group since your last log-in: log out and in again.</source>
-        <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Está en ese grupo desde su último inicio de sesión: cierre la sesión y vuelva a entrar.</translation>
+        <source>You may not open %1: it belongs to the group %2.&#xd;Your account was added to that group after you logged in: log out and in again.</source>
+        <translation>No puede abrir %1: pertenece al grupo %2.&#xd;Su cuenta se añadió a ese grupo después de iniciar la sesión: cierre la sesión y vuelva a entrar.</translation>
     </message>
     <message>
         <location filename="../src/link/port_discovery.cpp" line="26"/>
@@ -1563,12 +1586,12 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Not Erased</source>
-        <translation>%1 = No borrado</translation>
+        <translation>%1 = Con datos</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="18"/>
         <source>%1 = Erased</source>
-        <translation>%1 = Borrado</translation>
+        <translation>%1 = En blanco</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="48"/>
@@ -1578,17 +1601,32 @@ Códigos de salida:
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="66"/>
         <source>Erase Check...</source>
-        <translation>Comprobando borrado...</translation>
+        <translation>Comprobación de borrado...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="132"/>
         <source>Blank results...</source>
-        <translation>Resultado de la comprobación...</translation>
+        <translation>Resultado de la comprobación de borrado...</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="149"/>
         <source>Blank Results: </source>
         <translation>Resultado de la comprobación de borrado: </translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="152"/>
+        <source>ROM</source>
+        <translation>ROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="154"/>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <location filename="../src/protocol/blank_erase.cpp" line="159"/>
+        <source>Fuse</source>
+        <translation>Fusibles</translation>
     </message>
     <message>
         <location filename="../src/protocol/blank_erase.cpp" line="179"/>

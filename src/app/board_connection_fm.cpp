@@ -37,10 +37,6 @@ void TProjFm::Reset1Click() {
     Bench_->ResetBoard();
 }
 
-void TProjFm::ResetSerial(bool showReady) {
-    Bench_->ReturnToIdle(showReady);
-}
-
 void TProjFm::SetProgramVersion(int style, bool userChange) {
     if (userChange)
         Bench_->ChangeStyle(style);

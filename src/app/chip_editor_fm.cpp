@@ -34,7 +34,7 @@ TEditFm::TEditFm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
-    File1 = bar->addAction(Tr("E&xit"));
+    File1 = bar->addAction(Tr("&Close"));
     File1->setObjectName("File1");
     Help1 = bar->addAction(Tr("&Help"));
     Help1->setObjectName("Help1");

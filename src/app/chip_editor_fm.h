@@ -20,7 +20,7 @@ public:
     explicit TEditFm(Dialogs& dialogs, QWidget* parent = nullptr);
 
     QTableWidget* ChipGrid = nullptr;
-    QAction* File1 = nullptr; // "E&xit"
+    QAction* File1 = nullptr; // "&Close"
     QAction* Help1 = nullptr; // "&Help": nothing behind it
     TextLines ChipFileLines;  // the file as read, line ends kept
     std::vector<ChipListRow> ChipRows;

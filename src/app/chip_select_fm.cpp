@@ -10,21 +10,9 @@
 #include <QComboBox>
 #include <QLabel>
 
-bool TProjFm::CheckAndLoadChipData() {
-    return Bench_->LoadChipFile();
-}
-
 void TProjFm::ChipSelectChange() {
     Bench_->ChooseChip(ChipSelect->currentIndex(), true);
     SetStatus(kReady);
-}
-
-void TProjFm::SelectTheChip() {
-    Bench_->SelectChip(ChipSelect->currentIndex());
-}
-
-int TProjFm::FindChipCBText(const std::string& name) const {
-    return Bench_->FindChip(name);
 }
 
 void TProjFm::ShowChipList() {

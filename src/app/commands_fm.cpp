@@ -131,7 +131,7 @@ void TProjFm::Contents1Click() {
         return;
     const std::string& programDir = Bench_->Places().ProgramDir;
     ChangeDirectory(programDir);
-    Env.help->ShowContents(HelpFileOf(programDir, WindowLanguage()));
+    Env.help->OpenContents(HelpFileOf(programDir, WindowLanguage()));
     ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
 }
 

@@ -206,7 +206,7 @@ void TFuseEditFM::FormActivate() {
 }
 
 void TFuseEditFM::FormClose() {
-    IDedit->setText(FromText(UpdateIDedit(IDText(), IDedit->maxLength())));
+    IDedit->setText(FromText(PadIDLeft(IDText(), IDedit->maxLength())));
 }
 
 void TFuseEditFM::showEvent(QShowEvent* event) {
@@ -226,5 +226,5 @@ bool TFuseEditFM::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFuseEditFM::IDeditKeyPress(QKeyEvent* event) {
-    return FilterKey(IDedit, event, ::IDeditKeyPress);
+    return FilterKey(IDedit, event, ::IDKeyFilter);
 }

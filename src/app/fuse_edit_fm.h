@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chipdb/fuse_rows.h"
-#include "fuses/fuse_editor.h"
+#include "fuses/fuse_chooser.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class QPushButton;
 // label and a drop-down of its options) and the chip's ID digits. It lives for
 // the whole run and keeps its rows from one opening to the next; the chip
 // selection resets and refills them.
-class TFuseEditFM : public QDialog, public FuseEditor {
+class TFuseEditFM : public QDialog, public FuseChooser {
     Q_OBJECT
 
 public:

@@ -4,7 +4,7 @@
 #include "app/proj_fm.h"
 #include "chipdb/hex_text.h"
 #include "fuses/calibration.h"
-#include "fuses/fuse_butt.h"
+#include "fuses/edit_fuses.h"
 #include "fuses/fuse_messages.h"
 #include "platform/translate.h"
 
@@ -18,7 +18,7 @@ constexpr const char* kNoOscalValue = N_("No OSCAL value in memory");
 void TProjFm::FuseButtClick() {
     Workbench& bench = *Bench_;
     FuseWords words = bench.Image().FuseValue;
-    ::FuseButtClick(dialogs(), bench.ChipSelected(), bench.Chip(), words, *FuseEditFM);
+    ::EditFuses(dialogs(), bench.ChipSelected(), bench.Chip(), words, *FuseEditFM);
     if (bench.ChipSelected())
         bench.ChooseFuses(FuseEditFM->ReadFuseRows(), words, FuseEditFM->IDText());
 }
@@ -38,7 +38,7 @@ void TProjFm::OscalButtClick() {
 }
 
 void TProjFm::SetOscalFmValues() {
-    const OscalFmValues v = CalibrationValuesFromImage(Bench_->Chip(), Bench_->Image());
+    const CalibrationTexts v = CalibrationValuesFromImage(Bench_->Chip(), Bench_->Image());
     OscCalFm->OscEdit->setText(QString::fromStdString(v.OscText));
     OscCalFm->BGedit->setText(QString::fromStdString(v.BGText));
     if (!v.RetlwText.empty())
@@ -52,7 +52,7 @@ void TProjFm::ShowCalibration(const OperationReport& report) {
     const ChipCalibration read = Workbench::CalibrationOf(report);
     if (report.outcome != Outcome::Done || read.word < 0)
         return;
-    OscCalFm->OscEdit->setText(QString::fromStdString(MyIntToHex(read.word, 2)));
+    OscCalFm->OscEdit->setText(QString::fromStdString(HexOfValue(read.word, 2)));
     OscCalFm->BGedit->setText(QString::fromStdString(BandGapText(read.bandGap)));
 }
 

@@ -184,15 +184,15 @@ void TProjFm::CreateButtonPanel(QWidget* client) {
         AddButton(ButtonPanel, "LoadButt", N_("&Load"), N_("Load a file"), N_("Load"), cell(0, 0));
     SaveButt =
         AddButton(ButtonPanel, "SaveButt", N_("&Save"), N_("Save a file"), N_("Save"), cell(1, 0));
-    ProgButt = AddButton(ButtonPanel, "ProgButt", N_("&Program"), kProgramChipHint, N_("Program"),
+    ProgButt = AddButton(ButtonPanel, "ProgButt", N_("Pro&gram"), kProgramChipHint, N_("Program"),
                          cell(2, 0));
     ReadButt =
         AddButton(ButtonPanel, "ReadButt", N_("&Read"), kReadChipHint, N_("Read"), cell(3, 0));
-    VerfButt = AddButton(ButtonPanel, "VerfButt", N_("&Verify"), kVerifyChipHint, N_("Verify"),
+    VerfButt = AddButton(ButtonPanel, "VerfButt", N_("V&erify"), kVerifyChipHint, N_("Verify"),
                          cell(4, 0));
     BlankButt = AddButton(ButtonPanel, "BlankButt", N_("&Blank"), N_("Blank test chip"),
                           N_("Blank"), cell(0, 1));
-    OscalButt = AddButton(ButtonPanel, "OscalButt", N_("&CALIB"), N_("Set/Read OSCAL"),
+    OscalButt = AddButton(ButtonPanel, "OscalButt", N_("C&ALIB"), N_("Set/Read OSCAL"),
                           N_("Calibration"), cell(1, 1));
     FuseButt = AddButton(ButtonPanel, "FuseButt", N_("Fuses"), nullptr, N_("Fuses"), cell(2, 1));
     RunButt =
@@ -231,11 +231,17 @@ void TProjFm::CreateSocketPanel(QWidget* client) {
 
 void TProjFm::WireButtons() {
     const std::pair<QPushButton*, void (TProjFm::*)()> buttons[] = {
-        {LoadButt, &TProjFm::LoadButtClick},   {SaveButt, &TProjFm::SaveButtClick},
-        {ProgButt, &TProjFm::ProgButtClick},   {ReadButt, &TProjFm::ReadButtClick},
-        {VerfButt, &TProjFm::VerfButtClick},   {BlankButt, &TProjFm::BlankButtClick},
-        {OscalButt, &TProjFm::OscalButtClick}, {FuseButt, &TProjFm::FuseButtClick},
+        {LoadButt, &TProjFm::LoadButtClick},
+        {SaveButt, &TProjFm::SaveButtClick},
+        {ProgButt, &TProjFm::ProgButtClick},
+        {ReadButt, &TProjFm::ReadButtClick},
+        {VerfButt, &TProjFm::VerfButtClick},
+        {BlankButt, &TProjFm::BlankButtClick},
+        {OscalButt, &TProjFm::OscalButtClick},
+        {FuseButt, &TProjFm::FuseButtClick},
         {CanButt, &TProjFm::CanButtClick},
+        // Programmer > Run's action: the button has none of its own.
+        {RunButt, &TProjFm::CanButtClick},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this,

@@ -123,11 +123,11 @@ void TOscCalFm::ReadButtClick() {
 }
 
 bool TOscCalFm::OscEditKeyPress(QKeyEvent* event) {
-    return FilterKey(OscEdit, event, IDeditKeyPress);
+    return FilterKey(OscEdit, event, ::IDKeyFilter);
 }
 
 bool TOscCalFm::BGeditKeyPress(QKeyEvent* event) {
-    return FilterKey(BGedit, event, ::BGeditKeyPress);
+    return FilterKey(BGedit, event, ::BandGapKeyFilter);
 }
 
 void TOscCalFm::showEvent(QShowEvent* event) {

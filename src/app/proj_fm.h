@@ -84,7 +84,6 @@ public:
 
     // ---- Board connection (board_connection_fm.cpp) ----
     bool ActivateSerialPort(int port);
-    void ResetSerial(bool showReady);
     void Reset1Click();
     void SetProgramVersion(int style, bool userChange);
     void StyleItemClick(int style);
@@ -93,21 +92,13 @@ public:
     void Serial1RxData();
 
     // ---- Chip database (chip_select_fm.cpp) ----
-    bool CheckAndLoadChipData();
     void ChipSelectChange();
-    void SelectTheChip();
-    int FindChipCBText(const std::string& name) const;
     void DrawTheSocket();
 
     // ---- Memory image and HEX files (hex_commands_fm.cpp) ----
-    void ResetCodeMemory(bool keepData, bool keepFileName, bool fillBlank);
-    bool FileSaveQuery(bool withCancel);
     void LoadButtClick();
     void Merge1Click();
     void SaveButtClick();
-    // Without the dialog: `fileName`, or the image's file when it is empty.
-    bool DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName = {});
-    bool OpenTheHexFile(const std::string& fileName);
     void RecentFileClick(std::size_t index);
     void User1Click();
 

@@ -109,7 +109,7 @@ void TProjFm::ShowCommands() {
     Run1->setEnabled(user);
     RunButt->setEnabled(user);
     if (user)
-        RunButt->setText(Tr("Run"));
+        RunButt->setText(Tr("Ru&n"));
 }
 
 void TProjFm::ImageChanged(unsigned parts) {

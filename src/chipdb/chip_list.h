@@ -10,8 +10,8 @@
 #include <vector>
 
 // Loading the chip configuration file: check, filter and the list of chips
-// offered in the chip selector. Pure: the window layer reads the file (see
-// SplitLines in platform/text_file.h), shows the message and fills the selector.
+// offered for choosing. Pure: the workbench reads the file (see SplitLines in
+// platform/text_file.h), shows the message and hands the names to its faces.
 
 inline constexpr std::string_view kChipFileMissingText =
     N_("Chip configuration file is missing or contains no data");
@@ -57,8 +57,8 @@ struct ChipFileLoadResult {
     bool Loaded() const { return status == ChipFileStatus::Loaded; }
 };
 
-// The pure part of CheckAndLoadChipData. `lines` are the file's lines (empty
-// when the file is missing). The caller shows `message` in an error box when
-// not Loaded, refills the selector from ChipNames only when Loaded, and in
+// Checks and filters the chip file's `lines` (empty when the file is missing)
+// for the programmer style. The caller shows `message` in an error box when
+// not Loaded, takes the names offered from ChipNames only when Loaded, and in
 // every case empties the program memory buffer.
 ChipFileLoadResult LoadChipFile(std::vector<std::string> lines, int programmerStyle);

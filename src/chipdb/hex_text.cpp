@@ -43,7 +43,7 @@ char ToHex(int n) {
     return 'F';
 }
 
-std::string MyIntToHex(int value, int digits) {
+std::string HexOfValue(int value, int digits) {
     std::string out;
     if (digits == 4) {
         int high = value / 256;

@@ -17,4 +17,4 @@ char ToHex(int n);
 // Upper-case hex text of a value: the low byte for 2 digits, and for 4 digits
 // two more digits from (v DIV 256), so a value above 0xFFFF starts with "F".
 // Any digit count other than 4 gives 2 digits.
-std::string MyIntToHex(int value, int digits);
+std::string HexOfValue(int value, int digits);

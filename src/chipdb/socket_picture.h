@@ -14,7 +14,7 @@ inline constexpr std::array<const char*, 12> kSocketPictureNames = {
     "SOCKETS", "ICSP",  "PIN813",  "PIN811",  "PIN18",  "PIN28N",
     "PIN28W",  "PIN40", "PIN1413", "PIN1411", "PIN837", "PIN840"};
 
-// What DrawTheSocket does for one state of the window.
+// What the socket picture shows for one state of the program: the chip, user mode, the board.
 struct SocketView {
     bool FillBlack = false; // a chip is selected: the area is cleared to black first
     bool PlayClick = false; // a chip is selected: the click sounds when a device exists

@@ -19,8 +19,10 @@ bool CliSession::PrepareSerial() {
     if (!place.empty())
         error = place;
     else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
-        error =
-            Arg(N_("the serial list %1 has %2 numbers left, not %3"), o_.serial.list, left, wanted);
+        error = left == 1 ? Arg(N_("the serial list %1 has 1 number left, not %2"), o_.serial.list,
+                                wanted)
+                          : Arg(N_("the serial list %1 has %2 numbers left, not %3"),
+                                o_.serial.list, left, wanted);
     // An SQTP file's records go where it says: refused before any chip is touched.
     if (error.empty() && serials_->Sqtp())
         error = CheckSqtpPlace(*serials_->Sqtp(), chip, Bench().Image());

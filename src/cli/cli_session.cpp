@@ -39,8 +39,8 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, places_, env.sleep) {
     options_.icsp = options.icsp;
     options_.ignoreBlankCheck = options.ignoreBlankCheck;
-    // The window's chip file: an installed copy prefers the user's edited one;
-    // otherwise the one in the program folder (the window reads it there too).
+    // The chip file --cid names; else the one every face reads: an installed
+    // copy prefers the user's edited one, otherwise the program folder's.
     Bench().SetChipFilePath(!o_.cid.empty()                ? o_.cid
                             : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
                                                            : places_.ProgramDir + "chipinfo.cid");
@@ -230,7 +230,7 @@ bool CliSession::ApplyId() {
         out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, length), true);
         return false;
     }
-    Bench().Image().IDText = UpdateIDedit(o_.id, length);
+    Bench().Image().IDText = PadIDLeft(o_.id, length);
     return true;
 }
 

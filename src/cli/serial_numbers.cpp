@@ -31,7 +31,8 @@ bool ParseNumber(const std::string& text, long& value) {
 }
 
 std::string DoesNotFit(std::uint64_t value, int bytes) {
-    return Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
+    return bytes == 1 ? Arg(N_("serial %1 does not fit in 1 byte"), value)
+                      : Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
 }
 
 // Words of the image the serial would cover: word address and byte lane.

@@ -21,12 +21,12 @@ std::optional<std::size_t> CalibrationWordIndex(const ChipRecord& chip, const Me
     return static_cast<std::size_t>(chip.ROMSize - 1);
 }
 
-OscalFmValues CalibrationValuesFromImage(const ChipRecord& chip, const MemoryImage& image) {
-    OscalFmValues v;
+CalibrationTexts CalibrationValuesFromImage(const ChipRecord& chip, const MemoryImage& image) {
+    CalibrationTexts v;
     if (chip.CalWord) {
         if (auto at = CalibrationWordIndex(chip, image))
-            v.OscText = MyIntToHex(image.ROMData[*at], 2);
-        v.RetlwText = MyIntToHex(chip.CalibrationOpcode() >> 8, 2);
+            v.OscText = HexOfValue(image.ROMData[*at], 2);
+        v.RetlwText = HexOfValue(chip.CalibrationOpcode() >> 8, 2);
     }
     if (chip.BandGap)
         v.BGText = BandGapText(image.FuseValue[1]);
@@ -61,7 +61,7 @@ OscalOkCheck CheckOscalOk(const std::string& osc, const std::string& bg,
     return {nullptr, osc != oscAtActivation || bg != bgAtActivation};
 }
 
-char BGeditKeyPress(char key) {
+char BandGapKeyFilter(char key) {
     if (key == '\b' || key == '\r' || key == '0' || key == '1')
         return key;
     return '\0';

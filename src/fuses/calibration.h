@@ -19,7 +19,7 @@ inline constexpr int kBandGapBits = 0x3000;
 std::string BandGapText(int configWord1);
 
 // What the OSCAL dialog shows for the image.
-struct OscalFmValues {
+struct CalibrationTexts {
     std::string OscText = "FF"; // low byte of the calibration word, 2 hex digits
     std::string BGText = "11";  // bandgap bits 13 and 12, "1"/"0" each
     // High byte of the calibration instruction; empty for a chip without one,
@@ -32,7 +32,7 @@ struct OscalFmValues {
 // image does not reach it.
 std::optional<std::size_t> CalibrationWordIndex(const ChipRecord& chip, const MemoryImage& image);
 
-OscalFmValues CalibrationValuesFromImage(const ChipRecord& chip, const MemoryImage& image);
+CalibrationTexts CalibrationValuesFromImage(const ChipRecord& chip, const MemoryImage& image);
 
 // Writes the dialog's texts into the image: the calibration word and, for a
 // chip with bandgap bits, configuration word 1. False, and nothing written,
@@ -52,5 +52,5 @@ OscalOkCheck CheckOscalOk(const std::string& osc, const std::string& bg,
 
 // Key filter of the bandgap box: backspace, Enter, "0" and "1" pass; anything
 // else comes back as '\0' and is dropped. The OSCAL box takes hex digits by the
-// ID box's rule (IDeditKeyPress).
-char BGeditKeyPress(char key);
+// ID box's rule (IDKeyFilter).
+char BandGapKeyFilter(char key);

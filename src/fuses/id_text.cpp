@@ -18,7 +18,7 @@ std::string BlankIDText(int maxLength) {
     return std::string(maxLength == 4 ? 4 : 8, BlankDigit);
 }
 
-std::string UpdateIDedit(const std::string& text, int maxLength) {
+std::string PadIDLeft(const std::string& text, int maxLength) {
     return std::string(PadCount(text, maxLength), BlankDigit) + text;
 }
 
@@ -26,7 +26,7 @@ std::string PadIDRight(const std::string& text, int maxLength) {
     return text + std::string(PadCount(text, maxLength), BlankDigit);
 }
 
-char IDeditKeyPress(char key) {
+char IDKeyFilter(char key) {
     if (key >= 'a' && key <= 'z')
         key = static_cast<char>(key - 'a' + 'A');
     if (key == Backspace || key == Enter || (key >= '0' && key <= '9') ||

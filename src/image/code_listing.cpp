@@ -19,7 +19,7 @@ void AddSection(std::vector<std::string>& out, const std::vector<int>& values, C
         if (++n == kValuesPerLine) {
             out.push_back(line + "   " + ascii);
             address += kValuesPerLine;
-            line = MyIntToHex(address, 4) + ": ";
+            line = HexOfValue(address, 4) + ": ";
             ascii.clear();
             n = 0;
         }
@@ -29,14 +29,14 @@ void AddSection(std::vector<std::string>& out, const std::vector<int>& values, C
 } // namespace
 
 std::string WordColumn(int value, int wordMask) {
-    std::string digits = MyIntToHex(value, 4);
+    std::string digits = HexOfValue(value, 4);
     if (wordMask == 0xFFF)
         digits[0] = ' ';
     return digits + " ";
 }
 
 std::string ByteColumn(int value) {
-    return "  " + MyIntToHex(value, 2) + " ";
+    return "  " + HexOfValue(value, 2) + " ";
 }
 
 char ListingChar(int value) {

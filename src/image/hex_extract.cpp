@@ -12,7 +12,7 @@ namespace {
 
 using Address = std::int64_t; // a byte's address in the file: base + A + n
 
-// The file's byte addresses of the windows.
+// The file's byte addresses of the ranges.
 constexpr Address kWideIdStart = 0x200000;
 constexpr Address kWideConfigStart = 0x300000;
 constexpr Address kWideEepromStart = 0xF00000;
@@ -43,10 +43,10 @@ int* EntryAt(std::vector<int>& list, Address index) {
 // Walks every data record up to the end line with the byte address of its
 // first byte: the base of the last address record (none: 0, so a file without
 // them lies in the first 64K) plus the record's address. Address records and
-// start addresses place no data. A window's records may stand anywhere in the
-// file, before or after those of higher windows, so every walk goes on to the
+// start addresses place no data. A range's records may stand anywhere in the
+// file, before or after those of higher ranges, so every walk goes on to the
 // end line. The end line is success; a malformed line is failure, and so are
-// lines that run out first unless `ranOutOk` says the window is complete.
+// lines that run out first unless `ranOutOk` says the range is complete.
 template <class Visit, class RanOutOk>
 bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutOk ranOutOk) {
     Address base = 0;
@@ -70,18 +70,18 @@ bool WalkDataRecords(const std::vector<std::string>& lines, Visit visit, RanOutO
     return ranOutOk();
 }
 
-// The first byte of the ID window. A 16-bit core's digits are the 8 bytes at
+// The first byte of the ID range. A 16-bit core's digits are the 8 bytes at
 // 0x200000; the others keep a digit in the low byte of a word: a 12-bit core
 // in the four words after program memory, where the assemblers put them,
 // every other core in the words at 0x2000.
-Address IDWindowStart(const ChipRecord& chip) {
+Address IDRangeStart(const ChipRecord& chip) {
     if (chip.IsWide())
         return kWideIdStart;
     return chip.IsBaseline() ? 2 * Address{chip.ROMSize} : kIdStart;
 }
 
 // The configuration words' bytes, [first, past the last).
-std::pair<Address, Address> ConfigWindow(const ChipRecord& chip) {
+std::pair<Address, Address> ConfigRange(const ChipRecord& chip) {
     const Address start =
         chip.IsBaseline() ? kConfig12 : (chip.IsWide() ? kWideConfigStart : kConfig14);
     return {start, start + 2 * chip.ConfigWords()};
@@ -89,7 +89,7 @@ std::pair<Address, Address> ConfigWindow(const ChipRecord& chip) {
 
 // The data EEPROM's bytes, [first, past the last): the byte-wide layout keeps
 // one EEPROM byte at each address, the others one in the low byte of a word.
-std::pair<Address, Address> EepromWindow(const ChipRecord& chip) {
+std::pair<Address, Address> EepromRange(const ChipRecord& chip) {
     if (chip.Family() == Core::WideByteHex)
         return {kWideEepromStart, kWideEepromStart + chip.EEPROMSize};
     return {kEepromStart, kEepromStart + 2 * Address{chip.EEPROMSize}};
@@ -144,11 +144,11 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
     const bool byteWide = chip.Family() == Core::WideByteHex;
     // Named values, not a structured binding: clang 14 (the fuzz build's
     // compiler) refuses bindings captured by the lambdas below.
-    const std::pair<Address, Address> window = EepromWindow(chip);
-    const Address start = window.first;
-    const Address stop = window.second;
+    const std::pair<Address, Address> range = EepromRange(chip);
+    const Address start = range.first;
+    const Address stop = range.second;
     const bool hasRom = chip.HasProgramMemory();
-    // A 16-bit core's window at 0x2100 can lie inside its program memory;
+    // A 16-bit core's range at 0x2100 can lie inside its program memory;
     // those bytes belong to program words and never to EEPROM.
     const auto outside = [&](Address at) {
         return at < start || (hasRom && at / 2 < chip.ROMSize);
@@ -193,7 +193,7 @@ bool NewExtractEEPROMData(const std::vector<std::string>& lines, const ChipRecor
 bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& chip,
                       std::string& idText, int* taken) {
     const bool wide = chip.IsWide();
-    const Address start = IDWindowStart(chip);
+    const Address start = IDRangeStart(chip);
     const Address last = start + 7;
     std::string work = "FFFFFFFF";
     const bool ok = WalkDataRecords(
@@ -227,10 +227,10 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
                         MemoryImage& image, int* taken) {
     if (!chip.HasProgramMemory())
         return true;
-    const std::pair<Address, Address> window = ConfigWindow(chip);
-    const Address from = window.first;
-    const Address to = window.second; // the first byte past the window
-    // Lines that run out after the window's last byte are no fault.
+    const std::pair<Address, Address> range = ConfigRange(chip);
+    const Address from = range.first;
+    const Address to = range.second; // the first byte past the range
+    // Lines that run out after the range's last byte are no fault.
     bool complete = false;
     return WalkDataRecords(
         lines,
@@ -262,17 +262,17 @@ bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord&
 
 namespace {
 
-// The windows of the chip, as [first byte, past the last).
-std::vector<std::pair<Address, Address>> WindowsOf(const ChipRecord& chip) {
-    std::vector<std::pair<Address, Address>> windows;
+// The ranges of the chip, as [first byte, past the last).
+std::vector<std::pair<Address, Address>> RangesOf(const ChipRecord& chip) {
+    std::vector<std::pair<Address, Address>> ranges;
     if (chip.HasProgramMemory())
-        windows.emplace_back(0, 2 * Address{chip.ROMSize});
+        ranges.emplace_back(0, 2 * Address{chip.ROMSize});
     if (chip.FlashChip)
-        windows.push_back(EepromWindow(chip));
-    windows.emplace_back(IDWindowStart(chip), IDWindowStart(chip) + 8);
+        ranges.push_back(EepromRange(chip));
+    ranges.emplace_back(IDRangeStart(chip), IDRangeStart(chip) + 8);
     if (chip.HasProgramMemory())
-        windows.push_back(ConfigWindow(chip));
-    return windows;
+        ranges.push_back(ConfigRange(chip));
+    return ranges;
 }
 
 // An erased word of some memory, whichever chip the file was made for: 0xFFF,
@@ -294,14 +294,14 @@ bool IsErasedWord(int low, int high) {
 } // namespace
 
 int BytesOutsideChip(const std::vector<std::string>& lines, const ChipRecord& chip) {
-    const std::vector<std::pair<Address, Address>> windows = WindowsOf(chip);
+    const std::vector<std::pair<Address, Address>> ranges = RangesOf(chip);
     const auto inside = [&](Address at) {
-        return std::any_of(
-            windows.begin(), windows.end(),
-            [&](const std::pair<Address, Address>& w) { return at >= w.first && at < w.second; });
+        return std::any_of(ranges.begin(), ranges.end(), [&](const std::pair<Address, Address>& w) {
+            return at >= w.first && at < w.second;
+        });
     };
-    // The file's bytes outside every window, each address once (a later record
-    // overwrites an earlier one, as in the image). Windows begin and end at
+    // The file's bytes outside every range, each address once (a later record
+    // overwrites an earlier one, as in the image). Ranges begin and end at
     // word bounds, so both halves of an outside word are here when the file
     // gives them, from whichever records.
     std::map<Address, int> bytes;

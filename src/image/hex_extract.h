@@ -7,17 +7,17 @@
 #include <vector>
 
 // The region extractors: each walks the HEX lines and places the data of its
-// address window into the image. They assume lines that passed ScanHexFile but
+// address range into the image. They assume lines that passed ScanHexFile but
 // stay within the lists whatever the lines hold; an entry is written only when
 // the list already has it (the loader fills the lists before extracting).
-// Each returns false when a record of its window is malformed or the lines end
-// before the window's end is reached.
+// Each returns false when a record of its range is malformed or the lines end
+// before the range's end is reached.
 //
 // A byte's address is the base of the last address record before it (an
 // extended linear address S gives S × 65536, an extended segment address
 // S × 16; a file without either lies in the first 64K, where a 16-bit core's
 // program memory is) plus the record's address and the byte's place in it.
-// The windows in these addresses: program memory from 0; EEPROM from 0x4200,
+// The ranges in these addresses: program memory from 0; EEPROM from 0x4200,
 // or 0xF00000 for the byte-wide layout; ID at 0x4000 (after program memory on
 // 12-bit cores) or 0x200000; configuration at 0x1FFE, 0x400E or 0x300000.
 // Records may come in any order and start at any address and hold any number
@@ -49,7 +49,7 @@ bool NewExtractIDData(const std::vector<std::string>& lines, const ChipRecord& c
 bool NewExtractFuseData(const std::vector<std::string>& lines, const ChipRecord& chip,
                         MemoryImage& image, int* taken = nullptr);
 
-// The data bytes before the end line that lie in none of the chip's windows
+// The data bytes before the end line that lie in none of the chip's ranges
 // (a file made for another chip), each address once. Bytes of erased words
 // there hold no data and are not counted: the blank fill a saved image carries
 // past the end of program memory and EEPROM, or a configuration word the

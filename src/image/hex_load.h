@@ -10,7 +10,7 @@
 #include <vector>
 
 // Loading a HEX file into the memory image: read, scan, extract, core check.
-// The window layer shows the message of a failed load as an error box and asks
+// The workbench shows the message of a failed load as an error box and asks
 // the core-type question through the callback.
 
 inline constexpr const char* kOpenHexTitle = N_("Open HEX File");
@@ -33,7 +33,7 @@ struct HexLoadResult {
     bool loaded = false;
     std::string message;  // the error to show; empty when loaded or the user said No
     int bytesTaken = 0;   // data bytes of the file that found a place in the chip
-    int bytesOutside = 0; // data bytes in none of the chip's windows (BytesOutsideChip)
+    int bytesOutside = 0; // data bytes in none of the chip's ranges (BytesOutsideChip)
 };
 
 // Shown once after a load that left bytes outside: the file was made for

@@ -16,7 +16,7 @@ constexpr const char* kEndLine = ":00000001FF";
 using Lines = std::vector<std::string>;
 
 std::string Byte(int v) {
-    return MyIntToHex(v & 0xFF, 2);
+    return HexOfValue(v & 0xFF, 2);
 }
 std::string WordLowFirst(int v) {
     return Byte(v) + Byte(v >> 8);
@@ -56,7 +56,7 @@ bool AddWordRecords(Lines& lines, std::span<const int> list, int base, int chipE
                 return false;
             break;
         }
-        std::string body = "10" + MyIntToHex(address, 4) + "00";
+        std::string body = "10" + HexOfValue(address, 4) + "00";
         body.reserve(8 + 4 * kWordsPerRecord);
         for (std::size_t k = i; k < i + kWordsPerRecord; ++k) {
             const int v = k < list.size() ? list[k] : filler;
@@ -74,7 +74,7 @@ std::string CheckSum(const std::string& body) {
     int sum = 0;
     for (std::size_t i = 0; i + 1 < body.size(); i += 2)
         sum += HexDigitValue(body[i]) * 16 + HexDigitValue(body[i + 1]);
-    return MyIntToHex((256 - (sum % 256 + 256) % 256) % 256, 2);
+    return HexOfValue((256 - (sum % 256 + 256) % 256) % 256, 2);
 }
 
 std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& chip,
@@ -95,7 +95,7 @@ std::optional<Lines> SaveINHX8MFile(const MemoryImage& image, const ChipRecord& 
         if (!id)
             return std::nullopt;
         std::string body =
-            "08" + MyIntToHex(chip.IsBaseline() ? 2 * chip.ROMSize : 0x4000, 4) + "00";
+            "08" + HexOfValue(chip.IsBaseline() ? 2 * chip.ROMSize : 0x4000, 4) + "00";
         for (char c : *id)
             body += std::string("0") + c + "00";
         AddRecord(lines, body);
@@ -140,7 +140,7 @@ std::optional<Lines> SaveINHX32File(const MemoryImage& image, const ChipRecord& 
             std::min(image.EEPROMData.size(), static_cast<std::size_t>(chip.EEPROMSize));
         for (std::size_t i = 0; i < count; i += 16) {
             const std::size_t n = std::min<std::size_t>(16, count - i);
-            body = MyIntToHex(static_cast<int>(n), 2) + MyIntToHex(static_cast<int>(i), 4) + "00";
+            body = HexOfValue(static_cast<int>(n), 2) + HexOfValue(static_cast<int>(i), 4) + "00";
             for (std::size_t k = i; k < i + n; ++k)
                 AppendByte(body, image.EEPROMData[k]);
             AddRecord(lines, body);

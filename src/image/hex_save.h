@@ -12,7 +12,7 @@
 // 0xFFFF), INHX8M for every other core class. Records are built as upper-case
 // text lines first and the file is written whole at the end.
 
-// Texts of the Save command (SaveButtClick).
+// Texts of the Save command.
 inline constexpr const char* kSaveProblem =
     N_("A problem occurred while trying to save the HEX file");
 inline constexpr const char* kNothingToSave = N_("Nothing to save");

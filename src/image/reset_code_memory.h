@@ -6,8 +6,8 @@
 #include <string>
 
 // Empties or blank-fills the image for the chip and resets the configuration
-// words and the file bookkeeping. The fuse editor's selections and ID, the
-// listing and the caption are the window's part.
+// words and the file bookkeeping. What a face shows of them (fuse choices, ID,
+// listing, caption) it draws again when told that the image changed.
 void ResetImage(MemoryImage& image, const ChipRecord& chip, bool keepData, bool keepFileName,
                 bool fillBlank, const std::string& programDir);
 

@@ -20,8 +20,8 @@ std::string AccessAdvice(const SerialDevice& d) {
     if (d.canOpen)
         return {};
     if (d.inGroupAtLogin && !d.inGroup)
-        return Arg(N_("You may not open %1: it belongs to the group %2.\rYou are in that group "
-                      "since your last log-in: log out and in again."),
+        return Arg(N_("You may not open %1: it belongs to the group %2.\rYour account was "
+                      "added to that group after you logged in: log out and in again."),
                    d.path, d.group);
     return Arg(N_("You may not open %1: it belongs to the group %2.\rTo fix it run: sudo adduser "
                   "$USER %2\rthen log out and in again."),

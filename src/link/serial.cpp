@@ -108,7 +108,7 @@ void TSerial::Close() {
 
 void TSerial::ErrorPath(int code) {
     ErrorCode_ = code;
-    if (NotifyErrors_ == eNotifyErr::Dialog) {
+    if (NotifyErrors_ == eNotifyErr::Box) {
         if (dialogs_ != nullptr)
             dialogs_->Error(PortErrorText(code));
     } else if (NotifyErrors_ == eNotifyErr::Event) {

@@ -117,7 +117,7 @@ private:
     uint16_t TxQueueSize_ = 1024;
     eFlowControl FlowMode_ = eFlowControl::None;
     bool CheckParity_ = true;
-    eNotifyErr NotifyErrors_ = eNotifyErr::Dialog;
+    eNotifyErr NotifyErrors_ = eNotifyErr::Box;
     int32_t ErrorCode_ = 0;
 
     std::unique_ptr<SerialPort> port_; // open while Active

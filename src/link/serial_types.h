@@ -14,7 +14,7 @@ enum class eParity : uint8_t { None, Odd, Even, Mark, Space };
 enum class eDataBits : uint8_t { Bits7, Bits8 };
 enum class eStopBits : uint8_t { Bits1, Bits2 };
 enum class eFlowControl : uint8_t { None, RtsCts, DtrDsr, XonXoff };
-enum class eNotifyErr : uint8_t { Dialog, Event, None };
+enum class eNotifyErr : uint8_t { Box, Event, None };
 enum class eModemInSignal : uint8_t { Cts, Dsr, Rlsd };
 
 using TNotifyEvent = std::function<void(TSerial& Sender)>;

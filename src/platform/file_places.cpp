@@ -52,11 +52,11 @@ std::string AppDataConfigDir(const char* appData) {
 }
 
 FilePlaces ChooseFilePlaces(const std::string& programDir, const std::string& configDir,
-                            bool programDirWritable, bool installMark) {
+                            bool programDirWritable, bool installMarker) {
     FilePlaces places;
     places.ProgramDir = WithSlash(programDir);
     places.ConfigDir = WithSlash(configDir);
-    places.UserFilesInConfigDir = !configDir.empty() && (installMark || !programDirWritable);
+    places.UserFilesInConfigDir = !configDir.empty() && (installMarker || !programDirWritable);
     return places;
 }
 
@@ -84,9 +84,9 @@ std::string ChipFileInUse(const FilePlaces& places) {
         places, std::filesystem::is_regular_file(PathOf(EditedChipFilePath(places)), ec));
 }
 
-bool HasInstallMark(const std::string& programDir) {
+bool HasInstallMarker(const std::string& programDir) {
     std::error_code ec;
-    return std::filesystem::exists(PathOf(WithSlash(programDir) + kInstallMarkName), ec);
+    return std::filesystem::exists(PathOf(WithSlash(programDir) + kInstallMarkerName), ec);
 }
 
 std::vector<std::string> PortFolders(const FilePlaces& places) {

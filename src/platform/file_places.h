@@ -22,7 +22,7 @@ struct FilePlaces {
 };
 
 // The file the install rules put into an installed program folder.
-inline constexpr const char* kInstallMarkName = "installed";
+inline constexpr const char* kInstallMarkerName = "installed";
 
 // $XDG_CONFIG_HOME/tessaro/, else $HOME/.config/tessaro/; empty when neither is
 // usable. Relative paths are ignored, as the XDG base directory rules ask.
@@ -35,14 +35,14 @@ std::string AppDataConfigDir(const char* appData);
 // Without a configuration folder the program folder is used whatever it is:
 // closing then reports that the settings could not be saved.
 FilePlaces ChooseFilePlaces(const std::string& programDir, const std::string& configDir,
-                            bool programDirWritable, bool installMark);
+                            bool programDirWritable, bool installMarker);
 
 // The places of this run, from the environment and the program folder itself
 // (one file per platform).
 FilePlaces FilePlacesOf(const std::string& programDir);
 
 // Whether the program folder holds the install mark.
-bool HasInstallMark(const std::string& programDir);
+bool HasInstallMarker(const std::string& programDir);
 
 // pro.dat as read at start-up and as written at close.
 std::string SettingsReadPath(const FilePlaces& places);

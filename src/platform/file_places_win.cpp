@@ -27,5 +27,5 @@ FilePlaces FilePlacesOf(const std::string& programDir) {
     const std::string appDataText = appData != nullptr ? Utf8(appData) : std::string();
     return ChooseFilePlaces(programDir,
                             AppDataConfigDir(appData != nullptr ? appDataText.c_str() : nullptr),
-                            MayWriteIn(programDir), HasInstallMark(programDir));
+                            MayWriteIn(programDir), HasInstallMarker(programDir));
 }

@@ -9,7 +9,7 @@ public:
     virtual ~HelpViewer() = default;
     // Shows the contents page of the help document `path`, opening the viewer
     // or bringing it to the front.
-    virtual void ShowContents(const std::string& path) = 0;
+    virtual void OpenContents(const std::string& path) = 0;
     // Closes the viewer if it is open: the program is closing.
     virtual void Quit() = 0;
 };

@@ -20,8 +20,8 @@ namespace {
 const char* const kBuiltInHelp = "qrc:/help/tessaro.html";
 
 // Screen readers take the help viewer for a window of its own, not a panel.
-QAccessibleInterface* HelpFmAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("THelpFm"))
+QAccessibleInterface* HelpWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("HelpWindow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
@@ -111,7 +111,7 @@ private:
 QAccessibleInterface* HelpTextAccessibleFor(const QString& className, QObject* object) {
     if (className == QLatin1String("QTextBrowser") &&
         object->objectName() == QLatin1String("HelpText") &&
-        qobject_cast<THelpFm*>(object->parent()) != nullptr)
+        qobject_cast<HelpWindow*>(object->parent()) != nullptr)
         return new HelpTextAccessible(static_cast<QTextBrowser*>(object));
     return nullptr;
 }
@@ -125,20 +125,20 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 }
 } // namespace
 
-THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName("HelpFm");
     static const bool accessibleFactories =
-        (QAccessible::installFactory(HelpFmAccessible),
+        (QAccessible::installFactory(HelpWindowAccessible),
          QAccessible::installFactory(HelpTextAccessibleFor), true);
     (void)accessibleFactories;
     setWindowTitle(Tr("Tessaro Help"));
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    ContentsButt = AddButton(this, row, "ContentsButt", N_("&Contents"));
-    BackButt = AddButton(this, row, "BackButt", N_("&Back"));
+    ContentsButton = AddButton(this, row, "ContentsButton", N_("&Contents"));
+    BackButton = AddButton(this, row, "BackButton", N_("&Back"));
     row->addStretch();
-    CloseButt = AddButton(this, row, "CloseButt", N_("Close"));
+    CloseButton = AddButton(this, row, "CloseButton", N_("Close"));
     layout->addLayout(row);
     HelpText = new QTextBrowser(this);
     HelpText->setObjectName("HelpText");
@@ -146,17 +146,17 @@ THelpFm::THelpFm() : QWidget(nullptr, Qt::Window) {
     HelpText->setAccessibleDescription(Tr("Tab moves from link to link"));
     HelpText->setOpenExternalLinks(false);
     layout->addWidget(HelpText);
-    setTabOrder(ContentsButt, BackButt);
-    setTabOrder(BackButt, CloseButt);
-    setTabOrder(CloseButt, HelpText);
-    BackButt->setEnabled(false);
-    connect(ContentsButt, &QPushButton::clicked, this, &THelpFm::ShowContents);
-    connect(BackButt, &QPushButton::clicked, HelpText, &QTextBrowser::backward);
-    connect(CloseButt, &QPushButton::clicked, this, &QWidget::close);
-    connect(HelpText, &QTextBrowser::backwardAvailable, BackButt, &QPushButton::setEnabled);
+    setTabOrder(ContentsButton, BackButton);
+    setTabOrder(BackButton, CloseButton);
+    setTabOrder(CloseButton, HelpText);
+    BackButton->setEnabled(false);
+    connect(ContentsButton, &QPushButton::clicked, this, &HelpWindow::OpenContents);
+    connect(BackButton, &QPushButton::clicked, HelpText, &QTextBrowser::backward);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(HelpText, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
 }
 
-void THelpFm::OpenDocument(const QString& path) {
+void HelpWindow::OpenDocument(const QString& path) {
     const QFileInfo file(path);
     HelpText->setSource(file.isFile() && file.isReadable()
                             ? QUrl::fromLocalFile(file.absoluteFilePath())
@@ -164,12 +164,12 @@ void THelpFm::OpenDocument(const QString& path) {
     HelpText->clearHistory();
 }
 
-void THelpFm::ShowContents() {
+void HelpWindow::OpenContents() {
     HelpText->home();
     HelpText->scrollToAnchor("contents");
 }
 
-void THelpFm::keyPressEvent(QKeyEvent* event) {
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
         return;
@@ -179,9 +179,9 @@ void THelpFm::keyPressEvent(QKeyEvent* event) {
 
 QtHelpViewer::~QtHelpViewer() = default;
 
-void QtHelpViewer::ShowContents(const std::string& path) {
+void QtHelpViewer::OpenContents(const std::string& path) {
     if (!window_)
-        window_ = std::make_unique<THelpFm>();
+        window_ = std::make_unique<HelpWindow>();
     window_->OpenDocument(QString::fromStdString(path));
     window_->show();
     window_->raise();

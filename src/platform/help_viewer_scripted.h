@@ -11,7 +11,7 @@ public:
     std::vector<std::string> shown;
     bool open = false;
 
-    void ShowContents(const std::string& path) override {
+    void OpenContents(const std::string& path) override {
         shown.push_back(path);
         open = true;
     }

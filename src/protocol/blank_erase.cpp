@@ -149,14 +149,14 @@ std::string ProgrammerEngine::BlankReport() {
     std::string report = N_("Blank Results: ");
     report += "\r\r";
     if (chip_.ROMSize != 0)
-        report += Line("ROM", flags & kRomNotErased);
+        report += Line(N_("ROM"), flags & kRomNotErased);
     if (chip_.EEPROMSize != 0)
-        report += "\r" + Line("EEPROM", flags & kEepromNotErased);
+        report += "\r" + Line(N_("EEPROM"), flags & kEepromNotErased);
     if (chip_.ROMSize != 0) {
         // 12-bit chips keep their ID in program memory, out of the blank check's reach.
         if (!chip_.IsBaseline())
-            report += "\r" + Line("ID", flags & kIdNotErased);
-        report += "\r" + Line("Fuse", flags & kFuseNotErased);
+            report += "\r" + Line(N_("ID"), flags & kIdNotErased);
+        report += "\r" + Line(N_("Fuse"), flags & kFuseNotErased);
     }
     return report;
 }
@@ -206,7 +206,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
         panel_.SetStatus(
-            Arg(N_("Keeping the chip's calibration 0x%1"), MyIntToHex(ChipCalibrationWord(), 4)));
+            Arg(N_("Keeping the chip's calibration 0x%1"), HexOfValue(ChipCalibrationWord(), 4)));
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;

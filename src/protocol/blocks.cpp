@@ -101,7 +101,7 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
     const int digits = words ? 4 : 2;
     panel_.boxes().Error(Arg(kDifference,
                              Arg(words ? N_("ROM error at 0x%1") : N_("EEPROM error at 0x%1"),
-                                 MyIntToHex(Protocol.DataIndex, 4)),
-                             MyIntToHex(good, digits), MyIntToHex(bad, digits)));
+                                 HexOfValue(Protocol.DataIndex, 4)),
+                             HexOfValue(good, digits), HexOfValue(bad, digits)));
     Timer(true);
 }

@@ -24,7 +24,7 @@ void ProgrammerEngine::SetStyle(int style) {
     resetIdleLevel_ = StyleInfo(style).resetIdleLevel;
 }
 
-void ProgrammerEngine::ResetSerial(bool showReady) {
+void ProgrammerEngine::ResetSerial(bool sayReady) {
     const Entry entry(*this);
     Timer(false);
     panel_.BackToIdle();
@@ -44,7 +44,7 @@ void ProgrammerEngine::ResetSerial(bool showReady) {
         upgradeLoaded_ = false;
         keeper_.ClearImage();
     }
-    if (showReady)
+    if (sayReady)
         panel_.SetStatus(kReady);
     line_.PurgeRx();
 }

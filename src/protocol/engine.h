@@ -59,7 +59,7 @@ public:
     // The style number and its reset polarity.
     void SetStyle(int style);
     // Ends whatever was under way and returns to idle.
-    void ResetSerial(bool showReady);
+    void ResetSerial(bool sayReady);
     // Pulses the board's reset line and waits for its greeting.
     void ResetProgrammer(bool pending);
     // The port has just been opened: after `settleMs` the board is reset by a

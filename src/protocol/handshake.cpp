@@ -133,7 +133,7 @@ std::string ProgrammerEngine::UnknownChipQuestion(int deviceId) const {
                    chip_.ChipName, run_.details.socketChip);
     return Arg(N_("The programmer does not recognise the [%1]\r\rThe chip in the socket reports "
                   "an ID that no chip of the chip file has: 0x%2\r\rContinue anyway?"),
-               chip_.ChipName, MyIntToHex(deviceId, 4));
+               chip_.ChipName, HexOfValue(deviceId, 4));
 }
 
 // Read Chip Info shows what the chip says of itself; the calibration read's
@@ -144,5 +144,5 @@ void ProgrammerEngine::ReportChipInfo() {
         return;
     const int word = ChipIdWord(Protocol.ConfigBytes);
     panel_.boxes().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
-                                   RevisionOf(word), MyIntToHex(DeviceIdOf(word), 4)));
+                                   RevisionOf(word), HexOfValue(DeviceIdOf(word), 4)));
 }

@@ -133,7 +133,7 @@ void ProgrammerEngine::WriteFailure() {
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
     panel_.boxes().Error(Arg(N_("ROM programming error at address 0x%1"),
-                             MyIntToHex(std::max(Protocol.DataIndex - 2, 0), 4)));
+                             HexOfValue(std::max(Protocol.DataIndex - 2, 0), 4)));
     Timer(true);
     Enter(EngineState::Closing);
 }

@@ -14,7 +14,7 @@ constexpr const char* kConfigAddress16[] = {"300000", "300002", "300004", "30000
                                             "300008", "30000A", "30000C"};
 
 std::string Difference(const std::string& what, int good, int bad, int digits) {
-    return Arg(kDifference, what, MyIntToHex(good, digits), MyIntToHex(bad, digits));
+    return Arg(kDifference, what, HexOfValue(good, digits), HexOfValue(bad, digits));
 }
 } // namespace
 
@@ -199,7 +199,7 @@ bool ProgrammerEngine::IdMatches() {
         if (good != bad) {
             FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
             panel_.boxes().Error(Difference(
-                Arg(N_("ID error 0x20%1"), MyIntToHex(static_cast<int>(i), 2)), good, bad, 4));
+                Arg(N_("ID error 0x20%1"), HexOfValue(static_cast<int>(i), 2)), good, bad, 4));
             return false;
         }
     }

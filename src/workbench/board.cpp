@@ -148,6 +148,6 @@ void Workbench::ResetBoard() {
     engine_->ResetProgrammer(true);
 }
 
-void Workbench::ReturnToIdle(bool showReady) {
-    engine_->ResetSerial(showReady);
+void Workbench::ReturnToIdle(bool sayReady) {
+    engine_->ResetSerial(sayReady);
 }

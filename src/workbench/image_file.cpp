@@ -76,14 +76,14 @@ bool Workbench::LoadImage(bool merge, const std::string& fileName) {
 
 // The file dialog starts in the last file's folder, which is current while
 // it is open; the program folder is current again afterwards.
-bool Workbench::LoadFrom(bool showDialog, bool merge, const std::string& fileName) {
+bool Workbench::LoadFrom(bool askName, bool merge, const std::string& fileName) {
     if (!ChipSelected())
         return false;
-    image_.IDText = UpdateIDedit(image_.IDText, chip_.IdTextLength());
+    image_.IDText = PadIDLeft(image_.IDText, chip_.IdTextLength());
     image_.MergeLoad = merge;
     loadNotice_.clear();
     bool result = false;
-    if (showDialog) {
+    if (askName) {
         const std::string folder = FolderOf(image_.HexFileName);
         ChangeDirectory(folder);
         const std::string chosen = dialogs().OpenFile(kOpenHexTitle, folder, kOpenHexFilter);

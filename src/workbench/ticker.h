@@ -22,7 +22,6 @@ public:
 
     void Start(int intervalMs) override;
     void Stop() override { on_ = false; }
-    bool On() const { return on_; }
     // A tick is due now: true once, and the next one an interval later.
     bool Due();
     // How long a wait may last before the next tick (at most `longest`).

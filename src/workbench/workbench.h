@@ -180,7 +180,7 @@ public:
     OtherBoard otherBoard = OtherBoard::SwitchStyle;
     int OtherBoardSeen() const { return otherBoardSeen_; }
     void ResetBoard();
-    void ReturnToIdle(bool showReady);
+    void ReturnToIdle(bool sayReady);
     // The board's last greeting named this style (-1: none since forgotten).
     int LastGreeting() const;
     void ForgetGreeting();
@@ -255,8 +255,7 @@ private:
     bool TakeChip(int position);
     bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
     std::string ChipFilePath() const;
-    bool LoadFrom(bool showDialog, bool merge, const std::string& fileName);
-    void LoadedFile(const std::string& fileName, double date);
+    bool LoadFrom(bool askName, bool merge, const std::string& fileName);
     void RememberFile(const std::string& fileName);
     void ReadRecentFiles();
     // The engine, the options of the operation it is about to start kept for another try.

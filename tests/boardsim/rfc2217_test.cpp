@@ -85,9 +85,9 @@ public:
     }
     void Control(int value) { Raw(Sub({SET_CONTROL, value})); }
 
-    // Reads until `count` data bytes have come (or 2 s pass), keeping Telnet commands apart.
+    // Reads until `count` data bytes have come (or 20 s pass), keeping Telnet commands apart.
     std::string ReadData(std::size_t count) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (data_.size() < count && std::chrono::steady_clock::now() < deadline) {
             bool closed = false;
             Parse(socket_.Receive(50, closed));

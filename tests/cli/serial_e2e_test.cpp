@@ -99,13 +99,15 @@ TEST(Serial, BadSerialInputExits3BeforeTheBoardIsTouched) {
         {{"program", file, "--serial", "70000", "--serial-bytes", "2", "--serial-at",
           "eeprom:0x20"},
          "serial 70000 does not fit in 2 bytes"},
+        {{"program", file, "--serial", "300", "--serial-bytes", "1", "--serial-at", "eeprom:0x20"},
+         "serial 300 does not fit in 1 byte"},
         {{"program", file, "--serial", "1", "--serial-at", "rom:0x20"}, "the program's own data"},
         {{"program", file, "--serial", "1", "--serial-at", "eeprom:126"}, "does not fit in the"},
         {{"program", file, "--serial", "1", "--serial-at", "flash:0"}, "--serial-at takes"},
         {{"program", file, "--serial", "1"}, "need --serial-at"},
         {{"auto", file, "--serial-list", f.Path("one.txt"), "--serial-at", "eeprom:0x20", "--count",
           "2"},
-         "has 1 numbers left, not 2"},
+         "has 1 number left, not 2"},
         {{"verify", file, "--serial", "1", "--serial-at", "eeprom:0x20"}, "belong to program"},
     };
     for (const auto& [args, reason] : bad) {

@@ -15,7 +15,7 @@ using namespace e2e;
 
 TEST(DialogsE2E, TheCalibrationDialogReadsTheChipsValues) {
     Connected s("e2e-oscal", "12F675");
-    s.w->ResetCodeMemory(false, false, true);
+    s.w->Bench().ResetImage({false, false, true});
     TestWindow& w = *s.w;
     s.sim.server.WithBoard([](boardsim::Board& b) {
         b.chip().SetRom(0x3FF, 0x3454);
@@ -43,7 +43,7 @@ TEST(DialogsE2E, TheCalibrationDialogReadsTheChipsValues) {
 
 TEST(DialogsE2E, TheFlyWindowProgramsAndItsCloseBringsTheMainWindowBack) {
     Connected s("e2e-fly", "16F628A");
-    s.w->ResetCodeMemory(false, false, true);
+    s.w->Bench().ResetImage({false, false, true});
     TestWindow& w = *s.w;
     w.Image.ROMData[3] = 0x2805;
     w.FlyWindow1->trigger();

@@ -21,8 +21,9 @@
 
 namespace e2e {
 
-// Serves the window's events until `done` or `seconds` pass.
-inline bool WaitFor(const std::function<bool()>& done, int seconds = 3) {
+// Serves the window's events until `done` or `seconds` pass. The default is a
+// deadline for an event that comes, generous for a machine under load.
+inline bool WaitFor(const std::function<bool()>& done, int seconds = 20) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (std::chrono::steady_clock::now() < until) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -33,7 +34,7 @@ inline bool WaitFor(const std::function<bool()>& done, int seconds = 3) {
     return done();
 }
 
-inline bool WaitForStatus(TestWindow& w, const std::string& status, int seconds = 3) {
+inline bool WaitForStatus(TestWindow& w, const std::string& status, int seconds = 20) {
     const bool seen =
         WaitFor([&] { return w.StatusLabel->text().toStdString() == status; }, seconds);
     if (!seen)
@@ -100,7 +101,7 @@ struct Connected {
         h.WriteFile("pro.dat", SettingsFile(1));
         w = &h.Start();
         EXPECT_TRUE(WaitForStatus(*w, "Birch_A board connected"));
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelect->setCurrentIndex(w->Bench().FindChip(chip));
         w->ChipSelectChange();
     }
     MainWindowHarness h;

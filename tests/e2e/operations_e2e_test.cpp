@@ -37,7 +37,7 @@ TEST(Operations, ReadChipInfoShowsTheChipInTheSocket) {
 TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
     Session s("e2e-program", "16F628A");
     TestWindow& w = *s.w;
-    w.ResetCodeMemory(false, false, true); // a blank image, as a HEX load starts
+    w.Bench().ResetImage({false, false, true}); // a blank image, as a HEX load starts
     for (int i = 0; i < 40; ++i)
         w.Image.ROMData[static_cast<std::size_t>(i)] = 0x3000 + i;
     w.Image.EEPROMData[5] = 0x99;
@@ -69,9 +69,9 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
     Session s("e2e-socket-chip", "16F648A");
     TestWindow& w = *s.w;
-    w.Bench().ChooseChip(w.FindChipCBText("16F628A"), false);
+    w.Bench().ChooseChip(w.Bench().FindChip("16F628A"), false);
     s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
-    ASSERT_TRUE(w.DoLoadProcedure(false, false, (s.h.dir / "blink.hex").string()));
+    ASSERT_TRUE(w.Bench().LoadImage(false, (s.h.dir / "blink.hex").string()));
     s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     s.h.dialogs.whileOpen = [](const ScriptedDialogs::Shown&) {
         QEventLoop open;
@@ -129,7 +129,7 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     Session s("e2e-cancel", "16F877A");
     TestWindow& w = *s.w;
     s.sim.server.WithBoard([](boardsim::Board& b) { b.SetPacing({true, 19200, 0, 0}); });
-    w.ResetCodeMemory(false, false, true);
+    w.Bench().ResetImage({false, false, true});
     for (std::size_t i = 0; i < w.Image.ROMData.size(); ++i)
         w.Image.ROMData[i] = static_cast<int>(i & 0x3FFF);
     std::size_t words = 0;
@@ -141,8 +141,32 @@ TEST(Operations, CancelDuringAPacedProgramIsHonouredAtTheNextWord) {
     ASSERT_TRUE(WaitFor([&] { return wordsArrived() >= 40; }, 10));
     const std::size_t atCancel = wordsArrived();
     w.Cancel1->trigger();
-    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }, 2));
-    EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }, 5));
+    EXPECT_TRUE(WaitFor([&] { return w.Bench().LastOutcome() == Outcome::Cancelled; }));
+    EXPECT_TRUE(WaitFor([&] { return !w.Timer1->isActive(); }));
     EXPECT_LE(wordsArrived(), atCancel + 1);
     EXPECT_TRUE(w.ProgButt->isEnabled());
+}
+
+// The Run button does what Programmer > Run does: the automatic loop, which
+// waits for a chip with the controls free, ends at its click.
+TEST(Operations, TheRunButtonEndsTheAutomaticLoopAsProgrammerRunDoes) {
+    MainWindowHarness h("e2e-run");
+    h.CopyShippedChipFile();
+    BoardOnCom1 sim(h, boardsim::Model::Elm);
+    h.WriteFile("pro.dat", SettingsFile(4));
+    TestWindow& w = h.Start();
+    ASSERT_TRUE(WaitForStatus(w, "Elm board connected"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F628A"));
+    w.ChipSelectChange();
+    w.User1Click();
+    w.Bench().ResetImage({false, false, true});
+    w.Image.ROMData[0] = 0x3000;
+    sim.server.WithBoard([](boardsim::Board& b) { b.RemoveChip(); });
+    w.AutoProgram1->trigger();
+    ASSERT_TRUE(WaitForStatus(w, "Waiting for chip insertion..."));
+    ASSERT_TRUE(w.RunButt->isEnabled());
+    w.RunButt->click();
+    EXPECT_TRUE(WaitFor([&] { return !w.Bench().AutoProgramOn() && !w.Timer1->isActive(); }));
+    EXPECT_EQ(w.Bench().LastOutcome(), Outcome::Cancelled);
+    EXPECT_FALSE(w.AutoProgram1->isChecked());
 }

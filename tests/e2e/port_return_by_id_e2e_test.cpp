@@ -31,7 +31,7 @@ TEST(PortReturn, TheSameByIdNameComingBackIsOpenedAgain) {
     h.WriteFile("pro.dat", SettingsFile(1));
     TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F628A"));
     w.ChipSelectChange();
     h.dialogs.shown.clear();
 

@@ -44,7 +44,7 @@ void ProgramVerifyRead(const corpus::Program& p, const std::string& hex,
     ProgramChip(rig);
     if (rig.chip.CalWord) {
         const std::string keeping = "Keeping the chip's calibration 0x" +
-                                    MyIntToHex(rig.board.chip().config().factoryCalibration, 4);
+                                    HexOfValue(rig.board.chip().config().factoryCalibration, 4);
         EXPECT_NE(std::find(rig.statuses.begin(), rig.statuses.end(), keeping), rig.statuses.end());
     }
     VerifyChip(rig);

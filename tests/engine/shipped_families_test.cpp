@@ -53,7 +53,7 @@ TEST(ShippedFamilies, ProgramVerifyAndReadChipInfo) {
         rig.engine.ReadChipInfo();
         rig.Run();
         EXPECT_EQ(rig.TakeTexts(), Texts{"[" + std::string(name) + "]   Version 0\r\rChip ID = " +
-                                         MyIntToHex(rig.chip.ChipID, 4)});
+                                         HexOfValue(rig.chip.ChipID, 4)});
     }
 }
 

@@ -14,6 +14,7 @@ LAYERS = """tessaro_layer(platform LINK Threads::Threads)
 tessaro_layer(chipdb   DEPS platform)
 # tessaro_layer(commented DEPS chipdb)
 tessaro_layer(protocol DEPS chipdb platform)
+tessaro_layer(ui       QT DEPS platform)
 """
 
 
@@ -43,7 +44,7 @@ class CheckRules(unittest.TestCase):
         self.assertEqual(run(upward), ["upward include"])
         # Down the layers, a folder that is no library, the file's own folder, system headers.
         fine = "".join(map(include, ["platform/a.h", "chipdb/b.h", "x.h"])) + "#include <vector>\n"
-        fine_too = {"src/protocol/a.cpp": fine, "src/platform/b.cpp": include("ui/w.h")}
+        fine_too = {"src/protocol/a.cpp": fine, "src/platform/b.cpp": include("widgets/w.h")}
         self.assertEqual(run(fine_too), [])
 
     def test_faces_ask_the_workbench(self):
@@ -54,21 +55,76 @@ class CheckRules(unittest.TestCase):
         fine = {"src/protocol/a.cpp": past, "src/cli/c.cpp": include("protocol/operation.h")}
         self.assertEqual(run(fine), [])
 
-    def test_window_words_in_the_engine(self):
+    def test_protocol_headers_in_the_faces(self):
+        named = "".join(map(include, ["protocol/operation.h", "protocol/engine_messages.h"]))
+        others = "".join(map(include, ["protocol/blocks.h", "protocol/programmer_host.h"]))
+        faces = {"src/cli/a.cpp": named + others, "src/app/b.h": include("protocol/upgrade.h")}
+        self.assertEqual(run(faces), ["face protocol include"] * 3)
+        # The workbench may include any of them.
+        self.assertEqual(run({"src/workbench/a.cpp": others}), [])
+
+    def test_window_words_below_the_window(self):
         roles = "class P {\n  virtual void RepaintWindow() {}\n  void ShowListing();\n};\n"
-        self.assertEqual(run({"src/protocol/host.h": roles}), ["window word"] * 2)
-        # Its own words; the words in comments, texts, sources and other layers.
-        quiet = 'Dialogs& boxes();\n// ShowListing()\nvoid Say(const char* t = "Show(");\n'
-        files = {"src/protocol/a.h": quiet, "src/protocol/b.cpp": roles, "src/app/c.h": roles}
+        member = "bool showDialog_ = false;\nenum class E { Button, Other };\n"
+        found = run({"src/protocol/host.h": roles, "src/chipdb/a.cpp": member})
+        self.assertEqual(found, ["window word"] * 4)
+        # Its own words (Dialogs, Shown, Windows, a parity's Mark); the words in comments and
+        # texts; a library with Qt and the *_qt files of one without.
+        quiet = (
+            'Dialogs& boxes();\n// ShowListing()\nvoid Say(const char* t = "Show(");\n'
+            "int kShownLineLimit, WindowsAbsolute; auto p = eParity::Mark;\n"
+        )
+        files = {"src/protocol/a.h": quiet, "src/chipdb/b_qt.cpp": roles, "src/ui/c.h": roles}
         self.assertEqual(run(files), [])
+
+    def test_described_window_words_stay_in_the_window(self):
+        leaks = "void FuseButtClick();\nstruct OscalFmValues;\nstd::string UpdateIDedit();\n"
+        leaks_too = leaks + "int MyIntToHex(int);\n"
+        found = run({"src/chipdb/a.h": leaks_too, "src/ui/b.h": "class THelpFm;\n"})
+        self.assertEqual(found, ["described window word"] * 5)
+        # In the window they are its names; edited, credit, Mystery and the click sound are
+        # other words.
+        quiet = "int edited, credit, Mystery;\nvoid PlayClick();\nclass Buttress;\n"
+        self.assertEqual(run({"src/app/a.h": leaks, "src/chipdb/b.h": quiet}), [])
+
+    def test_states_throws_and_platform_macros(self):
+        faults = (
+            "bool b = s == EngineState::Idle;\nvoid f() { throw 1; }\n#ifdef _WIN32\n#endif\n"
+            "#if defined(__linux__) && X\n#endif\n"
+        )
+        found = run({"src/chipdb/a.cpp": faults})
+        self.assertEqual(found, ["state named", "throw", "platform #if", "platform #if"])
+        # The engine names its states; a Qt library may throw; the one type that differs by
+        # platform; tests choose by platform.
+        quiet_ui = "void f() { throw 1; }\n#if X_ENABLED\n#endif\n"
+        files = {
+            "src/protocol/a.cpp": "auto s = EngineState::Idle;\n// throw\n",
+            "src/ui/b.cpp": quiet_ui,
+            "src/link/waitable.h": "#ifdef _WIN32\n#endif\n",
+            "tests/c.cpp": faults,
+        }
+        self.assertEqual(run(files), [])
+
+    def test_each_state_handler_says_what_it_waits_for(self):
+        table = "States k = {\n    STATE(Idle, Binary),\n    STATE(AwaitStart, Text),\n};\n"
+        handlers = (
+            "// Waits for the greeting.\nvoid ProgrammerEngine::OnAwaitStart() {}\n"
+            "// Nothing: idle.\nvoid ProgrammerEngine::OnIdle() {}\n"
+            "void ProgrammerEngine::OnTick() {}\n"
+        )
+        files = {"src/protocol/engine.cpp": table, "src/protocol/b.cpp": handlers}
+        self.assertEqual(run(files), ["handler without its wait"])
 
     def test_duplicated_texts(self):
         one = 'void f() { Say("Verifying EEPROM..."); Ask("Do you wish " "to continue?"); }\n'
         two = 'void g() {\n  Say("Verifying EEPROM...");\n  Ask("Do you wish to continue?");\n}\n'
         self.assertEqual(run({"src/a.cpp": one, "src/b.cpp": two}), ["duplicated text"] * 2)
-        # Format strings, keys and file names, comments, tests and single words are no messages.
+        # Patterns are messages too, whatever follows their parts.
+        pattern = 'void h() { Say(Arg("%1 needs a value", x)); printf("%d words left"); }\n'
+        self.assertEqual(run({"src/a.cpp": pattern, "src/b.cpp": pattern}), ["duplicated text"] * 2)
+        # Keys and file names, comments, tests and single words are no messages.
         quiet = (
-            'int f() { printf("%d words left"); Key("image_crc32"); Open("chipinfo.cid");\n'
+            'int f() { Key("image_crc32"); Open("chipinfo.cid");\n'
             '// Say("Blank Results: ")\n Say(R"(usage: x)"); char q = \'"\'; Say("Erase"); }\n'
         )
         files = {"src/a.cpp": quiet, "src/b.cpp": quiet + '/* "Blank Results: " */'}

@@ -16,7 +16,10 @@ fail() {
 TESSARO_BUILD_DIR="$2" TESSARO_DEBUG=ui QT_QPA_PLATFORM=offscreen \
     "$root/scripts/demo" --no-build >"$out" 2>&1 &
 demo=$!
-for _ in $(seq 300); do
+# A deadline, not a count of polls: on a loaded machine the build's programs
+# start slowly, and the board's greeting is the event waited for.
+deadline=$((SECONDS + 120))
+while [ "$SECONDS" -lt "$deadline" ]; do
     if grep -qx "ui: status: Birch_A board connected" "$out" || ! kill -0 "$demo" 2>/dev/null; then
         break
     fi

@@ -9,7 +9,11 @@ set -euo pipefail
 build="$1"
 work="$(mktemp -d)"
 sim=""
+# Only the test's own shell cleans up: a subshell that ends by a signal before
+# its exec (a session stopped under load) runs the EXIT trap too, and would
+# stop the simulator and remove the work folder under the running test.
 cleanup() {
+    [ "$BASHPID" = "$$" ] || return 0
     if [ -n "$sim" ]; then
         kill "$sim" 2>/dev/null || true
         wait "$sim" 2>/dev/null || true
@@ -21,6 +25,17 @@ trap cleanup EXIT
 fail() {
     echo "package_test: $*" >&2
     exit 1
+}
+# Waits until the command succeeds, at most SECONDS (a machine under load is
+# slow to start a program, never stuck): 0 when it did, 1 when time ran out.
+wait_until() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
 }
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
@@ -57,10 +72,7 @@ mkdir -p "$config/ports"
 # leaves it running, and each start's reset gives one greeting.
 "$root/usr/bin/tessaro-boardsim" --model Cedar --chip 16F628A </dev/null >"$work/sim.log" 2>&1 &
 sim=$!
-for _ in $(seq 50); do
-    grep -q "listening on" "$work/sim.log" && break
-    sleep 0.1
-done
+wait_until 60 grep -q "listening on" "$work/sim.log" || true
 sed -n 's/.*listening on \(rfc2217:[^ ]*\).*/\1/p' "$work/sim.log" >"$config/ports/com1"
 [ -s "$config/ports/com1" ] || fail "the installed simulator did not start"
 printf '1\r\n\r\n-1\r\n-1\r\n\r\nT\r\nF\r\n3\r\n' >"$config/pro.dat"
@@ -68,14 +80,15 @@ printf '1\r\n\r\n-1\r\n-1\r\n\r\nT\r\nF\r\n3\r\n' >"$config/pro.dat"
 # One session: started from another folder, closed once the board is connected.
 session() {
     local log="$work/session.log"
-    (cd / && TESSARO_DEBUG=ui QT_QPA_PLATFORM=offscreen exec "$root/usr/bin/tessaro" "$@") \
-        >"$log" 2>&1 &
+    (
+        trap - EXIT
+        cd / && TESSARO_DEBUG=ui QT_QPA_PLATFORM=offscreen exec "$root/usr/bin/tessaro" "$@"
+    ) >"$log" 2>&1 &
     local program=$!
-    for _ in $(seq 100); do
-        grep -qx "ui: status: Cedar board connected" "$log" && break
-        kill -0 "$program" 2>/dev/null || break
-        sleep 0.1
-    done
+    connected_or_gone() {
+        grep -qx "ui: status: Cedar board connected" "$log" || ! kill -0 "$program" 2>/dev/null
+    }
+    wait_until 120 connected_or_gone || true
     kill -TERM "$program" 2>/dev/null || true
     local status=0
     wait "$program" || status=$?

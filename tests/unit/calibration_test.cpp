@@ -54,7 +54,7 @@ TEST(Calibration, TwelveBitOpcodeAndTheBandgapKeyFilter) {
     MemoryImage image = ImageWithLastWord(chip, 0x0C50);
     ASSERT_TRUE(WriteCalibrationValues(chip, image, "A5", "11"));
     EXPECT_EQ(image.ROMData[0x3FF], 0x0CA5);
-    EXPECT_EQ(BGeditKeyPress('1'), '1');
-    EXPECT_EQ(BGeditKeyPress('\b'), '\b');
-    EXPECT_EQ(BGeditKeyPress('2'), '\0');
+    EXPECT_EQ(BandGapKeyFilter('1'), '1');
+    EXPECT_EQ(BandGapKeyFilter('\b'), '\b');
+    EXPECT_EQ(BandGapKeyFilter('2'), '\0');
 }

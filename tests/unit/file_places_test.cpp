@@ -60,7 +60,7 @@ TEST(FilePlaces, TheInstallMarkAndTheEnvironmentAreFoundAndMissingFoldersMade) {
     const std::string config = folder.dir + "cfg";
     testplatform::SetEnv(testplatform::kConfigVariable, config);
     EXPECT_FALSE(FilePlacesOf(folder.dir).UserFilesInConfigDir);
-    std::ofstream(folder.dir + kInstallMarkName) << "x\n";
+    std::ofstream(folder.dir + kInstallMarkerName) << "x\n";
     FilePlaces p = FilePlacesOf(folder.dir);
     testplatform::UnsetEnv(testplatform::kConfigVariable);
     ASSERT_TRUE(p.UserFilesInConfigDir);

@@ -11,11 +11,11 @@ TEST(VerifyHEX, ReadsUpToSixDigitsOfEitherCase) {
     EXPECT_EQ(VerifyHEX(" 12"), -1);
 }
 
-TEST(MyIntToHex, GivesLowByteOrFourDigits) {
-    EXPECT_EQ(MyIntToHex(0x1AB, 2), "AB");
-    EXPECT_EQ(MyIntToHex(0x3FFF, 4), "3FFF");
-    EXPECT_EQ(MyIntToHex(0x10000, 4), "F000"); // (v DIV 256) DIV 16 = 16 gives "F"
-    EXPECT_EQ(MyIntToHex(0x12, 3), "12");
+TEST(HexOfValue, GivesLowByteOrFourDigits) {
+    EXPECT_EQ(HexOfValue(0x1AB, 2), "AB");
+    EXPECT_EQ(HexOfValue(0x3FFF, 4), "3FFF");
+    EXPECT_EQ(HexOfValue(0x10000, 4), "F000"); // (v DIV 256) DIV 16 = 16 gives "F"
+    EXPECT_EQ(HexOfValue(0x12, 3), "12");
     // One digit: "0".."9", "A".."E", and "F" for 15 and anything else.
     for (const auto& [n, digit] :
          {std::pair{0, '0'}, {9, '9'}, {10, 'A'}, {14, 'E'}, {15, 'F'}, {16, 'F'}, {-1, 'F'}})

@@ -79,7 +79,7 @@ TEST(PortDiscovery, AccessFollowsTheNodesGroupAndSaysHowToJoinIt) {
 
     d = DiscoverSerialDevices(machine.root, Outsider({}, {gid})).at(0);
     EXPECT_FALSE(d.canOpen);
-    EXPECT_NE(AccessAdvice(d).find("since your last log-in"), std::string::npos);
+    EXPECT_NE(AccessAdvice(d).find("added to that group after you logged in"), std::string::npos);
 
     d = DiscoverSerialDevices(machine.root, Outsider({gid})).at(0);
     EXPECT_TRUE(d.canOpen);

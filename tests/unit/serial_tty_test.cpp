@@ -97,7 +97,7 @@ TEST_F(SerialTty, LineChangeOnPseudoTerminalTakesTheErrorPathOnly) {
     EXPECT_TRUE(serial->Active());
 
     // With the default notification the system's text is shown instead.
-    serial->SetNotifyErrors(eNotifyErr::Dialog);
+    serial->SetNotifyErrors(eNotifyErr::Box);
     serial->SetSignal(ModemLine::Rts, true);
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Inappropriate ioctl for device"});

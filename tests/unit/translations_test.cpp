@@ -94,6 +94,10 @@ TEST(Translations, ComposedTextsAreTranslatedThroughTheirPatterns) {
     }
     const InLanguage spanish("es");
     EXPECT_EQ(Translated(line), "Error en el archivo HEX - línea 12");
+    // The blank check's parts are words of the language too.
+    EXPECT_EQ(Translated("Blank Results: \r\rEEPROM = Erased\rFuse = Not Erased"),
+              "Resultado de la comprobación de borrado: \r\rEEPROM = En blanco\rFusibles = "
+              "Con datos");
 }
 
 TEST(Translations, TheLanguageComesFromTheLocaleAsGettextReadsIt) {

@@ -45,7 +45,7 @@ TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
     MainWindowHarness h("a11y-labels");
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F84A"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F84A"));
     w.ChipSelectChange();
     w.ICSPMode1Click();
     w.StatusChanged("Birch_A board connected");
@@ -64,7 +64,7 @@ TEST(Accessibility, FieldsAreNamedByTheirLabelsAndReadTheirValues) {
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
     EXPECT_EQ(Said(w.ChipSelect, QAccessible::Name), "Chip Selector"); // nothing chosen
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("12F675"));
     w.ChipSelectChange();
     // The toolkit names a list box by its text on Linux, by its label on
     // Windows; its value is the chip on both.
@@ -92,10 +92,10 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     MainWindowHarness h("a11y-all");
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("12F675"));
     w.ChipSelectChange();
     QtHelpViewer help;
-    help.ShowContents("");
+    help.OpenContents("");
     QWidget* windows[] = {&w,           w.PortFm,   w.EraseFm, w.FlyForm,
                           w.FuseEditFM, w.OscCalFm, w.EditFm,  help.Window()};
     for (QWidget* window : windows)

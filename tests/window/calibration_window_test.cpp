@@ -27,9 +27,9 @@ struct CalibrationWindow : ::testing::Test {
     void Choose(const char* chip, int word) {
         h.CopyShippedChipFile();
         w = &h.Start();
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelect->setCurrentIndex(w->Bench().FindChip(chip));
         w->ChipSelectChange();
-        w->ResetCodeMemory(false, false, true);
+        w->Bench().ResetImage({false, false, true});
         last = static_cast<std::size_t>(w->Chip.ROMSize) - 1;
         w->Image.ROMData[last] = word;
         h.dialogs.shown.clear();
@@ -134,7 +134,7 @@ TEST_F(CalibrationWindow, NeedsAChipAndAnImage) {
     w = &h.Start();
     h.dialogs.shown.clear();
     w->OscalButtClick();
-    w->ChipSelect->setCurrentIndex(w->FindChipCBText("12F675"));
+    w->ChipSelect->setCurrentIndex(w->Bench().FindChip("12F675"));
     w->ChipSelectChange();
     w->OscalButtClick();
     EXPECT_EQ(h.dialogs.shown,

@@ -47,7 +47,7 @@ struct ChipEditorWindow : ::testing::Test {
     void Start(const std::string& chipFile) {
         h.WriteFile("chipinfo.cid", chipFile);
         w = &h.Start();
-        w->ResetSerial(true);
+        w->Bench().ReturnToIdle(true);
         w->ChipSelect->setCurrentIndex(0);
         w->ChipSelectChange();
         h.dialogs.shown.clear();

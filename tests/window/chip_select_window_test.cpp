@@ -19,7 +19,7 @@
 
 namespace {
 int IndexOf(TestWindow& w, const char* name) {
-    return w.FindChipCBText(name);
+    return w.Bench().FindChip(name);
 }
 
 void Choose(TestWindow& w, int index) {
@@ -135,7 +135,7 @@ TEST(ChipSelect, LastChipIsRestoredOnlyWhenTheChipListIsUnchanged) {
     const int kIndexOf628 = [] {
         MainWindowHarness probe("restore-probe");
         probe.CopyShippedChipFile();
-        return probe.Start().FindChipCBText("16F628");
+        return probe.Start().Bench().FindChip("16F628");
     }();
     ASSERT_GE(kIndexOf628, 0);
     int count = 0;

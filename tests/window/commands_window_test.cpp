@@ -23,7 +23,7 @@ TEST(Help, OpensOnlyWhileNoBoardIsAwaitedAndClosesWithTheProgram) {
     w.Contents1->trigger();
     EXPECT_TRUE(h.help->shown.empty());
 
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     const std::filesystem::path elsewhere = std::filesystem::temp_directory_path();
     w.Image.HexFileName = (elsewhere / "blink.hex").string();
     w.Contents1->trigger();
@@ -37,8 +37,8 @@ TEST(Help, OpensOnlyWhileNoBoardIsAwaitedAndClosesWithTheProgram) {
 
 TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
     QtHelpViewer viewer;
-    viewer.ShowContents("/nonexistent/tessaro.html");
-    THelpFm* fm = viewer.Window();
+    viewer.OpenContents("/nonexistent/tessaro.html");
+    HelpWindow* fm = viewer.Window();
     ASSERT_NE(fm, nullptr);
     EXPECT_EQ(fm->HelpText->source(), QUrl("qrc:/help/tessaro.html"));
     const QString text = fm->HelpText->toPlainText();
@@ -62,7 +62,7 @@ TEST(Help, TheViewerShowsTheProgramFolderCopyOrTheBuiltInOne) {
     // A copy in the program folder is what is shown.
     MainWindowHarness folder("helpfile");
     folder.WriteFile("tessaro.html", "<h1>Local help</h1>");
-    viewer.ShowContents(folder.programDir + "tessaro.html");
+    viewer.OpenContents(folder.programDir + "tessaro.html");
     EXPECT_EQ(fm->HelpText->toPlainText(), "Local help");
     viewer.Quit();
     EXPECT_FALSE(fm->isVisible());
@@ -79,10 +79,10 @@ TEST(FlyWindow, ItsButtonsAreEnabledExactlyWhenTheMainOnesAre) {
     MainWindowHarness h("flyenable");
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_TRUE(w.FlyForm->ProgButt->isEnabled());
     EXPECT_FALSE(w.FlyForm->VerfButt->isEnabled()); // no chip yet
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F84A"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F84A"));
     w.ChipSelectChange();
     EXPECT_TRUE(w.FlyForm->VerfButt->isEnabled());
     // An operation under way disables the panel, and with it the fly window's
@@ -90,7 +90,7 @@ TEST(FlyWindow, ItsButtonsAreEnabledExactlyWhenTheMainOnesAre) {
     w.DisableUserButtons();
     EXPECT_FALSE(w.FlyForm->ProgButt->isEnabled());
     EXPECT_FALSE(w.FlyForm->VerfButt->isEnabled());
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_TRUE(w.FlyForm->ProgButt->isEnabled() && w.FlyForm->VerfButt->isEnabled());
 }
 
@@ -98,7 +98,7 @@ TEST(EnableRules, CommandsThatNeedAChipStayOffWithoutOne) {
     MainWindowHarness h("enable");
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     auto chipCommandsOn = [&w] {
         return w.SaveButt->isEnabled() || w.ReadButt->isEnabled() || w.VerfButt->isEnabled() ||
                w.OscalButt->isEnabled() || w.FuseButt->isEnabled() || w.Save1->isEnabled() ||
@@ -110,13 +110,14 @@ TEST(EnableRules, CommandsThatNeedAChipStayOffWithoutOne) {
     ASSERT_TRUE(w.User1->isVisible());
     w.User1->trigger();
     EXPECT_TRUE(w.RunButt->isEnabled() && w.Run1->isEnabled());
+    EXPECT_EQ(w.RunButt->text(), "Ru&n"); // user mode's caption keeps the Alt key
     EXPECT_FALSE(w.ChipSelect->isEnabled());
     w.User1->trigger();
     EXPECT_FALSE(chipCommandsOn());
     EXPECT_FALSE(w.RunButt->isEnabled());
 
     // A chip with a calibration word, then a style change that clears the choice.
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("12F675"));
     w.ChipSelectChange();
     EXPECT_TRUE(w.OscalButt->isEnabled() && w.OSCAL1->isEnabled());
     w.CedarItem->trigger();

@@ -34,7 +34,7 @@ TEST(CorpusWindow, LoadListsEveryWordAndByteOfTheFile) {
                 ADD_FAILURE() << "gputils failed or is missing (scripts/deps installs it)";
                 continue;
             }
-            w.ChipSelect->setCurrentIndex(w.FindChipCBText(p.chip));
+            w.ChipSelect->setCurrentIndex(w.Bench().FindChip(p.chip));
             w.ChipSelectChange();
             h.dialogs.files = {hex};
             w.LoadButtClick();

@@ -30,7 +30,7 @@ protected:
         h.dialogs.shown.clear();
     }
     void Choose(const char* chip) {
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText(chip));
+        w->ChipSelect->setCurrentIndex(w->Bench().FindChip(chip));
         w->ChipSelectChange();
     }
     // What a file manager sends when the file is let go over the window.
@@ -84,7 +84,7 @@ TEST_F(FilesWindow, ADroppedHexFileLoadsAsLoadDoesAfterTheUnsavedChangesQuestion
 
 TEST_F(FilesWindow, ADropWithCtrlHeldMergesWithoutAQuestion) {
     Choose("16F84A");
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "a.hex"));
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "a.hex"));
     w->Image.DataChanged = true;
     h.dialogs.shown.clear();
     EXPECT_TRUE(Drop("B.HEX", Qt::ControlModifier));
@@ -114,10 +114,10 @@ TEST_F(FilesWindow, NoDropAndNoShortcutWhileAnOperationHasTheCommandsOff) {
 
 TEST_F(FilesWindow, RecentFilesComeBackAfterARestartBesideAnEightLineProDat) {
     Choose("16F84A");
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "a.hex"));
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "a.hex"));
     Choose("16F628A");
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "B.HEX"));
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "a.hex")); // again: to the top, once
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "B.HEX"));
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "a.hex")); // again: to the top, once
     ASSERT_TRUE(h.Close());
     EXPECT_EQ(SplitLines(h.ReadFile("pro.dat")).size(), 8u);
     EXPECT_TRUE(std::filesystem::exists(h.dir / "recent.dat"));
@@ -138,8 +138,8 @@ TEST_F(FilesWindow, RecentFilesComeBackAfterARestartBesideAnEightLineProDat) {
 
 TEST_F(FilesWindow, ARecentFileThatIsGoneIsTakenOffTheListWithAMessage) {
     Choose("16F84A");
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "B.HEX"));
-    ASSERT_TRUE(w->OpenTheHexFile(h.programDir + "a.hex"));
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "B.HEX"));
+    ASSERT_TRUE(w->Bench().OpenFile(h.programDir + "a.hex"));
     std::filesystem::remove(h.dir / "B.HEX");
     h.dialogs.shown.clear();
     w->RecentFiles1->actions()[1]->trigger();

@@ -23,10 +23,10 @@ protected:
         h.CopyShippedChipFile();
         w = &h.Start();
         w->Timer1->stop();
-        w->ChipSelect->setCurrentIndex(w->FindChipCBText("16F84A"));
+        w->ChipSelect->setCurrentIndex(w->Bench().FindChip("16F84A"));
         w->ChipSelectChange();
         h.WriteFile("look.hex", kLookHex);
-        w->OpenTheHexFile(h.programDir + "look.hex");
+        w->Bench().OpenFile(h.programDir + "look.hex");
     }
     MainWindowHarness h;
     TestWindow* w = nullptr;

@@ -18,9 +18,9 @@ namespace {
 
 // A 16F628A with code at 0 and at 0x100, and an EEPROM byte.
 void DisasmWindowImage(TestWindow& w) {
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F628A"));
     w.ChipSelectChange();
-    w.ResetCodeMemory(false, false, true);
+    w.Bench().ResetImage({false, false, true});
     w.Image.ROMData[0] = 0x2900;     // GOTO 0x0100
     w.Image.ROMData[0x100] = 0x3055; // MOVLW 0x55
     w.Image.ROMData[0x101] = 0x0086; // MOVWF 0x06

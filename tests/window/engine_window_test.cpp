@@ -50,7 +50,7 @@ TEST(EngineWindow, TheStartUpRunsOnceEvenWhileItsBoxesAreOpen) {
     h.boxes = &boxes;
     h.WriteFile("chipinfo.cid", "CHIPNAME=X\r\nINCLUDE=maybe\r\n"); // a broken chip file
     TestWindow& w = h.Start();                                      // and no port at all
-    ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 4000);
+    ServeEventsUntil([&] { return boxes.shown.size() >= 3; }, 20000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     std::vector<std::string> kinds;
     for (const auto& b : boxes.shown)
@@ -85,7 +85,7 @@ TEST(EngineWindow, TheToolkitsBoxesOfTheStartUpShowOnceEach) {
     });
     reader.start(20);
     TestWindow& w = h.Start();
-    ServeEventsUntil([&] { return read.size() >= 3 && !QApplication::activeModalWidget(); }, 6000);
+    ServeEventsUntil([&] { return read.size() >= 3 && !QApplication::activeModalWidget(); }, 20000);
     ServeEventsUntil([] { return false; }, 400); // nothing more comes
     EXPECT_EQ(read, (std::vector<std::string>{"There appears to be ", "Chip configuration f",
                                               "Reset failed. Please"}));
@@ -105,7 +105,7 @@ TEST(EngineWindow, EveryEndOfAnOperationGivesICSPBackWhereTheStyleHasIt) {
         w.OperationStarted(Operation::AutoProgram);
         EXPECT_FALSE(w.ICSPMode1->isEnabled());
         EXPECT_EQ(w.AutoLabel->text(), "Auto");
-        w.ResetSerial(false);
+        w.Bench().ReturnToIdle(false);
         EXPECT_EQ(w.ICSPMode1->isEnabled(), style >= 1 && style <= 3) << style;
         EXPECT_FALSE(w.AutoProgram1->isChecked());
         EXPECT_TRUE(w.AutoLabel->text().isEmpty());
@@ -119,14 +119,14 @@ TEST(EngineWindow, UserModeKeepsTheChipSelectorLockedAfterAnOperation) {
     h.CopyShippedChipFile();
     h.WriteFile("pro.dat", "1\r\n\r\n0\r\n-1\r\n\r\nT\r\nF\r\n4\r\n"); // Elm
     TestWindow& w = h.Start();
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("16F628A"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F628A"));
     w.ChipSelectChange();
     w.User1Click();
     ASSERT_FALSE(w.ChipSelect->isEnabled());
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_FALSE(w.ChipSelect->isEnabled());
     w.User1Click();
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_TRUE(w.ChipSelect->isEnabled());
 }
 } // namespace

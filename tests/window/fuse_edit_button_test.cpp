@@ -1,6 +1,6 @@
 #include "app/fuse_edit_fm.h"
 #include "fuse_edit_window_rows.h"
-#include "fuses/fuse_butt.h"
+#include "fuses/edit_fuses.h"
 #include "fuses/fuse_messages.h"
 #include "platform/scripted_dialogs.h"
 
@@ -41,7 +41,7 @@ struct FuseButtonWindow : ::testing::Test {
             user();
             fm.findChild<QPushButton*>(closeWith)->click();
         });
-        FuseButtClick(dialogs, true, chip, words, fm);
+        EditFuses(dialogs, true, chip, words, fm);
     }
 };
 
@@ -86,7 +86,7 @@ TEST_F(FuseButtonWindow, NoChipSelectedShowsNoDialog) {
         opened = fm.isVisible();
         fm.reject();
     });
-    FuseButtClick(dialogs, false, chip, words, fm);
+    EditFuses(dialogs, false, chip, words, fm);
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{SelectChipText});
     EXPECT_FALSE(fm.isVisible());
     EXPECT_FALSE(opened);

@@ -26,7 +26,7 @@ const char* const kSmallHex = ":040000004100FF3F7D\r\n"
                               ":00000001FF\r\n";
 
 void Choose(TestWindow& w, const char* chip) {
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText(chip));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip(chip));
     w.ChipSelectChange();
 }
 
@@ -129,8 +129,8 @@ TEST_F(HexWindow, LoadSaysWhatOfTheFileLiesOutsideTheChip) {
 
 TEST_F(HexWindow, AFolderOrMissingFileLoadsNothingQuietly) {
     Choose(*w, "16F84A");
-    EXPECT_FALSE(w->OpenTheHexFile(h.programDir));
-    EXPECT_FALSE(w->OpenTheHexFile(Path("gone.hex")));
+    EXPECT_FALSE(w->Bench().OpenFile(h.programDir));
+    EXPECT_FALSE(w->Bench().OpenFile(Path("gone.hex")));
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
@@ -147,7 +147,7 @@ TEST_F(HexWindow, MergeRightAfterAChipChangeKeepsAllTheFileData) {
 TEST_F(HexWindow, SaveWritesTheFileAndMakesItCurrent) {
     Choose(*w, "16F84A");
     h.WriteFile("blink.hex", kSmallHex);
-    ASSERT_TRUE(w->OpenTheHexFile(Path("blink.hex")));
+    ASSERT_TRUE(w->Bench().OpenFile(Path("blink.hex")));
     w->Image.DataChanged = true;
     h.dialogs.files = {Path("copy.hex")};
     w->SaveButtClick();
@@ -162,7 +162,7 @@ TEST_F(HexWindow, SaveWritesTheFileAndMakesItCurrent) {
     // Loading the saved file gives the same image back.
     const auto rom = w->Image.ROMData;
     const auto eeprom = w->Image.EEPROMData;
-    ASSERT_TRUE(w->OpenTheHexFile(Path("copy.hex")));
+    ASSERT_TRUE(w->Bench().OpenFile(Path("copy.hex")));
     EXPECT_EQ(w->Image.ROMData, rom);
     EXPECT_EQ(w->Image.EEPROMData, eeprom);
     EXPECT_EQ(w->Image.FuseValue[1], 0x3FFB);
@@ -179,7 +179,7 @@ TEST_F(HexWindow, NothingToSaveAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(h.dialogs.shown.back(), (ScriptedDialogs::Shown{"information", "Nothing to save"}));
 
     h.WriteFile("blink.hex", kSmallHex);
-    ASSERT_TRUE(w->OpenTheHexFile(Path("blink.hex")));
+    ASSERT_TRUE(w->Bench().OpenFile(Path("blink.hex")));
     std::filesystem::create_directory(h.dir / "taken.hex"); // a folder stands in the way
     std::filesystem::create_directory(h.dir / "taken.hex" / "inside");
     w->Image.DataChanged = true;
@@ -198,7 +198,7 @@ TEST_F(HexWindow, NothingToSaveAndAFailedSaveKeepsTheOldFile) {
 TEST_F(HexWindow, ANewerFileIsReloadedSilently) {
     Choose(*w, "16F84A");
     h.WriteFile("blink.hex", kSmallHex);
-    ASSERT_TRUE(w->OpenTheHexFile(Path("blink.hex")));
+    ASSERT_TRUE(w->Bench().OpenFile(Path("blink.hex")));
     w->Image.ROMData[0] = 0x1234;
     EXPECT_TRUE(w->Bench().ReloadIfNewer()); // same date: nothing to do
     EXPECT_EQ(w->Image.ROMData[0], 0x1234);
@@ -216,7 +216,7 @@ TEST(HexStartup, TheLastFileIsReopenedWithTheLastChip) {
         MainWindowHarness probe("hexstart-probe");
         probe.CopyShippedChipFile();
         TestWindow& w = probe.Start();
-        index = w.FindChipCBText("16F84A");
+        index = w.Bench().FindChip("16F84A");
         count = w.ChipSelect->count();
     }
     MainWindowHarness h("hexstart");

@@ -49,7 +49,7 @@ void MainWindowHarness::CopyShippedChipFile() const {
 }
 
 std::string MainWindowHarness::InstalledCopy() {
-    WriteFile(kInstallMarkName, "installed\n");
+    WriteFile(kInstallMarkerName, "installed\n");
     const std::string home = dir.string() + "/config-home";
     if (!setConfigHome_) {
         if (const char* old = std::getenv(testplatform::kConfigVariable))

@@ -30,8 +30,8 @@ TEST(MemoryImageWindow, UnchangedDataAsksNothing) {
     MainWindowHarness h("noquery");
     TestWindow& w = h.Start();
     const size_t before = h.dialogs.shown.size();
-    EXPECT_TRUE(w.FileSaveQuery(true));
-    EXPECT_TRUE(w.FileSaveQuery(false));
+    EXPECT_TRUE(w.Bench().SaveQuery(true));
+    EXPECT_TRUE(w.Bench().SaveQuery(false));
     EXPECT_EQ(h.dialogs.shown.size(), before);
 }
 
@@ -39,13 +39,13 @@ TEST(MemoryImageWindow, ResetGivesTheIDItsLengthAndSelectsFirstOptions) {
     MainWindowHarness h("resetid");
     h.CopyShippedChipFile();
     TestWindow& w = h.Start();
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("18F452"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("18F452"));
     w.ChipSelectChange();
     w.FuseEditFM->SetIDText("12");
     FuseRows rows = w.FuseEditFM->ReadFuseRows();
     rows[1].selected = 1;
     w.FuseEditFM->ApplySelections(rows);
-    w.ResetCodeMemory(false, false, true);
+    w.Bench().ResetImage({false, false, true});
     EXPECT_EQ(w.FuseEditFM->IDText(), "FFFFFFFF");
     EXPECT_EQ(w.FuseEditFM->IDMaxLength(), 8);
     EXPECT_EQ(w.FuseEditFM->ReadFuseRows()[1].selected, 0);

@@ -67,7 +67,7 @@ TEST(Toggles, EachInvertsOnlyItsOwnMark) {
     EXPECT_TRUE(w.RunWarning->isChecked());
     EXPECT_FALSE(w.AutoProgram1->isChecked());
     // The end of every operation clears Ignore Blank Check and keeps the others.
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_FALSE(w.IgnoreBlankCheck1->isChecked());
     EXPECT_TRUE(w.RunWarning->isChecked());
     EXPECT_FALSE(w.AdviseNewerFileLoad1->isChecked());

@@ -80,7 +80,7 @@ TEST_F(Upgrade, TheImageIsUnscrambledAndProgrammedOrDropped) {
     EXPECT_EQ(w.windowTitle().toStdString(), "Kitwerk Birch-A v030403 ");
     EXPECT_TRUE(w.Bench().Busy()); // the Program has started
     // However the operation ends, the upgrade image goes with it.
-    w.ResetSerial(true);
+    w.Bench().ReturnToIdle(true);
     EXPECT_FALSE(w.Bench().UpgradeLoaded());
     EXPECT_TRUE(w.Image.ROMData.empty());
 

@@ -192,9 +192,9 @@ bool OtherWindowPictures(ShotWindow& w, const fs::path& out) {
     if (help)
         help->close();
     // A chip with a calibration word and a bandgap, and a flash chip for the erase dialog.
-    w.ChipSelect->setCurrentIndex(w.FindChipCBText("12F675"));
+    w.ChipSelect->setCurrentIndex(w.Bench().FindChip("12F675"));
     w.ChipSelectChange();
-    w.ResetCodeMemory(false, false, true); // a blank image with its calibration word
+    w.Bench().ResetImage({false, false, true}); // a blank image with its calibration word
     w.Image.ROMData[static_cast<std::size_t>(w.Chip.ROMSize - 1)] = 0x3480;
     Settle();
     ok = ok && DialogPicture(

@@ -1,5 +1,5 @@
 #include "fuse_test_rows.h"
-#include "fuses/fuse_butt.h"
+#include "fuses/edit_fuses.h"
 #include "fuses/fuse_messages.h"
 #include "platform/scripted_dialogs.h"
 
@@ -10,11 +10,11 @@
 namespace {
 
 // Stands in for the dialog: the user's actions run inside RunModal.
-class FakeFuseEditor : public FuseEditor {
+class FakeFuseChooser : public FuseChooser {
 public:
     FuseRows rows;
     std::string id;
-    std::function<bool(FakeFuseEditor&)> user = [](FakeFuseEditor&) { return true; };
+    std::function<bool(FakeFuseChooser&)> user = [](FakeFuseChooser&) { return true; };
     int runs = 0;
 
     FuseRows ReadFuseRows() const override { return rows; }
@@ -39,7 +39,7 @@ ChipRecord ButtChip14() {
 
 struct FuseButtTest : ::testing::Test {
     ScriptedDialogs dialogs;
-    FakeFuseEditor editor;
+    FakeFuseChooser editor;
     ChipRecord chip = ButtChip14();
     FuseWords words{0, 0x3FFB, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF};
 
@@ -50,7 +50,7 @@ struct FuseButtTest : ::testing::Test {
     }
 };
 
-bool UserChangesEverythingThenCancels(FakeFuseEditor& e) {
+bool UserChangesEverythingThenCancels(FakeFuseChooser& e) {
     e.rows[1].selected = 0;
     e.rows[2].selected = 1;
     e.id = "ABCD";
@@ -60,7 +60,7 @@ bool UserChangesEverythingThenCancels(FakeFuseEditor& e) {
 } // namespace
 
 TEST_F(FuseButtTest, NoChipSelectedOnlyTellsTheUser) {
-    FuseButtClick(dialogs, false, chip, words, editor);
+    EditFuses(dialogs, false, chip, words, editor);
     EXPECT_EQ(dialogs.shown,
               (std::vector<ScriptedDialogs::Shown>{{"information", SelectChipText}}));
     EXPECT_EQ(std::string(SelectChipText), "Please select a chip");
@@ -74,11 +74,11 @@ TEST_F(FuseButtTest, CancelOnSixteenBitCoreDecomposesEachRowsWord) {
     editor.rows[1] = MakeFuseRow("A", {{"Off", "FFFF"}, {"On", "FFFE"}}, 0);
     editor.rows[2] = MakeFuseRow("B", {{"Off", "FFFF"}, {"On", "FFFE"}}, 0);
     words = {0, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFE, 0xFFFF, 0xFFFF};
-    editor.user = [](FakeFuseEditor& e) {
+    editor.user = [](FakeFuseChooser& e) {
         e.rows[1].selected = 1;
         return false;
     };
-    FuseButtClick(dialogs, true, chip, words, editor);
+    EditFuses(dialogs, true, chip, words, editor);
     EXPECT_EQ(editor.rows[1].selected, 0);
     EXPECT_EQ(editor.rows[2].selected, 1);
     EXPECT_EQ(words[5], 0xFFFE);
@@ -87,7 +87,7 @@ TEST_F(FuseButtTest, CancelOnSixteenBitCoreDecomposesEachRowsWord) {
 TEST_F(FuseButtTest, CancelWithoutEditableFusesRestoresOnlyWordsAndID) {
     chip.WordMask = 0xFF;
     editor.user = UserChangesEverythingThenCancels;
-    FuseButtClick(dialogs, true, chip, words, editor);
+    EditFuses(dialogs, true, chip, words, editor);
     EXPECT_EQ(words[1], 0x3FFB);
     EXPECT_EQ(editor.id, "12");
     EXPECT_EQ(editor.rows[1].selected, 0); // as the user left it

@@ -4,11 +4,11 @@
 
 #include <string>
 
-// What the Fuses button needs of the fuse editor: its rows, its ID text and a
-// modal run. The dialog implements it; tests can stand in for it.
-class FuseEditor {
+// Where the user chooses the fuse options and the ID: its rows, its ID text
+// and a modal run. The window's fuse dialog is one; tests stand in for it.
+class FuseChooser {
 public:
-    virtual ~FuseEditor() = default;
+    virtual ~FuseChooser() = default;
     // Labels, items and current selections of rows 1..30.
     virtual FuseRows ReadFuseRows() const = 0;
     // Moves the selections to those of the given rows (labels and items stay).
