@@ -20,6 +20,7 @@ const CliCommandRow kCommands[] = {
     {CliCommand::Auto,        "auto",        CliFile::In,   true,  true,   kImageAndWrite|kTakesCount, "program",     &S::RunAuto},
     {CliCommand::Calibration, "calibration", CliFile::None, true,  true,   0,                          "calibration", &S::RunCalibration},
     {CliCommand::Disasm,      "disasm",      CliFile::In,   false, false,  0,                          nullptr,       &S::RunDisasm},
+    {CliCommand::Replay,      "replay",      CliFile::In,   false, false,  0,                          "replay",      &S::RunReplay},
 };
 // clang-format on
 } // namespace

@@ -17,7 +17,8 @@ enum class CliCommand {
     Program,
     Auto,
     Calibration,
-    Disasm
+    Disasm,
+    Replay
 };
 
 // What a command does with the HEX file named after it.
