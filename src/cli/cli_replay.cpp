@@ -109,6 +109,7 @@ int RunAgainst(Recording recording, const CliOptions& inner, const CliOptions& o
         }
     });
     CliEnvironment env = outer;
+    env.out = outer.err; // what the replayed run reports; standard output has the replay's verdict
     env.openPort = [&watch, open = ReplayOpener(board)](const PortTarget& target) {
         watch.opened = true;
         return open(target);
@@ -134,7 +135,7 @@ int RunAgainst(Recording recording, const CliOptions& inner, const CliOptions& o
         watch.stateAtEnd = watch.state;
         watch.nameAtEnd = watch.stateName;
     }
-    Tell(o, env, board, watch);
+    Tell(o, outer, board, watch);
     return differs ? kExitChip : kExitOk;
 }
 } // namespace
