@@ -3,10 +3,10 @@
 # the program, as fast as it goes: any change in what crosses the wire fails
 # here, naming the operation and the recording's line. The chip's image is
 # made again first, as scripts/record-golden made it.
-#   golden_replay_test.sh SOURCE_DIR BUILD_DIR CHIP-OPERATION
+#   golden_replay_test.sh SOURCE_DIR PROGRAM_DIR CHIP-OPERATION
 set -euo pipefail
 source_dir=$1
-build_dir=$2
+program_dir=$2
 name=$3
 chip=${name%-*}
 operation=${name##*-}
@@ -30,7 +30,7 @@ program | verify | auto) file=(--file "$work/$chip.hex") ;;
 read) file=(--file "$work/read.hex") ;;
 esac
 status=0
-result=$("$build_dir/bin/tessaro-cli" replay --fast --quiet "${file[@]}" "$golden/$name.jsonl" \
+result=$("$program_dir/tessaro-cli" replay --fast --quiet "${file[@]}" "$golden/$name.jsonl" \
     2>"$work/err") || status=$?
 if [ "$status" -ne 0 ] || [ "$result" != same ]; then
     echo "$operation on the $chip: what crosses the wire has changed (exit $status)"

@@ -54,7 +54,7 @@ bool Bytes(const std::string& hex, std::string& out) {
 // fields never stand there.
 bool Step(const std::string& line, int number, RecordedStep& step, bool& known) {
     known = false;
-    if (line.rfind("{\"t\":", 0) != 0) {
+    if (line.rfind("{\"t\":", 0) != 0 || line.back() != '}') {
         return false;
     }
     step.line = number;
