@@ -2,6 +2,7 @@
 // no board: the same run again, a changed program, another HEX file, and a
 // gang run's recordings.
 #include "cli/cli_test_support.h"
+#include "recorded_board.h"
 #include "link/session_recording.h"
 #include "platform/sha256.h"
 
@@ -141,6 +142,43 @@ TEST(Recording, EachBoardOfAGangRunHasItsOwnRecording) {
                   "same\n");
     }
     EXPECT_FALSE(std::filesystem::exists(f.Path("gang.jsonl")));
+}
+
+TEST(Recording, TheRecordedBoardServedOnAPortAnswersTheSameRunAgain) {
+    SimBoard sim(Model::Elm, "16F628A");
+    ProgramFolder f(sim.Url());
+    const std::string file = WritePatternHex(f, "16F628A");
+    const std::string rec = f.Path("verify.jsonl");
+    ASSERT_EQ(RunTool(f, {"program", file, "--chip", "16F628A"}).code, 0);
+    ASSERT_EQ(RunTool(f, {"verify", file, "--chip", "16F628A", "--record", rec}).code, 0);
+
+    boardsim::RecordedSession session;
+    std::string error;
+    ASSERT_TRUE(boardsim::ReadRecordedSession(rec, session, error)) << error;
+    std::vector<std::string> notices;
+    boardsim::RecordedBoard recorded(session,
+                                     [&](const std::string& n) { notices.push_back(n); });
+    boardsim::Rfc2217Server server(recorded);
+    ASSERT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
+    const std::string url = "rfc2217://127.0.0.1:" + std::to_string(server.Port());
+    CliRun again = RunTool(f, {"verify", file, "--chip", "16F628A", "--port", url, "--json"});
+    server.Stop();
+    EXPECT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(ParseFlatJson(again.out).at("result"), "done");
+    EXPECT_TRUE(notices.empty()) << notices.front();
+    EXPECT_TRUE(recorded.Finished());
+
+    // Another operation: the recorded board stops answering where the host's bytes differ.
+    boardsim::RecordedBoard strict(session, [&](const std::string& n) { notices.push_back(n); });
+    boardsim::Rfc2217Server other(strict);
+    ASSERT_TRUE(other.Start("127.0.0.1", 0, error)) << error;
+    CliRun wrong = RunTool(f, {"blank", "--chip", "16F628A", "--port",
+                               "rfc2217://127.0.0.1:" + std::to_string(other.Port())});
+    other.Stop();
+    EXPECT_NE(wrong.code, 0);
+    EXPECT_TRUE(strict.Diverged());
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("line "), std::string::npos) << notices[0];
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "chip_info.h"
 #include "console.h"
 #include "fault_commands.h"
+#include "recorded_board.h"
 #include "recording_check.h"
 #include "rfc2217_server.h"
 #include "sim_options.h"
@@ -170,6 +171,35 @@ int Check(SimOptions options) {
     return differences.empty() ? 0 : 1;
 }
 
+// --replay: the recording's board on a port, until "quit" or a signal.
+int ServeRecording(const SimOptions& options) {
+    RecordedSession session;
+    std::string error;
+    if (!ReadRecordedSession(options.replayPath, session, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.replayPath.c_str(), error.c_str());
+        return 2;
+    }
+    RecordedBoard board(std::move(session), [](const std::string& notice) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", notice.c_str());
+    });
+    Rfc2217Server server(board);
+    if (!server.Start(options.host, options.port, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 1;
+    }
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::printf("tessaro-boardsim: the board of %s, listening on rfc2217://%s:%d\n",
+                options.replayPath.c_str(), options.host.c_str(), server.Port());
+    std::fflush(stdout);
+    StdinLines input;
+    std::string line;
+    while (!gStop && !(input.Next(line, 200) && SplitWords(line) == std::vector<std::string>{"quit"})) {
+    }
+    server.Stop();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -187,6 +217,9 @@ int main(int argc, char** argv) {
     const SimOptions& options = parsed.options;
     if (!options.checkPath.empty()) {
         return Check(options);
+    }
+    if (!options.replayPath.empty()) {
+        return ServeRecording(options);
     }
     ChipConfig config;
     std::string error;
