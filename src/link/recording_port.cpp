@@ -27,14 +27,14 @@ int RecordingPort::Write(const std::string& bytes, int timeoutMs) {
 int RecordingPort::ReadByte(uint8_t& byte, bool& got) {
     const int error = inner_->ReadByte(byte, got);
     if (got)
-        recorder_->Bytes(false, std::string(1, static_cast<char>(byte)));
+        recorder_->HoldBoardBytes(std::string(1, static_cast<char>(byte)));
     return error;
 }
 
 int RecordingPort::TakeQueued(std::string& bytes) {
     const std::size_t before = bytes.size();
     const int error = inner_->TakeQueued(bytes);
-    recorder_->Bytes(false, std::string_view(bytes).substr(std::min(before, bytes.size())));
+    recorder_->HoldBoardBytes(std::string_view(bytes).substr(std::min(before, bytes.size())));
     return error;
 }
 
@@ -45,6 +45,7 @@ int RecordingPort::PurgeAll() {
 }
 
 int RecordingPort::WaitEvents(PortEvents& events, PortWatch watch, int timeoutMs) {
+    recorder_->Flush(); // while the program has nothing to do
     const int error = inner_->WaitEvents(events, watch, timeoutMs);
     if (error == 0 && events.Break)
         recorder_->Line("BREAK", true);

@@ -6,7 +6,8 @@
 #include <memory>
 
 // A port that writes down everything that passes through it: the bytes each
-// way, exactly as they crossed (received bytes when the owner takes them),
+// way, exactly as they crossed (received bytes when the owner takes them,
+// their line written after the owner's answer has gone out),
 // the line changes, purges, and its opening and closing. It wraps any
 // back-end, so the window, the command line and each board of a gang run
 // record alike.

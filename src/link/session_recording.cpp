@@ -53,13 +53,34 @@ std::unique_ptr<SessionRecorder> SessionRecorder::Create(const std::string& path
     return std::unique_ptr<SessionRecorder>(new SessionRecorder(std::move(file)));
 }
 
-void SessionRecorder::Event(const std::string& fields) {
-    const std::lock_guard lock(mutex_);
+std::string SessionRecorder::Stamped(const std::string& fields) {
     const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
                          std::chrono::steady_clock::now() - start_)
                          .count();
     last_ = std::max<std::int64_t>(last_, now);
-    file_ << "{\"t\":" << last_ << ',' << fields << "}\n" << std::flush;
+    return "{\"t\":" + std::to_string(last_) + "," + fields + "}\n";
+}
+
+void SessionRecorder::Event(const std::string& fields) {
+    const std::lock_guard lock(mutex_);
+    held_ += Stamped(fields);
+    file_ << held_ << std::flush;
+    held_.clear();
+}
+
+void SessionRecorder::HoldBoardBytes(std::string_view bytes) {
+    if (bytes.empty())
+        return;
+    const std::lock_guard lock(mutex_);
+    held_ += Stamped("\"dir\":\"board\",\"hex\":\"" + HexOfBytes(bytes) + "\"");
+}
+
+void SessionRecorder::Flush() {
+    const std::lock_guard lock(mutex_);
+    if (held_.empty())
+        return;
+    file_ << held_ << std::flush;
+    held_.clear();
 }
 
 void SessionRecorder::Bytes(bool fromHost, std::string_view bytes, int error) {

@@ -12,7 +12,9 @@
 #include <vector>
 
 // A board session on record: JSON Lines, a header and then one event a line,
-// each line flushed as it is written, so that a crash keeps all before it.
+// each line flushed as it is written (the board's bytes with the program's
+// next event, or before its next wait on the port), so that a crash keeps
+// all before it.
 //   {"format":"tessaro-session","version":1,"program":"..",...}
 //   {"t":0,"port":"open"}
 //   {"t":1200,"line":"DTR","level":1}
@@ -39,7 +41,16 @@ public:
                                                    const std::string& headerFields,
                                                    std::string& error);
 
+    ~SessionRecorder() { Flush(); }
+    SessionRecorder(const SessionRecorder&) = delete;
+    SessionRecorder& operator=(const SessionRecorder&) = delete;
+
     void Bytes(bool fromHost, std::string_view bytes, int error = 0);
+    // The board's bytes as the program takes them: the line is written with
+    // the next event or Flush, so that writing it costs the board's answer
+    // no time (the program answers first).
+    void HoldBoardBytes(std::string_view bytes);
+    void Flush();
     void Line(const char* line, bool level, int error = 0);
     void Port(const char* what); // open, close, purge
     void State(int number, const std::string& name);
@@ -48,11 +59,13 @@ public:
 private:
     explicit SessionRecorder(std::ofstream file) : file_(std::move(file)) {}
     void Event(const std::string& fields);
+    std::string Stamped(const std::string& fields); // the line with its time, under the lock
 
     std::mutex mutex_; // the window's recorder may hear its states from another thread
     std::ofstream file_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::int64_t last_ = 0;
+    std::string held_; // lines waiting for the next write
 };
 
 // One event of a recording read back.

@@ -75,8 +75,17 @@ TEST(SessionRecording, EachEventIsOnDiskAsSoonAsItHappensAndReadsBack) {
     ASSERT_TRUE(ParseRecording(FileText(path), early, error)) << error;
     ASSERT_EQ(early.events.size(), 3u);
     EXPECT_TRUE(early.cutShort); // the port was never closed
-    recorder->Bytes(false, std::string("\x00\xff\"", 3));
+    // The board's bytes as the program takes them reach the file with its answer.
+    recorder->HoldBoardBytes(std::string("\x00\xff\"", 3));
+    ASSERT_TRUE(ParseRecording(FileText(path), early, error)) << error;
+    EXPECT_EQ(early.events.size(), 3u);
     recorder->Line("RTS", false, 5);
+    ASSERT_TRUE(ParseRecording(FileText(path), early, error)) << error;
+    EXPECT_EQ(early.events.size(), 5u);
+    recorder->HoldBoardBytes("Y");
+    recorder->Flush();
+    ASSERT_TRUE(ParseRecording(FileText(path), early, error)) << error;
+    EXPECT_EQ(early.events.size(), 6u);
     recorder->State(11, "AwaitModel");
     recorder->Result("{\"result\":\"done\"}");
     recorder->Port("close");
@@ -88,7 +97,7 @@ TEST(SessionRecording, EachEventIsOnDiskAsSoonAsItHappensAndReadsBack) {
     EXPECT_EQ(r.header.Str("format"), "tessaro-session");
     EXPECT_EQ(r.header.Int("version"), kRecordingVersion);
     EXPECT_EQ(r.header.Str("chip"), "16F84A");
-    ASSERT_EQ(r.events.size(), 8u);
+    ASSERT_EQ(r.events.size(), 9u);
     EXPECT_FALSE(r.cutShort);
     using K = RecordedEvent::Kind;
     EXPECT_EQ(r.events[2].kind, K::HostBytes);
@@ -98,9 +107,10 @@ TEST(SessionRecording, EachEventIsOnDiskAsSoonAsItHappensAndReadsBack) {
     EXPECT_EQ(r.events[4].line, "RTS");
     EXPECT_FALSE(r.events[4].level);
     EXPECT_EQ(r.events[4].error, 5);
-    EXPECT_EQ(r.events[5].state, 11);
-    EXPECT_EQ(r.events[5].name, "AwaitModel");
-    EXPECT_EQ(r.events[6].kind, K::Result);
+    EXPECT_EQ(r.events[5].bytes, "Y");
+    EXPECT_EQ(r.events[6].state, 11);
+    EXPECT_EQ(r.events[6].name, "AwaitModel");
+    EXPECT_EQ(r.events[7].kind, K::Result);
     for (std::size_t i = 0; i < r.events.size(); ++i) {
         EXPECT_EQ(r.events[i].lineNo, static_cast<int>(i) + 2);
         if (i > 0) {
