@@ -364,9 +364,10 @@ bool RunCliHost(int port, const std::string& chipName, const std::filesystem::pa
     env.out = &out;
     env.err = &err;
     env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    std::vector<std::string> args = {"program", hex, "--chip", chipName, "--style", "Birch_A",
-                                     "--quiet", "--port",
-                                     "rfc2217://127.0.0.1:" + std::to_string(port)};
+    std::vector<std::string> args = {
+        "program", hex,       "--chip",
+        chipName,  "--style", "Birch_A",
+        "--quiet", "--port",  "rfc2217://127.0.0.1:" + std::to_string(port)};
     const std::string recording = (folder / "session.jsonl").string();
     if (record)
         args.insert(args.end(), {"--record", recording});

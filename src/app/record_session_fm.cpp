@@ -29,14 +29,14 @@ std::string UtcNow() {
 
 // The words of the command line's results.
 const char* OperationWord(Operation operation) {
-    static const char* const words[] = {"none",   "program", "verify", "read",       "blank",
-                                        "erase",  "info",    "calibration", "auto"};
+    static const char* const words[] = {"none",  "program", "verify",      "read", "blank",
+                                        "erase", "info",    "calibration", "auto"};
     return words[static_cast<int>(operation)];
 }
 
 const char* OutcomeWord(Outcome outcome) {
-    static const char* const words[] = {"none",     "done",      "difference",
-                                        "failed",   "declined",  "cancelled",
+    static const char* const words[] = {"none",      "done",       "difference",
+                                        "failed",    "declined",   "cancelled",
                                         "no_answer", "bad_answer", "wrong_board"};
     return words[static_cast<int>(outcome)];
 }
@@ -49,7 +49,8 @@ std::string Field(const char* key, const std::string& value) {
 bool TProjFm::StartRecording(const std::string& path) {
     Workbench& bench = *Bench_;
     const PortSettings settings = bench.Port().Configured();
-    std::string header = "\"program\":" + JsonQuoted(QCoreApplication::applicationVersion().toStdString());
+    std::string header =
+        "\"program\":" + JsonQuoted(QCoreApplication::applicationVersion().toStdString());
     header += Field("os", OperatingSystemName());
     header += Field("port", "COM" + std::to_string(bench.PortNumber())) + Field("port_kind", "com");
     header += ",\"baud\":" + std::to_string(settings.Baudrate) + Field("line", "8N1");

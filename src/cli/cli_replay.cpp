@@ -79,10 +79,10 @@ void Tell(const CliOptions& o, const CliEnvironment& env, const ReplayBoard& boa
                                    line, watch.stateAtEnd, watch.nameAtEnd,
                                    d->expected.empty() ? "-" : d->expected,
                                    d->found.empty() ? "-" : d->found))
-                  << '\n';
+                 << '\n';
     } else if (board.PastEnd()) {
-        *env.out << Translated(Arg(N_("same up to line %1, where the recording is cut short"),
-                                   line))
+        *env.out << Translated(
+                        Arg(N_("same up to line %1, where the recording is cut short"), line))
                  << '\n';
     } else {
         *env.out << Translated(N_("same")) << '\n';

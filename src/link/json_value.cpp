@@ -19,7 +19,8 @@ private:
     static constexpr int kDeepest = 32;
 
     void Blanks() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r' || s_[i_] == '\n'))
+        while (i_ < s_.size() &&
+               (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r' || s_[i_] == '\n'))
             ++i_;
     }
     bool Take(char c) {
@@ -72,8 +73,8 @@ private:
         if (digits == 0 || digits > 18)
             return false;
         // A fraction or exponent is read over; the integer part stands.
-        while (i_ < s_.size() && std::string_view("0123456789.eE+-").find(s_[i_]) !=
-                                     std::string_view::npos)
+        while (i_ < s_.size() &&
+               std::string_view("0123456789.eE+-").find(s_[i_]) != std::string_view::npos)
             ++i_;
         v.type = JsonValue::Type::Number;
         v.number = negative ? -n : n;

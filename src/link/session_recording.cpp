@@ -114,6 +114,8 @@ void SessionRecorder::Result(const std::string& json) {
 }
 
 namespace {
+constexpr const char* kNotARecording = N_("not a session recording (its first line is no header)");
+
 bool ReadEvent(const JsonValue& v, RecordedEvent& e) {
     using K = RecordedEvent::Kind;
     if (v.type != JsonValue::Type::Object || !v.Has("t"))
@@ -160,7 +162,7 @@ bool ParseRecording(std::string_view text, Recording& r, std::string& error) {
         const bool parsed = ParseJson(line, v);
         if (lineNo == 1) {
             if (!whole || !parsed || v.Str("format") != kRecordingFormat) {
-                error = N_("not a session recording (its first line is no header)");
+                error = kNotARecording;
                 return false;
             }
             r.header = std::move(v);
@@ -178,7 +180,7 @@ bool ParseRecording(std::string_view text, Recording& r, std::string& error) {
         r.lastLine = lineNo;
     }
     if (lineNo == 0) {
-        error = N_("not a session recording (its first line is no header)");
+        error = kNotARecording;
         return false;
     }
     r.cutShort = r.events.empty() || r.events.back().kind != RecordedEvent::Kind::Close;

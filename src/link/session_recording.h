@@ -37,9 +37,8 @@ public:
     // header's own fields after format and version, already JSON
     // (`"program":"1.0","os":"linux"`). Null with the system's reason when
     // the file cannot be written.
-    static std::unique_ptr<SessionRecorder> Create(const std::string& path,
-                                                   const std::string& headerFields,
-                                                   std::string& error);
+    static std::unique_ptr<SessionRecorder>
+    Create(const std::string& path, const std::string& headerFields, std::string& error);
 
     ~SessionRecorder() { Flush(); }
     SessionRecorder(const SessionRecorder&) = delete;

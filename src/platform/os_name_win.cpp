@@ -9,8 +9,8 @@ std::string OperatingSystemName() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto get = ntdll != nullptr ? reinterpret_cast<RtlGetVersionFn>(
-                                            reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+    const auto get = ntdll != nullptr ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(
+                                            GetProcAddress(ntdll, "RtlGetVersion")))
                                       : nullptr;
     if (get == nullptr || get(&info) != 0)
         return "Windows";

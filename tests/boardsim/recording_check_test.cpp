@@ -22,15 +22,15 @@ Board GoldenBoard(const std::string& chip) {
 RecordedSession Golden(const std::string& name) {
     RecordedSession session;
     std::string error;
-    EXPECT_TRUE(ReadRecordedSession(std::string(TESSARO_SOURCE_DIR) + "/tests/golden/" + name +
-                                        ".jsonl",
-                                    session, error))
+    EXPECT_TRUE(ReadRecordedSession(
+        std::string(TESSARO_SOURCE_DIR) + "/tests/golden/" + name + ".jsonl", session, error))
         << error;
     return session;
 }
 
 TEST(RecordingCheck, TheGoldenRecordingsCheckOutAgainstTheSimulator) {
-    for (const char* name : {"16f84a-program", "16f84a-blank", "18f1220-program", "24c02-program"}) {
+    for (const char* name :
+         {"16f84a-program", "16f84a-blank", "18f1220-program", "24c02-program"}) {
         const RecordedSession session = Golden(name);
         ASSERT_GT(session.steps.size(), 20u) << name;
         Board board = GoldenBoard(session.chip);
@@ -55,7 +55,8 @@ TEST(RecordingCheck, AnotherChipRevisionDiffersWhereTheBoardNamesItsChip) {
     // The line is the recording's own: its board bytes stand there.
     int line = 0;
     for (const RecordedStep& step : session.steps)
-        if (step.kind == RecordedStep::Kind::Board && HexText(step.bytes) == differences[0].recorded)
+        if (step.kind == RecordedStep::Kind::Board &&
+            HexText(step.bytes) == differences[0].recorded)
             line = step.line;
     EXPECT_EQ(differences[0].line, line);
 }

@@ -2,9 +2,9 @@
 // no board: the same run again, a changed program, another HEX file, and a
 // gang run's recordings.
 #include "cli/cli_test_support.h"
-#include "recorded_board.h"
 #include "link/session_recording.h"
 #include "platform/sha256.h"
+#include "recorded_board.h"
 
 #include <filesystem>
 #include <fstream>
@@ -156,8 +156,7 @@ TEST(Recording, TheRecordedBoardServedOnAPortAnswersTheSameRunAgain) {
     std::string error;
     ASSERT_TRUE(boardsim::ReadRecordedSession(rec, session, error)) << error;
     std::vector<std::string> notices;
-    boardsim::RecordedBoard recorded(session,
-                                     [&](const std::string& n) { notices.push_back(n); });
+    boardsim::RecordedBoard recorded(session, [&](const std::string& n) { notices.push_back(n); });
     boardsim::Rfc2217Server server(recorded);
     ASSERT_TRUE(server.Start("127.0.0.1", 0, error)) << error;
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(server.Port());

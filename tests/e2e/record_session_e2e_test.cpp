@@ -42,7 +42,8 @@ TEST(RecordSession, TheWindowsSessionIsRecordedFromTheBoardsGreetingToTheEnd) {
     EXPECT_EQ(results, 1);
     EXPECT_GT(states, 3);
     EXPECT_GT(board, 3);
-    EXPECT_NE(c.h.ReadFile("window.jsonl").find("\"result\":{\"operation\":\"info\",\"result\":\"done\"}"),
+    EXPECT_NE(c.h.ReadFile("window.jsonl")
+                  .find("\"result\":{\"operation\":\"info\",\"result\":\"done\"}"),
               std::string::npos);
 
     // What the window recorded, the simulator answers alike.
@@ -50,9 +51,9 @@ TEST(RecordSession, TheWindowsSessionIsRecordedFromTheBoardsGreetingToTheEnd) {
     ASSERT_TRUE(boardsim::ReadRecordedSession(path, session, error)) << error;
     boardsim::Board fresh(boardsim::Model::Birch_A, SocketChip("16F628A"));
     const auto differences = boardsim::CheckRecording(fresh, session, -1);
-    EXPECT_TRUE(differences.empty()) << "line " << differences.front().line << ": "
-                                     << differences.front().recorded << " / "
-                                     << differences.front().simulated;
+    EXPECT_TRUE(differences.empty())
+        << "line " << differences.front().line << ": " << differences.front().recorded << " / "
+        << differences.front().simulated;
 }
 
 } // namespace

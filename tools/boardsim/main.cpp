@@ -116,7 +116,8 @@ void PrintDifference(const CheckDifference& d, bool json, int timingUs) {
                     d.line, d.recorded.c_str(), d.simulated.c_str());
         if (timingUs >= 0) {
             std::printf(",\"expected_us\":%lld,\"found_us\":%lld",
-                        static_cast<long long>(d.recordedUs), static_cast<long long>(d.simulatedUs));
+                        static_cast<long long>(d.recordedUs),
+                        static_cast<long long>(d.simulatedUs));
         }
         std::printf("}\n");
         return;
@@ -137,7 +138,8 @@ int Check(SimOptions options) {
     RecordedSession session;
     std::string error;
     if (!ReadRecordedSession(options.checkPath, session, error)) {
-        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.checkPath.c_str(), error.c_str());
+        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.checkPath.c_str(),
+                     error.c_str());
         return 2;
     }
     if (options.chipName.empty()) {
@@ -176,7 +178,8 @@ int ServeRecording(const SimOptions& options) {
     RecordedSession session;
     std::string error;
     if (!ReadRecordedSession(options.replayPath, session, error)) {
-        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.replayPath.c_str(), error.c_str());
+        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.replayPath.c_str(),
+                     error.c_str());
         return 2;
     }
     RecordedBoard board(std::move(session), [](const std::string& notice) {
@@ -194,7 +197,8 @@ int ServeRecording(const SimOptions& options) {
     std::fflush(stdout);
     StdinLines input;
     std::string line;
-    while (!gStop && !(input.Next(line, 200) && SplitWords(line) == std::vector<std::string>{"quit"})) {
+    while (!gStop &&
+           !(input.Next(line, 200) && SplitWords(line) == std::vector<std::string>{"quit"})) {
     }
     server.Stop();
     return 0;

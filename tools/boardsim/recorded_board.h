@@ -44,9 +44,9 @@ private:
     RecordedSession s_;
     Notice notice_;
     std::int64_t now_ = 0;
-    std::size_t host_ = 0;   // the next host step not yet heard
-    std::size_t offset_ = 0; // its bytes heard so far
-    std::size_t board_ = 0;  // the next answer not yet given
+    std::size_t host_ = 0;     // the next host step not yet heard
+    std::size_t offset_ = 0;   // its bytes heard so far
+    std::size_t board_ = 0;    // the next answer not yet given
     std::int64_t heardAt_ = 0; // when the last host step was heard
     std::int64_t heardT_ = 0;  // and its time in the recording
     bool dtr_ = false;

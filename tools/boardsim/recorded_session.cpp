@@ -21,7 +21,8 @@ std::string Field(const std::string& line, const std::string& key) {
         return end == std::string::npos ? std::string() : line.substr(from + 1, end - from - 1);
     }
     std::size_t end = from;
-    while (end < line.size() && (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '-')) {
+    while (end < line.size() &&
+           (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '-')) {
         ++end;
     }
     return line.substr(from, end - from);
@@ -62,7 +63,8 @@ bool Step(const std::string& line, int number, RecordedStep& step, bool& known) 
     const std::size_t comma = line.find(',');
     const std::string second = comma == std::string::npos ? "" : line.substr(comma + 1, 7);
     if (second.rfind("\"dir\":", 0) == 0) {
-        step.kind = Field(line, "dir") == "host" ? RecordedStep::Kind::Host : RecordedStep::Kind::Board;
+        step.kind =
+            Field(line, "dir") == "host" ? RecordedStep::Kind::Host : RecordedStep::Kind::Board;
         known = true;
         return Bytes(Field(line, "hex"), step.bytes);
     }

@@ -93,10 +93,12 @@ const std::map<std::string, Setter>& ValueOptions() {
          }},
         {"--page-time",
          [](SimOptions& o, const std::string& v) { return Int(v, 0, 1'000'000, o.pacing.pageUs); }},
-        {"--check", [](SimOptions& o, const std::string& v) { return o.checkPath = v, !v.empty(); }},
+        {"--check",
+         [](SimOptions& o, const std::string& v) { return o.checkPath = v, !v.empty(); }},
         {"--replay",
          [](SimOptions& o, const std::string& v) { return o.replayPath = v, !v.empty(); }},
-        {"--timing", [](SimOptions& o, const std::string& v) { return Int(v, 0, 60'000'000, o.timingUs); }},
+        {"--timing",
+         [](SimOptions& o, const std::string& v) { return Int(v, 0, 60'000'000, o.timingUs); }},
         {"--fault",
          [](SimOptions& o, const std::string& v) {
              Faults probe;
