@@ -14,9 +14,10 @@
 namespace {
 // Options of the recorded run that do not belong in its replay: the replay
 // has its own port and output, and writes no log, recording or trace of the
-// recorded run's.
+// recorded run's, nor touches its serial numbers' state (a run that gave
+// serial numbers is then refused: its numbers have nowhere to come from).
 bool Dropped(const std::string& arg, bool& takesValue) {
-    for (const char* name : {"--port", "--record", "--log"}) {
+    for (const char* name : {"--port", "--record", "--log", "--serial-state"}) {
         const std::string n = name;
         if (arg == n || arg.rfind(n + "=", 0) == 0) {
             takesValue = arg == n;

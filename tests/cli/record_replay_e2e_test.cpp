@@ -121,6 +121,17 @@ TEST(Recording, ACutShortRecordingReplaysToItsEndAndABadOneIsRefused) {
     EXPECT_EQ(RunTool(f, {"replay", f.Path("missing.jsonl")}).code, 3);
     EXPECT_EQ(RunTool(f, {"blank", "--chip", "16F628A", "--fast"}).code, 3);
     EXPECT_EQ(RunTool(f, {"chips", "--record", rec}).code, 3);
+
+    // A run that gave a serial number is refused, and its counter left alone.
+    const std::string file = WritePatternHex(f, "16F628A");
+    const std::string log = f.Path("line.log");
+    ASSERT_EQ(RunTool(f, {"program", file, "--chip", "16F628A", "--serial", "1000", "--serial-at",
+                          "eeprom:0x20", "--log", log, "--record", f.Path("serial.jsonl")})
+                  .code,
+              0);
+    const std::string state = ReadFile(log + ".serial");
+    EXPECT_EQ(RunTool(f, {"replay", "--fast", f.Path("serial.jsonl")}).code, 3);
+    EXPECT_EQ(ReadFile(log + ".serial"), state);
 }
 
 TEST(Recording, EachBoardOfAGangRunHasItsOwnRecording) {
