@@ -583,12 +583,12 @@
         <translation>Sitzungsaufzeichnungen (*.jsonl)</translation>
     </message>
     <message>
-        <location filename="../src/app/record_session_fm.cpp" line="66"/>
+        <location filename="../src/app/record_session_fm.cpp" line="67"/>
         <source>Cannot write the recording %1: %2</source>
         <translation>Die Aufzeichnung %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/record_session_fm.cpp" line="98"/>
+        <location filename="../src/app/record_session_fm.cpp" line="99"/>
         <source>Record Session</source>
         <translation>Sitzung aufzeichnen</translation>
     </message>
@@ -1028,32 +1028,32 @@ Exitcodes:
         <translation>die Aufzeichnung %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="77"/>
+        <location filename="../src/cli/cli_replay.cpp" line="78"/>
         <source>difference: line %1, state %2 %3: the recording has %4, the program sent %5</source>
         <translation>Unterschied: Zeile %1, Zustand %2 %3: die Aufzeichnung hat %4, das Programm sandte %5</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="84"/>
+        <location filename="../src/cli/cli_replay.cpp" line="86"/>
         <source>same up to line %1, where the recording is cut short</source>
         <translation>gleich bis Zeile %1, wo die Aufzeichnung abbricht</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="88"/>
+        <location filename="../src/cli/cli_replay.cpp" line="89"/>
         <source>same</source>
         <translation>gleich</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="146"/>
+        <location filename="../src/cli/cli_replay.cpp" line="147"/>
         <source>--record belongs to the commands that talk to a board</source>
         <translation>--record gehört zu den Befehlen, die mit einer Platine sprechen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="148"/>
+        <location filename="../src/cli/cli_replay.cpp" line="149"/>
         <source>--fast, --file and --export belong to replay</source>
         <translation>--fast, --file und --export gehören zu replay</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="153"/>
+        <location filename="../src/cli/cli_replay.cpp" line="154"/>
         <source>
 Recordings:
   --record FILE   write the session down in FILE, every byte each way and
@@ -1086,17 +1086,17 @@ Aufzeichnungen:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="174"/>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <location filename="../src/cli/cli_replay.cpp" line="175"/>
+        <source>cannot replay %1: %2</source>
+        <translation>%1 kann nicht wiederholt werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="183"/>
+        <location filename="../src/cli/cli_replay.cpp" line="184"/>
         <source>%1 names no operation on a board to replay</source>
         <translation>%1 nennt keinen Vorgang auf einer Platine, der sich wiederholen ließe</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="194"/>
+        <location filename="../src/cli/cli_replay.cpp" line="195"/>
         <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
         <translation>%1 ist nicht die HEX-Datei der Aufzeichnung (ihr SHA-256 weicht ab)</translation>
     </message>
@@ -1586,8 +1586,7 @@ Aufzeichnungen:
         <translation>Die Baudrate ist ungültig</translation>
     </message>
     <message>
-        <location filename="../src/link/session_recording.cpp" line="142"/>
-        <location filename="../src/link/session_recording.cpp" line="160"/>
+        <location filename="../src/link/session_recording.cpp" line="117"/>
         <source>not a session recording (its first line is no header)</source>
         <translation>keine Sitzungsaufzeichnung (ihre erste Zeile ist kein Kopf)</translation>
     </message>

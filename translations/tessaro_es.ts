@@ -583,12 +583,12 @@
         <translation>Grabaciones de sesión (*.jsonl)</translation>
     </message>
     <message>
-        <location filename="../src/app/record_session_fm.cpp" line="66"/>
+        <location filename="../src/app/record_session_fm.cpp" line="67"/>
         <source>Cannot write the recording %1: %2</source>
         <translation>No se puede escribir la grabación %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/record_session_fm.cpp" line="98"/>
+        <location filename="../src/app/record_session_fm.cpp" line="99"/>
         <source>Record Session</source>
         <translation>Grabar sesión</translation>
     </message>
@@ -1027,32 +1027,32 @@ Códigos de salida:
         <translation>no se puede escribir la grabación %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="77"/>
+        <location filename="../src/cli/cli_replay.cpp" line="78"/>
         <source>difference: line %1, state %2 %3: the recording has %4, the program sent %5</source>
         <translation>diferencia: línea %1, estado %2 %3: la grabación tiene %4, el programa envió %5</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="84"/>
+        <location filename="../src/cli/cli_replay.cpp" line="86"/>
         <source>same up to line %1, where the recording is cut short</source>
         <translation>igual hasta la línea %1, donde la grabación se corta</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="88"/>
+        <location filename="../src/cli/cli_replay.cpp" line="89"/>
         <source>same</source>
         <translation>igual</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="146"/>
+        <location filename="../src/cli/cli_replay.cpp" line="147"/>
         <source>--record belongs to the commands that talk to a board</source>
         <translation>--record solo se usa con las órdenes que hablan con una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="148"/>
+        <location filename="../src/cli/cli_replay.cpp" line="149"/>
         <source>--fast, --file and --export belong to replay</source>
         <translation>--fast, --file y --export solo se usan con replay</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="153"/>
+        <location filename="../src/cli/cli_replay.cpp" line="154"/>
         <source>
 Recordings:
   --record FILE   write the session down in FILE, every byte each way and
@@ -1085,17 +1085,17 @@ Grabaciones:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="174"/>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <location filename="../src/cli/cli_replay.cpp" line="175"/>
+        <source>cannot replay %1: %2</source>
+        <translation>no se puede repetir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="183"/>
+        <location filename="../src/cli/cli_replay.cpp" line="184"/>
         <source>%1 names no operation on a board to replay</source>
         <translation>%1 no nombra ninguna operación en una placa que repetir</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="194"/>
+        <location filename="../src/cli/cli_replay.cpp" line="195"/>
         <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
         <translation>%1 no es el archivo HEX de la grabación (su SHA-256 es otro)</translation>
     </message>
@@ -1585,8 +1585,7 @@ Grabaciones:
         <translation>La velocidad en baudios no es válida</translation>
     </message>
     <message>
-        <location filename="../src/link/session_recording.cpp" line="142"/>
-        <location filename="../src/link/session_recording.cpp" line="160"/>
+        <location filename="../src/link/session_recording.cpp" line="117"/>
         <source>not a session recording (its first line is no header)</source>
         <translation>no es una grabación de sesión (su primera línea no es una cabecera)</translation>
     </message>

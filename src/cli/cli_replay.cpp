@@ -172,7 +172,7 @@ int CliSession::RunReplay() {
     Recording recording;
     std::string error;
     if (!ReadRecording(o_.file, recording, error)) {
-        out_.Say(MeSays(N_("%1: %2"), o_.file, error), true);
+        out_.Say(MeSays(N_("cannot replay %1: %2"), o_.file, error), true);
         return kExitInput;
     }
     if (!o_.exportAs.empty()) {
