@@ -7,7 +7,8 @@
 // - a bare reference host: one thread that waits on the socket, hands the
 //   bytes to the engine and writes its answer at once (the engine's own work
 //   per word is in its figure, the hosting is not);
-// - tessaro-cli (in this process, as it runs from the command line), and as a
+// - tessaro-cli (in this process, as it runs from the command line), the same
+//   with --record (cli-record: what a recording costs), and as a
 //   process of its own;
 // - the Windows build of tessaro-cli under Wine, when WIRE_WINE_CLI names it;
 // - the window (offscreen), when built with this benchmark.
@@ -352,7 +353,9 @@ void WriteHexFile(const std::string& path, const std::string& chipName) {
     out << ":00000001FF\n";
 }
 
-bool RunCliHost(int port, const std::string& chipName, const std::filesystem::path& folder) {
+// record: with --record (the cost of a recording is this host's against "cli").
+bool RunCliHost(int port, const std::string& chipName, const std::filesystem::path& folder,
+                bool record = false) {
     const std::string hex = (folder / (chipName + ".hex")).string();
     WriteHexFile(hex, chipName);
     std::ostringstream out, err;
@@ -361,9 +364,17 @@ bool RunCliHost(int port, const std::string& chipName, const std::filesystem::pa
     env.out = &out;
     env.err = &err;
     env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    const int code = RunCli({"program", hex, "--chip", chipName, "--style", "Birch_A", "--quiet",
-                             "--port", "rfc2217://127.0.0.1:" + std::to_string(port)},
-                            env);
+    std::vector<std::string> args = {
+        "program", hex,       "--chip",
+        chipName,  "--style", "Birch_A",
+        "--quiet", "--port",  "rfc2217://127.0.0.1:" + std::to_string(port)};
+    const std::string recording = (folder / "session.jsonl").string();
+    if (record)
+        args.insert(args.end(), {"--record", recording});
+    const int code = RunCli(args, env);
+    if (record)
+        std::fprintf(stderr, "recording: %lld bytes\n",
+                     static_cast<long long>(std::filesystem::file_size(recording)));
     if (code != 0)
         std::fprintf(stderr, "tessaro-cli: %s\n", err.str().c_str());
     return code == 0;
@@ -418,6 +429,7 @@ std::vector<Host> WireHosts(const BoardProcess& board, const std::string& chipNa
     std::vector<Host> hosts = {
         {"reference", [=] { return RunReference(port, chipName); }, {}, {}},
         {"cli", [=] { return RunCliHost(port, chipName, folder); }, {}, {}},
+        {"cli-record", [=] { return RunCliHost(port, chipName, folder, true); }, {}, {}},
         {"cli-process",
          [=] { return RunCliProcess({TESSARO_CLI}, port, chipName, folder); },
          {},

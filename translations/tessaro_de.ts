@@ -170,7 +170,7 @@
         <translation>Kein OSCAL-Wert im Speicher</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="34"/>
+        <location filename="../src/app/main.cpp" line="35"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -183,6 +183,13 @@
              Sitzung ist
   --help     dieser Text
   --version  die Version des Programms
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="41"/>
+        <source>  --record FILE  write the board session down in FILE, every byte and line change (Help &gt; Record Session...)
+</source>
+        <translation>  --record DATEI  die Sitzung mit der Platine in DATEI aufzeichnen, jedes Byte und jeden Leitungswechsel (Hilfe &gt; Sitzung aufzeichnen...)
 </translation>
     </message>
     <message>
@@ -524,6 +531,11 @@
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="95"/>
+        <source>&amp;Record Session...</source>
+        <translation>&amp;Sitzung aufzeichnen...</translation>
+    </message>
+    <message>
         <location filename="../src/app/messages.h" line="7"/>
         <source>Double click to change port</source>
         <translation>Doppelklick wechselt den Port</translation>
@@ -582,6 +594,21 @@
         <location filename="../src/app/osccal_fm.cpp" line="58"/>
         <source>Bits 13 and 12, 1 or 0 each</source>
         <translation>Bits 13 und 12, jeweils 1 oder 0</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="21"/>
+        <source>Session recordings (*.jsonl)</source>
+        <translation>Sitzungsaufzeichnungen (*.jsonl)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="67"/>
+        <source>Cannot write the recording %1: %2</source>
+        <translation>Die Aufzeichnung %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="99"/>
+        <source>Record Session</source>
+        <translation>Sitzung aufzeichnen</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="17"/>
@@ -669,52 +696,52 @@
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="135"/>
+        <location filename="../src/cli/cli_commands.cpp" line="140"/>
         <source>the %1 cannot be erased</source>
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="233"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>checksum when blank: %1</source>
         <translation>Prüfsumme im leeren Zustand: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="235"/>
+        <location filename="../src/cli/cli_commands.cpp" line="240"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="243"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Device-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="241"/>
+        <location filename="../src/cli/cli_commands.cpp" line="246"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="242"/>
+        <location filename="../src/cli/cli_commands.cpp" line="247"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="248"/>
+        <location filename="../src/cli/cli_commands.cpp" line="253"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>Chip im Sockel: kein Chip der Chipdatei hat die Device-ID %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="250"/>
+        <location filename="../src/cli/cli_commands.cpp" line="255"/>
         <source>chip in socket: %1</source>
         <translation>Chip im Sockel: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="308"/>
+        <location filename="../src/cli/cli_commands.cpp" line="313"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="318"/>
+        <location filename="../src/cli/cli_commands.cpp" line="323"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -769,87 +796,92 @@
         <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="71"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <source>--export takes spy, not %1</source>
+        <translation>--export nimmt spy, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="79"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count erwartet eine Anzahl Chips, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <location filename="../src/cli/cli_options.cpp" line="81"/>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="98"/>
+        <location filename="../src/cli/cli_options.cpp" line="106"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="101"/>
+        <location filename="../src/cli/cli_options.cpp" line="109"/>
         <source>unknown command %1</source>
         <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="104"/>
+        <location filename="../src/cli/cli_options.cpp" line="112"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 erwartet eine HEX-Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="106"/>
+        <location filename="../src/cli/cli_options.cpp" line="114"/>
         <source>%1 takes no file</source>
         <translation>%1 erwartet keine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="108"/>
+        <location filename="../src/cli/cli_options.cpp" line="116"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="110"/>
+        <location filename="../src/cli/cli_options.cpp" line="118"/>
         <source>--count belongs to auto</source>
         <translation>--count gehört zu auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="113"/>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
         <source>serial numbers belong to program and auto</source>
         <translation>Seriennummern gehören zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="115"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch gehört zu program an einem Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="117"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration gehört zu program und auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="119"/>
+        <location filename="../src/cli/cli_options.cpp" line="127"/>
         <source>--disasm belongs to read</source>
         <translation>--disasm gehört zu read</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <location filename="../src/cli/cli_options.cpp" line="131"/>
         <source>%1 reads a file, not a board</source>
         <translation>%1 liest eine Datei, kein Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="133"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="135"/>
         <source>%1 takes one --port</source>
         <translation>%1 erwartet ein --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="151"/>
+        <location filename="../src/cli/cli_options.cpp" line="162"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="175"/>
+        <location filename="../src/cli/cli_options.cpp" line="186"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -1030,6 +1062,84 @@ Exitcodes:
         <translation>--port auto: %1</translation>
     </message>
     <message>
+        <location filename="../src/cli/cli_record.cpp" line="89"/>
+        <source>cannot write the recording %1: %2</source>
+        <translation>die Aufzeichnung %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="78"/>
+        <source>difference: line %1, state %2 %3: the recording has %4, the program sent %5</source>
+        <translation>Unterschied: Zeile %1, Zustand %2 %3: die Aufzeichnung hat %4, das Programm sandte %5</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="86"/>
+        <source>same up to line %1, where the recording is cut short</source>
+        <translation>gleich bis Zeile %1, wo die Aufzeichnung abbricht</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="89"/>
+        <source>same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="147"/>
+        <source>--record belongs to the commands that talk to a board</source>
+        <translation>--record gehört zu den Befehlen, die mit einer Platine sprechen</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="149"/>
+        <source>--fast, --file and --export belong to replay</source>
+        <translation>--fast, --file und --export gehören zu replay</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="154"/>
+        <source>
+Recordings:
+  --record FILE   write the session down in FILE, every byte each way and
+                  every line change (JSON Lines); with several boards one
+                  file each, the port in its name. It holds the program
+                  written into the chip.
+  replay FILE     run the recorded operation again against the recording&apos;s
+                  board (no board or port needed): same (exit 0) or the
+                  first difference, its line, what was expected and found
+                  (exit 1)
+  --fast          replay: as fast as it goes, not at the recorded pace
+  --file HEX      replay: this HEX file in place of the one recorded (its
+                  SHA-256 must match)
+  --export spy    replay: write the recording in pyserial&apos;s spy format
+</source>
+        <translation>
+Aufzeichnungen:
+  --record DATEI  die Sitzung in DATEI aufzeichnen, jedes Byte in jede
+                  Richtung und jeden Leitungswechsel (JSON Lines); bei
+                  mehreren Platinen je eine Datei, der Port im Namen. Sie
+                  enthält das in den Chip geschriebene Programm.
+  replay DATEI    den aufgezeichneten Vorgang gegen die Platine der
+                  Aufzeichnung wiederholen (ohne Platine und Port): same
+                  (Exit 0) oder der erste Unterschied, seine Zeile, was
+                  erwartet und was gefunden wurde (Exit 1)
+  --fast          replay: so schnell es geht, nicht im aufgezeichneten Takt
+  --file HEX      replay: diese HEX-Datei statt der aufgezeichneten (ihr
+                  SHA-256 muss passen)
+  --export spy    replay: die Aufzeichnung im spy-Format von pyserial ausgeben
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="175"/>
+        <source>cannot replay %1: %2</source>
+        <translation>%1 kann nicht wiederholt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="184"/>
+        <source>%1 names no operation on a board to replay</source>
+        <translation>%1 nennt keinen Vorgang auf einer Platine, der sich wiederholen ließe</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="195"/>
+        <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
+        <translation>%1 ist nicht die HEX-Datei der Aufzeichnung (ihr SHA-256 weicht ab)</translation>
+    </message>
+    <message>
         <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>done</source>
         <translation>erledigt</translation>
@@ -1085,82 +1195,82 @@ Exitcodes:
         <translation>Seriennummer %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="58"/>
+        <location filename="../src/cli/cli_session.cpp" line="65"/>
         <source>--help lists the commands and options</source>
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="90"/>
+        <location filename="../src/cli/cli_session.cpp" line="97"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="111"/>
+        <location filename="../src/cli/cli_session.cpp" line="118"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="154"/>
+        <location filename="../src/cli/cli_session.cpp" line="163"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="170"/>
+        <location filename="../src/cli/cli_session.cpp" line="179"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="197"/>
+        <location filename="../src/cli/cli_session.cpp" line="206"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="198"/>
+        <location filename="../src/cli/cli_session.cpp" line="207"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="209"/>
+        <location filename="../src/cli/cli_session.cpp" line="218"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="225"/>
+        <location filename="../src/cli/cli_session.cpp" line="234"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="230"/>
+        <location filename="../src/cli/cli_session.cpp" line="239"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="241"/>
+        <location filename="../src/cli/cli_session.cpp" line="250"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="253"/>
+        <location filename="../src/cli/cli_session.cpp" line="262"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="272"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="274"/>
+        <location filename="../src/cli/cli_session.cpp" line="283"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="282"/>
+        <location filename="../src/cli/cli_session.cpp" line="291"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="22"/>
+        <location filename="../src/cli/cli_session.h" line="23"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
     </message>
@@ -1563,6 +1673,11 @@ Exitcodes:
         <location filename="../src/link/serial.cpp" line="14"/>
         <source>Baudrate is not valid</source>
         <translation>Die Baudrate ist ungültig</translation>
+    </message>
+    <message>
+        <location filename="../src/link/session_recording.cpp" line="117"/>
+        <source>not a session recording (its first line is no header)</source>
+        <translation>keine Sitzungsaufzeichnung (ihre erste Zeile ist kein Kopf)</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="134"/>

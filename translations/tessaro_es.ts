@@ -170,7 +170,7 @@
         <translation>No hay valor OSCAL en la memoria</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="34"/>
+        <location filename="../src/app/main.cpp" line="35"/>
         <source>usage: tessaro [FILE.hex [CHIP]]
   FILE.hex   an Intel HEX file to open (its name ends in .hex)
   CHIP       the chip to select, when the chip list is the last session&apos;s
@@ -183,6 +183,13 @@
                última sesión
   --help       este texto
   --version    la versión del programa
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="41"/>
+        <source>  --record FILE  write the board session down in FILE, every byte and line change (Help &gt; Record Session...)
+</source>
+        <translation>  --record ARCHIVO  grabar la sesión con la placa en ARCHIVO, cada byte y cada cambio de línea (Ayuda &gt; Grabar sesión...)
 </translation>
     </message>
     <message>
@@ -524,6 +531,11 @@
         <translation>&amp;Contenido</translation>
     </message>
     <message>
+        <location filename="../src/app/main_window_menus.cpp" line="95"/>
+        <source>&amp;Record Session...</source>
+        <translation>&amp;Grabar sesión...</translation>
+    </message>
+    <message>
         <location filename="../src/app/messages.h" line="7"/>
         <source>Double click to change port</source>
         <translation>Doble clic para cambiar el puerto</translation>
@@ -582,6 +594,21 @@
         <location filename="../src/app/osccal_fm.cpp" line="58"/>
         <source>Bits 13 and 12, 1 or 0 each</source>
         <translation>Bits 13 y 12, 1 o 0 cada uno</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="21"/>
+        <source>Session recordings (*.jsonl)</source>
+        <translation>Grabaciones de sesión (*.jsonl)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="67"/>
+        <source>Cannot write the recording %1: %2</source>
+        <translation>No se puede escribir la grabación %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/record_session_fm.cpp" line="99"/>
+        <source>Record Session</source>
+        <translation>Grabar sesión</translation>
     </message>
     <message>
         <location filename="../src/app/small_dialogs_fm.cpp" line="17"/>
@@ -669,52 +696,52 @@
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="135"/>
+        <location filename="../src/cli/cli_commands.cpp" line="140"/>
         <source>the %1 cannot be erased</source>
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="233"/>
+        <location filename="../src/cli/cli_commands.cpp" line="238"/>
         <source>checksum when blank: %1</source>
         <translation>suma de comprobación en blanco: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="235"/>
+        <location filename="../src/cli/cli_commands.cpp" line="240"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="243"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="241"/>
+        <location filename="../src/cli/cli_commands.cpp" line="246"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="242"/>
+        <location filename="../src/cli/cli_commands.cpp" line="247"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="248"/>
+        <location filename="../src/cli/cli_commands.cpp" line="253"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="250"/>
+        <location filename="../src/cli/cli_commands.cpp" line="255"/>
         <source>chip in socket: %1</source>
         <translation>chip en el zócalo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="308"/>
+        <location filename="../src/cli/cli_commands.cpp" line="313"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="318"/>
+        <location filename="../src/cli/cli_commands.cpp" line="323"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -769,87 +796,92 @@
         <translation>--calibration admite un byte o una palabra de calibración, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="71"/>
+        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <source>--export takes spy, not %1</source>
+        <translation>--export admite spy, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="79"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count admite un número de chips, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
+        <location filename="../src/cli/cli_options.cpp" line="81"/>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="98"/>
+        <location filename="../src/cli/cli_options.cpp" line="106"/>
         <source>no command given</source>
         <translation>no se ha indicado ninguna orden</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="101"/>
+        <location filename="../src/cli/cli_options.cpp" line="109"/>
         <source>unknown command %1</source>
         <translation>orden desconocida %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="104"/>
+        <location filename="../src/cli/cli_options.cpp" line="112"/>
         <source>%1 takes one HEX file</source>
         <translation>%1 necesita exactamente un archivo HEX</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="106"/>
+        <location filename="../src/cli/cli_options.cpp" line="114"/>
         <source>%1 takes no file</source>
         <translation>%1 no admite ningún archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="108"/>
+        <location filename="../src/cli/cli_options.cpp" line="116"/>
         <source>--id and --fuse change the image of verify, program and auto only</source>
         <translation>--id y --fuse solo cambian la imagen de verify, program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="110"/>
+        <location filename="../src/cli/cli_options.cpp" line="118"/>
         <source>--count belongs to auto</source>
         <translation>--count solo se usa con auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="113"/>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
         <source>serial numbers belong to program and auto</source>
         <translation>los números de serie solo se usan con program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="115"/>
+        <location filename="../src/cli/cli_options.cpp" line="123"/>
         <source>--watch belongs to program on one board</source>
         <translation>--watch solo se usa con program en una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="117"/>
+        <location filename="../src/cli/cli_options.cpp" line="125"/>
         <source>--calibration belongs to program and auto</source>
         <translation>--calibration solo se usa con program y auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="119"/>
+        <location filename="../src/cli/cli_options.cpp" line="127"/>
         <source>--disasm belongs to read</source>
         <translation>--disasm solo se usa con read</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <location filename="../src/cli/cli_options.cpp" line="131"/>
         <source>%1 reads a file, not a board</source>
         <translation>%1 lee un archivo, no una placa</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
+        <location filename="../src/cli/cli_options.cpp" line="133"/>
         <source>--port auto finds one board: name each of several</source>
         <translation>--port auto encuentra una placa: indique cada una si son varias</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
+        <location filename="../src/cli/cli_options.cpp" line="135"/>
         <source>%1 takes one --port</source>
         <translation>%1 solo admite un --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="151"/>
+        <location filename="../src/cli/cli_options.cpp" line="162"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="175"/>
+        <location filename="../src/cli/cli_options.cpp" line="186"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -1029,6 +1061,84 @@ Códigos de salida:
         <translation>--port auto: %1</translation>
     </message>
     <message>
+        <location filename="../src/cli/cli_record.cpp" line="89"/>
+        <source>cannot write the recording %1: %2</source>
+        <translation>no se puede escribir la grabación %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="78"/>
+        <source>difference: line %1, state %2 %3: the recording has %4, the program sent %5</source>
+        <translation>diferencia: línea %1, estado %2 %3: la grabación tiene %4, el programa envió %5</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="86"/>
+        <source>same up to line %1, where the recording is cut short</source>
+        <translation>igual hasta la línea %1, donde la grabación se corta</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="89"/>
+        <source>same</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="147"/>
+        <source>--record belongs to the commands that talk to a board</source>
+        <translation>--record solo se usa con las órdenes que hablan con una placa</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="149"/>
+        <source>--fast, --file and --export belong to replay</source>
+        <translation>--fast, --file y --export solo se usan con replay</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="154"/>
+        <source>
+Recordings:
+  --record FILE   write the session down in FILE, every byte each way and
+                  every line change (JSON Lines); with several boards one
+                  file each, the port in its name. It holds the program
+                  written into the chip.
+  replay FILE     run the recorded operation again against the recording&apos;s
+                  board (no board or port needed): same (exit 0) or the
+                  first difference, its line, what was expected and found
+                  (exit 1)
+  --fast          replay: as fast as it goes, not at the recorded pace
+  --file HEX      replay: this HEX file in place of the one recorded (its
+                  SHA-256 must match)
+  --export spy    replay: write the recording in pyserial&apos;s spy format
+</source>
+        <translation>
+Grabaciones:
+  --record ARCHIVO  grabar la sesión en ARCHIVO, cada byte en cada sentido y
+                  cada cambio de línea (JSON Lines); con varias placas un
+                  archivo por placa, con el puerto en el nombre. Contiene el
+                  programa escrito en el chip.
+  replay ARCHIVO  repetir la operación grabada contra la placa de la
+                  grabación (sin placa ni puerto): same (salida 0) o la
+                  primera diferencia, su línea, lo esperado y lo encontrado
+                  (salida 1)
+  --fast          replay: tan rápido como se pueda, no al ritmo grabado
+  --file HEX      replay: este archivo HEX en lugar del grabado (su SHA-256
+                  debe coincidir)
+  --export spy    replay: escribir la grabación en el formato spy de pyserial
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="175"/>
+        <source>cannot replay %1: %2</source>
+        <translation>no se puede repetir %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="184"/>
+        <source>%1 names no operation on a board to replay</source>
+        <translation>%1 no nombra ninguna operación en una placa que repetir</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="195"/>
+        <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
+        <translation>%1 no es el archivo HEX de la grabación (su SHA-256 es otro)</translation>
+    </message>
+    <message>
         <location filename="../src/cli/cli_report.cpp" line="65"/>
         <source>done</source>
         <translation>hecho</translation>
@@ -1084,82 +1194,82 @@ Códigos de salida:
         <translation>número de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="58"/>
+        <location filename="../src/cli/cli_session.cpp" line="65"/>
         <source>--help lists the commands and options</source>
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="90"/>
+        <location filename="../src/cli/cli_session.cpp" line="97"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="111"/>
+        <location filename="../src/cli/cli_session.cpp" line="118"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="154"/>
+        <location filename="../src/cli/cli_session.cpp" line="163"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="170"/>
+        <location filename="../src/cli/cli_session.cpp" line="179"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="197"/>
+        <location filename="../src/cli/cli_session.cpp" line="206"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="198"/>
+        <location filename="../src/cli/cli_session.cpp" line="207"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="209"/>
+        <location filename="../src/cli/cli_session.cpp" line="218"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="225"/>
+        <location filename="../src/cli/cli_session.cpp" line="234"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="230"/>
+        <location filename="../src/cli/cli_session.cpp" line="239"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="241"/>
+        <location filename="../src/cli/cli_session.cpp" line="250"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="253"/>
+        <location filename="../src/cli/cli_session.cpp" line="262"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="272"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="274"/>
+        <location filename="../src/cli/cli_session.cpp" line="283"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="282"/>
+        <location filename="../src/cli/cli_session.cpp" line="291"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="22"/>
+        <location filename="../src/cli/cli_session.h" line="23"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>La palabra de calibración del chip está en blanco&#xd;Indique su valor con --calibration (del registro o de la etiqueta del chip); el chip no se toca</translation>
     </message>
@@ -1562,6 +1672,11 @@ Códigos de salida:
         <location filename="../src/link/serial.cpp" line="14"/>
         <source>Baudrate is not valid</source>
         <translation>La velocidad en baudios no es válida</translation>
+    </message>
+    <message>
+        <location filename="../src/link/session_recording.cpp" line="117"/>
+        <source>not a session recording (its first line is no header)</source>
+        <translation>no es una grabación de sesión (su primera línea no es una cabecera)</translation>
     </message>
     <message>
         <location filename="../src/platform/help_viewer_qt.cpp" line="134"/>

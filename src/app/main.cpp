@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 // --help and --version are answered to the user who started the program
@@ -36,11 +37,30 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
                               "  CHIP       the chip to select, when the chip list is the last "
                               "session's\n"
                               "  --help     this text\n"
-                              "  --version  the program's version\n")));
+                              "  --version  the program's version\n")) +
+                Translated(N_("  --record FILE  write the board session down in FILE, every byte "
+                              "and line change (Help > Record Session...)\n")));
             return true;
         }
     }
     return false;
+}
+// --record FILE (or --record=FILE) is the window's: taken out of the
+// arguments, which name the file and chip.
+std::string TakeRecordOption(std::vector<std::string>& args) {
+    for (auto arg = args.begin(); arg != args.end(); ++arg) {
+        if (arg->rfind("--record=", 0) == 0) {
+            std::string path = arg->substr(9);
+            args.erase(arg);
+            return path;
+        }
+        if (*arg == "--record" && arg + 1 != args.end()) {
+            std::string path = *(arg + 1);
+            args.erase(arg, arg + 2);
+            return path;
+        }
+    }
+    return {};
 }
 } // namespace
 
@@ -64,6 +84,7 @@ int main(int argc, char** argv) {
     // folder (the one its messages show).
     env.programDir = ProgramFolder();
     env.args = WindowArguments(argc, argv);
+    env.record = TakeRecordOption(env.args);
 
     TProjFm window(std::move(env));
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -92,6 +92,7 @@ void TProjFm::CreateViewAndHelpMenus() {
     Help1 = AddMenu(menuBar(), "Help1", N_("&Help"));
     Contents1 = AddItem(Help1, "Contents1", N_("&Contents"));
     Contents1->setShortcut(QKeySequence::HelpContents);
+    RecordSession1 = AddItem(Help1, "RecordSession1", N_("&Record Session..."), true);
     Help1->addSeparator();
     About1 = AddItem(Help1, "About1", kAboutCaption);
 }
@@ -136,6 +137,7 @@ void TProjFm::WireMenus() {
         {Copy1, &TProjFm::Copy1Click},
         {Contents1, &TProjFm::Contents1Click},
         {About1, &TProjFm::About1Click},
+        {RecordSession1, &TProjFm::RecordSession1Click},
     };
     for (const auto& [item, handler] : items)
         on(item, [this, handler = handler] { (this->*handler)(); });

@@ -23,6 +23,7 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 class QtSerialServer;
+class SessionRecorder;
 class TImageCanvas;
 class TPortFm;
 class TAssignPortsFm;
@@ -44,6 +45,7 @@ struct TProjFmEnv {
     std::unique_ptr<Sound> sound;     // the click; made from the program folder when null
     std::unique_ptr<HelpViewer> help; // the help window; the toolkit's when null
     std::string systemRoot;           // where sys/ and dev/ are; empty: the machine's own
+    std::string record; // --record FILE: the board session written down from the start
 };
 
 // The main window: the workbench's face in widgets. Its handlers (one file per
@@ -81,6 +83,10 @@ public:
     void FlyWindow1Click();
     void Contents1Click();
     void About1Click();
+    // Help > Record Session...: starts writing the board session down, or stops
+    // (record_session_fm.cpp).
+    void RecordSession1Click();
+    bool Recording() const { return Recorder_ != nullptr; }
 
     // ---- Board connection (board_connection_fm.cpp) ----
     bool ActivateSerialPort(int port);
@@ -177,6 +183,10 @@ private:
     void ShowCalibration(const OperationReport& report);
     void SetOscalFmValues();
     void FillRecentFilesMenu();
+    // A recording from the port's next opening on (record_session_fm.cpp).
+    bool StartRecording(const std::string& path);
+    void StopRecording();
+    void RecordResult(const OperationReport& report);
     void DrawBlankSocket();
     void PasteThePicture(const std::string& name, int x, int y);
     void RepaintSocket();
@@ -192,6 +202,7 @@ private:
 
     TProjFmEnv Env;
     std::unique_ptr<Workbench> Bench_;
+    std::shared_ptr<SessionRecorder> Recorder_;
     bool StartupPending_ = true;
     bool SoundAvailable = false;
     std::vector<std::string> CodeLines;
@@ -259,6 +270,7 @@ private:
     QAction* Copy1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About1 = nullptr;
+    QAction* RecordSession1 = nullptr;
 
     QPushButton* LoadButt = nullptr;
     QPushButton* SaveButt = nullptr;

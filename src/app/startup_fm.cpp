@@ -29,6 +29,8 @@ void TProjFm::Timer1Timer() {
 void TProjFm::ExecuteStartupProcedures() {
     const Settings saved = Bench_->ReadSettings();
     AdviseNewerFileLoad1->setChecked(Bench_->adviseNewerFileLoad);
+    if (!Env.record.empty())
+        StartRecording(Env.record);
     ActivateSerialPort(saved.port);
     SetProgramVersion(Bench_->Style(), false);
     Bench_->ResetBoard();

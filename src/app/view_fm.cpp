@@ -204,6 +204,7 @@ void TProjFm::BackToIdle() {
 }
 
 void TProjFm::OperationEnded(const OperationReport& report) {
+    RecordResult(report);
     // After the engine's own last word on the status line.
     if (report.outcome == Outcome::Difference && report.details.region == kFuseRegion)
         ShowFuseDifference(report.details);

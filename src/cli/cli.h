@@ -1,6 +1,9 @@
 #pragma once
 
+#include "link/serial_port.h"
 #include "platform/sleep.h"
+
+#include <functional>
 
 #include <ostream>
 #include <string>
@@ -19,6 +22,10 @@ struct CliEnvironment {
     // Where the machine's sys/ and dev/ are looked at for serial devices;
     // empty: the machine itself.
     std::string systemRoot;
+    // A replay: opens every port the run asks for (unset: the real ports),
+    // and hears each state the engine enters.
+    PortOpener openPort;
+    std::function<void(int state, const char* name)> stateEntered;
 };
 
 // Runs tessaro-cli with its arguments (without the program name); returns the

@@ -21,6 +21,7 @@ const CliCommandRow kCommands[] = {
     {CliCommand::Calibration, "calibration", CliFile::None, true,  true,   0,                          "calibration", &S::RunCalibration},
     {CliCommand::Disasm,      "disasm",      CliFile::In,   false, false,  0,                          nullptr,       &S::RunDisasm},
     {CliCommand::Checksum,    "checksum",    CliFile::In,   false, false,  0,                          nullptr,       &S::RunChecksum},
+    {CliCommand::Replay,      "replay",      CliFile::In,   false, false,  0,                          "replay",      &S::RunReplay},
 };
 // clang-format on
 } // namespace

@@ -18,7 +18,8 @@ enum class CliCommand {
     Auto,
     Calibration,
     Disasm,
-    Checksum
+    Checksum,
+    Replay
 };
 
 // What a command does with the HEX file named after it.

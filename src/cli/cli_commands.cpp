@@ -103,6 +103,11 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         if (extra)
             extra(line);
     };
+    if (recorder_ != nullptr) {
+        JsonLine line;
+        fields(line);
+        RecordResult(line.Text());
+    }
     if (o_.json) {
         JsonLine line;
         fields(line);

@@ -63,6 +63,14 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
         o.calibration = word ? static_cast<int>(v & 0xFF) : static_cast<int>(v);
         if (!parsed || (v > 0xFF && !word))
             error = Arg(N_("--calibration takes a byte or a calibration word, not %1"), value);
+    } else if (name == "--record") {
+        o.record = value;
+    } else if (name == "--file") {
+        o.hexFile = value;
+    } else if (name == "--export") {
+        o.exportAs = value;
+        if (value != "spy")
+            error = Arg(N_("--export takes spy, not %1"), value);
     } else if (name == "--log") {
         o.log = value;
     } else if (name == "--count") {
@@ -82,7 +90,7 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
         {"--json", &o.json},     {"--help", &o.help},
         {"-h", &o.help},         {"--version", &o.version},
         {"--watch", &o.watch},   {"--trace", &o.trace},
-        {"--disasm", &o.disasm},
+        {"--disasm", &o.disasm}, {"--fast", &o.fast},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -117,6 +125,8 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
         return N_("--calibration belongs to program and auto");
     if (o.disasm && (c->takes & kTakesDisasm) == 0)
         return N_("--disasm belongs to read");
+    if (const std::string e = CheckReplayOptions(o, *c); !e.empty())
+        return e;
     if (!c->onBoard && c->file == CliFile::In && !o.ports.empty())
         return Arg(N_("%1 reads a file, not a board"), words[0]);
     if (o.ports.size() > 1 && std::count(o.ports.begin(), o.ports.end(), "auto") > 0)
@@ -131,6 +141,7 @@ std::string CheckCommand(const CliOptions& o, const std::vector<std::string>& wo
 CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
     CliParseResult result;
     CliOptions& o = result.options;
+    o.args = args;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

@@ -33,6 +33,11 @@ struct CliOptions {
     bool trace = false;   // every state change and byte on the line, timed, on standard error
     bool disasm = false;  // read: print the program memory read as instructions
     int calibration = -1; // --calibration: the value for a chip whose own reads blank
+    std::string record;   // --record: the session written down, each byte and line change
+    bool fast = false;    // replay: as fast as it goes, not at the recorded pace
+    std::string hexFile;  // replay --file: the HEX file in place of the one recorded
+    std::string exportAs; // replay --export: the recording in another format (spy)
+    std::vector<std::string> args; // the command line as given
 };
 
 struct CliParseResult {
@@ -42,6 +47,11 @@ struct CliParseResult {
 };
 
 CliParseResult ParseCliOptions(const std::vector<std::string>& args);
+// --record on a board, --fast, --file and --export with replay: "" or why not
+// (cli_replay.cpp).
+std::string CheckReplayOptions(const CliOptions& options, const CliCommandRow& command);
+// The usage of recording and replay, after CliUsage's.
+const char* CliRecordUsage();
 
 // The --help text.
 const char* CliUsage();

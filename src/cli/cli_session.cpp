@@ -8,6 +8,7 @@
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
 #include "link/programmer_style.h"
+#include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/translate.h"
 
@@ -48,6 +49,12 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
     Bench().adviseNewerFileLoad = false;
     if (options.trace)
         host_.Trace(*env.err);
+    if (env.openPort)
+        Bench().Port().SetPortOpener(env.openPort);
+    if (env.stateEntered)
+        host_.AddStateTap([this](EngineState, EngineState to) {
+            env_.stateEntered(static_cast<int>(to), Workbench::StateName(to));
+        });
 }
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
@@ -63,7 +70,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
         return kExitOk;
     }
     if (parsed.options.help) {
-        *env.out << Translated(CliUsage());
+        *env.out << Translated(CliUsage()) << Translated(CliRecordUsage());
         return kExitOk;
     }
     if (parsed.options.ports.size() > 1)
@@ -111,6 +118,8 @@ int CliSession::RunOnBoard() {
         out_.Say(MeSays(N_("no port %1"), port_), true);
         return kExitInput;
     }
+    if (!o_.record.empty() && !StartRecording())
+        return kExitInput;
     if (const int code = Connect(); code != kExitOk)
         return code;
     if (!ChipSuitsBoard())

@@ -8,6 +8,7 @@
 #include "cli/console_host.h"
 #include "cli/console_output.h"
 #include "cli/serial_numbers.h"
+#include "link/session_recording.h"
 #include "platform/file_places.h"
 #include "platform/translate.h"
 
@@ -54,6 +55,7 @@ public:
     int ListPorts();   // cli_ports.cpp
     int RunDisasm();   // cli_disasm.cpp
     int RunChecksum(); // cli_checksum.cpp
+    int RunReplay();   // cli_replay.cpp
 
 private:
     // Setting up (cli_session.cpp).
@@ -98,6 +100,10 @@ private:
     void PrintDisassembly();
     std::vector<std::string> FuseDifference(const OperationResult& r) const;
 
+    // The session on record (cli_record.cpp): false when the file cannot be written.
+    bool StartRecording();
+    void RecordResult(const std::string& json);
+
     // Serial numbers (cli_serial.cpp).
     bool PrepareSerial();
     bool TakeSerial();
@@ -119,4 +125,5 @@ private:
     MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)
     std::string port_;       // the port the run uses: --port, or the one auto found
+    std::shared_ptr<SessionRecorder> recorder_; // with --record
 };

@@ -23,7 +23,15 @@ void ConsoleHost::Trace(std::ostream& out) {
     bench.SetLineTap([this](const char* direction, const std::string& bytes) {
         trace_->Bytes(direction, bytes);
     });
-    bench.SetTrace([this](EngineState from, EngineState to) { trace_->State(from, to); });
+    AddStateTap([this](EngineState from, EngineState to) { trace_->State(from, to); });
+}
+
+void ConsoleHost::AddStateTap(std::function<void(EngineState, EngineState)> tap) {
+    stateTaps_.push_back(std::move(tap));
+    bench.SetTrace([this](EngineState from, EngineState to) {
+        for (const auto& each : stateTaps_)
+            each(from, to);
+    });
 }
 
 ConsoleHost::Served ConsoleHost::Serve(const std::function<bool()>& done) {

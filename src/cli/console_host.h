@@ -12,6 +12,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 class WireTrace;
 
@@ -34,6 +35,8 @@ public:
     void ServeFor(int milliseconds);
     // Traces every state change and every byte on the line, with its time, to `out`.
     void Trace(std::ostream& out);
+    // Also tells `tap` every state the engine enters (a recording, a replay).
+    void AddStateTap(std::function<void(EngineState from, EngineState to)> tap);
 
     // An operation that ended, as the run reports it.
     struct Ended {
@@ -61,6 +64,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::deque<Ended> ended_;
     std::unique_ptr<WireTrace> trace_;
+    std::vector<std::function<void(EngineState, EngineState)>> stateTaps_;
 
 public:
     Workbench bench;

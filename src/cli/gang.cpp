@@ -180,6 +180,8 @@ int RunBoards(const CliOptions& options, const CliEnvironment& env) {
     for (std::size_t i = 0; i < count; ++i) {
         each[i].port = options.ports[i];
         each[i].ports = {options.ports[i]};
+        if (!options.record.empty())
+            each[i].record = BoardRecordingPath(options.record, options.ports[i]);
         threads.emplace_back([&, i] {
             // The session is made on its thread, which owns and serves its port.
             BoardOutput out(view, i, *env.err, options.quiet);

@@ -74,3 +74,6 @@ private:
 // Runs the command on every --port at once; the exit code is the worst of
 // the boards'. Input is checked once, before any port opens.
 int RunBoards(const CliOptions& options, const CliEnvironment& env);
+// A board's own recording when several record at once: run.jsonl on
+// /dev/ttyUSB0 becomes run-devttyUSB0.jsonl (cli_record.cpp).
+std::string BoardRecordingPath(const std::string& path, const std::string& port);

@@ -76,9 +76,7 @@ void TSerial::SetActive(bool value) {
 // board is gone); the open then stops there.
 void TSerial::Open() {
     PortTarget target = Target_ ? *Target_ : ResolvePortName(PortFolders_, Port_);
-    OpenResult opened = target.kind == PortTarget::Kind::Network
-                            ? OpenRfc2217Port(target.host, target.tcpPort)
-                            : OpenDevicePort(target.device);
+    OpenResult opened = Opener_ ? Opener_(target) : OpenPortTarget(target);
     if (opened.port == nullptr) {
         ErrorPath(opened.error);
         return;
@@ -116,6 +114,11 @@ void TSerial::ErrorPath(int code) {
         if (TNotifyEvent handler = OnError_)
             handler(*this);
     }
+}
+
+OpenResult OpenPortTarget(const PortTarget& target) {
+    return target.kind == PortTarget::Kind::Network ? OpenRfc2217Port(target.host, target.tcpPort)
+                                                    : OpenDevicePort(target.device);
 }
 
 int TSerial::WriteBounded(const std::string& bytes, int timeoutMs) {

@@ -40,6 +40,8 @@ public:
     // Line errors as a box (the default), as OnError, or not at all.
     void SetNotifyErrors(eNotifyErr value) { NotifyErrors_ = value; }
     int32_t ErrorCode() const { return ErrorCode_; }
+    // What the next open configures.
+    PortSettings Configured() const { return Settings(); }
 
     // One wait of at most timeoutMs (0: only a look) for the port's events,
     // and their handlers, run here. False at once when the port is not open;
@@ -60,6 +62,8 @@ public:
     // COMn leads to (the command-line program takes either); nothing goes back
     // to COMn. Takes effect at the next open.
     void SetTarget(std::optional<PortTarget> target) { Target_ = std::move(target); }
+    // Opens ports through `opener` from the next open on (unset: OpenPortTarget).
+    void SetPortOpener(PortOpener opener) { Opener_ = std::move(opener); }
 
     bool Active() const { return port_ != nullptr; }
     // Closes an open port first; then opens it when value is true.
@@ -109,6 +113,7 @@ private:
 
     uint8_t Port_ = 1;
     std::optional<PortTarget> Target_;
+    PortOpener Opener_;
     int32_t Baudrate_ = 9600;
     eParity Parity_ = eParity::None;
     eDataBits DataBits_ = eDataBits::Bits7;

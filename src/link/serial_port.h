@@ -1,8 +1,10 @@
 #pragma once
 
+#include "link/com_names.h"
 #include "link/serial_types.h"
 #include "link/waitable.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,3 +54,9 @@ OpenResult OpenDevicePort(const std::string& path);
 // ackTimeoutMs bounds how long a setting or line change may go unanswered by
 // the server before it counts as a port error.
 OpenResult OpenRfc2217Port(const std::string& host, int tcpPort, int ackTimeoutMs = 500);
+
+// The port a target names: its device, or its network server.
+OpenResult OpenPortTarget(const PortTarget& target);
+// What opens a port in place of OpenPortTarget: a recording wraps the port it
+// opens, a replay answers from a recording.
+using PortOpener = std::function<OpenResult(const PortTarget& target)>;

@@ -3,6 +3,7 @@
 #include "chip.h"
 #include "faults.h"
 #include "transmitter.h"
+#include "wire_board.h"
 #include "wire_codes.h"
 
 #include <array>
@@ -31,7 +32,7 @@ struct BoardParameters {
 // A programmer board with one chip socket. It consumes the bytes the host sends
 // and the changes of its DTR line, and queues its answers with the time each is
 // ready. It is pure and deterministic: time only moves when SetTime is called.
-class Board {
+class Board final : public WireBoard {
 public:
     using LogSink = std::function<void(const std::string&)>;
 
@@ -49,22 +50,27 @@ public:
     void SetLog(LogSink sink) { log_ = std::move(sink); }
 
     // The board's clock in microseconds; it never runs backwards.
-    void SetTime(std::int64_t us);
+    void SetTime(std::int64_t us) override;
     std::int64_t Time() const { return now_; }
 
     // Host side of the line.
-    void Receive(std::string_view bytes);
-    void SetDtr(bool high);
-    void SetRts(bool high) { rts_ = high; }
-    bool Dtr() const { return dtr_; }
-    bool Rts() const { return rts_; }
+    void Receive(std::string_view bytes) override;
+    void SetDtr(bool high) override;
+    void SetRts(bool high) override { rts_ = high; }
+    bool Dtr() const override { return dtr_; }
+    bool Rts() const override { return rts_; }
+    void SetBaud(int baud) override {
+        Pacing pacing = pacing_;
+        pacing.baud = baud;
+        SetPacing(pacing);
+    }
     bool InReset() const { return inReset_; }
     bool Silent() const { return silent_; }
 
     // Answers, in deliveries ready by the current time.
-    std::string TakeDelivery() { return tx_.TakeDelivery(now_); }
-    std::string TakeReady() { return tx_.TakeReady(now_); }
-    std::int64_t NextReadyTime() const { return tx_.NextReady(); }
+    std::string TakeDelivery() override { return tx_.TakeDelivery(now_); }
+    std::string TakeReady() override { return tx_.TakeReady(now_); }
+    std::int64_t NextReadyTime() const override { return tx_.NextReady(); }
     bool HasOutput() const { return !tx_.Empty(); }
 
     // The socket.
@@ -84,7 +90,7 @@ public:
     // time from a 'Y' having left (`SentDelivery`, told by whoever puts the
     // board's output on a real line) to the next word having arrived (the
     // clock at the Receive that completes it), one sample per word.
-    void SentDelivery(std::string_view piece, std::int64_t atUs);
+    void SentDelivery(std::string_view piece, std::int64_t atUs) override;
     // Takes the samples gathered so far, in microseconds.
     std::vector<std::int64_t> TakeTurnarounds();
 

@@ -4,6 +4,8 @@
 #include "chip_info.h"
 #include "console.h"
 #include "fault_commands.h"
+#include "recorded_board.h"
+#include "recording_check.h"
 #include "rfc2217_server.h"
 #include "sim_options.h"
 #include "sim_system.h"
@@ -107,6 +109,101 @@ void Console(Rfc2217Server& server, const std::string& dumpPath) {
     }
 }
 
+void PrintDifference(const CheckDifference& d, bool json, int timingUs) {
+    if (json) {
+        std::printf("{\"operation\":\"check\",\"result\":\"difference\",\"line\":%d,"
+                    "\"expected\":\"%s\",\"found\":\"%s\"",
+                    d.line, d.recorded.c_str(), d.simulated.c_str());
+        if (timingUs >= 0) {
+            std::printf(",\"expected_us\":%lld,\"found_us\":%lld",
+                        static_cast<long long>(d.recordedUs),
+                        static_cast<long long>(d.simulatedUs));
+        }
+        std::printf("}\n");
+        return;
+    }
+    std::printf("difference: line %d: the recorded board said %s, the simulator said %s", d.line,
+                d.recorded.empty() ? "-" : d.recorded.c_str(),
+                d.simulated.empty() ? "-" : d.simulated.c_str());
+    if (timingUs >= 0) {
+        std::printf(" (at %lld us, the simulator at %lld us)", static_cast<long long>(d.recordedUs),
+                    static_cast<long long>(d.simulatedUs));
+    }
+    std::printf("\n");
+}
+
+// --check: the recording's host side fed to a simulated board of the
+// recording's chip (and model, when the recording names one).
+int Check(SimOptions options) {
+    RecordedSession session;
+    std::string error;
+    if (!ReadRecordedSession(options.checkPath, session, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.checkPath.c_str(),
+                     error.c_str());
+        return 2;
+    }
+    if (options.chipName.empty()) {
+        options.chipName = session.chip;
+    }
+    if (!session.style.empty()) {
+        ParseModel(session.style, options.model);
+    }
+    if (options.timingUs >= 0) {
+        options.pacing.enabled = true;
+        options.pacing.baud = session.baud;
+    }
+    ChipConfig config;
+    if (!MakeChip(options, config, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 2;
+    }
+    Board board(options.model, Chip(config));
+    if (!Prepare(options, board, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 2;
+    }
+    const std::vector<CheckDifference> differences =
+        CheckRecording(board, session, options.timingUs);
+    for (const CheckDifference& d : differences) {
+        PrintDifference(d, options.json, options.timingUs);
+    }
+    if (differences.empty()) {
+        std::printf(options.json ? "{\"operation\":\"check\",\"result\":\"same\"}\n" : "same\n");
+    }
+    return differences.empty() ? 0 : 1;
+}
+
+// --replay: the recording's board on a port, until "quit" or a signal.
+int ServeRecording(const SimOptions& options) {
+    RecordedSession session;
+    std::string error;
+    if (!ReadRecordedSession(options.replayPath, session, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s: %s\n", options.replayPath.c_str(),
+                     error.c_str());
+        return 2;
+    }
+    RecordedBoard board(std::move(session), [](const std::string& notice) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", notice.c_str());
+    });
+    Rfc2217Server server(board);
+    if (!server.Start(options.host, options.port, error)) {
+        std::fprintf(stderr, "tessaro-boardsim: %s\n", error.c_str());
+        return 1;
+    }
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::printf("tessaro-boardsim: the board of %s, listening on rfc2217://%s:%d\n",
+                options.replayPath.c_str(), options.host.c_str(), server.Port());
+    std::fflush(stdout);
+    StdinLines input;
+    std::string line;
+    while (!gStop &&
+           !(input.Next(line, 200) && SplitWords(line) == std::vector<std::string>{"quit"})) {
+    }
+    server.Stop();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +219,12 @@ int main(int argc, char** argv) {
         return parsed.ok ? 0 : 2;
     }
     const SimOptions& options = parsed.options;
+    if (!options.checkPath.empty()) {
+        return Check(options);
+    }
+    if (!options.replayPath.empty()) {
+        return ServeRecording(options);
+    }
     ChipConfig config;
     std::string error;
     if (!MakeChip(options, config, error)) {

@@ -10,7 +10,9 @@ namespace {
 constexpr int kReadChunk = 4096;
 } // namespace
 
-Rfc2217Server::Rfc2217Server(Board& board) : board_(board) {}
+Rfc2217Server::Rfc2217Server(Board& board) : wire_(board), board_(&board) {}
+
+Rfc2217Server::Rfc2217Server(WireBoard& wire) : wire_(wire), board_(nullptr) {}
 
 Rfc2217Server::~Rfc2217Server() {
     Stop();
@@ -45,7 +47,7 @@ void Rfc2217Server::Wake() {
 
 std::int64_t Rfc2217Server::TimeoutUs() {
     std::lock_guard<std::mutex> lock(mutex_);
-    const std::int64_t next = board_.NextReadyTime();
+    const std::int64_t next = wire_.NextReadyTime();
     if (next < 0) {
         return -1;
     }
@@ -94,7 +96,7 @@ void Rfc2217Server::Accept() {
     }
     codec_ = TelnetServerCodec{};
     std::lock_guard<std::mutex> lock(mutex_);
-    codec_.SetLines(board_.Dtr(), board_.Rts());
+    codec_.SetLines(wire_.Dtr(), wire_.Rts());
 }
 
 void Rfc2217Server::DropClient() {
@@ -108,10 +110,10 @@ void Rfc2217Server::DropClient() {
 // A closed port lets DTR and RTS fall.
 void Rfc2217Server::DropBoardLines() {
     std::lock_guard<std::mutex> lock(mutex_);
-    board_.SetTime(NowUs());
-    board_.SetDtr(false);
-    board_.SetRts(false);
-    board_.TakeReady();
+    wire_.SetTime(NowUs());
+    wire_.SetDtr(false);
+    wire_.SetRts(false);
+    wire_.TakeReady();
 }
 
 void Rfc2217Server::ReadClient() {
@@ -130,24 +132,21 @@ void Rfc2217Server::ReadClient() {
         SendAll(reply);
     }
     std::lock_guard<std::mutex> lock(mutex_);
-    board_.SetTime(arrived);
+    wire_.SetTime(arrived);
     for (const PortEvent& event : events) {
         switch (event.kind) {
         case PortEvent::Kind::Data:
-            board_.Receive(event.data);
+            wire_.Receive(event.data);
             break;
         case PortEvent::Kind::Dtr:
-            board_.SetDtr(event.value != 0);
+            wire_.SetDtr(event.value != 0);
             break;
         case PortEvent::Kind::Rts:
-            board_.SetRts(event.value != 0);
+            wire_.SetRts(event.value != 0);
             break;
-        case PortEvent::Kind::Baud: {
-            Pacing pacing = board_.pacing();
-            pacing.baud = event.value;
-            board_.SetPacing(pacing);
+        case PortEvent::Kind::Baud:
+            wire_.SetBaud(event.value);
             break;
-        }
         case PortEvent::Kind::Purge:
             break; // answers are sent as soon as they are ready: nothing waits to be purged
         }
@@ -157,14 +156,14 @@ void Rfc2217Server::ReadClient() {
 void Rfc2217Server::FlushBoard() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        board_.SetTime(NowUs());
+        wire_.SetTime(NowUs());
         // Each delivery goes out in its own write, so a reader sees the pieces apart
         // whenever they are apart in time.
-        for (std::string piece = board_.TakeDelivery(); !piece.empty();
-             piece = board_.TakeDelivery()) {
+        for (std::string piece = wire_.TakeDelivery(); !piece.empty();
+             piece = wire_.TakeDelivery()) {
             if (sockets_.HasClient() && !broken_) {
                 SendAll(TelnetServerCodec::Escape(piece));
-                board_.SentDelivery(piece, NowUs());
+                wire_.SentDelivery(piece, NowUs());
             }
         }
     }

@@ -20,6 +20,8 @@ namespace boardsim {
 class Rfc2217Server {
 public:
     explicit Rfc2217Server(Board& board);
+    // A board that is not simulated (a recording's): WithBoard is not for it.
+    explicit Rfc2217Server(WireBoard& wire);
     ~Rfc2217Server();
     Rfc2217Server(const Rfc2217Server&) = delete;
     Rfc2217Server& operator=(const Rfc2217Server&) = delete;
@@ -37,8 +39,8 @@ public:
             ~Waker() { server.Wake(); }
         } waker{*this};
         std::lock_guard<std::mutex> lock(mutex_);
-        board_.SetTime(NowUs());
-        return fn(board_);
+        board_->SetTime(NowUs());
+        return fn(*board_);
     }
 
 private:
@@ -53,7 +55,8 @@ private:
     std::int64_t TimeoutUs(); // until the next answer is due; -1 when none is queued
     std::int64_t NowUs() const;
 
-    Board& board_;
+    WireBoard& wire_;
+    Board* const board_; // the same board as simulated; null for another
     std::mutex mutex_;
     std::thread thread_;
     std::atomic<bool> stop_{false};

@@ -93,6 +93,12 @@ const std::map<std::string, Setter>& ValueOptions() {
          }},
         {"--page-time",
          [](SimOptions& o, const std::string& v) { return Int(v, 0, 1'000'000, o.pacing.pageUs); }},
+        {"--check",
+         [](SimOptions& o, const std::string& v) { return o.checkPath = v, !v.empty(); }},
+        {"--replay",
+         [](SimOptions& o, const std::string& v) { return o.replayPath = v, !v.empty(); }},
+        {"--timing",
+         [](SimOptions& o, const std::string& v) { return Int(v, 0, 60'000'000, o.timingUs); }},
         {"--fault",
          [](SimOptions& o, const std::string& v) {
              Faults probe;
@@ -124,6 +130,8 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
             o.chip.hasCalWord = true;
         } else if (arg == "--otp") {
             o.chip.flash = false;
+        } else if (arg == "--json") {
+            o.json = true;
         } else if (arg == "--empty") {
             o.emptySocket = true;
         } else if (const auto it = ValueOptions().find(arg); it != ValueOptions().end()) {
@@ -158,6 +166,12 @@ const char* SimUsage() {
            "  --fault \"WORDS\"      a fault from the start (see 'fault' below)\n"
            "  --empty              start with an empty socket\n"
            "  --log                transcript of every byte in and out on standard error\n"
+           "  --check FILE         feed a session recording's host side to this board and\n"
+           "                       compare its answers with the recorded board's (exit 1\n"
+           "                       on a difference); --timing US: their times too, within\n"
+           "                       US microseconds; --json: one JSON line per result\n"
+           "  --replay FILE        serve a recording's board (as --listen does) in place\n"
+           "                       of a simulated one\n"
            "  --help --version     this text; the program's version\n"
            "standard input: insert, remove, fault WORDS, noise B1 B2 ..., pace on|off,\n"
            "  dump [FILE], load FILE, status, help, quit\n";

@@ -24,6 +24,10 @@ struct SimOptions {
     bool log = false;
     bool emptySocket = false;
     std::vector<std::vector<std::string>> faults;
+    std::string checkPath;  // --check: a recording's host side against this board
+    std::string replayPath; // --replay: a recording's board served in place of this one
+    int timingUs = -1;      // --timing: the answers' times too, within this many microseconds
+    bool json = false;
     bool help = false;
     bool version = false;
 };
