@@ -100,6 +100,11 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         if (extra)
             extra(line);
     };
+    if (r.operation == CliCommand::Program) {
+        JsonLine line;
+        fields(line);
+        serials_.Close(line.Text(), out_);
+    }
     if (o_.json) {
         JsonLine line;
         fields(line);

@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
+#include "cli/station_serials.h"
 #include "link/programmer_style.h"
 #include "platform/translate.h"
 
@@ -82,7 +83,7 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
         {"--json", &o.json},     {"--help", &o.help},
         {"-h", &o.help},         {"--version", &o.version},
         {"--watch", &o.watch},   {"--trace", &o.trace},
-        {"--disasm", &o.disasm},
+        {"--disasm", &o.disasm}, {"--serial-reuse-failed", &o.serial.reuseFailed},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -158,6 +159,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         result.ok = true;
         return result;
     }
+    TakeStoreFromEnvironment(o.serial);
     if (o.serial.On() && o.serial.state.empty() && !o.log.empty())
         o.serial.state = o.log + ".serial";
     result.error = CheckCommand(o, words);
@@ -229,6 +231,23 @@ Serial numbers (program, auto):
   --serial-order big|little   byte order (default big: most significant first)
   --serial-state FILE     where the counter stands (default: the log's name
                           with .serial added); each number is given out once
+  --serial-store URI      the line's PostgreSQL store instead of the state file
+                          (postgresql://HOST/DB, or TESSARO_SERIAL_STORE): every
+                          station's numbers and results in one database
+  --serial-series NAME    the store's series (default: default), started by
+                          --serial or --serial-list on its first use
+  --station NAME          this station's name in the store (default: host name)
+  --serial-reuse-failed   a failed chip's number goes to the next chip
+                          (default: it is voided)
+
+The line's store (tessaro-cli serials SUBCOMMAND, with --serial-store):
+  init            make or upgrade the store's tables
+  status          per series: next, given, done, failed, voided, interrupted, open
+  report          per station and board: chips, passed, failed, yield (--csv)
+  find SERIAL     the row of that number
+  close-stale --station NAME   close what a dead station left open
+  export-sqtp FILE   the series' unused numbers as an SQTP file (--chip,
+                  --serial-at, --serial-bytes, --serial-order, --count)
 
 Exit codes:
   0  success

@@ -1,43 +1,40 @@
-// tessaro-cli: a serial number in every chip. The number is given out (and
-// the state file has moved past it) before the chip is touched, and the log
-// has its line at once: a run cut short still shows which chip had it.
+// tessaro-cli: a serial number in every chip. The number is reserved in the
+// store (the state file, or the line's database) before the chip is touched,
+// and the log has its line at once: a run cut short still shows which chip
+// had it.
 #include "cli/cli_session.h"
 #include "platform/translate.h"
 
 #include <algorithm>
 
-bool CliSession::PrepareSerial() {
+int CliSession::PrepareSerial() {
     const std::string place = CheckSerialPlace(o_.serial, Bench().Chip(), Bench().Image());
-    std::string error;
+    if (!place.empty()) {
+        out_.Say(Arg(kMeLine, place), true);
+        return kExitInput;
+    }
     std::uint64_t first = 0;
-    serials_.emplace(o_.serial);
-    std::size_t left = 0;
     const std::size_t wanted =
         o_.command == CliCommand::Auto && o_.count > 0 ? static_cast<std::size_t>(o_.count) : 1;
-    if (!place.empty())
-        error = place;
-    else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
-        error =
-            Arg(N_("the serial list %1 has %2 numbers left, not %3"), o_.serial.list, left, wanted);
-    if (!error.empty()) {
-        out_.Say(Arg(kMeLine, error), true);
-        return false;
-    }
+    if (const int code = serials_.Open(o_, out_, wanted, first); code != kExitOk)
+        return code;
     plainImage_ = Bench().Image();
     Bench().beforeProgram = [this] { return TakeSerial(); };
-    return true;
+    return kExitOk;
 }
 
 bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
     Bench().Image() = plainImage_;
-    if (!serials_->Take(value, error) ||
-        !(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {
+    if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep,
+                          value))
+        return false;
+    serial_ = std::to_string(value);
+    if (!(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }
-    serial_ = std::to_string(value);
     out_.Say(MeSays(N_("serial %1"), serial_));
     if (o_.log.empty())
         return true;

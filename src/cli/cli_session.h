@@ -8,6 +8,7 @@
 #include "cli/console_host.h"
 #include "cli/console_output.h"
 #include "cli/serial_numbers.h"
+#include "cli/station_serials.h"
 #include "platform/file_places.h"
 #include "platform/translate.h"
 
@@ -17,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class StoreAdmin;
 
 inline constexpr const char* kBlankCalibrationText =
     N_("The chip's calibration word reads blank\rGive its value with --calibration "
@@ -53,6 +56,8 @@ public:
     int ListChips();
     int ListPorts(); // cli_ports.cpp
     int RunDisasm(); // cli_disasm.cpp
+    // serials export-sqtp: unused numbers of the store into an SQTP file (sqtp_export.cpp).
+    int ExportSqtp(StoreAdmin& admin, std::size_t count, const std::string& file);
 
 private:
     // Setting up (cli_session.cpp).
@@ -97,7 +102,7 @@ private:
     std::vector<std::string> FuseDifference(const OperationResult& r) const;
 
     // Serial numbers (cli_serial.cpp).
-    bool PrepareSerial();
+    int PrepareSerial();
     bool TakeSerial();
 
     Workbench& Bench() { return host_.bench; }
@@ -112,7 +117,7 @@ private:
     ConsoleHost host_;
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options_;
-    std::optional<SerialSource> serials_;
+    StationSerials serials_;
     MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)
     std::string port_;       // the port the run uses: --port, or the one auto found

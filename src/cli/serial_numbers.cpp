@@ -30,7 +30,7 @@ bool ParseNumber(const std::string& text, long& value) {
 }
 
 std::string DoesNotFit(std::uint64_t value, int bytes) {
-    return Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
+    return Arg(kSerialTooBig, value, bytes);
 }
 
 // Words of the image the serial would cover: word address and byte lane.
@@ -112,6 +112,10 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
             error = Arg(N_("--serial-order takes big or little, not %1"), value);
     } else if (name == "--serial-state") {
         o.state = value;
+    } else if (name == "--serial-store" || name == "--serial-series" || name == "--station") {
+        (name == "--serial-store" ? o.store : name == "--station" ? o.station : o.series) = value;
+        if (value.empty())
+            error = Arg(N_("%1 takes a value"), name);
     } else {
         return false;
     }
@@ -190,12 +194,11 @@ std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const Serial
     return {};
 }
 
-bool SerialSource::LoadList(std::string& error) {
-    if (o_.list.empty() || listLoaded_)
-        return true;
-    const std::optional<std::string> text = ReadWholeFile(o_.list);
+bool ReadSerialList(const std::string& path, std::vector<std::uint64_t>& values,
+                    std::string& error) {
+    const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
-        error = Arg(N_("cannot read the serial list %1"), o_.list);
+        error = Arg(N_("cannot read the serial list %1"), path);
         return false;
     }
     int number = 0;
@@ -205,13 +208,19 @@ bool SerialSource::LoadList(std::string& error) {
         if (Trimmed(line).empty())
             continue;
         if (!ParseSerialValue(line, value)) {
-            error = Arg(N_("%1 line %2: not a serial number"), o_.list, number);
+            error = Arg(N_("%1 line %2: not a serial number"), path, number);
             return false;
         }
-        values_.push_back(value);
+        values.push_back(value);
     }
-    listLoaded_ = true;
     return true;
+}
+
+bool SerialSource::LoadList(std::string& error) {
+    if (o_.list.empty() || listLoaded_)
+        return true;
+    listLoaded_ = ReadSerialList(o_.list, values_, error);
+    return listLoaded_;
 }
 
 // A missing state file is a new one: the counter's START, or the list's top.

@@ -2,10 +2,13 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "platform/translate.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+inline constexpr const char* kSerialTooBig = N_("serial %1 does not fit in %2 bytes");
 
 // Serial numbers for a production run: where they come from (a counter or a
 // list file), where they go in the image, and the state file that hands each
@@ -21,7 +24,11 @@ struct SerialOptions {
     int bytes = 4;         // --serial-bytes N
     bool bigEndian = true; // --serial-order big|little
     std::string state;     // --serial-state FILE; empty: beside the log
-    bool On() const { return counter || !list.empty(); }
+    std::string store;     // --serial-store URI (or TESSARO_SERIAL_STORE): the line's database
+    std::string series;    // --serial-series NAME; empty: default
+    std::string station;   // --station NAME; empty: the host name
+    bool reuseFailed = false; // --serial-reuse-failed
+    bool On() const { return counter || !list.empty() || !store.empty(); }
 };
 
 // Takes one of the --serial options. False when `name` is none of them;
@@ -49,6 +56,10 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
 // low byte of a word first. Empty on success; otherwise why not.
 std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const SerialOptions& o,
                         std::uint64_t value);
+
+// The numbers of a list file, one a line (blank lines left out).
+bool ReadSerialList(const std::string& path, std::vector<std::uint64_t>& values,
+                    std::string& error);
 
 // The state file: for a counter "next VALUE", for a list "taken COUNT". It is
 // rewritten through a temporary file, fsync and rename, under an exclusive
