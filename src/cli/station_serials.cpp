@@ -116,11 +116,7 @@ bool StationSerials::Reserve(const ChipClaim& claim, ConsoleOutput& out, const S
     StoreAnswer answer;
     while (!(answer = store_->Reserve(claim, reservation_)) &&
            answer.kind == StoreAnswer::Kind::Unreachable && InterruptCount() == interrupts) {
-        if (store_->NoticeOutage()) {
-            out.Status(N_("waiting for the serial store"));
-            out.Say(MeSays(N_("%1; no new chip until the serial store is back"), answer.text),
-                    true);
-        }
+        SayOutage(out);
         sleep(kRetryMs);
     }
     if (!answer) {
@@ -140,4 +136,17 @@ void StationSerials::Close(const std::string& logLine, ConsoleOutput& out) {
     holding_ = false;
     if (StoreAnswer answer = store_->Close(reservation_, ResultOfLogLine(logLine)); !answer)
         out.Say(Arg(kMeLine, answer.text), true);
+    SayOutage(out);
+}
+
+// Once per outage, whichever board of the station meets it first.
+void StationSerials::SayOutage(ConsoleOutput& out) {
+    std::string reason;
+    if (!store_->NoticeOutage(reason))
+        return;
+    out.Status(N_("waiting for the serial store"));
+    out.Say(MeSays(N_("%1; results wait in the journal, no new chip until the serial store is "
+                      "back"),
+                   reason),
+            true);
 }

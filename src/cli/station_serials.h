@@ -29,6 +29,8 @@ public:
     ChipClaim Claim(const std::string& board, const std::string& chip) const;
 
 private:
+    void SayOutage(ConsoleOutput& out);
+
     std::shared_ptr<SerialStore> store_;
     std::string station_;
     std::string hexFile_;

@@ -73,9 +73,9 @@ public:
     // voided, or kept for the next chip when the run reuses failed numbers.
     // A store that cannot be reached keeps the result to write it later.
     virtual StoreAnswer Close(const Reservation& reservation, const ChipResult& result) = 0;
-    // True once when the store has gone away (and once when it is back),
-    // so that a station with several boards says so once.
-    virtual bool NoticeOutage() { return false; }
+    // True once when the store has gone away, with the reason (and once when
+    // it is back), so that a station with several boards says so once.
+    virtual bool NoticeOutage(std::string& /*reason*/) { return false; }
     virtual bool NoticeReturn() { return false; }
 };
 

@@ -135,8 +135,9 @@ public:
         return {};
     }
 
-    bool NoticeOutage() override {
+    bool NoticeOutage(std::string& reason) override {
         const std::lock_guard lock(mutex_);
+        reason = outage_;
         return std::exchange(outageToSay_, false);
     }
 
@@ -149,6 +150,7 @@ private:
     StoreAnswer Down(const StoreAnswer& answer) {
         if (answer.kind == StoreAnswer::Kind::Unreachable && !down_) {
             down_ = true;
+            outage_ = answer.text;
             outageToSay_ = true;
             returnToSay_ = false;
         }
@@ -248,6 +250,7 @@ private:
     bool down_ = false;
     bool outageToSay_ = false;
     bool returnToSay_ = false;
+    std::string outage_; // why the store went away
 };
 } // namespace
 
