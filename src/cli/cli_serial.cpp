@@ -27,8 +27,7 @@ bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
     Bench().Image() = plainImage_;
-    if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep,
-                          value))
+    if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep, value))
         return false;
     serial_ = std::to_string(value);
     if (!(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {

@@ -4,9 +4,9 @@
 
 #include "cli/cli_messages.h"
 #include "cli/cli_report.h"
+#include "cli/cli_session.h"
 #include "cli/json_line.h"
 #include "cli/serial_numbers.h"
-#include "cli/cli_session.h"
 #include "cli/station_serials.h"
 #include "platform/translate.h"
 #include "store/pg_store.h"
@@ -128,8 +128,8 @@ StoreAnswer RunSubcommand(StoreAdmin& admin, const SerialsOptions& o, const CliE
         int to = 0;
         if ((answer = admin.Init(from, to)))
             out << (o.json ? JsonLine().Int("schema_from", from).Int("schema", to).Text()
-                           : Translated(Arg(N_("the serial store's schema: version %1, was %2"),
-                                            to, from)))
+                           : Translated(Arg(N_("the serial store's schema: version %1, was %2"), to,
+                                            from)))
                 << '\n';
     } else if (what == "status" || what == "report") {
         if ((answer = what == "status" ? admin.Status(table) : admin.Report(table)))
@@ -149,9 +149,10 @@ StoreAnswer RunSubcommand(StoreAdmin& admin, const SerialsOptions& o, const CliE
     } else if (what == "close-stale" && !o.serial.station.empty()) {
         long long closed = 0;
         if ((answer = admin.CloseStale(o.serial.station, closed)))
-            out << (o.json ? JsonLine().Str("station", o.serial.station).Int("closed", closed).Text()
-                           : Translated(Arg(N_("%1 reservations of %2 closed as interrupted"),
-                                            closed, o.serial.station)))
+            out << (o.json
+                        ? JsonLine().Str("station", o.serial.station).Int("closed", closed).Text()
+                        : Translated(Arg(N_("%1 reservations of %2 closed as interrupted"), closed,
+                                         o.serial.station)))
                 << '\n';
     } else if (what == "export-sqtp" && o.words.size() == 2) {
         CliOptions options;

@@ -10,8 +10,8 @@
 #include <cstdio>
 
 namespace {
-constexpr long kWordEeprom = 0x4200;    // word 0x2100
-constexpr long kByteEeprom = 0xF00000;  // 16-bit cores of the byte-wide layout
+constexpr long kWordEeprom = 0x4200;   // word 0x2100
+constexpr long kByteEeprom = 0xF00000; // 16-bit cores of the byte-wide layout
 
 std::string Record(int type, long address, const std::vector<int>& bytes) {
     int sum = static_cast<int>(bytes.size()) + ((address >> 8) & 0xFF) + (address & 0xFF) + type;
@@ -55,8 +55,8 @@ std::string SqtpText(const ChipRecord& chip, const SerialOptions& o,
     const long address = HexAddress(chip, o);
     std::string text;
     if (address > 0xFFFF)
-        text += Record(4, 0, {static_cast<int>(address >> 24) & 0xFF,
-                              static_cast<int>(address >> 16) & 0xFF});
+        text += Record(
+            4, 0, {static_cast<int>(address >> 24) & 0xFF, static_cast<int>(address >> 16) & 0xFF});
     for (const std::uint64_t value : values) {
         std::vector<int> serial;
         if (!SerialBytes(value, o.bytes, o.bigEndian, serial)) {
@@ -79,9 +79,9 @@ int CliSession::ExportSqtp(StoreAdmin& admin, std::size_t count, const std::stri
     std::string error = CheckSerialPlace(o_.serial, chip, Bench().Image());
     std::vector<std::uint64_t> values;
     StoreAnswer answer;
-    if (error.empty() && !(answer = admin.TakeUnused(o_.serial.series.empty() ? "default"
-                                                                              : o_.serial.series,
-                                                     count, values)))
+    if (error.empty() &&
+        !(answer = admin.TakeUnused(o_.serial.series.empty() ? "default" : o_.serial.series, count,
+                                    values)))
         error = answer.text;
     const std::string text = error.empty() ? SqtpText(chip, o_.serial, values, error) : "";
     if (error.empty())

@@ -8,8 +8,7 @@
 #include <string>
 
 // Texts both stores and tessaro-cli's serials command show.
-inline constexpr const char* kSeriesShort =
-    N_("the serial series %1 has %2 numbers left, not %3");
+inline constexpr const char* kSeriesShort = N_("the serial series %1 has %2 numbers left, not %3");
 inline constexpr const char* kNoSeries =
     N_("the serial series %1 does not exist: start it with --serial START[:STEP] or "
        "--serial-list FILE");

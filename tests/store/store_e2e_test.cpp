@@ -16,9 +16,8 @@ using boardsim::Model;
 
 int EepromSerial(SimBoard& sim, int at) {
     int value = 0;
-    sim.server.WithBoard([&](boardsim::Board& b) {
-        value = b.chip().Eeprom(at) << 8 | b.chip().Eeprom(at + 1);
-    });
+    sim.server.WithBoard(
+        [&](boardsim::Board& b) { value = b.chip().Eeprom(at) << 8 | b.chip().Eeprom(at + 1); });
     return value;
 }
 
@@ -28,9 +27,9 @@ TEST(Store, TwoStationsShareASeriesAndEachRowCarriesItsChipsResult) {
     ProgramFolder f;
     const std::string store = LineDatabase(f, "shared_series");
     const std::string file = WritePatternHex(f, "16F628A");
-    const std::vector<std::string> base = {"program",   file, "--chip", "16F628A", "--yes",
-                                           "--serial-store", store, "--serial-at", "eeprom:0x20",
-                                           "--serial-bytes", "2"};
+    const std::vector<std::string> base = {
+        "program", file,          "--chip",      "16F628A",        "--yes", "--serial-store",
+        store,     "--serial-at", "eeprom:0x20", "--serial-bytes", "2"};
     CliRun first = RunTool(f, With(base, {"--serial", "5000", "--station", "east", "--port",
                                           a.Url(), "--log", f.Path("east.log")}));
     ASSERT_EQ(first.code, 0) << first.err;
@@ -58,9 +57,9 @@ TEST(Store, TwoStationsShareASeriesAndEachRowCarriesItsChipsResult) {
     CliRun status = RunTool(f, {"serials", "status", "--json", "--serial-store", store});
     ASSERT_EQ(status.Results().size(), 1u) << status.out << status.err;
     const std::map<std::string, std::string> want = {
-        {"series", "default"}, {"next", "5002"}, {"given", "2"},       {"done", "2"},
-        {"failed", "0"},       {"voided", "0"},  {"interrupted", "0"}, {"open", "0"},
-        {"reusable", "0"}};
+        {"series", "default"}, {"next", "5002"}, {"given", "2"},
+        {"done", "2"},         {"failed", "0"},  {"voided", "0"},
+        {"interrupted", "0"},  {"open", "0"},    {"reusable", "0"}};
     EXPECT_EQ(status.Results()[0], want);
     CliRun report = RunTool(f, {"serials", "report", "--csv", "--serial-store", store});
     EXPECT_EQ(report.out.substr(0, report.out.find('\n')),
@@ -77,14 +76,28 @@ TEST(Store, AFailedChipsNumberIsVoidedOrWithReuseGivenToTheNextChip) {
     ProgramFolder f;
     const std::string store = LineDatabase(f, "failed_numbers");
     const std::string file = WritePatternHex(f, "16F628A");
-    const std::vector<std::string> base = {
-        "program",     file,          "--chip",  "16F628A",  "--yes",   "--serial-store",
-        store,         "--serial-at", "eeprom:0x20", "--serial-bytes", "2", "--serial", "100",
-        "--station",   "s1",          "--port",  sim.Url(), "--log",    f.Path("line.log")};
+    const std::vector<std::string> base = {"program",
+                                           file,
+                                           "--chip",
+                                           "16F628A",
+                                           "--yes",
+                                           "--serial-store",
+                                           store,
+                                           "--serial-at",
+                                           "eeprom:0x20",
+                                           "--serial-bytes",
+                                           "2",
+                                           "--serial",
+                                           "100",
+                                           "--station",
+                                           "s1",
+                                           "--port",
+                                           sim.Url(),
+                                           "--log",
+                                           f.Path("line.log")};
     for (const bool reuse : {false, true}) {
         sim.server.WithBoard([](boardsim::Board& b) { b.faults().romFailAtWord = 3; });
-        const std::vector<std::string> args =
-            reuse ? With(base, {"--serial-reuse-failed"}) : base;
+        const std::vector<std::string> args = reuse ? With(base, {"--serial-reuse-failed"}) : base;
         EXPECT_EQ(RunTool(f, args).code, 1);
         CliRun next = RunTool(f, args);
         EXPECT_EQ(next.code, 0) << next.err;
@@ -112,10 +125,9 @@ TEST(Store, BadInputIsRefusedBeforeAnyChipIsTouched) {
     const std::string store = LineDatabase(f, "bad_input");
     const std::string bare = Server().NewDatabase("no_schema");
     const std::string file = WritePatternHex(f, "16F628A");
-    const std::vector<std::string> base = {"program",     file,          "--chip",
-                                           "16F628A",     "--yes",       "--port",
-                                           sim.Url(),     "--serial-at", "eeprom:0x20",
-                                           "--log",       f.Path("line.log")};
+    const std::vector<std::string> base = {
+        "program", file,          "--chip",      "16F628A", "--yes",           "--port",
+        sim.Url(), "--serial-at", "eeprom:0x20", "--log",   f.Path("line.log")};
     struct Case {
         std::vector<std::string> more;
         int code;
@@ -123,9 +135,11 @@ TEST(Store, BadInputIsRefusedBeforeAnyChipIsTouched) {
     };
     const Case cases[] = {
         {{"--serial-store", "mysql://line/db", "--serial", "1"}, 3, "is not a PostgreSQL address"},
-        {{"--serial-store", Server().Address("bad_input", "nobody"), "--serial", "1"}, 2,
+        {{"--serial-store", Server().Address("bad_input", "nobody"), "--serial", "1"},
+         2,
          "role \"nobody\" does not exist"},
-        {{"--serial-store", store, "--serial-series", "nosuch"}, 3,
+        {{"--serial-store", store, "--serial-series", "nosuch"},
+         3,
          "the serial series nosuch does not exist"},
         {{"--serial-store", bare, "--serial", "1"}, 3, "run `tessaro-cli serials init`"},
     };
@@ -153,10 +167,23 @@ TEST(Store, AStationKilledMidChipLeavesItsNumberInterruptedNeverGivenAgain) {
     ProgramFolder f;
     const std::string store = LineDatabase(f, "killed_station");
     const std::string file = WritePatternHex(f, "16F628A");
-    const std::vector<std::string> args = {
-        "program",   file,    "--chip",       "16F628A",     "--yes",          "--serial-store",
-        store,       "--serial", "7",         "--serial-at", "eeprom:0x20",    "--station",
-        "north",     "--port", sim.Url(),     "--log",       f.Path("north.log")};
+    const std::vector<std::string> args = {"program",
+                                           file,
+                                           "--chip",
+                                           "16F628A",
+                                           "--yes",
+                                           "--serial-store",
+                                           store,
+                                           "--serial",
+                                           "7",
+                                           "--serial-at",
+                                           "eeprom:0x20",
+                                           "--station",
+                                           "north",
+                                           "--port",
+                                           sim.Url(),
+                                           "--log",
+                                           f.Path("north.log")};
     for (int kill = 0; kill < 2; ++kill) {
         ChildProcess child(TESSARO_CLI_PATH, args);
         ASSERT_TRUE(sim.WaitForCommand("ProgramROM"));
@@ -164,10 +191,9 @@ TEST(Store, AStationKilledMidChipLeavesItsNumberInterruptedNeverGivenAgain) {
         ASSERT_EQ(child.Wait(), -1);
     }
     // The second start closed the first run's reservation; the second's is open.
-    EXPECT_EQ(Rows("killed_station"),
-              (std::vector<std::string>{"interrupted|-|7", "open|-|8"}));
-    CliRun stale = RunTool(f, {"serials", "close-stale", "--station", "north", "--json",
-                               "--serial-store", store});
+    EXPECT_EQ(Rows("killed_station"), (std::vector<std::string>{"interrupted|-|7", "open|-|8"}));
+    CliRun stale = RunTool(
+        f, {"serials", "close-stale", "--station", "north", "--json", "--serial-store", store});
     EXPECT_EQ(stale.out, "{\"station\":\"north\",\"closed\":1}\n") << stale.err;
     CliRun again = RunTool(f, args);
     EXPECT_EQ(again.code, 0) << again.err;

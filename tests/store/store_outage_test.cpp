@@ -77,9 +77,9 @@ TEST(StoreOutage, TheStationFinishesTheChipInHandWaitsOnceAndGoesOnWhenTheServer
             }
         }
     });
-    CliRun run = RunTool(f, {"auto", file, "--chip", "16F628A", "--count", "3", "--port",
-                             sim.Url(), "--serial-store", store, "--serial", "1",
-                             "--serial-at", "eeprom:0x20", "--station", "south", "--log", log});
+    CliRun run = RunTool(f, {"auto", file, "--chip", "16F628A", "--count", "3", "--port", sim.Url(),
+                             "--serial-store", store, "--serial", "1", "--serial-at", "eeprom:0x20",
+                             "--station", "south", "--log", log});
     operatorThread.join();
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_TRUE(secondReservedBeforeStop);
@@ -87,8 +87,8 @@ TEST(StoreOutage, TheStationFinishesTheChipInHandWaitsOnceAndGoesOnWhenTheServer
     EXPECT_EQ(Count(run.err, "no new chip until the serial store is back"), 1u) << run.err;
     EXPECT_EQ(Count(run.err, "tessaro-cli: the serial store is back\n"), 1u) << run.err;
     EXPECT_EQ(ReadFile(log + ".journal"), "");
-    EXPECT_EQ(Rows("outage"), (std::vector<std::string>{"done|done|1", "done|done|2",
-                                                        "done|done|3"}));
+    EXPECT_EQ(Rows("outage"),
+              (std::vector<std::string>{"done|done|1", "done|done|2", "done|done|3"}));
     // The journal's row has the log's fields like the others.
     EXPECT_EQ(Server().Sql("outage", "SELECT count(*) FROM tessaro_chips WHERE image_crc32 "
                                      "LIKE '0x%' AND elapsed_s > 0"),
@@ -105,9 +105,10 @@ TEST(StoreOutage, AStationStartedWithAJournalWritesItFirst) {
     const std::string file = WritePatternHex(f, "16F628A");
     const std::string log = f.Path("line.log");
     const std::vector<std::string> args = {
-        "program", file,   "--chip",  "16F628A",   "--yes", "--serial-store", store, "--serial",
-        "40",      "--serial-at", "eeprom:0x20", "--station", "west", "--port", sim.Url(),
-        "--log",   log};
+        "program",        file,        "--chip",   "16F628A", "--yes",
+        "--serial-store", store,       "--serial", "40",      "--serial-at",
+        "eeprom:0x20",    "--station", "west",     "--port",  sim.Url(),
+        "--log",          log};
     {
         ChildProcess child(TESSARO_CLI_PATH, args);
         ASSERT_TRUE(sim.WaitForCommand("ProgramROM"));

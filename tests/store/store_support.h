@@ -12,7 +12,8 @@ inline std::string LineDatabase(const clitest::ProgramFolder& f, const std::stri
     PgTestServer& server = Server();
     EXPECT_TRUE(server.Running()) << server.Error();
     const std::string address = server.NewDatabase(name);
-    const clitest::CliRun init = clitest::RunTool(f, {"serials", "init", "--serial-store", address});
+    const clitest::CliRun init =
+        clitest::RunTool(f, {"serials", "init", "--serial-store", address});
     EXPECT_EQ(init.code, 0) << init.err;
     return address;
 }

@@ -81,10 +81,10 @@ public:
     }
 
     StoreAnswer Status(StoreTable& table) override {
-        return Query(kStatus, {},
-                     {"next", "given", "done", "failed", "voided", "interrupted", "open",
-                      "reusable"},
-                     table);
+        return Query(
+            kStatus, {},
+            {"next", "given", "done", "failed", "voided", "interrupted", "open", "reusable"},
+            table);
     }
 
     StoreAnswer Report(StoreTable& table) override {
@@ -120,8 +120,8 @@ public:
             answer = StoreAnswer::Bad(StoreAnswer::Kind::Input,
                                       N_("a counter's numbers never end: give --count N"));
         if (answer)
-            answer = link_.Exec(kUnused, {series, std::to_string(count > 0 ? count : 1u << 31)},
-                                &rows);
+            answer =
+                link_.Exec(kUnused, {series, std::to_string(count > 0 ? count : 1u << 31)}, &rows);
         for (std::size_t i = 0; answer && i < rows.rows.size(); ++i)
             answer = ParseSerial(rows.rows[i][0].value_or(""), numbers.emplace_back());
         if (answer)

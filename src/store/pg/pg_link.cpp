@@ -57,7 +57,8 @@ StoreAnswer PgLink::Connect(const std::string& address) {
     const char* values[] = {"5", "tessaro", "10000", address.c_str(), nullptr};
     conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) == CONNECTION_OK) {
-        PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+        PQsetNoticeProcessor(
+            conn_, [](void*, const char*) {}, nullptr);
         return {};
     }
     const std::string reason = Trimmed(PQerrorMessage(conn_));
@@ -98,9 +99,9 @@ StoreAnswer PgLink::Exec(const char* sql, const std::vector<PgValue>& params, Pg
             rows->affected = affected != nullptr && *affected != 0 ? std::atoll(affected) : 0;
         }
     } else if (PQstatus(conn_) != CONNECTION_OK) {
-        answer = StoreAnswer::Bad(StoreAnswer::Kind::Unreachable,
-                                  Arg(N_("cannot reach the serial store: %1"),
-                                      Trimmed(PQerrorMessage(conn_))));
+        answer = StoreAnswer::Bad(
+            StoreAnswer::Kind::Unreachable,
+            Arg(N_("cannot reach the serial store: %1"), Trimmed(PQerrorMessage(conn_))));
         Drop();
     } else {
         const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);

@@ -61,8 +61,7 @@ static_assert(std::size(kMigrations) == kSchemaVersion);
 
 StoreAnswer SchemaVersion(PgLink& link, int& version) {
     PgRows rows;
-    StoreAnswer answer =
-        link.Exec("SELECT to_regclass('tessaro_schema') IS NOT NULL", {}, &rows);
+    StoreAnswer answer = link.Exec("SELECT to_regclass('tessaro_schema') IS NOT NULL", {}, &rows);
     if (!answer)
         return answer;
     version = 0;
@@ -84,10 +83,8 @@ StoreAnswer MigrateSchema(PgLink& link, int& from) {
     if (answer)
         answer = SchemaVersion(link, from);
     if (answer && from > kSchemaVersion)
-        answer = StoreAnswer::Bad(
-            StoreAnswer::Kind::Input,
-            Arg(kNewerSchema, from,
-                kSchemaVersion));
+        answer =
+            StoreAnswer::Bad(StoreAnswer::Kind::Input, Arg(kNewerSchema, from, kSchemaVersion));
     for (int v = from; answer && v < kSchemaVersion; ++v)
         answer = link.Exec(kMigrations[v]);
     if (answer && from < kSchemaVersion)
@@ -108,10 +105,8 @@ StoreAnswer CheckSchema(PgLink& link) {
     if (version == kSchemaVersion)
         return {};
     if (version > kSchemaVersion)
-        return StoreAnswer::Bad(
-            StoreAnswer::Kind::Input,
-            Arg(kNewerSchema,
-                version, kSchemaVersion));
+        return StoreAnswer::Bad(StoreAnswer::Kind::Input,
+                                Arg(kNewerSchema, version, kSchemaVersion));
     return StoreAnswer::Bad(StoreAnswer::Kind::Input,
                             Arg(N_("the serial store's schema is version %1, older than this "
                                    "program's %2: run `tessaro-cli serials init`"),

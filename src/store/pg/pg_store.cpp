@@ -1,9 +1,9 @@
 // A station's side of the line's PostgreSQL store: each reservation and each
 // result is one short statement; results the server cannot take wait in the
 // station's journal.
+#include "store/pg_store.h"
 #include "store/pg/pg_link.h"
 #include "store/pg/pg_schema.h"
-#include "store/pg_store.h"
 #include "store/store_journal.h"
 #include "store/store_text.h"
 
@@ -205,20 +205,20 @@ private:
     }
 
     StoreAnswer CloseRow(long long row, const ChipResult& r) {
-        const char* state = r.Passed()                         ? "done"
+        const char* state = r.Passed()                          ? "done"
                             : s_.failed == FailedNumbers::Reuse ? "reusable"
                                                                 : "voided";
-        return link_.Exec(kClose, {std::to_string(row), state, r.result, Text(r.deviceId),
-                                   r.revision >= 0 ? PgValue(std::to_string(r.revision))
-                                                   : PgValue(),
-                                   Text(r.checksum), Text(r.imageCrc32), Text(r.calibrationRead),
-                                   Text(r.calibrationWritten), std::to_string(r.elapsedSeconds)});
+        return link_.Exec(kClose,
+                          {std::to_string(row), state, r.result, Text(r.deviceId),
+                           r.revision >= 0 ? PgValue(std::to_string(r.revision)) : PgValue(),
+                           Text(r.checksum), Text(r.imageCrc32), Text(r.calibrationRead),
+                           Text(r.calibrationWritten), std::to_string(r.elapsedSeconds)});
     }
 
     StoreAnswer StartSeries() {
         PgRows rows;
-        StoreAnswer answer = link_.Exec("SELECT 1 FROM tessaro_series WHERE name = $1",
-                                        {s_.series}, &rows);
+        StoreAnswer answer =
+            link_.Exec("SELECT 1 FROM tessaro_series WHERE name = $1", {s_.series}, &rows);
         if (!answer || !rows.rows.empty())
             return answer;
         const SeriesPlan& p = s_.plan;
@@ -229,9 +229,9 @@ private:
             list += (list.size() > 1 ? "," : "") + std::to_string(v);
         answer = link_.Exec("BEGIN");
         if (answer)
-            answer = link_.Exec(kNewSeries, {s_.series, p.counter ? "counter" : "list",
-                                             std::to_string(p.start), std::to_string(p.step),
-                                             std::to_string(p.list.size())},
+            answer = link_.Exec(kNewSeries,
+                                {s_.series, p.counter ? "counter" : "list", std::to_string(p.start),
+                                 std::to_string(p.step), std::to_string(p.list.size())},
                                 &rows);
         // Another station may have started it a moment ago: then it is theirs.
         if (answer && rows.affected == 1 && !p.counter)
