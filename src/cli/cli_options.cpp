@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
+#include "cli/cli_messages.h"
 #include "cli/station_serials.h"
 #include "link/programmer_style.h"
 #include "platform/translate.h"
@@ -69,9 +70,9 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
     } else if (name == "--count") {
         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), o.count);
         if (ec != std::errc() || end != value.data() + value.size() || o.count < 1)
-            error = Arg(N_("--count takes a number of chips, not %1"), value);
+            error = Arg(kCountTakes, value);
     } else {
-        error = Arg(N_("unknown option %1"), name);
+        error = Arg(kUnknownOption, name);
     }
     return error.empty();
 }
@@ -253,8 +254,9 @@ Exit codes:
   0  success
   1  the chip failed or was left alone: verify difference, not blank, a write
      error reported by the board, or a question answered No
-  2  the board does not answer, answers wrongly, or the port cannot be used
-  3  bad input: option, chip name, HEX file, chip file
+  2  the board does not answer, answers wrongly, or the port cannot be used;
+     or the serial store cannot be reached or refuses the station's role
+  3  bad input: option, chip name, HEX file, chip file, serial store address
   4  interrupted (Ctrl-C)
 )");
 }

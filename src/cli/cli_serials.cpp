@@ -49,9 +49,9 @@ bool Parse(const std::vector<std::string>& args, SerialsOptions& o, std::string&
             const auto [end, ec] =
                 std::from_chars(value.data(), value.data() + value.size(), o.count);
             if (ec != std::errc() || end != value.data() + value.size() || o.count == 0)
-                error = Arg(N_("--count takes a number of chips, not %1"), value);
+                error = Arg(kCountTakes, value);
         } else if (!TakeSerialOption(o.serial, arg, args[++i], error)) {
-            error = Arg(N_("unknown option %1"), arg);
+            error = Arg(kUnknownOption, arg);
         }
     }
     if (o.words.empty() && error.empty())

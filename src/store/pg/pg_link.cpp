@@ -8,6 +8,7 @@
 #include <cstring>
 
 namespace {
+constexpr const char* kCannotReach = N_("cannot reach the serial store: %1");
 constexpr const char* kUndefinedTable = "42P01";
 
 std::string Trimmed(const char* text) {
@@ -64,7 +65,7 @@ StoreAnswer PgLink::Connect(const std::string& address) {
     const std::string reason = Trimmed(PQerrorMessage(conn_));
     Drop();
     return StoreAnswer::Bad(StoreAnswer::Kind::Unreachable,
-                            Arg(N_("cannot reach the serial store: %1"), reason));
+                            Arg(kCannotReach, reason));
 }
 
 StoreAnswer PgLink::Exec(const char* sql, const std::vector<PgValue>& params, PgRows* rows) {
@@ -101,7 +102,7 @@ StoreAnswer PgLink::Exec(const char* sql, const std::vector<PgValue>& params, Pg
     } else if (PQstatus(conn_) != CONNECTION_OK) {
         answer = StoreAnswer::Bad(
             StoreAnswer::Kind::Unreachable,
-            Arg(N_("cannot reach the serial store: %1"), Trimmed(PQerrorMessage(conn_))));
+            Arg(kCannotReach, Trimmed(PQerrorMessage(conn_))));
         Drop();
     } else {
         const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
