@@ -66,6 +66,18 @@ TEST(Store, TwoStationsShareASeriesAndEachRowCarriesItsChipsResult) {
               "station,board,chips,passed,failed,yield,first,last");
     EXPECT_NE(report.out.find("\nwest," + b.Url() + ",1,1,0,100.0,"), std::string::npos)
         << report.out;
+    // Numbers handed to an SQTP file are taken out of the series.
+    const std::string parts = f.Path("parts.num");
+    CliRun exported =
+        RunTool(f, {"serials", "export-sqtp", parts, "--chip", "16F628A", "--serial-at",
+                    "eeprom:0x20", "--serial-bytes", "2", "--count", "3", "--serial-store", store});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    const std::string records = ReadFile(parts);
+    EXPECT_EQ(records.substr(0, 17), ":0442400013008A00"); // 5002 = 0x138A
+    EXPECT_EQ(std::count(records.begin(), records.end(), '\n'), 4);
+    CliRun after = RunTool(f, {"serials", "status", "--json", "--serial-store", store});
+    ASSERT_EQ(after.Results().size(), 1u) << after.err;
+    EXPECT_EQ(after.Results()[0]["next"], "5005");
     CliRun missing = RunTool(f, {"serials", "find", "4999", "--serial-store", store});
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("no chip has the serial number 4999"), std::string::npos);
@@ -157,6 +169,36 @@ TEST(Store, BadInputIsRefusedBeforeAnyChipIsTouched) {
     EXPECT_NE(old.err.find("older than this program's 1: run `tessaro-cli serials init`"),
               std::string::npos)
         << old.err;
+}
+
+// A station's role with the privileges README names is enough; a role
+// without them is refused with the server's reason (exit code 2).
+TEST(Store, AStationRoleNeedsOnlyThePrivilegesTheReadmeNames) {
+    SimBoard sim(Model::Elm, "16F628A");
+    ProgramFolder f;
+    LineDatabase(f, "privileges");
+    Server().Sql("privileges",
+                 "CREATE ROLE pc1 LOGIN; CREATE ROLE pc2 LOGIN; CREATE ROLE stations; "
+                 "GRANT stations TO pc1; "
+                 "GRANT SELECT ON tessaro_schema TO stations; "
+                 "GRANT SELECT, INSERT, UPDATE ON tessaro_series, tessaro_chips TO stations; "
+                 "GRANT SELECT, INSERT ON tessaro_series_list TO stations; "
+                 "GRANT USAGE ON SEQUENCE tessaro_chips_id_seq TO stations;");
+    const std::string file = WritePatternHex(f, "16F628A");
+    const std::vector<std::string> base = {
+        "program",      file,      "--chip",          "16F628A",     "--yes",
+        "--port",       sim.Url(), "--serial-at",     "eeprom:0x20", "--serial-list",
+        f.Path("list"), "--log",   f.Path("line.log")};
+    { std::ofstream(f.Path("list")) << "11\n22\n33\n"; }
+    CliRun pc1 = RunTool(f, With(base, {"--serial-store", Server().Address("privileges", "pc1")}));
+    EXPECT_EQ(pc1.code, 0) << pc1.err;
+    EXPECT_EQ(EepromSerial(sim, 0x22), 11);
+    CliRun pc2 = RunTool(f, With(base, {"--serial-store", Server().Address("privileges", "pc2")}));
+    EXPECT_EQ(pc2.code, 2);
+    EXPECT_NE(pc2.err.find("the serial store refused: ERROR:  permission denied"),
+              std::string::npos)
+        << pc2.err;
+    EXPECT_EQ(Rows("privileges"), std::vector<std::string>{"done|done|11"});
 }
 
 // Killed in the middle of a chip: the reservation stays open until the

@@ -1,6 +1,7 @@
 // The store's pieces that need no server: the SHA-256 a row names its HEX
 // file by, the journal's lines, the result taken from a log line, SQTP files.
 #include "cli/cli_test_support.h"
+#include "cli/serial_store_file.h"
 #include "cli/sqtp_export.h"
 #include "cli/station_serials.h"
 #include "store/sha256.h"
@@ -39,8 +40,13 @@ TEST(StorePieces, Sha256AgreesWithSha256sumOnEveryPaddingCase) {
 TEST(StorePieces, AJournalLineComesBackWhateverItsTextsHold) {
     JournalEntry e;
     e.row = 123456789012LL;
-    e.result = {"difference", "0x1060", 3, "0x1A2B", "0xDEADBEEF", "0x3480", "", 2.5};
+    e.result.result = "difference";
+    e.result.deviceId = "0x1060";
+    e.result.revision = 3;
     e.result.checksum = "tab\there\nnew\\line";
+    e.result.imageCrc32 = "0xDEADBEEF";
+    e.result.calibrationRead = "0x3480";
+    e.result.elapsedSeconds = 2.5;
     JournalEntry back;
     ASSERT_TRUE(ParseJournalLine(JournalLine(e), back));
     EXPECT_EQ(back.row, e.row);
@@ -73,6 +79,32 @@ TEST(StorePieces, TheRowTakesTheResultFieldsOfTheLogLine) {
     const ChipResult none = ResultOfLogLine(R"({"result":"no answer","device_id":null})");
     EXPECT_EQ(none.deviceId, "");
     EXPECT_EQ(none.revision, -1);
+}
+
+TEST(StorePieces, TheStateFileGivesAFailedNumberToTheNextChipOnlyWhenAskedTo) {
+    for (const FailedNumbers failed : {FailedNumbers::Void, FailedNumbers::Reuse}) {
+        SerialOptions o;
+        o.counter = true;
+        o.start = 10;
+        o.state = ::testing::TempDir() + "reuse-" + std::to_string(static_cast<int>(failed));
+        std::remove(o.state.c_str());
+        FileSerialStore store(o, failed);
+        Reservation first;
+        Reservation second;
+        Reservation third;
+        ASSERT_TRUE(store.Reserve({}, first));
+        ChipResult failedChip;
+        failedChip.result = "failed";
+        ChipResult doneChip;
+        doneChip.result = "done";
+        ASSERT_TRUE(store.Close(first, failedChip));
+        ASSERT_TRUE(store.Reserve({}, second));
+        ASSERT_TRUE(store.Close(second, doneChip));
+        ASSERT_TRUE(store.Reserve({}, third));
+        EXPECT_EQ(first.serial, 10u);
+        EXPECT_EQ(second.serial, failed == FailedNumbers::Reuse ? 10u : 11u);
+        EXPECT_EQ(third.serial, failed == FailedNumbers::Reuse ? 11u : 12u);
+    }
 }
 
 TEST(StorePieces, SqtpRecordsHoldTheBytesAsTheHexImageDoes) {

@@ -3,6 +3,7 @@
 #include "platform/translate.h"
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 // A number is held by at most one row of a series (unique index); the row a
