@@ -1083,27 +1083,27 @@ Exitcodes:
         <translation>serials braucht --serial-store URI (oder TESSARO_SERIAL_STORE)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="131"/>
-        <source>the serial store&apos;s schema: version %1, was %2</source>
-        <translation>Schema des Seriennummernspeichers: Version %1, war %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serials.cpp" line="141"/>
+        <location filename="../src/cli/cli_serials.cpp" line="123"/>
         <source>find takes a serial number, not %1</source>
         <translation>find nimmt eine Seriennummer, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="145"/>
+        <location filename="../src/cli/cli_serials.cpp" line="129"/>
         <source>no chip has the serial number %1</source>
         <translation>kein Chip hat die Seriennummer %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="154"/>
+        <location filename="../src/cli/cli_serials.cpp" line="148"/>
+        <source>the serial store&apos;s schema: version %1, was %2</source>
+        <translation>Schema des Seriennummernspeichers: Version %1, war %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="161"/>
         <source>%1 reservations of %2 closed as interrupted</source>
         <translation>%1 Reservierungen von %2 als unterbrochen geschlossen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="166"/>
+        <location filename="../src/cli/cli_serials.cpp" line="173"/>
         <source>serials cannot %1 (init, status, report, find SERIAL, close-stale --station NAME, export-sqtp FILE)</source>
         <translation>serials kann nicht %1 (init, status, report, find SERIENNUMMER, close-stale --station NAME, export-sqtp DATEI)</translation>
     </message>
@@ -1288,77 +1288,82 @@ Exitcodes:
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
+        <source>--serial-series and --station belong to --serial-store</source>
+        <translation>--serial-series und --station gehören zu --serial-store</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="136"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="164"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="173"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="201"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="211"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="213"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="242"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="252"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="288"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="293"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1998,37 +2003,37 @@ Exitcodes:
         <translation>die Nummern eines Zählers enden nie: geben Sie --count N an</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="11"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="12"/>
         <source>cannot reach the serial store: %1</source>
         <translation>Seriennummernspeicher nicht erreichbar: %1</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="33"/>
-        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
-        <translation>%1 ist keine PostgreSQL-Adresse (postgresql://HOST/DB oder host=... dbname=...): %2</translation>
-    </message>
-    <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="75"/>
-        <source>the serial store cannot be reached</source>
-        <translation>der Seriennummernspeicher ist nicht erreichbar</translation>
-    </message>
-    <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="113"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="44"/>
         <source>the serial store has no tables of this program (%1): run `tessaro-cli serials init`</source>
         <translation>der Seriennummernspeicher hat keine Tabellen dieses Programms (%1): führen Sie `tessaro-cli serials init` aus</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="119"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="48"/>
         <source>the serial store refused: %1</source>
         <translation>der Seriennummernspeicher lehnte ab: %1</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_schema.cpp" line="55"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="63"/>
+        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
+        <translation>%1 ist keine PostgreSQL-Adresse (postgresql://HOST/DB oder host=... dbname=...): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="104"/>
+        <source>the serial store cannot be reached</source>
+        <translation>der Seriennummernspeicher ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="56"/>
         <source>the serial store&apos;s schema is version %1, newer than this program&apos;s %2</source>
         <translation>das Schema des Seriennummernspeichers hat Version %1, neuer als die dieses Programms (%2)</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_schema.cpp" line="111"/>
+        <location filename="../src/store/pg/pg_schema.cpp" line="112"/>
         <source>the serial store&apos;s schema is version %1, older than this program&apos;s %2: run `tessaro-cli serials init`</source>
         <translation>das Schema des Seriennummernspeichers hat Version %1, älter als die dieses Programms (%2): führen Sie `tessaro-cli serials init` aus</translation>
     </message>

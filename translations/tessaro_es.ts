@@ -1084,27 +1084,27 @@ Códigos de salida:
         <translation>serials necesita --serial-store URI (o TESSARO_SERIAL_STORE)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="131"/>
-        <source>the serial store&apos;s schema: version %1, was %2</source>
-        <translation>esquema del almacén de números de serie: versión %1, era %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serials.cpp" line="141"/>
+        <location filename="../src/cli/cli_serials.cpp" line="123"/>
         <source>find takes a serial number, not %1</source>
         <translation>find admite un número de serie, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="145"/>
+        <location filename="../src/cli/cli_serials.cpp" line="129"/>
         <source>no chip has the serial number %1</source>
         <translation>ningún chip tiene el número de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="154"/>
+        <location filename="../src/cli/cli_serials.cpp" line="148"/>
+        <source>the serial store&apos;s schema: version %1, was %2</source>
+        <translation>esquema del almacén de números de serie: versión %1, era %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="161"/>
         <source>%1 reservations of %2 closed as interrupted</source>
         <translation>%1 reservas de %2 cerradas como interrumpidas</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serials.cpp" line="166"/>
+        <location filename="../src/cli/cli_serials.cpp" line="173"/>
         <source>serials cannot %1 (init, status, report, find SERIAL, close-stale --station NAME, export-sqtp FILE)</source>
         <translation>serials no sabe %1 (init, status, report, find NÚMERO, close-stale --station NOMBRE, export-sqtp ARCHIVO)</translation>
     </message>
@@ -1289,77 +1289,82 @@ Códigos de salida:
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="128"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
+        <source>--serial-series and --station belong to --serial-store</source>
+        <translation>--serial-series y --station van con --serial-store</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="130"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="136"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="161"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="164"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="171"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="173"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="201"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="211"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="213"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="233"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="235"/>
         <source>cannot read the serial state %1</source>
         <translation>no se puede leer el estado de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="242"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="244"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>el estado de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="243"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>el estado de serie %1 no es de una lista (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="252"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="254"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="288"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="290"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="293"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="295"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>no se puede escribir el estado de serie %1: %2</translation>
     </message>
@@ -1999,37 +2004,37 @@ Códigos de salida:
         <translation>los números de un contador no se acaban: indique --count N</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="11"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="12"/>
         <source>cannot reach the serial store: %1</source>
         <translation>no se puede alcanzar el almacén de números de serie: %1</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="33"/>
-        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
-        <translation>%1 no es una dirección de PostgreSQL (postgresql://HOST/DB o host=... dbname=...): %2</translation>
-    </message>
-    <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="75"/>
-        <source>the serial store cannot be reached</source>
-        <translation>no se puede alcanzar el almacén de números de serie</translation>
-    </message>
-    <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="113"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="44"/>
         <source>the serial store has no tables of this program (%1): run `tessaro-cli serials init`</source>
         <translation>el almacén de números de serie no tiene las tablas de este programa (%1): ejecute `tessaro-cli serials init`</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_link.cpp" line="119"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="48"/>
         <source>the serial store refused: %1</source>
         <translation>el almacén de números de serie rechazó: %1</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_schema.cpp" line="55"/>
+        <location filename="../src/store/pg/pg_link.cpp" line="63"/>
+        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
+        <translation>%1 no es una dirección de PostgreSQL (postgresql://HOST/DB o host=... dbname=...): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="104"/>
+        <source>the serial store cannot be reached</source>
+        <translation>no se puede alcanzar el almacén de números de serie</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="56"/>
         <source>the serial store&apos;s schema is version %1, newer than this program&apos;s %2</source>
         <translation>el esquema del almacén de números de serie es la versión %1, más nueva que la de este programa (%2)</translation>
     </message>
     <message>
-        <location filename="../src/store/pg/pg_schema.cpp" line="111"/>
+        <location filename="../src/store/pg/pg_schema.cpp" line="112"/>
         <source>the serial store&apos;s schema is version %1, older than this program&apos;s %2: run `tessaro-cli serials init`</source>
         <translation>el esquema del almacén de números de serie es la versión %1, más antigua que la de este programa (%2): ejecute `tessaro-cli serials init`</translation>
     </message>

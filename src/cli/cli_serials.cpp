@@ -115,6 +115,23 @@ bool IsSerialsCommand(const std::vector<std::string>& args) {
 }
 
 namespace {
+StoreAnswer Find(StoreAdmin& admin, const SerialsOptions& o, const std::string& typed,
+                 const CliEnvironment& env, int& code) {
+    std::uint64_t serial = 0;
+    if (!ParseSerialValue(typed, serial))
+        return StoreAnswer::Bad(StoreAnswer::Kind::Input,
+                                Arg(N_("find takes a serial number, not %1"), typed));
+    StoreTable table;
+    StoreAnswer answer = admin.Find(std::to_string(serial), table);
+    if (answer)
+        PrintTable(table, o, *env.out);
+    if (answer && table.rows.empty()) {
+        *env.err << Translated(MeSays(N_("no chip has the serial number %1"), typed)) << '\n';
+        code = kExitChip;
+    }
+    return answer;
+}
+
 // One subcommand on the open store. Its exit code when it is not the answer's.
 StoreAnswer RunSubcommand(StoreAdmin& admin, const SerialsOptions& o, const CliEnvironment& env,
                           int& code) {
@@ -135,17 +152,7 @@ StoreAnswer RunSubcommand(StoreAdmin& admin, const SerialsOptions& o, const CliE
         if ((answer = what == "status" ? admin.Status(table) : admin.Report(table)))
             PrintTable(table, o, out);
     } else if (what == "find" && o.words.size() == 2) {
-        std::uint64_t serial = 0;
-        if (!ParseSerialValue(argument, serial))
-            return StoreAnswer::Bad(StoreAnswer::Kind::Input,
-                                    Arg(N_("find takes a serial number, not %1"), argument));
-        if ((answer = admin.Find(std::to_string(serial), table)))
-            PrintTable(table, o, out);
-        if (answer && table.rows.empty()) {
-            *env.err << Translated(MeSays(N_("no chip has the serial number %1"), argument))
-                     << '\n';
-            code = kExitChip;
-        }
+        answer = Find(admin, o, argument, env, code);
     } else if (what == "close-stale" && !o.serial.station.empty()) {
         long long closed = 0;
         if ((answer = admin.CloseStale(o.serial.station, closed)))

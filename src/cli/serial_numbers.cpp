@@ -123,6 +123,8 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
 }
 
 std::string CheckSerialOptions(const SerialOptions& o) {
+    if (o.store.empty() && (!o.series.empty() || !o.station.empty()))
+        return N_("--serial-series and --station belong to --serial-store");
     const bool any = o.placeGiven || !o.state.empty();
     if (!o.On())
         return any ? N_("--serial-at and --serial-state need --serial or --serial-list") : "";

@@ -160,6 +160,10 @@ TEST(Store, BadInputIsRefusedBeforeAnyChipIsTouched) {
         EXPECT_EQ(run.code, c.code) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
+    CliRun noStore = RunTool(f, With(base, {"--serial", "1", "--station", "east"}));
+    EXPECT_EQ(noStore.code, 3);
+    EXPECT_NE(noStore.err.find("--serial-series and --station belong to --serial-store"),
+              std::string::npos);
     // The board never heard from the program.
     EXPECT_FALSE(sim.WaitForCommand("", 0));
     // An older schema (a row saying version 0) is told to upgrade too.

@@ -5,6 +5,7 @@
 
 #include <libpq-fe.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -16,6 +17,35 @@ std::string Trimmed(const char* text) {
     while (!s.empty() && (s.back() == '\n' || s.back() == ' '))
         s.pop_back();
     return s;
+}
+void CopyRows(const PGresult* result, PgRows& rows) {
+    rows.columns.clear();
+    rows.rows.clear();
+    for (int c = 0; c < PQnfields(result); ++c)
+        rows.columns.emplace_back(PQfname(result, c));
+    for (int r = 0; r < PQntuples(result); ++r) {
+        PgRow& row = rows.rows.emplace_back();
+        for (int c = 0; c < PQnfields(result); ++c)
+            row.push_back(PQgetisnull(result, r, c) != 0 ? PgValue()
+                                                         : PgValue(PQgetvalue(result, r, c)));
+    }
+    const char* affected = PQcmdTuples(const_cast<PGresult*>(result));
+    rows.affected = affected != nullptr && *affected != 0 ? std::atoll(affected) : 0;
+}
+
+// The server answered, and said no: a missing table is the schema's, the
+// rest (a role without the privileges, say) in the server's words.
+StoreAnswer Refusal(const PGresult* result) {
+    const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+    const std::string reason = Trimmed(PQresultErrorMessage(result));
+    if (state != nullptr && std::strcmp(state, kUndefinedTable) == 0)
+        return StoreAnswer::Bad(
+            StoreAnswer::Kind::Input,
+            Arg(N_("the serial store has no tables of this program (%1): run `tessaro-cli "
+                   "serials init`"),
+                reason));
+    return StoreAnswer::Bad(StoreAnswer::Kind::Refused,
+                            Arg(N_("the serial store refused: %1"), reason));
 }
 } // namespace
 
@@ -64,8 +94,7 @@ StoreAnswer PgLink::Connect(const std::string& address) {
     }
     const std::string reason = Trimmed(PQerrorMessage(conn_));
     Drop();
-    return StoreAnswer::Bad(StoreAnswer::Kind::Unreachable,
-                            Arg(kCannotReach, reason));
+    return StoreAnswer::Bad(StoreAnswer::Kind::Unreachable, Arg(kCannotReach, reason));
 }
 
 StoreAnswer PgLink::Exec(const char* sql, const std::vector<PgValue>& params, PgRows* rows) {
@@ -84,39 +113,14 @@ StoreAnswer PgLink::Exec(const char* sql, const std::vector<PgValue>& params, Pg
     const ExecStatusType status = PQresultStatus(result);
     StoreAnswer answer;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
-        if (rows != nullptr) {
-            rows->columns.clear();
-            rows->rows.clear();
-            for (int c = 0; c < PQnfields(result); ++c)
-                rows->columns.emplace_back(PQfname(result, c));
-            for (int r = 0; r < PQntuples(result); ++r) {
-                PgRow& row = rows->rows.emplace_back();
-                for (int c = 0; c < PQnfields(result); ++c)
-                    row.push_back(PQgetisnull(result, r, c) != 0
-                                      ? PgValue()
-                                      : PgValue(PQgetvalue(result, r, c)));
-            }
-            const char* affected = PQcmdTuples(result);
-            rows->affected = affected != nullptr && *affected != 0 ? std::atoll(affected) : 0;
-        }
+        if (rows != nullptr)
+            CopyRows(result, *rows);
     } else if (PQstatus(conn_) != CONNECTION_OK) {
-        answer = StoreAnswer::Bad(
-            StoreAnswer::Kind::Unreachable,
-            Arg(kCannotReach, Trimmed(PQerrorMessage(conn_))));
+        answer = StoreAnswer::Bad(StoreAnswer::Kind::Unreachable,
+                                  Arg(kCannotReach, Trimmed(PQerrorMessage(conn_))));
         Drop();
     } else {
-        const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
-        const std::string reason = Trimmed(PQresultErrorMessage(result));
-        if (state != nullptr && std::strcmp(state, kUndefinedTable) == 0)
-            answer = StoreAnswer::Bad(
-                StoreAnswer::Kind::Input,
-                Arg(N_("the serial store has no tables of this program (%1): run `tessaro-cli "
-                       "serials init`"),
-                    reason));
-        else
-            // A role without the privileges, a broken constraint: the server's reason says which.
-            answer = StoreAnswer::Bad(StoreAnswer::Kind::Refused,
-                                      Arg(N_("the serial store refused: %1"), reason));
+        answer = Refusal(result);
     }
     PQclear(result);
     return answer;
