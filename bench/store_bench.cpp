@@ -1,6 +1,9 @@
 // The line's PostgreSQL store against a private local server: a chip's
 // reservation and result round trip with 16 boards on 4 stations, and the
 // administrator's report and find on a store of 1,000,000 rows.
+#include "boardsim.h"
+#include "cli_bench_support.h"
+#include "platform/text_file.h"
 #include "store/pg_store.h"
 #include "store/pg_test_server.h"
 
@@ -10,6 +13,7 @@
 #include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -82,6 +86,71 @@ void RoundTrip(benchmark::State& state) {
     state.counters["p99_ms"] = Percentile(ms, 0.99);
 }
 BENCHMARK(RoundTrip)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A 16-board line programming one whole 16F877A on each board at the wire's
+// speed, its serial numbers from the state file (0) or the PostgreSQL store
+// (1): chips per hour of the line.
+void LineChipsPerHour(benchmark::State& state) {
+    constexpr int kLineBoards = 16;
+    const bool pg = state.range(0) == 1;
+    std::vector<std::string> chipFile;
+    boardsim::ReadTextLines(TESSARO_SOURCE_DIR "/data/chipinfo.cid", chipFile);
+    const boardsim::ChipConfig chip = boardsim::FindChipInfo(chipFile, "16F877A").config;
+    std::vector<std::unique_ptr<boardsim::Board>> boards;
+    std::vector<std::unique_ptr<boardsim::Rfc2217Server>> servers;
+    const std::string folder = (std::filesystem::temp_directory_path() /
+                                ("tessaro-store-bench-" + std::to_string(state.range(0))))
+                                   .string() +
+                               "/";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", folder + "chipinfo.cid");
+    // The whole image but its last EEPROM bytes, where the serial goes.
+    bench::WriteFullImage(folder + "full.hex");
+    std::string image = *ReadWholeFile(folder + "full.hex");
+    const std::string lastEeprom =
+        bench::Record(0x4200 + 2 * 0xF8,
+                      {0x78, 0, 0x79, 0, 0x7A, 0, 0x7B, 0, 0x7C, 0, 0x7D, 0, 0x7E, 0, 0x7F, 0}) +
+        "\n";
+    image.erase(image.find(lastEeprom), lastEeprom.size());
+    WriteFileReplacing(folder + "full.hex", image);
+    std::vector<std::string> args = {
+        "program",     folder + "full.hex", "--chip",   "16F877A", "--style",
+        "Elm",         "--quiet",           "--serial", "1",       "--serial-at",
+        "eeprom:0xFC", "--serial-bytes",    "2",        "--log",   folder + "line.log"};
+    if (pg)
+        args.insert(args.end(), {"--serial-store", Database("bench_line"), "--station", "b"});
+    for (int i = 0; i < kLineBoards; ++i) {
+        boards.push_back(
+            std::make_unique<boardsim::Board>(boardsim::Model::Elm, boardsim::Chip(chip)));
+        boards.back()->SetPacing({true, 19200, 0, 0});
+        servers.push_back(std::make_unique<boardsim::Rfc2217Server>(*boards.back()));
+        std::string error;
+        servers.back()->Start("127.0.0.1", 0, error);
+        args.insert(args.end(),
+                    {"--port", "rfc2217://127.0.0.1:" + std::to_string(servers.back()->Port())});
+    }
+    double seconds = 0;
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        CliEnvironment env;
+        env.programDir = folder;
+        env.out = &out;
+        env.err = &err;
+        env.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+        const auto start = Clock::now();
+        if (RunCli(args, env) != 0) {
+            static std::string why;
+            why = err.str();
+            state.SkipWithError(why.c_str());
+        }
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    std::filesystem::remove_all(folder);
+    state.counters["chips_per_hour"] = kLineBoards * 3600.0 / seconds;
+}
+BENCHMARK(LineChipsPerHour)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // A million rows: 40 stations of 4 boards, every twentieth chip failed.
 std::unique_ptr<StoreAdmin>& BigStore() {
