@@ -2,7 +2,9 @@
 // each, 25 chips a board, on one store. Two stations are killed in the middle
 // of a chip and started again, and the server is stopped and started once.
 // Afterwards every number given is in exactly one chip (read back from the
-// simulated chips) or in exactly one voided or interrupted row.
+// simulated chips) or in exactly one voided or interrupted row; every done
+// chip's row carries its result, except a chip finished in the instant its
+// station was killed (its row says interrupted: the store never heard).
 #include "child_process.h"
 #include "store_support.h"
 
@@ -33,11 +35,15 @@ struct Line {
     int done = 0;                                    // chips done on every board
     std::map<std::string, std::vector<int>> serials; // board: the serials of its done chips
     std::vector<int> killedChips;                    // what the chips in hand at a kill held
-    int killAsked = -1;                              // the station whose kill a board asks for
-    int stopAsked = -1;                              // the station whose board holds for the stop
-    bool stopped = false;                            // the server has been stopped
-    int killing = -1;                                // the station being killed
-    std::array<int, kStations> generation{};         // each station's runs so far
+    // Chips done as their station was killed: the board is asked for the
+    // chip's removal a moment before the result reaches the store, so the
+    // kill may fall between the two and leave the row interrupted.
+    std::set<int> doneAtKill;
+    int killAsked = -1;                             // the station whose kill a board asks for
+    int stopAsked = -1;                             // the station whose board holds for the stop
+    bool stopped = false;                           // the server has been stopped
+    int killing = -1;                               // the station being killed
+    std::array<int, kStations> generation{};        // each station's runs so far
     std::array<int, kStations * kBoards> holding{}; // the run of each board's chip in hand, -1 none
     std::atomic<bool> over{false};
 };
@@ -98,6 +104,8 @@ void Operate(SimBoard& sim, Line& line, int board, int killAtChip, int stopAtChi
         const std::lock_guard lock(line.mutex);
         line.holding[board] = -1;
         if (removal) {
+            if (line.generation[station] > run)
+                line.doneAtKill.insert(serial);
             line.serials[sim.Url()].push_back(serial);
             ++done;
             ++line.done;
@@ -225,16 +233,21 @@ TEST(StoreLine, FourStationsSixteenBoardsTwoKillsAndAServerRestartGiveEveryNumbe
         for (const int serial : serials) {
             EXPECT_TRUE(inChips.insert(serial).second) << serial << " in two chips";
             const std::string& row = rows[serial];
+            if (line.doneAtKill.count(serial) != 0 && row.rfind("interrupted|", 0) == 0)
+                continue;
             EXPECT_EQ(row.substr(0, row.rfind('|')), "done|done|" + board) << serial;
             EXPECT_NE(row.substr(row.rfind('|')), "|-") << serial;
         }
     int interrupted = 0;
+    std::size_t interruptedDone = 0; // done chips whose station died before their result
+    for (const int serial : line.doneAtKill)
+        interruptedDone += rows.count(serial) != 0 && rows.at(serial).rfind("interrupted|", 0) == 0;
     for (const auto& [serial, row] : rows) {
         const std::string state = row.substr(0, row.find('|'));
         interrupted += state == "interrupted" ? 1 : 0;
         if (state != "done") {
             EXPECT_TRUE(state == "voided" || state == "interrupted") << serial << " " << row;
-            EXPECT_EQ(inChips.count(serial), 0u) << serial;
+            EXPECT_EQ(inChips.count(serial) - line.doneAtKill.count(serial), 0u) << serial;
         }
     }
     EXPECT_EQ(inChips.size(), static_cast<std::size_t>(kStations * kBoards * kChips));
@@ -250,7 +263,7 @@ TEST(StoreLine, FourStationsSixteenBoardsTwoKillsAndAServerRestartGiveEveryNumbe
     const auto n = [&](const char* key) { return std::stoi(counts[key]); };
     EXPECT_EQ(n("given"), static_cast<int>(rows.size()));
     EXPECT_EQ(n("given"), n("done") + n("voided") + n("interrupted") + n("open") + n("reusable"));
-    EXPECT_EQ(n("done"), kStations * kBoards * kChips);
+    EXPECT_EQ(n("done") + static_cast<int>(interruptedDone), kStations * kBoards * kChips);
     EXPECT_EQ(n("interrupted"), interrupted);
     EXPECT_EQ(n("open"), 0);
     EXPECT_EQ(n("next"), n("given") + 1);
