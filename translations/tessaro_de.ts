@@ -696,52 +696,52 @@
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="140"/>
+        <location filename="../src/cli/cli_commands.cpp" line="145"/>
         <source>the %1 cannot be erased</source>
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="243"/>
         <source>checksum when blank: %1</source>
         <translation>Prüfsumme im leeren Zustand: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="240"/>
+        <location filename="../src/cli/cli_commands.cpp" line="245"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="243"/>
+        <location filename="../src/cli/cli_commands.cpp" line="248"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Device-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="246"/>
+        <location filename="../src/cli/cli_commands.cpp" line="251"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="247"/>
+        <location filename="../src/cli/cli_commands.cpp" line="252"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="253"/>
+        <location filename="../src/cli/cli_commands.cpp" line="258"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>Chip im Sockel: kein Chip der Chipdatei hat die Device-ID %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="255"/>
+        <location filename="../src/cli/cli_commands.cpp" line="260"/>
         <source>chip in socket: %1</source>
         <translation>Chip im Sockel: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="313"/>
+        <location filename="../src/cli/cli_commands.cpp" line="318"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="323"/>
+        <location filename="../src/cli/cli_commands.cpp" line="328"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -767,121 +767,121 @@
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="18"/>
-        <source>interrupted: cancelling</source>
-        <translation>unterbrochen: breche ab</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_messages.h" line="21"/>
-        <source>checksum: %1</source>
-        <translation>Prüfsumme: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="42"/>
-        <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
-        <translation>unbekannter Typ %1 (Alder, Birch_A, Birch_B, Cedar oder Elm)</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="51"/>
-        <source>--id takes 1 to 8 hex digits, not %1</source>
-        <translation>--id erwartet 1 bis 8 Hexziffern, nicht %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="55"/>
-        <source>--fuse takes LABEL=OPTION, not %1</source>
-        <translation>--fuse erwartet NAME=OPTION, nicht %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="65"/>
-        <source>--calibration takes a byte or a calibration word, not %1</source>
-        <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
-        <source>--export takes spy, not %1</source>
-        <translation>--export nimmt spy, nicht %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="79"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count erwartet eine Anzahl Chips, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="81"/>
-        <source>unknown option %1</source>
-        <translation>unbekannte Option %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="106"/>
-        <source>no command given</source>
-        <translation>kein Befehl angegeben</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="109"/>
-        <source>unknown command %1</source>
-        <translation>unbekannter Befehl %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="112"/>
-        <source>%1 takes one HEX file</source>
-        <translation>%1 erwartet eine HEX-Datei</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="114"/>
-        <source>%1 takes no file</source>
-        <translation>%1 erwartet keine Datei</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="116"/>
-        <source>--id and --fuse change the image of verify, program and auto only</source>
-        <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="118"/>
-        <source>--count belongs to auto</source>
-        <translation>--count gehört zu auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
-        <source>serial numbers belong to program and auto</source>
-        <translation>Seriennummern gehören zu program und auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
-        <source>--watch belongs to program on one board</source>
-        <translation>--watch gehört zu program an einem Gerät</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
-        <source>--calibration belongs to program and auto</source>
-        <translation>--calibration gehört zu program und auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="127"/>
-        <source>--disasm belongs to read</source>
-        <translation>--disasm gehört zu read</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
-        <source>%1 reads a file, not a board</source>
-        <translation>%1 liest eine Datei, kein Gerät</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="133"/>
-        <source>--port auto finds one board: name each of several</source>
-        <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="135"/>
-        <source>%1 takes one --port</source>
-        <translation>%1 erwartet ein --port</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="162"/>
+        <location filename="../src/cli/cli_messages.h" line="19"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="186"/>
+        <location filename="../src/cli/cli_messages.h" line="20"/>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="21"/>
+        <source>interrupted: cancelling</source>
+        <translation>unterbrochen: breche ab</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="24"/>
+        <source>checksum: %1</source>
+        <translation>Prüfsumme: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="44"/>
+        <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
+        <translation>unbekannter Typ %1 (Alder, Birch_A, Birch_B, Cedar oder Elm)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="53"/>
+        <source>--id takes 1 to 8 hex digits, not %1</source>
+        <translation>--id erwartet 1 bis 8 Hexziffern, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="57"/>
+        <source>--fuse takes LABEL=OPTION, not %1</source>
+        <translation>--fuse erwartet NAME=OPTION, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="67"/>
+        <source>--calibration takes a byte or a calibration word, not %1</source>
+        <translation>--calibration erwartet ein Byte oder ein Kalibrierwort, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="75"/>
+        <source>--export takes spy, not %1</source>
+        <translation>--export nimmt spy, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="109"/>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="112"/>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="115"/>
+        <source>%1 takes one HEX file</source>
+        <translation>%1 erwartet eine HEX-Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="117"/>
+        <source>%1 takes no file</source>
+        <translation>%1 erwartet keine Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="119"/>
+        <source>--id and --fuse change the image of verify, program and auto only</source>
+        <translation>--id und --fuse ändern nur die Daten von verify, program und auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <source>--count belongs to auto</source>
+        <translation>--count gehört zu auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="124"/>
+        <source>serial numbers belong to program and auto</source>
+        <translation>Seriennummern gehören zu program und auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="126"/>
+        <source>--watch belongs to program on one board</source>
+        <translation>--watch gehört zu program an einem Gerät</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="128"/>
+        <source>--calibration belongs to program and auto</source>
+        <translation>--calibration gehört zu program und auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="130"/>
+        <source>--disasm belongs to read</source>
+        <translation>--disasm gehört zu read</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="134"/>
+        <source>%1 reads a file, not a board</source>
+        <translation>%1 liest eine Datei, kein Gerät</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <source>--port auto finds one board: name each of several</source>
+        <translation>--port auto findet ein Gerät: mehrere einzeln angeben</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <source>%1 takes one --port</source>
+        <translation>%1 erwartet ein --port</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="190"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -942,13 +942,31 @@ Serial numbers (program, auto):
   --serial-order big|little   byte order (default big: most significant first)
   --serial-state FILE     where the counter stands (default: the log&apos;s name
                           with .serial added); each number is given out once
+  --serial-store URI      the line&apos;s PostgreSQL store instead of the state file
+                          (postgresql://HOST/DB, or TESSARO_SERIAL_STORE): every
+                          station&apos;s numbers and results in one database
+  --serial-series NAME    the store&apos;s series (default: default), started by
+                          --serial or --serial-list on its first use
+  --station NAME          this station&apos;s name in the store (default: host name)
+  --serial-reuse-failed   a failed chip&apos;s number goes to the next chip
+                          (default: it is voided)
+
+The line&apos;s store (tessaro-cli serials SUBCOMMAND, with --serial-store):
+  init            make or upgrade the store&apos;s tables
+  status          per series: next, given, done, failed, voided, interrupted, open
+  report          per station and board: chips, passed, failed, yield (--csv)
+  find SERIAL     the row of that number
+  close-stale --station NAME   close what a dead station left open
+  export-sqtp FILE   the series&apos; unused numbers as an SQTP file (--chip,
+                  --serial-at, --serial-bytes, --serial-order, --count)
 
 Exit codes:
   0  success
   1  the chip failed or was left alone: verify difference, not blank, a write
      error reported by the board, or a question answered No
-  2  the board does not answer, answers wrongly, or the port cannot be used
-  3  bad input: option, chip name, HEX file, chip file
+  2  the board does not answer, answers wrongly, or the port cannot be used;
+     or the serial store cannot be reached or refuses the station&apos;s role
+  3  bad input: option, chip name, HEX file, chip file, serial store address
   4  interrupted (Ctrl-C)
 </source>
         <translation>Aufruf: tessaro-cli [Optionen] BEFEHL [DATEI]
@@ -1020,14 +1038,32 @@ Seriennummern (program, auto):
   --serial-state DATEI    wo der Zähler steht (Standard: der Name des
                           Protokolls mit angehängtem .serial); jede Nummer
                           wird nur einmal vergeben
+  --serial-store URI      der PostgreSQL-Speicher der Linie statt der Zustandsdatei
+                          (postgresql://HOST/DB, oder TESSARO_SERIAL_STORE): die
+                          Nummern und Ergebnisse aller Stationen in einer Datenbank
+  --serial-series NAME    die Reihe im Speicher (Standard: default), begonnen mit
+                          --serial oder --serial-list bei ihrer ersten Nutzung
+  --station NAME          der Name dieser Station im Speicher (Standard: Rechnername)
+  --serial-reuse-failed   die Nummer eines fehlgeschlagenen Chips geht an den
+                          nächsten Chip (Standard: sie wird verworfen)
+
+Der Speicher der Linie (tessaro-cli serials UNTERBEFEHL, mit --serial-store):
+  init            die Tabellen des Speichers anlegen oder aktualisieren
+  status          je Reihe: next, given, done, failed, voided, interrupted, open
+  report          je Station und Board: chips, passed, failed, yield (--csv)
+  find SERIENNUMMER   die Zeile dieser Nummer
+  close-stale --station NAME   schließen, was eine tote Station offen ließ
+  export-sqtp DATEI   die unbenutzten Nummern der Reihe als SQTP-Datei (--chip,
+                  --serial-at, --serial-bytes, --serial-order, --count)
 
 Exitcodes:
   0  Erfolg
   1  der Chip ist fehlgeschlagen oder blieb unverändert: Abweichung beim
      Verifizieren, nicht leer, ein vom Gerät gemeldeter Schreibfehler oder
      eine mit Nein beantwortete Frage
-  2  das Gerät antwortet nicht oder falsch, oder der Port ist nicht nutzbar
-  3  falsche Eingabe: Option, Chipname, HEX-Datei, Chipdatei
+  2  das Gerät antwortet nicht oder falsch, oder der Port ist nicht nutzbar;
+     oder der Seriennummernspeicher ist nicht erreichbar oder lehnt die Rolle der Station ab
+  3  falsche Eingabe: Option, Chipname, HEX-Datei, Chipdatei, Adresse des Seriennummernspeichers
   4  unterbrochen (Strg-C)
 </translation>
     </message>
@@ -1180,97 +1216,122 @@ Aufzeichnungen:
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="22"/>
-        <source>the serial list %1 has 1 number left, not %2</source>
-        <translation>die Seriennummernliste %1 hat noch 1 Nummer, nicht %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serial.cpp" line="24"/>
-        <source>the serial list %1 has %2 numbers left, not %3</source>
-        <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serial.cpp" line="58"/>
+        <location filename="../src/cli/cli_serial.cpp" line="57"/>
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="65"/>
+        <location filename="../src/cli/cli_serials.cpp" line="58"/>
+        <source>serials takes init, status, report, find SERIAL, close-stale or export-sqtp FILE</source>
+        <translation>serials nimmt init, status, report, find SERIENNUMMER, close-stale oder export-sqtp DATEI</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="64"/>
+        <source>serials needs --serial-store URI (or TESSARO_SERIAL_STORE)</source>
+        <translation>serials braucht --serial-store URI (oder TESSARO_SERIAL_STORE)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="123"/>
+        <source>find takes a serial number, not %1</source>
+        <translation>find nimmt eine Seriennummer, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="129"/>
+        <source>no chip has the serial number %1</source>
+        <translation>kein Chip hat die Seriennummer %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="148"/>
+        <source>the serial store&apos;s schema: version %1, was %2</source>
+        <translation>Schema des Seriennummernspeichers: Version %1, war %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="161"/>
+        <source>%1 reservations of %2 closed as interrupted</source>
+        <translation>%1 Reservierungen von %2 als unterbrochen geschlossen</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="173"/>
+        <source>serials cannot %1 (init, status, report, find SERIAL, close-stale --station NAME, export-sqtp FILE)</source>
+        <translation>serials kann nicht %1 (init, status, report, find SERIENNUMMER, close-stale --station NAME, export-sqtp DATEI)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_session.cpp" line="68"/>
         <source>--help lists the commands and options</source>
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="97"/>
+        <location filename="../src/cli/cli_session.cpp" line="100"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="118"/>
+        <location filename="../src/cli/cli_session.cpp" line="119"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="163"/>
+        <location filename="../src/cli/cli_session.cpp" line="164"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="179"/>
+        <location filename="../src/cli/cli_session.cpp" line="180"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="206"/>
+        <location filename="../src/cli/cli_session.cpp" line="207"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="207"/>
+        <location filename="../src/cli/cli_session.cpp" line="208"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="218"/>
+        <location filename="../src/cli/cli_session.cpp" line="219"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="234"/>
+        <location filename="../src/cli/cli_session.cpp" line="235"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="239"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="250"/>
+        <location filename="../src/cli/cli_session.cpp" line="251"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="262"/>
+        <location filename="../src/cli/cli_session.cpp" line="263"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="272"/>
+        <location filename="../src/cli/cli_session.cpp" line="273"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="283"/>
+        <location filename="../src/cli/cli_session.cpp" line="284"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="291"/>
+        <location filename="../src/cli/cli_session.cpp" line="292"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="23"/>
+        <location filename="../src/cli/cli_session.h" line="26"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
     </message>
@@ -1340,124 +1401,164 @@ Aufzeichnungen:
         <translation>%1: %2 (Exitcode %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
-        <source>serial %1 does not fit in 1 byte</source>
-        <translation>die Seriennummer %1 passt nicht in 1 Byte</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
-        <source>serial %1 does not fit in %2 bytes</source>
-        <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="64"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>der Seriennummernstand %1.lock lässt sich nicht sperren: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="93"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial erwartet START oder START:SCHRITT, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="98"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list erwartet eine Datei</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="106"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at erwartet rom:ADR oder eeprom:ADR, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes erwartet 1 bis 8, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="115"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order erwartet big oder little, nicht %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="120"/>
+        <source>%1 takes a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
+        <source>--serial-series and --station belong to --serial-store</source>
+        <translation>--serial-series und --station gehören zu --serial-store</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at und --serial-state brauchen --serial oder --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial und --serial-list schließen einander aus</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="136"/>
         <source>an SQTP file says where its records go: no --serial-at with it</source>
         <translation>eine SQTP-Datei sagt selbst, wohin ihre Einträge gehören: kein --serial-at dazu</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="133"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="138"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>Seriennummern brauchen --serial-at rom:ADR oder eeprom:ADR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="135"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="140"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>Seriennummern brauchen --serial-state DATEI oder --log DATEI (der Stand liegt daneben)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>die Seriennummer an %1 passt nicht in den Programmspeicher des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="168"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>die Seriennummer an %1 passt nicht in das EEPROM des %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="172"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="177"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>die Seriennummer an %1 würde Daten des Programms überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="204"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>die Seriennummer %1 passt nicht in 1 Byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="205"/>
+        <source>serial %1 does not fit in %2 bytes</source>
+        <translation>die Seriennummer %1 passt nicht in %2 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="212"/>
         <source>cannot read the serial list %1</source>
         <translation>die Seriennummernliste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="220"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="231"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 Zeile %2: keine Seriennummer</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="236"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="253"/>
         <source>cannot read the serial state %1</source>
         <translation>der Seriennummernstand %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="262"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>der Seriennummernstand %1 ist nicht der eines Zählers (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="246"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="263"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>der Seriennummernstand %1 ist nicht der einer Liste (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="255"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="272"/>
         <source>the serial list %1 has no number left</source>
         <translation>die Seriennummernliste %1 hat keine Nummer mehr</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="291"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="308"/>
         <source>the serial counter has run out</source>
         <translation>der Seriennummernzähler ist erschöpft</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="296"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="313"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_store_file.cpp" line="19"/>
+        <source>the serial list %1 has %2 numbers left, not %3</source>
+        <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/sqtp_export.cpp" line="73"/>
+        <source>export-sqtp needs --chip and --serial-at</source>
+        <translation>export-sqtp braucht --chip und --serial-at</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/sqtp_export.cpp" line="96"/>
+        <source>%1 numbers written to %2</source>
+        <translation>%1 Nummern nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="127"/>
+        <source>the serial store is back</source>
+        <translation>der Seriennummernspeicher ist wieder da</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="147"/>
+        <source>waiting for the serial store</source>
+        <translation>warte auf den Seriennummernspeicher</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="148"/>
+        <source>%1; results wait in the journal, no new chip until the serial store is back</source>
+        <translation>%1; Ergebnisse warten im Journal, kein neuer Chip, bis der Seriennummernspeicher wieder da ist</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="7"/>
@@ -2078,6 +2179,76 @@ Aufzeichnungen:
         <location filename="../src/protocol/read_verify.cpp" line="222"/>
         <source>Fuse error 0x%1</source>
         <translation>Fuse-Fehler 0x%1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_journal.cpp" line="13"/>
+        <source>cannot write the store&apos;s journal %1 %2</source>
+        <translation>kann das Journal des Speichers %1 nicht schreiben %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_journal.cpp" line="86"/>
+        <source>cannot read the store&apos;s journal %1</source>
+        <translation>kann das Journal des Speichers %1 nicht lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="11"/>
+        <source>the serial store gave %1, not a serial number of 64 bits</source>
+        <translation>der Seriennummernspeicher gab %1, keine Seriennummer von 64 Bit</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="11"/>
+        <source>the serial series %1 has %2 numbers left, not %3</source>
+        <translation>die Seriennummernreihe %1 hat noch %2 Nummern, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="13"/>
+        <source>the serial series %1 does not exist: start it with --serial START[:STEP] or --serial-list FILE</source>
+        <translation>die Seriennummernreihe %1 gibt es nicht: beginnen Sie sie mit --serial START[:SCHRITT] oder --serial-list DATEI</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="16"/>
+        <source>this tessaro-cli was built without PostgreSQL (libpq): --serial-store is not available</source>
+        <translation>dieses tessaro-cli wurde ohne PostgreSQL (libpq) gebaut: --serial-store gibt es nicht</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_admin.cpp" line="121"/>
+        <source>a counter&apos;s numbers never end: give --count N</source>
+        <translation>die Nummern eines Zählers enden nie: geben Sie --count N an</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="12"/>
+        <source>cannot reach the serial store: %1</source>
+        <translation>Seriennummernspeicher nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="44"/>
+        <source>the serial store has no tables of this program (%1): run `tessaro-cli serials init`</source>
+        <translation>der Seriennummernspeicher hat keine Tabellen dieses Programms (%1): führen Sie `tessaro-cli serials init` aus</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="48"/>
+        <source>the serial store refused: %1</source>
+        <translation>der Seriennummernspeicher lehnte ab: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="63"/>
+        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
+        <translation>%1 ist keine PostgreSQL-Adresse (postgresql://HOST/DB oder host=... dbname=...): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="104"/>
+        <source>the serial store cannot be reached</source>
+        <translation>der Seriennummernspeicher ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="56"/>
+        <source>the serial store&apos;s schema is version %1, newer than this program&apos;s %2</source>
+        <translation>das Schema des Seriennummernspeichers hat Version %1, neuer als die dieses Programms (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="112"/>
+        <source>the serial store&apos;s schema is version %1, older than this program&apos;s %2: run `tessaro-cli serials init`</source>
+        <translation>das Schema des Seriennummernspeichers hat Version %1, älter als die dieses Programms (%2): führen Sie `tessaro-cli serials init` aus</translation>
     </message>
     <message>
         <location filename="../src/workbench/bench_messages.h" line="9"/>

@@ -696,52 +696,52 @@
         <translation>placa: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="140"/>
+        <location filename="../src/cli/cli_commands.cpp" line="145"/>
         <source>the %1 cannot be erased</source>
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="238"/>
+        <location filename="../src/cli/cli_commands.cpp" line="243"/>
         <source>checksum when blank: %1</source>
         <translation>suma de comprobación en blanco: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="240"/>
+        <location filename="../src/cli/cli_commands.cpp" line="245"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="243"/>
+        <location filename="../src/cli/cli_commands.cpp" line="248"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="246"/>
+        <location filename="../src/cli/cli_commands.cpp" line="251"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="247"/>
+        <location filename="../src/cli/cli_commands.cpp" line="252"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="253"/>
+        <location filename="../src/cli/cli_commands.cpp" line="258"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="255"/>
+        <location filename="../src/cli/cli_commands.cpp" line="260"/>
         <source>chip in socket: %1</source>
         <translation>chip en el zócalo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="313"/>
+        <location filename="../src/cli/cli_commands.cpp" line="318"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="323"/>
+        <location filename="../src/cli/cli_commands.cpp" line="328"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -767,121 +767,121 @@
     </message>
     <message>
         <location filename="../src/cli/cli_messages.h" line="18"/>
-        <source>interrupted: cancelling</source>
-        <translation>interrumpido: cancelando</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_messages.h" line="21"/>
-        <source>checksum: %1</source>
-        <translation>suma de comprobación: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="42"/>
-        <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
-        <translation>tipo desconocido %1 (Alder, Birch_A, Birch_B, Cedar o Elm)</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="51"/>
-        <source>--id takes 1 to 8 hex digits, not %1</source>
-        <translation>--id admite de 1 a 8 dígitos hexadecimales, no %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="55"/>
-        <source>--fuse takes LABEL=OPTION, not %1</source>
-        <translation>--fuse admite ETIQUETA=OPCIÓN, no %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="65"/>
-        <source>--calibration takes a byte or a calibration word, not %1</source>
-        <translation>--calibration admite un byte o una palabra de calibración, no %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="73"/>
-        <source>--export takes spy, not %1</source>
-        <translation>--export admite spy, no %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="79"/>
         <source>--count takes a number of chips, not %1</source>
         <translation>--count admite un número de chips, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="81"/>
-        <source>unknown option %1</source>
-        <translation>opción desconocida %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="106"/>
-        <source>no command given</source>
-        <translation>no se ha indicado ninguna orden</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="109"/>
-        <source>unknown command %1</source>
-        <translation>orden desconocida %1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="112"/>
-        <source>%1 takes one HEX file</source>
-        <translation>%1 necesita exactamente un archivo HEX</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="114"/>
-        <source>%1 takes no file</source>
-        <translation>%1 no admite ningún archivo</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="116"/>
-        <source>--id and --fuse change the image of verify, program and auto only</source>
-        <translation>--id y --fuse solo cambian la imagen de verify, program y auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="118"/>
-        <source>--count belongs to auto</source>
-        <translation>--count solo se usa con auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="121"/>
-        <source>serial numbers belong to program and auto</source>
-        <translation>los números de serie solo se usan con program y auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="123"/>
-        <source>--watch belongs to program on one board</source>
-        <translation>--watch solo se usa con program en una placa</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="125"/>
-        <source>--calibration belongs to program and auto</source>
-        <translation>--calibration solo se usa con program y auto</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="127"/>
-        <source>--disasm belongs to read</source>
-        <translation>--disasm solo se usa con read</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="131"/>
-        <source>%1 reads a file, not a board</source>
-        <translation>%1 lee un archivo, no una placa</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="133"/>
-        <source>--port auto finds one board: name each of several</source>
-        <translation>--port auto encuentra una placa: indique cada una si son varias</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="135"/>
-        <source>%1 takes one --port</source>
-        <translation>%1 solo admite un --port</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_options.cpp" line="162"/>
+        <location filename="../src/cli/cli_messages.h" line="19"/>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_options.cpp" line="186"/>
+        <location filename="../src/cli/cli_messages.h" line="20"/>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="21"/>
+        <source>interrupted: cancelling</source>
+        <translation>interrumpido: cancelando</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_messages.h" line="24"/>
+        <source>checksum: %1</source>
+        <translation>suma de comprobación: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="44"/>
+        <source>unknown style %1 (Alder, Birch_A, Birch_B, Cedar or Elm)</source>
+        <translation>tipo desconocido %1 (Alder, Birch_A, Birch_B, Cedar o Elm)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="53"/>
+        <source>--id takes 1 to 8 hex digits, not %1</source>
+        <translation>--id admite de 1 a 8 dígitos hexadecimales, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="57"/>
+        <source>--fuse takes LABEL=OPTION, not %1</source>
+        <translation>--fuse admite ETIQUETA=OPCIÓN, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="67"/>
+        <source>--calibration takes a byte or a calibration word, not %1</source>
+        <translation>--calibration admite un byte o una palabra de calibración, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="75"/>
+        <source>--export takes spy, not %1</source>
+        <translation>--export admite spy, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="109"/>
+        <source>no command given</source>
+        <translation>no se ha indicado ninguna orden</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="112"/>
+        <source>unknown command %1</source>
+        <translation>orden desconocida %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="115"/>
+        <source>%1 takes one HEX file</source>
+        <translation>%1 necesita exactamente un archivo HEX</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="117"/>
+        <source>%1 takes no file</source>
+        <translation>%1 no admite ningún archivo</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="119"/>
+        <source>--id and --fuse change the image of verify, program and auto only</source>
+        <translation>--id y --fuse solo cambian la imagen de verify, program y auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="121"/>
+        <source>--count belongs to auto</source>
+        <translation>--count solo se usa con auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="124"/>
+        <source>serial numbers belong to program and auto</source>
+        <translation>los números de serie solo se usan con program y auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="126"/>
+        <source>--watch belongs to program on one board</source>
+        <translation>--watch solo se usa con program en una placa</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="128"/>
+        <source>--calibration belongs to program and auto</source>
+        <translation>--calibration solo se usa con program y auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="130"/>
+        <source>--disasm belongs to read</source>
+        <translation>--disasm solo se usa con read</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="134"/>
+        <source>%1 reads a file, not a board</source>
+        <translation>%1 lee un archivo, no una placa</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="136"/>
+        <source>--port auto finds one board: name each of several</source>
+        <translation>--port auto encuentra una placa: indique cada una si son varias</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="138"/>
+        <source>%1 takes one --port</source>
+        <translation>%1 solo admite un --port</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_options.cpp" line="190"/>
         <source>usage: tessaro-cli [options] COMMAND [FILE]
 
 Commands:
@@ -942,13 +942,31 @@ Serial numbers (program, auto):
   --serial-order big|little   byte order (default big: most significant first)
   --serial-state FILE     where the counter stands (default: the log&apos;s name
                           with .serial added); each number is given out once
+  --serial-store URI      the line&apos;s PostgreSQL store instead of the state file
+                          (postgresql://HOST/DB, or TESSARO_SERIAL_STORE): every
+                          station&apos;s numbers and results in one database
+  --serial-series NAME    the store&apos;s series (default: default), started by
+                          --serial or --serial-list on its first use
+  --station NAME          this station&apos;s name in the store (default: host name)
+  --serial-reuse-failed   a failed chip&apos;s number goes to the next chip
+                          (default: it is voided)
+
+The line&apos;s store (tessaro-cli serials SUBCOMMAND, with --serial-store):
+  init            make or upgrade the store&apos;s tables
+  status          per series: next, given, done, failed, voided, interrupted, open
+  report          per station and board: chips, passed, failed, yield (--csv)
+  find SERIAL     the row of that number
+  close-stale --station NAME   close what a dead station left open
+  export-sqtp FILE   the series&apos; unused numbers as an SQTP file (--chip,
+                  --serial-at, --serial-bytes, --serial-order, --count)
 
 Exit codes:
   0  success
   1  the chip failed or was left alone: verify difference, not blank, a write
      error reported by the board, or a question answered No
-  2  the board does not answer, answers wrongly, or the port cannot be used
-  3  bad input: option, chip name, HEX file, chip file
+  2  the board does not answer, answers wrongly, or the port cannot be used;
+     or the serial store cannot be reached or refuses the station&apos;s role
+  3  bad input: option, chip name, HEX file, chip file, serial store address
   4  interrupted (Ctrl-C)
 </source>
         <translation>uso: tessaro-cli [opciones] ORDEN [ARCHIVO]
@@ -1020,13 +1038,33 @@ Números de serie (program, auto):
   --serial-state ARCHIVO  dónde está el contador (por defecto: el nombre del
                           registro con .serial añadido); cada número se
                           reparte una sola vez
+  --serial-store URI      el almacén PostgreSQL de la línea en lugar del archivo
+                          de estado (postgresql://HOST/DB, o TESSARO_SERIAL_STORE):
+                          números y resultados de todas las estaciones en una base
+  --serial-series NOMBRE  la serie del almacén (por defecto: default), iniciada
+                          por --serial o --serial-list en su primer uso
+  --station NOMBRE        el nombre de esta estación en el almacén (por defecto:
+                          el nombre del equipo)
+  --serial-reuse-failed   el número de un chip fallido pasa al chip siguiente
+                          (por defecto: se anula)
+
+El almacén de la línea (tessaro-cli serials SUBORDEN, con --serial-store):
+  init            crear o actualizar las tablas del almacén
+  status          por serie: next, given, done, failed, voided, interrupted, open
+  report          por estación y placa: chips, passed, failed, yield (--csv)
+  find NÚMERO     la fila de ese número
+  close-stale --station NOMBRE   cerrar lo que dejó abierto una estación muerta
+  export-sqtp ARCHIVO   los números sin usar de la serie como archivo SQTP
+                  (--chip, --serial-at, --serial-bytes, --serial-order, --count)
 
 Códigos de salida:
   0  éxito
   1  el chip falló o no se tocó: diferencia al verificar, no borrado, un error
      de escritura informado por la placa, o una pregunta respondida No
-  2  la placa no responde, responde mal, o no se puede usar el puerto
-  3  entrada errónea: opción, nombre de chip, archivo HEX, archivo de chips
+  2  la placa no responde, responde mal, o no se puede usar el puerto;
+     o no se alcanza el almacén de números de serie o rechaza el rol de la estación
+  3  entrada errónea: opción, nombre de chip, archivo HEX, archivo de chips, dirección
+     del almacén de números de serie
   4  interrumpido (Ctrl-C)
 </translation>
     </message>
@@ -1179,97 +1217,122 @@ Grabaciones:
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="22"/>
-        <source>the serial list %1 has 1 number left, not %2</source>
-        <translation>a la lista de números de serie %1 le queda 1 número, no %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serial.cpp" line="24"/>
-        <source>the serial list %1 has %2 numbers left, not %3</source>
-        <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_serial.cpp" line="58"/>
+        <location filename="../src/cli/cli_serial.cpp" line="57"/>
         <source>serial %1</source>
         <translation>número de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="65"/>
+        <location filename="../src/cli/cli_serials.cpp" line="58"/>
+        <source>serials takes init, status, report, find SERIAL, close-stale or export-sqtp FILE</source>
+        <translation>serials admite init, status, report, find NÚMERO, close-stale o export-sqtp ARCHIVO</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="64"/>
+        <source>serials needs --serial-store URI (or TESSARO_SERIAL_STORE)</source>
+        <translation>serials necesita --serial-store URI (o TESSARO_SERIAL_STORE)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="123"/>
+        <source>find takes a serial number, not %1</source>
+        <translation>find admite un número de serie, no %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="129"/>
+        <source>no chip has the serial number %1</source>
+        <translation>ningún chip tiene el número de serie %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="148"/>
+        <source>the serial store&apos;s schema: version %1, was %2</source>
+        <translation>esquema del almacén de números de serie: versión %1, era %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="161"/>
+        <source>%1 reservations of %2 closed as interrupted</source>
+        <translation>%1 reservas de %2 cerradas como interrumpidas</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_serials.cpp" line="173"/>
+        <source>serials cannot %1 (init, status, report, find SERIAL, close-stale --station NAME, export-sqtp FILE)</source>
+        <translation>serials no sabe %1 (init, status, report, find NÚMERO, close-stale --station NOMBRE, export-sqtp ARCHIVO)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_session.cpp" line="68"/>
         <source>--help lists the commands and options</source>
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="97"/>
+        <location filename="../src/cli/cli_session.cpp" line="100"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="118"/>
+        <location filename="../src/cli/cli_session.cpp" line="119"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="163"/>
+        <location filename="../src/cli/cli_session.cpp" line="164"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="179"/>
+        <location filename="../src/cli/cli_session.cpp" line="180"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="206"/>
+        <location filename="../src/cli/cli_session.cpp" line="207"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="207"/>
+        <location filename="../src/cli/cli_session.cpp" line="208"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="218"/>
+        <location filename="../src/cli/cli_session.cpp" line="219"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="234"/>
+        <location filename="../src/cli/cli_session.cpp" line="235"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="239"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="250"/>
+        <location filename="../src/cli/cli_session.cpp" line="251"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="262"/>
+        <location filename="../src/cli/cli_session.cpp" line="263"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="272"/>
+        <location filename="../src/cli/cli_session.cpp" line="273"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="283"/>
+        <location filename="../src/cli/cli_session.cpp" line="284"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="291"/>
+        <location filename="../src/cli/cli_session.cpp" line="292"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.h" line="23"/>
+        <location filename="../src/cli/cli_session.h" line="26"/>
         <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
         <translation>La palabra de calibración del chip está en blanco&#xd;Indique su valor con --calibration (del registro o de la etiqueta del chip); el chip no se toca</translation>
     </message>
@@ -1339,124 +1402,164 @@ Grabaciones:
         <translation>%1: %2 (código de salida %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="34"/>
-        <source>serial %1 does not fit in 1 byte</source>
-        <translation>el número de serie %1 no cabe en 1 byte</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="35"/>
-        <source>serial %1 does not fit in %2 bytes</source>
-        <translation>el número de serie %1 no cabe en %2 bytes</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="64"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="63"/>
         <source>cannot lock the serial state %1.lock: %2</source>
         <translation>no se puede bloquear el estado de los números de serie %1.lock: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="93"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="92"/>
         <source>--serial takes START or START:STEP, not %1</source>
         <translation>--serial admite INICIO o INICIO:PASO, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="98"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="97"/>
         <source>--serial-list takes a file</source>
         <translation>--serial-list admite un archivo</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="106"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="105"/>
         <source>--serial-at takes rom:ADDR or eeprom:ADDR, not %1</source>
         <translation>--serial-at admite rom:DIR o eeprom:DIR, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="110"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="109"/>
         <source>--serial-bytes takes 1 to 8, not %1</source>
         <translation>--serial-bytes admite de 1 a 8, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="115"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="114"/>
         <source>--serial-order takes big or little, not %1</source>
         <translation>--serial-order admite big o little, no %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="127"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="120"/>
+        <source>%1 takes a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
+        <source>--serial-series and --station belong to --serial-store</source>
+        <translation>--serial-series y --station van con --serial-store</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="132"/>
         <source>--serial-at and --serial-state need --serial or --serial-list</source>
         <translation>--serial-at y --serial-state necesitan --serial o --serial-list</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="129"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="134"/>
         <source>--serial and --serial-list exclude each other</source>
         <translation>--serial y --serial-list se excluyen mutuamente</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="131"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="136"/>
         <source>an SQTP file says where its records go: no --serial-at with it</source>
         <translation>un archivo SQTP dice dónde van sus registros: sin --serial-at con él</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="133"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="138"/>
         <source>serial numbers need --serial-at rom:ADDR or eeprom:ADDR</source>
         <translation>los números de serie necesitan --serial-at rom:DIR o eeprom:DIR</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="135"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="140"/>
         <source>serial numbers need --serial-state FILE or --log FILE (the state goes beside it)</source>
         <translation>los números de serie necesitan --serial-state ARCHIVO o --log ARCHIVO (el estado va a su lado)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="162"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="167"/>
         <source>the serial at %1 does not fit in the %2&apos;s program memory</source>
         <translation>el número de serie en %1 no cabe en la memoria de programa del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="163"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="168"/>
         <source>the serial at %1 does not fit in the %2&apos;s EEPROM</source>
         <translation>el número de serie en %1 no cabe en la EEPROM del %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="172"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="177"/>
         <source>the serial at %1 would write over the program&apos;s own data</source>
         <translation>el número de serie en %1 sobrescribiría datos del propio programa</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="203"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="204"/>
+        <source>serial %1 does not fit in 1 byte</source>
+        <translation>el número de serie %1 no cabe en 1 byte</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="205"/>
+        <source>serial %1 does not fit in %2 bytes</source>
+        <translation>el número de serie %1 no cabe en %2 bytes</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_numbers.cpp" line="212"/>
         <source>cannot read the serial list %1</source>
         <translation>no se puede leer la lista de números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="220"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="231"/>
         <source>%1 line %2: not a serial number</source>
         <translation>%1 línea %2: no es un número de serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="236"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="253"/>
         <source>cannot read the serial state %1</source>
         <translation>no se puede leer el estado de los números de serie %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="245"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="262"/>
         <source>the serial state %1 is not a counter&apos;s (next N)</source>
         <translation>el estado de los números de serie %1 no es de un contador (next N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="246"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="263"/>
         <source>the serial state %1 is not a list&apos;s (taken N)</source>
         <translation>el estado de los números de serie %1 no es de una lista (taken N)</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="255"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="272"/>
         <source>the serial list %1 has no number left</source>
         <translation>a la lista de números de serie %1 no le quedan números</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="291"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="308"/>
         <source>the serial counter has run out</source>
         <translation>el contador de números de serie se ha agotado</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_numbers.cpp" line="296"/>
+        <location filename="../src/cli/serial_numbers.cpp" line="313"/>
         <source>cannot write the serial state %1: %2</source>
         <translation>no se puede escribir el estado de los números de serie %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/serial_store_file.cpp" line="19"/>
+        <source>the serial list %1 has %2 numbers left, not %3</source>
+        <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/sqtp_export.cpp" line="73"/>
+        <source>export-sqtp needs --chip and --serial-at</source>
+        <translation>export-sqtp necesita --chip y --serial-at</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/sqtp_export.cpp" line="96"/>
+        <source>%1 numbers written to %2</source>
+        <translation>%1 números escritos en %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="127"/>
+        <source>the serial store is back</source>
+        <translation>el almacén de números de serie ha vuelto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="147"/>
+        <source>waiting for the serial store</source>
+        <translation>esperando al almacén de números de serie</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/station_serials.cpp" line="148"/>
+        <source>%1; results wait in the journal, no new chip until the serial store is back</source>
+        <translation>%1; los resultados esperan en el diario, ningún chip nuevo hasta que vuelva el almacén de números de serie</translation>
     </message>
     <message>
         <location filename="../src/fuses/calibration.cpp" line="7"/>
@@ -2077,6 +2180,76 @@ Grabaciones:
         <location filename="../src/protocol/read_verify.cpp" line="222"/>
         <source>Fuse error 0x%1</source>
         <translation>Error de fusible 0x%1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_journal.cpp" line="13"/>
+        <source>cannot write the store&apos;s journal %1 %2</source>
+        <translation>no se puede escribir el diario del almacén %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_journal.cpp" line="86"/>
+        <source>cannot read the store&apos;s journal %1</source>
+        <translation>no se puede leer el diario del almacén %1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="11"/>
+        <source>the serial store gave %1, not a serial number of 64 bits</source>
+        <translation>el almacén de números de serie dio %1, no un número de serie de 64 bits</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="11"/>
+        <source>the serial series %1 has %2 numbers left, not %3</source>
+        <translation>a la serie %1 le quedan %2 números, no %3</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="13"/>
+        <source>the serial series %1 does not exist: start it with --serial START[:STEP] or --serial-list FILE</source>
+        <translation>la serie %1 no existe: iníciela con --serial INICIO[:PASO] o --serial-list ARCHIVO</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.h" line="16"/>
+        <source>this tessaro-cli was built without PostgreSQL (libpq): --serial-store is not available</source>
+        <translation>este tessaro-cli se compiló sin PostgreSQL (libpq): --serial-store no está disponible</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_admin.cpp" line="121"/>
+        <source>a counter&apos;s numbers never end: give --count N</source>
+        <translation>los números de un contador no se acaban: indique --count N</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="12"/>
+        <source>cannot reach the serial store: %1</source>
+        <translation>no se puede alcanzar el almacén de números de serie: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="44"/>
+        <source>the serial store has no tables of this program (%1): run `tessaro-cli serials init`</source>
+        <translation>el almacén de números de serie no tiene las tablas de este programa (%1): ejecute `tessaro-cli serials init`</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="48"/>
+        <source>the serial store refused: %1</source>
+        <translation>el almacén de números de serie rechazó: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="63"/>
+        <source>%1 is not a PostgreSQL address (postgresql://HOST/DB or host=... dbname=...): %2</source>
+        <translation>%1 no es una dirección de PostgreSQL (postgresql://HOST/DB o host=... dbname=...): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_link.cpp" line="104"/>
+        <source>the serial store cannot be reached</source>
+        <translation>no se puede alcanzar el almacén de números de serie</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="56"/>
+        <source>the serial store&apos;s schema is version %1, newer than this program&apos;s %2</source>
+        <translation>el esquema del almacén de números de serie es la versión %1, más nueva que la de este programa (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/store/pg/pg_schema.cpp" line="112"/>
+        <source>the serial store&apos;s schema is version %1, older than this program&apos;s %2: run `tessaro-cli serials init`</source>
+        <translation>el esquema del almacén de números de serie es la versión %1, más antigua que la de este programa (%2): ejecute `tessaro-cli serials init`</translation>
     </message>
     <message>
         <location filename="../src/workbench/bench_messages.h" line="9"/>

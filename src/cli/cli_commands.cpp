@@ -108,6 +108,11 @@ void CliSession::Report(const OperationResult& r, const std::function<void(JsonL
         fields(line);
         RecordResult(line.Text());
     }
+    if (r.operation == CliCommand::Program) {
+        JsonLine line;
+        fields(line);
+        serials_.Close(line.Text(), out_);
+    }
     if (o_.json) {
         JsonLine line;
         fields(line);

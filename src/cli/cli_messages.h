@@ -15,6 +15,9 @@ inline constexpr const char* kCannotWriteLog = N_("cannot write the log %1");
 // What became of an operation the program would not start (exit code kExitInput).
 inline constexpr const char* kRefused = N_("refused");
 // A Ctrl-C while an operation runs: the engine is told to cancel.
+inline constexpr const char* kCountTakes = N_("--count takes a number of chips, not %1");
+inline constexpr const char* kNeedsValue = N_("%1 needs a value");
+inline constexpr const char* kUnknownOption = N_("unknown option %1");
 inline constexpr const char* kInterruptedCancelling = N_("interrupted: cancelling");
 
 // The checksum the chip maker's tools show, of a file, or of the image of a result.

@@ -2,6 +2,8 @@
 
 #include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
+#include "cli/cli_messages.h"
+#include "cli/station_serials.h"
 #include "link/programmer_style.h"
 #include "platform/translate.h"
 
@@ -76,9 +78,9 @@ bool TakeValue(CliOptions& o, const std::string& name, const std::string& value,
     } else if (name == "--count") {
         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), o.count);
         if (ec != std::errc() || end != value.data() + value.size() || o.count < 1)
-            error = Arg(N_("--count takes a number of chips, not %1"), value);
+            error = Arg(kCountTakes, value);
     } else {
-        error = Arg(N_("unknown option %1"), name);
+        error = Arg(kUnknownOption, name);
     }
     return error.empty();
 }
@@ -91,6 +93,7 @@ bool TakeFlag(CliOptions& o, const std::string& name) {
         {"-h", &o.help},         {"--version", &o.version},
         {"--watch", &o.watch},   {"--trace", &o.trace},
         {"--disasm", &o.disasm}, {"--fast", &o.fast},
+        {"--serial-reuse-failed", &o.serial.reuseFailed},
     };
     for (const auto& [flag, value] : flags)
         if (name == flag) {
@@ -159,7 +162,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            result.error = Arg(N_("%1 needs a value"), arg);
+            result.error = Arg(kNeedsValue, arg);
             return result;
         }
         if (!TakeValue(o, name, value, result.error))
@@ -169,6 +172,7 @@ CliParseResult ParseCliOptions(const std::vector<std::string>& args) {
         result.ok = true;
         return result;
     }
+    TakeStoreFromEnvironment(o.serial);
     if (o.serial.On() && o.serial.state.empty() && !o.log.empty())
         o.serial.state = o.log + ".serial";
     result.error = CheckCommand(o, words);
@@ -243,13 +247,31 @@ Serial numbers (program, auto):
   --serial-order big|little   byte order (default big: most significant first)
   --serial-state FILE     where the counter stands (default: the log's name
                           with .serial added); each number is given out once
+  --serial-store URI      the line's PostgreSQL store instead of the state file
+                          (postgresql://HOST/DB, or TESSARO_SERIAL_STORE): every
+                          station's numbers and results in one database
+  --serial-series NAME    the store's series (default: default), started by
+                          --serial or --serial-list on its first use
+  --station NAME          this station's name in the store (default: host name)
+  --serial-reuse-failed   a failed chip's number goes to the next chip
+                          (default: it is voided)
+
+The line's store (tessaro-cli serials SUBCOMMAND, with --serial-store):
+  init            make or upgrade the store's tables
+  status          per series: next, given, done, failed, voided, interrupted, open
+  report          per station and board: chips, passed, failed, yield (--csv)
+  find SERIAL     the row of that number
+  close-stale --station NAME   close what a dead station left open
+  export-sqtp FILE   the series' unused numbers as an SQTP file (--chip,
+                  --serial-at, --serial-bytes, --serial-order, --count)
 
 Exit codes:
   0  success
   1  the chip failed or was left alone: verify difference, not blank, a write
      error reported by the board, or a question answered No
-  2  the board does not answer, answers wrongly, or the port cannot be used
-  3  bad input: option, chip name, HEX file, chip file
+  2  the board does not answer, answers wrongly, or the port cannot be used;
+     or the serial store cannot be reached or refuses the station's role
+  3  bad input: option, chip name, HEX file, chip file, serial store address
   4  interrupted (Ctrl-C)
 )");
 }

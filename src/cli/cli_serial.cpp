@@ -1,49 +1,46 @@
-// tessaro-cli: a serial number in every chip. The number is given out (and
-// the state file has moved past it) before the chip is touched, and the log
-// has its line at once: a run cut short still shows which chip had it.
+// tessaro-cli: a serial number in every chip. The number is reserved in the
+// store (the state file, or the line's database) before the chip is touched,
+// and the log has its line at once: a run cut short still shows which chip
+// had it.
 #include "cli/cli_session.h"
 #include "platform/translate.h"
 
 #include <algorithm>
 
-bool CliSession::PrepareSerial() {
+int CliSession::PrepareSerial() {
     const ChipRecord& chip = Bench().Chip();
-    const std::string place =
-        o_.serial.sqtp ? std::string() : CheckSerialPlace(o_.serial, chip, Bench().Image());
     std::string error;
-    std::uint64_t first = 0;
-    serials_.emplace(o_.serial);
-    std::size_t left = 0;
-    const std::size_t wanted =
-        o_.command == CliCommand::Auto && o_.count > 0 ? static_cast<std::size_t>(o_.count) : 1;
-    if (!place.empty())
-        error = place;
-    else if (serials_->Peek(first, error) && serials_->Left(left, error) && left < wanted)
-        error = left == 1 ? Arg(N_("the serial list %1 has 1 number left, not %2"), o_.serial.list,
-                                wanted)
-                          : Arg(N_("the serial list %1 has %2 numbers left, not %3"),
-                                o_.serial.list, left, wanted);
-    // An SQTP file's records go where it says: refused before any chip is touched.
-    if (error.empty() && serials_->Sqtp())
-        error = CheckSqtpPlace(*serials_->Sqtp(), chip, Bench().Image());
+    if (o_.serial.sqtp) {
+        // An SQTP file's records go where it says: refused before any chip is touched.
+        std::vector<std::uint64_t> parts;
+        sqtp_.emplace();
+        if (ReadSerialList(o_.serial.list, true, parts, error, &*sqtp_))
+            error = CheckSqtpPlace(*sqtp_, chip, Bench().Image());
+    } else {
+        error = CheckSerialPlace(o_.serial, chip, Bench().Image());
+    }
     if (!error.empty()) {
         out_.Say(Arg(kMeLine, error), true);
-        return false;
+        return kExitInput;
     }
+    std::uint64_t first = 0;
+    const std::size_t wanted =
+        o_.command == CliCommand::Auto && o_.count > 0 ? static_cast<std::size_t>(o_.count) : 1;
+    if (const int code = serials_.Open(o_, out_, wanted, first); code != kExitOk)
+        return code;
     plainImage_ = Bench().Image();
     Bench().beforeProgram = [this] { return TakeSerial(); };
-    return true;
+    return kExitOk;
 }
 
 // Writes the number taken into the image and keeps it as the log shows it.
 std::string CliSession::PlaceTaken(std::uint64_t value) {
-    const SqtpFile* sqtp = serials_->Sqtp();
     serial_ = std::to_string(value);
-    if (!sqtp)
+    if (!sqtp_)
         return PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value);
     // An SQTP list gives the part's place in the file.
-    PlaceSqtpPart(*sqtp, value - 1, Bench().Chip(), Bench().Image());
-    serial_ = std::to_string(SqtpPartValue(*sqtp, value - 1, Bench().Chip()));
+    PlaceSqtpPart(*sqtp_, value - 1, Bench().Chip(), Bench().Image());
+    serial_ = std::to_string(SqtpPartValue(*sqtp_, value - 1, Bench().Chip()));
     return {};
 }
 
@@ -51,7 +48,9 @@ bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
     Bench().Image() = plainImage_;
-    if (!serials_->Take(value, error) || !(error = PlaceTaken(value)).empty()) {
+    if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep, value))
+        return false;
+    if (!(error = PlaceTaken(value)).empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }

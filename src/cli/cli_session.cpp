@@ -3,6 +3,7 @@
 #include "cli/cli_session.h"
 
 #include "chipdb/chip_text.h"
+#include "cli/cli_serials.h"
 #include "cli/gang.h"
 #include "cli/interrupts.h"
 #include "fuses/fuse_values.h"
@@ -59,6 +60,8 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& env) {
     const InterruptGuard interrupts;
+    if (IsSerialsCommand(args))
+        return RunSerials(args, env);
     const CliParseResult parsed = ParseCliOptions(args);
     if (!parsed.ok) {
         *env.err << Translated(Arg(kMeLine, parsed.error)) << "\n"
@@ -104,9 +107,7 @@ int CliSession::Prepare() {
         return kExitInput;
     if (fileIn && !PrepareCalibration())
         return kExitInput;
-    if (o_.serial.On() && !PrepareSerial())
-        return kExitInput;
-    return kExitOk;
+    return o_.serial.On() ? PrepareSerial() : kExitOk;
 }
 
 int CliSession::RunOnBoard() {

@@ -8,6 +8,7 @@
 #include "cli/console_host.h"
 #include "cli/console_output.h"
 #include "cli/serial_numbers.h"
+#include "cli/station_serials.h"
 #include "link/session_recording.h"
 #include "platform/file_places.h"
 #include "platform/translate.h"
@@ -18,6 +19,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class StoreAdmin;
 
 inline constexpr const char* kBlankCalibrationText =
     N_("The chip's calibration word reads blank\rGive its value with --calibration "
@@ -56,6 +59,8 @@ public:
     int RunDisasm();   // cli_disasm.cpp
     int RunChecksum(); // cli_checksum.cpp
     int RunReplay();   // cli_replay.cpp
+    // serials export-sqtp: unused numbers of the store into an SQTP file (sqtp_export.cpp).
+    int ExportSqtp(StoreAdmin& admin, std::size_t count, const std::string& file);
 
 private:
     // Setting up (cli_session.cpp).
@@ -105,7 +110,7 @@ private:
     void RecordResult(const std::string& json);
 
     // Serial numbers (cli_serial.cpp).
-    bool PrepareSerial();
+    int PrepareSerial();
     bool TakeSerial();
     std::string PlaceTaken(std::uint64_t value);
 
@@ -121,9 +126,10 @@ private:
     ConsoleHost host_;
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options_;
-    std::optional<SerialSource> serials_;
+    StationSerials serials_;
     MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)
+    std::optional<SqtpFile> sqtp_; // an SQTP list's records, where its parts go
     std::string port_;       // the port the run uses: --port, or the one auto found
     std::shared_ptr<SessionRecorder> recorder_; // with --record
 };

@@ -24,6 +24,6 @@ int CliSession::RunWatch() {
             ConsoleHost::Served::Interrupted)
             return kExitInterrupted;
         // A file that does not load is reported; the next save is waited for.
-        loaded = PrepareImage() && PrepareCalibration() && (!o_.serial.On() || PrepareSerial());
+        loaded = PrepareImage() && PrepareCalibration() && (!o_.serial.On() || PrepareSerial() == kExitOk);
     }
 }

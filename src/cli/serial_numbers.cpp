@@ -31,8 +31,7 @@ bool ParseNumber(const std::string& text, long& value) {
 }
 
 std::string DoesNotFit(std::uint64_t value, int bytes) {
-    return bytes == 1 ? Arg(N_("serial %1 does not fit in 1 byte"), value)
-                      : Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
+    return SerialTooBig(value, bytes);
 }
 
 // Words of the image the serial would cover: word address and byte lane.
@@ -115,6 +114,10 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
             error = Arg(N_("--serial-order takes big or little, not %1"), value);
     } else if (name == "--serial-state") {
         o.state = value;
+    } else if (name == "--serial-store" || name == "--serial-series" || name == "--station") {
+        (name == "--serial-store" ? o.store : name == "--station" ? o.station : o.series) = value;
+        if (value.empty())
+            error = Arg(N_("%1 takes a value"), name);
     } else {
         return false;
     }
@@ -122,6 +125,8 @@ bool TakeSerialOption(SerialOptions& o, const std::string& name, const std::stri
 }
 
 std::string CheckSerialOptions(const SerialOptions& o) {
+    if (o.store.empty() && (!o.series.empty() || !o.station.empty()))
+        return N_("--serial-series and --station belong to --serial-store");
     const bool any = o.placeGiven || !o.state.empty();
     if (!o.On())
         return any ? N_("--serial-at and --serial-state need --serial or --serial-list") : "";
@@ -195,20 +200,26 @@ std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const Serial
     return {};
 }
 
-bool SerialSource::LoadList(std::string& error) {
-    if (o_.list.empty() || listLoaded_)
-        return true;
-    const std::optional<std::string> text = ReadWholeFile(o_.list);
+std::string SerialTooBig(std::uint64_t value, int bytes) {
+    return bytes == 1 ? Arg(N_("serial %1 does not fit in 1 byte"), value)
+                      : Arg(N_("serial %1 does not fit in %2 bytes"), value, bytes);
+}
+
+bool ReadSerialList(const std::string& path, bool isSqtp, std::vector<std::uint64_t>& values,
+                    std::string& error, SqtpFile* sqtp) {
+    const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
-        error = Arg(N_("cannot read the serial list %1"), o_.list);
+        error = Arg(N_("cannot read the serial list %1"), path);
         return false;
     }
-    if (o_.sqtp) {
-        error = ReadSqtpFile(*text, o_.list, sqtp_);
-        for (std::size_t i = 1; error.empty() && i <= sqtp_.parts.size(); ++i)
-            values_.push_back(i);
-        listLoaded_ = error.empty();
-        return listLoaded_;
+    if (isSqtp) {
+        SqtpFile file;
+        error = ReadSqtpFile(*text, path, file);
+        for (std::size_t i = 1; error.empty() && i <= file.parts.size(); ++i)
+            values.push_back(i);
+        if (sqtp != nullptr)
+            *sqtp = std::move(file);
+        return error.empty();
     }
     int number = 0;
     for (const std::string& line : SplitLines(*text)) {
@@ -217,13 +228,19 @@ bool SerialSource::LoadList(std::string& error) {
         if (Trimmed(line).empty())
             continue;
         if (!ParseSerialValue(line, value)) {
-            error = Arg(N_("%1 line %2: not a serial number"), o_.list, number);
+            error = Arg(N_("%1 line %2: not a serial number"), path, number);
             return false;
         }
-        values_.push_back(value);
+        values.push_back(value);
     }
-    listLoaded_ = true;
     return true;
+}
+
+bool SerialSource::LoadList(std::string& error) {
+    if (o_.list.empty() || listLoaded_)
+        return true;
+    listLoaded_ = ReadSerialList(o_.list, o_.sqtp, values_, error);
+    return listLoaded_;
 }
 
 // A missing state file is a new one: the counter's START, or the list's top.

@@ -23,7 +23,11 @@ struct SerialOptions {
     int bytes = 4;         // --serial-bytes N
     bool bigEndian = true; // --serial-order big|little
     std::string state;     // --serial-state FILE; empty: beside the log
-    bool On() const { return counter || !list.empty(); }
+    std::string store;     // --serial-store URI (or TESSARO_SERIAL_STORE): the line's database
+    std::string series;    // --serial-series NAME; empty: default
+    std::string station;   // --station NAME; empty: the host name
+    bool reuseFailed = false; // --serial-reuse-failed
+    bool On() const { return counter || !list.empty() || !store.empty(); }
 };
 
 // Takes one of the --serial options. False when `name` is none of them;
@@ -52,6 +56,14 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
 std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const SerialOptions& o,
                         std::uint64_t value);
 
+// Why a serial does not fit in `bytes` bytes.
+std::string SerialTooBig(std::uint64_t value, int bytes);
+
+// The numbers of a list file, one a line (blank lines left out). An SQTP file's
+// numbers are its parts' places in it, from 1 (`sqtp`, when given, gets its records).
+bool ReadSerialList(const std::string& path, bool isSqtp, std::vector<std::uint64_t>& values,
+                    std::string& error, SqtpFile* sqtp = nullptr);
+
 // The state file: for a counter "next VALUE", for a list "taken COUNT". It is
 // rewritten through a temporary file, fsync and rename, under an exclusive
 // lock on FILE.lock, before the number is given out; a number once given is
@@ -66,9 +78,6 @@ public:
     bool Take(std::uint64_t& value, std::string& error);
     // Values of the list not given out yet (a counter: as many as wanted).
     bool Left(std::size_t& count, std::string& error);
-    // An SQTP list's records, once read (its values are the parts' places in
-    // it, from 1); null for any other source.
-    const SqtpFile* Sqtp() const { return sqtp_.parts.empty() ? nullptr : &sqtp_; }
 
 private:
     bool LoadList(std::string& error);
@@ -78,5 +87,4 @@ private:
     SerialOptions o_;
     bool listLoaded_ = false;
     std::vector<std::uint64_t> values_;
-    SqtpFile sqtp_;
 };
