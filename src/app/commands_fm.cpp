@@ -23,8 +23,6 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kChipFileMissing = N_("chipinfo.cid file is missing");
-constexpr const char* kChipListNotSaved = N_("The chip list could not be saved to %1:\r%2");
 constexpr const char* kAboutText =
     N_("Tessaro %1\r\rDrives the Tessaro programmer boards for PIC "
        "microcontrollers and 24Cxx serial EEPROMs.\r\rBuilt with Qt %2.");
@@ -127,7 +125,7 @@ void TProjFm::FlyWindow1Click() {
 
 void TProjFm::Contents1Click() {
     // The timer runs while the board is waited for; help waits until it is done.
-    if (Timer1->isActive())
+    if (!Bench_->AtRest())
         return;
     const std::string& programDir = Bench_->Places().ProgramDir;
     ChangeDirectory(programDir);

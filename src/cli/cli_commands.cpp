@@ -185,8 +185,7 @@ int CliSession::RunInfo() {
     const int deviceId = read ? DeviceIdOf(ChipIdWord(r.configBytes)) : -1;
     const int code = ExitCodeFor(r);
     // The chip in the socket is not the chip named: that is the answer asked for.
-    if (code == kExitOk && read && bench.Chip().ChipID != kNoDeviceId &&
-        bench.Chip().ChipID != deviceId)
+    if (code == kExitOk && read && !bench.Chip().MatchesDeviceId(deviceId))
         return kExitChip;
     return code;
 }
@@ -197,7 +196,7 @@ void CliSession::ReportInfo(const OperationResult& r) {
     const std::string model = ModelAnswerName(r.details.modelAnswer);
     const bool read = r.configBytes.size() >= 2;
     const int word = read ? ChipIdWord(r.configBytes) : 0;
-    const bool match = chip.ChipID == kNoDeviceId || chip.ChipID == DeviceIdOf(word);
+    const bool match = chip.MatchesDeviceId(DeviceIdOf(word));
     // The chip in the socket: the one named when its ID matches, otherwise the
     // chip of the chip file (same core) whose ID it reports.
     const bool identified = read && chip.ChipID != kNoDeviceId;

@@ -5,7 +5,6 @@
 #include "link/com_names.h"
 #include "link/port_discovery.h"
 #include "link/port_map.h"
-#include "link/programmer_style.h"
 #include "platform/translate.h"
 
 #include <sstream>
@@ -129,14 +128,8 @@ bool CliSession::BoardGreets(const std::string& port) {
     ConsoleOutput silent(sink, false, true);
     ConsoleDialogs boxes(silent, false);
     ConsoleHost probe(silent, boxes, places_, env_.sleep);
-    Workbench& bench = probe.bench;
-    std::string reason;
-    if (!bench.ChoosePort(port) || !bench.OpenChosenPort(reason))
-        return false;
-    bench.otherBoard = OtherBoard::Adopt;
-    bench.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    bench.ForgetGreeting();
-    bench.ResetBoard();
-    probe.Serve([&bench] { return bench.AtRest(); });
-    return bench.LastGreeting() == StyleInfo(bench.Style()).style;
+    return probe.bench.ChoosePort(port) &&
+           probe.bench.Connect(o_.style < 0 ? kFirstStyle : o_.style, OtherBoard::Adopt,
+                               probe.Serving())
+                   .outcome == Connection::Greeted;
 }

@@ -23,7 +23,7 @@ bool CliSession::PrepareSerial() {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }
-    plainImage_ = Bench().Image();
+    Bench().HoldImageForSerials();
     Bench().beforeProgram = [this] { return TakeSerial(); };
     return true;
 }
@@ -31,9 +31,14 @@ bool CliSession::PrepareSerial() {
 bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
-    Bench().Image() = plainImage_;
-    if (!serials_->Take(value, error) ||
-        !(error = PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value)).empty()) {
+    bool placed = false;
+    error = Bench().PlaceSerialNumber([&](MemoryImage& image, const ChipRecord& chip) {
+        std::string why;
+        if (serials_->Take(value, why))
+            placed = (why = PlaceSerial(image, chip, o_.serial, value)).empty();
+        return why;
+    });
+    if (!placed) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }

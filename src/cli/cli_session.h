@@ -18,9 +18,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kBlankCalibrationText =
-    N_("The chip's calibration word reads blank\rGive its value with --calibration "
-       "(from the log or the chip's label); the chip is left alone");
 inline constexpr const char* kAutoPort = "auto";
 // The style whose reset starts a connection when none is given: the program's
 // own first style. A board of another model answers it all the same (its
@@ -113,7 +110,6 @@ private:
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options_;
     std::optional<SerialSource> serials_;
-    MemoryImage plainImage_; // the file's image, without a serial number
     std::string serial_;     // the number given to the chip under way (decimal)
     std::string port_;       // the port the run uses: --port, or the one auto found
 };

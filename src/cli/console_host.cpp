@@ -45,6 +45,10 @@ ConsoleHost::Served ConsoleHost::Serve(const std::function<bool()>& done) {
     }
 }
 
+ServeUntil ConsoleHost::Serving() {
+    return [this](const std::function<bool()>& done) { return Serve(done) == Served::Done; };
+}
+
 void ConsoleHost::ServeFor(int milliseconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     const int seen = interruptsSeen_;

@@ -101,7 +101,7 @@ void Workbench::PortLost() {
     serial_->SetActive(false);
     view_.StatusChanged(kBoardUnplugged);
     if (engine_->Idle())
-        ticker_.Stop();
+        SetTimer(false);
 }
 
 bool Workbench::PortBack() {

@@ -37,7 +37,7 @@ void Workbench::Tick() {
     // off has had its say, and the reset that follows its return is the one
     // awaited.
     if (portLost_ && engine_->Idle()) {
-        ticker_.Stop();
+        SetTimer(false);
         view_.StatusChanged(kBoardUnplugged);
         return;
     }
@@ -143,10 +143,13 @@ int Workbench::ResetIdleLevel() const {
 }
 
 ChipCalibration Workbench::CalibrationOf(const OperationReport& report) {
-    if (report.configBytes.size() < kConfigAnswerBytes - 1)
+    return CalibrationOf(report.configBytes);
+}
+
+ChipCalibration Workbench::CalibrationOf(const std::string& configBytes) {
+    if (configBytes.size() < kConfigAnswerBytes - 1)
         return {};
-    return {CalibrationWordRead(report.configBytes),
-            ChipConfigWord(report.configBytes, 1) & kBandGapBits};
+    return {CalibrationWordRead(configBytes), ChipConfigWord(configBytes, 1) & kBandGapBits};
 }
 
 void Workbench::SetTrace(std::function<void(EngineState, EngineState)> trace) {

@@ -4,10 +4,12 @@
 #include "chipdb/fuse_rows.h"
 #include "fuses/fuse_values.h"
 #include "image/memory_image.h"
+#include "link/port_map.h"
 #include "platform/file_places.h"
 #include "platform/recent_files.h"
 #include "platform/settings.h"
 #include "platform/sleep.h"
+#include "platform/text_file.h"
 #include "protocol/operation.h"
 #include "protocol/programmer_host.h"
 #include "protocol/protocol_state.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ProgrammerEngine;
@@ -47,6 +50,47 @@ enum class OtherBoard {
     Refuse,      // it is noted (OtherBoardSeen) and nothing more happens
 };
 
+// What connecting to the board came to, once its reset and greeting are over.
+enum class Connection {
+    Greeted,     // the style's board greeted (or one of another model was adopted)
+    CannotOpen,  // the port did not open: ConnectResult::reason says why
+    OtherBoard,  // a board of another model greeted and was refused
+    NoGreeting,  // the reset failed; the engine has said so
+    OtherAnswer, // the board answered, but not with a greeting
+    Interrupted, // the user broke off the wait
+};
+struct ConnectResult {
+    Connection outcome = Connection::Greeted;
+    std::string reason;  // CannotOpen: the system's reason
+    int otherStyle = -1; // OtherBoard: the style the board named
+};
+// How a face serves the port until `done` holds; false when the user broke off the wait.
+using ServeUntil = std::function<bool(const std::function<bool()>& done)>;
+
+// A fuse option by its row's label and its own name (letter case aside).
+using FuseOptionPick = std::pair<std::string, std::string>;
+// What came of choosing fuse options by name: all chosen, or the first pick
+// that named no fuse in use (`choices`: the labels there are) or no option of
+// its row (`row`: the row's label, `choices`: its options).
+struct FuseOptionChoice {
+    enum class Result { Chosen, NoFuse, NoOption } result = Result::Chosen;
+    FuseOptionPick pick;
+    std::string row;
+    std::vector<std::string> choices;
+};
+// What came of setting the ID digits: set, the chip has none, or too many.
+enum class IdChoice { Chosen, NoId, TooLong };
+// Writes a serial number into the image for the chip: empty, or why not.
+using SerialWriter = std::function<std::string(MemoryImage& image, const ChipRecord& chip)>;
+
+// What the Assign Ports dialog offers: the devices and servers to choose
+// from, and what ports/ names for COM1..COM9 now (empty where nothing).
+struct PortSurvey {
+    std::vector<PortChoice> choices;
+    std::vector<std::string> comTargets;
+};
+inline constexpr int kComNumbers = 9;
+
 // The chip's calibration as a calibration read reported it.
 struct ChipCalibration {
     int word = -1;    // the calibration word (the chip's last program word)
@@ -68,8 +112,15 @@ public:
     // Loads the chip file for the style (an error box when it fails) and
     // chooses no chip; the image's program memory is emptied either way.
     bool LoadChipFile();
-    // The file LoadChipFile reads; the installed rules' choice when empty.
+    // The file LoadChipFile reads (by its full path): this one, or the
+    // installed rules' choice when empty.
     void SetChipFilePath(std::string path) { chipFilePath_ = std::move(path); }
+    std::string ChipFilePath() const;
+    // The chip editor's file as it is (an error box when there is none), and
+    // the edited one written back (an error box when it cannot be, the chip
+    // list anew when it is).
+    std::optional<TextLines> ChipFileText();
+    bool SaveChipFile(const TextLines& text);
     const std::vector<std::string>& ChipNames() const { return chipNames_; }
     // The position of the chip of that exact name, -1 when the list has none.
     int FindChip(const std::string& name) const;
@@ -126,6 +177,19 @@ public:
     // The calibration dialog's values into the image; false when there was
     // nothing to write them into.
     bool WriteCalibration(const std::string& oscal, const std::string& bandGap);
+    // By name, as the fuse editor would set them (image_edits.cpp): fuse
+    // options (nothing changes unless all of them are found) and the ID digits.
+    FuseOptionChoice ChooseFuseOptions(const std::vector<FuseOptionPick>& picks);
+    IdChoice ChooseIdDigits(const std::string& digits);
+    // What a Program does with a chip of this image whose calibration word
+    // reads blank: writes `value` (0..255) as its calibration, or refuses the
+    // chip (an error box) when `value` is -1. A chip with its own value is
+    // checked as usual. False when the image has no calibration word.
+    bool CalibrateBlankChips(int value);
+    // The image as it is now is the one each serial number is written into:
+    // PlaceSerialNumber makes it the image again and `write`s the number in.
+    void HoldImageForSerials();
+    std::string PlaceSerialNumber(const SerialWriter& write);
     // The options of the configuration word that differed, as the fuse rows name them.
     std::vector<std::string> FuseDifference(const ResultDetails& details) const;
     bool adviseNewerFileLoad = true; // Options > Advise Newer File Load
@@ -167,6 +231,10 @@ public:
     bool PortLostNow() const { return portLost_; }
     // One tick of the engine's 100 ms timer.
     void Tick();
+    // Opens the chosen port, resets the board in `style` (a board of another
+    // model does as `other` says) and serves the port through `serve` until
+    // the greeting is in or the reset has failed.
+    ConnectResult Connect(int style, OtherBoard other, const ServeUntil& serve);
     // The board's style alone: its reset line's polarity, the model it must
     // name, the caption.
     void SetStyle(int style);
@@ -218,6 +286,7 @@ public:
     bool UpgradeLoaded() const;
     ::Outcome LastOutcome() const;
     static ChipCalibration CalibrationOf(const OperationReport& report);
+    static ChipCalibration CalibrationOf(const std::string& configBytes);
     // Every change of the engine's state, and every byte on the line.
     void SetTrace(std::function<void(EngineState from, EngineState to)> trace);
     void SetLineTap(std::function<void(const char* direction, const std::string& bytes)> tap);
@@ -254,7 +323,6 @@ private:
     Dialogs& dialogs() { return view_.dialogs(); }
     bool TakeChip(int position);
     bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
-    std::string ChipFilePath() const;
     bool LoadFrom(bool showDialog, bool merge, const std::string& fileName);
     void LoadedFile(const std::string& fileName, double date);
     void RememberFile(const std::string& fileName);
@@ -275,6 +343,7 @@ private:
     ChipRecord chip_;
     FuseRows fuseRows_;
     MemoryImage image_;
+    MemoryImage plainImage_; // what each serial number is written into
     ImageLoad lastLoad_;
     std::string loadNotice_;
     std::string lastSaveName_ = "*.hex"; // the save dialog's file name box

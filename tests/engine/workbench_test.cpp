@@ -48,6 +48,10 @@ struct BenchFace : BenchView {
             bench.Port().ServeEvents(5);
         return done();
     }
+    // The serve a face hands to the workbench's commands that wait.
+    ::ServeUntil Serving() {
+        return [this](const std::function<bool()>& done) { return ServeUntil(done); };
+    }
     bool ChooseShippedChip(const char* name) {
         bench.LoadChipFile();
         bench.ChooseChip(bench.FindChip(name), false);
@@ -114,6 +118,58 @@ TEST(Workbench, ABoardOfAnotherModelIsAdoptedRefusedOrChosenAsTheUserWould) {
         // Only the user's way of changing the style lets the chip go.
         EXPECT_EQ(face.bench.ChipSelected(), policy != OtherBoard::SwitchStyle);
     }
+}
+
+TEST(Workbench, ConnectSaysWhatCameOfTheHandshake) {
+    BenchFace face(boardsim::Model::Cedar);
+    ASSERT_TRUE(face.bench.ChoosePort("COM1"));
+    ConnectResult c = face.bench.Connect(1, OtherBoard::Refuse, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::OtherBoard);
+    EXPECT_EQ(c.otherStyle, 3);
+    EXPECT_EQ(face.bench.Style(), 1);
+    // The same board again, adopted this time: what the last one saw is forgotten.
+    c = face.bench.Connect(1, OtherBoard::Adopt, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::Greeted);
+    EXPECT_EQ(c.otherStyle, -1);
+    EXPECT_EQ(face.bench.Style(), 3);
+    EXPECT_EQ(face.bench.OtherBoardSeen(), -1);
+    // A wait the user breaks off leaves the engine idle.
+    c = face.bench.Connect(3, OtherBoard::Refuse, [](const std::function<bool()>&) {
+        return false;
+    });
+    EXPECT_EQ(c.outcome, Connection::Interrupted);
+    EXPECT_TRUE(face.bench.Idle());
+    // A port that does not open says why, and nothing is reset.
+    face.bench.ClosePort();
+    ASSERT_TRUE(face.bench.ChoosePort((face.dir / "no-such-device").string()));
+    c = face.bench.Connect(3, OtherBoard::Refuse, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::CannotOpen);
+    EXPECT_FALSE(c.reason.empty());
+    EXPECT_TRUE(face.bench.AtRest());
+}
+
+TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplacesIt) {
+    BenchFace face;
+    face.bench.SetChipFilePath({});
+    EXPECT_FALSE(face.bench.ChipFileText());
+    EXPECT_EQ(face.boxes.Texts(), std::vector<std::string>{"chipinfo.cid file is missing"});
+    fs::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", face.dir / "chipinfo.cid");
+    const fs::path before = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    EXPECT_TRUE(fs::path(face.bench.ChipFilePath()).is_absolute());
+    const bool loaded = face.bench.LoadChipFile();
+    std::optional<TextLines> text = face.bench.ChipFileText();
+    fs::current_path(before);
+    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(text);
+    ASSERT_GE(face.bench.FindChip("16F628A"), 0);
+    // The editor's copy, with the 16F628A's name changed, is the list from now on.
+    for (std::string& line : text->lines)
+        if (line == "CHIPNAME=16F628A")
+            line.replace(line.find("16F628A"), 7, "16F628Z");
+    ASSERT_TRUE(face.bench.SaveChipFile(*text));
+    EXPECT_LT(face.bench.FindChip("16F628A"), 0);
+    EXPECT_GE(face.bench.FindChip("16F628Z"), 0);
 }
 
 TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
