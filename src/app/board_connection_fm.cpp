@@ -12,9 +12,11 @@
 #include <QLabel>
 
 bool TProjFm::ActivateSerialPort(int port) {
-    const bool open = Bench_->OpenPort(port);
+    return Bench_->OpenPort(port);
+}
+
+void TProjFm::PortOpened(bool open) {
     ShowPortOpened(open);
-    return open;
 }
 
 void TProjFm::ShowPortOpened(bool open) {

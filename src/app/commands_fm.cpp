@@ -68,9 +68,7 @@ void TProjFm::Port1Click() {
         return;
     bool ok = false;
     const int port = PortFm->PortEdit->text().toInt(&ok);
-    const bool open = Bench_->ChangePort(ok ? port : -1);
-    ShowPortOpened(open);
-    if (open)
+    if (Bench_->ChangePort(ok ? port : -1))
         DisableUserButtons();
 }
 
@@ -85,34 +83,20 @@ void TProjFm::SerialOff1Click() {
         return;
     }
     SerialOff1->setText(Tr(kSerialOffCaption));
-    const bool open = Bench_->SerialOn();
-    ShowPortOpened(open);
-    if (!open)
+    if (!Bench_->SerialOn())
         return;
     DisableUserButtons();
     ComLabel->setEnabled(true);
 }
 
 void TProjFm::Edit1Click() {
-    const FilePlaces& places = Bench_->Places();
-    ChangeDirectory(places.ProgramDir);
-    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(places))) {
+    ChangeDirectory(Bench_->Places().ProgramDir);
+    if (std::optional<TextLines> text = Bench_->ChipFileText()) {
         EditFm->Changed = false;
-        EditFm->ChipFileLines = SplitLinesKeepingEnds(*bytes);
+        EditFm->ChipFileLines = std::move(*text);
         EditFm->exec();
-        if (EditFm->Changed) {
-            // Through a temporary file and a rename: a failed write leaves the old file whole.
-            const std::string path = EditedChipFilePath(places);
-            if (const std::string reason =
-                    WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
-                !reason.empty())
-                // The old file is still whole, so the chip list stays as it is.
-                dialogs().Error(Arg(kChipListNotSaved, path, reason));
-            else
-                Bench_->ChipFileEdited();
-        }
-    } else {
-        dialogs().Error(kChipFileMissing);
+        if (EditFm->Changed)
+            Bench_->SaveChipFile(EditFm->ChipFileLines);
     }
     ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
     SetStatus(kReady);

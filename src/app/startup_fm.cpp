@@ -27,13 +27,8 @@ void TProjFm::Timer1Timer() {
 }
 
 void TProjFm::ExecuteStartupProcedures() {
-    const Settings saved = Bench_->ReadSettings();
+    Bench_->StartUp(Env.args);
     AdviseNewerFileLoad1->setChecked(Bench_->adviseNewerFileLoad);
-    ActivateSerialPort(saved.port);
-    SetProgramVersion(Bench_->Style(), false);
-    Bench_->ResetBoard();
-    DrawTheSocket();
-    Bench_->RestoreChipAndFile(saved, Env.args);
     SoundAvailable = CheckSoundAvailable();
 }
 

@@ -43,10 +43,9 @@ JsonLine MappingJson(const PortMapping& m) {
 } // namespace
 
 int CliSession::ListPorts() {
-    std::vector<SerialDevice> devices = DiscoverSerialDevices(env_.systemRoot, CurrentPortUser());
+    const std::vector<SerialDevice> devices = Workbench::FindSerialDevices(env_.systemRoot);
     std::ostream& out = *env_.out;
-    for (SerialDevice& d : devices) {
-        LowerLatencyTimer(env_.systemRoot, d);
+    for (const SerialDevice& d : devices) {
         if (o_.json) {
             out << DeviceJson(d).Text() << '\n';
             continue;
@@ -60,7 +59,7 @@ int CliSession::ListPorts() {
     }
     if (devices.empty() && !o_.json)
         out << Translated(N_("no serial devices")) << '\n';
-    for (const PortMapping& m : MappedPorts(PortFolders(places_))) {
+    for (const PortMapping& m : Bench().PortMappings()) {
         if (o_.json) {
             out << MappingJson(m).Text() << '\n';
             continue;
@@ -89,7 +88,7 @@ int CliSession::ChooseAutoPort() {
             shown.push_back(d.path);
             advice.push_back(AccessAdvice(d));
         }
-    for (const PortMapping& m : MappedPorts(PortFolders(places_)))
+    for (const PortMapping& m : Bench().PortMappings())
         if (m.target.kind == PortTarget::Kind::Network) {
             candidates.push_back(ComName(m.com));
             shown.push_back(candidates.back() + " (" + m.names + ")");

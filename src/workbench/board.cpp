@@ -31,6 +31,7 @@ bool Workbench::OpenPort(int port) {
     portLost_ = false;
     if (!open)
         dialogs().Error(kPortProblem);
+    view_.PortOpened(open);
     return open;
 }
 

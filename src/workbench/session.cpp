@@ -31,6 +31,14 @@ bool EndsWithLowerHex(const std::string& s) {
 }
 } // namespace
 
+void Workbench::StartUp(const std::vector<std::string>& args) {
+    const Settings saved = ReadSettings();
+    OpenPort(saved.port);
+    ApplyStyle(engine_->Style());
+    ResetBoard();
+    RestoreChipAndFile(saved, args);
+}
+
 Settings Workbench::ReadSettings() {
     Settings saved;
     saved.hexFileName = image_.HexFileName;

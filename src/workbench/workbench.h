@@ -255,6 +255,17 @@ public:
     bool ResetPending() const;
     int ResetIdleLevel() const;
 
+    // ---- Port assignment (ports.cpp) ----
+    // The machine's serial devices under `systemRoot`, each USB adapter's
+    // latency timer lowered where it can be.
+    static std::vector<SerialDevice> FindSerialDevices(const std::string& systemRoot);
+    // COM1..COM9 that the ports/ folders name.
+    std::vector<PortMapping> PortMappings() const;
+    PortSurvey SurveyPorts(const std::string& systemRoot) const;
+    // Points ports/comN at `target` (an error box when it cannot); when COM
+    // `com` is the port in use, it is opened anew and the board reset.
+    bool AssignPort(int com, const std::string& target);
+
     // ---- Operations (commands.cpp) ----
     StartResult Program(const OperationOptions& options);
     StartResult Verify(const OperationOptions& options);
@@ -293,6 +304,10 @@ public:
     static const char* StateName(EngineState state);
 
     // ---- The session (session.cpp) ----
+    // The start-up, once the face is on the screen: the settings file, its
+    // port opened, the board reset in its style, then the chip list, the
+    // command line's file and chip (FILE.hex [CHIP]) or the last ones.
+    void StartUp(const std::vector<std::string>& args);
     // The start-up: the settings file's style, file name and options, and
     // the recent files; what it says of the port and the chip is returned.
     Settings ReadSettings();

@@ -5,8 +5,10 @@
 #include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/scripted_dialogs.h"
+#include "workbench/port_return.h"
 #include "workbench/workbench.h"
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -222,6 +224,43 @@ TEST(Workbench, AnUnpluggedPortHoldsTheTicksUntilItIsBack) {
     ASSERT_TRUE(face.bench.PortBack());
     EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
     EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+}
+
+TEST(Workbench, AnUnplugIsSeenInAnErrorThatMeansTheLinkIsGoneAndTheReturnReopensThePort) {
+    BenchFace face;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    PortReturn rules(face.bench);
+    EXPECT_FALSE(rules.Opened()); // a network server has no name to watch: it is tried again
+    EXPECT_EQ(rules.PortFailed(EINVAL), PortReturn::Seen::Nothing); // a call that was wrong
+    EXPECT_TRUE(face.bench.PortOpen());
+    EXPECT_EQ(rules.PortFailed(ECONNRESET), PortReturn::Seen::Unplugged);
+    EXPECT_TRUE(face.bench.PortLostNow());
+    EXPECT_EQ(rules.PortFailed(ECONNRESET), PortReturn::Seen::Nothing); // once
+    EXPECT_EQ(rules.TryAgain(), PortReturn::Seen::Back);
+    EXPECT_TRUE(face.bench.PortOpen());
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+}
+
+TEST(Workbench, AssigningThePortInUseOpensItAnewWhereItNowLeads) {
+    BenchFace face;
+    boardsim::Board other(boardsim::Model::Cedar, BenchFace::SocketChip());
+    boardsim::Rfc2217Server otherServer(other);
+    std::string error;
+    ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.otherBoard = OtherBoard::Refuse;
+    const std::string target = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
+    ASSERT_TRUE(face.bench.AssignPort(1, target));
+    const std::vector<PortMapping> mapped = face.bench.PortMappings();
+    ASSERT_EQ(mapped.size(), 1u);
+    EXPECT_EQ(mapped[0].names, target);
+    EXPECT_EQ(face.bench.SurveyPorts(face.dir.string()).comTargets.at(0), target);
+    // The board reset there is the other one.
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.bench.OtherBoardSeen(), 3);
+    face.bench.ClosePort();
+    otherServer.Stop();
 }
 
 } // namespace
