@@ -76,7 +76,7 @@ fs::path PreparedFolder() {
     fs::current_path(folder);
     ScriptedDialogs dialogs;
     std::unique_ptr<TProjFm> w = StartWindow(folder, dialogs);
-    w->Bench().SelectChip(w->FindChipCBText("16F628A"));
+    w->Bench().ChooseChip(w->FindChipCBText("16F628A"), {.emptyImage = false});
     w->OpenTheHexFile((folder / "count.hex").string());
     w->FormClose();
     return folder;

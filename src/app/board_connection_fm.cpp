@@ -45,9 +45,9 @@ void TProjFm::ResetSerial(bool showReady) {
 
 void TProjFm::SetProgramVersion(int style, bool userChange) {
     if (userChange)
-        Bench_->ChangeStyle(style);
+        Bench_->ChooseStyle(style);
     else
-        Bench_->ApplyStyle(style);
+        Bench_->StartInStyle(style);
 }
 
 void TProjFm::StyleItemClick(int style) {

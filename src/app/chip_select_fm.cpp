@@ -15,12 +15,12 @@ bool TProjFm::CheckAndLoadChipData() {
 }
 
 void TProjFm::ChipSelectChange() {
-    Bench_->ChooseChip(ChipSelect->currentIndex(), true);
+    Bench_->ChooseChip(ChipSelect->currentIndex(), {.askToSave = true});
     SetStatus(kReady);
 }
 
 void TProjFm::SelectTheChip() {
-    Bench_->SelectChip(ChipSelect->currentIndex());
+    Bench_->ChooseChip(ChipSelect->currentIndex(), {.emptyImage = false});
 }
 
 int TProjFm::FindChipCBText(const std::string& name) const {

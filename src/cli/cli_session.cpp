@@ -109,7 +109,7 @@ int CliSession::RunOnBoard() {
 }
 
 bool CliSession::LoadChipFile(int style) {
-    Bench().ApplyStyle(style);
+    Bench().StartInStyle(style);
     return Bench().LoadChipFile();
 }
 
@@ -144,10 +144,7 @@ bool CliSession::SelectChip() {
         out_.Say(MeSays(N_("no chip %1 in the chip file (`chips` lists them)"), o_.chip), true);
         return false;
     }
-    if (!Bench().SelectChip(position))
-        return false;
-    Bench().ResetImage();
-    return true;
+    return Bench().ChooseChip(position);
 }
 
 bool CliSession::PrepareImage() {

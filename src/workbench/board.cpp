@@ -123,7 +123,7 @@ void Workbench::SetStyle(int style) {
     view_.BoardChanged();
 }
 
-void Workbench::ApplyStyle(int style) {
+void Workbench::StartInStyle(int style) {
     position_ = -1;
     userMode_ = false;
     fileCaption_.clear();
@@ -131,18 +131,15 @@ void Workbench::ApplyStyle(int style) {
     view_.ChipChanged();
 }
 
-void Workbench::ChangeStyle(int style) {
-    ApplyStyle(style);
+void Workbench::ChooseStyle(int style) {
+    if (StyleInfo(style).style == StyleInfo(engine_->Style()).style)
+        return;
+    StartInStyle(style);
     LoadChipFile();
     SaveQuery(false);
     ResetImage();
     SetUserMode(false);
     engine_->ResetProgrammer(true);
-}
-
-void Workbench::ChooseStyle(int style) {
-    if (StyleInfo(style).style != StyleInfo(engine_->Style()).style)
-        ChangeStyle(style);
 }
 
 void Workbench::ResetBoard() {

@@ -110,20 +110,17 @@ bool Workbench::TakeChip(int position) {
     return true;
 }
 
-bool Workbench::SelectChip(int position) {
-    if (position < 0)
+bool Workbench::ChooseChip(int position, ChipChange how) {
+    // No chip to keep an image for: nothing changes.
+    if (position < 0 && !how.emptyImage)
         return false;
+    if (how.askToSave)
+        SaveQuery(false);
     const bool taken = TakeChip(position);
     view_.ChipChanged();
+    if (how.emptyImage)
+        ResetImage();
     return taken;
-}
-
-void Workbench::ChooseChip(int position, bool askToSave) {
-    if (askToSave)
-        SaveQuery(false);
-    TakeChip(position);
-    view_.ChipChanged();
-    ResetImage();
 }
 
 void Workbench::ChipFileEdited() {

@@ -34,7 +34,7 @@ bool EndsWithLowerHex(const std::string& s) {
 void Workbench::StartUp(const std::vector<std::string>& args) {
     const Settings saved = ReadSettings();
     OpenPort(saved.port);
-    ApplyStyle(engine_->Style());
+    StartInStyle(engine_->Style());
     ResetBoard();
     RestoreChipAndFile(saved, args);
 }
@@ -75,7 +75,7 @@ void Workbench::RestoreChipAndFile(Settings saved, const std::vector<std::string
     if (saved.chipCount != -1 && saved.chipCount == count && saved.chipIndex < count &&
         saved.chipIndex >= 0 &&
         chipNames_[static_cast<std::size_t>(saved.chipIndex)] == saved.chipName)
-        SelectChip(saved.chipIndex);
+        ChooseChip(saved.chipIndex, {.emptyImage = false});
     // User mode, and the last file.
     if (saved.restoreUserMode) {
         SetUserMode(true);

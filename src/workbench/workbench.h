@@ -91,6 +91,23 @@ struct PortSurvey {
 };
 inline constexpr int kComNumbers = 9;
 
+// How choosing a chip treats the image: changed data offered for saving
+// first (as when the user changes the chip), and an empty image afterwards,
+// or the image kept for a load that follows.
+struct ChipChange {
+    bool askToSave = false;
+    bool emptyImage = true;
+};
+
+// Where a load's file comes from: the file dialog, or a name (empty: the
+// image's own file).
+struct FileChoice {
+    bool dialog = false;
+    std::string name;
+    static FileChoice Dialog() { return {true, {}}; }
+    static FileChoice Named(std::string name) { return {false, std::move(name)}; }
+};
+
 // The chip's calibration as a calibration read reported it.
 struct ChipCalibration {
     int word = -1;    // the calibration word (the chip's last program word)
@@ -127,11 +144,10 @@ public:
     // The record of the chip at `position` as choosing it would make it.
     std::optional<ChipRecord> ListedChip(int position) const;
     // Chooses the chip at `position` (an error box and no chip for a record
-    // that cannot be read); false when no chip is chosen afterwards.
-    bool SelectChip(int position);
-    // As the user changes the chip: the save question (with `askToSave`),
-    // the chip, then an empty image for it.
-    void ChooseChip(int position, bool askToSave);
+    // that cannot be read): first the save question when `how` asks for it,
+    // then the chip, then an empty image for it unless `how` keeps the image.
+    // False when no chip is chosen afterwards.
+    bool ChooseChip(int position, ChipChange how = {});
     bool ChipSelected() const override { return position_ >= 0; }
     int ChipPosition() const { return position_; }
     const ChipRecord& Chip() const { return chip_; }
@@ -156,15 +172,13 @@ public:
     void ResetImage(ImageReset how = {});
     // The save question for changed data; false when the user cancelled.
     bool SaveQuery(bool withCancel);
-    // Load and Merge with the file dialog; LoadFile with a file already named
-    // (dropped, or from the recent files). Each asks what Load asks.
-    void Load(bool merge);
-    void LoadFile(const std::string& fileName, bool merge);
-    // The file the user chooses in the dialog, or `fileName` (the image's own
-    // file when empty), into the image; the status shows the outcome. False
+    // Load and Merge as the user gives them: the chip asked for, changed data
+    // offered for saving (Load), then the file `from` the dialog or a name
+    // (dropped, or a recent file).
+    void Load(bool merge, const FileChoice& from = FileChoice::Dialog());
+    // The same without the questions; the status shows the outcome. False
     // when nothing was chosen, or the named file did not load.
-    bool ChooseAndLoad(bool merge);
-    bool LoadImage(bool merge, const std::string& fileName = {});
+    bool LoadImage(bool merge, const FileChoice& from = {});
     // Opens a file into a fresh image; quietly false when there is no such file.
     bool OpenFile(const std::string& fileName);
     // Loads a file into a fresh image, an error box when it does not load.
@@ -235,14 +249,11 @@ public:
     // model does as `other` says) and serves the port through `serve` until
     // the greeting is in or the reset has failed.
     ConnectResult Connect(int style, OtherBoard other, const ServeUntil& serve);
-    // The board's style alone: its reset line's polarity, the model it must
-    // name, the caption.
-    void SetStyle(int style);
-    // The style as at start-up: SetStyle, and no chip chosen, user mode off.
-    void ApplyStyle(int style);
+    // The style to start in: no chip chosen, user mode off; the chip list is
+    // loaded afterwards.
+    void StartInStyle(int style);
     // The style as the user chooses it: the chip list anew, an empty image and
-    // the board reset. ChooseStyle does nothing when it is the style already.
-    void ChangeStyle(int style);
+    // the board reset; nothing when it is the style already.
     void ChooseStyle(int style);
     int Style() const;
     OtherBoard otherBoard = OtherBoard::SwitchStyle;
@@ -308,13 +319,6 @@ public:
     // port opened, the board reset in its style, then the chip list, the
     // command line's file and chip (FILE.hex [CHIP]) or the last ones.
     void StartUp(const std::vector<std::string>& args);
-    // The start-up: the settings file's style, file name and options, and
-    // the recent files; what it says of the port and the chip is returned.
-    Settings ReadSettings();
-    // The rest of the start-up, after the port and the board's reset: the chip
-    // list, the command line's file and chip (FILE.hex [CHIP]), the last chip
-    // and user mode, and the file.
-    void RestoreChipAndFile(Settings saved, const std::vector<std::string>& args);
     // Writes the settings and the recent files (an error box when it cannot).
     void SaveSession();
     const FilePlaces& Places() const { return places_; }
@@ -336,10 +340,17 @@ private:
     CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
 
     Dialogs& dialogs() { return view_.dialogs(); }
+    // The board's style alone: its reset line's polarity, the model it must
+    // name, the caption.
+    void SetStyle(int style);
     bool TakeChip(int position);
     bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
-    bool LoadFrom(bool showDialog, bool merge, const std::string& fileName);
-    void LoadedFile(const std::string& fileName, double date);
+    // The start-up's halves: the settings file's style, file name and options,
+    // and the recent files (what it says of the port and the chip is
+    // returned); then, after the port and the board's reset, the chip list,
+    // the command line's file and chip, the last chip and user mode, the file.
+    Settings ReadSettings();
+    void RestoreChipAndFile(Settings saved, const std::vector<std::string>& args);
     void RememberFile(const std::string& fileName);
     void ReadRecentFiles();
     // The engine, the options of the operation it is about to start kept for another try.

@@ -56,7 +56,7 @@ struct BenchFace : BenchView {
     }
     bool ChooseShippedChip(const char* name) {
         bench.LoadChipFile();
-        bench.ChooseChip(bench.FindChip(name), false);
+        bench.ChooseChip(bench.FindChip(name));
         return bench.ChipSelected();
     }
 
@@ -109,7 +109,7 @@ TEST(Workbench, ABoardOfAnotherModelIsAdoptedRefusedOrChosenAsTheUserWould) {
          {OtherBoard::Adopt, OtherBoard::Refuse, OtherBoard::SwitchStyle}) {
         BenchFace face(boardsim::Model::Cedar);
         face.bench.otherBoard = policy;
-        face.bench.SetStyle(1);
+        face.bench.StartInStyle(1);
         ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
         ASSERT_TRUE(face.bench.OpenPort(1));
         face.bench.ResetBoard();
@@ -179,7 +179,7 @@ TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
     ASSERT_TRUE(face.ChooseShippedChip("18F452"));
     face.chipChanges = 0;
     face.imageChanges.clear();
-    face.bench.ChooseChip(face.bench.FindChip("16F628A"), true);
+    face.bench.ChooseChip(face.bench.FindChip("16F628A"), {.askToSave = true});
     EXPECT_EQ(face.chipChanges, 1); // one picture of the socket, one click
     ASSERT_FALSE(face.imageChanges.empty());
     EXPECT_NE(face.imageChanges.back() & kImageCleared, 0u);
