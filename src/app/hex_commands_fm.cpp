@@ -25,7 +25,8 @@ void TProjFm::SaveButtClick() {
 }
 
 bool TProjFm::DoLoadProcedure(bool showDialog, bool merge, const std::string& fileName) {
-    return Bench_->LoadImage(merge, showDialog ? FileChoice::Dialog() : FileChoice::Named(fileName));
+    return Bench_->LoadImage(merge,
+                             showDialog ? FileChoice::Dialog() : FileChoice::Named(fileName));
 }
 
 bool TProjFm::OpenTheHexFile(const std::string& fileName) {

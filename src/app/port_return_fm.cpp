@@ -23,8 +23,7 @@ void TPortReturn::Opened() {
     if (!rules_.Opened())
         return;
     notifier_ = new QSocketNotifier(rules_.Fd(), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this,
-            [this] { Show(rules_.WatchEvent()); });
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { Show(rules_.WatchEvent()); });
 }
 
 void TPortReturn::Forget() {

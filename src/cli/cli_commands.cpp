@@ -32,7 +32,7 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
     r.outcome = e.report.outcome;
     r.details = e.report.details;
     r.configBytes = e.report.configBytes;
-    r.message = e.message;
+    r.message = e.report.message;
     r.seconds = e.seconds;
 }
 } // namespace
@@ -50,7 +50,7 @@ OperationResult CliSession::RunOperation(CliCommand operation,
     r.started = started == StartResult::Started;
     if (!r.started) {
         r.declined = started == StartResult::Declined;
-        r.message = boxes_.LastText();
+        r.message = Bench().LastMessage();
         return r;
     }
     FollowOperation(r, [this] { return host_.HasEnded(); });
@@ -153,7 +153,7 @@ int CliSession::RunRead() {
         saved = Bench().SaveAs(o_.file);
         if (!saved) {
             boxes_.Error(kSaveProblem);
-            r.message = boxes_.LastText();
+            r.message = kSaveProblem;
         }
     }
     Report(r, [&](JsonLine& line) { line.Bool("saved", saved); });
@@ -265,7 +265,7 @@ int CliSession::RunAuto() {
         // stopped it (an answer that did not fit, silence), or Ctrl-C.
         if (e.report.refused != StartResult::Started) {
             r.declined = e.report.refused == StartResult::Declined;
-            r.message = e.message;
+            r.message = e.report.message;
             CountChip(r, tally);
         } else if (!tail.interrupted && (o_.count == 0 || number <= o_.count)) {
             tally.code = WorseExit(tally.code, kExitBoard);

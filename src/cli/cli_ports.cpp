@@ -127,8 +127,8 @@ bool CliSession::BoardGreets(const std::string& port) {
     ConsoleOutput silent(sink, false, true);
     ConsoleDialogs boxes(silent, false);
     ConsoleHost probe(silent, boxes, places_, env_.sleep);
-    return probe.bench.ChoosePort(port) &&
-           probe.bench.Connect(o_.style < 0 ? kFirstStyle : o_.style, OtherBoard::Adopt,
-                               probe.Serving())
-                   .outcome == Connection::Greeted;
+    return probe.bench.ChoosePort(port) && probe.bench
+                                                   .Connect(o_.style < 0 ? kFirstStyle : o_.style,
+                                                            OtherBoard::Adopt, probe.Serving())
+                                                   .outcome == Connection::Greeted;
 }

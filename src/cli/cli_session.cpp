@@ -179,11 +179,11 @@ bool CliSession::ApplyFuses() {
     case FuseOptionChoice::Result::Chosen:
         return true;
     case FuseOptionChoice::Result::NoFuse:
-        out_.Say(c.choices.empty()
-                     ? MeSays(N_("no fuse %1 on the %2 (it has none)"), c.pick.first, chip)
-                     : MeSays(N_("no fuse %1 on the %2 (%3)"), c.pick.first, chip,
-                              Listed(c.choices)),
-                 true);
+        out_.Say(
+            c.choices.empty()
+                ? MeSays(N_("no fuse %1 on the %2 (it has none)"), c.pick.first, chip)
+                : MeSays(N_("no fuse %1 on the %2 (%3)"), c.pick.first, chip, Listed(c.choices)),
+            true);
         return false;
     case FuseOptionChoice::Result::NoOption:
         out_.Say(MeSays(N_("no option %1 for %2 (%3)"), c.pick.second, c.row, Listed(c.choices)),
@@ -204,8 +204,7 @@ bool CliSession::ApplyId() {
         out_.Say(MeSays(N_("the %1 has no ID to set"), chip.ChipName), true);
         return false;
     case IdChoice::TooLong:
-        out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName,
-                        chip.IdTextLength()),
+        out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, chip.IdTextLength()),
                  true);
         return false;
     }

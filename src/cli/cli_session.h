@@ -110,6 +110,6 @@ private:
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options_;
     std::optional<SerialSource> serials_;
-    std::string serial_;     // the number given to the chip under way (decimal)
-    std::string port_;       // the port the run uses: --port, or the one auto found
+    std::string serial_; // the number given to the chip under way (decimal)
+    std::string port_;   // the port the run uses: --port, or the one auto found
 };

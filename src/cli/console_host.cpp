@@ -62,15 +62,12 @@ void ConsoleHost::ServeFor(int milliseconds) {
 void ConsoleHost::OperationStarted(Operation operation) {
     if (operation == Operation::AutoProgram)
         return;
-    // A new operation: what the last one said is over.
-    boxes_.ForgetLast();
     started_ = std::chrono::steady_clock::now();
 }
 
 void ConsoleHost::OperationEnded(const OperationReport& report) {
     Ended e;
     e.report = report;
-    e.message = boxes_.LastText();
     e.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     ended_.push_back(std::move(e));
 }

@@ -40,8 +40,7 @@ public:
     // An operation that ended, as the run reports it.
     struct Ended {
         OperationReport report;
-        std::string message; // the last box it showed; empty for none
-        double seconds = 0;  // from its start
+        double seconds = 0; // from its start
     };
     // Operations ended and not yet taken, oldest first.
     bool HasEnded() const { return !ended_.empty(); }

@@ -5,9 +5,9 @@
 #include "chipdb/chip_text.h"
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
-#include "protocol/command_set.h"
 #include "platform/dialogs.h"
 #include "platform/translate.h"
+#include "protocol/command_set.h"
 #include "workbench/workbench.h"
 
 #include <algorithm>
@@ -73,7 +73,8 @@ bool Workbench::CalibrateBlankChips(int value) {
     if (image_.ROMData.size() <= last)
         image_.ROMData.resize(last + 1, chip_.WordMask);
     // A value given for one chip is not the next chip's: each starts from the file's.
-    onCalibration = [this, last, value, fileWord = image_.ROMData[last]](const std::string& config) {
+    onCalibration = [this, last, value,
+                     fileWord = image_.ROMData[last]](const std::string& config) {
         image_.ROMData[last] = fileWord;
         if ((CalibrationWordRead(config) & 0xFF) != kBlankCalibration)
             return CalibrationVerdict::Check;

@@ -15,8 +15,7 @@ constexpr int kTickMs = 100;
 
 Workbench::Workbench(BenchView& view, Ticker& ticker, Sleeper sleep, FilePlaces places)
     : view_(view), ticker_(ticker), sleep_(std::move(sleep)), places_(std::move(places)),
-      serial_(
-          MakeBoardPort(&view.dialogs(), PortFolders(places_), [this](TSerial&) { Received(); })),
+      serial_(MakeBoardPort(&messages_, PortFolders(places_), [this](TSerial&) { Received(); })),
       line_(std::make_unique<SerialLine>(*serial_)),
       engine_(std::make_unique<ProgrammerEngine>(EngineHosts{*line_, *this, *this, *this}, chip_,
                                                  image_)) {
@@ -53,11 +52,17 @@ void Workbench::SetTimer(bool on) {
 }
 
 void Workbench::OperationStarted(Operation operation) {
+    // A new operation: what the last one said is over. The automatic loop's
+    // own end keeps its last chip's.
+    if (operation != Operation::AutoProgram)
+        messages_.Forget();
     view_.OperationStarted(operation);
 }
 
 void Workbench::OperationEnded(const OperationReport& report) {
-    view_.OperationEnded(report);
+    OperationReport told = report;
+    told.message = messages_.Last();
+    view_.OperationEnded(told);
 }
 
 void Workbench::OtherBoardGreeted(int style) {

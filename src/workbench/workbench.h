@@ -14,6 +14,7 @@
 #include "protocol/programmer_host.h"
 #include "protocol/protocol_state.h"
 #include "workbench/bench_view.h"
+#include "workbench/message_keeper.h"
 #include "workbench/ticker.h"
 
 #include <functional>
@@ -307,6 +308,10 @@ public:
     bool AutoProgramOn() const;
     bool UpgradeLoaded() const;
     ::Outcome LastOutcome() const;
+    // The last message shown since the last operation started (an
+    // operation's report has it as `message`): what a command that did not
+    // start said of why.
+    const std::string& LastMessage() const { return messages_.Last(); }
     static ChipCalibration CalibrationOf(const OperationReport& report);
     static ChipCalibration CalibrationOf(const std::string& configBytes);
     // Every change of the engine's state, and every byte on the line.
@@ -329,7 +334,7 @@ private:
     void Pause(int milliseconds) override { sleep_(milliseconds); }
     void SetStatus(const std::string& text) override { view_.StatusChanged(text); }
     void SetProgress(int value, int maximum) override { view_.ProgressChanged(value, maximum); }
-    Dialogs& boxes() override { return view_.dialogs(); }
+    Dialogs& boxes() override { return messages_; }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override;
     void BackToIdle() override { view_.BackToIdle(); }
@@ -339,7 +344,7 @@ private:
     bool ReloadNewerFile() override;
     CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
 
-    Dialogs& dialogs() { return view_.dialogs(); }
+    Dialogs& dialogs() { return messages_; }
     // The board's style alone: its reset line's polarity, the model it must
     // name, the caption.
     void SetStyle(int style);
@@ -358,6 +363,7 @@ private:
     std::function<StartResult()> Again(const OperationReport& report);
 
     BenchView& view_;
+    MessageKeeper messages_{view_.dialogs()};
     Ticker& ticker_;
     Sleeper sleep_;
     FilePlaces places_;

@@ -65,6 +65,7 @@ struct BenchFace : BenchView {
     void ProgressChanged(int, int) override {}
     void ChipChanged() override { ++chipChanges; }
     void ImageChanged(unsigned parts) override { imageChanges.push_back(parts); }
+    void OperationEnded(const OperationReport& report) override { reports.push_back(report); }
 
     fs::path dir = fs::temp_directory_path() / ("tessaro-bench-" + std::to_string(getpid()));
     boardsim::Board board;
@@ -73,6 +74,7 @@ struct BenchFace : BenchView {
     std::vector<std::string> statuses;
     int chipChanges = 0;
     std::vector<unsigned> imageChanges;
+    std::vector<OperationReport> reports;
     // The engine's tick on or off, as the workbench asks; the test ticks.
     struct : Ticker {
         void Start(int) override { on = true; }
@@ -136,9 +138,8 @@ TEST(Workbench, ConnectSaysWhatCameOfTheHandshake) {
     EXPECT_EQ(face.bench.Style(), 3);
     EXPECT_EQ(face.bench.OtherBoardSeen(), -1);
     // A wait the user breaks off leaves the engine idle.
-    c = face.bench.Connect(3, OtherBoard::Refuse, [](const std::function<bool()>&) {
-        return false;
-    });
+    c = face.bench.Connect(3, OtherBoard::Refuse,
+                           [](const std::function<bool()>&) { return false; });
     EXPECT_EQ(c.outcome, Connection::Interrupted);
     EXPECT_TRUE(face.bench.Idle());
     // A port that does not open says why, and nothing is reset.
@@ -261,6 +262,25 @@ TEST(Workbench, AssigningThePortInUseOpensItAnewWhereItNowLeads) {
     EXPECT_EQ(face.bench.OtherBoardSeen(), 3);
     face.bench.ClosePort();
     otherServer.Stop();
+}
+
+TEST(Workbench, AnOperationsLastMessageComesWithItsReportAndARefusalsWithTheWorkbench) {
+    BenchFace face;
+    face.bench.LoadChipFile();
+    EXPECT_NE(face.bench.Program({}), StartResult::Started);
+    ASSERT_FALSE(face.boxes.shown.empty());
+    EXPECT_EQ(face.bench.LastMessage(), face.boxes.Texts().back());
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.ResetBoard();
+    ASSERT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    ASSERT_EQ(face.bench.BlankCheck(EraseChoice::Check, {}), StartResult::Started);
+    // A new operation: the refusal's message is not its own.
+    EXPECT_EQ(face.bench.LastMessage(), "");
+    ASSERT_TRUE(face.ServeUntil([&] { return !face.reports.empty(); }));
+    const std::vector<std::string> texts = face.boxes.Texts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(face.reports.back().message, texts.back());
 }
 
 } // namespace
