@@ -79,31 +79,20 @@ int CliSession::ListPorts() {
 // names are the places a board may be. One of them is taken as it is; of
 // several, the one whose board greets after a reset.
 int CliSession::ChooseAutoPort() {
-    std::vector<std::string> candidates;
-    std::vector<std::string> shown;
-    std::vector<std::string> advice;
-    for (const SerialDevice& d : DiscoverSerialDevices(env_.systemRoot, CurrentPortUser()))
-        if (d.usb) {
-            candidates.push_back(env_.systemRoot + StableName(d));
-            shown.push_back(d.path);
-            advice.push_back(AccessAdvice(d));
-        }
-    for (const PortMapping& m : Bench().PortMappings())
-        if (m.target.kind == PortTarget::Kind::Network) {
-            candidates.push_back(ComName(m.com));
-            shown.push_back(candidates.back() + " (" + m.names + ")");
-            advice.emplace_back();
-        }
-    if (candidates.empty()) {
+    const std::vector<PortCandidate> found = Bench().PortCandidates(env_.systemRoot);
+    if (found.empty()) {
         out_.Say(MeSays(N_("--port auto: no USB serial device and no network server in ports/")),
                  true);
         return kExitBoard;
     }
+    std::vector<std::string> shown;
     std::vector<std::size_t> greeting;
-    for (std::size_t i = 0; i < candidates.size() && candidates.size() > 1; ++i)
-        if (BoardGreets(candidates[i]))
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        shown.push_back(found[i].shown);
+        if (found.size() > 1 && BoardGreets(found[i].port))
             greeting.push_back(i);
-    if (candidates.size() > 1 && greeting.size() != 1) {
+    }
+    if (found.size() > 1 && greeting.size() != 1) {
         out_.Say(MeSays(greeting.empty()
                             ? N_("--port auto: no board greets on %1; choose one with --port")
                             : N_("--port auto: boards greet on more than one of %1; choose one "
@@ -112,11 +101,11 @@ int CliSession::ChooseAutoPort() {
                  true);
         return kExitBoard;
     }
-    const std::size_t chosen = candidates.size() == 1 ? 0 : greeting[0];
-    port_ = candidates[chosen];
-    out_.Say(MeSays(N_("--port auto: %1"), shown[chosen]));
-    if (!advice[chosen].empty())
-        out_.Say(Arg(kMeLine, OneLine(Translated(advice[chosen]))), true);
+    const PortCandidate& chosen = found[found.size() == 1 ? 0 : greeting[0]];
+    port_ = chosen.port;
+    out_.Say(MeSays(N_("--port auto: %1"), chosen.shown));
+    if (!chosen.advice.empty())
+        out_.Say(Arg(kMeLine, OneLine(Translated(chosen.advice))), true);
     return kExitOk;
 }
 
@@ -127,8 +116,8 @@ bool CliSession::BoardGreets(const std::string& port) {
     ConsoleOutput silent(sink, false, true);
     ConsoleDialogs boxes(silent, false);
     ConsoleHost probe(silent, boxes, places_, env_.sleep);
-    return probe.bench.ChoosePort(port) && probe.bench
-                                                   .Connect(o_.style < 0 ? kFirstStyle : o_.style,
-                                                            OtherBoard::Adopt, probe.Serving())
-                                                   .outcome == Connection::Greeted;
+    const int style = o_.style < 0 ? kFirstStyle : o_.style;
+    return probe.bench.ChoosePort(port) &&
+           probe.bench.Connect(style, OtherBoard::Adopt, probe.Serving()).outcome ==
+               Connection::Greeted;
 }

@@ -33,6 +33,19 @@ PortSurvey Workbench::SurveyPorts(const std::string& systemRoot) const {
     return survey;
 }
 
+std::vector<PortCandidate> Workbench::PortCandidates(const std::string& systemRoot) const {
+    std::vector<PortCandidate> candidates;
+    for (const SerialDevice& d : DiscoverSerialDevices(systemRoot, CurrentPortUser()))
+        if (d.usb)
+            candidates.push_back({systemRoot + StableName(d), d.path, AccessAdvice(d)});
+    for (const PortMapping& m : PortMappings())
+        if (m.target.kind == PortTarget::Kind::Network) {
+            const std::string com = ComName(m.com);
+            candidates.push_back({com, com + " (" + m.names + ")", {}});
+        }
+    return candidates;
+}
+
 bool Workbench::AssignPort(int com, const std::string& target) {
     if (const std::string error = ::AssignPort(PortFolders(places_).front(), com, target);
         !error.empty()) {

@@ -92,6 +92,15 @@ struct PortSurvey {
 };
 inline constexpr int kComNumbers = 9;
 
+// A place a board may be, for a face to find the one it is at: what to open
+// (a device's stable name, or COMn for a network server), how to name it to
+// the user, and why it may not open (empty: nothing known).
+struct PortCandidate {
+    std::string port;
+    std::string shown;
+    std::string advice;
+};
+
 // How choosing a chip treats the image: changed data offered for saving
 // first (as when the user changes the chip), and an empty image afterwards,
 // or the image kept for a load that follows.
@@ -274,6 +283,9 @@ public:
     // COM1..COM9 that the ports/ folders name.
     std::vector<PortMapping> PortMappings() const;
     PortSurvey SurveyPorts(const std::string& systemRoot) const;
+    // The USB serial devices under `systemRoot`, then the network servers
+    // ports/ names: the places a board may be.
+    std::vector<PortCandidate> PortCandidates(const std::string& systemRoot) const;
     // Points ports/comN at `target` (an error box when it cannot); when COM
     // `com` is the port in use, it is opened anew and the board reset.
     bool AssignPort(int com, const std::string& target);
