@@ -1,6 +1,7 @@
 // The workbench on its own, as a face sees it: its commands against a board
 // simulated on a loopback port, its view told what changed.
 #include "boardsim.h"
+#include "fuses/fuse_values.h"
 #include "link/com_names.h"
 #include "link/serial.h"
 #include "platform/file_places.h"
@@ -8,6 +9,8 @@
 #include "workbench/port_return.h"
 #include "workbench/workbench.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -173,6 +176,44 @@ TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplac
     ASSERT_TRUE(face.bench.SaveChipFile(*text));
     EXPECT_LT(face.bench.FindChip("16F628A"), 0);
     EXPECT_GE(face.bench.FindChip("16F628Z"), 0);
+}
+
+TEST(Workbench, FuseOptionsAndIdDigitsByNameChangeTheImageOnlyWhenEveryNameIsFound) {
+    BenchFace face;
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    const FuseRows before = face.bench.Fuses();
+    const auto row = std::find_if(before.begin(), before.end(),
+                                  [](const FuseRow& r) { return r.InUse() && r.items.size() > 1; });
+    ASSERT_NE(row, before.end());
+    const std::string second = FuseItemName(row->items[1]);
+    const FuseWords words = face.bench.Image().FuseValue;
+    // A good pick and then a bad one: nothing is chosen, and the bad one is named.
+    FuseOptionChoice c = face.bench.ChooseFuseOptions({{row->label, second}, {row->label, "?"}});
+    EXPECT_EQ(c.result, FuseOptionChoice::Result::NoOption);
+    EXPECT_EQ(c.row, row->label);
+    EXPECT_EQ(c.choices.size(), row->items.size());
+    EXPECT_EQ(face.bench.Image().FuseValue, words);
+    c = face.bench.ChooseFuseOptions({{"NO-SUCH-FUSE", second}});
+    EXPECT_EQ(c.result, FuseOptionChoice::Result::NoFuse);
+    EXPECT_FALSE(c.choices.empty());
+    face.imageChanges.clear();
+    // Letter case aside, as the user types them.
+    std::string lower = row->label;
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(face.bench.ChooseFuseOptions({{lower, second}}).result,
+              FuseOptionChoice::Result::Chosen);
+    const auto chosen = std::find_if(face.bench.Fuses().begin(), face.bench.Fuses().end(),
+                                     [&](const FuseRow& r) { return r.label == row->label; });
+    EXPECT_EQ(chosen->selected, 1);
+    EXPECT_NE(face.bench.Image().FuseValue, words);
+    EXPECT_EQ(face.bench.ChooseIdDigits("12345"), IdChoice::TooLong);
+    EXPECT_EQ(face.bench.ChooseIdDigits("12"), IdChoice::Chosen);
+    EXPECT_EQ(face.bench.Image().IDText.size(), 4u);
+    ASSERT_EQ(face.imageChanges.size(), 2u); // the fuses, the ID
+    EXPECT_EQ(face.imageChanges.back(), static_cast<unsigned>(kImageConfig));
+    ASSERT_TRUE(face.ChooseShippedChip("12F508"));
+    EXPECT_EQ(face.bench.ChooseIdDigits("1"), IdChoice::NoId);
 }
 
 TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
