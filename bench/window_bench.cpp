@@ -76,7 +76,7 @@ fs::path PreparedFolder() {
     fs::current_path(folder);
     ScriptedDialogs dialogs;
     std::unique_ptr<TProjFm> w = StartWindow(folder, dialogs);
-    w->Bench().SelectChip(w->Bench().FindChip("16F628A"));
+    w->Bench().ChooseChip(w->Bench().FindChip("16F628A"), {.emptyImage = false});
     w->Bench().OpenFile((folder / "count.hex").string());
     w->FormClose();
     return folder;

@@ -145,7 +145,7 @@ bool RunWindowHost(int port, const std::string& chipName, const std::string& fol
         return false;
     }
     Workbench& bench = w->Bench();
-    bench.ChooseChip(bench.FindChip(chipName), false);
+    bench.ChooseChip(bench.FindChip(chipName));
     bench.ResetImage({.fillBlank = true});
     MemoryImage image;
     FillImage(bench.Chip(), image);

@@ -15,7 +15,6 @@
 namespace {
 constexpr const char* kNoDevices = N_("No serial device found. Plug in the programmer board and "
                                       "open this window again.");
-constexpr const char* kCannotWritePort = N_("Cannot write ports/com%1: %2");
 } // namespace
 
 TAssignPortsFm::TAssignPortsFm(QWidget* parent) : QDialog(parent) {
@@ -71,12 +70,12 @@ void TAssignPortsFm::Fill(std::vector<PortChoice> choices,
     for (const PortChoice& c : choices_)
         DeviceList->addItem(TrShown(c.label));
     ComSelect->clear();
-    for (int com = 1; com <= 9; ++com) {
+    for (int com = 1; com <= kComNumbers; ++com) {
         const std::string& now = comTargets.at(static_cast<size_t>(com - 1));
         ComSelect->addItem(now.empty() ? QString("COM%1").arg(com)
                                        : Tr("COM%1  (now %2)").arg(com).arg(TrShown(now)));
     }
-    ComSelect->setCurrentIndex(currentCom >= 1 && currentCom <= 9 ? currentCom - 1 : 0);
+    ComSelect->setCurrentIndex(currentCom >= 1 && currentCom <= kComNumbers ? currentCom - 1 : 0);
     DeviceList->setCurrentRow(choices_.empty() ? -1 : 0);
     AssignButt->setEnabled(!choices_.empty());
     ShowAdvice();
@@ -101,25 +100,13 @@ void TAssignPortsFm::ShowAdvice() {
 }
 
 void TProjFm::AssignPorts1Click() {
-    std::vector<SerialDevice> devices = DiscoverSerialDevices(Env.systemRoot, CurrentPortUser());
-    for (SerialDevice& d : devices)
-        LowerLatencyTimer(Env.systemRoot, d);
-    const std::vector<std::string> folders = PortFolders(Bench_->Places());
-    const std::vector<PortMapping> mapped = MappedPorts(folders);
-    std::vector<std::string> now(9);
-    for (const PortMapping& m : mapped)
-        now[static_cast<size_t>(m.com - 1)] = m.names;
-    AssignPortsFm->Fill(PortChoices(devices, mapped, Env.systemRoot), now, Bench_->PortNumber());
+    PortSurvey survey = Bench_->SurveyPorts(Env.systemRoot);
+    AssignPortsFm->Fill(std::move(survey.choices), survey.comTargets, Bench_->PortNumber());
     if (AssignPortsFm->exec() != QDialog::Accepted || AssignPortsFm->Chosen() == nullptr)
         return;
     const PortChoice choice = *AssignPortsFm->Chosen();
-    const int com = AssignPortsFm->ChosenCom();
-    if (const std::string error = AssignPort(folders.front(), com, choice.target); !error.empty()) {
-        dialogs().Error(Arg(kCannotWritePort, com, error));
+    if (!Bench_->AssignPort(AssignPortsFm->ChosenCom(), choice.target))
         return;
-    }
-    if (com == Bench_->PortNumber() && ActivateSerialPort(com))
-        Bench_->ResetBoard();
     if (!choice.advice.empty())
         dialogs().Information(choice.advice);
 }

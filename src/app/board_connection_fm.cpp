@@ -12,9 +12,11 @@
 #include <QLabel>
 
 bool TProjFm::ActivateSerialPort(int port) {
-    const bool open = Bench_->OpenPort(port);
+    return Bench_->OpenPort(port);
+}
+
+void TProjFm::PortOpened(bool open) {
     ShowPortOpened(open);
-    return open;
 }
 
 void TProjFm::ShowPortOpened(bool open) {
@@ -39,9 +41,9 @@ void TProjFm::Reset1Click() {
 
 void TProjFm::SetProgramVersion(int style, bool userChange) {
     if (userChange)
-        Bench_->ChangeStyle(style);
+        Bench_->ChooseStyle(style);
     else
-        Bench_->ApplyStyle(style);
+        Bench_->StartInStyle(style);
 }
 
 void TProjFm::StyleItemClick(int style) {

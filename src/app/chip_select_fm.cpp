@@ -11,7 +11,7 @@
 #include <QLabel>
 
 void TProjFm::ChipSelectChange() {
-    Bench_->ChooseChip(ChipSelect->currentIndex(), true);
+    Bench_->ChooseChip(ChipSelect->currentIndex(), {.askToSave = true});
     SetStatus(kReady);
 }
 

@@ -23,8 +23,6 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kChipFileMissing = N_("chipinfo.cid file is missing");
-constexpr const char* kChipListNotSaved = N_("The chip list could not be saved to %1:\r%2");
 constexpr const char* kAboutText =
     N_("Tessaro %1\r\rDrives the Tessaro programmer boards for PIC "
        "microcontrollers and 24Cxx serial EEPROMs.\r\rBuilt with Qt %2.");
@@ -70,9 +68,7 @@ void TProjFm::Port1Click() {
         return;
     bool ok = false;
     const int port = PortFm->PortEdit->text().toInt(&ok);
-    const bool open = Bench_->ChangePort(ok ? port : -1);
-    ShowPortOpened(open);
-    if (open)
+    if (Bench_->ChangePort(ok ? port : -1))
         DisableUserButtons();
 }
 
@@ -87,34 +83,20 @@ void TProjFm::SerialOff1Click() {
         return;
     }
     SerialOff1->setText(Tr(kSerialOffCaption));
-    const bool open = Bench_->SerialOn();
-    ShowPortOpened(open);
-    if (!open)
+    if (!Bench_->SerialOn())
         return;
     DisableUserButtons();
     ComLabel->setEnabled(true);
 }
 
 void TProjFm::Edit1Click() {
-    const FilePlaces& places = Bench_->Places();
-    ChangeDirectory(places.ProgramDir);
-    if (std::optional<std::string> bytes = ReadWholeFile(ChipFileInUse(places))) {
+    ChangeDirectory(Bench_->Places().ProgramDir);
+    if (std::optional<TextLines> text = Bench_->ChipFileText()) {
         EditFm->Changed = false;
-        EditFm->ChipFileLines = SplitLinesKeepingEnds(*bytes);
+        EditFm->ChipFileLines = std::move(*text);
         EditFm->exec();
-        if (EditFm->Changed) {
-            // Through a temporary file and a rename: a failed write leaves the old file whole.
-            const std::string path = EditedChipFilePath(places);
-            if (const std::string reason =
-                    WriteUserFile(path, JoinLinesKeepingEnds(EditFm->ChipFileLines));
-                !reason.empty())
-                // The old file is still whole, so the chip list stays as it is.
-                dialogs().Error(Arg(kChipListNotSaved, path, reason));
-            else
-                Bench_->ChipFileEdited();
-        }
-    } else {
-        dialogs().Error(kChipFileMissing);
+        if (EditFm->Changed)
+            Bench_->SaveChipFile(EditFm->ChipFileLines);
     }
     ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
     SetStatus(kReady);
@@ -127,7 +109,7 @@ void TProjFm::FlyWindow1Click() {
 
 void TProjFm::Contents1Click() {
     // The timer runs while the board is waited for; help waits until it is done.
-    if (Timer1->isActive())
+    if (!Bench_->AtRest())
         return;
     const std::string& programDir = Bench_->Places().ProgramDir;
     ChangeDirectory(programDir);

@@ -61,5 +61,6 @@ void TProjFm::dropEvent(QDropEvent* event) {
     // the load come after it, from the event loop.
     const std::string file = DroppedHexFile(event->mimeData()).toStdString();
     const bool merge = MergeAsked(*event);
-    QTimer::singleShot(0, this, [this, file, merge] { Bench_->LoadFile(file, merge); });
+    QTimer::singleShot(0, this,
+                       [this, file, merge] { Bench_->Load(merge, FileChoice::Named(file)); });
 }

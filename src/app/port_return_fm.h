@@ -1,21 +1,18 @@
 #pragma once
 
-#include "link/device_watch.h"
+#include "workbench/port_return.h"
 
 #include <QObject>
 
 #include <functional>
-#include <string>
 
 class QSocketNotifier;
 class QTimer;
 class Workbench;
 
-// Notices when the open port's board is unplugged and opens the port again
-// when the same device (the same link name) or the same network server is
-// back, the workbench resetting the board. Devices are watched through
-// inotify; a network server, or a device that is back but will not open yet,
-// is tried again every RetryMs.
+// The workbench's port return on the window's event loop: its watch's
+// descriptor listened to, its retries timed every RetryMs, the port
+// indicator shown live or not.
 class TPortReturn : public QObject {
     Q_OBJECT
 public:
@@ -34,14 +31,10 @@ public:
     int Returns = 0; // times the port was opened again
 
 private:
-    void WatchEvent();
-    void Unplug();
-    void TryReturn();
+    void Show(PortReturn::Seen seen);
 
-    Workbench& bench_;
+    PortReturn rules_;
     std::function<void(bool)> shownLive_;
-    DeviceWatch watch_;
     QSocketNotifier* notifier_ = nullptr;
     QTimer* retry_ = nullptr;
-    std::string name_; // the watched name; empty for a network server
 };

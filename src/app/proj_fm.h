@@ -134,6 +134,7 @@ public:
     void ChipChanged() override;
     void ImageChanged(unsigned parts) override;
     void BoardChanged() override;
+    void PortOpened(bool open) override;
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override;
     void BackToIdle() override;

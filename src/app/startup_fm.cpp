@@ -27,15 +27,12 @@ void TProjFm::Timer1Timer() {
 }
 
 void TProjFm::ExecuteStartupProcedures() {
-    const Settings saved = Bench_->ReadSettings();
+    // A recording asked for on the command line begins with the port's opening.
+    Bench_->StartUp(Env.args, [this] {
+        if (!Env.record.empty())
+            StartRecording(Env.record);
+    });
     AdviseNewerFileLoad1->setChecked(Bench_->adviseNewerFileLoad);
-    if (!Env.record.empty())
-        StartRecording(Env.record);
-    ActivateSerialPort(saved.port);
-    SetProgramVersion(Bench_->Style(), false);
-    Bench_->ResetBoard();
-    DrawTheSocket();
-    Bench_->RestoreChipAndFile(saved, Env.args);
     SoundAvailable = CheckSoundAvailable();
 }
 

@@ -80,9 +80,8 @@ void TProjFm::ShowFuseEditor() {
         return;
     }
     FuseEditFM->LoadFuseRows(Bench_->Fuses());
-    const Core core = Bench_->Chip().Family();
-    FuseEditFM->SetIDMaxLength(core == Core::Wide || core == Core::WideByteHex ? 8 : 4);
-    FuseEditFM->SetIDVisible(core != Core::SerialEeprom && core != Core::Baseline);
+    FuseEditFM->SetIDMaxLength(Bench_->Chip().IdTextLength());
+    FuseEditFM->SetIDVisible(Bench_->Chip().HasUserId());
 }
 
 // What may be chosen with the chip and the mode there are.

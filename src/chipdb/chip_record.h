@@ -97,6 +97,12 @@ struct ChipRecord {
     // ID digits the chip holds and a read brings back: 8 on 16-bit cores, 4 on
     // 14-bit cores; 12-bit cores keep theirs in program memory.
     int IdDigits() const { return IsWide() ? 8 : IsMidrange() ? 4 : 0; }
+    // Whether a chip reporting `deviceId` is this one: any is, when the chip
+    // file gives this chip no device ID.
+    bool MatchesDeviceId(int deviceId) const { return ChipID == kNoDeviceId || ChipID == deviceId; }
+    // Whether the chip has ID digits the user sets (the fuse editor's ID box):
+    // serial EEPROMs have none, 12-bit cores keep theirs in program memory.
+    bool HasUserId() const { return Family() != Core::SerialEeprom && Family() != Core::Baseline; }
     // Length of the ID text the image keeps (the ID box's maximum length).
     int IdTextLength() const { return IsWide() ? 8 : 4; }
     // Configuration words a read brings back and a verify compares.

@@ -6,11 +6,8 @@
 
 #include "fuses/calibration.h"
 #include "platform/translate.h"
-#include "protocol/command_set.h"
 
 namespace {
-// The calibration byte within the chip's configuration answer.
-constexpr int kCalibrationByte = 25;
 constexpr int kBlankCalibration = 0xFF;
 } // namespace
 
@@ -22,28 +19,9 @@ bool CliSession::NoCalibrationWord() {
 }
 
 bool CliSession::PrepareCalibration() {
-    const ChipRecord& chip = Bench().Chip();
     if (o_.calibration >= 0 && NoCalibrationWord())
         return false;
-    if (!chip.CalWord || Bench().Image().ROMData.empty())
-        return true;
-    std::vector<int>& rom = Bench().Image().ROMData;
-    const auto last = static_cast<std::size_t>(chip.ROMSize - 1);
-    if (rom.size() <= last)
-        rom.resize(last + 1, chip.WordMask);
-    // A value given for one chip is not the next chip's: each starts from the file's.
-    Bench().onCalibration = [this, last, fileWord = rom[last]](const std::string& config) {
-        std::vector<int>& rom = Bench().Image().ROMData;
-        rom[last] = fileWord;
-        if (ConfigByte(config, kCalibrationByte) != kBlankCalibration)
-            return CalibrationVerdict::Check;
-        if (o_.calibration < 0) {
-            boxes_.Error(kBlankCalibrationText);
-            return CalibrationVerdict::Refuse;
-        }
-        rom[last] = Bench().Chip().CalibrationOpcode() | o_.calibration;
-        return CalibrationVerdict::Keep;
-    };
+    Bench().CalibrateBlankChips(o_.calibration);
     return true;
 }
 
@@ -53,10 +31,11 @@ int CliSession::RunCalibration() {
         return kExitInput;
     OperationResult r =
         RunOperation(CliCommand::Calibration, [this] { return Bench().ReadCalibration(options_); });
-    const bool read = r.configBytes.size() >= kCalibrationByte + 1;
-    const int word = read ? CalibrationWordRead(r.configBytes) : -1;
+    const ChipCalibration found = Workbench::CalibrationOf(r.configBytes);
+    const int word = found.word;
+    const bool read = word >= 0;
     const bool blank = (word & 0xFF) == kBlankCalibration;
-    const std::string bandGap = read ? BandGapText(ChipConfigWord(r.configBytes, 1)) : "";
+    const std::string bandGap = read ? BandGapText(found.bandGap) : "";
     Report(r, [&](JsonLine& line) {
         if (!read)
             return;

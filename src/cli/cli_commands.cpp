@@ -33,7 +33,7 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
     r.outcome = e.report.outcome;
     r.details = e.report.details;
     r.configBytes = e.report.configBytes;
-    r.message = e.message;
+    r.message = e.report.message;
     r.seconds = e.seconds;
 }
 } // namespace
@@ -51,7 +51,7 @@ OperationResult CliSession::RunOperation(CliCommand operation,
     r.started = started == StartResult::Started;
     if (!r.started) {
         r.declined = started == StartResult::Declined;
-        r.message = boxes_.LastText();
+        r.message = Bench().LastMessage();
         return r;
     }
     FollowOperation(r, [this] { return host_.HasEnded(); });
@@ -166,7 +166,7 @@ int CliSession::RunRead() {
         saved = Bench().SaveAs(o_.file);
         if (!saved) {
             boxes_.Error(kSaveProblem);
-            r.message = boxes_.LastText();
+            r.message = kSaveProblem;
         }
     }
     Report(r, [&](JsonLine& line) { line.Bool("saved", saved); });
@@ -198,8 +198,7 @@ int CliSession::RunInfo() {
     const int deviceId = read ? DeviceIdOf(ChipIdWord(r.configBytes)) : -1;
     const int code = ExitCodeFor(r);
     // The chip in the socket is not the chip named: that is the answer asked for.
-    if (code == kExitOk && read && bench.Chip().ChipID != kNoDeviceId &&
-        bench.Chip().ChipID != deviceId)
+    if (code == kExitOk && read && !bench.Chip().MatchesDeviceId(deviceId))
         return kExitChip;
     return code;
 }
@@ -210,7 +209,7 @@ void CliSession::ReportInfo(const OperationResult& r) {
     const std::string model = ModelAnswerName(r.details.modelAnswer);
     const bool read = r.configBytes.size() >= 2;
     const int word = read ? ChipIdWord(r.configBytes) : 0;
-    const bool match = chip.ChipID == kNoDeviceId || chip.ChipID == DeviceIdOf(word);
+    const bool match = chip.MatchesDeviceId(DeviceIdOf(word));
     // The chip in the socket: the one named when its ID matches, otherwise the
     // chip of the chip file (same core) whose ID it reports.
     const bool identified = read && chip.ChipID != kNoDeviceId;
@@ -288,7 +287,7 @@ int CliSession::RunAuto() {
         // stopped it (an answer that did not fit, silence), or Ctrl-C.
         if (e.report.refused != StartResult::Started) {
             r.declined = e.report.refused == StartResult::Declined;
-            r.message = e.message;
+            r.message = e.report.message;
             CountChip(r, tally);
         } else if (!tail.interrupted && (o_.count == 0 || number <= o_.count)) {
             tally.code = WorseExit(tally.code, kExitBoard);

@@ -5,7 +5,6 @@
 #include "link/com_names.h"
 #include "link/port_discovery.h"
 #include "link/port_map.h"
-#include "link/programmer_style.h"
 #include "platform/translate.h"
 
 #include <sstream>
@@ -44,10 +43,9 @@ JsonLine MappingJson(const PortMapping& m) {
 } // namespace
 
 int CliSession::ListPorts() {
-    std::vector<SerialDevice> devices = DiscoverSerialDevices(env_.systemRoot, CurrentPortUser());
+    const std::vector<SerialDevice> devices = Workbench::FindSerialDevices(env_.systemRoot);
     std::ostream& out = *env_.out;
-    for (SerialDevice& d : devices) {
-        LowerLatencyTimer(env_.systemRoot, d);
+    for (const SerialDevice& d : devices) {
         if (o_.json) {
             out << DeviceJson(d).Text() << '\n';
             continue;
@@ -61,7 +59,7 @@ int CliSession::ListPorts() {
     }
     if (devices.empty() && !o_.json)
         out << Translated(N_("no serial devices")) << '\n';
-    for (const PortMapping& m : MappedPorts(PortFolders(places_))) {
+    for (const PortMapping& m : Bench().PortMappings()) {
         if (o_.json) {
             out << MappingJson(m).Text() << '\n';
             continue;
@@ -81,31 +79,20 @@ int CliSession::ListPorts() {
 // names are the places a board may be. One of them is taken as it is; of
 // several, the one whose board greets after a reset.
 int CliSession::ChooseAutoPort() {
-    std::vector<std::string> candidates;
-    std::vector<std::string> shown;
-    std::vector<std::string> advice;
-    for (const SerialDevice& d : DiscoverSerialDevices(env_.systemRoot, CurrentPortUser()))
-        if (d.usb) {
-            candidates.push_back(env_.systemRoot + StableName(d));
-            shown.push_back(d.path);
-            advice.push_back(AccessAdvice(d));
-        }
-    for (const PortMapping& m : MappedPorts(PortFolders(places_)))
-        if (m.target.kind == PortTarget::Kind::Network) {
-            candidates.push_back(ComName(m.com));
-            shown.push_back(candidates.back() + " (" + m.names + ")");
-            advice.emplace_back();
-        }
-    if (candidates.empty()) {
+    const std::vector<PortCandidate> found = Bench().PortCandidates(env_.systemRoot);
+    if (found.empty()) {
         out_.Say(MeSays(N_("--port auto: no USB serial device and no network server in ports/")),
                  true);
         return kExitBoard;
     }
+    std::vector<std::string> shown;
     std::vector<std::size_t> greeting;
-    for (std::size_t i = 0; i < candidates.size() && candidates.size() > 1; ++i)
-        if (BoardGreets(candidates[i]))
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        shown.push_back(found[i].shown);
+        if (found.size() > 1 && BoardGreets(found[i].port))
             greeting.push_back(i);
-    if (candidates.size() > 1 && greeting.size() != 1) {
+    }
+    if (found.size() > 1 && greeting.size() != 1) {
         out_.Say(MeSays(greeting.empty()
                             ? N_("--port auto: no board greets on %1; choose one with --port")
                             : N_("--port auto: boards greet on more than one of %1; choose one "
@@ -114,11 +101,11 @@ int CliSession::ChooseAutoPort() {
                  true);
         return kExitBoard;
     }
-    const std::size_t chosen = candidates.size() == 1 ? 0 : greeting[0];
-    port_ = candidates[chosen];
-    out_.Say(MeSays(N_("--port auto: %1"), shown[chosen]));
-    if (!advice[chosen].empty())
-        out_.Say(Arg(kMeLine, OneLine(Translated(advice[chosen]))), true);
+    const PortCandidate& chosen = found[found.size() == 1 ? 0 : greeting[0]];
+    port_ = chosen.port;
+    out_.Say(MeSays(N_("--port auto: %1"), chosen.shown));
+    if (!chosen.advice.empty())
+        out_.Say(Arg(kMeLine, OneLine(Translated(chosen.advice))), true);
     return kExitOk;
 }
 
@@ -129,14 +116,8 @@ bool CliSession::BoardGreets(const std::string& port) {
     ConsoleOutput silent(sink, false, true);
     ConsoleDialogs boxes(silent, false);
     ConsoleHost probe(silent, boxes, places_, env_.sleep);
-    Workbench& bench = probe.bench;
-    std::string reason;
-    if (!bench.ChoosePort(port) || !bench.OpenChosenPort(reason))
-        return false;
-    bench.otherBoard = OtherBoard::Adopt;
-    bench.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    bench.ForgetGreeting();
-    bench.ResetBoard();
-    probe.Serve([&bench] { return bench.AtRest(); });
-    return bench.LastGreeting() == StyleInfo(bench.Style()).style;
+    const int style = o_.style < 0 ? kFirstStyle : o_.style;
+    return probe.bench.ChoosePort(port) &&
+           probe.bench.Connect(style, OtherBoard::Adopt, probe.Serving()).outcome ==
+               Connection::Greeted;
 }

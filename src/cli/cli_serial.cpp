@@ -28,29 +28,32 @@ int CliSession::PrepareSerial() {
         o_.command == CliCommand::Auto && o_.count > 0 ? static_cast<std::size_t>(o_.count) : 1;
     if (const int code = serials_.Open(o_, out_, wanted, first); code != kExitOk)
         return code;
-    plainImage_ = Bench().Image();
+    Bench().HoldImageForSerials();
     Bench().beforeProgram = [this] { return TakeSerial(); };
     return kExitOk;
 }
 
 // Writes the number taken into the image and keeps it as the log shows it.
-std::string CliSession::PlaceTaken(std::uint64_t value) {
+std::string CliSession::PlaceTaken(MemoryImage& image, const ChipRecord& chip,
+                                   std::uint64_t value) {
     serial_ = std::to_string(value);
     if (!sqtp_)
-        return PlaceSerial(Bench().Image(), Bench().Chip(), o_.serial, value);
+        return PlaceSerial(image, chip, o_.serial, value);
     // An SQTP list gives the part's place in the file.
-    PlaceSqtpPart(*sqtp_, value - 1, Bench().Chip(), Bench().Image());
-    serial_ = std::to_string(SqtpPartValue(*sqtp_, value - 1, Bench().Chip()));
+    PlaceSqtpPart(*sqtp_, value - 1, chip, image);
+    serial_ = std::to_string(SqtpPartValue(*sqtp_, value - 1, chip));
     return {};
 }
 
 bool CliSession::TakeSerial() {
     std::uint64_t value = 0;
     std::string error;
-    Bench().Image() = plainImage_;
     if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep, value))
         return false;
-    if (!(error = PlaceTaken(value)).empty()) {
+    error = Bench().PlaceSerialNumber([&](MemoryImage& image, const ChipRecord& chip) {
+        return PlaceTaken(image, chip, value);
+    });
+    if (!error.empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;
     }

@@ -6,21 +6,14 @@
 #include "cli/cli_serials.h"
 #include "cli/gang.h"
 #include "cli/interrupts.h"
-#include "fuses/fuse_values.h"
-#include "fuses/id_text.h"
 #include "link/programmer_style.h"
 #include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/translate.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace {
-bool SameText(const std::string& a, const std::string& b) {
-    return UpperCaseAscii(a) == UpperCaseAscii(b);
-}
-
 std::string CoreName(const ChipRecord& chip) {
     if (!chip.HasProgramMemory())
         return "serial EEPROM";
@@ -41,11 +34,9 @@ CliSession::CliSession(const CliOptions& options, const CliEnvironment& env, Con
       places_(FilePlacesOf(env.programDir)), host_(out_, boxes_, places_, env.sleep) {
     options_.icsp = options.icsp;
     options_.ignoreBlankCheck = options.ignoreBlankCheck;
-    // The chip file --cid names; else the one every face reads: an installed
-    // copy prefers the user's edited one, otherwise the program folder's.
-    Bench().SetChipFilePath(!o_.cid.empty()                ? o_.cid
-                            : places_.UserFilesInConfigDir ? ChipFileInUse(places_)
-                                                           : places_.ProgramDir + "chipinfo.cid");
+    // --cid, or the window's chip file.
+    if (!o_.cid.empty())
+        Bench().SetChipFilePath(o_.cid);
     // The file is the command line's: one load, no reload when it changes.
     Bench().adviseNewerFileLoad = false;
     if (options.trace)
@@ -129,7 +120,7 @@ int CliSession::RunOnBoard() {
 }
 
 bool CliSession::LoadChipFile(int style) {
-    Bench().ApplyStyle(style);
+    Bench().StartInStyle(style);
     return Bench().LoadChipFile();
 }
 
@@ -164,10 +155,7 @@ bool CliSession::SelectChip() {
         out_.Say(MeSays(N_("no chip %1 in the chip file (`chips` lists them)"), o_.chip), true);
         return false;
     }
-    if (!Bench().SelectChip(position))
-        return false;
-    Bench().ResetImage();
-    return true;
+    return Bench().ChooseChip(position);
 }
 
 bool CliSession::PrepareImage() {
@@ -185,96 +173,81 @@ bool CliSession::PrepareImage() {
     return ApplyFuses() && ApplyId();
 }
 
-// --fuse LABEL=OPTION as the fuse editor would set it: the option is selected
-// in its row and the configuration words are composed from every row.
+namespace {
+std::string Listed(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names)
+        text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+} // namespace
+
+// --fuse LABEL=OPTION as the fuse editor would set it.
 bool CliSession::ApplyFuses() {
-    const ChipRecord& chip = Bench().Chip();
-    FuseRows rows = Bench().Fuses();
-    for (const auto& fuse : o_.fuses) {
-        // Named references, not a structured binding: the lambdas below capture
-        // them, which clang 14 (the fuzz build's compiler) refuses for bindings.
-        const std::string& label = fuse.first;
-        const std::string& option = fuse.second;
-        const auto row = std::find_if(rows.begin(), rows.end(), [&](const FuseRow& r) {
-            return r.InUse() && SameText(r.label, label);
-        });
-        if (row == rows.end()) {
-            std::string labels;
-            for (const FuseRow& r : rows)
-                if (r.InUse())
-                    labels += (labels.empty() ? "" : ", ") + r.label;
-            out_.Say(labels.empty()
-                         ? MeSays(N_("no fuse %1 on the %2 (it has none)"), label, chip.ChipName)
-                         : MeSays(N_("no fuse %1 on the %2 (%3)"), label, chip.ChipName, labels),
-                     true);
-            return false;
-        }
-        const auto item =
-            std::find_if(row->items.begin(), row->items.end(),
-                         [&](const std::string& i) { return SameText(FuseItemName(i), option); });
-        if (item == row->items.end()) {
-            std::string options;
-            for (const std::string& i : row->items)
-                options += (options.empty() ? "" : ", ") + FuseItemName(i);
-            out_.Say(MeSays(N_("no option %1 for %2 (%3)"), option, row->label, options), true);
-            return false;
-        }
-        row->selected = static_cast<int>(item - row->items.begin());
+    const FuseOptionChoice c = Bench().ChooseFuseOptions(o_.fuses);
+    const std::string& chip = Bench().Chip().ChipName;
+    switch (c.result) {
+    case FuseOptionChoice::Result::Chosen:
+        return true;
+    case FuseOptionChoice::Result::NoFuse:
+        out_.Say(
+            c.choices.empty()
+                ? MeSays(N_("no fuse %1 on the %2 (it has none)"), c.pick.first, chip)
+                : MeSays(N_("no fuse %1 on the %2 (%3)"), c.pick.first, chip, Listed(c.choices)),
+            true);
+        return false;
+    case FuseOptionChoice::Result::NoOption:
+        out_.Say(MeSays(N_("no option %1 for %2 (%3)"), c.pick.second, c.row, Listed(c.choices)),
+                 true);
+        return false;
     }
-    if (!o_.fuses.empty())
-        Bench().ChooseFuses(rows, CreateFuseValueFromFuseEdits(rows, chip), Bench().Image().IDText);
-    return true;
+    return false;
 }
 
 bool CliSession::ApplyId() {
     if (!o_.idGiven)
         return true;
     const ChipRecord& chip = Bench().Chip();
-    // Serial EEPROMs and 12-bit cores have no ID the fuse editor shows.
-    if (chip.Family() == Core::SerialEeprom || chip.Family() == Core::Baseline) {
+    switch (Bench().ChooseIdDigits(o_.id)) {
+    case IdChoice::Chosen:
+        return true;
+    case IdChoice::NoId:
         out_.Say(MeSays(N_("the %1 has no ID to set"), chip.ChipName), true);
         return false;
-    }
-    const int length = chip.IdTextLength();
-    if (static_cast<int>(o_.id.size()) > length) {
-        out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, length), true);
+    case IdChoice::TooLong:
+        out_.Say(MeSays(N_("the %1 takes an ID of %2 digits"), chip.ChipName, chip.IdTextLength()),
+                 true);
         return false;
     }
-    Bench().Image().IDText = PadIDLeft(o_.id, length);
-    return true;
+    return false;
 }
 
 int CliSession::Connect() {
-    std::string reason;
     Workbench& bench = Bench();
-    if (!bench.OpenChosenPort(reason)) {
-        out_.Say(MeSays(N_("cannot open %1: %2"), port_, reason), true);
+    const ConnectResult c =
+        bench.Connect(o_.style < 0 ? kFirstStyle : o_.style,
+                      o_.style < 0 ? OtherBoard::Adopt : OtherBoard::Refuse, host_.Serving());
+    switch (c.outcome) {
+    case Connection::Greeted:
+        host_.ServeFor(env_.settleMs);
+        return kExitOk;
+    case Connection::CannotOpen:
+        out_.Say(MeSays(N_("cannot open %1: %2"), port_, c.reason), true);
         return kExitBoard;
-    }
-    bench.otherBoard = o_.style < 0 ? OtherBoard::Adopt : OtherBoard::Refuse;
-    bench.SetStyle(o_.style < 0 ? kFirstStyle : o_.style);
-    bench.ForgetGreeting();
-    bench.ResetBoard();
-    if (host_.Serve([&bench] { return bench.AtRest(); }) == ConsoleHost::Served::Interrupted) {
-        bench.ReturnToIdle(false);
+    case Connection::Interrupted:
         return kExitInterrupted;
-    }
-    if (bench.OtherBoardSeen() >= 0) {
-        out_.Say(MeSays(N_("the board is %1, not %2"),
-                        StyleInfo(bench.OtherBoardSeen()).messageName,
+    case Connection::OtherBoard:
+        out_.Say(MeSays(N_("the board is %1, not %2"), StyleInfo(c.otherStyle).messageName,
                         StyleInfo(bench.Style()).messageName),
                  true);
         return kExitBoard;
-    }
-    if (bench.LastGreeting() != StyleInfo(bench.Style()).style) {
-        // A reset failure has been reported; a board that answered with
-        // something other than a greeting has not.
-        if (bench.ResetPending())
-            out_.Say(MeSays(N_("no programmer board greeting on %1"), port_), true);
+    case Connection::NoGreeting:
+        out_.Say(MeSays(N_("no programmer board greeting on %1"), port_), true);
+        return kExitBoard;
+    case Connection::OtherAnswer:
         return kExitBoard;
     }
-    host_.ServeFor(env_.settleMs);
-    return kExitOk;
+    return kExitBoard;
 }
 
 bool CliSession::ChipSuitsBoard() {

@@ -22,9 +22,6 @@
 
 class StoreAdmin;
 
-inline constexpr const char* kBlankCalibrationText =
-    N_("The chip's calibration word reads blank\rGive its value with --calibration "
-       "(from the log or the chip's label); the chip is left alone");
 inline constexpr const char* kAutoPort = "auto";
 // The style whose reset starts a connection when none is given: the program's
 // own first style. A board of another model answers it all the same (its
@@ -112,7 +109,7 @@ private:
     // Serial numbers (cli_serial.cpp).
     int PrepareSerial();
     bool TakeSerial();
-    std::string PlaceTaken(std::uint64_t value);
+    std::string PlaceTaken(MemoryImage& image, const ChipRecord& chip, std::uint64_t value);
 
     Workbench& Bench() { return host_.bench; }
     const Workbench& Bench() const { return host_.bench; }
@@ -127,9 +124,8 @@ private:
     // The command line's --icsp and --ignore-blank-check.
     OperationOptions options_;
     StationSerials serials_;
-    MemoryImage plainImage_; // the file's image, without a serial number
-    std::string serial_;     // the number given to the chip under way (decimal)
+    std::string serial_;           // the number given to the chip under way (decimal)
     std::optional<SqtpFile> sqtp_; // an SQTP list's records, where its parts go
-    std::string port_;       // the port the run uses: --port, or the one auto found
+    std::string port_;             // the port the run uses: --port, or the one auto found
     std::shared_ptr<SessionRecorder> recorder_; // with --record
 };

@@ -1,17 +1,14 @@
 #include "cli/console_dialogs.h"
 
 void ConsoleDialogs::Information(const std::string& text) {
-    last_ = text;
     out_.Information(text);
 }
 
 void ConsoleDialogs::Error(const std::string& text) {
-    last_ = text;
     out_.Error(text);
 }
 
 Dialogs::Answer ConsoleDialogs::Ask(const std::string& text) {
-    last_ = text;
     out_.Question(text, yes_);
     if (!yes_)
         ++declined_;

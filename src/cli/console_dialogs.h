@@ -26,17 +26,13 @@ public:
     }
     void Beep() override {}
 
-    // The last box shown, whatever its kind; empty when none yet.
-    const std::string& LastText() const { return last_; }
     // Questions answered No so far.
     int Declined() const { return declined_; }
-    void ForgetLast() { last_.clear(); }
 
 private:
     Answer Ask(const std::string& text);
 
     ConsoleOutput& out_;
     const bool yes_;
-    std::string last_;
     int declined_ = 0;
 };

@@ -53,6 +53,10 @@ ConsoleHost::Served ConsoleHost::Serve(const std::function<bool()>& done) {
     }
 }
 
+ServeUntil ConsoleHost::Serving() {
+    return [this](const std::function<bool()>& done) { return Serve(done) == Served::Done; };
+}
+
 void ConsoleHost::ServeFor(int milliseconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     const int seen = interruptsSeen_;
@@ -66,15 +70,12 @@ void ConsoleHost::ServeFor(int milliseconds) {
 void ConsoleHost::OperationStarted(Operation operation) {
     if (operation == Operation::AutoProgram)
         return;
-    // A new operation: what the last one said is over.
-    boxes_.ForgetLast();
     started_ = std::chrono::steady_clock::now();
 }
 
 void ConsoleHost::OperationEnded(const OperationReport& report) {
     Ended e;
     e.report = report;
-    e.message = boxes_.LastText();
     e.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     ended_.push_back(std::move(e));
 }

@@ -31,6 +31,8 @@ public:
     // Serves the port's events and, while the engine's timer is on, its ticks,
     // until done() holds or an interrupt (Ctrl-C) arrives.
     Served Serve(const std::function<bool()>& done);
+    // Serve as the workbench's commands that wait take it: false when interrupted.
+    ServeUntil Serving();
     // Serves for a fixed time, ignoring interrupts (the line settling).
     void ServeFor(int milliseconds);
     // Traces every state change and every byte on the line, with its time, to `out`.
@@ -41,8 +43,7 @@ public:
     // An operation that ended, as the run reports it.
     struct Ended {
         OperationReport report;
-        std::string message; // the last box it showed; empty for none
-        double seconds = 0;  // from its start
+        double seconds = 0; // from its start
     };
     // Operations ended and not yet taken, oldest first.
     bool HasEnded() const { return !ended_.empty(); }

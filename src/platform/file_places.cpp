@@ -84,6 +84,10 @@ std::string ChipFileInUse(const FilePlaces& places) {
         places, std::filesystem::is_regular_file(PathOf(EditedChipFilePath(places)), ec));
 }
 
+std::string ChipFileFullPath(const FilePlaces& places) {
+    return places.UserFilesInConfigDir ? ChipFileInUse(places) : places.ProgramDir + kChipFileName;
+}
+
 bool HasInstallMarker(const std::string& programDir) {
     std::error_code ec;
     return std::filesystem::exists(PathOf(WithSlash(programDir) + kInstallMarkerName), ec);

@@ -58,6 +58,8 @@ std::string ChipFileReadPath(const FilePlaces& places, bool editedCopyExists);
 
 // ChipFileReadPath with the existence looked up.
 std::string ChipFileInUse(const FilePlaces& places);
+// ChipFileInUse by its full path: found whatever folder is current.
+std::string ChipFileFullPath(const FilePlaces& places);
 
 // The folders whose ports/comN name COMn, in the order they are looked at.
 std::vector<std::string> PortFolders(const FilePlaces& places);

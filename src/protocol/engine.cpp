@@ -128,7 +128,12 @@ void ProgrammerEngine::DeliverReports() {
 
 void ProgrammerEngine::EndRun(bool loopToo) {
     if (run_.operation != Operation::None) {
-        reports_.push_back({run_.operation, run_.outcome, run_.details, Protocol.ConfigBytes});
+        reports_.push_back({run_.operation,
+                            run_.outcome,
+                            run_.details,
+                            Protocol.ConfigBytes,
+                            StartResult::Started,
+                            {}});
         if (loop_.on) {
             loop_.outcome = run_.outcome;
             loop_.details = run_.details;
@@ -139,7 +144,7 @@ void ProgrammerEngine::EndRun(bool loopToo) {
         const ::Outcome outcome = loop_.cancelled                         ? Outcome::Cancelled
                                   : loop_.refused != StartResult::Started ? Outcome::Declined
                                                                           : loop_.outcome;
-        reports_.push_back({Operation::AutoProgram, outcome, loop_.details, {}, loop_.refused});
+        reports_.push_back({Operation::AutoProgram, outcome, loop_.details, {}, loop_.refused, {}});
         loop_ = {};
     }
 }

@@ -101,7 +101,7 @@ void ProgrammerEngine::OnAwaitConfigVoltagesOff() {
 void ProgrammerEngine::ChipCheck() {
     Accept();
     const int deviceId = DeviceIdOf(ChipIdWord(Protocol.ConfigBytes));
-    if (chip_.ChipID != kNoDeviceId && chip_.ChipID != deviceId) {
+    if (!chip_.MatchesDeviceId(deviceId)) {
         Timer(false);
         panel_.SetStatus(N_("Confirming..."));
         run_.details.socketChip = keeper_.ChipWithDeviceId(deviceId);

@@ -89,4 +89,6 @@ struct OperationReport {
     // The automatic loop ended because its Program for the next chip did not
     // start: why (Started otherwise).
     StartResult refused = StartResult::Started;
+    // The text of the last message the operation showed; empty for none.
+    std::string message;
 };

@@ -29,8 +29,11 @@ public:
     virtual void ChipChanged() {}
     // `parts` (ImagePart bits) of the image changed.
     virtual void ImageChanged(unsigned /*parts*/) {}
-    // The port opened or closed, or the programmer style changed.
+    // The programmer style changed.
     virtual void BoardChanged() {}
+    // A command opened the port (`open`), or tried to and could not (its box
+    // has been answered).
+    virtual void PortOpened(bool /*open*/) {}
 
     // An operation began (the commands are the engine's until it ends), and
     // its end, once every box it showed has been answered.

@@ -31,6 +31,7 @@ bool Workbench::OpenPort(int port) {
     portLost_ = false;
     if (!open)
         dialogs().Error(kPortProblem);
+    view_.PortOpened(open);
     return open;
 }
 
@@ -101,7 +102,7 @@ void Workbench::PortLost() {
     serial_->SetActive(false);
     view_.StatusChanged(kBoardUnplugged);
     if (engine_->Idle())
-        ticker_.Stop();
+        SetTimer(false);
 }
 
 bool Workbench::PortBack() {
@@ -122,7 +123,7 @@ void Workbench::SetStyle(int style) {
     view_.BoardChanged();
 }
 
-void Workbench::ApplyStyle(int style) {
+void Workbench::StartInStyle(int style) {
     position_ = -1;
     userMode_ = false;
     fileCaption_.clear();
@@ -130,18 +131,15 @@ void Workbench::ApplyStyle(int style) {
     view_.ChipChanged();
 }
 
-void Workbench::ChangeStyle(int style) {
-    ApplyStyle(style);
+void Workbench::ChooseStyle(int style) {
+    if (StyleInfo(style).style == StyleInfo(engine_->Style()).style)
+        return;
+    StartInStyle(style);
     LoadChipFile();
     SaveQuery(false);
     ResetImage();
     SetUserMode(false);
     engine_->ResetProgrammer(true);
-}
-
-void Workbench::ChooseStyle(int style) {
-    if (StyleInfo(style).style != StyleInfo(engine_->Style()).style)
-        ChangeStyle(style);
 }
 
 void Workbench::ResetBoard() {

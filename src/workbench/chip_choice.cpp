@@ -3,6 +3,7 @@
 #include "chipdb/chip_identify.h"
 #include "chipdb/chip_list.h"
 #include "platform/dialogs.h"
+#include "platform/file_places.h"
 #include "platform/text_file.h"
 #include "platform/translate.h"
 #include "protocol/engine.h"
@@ -14,10 +15,34 @@ namespace {
 // User mode's image: a 14-bit core's first 1024 words.
 constexpr int kUserModeWords = 1024;
 constexpr int kUserModeWordMask = 0x3FFF;
+constexpr const char* kChipFileMissing = N_("chipinfo.cid file is missing");
+constexpr const char* kChipListNotSaved = N_("The chip list could not be saved to %1:\r%2");
 } // namespace
 
 std::string Workbench::ChipFilePath() const {
-    return chipFilePath_.empty() ? ChipFileInUse(places_) : chipFilePath_;
+    return chipFilePath_.empty() ? ChipFileFullPath(places_) : chipFilePath_;
+}
+
+std::optional<TextLines> Workbench::ChipFileText() {
+    std::optional<std::string> bytes = ReadWholeFile(ChipFilePath());
+    if (!bytes) {
+        dialogs().Error(kChipFileMissing);
+        return std::nullopt;
+    }
+    return SplitLinesKeepingEnds(*bytes);
+}
+
+bool Workbench::SaveChipFile(const TextLines& text) {
+    // Through a temporary file and a rename: a failed write leaves the old
+    // file whole, and the chip list stays as it is.
+    const std::string path = EditedChipFilePath(places_);
+    if (const std::string reason = WriteUserFile(path, JoinLinesKeepingEnds(text));
+        !reason.empty()) {
+        dialogs().Error(Arg(kChipListNotSaved, path, reason));
+        return false;
+    }
+    ChipFileEdited();
+    return true;
 }
 
 bool Workbench::LoadChipList(int style, std::vector<std::string>& data,
@@ -85,20 +110,17 @@ bool Workbench::TakeChip(int position) {
     return true;
 }
 
-bool Workbench::SelectChip(int position) {
-    if (position < 0)
+bool Workbench::ChooseChip(int position, ChipChange how) {
+    // No chip to keep an image for: nothing changes.
+    if (position < 0 && !how.emptyImage)
         return false;
+    if (how.askToSave)
+        SaveQuery(false);
     const bool taken = TakeChip(position);
     view_.ChipChanged();
+    if (how.emptyImage)
+        ResetImage();
     return taken;
-}
-
-void Workbench::ChooseChip(int position, bool askToSave) {
-    if (askToSave)
-        SaveQuery(false);
-    TakeChip(position);
-    view_.ChipChanged();
-    ResetImage();
 }
 
 void Workbench::ChipFileEdited() {

@@ -81,7 +81,7 @@ void Workbench::Upgrade(const OperationOptions& options) {
         view_.StatusChanged(kReady);
         return;
     }
-    ChooseChip(position, true);
+    ChooseChip(position, {.askToSave = true});
     image_.MergeLoad = false;
     // The image stands in the program folder; it is opened there by its full
     // path, whatever folder is current.
@@ -149,8 +149,8 @@ void Workbench::OfferSocketChip(const OperationReport& report) {
         return;
     const std::string file = image_.HexFileName;
     const bool fromFile = image_.HexFileDate > 0;
-    ChooseChip(position, false);
-    if (fromFile && !LoadImage(false, file))
+    ChooseChip(position);
+    if (fromFile && !LoadImage(false, FileChoice::Named(file)))
         return;
     again();
 }

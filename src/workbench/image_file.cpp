@@ -48,42 +48,25 @@ bool Workbench::SaveQuery(bool withCancel) {
     return true;
 }
 
-void Workbench::Load(bool merge) {
+void Workbench::Load(bool merge, const FileChoice& from) {
     if (!ChipSelected()) {
         dialogs().Information(SelectChipText);
         return;
     }
     if (merge || SaveQuery(true))
-        LoadFrom(true, merge, {});
-}
-
-void Workbench::LoadFile(const std::string& fileName, bool merge) {
-    if (!ChipSelected()) {
-        dialogs().Information(SelectChipText);
-        return;
-    }
-    if (merge || SaveQuery(true))
-        LoadFrom(false, merge, fileName);
-}
-
-bool Workbench::ChooseAndLoad(bool merge) {
-    return LoadFrom(true, merge, {});
-}
-
-bool Workbench::LoadImage(bool merge, const std::string& fileName) {
-    return LoadFrom(false, merge, fileName);
+        LoadImage(merge, from);
 }
 
 // The file dialog starts in the last file's folder, which is current while
 // it is open; the program folder is current again afterwards.
-bool Workbench::LoadFrom(bool askName, bool merge, const std::string& fileName) {
+bool Workbench::LoadImage(bool merge, const FileChoice& from) {
     if (!ChipSelected())
         return false;
     image_.IDText = PadIDLeft(image_.IDText, chip_.IdTextLength());
     image_.MergeLoad = merge;
     loadNotice_.clear();
     bool result = false;
-    if (askName) {
+    if (from.askName) {
         const std::string folder = FolderOf(image_.HexFileName);
         ChangeDirectory(folder);
         const std::string chosen = dialogs().OpenFile(kOpenHexTitle, folder, kOpenHexFilter);
@@ -92,7 +75,7 @@ bool Workbench::LoadFrom(bool askName, bool merge, const std::string& fileName) 
             result = true;
         }
     } else {
-        result = OpenFile(fileName.empty() ? image_.HexFileName : fileName);
+        result = OpenFile(from.name.empty() ? image_.HexFileName : from.name);
     }
     view_.StatusChanged(loadNotice_.empty() ? kReady : loadNotice_);
     ChangeDirectory(places_.ProgramDir);

@@ -49,6 +49,6 @@ void Workbench::OpenRecentFile(std::size_t index) {
     if (!SaveQuery(true))
         return;
     if (chip >= 0 && chip != position_)
-        ChooseChip(chip, false);
-    LoadImage(false, file.path);
+        ChooseChip(chip);
+    LoadImage(false, FileChoice::Named(file.path));
 }

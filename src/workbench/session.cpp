@@ -31,6 +31,17 @@ bool EndsWithLowerHex(const std::string& s) {
 }
 } // namespace
 
+void Workbench::StartUp(const std::vector<std::string>& args,
+                        const std::function<void()>& beforePort) {
+    const Settings saved = ReadSettings();
+    if (beforePort)
+        beforePort();
+    OpenPort(saved.port);
+    StartInStyle(engine_->Style());
+    ResetBoard();
+    RestoreChipAndFile(saved, args);
+}
+
 Settings Workbench::ReadSettings() {
     Settings saved;
     saved.hexFileName = image_.HexFileName;
@@ -67,7 +78,7 @@ void Workbench::RestoreChipAndFile(Settings saved, const std::vector<std::string
     if (saved.chipCount != -1 && saved.chipCount == count && saved.chipIndex < count &&
         saved.chipIndex >= 0 &&
         chipNames_[static_cast<std::size_t>(saved.chipIndex)] == saved.chipName)
-        SelectChip(saved.chipIndex);
+        ChooseChip(saved.chipIndex, {.emptyImage = false});
     // User mode, and the last file.
     if (saved.restoreUserMode) {
         SetUserMode(true);

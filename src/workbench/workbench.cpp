@@ -15,8 +15,7 @@ constexpr int kTickMs = 100;
 
 Workbench::Workbench(BenchView& view, Ticker& ticker, Sleeper sleep, FilePlaces places)
     : view_(view), ticker_(ticker), sleep_(std::move(sleep)), places_(std::move(places)),
-      serial_(
-          MakeBoardPort(&view.dialogs(), PortFolders(places_), [this](TSerial&) { Received(); })),
+      serial_(MakeBoardPort(&messages_, PortFolders(places_), [this](TSerial&) { Received(); })),
       line_(std::make_unique<SerialLine>(*serial_)),
       engine_(std::make_unique<ProgrammerEngine>(EngineHosts{*line_, *this, *this, *this}, chip_,
                                                  image_)) {
@@ -37,7 +36,7 @@ void Workbench::Tick() {
     // off has had its say, and the reset that follows its return is the one
     // awaited.
     if (portLost_ && engine_->Idle()) {
-        ticker_.Stop();
+        SetTimer(false);
         view_.StatusChanged(kBoardUnplugged);
         return;
     }
@@ -53,11 +52,17 @@ void Workbench::SetTimer(bool on) {
 }
 
 void Workbench::OperationStarted(Operation operation) {
+    // A new operation: what the last one said is over. The automatic loop's
+    // own end keeps its last chip's.
+    if (operation != Operation::AutoProgram)
+        messages_.Forget();
     view_.OperationStarted(operation);
 }
 
 void Workbench::OperationEnded(const OperationReport& report) {
-    view_.OperationEnded(report);
+    OperationReport told = report;
+    told.message = messages_.Last();
+    view_.OperationEnded(told);
 }
 
 void Workbench::OtherBoardGreeted(int style) {
@@ -143,10 +148,13 @@ int Workbench::ResetIdleLevel() const {
 }
 
 ChipCalibration Workbench::CalibrationOf(const OperationReport& report) {
-    if (report.configBytes.size() < kConfigAnswerBytes - 1)
+    return CalibrationOf(report.configBytes);
+}
+
+ChipCalibration Workbench::CalibrationOf(const std::string& configBytes) {
+    if (configBytes.size() < kConfigAnswerBytes - 1)
         return {};
-    return {CalibrationWordRead(report.configBytes),
-            ChipConfigWord(report.configBytes, 1) & kBandGapBits};
+    return {CalibrationWordRead(configBytes), ChipConfigWord(configBytes, 1) & kBandGapBits};
 }
 
 void Workbench::SetTrace(std::function<void(EngineState, EngineState)> trace) {

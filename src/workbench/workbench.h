@@ -4,20 +4,24 @@
 #include "chipdb/fuse_rows.h"
 #include "fuses/fuse_values.h"
 #include "image/memory_image.h"
+#include "link/port_map.h"
 #include "platform/file_places.h"
 #include "platform/recent_files.h"
 #include "platform/settings.h"
 #include "platform/sleep.h"
+#include "platform/text_file.h"
 #include "protocol/operation.h"
 #include "protocol/programmer_host.h"
 #include "protocol/protocol_state.h"
 #include "workbench/bench_view.h"
+#include "workbench/message_keeper.h"
 #include "workbench/ticker.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ProgrammerEngine;
@@ -47,6 +51,73 @@ enum class OtherBoard {
     Refuse,      // it is noted (OtherBoardSeen) and nothing more happens
 };
 
+// What connecting to the board came to, once its reset and greeting are over.
+enum class Connection {
+    Greeted,     // the style's board greeted (or one of another model was adopted)
+    CannotOpen,  // the port did not open: ConnectResult::reason says why
+    OtherBoard,  // a board of another model greeted and was refused
+    NoGreeting,  // the reset failed; the engine has said so
+    OtherAnswer, // the board answered, but not with a greeting
+    Interrupted, // the user broke off the wait
+};
+struct ConnectResult {
+    Connection outcome = Connection::Greeted;
+    std::string reason;  // CannotOpen: the system's reason
+    int otherStyle = -1; // OtherBoard: the style the board named
+};
+// How a face serves the port until `done` holds; false when the user broke off the wait.
+using ServeUntil = std::function<bool(const std::function<bool()>& done)>;
+
+// A fuse option by its row's label and its own name (letter case aside).
+using FuseOptionPick = std::pair<std::string, std::string>;
+// What came of choosing fuse options by name: all chosen, or the first pick
+// that named no fuse in use (`choices`: the labels there are) or no option of
+// its row (`row`: the row's label, `choices`: its options).
+struct FuseOptionChoice {
+    enum class Result { Chosen, NoFuse, NoOption } result = Result::Chosen;
+    FuseOptionPick pick;
+    std::string row;
+    std::vector<std::string> choices;
+};
+// What came of setting the ID digits: set, the chip has none, or too many.
+enum class IdChoice { Chosen, NoId, TooLong };
+// Writes a serial number into the image for the chip: empty, or why not.
+using SerialWriter = std::function<std::string(MemoryImage& image, const ChipRecord& chip)>;
+
+// What the Assign Ports dialog offers: the devices and servers to choose
+// from, and what ports/ names for COM1..COM9 now (empty where nothing).
+struct PortSurvey {
+    std::vector<PortChoice> choices;
+    std::vector<std::string> comTargets;
+};
+inline constexpr int kComNumbers = 9;
+
+// A place a board may be, for a face to find the one it is at: what to open
+// (a device's stable name, or COMn for a network server), how to name it to
+// the user, and why it may not open (empty: nothing known).
+struct PortCandidate {
+    std::string port;
+    std::string shown;
+    std::string advice;
+};
+
+// How choosing a chip treats the image: changed data offered for saving
+// first (as when the user changes the chip), and an empty image afterwards,
+// or the image kept for a load that follows.
+struct ChipChange {
+    bool askToSave = false;
+    bool emptyImage = true;
+};
+
+// Where a load's file comes from: asked of the user, or a name (empty: the
+// image's own file).
+struct FileChoice {
+    bool askName = false;
+    std::string name;
+    static FileChoice Asked() { return {true, {}}; }
+    static FileChoice Named(std::string name) { return {false, std::move(name)}; }
+};
+
 // The chip's calibration as a calibration read reported it.
 struct ChipCalibration {
     int word = -1;    // the calibration word (the chip's last program word)
@@ -68,19 +139,25 @@ public:
     // Loads the chip file for the style (an error box when it fails) and
     // chooses no chip; the image's program memory is emptied either way.
     bool LoadChipFile();
-    // The file LoadChipFile reads; the installed rules' choice when empty.
+    // The file LoadChipFile reads (by its full path): this one, or the
+    // installed rules' choice when empty.
     void SetChipFilePath(std::string path) { chipFilePath_ = std::move(path); }
+    std::string ChipFilePath() const;
+    // The chip editor's file as it is (an error box when there is none), and
+    // the edited one written back (an error box when it cannot be, the chip
+    // list anew when it is).
+    std::optional<TextLines> ChipFileText();
+    bool SaveChipFile(const TextLines& text);
     const std::vector<std::string>& ChipNames() const { return chipNames_; }
     // The position of the chip of that exact name, -1 when the list has none.
     int FindChip(const std::string& name) const;
     // The record of the chip at `position` as choosing it would make it.
     std::optional<ChipRecord> ListedChip(int position) const;
     // Chooses the chip at `position` (an error box and no chip for a record
-    // that cannot be read); false when no chip is chosen afterwards.
-    bool SelectChip(int position);
-    // As the user changes the chip: the save question (with `askToSave`),
-    // the chip, then an empty image for it.
-    void ChooseChip(int position, bool askToSave);
+    // that cannot be read): first the save question when `how` asks for it,
+    // then the chip, then an empty image for it unless `how` keeps the image.
+    // False when no chip is chosen afterwards.
+    bool ChooseChip(int position, ChipChange how = {});
     bool ChipSelected() const override { return position_ >= 0; }
     int ChipPosition() const { return position_; }
     const ChipRecord& Chip() const { return chip_; }
@@ -105,15 +182,13 @@ public:
     void ResetImage(ImageReset how = {});
     // The save question for changed data; false when the user cancelled.
     bool SaveQuery(bool withCancel);
-    // Load and Merge with the file dialog; LoadFile with a file already named
-    // (dropped, or from the recent files). Each asks what Load asks.
-    void Load(bool merge);
-    void LoadFile(const std::string& fileName, bool merge);
-    // The file the user chooses in the dialog, or `fileName` (the image's own
-    // file when empty), into the image; the status shows the outcome. False
+    // Load and Merge as the user gives them: the chip asked for, changed data
+    // offered for saving (Load), then the file `from` the dialog or a name
+    // (dropped, or a recent file).
+    void Load(bool merge, const FileChoice& from = FileChoice::Asked());
+    // The same without the questions; the status shows the outcome. False
     // when nothing was chosen, or the named file did not load.
-    bool ChooseAndLoad(bool merge);
-    bool LoadImage(bool merge, const std::string& fileName = {});
+    bool LoadImage(bool merge, const FileChoice& from = {});
     // Opens a file into a fresh image; quietly false when there is no such file.
     bool OpenFile(const std::string& fileName);
     // Loads a file into a fresh image, an error box when it does not load.
@@ -126,6 +201,19 @@ public:
     // The calibration dialog's values into the image; false when there was
     // nothing to write them into.
     bool WriteCalibration(const std::string& oscal, const std::string& bandGap);
+    // By name, as the fuse editor would set them (image_edits.cpp): fuse
+    // options (nothing changes unless all of them are found) and the ID digits.
+    FuseOptionChoice ChooseFuseOptions(const std::vector<FuseOptionPick>& picks);
+    IdChoice ChooseIdDigits(const std::string& digits);
+    // What a Program does with a chip of this image whose calibration word
+    // reads blank: writes `value` (0..255) as its calibration, or refuses the
+    // chip (an error box) when `value` is -1. A chip with its own value is
+    // checked as usual. False when the image has no calibration word.
+    bool CalibrateBlankChips(int value);
+    // The image as it is now is the one each serial number is written into:
+    // PlaceSerialNumber makes it the image again and `write`s the number in.
+    void HoldImageForSerials();
+    std::string PlaceSerialNumber(const SerialWriter& write);
     // The options of the configuration word that differed, as the fuse rows name them.
     std::vector<std::string> FuseDifference(const ResultDetails& details) const;
     bool adviseNewerFileLoad = true; // Options > Advise Newer File Load
@@ -167,14 +255,15 @@ public:
     bool PortLostNow() const { return portLost_; }
     // One tick of the engine's 100 ms timer.
     void Tick();
-    // The board's style alone: its reset line's polarity, the model it must
-    // name, the caption.
-    void SetStyle(int style);
-    // The style as at start-up: SetStyle, and no chip chosen, user mode off.
-    void ApplyStyle(int style);
+    // Opens the chosen port, resets the board in `style` (a board of another
+    // model does as `other` says) and serves the port through `serve` until
+    // the greeting is in or the reset has failed.
+    ConnectResult Connect(int style, OtherBoard other, const ServeUntil& serve);
+    // The style to start in: no chip chosen, user mode off; the chip list is
+    // loaded afterwards.
+    void StartInStyle(int style);
     // The style as the user chooses it: the chip list anew, an empty image and
-    // the board reset. ChooseStyle does nothing when it is the style already.
-    void ChangeStyle(int style);
+    // the board reset; nothing when it is the style already.
     void ChooseStyle(int style);
     int Style() const;
     OtherBoard otherBoard = OtherBoard::SwitchStyle;
@@ -186,6 +275,20 @@ public:
     void ForgetGreeting();
     bool ResetPending() const;
     int ResetIdleLevel() const;
+
+    // ---- Port assignment (ports.cpp) ----
+    // The machine's serial devices under `systemRoot`, each USB adapter's
+    // latency timer lowered where it can be.
+    static std::vector<SerialDevice> FindSerialDevices(const std::string& systemRoot);
+    // COM1..COM9 that the ports/ folders name.
+    std::vector<PortMapping> PortMappings() const;
+    PortSurvey SurveyPorts(const std::string& systemRoot) const;
+    // The USB serial devices under `systemRoot`, then the network servers
+    // ports/ names: the places a board may be.
+    std::vector<PortCandidate> PortCandidates(const std::string& systemRoot) const;
+    // Points ports/comN at `target` (an error box when it cannot); when COM
+    // `com` is the port in use, it is opened anew and the board reset.
+    bool AssignPort(int com, const std::string& target);
 
     // ---- Operations (commands.cpp) ----
     StartResult Program(const OperationOptions& options);
@@ -217,20 +320,24 @@ public:
     bool AutoProgramOn() const;
     bool UpgradeLoaded() const;
     ::Outcome LastOutcome() const;
+    // The last message shown since the last operation started (an
+    // operation's report has it as `message`): what a command that did not
+    // start said of why.
+    const std::string& LastMessage() const { return messages_.Last(); }
     static ChipCalibration CalibrationOf(const OperationReport& report);
+    static ChipCalibration CalibrationOf(const std::string& configBytes);
     // Every change of the engine's state, and every byte on the line.
     void SetTrace(std::function<void(EngineState from, EngineState to)> trace);
     void SetLineTap(std::function<void(const char* direction, const std::string& bytes)> tap);
     static const char* StateName(EngineState state);
 
     // ---- The session (session.cpp) ----
-    // The start-up: the settings file's style, file name and options, and
-    // the recent files; what it says of the port and the chip is returned.
-    Settings ReadSettings();
-    // The rest of the start-up, after the port and the board's reset: the chip
-    // list, the command line's file and chip (FILE.hex [CHIP]), the last chip
-    // and user mode, and the file.
-    void RestoreChipAndFile(Settings saved, const std::vector<std::string>& args);
+    // The start-up, once the face is on the screen: the settings file, its
+    // port opened, the board reset in its style, then the chip list, the
+    // command line's file and chip (FILE.hex [CHIP]) or the last ones.
+    // `beforePort` runs once the settings are read, before the port opens.
+    void StartUp(const std::vector<std::string>& args,
+                 const std::function<void()>& beforePort = {});
     // Writes the settings and the recent files (an error box when it cannot).
     void SaveSession();
     const FilePlaces& Places() const { return places_; }
@@ -241,7 +348,7 @@ private:
     void Pause(int milliseconds) override { sleep_(milliseconds); }
     void SetStatus(const std::string& text) override { view_.StatusChanged(text); }
     void SetProgress(int value, int maximum) override { view_.ProgressChanged(value, maximum); }
-    Dialogs& boxes() override { return view_.dialogs(); }
+    Dialogs& boxes() override { return messages_; }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override;
     void BackToIdle() override { view_.BackToIdle(); }
@@ -251,11 +358,18 @@ private:
     bool ReloadNewerFile() override;
     CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
 
-    Dialogs& dialogs() { return view_.dialogs(); }
+    Dialogs& dialogs() { return messages_; }
+    // The board's style alone: its reset line's polarity, the model it must
+    // name, the caption.
+    void SetStyle(int style);
     bool TakeChip(int position);
     bool LoadChipList(int style, std::vector<std::string>& data, std::vector<std::string>& names);
-    std::string ChipFilePath() const;
-    bool LoadFrom(bool askName, bool merge, const std::string& fileName);
+    // The start-up's halves: the settings file's style, file name and options,
+    // and the recent files (what it says of the port and the chip is
+    // returned); then, after the port and the board's reset, the chip list,
+    // the command line's file and chip, the last chip and user mode, the file.
+    Settings ReadSettings();
+    void RestoreChipAndFile(Settings saved, const std::vector<std::string>& args);
     void RememberFile(const std::string& fileName);
     void ReadRecentFiles();
     // The engine, the options of the operation it is about to start kept for another try.
@@ -263,6 +377,7 @@ private:
     std::function<StartResult()> Again(const OperationReport& report);
 
     BenchView& view_;
+    MessageKeeper messages_{view_.dialogs()};
     Ticker& ticker_;
     Sleeper sleep_;
     FilePlaces places_;
@@ -274,6 +389,7 @@ private:
     ChipRecord chip_;
     FuseRows fuseRows_;
     MemoryImage image_;
+    MemoryImage plainImage_; // what each serial number is written into
     ImageLoad lastLoad_;
     std::string loadNotice_;
     std::string lastSaveName_ = "*.hex"; // the save dialog's file name box

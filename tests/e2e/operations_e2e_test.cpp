@@ -69,7 +69,7 @@ TEST(Operations, ProgramVerifyAndReadBackThroughTheWindow) {
 TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
     Session s("e2e-socket-chip", "16F648A");
     TestWindow& w = *s.w;
-    w.Bench().ChooseChip(w.Bench().FindChip("16F628A"), false);
+    w.Bench().ChooseChip(w.Bench().FindChip("16F628A"));
     s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
     ASSERT_TRUE(w.Bench().LoadImage(false, (s.h.dir / "blink.hex").string()));
     s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};

@@ -1,12 +1,17 @@
 // The workbench on its own, as a face sees it: its commands against a board
 // simulated on a loopback port, its view told what changed.
 #include "boardsim.h"
+#include "fuses/fuse_values.h"
 #include "link/com_names.h"
 #include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/scripted_dialogs.h"
+#include "workbench/port_return.h"
 #include "workbench/workbench.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -48,9 +53,13 @@ struct BenchFace : BenchView {
             bench.Port().ServeEvents(5);
         return done();
     }
+    // The serve a face hands to the workbench's commands that wait.
+    ::ServeUntil Serving() {
+        return [this](const std::function<bool()>& done) { return ServeUntil(done); };
+    }
     bool ChooseShippedChip(const char* name) {
         bench.LoadChipFile();
-        bench.ChooseChip(bench.FindChip(name), false);
+        bench.ChooseChip(bench.FindChip(name));
         return bench.ChipSelected();
     }
 
@@ -59,6 +68,7 @@ struct BenchFace : BenchView {
     void ProgressChanged(int, int) override {}
     void ChipChanged() override { ++chipChanges; }
     void ImageChanged(unsigned parts) override { imageChanges.push_back(parts); }
+    void OperationEnded(const OperationReport& report) override { reports.push_back(report); }
 
     fs::path dir = fs::temp_directory_path() / ("tessaro-bench-" + std::to_string(getpid()));
     boardsim::Board board;
@@ -67,6 +77,7 @@ struct BenchFace : BenchView {
     std::vector<std::string> statuses;
     int chipChanges = 0;
     std::vector<unsigned> imageChanges;
+    std::vector<OperationReport> reports;
     // The engine's tick on or off, as the workbench asks; the test ticks.
     struct : Ticker {
         void Start(int) override { on = true; }
@@ -103,7 +114,7 @@ TEST(Workbench, ABoardOfAnotherModelIsAdoptedRefusedOrChosenAsTheUserWould) {
          {OtherBoard::Adopt, OtherBoard::Refuse, OtherBoard::SwitchStyle}) {
         BenchFace face(boardsim::Model::Cedar);
         face.bench.otherBoard = policy;
-        face.bench.SetStyle(1);
+        face.bench.StartInStyle(1);
         ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
         ASSERT_TRUE(face.bench.OpenPort(1));
         face.bench.ResetBoard();
@@ -116,12 +127,101 @@ TEST(Workbench, ABoardOfAnotherModelIsAdoptedRefusedOrChosenAsTheUserWould) {
     }
 }
 
+TEST(Workbench, ConnectSaysWhatCameOfTheHandshake) {
+    BenchFace face(boardsim::Model::Cedar);
+    ASSERT_TRUE(face.bench.ChoosePort("COM1"));
+    ConnectResult c = face.bench.Connect(1, OtherBoard::Refuse, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::OtherBoard);
+    EXPECT_EQ(c.otherStyle, 3);
+    EXPECT_EQ(face.bench.Style(), 1);
+    // The same board again, adopted this time: what the last one saw is forgotten.
+    c = face.bench.Connect(1, OtherBoard::Adopt, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::Greeted);
+    EXPECT_EQ(c.otherStyle, -1);
+    EXPECT_EQ(face.bench.Style(), 3);
+    EXPECT_EQ(face.bench.OtherBoardSeen(), -1);
+    // A wait the user breaks off leaves the engine idle.
+    c = face.bench.Connect(3, OtherBoard::Refuse,
+                           [](const std::function<bool()>&) { return false; });
+    EXPECT_EQ(c.outcome, Connection::Interrupted);
+    EXPECT_TRUE(face.bench.Idle());
+    // A port that does not open says why, and nothing is reset.
+    face.bench.ClosePort();
+    ASSERT_TRUE(face.bench.ChoosePort((face.dir / "no-such-device").string()));
+    c = face.bench.Connect(3, OtherBoard::Refuse, face.Serving());
+    EXPECT_EQ(c.outcome, Connection::CannotOpen);
+    EXPECT_FALSE(c.reason.empty());
+    EXPECT_TRUE(face.bench.AtRest());
+}
+
+TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplacesIt) {
+    BenchFace face;
+    face.bench.SetChipFilePath({});
+    EXPECT_FALSE(face.bench.ChipFileText());
+    EXPECT_EQ(face.boxes.Texts(), std::vector<std::string>{"chipinfo.cid file is missing"});
+    fs::copy_file(TESSARO_SOURCE_DIR "/data/chipinfo.cid", face.dir / "chipinfo.cid");
+    const fs::path before = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    EXPECT_TRUE(fs::path(face.bench.ChipFilePath()).is_absolute());
+    const bool loaded = face.bench.LoadChipFile();
+    std::optional<TextLines> text = face.bench.ChipFileText();
+    fs::current_path(before);
+    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(text);
+    ASSERT_GE(face.bench.FindChip("16F628A"), 0);
+    // The editor's copy, with the 16F628A's name changed, is the list from now on.
+    for (std::string& line : text->lines)
+        if (line == "CHIPNAME=16F628A")
+            line.replace(line.find("16F628A"), 7, "16F628Z");
+    ASSERT_TRUE(face.bench.SaveChipFile(*text));
+    EXPECT_LT(face.bench.FindChip("16F628A"), 0);
+    EXPECT_GE(face.bench.FindChip("16F628Z"), 0);
+}
+
+TEST(Workbench, FuseOptionsAndIdDigitsByNameChangeTheImageOnlyWhenEveryNameIsFound) {
+    BenchFace face;
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    const FuseRows before = face.bench.Fuses();
+    const auto row = std::find_if(before.begin(), before.end(),
+                                  [](const FuseRow& r) { return r.InUse() && r.items.size() > 1; });
+    ASSERT_NE(row, before.end());
+    const std::string second = FuseItemName(row->items[1]);
+    const FuseWords words = face.bench.Image().FuseValue;
+    // A good pick and then a bad one: nothing is chosen, and the bad one is named.
+    FuseOptionChoice c = face.bench.ChooseFuseOptions({{row->label, second}, {row->label, "?"}});
+    EXPECT_EQ(c.result, FuseOptionChoice::Result::NoOption);
+    EXPECT_EQ(c.row, row->label);
+    EXPECT_EQ(c.choices.size(), row->items.size());
+    EXPECT_EQ(face.bench.Image().FuseValue, words);
+    c = face.bench.ChooseFuseOptions({{"NO-SUCH-FUSE", second}});
+    EXPECT_EQ(c.result, FuseOptionChoice::Result::NoFuse);
+    EXPECT_FALSE(c.choices.empty());
+    face.imageChanges.clear();
+    // Letter case aside, as the user types them.
+    std::string lower = row->label;
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(face.bench.ChooseFuseOptions({{lower, second}}).result,
+              FuseOptionChoice::Result::Chosen);
+    const auto chosen = std::find_if(face.bench.Fuses().begin(), face.bench.Fuses().end(),
+                                     [&](const FuseRow& r) { return r.label == row->label; });
+    EXPECT_EQ(chosen->selected, 1);
+    EXPECT_NE(face.bench.Image().FuseValue, words);
+    EXPECT_EQ(face.bench.ChooseIdDigits("12345"), IdChoice::TooLong);
+    EXPECT_EQ(face.bench.ChooseIdDigits("12"), IdChoice::Chosen);
+    EXPECT_EQ(face.bench.Image().IDText.size(), 4u);
+    ASSERT_EQ(face.imageChanges.size(), 2u); // the fuses, the ID
+    EXPECT_EQ(face.imageChanges.back(), static_cast<unsigned>(kImageConfig));
+    ASSERT_TRUE(face.ChooseShippedChip("12F508"));
+    EXPECT_EQ(face.bench.ChooseIdDigits("1"), IdChoice::NoId);
+}
+
 TEST(Workbench, ChoosingAChipTellsTheViewOnceAndGivesItAnEmptyImage) {
     BenchFace face;
     ASSERT_TRUE(face.ChooseShippedChip("18F452"));
     face.chipChanges = 0;
     face.imageChanges.clear();
-    face.bench.ChooseChip(face.bench.FindChip("16F628A"), true);
+    face.bench.ChooseChip(face.bench.FindChip("16F628A"), {.askToSave = true});
     EXPECT_EQ(face.chipChanges, 1); // one picture of the socket, one click
     ASSERT_FALSE(face.imageChanges.empty());
     EXPECT_NE(face.imageChanges.back() & kImageCleared, 0u);
@@ -166,6 +266,62 @@ TEST(Workbench, AnUnpluggedPortHoldsTheTicksUntilItIsBack) {
     ASSERT_TRUE(face.bench.PortBack());
     EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
     EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+}
+
+TEST(Workbench, AnUnplugIsSeenInAnErrorThatMeansTheLinkIsGoneAndTheReturnReopensThePort) {
+    BenchFace face;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    PortReturn rules(face.bench);
+    EXPECT_FALSE(rules.Opened()); // a network server has no name to watch: it is tried again
+    EXPECT_EQ(rules.PortFailed(EINVAL), PortReturn::Seen::Nothing); // a call that was wrong
+    EXPECT_TRUE(face.bench.PortOpen());
+    EXPECT_EQ(rules.PortFailed(ECONNRESET), PortReturn::Seen::Unplugged);
+    EXPECT_TRUE(face.bench.PortLostNow());
+    EXPECT_EQ(rules.PortFailed(ECONNRESET), PortReturn::Seen::Nothing); // once
+    EXPECT_EQ(rules.TryAgain(), PortReturn::Seen::Back);
+    EXPECT_TRUE(face.bench.PortOpen());
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.statuses.back(), "Birch_A board connected");
+}
+
+TEST(Workbench, AssigningThePortInUseOpensItAnewWhereItNowLeads) {
+    BenchFace face;
+    boardsim::Board other(boardsim::Model::Cedar, BenchFace::SocketChip());
+    boardsim::Rfc2217Server otherServer(other);
+    std::string error;
+    ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.otherBoard = OtherBoard::Refuse;
+    const std::string target = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
+    ASSERT_TRUE(face.bench.AssignPort(1, target));
+    const std::vector<PortMapping> mapped = face.bench.PortMappings();
+    ASSERT_EQ(mapped.size(), 1u);
+    EXPECT_EQ(mapped[0].names, target);
+    EXPECT_EQ(face.bench.SurveyPorts(face.dir.string()).comTargets.at(0), target);
+    // The board reset there is the other one.
+    EXPECT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    EXPECT_EQ(face.bench.OtherBoardSeen(), 3);
+    face.bench.ClosePort();
+    otherServer.Stop();
+}
+
+TEST(Workbench, AnOperationsLastMessageComesWithItsReportAndARefusalsWithTheWorkbench) {
+    BenchFace face;
+    face.bench.LoadChipFile();
+    EXPECT_NE(face.bench.Program({}), StartResult::Started);
+    ASSERT_FALSE(face.boxes.shown.empty());
+    EXPECT_EQ(face.bench.LastMessage(), face.boxes.Texts().back());
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    ASSERT_TRUE(face.bench.OpenPort(1));
+    face.bench.ResetBoard();
+    ASSERT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
+    ASSERT_EQ(face.bench.BlankCheck(EraseChoice::Check, {}), StartResult::Started);
+    // A new operation: the refusal's message is not its own.
+    EXPECT_EQ(face.bench.LastMessage(), "");
+    ASSERT_TRUE(face.ServeUntil([&] { return !face.reports.empty(); }));
+    const std::vector<std::string> texts = face.boxes.Texts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(face.reports.back().message, texts.back());
 }
 
 } // namespace
