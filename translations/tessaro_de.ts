@@ -9,59 +9,54 @@
         <translation>Kein serielles Gerät gefunden. Schließen Sie das Programmiergerät an und öffnen Sie dieses Fenster erneut.</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="18"/>
-        <source>Cannot write ports/com%1: %2</source>
-        <translation>ports/com%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="23"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="22"/>
         <source>Assign Ports</source>
         <translation>Ports zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="25"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="24"/>
         <source>&amp;Devices and network servers:</source>
         <translation>&amp;Geräte und Netzwerkserver:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="29"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="28"/>
         <source>Devices and network servers</source>
         <translation>Geräte und Netzwerkserver</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="34"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="33"/>
         <source>About the chosen device</source>
         <translation>Zum gewählten Gerät</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="38"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="37"/>
         <source>&amp;Use it as:</source>
         <translation>&amp;Verwenden als:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="42"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="41"/>
         <source>COM number</source>
         <translation>COM-Nummer</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="44"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="43"/>
         <source>&amp;Assign</source>
         <translation>&amp;Zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="46"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="45"/>
         <source>Assign</source>
         <translation>Zuordnen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="48"/>
-        <location filename="../src/app/assign_ports_fm.cpp" line="50"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="47"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="49"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="141"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="77"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="76"/>
         <source>COM%1  (now %2)</source>
         <translation>COM%1  (jetzt %2)</translation>
     </message>
@@ -107,27 +102,17 @@
         <translation>Aktiv</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="26"/>
-        <source>chipinfo.cid file is missing</source>
-        <translation>Die Datei chipinfo.cid fehlt</translation>
-    </message>
-    <message>
         <location filename="../src/app/commands_fm.cpp" line="27"/>
-        <source>The chip list could not be saved to %1:&#xd;%2</source>
-        <translation>Die Chipliste konnte nicht in %1 gespeichert werden:&#xd;%2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/commands_fm.cpp" line="29"/>
         <source>Tessaro %1&#xd;&#xd;Drives the Tessaro programmer boards for PIC microcontrollers and 24Cxx serial EEPROMs.&#xd;&#xd;Built with Qt %2.</source>
         <translation>Tessaro %1&#xd;&#xd;Steuert die Tessaro-Programmiergeräte für PIC-Mikrocontroller und serielle 24Cxx-EEPROMs.&#xd;&#xd;Erstellt mit Qt %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="62"/>
+        <location filename="../src/app/commands_fm.cpp" line="60"/>
         <source>ICSP</source>
         <translation>ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="84"/>
+        <location filename="../src/app/commands_fm.cpp" line="80"/>
         <source>Serial &amp;On</source>
         <translation>Serieller Port &amp;ein</translation>
     </message>
@@ -352,7 +337,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
-        <location filename="../src/app/view_fm.cpp" line="112"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Ru&amp;n</source>
         <translation>Aus&amp;führen</translation>
     </message>
@@ -646,12 +631,12 @@
         <translation>Chip löschen</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="140"/>
+        <location filename="../src/app/view_fm.cpp" line="139"/>
         <source>Checksum as the chip maker&apos;s programming tools show it</source>
         <translation>Prüfsumme, wie sie die Programmierwerkzeuge des Chipherstellers zeigen</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="177"/>
+        <location filename="../src/app/view_fm.cpp" line="176"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -671,22 +656,22 @@
         <translation>Die Chipdatei enthält keine Chipangaben</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="20"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="17"/>
         <source>the %1 has no calibration word</source>
         <translation>der %1 hat kein Kalibrierwort</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="47"/>
         <source>calibration word: %1 (blank)</source>
         <translation>Kalibrierwort: %1 (leer)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="69"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="48"/>
         <source>calibration word: %1</source>
         <translation>Kalibrierwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="73"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="52"/>
         <source>bandgap: %1</source>
         <translation>Bandgap: %1</translation>
     </message>
@@ -701,47 +686,47 @@
         <translation>der %1 lässt sich nicht löschen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="243"/>
+        <location filename="../src/cli/cli_commands.cpp" line="242"/>
         <source>checksum when blank: %1</source>
         <translation>Prüfsumme im leeren Zustand: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="245"/>
+        <location filename="../src/cli/cli_commands.cpp" line="244"/>
         <source>model answer: %1</source>
         <translation>Modellantwort: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="248"/>
+        <location filename="../src/cli/cli_commands.cpp" line="247"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>Chip-ID-Wort: %1 (Device-ID %2, Revision %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="251"/>
+        <location filename="../src/cli/cli_commands.cpp" line="250"/>
         <source>chip: %1 matches</source>
         <translation>Chip: %1 stimmt überein</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="252"/>
+        <location filename="../src/cli/cli_commands.cpp" line="251"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>Chip: %1 stimmt nicht überein (seine ID ist %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="258"/>
+        <location filename="../src/cli/cli_commands.cpp" line="257"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>Chip im Sockel: kein Chip der Chipdatei hat die Device-ID %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="260"/>
+        <location filename="../src/cli/cli_commands.cpp" line="259"/>
         <source>chip in socket: %1</source>
         <translation>Chip im Sockel: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="318"/>
+        <location filename="../src/cli/cli_commands.cpp" line="317"/>
         <source>interrupted: ending</source>
         <translation>unterbrochen: beende</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="328"/>
+        <location filename="../src/cli/cli_commands.cpp" line="327"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>Chip %1: %2; %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
@@ -1068,32 +1053,32 @@ Exitcodes:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="63"/>
+        <location filename="../src/cli/cli_ports.cpp" line="61"/>
         <source>no serial devices</source>
         <translation>keine seriellen Geräte</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="71"/>
+        <location filename="../src/cli/cli_ports.cpp" line="69"/>
         <source>  (not there)</source>
         <translation>  (nicht vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="100"/>
+        <location filename="../src/cli/cli_ports.cpp" line="84"/>
         <source>--port auto: no USB serial device and no network server in ports/</source>
         <translation>--port auto: kein serielles USB-Gerät und kein Netzwerkserver in ports/</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="110"/>
+        <location filename="../src/cli/cli_ports.cpp" line="97"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
         <translation>--port auto: kein Gerät meldet sich an %1; wählen Sie einen Port mit --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="111"/>
+        <location filename="../src/cli/cli_ports.cpp" line="98"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
         <translation>--port auto: Geräte melden sich an mehr als einem von %1; wählen Sie einen mit --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="119"/>
+        <location filename="../src/cli/cli_ports.cpp" line="106"/>
         <source>--port auto: %1</source>
         <translation>--port auto: %1</translation>
     </message>
@@ -1216,7 +1201,7 @@ Aufzeichnungen:
         <translation>falsches Gerät</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="57"/>
+        <location filename="../src/cli/cli_serial.cpp" line="60"/>
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
@@ -1256,84 +1241,79 @@ Aufzeichnungen:
         <translation>serials kann nicht %1 (init, status, report, find SERIENNUMMER, close-stale --station NAME, export-sqtp DATEI)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="68"/>
+        <location filename="../src/cli/cli_session.cpp" line="59"/>
         <source>--help lists the commands and options</source>
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="100"/>
+        <location filename="../src/cli/cli_session.cpp" line="91"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="119"/>
+        <location filename="../src/cli/cli_session.cpp" line="110"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="164"/>
+        <location filename="../src/cli/cli_session.cpp" line="155"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="180"/>
+        <location filename="../src/cli/cli_session.cpp" line="168"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="207"/>
+        <location filename="../src/cli/cli_session.cpp" line="195"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="208"/>
+        <location filename="../src/cli/cli_session.cpp" line="196"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="219"/>
+        <location filename="../src/cli/cli_session.cpp" line="200"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="235"/>
+        <location filename="../src/cli/cli_session.cpp" line="215"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="218"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="251"/>
+        <location filename="../src/cli/cli_session.cpp" line="235"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="273"/>
+        <location filename="../src/cli/cli_session.cpp" line="245"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="284"/>
+        <location filename="../src/cli/cli_session.cpp" line="257"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="292"/>
+        <location filename="../src/cli/cli_session.cpp" line="265"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_session.h" line="26"/>
-        <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
-        <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="10"/>
@@ -1986,27 +1966,27 @@ Aufzeichnungen:
         <translation>Auf Einsetzen eines Chips wird gewartet...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="223"/>
+        <location filename="../src/protocol/engine.cpp" line="228"/>
         <source>EEPROM not responding.</source>
         <translation>Das EEPROM antwortet nicht.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="227"/>
+        <location filename="../src/protocol/engine.cpp" line="232"/>
         <source>Received data error.&#xd;</source>
         <translation>Fehler in den empfangenen Daten.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="280"/>
+        <location filename="../src/protocol/engine.cpp" line="285"/>
         <source>Initializing...</source>
         <translation>Wird initialisiert...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="281"/>
+        <location filename="../src/protocol/engine.cpp" line="286"/>
         <source>Checking for %1...</source>
         <translation>%1 wird gesucht...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="301"/>
+        <location filename="../src/protocol/engine.cpp" line="306"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Für diesen Chip gibt es keine Chip-ID.</translation>
     </message>
@@ -2261,6 +2241,16 @@ Aufzeichnungen:
         <translation>Beim Zugriff auf den COM-Port scheint ein Problem aufgetreten zu sein</translation>
     </message>
     <message>
+        <location filename="../src/workbench/chip_choice.cpp" line="18"/>
+        <source>chipinfo.cid file is missing</source>
+        <translation>Die Datei chipinfo.cid fehlt</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/chip_choice.cpp" line="19"/>
+        <source>The chip list could not be saved to %1:&#xd;%2</source>
+        <translation>Die Chipliste konnte nicht in %1 gespeichert werden:&#xd;%2</translation>
+    </message>
+    <message>
         <location filename="../src/workbench/commands.cpp" line="36"/>
         <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
         <translation>Die Daten wurden geändert.&#xd;&#xd;Möchten Sie sie speichern?</translation>
@@ -2296,9 +2286,19 @@ Aufzeichnungen:
         <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
     </message>
     <message>
+        <location filename="../src/workbench/image_edits.cpp" line="18"/>
+        <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
+        <translation>Das Kalibrierwort des Chips ist leer&#xd;Geben Sie seinen Wert mit --calibration an (aus dem Protokoll oder vom Etikett des Chips); der Chip bleibt unverändert</translation>
+    </message>
+    <message>
         <location filename="../src/workbench/image_file.cpp" line="21"/>
         <source>Data file has changed. Do you wish to save it?</source>
         <translation>Die Daten wurden geändert. Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/ports.cpp" line="10"/>
+        <source>Cannot write ports/com%1: %2</source>
+        <translation>ports/com%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location filename="../src/workbench/recent_files.cpp" line="13"/>

@@ -9,59 +9,54 @@
         <translation>No se ha encontrado ningún dispositivo serie. Conecte el programador y vuelva a abrir esta ventana.</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="18"/>
-        <source>Cannot write ports/com%1: %2</source>
-        <translation>No se puede escribir ports/com%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="23"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="22"/>
         <source>Assign Ports</source>
         <translation>Asignar puertos</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="25"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="24"/>
         <source>&amp;Devices and network servers:</source>
         <translation>&amp;Dispositivos y servidores de red:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="29"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="28"/>
         <source>Devices and network servers</source>
         <translation>Dispositivos y servidores de red</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="34"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="33"/>
         <source>About the chosen device</source>
         <translation>Sobre el dispositivo elegido</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="38"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="37"/>
         <source>&amp;Use it as:</source>
         <translation>&amp;Usarlo como:</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="42"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="41"/>
         <source>COM number</source>
         <translation>Número COM</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="44"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="43"/>
         <source>&amp;Assign</source>
         <translation>&amp;Asignar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="46"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="45"/>
         <source>Assign</source>
         <translation>Asignar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="48"/>
-        <location filename="../src/app/assign_ports_fm.cpp" line="50"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="47"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="49"/>
         <location filename="../src/platform/help_viewer_qt.cpp" line="141"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../src/app/assign_ports_fm.cpp" line="77"/>
+        <location filename="../src/app/assign_ports_fm.cpp" line="76"/>
         <source>COM%1  (now %2)</source>
         <translation>COM%1  (ahora %2)</translation>
     </message>
@@ -107,27 +102,17 @@
         <translation>Incluido</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="26"/>
-        <source>chipinfo.cid file is missing</source>
-        <translation>Falta el archivo chipinfo.cid</translation>
-    </message>
-    <message>
         <location filename="../src/app/commands_fm.cpp" line="27"/>
-        <source>The chip list could not be saved to %1:&#xd;%2</source>
-        <translation>No se pudo guardar la lista de chips en %1:&#xd;%2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/commands_fm.cpp" line="29"/>
         <source>Tessaro %1&#xd;&#xd;Drives the Tessaro programmer boards for PIC microcontrollers and 24Cxx serial EEPROMs.&#xd;&#xd;Built with Qt %2.</source>
         <translation>Tessaro %1&#xd;&#xd;Controla los programadores Tessaro para microcontroladores PIC y EEPROM serie 24Cxx.&#xd;&#xd;Compilado con Qt %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="62"/>
+        <location filename="../src/app/commands_fm.cpp" line="60"/>
         <source>ICSP</source>
         <translation>ICSP</translation>
     </message>
     <message>
-        <location filename="../src/app/commands_fm.cpp" line="84"/>
+        <location filename="../src/app/commands_fm.cpp" line="80"/>
         <source>Serial &amp;On</source>
         <translation>Activar puerto &amp;serie</translation>
     </message>
@@ -352,7 +337,7 @@
     <message>
         <location filename="../src/app/main_window_layout.cpp" line="199"/>
         <location filename="../src/app/main_window_menus.cpp" line="63"/>
-        <location filename="../src/app/view_fm.cpp" line="112"/>
+        <location filename="../src/app/view_fm.cpp" line="111"/>
         <source>Ru&amp;n</source>
         <translation>E&amp;jecutar</translation>
     </message>
@@ -646,12 +631,12 @@
         <translation>Borrar el chip</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="140"/>
+        <location filename="../src/app/view_fm.cpp" line="139"/>
         <source>Checksum as the chip maker&apos;s programming tools show it</source>
         <translation>Suma de comprobación tal como la muestran las herramientas de programación del fabricante del chip</translation>
     </message>
     <message>
-        <location filename="../src/app/view_fm.cpp" line="177"/>
+        <location filename="../src/app/view_fm.cpp" line="176"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
@@ -671,22 +656,22 @@
         <translation>El archivo de chips no contiene información de chips</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="20"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="17"/>
         <source>the %1 has no calibration word</source>
         <translation>el %1 no tiene palabra de calibración</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="68"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="47"/>
         <source>calibration word: %1 (blank)</source>
         <translation>palabra de calibración: %1 (en blanco)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="69"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="48"/>
         <source>calibration word: %1</source>
         <translation>palabra de calibración: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_calibration.cpp" line="73"/>
+        <location filename="../src/cli/cli_calibration.cpp" line="52"/>
         <source>bandgap: %1</source>
         <translation>bandgap: %1</translation>
     </message>
@@ -701,47 +686,47 @@
         <translation>el %1 no se puede borrar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="243"/>
+        <location filename="../src/cli/cli_commands.cpp" line="242"/>
         <source>checksum when blank: %1</source>
         <translation>suma de comprobación en blanco: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="245"/>
+        <location filename="../src/cli/cli_commands.cpp" line="244"/>
         <source>model answer: %1</source>
         <translation>respuesta del modelo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="248"/>
+        <location filename="../src/cli/cli_commands.cpp" line="247"/>
         <source>chip ID word: %1 (device ID %2, revision %3)</source>
         <translation>palabra de ID del chip: %1 (ID de dispositivo %2, revisión %3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="251"/>
+        <location filename="../src/cli/cli_commands.cpp" line="250"/>
         <source>chip: %1 matches</source>
         <translation>chip: %1 coincide</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="252"/>
+        <location filename="../src/cli/cli_commands.cpp" line="251"/>
         <source>chip: %1 does not match (its ID is %2)</source>
         <translation>chip: %1 no coincide (su ID es %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="258"/>
+        <location filename="../src/cli/cli_commands.cpp" line="257"/>
         <source>chip in socket: none of the chip file has device ID %1</source>
         <translation>chip en el zócalo: ningún chip del archivo de chips tiene el ID de dispositivo %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="260"/>
+        <location filename="../src/cli/cli_commands.cpp" line="259"/>
         <source>chip in socket: %1</source>
         <translation>chip en el zócalo: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="318"/>
+        <location filename="../src/cli/cli_commands.cpp" line="317"/>
         <source>interrupted: ending</source>
         <translation>interrumpido: terminando</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_commands.cpp" line="328"/>
+        <location filename="../src/cli/cli_commands.cpp" line="327"/>
         <source>chip %1: %2; %3 passed, %4 failed</source>
         <translation>chip %1: %2; %3 correctos, %4 fallidos</translation>
     </message>
@@ -1069,32 +1054,32 @@ Códigos de salida:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="63"/>
+        <location filename="../src/cli/cli_ports.cpp" line="61"/>
         <source>no serial devices</source>
         <translation>no hay dispositivos serie</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="71"/>
+        <location filename="../src/cli/cli_ports.cpp" line="69"/>
         <source>  (not there)</source>
         <translation>  (no existe)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="100"/>
+        <location filename="../src/cli/cli_ports.cpp" line="84"/>
         <source>--port auto: no USB serial device and no network server in ports/</source>
         <translation>--port auto: ningún dispositivo serie USB ni servidor de red en ports/</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="110"/>
+        <location filename="../src/cli/cli_ports.cpp" line="97"/>
         <source>--port auto: no board greets on %1; choose one with --port</source>
         <translation>--port auto: ninguna placa saluda en %1; elija un puerto con --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="111"/>
+        <location filename="../src/cli/cli_ports.cpp" line="98"/>
         <source>--port auto: boards greet on more than one of %1; choose one with --port</source>
         <translation>--port auto: hay placas que saludan en más de uno de %1; elija uno con --port</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_ports.cpp" line="119"/>
+        <location filename="../src/cli/cli_ports.cpp" line="106"/>
         <source>--port auto: %1</source>
         <translation>--port auto: %1</translation>
     </message>
@@ -1217,7 +1202,7 @@ Grabaciones:
         <translation>placa equivocada</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_serial.cpp" line="57"/>
+        <location filename="../src/cli/cli_serial.cpp" line="60"/>
         <source>serial %1</source>
         <translation>número de serie %1</translation>
     </message>
@@ -1257,84 +1242,79 @@ Grabaciones:
         <translation>serials no sabe %1 (init, status, report, find NÚMERO, close-stale --station NOMBRE, export-sqtp ARCHIVO)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="68"/>
+        <location filename="../src/cli/cli_session.cpp" line="59"/>
         <source>--help lists the commands and options</source>
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="100"/>
+        <location filename="../src/cli/cli_session.cpp" line="91"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="119"/>
+        <location filename="../src/cli/cli_session.cpp" line="110"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="164"/>
+        <location filename="../src/cli/cli_session.cpp" line="155"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="180"/>
+        <location filename="../src/cli/cli_session.cpp" line="168"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="207"/>
+        <location filename="../src/cli/cli_session.cpp" line="195"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="208"/>
+        <location filename="../src/cli/cli_session.cpp" line="196"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="219"/>
+        <location filename="../src/cli/cli_session.cpp" line="200"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="235"/>
+        <location filename="../src/cli/cli_session.cpp" line="215"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="218"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="251"/>
+        <location filename="../src/cli/cli_session.cpp" line="235"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="263"/>
+        <location filename="../src/cli/cli_session.cpp" line="240"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="273"/>
+        <location filename="../src/cli/cli_session.cpp" line="245"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="284"/>
+        <location filename="../src/cli/cli_session.cpp" line="257"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="292"/>
+        <location filename="../src/cli/cli_session.cpp" line="265"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/cli_session.h" line="26"/>
-        <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
-        <translation>La palabra de calibración del chip está en blanco&#xd;Indique su valor con --calibration (del registro o de la etiqueta del chip); el chip no se toca</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="10"/>
@@ -1987,27 +1967,27 @@ Grabaciones:
         <translation>Esperando la inserción del chip...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="223"/>
+        <location filename="../src/protocol/engine.cpp" line="228"/>
         <source>EEPROM not responding.</source>
         <translation>La EEPROM no responde.</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="227"/>
+        <location filename="../src/protocol/engine.cpp" line="232"/>
         <source>Received data error.&#xd;</source>
         <translation>Error en los datos recibidos.&#xd;</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="280"/>
+        <location filename="../src/protocol/engine.cpp" line="285"/>
         <source>Initializing...</source>
         <translation>Inicializando...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="281"/>
+        <location filename="../src/protocol/engine.cpp" line="286"/>
         <source>Checking for %1...</source>
         <translation>Buscando %1...</translation>
     </message>
     <message>
-        <location filename="../src/protocol/engine.cpp" line="301"/>
+        <location filename="../src/protocol/engine.cpp" line="306"/>
         <source>Chip ID is not supported for this device.</source>
         <translation>Este dispositivo no admite el ID de chip.</translation>
     </message>
@@ -2262,6 +2242,16 @@ Grabaciones:
         <translation>Parece que hay un problema al acceder al puerto COM</translation>
     </message>
     <message>
+        <location filename="../src/workbench/chip_choice.cpp" line="18"/>
+        <source>chipinfo.cid file is missing</source>
+        <translation>Falta el archivo chipinfo.cid</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/chip_choice.cpp" line="19"/>
+        <source>The chip list could not be saved to %1:&#xd;%2</source>
+        <translation>No se pudo guardar la lista de chips en %1:&#xd;%2</translation>
+    </message>
+    <message>
         <location filename="../src/workbench/commands.cpp" line="36"/>
         <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
         <translation>Los datos han cambiado.&#xd;&#xd;¿Desea guardarlos?</translation>
@@ -2297,9 +2287,19 @@ Grabaciones:
         <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
     </message>
     <message>
+        <location filename="../src/workbench/image_edits.cpp" line="18"/>
+        <source>The chip&apos;s calibration word reads blank&#xd;Give its value with --calibration (from the log or the chip&apos;s label); the chip is left alone</source>
+        <translation>La palabra de calibración del chip está en blanco&#xd;Indique su valor con --calibration (del registro o de la etiqueta del chip); el chip no se toca</translation>
+    </message>
+    <message>
         <location filename="../src/workbench/image_file.cpp" line="21"/>
         <source>Data file has changed. Do you wish to save it?</source>
         <translation>Los datos han cambiado. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/ports.cpp" line="10"/>
+        <source>Cannot write ports/com%1: %2</source>
+        <translation>No se puede escribir ports/com%1: %2</translation>
     </message>
     <message>
         <location filename="../src/workbench/recent_files.cpp" line="13"/>
