@@ -50,3 +50,8 @@ set_property(TARGET PostgreSQL::PostgreSQL APPEND PROPERTY
     INTERFACE_LINK_LIBRARIES ws2_32 secur32 shell32)
 message(STATUS "libpq ${PostgreSQL_VERSION_STRING} for Windows: ${libpq}")
 set(TESSARO_WINDOWS_LIBPQ_DIR "${libpq}")
+# PostgreSQL's licence, which goes with a program that links this libpq (the
+# script's build keeps it beside the library).
+if(EXISTS "${libpq}/COPYRIGHT")
+    set(TESSARO_WINDOWS_LIBPQ_LICENCE "${libpq}/COPYRIGHT")
+endif()

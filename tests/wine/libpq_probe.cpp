@@ -1,29 +1,27 @@
 // libpq as tessaro-cli.exe links it (static, cross-built from Debian's
-// source), tried on a real server: connects with the connection string it is
-// given, asks which address the server sees it on and runs a query with a
-// parameter, and prints what came back:
+// source), tried on a real server: four threads at once, as the boards of a
+// station, each connect with the connection string given, ask which address
+// the server sees them on and run a query with a parameter; what came back
+// is printed once when all four agree:
 //   libpq_probe CONNINFO
 //   ok ADDRESS VALUE         exit 0: connected, "SELECT $1::int + 1" with 41
 //   failed: MESSAGE          exit 2: libpq's own words (the server's reason)
 // tests/scripts/wine_libpq_test.sh runs it under Wine.
 #include <libpq-fe.h>
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
 using Connection = std::unique_ptr<PGconn, decltype(&PQfinish)>;
 using Result = std::unique_ptr<PGresult, decltype(&PQclear)>;
 
-int ProbeFailed(const char* message) {
-    std::printf("failed: %s\n", message);
-    return 2;
-}
-
-// One value of a query with one parameter, or nothing (the connection's
-// error message then says why).
+// One value of a query with at most one parameter, or nothing (the
+// connection's error message then says why).
 bool ProbeQuery(PGconn* connection, const char* sql, const char* parameter, std::string& value) {
     const int parameters = parameter ? 1 : 0;
     Result result(PQexecParams(connection, sql, parameters, nullptr, &parameter, nullptr, nullptr, 0),
@@ -35,6 +33,20 @@ bool ProbeQuery(PGconn* connection, const char* sql, const char* parameter, std:
     return true;
 }
 
+std::string ProbeOnce(const char* conninfo) {
+    Connection connection(PQconnectdb(conninfo), &PQfinish);
+    if (PQstatus(connection.get()) != CONNECTION_OK) {
+        return std::string("failed: ") + PQerrorMessage(connection.get());
+    }
+    std::string address;
+    std::string value;
+    if (!ProbeQuery(connection.get(), "SELECT host(inet_client_addr())", nullptr, address) ||
+        !ProbeQuery(connection.get(), "SELECT $1::int + 1", "41", value)) {
+        return std::string("failed: ") + PQerrorMessage(connection.get());
+    }
+    return "ok " + address + " " + value + "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,18 +55,24 @@ int main(int argc, char** argv) {
         return 3;
     }
     if (!PQisthreadsafe()) {
-        return ProbeFailed("libpq was built without thread safety");
+        std::printf("failed: libpq was built without thread safety\n");
+        return 2;
     }
-    Connection connection(PQconnectdb(argv[1]), &PQfinish);
-    if (PQstatus(connection.get()) != CONNECTION_OK) {
-        return ProbeFailed(PQerrorMessage(connection.get()));
+    std::array<std::string, 4> outcomes;
+    std::array<std::thread, 4> threads;
+    for (size_t i = 0; i < threads.size(); ++i) {
+        threads[i] = std::thread([&outcomes, i, conninfo = argv[1]] { outcomes[i] = ProbeOnce(conninfo); });
     }
-    std::string address;
-    std::string value;
-    if (!ProbeQuery(connection.get(), "SELECT host(inet_client_addr())", nullptr, address) ||
-        !ProbeQuery(connection.get(), "SELECT $1::int + 1", "41", value)) {
-        return ProbeFailed(PQerrorMessage(connection.get()));
+    for (auto& thread : threads) {
+        thread.join();
     }
-    std::printf("ok %s %s\n", address.c_str(), value.c_str());
-    return 0;
+    for (const auto& outcome : outcomes) {
+        if (outcome != outcomes[0]) {
+            std::printf("failed: the threads' connections differ:\n%s%s", outcomes[0].c_str(),
+                        outcome.c_str());
+            return 2;
+        }
+    }
+    std::printf("%s", outcomes[0].c_str());
+    return outcomes[0].rfind("ok ", 0) == 0 ? 0 : 2;
 }
