@@ -27,6 +27,11 @@ if(libpq STREQUAL "")
         set(libpq "$ENV{HOME}/.cache/tessaro/libpq-win64")
     endif()
     if(NOT EXISTS "${libpq}/lib/libpq.a")
+        # Nor the one this file named on an earlier run, should it be gone.
+        if(TESSARO_LIBPQ_CHOSEN AND PostgreSQL_LIBRARY STREQUAL TESSARO_LIBPQ_CHOSEN)
+            unset(PostgreSQL_LIBRARY CACHE)
+            unset(PostgreSQL_INCLUDE_DIR CACHE)
+        endif()
         message(STATUS "No libpq for Windows (${libpq}): tessaro-cli.exe is built without the "
                        "PostgreSQL serial store; scripts/deps-windows-libpq makes that libpq")
         return()
@@ -43,6 +48,7 @@ endif()
 # they are named anew on every run, so that a new build of it is the one used.
 set(PostgreSQL_LIBRARY "${libpq}/lib/libpq.a" CACHE FILEPATH "libpq" FORCE)
 set(PostgreSQL_INCLUDE_DIR "${libpq}/include" CACHE PATH "libpq-fe.h's folder" FORCE)
+set(TESSARO_LIBPQ_CHOSEN "${PostgreSQL_LIBRARY}" CACHE INTERNAL "")
 find_package(PostgreSQL REQUIRED)
 # A static libpq: Windows's own libraries it calls are linked with it (sockets,
 # the security package interface for SSPI, the user's profile folder).
