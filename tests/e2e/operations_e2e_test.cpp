@@ -71,7 +71,7 @@ TEST(Operations, TheChipInTheSocketIsNamedAndSelectedToTryAgain) {
     TestWindow& w = *s.w;
     w.Bench().ChooseChip(w.Bench().FindChip("16F628A"));
     s.h.WriteFile("blink.hex", ":0400000005280000CF\r\n:00000001FF\r\n");
-    ASSERT_TRUE(w.Bench().LoadImage(false, (s.h.dir / "blink.hex").string()));
+    ASSERT_TRUE(w.Bench().LoadImage(false, FileChoice::Named((s.h.dir / "blink.hex").string())));
     s.h.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     s.h.dialogs.whileOpen = [](const ScriptedDialogs::Shown&) {
         QEventLoop open;
