@@ -1511,11 +1511,6 @@ Aufzeichnungen:
         <translation>der Seriennummernstand %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_store_file.cpp" line="19"/>
-        <source>the serial list %1 has %2 numbers left, not %3</source>
-        <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
-    </message>
-    <message>
         <location filename="../src/cli/sqtp_export.cpp" line="73"/>
         <source>export-sqtp needs --chip and --serial-at</source>
         <translation>export-sqtp braucht --chip und --serial-at</translation>
@@ -2176,17 +2171,32 @@ Aufzeichnungen:
         <translation>der Seriennummernspeicher gab %1, keine Seriennummer von 64 Bit</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="11"/>
+        <location filename="../src/store/store_text.cpp" line="18"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>die Seriennummernliste %1 hat noch 1 Nummer, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="19"/>
+        <source>the serial series %1 has 1 number left, not %2</source>
+        <translation>die Seriennummernreihe %1 hat noch 1 Nummer, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="20"/>
+        <source>the serial list %1 has %2 numbers left, not %3</source>
+        <translation>die Seriennummernliste %1 hat noch %2 Nummern, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="21"/>
         <source>the serial series %1 has %2 numbers left, not %3</source>
         <translation>die Seriennummernreihe %1 hat noch %2 Nummern, nicht %3</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="13"/>
+        <location filename="../src/store/store_text.h" line="12"/>
         <source>the serial series %1 does not exist: start it with --serial START[:STEP] or --serial-list FILE</source>
         <translation>die Seriennummernreihe %1 gibt es nicht: beginnen Sie sie mit --serial START[:SCHRITT] oder --serial-list DATEI</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="16"/>
+        <location filename="../src/store/store_text.h" line="15"/>
         <source>this tessaro-cli was built without PostgreSQL (libpq): --serial-store is not available</source>
         <translation>dieses tessaro-cli wurde ohne PostgreSQL (libpq) gebaut: --serial-store gibt es nicht</translation>
     </message>

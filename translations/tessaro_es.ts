@@ -1512,11 +1512,6 @@ Grabaciones:
         <translation>no se puede escribir el estado de los números de serie %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/serial_store_file.cpp" line="19"/>
-        <source>the serial list %1 has %2 numbers left, not %3</source>
-        <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
-    </message>
-    <message>
         <location filename="../src/cli/sqtp_export.cpp" line="73"/>
         <source>export-sqtp needs --chip and --serial-at</source>
         <translation>export-sqtp necesita --chip y --serial-at</translation>
@@ -2177,17 +2172,32 @@ Grabaciones:
         <translation>el almacén de números de serie dio %1, no un número de serie de 64 bits</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="11"/>
+        <location filename="../src/store/store_text.cpp" line="18"/>
+        <source>the serial list %1 has 1 number left, not %2</source>
+        <translation>a la lista de números de serie %1 le queda 1 número, no %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="19"/>
+        <source>the serial series %1 has 1 number left, not %2</source>
+        <translation>a la serie %1 le queda 1 número, no %2</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="20"/>
+        <source>the serial list %1 has %2 numbers left, not %3</source>
+        <translation>a la lista de números de serie %1 le quedan %2 números, no %3</translation>
+    </message>
+    <message>
+        <location filename="../src/store/store_text.cpp" line="21"/>
         <source>the serial series %1 has %2 numbers left, not %3</source>
         <translation>a la serie %1 le quedan %2 números, no %3</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="13"/>
+        <location filename="../src/store/store_text.h" line="12"/>
         <source>the serial series %1 does not exist: start it with --serial START[:STEP] or --serial-list FILE</source>
         <translation>la serie %1 no existe: iníciela con --serial INICIO[:PASO] o --serial-list ARCHIVO</translation>
     </message>
     <message>
-        <location filename="../src/store/store_text.h" line="16"/>
+        <location filename="../src/store/store_text.h" line="15"/>
         <source>this tessaro-cli was built without PostgreSQL (libpq): --serial-store is not available</source>
         <translation>este tessaro-cli se compiló sin PostgreSQL (libpq): --serial-store no está disponible</translation>
     </message>

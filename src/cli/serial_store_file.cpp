@@ -15,8 +15,7 @@ StoreAnswer FileSerialStore::Peek(std::size_t wanted, std::uint64_t& next) {
     if (!source_.Peek(next, error) || !source_.Left(left, error))
         return Input(error);
     if (left < wanted)
-        return Input(
-            Arg(N_("the serial list %1 has %2 numbers left, not %3"), list_, left, wanted));
+        return Input(NumbersShort(true, list_, left, wanted));
     return {};
 }
 

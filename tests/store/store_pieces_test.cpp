@@ -124,7 +124,7 @@ TEST(StorePieces, SqtpRecordsHoldTheBytesAsTheHexImageDoes) {
     EXPECT_EQ(SqtpText(midrange, o, {0xE9}, error), ":02020000E934DF\n:00000001FF\n");
     EXPECT_TRUE(error.empty()) << error;
     EXPECT_EQ(SqtpText(midrange, o, {0x100}, error), "");
-    EXPECT_EQ(error, "serial 256 does not fit in 1 bytes");
+    EXPECT_EQ(error, "serial 256 does not fit in 1 byte");
 
     // srec_info reads a 16-bit core's file (an extended address first) as valid.
     const ChipRecord wide = clitest::Record("18F452");

@@ -96,7 +96,7 @@ public:
         const long long left = row[2] ? std::atoll(row[2]->c_str()) : 0;
         if (row[1] != "t" && left < static_cast<long long>(wanted))
             return StoreAnswer::Bad(StoreAnswer::Kind::Input,
-                                    Arg(kSeriesShort, s_.series, left, wanted));
+                                    NumbersShort(false, s_.series, left, wanted));
         return ParseSerial(row[0].value_or(""), next);
     }
 
@@ -113,7 +113,7 @@ public:
         if (!answer)
             return Down(answer);
         if (rows.rows.empty())
-            return StoreAnswer::Bad(StoreAnswer::Kind::Input, Arg(kSeriesShort, s_.series, 0, 1));
+            return StoreAnswer::Bad(StoreAnswer::Kind::Input, NumbersShort(false, s_.series, 0, 1));
         const PgRow& row = rows.rows[0];
         r.row = std::atoll(row[0]->c_str());
         r.reuseOf = row[2] ? std::atoll(row[2]->c_str()) : 0;
