@@ -45,6 +45,7 @@ if(MSI)
     get_filename_component(icon ${ICON} NAME)
     file(REMOVE ${MSI})
     execute_process(COMMAND ${WIXL} -a x64 -D Version=${MSI_VERSION} -D ProductCode=${PRODUCT_CODE}
-                            -D Stage=msi -D Icon=${icon} -o ${MSI} ${WXS}
+                            -D Stage=msi -D Icon=${icon} -D LibpqLicence=${LIBPQ_LICENCE}
+                            -o ${MSI} ${WXS}
                     WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 endif()

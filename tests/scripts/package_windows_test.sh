@@ -3,13 +3,15 @@
 # with Windows line ends, and programs that run alone from the unzipped
 # folder (no DLL beyond Windows's own) and find chipinfo.cid beside them.
 # WINDOW is "window" when the build has tessaro.exe (and so the licences of
-# its Qt), anything else when not.
-#   package_windows_test.sh ZIP EMULATOR VERSION WINDOW
+# its Qt), anything else when not; LIBPQ is "libpq" when tessaro-cli.exe links
+# libpq for the line's store (and so PostgreSQL's licence goes with it).
+#   package_windows_test.sh ZIP EMULATOR VERSION WINDOW LIBPQ
 set -uo pipefail
 zip="$1"
 run="$2"
 version="$3"
 window="$4"
+libpq="${5:-no-libpq}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -25,6 +27,9 @@ if [ "$window" = window ]; then
     licences="GPL-3.0 LGPL-3.0 PCRE2 Qt-other-parts Qt double-conversion libpng md4c zlib"
     expected="./README.txt ./chipinfo.cid ./click.wav ./doc/tessaro-boardsim.txt ./doc/tessaro-cli.txt $(
         printf './licences/%s.txt ' $licences)./tessaro-boardsim.exe ./tessaro-cli.exe ./tessaro.exe ./tessaro.html "
+fi
+if [ "$libpq" = libpq ]; then
+    expected="$(printf '%s\n' $expected ./licences/PostgreSQL.txt | sort | tr '\n' ' ')"
 fi
 [ "$listed" = "$expected" ] || fail "the package holds: $listed"
 for text in README.txt doc/tessaro-cli.txt $(cd "$folder" && ls licences/*.txt 2>/dev/null); do
