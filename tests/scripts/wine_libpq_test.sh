@@ -7,10 +7,14 @@
 # test runs as root) and stopped at the end; the machine's own cluster is
 # never touched. A station's role signs in with a password (SCRAM); a wrong
 # password and a port nobody listens on are refused with libpq's reason.
-#   wine_libpq_test.sh PROBE_EXE EMULATOR
+# Then tessaro-cli.exe as a Windows station of that line: the store's tables
+# made, a chip programmed on a simulated board with its serial number reserved
+# in the store and closed by its result, and the number found again.
+#   wine_libpq_test.sh PROBE_EXE EMULATOR [BIN_DIR]
 set -uo pipefail
 probe="$1"
 wine="$2"
+bin="${3:-}"
 
 bindir="$(pg_config --bindir 2>/dev/null)"
 if [ ! -x "$bindir/initdb" ]; then
@@ -94,6 +98,42 @@ code=$?
 [ $code -eq 2 ] || fail "a wrong password exits $code, not 2"
 echo "$out" | grep -q 'password authentication failed for user "station"' ||
     fail "a wrong password is refused without the server's reason: $out"
+
+# tessaro-cli.exe as a station: the line's database is the station's own here.
+if [ -n "$bin" ]; then
+    "${as_owner[@]}" "$bindir/psql" -h "$work" -p "$port" -U postgres -d postgres -q \
+        -v ON_ERROR_STOP=1 -c "CREATE DATABASE line OWNER station" >/dev/null || exit 1
+    store="host=127.0.0.1 port=$port dbname=line user=station password=line-secret"
+    cli() {
+        (cd "$work" && "$wine" "$bin/tessaro-cli.exe" "$@" 2>>"$work/cli.err" | tr -d '\r')
+    }
+    cli serials init --serial-store "$store" >/dev/null ||
+        fail "serials init: $(cat "$work/cli.err")"
+    printf ':0400000005280000CF\n:00000001FF\n' >"$work/blink.hex"
+    mkfifo "$work/board.in"
+    "$wine" "$bin/tessaro-boardsim.exe" --chip 16F628A --listen 127.0.0.1:0 \
+        <"$work/board.in" >"$work/board.out" 2>&1 &
+    board=$!
+    exec {held}>"$work/board.in" # the board reads its console until it is closed
+    board_port=""
+    deadline=$((SECONDS + 60))
+    while [ -z "$board_port" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        board_port="$(grep -o 'rfc2217://127.0.0.1:[0-9]*' "$work/board.out" | cut -d: -f3)"
+        [ -n "$board_port" ] || sleep 0.1
+    done
+    [ -n "$board_port" ] || fail "the simulated board did not start: $(cat "$work/board.out")"
+    cli --port "rfc2217://127.0.0.1:$board_port" --chip 16F628A --quiet --serial 500 \
+        --serial-at eeprom:0x10 --serial-store "$store" --station win-1 \
+        --log "$work/line.jsonl" program "$work/blink.hex" >/dev/null ||
+        fail "programming with the line's store: $(cat "$work/cli.err")"
+    found="$(cli serials find 500 --serial-store "$store" --json)"
+    for field in '"station":"win-1"' '"result":"done"' '"chip":"16F628A"'; do
+        grep -qF "$field" <<<"$found" || fail "serials find 500 lacks $field: $found"
+    done
+    exec {held}>&-
+    kill "$board" 2>/dev/null
+    wait "$board" 2>/dev/null
+fi
 
 "${as_owner[@]}" "$bindir/pg_ctl" -D "$data" -m fast -w stop >/dev/null 2>&1
 out="$(probe "$tcp password=line-secret")"
