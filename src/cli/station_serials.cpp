@@ -11,7 +11,7 @@
 #include "platform/text_file.h"
 #include "store/host_name.h"
 #include "store/pg_store.h"
-#include "store/sha256.h"
+#include "platform/sha256.h"
 
 #include <cstdlib>
 #include <map>

@@ -3,7 +3,7 @@
 // reused after a failure, interrupted when a station died, and the refusals
 // of bad input before any chip is touched.
 #include "child_process.h"
-#include "store/sha256.h"
+#include "platform/sha256.h"
 #include "store_support.h"
 
 #include <fstream>

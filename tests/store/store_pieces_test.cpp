@@ -4,7 +4,7 @@
 #include "cli/serial_store_file.h"
 #include "cli/sqtp_export.h"
 #include "cli/station_serials.h"
-#include "store/sha256.h"
+#include "platform/sha256.h"
 #include "store/store_journal.h"
 
 #include <cstdio>
