@@ -80,6 +80,10 @@ printf '1\r\n\r\n-1\r\n-1\r\n\r\nT\r\nF\r\n3\r\n' >"$config/pro.dat"
 # One session: started from another folder, closed once the board is connected.
 session() {
     local log="$work/session.log"
+    # Emptied here, before the program starts: the shell that starts it opens
+    # the log only once it runs, and until then the last session's "connected"
+    # would be read as this one's (and the program stopped before it started).
+    : >"$log"
     (
         trap - EXIT
         cd / && TESSARO_DEBUG=ui QT_QPA_PLATFORM=offscreen exec "$root/usr/bin/tessaro" "$@"
