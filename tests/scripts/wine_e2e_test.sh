@@ -18,7 +18,10 @@ work="$(mktemp -d)"
 prefix="${WINEPREFIX:-$HOME/.wine}"
 com_link="$prefix/dosdevices/com12"
 pids=()
+# Only the test's own shell cleans up: a subshell stopped by a signal before
+# its exec would run the EXIT trap too, under the running test.
 cleanup() {
+    [ "$BASHPID" = "$$" ] || return 0
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -f "$com_link"
@@ -62,6 +65,7 @@ start_board() {
         <"$name.in" >"$name.out" 2>&1 &
     pids+=($!)
     exec {fd}>"$name.in" # held open: the board reads its console until "quit"
+    board_out="$name.out"
     for _ in $(seq 100); do
         port="$(grep -o 'rfc2217://127.0.0.1:[0-9]*' "$name.out" | cut -d: -f3)"
         [ -n "$port" ] && return 0
@@ -69,6 +73,28 @@ start_board() {
     done
     echo "the board did not start: $(cat "$name.out")"
     exit 1
+}
+
+# Waits until the command succeeds, at most SECONDS (a machine under load is
+# slow, never stuck): 0 when it did, 1 when time ran out.
+wait_until() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# A console command to the board $fd feeds, done once the board has answered
+# the "status" sent after it (the console takes its lines in order).
+statuses() { grep -c '^board ' "$board_out" || true; }
+board_do() {
+    local before
+    before="$(statuses)"
+    printf '%s\nstatus\n' "$1" >&"$fd"
+    wait_until 60 eval '[ "$(statuses)" -gt "$before" ]' || fail "the board did not answer \"$1\""
 }
 
 cli() {
@@ -113,35 +139,30 @@ check_window() {
     # the window reads its command line as Unicode.
     mkdir -p "$work/Ωmega"
     cp in.hex "$work/Ωmega/in.hex"
-    echo erase >&"$fd"
-    local pulses=0
-    [ -n "${TESSARO_DTR_LOG:-}" ] && pulses="$(grep -c 'DTR 0' "$TESSARO_DTR_LOG" || true)"
-    # Started in its folder, where it reads its settings and chip list.
-    (cd "$folder" && exec "$wine" tessaro.exe \
+    board_do erase
+    local out="$work/window-$way.out"
+    # Started in its folder, where it reads its settings and chip list; it logs
+    # its status lines, and the board's greeting is the one to wait for.
+    (trap - EXIT; cd "$folder" && TESSARO_DEBUG=ui exec "$wine" tessaro.exe \
         "$("$wine" winepath -w "$work/Ωmega/in.hex" 2>/dev/null | tr -d '\r')" 16F628A \
-        >"$work/window-$way.out" 2>&1) &
+        >"$out" 2>&1) &
     local pid=$!
     local shown=""
-    for _ in $(seq 200); do
+    find_window() {
         shown="$(xdotool search --onlyvisible --name 'in\.hex' 2>/dev/null | head -n 1)"
-        [ -n "$shown" ] && break
-        sleep 0.1
-    done
-    if [ -z "$shown" ]; then
+        [ -n "$shown" ]
+    }
+    if ! wait_until 60 find_window; then
         fail "$way: tessaro.exe shows no window"
         kill "$pid"
         return
     fi
-    # Its start-up: the board's reset and greeting. On a COM port the reset
-    # pulse is seen on DTR; it comes late when the machine is busy.
-    if [ -n "${TESSARO_DTR_LOG:-}" ]; then
-        for _ in $(seq 300); do
-            [ "$(grep -c 'DTR 0' "$TESSARO_DTR_LOG" || true)" -gt "$pulses" ] && break
-            sleep 0.1
-        done
-        sleep 2
-    else
-        sleep 3
+    # Its start-up: the board's reset and greeting (the reset pulse on a COM
+    # port's DTR comes late when the machine is busy).
+    if ! wait_until 60 grep -q '^ui: status: .* board connected' "$out"; then
+        fail "$way: the window did not connect: $(tail -n 5 "$out")"
+        kill "$pid"
+        return
     fi
     # Keys go to the window under the pointer (there is no window manager).
     # Alt alone selects the menu bar's first menu, File; Programmer is next,
@@ -149,12 +170,12 @@ check_window() {
     xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
     local programmed=0
     for _ in $(seq 60); do
-        echo "dump $work/window-$way.hex" >&"$fd"
-        sleep 0.5
+        board_do "dump $work/window-$way.hex"
         if same_as_read in.hex "window-$way.hex"; then
             programmed=1
             break
         fi
+        sleep 0.5
     done
     [ $programmed = 1 ] || fail "$way: the window did not program the chip"
     kill "$pid"
@@ -165,8 +186,7 @@ check_window() {
 start_board net --model Elm
 check_board "rfc2217://127.0.0.1:$port" "rfc2217"
 check_window "rfc2217://127.0.0.1:$port" 4 "rfc2217"
-echo "fault silent-at ProgramROM" >&"$fd" # the board falls silent as the words begin
-sleep 0.5
+board_do "fault silent-at ProgramROM" # the board falls silent as the words begin
 cli program in.hex --yes --port "rfc2217://127.0.0.1:$port"
 [ $? -eq 2 ] || fail "rfc2217: a board that falls silent does not exit 2"
 
@@ -177,10 +197,7 @@ start_board com --model Birch_A
 pids+=($!)
 cc -shared -fPIC -O2 -o modem_lines.so "$source/tests/support/modem_lines_preload.c" -ldl ||
     exit 1
-for _ in $(seq 100); do
-    grep -q ready bridge.out && break
-    sleep 0.1
-done
+wait_until 60 grep -q ready bridge.out || fail "the COM12 bridge did not start"
 export TESSARO_DTR_LOG="$work/dtr.log"
 LD_PRELOAD="$work/modem_lines.so" check_board COM12 "COM12"
 LD_PRELOAD="$work/modem_lines.so" check_window COM12 1 "COM12"
