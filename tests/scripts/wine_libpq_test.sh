@@ -33,7 +33,9 @@ if [ "$(id -u)" -eq 0 ]; then
     as_owner=(runuser -u postgres --)
 fi
 data="$work/data"
+# Only the test's own shell cleans up, never a subshell of it that a signal ends.
 cleanup() {
+    [ "$BASHPID" = "$$" ] || return 0
     if [ -f "$data/postmaster.pid" ]; then
         "${as_owner[@]}" "$bindir/pg_ctl" -D "$data" -m immediate stop >/dev/null 2>&1
     fi
