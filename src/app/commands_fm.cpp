@@ -98,7 +98,7 @@ void TProjFm::Edit1Click() {
         if (EditFm->Changed)
             Bench_->SaveChipFile(EditFm->ChipFileLines);
     }
-    ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
+    ChangeDirectory(Bench_->FileFolder());
     SetStatus(kReady);
 }
 
@@ -114,7 +114,7 @@ void TProjFm::Contents1Click() {
     const std::string& programDir = Bench_->Places().ProgramDir;
     ChangeDirectory(programDir);
     Env.help->OpenContents(HelpFileOf(programDir, WindowLanguage()));
-    ChangeDirectory(FolderOf(Bench_->Image().HexFileName));
+    ChangeDirectory(Bench_->FileFolder());
 }
 
 void TProjFm::About1Click() {

@@ -17,7 +17,7 @@ constexpr const char* kNoOscalValue = N_("No OSCAL value in memory");
 
 void TProjFm::FuseButtClick() {
     Workbench& bench = *Bench_;
-    FuseWords words = bench.Image().FuseValue;
+    FuseWords words = bench.ConfigWords();
     ::EditFuses(dialogs(), bench.ChipSelected(), bench.Chip(), words, *FuseEditFM);
     if (bench.ChipSelected())
         bench.ChooseFuses(FuseEditFM->ReadFuseRows(), words, FuseEditFM->IDText());
@@ -28,7 +28,7 @@ void TProjFm::OscalButtClick() {
         dialogs().Information(SelectChipText);
         return;
     }
-    if (Bench_->Image().ROMData.empty()) {
+    if (!Bench_->HoldsProgram()) {
         dialogs().Information(kNoOscalValue);
         return;
     }
@@ -38,7 +38,7 @@ void TProjFm::OscalButtClick() {
 }
 
 void TProjFm::SetOscalFmValues() {
-    const CalibrationTexts v = CalibrationValuesFromImage(Bench_->Chip(), Bench_->Image());
+    const CalibrationTexts v = Bench_->CalibrationToEdit();
     OscCalFm->OscEdit->setText(QString::fromStdString(v.OscText));
     OscCalFm->BGedit->setText(QString::fromStdString(v.BGText));
     if (!v.RetlwText.empty())

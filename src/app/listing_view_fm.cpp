@@ -18,10 +18,7 @@ const QColor kSelection(0x33, 0x99, 0xFF, 90); // over the drawn rows, which sta
 } // namespace
 
 std::vector<std::string> TProjFm::ListingLines() const {
-    const Workbench& bench = *Bench_;
-    if (!Disassembly1->isChecked())
-        return ::CreateCodeData(bench.Image(), bench.Chip().WordMask);
-    return CreateDisassemblyCodeData(bench.Image(), bench.Chip());
+    return Bench_->Listing(Disassembly1->isChecked());
 }
 
 void TProjFm::Disassembly1Click() {

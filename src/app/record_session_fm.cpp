@@ -57,7 +57,7 @@ bool TProjFm::StartRecording(const std::string& path) {
     header += Field("style", StyleInfo(bench.Style()).messageName);
     header += Field("chip", bench.ChipSelected() ? bench.Chip().ChipName : "");
     header += Field("operation", "session") + ",\"options\":{}";
-    const std::string& file = bench.Image().HexFileName;
+    const std::string& file = bench.FileName();
     if (!file.empty())
         header += Field("file", file) + Field("hex_sha256", FileSha256Hex(file));
     header += Field("started", UtcNow());

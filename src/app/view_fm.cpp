@@ -124,7 +124,7 @@ void TProjFm::ImageChanged(unsigned parts) {
     if (parts & kImageConfig) {
         FuseEditFM->ApplySelections(Bench_->Fuses());
         FuseEditFM->SetIDMaxLength(Bench_->Chip().IdTextLength());
-        FuseEditFM->SetIDText(Bench_->Image().IDText);
+        FuseEditFM->SetIDText(Bench_->IdText());
         SetOscalFmValues();
     }
     if (parts & kImageFile) {
@@ -143,8 +143,7 @@ constexpr const char* kChecksumHint = N_("Checksum as the chip maker's programmi
 // says why in its tooltip.
 void TProjFm::ShowChecksum() {
     const bool chip = Bench_->ChipSelected();
-    const std::optional<int> sum =
-        chip ? ChipChecksum(Bench_->Chip(), Bench_->Image()) : std::optional<int>();
+    const std::optional<int> sum = Bench_->Checksum();
     ChecksumLabel->setText(QString::fromStdString(ChecksumText(sum)));
     ChecksumLabel->setToolTip(chip && !sum ? Tr(kNoChecksumText) : Tr(kChecksumHint));
 }

@@ -39,7 +39,8 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
 } // namespace
 
 void CliSession::TakeChecksums(OperationResult& r) const {
-    TakeImageChecksums(r, Bench().Image(), Bench().Chip());
+    r.checksum = ChecksumText(Bench().Checksum());
+    r.imageCrc32 = Bench().ImageCrc32();
 }
 
 OperationResult CliSession::RunOperation(CliCommand operation,

@@ -53,14 +53,14 @@ int CliSession::RunDisasm() {
 
 void CliSession::PrintDisassembly() {
     const ChipRecord& chip = Bench().Chip();
-    const std::vector<int>& rom = Bench().Image().ROMData;
+    const std::vector<int>& rom = Bench().ProgramWords();
     const Disassembly code = Disassemble(chip, rom);
     std::ostream& out = *env_.out;
     for (const DisasmLine& line : code.lines)
         out << (o_.json ? LineJson(line, rom, code.set) : DisasmLineText(line, rom, code.set))
             << '\n';
     for (int word = 1; word <= chip.ConfigWords(); ++word) {
-        const int value = Bench().Image().FuseValue[static_cast<std::size_t>(word)];
+        const int value = Bench().ConfigWords()[static_cast<std::size_t>(word)];
         const std::vector<FuseSetting> settings = FuseSettings(Bench().Fuses(), chip, word, value);
         if (o_.json) {
             JsonLine options;

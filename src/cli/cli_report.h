@@ -1,9 +1,7 @@
 #pragma once
 
-#include "chipdb/chip_record.h"
 #include "cli/cli_command.h"
 #include "cli/json_line.h"
-#include "image/memory_image.h"
 #include "protocol/operation.h"
 
 #include <chrono>
@@ -45,16 +43,6 @@ const char* ResultName(const OperationResult& result);
 int ExitCodeFor(const OperationResult& result);
 // The more serious of two exit codes: interrupted, then board, chip, input.
 int WorseExit(int a, int b);
-
-// CRC-32 of the image as the chip holds it: every program word (low byte
-// first), every EEPROM byte, the ID digits and configuration words 1..7, the
-// places past the image's lists counted blank. "0x" and 8 hex digits.
-std::string ImageChecksum(const MemoryImage& image, const ChipRecord& chip, const std::string& id);
-// The same CRC-32 (the common reflected one, polynomial 0x04C11DB7) of bytes.
-std::uint32_t Crc32Of(const std::string& bytes);
-
-// The image's checksum as results show it, and the CRC-32, into the result.
-void TakeImageChecksums(OperationResult& result, const MemoryImage& image, const ChipRecord& chip);
 
 // The checksum as a line says it: the value, or that the chip has none.
 std::string ShownChecksum(const std::string& checksum);

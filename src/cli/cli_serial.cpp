@@ -15,9 +15,9 @@ int CliSession::PrepareSerial() {
         std::vector<std::uint64_t> parts;
         sqtp_.emplace();
         if (ReadSerialList(o_.serial.list, true, parts, error, &*sqtp_))
-            error = CheckSqtpPlace(*sqtp_, chip, Bench().Image());
+            error = CheckSqtpPlace(*sqtp_, chip, Bench().ProgramWords(), Bench().EepromBytes());
     } else {
-        error = CheckSerialPlace(o_.serial, chip, Bench().Image());
+        error = CheckSerialPlace(o_.serial, chip, Bench().ProgramWords(), Bench().EepromBytes());
     }
     if (!error.empty()) {
         out_.Say(Arg(kMeLine, error), true);

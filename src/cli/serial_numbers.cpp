@@ -156,7 +156,7 @@ bool SerialBytes(std::uint64_t value, int count, bool bigEndian, std::vector<int
 }
 
 std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
-                             const MemoryImage& image) {
+                             const std::vector<int>& rom, const std::vector<int>& eeprom) {
     char where[32];
     std::snprintf(where, sizeof where, "%s:0x%lX", o.inRom ? "rom" : "eeprom", o.address);
 
@@ -167,7 +167,7 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
         return Arg(o.inRom ? N_("the serial at %1 does not fit in the %2's program memory")
                            : N_("the serial at %1 does not fit in the %2's EEPROM"),
                    where, chip.ChipName);
-    const std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
+    const std::vector<int>& list = o.inRom ? rom : eeprom;
     const int blank = o.inRom ? chip.WordMask : 0xFF;
     for (const Spot& s : Spots(o, chip)) {
         const int word = s.word < list.size() ? list[s.word] : blank;

@@ -47,7 +47,7 @@ bool SerialBytes(std::uint64_t value, int count, bool bigEndian, std::vector<int
 // image leaves blank (the program's own words and a calibration word are
 // never written over). Empty when it does; otherwise why not.
 std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
-                             const MemoryImage& image);
+                             const std::vector<int>& rom, const std::vector<int>& eeprom);
 
 // Writes the value into the image: in EEPROM the bytes as they are; in the
 // program memory of 12- and 14-bit cores one RETLW per byte (the table a

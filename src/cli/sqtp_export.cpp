@@ -76,7 +76,8 @@ int CliSession::ExportSqtp(StoreAdmin& admin, std::size_t count, const std::stri
     if (!SelectChip())
         return kExitInput;
     const ChipRecord& chip = Bench().Chip();
-    std::string error = CheckSerialPlace(o_.serial, chip, Bench().Image());
+    std::string error = CheckSerialPlace(o_.serial, chip, Bench().ProgramWords(),
+                                         Bench().EepromBytes());
     std::vector<std::uint64_t> values;
     StoreAnswer answer;
     if (error.empty() &&

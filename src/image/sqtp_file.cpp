@@ -79,7 +79,8 @@ std::string ReadSqtpFile(const std::string& text, const std::string& name, SqtpF
     return {};
 }
 
-std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const MemoryImage& image) {
+std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const std::vector<int>& rom,
+                           const std::vector<int>& eeprom) {
     if (file.parts.empty())
         return {};
     const std::size_t length = file.parts.front().size();
@@ -90,7 +91,7 @@ std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const M
         if (s->rom && chip.CalWord && s->index + 1 == static_cast<std::size_t>(chip.ROMSize))
             return Arg(N_("the SQTP records at %1 would write over the calibration word"),
                        Where(file));
-        const std::vector<int>& list = s->rom ? image.ROMData : image.EEPROMData;
+        const std::vector<int>& list = s->rom ? rom : eeprom;
         const int blank = s->rom ? chip.WordMask : 0xFF;
         const int mask = s->rom ? (0xFF << s->shift) & blank : 0xFF;
         const int value = s->index < list.size() ? list[s->index] : blank;

@@ -24,7 +24,8 @@ std::string ReadSqtpFile(const std::string& text, const std::string& name, SqtpF
 // Whether the records lie inside the chip (program memory or EEPROM) and only
 // over places the image leaves blank, never over a calibration word. Empty
 // when they do; otherwise why not.
-std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const MemoryImage& image);
+std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const std::vector<int>& rom,
+                           const std::vector<int>& eeprom);
 
 // Writes part `index`'s record into the image (after CheckSqtpPlace).
 void PlaceSqtpPart(const SqtpFile& file, std::size_t index, const ChipRecord& chip,

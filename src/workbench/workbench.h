@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "chipdb/fuse_rows.h"
+#include "fuses/calibration.h"
 #include "fuses/fuse_values.h"
 #include "image/memory_image.h"
 #include "link/port_map.h"
@@ -173,6 +174,28 @@ public:
     // ---- The image and its file (image_file.cpp) ----
     MemoryImage& Image() { return image_; }
     const MemoryImage& Image() const { return image_; }
+    // ---- What the faces show of the image, read-only (image_views.cpp) ----
+    // The loaded file's folder and name as given.
+    std::string FileFolder() const;
+    const std::string& FileName() const { return image_.HexFileName; }
+    // Whether the image holds program memory (a load or a read filled it).
+    bool HoldsProgram() const { return !image_.ROMData.empty(); }
+    // Program memory, a word per address (empty before a load or a read).
+    const std::vector<int>& ProgramWords() const { return image_.ROMData; }
+    const std::vector<int>& EepromBytes() const { return image_.EEPROMData; }
+    // The configuration words (1..7) and the ID text as the image holds them.
+    const FuseWords& ConfigWords() const { return image_.FuseValue; }
+    const std::string& IdText() const { return image_.IDText; }
+    // The listing's lines: hex words, or instructions with `disassembly`.
+    std::vector<std::string> Listing(bool disassembly) const;
+    // What the calibration dialog shows for the image.
+    CalibrationTexts CalibrationToEdit() const;
+    // The chip maker's checksum of the image for the chosen chip; none
+    // without a chip, or for a chip that has none.
+    std::optional<int> Checksum() const;
+    // The image's own CRC-32 (program, EEPROM, configuration and ID), as hex.
+    std::string ImageCrc32() const;
+
     // The fuse rows of the chip with the options chosen: kept in step with the
     // image's configuration words.
     const FuseRows& Fuses() const { return fuseRows_; }

@@ -1,6 +1,7 @@
 // The command-line program's text output: JSON strings and the log's CRC-32.
 
 #include "cli/cli_report.h"
+#include "image/image_crc.h"
 #include "cli/json_line.h"
 
 #include <gtest/gtest.h>

@@ -80,9 +80,9 @@ TEST(Serial, TwelveBitProgramMemoryTakesOneRetlwPerByte) {
     o.inRom = true;
     o.address = 0x1FE;
     o.bytes = 2;
-    EXPECT_NE(CheckSerialPlace(o, chip, image).find("program's own data"), std::string::npos);
+    EXPECT_NE(CheckSerialPlace(o, chip, image.ROMData, image.EEPROMData).find("program's own data"), std::string::npos);
     o.address = 0x100;
-    ASSERT_EQ(CheckSerialPlace(o, chip, image), "");
+    ASSERT_EQ(CheckSerialPlace(o, chip, image.ROMData, image.EEPROMData), "");
     ASSERT_EQ(PlaceSerial(image, chip, o, 0xABCD), "");
     EXPECT_EQ(image.ROMData[0x100], 0x8AB);
     EXPECT_EQ(image.ROMData[0x101], 0x8CD);

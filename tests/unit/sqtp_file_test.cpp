@@ -39,13 +39,13 @@ TEST(SqtpFile, EepromBytesDropTheirZeroHighBytesAndGiveTheValue) {
     ASSERT_EQ(ReadSqtpFile(":044220001200340054\n", "e.num", file), "");
     MemoryImage image;
     image.EEPROMData.assign(0x80, 0xFF);
-    EXPECT_EQ(CheckSqtpPlace(file, midrange, image), "");
+    EXPECT_EQ(CheckSqtpPlace(file, midrange, image.ROMData, image.EEPROMData), "");
     PlaceSqtpPart(file, 0, midrange, image);
     EXPECT_EQ(image.EEPROMData[0x10], 0x12);
     EXPECT_EQ(image.EEPROMData[0x11], 0x34);
     EXPECT_EQ(SqtpPartValue(file, 0, midrange), 0x1234u);
     // Now the place holds data: a second part may not land there.
-    EXPECT_EQ(CheckSqtpPlace(file, midrange, image),
+    EXPECT_EQ(CheckSqtpPlace(file, midrange, image.ROMData, image.EEPROMData),
               "the SQTP records at 0x4220 would write over the program's own data");
 }
 
@@ -56,9 +56,9 @@ TEST(SqtpFile, SixteenBitProgramMemoryTakesEveryByte) {
     MemoryImage image;
     image.ROMData.assign(0x1000, 0xFFFF);
     image.ROMData[0x80] = 0xFF12; // byte 0x100 holds data, byte 0x101 is blank
-    EXPECT_EQ(CheckSqtpPlace(file, wide, image), "");
+    EXPECT_EQ(CheckSqtpPlace(file, wide, image.ROMData, image.EEPROMData), "");
     image.ROMData[0x80] = 0x12FF;
-    EXPECT_NE(CheckSqtpPlace(file, wide, image), "");
+    EXPECT_NE(CheckSqtpPlace(file, wide, image.ROMData, image.EEPROMData), "");
     image.ROMData[0x80] = 0xFFFF;
     PlaceSqtpPart(file, 0, wide, image);
     EXPECT_EQ(image.ROMData[0x80], 0xAAFF);
