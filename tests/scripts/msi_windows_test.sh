@@ -18,7 +18,8 @@ wine="$4"
 version="$5"
 prefix="${WINEPREFIX:-$HOME/.wine}"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# Only the test's own shell cleans up, never a subshell of it that a signal ends.
+trap '[ "$BASHPID" = "$$" ] && rm -rf "$work"' EXIT
 failed=0
 fail() {
     echo "FAILED: $1"
