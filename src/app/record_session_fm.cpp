@@ -48,7 +48,7 @@ std::string Field(const char* key, const std::string& value) {
 
 bool TProjFm::StartRecording(const std::string& path) {
     Workbench& bench = *Bench_;
-    const PortSettings settings = bench.Port().Configured();
+    const PortSettings settings = bench.LineSettings();
     std::string header =
         "\"program\":" + JsonQuoted(QCoreApplication::applicationVersion().toStdString());
     header += Field("os", OperatingSystemName());
@@ -68,7 +68,7 @@ bool TProjFm::StartRecording(const std::string& path) {
         RecordSession1->setChecked(false);
         return false;
     }
-    bench.Port().SetPortOpener(RecordingOpener(Recorder_));
+    bench.RecordPorts(Recorder_);
     bench.SetTrace([recorder = Recorder_](EngineState, EngineState to) {
         recorder->State(static_cast<int>(to), Workbench::StateName(to));
     });
@@ -77,7 +77,7 @@ bool TProjFm::StartRecording(const std::string& path) {
 }
 
 void TProjFm::StopRecording() {
-    Bench_->Port().SetPortOpener({});
+    Bench_->RecordPorts(nullptr);
     Bench_->SetTrace({});
     // The recorded port closes, and the next opens without a recording.
     if (Bench_->PortOpen())

@@ -69,7 +69,7 @@ bool CliSession::StartRecording() {
     JsonLine h;
     h.Str("program", TESSARO_VERSION).Str("os", OperatingSystemName());
     h.Str("port", port_).Str("port_kind", PortKind(port_));
-    const PortSettings settings = Bench().Port().Configured();
+    const PortSettings settings = Bench().LineSettings();
     h.Int("baud", settings.Baudrate).Str("line", LineSettings(settings));
     if (o_.style >= 0)
         h.Str("style", StyleInfo(o_.style).messageName);
@@ -89,7 +89,7 @@ bool CliSession::StartRecording() {
         out_.Say(MeSays(N_("cannot write the recording %1: %2"), path, error), true);
         return false;
     }
-    Bench().Port().SetPortOpener(RecordingOpener(recorder_));
+    Bench().RecordPorts(recorder_);
     host_.AddStateTap([this](EngineState, EngineState to) {
         recorder_->State(static_cast<int>(to), Workbench::StateName(to));
     });

@@ -3,6 +3,7 @@
 #include "link/com_names.h"
 #include "link/error_text.h"
 #include "link/programmer_style.h"
+#include "link/recording_port.h"
 #include "link/serial.h"
 #include "platform/dialogs.h"
 #include "platform/translate.h"
@@ -77,6 +78,14 @@ bool Workbench::PortOpen() const {
 
 int Workbench::PortNumber() const {
     return serial_->Port();
+}
+
+PortSettings Workbench::LineSettings() const {
+    return serial_->Configured();
+}
+
+void Workbench::RecordPorts(std::shared_ptr<SessionRecorder> recorder) {
+    serial_->SetPortOpener(recorder ? RecordingOpener(std::move(recorder)) : PortOpener());
 }
 
 bool Workbench::ChangePort(int port) {

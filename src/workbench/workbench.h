@@ -6,6 +6,7 @@
 #include "fuses/fuse_values.h"
 #include "image/memory_image.h"
 #include "link/port_map.h"
+#include "link/serial_types.h"
 #include "platform/file_places.h"
 #include "platform/recent_files.h"
 #include "platform/settings.h"
@@ -26,6 +27,7 @@
 #include <vector>
 
 class ProgrammerEngine;
+class SessionRecorder;
 class SerialLine;
 class TSerial;
 
@@ -265,6 +267,11 @@ public:
     void ClosePort();
     bool PortOpen() const;
     int PortNumber() const;
+    // The line settings the port opens with (baud rate, bits, parity, stop bits).
+    PortSettings LineSettings() const;
+    // Every port opened from now on is written down, byte by byte and line
+    // change by line change, into `recorder`; none: ports open unrecorded.
+    void RecordPorts(std::shared_ptr<SessionRecorder> recorder);
     // File > Port: another port, the board let run and its greeting awaited.
     bool ChangePort(int port);
     // Serial On: the port opened again and the board reset by a short pulse.
