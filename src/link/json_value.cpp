@@ -40,6 +40,15 @@ private:
 
     bool Value(JsonValue& v, int depth) {
         Blanks();
+        const std::size_t start = i_;
+        if (!Bare(v, depth))
+            return false;
+        if (v.type != JsonValue::Type::String && depth > 0)
+            v.written = s_.substr(start, i_ - start);
+        return true;
+    }
+
+    bool Bare(JsonValue& v, int depth) {
         if (i_ >= s_.size() || depth > kDeepest)
             return false;
         const char c = s_[i_];

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-// A JSON value as a recording's lines hold them: enough of JSON to read back
-// what the program wrote (objects, arrays, strings, integers, true, false,
-// null; a number with a fraction is kept by its integer part).
+// A JSON value as a recording's and the production log's lines hold them:
+// enough of JSON to read back what the program wrote (objects, arrays,
+// strings, integers, true, false, null; a number with a fraction is kept by
+// its integer part, and as written).
 struct JsonValue {
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
@@ -18,6 +19,9 @@ struct JsonValue {
     std::string text;
     std::vector<JsonValue> items;
     std::map<std::string, JsonValue> fields;
+    // The value's text as written, for every value but a string and the
+    // outermost object or array ("1.25", "true", "{\"a\":1}").
+    std::string written;
 
     bool Has(const std::string& key) const { return fields.count(key) != 0; }
     // The field's string, or `otherwise` when it is missing or not a string.

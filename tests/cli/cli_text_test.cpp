@@ -3,6 +3,7 @@
 #include "cli/cli_report.h"
 #include "image/image_crc.h"
 #include "cli/json_line.h"
+#include "cli/log_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -24,4 +25,18 @@ TEST(CliText, JsonStringsPassUtf8ThroughAndEscapeOnlyWhatJsonRequires) {
 TEST(CliText, TheLogsCrc32IsTheCommonOne) {
     EXPECT_EQ(Crc32Of("123456789"), 0xCBF43926u);
     EXPECT_EQ(Crc32Of(""), 0u);
+}
+
+// The production log read back: strings unescaped, numbers (fractions too) and
+// nested objects as written, and nothing from a line that is not an object.
+TEST(CliText, LogFieldsReadALogLineAsItWasWritten) {
+    auto f = LogFields(R"({"result":"ok \"A\"","elapsed_s":1.25,"calibration":{"word":"0x3454"},)"
+                       R"("serial":null,"number":7})");
+    EXPECT_EQ(f["result"], "ok \"A\"");
+    EXPECT_EQ(f["elapsed_s"], "1.25");
+    EXPECT_EQ(LogFields(f["calibration"])["word"], "0x3454");
+    EXPECT_EQ(f["serial"], "null");
+    EXPECT_EQ(f["number"], "7");
+    EXPECT_TRUE(LogFields(R"({"result":"ok")").empty());
+    EXPECT_TRUE(LogFields("[1,2]").empty());
 }
