@@ -33,14 +33,14 @@ int CliSession::PrepareSerial() {
     return kExitOk;
 }
 
-// Writes the number taken into the image and keeps it as the log shows it.
-std::string CliSession::PlaceTaken(MemoryImage& image, const ChipRecord& chip,
-                                   std::uint64_t value) {
+// The writes of the number taken into the image; the number kept as the log shows it.
+std::string CliSession::PatchOfTaken(std::uint64_t value, ImagePatch& patch) {
+    const ChipRecord& chip = Bench().Chip();
     serial_ = std::to_string(value);
     if (!sqtp_)
-        return PlaceSerial(image, chip, o_.serial, value);
+        return SerialPatch(chip, o_.serial, value, patch);
     // An SQTP list gives the part's place in the file.
-    PlaceSqtpPart(*sqtp_, value - 1, chip, image);
+    patch = SqtpPartPatch(*sqtp_, value - 1, chip);
     serial_ = std::to_string(SqtpPartValue(*sqtp_, value - 1, chip));
     return {};
 }
@@ -50,9 +50,10 @@ bool CliSession::TakeSerial() {
     std::string error;
     if (!serials_.Reserve(serials_.Claim(port_, Bench().Chip().ChipName), out_, env_.sleep, value))
         return false;
-    error = Bench().PlaceSerialNumber([&](MemoryImage& image, const ChipRecord& chip) {
-        return PlaceTaken(image, chip, value);
-    });
+    ImagePatch number;
+    error = PatchOfTaken(value, number);
+    if (error.empty())
+        Bench().PlaceSerialNumber(number);
     if (!error.empty()) {
         out_.Say(Arg(kMeLine, error), true);
         return false;

@@ -109,7 +109,7 @@ private:
     // Serial numbers (cli_serial.cpp).
     int PrepareSerial();
     bool TakeSerial();
-    std::string PlaceTaken(MemoryImage& image, const ChipRecord& chip, std::uint64_t value);
+    std::string PatchOfTaken(std::uint64_t value, ImagePatch& patch);
 
     Workbench& Bench() { return host_.bench; }
     const Workbench& Bench() const { return host_.bench; }

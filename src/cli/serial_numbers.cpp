@@ -179,23 +179,18 @@ std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
     return {};
 }
 
-std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const SerialOptions& o,
-                        std::uint64_t value) {
+std::string SerialPatch(const ChipRecord& chip, const SerialOptions& o, std::uint64_t value,
+                        ImagePatch& patch) {
     std::vector<int> bytes;
     if (!SerialBytes(value, o.bytes, o.bigEndian, bytes))
         return DoesNotFit(value, o.bytes);
-    std::vector<int>& list = o.inRom ? image.ROMData : image.EEPROMData;
-    const int blank = o.inRom ? chip.WordMask : 0xFF;
     const std::vector<Spot> spots = Spots(o, chip);
     for (std::size_t i = 0; i < spots.size(); ++i) {
         const Spot& s = spots[i];
-        if (list.size() <= s.word)
-            list.resize(s.word + 1, blank);
-        int& word = list[s.word];
         if (!o.inRom || chip.IsWide())
-            word = (word & ~(0xFF << s.shift)) | (bytes[i] << s.shift);
+            patch.push_back({o.inRom, s.word, bytes[i] << s.shift, 0xFF << s.shift});
         else
-            word = chip.RetlwOpcode() | bytes[i];
+            patch.push_back({true, s.word, chip.RetlwOpcode() | bytes[i], chip.WordMask});
     }
     return {};
 }

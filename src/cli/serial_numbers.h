@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
-#include "image/memory_image.h"
+#include "image/image_patch.h"
 #include "image/sqtp_file.h"
 
 #include <cstdint>
@@ -49,12 +49,12 @@ bool SerialBytes(std::uint64_t value, int count, bool bigEndian, std::vector<int
 std::string CheckSerialPlace(const SerialOptions& o, const ChipRecord& chip,
                              const std::vector<int>& rom, const std::vector<int>& eeprom);
 
-// Writes the value into the image: in EEPROM the bytes as they are; in the
-// program memory of 12- and 14-bit cores one RETLW per byte (the table a
-// program reads with a computed jump), of 16-bit cores the bytes as they are,
-// low byte of a word first. Empty on success; otherwise why not.
-std::string PlaceSerial(MemoryImage& image, const ChipRecord& chip, const SerialOptions& o,
-                        std::uint64_t value);
+// The writes that put the value into an image: in EEPROM the bytes as they
+// are; in the program memory of 12- and 14-bit cores one RETLW per byte (the
+// table a program reads with a computed jump), of 16-bit cores the bytes as
+// they are, low byte of a word first. Empty on success; otherwise why not.
+std::string SerialPatch(const ChipRecord& chip, const SerialOptions& o, std::uint64_t value,
+                        ImagePatch& patch);
 
 // Why a serial does not fit in `bytes` bytes.
 std::string SerialTooBig(std::uint64_t value, int bytes);

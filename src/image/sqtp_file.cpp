@@ -102,20 +102,15 @@ std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const s
     return {};
 }
 
-void PlaceSqtpPart(const SqtpFile& file, std::size_t index, const ChipRecord& chip,
-                   MemoryImage& image) {
+ImagePatch SqtpPartPatch(const SqtpFile& file, std::size_t index, const ChipRecord& chip) {
+    ImagePatch patch;
     const std::vector<int>& bytes = file.parts.at(index);
     for (std::size_t n = 0; n < bytes.size(); ++n) {
         const std::optional<Spot> s = SpotOf(chip, file.address + static_cast<std::int64_t>(n));
-        if (!s || s->dropped)
-            continue;
-        std::vector<int>& list = s->rom ? image.ROMData : image.EEPROMData;
-        const int blank = s->rom ? chip.WordMask : 0xFF;
-        if (list.size() <= s->index)
-            list.resize(s->index + 1, blank);
-        int& entry = list[s->index];
-        entry = ((entry & ~(0xFF << s->shift)) | (bytes[n] << s->shift)) & blank;
+        if (s && !s->dropped)
+            patch.push_back({s->rom, s->index, bytes[n] << s->shift, 0xFF << s->shift});
     }
+    return patch;
 }
 
 std::uint64_t SqtpPartValue(const SqtpFile& file, std::size_t index, const ChipRecord& chip) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chipdb/chip_record.h"
-#include "image/memory_image.h"
+#include "image/image_patch.h"
 
 #include <cstdint>
 #include <string>
@@ -27,9 +27,8 @@ std::string ReadSqtpFile(const std::string& text, const std::string& name, SqtpF
 std::string CheckSqtpPlace(const SqtpFile& file, const ChipRecord& chip, const std::vector<int>& rom,
                            const std::vector<int>& eeprom);
 
-// Writes part `index`'s record into the image (after CheckSqtpPlace).
-void PlaceSqtpPart(const SqtpFile& file, std::size_t index, const ChipRecord& chip,
-                   MemoryImage& image);
+// The writes that put part `index`'s record into an image (after CheckSqtpPlace).
+ImagePatch SqtpPartPatch(const SqtpFile& file, std::size_t index, const ChipRecord& chip);
 
 // The part's number as the log shows it: the values its record gives the
 // chip (the RETLW operands, the EEPROM bytes, a 16-bit core's bytes), first

@@ -93,9 +93,8 @@ void Workbench::HoldImageForSerials() {
     plainImage_ = image_;
 }
 
-std::string Workbench::PlaceSerialNumber(const SerialWriter& write) {
+void Workbench::PlaceSerialNumber(const ImagePatch& number) {
     image_ = plainImage_;
-    std::string error = write(image_, chip_);
+    ApplyPatch(image_, chip_, number);
     view_.ImageChanged(kImageData);
-    return error;
 }

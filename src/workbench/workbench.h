@@ -4,6 +4,7 @@
 #include "chipdb/fuse_rows.h"
 #include "fuses/calibration.h"
 #include "fuses/fuse_values.h"
+#include "image/image_patch.h"
 #include "image/memory_image.h"
 #include "link/port_map.h"
 #include "link/serial_types.h"
@@ -85,7 +86,6 @@ struct FuseOptionChoice {
 // What came of setting the ID digits: set, the chip has none, or too many.
 enum class IdChoice { Chosen, NoId, TooLong };
 // Writes a serial number into the image for the chip: empty, or why not.
-using SerialWriter = std::function<std::string(MemoryImage& image, const ChipRecord& chip)>;
 
 // What the Assign Ports dialog offers: the devices and servers to choose
 // from, and what ports/ names for COM1..COM9 now (empty where nothing).
@@ -236,9 +236,9 @@ public:
     // checked as usual. False when the image has no calibration word.
     bool CalibrateBlankChips(int value);
     // The image as it is now is the one each serial number is written into:
-    // PlaceSerialNumber makes it the image again and `write`s the number in.
+    // PlaceSerialNumber makes it the image again and writes the number in.
     void HoldImageForSerials();
-    std::string PlaceSerialNumber(const SerialWriter& write);
+    void PlaceSerialNumber(const ImagePatch& number);
     // The options of the configuration word that differed, as the fuse rows name them.
     std::vector<std::string> FuseDifference(const ResultDetails& details) const;
     bool adviseNewerFileLoad = true; // Options > Advise Newer File Load

@@ -83,10 +83,12 @@ TEST(Serial, TwelveBitProgramMemoryTakesOneRetlwPerByte) {
     EXPECT_NE(CheckSerialPlace(o, chip, image.ROMData, image.EEPROMData).find("program's own data"), std::string::npos);
     o.address = 0x100;
     ASSERT_EQ(CheckSerialPlace(o, chip, image.ROMData, image.EEPROMData), "");
-    ASSERT_EQ(PlaceSerial(image, chip, o, 0xABCD), "");
+    ImagePatch patch;
+    ASSERT_EQ(SerialPatch(chip, o, 0xABCD, patch), "");
+    ApplyPatch(image, chip, patch);
     EXPECT_EQ(image.ROMData[0x100], 0x8AB);
     EXPECT_EQ(image.ROMData[0x101], 0x8CD);
-    EXPECT_NE(PlaceSerial(image, chip, o, 0x10000), "");
+    EXPECT_NE(SerialPatch(chip, o, 0x10000, patch), "");
 }
 
 TEST(Serial, BadSerialInputExits3BeforeTheBoardIsTouched) {

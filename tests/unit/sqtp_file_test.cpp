@@ -40,7 +40,7 @@ TEST(SqtpFile, EepromBytesDropTheirZeroHighBytesAndGiveTheValue) {
     MemoryImage image;
     image.EEPROMData.assign(0x80, 0xFF);
     EXPECT_EQ(CheckSqtpPlace(file, midrange, image.ROMData, image.EEPROMData), "");
-    PlaceSqtpPart(file, 0, midrange, image);
+    ApplyPatch(image, midrange, SqtpPartPatch(file, 0, midrange));
     EXPECT_EQ(image.EEPROMData[0x10], 0x12);
     EXPECT_EQ(image.EEPROMData[0x11], 0x34);
     EXPECT_EQ(SqtpPartValue(file, 0, midrange), 0x1234u);
@@ -60,7 +60,7 @@ TEST(SqtpFile, SixteenBitProgramMemoryTakesEveryByte) {
     image.ROMData[0x80] = 0x12FF;
     EXPECT_NE(CheckSqtpPlace(file, wide, image.ROMData, image.EEPROMData), "");
     image.ROMData[0x80] = 0xFFFF;
-    PlaceSqtpPart(file, 0, wide, image);
+    ApplyPatch(image, wide, SqtpPartPatch(file, 0, wide));
     EXPECT_EQ(image.ROMData[0x80], 0xAAFF);
     EXPECT_EQ(image.ROMData[0x81], 0xCCBB);
     EXPECT_EQ(SqtpPartValue(file, 0, wide), 0xAABBCCu);
