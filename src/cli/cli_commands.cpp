@@ -216,9 +216,7 @@ void CliSession::ReportInfo(const OperationResult& r) {
     const bool identified = read && chip.ChipID != kNoDeviceId;
     const std::string socketChip = match ? chip.ChipName : r.details.socketChip;
     // What the chip maker's tools show for this chip erased: info reads no memory.
-    MemoryImage erased; // missing words count erased
-    erased.FuseValue = chip.FuseBlank;
-    const std::string blank = ChecksumText(ChipChecksum(chip, erased));
+    const std::string blank = ChecksumText(BlankChecksum(chip));
     Report(r, [&](JsonLine& line) {
         line.Str("board", board);
         if (model.empty())

@@ -199,3 +199,9 @@ std::string ChecksumText(std::optional<int> checksum) {
     std::snprintf(text, sizeof text, "0x%04X", *checksum & 0xFFFF);
     return text;
 }
+
+std::optional<int> BlankChecksum(const ChipRecord& chip) {
+    MemoryImage erased; // missing words count erased
+    erased.FuseValue = chip.FuseBlank;
+    return ChipChecksum(chip, erased);
+}

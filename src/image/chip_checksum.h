@@ -29,6 +29,9 @@ inline constexpr const char* kNoChecksumText = N_("none (a serial EEPROM has no 
 
 // The checksum (0..0xFFFF), or nullopt for a chip without program memory.
 std::optional<int> ChipChecksum(const ChipRecord& chip, const MemoryImage& image);
+// The checksum of the chip erased: every word blank, the configuration words
+// as the chip file gives them blank.
+std::optional<int> BlankChecksum(const ChipRecord& chip);
 
 // "0x1A2B"; empty for none.
 std::string ChecksumText(std::optional<int> checksum);
