@@ -5,6 +5,7 @@
 #include "chipdb/chip_list.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
+#include "protocol/engine_texts.h"
 #include "protocol/programmer_host.h"
 
 #include <algorithm>
@@ -22,9 +23,10 @@ public:
     void PurgeRx() override {}
     void SetTimer(bool) override {}
     void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    void SetStatus(const std::string&) override {}
+    void StatusReported(const EngineStatus&) override {}
     void SetProgress(int, int) override {}
-    Dialogs& boxes() override { return dialogs; }
+    void Tell(const EngineMessage& message) override { SayIn(dialogs, message); }
+    Dialogs::Answer Ask(const EngineMessage& question) override { return SayIn(dialogs, question); }
     void OtherBoardGreeted(int) override {}
     bool ChipSelected() const override { return true; }
     void ClearImage() override {}

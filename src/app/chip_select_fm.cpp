@@ -3,7 +3,7 @@
 #include "chipdb/socket_picture.h"
 #include "chipdb/socket_picture_qt.h"
 #include "platform/translate.h"
-#include "protocol/engine_messages.h"
+#include "protocol/engine_texts.h"
 #include "ui/image_canvas.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/translate.h"
-#include "protocol/engine_messages.h"
+#include "protocol/engine_texts.h"
 
 // Texts shown by more than one subsystem of the main window.
 inline constexpr const char* kPortHint = N_("Double click to change port");

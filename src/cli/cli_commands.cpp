@@ -8,6 +8,7 @@
 #include "link/programmer_style.h"
 #include "platform/translate.h"
 #include "protocol/command_set.h"
+#include "protocol/engine_texts.h"
 #include "workbench/workbench.h"
 
 #include <chrono>
@@ -33,7 +34,7 @@ void TakeEnd(OperationResult& r, const ConsoleHost::Ended& e) {
     r.outcome = e.report.outcome;
     r.details = e.report.details;
     r.configBytes = e.report.configBytes;
-    r.message = e.report.message;
+    r.message = Worded(e.report.message);
     r.seconds = e.seconds;
 }
 } // namespace
@@ -52,7 +53,7 @@ OperationResult CliSession::RunOperation(CliCommand operation,
     r.started = started == StartResult::Started;
     if (!r.started) {
         r.declined = started == StartResult::Declined;
-        r.message = Bench().LastMessage();
+        r.message = Worded(Bench().LastMessage());
         return r;
     }
     FollowOperation(r, [this] { return host_.HasEnded(); });
@@ -286,7 +287,7 @@ int CliSession::RunAuto() {
         // stopped it (an answer that did not fit, silence), or Ctrl-C.
         if (e.report.refused != StartResult::Started) {
             r.declined = e.report.refused == StartResult::Declined;
-            r.message = e.report.message;
+            r.message = Worded(e.report.message);
             CountChip(r, tally);
         } else if (!tail.interrupted && (o_.count == 0 || number <= o_.count)) {
             tally.code = WorseExit(tally.code, kExitBoard);

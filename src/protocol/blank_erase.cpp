@@ -1,23 +1,9 @@
 // The blank check, on its own or opening a Program, and the erase that writes
 // the chip's own calibration word and bandgap bits back.
-#include "chipdb/hex_text.h"
-#include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
-#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
-
-namespace {
-constexpr int kRomNotErased = 1;
-constexpr int kEepromNotErased = 2;
-constexpr int kIdNotErased = 4;
-constexpr int kFuseNotErased = 8;
-
-std::string Line(const char* what, bool notErased) {
-    return Arg(notErased ? N_("%1 = Not Erased") : N_("%1 = Erased"), what);
-}
-} // namespace
 
 StartResult ProgrammerEngine::BlankCheck(EraseChoice choice, const OperationOptions& options) {
     const Entry entry(*this);
@@ -44,9 +30,7 @@ StartResult ProgrammerEngine::Erase(const OperationOptions& options) {
 }
 
 StartResult ProgrammerEngine::ConfirmErase(const OperationOptions& options) {
-    if (panel_.boxes().QuestionYesNo(
-            N_("This will totally erase the chip.\r\rDo you wish to continue?")) ==
-        Dialogs::Answer::No)
+    if (panel_.Ask(MessageWord::EraseWholeChip) == Dialogs::Answer::No)
         return StartResult::Declined;
     Begin(Operation::Erase, options);
     Protocol.AfterBlankState = EngineState::NoState;
@@ -63,7 +47,7 @@ void ProgrammerEngine::OnBlankRomVoltages() {
         return;
     Enter(EngineState::BlankRomAnswers);
     Protocol.DataIndex = 0;
-    panel_.SetStatus(N_("Erase Check..."));
+    Status(StatusWord::EraseCheck);
     Send(BlankCheckROMBytes(chip_.WordMask));
 }
 
@@ -82,7 +66,7 @@ void ProgrammerEngine::OnBlankRomAnswers() {
         if (answer == 'B')
             continue;
         if (answer == 'N')
-            Protocol.BlankFlags = kRomNotErased;
+            Protocol.BlankFlags = kBlankRom;
         SendCycle();
         Enter(EngineState::BlankEepromVoltages);
         return;
@@ -103,7 +87,7 @@ void ProgrammerEngine::OnBlankEepromAnswer() {
     SendOff();
     Enter(EngineState::BlankVoltagesOff);
     if (answer == 'N')
-        Protocol.BlankFlags |= kEepromNotErased;
+        Protocol.BlankFlags |= kBlankEeprom;
 }
 
 // Waits for "v": the supply is off after the blank check.
@@ -114,7 +98,7 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
     if (chip_.HasProgramMemory()) {
         for (int p = 3; p <= 10; ++p)
             if ((ConfigByte(config, p) & 0x0F) != 0x0F)
-                Protocol.BlankFlags |= kIdNotErased;
+                Protocol.BlankFlags |= kBlankId;
         for (int k = 1; k <= 7; ++k) {
             int blank = chip_.FuseBlank[static_cast<std::size_t>(k)];
             int word = ChipConfigWord(config, k);
@@ -124,45 +108,39 @@ void ProgrammerEngine::OnBlankVoltagesOff() {
                 word &= 0x0FFF;
             }
             if (word != blank)
-                Protocol.BlankFlags |= kFuseNotErased;
+                Protocol.BlankFlags |= kBlankFuse;
         }
     }
     run_.details.blankFlags = Protocol.BlankFlags;
-    const std::string report = BlankReport();
-    panel_.SetStatus(N_("Blank results..."));
+    const BlankFindings findings = BlankReport();
+    Status(StatusWord::BlankResults);
     Timer(false);
     Progress(0);
     Accept();
     if (Protocol.AfterBlankState == EngineState::NoState) {
         Finish(Protocol.BlankFlags == 0 ? Outcome::Done : Outcome::Difference);
-        panel_.boxes().Information(report);
+        panel_.Tell({MessageWord::BlankResults, {.blank = findings}});
         EndCommand();
     } else {
-        BlankInsideProgram(report);
+        BlankInsideProgram(findings);
     }
     Timer(true);
 }
 
-std::string ProgrammerEngine::BlankReport() {
-    const int flags = Protocol.BlankFlags;
-    // One line for each part of the chip: each is translated where it is shown.
-    std::string report = N_("Blank Results: ");
-    report += "\r\r";
+BlankFindings ProgrammerEngine::BlankReport() const {
+    BlankFindings findings{0, Protocol.BlankFlags};
     if (chip_.ROMSize != 0)
-        report += Line(N_("ROM"), flags & kRomNotErased);
+        findings.checked |= kBlankRom | kBlankFuse;
     if (chip_.EEPROMSize != 0)
-        report += "\r" + Line(N_("EEPROM"), flags & kEepromNotErased);
-    if (chip_.ROMSize != 0) {
-        // 12-bit chips keep their ID in program memory, out of the blank check's reach.
-        if (!chip_.IsBaseline())
-            report += "\r" + Line(N_("ID"), flags & kIdNotErased);
-        report += "\r" + Line(N_("Fuse"), flags & kFuseNotErased);
-    }
-    return report;
+        findings.checked |= kBlankEeprom;
+    // 12-bit chips keep their ID in program memory, out of the blank check's reach.
+    if (chip_.ROMSize != 0 && !chip_.IsBaseline())
+        findings.checked |= kBlankId;
+    return findings;
 }
 
 // The blank check that opens a Program decides: program, erase first, or stop.
-void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
+void ProgrammerEngine::BlankInsideProgram(const BlankFindings& findings) {
     if (!CalibrationAccepted()) {
         Finish(Outcome::Declined);
         EndCommand();
@@ -174,11 +152,10 @@ void ProgrammerEngine::BlankInsideProgram(const std::string& report) {
         return;
     }
     if (!run_.options.ignoreBlankCheck) {
-        const std::string question =
-            report + "\r\r" +
-            (chip_.FlashChip ? N_("Continue to erase and program this chip?")
-                             : N_("Continue to program this chip?"));
-        if (panel_.boxes().QuestionYesNo(question) == Dialogs::Answer::Yes) {
+        const EngineMessage question(chip_.FlashChip ? MessageWord::EraseAndProgramNotBlank
+                                                     : MessageWord::ProgramNotBlank,
+                                     {.blank = findings});
+        if (panel_.Ask(question) == Dialogs::Answer::Yes) {
             Enter(chip_.FlashChip ? EngineState::EraseFirstVoltages : Protocol.AfterBlankState);
             SendOn();
             return;
@@ -205,8 +182,7 @@ bool ProgrammerEngine::CalibrationAccepted() {
         return verdict == CalibrationVerdict::Keep;
     const bool keepWord = KeepsChipCalibration();
     if (keepWord)
-        panel_.SetStatus(
-            Arg(N_("Keeping the chip's calibration 0x%1"), HexOfValue(ChipCalibrationWord(), 4)));
+        panel_.StatusReported({StatusWord::KeepingCalibration, {.word = ChipCalibrationWord()}});
     if (!chip_.FlashChip)
         return true;
     const std::string& config = Protocol.ConfigBytes;
@@ -216,15 +192,13 @@ bool ProgrammerEngine::CalibrationAccepted() {
                                  (ChipConfigWord(config, 1) & kBandGapBits);
     if (!differs)
         return true;
-    return panel_.boxes().QuestionYesNo(N_("Calibration data from chip does not match new "
-                                           "programming data\r\rContinue programming with new "
-                                           "data?")) == Dialogs::Answer::Yes;
+    return panel_.Ask(MessageWord::CalibrationMismatch) == Dialogs::Answer::Yes;
 }
 
 bool ProgrammerEngine::EraseStarted() {
     if (!Step("V"))
         return false;
-    panel_.SetStatus(kErasing);
+    Status(StatusWord::Erasing);
     Send(Command(cmd::EraseChip));
     return true;
 }
@@ -272,7 +246,7 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     if (rx.size() != 1)
         return Fail();
     Timer(false);
-    panel_.SetStatus(N_("Erase result..."));
+    Status(StatusWord::EraseResult);
     Accept();
     if (rx[0] != 'Y' && rx[0] != 'C' && rx[0] != 'F')
         return Fail();
@@ -280,15 +254,14 @@ void ProgrammerEngine::OnEraseCalibrationWritten() {
     Enter(EngineState::Closing);
     if (rx[0] == 'Y') {
         Finish(Outcome::Done);
-        panel_.boxes().Information(N_("Chip has been erased"));
+        panel_.Tell(MessageWord::ChipErased);
     } else if (rx[0] == 'C') {
         Finish(Outcome::Failed);
-        panel_.boxes().Error(chip_.HasBandGapFlag()
-                                 ? N_("Error writing new Calibration and BandGap")
-                                 : N_("Error writing new Calibration"));
+        panel_.Tell(chip_.HasBandGapFlag() ? MessageWord::CalibrationBandGapWriteError
+                                           : MessageWord::CalibrationWriteError);
     } else {
         Finish(Outcome::Failed);
-        panel_.boxes().Error(N_("Error writing new BandGap"));
+        panel_.Tell(MessageWord::BandGapWriteError);
     }
     Timer(true);
 }

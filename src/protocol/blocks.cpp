@@ -1,9 +1,6 @@
 // The 16-byte blocks the board streams after ReadROM and ReadEEPROM: taken into
 // the image by a Read, compared with it by a Verify and by the EEPROM check of
 // a Program. Only whole blocks are taken; a shorter tail waits for the rest.
-#include "chipdb/hex_text.h"
-#include "platform/dialogs.h"
-#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/engine_messages.h"
@@ -16,10 +13,11 @@ int WordAt(const std::string& rx, std::size_t at) {
 }
 } // namespace
 
-void ProgrammerEngine::OpenStream(EngineState next, const char* status, char command, int bytes) {
+void ProgrammerEngine::OpenStream(EngineState next, std::optional<StatusWord> status, char command,
+                                  int bytes) {
     Enter(next);
-    if (status != nullptr)
-        panel_.SetStatus(status);
+    if (status)
+        Status(*status);
     const int blocks =
         (std::max(bytes, 0) + static_cast<int>(kBlockBytes) - 1) / static_cast<int>(kBlockBytes);
     run_.streamTotal = blocks * static_cast<int>(kBlockBytes);
@@ -93,15 +91,11 @@ void ProgrammerEngine::ReportDifference(bool words, int good, int bad, const std
                                         EngineState after) {
     Send(stop);
     Enter(after);
-    panel_.SetStatus(kVerifyResult);
+    Status(StatusWord::VerifyResult);
     Timer(false);
     Progress(0);
-    FinishDifference(words ? "ROM" : "EEPROM", Protocol.DataIndex, good, bad);
     Accept();
-    const int digits = words ? 4 : 2;
-    panel_.boxes().Error(Arg(kDifference,
-                             Arg(words ? N_("ROM error at 0x%1") : N_("EEPROM error at 0x%1"),
-                                 HexOfValue(Protocol.DataIndex, 4)),
-                             HexOfValue(good, digits), HexOfValue(bad, digits)));
+    FinishDifference(words ? MemoryRegion::Rom : MemoryRegion::Eeprom, Protocol.DataIndex, good,
+                     bad);
     Timer(true);
 }

@@ -45,7 +45,7 @@ void ProgrammerEngine::ResetSerial(bool sayReady) {
         keeper_.ClearImage();
     }
     if (sayReady)
-        panel_.SetStatus(kReady);
+        Status(StatusWord::Ready);
     line_.PurgeRx();
 }
 
@@ -54,7 +54,7 @@ void ProgrammerEngine::ResetProgrammer(bool pending) {
     resetPending_ = pending;
     ResetSerial(false);
     line_.SetProgrammerReset(resetIdleLevel_ == 0);
-    panel_.SetStatus(N_("Resetting Tessaro..."));
+    Status(StatusWord::Resetting);
     clock_.Pause(kResetPulseMs);
     line_.SetProgrammerReset(resetIdleLevel_ != 0);
     Protocol.IdleTicks = 0;
@@ -87,18 +87,14 @@ void ProgrammerEngine::OnIdle() {
     }
     resetPending_ = false;
     lastGreeting_ = detected;
-    const char* expected = StyleInfo(programmerStyle_).messageName;
-    const char* connected = StyleInfo(detected).messageName;
     if (StyleInfo(programmerStyle_).style == detected) {
-        panel_.SetStatus(Arg(N_("%1 board connected"), connected));
+        panel_.StatusReported({StatusWord::BoardConnected, {.style = detected}});
         ResetSerial(false);
         return;
     }
     ResetSerial(false);
-    panel_.SetStatus(N_("System matching..."));
-    panel_.boxes().Information(
-        Arg(N_("Program mode = %1, connected board = %2.\r\rWill attempt to match the board"),
-            expected, connected));
+    Status(StatusWord::SystemMatching);
+    panel_.Tell({MessageWord::OtherBoard, {.style = programmerStyle_, .boardStyle = detected}});
     panel_.OtherBoardGreeted(detected);
 }
 
@@ -107,33 +103,27 @@ void ProgrammerEngine::BoardSilent() {
     if (resetPending_) {
         resetPending_ = false;
         ResetSerial(false);
-        panel_.SetStatus(N_("Reset error..."));
-        std::string port = line_.PortName();
-        if (port.empty())
-            port = N_("None");
-        panel_.boxes().Error(
-            Arg(N_("Reset failed. Please check...\r\rCommunications port, currently [ %1 ]\rBoard "
-                   "connections and power\rMode =  [ %2 ], does your programmer board match this "
-                   "setting?"),
-                port, StyleInfo(programmerStyle_).messageName));
-        panel_.SetStatus(kReady);
+        Status(StatusWord::ResetError);
+        panel_.Tell(
+            {MessageWord::ResetFailed, {.port = line_.PortName(), .style = programmerStyle_}});
+        Status(StatusWord::Ready);
         return;
     }
     // Silence during an operation: say what the board last said, then reset it.
     const std::string& rx = Protocol.RxText;
-    const char* status = N_("Comms Error...");
-    std::string text = N_("The board is not responding");
+    StatusWord status = StatusWord::CommsError;
+    MessageWord fault = MessageWord::BoardNotResponding;
     if (rx.find("?E?P") != std::string::npos) {
-        status = N_("I2C Error...");
-        text = N_("I2C EEPROM is not responding.");
+        status = StatusWord::I2cError;
+        fault = MessageWord::I2cNotResponding;
     } else if (rx.find("?F?N") != std::string::npos) {
-        status = N_("Function Error...");
-        text = N_("Function not supported by this programmer firmware.");
+        status = StatusWord::FunctionError;
+        fault = MessageWord::FunctionNotSupported;
     }
     Finish(Outcome::NoAnswer);
     ResetSerial(false);
-    panel_.SetStatus(status);
-    panel_.boxes().Error(Arg(kAboutToReset, text));
+    Status(status);
+    panel_.Tell(fault);
     ResetProgrammer(true);
 }
 
@@ -154,15 +144,15 @@ StartResult ProgrammerEngine::StartAutoProgram(const OperationOptions& options, 
     if (Busy() || loop_.on)
         return StartResult::Busy;
     if (chip_.Family() == Core::SerialEeprom) {
-        panel_.boxes().Error(N_("Cannot use Auto Program Mode with serial EEPROMs"));
+        panel_.Tell(MessageWord::AutoWithSerialEeprom);
         return StartResult::NotSupported;
     }
     if (options.icsp) {
-        panel_.boxes().Error(N_("Cannot use Auto Program Mode when ICSP is enabled"));
+        panel_.Tell(MessageWord::AutoWithIcsp);
         return StartResult::NotSupported;
     }
     if (ImageEmpty()) {
-        panel_.boxes().Information(kNothingToProgram);
+        panel_.Tell(MessageWord::NothingToProgram);
         return StartResult::NothingToDo;
     }
     loop_ = {};
@@ -210,13 +200,13 @@ void ProgrammerEngine::OnCommandEnded() {
     ResetSerial(true);
 }
 
-void ProgrammerEngine::AwaitSocket(EngineState waiting, const char* status) {
+void ProgrammerEngine::AwaitSocket(EngineState waiting, StatusWord status) {
     if (!StepFirst("PA"))
         return;
     Enter(waiting);
     // The user takes the chip out or puts one in: no answer is due, so no watchdog.
     Timer(false);
-    panel_.SetStatus(status);
+    Status(status);
 }
 
 bool ProgrammerEngine::SocketChanged() {
@@ -229,7 +219,7 @@ bool ProgrammerEngine::SocketChanged() {
 
 // Waits for "PA": the board took the wait for the chip to go.
 void ProgrammerEngine::OnAskedForRemoval() {
-    AwaitSocket(EngineState::WaitingForRemoval, N_("Waiting for chip removal..."));
+    AwaitSocket(EngineState::WaitingForRemoval, StatusWord::WaitingForRemoval);
 }
 
 // Waits for "Y": the chip has been taken out.
@@ -243,7 +233,7 @@ void ProgrammerEngine::OnWaitingForRemoval() {
 
 // Waits for "PA": the board took the wait for a chip.
 void ProgrammerEngine::OnAskedForInsertion() {
-    AwaitSocket(EngineState::WaitingForInsertion, N_("Waiting for chip insertion..."));
+    AwaitSocket(EngineState::WaitingForInsertion, StatusWord::WaitingForInsertion);
 }
 
 // Waits for "Y": a chip is in the socket.

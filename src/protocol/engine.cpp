@@ -1,7 +1,6 @@
 #include "protocol/engine.h"
 
 #include "chipdb/hex_text.h"
-#include "fuses/fuse_messages.h"
 #include "platform/debug_log.h"
 #include "platform/dialogs.h"
 #include "platform/translate.h"
@@ -222,23 +221,26 @@ void ProgrammerEngine::ReceivedDataError() {
     const bool eepromSilent = !chip_.HasProgramMemory() && rx == "X";
     Finish(eepromSilent ? Outcome::NoAnswer : Outcome::BadAnswer);
     ResetSerial(false);
-    panel_.SetStatus(kErrorStatus);
+    Status(StatusWord::Error);
     // A serial EEPROM that does not acknowledge makes the board answer X.
     if (eepromSilent) {
-        panel_.boxes().Error(N_("EEPROM not responding."));
-        panel_.SetStatus(kReady);
+        panel_.Tell(MessageWord::EepromNotResponding);
+        Status(StatusWord::Ready);
         return;
     }
-    panel_.boxes().Error(Arg(kAboutToReset, N_("Received data error.\r")));
+    panel_.Tell(MessageWord::ReceivedDataError);
     ResetProgrammer(true);
 }
 
-void ProgrammerEngine::FinishDifference(const char* region, int address, int good, int bad) {
+void ProgrammerEngine::FinishDifference(MemoryRegion region, int address, int good, int bad) {
+    static constexpr const char* kRegions[] = {"ROM", "EEPROM", "ID", kFuseRegion};
     Finish(Outcome::Difference);
-    run_.details.region = region;
+    run_.details.region = kRegions[static_cast<int>(region)];
     run_.details.address = address;
     run_.details.good = good;
     run_.details.bad = bad;
+    panel_.Tell({MessageWord::Difference,
+                 {.region = region, .address = address, .good = good, .bad = bad}});
 }
 
 bool ProgrammerEngine::CancelHere() {
@@ -256,7 +258,7 @@ StartResult ProgrammerEngine::CanStart() {
     if (Busy())
         return StartResult::Busy;
     if (!keeper_.ChipSelected()) {
-        panel_.boxes().Information(SelectChipText);
+        panel_.Tell(MessageWord::SelectChip);
         return StartResult::NoChip;
     }
     return StartResult::Started;
@@ -282,8 +284,10 @@ void ProgrammerEngine::InitialiseProgrammerVariables(EngineState startState) {
     Protocol.CancelRequested = false;
     Protocol.StartState = startState;
     Timer(true);
-    panel_.SetStatus(chip_.ChipID == kNoDeviceId ? std::string(N_("Initializing..."))
-                                                 : Arg(N_("Checking for %1..."), chip_.ChipName));
+    if (chip_.ChipID == kNoDeviceId)
+        Status(StatusWord::Initializing);
+    else
+        panel_.StatusReported({StatusWord::CheckingFor, {.chip = chip_.ChipName}});
 }
 
 void ProgrammerEngine::Cancel() {
@@ -303,7 +307,7 @@ StartResult ProgrammerEngine::ReadChipInfo(const OperationOptions& options) {
         return refused;
     if (chip_.ChipID == kNoDeviceId || chip_.Family() == Core::SerialEeprom ||
         chip_.Family() == Core::Baseline) {
-        panel_.boxes().Information(N_("Chip ID is not supported for this device."));
+        panel_.Tell(MessageWord::ChipIdNotSupported);
         return StartResult::NotSupported;
     }
     Begin(Operation::ReadChipInfo, options);

@@ -178,10 +178,11 @@ private:
     void Progress(int value);
     void ProgressMax(int maximum);
     void Timer(bool on);
+    void Status(StatusWord word) { panel_.StatusReported({word, {}}); }
     void Fail() { Protocol.ReceiveError = true; }
     void Finish(::Outcome outcome) { run_.outcome = outcome; }
-    // A difference: the outcome and what differs where.
-    void FinishDifference(const char* region, int address, int good, int bad);
+    // A difference: the outcome and what differs where, told to the user.
+    void FinishDifference(MemoryRegion region, int address, int good, int bad);
     bool Wide() const;
     bool ImageIncomplete() const;
     bool ImageEmpty() const;
@@ -227,7 +228,7 @@ private:
     // Block streams (blocks.cpp).
     // Goes to `next` (showing `status` unless null) and asks for a stream of
     // `bytes` (ReadROM or ReadEEPROM).
-    void OpenStream(EngineState next, const char* status, char command, int bytes);
+    void OpenStream(EngineState next, std::optional<StatusWord> status, char command, int bytes);
     // Whole blocks are waiting and the user has not cancelled.
     bool BlocksArrived();
     // Appends the whole blocks to the program memory or EEPROM list.
@@ -250,7 +251,7 @@ private:
     void OnAskedForInsertion();
     void OnWaitingForInsertion();
     // The board took a wait for the socket ("PA"): `waiting`, without the watchdog.
-    void AwaitSocket(EngineState waiting, const char* status);
+    void AwaitSocket(EngineState waiting, StatusWord status);
     // The socket changed ("Y"), and has settled.
     bool SocketChanged();
 
@@ -266,7 +267,6 @@ private:
     // it is still coming or when it is no configuration answer (a fault).
     std::optional<std::string> ConfigAnswer();
     void ChipCheck();
-    std::string UnknownChipQuestion(int deviceId) const;
     void ReportChipInfo();
 
     // Read and verify (read_verify.cpp).
@@ -298,8 +298,8 @@ private:
     void OnEraseEepromPages();
     // "V": the supply is on, the erase is sent.
     bool EraseStarted();
-    std::string BlankReport();
-    void BlankInsideProgram(const std::string& report);
+    BlankFindings BlankReport() const;
+    void BlankInsideProgram(const BlankFindings& findings);
     bool CalibrationAccepted();
     // The confirmed erase of a flash chip (Erase, and the blank check's choice).
     StartResult ConfirmErase(const OperationOptions& options);

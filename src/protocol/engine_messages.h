@@ -1,20 +1,177 @@
 #pragma once
 
-#include "platform/translate.h"
+#include <string>
+#include <utility>
 
-// Texts the engine shows from more than one place. Texts shown from one place
-// stand where they are shown.
-inline constexpr const char* kReady = N_("Ready");
-inline constexpr const char* kErrorStatus = N_("Error...");
-inline constexpr const char* kVerifyResult = N_("Verify result...");
-inline constexpr const char* kVerifyingEeprom = N_("Verifying EEPROM...");
-inline constexpr const char* kErasing = N_("Erasing...");
-inline constexpr const char* kNothingToProgram = N_("Nothing to program");
-// A difference found by Verify: where, then the image's value and the chip's.
-inline constexpr const char* kDifference = N_("%1\r\rGood 0x%2\rBad 0x%3");
-// A failure after which the board is reset.
-inline constexpr const char* kAboutToReset = N_("%1\rAbout to apply reset...");
-// Program and Verify refuse an image shorter than the chip (a Read that was cut
-// off leaves none, but a short image must never be sent or compared as whole).
-inline constexpr const char* kImageIncomplete =
-    N_("The memory image does not hold the whole chip.\r\rLoad a file or read the chip again.");
+// What the engine tells the person at the board, as values: what happened and
+// its particulars. The engine says no words; every face words these values
+// through one catalogue (protocol/engine_texts.h) and shows the words its own way.
+
+// The status: what the engine does or waits for.
+enum class StatusWord {
+    Ready,
+    Error,
+    Resetting,
+    BoardConnected, // style: the board's
+    SystemMatching,
+    ResetError,
+    CommsError,
+    I2cError,
+    FunctionError,
+    WaitingForRemoval,
+    WaitingForInsertion,
+    Initializing,
+    CheckingFor, // chip
+    Confirming,
+    EraseCheck,
+    BlankResults,
+    KeepingCalibration, // word: the chip's calibration word
+    Erasing,
+    EraseResult,
+    Upgrading,
+    ProgrammingRom,
+    ProgrammingError,
+    ProgrammingEeprom,
+    VerifyingEeprom,
+    ProgrammingId,
+    ProgrammingConfig,
+    ProgrammingResult,
+    ProgrammingFuse,
+    ReadingRom,
+    ReadingEeprom,
+    VerifyingRom,
+    VerifyResult,
+    Last = VerifyResult,
+};
+
+// The messages and questions: what happened, in the order of the engine's
+// work. The comments name the particulars each one carries.
+enum class MessageWord {
+    // Refusals of a start.
+    SelectChip,
+    NothingToProgram,
+    NothingToVerify,
+    ImageIncomplete,
+    ChipIdNotSupported,
+    AutoWithSerialEeprom,
+    AutoWithIcsp,
+    CodeProtection, // question
+    EraseWholeChip, // question
+    // The board and the line.
+    OtherBoard,         // style, boardStyle
+    ResetFailed,        // port (empty: none open), style
+    BoardNotResponding, // the board is reset after each of these four
+    I2cNotResponding,
+    FunctionNotSupported,
+    ReceivedDataError,
+    EepromNotResponding,
+    WrongBoard, // style, boardStyle
+    // The chip in the socket.
+    UnknownChip, // question: chip, socketChip, or deviceId when no chip of the list has it
+    ChipInfo,    // chip, revision, deviceId
+    // Results.
+    BlankResults,            // blank
+    ProgramNotBlank,         // question: blank
+    EraseAndProgramNotBlank, // question: blank
+    CalibrationMismatch,     // question
+    ChipErased,
+    CalibrationWriteError,
+    CalibrationBandGapWriteError,
+    BandGapWriteError,
+    Difference,          // region, address, good, bad
+    RomProgrammingError, // address
+    IdFuseProgrammingError,
+    ProgrammingComplete,
+    WideProgrammingComplete, // a 16-bit core's, after its configuration read back
+    DataVerified,
+    // A box the program around the engine worded itself (a file that did not
+    // load): kind and text.
+    Worded,
+    Last = Worded,
+};
+
+// How a message is shown: told, told as an error, or asked (Yes or No).
+enum class MessageKind { Information, Error, Question };
+
+// Where a verify or a read-back found a difference.
+enum class MemoryRegion { Rom, Eeprom, Id, Fuse };
+
+// The blank check's findings: the parts of the chip it checked and those it
+// found not erased, as BlankPart bits (the bits of ResultDetails::blankFlags).
+enum BlankPart : int { kBlankRom = 1, kBlankEeprom = 2, kBlankId = 4, kBlankFuse = 8 };
+struct BlankFindings {
+    int checked = 0;
+    int notErased = 0;
+};
+
+// The particulars of a status, a message or a question: each sets those its
+// comment above names; the others stay as they are.
+struct Particulars {
+    std::string chip{};       // the chip selected
+    std::string socketChip{}; // the chip of the list whose device ID the socket's chip reports
+    std::string port{};       // the port as messages name it
+    std::string text{};       // Worded: the words
+    int style = -1;           // the programmer style selected
+    int boardStyle = -1;      // the style the board named
+    MemoryRegion region = MemoryRegion::Rom;
+    int address = -1; // ID digits: 0x2000 and the digit's number
+    int good = -1;    // the image's value
+    int bad = -1;     // the chip's
+    int deviceId = -1;
+    int revision = -1;
+    int word = -1; // a calibration word
+    BlankFindings blank{};
+};
+
+// The kind each message is shown as.
+constexpr MessageKind MessageKindOf(MessageWord what) {
+    switch (what) {
+    case MessageWord::CodeProtection:
+    case MessageWord::EraseWholeChip:
+    case MessageWord::UnknownChip:
+    case MessageWord::ProgramNotBlank:
+    case MessageWord::EraseAndProgramNotBlank:
+    case MessageWord::CalibrationMismatch:
+        return MessageKind::Question;
+    case MessageWord::AutoWithSerialEeprom:
+    case MessageWord::AutoWithIcsp:
+    case MessageWord::ResetFailed:
+    case MessageWord::BoardNotResponding:
+    case MessageWord::I2cNotResponding:
+    case MessageWord::FunctionNotSupported:
+    case MessageWord::ReceivedDataError:
+    case MessageWord::EepromNotResponding:
+    case MessageWord::WrongBoard:
+    case MessageWord::CalibrationWriteError:
+    case MessageWord::CalibrationBandGapWriteError:
+    case MessageWord::BandGapWriteError:
+    case MessageWord::Difference:
+    case MessageWord::RomProgrammingError:
+    case MessageWord::IdFuseProgrammingError:
+        return MessageKind::Error;
+    default:
+        return MessageKind::Information;
+    }
+}
+
+struct EngineStatus {
+    StatusWord word = StatusWord::Ready;
+    Particulars of{};
+};
+
+// A message box or a question.
+struct EngineMessage {
+    EngineMessage() = default;
+    EngineMessage(MessageWord word, Particulars particulars = {})
+        : what(word), kind(MessageKindOf(word)), of(std::move(particulars)) {}
+    static EngineMessage WordedBox(MessageKind kind, std::string text) {
+        EngineMessage m(MessageWord::Worded);
+        m.kind = kind;
+        m.of.text = std::move(text);
+        return m;
+    }
+
+    MessageWord what = MessageWord::Worded;
+    MessageKind kind = MessageKind::Information;
+    Particulars of;
+};

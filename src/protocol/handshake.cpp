@@ -45,13 +45,10 @@ void ProgrammerEngine::OnAwaitModel() {
 
 void ProgrammerEngine::ModelMismatch(int model) {
     Accept();
-    panel_.SetStatus(kErrorStatus);
+    Status(StatusWord::Error);
     Timer(false);
     Finish(Outcome::WrongBoard);
-    panel_.boxes().Error(Arg(N_("You are trying to connect to [ %1 ]\r\rPlease select [ %2 ] to "
-                                "match your programmer board."),
-                             StyleInfo(programmerStyle_).messageName,
-                             StyleInfo(model).messageName));
+    panel_.Tell({MessageWord::WrongBoard, {.style = programmerStyle_, .boardStyle = model}});
     EndCommand();
     Timer(true);
 }
@@ -103,9 +100,12 @@ void ProgrammerEngine::ChipCheck() {
     const int deviceId = DeviceIdOf(ChipIdWord(Protocol.ConfigBytes));
     if (!chip_.MatchesDeviceId(deviceId)) {
         Timer(false);
-        panel_.SetStatus(N_("Confirming..."));
+        Status(StatusWord::Confirming);
         run_.details.socketChip = keeper_.ChipWithDeviceId(deviceId);
-        if (panel_.boxes().QuestionYesNo(UnknownChipQuestion(deviceId)) != Dialogs::Answer::Yes) {
+        const EngineMessage question(
+            MessageWord::UnknownChip,
+            {.chip = chip_.ChipName, .socketChip = run_.details.socketChip, .deviceId = deviceId});
+        if (panel_.Ask(question) != Dialogs::Answer::Yes) {
             Finish(Outcome::Declined);
             EndCommand();
             Timer(true);
@@ -124,18 +124,6 @@ void ProgrammerEngine::ChipCheck() {
     EndCommand();
 }
 
-// The question when the chip in the socket reports another device ID, with
-// the chip of the chip file that has it, when one has.
-std::string ProgrammerEngine::UnknownChipQuestion(int deviceId) const {
-    if (!run_.details.socketChip.empty())
-        return Arg(N_("The programmer does not recognise the [%1]\r\rThe chip in the socket "
-                      "reports the ID of a %2.\r\rContinue anyway?"),
-                   chip_.ChipName, run_.details.socketChip);
-    return Arg(N_("The programmer does not recognise the [%1]\r\rThe chip in the socket reports "
-                  "an ID that no chip of the chip file has: 0x%2\r\rContinue anyway?"),
-               chip_.ChipName, HexOfValue(deviceId, 4));
-}
-
 // Read Chip Info shows what the chip says of itself; the calibration read's
 // values go with its report (the configuration answer).
 void ProgrammerEngine::ReportChipInfo() {
@@ -143,6 +131,7 @@ void ProgrammerEngine::ReportChipInfo() {
     if (!Protocol.ChipIDRequest)
         return;
     const int word = ChipIdWord(Protocol.ConfigBytes);
-    panel_.boxes().Information(Arg(N_("[%1]   Version %2\r\rChip ID = %3"), chip_.ChipName,
-                                   RevisionOf(word), HexOfValue(DeviceIdOf(word), 4)));
+    panel_.Tell(
+        {MessageWord::ChipInfo,
+         {.chip = chip_.ChipName, .deviceId = DeviceIdOf(word), .revision = RevisionOf(word)}});
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "protocol/engine_messages.h"
+
+#include <optional>
 #include <string>
 
 // The operations the engine runs with a board.
@@ -89,6 +92,7 @@ struct OperationReport {
     // The automatic loop ended because its Program for the next chip did not
     // start: why (Started otherwise).
     StartResult refused = StartResult::Started;
-    // The text of the last message the operation showed; empty for none.
-    std::string message;
+    // The last message or question the operation showed (its workbench's
+    // boxes among them); none when it showed none.
+    std::optional<EngineMessage> message;
 };

@@ -35,18 +35,16 @@ StartResult ProgrammerEngine::Program(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.boxes().Information(kNothingToProgram);
+        panel_.Tell(MessageWord::NothingToProgram);
         return StartResult::NothingToDo;
     }
     if (!keeper_.ReloadNewerFile())
         return StartResult::FileNotReloaded;
     if (ImageIncomplete()) {
-        panel_.boxes().Information(kImageIncomplete);
+        panel_.Tell(MessageWord::ImageIncomplete);
         return StartResult::ImageIncomplete;
     }
-    if (chip_.CPWarn && panel_.boxes().QuestionYesNo(
-                            N_("WARNING!\r\rThis device has code protection that cannot "
-                               "be erased.\rDo you wish to continue?")) != Dialogs::Answer::Yes)
+    if (chip_.CPWarn && panel_.Ask(MessageWord::CodeProtection) != Dialogs::Answer::Yes)
         return StartResult::Declined;
     Begin(Operation::Program, options);
     SetProgrammingDataSize();
@@ -76,10 +74,10 @@ void ProgrammerEngine::OnProgramRomVoltages() {
     Send(ProgramROMBytes(length));
     Progress(0);
     if (upgradeLoaded_) {
-        panel_.SetStatus(N_("Upgrading..."));
+        Status(StatusWord::Upgrading);
         ProgressMax(4 * length);
     } else {
-        panel_.SetStatus(N_("Programming ROM..."));
+        Status(StatusWord::ProgrammingRom);
         ProgressMax(length);
     }
     Protocol.DataIndex = 0;
@@ -128,12 +126,12 @@ void ProgrammerEngine::WriteFailure() {
     Accept();
     Send(Command(cmd::VoltagesOff));
     Timer(false);
-    panel_.SetStatus(N_("Programming error..."));
+    Status(StatusWord::ProgrammingError);
     Finish(Outcome::Failed);
     // The board asks for the next word while it writes the one before: the
     // failed word is two behind the requests answered.
-    panel_.boxes().Error(Arg(N_("ROM programming error at address 0x%1"),
-                             HexOfValue(std::max(Protocol.DataIndex - 2, 0), 4)));
+    panel_.Tell(
+        {MessageWord::RomProgrammingError, {.address = std::max(Protocol.DataIndex - 2, 0)}});
     Timer(true);
     Enter(EngineState::Closing);
 }
@@ -147,7 +145,7 @@ void ProgrammerEngine::OnProgramEepromVoltages() {
         return;
     Send(ProgramEEPROMBytes(Protocol.EEPROMProgLength));
     if (!upgradeLoaded_)
-        panel_.SetStatus(N_("Programming EEPROM..."));
+        Status(StatusWord::ProgrammingEeprom);
     Progress(0);
     ProgressMax(Protocol.EEPROMProgLength);
     Protocol.DataIndex = 0;
@@ -181,7 +179,8 @@ void ProgrammerEngine::OnProgramEepromBytes() {
 void ProgrammerEngine::OnProgramEepromVerifyVoltages() {
     if (Step("V"))
         OpenStream(EngineState::ProgramEepromVerifyBlocks,
-                   upgradeLoaded_ ? nullptr : kVerifyingEeprom, cmd::ReadEEPROM, chip_.EEPROMSize);
+                   upgradeLoaded_ ? std::nullopt : std::optional(StatusWord::VerifyingEeprom),
+                   cmd::ReadEEPROM, chip_.EEPROMSize);
 }
 
 // Waits for blocks of data EEPROM read back after writing.
@@ -216,10 +215,10 @@ void ProgrammerEngine::OnProgramIdFusesVoltages() {
     Accept();
     if (Wide()) {
         Enter(EngineState::ProgramIdWritten);
-        panel_.SetStatus(N_("Programming ID..."));
+        Status(StatusWord::ProgrammingId);
     } else {
         Enter(EngineState::ProgramIdFusesStatus);
-        panel_.SetStatus(N_("Programming config..."));
+        Status(StatusWord::ProgrammingConfig);
     }
 }
 
@@ -236,17 +235,17 @@ void ProgrammerEngine::OnProgramIdFusesStatus() {
     Timer(false);
     Enter(EngineState::Closing);
     if (status == 0x00) {
-        panel_.SetStatus(kErrorStatus);
+        Status(StatusWord::Error);
         Finish(Outcome::Failed);
-        panel_.boxes().Error(N_("ID FUSE programming error."));
+        panel_.Tell(MessageWord::IdFuseProgrammingError);
     } else {
-        panel_.SetStatus(N_("Programming result..."));
+        Status(StatusWord::ProgrammingResult);
         Progress(0);
         Finish(Outcome::Done);
         if (!LoopContinues())
-            panel_.boxes().Information(N_("Programming complete."));
+            panel_.Tell(MessageWord::ProgrammingComplete);
     }
-    panel_.SetStatus(kReady);
+    Status(StatusWord::Ready);
     Timer(true);
 }
 
@@ -268,7 +267,7 @@ void ProgrammerEngine::ProgramFusesAfterVerify() {
     Send(Command(cmd::ProgramFuses));
     Timer(true);
     Enter(EngineState::ProgramFusesDone);
-    panel_.SetStatus(N_("Programming Fuse..."));
+    Status(StatusWord::ProgrammingFuse);
 }
 
 // Waits for "Y": the fuses are written; the supply is cycled for the read-back.
@@ -302,6 +301,6 @@ void ProgrammerEngine::OnReadBackConfig() {
     }
     Finish(Outcome::Done);
     if (!LoopContinues())
-        panel_.boxes().Information(N_("Programming complete"));
+        panel_.Tell(MessageWord::WideProgrammingComplete);
     Timer(true);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/dialogs.h"
+#include "protocol/engine_messages.h"
 #include "protocol/operation.h"
 
 #include <string>
-
-class Dialogs;
 
 // What the engine needs from the program around it, by role, in the engine's
 // own words. The workbench plays all four for both programs; tests and
@@ -36,16 +36,19 @@ public:
 };
 
 // The person at the board: what they are told and asked, and the course of
-// the operations they started.
+// the operations they started. What the engine reports are values; the panel
+// words them (protocol/engine_texts.h) and shows the words.
 class OperatorPanel {
 public:
     virtual ~OperatorPanel() = default;
     // The status: what the engine does or waits for.
-    virtual void SetStatus(const std::string& text) = 0;
+    virtual void StatusReported(const EngineStatus& status) = 0;
     // How far the step under way has come.
     virtual void SetProgress(int value, int maximum) = 0;
-    // Message boxes and questions.
-    virtual Dialogs& boxes() = 0;
+    // A message box: information or an error.
+    virtual void Tell(const EngineMessage& message) = 0;
+    // A question, answered Yes or No.
+    virtual Dialogs::Answer Ask(const EngineMessage& question) = 0;
 
     // An operation has begun: the commands are the engine's until it ends. The
     // automatic loop is an operation too; the Programs it presses start and end

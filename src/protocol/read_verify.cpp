@@ -12,10 +12,6 @@ namespace {
 constexpr const char* kConfigAddress1214[] = {"FFF", "2007"};
 constexpr const char* kConfigAddress16[] = {"300000", "300002", "300004", "300006",
                                             "300008", "30000A", "30000C"};
-
-std::string Difference(const std::string& what, int good, int bad, int digits) {
-    return Arg(kDifference, what, HexOfValue(good, digits), HexOfValue(bad, digits));
-}
 } // namespace
 
 StartResult ProgrammerEngine::Read(const OperationOptions& options) {
@@ -37,11 +33,11 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
     if (const StartResult refused = CanStart(); refused != StartResult::Started)
         return refused;
     if (ImageEmpty()) {
-        panel_.boxes().Information(N_("Nothing to verify"));
+        panel_.Tell(MessageWord::NothingToVerify);
         return StartResult::NothingToDo;
     }
     if (ImageIncomplete()) {
-        panel_.boxes().Information(kImageIncomplete);
+        panel_.Tell(MessageWord::ImageIncomplete);
         return StartResult::ImageIncomplete;
     }
     Begin(Operation::Verify, options);
@@ -57,7 +53,7 @@ StartResult ProgrammerEngine::Verify(const OperationOptions& options) {
 // Waits for "V": the supply is on for reading program memory.
 void ProgrammerEngine::OnReadRomVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ReadRomBlocks, N_("Reading ROM..."), cmd::ReadROM,
+        OpenStream(EngineState::ReadRomBlocks, StatusWord::ReadingRom, cmd::ReadROM,
                    2 * chip_.ROMSize);
 }
 
@@ -80,7 +76,7 @@ void ProgrammerEngine::OnReadRomBlocks() {
 // Waits for "V": the supply is on for reading data EEPROM.
 void ProgrammerEngine::OnReadEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::ReadEepromBlocks, N_("Reading EEPROM..."), cmd::ReadEEPROM,
+        OpenStream(EngineState::ReadEepromBlocks, StatusWord::ReadingEeprom, cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
@@ -124,7 +120,7 @@ void ProgrammerEngine::OnReadDone() {
 // Waits for "V": the supply is on for verifying program memory.
 void ProgrammerEngine::OnVerifyRomVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyRomBlocks, N_("Verifying ROM..."), cmd::ReadROM,
+        OpenStream(EngineState::VerifyRomBlocks, StatusWord::VerifyingRom, cmd::ReadROM,
                    2 * chip_.ROMSize);
 }
 
@@ -150,7 +146,7 @@ void ProgrammerEngine::OnVerifyRomBlocks() {
 // Waits for "V": the supply is on for verifying data EEPROM.
 void ProgrammerEngine::OnVerifyEepromVoltages() {
     if (Step("V"))
-        OpenStream(EngineState::VerifyEepromBlocks, kVerifyingEeprom, cmd::ReadEEPROM,
+        OpenStream(EngineState::VerifyEepromBlocks, StatusWord::VerifyingEeprom, cmd::ReadEEPROM,
                    chip_.EEPROMSize);
 }
 
@@ -171,7 +167,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         return;
     if (!Protocol.VerifyInProgram) {
         EndCommand();
-        panel_.SetStatus(kVerifyResult);
+        Status(StatusWord::VerifyResult);
     }
     Timer(false);
     Progress(0);
@@ -183,7 +179,7 @@ void ProgrammerEngine::OnVerifyVoltagesOff() {
         return ProgramFusesAfterVerify();
     if (ConfigMatches(Protocol.ConfigBytes)) {
         Finish(Outcome::Done);
-        panel_.boxes().Information(N_("Data verified"));
+        panel_.Tell(MessageWord::DataVerified);
     }
     Timer(true);
 }
@@ -197,9 +193,7 @@ bool ProgrammerEngine::IdMatches() {
         const int good = HexDigitValue(id[i]);
         const int bad = ConfigByte(Protocol.ConfigBytes, 3 + static_cast<int>(i)) & 0x0F;
         if (good != bad) {
-            FinishDifference("ID", 0x2000 + static_cast<int>(i), good, bad);
-            panel_.boxes().Error(Difference(
-                Arg(N_("ID error 0x20%1"), HexOfValue(static_cast<int>(i), 2)), good, bad, 4));
+            FinishDifference(MemoryRegion::Id, 0x2000 + static_cast<int>(i), good, bad);
             return false;
         }
     }
@@ -217,9 +211,7 @@ bool ProgrammerEngine::ConfigMatches(const std::string& config) {
         const int good = fuses[static_cast<std::size_t>(k)];
         const int bad = ChipConfigWord(config, k);
         if (good != bad) {
-            FinishDifference(kFuseRegion, VerifyHEX(addresses[k - 1]), good, bad);
-            panel_.boxes().Error(
-                Difference(Arg(N_("Fuse error 0x%1"), addresses[k - 1]), good, bad, 4));
+            FinishDifference(MemoryRegion::Fuse, VerifyHEX(addresses[k - 1]), good, bad);
             return false;
         }
     }

@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/translate.h"
 #include "protocol/engine.h"
-#include "protocol/engine_messages.h"
+#include "protocol/engine_texts.h"
 #include "protocol/upgrade.h"
 #include "workbench/workbench.h"
 

@@ -12,7 +12,7 @@
 #include "platform/current_dir.h"
 #include "platform/dialogs.h"
 #include "protocol/engine.h"
-#include "protocol/engine_messages.h"
+#include "protocol/engine_texts.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>

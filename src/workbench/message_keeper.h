@@ -1,30 +1,43 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "protocol/engine_texts.h"
 
+#include <optional>
 #include <string>
 
-// The face's dialogs as the workbench and its engine use them, with the text
-// of the last box shown kept: an operation's report carries its last message
-// as a value, so no face reads it back from its own boxes.
+// The face's dialogs as the workbench and its engine use them, with the last
+// box shown kept as a value: the engine's messages as they were told, the
+// workbench's own boxes with their words. An operation's report carries its
+// last message, so no face reads it back from its own boxes.
 class MessageKeeper final : public Dialogs {
 public:
     explicit MessageKeeper(Dialogs& shown) : shown_(shown) {}
 
+    // The engine's messages and questions, worded by the catalogue.
+    void Tell(const EngineMessage& message) {
+        last_ = message;
+        SayIn(shown_, message);
+    }
+    Answer Ask(const EngineMessage& question) {
+        last_ = question;
+        return SayIn(shown_, question);
+    }
+
     void Information(const std::string& text) override {
-        last_ = text;
+        Keep(MessageKind::Information, text);
         shown_.Information(text);
     }
     void Error(const std::string& text) override {
-        last_ = text;
+        Keep(MessageKind::Error, text);
         shown_.Error(text);
     }
     Answer QuestionYesNo(const std::string& text) override {
-        last_ = text;
+        Keep(MessageKind::Question, text);
         return shown_.QuestionYesNo(text);
     }
     Answer QuestionYesNoCancel(const std::string& text) override {
-        last_ = text;
+        Keep(MessageKind::Question, text);
         return shown_.QuestionYesNoCancel(text);
     }
     std::string OpenFile(const std::string& title, const std::string& folder,
@@ -37,11 +50,15 @@ public:
     }
     void Beep() override { shown_.Beep(); }
 
-    // The last box's text; empty when none since Forget.
-    const std::string& Last() const { return last_; }
-    void Forget() { last_.clear(); }
+    // The last box; none since Forget.
+    const std::optional<EngineMessage>& Last() const { return last_; }
+    void Forget() { last_.reset(); }
 
 private:
+    void Keep(MessageKind kind, const std::string& text) {
+        last_ = EngineMessage::WordedBox(kind, text);
+    }
+
     Dialogs& shown_;
-    std::string last_;
+    std::optional<EngineMessage> last_;
 };

@@ -352,8 +352,8 @@ public:
     ::Outcome LastOutcome() const;
     // The last message shown since the last operation started (an
     // operation's report has it as `message`): what a command that did not
-    // start said of why.
-    const std::string& LastMessage() const { return messages_.Last(); }
+    // start said of why. Worded by the catalogue (protocol/engine_texts.h).
+    const std::optional<EngineMessage>& LastMessage() const { return messages_.Last(); }
     static ChipCalibration CalibrationOf(const OperationReport& report);
     static ChipCalibration CalibrationOf(const std::string& configBytes);
     // Every change of the engine's state, and every byte on the line.
@@ -376,9 +376,12 @@ private:
     // ---- The engine's roles ----
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override { sleep_(milliseconds); }
-    void SetStatus(const std::string& text) override { view_.StatusChanged(text); }
+    void StatusReported(const EngineStatus& status) override {
+        view_.StatusChanged(Worded(status));
+    }
     void SetProgress(int value, int maximum) override { view_.ProgressChanged(value, maximum); }
-    Dialogs& boxes() override { return messages_; }
+    void Tell(const EngineMessage& message) override { messages_.Tell(message); }
+    Dialogs::Answer Ask(const EngineMessage& question) override { return messages_.Ask(question); }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override;
     void BackToIdle() override { view_.BackToIdle(); }

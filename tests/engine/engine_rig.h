@@ -3,6 +3,7 @@
 #include "boardsim.h"
 #include "platform/scripted_dialogs.h"
 #include "protocol/engine.h"
+#include "protocol/engine_texts.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,9 +40,11 @@ public:
     std::string PortName() const override { return portOpen ? "COM 1" : ""; }
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override;
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void StatusReported(const EngineStatus& status) override { statuses.push_back(Worded(status)); }
     void SetProgress(int value, int maximum) override;
-    Dialogs& boxes() override { return boxesOverride ? *boxesOverride : dialogs; }
+    void Tell(const EngineMessage& message) override { SayIn(Boxes(), message); }
+    Dialogs::Answer Ask(const EngineMessage& question) override { return SayIn(Boxes(), question); }
+    Dialogs& Boxes() { return boxesOverride ? *boxesOverride : dialogs; }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override { reports.push_back(report); }
     void BackToIdle() override { controlsEnabled = true; }

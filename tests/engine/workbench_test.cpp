@@ -310,18 +310,18 @@ TEST(Workbench, AnOperationsLastMessageComesWithItsReportAndARefusalsWithTheWork
     face.bench.LoadChipFile();
     EXPECT_NE(face.bench.Program({}), StartResult::Started);
     ASSERT_FALSE(face.boxes.shown.empty());
-    EXPECT_EQ(face.bench.LastMessage(), face.boxes.Texts().back());
+    EXPECT_EQ(Worded(face.bench.LastMessage()), face.boxes.Texts().back());
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
     ASSERT_TRUE(face.bench.OpenPort(1));
     face.bench.ResetBoard();
     ASSERT_TRUE(face.ServeUntil([&] { return face.bench.AtRest(); }));
     ASSERT_EQ(face.bench.BlankCheck(EraseChoice::Check, {}), StartResult::Started);
     // A new operation: the refusal's message is not its own.
-    EXPECT_EQ(face.bench.LastMessage(), "");
+    EXPECT_FALSE(face.bench.LastMessage());
     ASSERT_TRUE(face.ServeUntil([&] { return !face.reports.empty(); }));
     const std::vector<std::string> texts = face.boxes.Texts();
     ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(face.reports.back().message, texts.back());
+    EXPECT_EQ(Worded(face.reports.back().message), texts.back());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "platform/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "protocol/engine.h"
+#include "protocol/engine_texts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,11 +30,12 @@ public:
     std::string PortName() const override { return "COM 1"; }
     void SetTimer(bool on) override { timer = on; }
     void Pause(int) override {}
-    void SetStatus(const std::string&) override {}
+    void StatusReported(const EngineStatus& status) override { Require(!Worded(status).empty()); }
     void SetProgress(int value, int maximum) override {
         Require(value >= 0 && (maximum <= 0 || value <= maximum));
     }
-    Dialogs& boxes() override { return dialogs; }
+    void Tell(const EngineMessage& message) override { SayIn(dialogs, message); }
+    Dialogs::Answer Ask(const EngineMessage& question) override { return SayIn(dialogs, question); }
     void OperationStarted(Operation operation) override {
         if (operation != Operation::AutoProgram)
             ++open;

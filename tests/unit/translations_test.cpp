@@ -1,6 +1,6 @@
 #include "image/hex_load.h"
 #include "platform/translate.h"
-#include "protocol/engine_messages.h"
+#include "protocol/engine_texts.h"
 
 #include <gtest/gtest.h>
 
