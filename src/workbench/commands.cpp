@@ -95,7 +95,7 @@ StartResult Workbench::UpgradeFrom(const std::string& file, const OperationOptio
     }
     engine_->Upgrade();
     fileCaption_.clear();
-    UnscrambleUpgradeImage(image_, StyleInfo(engine_->Style()).style == kElmStyle);
+    UnscrambleUpgradeImage(image_, StyleInfo(engine_->Style()).style == kElmStyle, chip_.ROMSize);
     // The upgrade image is not for the user to see.
     view_.ImageChanged(kImageCleared | kImageConfig | kImageFile);
     StartResult started = StartResult::Declined;
