@@ -8,7 +8,7 @@
 #include "link/serial.h"
 #include "platform/os_name.h"
 #include "platform/sha256.h"
-#include "protocol/upgrade.h"
+#include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
 namespace {

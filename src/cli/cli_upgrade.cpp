@@ -2,7 +2,6 @@
 // the 16F628 in the socket, as Options > Upgrade does in the window. The
 // image is unscrambled for the board that greeted.
 #include "cli/cli_session.h"
-#include "protocol/upgrade.h"
 #include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
@@ -11,8 +10,9 @@
 
 int CliSession::PrepareUpgrade() {
     if (!o_.chip.empty()) {
-        out_.Say(MeSays(N_("upgrade programs the board's own %1: it takes no --chip"), kUpgradeChip),
-                 true);
+        out_.Say(
+            MeSays(N_("upgrade programs the board's own %1: it takes no --chip"), kUpgradeChip),
+            true);
         return kExitInput;
     }
     // A file that is not there is found before the board is reset.
@@ -28,8 +28,8 @@ int CliSession::RunUpgrade() {
     // The chip list the window would have for the board that greeted.
     if (!LoadChipFile(Bench().Style()))
         return kExitInput;
-    OperationResult r = RunOperation(
-        CliCommand::Upgrade, [this] { return Bench().UpgradeFrom(o_.file, options_); });
+    OperationResult r = RunOperation(CliCommand::Upgrade,
+                                     [this] { return Bench().UpgradeFrom(o_.file, options_); });
     // No checksums: the firmware is not the user's image, and it is gone once written.
     Report(r);
     return ExitCodeFor(r);

@@ -5,8 +5,6 @@
 // A firmware upgrade image as it comes from its file is scrambled; this turns
 // the loaded image into the words the board's own chip needs.
 inline constexpr int kUpgradeMask = 0x5C;
-// The board's own chip, the one an upgrade programs.
-inline constexpr const char* kUpgradeChip = "16F628";
 
 // Every word but the blank 0x3FFF is XORed with the mask; the sixteenth word
 // moves out and the ID (read as hex, -1 when it is not) takes the last place

@@ -5,6 +5,8 @@
 // Texts the workbench shows from more than one place. Texts shown from one
 // place stand where they are shown.
 
+// The board's own chip, the one an upgrade programs (a name of the chip list).
+inline constexpr const char* kUpgradeChip = "16F628";
 // An upgrade image that is not there or does not load.
 inline constexpr const char* kUpgradeFileError = N_("Error: Corrupt or missing upgrade file");
 

@@ -40,8 +40,8 @@ TEST(Upgrade, TheFirmwareIsUnscrambledForTheBoardAndWrittenOnlyWhenAsked) {
     EXPECT_EQ(result.at("chip"), "16F628");
     EXPECT_EQ(result.at("result"), "done");
     EXPECT_EQ(chip.Rom(0), 0x100);
-    EXPECT_EQ(chip.Rom(3), 0x3FFF);  // a blank word stays blank
-    EXPECT_EQ(chip.Rom(15), 0x110);  // the sixteenth dropped, the rest moved down
+    EXPECT_EQ(chip.Rom(3), 0x3FFF); // a blank word stays blank
+    EXPECT_EQ(chip.Rom(15), 0x110); // the sixteenth dropped, the rest moved down
     EXPECT_EQ(chip.Rom(16), 0x111);
     EXPECT_EQ(chip.Rom(17), 0x3FFF);
     EXPECT_EQ(chip.Rom(2047), 0x1234); // the ID is the last word
