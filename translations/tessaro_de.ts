@@ -885,6 +885,8 @@ Commands:
                   configuration words by their options (needs no board)
   checksum FILE   the checksum the chip maker&apos;s tools show for a HEX file
                   (with --chip; needs no board)
+  upgrade FILE    the board&apos;s own firmware from its upgrade image FILE into
+                  a 16F628 in the socket (asks first: add --yes)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -974,6 +976,8 @@ Befehle:
                   Konfigurationswörter nach ihren Optionen (ohne Gerät)
   checksum DATEI  die Prüfsumme einer HEX-Datei, wie sie die Werkzeuge des
                   Chipherstellers zeigen (mit --chip; ohne Gerät)
+  upgrade DATEI   die eigene Firmware des Geräts aus ihrem Upgrade-Abbild
+                  DATEI in einen 16F628 im Sockel (fragt vorher: --yes angeben)
 
 Optionen:
   --port PORT     COM1..COM9 (über ports/ im Programmordner), ein Gerät
@@ -1083,7 +1087,7 @@ Exitcodes:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_record.cpp" line="89"/>
+        <location filename="../src/cli/cli_record.cpp" line="92"/>
         <source>cannot write the recording %1: %2</source>
         <translation>die Aufzeichnung %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1156,7 +1160,12 @@ Aufzeichnungen:
         <translation>%1 nennt keinen Vorgang auf einer Platine, der sich wiederholen ließe</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="195"/>
+        <location filename="../src/cli/cli_replay.cpp" line="191"/>
+        <source>%1 records program --watch: the files saved after its first program are not in it, so it cannot be replayed (tessaro-boardsim --check checks it)</source>
+        <translation>%1 zeichnet program --watch auf: die nach dem ersten Programmieren gespeicherten Dateien sind nicht darin, daher lässt sie sich nicht wiederholen (tessaro-boardsim --check prüft sie)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="206"/>
         <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
         <translation>%1 ist nicht die HEX-Datei der Aufzeichnung (ihr SHA-256 weicht ab)</translation>
     </message>
@@ -1246,74 +1255,79 @@ Aufzeichnungen:
         <translation>--help nennt die Befehle und Optionen</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="91"/>
+        <location filename="../src/cli/cli_session.cpp" line="93"/>
         <source>%1 needs --chip</source>
         <translation>%1 braucht --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="110"/>
+        <location filename="../src/cli/cli_session.cpp" line="112"/>
         <source>no port %1</source>
         <translation>kein Port %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="155"/>
+        <location filename="../src/cli/cli_session.cpp" line="157"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>kein Chip %1 in der Chipdatei (`chips` zeigt sie)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="168"/>
+        <location filename="../src/cli/cli_session.cpp" line="170"/>
         <source>%1 holds no data</source>
         <translation>%1 enthält keine Daten</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="195"/>
+        <location filename="../src/cli/cli_session.cpp" line="197"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>keine Fuse %1 beim %2 (er hat keine)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="196"/>
+        <location filename="../src/cli/cli_session.cpp" line="198"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>keine Fuse %1 beim %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="200"/>
+        <location filename="../src/cli/cli_session.cpp" line="202"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>keine Option %1 für %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="215"/>
+        <location filename="../src/cli/cli_session.cpp" line="217"/>
         <source>the %1 has no ID to set</source>
         <translation>der %1 hat keine einstellbare ID</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="218"/>
+        <location filename="../src/cli/cli_session.cpp" line="220"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>der %1 erwartet eine ID mit %2 Ziffern</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="235"/>
+        <location filename="../src/cli/cli_session.cpp" line="237"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="242"/>
         <source>the board is %1, not %2</source>
         <translation>das Gerät ist ein %1, kein %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="245"/>
+        <location filename="../src/cli/cli_session.cpp" line="247"/>
         <source>no programmer board greeting on %1</source>
         <translation>keine Meldung eines Programmiergeräts an %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="257"/>
+        <location filename="../src/cli/cli_session.cpp" line="259"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>%1-Geräte haben keinen ICSP-Modus</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="265"/>
+        <location filename="../src/cli/cli_session.cpp" line="267"/>
         <source>%1 boards do not take the %2</source>
         <translation>%1-Geräte unterstützen den %2 nicht</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_upgrade.cpp" line="14"/>
+        <source>upgrade programs the board&apos;s own %1: it takes no --chip</source>
+        <translation>upgrade programmiert den eigenen %1 des Geräts: es nimmt kein --chip</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="10"/>
@@ -2241,7 +2255,12 @@ Aufzeichnungen:
         <translation>das Schema des Seriennummernspeichers hat Version %1, älter als die dieses Programms (%2): führen Sie `tessaro-cli serials init` aus</translation>
     </message>
     <message>
-        <location filename="../src/workbench/bench_messages.h" line="9"/>
+        <location filename="../src/workbench/bench_messages.h" line="11"/>
+        <source>Error: Corrupt or missing upgrade file</source>
+        <translation>Fehler: Update-Datei beschädigt oder nicht vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/bench_messages.h" line="14"/>
         <source>Board unplugged</source>
         <translation>Gerät getrennt</translation>
     </message>
@@ -2261,17 +2280,17 @@ Aufzeichnungen:
         <translation>Die Chipliste konnte nicht in %1 gespeichert werden:&#xd;%2</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="36"/>
+        <location filename="../src/workbench/commands.cpp" line="33"/>
         <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
         <translation>Die Daten wurden geändert.&#xd;&#xd;Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="78"/>
+        <location filename="../src/workbench/commands.cpp" line="81"/>
         <source>Chip error...</source>
         <translation>Chipfehler...</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="79"/>
+        <location filename="../src/workbench/commands.cpp" line="82"/>
         <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
         <translation>Fehler: Der Chip für das Firmware-Update fehlt in der Chipauswahl.&#xd;&#xd;Bitte nehmen Sie den 16F628 mit OPTIONEN -&gt; Chipliste bearbeiten auf.</translation>
     </message>
@@ -2281,17 +2300,12 @@ Aufzeichnungen:
         <translation>Dateifehler...</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="92"/>
-        <source>Error: Corrupt or missing upgrade file</source>
-        <translation>Fehler: Update-Datei beschädigt oder nicht vorhanden</translation>
-    </message>
-    <message>
-        <location filename="../src/workbench/commands.cpp" line="101"/>
+        <location filename="../src/workbench/commands.cpp" line="102"/>
         <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
         <translation>Bitte setzen Sie einen 16F628 wie im Bild gezeigt ein.&#xd;&#xd;Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="143"/>
+        <location filename="../src/workbench/commands.cpp" line="145"/>
         <source>Select the [%1] and try again?</source>
         <translation>Den [%1] auswählen und es noch einmal versuchen?</translation>
     </message>

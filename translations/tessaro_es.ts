@@ -885,6 +885,8 @@ Commands:
                   configuration words by their options (needs no board)
   checksum FILE   the checksum the chip maker&apos;s tools show for a HEX file
                   (with --chip; needs no board)
+  upgrade FILE    the board&apos;s own firmware from its upgrade image FILE into
+                  a 16F628 in the socket (asks first: add --yes)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder&apos;s ports/), a device
@@ -975,6 +977,9 @@ Exit codes:
                   y sus palabras de configuración por sus opciones (sin placa)
   checksum ARCHIVO  la suma de comprobación de un archivo HEX como la muestran
                   las herramientas del fabricante (con --chip; sin placa)
+  upgrade ARCHIVO   el firmware propio de la placa desde su imagen de
+                  actualización ARCHIVO en un 16F628 del zócalo (pregunta
+                  antes: añada --yes)
 
 Opciones:
   --port PUERTO   COM1..COM9 (a través de ports/ de la carpeta del programa),
@@ -1084,7 +1089,7 @@ Códigos de salida:
         <translation>--port auto: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_record.cpp" line="89"/>
+        <location filename="../src/cli/cli_record.cpp" line="92"/>
         <source>cannot write the recording %1: %2</source>
         <translation>no se puede escribir la grabación %1: %2</translation>
     </message>
@@ -1157,7 +1162,12 @@ Grabaciones:
         <translation>%1 no nombra ninguna operación en una placa que repetir</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_replay.cpp" line="195"/>
+        <location filename="../src/cli/cli_replay.cpp" line="191"/>
+        <source>%1 records program --watch: the files saved after its first program are not in it, so it cannot be replayed (tessaro-boardsim --check checks it)</source>
+        <translation>%1 registra program --watch: los archivos guardados tras su primera programación no están en él, así que no se puede repetir (tessaro-boardsim --check lo comprueba)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_replay.cpp" line="206"/>
         <source>%1 is not the HEX file of the recording (its SHA-256 differs)</source>
         <translation>%1 no es el archivo HEX de la grabación (su SHA-256 es otro)</translation>
     </message>
@@ -1247,74 +1257,79 @@ Grabaciones:
         <translation>--help muestra las órdenes y opciones</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="91"/>
+        <location filename="../src/cli/cli_session.cpp" line="93"/>
         <source>%1 needs --chip</source>
         <translation>%1 necesita --chip</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="110"/>
+        <location filename="../src/cli/cli_session.cpp" line="112"/>
         <source>no port %1</source>
         <translation>no existe el puerto %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="155"/>
+        <location filename="../src/cli/cli_session.cpp" line="157"/>
         <source>no chip %1 in the chip file (`chips` lists them)</source>
         <translation>no hay ningún chip %1 en el archivo de chips (`chips` los muestra)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="168"/>
+        <location filename="../src/cli/cli_session.cpp" line="170"/>
         <source>%1 holds no data</source>
         <translation>%1 no contiene datos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="195"/>
+        <location filename="../src/cli/cli_session.cpp" line="197"/>
         <source>no fuse %1 on the %2 (it has none)</source>
         <translation>no hay fusible %1 en el %2 (no tiene ninguno)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="196"/>
+        <location filename="../src/cli/cli_session.cpp" line="198"/>
         <source>no fuse %1 on the %2 (%3)</source>
         <translation>no hay fusible %1 en el %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="200"/>
+        <location filename="../src/cli/cli_session.cpp" line="202"/>
         <source>no option %1 for %2 (%3)</source>
         <translation>no hay opción %1 para %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="215"/>
+        <location filename="../src/cli/cli_session.cpp" line="217"/>
         <source>the %1 has no ID to set</source>
         <translation>el %1 no tiene ID que fijar</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="218"/>
+        <location filename="../src/cli/cli_session.cpp" line="220"/>
         <source>the %1 takes an ID of %2 digits</source>
         <translation>el %1 admite un ID de %2 dígitos</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="235"/>
+        <location filename="../src/cli/cli_session.cpp" line="237"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="240"/>
+        <location filename="../src/cli/cli_session.cpp" line="242"/>
         <source>the board is %1, not %2</source>
         <translation>la placa es %1, no %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="245"/>
+        <location filename="../src/cli/cli_session.cpp" line="247"/>
         <source>no programmer board greeting on %1</source>
         <translation>ningún programador saluda en %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="257"/>
+        <location filename="../src/cli/cli_session.cpp" line="259"/>
         <source>%1 boards have no ICSP mode</source>
         <translation>las placas %1 no tienen modo ICSP</translation>
     </message>
     <message>
-        <location filename="../src/cli/cli_session.cpp" line="265"/>
+        <location filename="../src/cli/cli_session.cpp" line="267"/>
         <source>%1 boards do not take the %2</source>
         <translation>las placas %1 no admiten el %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/cli_upgrade.cpp" line="14"/>
+        <source>upgrade programs the board&apos;s own %1: it takes no --chip</source>
+        <translation>upgrade programa el %1 propio de la placa: no admite --chip</translation>
     </message>
     <message>
         <location filename="../src/cli/cli_watch.cpp" line="10"/>
@@ -2242,7 +2257,12 @@ Grabaciones:
         <translation>el esquema del almacén de números de serie es la versión %1, más antigua que la de este programa (%2): ejecute `tessaro-cli serials init`</translation>
     </message>
     <message>
-        <location filename="../src/workbench/bench_messages.h" line="9"/>
+        <location filename="../src/workbench/bench_messages.h" line="11"/>
+        <source>Error: Corrupt or missing upgrade file</source>
+        <translation>Error: archivo de actualización dañado o inexistente</translation>
+    </message>
+    <message>
+        <location filename="../src/workbench/bench_messages.h" line="14"/>
         <source>Board unplugged</source>
         <translation>Placa desconectada</translation>
     </message>
@@ -2262,17 +2282,17 @@ Grabaciones:
         <translation>No se pudo guardar la lista de chips en %1:&#xd;%2</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="36"/>
+        <location filename="../src/workbench/commands.cpp" line="33"/>
         <source>Data file has changed.&#xd;&#xd;Do you wish to save it?</source>
         <translation>Los datos han cambiado.&#xd;&#xd;¿Desea guardarlos?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="78"/>
+        <location filename="../src/workbench/commands.cpp" line="81"/>
         <source>Chip error...</source>
         <translation>Error de chip...</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="79"/>
+        <location filename="../src/workbench/commands.cpp" line="82"/>
         <source>Error: Upgrade chip missing from Chip Selector.&#xd;&#xd;Please use OPTIONS -&gt; Edit Chip List to include 16F628.</source>
         <translation>Error: falta en el selector de chips el chip para actualizar el firmware.&#xd;&#xd;Use OPCIONES -&gt; Editar lista de chips para incluir el 16F628.</translation>
     </message>
@@ -2282,17 +2302,12 @@ Grabaciones:
         <translation>Error de archivo...</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="92"/>
-        <source>Error: Corrupt or missing upgrade file</source>
-        <translation>Error: archivo de actualización dañado o inexistente</translation>
-    </message>
-    <message>
-        <location filename="../src/workbench/commands.cpp" line="101"/>
+        <location filename="../src/workbench/commands.cpp" line="102"/>
         <source>Please insert 16F628 as per screen graphic.&#xd;&#xd;Do you wish to continue?</source>
         <translation>Inserte un 16F628 como muestra la imagen.&#xd;&#xd;¿Desea continuar?</translation>
     </message>
     <message>
-        <location filename="../src/workbench/commands.cpp" line="143"/>
+        <location filename="../src/workbench/commands.cpp" line="145"/>
         <source>Select the [%1] and try again?</source>
         <translation>¿Seleccionar el [%1] e intentarlo de nuevo?</translation>
     </message>

@@ -45,23 +45,6 @@ bool AnsweredFromTheCommandLine(int argc, char** argv) {
     }
     return false;
 }
-// --record FILE (or --record=FILE) is the window's: taken out of the
-// arguments, which name the file and chip.
-std::string TakeRecordOption(std::vector<std::string>& args) {
-    for (auto arg = args.begin(); arg != args.end(); ++arg) {
-        if (arg->rfind("--record=", 0) == 0) {
-            std::string path = arg->substr(9);
-            args.erase(arg);
-            return path;
-        }
-        if (*arg == "--record" && arg + 1 != args.end()) {
-            std::string path = *(arg + 1);
-            args.erase(arg, arg + 2);
-            return path;
-        }
-    }
-    return {};
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,7 +67,6 @@ int main(int argc, char** argv) {
     // folder (the one its messages show).
     env.programDir = ProgramFolder();
     env.args = WindowArguments(argc, argv);
-    env.record = TakeRecordOption(env.args);
 
     TProjFm window(std::move(env));
     if (QScreen* screen = QGuiApplication::primaryScreen())

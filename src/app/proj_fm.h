@@ -45,7 +45,6 @@ struct TProjFmEnv {
     std::unique_ptr<Sound> sound;     // the click; made from the program folder when null
     std::unique_ptr<HelpViewer> help; // the help window; the toolkit's when null
     std::string systemRoot;           // where sys/ and dev/ are; empty: the machine's own
-    std::string record; // --record FILE: the board session written down from the start
 };
 
 // The main window: the workbench's face in widgets. Its handlers (one file per

@@ -4,6 +4,29 @@
 
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
+namespace {
+// --record FILE (or --record=FILE) is the window's: taken out of the
+// arguments, which name the file and chip.
+std::string TakeRecordOption(std::vector<std::string>& args) {
+    for (auto arg = args.begin(); arg != args.end(); ++arg) {
+        if (arg->rfind("--record=", 0) == 0) {
+            std::string path = arg->substr(9);
+            args.erase(arg);
+            return path;
+        }
+        if (*arg == "--record" && arg + 1 != args.end()) {
+            std::string path = *(arg + 1);
+            args.erase(arg, arg + 2);
+            return path;
+        }
+    }
+    return {};
+}
+} // namespace
+
 void TProjFm::FormCreate() {
     EnsureProgramResources();
     setWindowIcon(QIcon(":/Proj"));
@@ -28,9 +51,11 @@ void TProjFm::Timer1Timer() {
 
 void TProjFm::ExecuteStartupProcedures() {
     // A recording asked for on the command line begins with the port's opening.
-    Bench_->StartUp(Env.args, [this] {
-        if (!Env.record.empty())
-            StartRecording(Env.record);
+    std::vector<std::string> args = Env.args;
+    const std::string record = TakeRecordOption(args);
+    Bench_->StartUp(args, [this, record] {
+        if (!record.empty())
+            StartRecording(record);
     });
     AdviseNewerFileLoad1->setChecked(Bench_->adviseNewerFileLoad);
     SoundAvailable = CheckSoundAvailable();

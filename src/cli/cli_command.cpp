@@ -22,6 +22,7 @@ const CliCommandRow kCommands[] = {
     {CliCommand::Disasm,      "disasm",      CliFile::In,   false, false,  0,                          nullptr,       &S::RunDisasm},
     {CliCommand::Checksum,    "checksum",    CliFile::In,   false, false,  0,                          nullptr,       &S::RunChecksum},
     {CliCommand::Replay,      "replay",      CliFile::In,   false, false,  0,                          "replay",      &S::RunReplay},
+    {CliCommand::Upgrade,     "upgrade",     CliFile::In,   true,  false,  0,                          "upgrade",     &S::RunUpgrade},
 };
 // clang-format on
 } // namespace

@@ -19,7 +19,8 @@ enum class CliCommand {
     Calibration,
     Disasm,
     Checksum,
-    Replay
+    Replay,
+    Upgrade
 };
 
 // What a command does with the HEX file named after it.

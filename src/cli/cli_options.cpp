@@ -205,6 +205,8 @@ Commands:
                   configuration words by their options (needs no board)
   checksum FILE   the checksum the chip maker's tools show for a HEX file
                   (with --chip; needs no board)
+  upgrade FILE    the board's own firmware from its upgrade image FILE into
+                  a 16F628 in the socket (asks first: add --yes)
 
 Options:
   --port PORT     COM1..COM9 (through the program folder's ports/), a device

@@ -8,6 +8,7 @@
 #include "link/serial.h"
 #include "platform/os_name.h"
 #include "platform/sha256.h"
+#include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
 namespace {
@@ -75,7 +76,9 @@ bool CliSession::StartRecording() {
         h.Str("style", StyleInfo(o_.style).messageName);
     else
         h.Null("style");
-    h.Str("chip", o_.chip).Str("operation", CommandRow(o_.command).word);
+    // An upgrade's chip is the board's own, whatever the command line names.
+    h.Str("chip", o_.command == CliCommand::Upgrade ? kUpgradeChip : o_.chip);
+    h.Str("operation", CommandRow(o_.command).word);
     h.Raw("options", Options(o_)).Raw("args", JsonStringArray(o_.args));
     if (!o_.file.empty() && CommandRow(o_.command).file == CliFile::In)
         h.Str("file", o_.file).Str("hex_sha256", FileSha256Hex(o_.file));

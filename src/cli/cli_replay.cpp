@@ -25,7 +25,7 @@ bool Dropped(const std::string& arg, bool& takesValue) {
         }
     }
     takesValue = false;
-    return arg == "--json" || arg == "--trace" || arg == "--watch" || arg == "--quiet";
+    return arg == "--json" || arg == "--trace" || arg == "--quiet";
 }
 
 std::vector<std::string> ReplayArgs(const JsonValue& header) {
@@ -182,6 +182,17 @@ int CliSession::RunReplay() {
     const CliParseResult parsed = ParseCliOptions(ReplayArgs(recording.header));
     if (!parsed.ok || !CommandRow(parsed.options.command).onBoard) {
         out_.Say(MeSays(N_("%1 names no operation on a board to replay"), o_.file), true);
+        return kExitInput;
+    }
+    // After its first Program a watch run programs the file as it was saved
+    // later; the recording holds the first file's SHA-256 alone, so what the
+    // later ones held, and so what the program would send, is not known.
+    if (parsed.options.watch) {
+        out_.Say(MeSays(N_("%1 records program --watch: the files saved after its first program "
+                           "are not in it, so it cannot be replayed (tessaro-boardsim --check "
+                           "checks it)"),
+                        o_.file),
+                 true);
         return kExitInput;
     }
     CliOptions inner = parsed.options;

@@ -87,6 +87,8 @@ int CliSession::Prepare() {
         out_.Say(MeSays(kCannotWriteLog, o_.log), true);
         return kExitInput;
     }
+    if (o_.command == CliCommand::Upgrade)
+        return PrepareUpgrade();
     if (o_.chip.empty() && o_.command != CliCommand::Info) {
         out_.Say(MeSays(N_("%1 needs --chip"), CommandRow(o_.command).word), true);
         return kExitInput;

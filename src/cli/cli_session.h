@@ -56,6 +56,7 @@ public:
     int RunDisasm();   // cli_disasm.cpp
     int RunChecksum(); // cli_checksum.cpp
     int RunReplay();   // cli_replay.cpp
+    int RunUpgrade();  // cli_upgrade.cpp
     // serials export-sqtp: unused numbers of the store into an SQTP file (sqtp_export.cpp).
     int ExportSqtp(StoreAdmin& admin, std::size_t count, const std::string& file);
 
@@ -92,6 +93,9 @@ private:
 
     // Watch mode (cli_watch.cpp).
     int RunWatch();
+
+    // The upgrade's checks before the port opens (cli_upgrade.cpp).
+    int PrepareUpgrade();
 
     // Calibration (cli_calibration.cpp).
     bool NoCalibrationWord(); // says so when the chip has none

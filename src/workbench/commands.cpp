@@ -7,14 +7,11 @@
 #include "protocol/engine.h"
 #include "protocol/engine_texts.h"
 #include "protocol/upgrade.h"
+#include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>
 #include <system_error>
-
-namespace {
-constexpr const char* kUpgradeChip = "16F628";
-} // namespace
 
 StartResult Workbench::Program(const OperationOptions& options) {
     return EngineFor(options).Program(options);
@@ -73,37 +70,42 @@ void Workbench::Cancel() {
 // The board's own firmware goes into a 16F628 in the socket, programmed like
 // any chip from the style's upgrade image.
 void Workbench::Upgrade(const OperationOptions& options) {
+    // The image stands in the program folder; it is opened there by its full
+    // path, whatever folder is current.
+    UpgradeFrom(places_.ProgramDir + StyleInfo(engine_->Style()).upgradeFile, options);
+}
+
+StartResult Workbench::UpgradeFrom(const std::string& file, const OperationOptions& options) {
     const int position = FindChip(kUpgradeChip);
     if (position < 0) {
         view_.StatusChanged(N_("Chip error..."));
         dialogs().Error(N_("Error: Upgrade chip missing from Chip Selector.\r\rPlease use OPTIONS "
                            "-> Edit Chip List to include 16F628."));
         view_.StatusChanged(kReady);
-        return;
+        return StartResult::NoChip;
     }
     ChooseChip(position, {.askToSave = true});
     image_.MergeLoad = false;
-    // The image stands in the program folder; it is opened there by its full
-    // path, whatever folder is current.
-    const std::string file = places_.ProgramDir + StyleInfo(engine_->Style()).upgradeFile;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec) || !OpenFile(file)) {
         view_.StatusChanged(N_("File error..."));
-        dialogs().Error(N_("Error: Corrupt or missing upgrade file"));
+        dialogs().Error(kUpgradeFileError);
         view_.StatusChanged(kReady);
-        return;
+        return StartResult::NothingToDo;
     }
     engine_->Upgrade();
     fileCaption_.clear();
-    UnscrambleUpgradeImage(image_, StyleInfo(engine_->Style()).style == kElmStyle);
+    UnscrambleUpgradeImage(image_, StyleInfo(engine_->Style()).style == kElmStyle, chip_.ROMSize);
     // The upgrade image is not for the user to see.
     view_.ImageChanged(kImageCleared | kImageConfig | kImageFile);
+    StartResult started = StartResult::Declined;
     if (dialogs().QuestionYesNo(N_("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
                                    "continue?")) == Dialogs::Answer::Yes)
-        Program(options);
+        started = Program(options);
     else
         ResetImage();
     view_.StatusChanged(kReady);
+    return started;
 }
 
 // The operation to run again with the chip in the socket chosen; none for the

@@ -332,8 +332,12 @@ public:
     StartResult StartAutoProgram(const OperationOptions& options, int chips = 0);
     void EndAutoProgram();
     void Cancel();
-    // The board's firmware into a 16F628 in the socket.
+    // The board's firmware into a 16F628 in the socket: the style's image
+    // from the program folder, or `file`. NoChip or NothingToDo (a box said
+    // why) when the chip list lacks the 16F628 or the file does not load;
+    // Declined when the user does not go on; else Program's answer.
     void Upgrade(const OperationOptions& options);
+    StartResult UpgradeFrom(const std::string& file, const OperationOptions& options);
     // After an operation declined for an unknown chip: when the chip in the
     // socket is another of the list, offers to choose it, loads the file
     // again for it and runs the operation again.

@@ -132,6 +132,17 @@ TEST(Recording, ACutShortRecordingReplaysToItsEndAndABadOneIsRefused) {
     const std::string state = ReadFile(log + ".serial");
     EXPECT_EQ(RunTool(f, {"replay", "--fast", f.Path("serial.jsonl")}).code, 3);
     EXPECT_EQ(ReadFile(log + ".serial"), state);
+
+    // A program --watch run programmed the files saved after its first, which
+    // its recording does not hold: refused, not replayed against the first.
+    std::ofstream(f.Path("watch.jsonl"))
+        << "{\"format\":\"tessaro-session\",\"version\":1,\"port\":\"COM1\",\"chip\":\"16F628A\","
+           "\"operation\":\"program\",\"args\":[\"--chip\",\"16F628A\",\"--watch\",\"program\",\""
+        << file << "\"],\"file\":\"" << file << "\",\"hex_sha256\":\"" << FileSha256Hex(file)
+        << "\"}\n{\"t\":0,\"port\":\"open\"}\n";
+    const CliRun watch = RunTool(f, {"replay", "--fast", f.Path("watch.jsonl")});
+    EXPECT_EQ(watch.code, 3);
+    EXPECT_NE(watch.err.find("records program --watch"), std::string::npos) << watch.err;
 }
 
 TEST(Recording, EachBoardOfAGangRunHasItsOwnRecording) {

@@ -279,7 +279,7 @@ TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
     for (int i = 0; i < 20; ++i)
         image.ROMData.push_back(i == 3 ? 0x3FFF : i);
     image.IDText = "1234";
-    UnscrambleUpgradeImage(image, false);
+    UnscrambleUpgradeImage(image, false, 2048);
     ASSERT_EQ(image.ROMData.size(), 20u);
     EXPECT_EQ(image.ROMData[0], kUpgradeMask);       // 0 XOR the mask
     EXPECT_EQ(image.ROMData[3], 0x3FFF);             // blank stays blank
@@ -288,9 +288,17 @@ TEST(Upgrade, WordsAreUnscrambledAndTheSixteenthMovesToTheEnd) {
     EXPECT_EQ(image.FuseValue[1], 0x32A);
     EXPECT_EQ(image.IDText, "FFFF");
     image.IDText = "XYZ";
-    UnscrambleUpgradeImage(image, true);
+    UnscrambleUpgradeImage(image, true, 2048);
     EXPECT_EQ(image.ROMData.back(), -1);
     EXPECT_EQ(image.FuseValue[1], 0xF0A);
+    // A loaded image has a blank entry past the chip's last word: the ID
+    // takes the chip's last word, where it is written.
+    image.ROMData.assign(2049, 0x3FFF);
+    image.IDText = "1234";
+    UnscrambleUpgradeImage(image, false, 2048);
+    ASSERT_EQ(image.ROMData.size(), 2049u);
+    EXPECT_EQ(image.ROMData[2047], 0x1234);
+    EXPECT_EQ(image.ROMData[2048], 0x3FFF);
 }
 
 } // namespace

@@ -132,9 +132,7 @@ ConsoleReply RunConsoleLine(Board& board, const std::string& line, const std::st
     if (verb == "turnaround") {
         return {false, Turnaround(board)};
     }
-    return {false, "commands: insert, remove, fault WORDS, noise B1 B2 ..., pace on|off, "
-                   "dump [FILE], load FILE, erase, status, turnaround, quit\nfaults:\n" +
-                       std::string(FaultCommandHelp())};
+    return {false, std::string("commands: ") + kConsoleCommands + "faults:\n" + FaultCommandHelp()};
 }
 
 } // namespace boardsim

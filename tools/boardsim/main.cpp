@@ -215,7 +215,7 @@ int main(int argc, char** argv) {
     }
     if (!parsed.ok || parsed.options.help) {
         std::fprintf(parsed.ok ? stdout : stderr, "%s%s%s", parsed.error.c_str(),
-                     parsed.ok ? "" : "\n", SimUsage());
+                     parsed.ok ? "" : "\n", SimUsage().c_str());
         return parsed.ok ? 0 : 2;
     }
     const SimOptions& options = parsed.options;

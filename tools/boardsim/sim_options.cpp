@@ -1,5 +1,6 @@
 #include "sim_options.h"
 
+#include "console.h"
 #include "fault_commands.h"
 
 #include <cstdlib>
@@ -149,7 +150,7 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
     return result;
 }
 
-const char* SimUsage() {
+std::string SimUsage() {
     return "usage: tessaro-boardsim [options]\n"
            "  --model NAME         Alder, Birch_A, Birch_B, Cedar or Elm (default Elm)\n"
            "  --chip NAME          the chip's sizes, core and device ID from the chip file\n"
@@ -173,8 +174,8 @@ const char* SimUsage() {
            "  --replay FILE        serve a recording's board (as --listen does) in place\n"
            "                       of a simulated one\n"
            "  --help --version     this text; the program's version\n"
-           "standard input: insert, remove, fault WORDS, noise B1 B2 ..., pace on|off,\n"
-           "  dump [FILE], load FILE, status, help, quit\n";
+           "standard input: " +
+           std::string(kConsoleCommands);
 }
 
 } // namespace boardsim

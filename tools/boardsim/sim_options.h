@@ -39,6 +39,6 @@ struct SimOptionsResult {
 };
 
 SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
-const char* SimUsage();
+std::string SimUsage();
 
 } // namespace boardsim
