@@ -11,6 +11,7 @@
 #include "platform/text_file.h"
 #include "platform/translate.h"
 #include "platform/translator_qt.h"
+#include "platform/utf8_path.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,8 +20,6 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <filesystem>
-#include <system_error>
 
 namespace {
 constexpr const char* kAboutText =
@@ -30,9 +29,8 @@ constexpr const char* kAboutText =
 // The help document in the user's language when there is one (tessaro_de.html),
 // else the English one.
 std::string HelpFileOf(const std::string& programDir, const std::string& language) {
-    std::error_code ec;
     const std::string translated = programDir + "tessaro_" + language + ".html";
-    if (!language.empty() && std::filesystem::is_regular_file(translated, ec))
+    if (!language.empty() && IsExistingFile(translated))
         return translated;
     return programDir + "tessaro.html";
 }

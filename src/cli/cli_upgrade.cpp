@@ -2,11 +2,10 @@
 // the 16F628 in the socket, as Options > Upgrade does in the window. The
 // image is unscrambled for the board that greeted.
 #include "cli/cli_session.h"
+#include "platform/utf8_path.h"
 #include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
-#include <filesystem>
-#include <system_error>
 
 int CliSession::PrepareUpgrade() {
     if (!o_.chip.empty()) {
@@ -16,8 +15,7 @@ int CliSession::PrepareUpgrade() {
         return kExitInput;
     }
     // A file that is not there is found before the board is reset.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(o_.file, ec)) {
+    if (!IsExistingFile(o_.file)) {
         boxes_.Error(kUpgradeFileError);
         return kExitInput;
     }

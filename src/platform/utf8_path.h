@@ -14,3 +14,6 @@ std::filesystem::path PathOf(const std::string& utf8);
 
 // The path's name as UTF-8 text.
 std::string Utf8Of(const std::filesystem::path& path);
+
+// Whether a file (not a folder) of that UTF-8 name is there.
+bool IsExistingFile(const std::string& utf8);

@@ -4,14 +4,13 @@
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
 #include "platform/translate.h"
+#include "platform/utf8_path.h"
 #include "protocol/engine.h"
 #include "protocol/engine_texts.h"
 #include "protocol/upgrade.h"
 #include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
-#include <filesystem>
-#include <system_error>
 
 StartResult Workbench::Program(const OperationOptions& options) {
     return EngineFor(options).Program(options);
@@ -86,8 +85,7 @@ StartResult Workbench::UpgradeFrom(const std::string& file, const OperationOptio
     }
     ChooseChip(position, {.askToSave = true});
     image_.MergeLoad = false;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec) || !OpenFile(file)) {
+    if (!IsExistingFile(file) || !OpenFile(file)) {
         view_.StatusChanged(N_("File error..."));
         dialogs().Error(kUpgradeFileError);
         view_.StatusChanged(kReady);

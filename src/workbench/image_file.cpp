@@ -11,17 +11,17 @@
 #include "image/reset_code_memory.h"
 #include "platform/current_dir.h"
 #include "platform/dialogs.h"
+#include "platform/utf8_path.h"
 #include "protocol/engine.h"
 #include "protocol/engine_texts.h"
 #include "workbench/workbench.h"
 
-#include <filesystem>
 
 namespace {
 constexpr const char* kDataChanged = N_("Data file has changed. Do you wish to save it?");
 
 std::string LeafOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return Utf8Of(PathOf(path).filename());
 }
 } // namespace
 

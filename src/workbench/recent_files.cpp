@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "platform/translate.h"
+#include "platform/utf8_path.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>
@@ -22,10 +23,10 @@ void Workbench::ReadRecentFiles() {
 
 void Workbench::RememberFile(const std::string& fileName) {
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::absolute(fileName, ec);
+    const std::filesystem::path path = std::filesystem::absolute(PathOf(fileName), ec);
     const std::string chip =
         ChipSelected() ? chipNames_[static_cast<std::size_t>(position_)] : std::string();
-    RememberRecentFile(recentFiles_, {ec ? fileName : path.lexically_normal().string(), chip});
+    RememberRecentFile(recentFiles_, {ec ? fileName : Utf8Of(path.lexically_normal()), chip});
 }
 
 // The file's chip is chosen when the list has it (not in user mode, whose image
@@ -34,8 +35,7 @@ void Workbench::OpenRecentFile(std::size_t index) {
     if (index >= recentFiles_.size())
         return;
     const RecentFile file = recentFiles_[index];
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file.path, ec)) {
+    if (!IsExistingFile(file.path)) {
         ForgetRecentFile(recentFiles_, file.path);
         view_.ImageChanged(kImageFile);
         dialogs().Error(Arg(kRecentFileGone, file.path));

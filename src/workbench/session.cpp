@@ -6,6 +6,7 @@
 #include "platform/text_file.h"
 #include "platform/translate.h"
 #include "protocol/engine.h"
+#include "platform/utf8_path.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>
@@ -13,11 +14,6 @@
 
 namespace {
 constexpr const char* kSettingsNotSaved = N_("The settings could not be saved to %1:\r%2");
-
-bool IsExistingFile(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
 
 std::string UpperAscii(std::string s) {
     for (char& c : s)
@@ -90,7 +86,7 @@ void Workbench::RestoreChipAndFile(Settings saved, const std::vector<std::string
 
 void Workbench::SaveSession() {
     std::error_code ec;
-    std::filesystem::current_path(places_.ProgramDir, ec);
+    std::filesystem::current_path(PathOf(places_.ProgramDir), ec);
     Settings s;
     s.port = serial_->Port();
     s.hexFileName = engine_->UpgradeLoaded() ? places_.ProgramDir : image_.HexFileName;

@@ -6,6 +6,7 @@
 #include "link/serial.h"
 #include "platform/file_places.h"
 #include "platform/scripted_dialogs.h"
+#include "platform/utf8_path.h"
 #include "workbench/port_return.h"
 #include "workbench/workbench.h"
 
@@ -176,6 +177,24 @@ TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplac
     ASSERT_TRUE(face.bench.SaveChipFile(*text));
     EXPECT_LT(face.bench.FindChip("16F628A"), 0);
     EXPECT_GE(face.bench.FindChip("16F628Z"), 0);
+}
+
+// File names are UTF-8 on every system (Windows's narrow code page is not):
+// a file whose name it cannot spell loads, names the caption, and comes back
+// from the recent files.
+TEST(Workbench, AFileNameOutsideTheSystemsCodePageLoadsAndComesBackFromTheRecentFiles) {
+    BenchFace face;
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    const std::string name = Utf8Of(face.dir) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex";
+    std::ofstream(PathOf(name)) << ":020000005A3074\n:00000001FF\n";
+    ASSERT_TRUE(face.bench.LoadImage(false, FileChoice::Named(name)));
+    EXPECT_NE(face.bench.Caption().find("\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex"), std::string::npos);
+    ASSERT_FALSE(face.bench.RecentFiles().empty());
+    EXPECT_EQ(PathOf(face.bench.RecentFiles().front().path), fs::absolute(PathOf(name)).lexically_normal());
+    face.bench.ResetImage();
+    face.bench.OpenRecentFile(0);
+    EXPECT_TRUE(face.boxes.Texts().empty());
+    EXPECT_EQ(face.bench.ProgramWords().front(), 0x305A);
 }
 
 TEST(Workbench, FuseOptionsAndIdDigitsByNameChangeTheImageOnlyWhenEveryNameIsFound) {
