@@ -184,6 +184,11 @@ TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplac
 // from the recent files.
 TEST(Workbench, AFileNameOutsideTheSystemsCodePageLoadsAndComesBackFromTheRecentFiles) {
     BenchFace face;
+    // A load makes the file's folder current; Windows removes no current folder.
+    struct KeptFolder {
+        fs::path was = fs::current_path();
+        ~KeptFolder() { fs::current_path(was); }
+    } kept;
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
     const std::string name = Utf8Of(face.dir) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex";
     std::ofstream(PathOf(name)) << ":020000005A3074\n:00000001FF\n";
