@@ -7,6 +7,7 @@
 #include "cli/spy_export.h"
 #include "link/replay_port.h"
 #include "platform/sha256.h"
+#include "platform/utf8_path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -210,7 +211,7 @@ int CliSession::RunReplay() {
         }
     } else if (file == CliFile::Out) {
         std::error_code ec;
-        scratch = (std::filesystem::temp_directory_path(ec) / "tessaro-replay-read.hex").string();
+        scratch = Utf8Of(std::filesystem::temp_directory_path(ec) / "tessaro-replay-read.hex");
         inner.file = o_.hexFile.empty() ? scratch : o_.hexFile;
     }
     const int code = RunAgainst(std::move(recording), inner, o_, env_, out_);

@@ -1,5 +1,7 @@
 #include "platform/recent_files.h"
 
+#include "platform/utf8_path.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -34,7 +36,5 @@ void ForgetRecentFile(std::vector<RecentFile>& files, const std::string& path) {
 }
 
 std::string RecentFilesPath(const FilePlaces& places) {
-    return std::filesystem::path(SettingsWritePath(places))
-        .replace_filename(kRecentFilesName)
-        .string();
+    return Utf8Of(PathOf(SettingsWritePath(places)).replace_filename(kRecentFilesName));
 }
