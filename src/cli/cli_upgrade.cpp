@@ -2,6 +2,7 @@
 // the 16F628 in the socket, as Options > Upgrade does in the window. The
 // image is unscrambled for the board that greeted.
 #include "cli/cli_session.h"
+#include "protocol/engine_texts.h"
 #include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
@@ -18,7 +19,7 @@ int CliSession::PrepareUpgrade() {
     // A file that is not there is found before the board is reset.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(o_.file, ec)) {
-        boxes_.Error(kUpgradeFileError);
+        SayIn(boxes_, MessageWord::UpgradeFileError);
         return kExitInput;
     }
     return LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle) ? kExitOk : kExitInput;
