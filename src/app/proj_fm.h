@@ -128,7 +128,7 @@ public:
 
     // ---- The workbench's view (view_fm.cpp) ----
     Dialogs& dialogs() override { return *Env.dialogs; }
-    void StatusChanged(const std::string& text) override;
+    void StatusChanged(const EngineStatus& status) override;
     void ProgressChanged(int value, int maximum) override;
     void ChipChanged() override;
     void ImageChanged(unsigned parts) override;

@@ -8,6 +8,7 @@
 #include "link/programmer_style.h"
 #include "platform/debug_log.h"
 #include "platform/translator_qt.h"
+#include "protocol/engine_texts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,8 +21,8 @@
 
 #include <algorithm>
 
-void TProjFm::StatusChanged(const std::string& text) {
-    SetStatus(text);
+void TProjFm::StatusChanged(const EngineStatus& status) {
+    SetStatus(Worded(status));
 }
 
 void TProjFm::SetStatus(const std::string& text) {

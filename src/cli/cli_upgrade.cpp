@@ -3,6 +3,7 @@
 // image is unscrambled for the board that greeted.
 #include "cli/cli_session.h"
 #include "platform/utf8_path.h"
+#include "protocol/engine_texts.h"
 #include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
@@ -16,7 +17,7 @@ int CliSession::PrepareUpgrade() {
     }
     // A file that is not there is found before the board is reset.
     if (!IsExistingFile(o_.file)) {
-        boxes_.Error(kUpgradeFileError);
+        SayIn(boxes_, MessageWord::UpgradeFileError);
         return kExitInput;
     }
     return LoadChipFile(o_.style >= 0 ? o_.style : kFirstStyle) ? kExitOk : kExitInput;

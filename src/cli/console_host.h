@@ -4,6 +4,7 @@
 #include "cli/console_output.h"
 #include "platform/file_places.h"
 #include "platform/sleep.h"
+#include "protocol/engine_texts.h"
 #include "workbench/workbench.h"
 
 #include <chrono>
@@ -52,7 +53,7 @@ public:
 
     // ---- BenchView ----
     Dialogs& dialogs() override { return boxes_; }
-    void StatusChanged(const std::string& text) override { out_.Status(text); }
+    void StatusChanged(const EngineStatus& status) override { out_.Status(Worded(status)); }
     void ProgressChanged(int value, int maximum) override { out_.Progress(value, maximum); }
     void OperationStarted(Operation operation) override;
     void OperationEnded(const OperationReport& report) override;

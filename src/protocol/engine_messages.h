@@ -6,8 +6,10 @@
 // What the engine tells the person at the board, as values: what happened and
 // its particulars. The engine says no words; every face words these values
 // through one catalogue (protocol/engine_texts.h) and shows the words its own way.
+// The program around the engine (its host) tells its own in the same values,
+// in sections of their own, so that an operation's report carries them alike.
 
-// The status: what the engine does or waits for.
+// The status: what the engine (or its host) does or waits for.
 enum class StatusWord {
     Ready,
     Error,
@@ -41,7 +43,14 @@ enum class StatusWord {
     ReadingEeprom,
     VerifyingRom,
     VerifyResult,
-    Last = VerifyResult,
+    // The host's own (the program around the engine).
+    ChipError,      // the board's own chip is not in the chip list
+    FileError,      // its upgrade image does not load
+    BoardUnplugged, // the board's port went away with its device
+    Saving,
+    ProgramReady,  // after the save dialog
+    OutsideMemory, // count: bytes of the file (text) outside the chip's memory
+    Last = OutsideMemory,
 };
 
 // The messages and questions: what happened, in the order of the engine's
@@ -84,8 +93,26 @@ enum class MessageWord {
     ProgrammingComplete,
     WideProgrammingComplete, // a 16-bit core's, after its configuration read back
     DataVerified,
-    // A box the program around the engine worded itself (a file that did not
-    // load): kind and text.
+    // The host's own boxes and questions (the program around the engine: the
+    // image's file, the chip file, the settings, the port).
+    DataChanged,     // question, with Cancel where it can be declined
+    ReadOverChanges, // question with Cancel: a Read's offer to save first
+    NothingToSave,
+    SaveProblem,
+    ChipFileMissing,
+    ChipFileSyntax,     // text: the line of the chip file
+    ChipListNotSaved,   // path, text: why
+    SettingsNotSaved,   // path, text: why
+    PortProblem,        // the port does not open
+    CannotWritePort,    // count: the COM number, text: why
+    RecentFileGone,     // path
+    UpgradeChipMissing, // the board's own chip is not in the chip list
+    UpgradeFileError,   // its upgrade image is not there or does not load
+    InsertUpgradeChip,  // question
+    TrySocketChip,      // question: socketChip
+    BlankCalibration,   // tessaro-cli: a blank calibration word with no value given
+    // A box worded by a library the host uses (a file that did not load, a
+    // port that failed): kind and text.
     Worded,
     Last = Worded,
 };
@@ -110,7 +137,8 @@ struct Particulars {
     std::string chip{};       // the chip selected
     std::string socketChip{}; // the chip of the list whose device ID the socket's chip reports
     std::string port{};       // the port as messages name it
-    std::string text{};       // Worded: the words
+    std::string text{};       // Worded: the words; else as the value's comment says
+    std::string path{};       // a file
     int style = -1;           // the programmer style selected
     int boardStyle = -1;      // the style the board named
     MemoryRegion region = MemoryRegion::Rom;
@@ -121,6 +149,7 @@ struct Particulars {
     int revision = -1;
     int word = -1; // a calibration word
     BlankFindings blank{};
+    int count = -1; // a number the words name
 };
 
 // The kind each message is shown as.
@@ -132,6 +161,10 @@ constexpr MessageKind MessageKindOf(MessageWord what) {
     case MessageWord::ProgramNotBlank:
     case MessageWord::EraseAndProgramNotBlank:
     case MessageWord::CalibrationMismatch:
+    case MessageWord::DataChanged:
+    case MessageWord::ReadOverChanges:
+    case MessageWord::InsertUpgradeChip:
+    case MessageWord::TrySocketChip:
         return MessageKind::Question;
     case MessageWord::AutoWithSerialEeprom:
     case MessageWord::AutoWithIcsp:
@@ -148,6 +181,17 @@ constexpr MessageKind MessageKindOf(MessageWord what) {
     case MessageWord::Difference:
     case MessageWord::RomProgrammingError:
     case MessageWord::IdFuseProgrammingError:
+    case MessageWord::SaveProblem:
+    case MessageWord::ChipFileMissing:
+    case MessageWord::ChipFileSyntax:
+    case MessageWord::ChipListNotSaved:
+    case MessageWord::SettingsNotSaved:
+    case MessageWord::PortProblem:
+    case MessageWord::CannotWritePort:
+    case MessageWord::RecentFileGone:
+    case MessageWord::UpgradeChipMissing:
+    case MessageWord::UpgradeFileError:
+    case MessageWord::BlankCalibration:
         return MessageKind::Error;
     default:
         return MessageKind::Information;

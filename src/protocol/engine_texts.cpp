@@ -2,8 +2,11 @@
 // translations; the words are English until they are shown.
 #include "protocol/engine_texts.h"
 
+#include "chipdb/chip_list.h"
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
+#include "image/hex_load.h"
+#include "image/hex_save.h"
 #include "link/programmer_style.h"
 
 #include <cstdio>
@@ -45,6 +48,11 @@ constexpr Plain<StatusWord> kStatuses[] = {
     {StatusWord::ReadingEeprom, N_("Reading EEPROM...")},
     {StatusWord::VerifyingRom, N_("Verifying ROM...")},
     {StatusWord::VerifyResult, N_("Verify result...")},
+    {StatusWord::ChipError, N_("Chip error...")},
+    {StatusWord::FileError, N_("File error...")},
+    {StatusWord::BoardUnplugged, N_("Board unplugged")},
+    {StatusWord::Saving, kSavingStatus},
+    {StatusWord::ProgramReady, kProgramReadyStatus},
 };
 
 // The messages and questions without particulars.
@@ -76,6 +84,21 @@ constexpr Plain<MessageWord> kMessages[] = {
     {MessageWord::ProgrammingComplete, N_("Programming complete.")},
     {MessageWord::WideProgrammingComplete, N_("Programming complete")},
     {MessageWord::DataVerified, N_("Data verified")},
+    {MessageWord::DataChanged, N_("Data file has changed. Do you wish to save it?")},
+    {MessageWord::ReadOverChanges, N_("Data file has changed.\r\rDo you wish to save it?")},
+    {MessageWord::NothingToSave, kNothingToSave},
+    {MessageWord::SaveProblem, kSaveProblem},
+    {MessageWord::ChipFileMissing, N_("chipinfo.cid file is missing")},
+    {MessageWord::PortProblem, N_("There appears to be a problem accessing the COM Port")},
+    {MessageWord::UpgradeChipMissing,
+     N_("Error: Upgrade chip missing from Chip Selector.\r\rPlease "
+        "use OPTIONS -> Edit Chip List to include 16F628.")},
+    {MessageWord::UpgradeFileError, kUpgradeFileError},
+    {MessageWord::InsertUpgradeChip,
+     N_("Please insert 16F628 as per screen graphic.\r\rDo you wish to continue?")},
+    {MessageWord::BlankCalibration,
+     N_("The chip's calibration word reads blank\rGive its value with --calibration "
+        "(from the log or the chip's label); the chip is left alone")},
 };
 
 // The board's faults, after which it is reset.
@@ -169,6 +192,27 @@ std::string BoardMessage(MessageWord what, const Particulars& p) {
                   "setting?"),
                p.port.empty() ? std::string(N_("None")) : p.port, StyleName(p.style));
 }
+// The host's messages that name their particulars.
+std::string HostMessage(MessageWord what, const Particulars& p) {
+    switch (what) {
+    case MessageWord::ChipFileSyntax:
+        return Arg(kChipFileSyntaxText, p.text);
+    case MessageWord::ChipListNotSaved:
+        return Arg(N_("The chip list could not be saved to %1:\r%2"), p.path, p.text);
+    case MessageWord::SettingsNotSaved:
+        return Arg(N_("The settings could not be saved to %1:\r%2"), p.path, p.text);
+    case MessageWord::CannotWritePort:
+        return Arg(N_("Cannot write ports/com%1: %2"), p.count, p.text);
+    case MessageWord::RecentFileGone:
+        return Arg(N_("The file %1 is no longer there.\rIt has been taken off the Recent Files "
+                      "list."),
+                   p.path);
+    case MessageWord::TrySocketChip:
+        return Arg(N_("Select the [%1] and try again?"), p.socketChip);
+    default:
+        return {};
+    }
+}
 } // namespace
 
 std::string Worded(const EngineStatus& status) {
@@ -180,6 +224,8 @@ std::string Worded(const EngineStatus& status) {
         return Arg(N_("Checking for %1..."), p.chip);
     case StatusWord::KeepingCalibration:
         return Arg(N_("Keeping the chip's calibration 0x%1"), HexOfValue(p.word, 4));
+    case StatusWord::OutsideMemory:
+        return OutsideMemoryText(p.count, p.text, p.chip);
     default:
         break;
     }
@@ -211,6 +257,13 @@ std::string Worded(const EngineMessage& message) {
         return Difference(p);
     case MessageWord::RomProgrammingError:
         return Arg(N_("ROM programming error at address 0x%1"), HexOfValue(p.address, 4));
+    case MessageWord::ChipFileSyntax:
+    case MessageWord::ChipListNotSaved:
+    case MessageWord::SettingsNotSaved:
+    case MessageWord::CannotWritePort:
+    case MessageWord::RecentFileGone:
+    case MessageWord::TrySocketChip:
+        return HostMessage(message.what, p);
     default:
         break;
     }
@@ -237,4 +290,8 @@ Dialogs::Answer SayIn(Dialogs& dialogs, const EngineMessage& message) {
         return dialogs.QuestionYesNo(text);
     }
     return Dialogs::Answer::Yes;
+}
+
+Dialogs::Answer AskWithCancel(Dialogs& dialogs, const EngineMessage& question) {
+    return dialogs.QuestionYesNoCancel(Worded(question));
 }

@@ -17,6 +17,8 @@ std::string Worded(const std::optional<EngineMessage>& message);
 // A message shown in a face's dialogs, worded: told, told as an error, or
 // asked Yes or No (the answer; Yes for what is only told).
 Dialogs::Answer SayIn(Dialogs& dialogs, const EngineMessage& message);
+// A question asked Yes, No or Cancel.
+Dialogs::Answer AskWithCancel(Dialogs& dialogs, const EngineMessage& question);
 
 // Texts the faces also show themselves.
 inline constexpr const char* kReady = N_("Ready");
@@ -24,3 +26,5 @@ inline constexpr const char* kReady = N_("Ready");
 inline constexpr const char* kDifference = N_("%1\r\rGood 0x%2\rBad 0x%3");
 // A failure after which the board is reset.
 inline constexpr const char* kAboutToReset = N_("%1\rAbout to apply reset...");
+// An upgrade image that is not there or does not load.
+inline constexpr const char* kUpgradeFileError = N_("Error: Corrupt or missing upgrade file");

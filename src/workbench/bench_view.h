@@ -22,7 +22,9 @@ public:
     virtual ~BenchView() = default;
     // Message boxes, questions and file choices.
     virtual Dialogs& dialogs() = 0;
-    virtual void StatusChanged(const std::string& text) = 0;
+    // The engine's or the workbench's status, a value the face words through
+    // the catalogue (protocol/engine_texts.h) and draws.
+    virtual void StatusChanged(const EngineStatus& status) = 0;
     virtual void ProgressChanged(int value, int maximum) = 0;
 
     // The chip list, the chip chosen, its record or user mode.

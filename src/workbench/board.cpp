@@ -6,14 +6,11 @@
 #include "link/recording_port.h"
 #include "link/serial.h"
 #include "platform/dialogs.h"
-#include "platform/translate.h"
 #include "protocol/engine.h"
 #include "protocol/serial_line_host.h"
-#include "workbench/bench_messages.h"
 #include "workbench/workbench.h"
 
 namespace {
-constexpr const char* kPortProblem = N_("There appears to be a problem accessing the COM Port");
 // Serial On resets the board by a short pulse once the port is open; a port
 // change only lets the board run and waits for it.
 constexpr int kSerialOnSettleMs = 200;
@@ -31,7 +28,7 @@ bool Workbench::OpenPort(int port) {
     }
     portLost_ = false;
     if (!open)
-        dialogs().Error(kPortProblem);
+        Tell(MessageWord::PortProblem);
     view_.PortOpened(open);
     return open;
 }
@@ -109,7 +106,7 @@ void Workbench::SerialOff() {
 void Workbench::PortLost() {
     portLost_ = true;
     serial_->SetActive(false);
-    view_.StatusChanged(kBoardUnplugged);
+    StatusReported({StatusWord::BoardUnplugged});
     if (engine_->Idle())
         SetTimer(false);
 }

@@ -5,7 +5,6 @@
 #include "platform/dialogs.h"
 #include "platform/file_places.h"
 #include "platform/text_file.h"
-#include "platform/translate.h"
 #include "protocol/engine.h"
 #include "workbench/workbench.h"
 
@@ -15,8 +14,6 @@ namespace {
 // User mode's image: a 14-bit core's first 1024 words.
 constexpr int kUserModeWords = 1024;
 constexpr int kUserModeWordMask = 0x3FFF;
-constexpr const char* kChipFileMissing = N_("chipinfo.cid file is missing");
-constexpr const char* kChipListNotSaved = N_("The chip list could not be saved to %1:\r%2");
 } // namespace
 
 std::string Workbench::ChipFilePath() const {
@@ -26,7 +23,7 @@ std::string Workbench::ChipFilePath() const {
 std::optional<TextLines> Workbench::ChipFileText() {
     std::optional<std::string> bytes = ReadWholeFile(ChipFilePath());
     if (!bytes) {
-        dialogs().Error(kChipFileMissing);
+        Tell(MessageWord::ChipFileMissing);
         return std::nullopt;
     }
     return SplitLinesKeepingEnds(*bytes);
@@ -38,7 +35,7 @@ bool Workbench::SaveChipFile(const TextLines& text) {
     const std::string path = EditedChipFilePath(places_);
     if (const std::string reason = WriteUserFile(path, JoinLinesKeepingEnds(text));
         !reason.empty()) {
-        dialogs().Error(Arg(kChipListNotSaved, path, reason));
+        Tell({MessageWord::ChipListNotSaved, {.text = reason, .path = path}});
         return false;
     }
     ChipFileEdited();
@@ -98,7 +95,7 @@ bool Workbench::TakeChip(int position) {
         // integer) is reported, and no chip is left half applied.
         const auto bad = static_cast<std::size_t>(info.badLine);
         const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
-        dialogs().Error(Arg(kChipFileSyntaxText, line.substr(0, kShownLineLimit)));
+        Tell({MessageWord::ChipFileSyntax, {.text = line.substr(0, kShownLineLimit)}});
         position_ = -1;
         return false;
     }

@@ -3,7 +3,6 @@
 // firmware upgrade and another try with the chip found in the socket.
 #include "link/programmer_style.h"
 #include "platform/dialogs.h"
-#include "platform/translate.h"
 #include "platform/utf8_path.h"
 #include "protocol/engine.h"
 #include "protocol/engine_texts.h"
@@ -28,8 +27,7 @@ ProgrammerEngine& Workbench::EngineFor(const OperationOptions& options) {
 StartResult Workbench::Read(const OperationOptions& options) {
     // The image is read over: what was changed in it is offered for saving first.
     if (!engine_->Busy() && ChipSelected() && image_.DataChanged) {
-        const Dialogs::Answer a =
-            dialogs().QuestionYesNoCancel(N_("Data file has changed.\r\rDo you wish to save it?"));
+        const Dialogs::Answer a = AskWithCancel(MessageWord::ReadOverChanges);
         if (a == Dialogs::Answer::Cancel)
             return StartResult::Declined;
         if (a == Dialogs::Answer::Yes)
@@ -77,18 +75,17 @@ void Workbench::Upgrade(const OperationOptions& options) {
 StartResult Workbench::UpgradeFrom(const std::string& file, const OperationOptions& options) {
     const int position = FindChip(kUpgradeChip);
     if (position < 0) {
-        view_.StatusChanged(N_("Chip error..."));
-        dialogs().Error(N_("Error: Upgrade chip missing from Chip Selector.\r\rPlease use OPTIONS "
-                           "-> Edit Chip List to include 16F628."));
-        view_.StatusChanged(kReady);
+        StatusReported({StatusWord::ChipError});
+        Tell(MessageWord::UpgradeChipMissing);
+        StatusReported({StatusWord::Ready});
         return StartResult::NoChip;
     }
     ChooseChip(position, {.askToSave = true});
     image_.MergeLoad = false;
     if (!IsExistingFile(file) || !OpenFile(file)) {
-        view_.StatusChanged(N_("File error..."));
-        dialogs().Error(kUpgradeFileError);
-        view_.StatusChanged(kReady);
+        StatusReported({StatusWord::FileError});
+        Tell(MessageWord::UpgradeFileError);
+        StatusReported({StatusWord::Ready});
         return StartResult::NothingToDo;
     }
     engine_->Upgrade();
@@ -97,12 +94,11 @@ StartResult Workbench::UpgradeFrom(const std::string& file, const OperationOptio
     // The upgrade image is not for the user to see.
     view_.ImageChanged(kImageCleared | kImageConfig | kImageFile);
     StartResult started = StartResult::Declined;
-    if (dialogs().QuestionYesNo(N_("Please insert 16F628 as per screen graphic.\r\rDo you wish to "
-                                   "continue?")) == Dialogs::Answer::Yes)
+    if (Ask(MessageWord::InsertUpgradeChip) == Dialogs::Answer::Yes)
         started = Program(options);
     else
         ResetImage();
-    view_.StatusChanged(kReady);
+    StatusReported({StatusWord::Ready});
     return started;
 }
 
@@ -140,8 +136,7 @@ void Workbench::OfferSocketChip(const OperationReport& report) {
     const std::function<StartResult()> again = Again(report);
     if (position < 0 || userMode_ || !again)
         return;
-    if (dialogs().QuestionYesNo(Arg(N_("Select the [%1] and try again?"), name)) !=
-        Dialogs::Answer::Yes)
+    if (Ask({MessageWord::TrySocketChip, {.socketChip = name}}) != Dialogs::Answer::Yes)
         return;
     // The image is made anew for the other chip: what the user changed is
     // offered for saving first, and the file is loaded again for it.

@@ -6,7 +6,6 @@
 #include "fuses/fuse_values.h"
 #include "fuses/id_text.h"
 #include "platform/dialogs.h"
-#include "platform/translate.h"
 #include "protocol/command_set.h"
 #include "workbench/workbench.h"
 
@@ -14,9 +13,6 @@
 
 namespace {
 constexpr int kBlankCalibration = 0xFF;
-constexpr const char* kBlankCalibrationText =
-    N_("The chip's calibration word reads blank\rGive its value with --calibration "
-       "(from the log or the chip's label); the chip is left alone");
 
 bool SameText(const std::string& a, const std::string& b) {
     return UpperCaseAscii(a) == UpperCaseAscii(b);
@@ -79,7 +75,7 @@ bool Workbench::CalibrateBlankChips(int value) {
         if ((CalibrationWordRead(config) & 0xFF) != kBlankCalibration)
             return CalibrationVerdict::Check;
         if (value < 0) {
-            dialogs().Error(kBlankCalibrationText);
+            Tell(MessageWord::BlankCalibration);
             return CalibrationVerdict::Refuse;
         }
         image_.ROMData[last] = chip_.CalibrationOpcode() | value;

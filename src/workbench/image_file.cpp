@@ -18,8 +18,6 @@
 
 
 namespace {
-constexpr const char* kDataChanged = N_("Data file has changed. Do you wish to save it?");
-
 std::string LeafOf(const std::string& path) {
     return Utf8Of(PathOf(path).filename());
 }
@@ -39,8 +37,8 @@ bool Workbench::SaveQuery(bool withCancel) {
     if (!image_.DataChanged)
         return true;
     dialogs().Beep();
-    const Dialogs::Answer a = withCancel ? dialogs().QuestionYesNoCancel(kDataChanged)
-                                         : dialogs().QuestionYesNo(kDataChanged);
+    const Dialogs::Answer a =
+        withCancel ? AskWithCancel(MessageWord::DataChanged) : Ask(MessageWord::DataChanged);
     if (a == Dialogs::Answer::Cancel)
         return false;
     if (a == Dialogs::Answer::Yes)
@@ -50,7 +48,7 @@ bool Workbench::SaveQuery(bool withCancel) {
 
 void Workbench::Load(bool merge, const FileChoice& from) {
     if (!ChipSelected()) {
-        dialogs().Information(SelectChipText);
+        Tell(MessageWord::SelectChip);
         return;
     }
     if (merge || SaveQuery(true))
@@ -64,7 +62,7 @@ bool Workbench::LoadImage(bool merge, const FileChoice& from) {
         return false;
     image_.IDText = PadIDLeft(image_.IDText, chip_.IdTextLength());
     image_.MergeLoad = merge;
-    loadNotice_.clear();
+    loadNotice_ = {};
     bool result = false;
     if (from.askName) {
         const std::string folder = FolderOf(image_.HexFileName);
@@ -77,7 +75,7 @@ bool Workbench::LoadImage(bool merge, const FileChoice& from) {
     } else {
         result = OpenFile(from.name.empty() ? image_.HexFileName : from.name);
     }
-    view_.StatusChanged(loadNotice_.empty() ? kReady : loadNotice_);
+    StatusReported(loadNotice_);
     ChangeDirectory(places_.ProgramDir);
     return result;
 }
@@ -118,8 +116,10 @@ bool Workbench::OpenFile(const std::string& fileName) {
     image_.HexFileDate = date;
     view_.ImageChanged(kImageData | kImageConfig | kImageFile);
     if (lastLoad_.bytesOutside > 0) {
-        loadNotice_ = OutsideText(LeafOf(name));
-        view_.StatusChanged(loadNotice_);
+        loadNotice_ = {
+            StatusWord::OutsideMemory,
+            {.chip = chip_.ChipName, .text = LeafOf(name), .count = lastLoad_.bytesOutside}};
+        StatusReported(loadNotice_);
     }
     return true;
 }
@@ -132,16 +132,16 @@ std::string Workbench::OutsideText(const std::string& shownName) const {
 
 void Workbench::Save() {
     if (!ChipSelected()) {
-        dialogs().Information(SelectChipText);
+        Tell(MessageWord::SelectChip);
         return;
     }
     if (image_.ROMData.empty() && image_.EEPROMData.empty()) {
-        dialogs().Information(kNothingToSave);
+        Tell(MessageWord::NothingToSave);
         return;
     }
     const std::string folder = FolderOf(image_.HexFileName);
     ChangeDirectory(folder);
-    view_.StatusChanged(kSavingStatus);
+    StatusReported({StatusWord::Saving});
     const std::string chosen =
         dialogs().SaveFile(kSaveHexTitle, folder, lastSaveName_, kSaveHexFilter);
     if (!chosen.empty()) {
@@ -153,11 +153,11 @@ void Workbench::Save() {
             image_.DataChanged = false;
         } else {
             dialogs().Beep();
-            dialogs().Error(kSaveProblem);
+            Tell(MessageWord::SaveProblem);
         }
         view_.ImageChanged(kImageConfig | kImageFile);
     }
-    view_.StatusChanged(kProgramReadyStatus);
+    StatusReported({StatusWord::ProgramReady});
     ChangeDirectory(places_.ProgramDir);
 }
 

@@ -7,8 +7,9 @@
 #include <string>
 
 // The face's dialogs as the workbench and its engine use them, with the last
-// box shown kept as a value: the engine's messages as they were told, the
-// workbench's own boxes with their words. An operation's report carries its
+// box shown kept as a value: the engine's and the workbench's messages as they
+// were told, and the boxes of the libraries they use (a port that failed, a
+// file that did not load) with their words. An operation's report carries its
 // last message, so no face reads it back from its own boxes.
 class MessageKeeper final : public Dialogs {
 public:
@@ -22,6 +23,10 @@ public:
     Answer Ask(const EngineMessage& question) {
         last_ = question;
         return SayIn(shown_, question);
+    }
+    Answer AskWithCancel(const EngineMessage& question) {
+        last_ = question;
+        return ::AskWithCancel(shown_, question);
     }
 
     void Information(const std::string& text) override {

@@ -3,12 +3,7 @@
 #include "link/port_map.h"
 #include "platform/dialogs.h"
 #include "platform/file_places.h"
-#include "platform/translate.h"
 #include "workbench/workbench.h"
-
-namespace {
-constexpr const char* kCannotWritePort = N_("Cannot write ports/com%1: %2");
-} // namespace
 
 std::vector<SerialDevice> Workbench::FindSerialDevices(const std::string& systemRoot) {
     std::vector<SerialDevice> devices = DiscoverSerialDevices(systemRoot, CurrentPortUser());
@@ -49,7 +44,7 @@ std::vector<PortCandidate> Workbench::PortCandidates(const std::string& systemRo
 bool Workbench::AssignPort(int com, const std::string& target) {
     if (const std::string error = ::AssignPort(PortFolders(places_).front(), com, target);
         !error.empty()) {
-        dialogs().Error(Arg(kCannotWritePort, com, error));
+        Tell({MessageWord::CannotWritePort, {.text = error, .count = com}});
         return false;
     }
     // The open port's number leads elsewhere now: it is opened there, and the board reset.

@@ -2,17 +2,11 @@
 #include "fuses/fuse_messages.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
-#include "platform/translate.h"
 #include "platform/utf8_path.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>
 #include <system_error>
-
-namespace {
-constexpr const char* kRecentFileGone =
-    N_("The file %1 is no longer there.\rIt has been taken off the Recent Files list.");
-} // namespace
 
 void Workbench::ReadRecentFiles() {
     recentFiles_.clear();
@@ -38,12 +32,12 @@ void Workbench::OpenRecentFile(std::size_t index) {
     if (!IsExistingFile(file.path)) {
         ForgetRecentFile(recentFiles_, file.path);
         view_.ImageChanged(kImageFile);
-        dialogs().Error(Arg(kRecentFileGone, file.path));
+        Tell({MessageWord::RecentFileGone, {.path = file.path}});
         return;
     }
     const int chip = userMode_ ? -1 : FindChip(file.chip);
     if (chip < 0 && !ChipSelected()) {
-        dialogs().Information(SelectChipText);
+        Tell(MessageWord::SelectChip);
         return;
     }
     if (!SaveQuery(true))

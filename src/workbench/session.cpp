@@ -4,7 +4,6 @@
 #include "platform/dialogs.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
-#include "platform/translate.h"
 #include "protocol/engine.h"
 #include "platform/utf8_path.h"
 #include "workbench/workbench.h"
@@ -13,7 +12,6 @@
 #include <system_error>
 
 namespace {
-constexpr const char* kSettingsNotSaved = N_("The settings could not be saved to %1:\r%2");
 
 std::string UpperAscii(std::string s) {
     for (char& c : s)
@@ -103,5 +101,5 @@ void Workbench::SaveSession() {
         reason = WriteUserFile(path, JoinLinesCRLF(FormatRecentFiles(recentFiles_)));
     }
     if (!reason.empty())
-        dialogs().Error(Arg(kSettingsNotSaved, path, reason));
+        Tell({MessageWord::SettingsNotSaved, {.text = reason, .path = path}});
 }

@@ -7,7 +7,6 @@
 #include "protocol/command_set.h"
 #include "protocol/engine.h"
 #include "protocol/serial_line_host.h"
-#include "workbench/bench_messages.h"
 
 namespace {
 constexpr int kTickMs = 100;
@@ -37,7 +36,7 @@ void Workbench::Tick() {
     // awaited.
     if (portLost_ && engine_->Idle()) {
         SetTimer(false);
-        view_.StatusChanged(kBoardUnplugged);
+        StatusReported({StatusWord::BoardUnplugged});
         return;
     }
     engine_->OnTick();

@@ -380,9 +380,7 @@ private:
     // ---- The engine's roles ----
     void SetTimer(bool on) override;
     void Pause(int milliseconds) override { sleep_(milliseconds); }
-    void StatusReported(const EngineStatus& status) override {
-        view_.StatusChanged(Worded(status));
-    }
+    void StatusReported(const EngineStatus& status) override { view_.StatusChanged(status); }
     void SetProgress(int value, int maximum) override { view_.ProgressChanged(value, maximum); }
     void Tell(const EngineMessage& message) override { messages_.Tell(message); }
     Dialogs::Answer Ask(const EngineMessage& question) override { return messages_.Ask(question); }
@@ -396,6 +394,11 @@ private:
     CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
 
     Dialogs& dialogs() { return messages_; }
+    // The workbench's own messages are told and asked as the engine's are
+    // (Tell, Ask), some questions with Cancel, and its statuses (StatusReported).
+    Dialogs::Answer AskWithCancel(const EngineMessage& question) {
+        return messages_.AskWithCancel(question);
+    }
     // The board's style alone: its reset line's polarity, the model it must
     // name, the caption.
     void SetStyle(int style);
@@ -428,7 +431,7 @@ private:
     MemoryImage image_;
     MemoryImage plainImage_; // what each serial number is written into
     ImageLoad lastLoad_;
-    std::string loadNotice_;
+    EngineStatus loadNotice_;            // the status a load leaves: Ready, or what it did not load
     std::string lastSaveName_ = "*.hex"; // the save dialog's file name box
     std::vector<RecentFile> recentFiles_;
     std::string modelCaption_;

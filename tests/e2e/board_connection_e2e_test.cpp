@@ -70,7 +70,7 @@ TEST(BoardConnection, SerialOffThenOnResetsTheBoardWhichGreetsAgain) {
     EXPECT_EQ(w.SerialOff1->text(), "Serial &On");
     EXPECT_FALSE(w.ComLabel->isEnabled());
     EXPECT_TRUE(w.ComLabel->toolTip().isEmpty());
-    w.StatusChanged("Ready");
+    w.StatusChanged({StatusWord::Ready});
     w.SerialOff1->trigger();
     EXPECT_EQ(w.SerialOff1->text(), "Serial &Off");
     EXPECT_TRUE(w.ComLabel->isEnabled());
@@ -136,7 +136,7 @@ TEST(BoardConnection, BirchGreetsTwiceOnSerialOnAndIsConnected) {
     TestWindow& w = h.Start();
     ASSERT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     w.SerialOff1->trigger();
-    w.StatusChanged("Ready");
+    w.StatusChanged({StatusWord::Ready});
     w.SerialOff1->trigger();
     EXPECT_TRUE(WaitForStatus(w, "Birch_A board connected"));
     WaitFor([] { return false; }, 2); // past the watchdog's 1.5 s

@@ -80,7 +80,7 @@ TEST(PortReturn, AssigningThePortInUseOpensItOnTheNewDevice) {
     ASSERT_TRUE(otherServer.Start("127.0.0.1", 0, error)) << error;
     const std::string url = "rfc2217://127.0.0.1:" + std::to_string(otherServer.Port());
     c.h.WriteFile(PortsEntry(3), url + "\n");
-    w.StatusChanged("Ready");
+    w.StatusChanged({StatusWord::Ready});
 
     QTimer::singleShot(0, w.AssignPortsFm, [&] {
         const auto rows = w.AssignPortsFm->DeviceList->findItems(QString::fromStdString(url + " "),

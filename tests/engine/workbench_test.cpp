@@ -7,6 +7,7 @@
 #include "platform/file_places.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/utf8_path.h"
+#include "protocol/engine_texts.h"
 #include "workbench/port_return.h"
 #include "workbench/workbench.h"
 
@@ -65,7 +66,7 @@ struct BenchFace : BenchView {
     }
 
     Dialogs& dialogs() override { return boxes; }
-    void StatusChanged(const std::string& text) override { statuses.push_back(text); }
+    void StatusChanged(const EngineStatus& status) override { statuses.push_back(Worded(status)); }
     void ProgressChanged(int, int) override {}
     void ChipChanged() override { ++chipChanges; }
     void ImageChanged(unsigned parts) override { imageChanges.push_back(parts); }
@@ -270,8 +271,22 @@ TEST(Workbench, ReadOffersToSaveChangedDataFirstAndCancelLeavesTheImage) {
     EXPECT_EQ(face.bench.Read({}), StartResult::Declined);
     EXPECT_EQ(face.boxes.Texts(),
               std::vector<std::string>{"Data file has changed.\r\rDo you wish to save it?"});
+    // The refusal's message is the question as a value, not its words.
+    ASSERT_TRUE(face.bench.LastMessage());
+    EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::ReadOverChanges);
     EXPECT_EQ(face.bench.Image().ROMData.size(), 10u);
     EXPECT_FALSE(face.bench.Busy());
+}
+
+TEST(Workbench, AnUpgradeWithoutItsChipSaysSoInValues) {
+    BenchFace face;
+    EXPECT_EQ(face.bench.UpgradeFrom("none.hex", {}), StartResult::NoChip);
+    ASSERT_TRUE(face.bench.LastMessage());
+    EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::UpgradeChipMissing);
+    EXPECT_EQ(face.bench.LastMessage()->kind, MessageKind::Error);
+    ASSERT_GE(face.statuses.size(), 2u);
+    EXPECT_EQ(face.statuses[face.statuses.size() - 2], "Chip error...");
+    EXPECT_EQ(face.statuses.back(), "Ready");
 }
 
 TEST(Workbench, AnUnpluggedPortHoldsTheTicksUntilItIsBack) {

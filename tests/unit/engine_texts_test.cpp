@@ -65,6 +65,8 @@ Particulars Sample() {
     p.word = 0x3430;
     p.blank = {kBlankRom | kBlankEeprom | kBlankId | kBlankFuse, kBlankEeprom};
     p.text = "Error loading file";
+    p.path = "TESSARO.INI";
+    p.count = 3;
     return p;
 }
 
@@ -91,6 +93,7 @@ std::vector<EngineMessage> EveryMessage() {
         });
     with(MessageWord::UnknownChip, [](Particulars& p) { p.socketChip = "16F628"; });
     with(MessageWord::ResetFailed, [](Particulars& p) { p.port.clear(); });
+    with(MessageWord::TrySocketChip, [](Particulars& p) { p.socketChip = "16F628"; });
     for (MessageWord what : {MessageWord::BlankResults, MessageWord::ProgramNotBlank,
                              MessageWord::EraseAndProgramNotBlank})
         for (BlankFindings blank : {BlankFindings{kBlankEeprom, 0}, BlankFindings{15, 15}})
@@ -103,6 +106,7 @@ TEST(EngineTexts, EveryValueIsWordedInSourceTextsOfTheTranslations) {
     for (int i = 0; i <= static_cast<int>(StatusWord::Last); ++i)
         ExpectTranslatable(Worded(EngineStatus{static_cast<StatusWord>(i), Sample()}),
                            "status " + std::to_string(i));
+    ExpectTranslatable(Worded(EngineStatus{StatusWord::OutsideMemory, {.count = 1}}), "one byte");
     for (const EngineMessage& m : EveryMessage())
         ExpectTranslatable(Worded(m), "message " + std::to_string(static_cast<int>(m.what)));
 }
@@ -143,9 +147,27 @@ TEST(EngineTexts, TheWordsOfTheParticulars) {
     EXPECT_EQ(Worded(EngineMessage::WordedBox(MessageKind::Error, "Error loading file")),
               "Error loading file");
     EXPECT_EQ(Worded(std::optional<EngineMessage>()), "");
+    // The workbench's own, with what they name.
+    EXPECT_EQ(Worded(EngineMessage(MessageWord::CannotWritePort, {.text = "denied", .count = 4})),
+              "Cannot write ports/com4: denied");
+    EXPECT_EQ(Worded(EngineMessage(MessageWord::TrySocketChip, {.socketChip = "16F84A"})),
+              "Select the [16F84A] and try again?");
+    EXPECT_EQ(Worded(EngineMessage(MessageWord::SettingsNotSaved, {.text = "full", .path = "/p"})),
+              "The settings could not be saved to /p:\rfull");
+    EXPECT_EQ(Worded(EngineStatus{StatusWord::OutsideMemory,
+                                  {.chip = "16F84A", .text = "a.hex", .count = 1}}),
+              "1 byte of a.hex lies outside 16F84A's memory and was not loaded");
+    EXPECT_EQ(Worded(EngineMessage(MessageWord::ChipFileSyntax, {.text = "[16F84A"})),
+              "Chip configuration file contains syntax errors.\r\r[16F84A");
 }
 
 TEST(EngineTexts, QuestionsAreAskedAndTheRestTold) {
+    ScriptedDialogs withCancel;
+    withCancel.answers.push_back(Dialogs::Answer::Cancel);
+    EXPECT_EQ(AskWithCancel(withCancel, MessageWord::ReadOverChanges), Dialogs::Answer::Cancel);
+    ASSERT_EQ(withCancel.shown.size(), 1u);
+    EXPECT_EQ(withCancel.shown[0].kind, "question3");
+    EXPECT_EQ(withCancel.shown[0].text, "Data file has changed.\r\rDo you wish to save it?");
     for (const EngineMessage& m : EveryMessage()) {
         ScriptedDialogs dialogs;
         dialogs.answers.push_back(Dialogs::Answer::No);

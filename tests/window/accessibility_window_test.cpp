@@ -6,6 +6,7 @@
 #include "app/osccal_fm.h"
 #include "app/small_dialogs_fm.h"
 #include "platform/help_viewer_qt.h"
+#include "platform/style_numbers.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -48,7 +49,7 @@ TEST(Accessibility, InformationLabelsAreReadAsTheirText) {
     w.ChipSelect->setCurrentIndex(w.Bench().FindChip("16F84A"));
     w.ChipSelectChange();
     w.ICSPMode1Click();
-    w.StatusChanged("Birch_A board connected");
+    w.StatusChanged({StatusWord::BoardConnected, {.style = kBirchAStyle}});
     for (QLabel* label : {w.StatusLabel, w.ComLabel, w.ICSPLabel, w.AutoLabel, w.PCBlabel}) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(Said(label, QAccessible::Name), label->text());
