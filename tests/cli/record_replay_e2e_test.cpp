@@ -2,6 +2,7 @@
 // no board: the same run again, a changed program, another HEX file, and a
 // gang run's recordings.
 #include "cli/cli_test_support.h"
+#include "link/json_value.h"
 #include "link/session_recording.h"
 #include "platform/sha256.h"
 #include "recorded_board.h"
@@ -137,9 +138,9 @@ TEST(Recording, ACutShortRecordingReplaysToItsEndAndABadOneIsRefused) {
     // its recording does not hold: refused, not replayed against the first.
     std::ofstream(f.Path("watch.jsonl"))
         << "{\"format\":\"tessaro-session\",\"version\":1,\"port\":\"COM1\",\"chip\":\"16F628A\","
-           "\"operation\":\"program\",\"args\":[\"--chip\",\"16F628A\",\"--watch\",\"program\",\""
-        << file << "\"],\"file\":\"" << file << "\",\"hex_sha256\":\"" << FileSha256Hex(file)
-        << "\"}\n{\"t\":0,\"port\":\"open\"}\n";
+           "\"operation\":\"program\",\"args\":[\"--chip\",\"16F628A\",\"--watch\",\"program\","
+        << JsonQuoted(file) << "],\"file\":" << JsonQuoted(file) << ",\"hex_sha256\":\""
+        << FileSha256Hex(file) << "\"}\n{\"t\":0,\"port\":\"open\"}\n";
     const CliRun watch = RunTool(f, {"replay", "--fast", f.Path("watch.jsonl")});
     EXPECT_EQ(watch.code, 3);
     EXPECT_NE(watch.err.find("records program --watch"), std::string::npos) << watch.err;
