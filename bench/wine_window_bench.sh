@@ -8,16 +8,20 @@
 #   from main() and as seen from outside (with Wine's own start);
 # - a whole 16F877A program (8K words) from the window's Programmer > Program,
 #   keys sent to it as a user types them: its time, and the board's measure
-#   of the word exchanges, (wire time + the host's turnarounds) / wire time.
+#   of the word exchanges, (wire time + the host's turnarounds) / wire time;
+#   ROUNDS times, Linux then Windows, each round's Windows ratio against the
+#   Linux one of the same round, and the median of those.
 # Needs build/ (scripts/build default) and build-windows/ (scripts/build
-# windows). A measurement, never a test.
-#   bench/wine_window_bench.sh [RUNS]
+# windows), or the folders of other builds' programs in WINE_BENCH_LINUX and
+# WINE_BENCH_WINDOWS. A measurement, never a test.
+#   bench/wine_window_bench.sh [RUNS [ROUNDS]]
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 runs="${1:-3}"
-linux="$root/build/bin"
-windows="$root/build-windows/bin"
+rounds="${2:-1}"
+linux="${WINE_BENCH_LINUX:-$root/build/bin}"
+windows="${WINE_BENCH_WINDOWS:-$root/build-windows/bin}"
 for program in "$linux/tessaro" "$linux/tessaro-boardsim" "$windows/tessaro.exe"; do
     [ -x "$program" ] || {
         echo "missing $program: scripts/build default; scripts/build windows" >&2
@@ -36,6 +40,11 @@ finish() {
 trap finish EXIT
 chip=16F877A
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# The first window of process PID shown with a title matching NAME: the
+# window's own windows only, never another program's of the same title.
+window_of() { # PID NAME
+    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1
+}
 
 # Every program word in use (as build/bench/wire_bench fills it), EEPROM blank.
 /usr/bin/python3 - "$work/image.hex" <<'PY'
@@ -113,7 +122,7 @@ startup() { # HOST: the best of the runs, "inside_ms outside_ms"
         started="$(now_ms)"
         start_window "$host" "$folder" TESSARO_STARTUP_REPORT=1
         local pid=$! inside=""
-        for _ in $(seq 600); do
+        for _ in $(seq 3000); do # under Wine on a busy machine, well over 6 s
             inside="$(grep -o 'start-up done after [0-9.]*' "$folder/err" | grep -o '[0-9.]*$')"
             [ -n "$inside" ] && break
             sleep 0.01
@@ -135,7 +144,7 @@ program() { # HOST: "seconds turnaround-line"
     start_window "$host" "$folder"
     local pid=$! shown=""
     for _ in $(seq 300); do
-        shown="$(xdotool search --onlyvisible --name 'image\.hex' 2>/dev/null | head -n 1)"
+        shown="$(window_of "$pid" 'image\.hex')"
         [ -n "$shown" ] && break
         sleep 0.1
     done
@@ -143,10 +152,10 @@ program() { # HOST: "seconds turnaround-line"
     local started
     started="$(now_ms)"
     xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
-    # The operation ends with its box, a window of its own called Tessaro; the
-    # board then holds the image.
+    # The operation ends with its box, a window of the program's own called
+    # Tessaro; the board then holds the image.
     for _ in $(seq 3000); do
-        xdotool search --onlyvisible --name '^Tessaro$' >/dev/null 2>&1 && break
+        [ -n "$(window_of "$pid" '^Tessaro$')" ] && break
         sleep 0.05
     done
     local seconds
@@ -167,7 +176,20 @@ for host in linux wine; do
     echo "  $host: $(startup "$host")"
 done
 echo "a whole $chip program from the window at 19200 baud (seconds from the keys, the board's turnarounds)"
-for host in linux wine; do
-    echo "  $host: $(program "$host")"
+ratio_of() { grep -o 'ratio=[0-9.]*' <<<"$1" | cut -d= -f2; }
+against=()
+for round in $(seq "$rounds"); do
+    linux_line="$(program linux)"
+    wine_line="$(program wine)"
+    echo "  round $round linux: $linux_line"
+    echo "  round $round wine:  $wine_line"
+    linux_ratio="$(ratio_of "$linux_line")"
+    wine_ratio="$(ratio_of "$wine_line")"
+    [ -n "$linux_ratio" ] && [ -n "$wine_ratio" ] &&
+        against+=("$(awk -v w="$wine_ratio" -v l="$linux_ratio" 'BEGIN { printf "%.3f", w / l }')")
 done
+if [ ${#against[@]} -gt 0 ]; then
+    echo "wine ratio / linux ratio, each round: ${against[*]}; median $(printf '%s\n' \
+        "${against[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
+fi
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -7,6 +7,10 @@
 
 namespace {
 constexpr int kLookMs = 20;
+// The longest the port holds the thread before the event loop has its turn.
+constexpr auto kSlice = std::chrono::milliseconds(20);
+// Bytes within this long: the board is talking, and is waited for here.
+constexpr auto kTalking = std::chrono::milliseconds(20);
 } // namespace
 
 QtSerialServer::QtSerialServer(TSerial& serial, QObject* parent)
@@ -25,29 +29,37 @@ QtSerialServer::~QtSerialServer() {
     serial_.SetOnPortChange(nullptr);
 }
 
-// While the board's bytes keep coming (a word asked for every 1.6 ms while
-// programming), the next ones are waited for here, on the port alone, for a
-// slice of 20 ms before the event loop has its turn again: a 'Y' is then
-// answered by the wait it ends, not after a pass through the whole loop (which
-// costs about as long again as the answer itself). The window still handles its
-// own events (repaints, a Cancel) at least every slice. That turn comes right
-// after an answer went out, while the board takes the word; once the loop has
-// handled what was waiting, the port is waited on here again at once, so the
-// next 'Y' does not find the loop asleep in its own wait.
+// While the board is talking (its bytes came within the last 20 ms; a word is
+// asked for every 1.6 ms while programming), its next bytes are waited for
+// here, on the port alone, in slices of about 20 ms: a 'Y' is answered by the
+// wait it ends, as tessaro-cli answers it, not by a pass through the whole
+// event loop (on Windows a watch's wake-up is a hop through a thread of the
+// system's and a posted message). Between slices the event loop has its turn
+// (repaints, a Cancel). The turn comes only right after an answer went out,
+// while the board takes the word, never while a 'Y' may be on its way; and
+// after it the port is waited on again, whether or not the next 'Y' has come
+// yet, not left to the watches. Once the board has been quiet for 20 ms the
+// thread goes back to the loop, and the watches wake it when the board speaks.
 void QtSerialServer::Serve() {
-    constexpr auto kSlice = std::chrono::milliseconds(20);
-    const auto until = std::chrono::steady_clock::now() + kSlice;
-    bool received = false;
-    serial_.ServeEvents(0, &received);
-    while (received) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            until - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
-            again_.start();
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + kSlice;
+    int waitMs = 0; // the first look only looks
+    for (;;) {
+        bool received = false;
+        if (!serial_.ServeEvents(waitMs, &received))
+            return;
+        const auto now = Clock::now();
+        if (received)
+            lastBytes_ = now;
+        const auto talkingUntil = lastBytes_ + kTalking;
+        if (now >= talkingUntil)
+            return; // the board is quiet: the watches wake this thread
+        if (received && now >= until) {
+            again_.start(); // the event loop's turn, then the port again
             return;
         }
-        if (!serial_.ServeEvents(static_cast<int>(left.count()), &received))
-            return;
+        waitMs = static_cast<int>(
+            std::chrono::ceil<std::chrono::milliseconds>(talkingUntil - now).count());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <vector>
 
 class TSerial;
@@ -28,4 +29,6 @@ private:
     QTimer timer_;
     // Serves the port again once the event loop has had its turn.
     QTimer again_;
+    // When the board's bytes last came.
+    std::chrono::steady_clock::time_point lastBytes_;
 };
