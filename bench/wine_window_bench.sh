@@ -141,14 +141,20 @@ program() { # HOST: "seconds turnaround-line"
     folder="$(folder_for "$host")"
     echo erase >&7
     board_line turnaround turnaround >/dev/null # what came before
-    start_window "$host" "$folder"
+    : >"$folder/err"
+    start_window "$host" "$folder" TESSARO_DEBUG=ui
     local pid=$! shown=""
     for _ in $(seq 300); do
         shown="$(window_of "$pid" 'image\.hex')"
         [ -n "$shown" ] && break
         sleep 0.1
     done
-    sleep 4 # the start-up's reset and greeting
+    # The start-up's reset and greeting: the window says so on its status line,
+    # which it logs.
+    for _ in $(seq 600); do
+        grep -q '^ui: status: .* board connected' "$folder/err" && break
+        sleep 0.1
+    done
     local started
     started="$(now_ms)"
     xdotool mousemove --window "$shown" 200 200 key --delay 300 alt Right Return Return
