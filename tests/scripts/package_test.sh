@@ -26,17 +26,7 @@ fail() {
     echo "package_test: $*" >&2
     exit 1
 }
-# Waits until the command succeeds, at most SECONDS (a machine under load is
-# slow to start a program, never stuck): 0 when it did, 1 when time ran out.
-wait_until() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../../scripts/lib/wait-until.sh"
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb="$(ls "$work"/out/tessaro_*.deb)"

@@ -75,17 +75,7 @@ start_board() {
     exit 1
 }
 
-# Waits until the command succeeds, at most SECONDS (a machine under load is
-# slow, never stuck): 0 when it did, 1 when time ran out.
-wait_until() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
+source "$source/scripts/lib/wait-until.sh"
 
 # A console command to the board $fd feeds, done once the board has answered
 # the "status" sent after it (the console takes its lines in order).
