@@ -10,7 +10,11 @@
 #   keys sent to it as a user types them: its time, and the board's measure
 #   of the word exchanges, (wire time + the host's turnarounds) / wire time;
 #   ROUNDS times, Linux then Windows, each round's Windows ratio against the
-#   Linux one of the same round, and the median of those.
+#   Linux one of the same round, and the median of those;
+# - the same program from tessaro-cli in each round, Linux then Windows: what
+#   Wine costs a host with the fewest calls per word (the Windows tessaro-cli
+#   against the Linux one), and the Windows window against the Windows
+#   tessaro-cli (what the window itself adds on Windows).
 # Needs build/ (scripts/build default) and build-windows/ (scripts/build
 # windows), or the folders of other builds' programs in WINE_BENCH_LINUX and
 # WINE_BENCH_WINDOWS. A measurement, never a test.
@@ -181,21 +185,57 @@ echo "start-up to the end of the start-up sequence, best of $runs (ms; in main /
 for host in linux wine; do
     echo "  $host: $(startup "$host")"
 done
-echo "a whole $chip program from the window at 19200 baud (seconds from the keys, the board's turnarounds)"
+cli_program() { # HOST: the board's turnaround line
+    local host="$1" folder ok=0
+    folder="$(folder_for "$host")"
+    echo erase >&7
+    board_line turnaround turnaround >/dev/null # what came before
+    local options=(--port "rfc2217://127.0.0.1:$port" --style Birch_A --chip "$chip" --yes program)
+    if [ "$host" = wine ]; then
+        cp "$windows/tessaro-cli.exe" "$folder/"
+        (cd "$folder" && "$WINE" tessaro-cli.exe "${options[@]}" "$(winepath_of "$work/image.hex")" \
+            >"$folder/cli.out" 2>&1) && ok=1
+    else
+        cp "$linux/tessaro-cli" "$folder/"
+        (cd "$folder" && ./tessaro-cli "${options[@]}" "$work/image.hex" >"$folder/cli.out" 2>&1) &&
+            ok=1
+    fi
+    local line
+    line="$(board_line turnaround turnaround)"
+    [ $ok = 1 ] || line="did not program the chip: $(tail -n 4 "$folder/cli.out" | tr "\n\r" "  ")"
+    echo "$line"
+}
+
+echo "a whole $chip program at 19200 baud (the window: seconds from the keys; the board's turnarounds)"
 ratio_of() { grep -o 'ratio=[0-9.]*' <<<"$1" | cut -d= -f2; }
-against=()
+quotient() { # A B: A / B, or nothing when either is missing
+    [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'
+}
+windows_against=()
+clis_against=()
+window_against_cli=()
 for round in $(seq "$rounds"); do
     linux_line="$(program linux)"
     wine_line="$(program wine)"
-    echo "  round $round linux: $linux_line"
-    echo "  round $round wine:  $wine_line"
-    linux_ratio="$(ratio_of "$linux_line")"
+    linux_cli_line="$(cli_program linux)"
+    wine_cli_line="$(cli_program wine)"
+    echo "  round $round linux window: $linux_line"
+    echo "  round $round wine window:  $wine_line"
+    echo "  round $round linux cli:    $linux_cli_line"
+    echo "  round $round wine cli:     $wine_cli_line"
     wine_ratio="$(ratio_of "$wine_line")"
-    [ -n "$linux_ratio" ] && [ -n "$wine_ratio" ] &&
-        against+=("$(awk -v w="$wine_ratio" -v l="$linux_ratio" 'BEGIN { printf "%.3f", w / l }')")
+    wine_cli_ratio="$(ratio_of "$wine_cli_line")"
+    q="$(quotient "$wine_ratio" "$(ratio_of "$linux_line")")" && windows_against+=("$q")
+    q="$(quotient "$wine_cli_ratio" "$(ratio_of "$linux_cli_line")")" && clis_against+=("$q")
+    q="$(quotient "$wine_ratio" "$wine_cli_ratio")" && window_against_cli+=("$q")
 done
-if [ ${#against[@]} -gt 0 ]; then
-    echo "wine ratio / linux ratio, each round: ${against[*]}; median $(printf '%s\n' \
-        "${against[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
-fi
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+report() { # WHAT VALUES...
+    local what="$1"
+    shift
+    [ $# -gt 0 ] && echo "$what, each round: $*; median $(median "$@")"
+}
+report "wine window ratio / linux window ratio" "${windows_against[@]}"
+report "wine cli ratio / linux cli ratio" "${clis_against[@]}"
+report "wine window ratio / wine cli ratio" "${window_against_cli[@]}"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,6 +1,6 @@
-// Built only with a Qt for Windows, which the build machines here do not have:
-// the twin of waitable_watch_posix_qt.cpp for the event handles a Windows port
-// gives to watch.
+// The twin of waitable_watch_posix_qt.cpp for the event handles a Windows port
+// gives to watch (the Windows build, with the Qt for Windows that
+// scripts/deps-windows-qt makes).
 #include "link/waitable_watch_qt.h"
 
 #include <QWinEventNotifier>
