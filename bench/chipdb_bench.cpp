@@ -2,6 +2,8 @@
 #include "chipdb/chip_list.h"
 #include "chipdb/chip_text.h"
 #include "platform/text_file.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,7 +43,7 @@ void BM_LoadChipFile(benchmark::State& state) {
     for (auto _ : state) {
         ChipFileLoadResult r = LoadChipFile(lines, 0);
         if (!r.Loaded())
-            state.SkipWithError(r.message.c_str());
+            state.SkipWithError(Worded(LoadMessage(r)).c_str());
         benchmark::DoNotOptimize(r);
     }
     state.counters["lines"] = static_cast<double>(lines.size());
@@ -77,7 +79,7 @@ void BM_StartUpShippedChipFile(benchmark::State& state) {
     for (auto _ : state) {
         ChipFileLoadResult r = LoadChipFile(SplitLines(bytes), static_cast<int>(state.range(0)));
         if (!r.Loaded())
-            state.SkipWithError(r.message.c_str());
+            state.SkipWithError(Worded(LoadMessage(r)).c_str());
         chips = r.ChipNames.size();
         benchmark::DoNotOptimize(r);
     }

@@ -4,6 +4,8 @@
 #include "image/hex_load.h"
 #include "image/hex_save.h"
 #include "image/reset_code_memory.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -53,7 +55,7 @@ void BM_LoadINHX32File32KWords(benchmark::State& state) {
         MemoryImage image = blank;
         const HexLoadResult r = LoadTheHexFile(BenchFile(), chip, image, id, nullptr);
         if (!r.loaded)
-            state.SkipWithError(r.message.c_str());
+            state.SkipWithError(Worded(LoadMessage(r)).c_str());
         benchmark::DoNotOptimize(image.ROMData.data());
     }
     std::filesystem::remove(BenchFile());

@@ -3,6 +3,8 @@
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_text.h"
 
+#include <string_view>
+
 namespace {
 
 constexpr std::string_view kNameKey = "CHIPNAME=";
@@ -86,23 +88,18 @@ ChipFileLoadResult LoadChipFile(std::vector<std::string> lines, int programmerSt
     result.ChipData = std::move(lines);
     if (result.ChipData.empty()) {
         result.status = ChipFileStatus::MissingOrEmpty;
-        result.message = kChipFileMissingText;
         return result;
     }
     int bad = SyntaxCheckChipList(result.ChipData);
     if (bad >= 0) {
         result.status = ChipFileStatus::SyntaxError;
         result.errorLine = bad;
-        result.message =
-            Arg(kChipFileSyntaxText,
-                result.ChipData[static_cast<std::size_t>(bad)].substr(0, kShownLineLimit));
         return result;
     }
     DeleteUnwantedChipData(result.ChipData, programmerStyle);
     result.ChipNames = ExtractChipNames(result.ChipData);
     if (result.ChipNames.empty()) {
         result.status = ChipFileStatus::NoChips;
-        result.message = kChipFileNoChipsText;
         return result;
     }
     result.status = ChipFileStatus::Loaded;

@@ -1,27 +1,19 @@
 #pragma once
 
 #include "platform/style_numbers.h"
-#include "platform/translate.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Loading the chip configuration file: check, filter and the list of chips
 // offered for choosing. Pure: the workbench reads the file (see SplitLines in
-// platform/text_file.h), shows the message and hands the names to its faces.
+// platform/text_file.h), tells what a failed load found and hands the names to
+// its faces.
 
-inline constexpr std::string_view kChipFileMissingText =
-    N_("Chip configuration file is missing or contains no data");
-inline constexpr std::string_view kChipFileSyntaxText =
-    N_("Chip configuration file contains syntax errors.\r\r%1");
-inline constexpr std::string_view kChipFileNoChipsText =
-    N_("Chip configuration file contains no chip information");
-
-// The offending line is shown in kChipFileSyntaxText cut to this many
-// characters, so a damaged file with a huge line still gives a readable box.
+// The offending line of a syntax error is shown cut to this many characters,
+// so a damaged file with a huge line still gives a readable box.
 inline constexpr std::size_t kShownLineLimit = 1000;
 
 // Chip names are shown in the selector cut to this many characters.
@@ -51,14 +43,13 @@ struct ChipFileLoadResult {
     // on a syntax error normalised up to the failing line.
     std::vector<std::string> ChipData;
     std::vector<std::string> ChipNames; // selector items when Loaded
-    int errorLine = -1;                 // ChipData index of the offending line
-    std::string message;                // error box text; empty when Loaded
+    int errorLine = -1;                 // SyntaxError: ChipData index of the offending line
 
     bool Loaded() const { return status == ChipFileStatus::Loaded; }
 };
 
 // Checks and filters the chip file's `lines` (empty when the file is missing)
-// for the programmer style. The caller shows `message` in an error box when
+// for the programmer style. The caller tells the status in an error box when
 // not Loaded, takes the names offered from ChipNames only when Loaded, and in
 // every case empties the program memory buffer.
 ChipFileLoadResult LoadChipFile(std::vector<std::string> lines, int programmerStyle);

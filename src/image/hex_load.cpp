@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace {
 
@@ -34,22 +35,23 @@ std::vector<std::string> SplitUntilLastExamined(const std::string& contents) {
     return lines;
 }
 
-HexLoadResult Failed(std::string message) {
-    return HexLoadResult{false, std::move(message), 0};
+HexLoadResult Failed(HexLoadFailure failure) {
+    return HexLoadResult{.failure = failure};
 }
 
-// The first failing extractor names the region in the message.
-const char* FirstFailingRegion(const std::vector<std::string>& lines, const ChipRecord& chip,
-                               MemoryImage& image, std::string& idText, int& taken) {
+// The first failing extractor's part of the chip; none when all extracted.
+std::optional<HexRegion> FirstFailingRegion(const std::vector<std::string>& lines,
+                                            const ChipRecord& chip, MemoryImage& image,
+                                            std::string& idText, int& taken) {
     if (!NewExtractROMData(lines, chip, image, &taken))
-        return "ROM";
+        return HexRegion::Rom;
     if (!NewExtractEEPROMData(lines, chip, image, &taken))
-        return "EEPROM";
+        return HexRegion::Eeprom;
     if (!NewExtractIDData(lines, chip, idText, &taken))
-        return "ID";
+        return HexRegion::Id;
     if (!NewExtractFuseData(lines, chip, image, &taken))
-        return "FUSE";
-    return nullptr;
+        return HexRegion::Fuse;
+    return std::nullopt;
 }
 
 } // namespace
@@ -83,21 +85,23 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     // address records lies in the first 64K, where a 16-bit core's program
     // memory is, and the records before the first one lie there too.
     if (scan >= 0)
-        return Failed(Arg(kErrorInHexFileLine, scan));
+        return HexLoadResult{.failure = HexLoadFailure::BadLine, .badLine = scan};
     FillMissingEntries(chip, image);
     int taken = 0;
-    if (const char* region = FirstFailingRegion(lines, chip, image, idText, taken))
-        return Failed(Arg(kErrorInHexFile, region));
+    if (const std::optional<HexRegion> region =
+            FirstFailingRegion(lines, chip, image, idText, taken))
+        return HexLoadResult{.failure = HexLoadFailure::BadRegion, .region = *region};
     for (int word : image.ROMData) {
         if (word > chip.WordMask) {
-            if (!askCoreType || !askCoreType(kCoreTypeQuestion))
-                return Failed({});
+            if (!askCoreType || !askCoreType())
+                return Failed(HexLoadFailure::Declined);
             break;
         }
     }
     for (int& word : image.ROMData)
         word &= chip.WordMask;
-    return HexLoadResult{true, {}, taken, BytesOutsideChip(lines, chip)};
+    return HexLoadResult{
+        .loaded = true, .bytesTaken = taken, .bytesOutside = BytesOutsideChip(lines, chip)};
 }
 
 std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {
@@ -115,6 +119,6 @@ HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip
                              const CoreTypeQuestion& askCoreType) {
     std::vector<std::string> lines;
     if (!ReadHexFileLines(fileName, lines))
-        return Failed(kErrorLoadingFile);
+        return Failed(HexLoadFailure::Unreadable);
     return LoadHexLines(lines, chip, image, idText, askCoreType);
 }

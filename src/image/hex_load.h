@@ -10,30 +10,39 @@
 #include <vector>
 
 // Loading a HEX file into the memory image: read, scan, extract, core check.
-// The workbench shows the message of a failed load as an error box and asks
-// the core-type question through the callback.
+// The workbench tells what a failed load found in an error box and asks the
+// core-type question through the callback.
 
 inline constexpr const char* kOpenHexTitle = N_("Open HEX File");
 inline constexpr const char* kOpenHexFilter = N_("Hex Files (*.hex);;All Files (*.*)");
-inline constexpr const char* kErrorLoadingFile = N_("Error loading file");
-inline constexpr const char* kErrorInHexFileLine = N_("Error in HEX file - line %1");
-inline constexpr const char* kErrorInHexFile = N_("Error in HEX file - %1");
-inline constexpr const char* kCoreTypeQuestion =
-    N_("This data appears to be for a different core type\rand may not function with the "
-       "selected device.\r\rData will be truncated. Continue loading?");
 
 // Larger files are refused unread: the HEX file of the largest supported chip
 // is well under a megabyte.
 inline constexpr std::uintmax_t kLargestHexFile = 16u << 20;
 
-// Asked with kCoreTypeQuestion; true for Yes.
-using CoreTypeQuestion = std::function<bool(const std::string& question)>;
+// Asked when the file holds program words wider than the chip's: load it all
+// the same, each word cut to the chip's width? True for Yes.
+using CoreTypeQuestion = std::function<bool()>;
+
+// Why a load failed.
+enum class HexLoadFailure {
+    None,
+    Unreadable, // missing, a folder, too large, or a read error
+    BadLine,    // the scan found a faulty line (badLine)
+    BadRegion,  // the records of one part of the chip did not extract (region)
+    Declined,   // the core-type question was answered No (or not asked: no callback)
+};
+
+// The parts of the chip, in the order their records are extracted.
+enum class HexRegion { Rom, Eeprom, Id, Fuse };
 
 struct HexLoadResult {
     bool loaded = false;
-    std::string message;  // the error to show; empty when loaded or the user said No
-    int bytesTaken = 0;   // data bytes of the file that found a place in the chip
-    int bytesOutside = 0; // data bytes in none of the chip's ranges (BytesOutsideChip)
+    HexLoadFailure failure = HexLoadFailure::None;
+    int badLine = -1;                  // BadLine: the index of the faulty line
+    HexRegion region = HexRegion::Rom; // BadRegion: the first part that failed
+    int bytesTaken = 0;                // data bytes of the file that found a place in the chip
+    int bytesOutside = 0;              // data bytes in none of the chip's ranges (BytesOutsideChip)
 };
 
 // Shown once after a load that left bytes outside: the file was made for
@@ -55,7 +64,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
 // The window caption part for a loaded or saved file: "  <" + name without folder + ">".
 std::string HexFileCaption(const std::string& fileName);
 
-// ReadHexFileLines then LoadHexLines; a read failure gives kErrorLoadingFile.
+// ReadHexFileLines then LoadHexLines; a read failure is Unreadable.
 HexLoadResult LoadTheHexFile(const std::string& fileName, const ChipRecord& chip,
                              MemoryImage& image, std::string& idText,
                              const CoreTypeQuestion& askCoreType);

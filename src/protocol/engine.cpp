@@ -1,5 +1,6 @@
 #include "protocol/engine.h"
 
+#include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
 #include "platform/debug_log.h"
 #include "platform/dialogs.h"
@@ -213,10 +214,7 @@ void ProgrammerEngine::OnTick() {
 }
 
 void ProgrammerEngine::ReceivedDataError() {
-    std::string rx = Protocol.RxText;
-    for (char& c : rx)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    const std::string rx = UpperCaseAscii(Protocol.RxText);
     // The outcome goes with the operation, which the reset below ends.
     const bool eepromSilent = !chip_.HasProgramMemory() && rx == "X";
     Finish(eepromSilent ? Outcome::NoAnswer : Outcome::BadAnswer);

@@ -99,20 +99,26 @@ enum class MessageWord {
     ReadOverChanges, // question with Cancel: a Read's offer to save first
     NothingToSave,
     SaveProblem,
-    ChipFileMissing,
-    ChipFileSyntax,     // text: the line of the chip file
-    ChipListNotSaved,   // path, text: why
-    SettingsNotSaved,   // path, text: why
-    PortProblem,        // the port does not open
-    CannotWritePort,    // count: the COM number, text: why
-    RecentFileGone,     // path
-    UpgradeChipMissing, // the board's own chip is not in the chip list
-    UpgradeFileError,   // its upgrade image is not there or does not load
-    InsertUpgradeChip,  // question
-    TrySocketChip,      // question: socketChip
-    BlankCalibration,   // tessaro-cli: a blank calibration word with no value given
-    // A box worded by a library the host uses (a file that did not load, a
-    // port that failed): kind and text.
+    ChipFileMissing,        // the chip editor's: the file is not there
+    ChipFileMissingOrEmpty, // the chip list's: the file is not there or has no lines
+    ChipFileSyntax,         // text: the line of the chip file
+    ChipFileNoChips,        // no chip of the file is offered for the style
+    HexFileUnreadable,      // the image's file: not there, too large or not read
+    HexFileBadLine,         // count: the index of the file's faulty line
+    HexFileBadRegion,       // region: the part of the chip whose records did not load
+    DifferentCoreType,      // question: load program words wider than the chip's, cut
+    ChipListNotSaved,       // path, text: why
+    SettingsNotSaved,       // path, text: why
+    PortProblem,            // the port does not open
+    CannotWritePort,        // count: the COM number, text: why
+    RecentFileGone,         // path
+    UpgradeChipMissing,     // the board's own chip is not in the chip list
+    UpgradeFileError,       // its upgrade image is not there or does not load
+    InsertUpgradeChip,      // question
+    TrySocketChip,          // question: socketChip
+    BlankCalibration,       // tessaro-cli: a blank calibration word with no value given
+    // A box worded by a library the host uses (a port that failed): kind and
+    // text.
     Worded,
     Last = Worded,
 };
@@ -165,6 +171,7 @@ constexpr MessageKind MessageKindOf(MessageWord what) {
     case MessageWord::ReadOverChanges:
     case MessageWord::InsertUpgradeChip:
     case MessageWord::TrySocketChip:
+    case MessageWord::DifferentCoreType:
         return MessageKind::Question;
     case MessageWord::AutoWithSerialEeprom:
     case MessageWord::AutoWithIcsp:
@@ -183,7 +190,12 @@ constexpr MessageKind MessageKindOf(MessageWord what) {
     case MessageWord::IdFuseProgrammingError:
     case MessageWord::SaveProblem:
     case MessageWord::ChipFileMissing:
+    case MessageWord::ChipFileMissingOrEmpty:
     case MessageWord::ChipFileSyntax:
+    case MessageWord::ChipFileNoChips:
+    case MessageWord::HexFileUnreadable:
+    case MessageWord::HexFileBadLine:
+    case MessageWord::HexFileBadRegion:
     case MessageWord::ChipListNotSaved:
     case MessageWord::SettingsNotSaved:
     case MessageWord::PortProblem:

@@ -2,7 +2,6 @@
 // translations; the words are English until they are shown.
 #include "protocol/engine_texts.h"
 
-#include "chipdb/chip_list.h"
 #include "chipdb/hex_text.h"
 #include "fuses/fuse_messages.h"
 #include "image/hex_load.h"
@@ -89,6 +88,13 @@ constexpr Plain<MessageWord> kMessages[] = {
     {MessageWord::NothingToSave, kNothingToSave},
     {MessageWord::SaveProblem, kSaveProblem},
     {MessageWord::ChipFileMissing, N_("chipinfo.cid file is missing")},
+    {MessageWord::ChipFileMissingOrEmpty,
+     N_("Chip configuration file is missing or contains no data")},
+    {MessageWord::ChipFileNoChips, N_("Chip configuration file contains no chip information")},
+    {MessageWord::HexFileUnreadable, N_("Error loading file")},
+    {MessageWord::DifferentCoreType,
+     N_("This data appears to be for a different core type\rand may not function with the "
+        "selected device.\r\rData will be truncated. Continue loading?")},
     {MessageWord::PortProblem, N_("There appears to be a problem accessing the COM Port")},
     {MessageWord::UpgradeChipMissing,
      N_("Error: Upgrade chip missing from Chip Selector.\r\rPlease "
@@ -192,11 +198,30 @@ std::string BoardMessage(MessageWord what, const Particulars& p) {
                   "setting?"),
                p.port.empty() ? std::string(N_("None")) : p.port, StyleName(p.style));
 }
+// A part of the chip as a HEX file's error names it.
+const char* HexRegionName(MemoryRegion region) {
+    switch (region) {
+    case MemoryRegion::Eeprom:
+        return "EEPROM";
+    case MemoryRegion::Id:
+        return "ID";
+    case MemoryRegion::Fuse:
+        return "FUSE";
+    case MemoryRegion::Rom:
+        break;
+    }
+    return "ROM";
+}
+
 // The host's messages that name their particulars.
 std::string HostMessage(MessageWord what, const Particulars& p) {
     switch (what) {
     case MessageWord::ChipFileSyntax:
-        return Arg(kChipFileSyntaxText, p.text);
+        return Arg(N_("Chip configuration file contains syntax errors.\r\r%1"), p.text);
+    case MessageWord::HexFileBadLine:
+        return Arg(N_("Error in HEX file - line %1"), p.count);
+    case MessageWord::HexFileBadRegion:
+        return Arg(N_("Error in HEX file - %1"), HexRegionName(p.region));
     case MessageWord::ChipListNotSaved:
         return Arg(N_("The chip list could not be saved to %1:\r%2"), p.path, p.text);
     case MessageWord::SettingsNotSaved:
@@ -258,6 +283,8 @@ std::string Worded(const EngineMessage& message) {
     case MessageWord::RomProgrammingError:
         return Arg(N_("ROM programming error at address 0x%1"), HexOfValue(p.address, 4));
     case MessageWord::ChipFileSyntax:
+    case MessageWord::HexFileBadLine:
+    case MessageWord::HexFileBadRegion:
     case MessageWord::ChipListNotSaved:
     case MessageWord::SettingsNotSaved:
     case MessageWord::CannotWritePort:

@@ -6,6 +6,7 @@
 #include "platform/file_places.h"
 #include "platform/text_file.h"
 #include "protocol/engine.h"
+#include "workbench/load_messages.h"
 #include "workbench/workbench.h"
 
 #include <algorithm>
@@ -48,9 +49,10 @@ bool Workbench::LoadChipList(int style, std::vector<std::string>& data,
     if (std::optional<std::string> bytes = ReadWholeFile(ChipFilePath()))
         lines = SplitLines(*bytes);
     ChipFileLoadResult loaded = ::LoadChipFile(std::move(lines), style);
+    const std::optional<EngineMessage> failed = LoadMessage(loaded);
     data = std::move(loaded.ChipData);
-    if (!loaded.Loaded()) {
-        dialogs().Error(loaded.message);
+    if (failed) {
+        Tell(*failed);
         return false;
     }
     names = std::move(loaded.ChipNames);
@@ -93,9 +95,7 @@ bool Workbench::TakeChip(int position) {
     if (!info.ok) {
         // A value the record cannot hold (a socket or fuse number that is no
         // integer) is reported, and no chip is left half applied.
-        const auto bad = static_cast<std::size_t>(info.badLine);
-        const std::string line = info.badLine >= 0 && bad < chipData_.size() ? chipData_[bad] : "";
-        Tell({MessageWord::ChipFileSyntax, {.text = line.substr(0, kShownLineLimit)}});
+        Tell(ChipFileSyntaxAt(chipData_, info.badLine));
         position_ = -1;
         return false;
     }

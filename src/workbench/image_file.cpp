@@ -14,8 +14,8 @@
 #include "platform/utf8_path.h"
 #include "protocol/engine.h"
 #include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 #include "workbench/workbench.h"
-
 
 namespace {
 std::string LeafOf(const std::string& path) {
@@ -83,15 +83,14 @@ bool Workbench::LoadImage(bool merge, const FileChoice& from) {
 ImageLoad Workbench::LoadImageFile(const std::string& fileName) {
     ResetImage({.keepData = image_.MergeLoad, .fillBlank = true});
     std::string id = image_.IDText;
-    const HexLoadResult loaded =
-        LoadTheHexFile(fileName, chip_, image_, id, [this](const std::string& question) {
-            return dialogs().QuestionYesNo(question) == Dialogs::Answer::Yes;
-        });
+    const HexLoadResult loaded = LoadTheHexFile(fileName, chip_, image_, id, [this] {
+        return Ask(MessageWord::DifferentCoreType) == Dialogs::Answer::Yes;
+    });
     image_.IDText = id;
     lastLoad_ = {loaded.loaded, loaded.bytesTaken, loaded.bytesOutside};
     if (!loaded.loaded) {
-        if (!loaded.message.empty())
-            dialogs().Error(loaded.message);
+        if (const std::optional<EngineMessage> failed = LoadMessage(loaded))
+            Tell(*failed);
         return lastLoad_;
     }
     UpdateFusesForCore(fuseRows_, chip_, image_.FuseValue);

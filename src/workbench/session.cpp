@@ -1,24 +1,18 @@
 // The session: what the settings file brings back at start-up, with the
 // command line's file and chip, and what is written back at the end.
+#include "chipdb/chip_text.h"
 #include "link/serial.h"
 #include "platform/dialogs.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
-#include "protocol/engine.h"
 #include "platform/utf8_path.h"
+#include "protocol/engine.h"
 #include "workbench/workbench.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace {
-
-std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 bool EndsWithLowerHex(const std::string& s) {
     return s.size() >= 4 && s.compare(s.size() - 4, 4, ".hex") == 0;
@@ -61,7 +55,7 @@ void Workbench::RestoreChipAndFile(Settings saved, const std::vector<std::string
     if (!args.empty() && EndsWithLowerHex(args[0]))
         image_.HexFileName = args[0];
     if (args.size() == 2) {
-        const std::string name = UpperAscii(args[1]);
+        const std::string name = UpperCaseAscii(args[1]);
         if (const int found = FindChip(name); found >= 0) {
             saved.chipIndex = found;
             saved.chipName = name;

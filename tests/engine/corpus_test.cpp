@@ -8,7 +8,9 @@
 
 #include "chipdb/hex_text.h"
 #include "image/hex_load.h"
+#include "protocol/engine_texts.h"
 #include "test_platform.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +41,7 @@ void ProgramVerifyRead(const corpus::Program& p, const std::string& hex,
                   [&](boardsim::ChipConfig& c) { FactoryValues(c, bandGap); });
     rig.BlankImage();
     const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
-    ASSERT_TRUE(loaded.loaded) << loaded.message;
+    ASSERT_TRUE(loaded.loaded) << Worded(LoadMessage(loaded));
     EXPECT_EQ(loaded.bytesOutside, 0);
     ProgramChip(rig);
     if (rig.chip.CalWord) {

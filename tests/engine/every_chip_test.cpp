@@ -17,6 +17,8 @@
 #include "image/hex_load.h"
 #include "image/hex_save.h"
 #include "platform/text_file.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -147,7 +149,7 @@ Bytes EveryChip::ThroughTheChip(const ShippedPic& pic, const std::string& hex,
     rig.BlankImage();
     const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
     if (!loaded.loaded) {
-        ADD_FAILURE() << "the file does not load: " << loaded.message;
+        ADD_FAILURE() << "the file does not load: " << Worded(LoadMessage(loaded));
         return {};
     }
     EXPECT_EQ(loaded.bytesOutside, 0) << "gpasm put bytes where the chip file has no memory";

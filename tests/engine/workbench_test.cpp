@@ -364,3 +364,38 @@ TEST(Workbench, AnOperationsLastMessageComesWithItsReportAndARefusalsWithTheWork
 }
 
 } // namespace
+
+// A load that fails leaves its outcome as a value, and the wide-word question
+// is a Yes/No question whose No loads nothing and tells nothing more.
+TEST(Workbench, FailedLoadsLeaveTheirOutcomeAsValues) {
+    BenchFace face;
+    struct KeptFolder {
+        fs::path was = fs::current_path();
+        ~KeptFolder() { fs::current_path(was); }
+    } kept;
+    ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
+    const std::string wide = Utf8Of(face.dir) + "/wide.hex";
+    std::ofstream(PathOf(wide)) << ":02000000FFFF00\n:00000001FF\n";
+    face.boxes.answers.push_back(Dialogs::Answer::No);
+    EXPECT_FALSE(face.bench.LoadImage(false, FileChoice::Named(wide)));
+    ASSERT_EQ(face.boxes.shown.size(), 1u);
+    EXPECT_EQ(face.boxes.shown[0].kind, "question");
+    ASSERT_TRUE(face.bench.LastMessage());
+    EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::DifferentCoreType);
+
+    const std::string bad = Utf8Of(face.dir) + "/bad.hex";
+    std::ofstream(PathOf(bad)) << ":020000005A3074\n:0200\n";
+    EXPECT_FALSE(face.bench.LoadImage(false, FileChoice::Named(bad)));
+    ASSERT_TRUE(face.bench.LastMessage());
+    EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::HexFileBadLine);
+    EXPECT_EQ(face.bench.LastMessage()->of.count, 1);
+    EXPECT_EQ(face.boxes.shown.back().kind, "error");
+
+    const std::string empty = Utf8Of(face.dir) + "/empty.cid";
+    std::ofstream(PathOf(empty)).flush();
+    face.bench.SetChipFilePath(empty);
+    EXPECT_FALSE(face.bench.LoadChipFile());
+    ASSERT_TRUE(face.bench.LastMessage());
+    EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::ChipFileMissingOrEmpty);
+    EXPECT_EQ(face.boxes.shown.back().kind, "error");
+}

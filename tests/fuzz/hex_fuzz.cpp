@@ -68,10 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!merge)
         FillMissingEntries(chip, image);
     id = std::string(static_cast<std::size_t>(chip.IdTextLength()), 'F');
-    const HexLoadResult result =
-        LoadHexLines(lines, chip, image, id, [&](const std::string&) { return answerYes; });
+    const HexLoadResult result = LoadHexLines(lines, chip, image, id, [&] { return answerYes; });
     const int scan = ScanHexFile(lines);
     Require(scan >= -2 && scan < static_cast<int>(lines.size()));
+    Require(result.loaded == (result.failure == HexLoadFailure::None));
+    Require(scan < 0 || (result.failure == HexLoadFailure::BadLine && result.badLine == scan));
     if (result.loaded) {
         Require(image.ROMData.size() == static_cast<std::size_t>(chip.ROMSize) + 1);
         Require(image.EEPROMData.size() == static_cast<std::size_t>(chip.EEPROMSize) + 1);

@@ -1,7 +1,9 @@
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_extract.h"
 #include "chipdb/chip_list.h"
+#include "protocol/engine_texts.h"
 #include "unit/chip_test_records.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,7 @@ using Lines = std::vector<std::string>;
 // Loads the lines as the program does and extracts the chip at `position`.
 ChipInfoResult Select(const Lines& file, int position = 0) {
     ChipFileLoadResult loaded = LoadChipFile(file, 1);
-    EXPECT_TRUE(loaded.Loaded()) << loaded.message;
+    EXPECT_TRUE(loaded.Loaded()) << Worded(LoadMessage(loaded));
     return ExtractChipInfo(loaded.ChipData, position);
 }
 

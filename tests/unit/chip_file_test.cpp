@@ -4,6 +4,8 @@
 #include "chipdb/hex_text.h"
 #include "platform/text_file.h"
 #include "protocol/command_set.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +100,7 @@ const Lines kShippedNames = {
 
 TEST(ShippedChipFile, PassesTheCheckAndListsItsChips) {
     ChipFileLoadResult r = LoadShipped(1);
-    ASSERT_TRUE(r.Loaded()) << r.message;
+    ASSERT_TRUE(r.Loaded()) << Worded(LoadMessage(r));
     EXPECT_EQ(r.ChipNames, kShippedNames);
     ChipFileLoadResult alder = LoadShipped(kAlderStyle);
     ASSERT_TRUE(alder.Loaded());

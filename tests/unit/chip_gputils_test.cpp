@@ -3,6 +3,8 @@
 #include "chipdb/chip_text.h"
 #include "chipdb/hex_text.h"
 #include "platform/text_file.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -200,7 +202,7 @@ TEST(ShippedChipFile, MatchesTheGputilsHeaders) {
         GTEST_SKIP() << "gputils is not installed";
     const Lines lines = ReadLines(fs::path(TESSARO_SOURCE_DIR) / "data/chipinfo.cid");
     ChipFileLoadResult r = LoadChipFile(lines, 1);
-    ASSERT_TRUE(r.Loaded()) << r.message;
+    ASSERT_TRUE(r.Loaded()) << Worded(LoadMessage(r));
     int checked = 0;
     for (int p = 0; p < int(r.ChipNames.size()); ++p) {
         ChipInfoResult info = ExtractChipInfo(r.ChipData, p);

@@ -1,6 +1,8 @@
 #include "chipdb/chip_check.h"
 #include "chipdb/chip_list.h"
+#include "protocol/engine_texts.h"
 #include "unit/chip_test_records.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +23,23 @@ Lines NonFlash(const std::string& name) {
 TEST(LoadChipFile, ReportsEachFailureWithItsMessage) {
     ChipFileLoadResult missing = LoadChipFile({}, 1);
     EXPECT_EQ(missing.status, ChipFileStatus::MissingOrEmpty);
-    EXPECT_EQ(missing.message, "Chip configuration file is missing or contains no data");
+    EXPECT_EQ(Worded(LoadMessage(missing)),
+              "Chip configuration file is missing or contains no data");
 
     Lines bad = Join({Record(), KeyLines("B")});
     bad[17 + 1 + kRomLine] = "romsize = 0401";
     ChipFileLoadResult syntax = LoadChipFile(bad, 1);
     EXPECT_EQ(syntax.status, ChipFileStatus::SyntaxError);
     EXPECT_EQ(syntax.errorLine, 18 + kRomLine);
-    EXPECT_EQ(syntax.message, "Chip configuration file contains syntax errors.\r\rROMSIZE=0401");
+    EXPECT_EQ(Worded(LoadMessage(syntax)),
+              "Chip configuration file contains syntax errors.\r\rROMSIZE=0401");
     EXPECT_EQ(syntax.ChipData[18], "CHIPNAME=B"); // normalised up to the failing line
     EXPECT_TRUE(syntax.ChipNames.empty());
 
     ChipFileLoadResult none =
         LoadChipFile(Join({Record("A", {kWdt}, "N"), Record("B", {}, "n")}), 1);
     EXPECT_EQ(none.status, ChipFileStatus::NoChips);
-    EXPECT_EQ(none.message, "Chip configuration file contains no chip information");
+    EXPECT_EQ(Worded(LoadMessage(none)), "Chip configuration file contains no chip information");
     EXPECT_FALSE(none.Loaded());
 }
 
@@ -43,8 +47,8 @@ TEST(LoadChipFile, ShowsAHugeOffendingLineCut) {
     Lines lines = Record("A", {kWdt + std::string(100000, 'x')});
     ChipFileLoadResult r = LoadChipFile(lines, 1);
     EXPECT_EQ(r.errorLine, 17);
-    EXPECT_EQ(r.message, "Chip configuration file contains syntax errors.\r\r" +
-                             lines[17].substr(0, kShownLineLimit));
+    EXPECT_EQ(Worded(LoadMessage(r)), "Chip configuration file contains syntax errors.\r\r" +
+                                          lines[17].substr(0, kShownLineLimit));
 }
 
 TEST(LoadChipFile, ListsIncludedChipsInOrderWithNamesCutToEight) {
@@ -54,7 +58,7 @@ TEST(LoadChipFile, ListsIncludedChipsInOrderWithNamesCutToEight) {
     ChipFileLoadResult r = LoadChipFile(file, 1);
     ASSERT_TRUE(r.Loaded());
     EXPECT_EQ(r.ChipNames, (Lines{"PIC16F84", "12F675", "16F628"}));
-    EXPECT_TRUE(r.message.empty());
+    EXPECT_FALSE(LoadMessage(r));
     // The hidden record went with its LIST line and separator.
     EXPECT_EQ(r.ChipData.size(), 19u + 18u + 17u);
     EXPECT_EQ(r.ChipData[19], "CHIPNAME=12F675");

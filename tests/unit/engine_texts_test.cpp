@@ -1,5 +1,6 @@
 // The catalogue that words the engine's values: every text it makes is one
 // the translations have, so a text changed in one place and not the other fails.
+#include "chipdb/chip_text.h"
 #include "link/programmer_style.h"
 #include "platform/scripted_dialogs.h"
 #include "protocol/engine_texts.h"
@@ -8,18 +9,12 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
 // A language whose translation of each source text is the text in capitals:
 // a small letter left in a shown text was no source text.
@@ -30,7 +25,7 @@ public:
             const std::vector<std::string_view>& sources = SourceTexts();
             if (std::find(sources.begin(), sources.end(), source) == sources.end())
                 return std::nullopt;
-            return Upper(std::string(source));
+            return UpperCaseAscii(source);
         });
     }
     ~CapitalLanguage() { SetTextLookup({}); }
@@ -44,11 +39,11 @@ void ExpectTranslatable(const std::string& text, const std::string& what) {
     SCOPED_TRACE(what + ": " + text);
     ASSERT_FALSE(text.empty());
     std::string shown = Translated(text);
-    EXPECT_EQ(Upper(shown), Upper(text));
+    EXPECT_EQ(UpperCaseAscii(shown), UpperCaseAscii(text));
     for (int style : {1, 2})
         for (std::size_t at; (at = shown.find(StyleInfo(style).messageName)) != std::string::npos;)
             shown.erase(at, std::string(StyleInfo(style).messageName).size());
-    EXPECT_EQ(shown, Upper(shown)) << "not a source text";
+    EXPECT_EQ(shown, UpperCaseAscii(shown)) << "not a source text";
 }
 
 Particulars Sample() {
@@ -64,7 +59,7 @@ Particulars Sample() {
     p.revision = 3;
     p.word = 0x3430;
     p.blank = {kBlankRom | kBlankEeprom | kBlankId | kBlankFuse, kBlankEeprom};
-    p.text = "Error loading file";
+    p.text = "Baudrate is not valid"; // a port's own words, a source text
     p.path = "TESSARO.INI";
     p.count = 3;
     return p;
@@ -94,6 +89,8 @@ std::vector<EngineMessage> EveryMessage() {
     with(MessageWord::UnknownChip, [](Particulars& p) { p.socketChip = "16F628"; });
     with(MessageWord::ResetFailed, [](Particulars& p) { p.port.clear(); });
     with(MessageWord::TrySocketChip, [](Particulars& p) { p.socketChip = "16F628"; });
+    for (MemoryRegion region : {MemoryRegion::Eeprom, MemoryRegion::Id, MemoryRegion::Fuse})
+        with(MessageWord::HexFileBadRegion, [region](Particulars& p) { p.region = region; });
     for (MessageWord what : {MessageWord::BlankResults, MessageWord::ProgramNotBlank,
                              MessageWord::EraseAndProgramNotBlank})
         for (BlankFindings blank : {BlankFindings{kBlankEeprom, 0}, BlankFindings{15, 15}})
@@ -144,8 +141,8 @@ TEST(EngineTexts, TheWordsOfTheParticulars) {
         "Blank Results: \r\r\rEEPROM = Not Erased");
     EXPECT_NE(Worded(EngineMessage(MessageWord::ResetFailed, {.style = 1})).find("[ None ]"),
               std::string::npos);
-    EXPECT_EQ(Worded(EngineMessage::WordedBox(MessageKind::Error, "Error loading file")),
-              "Error loading file");
+    EXPECT_EQ(Worded(EngineMessage::WordedBox(MessageKind::Error, "Baudrate is not valid")),
+              "Baudrate is not valid");
     EXPECT_EQ(Worded(std::optional<EngineMessage>()), "");
     // The workbench's own, with what they name.
     EXPECT_EQ(Worded(EngineMessage(MessageWord::CannotWritePort, {.text = "denied", .count = 4})),
@@ -159,6 +156,31 @@ TEST(EngineTexts, TheWordsOfTheParticulars) {
               "1 byte of a.hex lies outside 16F84A's memory and was not loaded");
     EXPECT_EQ(Worded(EngineMessage(MessageWord::ChipFileSyntax, {.text = "[16F84A"})),
               "Chip configuration file contains syntax errors.\r\r[16F84A");
+}
+
+// The chip file's and the HEX file's load failures: errors, each part of the
+// chip named as the HEX file's error always named it; the core-type question.
+TEST(EngineTexts, LoadFailuresAreErrorsThatNameWhatFailed) {
+    const std::pair<MemoryRegion, const char*> regions[] = {{MemoryRegion::Rom, "ROM"},
+                                                            {MemoryRegion::Eeprom, "EEPROM"},
+                                                            {MemoryRegion::Id, "ID"},
+                                                            {MemoryRegion::Fuse, "FUSE"}};
+    for (const auto& [region, name] : regions) {
+        const EngineMessage m(MessageWord::HexFileBadRegion, {.region = region});
+        EXPECT_EQ(Worded(m), std::string("Error in HEX file - ") + name);
+        EXPECT_EQ(m.kind, MessageKind::Error);
+    }
+    const EngineMessage line(MessageWord::HexFileBadLine, {.count = 0});
+    EXPECT_EQ(Worded(line), "Error in HEX file - line 0");
+    for (MessageWord what : {MessageWord::HexFileUnreadable, MessageWord::HexFileBadLine,
+                             MessageWord::ChipFileMissingOrEmpty, MessageWord::ChipFileSyntax,
+                             MessageWord::ChipFileNoChips})
+        EXPECT_EQ(EngineMessage(what).kind, MessageKind::Error) << Worded(EngineMessage(what));
+    const EngineMessage core(MessageWord::DifferentCoreType);
+    EXPECT_EQ(core.kind, MessageKind::Question);
+    EXPECT_EQ(Worded(core), "This data appears to be for a different core type\rand may not "
+                            "function with the selected device.\r\rData will be truncated. "
+                            "Continue loading?");
 }
 
 TEST(EngineTexts, QuestionsAreAskedAndTheRestTold) {

@@ -1,6 +1,8 @@
 #include "hex_test_support.h"
 #include "image/file_date.h"
 #include "image/hex_load.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <chrono>
 #include <fstream>
@@ -18,7 +20,7 @@ std::string WriteRaw(const TempFolder& folder, const std::string& name, const st
 
 HexLoadResult LoadFile(const std::string& path, MemoryImage& image) {
     std::string id = "FFFF";
-    return LoadTheHexFile(path, Chip14(), image, id, [](const std::string&) { return true; });
+    return LoadTheHexFile(path, Chip14(), image, id, [] { return true; });
 }
 
 } // namespace
@@ -46,29 +48,28 @@ TEST(ReadHexFileLines, SplitsAtAnyLineEndAndStopsAfterTheEndLine) {
 TEST(LoadTheHexFile, BadFilesGiveTheirMessageAndNeverCrash) {
     TempFolder folder;
     MemoryImage image;
-    EXPECT_EQ(LoadFile(folder.File("none.hex"), image).message, "Error loading file");
-    EXPECT_EQ(LoadFile(folder.Path().string(), image).message, "Error loading file");
+    EXPECT_EQ(LoadFile(folder.File("none.hex"), image).failure, HexLoadFailure::Unreadable);
+    EXPECT_EQ(LoadFile(folder.Path().string(), image).failure, HexLoadFailure::Unreadable);
 
     // Larger than any chip's file: refused unread.
     const std::string huge = folder.File("huge.hex");
     WriteRaw(folder, "huge.hex", kEnd);
     std::filesystem::resize_file(huge, 50u << 20);
-    EXPECT_EQ(LoadFile(huge, image).message, "Error loading file");
+    EXPECT_EQ(Worded(LoadMessage(LoadFile(huge, image))), "Error loading file");
 
     const std::string longLine = WriteRaw(folder, "long.hex", std::string(10u << 20, 'A') + "\n");
-    EXPECT_EQ(LoadFile(longLine, image).message, "Error in HEX file - line 0");
+    EXPECT_EQ(Worded(LoadMessage(LoadFile(longLine, image))), "Error in HEX file - line 0");
 
     std::string binary;
     for (int i = 0; i < 4096; ++i)
         binary += static_cast<char>((i * 7919) & 0xFF);
-    EXPECT_EQ(LoadFile(WriteRaw(folder, "bin.hex", binary), image)
-                  .message.rfind("Error in HEX file - line ", 0),
-              0u);
+    EXPECT_EQ(LoadFile(WriteRaw(folder, "bin.hex", binary), image).failure,
+              HexLoadFailure::BadLine);
 
     image = MemoryImage{};
     const HexLoadResult ok = LoadFile(
         WriteRaw(folder, "ok.hex", Record(0, "00", "4100") + "\r\n" + kEnd + "\r\n"), image);
-    EXPECT_TRUE(ok.loaded) << ok.message;
+    EXPECT_TRUE(ok.loaded) << Worded(LoadMessage(ok));
     EXPECT_EQ(image.ROMData[0], 0x41);
 }
 

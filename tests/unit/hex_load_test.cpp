@@ -1,6 +1,8 @@
 #include "hex_test_support.h"
 #include "image/hex_extract.h"
 #include "image/hex_load.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +14,23 @@ struct Loaded {
     HexLoadResult result;
     MemoryImage image;
     std::string id;
-    std::vector<std::string> asked;
+    int asked = 0; // times the core-type question was asked
 };
 
 // A plain load into a blank image; the core-type question is answered `answer`.
 Loaded Load(const ChipRecord& chip, const std::vector<std::string>& lines, bool answer = true) {
     Loaded out;
     out.image = BlankImage(chip, out.id);
-    out.result = LoadHexLines(lines, chip, out.image, out.id, [&](const std::string& q) {
-        out.asked.push_back(q);
+    out.result = LoadHexLines(lines, chip, out.image, out.id, [&] {
+        ++out.asked;
         return answer;
     });
     return out;
+}
+
+// What a failed load tells, worded, for the message of a failed check.
+std::string Told(const HexLoadResult& r) {
+    return Worded(LoadMessage(r));
 }
 
 std::string Words(std::initializer_list<int> words) {
@@ -47,8 +54,9 @@ TEST(LoadHexLines, EndRecordAloneGivesABlankImageForEveryCore) {
         EXPECT_EQ(l.id, id);
     }
     // Without the end line the program memory part never ends.
-    EXPECT_EQ(Load(Chip16(), {Segment(0), Record(0, "00", "0102")}).result.message,
-              "Error in HEX file - ROM");
+    const HexLoadResult endless = Load(Chip16(), {Segment(0), Record(0, "00", "0102")}).result;
+    EXPECT_EQ(endless.failure, HexLoadFailure::BadRegion);
+    EXPECT_EQ(endless.region, HexRegion::Rom);
 }
 
 // What compilers for 16-bit cores write: data from the first line, the first
@@ -70,7 +78,7 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
     const Loaded first = Load(Chip16(2), files[0]);
     for (const auto& file : files) {
         const Loaded l = Load(Chip16(2), file);
-        ASSERT_TRUE(l.result.loaded) << l.result.message;
+        ASSERT_TRUE(l.result.loaded) << Told(l.result);
         EXPECT_EQ(l.image.ROMData, first.image.ROMData);
         EXPECT_EQ(l.image.FuseValue, first.image.FuseValue);
         EXPECT_EQ(l.result.bytesOutside, 0);
@@ -80,7 +88,7 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
     EXPECT_EQ(first.image.FuseValue[1], 0xC800 & 0x2700);
     EXPECT_EQ(first.image.FuseValue[2], 0x1EFF & 0x0F0F); // its low byte not given: blank
     const Loaded codeOnly = Load(Chip16(2), {code, top, kEnd});
-    ASSERT_TRUE(codeOnly.result.loaded) << codeOnly.result.message;
+    ASSERT_TRUE(codeOnly.result.loaded) << Told(codeOnly.result);
     EXPECT_EQ(codeOnly.image.ROMData, first.image.ROMData);
 }
 
@@ -89,20 +97,21 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
 TEST(LoadHexLines, PlacesSegmentAddressesAndRefusesUnknownTypes) {
     const Loaded l =
         Load(Chip14(), {Record(0, "02", "0001"), Record(0, "00", Words({0x2805})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[8], 0x2805);
     EXPECT_EQ(l.image.ROMData[0], 0x3FFF);
-    EXPECT_EQ(
-        Load(Chip14(), {Record(0, "00", "0102"), Record(0, "06", "0000"), kEnd}).result.message,
-        "Error in HEX file - line 1");
-    EXPECT_EQ(
-        Load(Chip14(), {Record(0, "00", "0102"), Record(0, "04", "000000"), kEnd}).result.message,
-        "Error in HEX file - line 1");
+    for (const std::string& faulty : {Record(0, "06", "0000"), Record(0, "04", "000000")}) {
+        const HexLoadResult r = Load(Chip14(), {Record(0, "00", "0102"), faulty, kEnd}).result;
+        EXPECT_EQ(r.failure, HexLoadFailure::BadLine) << faulty;
+        EXPECT_EQ(r.badLine, 1) << faulty;
+    }
 }
 
 TEST(LoadHexLines, ReportsTheFaultyLineByIndex) {
     Loaded l = Load(Chip14(), {Record(0, "00", "0102"), Record(2, "00", "0304"), "", kEnd});
-    EXPECT_EQ(l.result.message, "Error in HEX file - line 2");
+    EXPECT_FALSE(l.result.loaded);
+    EXPECT_EQ(l.result.badLine, 2);
+    EXPECT_EQ(Told(l.result), "Error in HEX file - line 2");
 }
 
 TEST(LoadHexLines, Reads14BitFileWithEveryRegion) {
@@ -111,7 +120,7 @@ TEST(LoadHexLines, Reads14BitFileWithEveryRegion) {
                            Record(0x0010, "00", Words({0x1234})), ":084000000100020003000400AE",
                            Record(0x4200, "00", "11002200"), Record(0x4300, "00", "7F00"),
                            Record(0x400E, "00", Words({0x3FF1})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0x2805);
     EXPECT_EQ(l.image.ROMData[1], 0x41);
     EXPECT_EQ(l.image.ROMData[8], 0x1234);
@@ -122,7 +131,7 @@ TEST(LoadHexLines, Reads14BitFileWithEveryRegion) {
     EXPECT_EQ(l.image.EEPROMData[2], 255);
     EXPECT_EQ(l.id, "1234");
     EXPECT_EQ(l.image.FuseValue[1], 0x3FF1);
-    EXPECT_TRUE(l.asked.empty());
+    EXPECT_EQ(l.asked, 0);
 }
 
 TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
@@ -130,10 +139,7 @@ TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
                                            Record(0x1FFE, "00", Words({0x0FEA})), kEnd};
     Loaded yes = Load(Chip12(), file, true);
     EXPECT_TRUE(yes.result.loaded);
-    ASSERT_EQ(yes.asked.size(), 1u);
-    EXPECT_EQ(yes.asked[0], "This data appears to be for a different core type\rand may not "
-                            "function with the selected device.\r\rData will be truncated. "
-                            "Continue loading?");
+    EXPECT_EQ(yes.asked, 1);
     EXPECT_EQ(yes.image.ROMData[1], 0xFFF);
     EXPECT_EQ(yes.image.ROMData[2], 0xC00);
     EXPECT_EQ(yes.image.FuseValue[1], 0xFEA);
@@ -141,7 +147,8 @@ TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
 
     Loaded no = Load(Chip12(), file, false);
     EXPECT_FALSE(no.result.loaded);
-    EXPECT_TRUE(no.result.message.empty()); // the user's own answer needs no message
+    EXPECT_EQ(no.result.failure, HexLoadFailure::Declined);
+    EXPECT_FALSE(LoadMessage(no.result));   // the user's own answer needs no message
     EXPECT_EQ(no.image.ROMData[1], 0x3FFF); // left as extracted
 }
 
@@ -154,7 +161,7 @@ TEST(LoadHexLines, ByteWideEEPROMOfCoreType2FollowsTheByteAddress) {
     }
     Loaded l = Load(chip, {Segment(0), Record(0, "00", "0102"), Segment(0x00F0),
                            Record(0x0000, "00", first), Record(0x0010, "00", second), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(l.image.EEPROMData[i], i);
         EXPECT_EQ(l.image.EEPROMData[16 + i], 0x80 + i);
@@ -168,7 +175,7 @@ TEST(LoadHexLines, Reads16BitIdAndSevenMaskedConfigurationWords) {
         Load(chip, {Segment(0), Record(0, "00", Words({0xABCD})), Segment(0x20),
                     Record(0x0006, "00", "0102"), Segment(0x30),
                     Record(0, "00", Words({0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0xFFFF, 1})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0xABCD);
     EXPECT_EQ(l.id, "FFFFFF12");
     for (int i = 1; i <= 4; ++i)
@@ -182,12 +189,11 @@ TEST(LoadHexLines, ProgramMemoryEndsAtAKeyBeyondTheChipWithoutAnEndLine) {
     ChipRecord chip = Chip14();
     chip.FlashChip = false;
     Loaded l = Load(chip, {Record(0, "00", Words({1, 2})), Record(0x400E, "00", Words({0x3F00}))});
-    EXPECT_TRUE(l.result.loaded) << l.result.message;
+    EXPECT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[1], 2);
     EXPECT_EQ(l.image.FuseValue[1], 0x3F00);
     // Lines that run out inside a region name it.
-    EXPECT_EQ(Load(chip, {Record(0, "00", Words({1, 2}))}).result.message,
-              "Error in HEX file - ROM");
+    EXPECT_EQ(Told(Load(chip, {Record(0, "00", Words({1, 2}))}).result), "Error in HEX file - ROM");
     // The configuration extractor needs seven words or the end.
     MemoryImage image;
     EXPECT_FALSE(
@@ -202,7 +208,7 @@ TEST(LoadHexLines, ProgramWordsInsideTheEEPROMWindowStayProgramWords) {
     const ChipRecord chip = Chip16(1);
     ASSERT_GT(chip.ROMSize, 0x2100);
     Loaded l = Load(chip, {Segment(0), Record(0x4200, "00", Words({0x1234, 0x5678})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0x2100], 0x1234);
     EXPECT_EQ(l.image.EEPROMData[0], 255);
     EXPECT_EQ(l.image.EEPROMData[1], 255);
@@ -265,9 +271,9 @@ TEST(LoadHexLines, PlacesEveryByteAtItsOwnAddressInEveryRegion) {
         std::vector<std::string> lines = c.records;
         lines.push_back(kEnd);
         const Loaded l = Load(c.chip, lines);
-        EXPECT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
+        EXPECT_TRUE(l.result.loaded) << c.what << ": " << Told(l.result);
         EXPECT_EQ(c.got(l), c.want) << c.what;
-        EXPECT_TRUE(l.asked.empty()) << c.what;
+        EXPECT_EQ(l.asked, 0) << c.what;
     }
 }
 
@@ -286,7 +292,7 @@ TEST(LoadHexLines, CountsTheBytesThatFoundAPlace) {
 TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     Loaded l = Load(Chip12(), {Record(0, "00", Words({0xA25})),
                                Record(0x400, "00", Words({1, 0xA, 3, 0xC})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.id, "1A3C");
     EXPECT_EQ(l.image.ROMData[0x1FF], 0xFFF);
     EXPECT_EQ(l.result.bytesOutside, 0);
@@ -295,7 +301,7 @@ TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     for (int n = 0; n < 8; ++n)
         blankWords += "FF0F";
     Loaded old = Load(Chip12(), {Record(0x400, "00", blankWords), kEnd});
-    ASSERT_TRUE(old.result.loaded) << old.result.message;
+    ASSERT_TRUE(old.result.loaded) << Told(old.result);
     EXPECT_EQ(old.id, "FFFF");
     EXPECT_EQ(old.result.bytesOutside, 0);
 }
@@ -333,7 +339,7 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
     };
     for (const Case& c : cases) {
         const Loaded l = Load(c.chip, c.file);
-        ASSERT_TRUE(l.result.loaded) << c.what << ": " << l.result.message;
+        ASSERT_TRUE(l.result.loaded) << c.what << ": " << Told(l.result);
         EXPECT_EQ(l.result.bytesOutside, c.outside) << c.what;
     }
 }
@@ -353,7 +359,7 @@ TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
     chip.ROMSize = 0x8000;
     const Loaded l = Load(chip, {Record(0xFFF8, "00", std::string(16, '0') + "0102030405060708"),
                                  Record(0, "00", "0400"), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0x7FFC], 0);
     EXPECT_EQ(l.image.ROMData[0x7FFF], 0);
     EXPECT_EQ(l.image.ROMData[0], 4);
@@ -366,7 +372,7 @@ TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
 TEST(LoadHexLines, LeavesProgramMemoryPast64KOutside) {
     const Loaded l = Load(Chip16(2), {Segment(0), Record(0, "00", "1234"), Segment(1),
                                       Record(0, "00", "5678"), kEnd});
-    ASSERT_TRUE(l.result.loaded) << l.result.message;
+    ASSERT_TRUE(l.result.loaded) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0x3412);
     EXPECT_EQ(l.result.bytesOutside, 2);
 }
@@ -380,7 +386,7 @@ TEST(LoadHexLines, MergeIntoEmptyListsBlankFillsThemFirst) {
     HexLoadResult r =
         LoadHexLines({Record(0x07F0, "00", Words({7})), Record(0x4200, "00", "5A00"), kEnd}, chip,
                      image, id, nullptr);
-    ASSERT_TRUE(r.loaded) << r.message;
+    ASSERT_TRUE(r.loaded) << Told(r);
     ASSERT_EQ(image.ROMData.size(), 0x401u);
     ASSERT_EQ(image.EEPROMData.size(), 0x81u);
     EXPECT_EQ(image.ROMData[0x3F8], 7);

@@ -1,7 +1,9 @@
 #include "hex_test_support.h"
 #include "image/hex_load.h"
 #include "image/hex_save.h"
+#include "protocol/engine_texts.h"
 #include "test_platform.h"
+#include "workbench/load_messages.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -122,7 +124,7 @@ TEST(HexRoundTrip, EverySavedImageLoadsBackAsTheCoreClassKeepsIt) {
             Saved loaded;
             loaded.image = BlankImage(chip, loaded.id);
             const HexLoadResult r = LoadTheHexFile(path, chip, loaded.image, loaded.id, nullptr);
-            ASSERT_TRUE(r.loaded) << r.message;
+            ASSERT_TRUE(r.loaded) << Worded(LoadMessage(r));
             const Saved expected = Expected(chip, saved);
             EXPECT_EQ(loaded.image.ROMData, expected.image.ROMData);
             EXPECT_EQ(loaded.image.EEPROMData, expected.image.EEPROMData);

@@ -1,4 +1,3 @@
-#include "image/hex_load.h"
 #include "platform/translate.h"
 #include "protocol/engine_texts.h"
 
@@ -74,7 +73,7 @@ TEST(Translations, EverySourceTextHasATranslationThatKeepsItsPartsInEachLanguage
 }
 
 TEST(Translations, ComposedTextsAreTranslatedThroughTheirPatterns) {
-    const std::string line = Arg(kErrorInHexFileLine, 12);
+    const std::string line = Worded(EngineMessage(MessageWord::HexFileBadLine, {.count = 12}));
     const std::string difference =
         Arg(kDifference, Arg(N_("ROM error at 0x%1"), "0010"), "3FFF", "1234");
     const std::string reset = Arg(kAboutToReset, N_("The board is not responding"));

@@ -7,6 +7,8 @@
 #include "link/programmer_style.h"
 #include "platform/settings.h"
 #include "platform/text_file.h"
+#include "protocol/engine_texts.h"
+#include "workbench/load_messages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -38,7 +40,7 @@ std::optional<DemoChip> FindDemoChip(const DemoRequest& r, int style, std::strin
         lines = SplitLines(*bytes);
     ChipFileLoadResult loaded = LoadChipFile(std::move(lines), style);
     if (!loaded.Loaded()) {
-        error = "the chip file in " + dir + " cannot be used: " + loaded.message;
+        error = "the chip file in " + dir + " cannot be used: " + Worded(LoadMessage(loaded));
         return std::nullopt;
     }
     const auto& names = loaded.ChipNames;

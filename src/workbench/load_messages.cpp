@@ -1,0 +1,52 @@
+#include "workbench/load_messages.h"
+
+namespace {
+MemoryRegion RegionOf(HexRegion region) {
+    switch (region) {
+    case HexRegion::Eeprom:
+        return MemoryRegion::Eeprom;
+    case HexRegion::Id:
+        return MemoryRegion::Id;
+    case HexRegion::Fuse:
+        return MemoryRegion::Fuse;
+    case HexRegion::Rom:
+        break;
+    }
+    return MemoryRegion::Rom;
+}
+} // namespace
+
+std::optional<EngineMessage> LoadMessage(const ChipFileLoadResult& loaded) {
+    switch (loaded.status) {
+    case ChipFileStatus::Loaded:
+        break;
+    case ChipFileStatus::MissingOrEmpty:
+        return EngineMessage(MessageWord::ChipFileMissingOrEmpty);
+    case ChipFileStatus::SyntaxError:
+        return ChipFileSyntaxAt(loaded.ChipData, loaded.errorLine);
+    case ChipFileStatus::NoChips:
+        return EngineMessage(MessageWord::ChipFileNoChips);
+    }
+    return std::nullopt;
+}
+
+EngineMessage ChipFileSyntaxAt(const std::vector<std::string>& lines, int line) {
+    const auto at = static_cast<std::size_t>(line);
+    const std::string text = line >= 0 && at < lines.size() ? lines[at] : std::string();
+    return {MessageWord::ChipFileSyntax, {.text = text.substr(0, kShownLineLimit)}};
+}
+
+std::optional<EngineMessage> LoadMessage(const HexLoadResult& loaded) {
+    switch (loaded.failure) {
+    case HexLoadFailure::None:
+    case HexLoadFailure::Declined:
+        break;
+    case HexLoadFailure::Unreadable:
+        return EngineMessage(MessageWord::HexFileUnreadable);
+    case HexLoadFailure::BadLine:
+        return EngineMessage(MessageWord::HexFileBadLine, {.count = loaded.badLine});
+    case HexLoadFailure::BadRegion:
+        return EngineMessage(MessageWord::HexFileBadRegion, {.region = RegionOf(loaded.region)});
+    }
+    return std::nullopt;
+}
