@@ -180,23 +180,27 @@ TEST(Workbench, TheChipFileIsFoundWhateverFolderIsCurrentAndTheEditorsCopyReplac
     EXPECT_GE(face.bench.FindChip("16F628Z"), 0);
 }
 
+// A load makes the file's folder current; Windows removes no current folder,
+// so a test that loads goes back to where it was.
+struct KeptFolder {
+    fs::path was = fs::current_path();
+    ~KeptFolder() { fs::current_path(was); }
+};
+
 // File names are UTF-8 on every system (Windows's narrow code page is not):
 // a file whose name it cannot spell loads, names the caption, and comes back
 // from the recent files.
 TEST(Workbench, AFileNameOutsideTheSystemsCodePageLoadsAndComesBackFromTheRecentFiles) {
     BenchFace face;
-    // A load makes the file's folder current; Windows removes no current folder.
-    struct KeptFolder {
-        fs::path was = fs::current_path();
-        ~KeptFolder() { fs::current_path(was); }
-    } kept;
+    KeptFolder kept;
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
     const std::string name = Utf8Of(face.dir) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex";
     std::ofstream(PathOf(name)) << ":020000005A3074\n:00000001FF\n";
     ASSERT_TRUE(face.bench.LoadImage(false, FileChoice::Named(name)));
     EXPECT_NE(face.bench.Caption().find("\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex"), std::string::npos);
     ASSERT_FALSE(face.bench.RecentFiles().empty());
-    EXPECT_EQ(PathOf(face.bench.RecentFiles().front().path), fs::absolute(PathOf(name)).lexically_normal());
+    EXPECT_EQ(PathOf(face.bench.RecentFiles().front().path),
+              fs::absolute(PathOf(name)).lexically_normal());
     face.bench.ResetImage();
     face.bench.OpenRecentFile(0);
     EXPECT_TRUE(face.boxes.Texts().empty());
@@ -369,10 +373,7 @@ TEST(Workbench, AnOperationsLastMessageComesWithItsReportAndARefusalsWithTheWork
 // is a Yes/No question whose No loads nothing and tells nothing more.
 TEST(Workbench, FailedLoadsLeaveTheirOutcomeAsValues) {
     BenchFace face;
-    struct KeptFolder {
-        fs::path was = fs::current_path();
-        ~KeptFolder() { fs::current_path(was); }
-    } kept;
+    KeptFolder kept;
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
     const std::string wide = Utf8Of(face.dir) + "/wide.hex";
     std::ofstream(PathOf(wide)) << ":02000000FFFF00\n:00000001FF\n";
