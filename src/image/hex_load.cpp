@@ -40,17 +40,17 @@ HexLoadResult Failed(HexLoadFailure failure) {
 }
 
 // The first failing extractor's part of the chip; none when all extracted.
-std::optional<HexRegion> FirstFailingRegion(const std::vector<std::string>& lines,
-                                            const ChipRecord& chip, MemoryImage& image,
-                                            std::string& idText, int& taken) {
+std::optional<MemoryRegion> FirstFailingRegion(const std::vector<std::string>& lines,
+                                               const ChipRecord& chip, MemoryImage& image,
+                                               std::string& idText, int& taken) {
     if (!NewExtractROMData(lines, chip, image, &taken))
-        return HexRegion::Rom;
+        return MemoryRegion::Rom;
     if (!NewExtractEEPROMData(lines, chip, image, &taken))
-        return HexRegion::Eeprom;
+        return MemoryRegion::Eeprom;
     if (!NewExtractIDData(lines, chip, idText, &taken))
-        return HexRegion::Id;
+        return MemoryRegion::Id;
     if (!NewExtractFuseData(lines, chip, image, &taken))
-        return HexRegion::Fuse;
+        return MemoryRegion::Fuse;
     return std::nullopt;
 }
 
@@ -88,7 +88,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
         return HexLoadResult{.failure = HexLoadFailure::BadLine, .badLine = scan};
     FillMissingEntries(chip, image);
     int taken = 0;
-    if (const std::optional<HexRegion> region =
+    if (const std::optional<MemoryRegion> region =
             FirstFailingRegion(lines, chip, image, idText, taken))
         return HexLoadResult{.failure = HexLoadFailure::BadRegion, .region = *region};
     for (int word : image.ROMData) {

@@ -2,6 +2,7 @@
 
 #include "chipdb/chip_record.h"
 #include "image/memory_image.h"
+#include "image/memory_region.h"
 #include "platform/translate.h"
 
 #include <cstdint>
@@ -33,16 +34,13 @@ enum class HexLoadFailure {
     Declined,   // the core-type question was answered No (or not asked: no callback)
 };
 
-// The parts of the chip, in the order their records are extracted.
-enum class HexRegion { Rom, Eeprom, Id, Fuse };
-
 struct HexLoadResult {
     bool loaded = false;
     HexLoadFailure failure = HexLoadFailure::None;
-    int badLine = -1;                  // BadLine: the index of the faulty line
-    HexRegion region = HexRegion::Rom; // BadRegion: the first part that failed
-    int bytesTaken = 0;                // data bytes of the file that found a place in the chip
-    int bytesOutside = 0;              // data bytes in none of the chip's ranges (BytesOutsideChip)
+    int badLine = -1;                        // BadLine: the index of the faulty line
+    MemoryRegion region = MemoryRegion::Rom; // BadRegion: the first part that failed
+    int bytesTaken = 0;   // data bytes of the file that found a place in the chip
+    int bytesOutside = 0; // data bytes in none of the chip's ranges (BytesOutsideChip)
 };
 
 // Shown once after a load that left bytes outside: the file was made for

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/memory_region.h"
+
 #include <string>
 #include <utility>
 
@@ -125,9 +127,6 @@ enum class MessageWord {
 
 // How a message is shown: told, told as an error, or asked (Yes or No).
 enum class MessageKind { Information, Error, Question };
-
-// Where a verify or a read-back found a difference.
-enum class MemoryRegion { Rom, Eeprom, Id, Fuse };
 
 // The blank check's findings: the parts of the chip it checked and those it
 // found not erased, as BlankPart bits (the bits of ResultDetails::blankFlags).

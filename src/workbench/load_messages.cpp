@@ -1,21 +1,5 @@
 #include "workbench/load_messages.h"
 
-namespace {
-MemoryRegion RegionOf(HexRegion region) {
-    switch (region) {
-    case HexRegion::Eeprom:
-        return MemoryRegion::Eeprom;
-    case HexRegion::Id:
-        return MemoryRegion::Id;
-    case HexRegion::Fuse:
-        return MemoryRegion::Fuse;
-    case HexRegion::Rom:
-        break;
-    }
-    return MemoryRegion::Rom;
-}
-} // namespace
-
 std::optional<EngineMessage> LoadMessage(const ChipFileLoadResult& loaded) {
     switch (loaded.status) {
     case ChipFileStatus::Loaded:
@@ -46,7 +30,7 @@ std::optional<EngineMessage> LoadMessage(const HexLoadResult& loaded) {
     case HexLoadFailure::BadLine:
         return EngineMessage(MessageWord::HexFileBadLine, {.count = loaded.badLine});
     case HexLoadFailure::BadRegion:
-        return EngineMessage(MessageWord::HexFileBadRegion, {.region = RegionOf(loaded.region)});
+        return EngineMessage(MessageWord::HexFileBadRegion, {.region = loaded.region});
     }
     return std::nullopt;
 }

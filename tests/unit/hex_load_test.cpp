@@ -56,7 +56,7 @@ TEST(LoadHexLines, EndRecordAloneGivesABlankImageForEveryCore) {
     // Without the end line the program memory part never ends.
     const HexLoadResult endless = Load(Chip16(), {Segment(0), Record(0, "00", "0102")}).result;
     EXPECT_EQ(endless.failure, HexLoadFailure::BadRegion);
-    EXPECT_EQ(endless.region, HexRegion::Rom);
+    EXPECT_EQ(endless.region, MemoryRegion::Rom);
 }
 
 // What compilers for 16-bit cores write: data from the first line, the first
