@@ -22,10 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const CliOptions& o = r.options;
     Require(o.command != CliCommand::None && CommandRow(o.command).command == o.command);
-    const bool takesFile = o.command == CliCommand::Read || o.command == CliCommand::Verify ||
-                           o.command == CliCommand::Program || o.command == CliCommand::Auto ||
-                           o.command == CliCommand::Disasm;
-    Require(takesFile || o.file.empty());
+    const CliCommandRow& row = CommandRow(o.command);
+    Require(row.file != CliFile::None || o.file.empty());
     Require(o.count >= 0 && (o.count == 0 || o.command == CliCommand::Auto));
     Require(o.style >= -1 && o.style < 5);
     Require(!o.idGiven || (!o.id.empty() && o.id.size() <= 8));
