@@ -119,10 +119,7 @@ enum class MessageWord {
     InsertUpgradeChip,      // question
     TrySocketChip,          // question: socketChip
     BlankCalibration,       // tessaro-cli: a blank calibration word with no value given
-    // A box worded by a library the host uses (a port that failed): kind and
-    // text.
-    Worded,
-    Last = Worded,
+    Last = BlankCalibration,
 };
 
 // How a message is shown: told, told as an error, or asked (Yes or No).
@@ -142,7 +139,7 @@ struct Particulars {
     std::string chip{};       // the chip selected
     std::string socketChip{}; // the chip of the list whose device ID the socket's chip reports
     std::string port{};       // the port as messages name it
-    std::string text{};       // Worded: the words; else as the value's comment says
+    std::string text{};       // as the value's comment says
     std::string path{};       // a file
     int style = -1;           // the programmer style selected
     int boardStyle = -1;      // the style the board named
@@ -216,17 +213,10 @@ struct EngineStatus {
 
 // A message box or a question.
 struct EngineMessage {
-    EngineMessage() = default;
     EngineMessage(MessageWord word, Particulars particulars = {})
         : what(word), kind(MessageKindOf(word)), of(std::move(particulars)) {}
-    static EngineMessage WordedBox(MessageKind kind, std::string text) {
-        EngineMessage m(MessageWord::Worded);
-        m.kind = kind;
-        m.of.text = std::move(text);
-        return m;
-    }
 
-    MessageWord what = MessageWord::Worded;
-    MessageKind kind = MessageKind::Information;
+    MessageWord what;
+    MessageKind kind;
     Particulars of;
 };

@@ -261,8 +261,6 @@ std::string Worded(const EngineStatus& status) {
 std::string Worded(const EngineMessage& message) {
     const Particulars& p = message.of;
     switch (message.what) {
-    case MessageWord::Worded:
-        return p.text;
     case MessageWord::OtherBoard:
     case MessageWord::WrongBoard:
     case MessageWord::ResetFailed:

@@ -1,8 +1,7 @@
 #include "protocol/serial_line_host.h"
 
-std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, std::vector<std::string> portFolders,
-                                       TNotifyEvent onRx) {
-    auto serial = std::make_unique<TSerial>(dialogs, std::move(portFolders));
+std::unique_ptr<TSerial> MakeBoardPort(std::vector<std::string> portFolders, TNotifyEvent onRx) {
+    auto serial = std::make_unique<TSerial>(nullptr, std::move(portFolders));
     serial->SetBaudrate(19200);
     serial->SetDataBits(eDataBits::Bits8);
     serial->SetCheckParity(false);

@@ -9,10 +9,10 @@
 #include <vector>
 
 // The board's port: 19200 baud, 8 data bits, no parity, line errors as
-// events, `onRx` for each receive event. The host owns it and closes it before
-// the engine it feeds goes.
-std::unique_ptr<TSerial> MakeBoardPort(Dialogs* dialogs, std::vector<std::string> portFolders,
-                                       TNotifyEvent onRx);
+// events and never boxes of its own (the host tells what they mean),
+// `onRx` for each receive event. The host owns it and closes it before the
+// engine it feeds goes.
+std::unique_ptr<TSerial> MakeBoardPort(std::vector<std::string> portFolders, TNotifyEvent onRx);
 
 // The line to the board over a serial component, as every host with a port
 // has it: send, DTR, purge, and the receive pump that takes every byte a

@@ -14,7 +14,7 @@ constexpr int kTickMs = 100;
 
 Workbench::Workbench(BenchView& view, Ticker& ticker, Sleeper sleep, FilePlaces places)
     : view_(view), ticker_(ticker), sleep_(std::move(sleep)), places_(std::move(places)),
-      serial_(MakeBoardPort(&messages_, PortFolders(places_), [this](TSerial&) { Received(); })),
+      serial_(MakeBoardPort(PortFolders(places_), [this](TSerial&) { Received(); })),
       line_(std::make_unique<SerialLine>(*serial_)),
       engine_(std::make_unique<ProgrammerEngine>(EngineHosts{*line_, *this, *this, *this}, chip_,
                                                  image_)) {

@@ -393,7 +393,7 @@ private:
     bool ReloadNewerFile() override;
     CalibrationVerdict CalibrationFound(const std::string& configBytes) override;
 
-    Dialogs& dialogs() { return messages_; }
+    Dialogs& dialogs() { return view_.dialogs(); }
     // The workbench's own messages are told and asked as the engine's are
     // (Tell, Ask), some questions with Cancel, and its statuses (StatusReported).
     Dialogs::Answer AskWithCancel(const EngineMessage& question) {

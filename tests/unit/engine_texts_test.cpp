@@ -141,8 +141,6 @@ TEST(EngineTexts, TheWordsOfTheParticulars) {
         "Blank Results: \r\r\rEEPROM = Not Erased");
     EXPECT_NE(Worded(EngineMessage(MessageWord::ResetFailed, {.style = 1})).find("[ None ]"),
               std::string::npos);
-    EXPECT_EQ(Worded(EngineMessage::WordedBox(MessageKind::Error, "Baudrate is not valid")),
-              "Baudrate is not valid");
     EXPECT_EQ(Worded(std::optional<EngineMessage>()), "");
     // The workbench's own, with what they name.
     EXPECT_EQ(Worded(EngineMessage(MessageWord::CannotWritePort, {.text = "denied", .count = 4})),
