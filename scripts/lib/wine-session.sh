@@ -14,9 +14,30 @@ WINE="$(command -v wine64 || echo /usr/lib/wine/wine64)"
 WINESERVER="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 wine_session_pids=()
 
+# The Wine programs of this session's prefix still running (their /proc
+# entries: Wine's own executables, WINEPREFIX in their environment).
+wine_session_programs() {
+    local proc exe
+    for proc in /proc/[0-9]*; do
+        exe="$(readlink "$proc/exe" 2>/dev/null)" || continue
+        case "$exe" in */wine64 | */wine64-preloader | */wine | */wine-preloader | */wineserver) ;;
+        *) continue ;;
+        esac
+        if tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            echo "${proc#/proc/}"
+        fi
+    done
+}
+
 wine_session_end() {
     if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
         "$WINESERVER" -k 2>/dev/null || true
+        # A Wine service that was starting as the server went can outlive it,
+        # waiting on a pipe for ever (seen on a busy machine): it goes too.
+        local pid
+        for pid in $(wine_session_programs); do
+            kill -9 "$pid" 2>/dev/null || true
+        done
         rm -rf "$WINEPREFIX"
     fi
     for pid in "${wine_session_pids[@]}"; do
