@@ -54,7 +54,7 @@ void BM_LoadINHX32File32KWords(benchmark::State& state) {
     for (auto _ : state) {
         MemoryImage image = blank;
         const HexLoadResult r = LoadTheHexFile(BenchFile(), chip, image, id, nullptr);
-        if (!r.loaded)
+        if (!r.Loaded())
             state.SkipWithError(Worded(LoadMessage(r)).c_str());
         benchmark::DoNotOptimize(image.ROMData.data());
     }
@@ -108,7 +108,7 @@ void BM_Load64KWordFileLeadingRecordOrNot(benchmark::State& state) {
     for (auto _ : state) {
         MemoryImage image = blank;
         const HexLoadResult r = LoadTheHexFile(BenchFile(), chip, image, id, nullptr);
-        if (!r.loaded || image.ROMData[0] != full.ROMData[0] ||
+        if (!r.Loaded() || image.ROMData[0] != full.ROMData[0] ||
             image.ROMData[0xFFFF] != full.ROMData[0xFFFF])
             state.SkipWithError("the file did not load whole");
         benchmark::DoNotOptimize(image.ROMData.data());

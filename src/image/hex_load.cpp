@@ -100,8 +100,7 @@ HexLoadResult LoadHexLines(const std::vector<std::string>& lines, const ChipReco
     }
     for (int& word : image.ROMData)
         word &= chip.WordMask;
-    return HexLoadResult{
-        .loaded = true, .bytesTaken = taken, .bytesOutside = BytesOutsideChip(lines, chip)};
+    return HexLoadResult{.bytesTaken = taken, .bytesOutside = BytesOutsideChip(lines, chip)};
 }
 
 std::string OutsideMemoryText(int bytes, const std::string& file, const std::string& chip) {

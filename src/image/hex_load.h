@@ -35,12 +35,13 @@ enum class HexLoadFailure {
 };
 
 struct HexLoadResult {
-    bool loaded = false;
     HexLoadFailure failure = HexLoadFailure::None;
     int badLine = -1;                        // BadLine: the index of the faulty line
     MemoryRegion region = MemoryRegion::Rom; // BadRegion: the first part that failed
     int bytesTaken = 0;   // data bytes of the file that found a place in the chip
     int bytesOutside = 0; // data bytes in none of the chip's ranges (BytesOutsideChip)
+
+    bool Loaded() const { return failure == HexLoadFailure::None; }
 };
 
 // Shown once after a load that left bytes outside: the file was made for

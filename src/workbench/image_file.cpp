@@ -87,8 +87,8 @@ ImageLoad Workbench::LoadImageFile(const std::string& fileName) {
         return Ask(MessageWord::DifferentCoreType) == Dialogs::Answer::Yes;
     });
     image_.IDText = id;
-    lastLoad_ = {loaded.loaded, loaded.bytesTaken, loaded.bytesOutside};
-    if (!loaded.loaded) {
+    lastLoad_ = {loaded.Loaded(), loaded.bytesTaken, loaded.bytesOutside};
+    if (!loaded.Loaded()) {
         if (const std::optional<EngineMessage> failed = LoadMessage(loaded))
             Tell(*failed);
         return lastLoad_;

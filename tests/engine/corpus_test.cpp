@@ -41,7 +41,7 @@ void ProgramVerifyRead(const corpus::Program& p, const std::string& hex,
                   [&](boardsim::ChipConfig& c) { FactoryValues(c, bandGap); });
     rig.BlankImage();
     const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
-    ASSERT_TRUE(loaded.loaded) << Worded(LoadMessage(loaded));
+    ASSERT_TRUE(loaded.Loaded()) << Worded(LoadMessage(loaded));
     EXPECT_EQ(loaded.bytesOutside, 0);
     ProgramChip(rig);
     if (rig.chip.CalWord) {

@@ -148,7 +148,7 @@ Bytes EveryChip::ThroughTheChip(const ShippedPic& pic, const std::string& hex,
                   [&](boardsim::ChipConfig& c) { FactoryValues(c, bandGap); });
     rig.BlankImage();
     const HexLoadResult loaded = LoadTheHexFile(hex, rig.chip, rig.image, rig.id, nullptr);
-    if (!loaded.loaded) {
+    if (!loaded.Loaded()) {
         ADD_FAILURE() << "the file does not load: " << Worded(LoadMessage(loaded));
         return {};
     }

@@ -187,6 +187,13 @@ struct KeptFolder {
     ~KeptFolder() { fs::current_path(was); }
 };
 
+// A file of the face's folder with `contents`; its path (UTF-8).
+std::string WriteIn(const BenchFace& face, const std::string& leaf, const std::string& contents) {
+    const std::string path = Utf8Of(face.dir) + "/" + leaf;
+    std::ofstream(PathOf(path)) << contents;
+    return path;
+}
+
 // File names are UTF-8 on every system (Windows's narrow code page is not):
 // a file whose name it cannot spell loads, names the caption, and comes back
 // from the recent files.
@@ -194,8 +201,8 @@ TEST(Workbench, AFileNameOutsideTheSystemsCodePageLoadsAndComesBackFromTheRecent
     BenchFace face;
     KeptFolder kept;
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
-    const std::string name = Utf8Of(face.dir) + "/\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex";
-    std::ofstream(PathOf(name)) << ":020000005A3074\n:00000001FF\n";
+    const std::string name =
+        WriteIn(face, "\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex", ":020000005A3074\n:00000001FF\n");
     ASSERT_TRUE(face.bench.LoadImage(false, FileChoice::Named(name)));
     EXPECT_NE(face.bench.Caption().find("\xCE\xA9mega \xC3\xA9t\xC3\xA9.hex"), std::string::npos);
     ASSERT_FALSE(face.bench.RecentFiles().empty());
@@ -375,8 +382,7 @@ TEST(Workbench, FailedLoadsLeaveTheirOutcomeAsValues) {
     BenchFace face;
     KeptFolder kept;
     ASSERT_TRUE(face.ChooseShippedChip("16F628A"));
-    const std::string wide = Utf8Of(face.dir) + "/wide.hex";
-    std::ofstream(PathOf(wide)) << ":02000000FFFF00\n:00000001FF\n";
+    const std::string wide = WriteIn(face, "wide.hex", ":02000000FFFF00\n:00000001FF\n");
     face.boxes.answers.push_back(Dialogs::Answer::No);
     EXPECT_FALSE(face.bench.LoadImage(false, FileChoice::Named(wide)));
     ASSERT_EQ(face.boxes.shown.size(), 1u);
@@ -384,16 +390,14 @@ TEST(Workbench, FailedLoadsLeaveTheirOutcomeAsValues) {
     ASSERT_TRUE(face.bench.LastMessage());
     EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::DifferentCoreType);
 
-    const std::string bad = Utf8Of(face.dir) + "/bad.hex";
-    std::ofstream(PathOf(bad)) << ":020000005A3074\n:0200\n";
+    const std::string bad = WriteIn(face, "bad.hex", ":020000005A3074\n:0200\n");
     EXPECT_FALSE(face.bench.LoadImage(false, FileChoice::Named(bad)));
     ASSERT_TRUE(face.bench.LastMessage());
     EXPECT_EQ(face.bench.LastMessage()->what, MessageWord::HexFileBadLine);
     EXPECT_EQ(face.bench.LastMessage()->of.count, 1);
     EXPECT_EQ(face.boxes.shown.back().kind, "error");
 
-    const std::string empty = Utf8Of(face.dir) + "/empty.cid";
-    std::ofstream(PathOf(empty)).flush();
+    const std::string empty = WriteIn(face, "empty.cid", "");
     face.bench.SetChipFilePath(empty);
     EXPECT_FALSE(face.bench.LoadChipFile());
     ASSERT_TRUE(face.bench.LastMessage());

@@ -71,9 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HexLoadResult result = LoadHexLines(lines, chip, image, id, [&] { return answerYes; });
     const int scan = ScanHexFile(lines);
     Require(scan >= -2 && scan < static_cast<int>(lines.size()));
-    Require(result.loaded == (result.failure == HexLoadFailure::None));
     Require(scan < 0 || (result.failure == HexLoadFailure::BadLine && result.badLine == scan));
-    if (result.loaded) {
+    if (result.Loaded()) {
         Require(image.ROMData.size() == static_cast<std::size_t>(chip.ROMSize) + 1);
         Require(image.EEPROMData.size() == static_cast<std::size_t>(chip.EEPROMSize) + 1);
         for (int word : image.ROMData)

@@ -69,7 +69,7 @@ TEST(LoadTheHexFile, BadFilesGiveTheirMessageAndNeverCrash) {
     image = MemoryImage{};
     const HexLoadResult ok = LoadFile(
         WriteRaw(folder, "ok.hex", Record(0, "00", "4100") + "\r\n" + kEnd + "\r\n"), image);
-    EXPECT_TRUE(ok.loaded) << Worded(LoadMessage(ok));
+    EXPECT_TRUE(ok.Loaded()) << Worded(LoadMessage(ok));
     EXPECT_EQ(image.ROMData[0], 0x41);
 }
 

@@ -47,7 +47,7 @@ TEST(LoadHexLines, EndRecordAloneGivesABlankImageForEveryCore) {
         std::string id;
         const MemoryImage blank = BlankImage(chip, id);
         Loaded l = Load(chip, {kEnd});
-        EXPECT_TRUE(l.result.loaded);
+        EXPECT_TRUE(l.result.Loaded());
         EXPECT_EQ(l.image.ROMData, blank.ROMData);
         EXPECT_EQ(l.image.EEPROMData, blank.EEPROMData);
         EXPECT_EQ(l.image.FuseValue, blank.FuseValue);
@@ -78,7 +78,7 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
     const Loaded first = Load(Chip16(2), files[0]);
     for (const auto& file : files) {
         const Loaded l = Load(Chip16(2), file);
-        ASSERT_TRUE(l.result.loaded) << Told(l.result);
+        ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
         EXPECT_EQ(l.image.ROMData, first.image.ROMData);
         EXPECT_EQ(l.image.FuseValue, first.image.FuseValue);
         EXPECT_EQ(l.result.bytesOutside, 0);
@@ -88,7 +88,7 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
     EXPECT_EQ(first.image.FuseValue[1], 0xC800 & 0x2700);
     EXPECT_EQ(first.image.FuseValue[2], 0x1EFF & 0x0F0F); // its low byte not given: blank
     const Loaded codeOnly = Load(Chip16(2), {code, top, kEnd});
-    ASSERT_TRUE(codeOnly.result.loaded) << Told(codeOnly.result);
+    ASSERT_TRUE(codeOnly.result.Loaded()) << Told(codeOnly.result);
     EXPECT_EQ(codeOnly.image.ROMData, first.image.ROMData);
 }
 
@@ -97,7 +97,7 @@ TEST(LoadHexLines, Takes16BitFilesWhateverRecordComesFirst) {
 TEST(LoadHexLines, PlacesSegmentAddressesAndRefusesUnknownTypes) {
     const Loaded l =
         Load(Chip14(), {Record(0, "02", "0001"), Record(0, "00", Words({0x2805})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[8], 0x2805);
     EXPECT_EQ(l.image.ROMData[0], 0x3FFF);
     for (const std::string& faulty : {Record(0, "06", "0000"), Record(0, "04", "000000")}) {
@@ -109,7 +109,7 @@ TEST(LoadHexLines, PlacesSegmentAddressesAndRefusesUnknownTypes) {
 
 TEST(LoadHexLines, ReportsTheFaultyLineByIndex) {
     Loaded l = Load(Chip14(), {Record(0, "00", "0102"), Record(2, "00", "0304"), "", kEnd});
-    EXPECT_FALSE(l.result.loaded);
+    EXPECT_FALSE(l.result.Loaded());
     EXPECT_EQ(l.result.badLine, 2);
     EXPECT_EQ(Told(l.result), "Error in HEX file - line 2");
 }
@@ -120,7 +120,7 @@ TEST(LoadHexLines, Reads14BitFileWithEveryRegion) {
                            Record(0x0010, "00", Words({0x1234})), ":084000000100020003000400AE",
                            Record(0x4200, "00", "11002200"), Record(0x4300, "00", "7F00"),
                            Record(0x400E, "00", Words({0x3FF1})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0x2805);
     EXPECT_EQ(l.image.ROMData[1], 0x41);
     EXPECT_EQ(l.image.ROMData[8], 0x1234);
@@ -138,7 +138,7 @@ TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
     const std::vector<std::string> file = {Record(0, "00", Words({0x0123, 0x3FFF, 0x0C00})),
                                            Record(0x1FFE, "00", Words({0x0FEA})), kEnd};
     Loaded yes = Load(Chip12(), file, true);
-    EXPECT_TRUE(yes.result.loaded);
+    EXPECT_TRUE(yes.result.Loaded());
     EXPECT_EQ(yes.asked, 1);
     EXPECT_EQ(yes.image.ROMData[1], 0xFFF);
     EXPECT_EQ(yes.image.ROMData[2], 0xC00);
@@ -146,7 +146,7 @@ TEST(LoadHexLines, WideWordsAsk12BitCoreBeforeTruncating) {
     EXPECT_EQ(yes.id, "FFFF"); // no ID words in the file
 
     Loaded no = Load(Chip12(), file, false);
-    EXPECT_FALSE(no.result.loaded);
+    EXPECT_FALSE(no.result.Loaded());
     EXPECT_EQ(no.result.failure, HexLoadFailure::Declined);
     EXPECT_FALSE(LoadMessage(no.result));   // the user's own answer needs no message
     EXPECT_EQ(no.image.ROMData[1], 0x3FFF); // left as extracted
@@ -161,7 +161,7 @@ TEST(LoadHexLines, ByteWideEEPROMOfCoreType2FollowsTheByteAddress) {
     }
     Loaded l = Load(chip, {Segment(0), Record(0, "00", "0102"), Segment(0x00F0),
                            Record(0x0000, "00", first), Record(0x0010, "00", second), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(l.image.EEPROMData[i], i);
         EXPECT_EQ(l.image.EEPROMData[16 + i], 0x80 + i);
@@ -175,7 +175,7 @@ TEST(LoadHexLines, Reads16BitIdAndSevenMaskedConfigurationWords) {
         Load(chip, {Segment(0), Record(0, "00", Words({0xABCD})), Segment(0x20),
                     Record(0x0006, "00", "0102"), Segment(0x30),
                     Record(0, "00", Words({0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0xFFFF, 1})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0xABCD);
     EXPECT_EQ(l.id, "FFFFFF12");
     for (int i = 1; i <= 4; ++i)
@@ -189,7 +189,7 @@ TEST(LoadHexLines, ProgramMemoryEndsAtAKeyBeyondTheChipWithoutAnEndLine) {
     ChipRecord chip = Chip14();
     chip.FlashChip = false;
     Loaded l = Load(chip, {Record(0, "00", Words({1, 2})), Record(0x400E, "00", Words({0x3F00}))});
-    EXPECT_TRUE(l.result.loaded) << Told(l.result);
+    EXPECT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[1], 2);
     EXPECT_EQ(l.image.FuseValue[1], 0x3F00);
     // Lines that run out inside a region name it.
@@ -208,7 +208,7 @@ TEST(LoadHexLines, ProgramWordsInsideTheEEPROMWindowStayProgramWords) {
     const ChipRecord chip = Chip16(1);
     ASSERT_GT(chip.ROMSize, 0x2100);
     Loaded l = Load(chip, {Segment(0), Record(0x4200, "00", Words({0x1234, 0x5678})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0x2100], 0x1234);
     EXPECT_EQ(l.image.EEPROMData[0], 255);
     EXPECT_EQ(l.image.EEPROMData[1], 255);
@@ -271,7 +271,7 @@ TEST(LoadHexLines, PlacesEveryByteAtItsOwnAddressInEveryRegion) {
         std::vector<std::string> lines = c.records;
         lines.push_back(kEnd);
         const Loaded l = Load(c.chip, lines);
-        EXPECT_TRUE(l.result.loaded) << c.what << ": " << Told(l.result);
+        EXPECT_TRUE(l.result.Loaded()) << c.what << ": " << Told(l.result);
         EXPECT_EQ(c.got(l), c.want) << c.what;
         EXPECT_EQ(l.asked, 0) << c.what;
     }
@@ -292,7 +292,7 @@ TEST(LoadHexLines, CountsTheBytesThatFoundAPlace) {
 TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     Loaded l = Load(Chip12(), {Record(0, "00", Words({0xA25})),
                                Record(0x400, "00", Words({1, 0xA, 3, 0xC})), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.id, "1A3C");
     EXPECT_EQ(l.image.ROMData[0x1FF], 0xFFF);
     EXPECT_EQ(l.result.bytesOutside, 0);
@@ -301,7 +301,7 @@ TEST(LoadHexLines, Takes12BitIdWordsAfterProgramMemory) {
     for (int n = 0; n < 8; ++n)
         blankWords += "FF0F";
     Loaded old = Load(Chip12(), {Record(0x400, "00", blankWords), kEnd});
-    ASSERT_TRUE(old.result.loaded) << Told(old.result);
+    ASSERT_TRUE(old.result.Loaded()) << Told(old.result);
     EXPECT_EQ(old.id, "FFFF");
     EXPECT_EQ(old.result.bytesOutside, 0);
 }
@@ -339,7 +339,7 @@ TEST(LoadHexLines, CountsTheBytesOutsideEveryWindow) {
     };
     for (const Case& c : cases) {
         const Loaded l = Load(c.chip, c.file);
-        ASSERT_TRUE(l.result.loaded) << c.what << ": " << Told(l.result);
+        ASSERT_TRUE(l.result.Loaded()) << c.what << ": " << Told(l.result);
         EXPECT_EQ(l.result.bytesOutside, c.outside) << c.what;
     }
 }
@@ -359,7 +359,7 @@ TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
     chip.ROMSize = 0x8000;
     const Loaded l = Load(chip, {Record(0xFFF8, "00", std::string(16, '0') + "0102030405060708"),
                                  Record(0, "00", "0400"), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0x7FFC], 0);
     EXPECT_EQ(l.image.ROMData[0x7FFF], 0);
     EXPECT_EQ(l.image.ROMData[0], 4);
@@ -372,7 +372,7 @@ TEST(LoadHexLines, SplitsARecordThatRunsPast64K) {
 TEST(LoadHexLines, LeavesProgramMemoryPast64KOutside) {
     const Loaded l = Load(Chip16(2), {Segment(0), Record(0, "00", "1234"), Segment(1),
                                       Record(0, "00", "5678"), kEnd});
-    ASSERT_TRUE(l.result.loaded) << Told(l.result);
+    ASSERT_TRUE(l.result.Loaded()) << Told(l.result);
     EXPECT_EQ(l.image.ROMData[0], 0x3412);
     EXPECT_EQ(l.result.bytesOutside, 2);
 }
@@ -386,7 +386,7 @@ TEST(LoadHexLines, MergeIntoEmptyListsBlankFillsThemFirst) {
     HexLoadResult r =
         LoadHexLines({Record(0x07F0, "00", Words({7})), Record(0x4200, "00", "5A00"), kEnd}, chip,
                      image, id, nullptr);
-    ASSERT_TRUE(r.loaded) << Told(r);
+    ASSERT_TRUE(r.Loaded()) << Told(r);
     ASSERT_EQ(image.ROMData.size(), 0x401u);
     ASSERT_EQ(image.EEPROMData.size(), 0x81u);
     EXPECT_EQ(image.ROMData[0x3F8], 7);

@@ -124,7 +124,7 @@ TEST(HexRoundTrip, EverySavedImageLoadsBackAsTheCoreClassKeepsIt) {
             Saved loaded;
             loaded.image = BlankImage(chip, loaded.id);
             const HexLoadResult r = LoadTheHexFile(path, chip, loaded.image, loaded.id, nullptr);
-            ASSERT_TRUE(r.loaded) << Worded(LoadMessage(r));
+            ASSERT_TRUE(r.Loaded()) << Worded(LoadMessage(r));
             const Saved expected = Expected(chip, saved);
             EXPECT_EQ(loaded.image.ROMData, expected.image.ROMData);
             EXPECT_EQ(loaded.image.EEPROMData, expected.image.EEPROMData);
